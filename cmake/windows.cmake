@@ -1,0 +1,42 @@
+# Windows build: the program ZoravelD.exe and, when cross-built, the tests that run it under Wine.
+enable_language(RC)
+
+set(ZORAVEL_WINDOWS_SOURCES
+    src/app/app_state.cpp
+    src/app/window_proc.cpp
+    src/catalogue/move_list_box.cpp
+    src/draw/picture.cpp
+    src/draw/paint.cpp
+    src/draw/info_panel.cpp
+    src/draw/evolution_panel.cpp)
+
+if(MSVC)
+  set(ZORAVEL_WARNINGS /W4 /WX)
+  set(ZORAVEL_CHARSET /source-charset:utf-8 /execution-charset:windows-1250)
+  set(ZORAVEL_LINK /MANIFEST:NO)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+else()
+  set(ZORAVEL_WARNINGS -Wall -Wextra -Werror)
+  set(ZORAVEL_CHARSET -fexec-charset=CP1250)
+  # A static runtime: the .exe needs no DLL beyond Windows' own. No timestamp: relinks are identical.
+  set(ZORAVEL_LINK -static -Wl,--no-insert-timestamp)
+endif()
+
+# Everything but WinMain, so the tests drive the same window the program shows.
+add_library(zoravel_core STATIC ${ZORAVEL_PORTABLE_SOURCES} ${ZORAVEL_WINDOWS_SOURCES})
+target_include_directories(zoravel_core PUBLIC src res)
+target_compile_definitions(zoravel_core PUBLIC STRICT WIN32_LEAN_AND_MEAN _CRT_SECURE_NO_WARNINGS)
+target_compile_options(zoravel_core PRIVATE ${ZORAVEL_WARNINGS} ${ZORAVEL_CHARSET})
+target_link_libraries(zoravel_core PUBLIC gdi32 user32)
+
+add_executable(ZoravelD WIN32 src/app/main.cpp res/zoravel.rc)
+target_compile_options(ZoravelD PRIVATE ${ZORAVEL_WARNINGS})
+target_link_libraries(ZoravelD PRIVATE zoravel_core)
+target_link_options(ZoravelD PRIVATE ${ZORAVEL_LINK})
+if(NOT MSVC)
+  target_link_options(ZoravelD PRIVATE -s)
+endif()
+
+if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)
+  add_subdirectory(tests/wine)
+endif()

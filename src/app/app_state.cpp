@@ -1,0 +1,115 @@
+/* Start-up of the viewer: the state, the window class, the main window and its controls.
+   WinMain only calls RunZoravel, so tests can drive the very same steps. */
+#include "app/app_state.h"
+
+#include "catalogue/catalogue.h"
+#include "resource.h"
+
+#include <windowsx.h>
+
+AppState app;
+
+const char MAIN_CLASS_NAME[]   = "Zoravel 4th by tobrik";
+const char MAIN_WINDOW_TITLE[] = "Zoravel 4th 2.0";
+
+static const char NO_CLASS_TEXT[] = "This program requires Windows NT!";
+
+/* Controls: the combo box height includes its dropped-down list. */
+static const int COMBO_X = 120, COMBO_Y = 33, COMBO_WIDTH = 120, COMBO_HEIGHT = 200;
+static const int LIST_X = 31, LIST_Y = 292, LIST_WIDTH = 240, LIST_HEIGHT = 130;
+static const int FORM_BUTTON_X = 215, FORM_BUTTON_Y = 150, FORM_BUTTON_SIZE = 25;
+
+void InitAppState(HINSTANCE instance)
+{
+    app.instance      = instance;
+    app.EntryIndex    = 0;
+    app.infoView      = 1;
+    app.movesView     = 0;
+    app.machinesView  = 0;
+    app.evolutionView = 0;
+}
+
+ATOM RegisterMainClass()
+{
+    WNDCLASSA windowClass     = {};
+    windowClass.style         = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc   = MainWndProc;
+    windowClass.cbClsExtra    = 0;
+    windowClass.cbWndExtra    = 0;
+    windowClass.hInstance     = app.instance;
+    windowClass.hIcon         = LoadIconA(app.instance, MAKEINTRESOURCEA(IDI_MAIN));
+    windowClass.hCursor       = LoadCursorA(NULL, MAKEINTRESOURCEA(32512)); /* IDC_ARROW */
+    windowClass.hbrBackground = GetStockBrush(WHITE_BRUSH);
+    windowClass.lpszMenuName  = NULL;
+    windowClass.lpszClassName = MAIN_CLASS_NAME;
+    return RegisterClassA(&windowClass);
+}
+
+void ReportNoClass()
+{
+    MessageBoxA(NULL, NO_CLASS_TEXT, MAIN_CLASS_NAME, MB_ICONERROR);
+}
+
+HWND CreateMainWindow()
+{
+    /* WM_CREATE fills the catalogue inside this call. */
+    app.mainWindow =
+        CreateWindowExA(0, MAIN_CLASS_NAME, MAIN_WINDOW_TITLE, MAIN_WINDOW_STYLE, MAIN_WINDOW_X,
+                        MAIN_WINDOW_Y, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, NULL, NULL, app.instance, NULL);
+    return app.mainWindow;
+}
+
+static HWND CreateChild(const char *className, const char *text, DWORD style, int x, int y, int width,
+                        int height, int id)
+{
+    return CreateWindowExA(0, className, text, style, x, y, width, height, app.mainWindow, (HMENU)(INT_PTR)id,
+                           app.instance, NULL);
+}
+
+void CreateControls()
+{
+    app.FormIndex = 0;
+
+    /* East European charset: the panels' texts are Windows-1250 bytes on every system. */
+    app.textFont =
+        CreateFontA(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0, 0, "Arial");
+
+    app.entryCombo = CreateChild("COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, COMBO_X,
+                                 COMBO_Y, COMBO_WIDTH, COMBO_HEIGHT, IDC_ENTRY_COMBO);
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry)
+        SendMessageA(app.entryCombo, CB_ADDSTRING, 0, (LPARAM)entryName[entry]);
+    SendMessageA(app.entryCombo, CB_SETCURSEL, 0, 0);
+    /* Acts as focused without taking the focus; its notification redraws with the new font. */
+    SendMessageA(app.entryCombo, WM_SETFOCUS, 0, 0);
+
+    app.moveListBox = CreateChild("LISTBOX", "", WS_CHILD | WS_VSCROLL, LIST_X, LIST_Y, LIST_WIDTH,
+                                  LIST_HEIGHT, IDC_MOVE_LIST);
+    app.formButton  = CreateChild("BUTTON", ">>", WS_CHILD, FORM_BUTTON_X, FORM_BUTTON_Y, FORM_BUTTON_SIZE,
+                                  FORM_BUTTON_SIZE, IDC_FORM_BUTTON);
+}
+
+int RunMessageLoop()
+{
+    MSG msg;
+    /* -1 (an invalid call) keeps the loop going like any other non-zero result. */
+    while (GetMessageA(&msg, NULL, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return (int)msg.wParam;
+}
+
+int RunZoravel(HINSTANCE instance, int showCommand)
+{
+    InitAppState(instance);
+    if (!RegisterMainClass()) {
+        ReportNoClass();
+        return 0;
+    }
+    if (!CreateMainWindow())
+        return EXIT_NO_WINDOW;
+    ShowWindow(app.mainWindow, showCommand);
+    UpdateWindow(app.mainWindow);
+    CreateControls();
+    return RunMessageLoop();
+}

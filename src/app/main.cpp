@@ -1,0 +1,10 @@
+/* Entry point of ZoravelD.exe.
+   The command line and the previous instance are of no use to the viewer. */
+#include "app/app_state.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand)
+{
+    (void)previousInstance;
+    (void)commandLine;
+    return RunZoravel(instance, showCommand);
+}

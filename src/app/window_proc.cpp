@@ -1,0 +1,162 @@
+/* The main window's procedure: the one dispatcher of the viewer, and its view modes.
+   Every message, handled or not, goes on to DefWindowProcA. */
+#include "app/app_state.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/move_list_box.h"
+#include "draw/layout.h"
+#include "draw/paint.h"
+#include "draw/picture.h"
+#include "resource.h"
+
+#include <windowsx.h>
+
+/* A tab click redraws the four tab images in an order of its own, the clicked one pressed. */
+struct TabClick {
+    TabKind tab;
+    RECT hit;
+    TabKind drawOrder[TAB_COUNT];
+};
+
+/* Tested in this order; the rectangles do not overlap. */
+static const TabClick tabClicks[TAB_COUNT] = {
+    {TAB_INFO,      {35, 256, 105, 284},  {TAB_MACHINES, TAB_INFO, TAB_MOVES, TAB_EVOLUTION}},
+    {TAB_EVOLUTION, {35, 430, 105, 458},  {TAB_EVOLUTION, TAB_MACHINES, TAB_INFO, TAB_MOVES}},
+    {TAB_MOVES,     {115, 256, 185, 284}, {TAB_MOVES, TAB_INFO, TAB_MACHINES, TAB_EVOLUTION}},
+    {TAB_MACHINES,  {195, 256, 265, 284}, {TAB_MACHINES, TAB_MOVES, TAB_INFO, TAB_EVOLUTION}},
+};
+
+static void SetView(TabKind tab)
+{
+    app.infoView      = tab == TAB_INFO;
+    app.evolutionView = tab == TAB_EVOLUTION;
+    app.movesView     = tab == TAB_MOVES;
+    app.machinesView  = tab == TAB_MACHINES;
+}
+
+static void RedrawCurrentView()
+{
+    if (app.movesView || app.machinesView)
+        FillMoveList();
+    else if (app.infoView)
+        DrawInfoPanel();
+    else if (app.evolutionView)
+        DrawEvolutionPanel();
+}
+
+static void OnEntryCombo(int notification)
+{
+    if (notification == CBN_SELCHANGE)
+        ShowWindow(app.formButton, SW_HIDE);
+    /* Typing in the edit field leaves no selection (CB_ERR): keep showing the last entry. */
+    LRESULT selection = SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0);
+    if (selection >= 0 && selection < ENTRY_COUNT)
+        app.EntryIndex = (unsigned)selection;
+    DrawHeader(app.EntryIndex + IDB_PICTURE_BASE);
+    RedrawCurrentView();
+    if (app.EntryIndex == FORM_ENTRY)
+        ShowWindow(app.formButton, SW_SHOW);
+}
+
+static void OnFormButton(HWND window, int notification)
+{
+    if (notification == BN_CLICKED)
+        ++app.FormIndex;
+    if (app.FormIndex == FORM_COUNT)
+        app.FormIndex = 0;
+    if (app.movesView)
+        FillMoveList();
+    if (app.infoView)
+        DrawInfoPanel();
+    InvalidateRect(window, NULL, TRUE);
+}
+
+static void OnCommand(HWND window, WPARAM wParam)
+{
+    int notification = HIWORD(wParam);
+    switch (LOWORD(wParam)) {
+    case IDC_ENTRY_COMBO:
+        OnEntryCombo(notification);
+        break;
+    case IDC_FORM_BUTTON:
+        OnFormButton(window, notification);
+        break;
+    }
+}
+
+static void OnTabClick(HWND window, const TabClick &click)
+{
+    for (int i = 0; i < TAB_COUNT; ++i) {
+        const TabPlace &place = tabPlace[click.drawOrder[i]];
+        unsigned short image  = click.drawOrder[i] == click.tab ? place.imageOn : place.imageOff;
+        DrawResourceImage(window, image, place.x, place.y, SCALE_TAB);
+    }
+    switch (click.tab) {
+    case TAB_INFO:
+        ShowWindow(app.moveListBox, SW_HIDE);
+        SetView(TAB_INFO);
+        DrawInfoPanel();
+        break;
+    case TAB_EVOLUTION:
+        ShowWindow(app.moveListBox, SW_HIDE);
+        SetView(TAB_EVOLUTION);
+        DrawEvolutionPanel();
+        break;
+    case TAB_MOVES:
+    case TAB_MACHINES:
+        SetView(click.tab);
+        FillMoveList();
+        ShowWindow(app.moveListBox, SW_SHOW);
+        break;
+    default:
+        break;
+    }
+}
+
+static void OnLButtonUp(HWND window, LPARAM lParam)
+{
+    POINT point = {(LONG)LOWORD(lParam), (LONG)HIWORD(lParam)};
+    for (int i = 0; i < TAB_COUNT; ++i) {
+        if (PtInRect(&tabClicks[i].hit, point)) {
+            OnTabClick(window, tabClicks[i]);
+            break;
+        }
+    }
+}
+
+static void OnPaint(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC paintDc   = BeginPaint(window, &paint);
+    HFONT fontOld = SelectFont(paintDc, app.textFont);
+    PaintWindow(window, paintDc);
+    SelectFont(paintDc, fontOld);
+    EndPaint(window, &paint);
+}
+
+static void OnDestroy()
+{
+    FreePicture();
+    PostQuitMessage(0);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        InitCatalogue();
+        break;
+    case WM_PAINT:
+        OnPaint(window);
+        break;
+    case WM_COMMAND:
+        OnCommand(window, wParam);
+        break;
+    case WM_LBUTTONUP:
+        OnLButtonUp(window, lParam);
+        break;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,17 @@
+/* Painting of the whole window and of its header, and the panels of the drawn views.
+   Each procedure gets its own DC from the window (or uses the paint DC it is handed). */
+#ifndef ZORAVEL_PAINT_H
+#define ZORAVEL_PAINT_H
+
+#include <windows.h>
+
+void PaintWindow(HWND window, HDC paintDc);
+void DrawHeader(int pictureId);
+
+/* Fills the lower panel with its grey, wiping the previous view. */
+void ClearLowerPanel(HDC dc);
+
+void DrawInfoPanel();
+void DrawEvolutionPanel();
+
+#endif

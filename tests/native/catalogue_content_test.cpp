@@ -1,0 +1,465 @@
+/* Content rules of the catalogue: names, sizes, types, move and machine lists, machine labels
+   and the three-form entry, read back from the tables that InitCatalogue fills. */
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "resource.h"
+
+namespace
+{
+
+const int MIN_HEIGHT_CM           = 20;
+const int MAX_HEIGHT_CM           = 541;
+const int MIN_WEIGHT              = 3;
+const int MAX_WEIGHT              = 7500;
+const int LIGHT_WEIGHT            = 10; /* below one kilogram */
+const int LIGHT_ENTRIES           = 5;
+const int DUAL_TYPE_ENTRIES       = 51;
+const size_t LONGEST_MOVE_ELEMENT = 29;
+const size_t MOVE_NAME_MAX        = 20;
+const size_t LABEL_MAX            = 22;
+const int FORM_LIST_ELEMENTS      = 12;
+const int NO_MACHINE_ENTRIES      = 3;
+const int SHARED_MACHINE_STRINGS  = 3;
+
+int Slot(int entry)
+{
+    return entry + 1;
+}
+
+bool IsPrintableAscii(const char *text)
+{
+    for (const char *p = text; *p != '\0'; ++p) {
+        if (*p < 0x20 || *p > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}
+
+/* Splits a list string into its elements; false when it does not end with ";" or has an empty element. */
+bool SplitList(const char *text, std::vector<std::string> &elements)
+{
+    elements.clear();
+    std::string current;
+    size_t length = std::strlen(text);
+    if (length == 0 || text[length - 1] != ';') {
+        return false;
+    }
+    for (size_t i = 0; i < length; ++i) {
+        if (text[i] == ';') {
+            if (current.empty()) {
+                return false;
+            }
+            elements.push_back(current);
+            current.clear();
+        } else {
+            current += text[i];
+        }
+    }
+    return true;
+}
+
+bool IsMoveName(const std::string &name)
+{
+    if (name.empty() || name.size() > MOVE_NAME_MAX || name.front() == ' ' || name.back() == ' ') {
+        return false;
+    }
+    for (char c : name) {
+        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        bool digit  = c >= '0' && c <= '9';
+        if (!letter && !digit && c != ' ' && c != '-') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsDecimal(const std::string &text)
+{
+    if (text.empty() || text[0] == '0') {
+        return false;
+    }
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct MoveList {
+    bool valid = false;
+    std::string error;
+    std::vector<std::string> bare;
+    std::vector<std::pair<int, std::string>> levelled;
+    size_t longestElement = 0;
+};
+
+MoveList ParseMoveList(const char *text)
+{
+    MoveList list;
+    std::vector<std::string> elements;
+    if (!SplitList(text, elements)) {
+        list.error = "not a list of ';'-ended elements";
+        return list;
+    }
+    for (const std::string &element : elements) {
+        if (element.size() > list.longestElement) {
+            list.longestElement = element.size();
+        }
+        if (element.compare(0, 4, "Lv. ") == 0) {
+            size_t dash = element.find(" - ");
+            if (dash == std::string::npos || !IsDecimal(element.substr(4, dash - 4))) {
+                list.error = "bad level element: " + element;
+                return list;
+            }
+            std::string name = element.substr(dash + 3);
+            if (!IsMoveName(name)) {
+                list.error = "bad move name: " + element;
+                return list;
+            }
+            list.levelled.push_back({std::stoi(element.substr(4, dash - 4)), name});
+        } else {
+            if (!list.levelled.empty()) {
+                list.error = "bare move after a level element: " + element;
+                return list;
+            }
+            if (!IsMoveName(element)) {
+                list.error = "bad move name: " + element;
+                return list;
+            }
+            list.bare.push_back(element);
+        }
+    }
+    list.valid = true;
+    return list;
+}
+
+struct MachineList {
+    bool valid = false;
+    std::string error;
+    std::vector<int> tms;
+    std::vector<int> hms;
+    bool divider = false;
+};
+
+MachineList ParseMachineList(const char *text)
+{
+    MachineList list;
+    std::vector<std::string> elements;
+    if (!SplitList(text, elements)) {
+        list.error = "not a list of ';'-ended elements";
+        return list;
+    }
+    for (const std::string &element : elements) {
+        if (element == "-") {
+            if (list.divider) {
+                list.error = "second divider";
+                return list;
+            }
+            list.divider = true;
+            continue;
+        }
+        if (!IsDecimal(element) || element.size() > 2) {
+            list.error = "bad number: " + element;
+            return list;
+        }
+        int number             = std::stoi(element);
+        std::vector<int> &part = list.divider ? list.hms : list.tms;
+        int limit              = list.divider ? HM_COUNT : TM_COUNT;
+        if (number < 1 || number > limit || (!part.empty() && part.back() >= number)) {
+            list.error = "number out of range or order: " + element;
+            return list;
+        }
+        part.push_back(number);
+    }
+    list.valid = true;
+    return list;
+}
+
+std::set<std::string> MoveNames(const char *text)
+{
+    MoveList list = ParseMoveList(text);
+    std::set<std::string> names(list.bare.begin(), list.bare.end());
+    for (const auto &element : list.levelled) {
+        names.insert(element.second);
+    }
+    return names;
+}
+
+class CatalogueContent : public ::testing::Test
+{
+  protected:
+    static void SetUpTestSuite()
+    {
+        InitCatalogue();
+    }
+};
+
+TEST_F(CatalogueContent, EverySlotOfAnEntryIsSetAndSlotZeroStaysEmpty)
+{
+    EXPECT_EQ(moveListText[0], nullptr);
+    EXPECT_EQ(machineListText[0], nullptr);
+    EXPECT_EQ(heightCm[0], 0);
+    EXPECT_EQ(weightTenthKg[0], 0);
+    EXPECT_EQ(primaryTypeIcon[0], 0);
+    EXPECT_EQ(secondaryTypeIcon[0], 0);
+    EXPECT_EQ(tmLabel[0], nullptr);
+    EXPECT_EQ(hmLabel[0], nullptr);
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        SCOPED_TRACE(entry);
+        EXPECT_NE(moveListText[Slot(entry)], nullptr);
+        EXPECT_NE(machineListText[Slot(entry)], nullptr);
+        EXPECT_NE(heightCm[Slot(entry)], 0);
+        EXPECT_NE(weightTenthKg[Slot(entry)], 0);
+        EXPECT_NE(primaryTypeIcon[Slot(entry)], 0);
+    }
+}
+
+TEST_F(CatalogueContent, NamesAreDistinctShortAndPlain)
+{
+    std::set<std::string> seen;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        const char *name = entryName[entry];
+        SCOPED_TRACE(name);
+        size_t length = std::strlen(name);
+        EXPECT_GE(length, 5u);
+        EXPECT_LE(length, 11u);
+        for (size_t i = 0; i < length; ++i) {
+            char c      = name[i];
+            bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            EXPECT_TRUE(letter || c == ' ' || c == '.') << "character " << c;
+        }
+        EXPECT_TRUE(name[0] >= 'A' && name[0] <= 'Z');
+        EXPECT_TRUE(seen.insert(name).second) << "duplicate";
+    }
+}
+
+TEST_F(CatalogueContent, SizesStayInRangeAndReachBothEnds)
+{
+    int lightEntries  = 0;
+    bool lowestHeight = false, highestHeight = false, lowestWeight = false, highestWeight = false;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        SCOPED_TRACE(entryName[entry]);
+        int height = heightCm[Slot(entry)];
+        int weight = weightTenthKg[Slot(entry)];
+        EXPECT_GE(height, MIN_HEIGHT_CM);
+        EXPECT_LE(height, MAX_HEIGHT_CM);
+        EXPECT_GE(weight, MIN_WEIGHT);
+        EXPECT_LE(weight, MAX_WEIGHT);
+        lowestHeight |= height == MIN_HEIGHT_CM;
+        highestHeight |= height == MAX_HEIGHT_CM;
+        lowestWeight |= weight == MIN_WEIGHT;
+        highestWeight |= weight == MAX_WEIGHT;
+        lightEntries += weight < LIGHT_WEIGHT ? 1 : 0;
+    }
+    EXPECT_TRUE(lowestHeight && highestHeight && lowestWeight && highestWeight);
+    EXPECT_EQ(lightEntries, LIGHT_ENTRIES);
+}
+
+TEST_F(CatalogueContent, TypesAreTypeIconsAndTheSecondDiffersFromTheFirst)
+{
+    int dualTyped = 0;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        SCOPED_TRACE(entryName[entry]);
+        unsigned short first  = primaryTypeIcon[Slot(entry)];
+        unsigned short second = secondaryTypeIcon[Slot(entry)];
+        EXPECT_GE(first, IDB_TYPE_INSECT);
+        EXPECT_LE(first, IDB_TYPE_WATER);
+        if (second != 0) {
+            ++dualTyped;
+            EXPECT_GE(second, IDB_TYPE_INSECT);
+            EXPECT_LE(second, IDB_TYPE_WATER);
+            EXPECT_NE(second, first);
+        }
+    }
+    EXPECT_EQ(dualTyped, DUAL_TYPE_ENTRIES);
+    EXPECT_EQ(secondaryTypeIcon[Slot(FORM_ENTRY)], IDB_TYPE_GRASS);
+}
+
+TEST_F(CatalogueContent, MoveListsFollowTheGrammarAndLimits)
+{
+    std::set<const char *> pointers;
+    std::set<std::string> texts;
+    size_t longest = 0;
+    auto check     = [&](const char *text, const std::string &who) {
+        SCOPED_TRACE(who);
+        ASSERT_TRUE(IsPrintableAscii(text));
+        MoveList list = ParseMoveList(text);
+        ASSERT_TRUE(list.valid) << list.error;
+        size_t elements = list.bare.size() + list.levelled.size();
+        EXPECT_GE(elements, 2u);
+        EXPECT_LE(elements, 20u);
+        EXPECT_GE(list.bare.size(), 1u);
+        EXPECT_LE(list.bare.size(), 8u);
+        int previous = 0;
+        for (const auto &element : list.levelled) {
+            EXPECT_GE(element.first, 2);
+            EXPECT_LE(element.first, 100);
+            EXPECT_GE(element.first, previous) << element.second;
+            previous = element.first;
+        }
+        EXPECT_LE(list.longestElement, LONGEST_MOVE_ELEMENT);
+        if (list.longestElement > longest) {
+            longest = list.longestElement;
+        }
+        std::set<std::string> names = MoveNames(text);
+        EXPECT_EQ(names.size(), elements) << "a move learned twice";
+        texts.insert(text);
+    };
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        check(moveListText[Slot(entry)], entryName[entry]);
+        EXPECT_TRUE(pointers.insert(moveListText[Slot(entry)]).second)
+            << entryName[entry] << " shares its move list";
+    }
+    for (int form = 1; form < FORM_COUNT; ++form) {
+        check(formMoveListText[form], "form " + std::to_string(form));
+        EXPECT_TRUE(pointers.insert(formMoveListText[form]).second);
+    }
+    EXPECT_EQ(texts.size(), pointers.size()) << "two move lists have the same text";
+    EXPECT_EQ(longest, LONGEST_MOVE_ELEMENT);
+}
+
+TEST_F(CatalogueContent, SomeMoveListsLearnTwoMovesAtOneLevel)
+{
+    int withTie = 0;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        MoveList list = ParseMoveList(moveListText[Slot(entry)]);
+        for (size_t i = 1; i < list.levelled.size(); ++i) {
+            if (list.levelled[i].first == list.levelled[i - 1].first) {
+                ++withTie;
+                break;
+            }
+        }
+    }
+    EXPECT_GE(withTie, 2);
+}
+
+TEST_F(CatalogueContent, MachineListsFollowTheGrammarAndAreSharedAsPlanned)
+{
+    std::map<const char *, std::vector<int>> users;
+    int withoutDivider = 0, dividerOnly = 0, withHms = 0;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        const char *text = machineListText[Slot(entry)];
+        SCOPED_TRACE(entryName[entry]);
+        ASSERT_TRUE(IsPrintableAscii(text));
+        MachineList list = ParseMachineList(text);
+        ASSERT_TRUE(list.valid) << list.error;
+        users[text].push_back(entry);
+        if (!list.hms.empty()) {
+            ++withHms;
+        } else if (list.divider && !list.tms.empty()) {
+            ++dividerOnly;
+        } else if (!list.divider) {
+            ++withoutDivider;
+            EXPECT_FALSE(list.tms.empty());
+        }
+    }
+    EXPECT_GT(withoutDivider, 0);
+    EXPECT_GT(dividerOnly, 0);
+    EXPECT_GT(withHms, 0);
+
+    int noMachineEntries = 0, sharedByTwo = 0;
+    std::set<std::string> texts;
+    for (const auto &use : users) {
+        texts.insert(use.first);
+        if (std::strcmp(use.first, "-;") == 0) {
+            noMachineEntries += static_cast<int>(use.second.size());
+            EXPECT_EQ(use.second.size(), static_cast<size_t>(NO_MACHINE_ENTRIES));
+        } else {
+            EXPECT_LE(use.second.size(), 2u) << use.first;
+            if (use.second.size() == 2) {
+                ++sharedByTwo;
+                EXPECT_EQ(use.second[1], use.second[0] + 1) << "shared by entries of one family";
+            }
+        }
+    }
+    EXPECT_EQ(noMachineEntries, NO_MACHINE_ENTRIES);
+    EXPECT_EQ(sharedByTwo, SHARED_MACHINE_STRINGS);
+    EXPECT_EQ(texts.size(), users.size()) << "equal machine lists must be one shared string";
+}
+
+TEST_F(CatalogueContent, OnlyFlyersAndDragonsLearnTheFlightMachine)
+{
+    const int flightHm = 2;
+    int flyers         = 0;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        MachineList list = ParseMachineList(machineListText[Slot(entry)]);
+        bool learns      = false;
+        for (int hm : list.hms) {
+            learns |= hm == flightHm;
+        }
+        if (!learns) {
+            continue;
+        }
+        ++flyers;
+        unsigned short first  = primaryTypeIcon[Slot(entry)];
+        unsigned short second = secondaryTypeIcon[Slot(entry)];
+        bool canFly = first == IDB_TYPE_FLYING || second == IDB_TYPE_FLYING || first == IDB_TYPE_DRAGON ||
+                      second == IDB_TYPE_DRAGON;
+        EXPECT_TRUE(canFly) << entryName[entry];
+    }
+    EXPECT_GT(flyers, 0);
+}
+
+TEST_F(CatalogueContent, MachineLabelsCarryTheirNumber)
+{
+    std::set<std::string> names;
+    auto check = [&](const char *label, const char *kind, int number) {
+        SCOPED_TRACE(std::string(kind) + std::to_string(number));
+        ASSERT_NE(label, nullptr);
+        ASSERT_TRUE(IsPrintableAscii(label));
+        std::string text = label;
+        char prefix[8];
+        std::snprintf(prefix, sizeof prefix, "%s%02d - ", kind, number);
+        EXPECT_EQ(text.compare(0, std::strlen(prefix), prefix), 0) << text;
+        EXPECT_LE(text.size(), LABEL_MAX);
+        std::string name = text.substr(std::strlen(prefix));
+        EXPECT_TRUE(IsMoveName(name)) << text;
+        EXPECT_TRUE(names.insert(name).second) << "duplicate machine " << name;
+    };
+    for (int tm = 1; tm <= TM_COUNT; ++tm) {
+        check(tmLabel[tm], "TM", tm);
+    }
+    for (int hm = 1; hm <= HM_COUNT; ++hm) {
+        check(hmLabel[hm], "HM", hm);
+    }
+}
+
+TEST_F(CatalogueContent, TheFormEntryHasThreeDistinctForms)
+{
+    EXPECT_EQ(formPicture[0], 127);
+    EXPECT_EQ(formPicture[1], IDB_FORM1_PICTURE);
+    EXPECT_EQ(formPicture[2], IDB_FORM2_PICTURE);
+    EXPECT_EQ(formSecondaryTypeIcon[0], IDB_TYPE_GRASS);
+    EXPECT_EQ(formSecondaryTypeIcon[1], IDB_TYPE_GROUND);
+    EXPECT_EQ(formSecondaryTypeIcon[2], IDB_TYPE_STEEL);
+    EXPECT_EQ(formMoveListText[0], moveListText[Slot(FORM_ENTRY)]);
+
+    std::set<std::string> forms[FORM_COUNT];
+    for (int form = 0; form < FORM_COUNT; ++form) {
+        MoveList list = ParseMoveList(formMoveListText[form]);
+        ASSERT_TRUE(list.valid) << list.error;
+        EXPECT_EQ(list.bare.size() + list.levelled.size(), static_cast<size_t>(FORM_LIST_ELEMENTS));
+        forms[form] = MoveNames(formMoveListText[form]);
+    }
+    for (int form = 0; form < FORM_COUNT; ++form) {
+        int own = 0;
+        for (const std::string &name : forms[form]) {
+            bool elsewhere =
+                forms[(form + 1) % FORM_COUNT].count(name) || forms[(form + 2) % FORM_COUNT].count(name);
+            own += elsewhere ? 0 : 1;
+        }
+        EXPECT_GE(own, 3) << "form " << form << " needs moves of its own";
+    }
+}
+
+} // namespace

@@ -1,0 +1,430 @@
+/* Content rules of the evolution notes: runs and default note, Windows-1250 text, line patterns,
+   the gender marks and their room in the text, and agreement with the catalogue's names and lists. */
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/evolution_notes.h"
+#include "resource.h"
+
+namespace
+{
+
+const unsigned DEFAULT_ENTRIES[] = {30, 54, 55, 68, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 104, 105, 106};
+const unsigned OUT_OF_RANGE[]    = {107, 1000, 0xFFFFFFFFu};
+const unsigned MAX_RUN           = 3;
+
+/* The Polish letters of Windows-1250; any other byte above 0x7F is not expected in a note. */
+struct Cp1250Letter {
+    unsigned char byte;
+    char16_t letter;
+};
+const Cp1250Letter POLISH_LETTERS[] = {
+    {0xB9, u'ą'},
+    {0xE6, u'ć'},
+    {0xEA, u'ę'},
+    {0xB3, u'ł'},
+    {0xF1, u'ń'},
+    {0xF3, u'ó'},
+    {0x9C, u'ś'},
+    {0x9F, u'ź'},
+    {0xBF, u'ż'},
+    {0xA5, u'Ą'},
+    {0xC6, u'Ć'},
+    {0xCA, u'Ę'},
+    {0xA3, u'Ł'},
+    {0xD1, u'Ń'},
+    {0xD3, u'Ó'},
+    {0x8C, u'Ś'},
+    {0x8F, u'Ź'},
+    {0xAF, u'Ż'},
+};
+const char16_t NOT_POLISH = u'\uFFFD';
+
+std::u16string DecodeCp1250(const char *text)
+{
+    std::u16string out;
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p != 0; ++p) {
+        if (*p < 0x80) {
+            out += static_cast<char16_t>(*p);
+            continue;
+        }
+        char16_t letter = NOT_POLISH;
+        for (const Cp1250Letter &known : POLISH_LETTERS) {
+            if (known.byte == *p) {
+                letter = known.letter;
+            }
+        }
+        out += letter;
+    }
+    return out;
+}
+
+/* Advance widths in pixels of printable ASCII in Arial at the panel's size (16-pixel cell). */
+const int ARIAL_WIDTH[95] = {
+    4, 4,  5,  8, 8, 12, 9, 3,  5,  5, 5, 8,  4,  5, 4, 4,  8,  8, 8, 8, 8, 8,  8,  8,
+    8, 8,  4,  4, 8, 8,  8, 8,  14, 9, 9, 10, 10, 9, 9, 11, 10, 4, 7, 9, 8, 12, 10, 11,
+    9, 11, 10, 9, 9, 10, 9, 13, 9,  9, 9, 4,  4,  4, 7, 8,  5,  8, 8, 7, 8, 8,  4,  8,
+    8, 3,  3,  7, 3, 12, 8, 8,  8,  8, 5, 7,  4,  8, 7, 10, 7,  7, 7, 5, 4, 5,  8,
+};
+const int TEXT_X        = 31;
+const int LINE1_Y       = 330;
+const int LINE2_Y       = 360;
+const int LINE_HEIGHT   = 16;
+const int BASELINE_BAND = 5; /* the lowest rows of a line: letter feet and descenders */
+const int MARK_WIDTH    = 16;
+const int MARK_HEIGHT   = 22;
+
+std::vector<std::string> Words(const std::string &line)
+{
+    std::vector<std::string> words;
+    std::string current;
+    for (char c : line) {
+        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (letter) {
+            current += c;
+        } else if (!current.empty()) {
+            words.push_back(current);
+            current.clear();
+        }
+    }
+    if (!current.empty()) {
+        words.push_back(current);
+    }
+    return words;
+}
+
+bool IsEntryName(const std::string &word)
+{
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        if (word == entryName[entry]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StartsWith(const std::string &text, const std::string &prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool EndsWith(const std::string &text, const std::string &suffix)
+{
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::set<std::string> MoveNamesOf(const char *list)
+{
+    std::set<std::string> names;
+    std::string element;
+    for (const char *p = list; *p != '\0'; ++p) {
+        if (*p != ';') {
+            element += *p;
+            continue;
+        }
+        size_t dash = element.find(" - ");
+        names.insert(StartsWith(element, "Lv. ") && dash != std::string::npos ? element.substr(dash + 3)
+                                                                              : element);
+        element.clear();
+    }
+    return names;
+}
+
+int LastLevel(const char *list)
+{
+    std::string text = list;
+    size_t at        = text.rfind("Lv. ");
+    return at == std::string::npos ? 0 : std::stoi(text.substr(at + 4));
+}
+
+struct NoteRunSpan {
+    unsigned first;
+    unsigned last;
+    const EvolutionNote *note;
+};
+
+/* Neighbouring entries that share one note object form a run. */
+std::vector<NoteRunSpan> CollectRuns()
+{
+    std::vector<NoteRunSpan> runs;
+    const EvolutionNote *fallback = &FindEvolutionNote(OUT_OF_RANGE[0]);
+    for (unsigned entry = 0; entry < LOOKED_UP_ENTRIES; ++entry) {
+        const EvolutionNote *note = &FindEvolutionNote(entry);
+        if (note == fallback) {
+            continue;
+        }
+        if (!runs.empty() && runs.back().note == note && runs.back().last + 1 == entry) {
+            runs.back().last = entry;
+        } else {
+            runs.push_back({entry, entry, note});
+        }
+    }
+    return runs;
+}
+
+class EvolutionNotes : public ::testing::Test
+{
+  protected:
+    static void SetUpTestSuite()
+    {
+        InitCatalogue();
+    }
+};
+
+TEST_F(EvolutionNotes, EntriesWithoutAFamilyAndOutOfRangeIndicesTakeTheDefault)
+{
+    std::set<unsigned> defaults(std::begin(DEFAULT_ENTRIES), std::end(DEFAULT_ENTRIES));
+    const EvolutionNote &fallback = FindEvolutionNote(OUT_OF_RANGE[0]);
+    EXPECT_STREQ(fallback.line1, "Brak");
+    EXPECT_STREQ(fallback.line2, " ");
+    for (unsigned index : OUT_OF_RANGE) {
+        EXPECT_EQ(&FindEvolutionNote(index), &fallback) << index;
+    }
+    for (unsigned entry = 0; entry < static_cast<unsigned>(ENTRY_COUNT); ++entry) {
+        bool isDefault = &FindEvolutionNote(entry) == &fallback;
+        EXPECT_EQ(isDefault, defaults.count(entry) == 1) << entry;
+        if (!isDefault) {
+            EXPECT_STRNE(FindEvolutionNote(entry).line1, "Brak") << entry;
+        }
+    }
+}
+
+TEST_F(EvolutionNotes, RunsAreShortAndEachNoteBelongsToOneRun)
+{
+    std::vector<NoteRunSpan> runs = CollectRuns();
+    std::set<const EvolutionNote *> seen;
+    for (const NoteRunSpan &run : runs) {
+        EXPECT_LE(run.last - run.first + 1, MAX_RUN) << run.first;
+        EXPECT_TRUE(seen.insert(run.note).second) << "note of entry " << run.first << " is used by two runs";
+    }
+}
+
+TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
+{
+    for (unsigned entry = 0; entry <= LOOKED_UP_ENTRIES; ++entry) {
+        const EvolutionNote &note = FindEvolutionNote(entry);
+        for (const char *line : {note.line1, note.line2}) {
+            SCOPED_TRACE(line);
+            size_t length = std::strlen(line);
+            EXPECT_GE(length, 1u);
+            EXPECT_LE(length, static_cast<size_t>(EVOLUTION_LINE_MAX));
+            EXPECT_EQ(DecodeCp1250(line).find(NOT_POLISH), std::u16string::npos) << "not Windows-1250 Polish";
+        }
+    }
+}
+
+TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
+{
+    const char *bats           = FindEvolutionNote(24).line2; /* "--Szczęście nocą--> Chirrdusk" */
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(bats);
+    ASSERT_GE(std::strlen(bats), 10u);
+    EXPECT_EQ(bytes[6], 0xEA); /* ę */
+    EXPECT_EQ(bytes[7], 0x9C); /* ś */
+    EXPECT_EQ(DecodeCp1250(bats), u"--Szczęście nocą--> Chirrdusk");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(28).line2), u"Tylko forma żeńska.");
+    EXPECT_EQ(static_cast<unsigned char>(FindEvolutionNote(28).line2[12]), 0xBF); /* ż */
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(33).line1), u"Calabrin --Świeca Dusz--> Calabroul");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(89).line2), u"Na Górze Karwień");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(52).line2), u"Szczęście w dzień---> Gibbrutus");
+}
+
+TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
+{
+    for (const NoteRunSpan &run : CollectRuns()) {
+        SCOPED_TRACE(run.note->line1);
+        std::set<std::string> mentioned;
+        for (const char *line : {run.note->line1, run.note->line2}) {
+            std::string text               = line;
+            std::vector<std::string> words = Words(text);
+            bool companion                 = EndsWith(text, " w dru\xBFynie");
+            for (size_t i = 0; i < words.size(); ++i) {
+                bool isCompanion = companion && i == 0;
+                if (IsEntryName(words[i]) && !isCompanion) {
+                    mentioned.insert(words[i]);
+                }
+            }
+        }
+        std::set<std::string> members;
+        for (unsigned entry = run.first; entry <= run.last; ++entry) {
+            members.insert(entryName[entry]);
+        }
+        EXPECT_EQ(mentioned, members);
+    }
+}
+
+TEST_F(EvolutionNotes, LinesFollowTheStepAndNotePatterns)
+{
+    const std::string conditions[] = {"Lv. ",
+                                      "Szcz\xEA\x9C"
+                                      "cie",
+                                      "--",
+                                      "Musi",
+                                      "Tylko",
+                                      "Na G\xF3rze"};
+    for (const NoteRunSpan &run : CollectRuns()) {
+        std::string line1 = run.note->line1;
+        std::string line2 = run.note->line2;
+        SCOPED_TRACE(line1);
+        bool breeding = line1.find(" <---dziecko--- ") != std::string::npos;
+        if (breeding) {
+            std::vector<std::string> words = Words(line1);
+            ASSERT_EQ(words.size(), 3u);
+            EXPECT_EQ(line2, words[0] + " nie ewoluuje w " + words[2]);
+            continue;
+        }
+        size_t arrow = line1.find("->");
+        ASSERT_NE(arrow, std::string::npos) << "a step needs an arrow";
+        size_t firstHyphen = line1.find("--");
+        ASSERT_LT(firstHyphen, arrow);
+        EXPECT_NE(firstHyphen, 0u) << "the first line names where the family starts";
+        size_t levelAt = line1.find("Lv. ");
+        if (levelAt != std::string::npos && line1.compare(levelAt, 6, "Lv. Up") != 0) {
+            int level = std::stoi(line1.substr(levelAt + 4));
+            EXPECT_GE(level, 2);
+            EXPECT_LE(level, 100);
+        }
+        if (line1.find("Lv. Up") != std::string::npos) {
+            EXPECT_NE(line2, " ") << "a level-up step names its further condition";
+            EXPECT_EQ(line2.find("->"), std::string::npos);
+        }
+        bool known = line2 == " ";
+        for (const std::string &start : conditions) {
+            known |= StartsWith(line2, start);
+        }
+        known |= line2.find("->") != std::string::npos || EndsWith(line2, " w dru\xBFynie");
+        EXPECT_TRUE(known) << line2;
+    }
+}
+
+TEST_F(EvolutionNotes, RequiredMovesAreMovesOfTheFamily)
+{
+    const std::string mustKnow = "Musi zna\xE6 ";
+    int checked                = 0;
+    for (const NoteRunSpan &run : CollectRuns()) {
+        std::string line2 = run.note->line2;
+        if (!StartsWith(line2, mustKnow)) {
+            continue;
+        }
+        std::string move = line2.substr(mustKnow.size());
+        bool found       = false;
+        for (unsigned entry = run.first; entry <= run.last; ++entry) {
+            found |= MoveNamesOf(moveListText[entry + 1]).count(move) == 1;
+        }
+        EXPECT_TRUE(found) << move << " is not learned by " << entryName[run.first];
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST_F(EvolutionNotes, FamiliesShareTheirNameStartAndGrowStageByStage)
+{
+    const size_t sharedLetters = 3;
+    for (const NoteRunSpan &run : CollectRuns()) {
+        for (unsigned entry = run.first + 1; entry <= run.last; ++entry) {
+            SCOPED_TRACE(entryName[entry]);
+            EXPECT_EQ(std::string(entryName[entry]).substr(0, sharedLetters),
+                      std::string(entryName[run.first]).substr(0, sharedLetters));
+            EXPECT_GT(heightCm[entry + 1], heightCm[entry]);
+            EXPECT_GT(weightTenthKg[entry + 1], weightTenthKg[entry]);
+            std::set<std::string> earlier = MoveNamesOf(moveListText[entry]);
+            std::set<std::string> later   = MoveNamesOf(moveListText[entry + 1]);
+            EXPECT_GE(later.size(), earlier.size());
+            EXPECT_GE(LastLevel(moveListText[entry + 1]), LastLevel(moveListText[entry]));
+            int common = 0;
+            for (const std::string &move : later) {
+                common += static_cast<int>(earlier.count(move));
+            }
+            EXPECT_GE(common, 2) << "a family shares some moves";
+        }
+    }
+}
+
+TEST_F(EvolutionNotes, GenderMarksAreListedInDrawingOrder)
+{
+    struct Expected {
+        unsigned entry;
+        std::vector<EvolutionMark> marks;
+    };
+    const EvolutionMark female1          = {IDB_SYMBOL_FEMALE, 110, 311};
+    const EvolutionMark male2            = {IDB_SYMBOL_MALE, 110, 341};
+    const std::vector<Expected> expected = {
+        {25, {female1, male2}              },
+        {26, {female1, male2}              },
+        {27, {female1, male2}              },
+        {28, {female1}                     },
+        {29, {female1}                     },
+        {88, {{IDB_SYMBOL_MALE, 210, 321}} },
+        {91, {{IDB_SYMBOL_FEMALE, 83, 320}}},
+    };
+    std::vector<unsigned> indices;
+    for (unsigned entry = 0; entry < static_cast<unsigned>(ENTRY_COUNT); ++entry) {
+        indices.push_back(entry);
+    }
+    indices.insert(indices.end(), std::begin(OUT_OF_RANGE), std::end(OUT_OF_RANGE));
+    for (unsigned index : indices) {
+        SCOPED_TRACE(index);
+        std::vector<EvolutionMark> want;
+        for (const Expected &e : expected) {
+            if (e.entry == index) {
+                want = e.marks;
+            }
+        }
+        EvolutionMark got[EVOLUTION_MARKS_MAX] = {};
+        int count                              = FindEvolutionMarks(index, got);
+        ASSERT_EQ(count, static_cast<int>(want.size()));
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(got[i].bitmapId, want[i].bitmapId);
+            EXPECT_EQ(got[i].x, want[i].x);
+            EXPECT_EQ(got[i].y, want[i].y);
+        }
+    }
+}
+
+/* Where a mark covers the body or the foot of a text line, only blanks (and, on the foot, hyphens,
+   which sit at mid-height) may stand under it, so the symbol stays visible. */
+TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
+{
+    int checkedMarks = 0;
+    for (unsigned entry = 0; entry < LOOKED_UP_ENTRIES; ++entry) {
+        EvolutionMark marks[EVOLUTION_MARKS_MAX] = {};
+        int count                                = FindEvolutionMarks(entry, marks);
+        const EvolutionNote &note                = FindEvolutionNote(entry);
+        for (int m = 0; m < count; ++m) {
+            const EvolutionMark &mark = marks[m];
+            const int lineTops[]      = {LINE1_Y, LINE2_Y};
+            const char *lines[]       = {note.line1, note.line2};
+            for (int l = 0; l < 2; ++l) {
+                int glyphTop   = lineTops[l] + 3; /* internal leading above the capitals */
+                int lineBottom = lineTops[l] + LINE_HEIGHT;
+                int markBottom = mark.y + MARK_HEIGHT;
+                if (markBottom <= glyphTop || mark.y >= lineBottom) {
+                    continue;
+                }
+                bool footOnly = mark.y >= lineBottom - BASELINE_BAND;
+                int x         = TEXT_X;
+                for (const char *p = lines[l]; *p != '\0'; ++p) {
+                    unsigned char c = static_cast<unsigned char>(*p);
+                    ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "line under a mark must be ASCII: " << lines[l];
+                    int width     = ARIAL_WIDTH[c - 0x20];
+                    bool overlaps = x < mark.x + MARK_WIDTH && x + width > mark.x;
+                    if (overlaps) {
+                        bool clear = c == ' ' || (footOnly && c == '-');
+                        EXPECT_TRUE(clear)
+                            << "'" << *p << "' under the mark at x " << mark.x << " in " << lines[l];
+                    }
+                    x += width;
+                }
+                ++checkedMarks;
+            }
+        }
+    }
+    EXPECT_GE(checkedMarks, 5);
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+/* Test harness for the real window under Wine, and the test program's main.
+   Wine's own cold start is retried here; the program's behaviour never is. */
+#include "harness.h"
+
+#include "app/app_state.h"
+#include "resource.h"
+
+#include <stdio.h>
+#include <windowsx.h>
+
+void StartViewer()
+{
+    InitAppState(GetModuleHandleA(NULL));
+    ASSERT_NE(RegisterMainClass(), 0);
+    ASSERT_NE(CreateMainWindow(), (HWND)NULL);
+    ShowWindow(app.mainWindow, SW_SHOWNORMAL);
+    UpdateWindow(app.mainWindow);
+    CreateControls();
+    PumpMessages();
+}
+
+void StopViewer()
+{
+    if (IsWindow(app.mainWindow))
+        DestroyWindow(app.mainWindow);
+    PumpMessages();
+    UnregisterClassA(MAIN_CLASS_NAME, GetModuleHandleA(NULL));
+    app = AppState();
+}
+
+int PumpMessages()
+{
+    int exitCode = -1;
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            exitCode = (int)msg.wParam;
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return exitCode;
+}
+
+void ClickAt(int x, int y)
+{
+    SendMessageA(app.mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PumpMessages();
+}
+
+void SendComboNotification(int notification)
+{
+    SendMessageA(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ENTRY_COMBO, notification),
+                 (LPARAM)app.entryCombo);
+    PumpMessages();
+}
+
+void SelectEntry(int entryIndex)
+{
+    SendMessageA(app.entryCombo, CB_SETCURSEL, entryIndex, 0);
+    SendComboNotification(CBN_SELENDOK);
+    SendComboNotification(CBN_CLOSEUP);
+    SendComboNotification(CBN_SELCHANGE);
+}
+
+void ClickFormButton()
+{
+    SendMessageA(app.formButton, BM_CLICK, 0, 0);
+    PumpMessages();
+    RepaintNow();
+}
+
+void RepaintNow()
+{
+    UpdateWindow(app.mainWindow);
+    PumpMessages();
+}
+
+COLORREF PixelAt(int x, int y)
+{
+    HDC dc          = GetDC(app.mainWindow);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(app.mainWindow, dc);
+    return colour;
+}
+
+std::vector<std::string> ListBoxLines()
+{
+    std::vector<std::string> lines;
+    LRESULT count = SendMessageA(app.moveListBox, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char text[256] = {};
+        LRESULT length = SendMessageA(app.moveListBox, LB_GETTEXTLEN, i, 0);
+        if (length < 0 || length >= (LRESULT)sizeof text)
+            lines.push_back("<bad length>");
+        else {
+            SendMessageA(app.moveListBox, LB_GETTEXT, i, (LPARAM)text);
+            lines.push_back(text);
+        }
+    }
+    return lines;
+}
+
+bool ListBoxVisible()
+{
+    return IsWindowVisible(app.moveListBox) != FALSE;
+}
+
+bool FormButtonVisible()
+{
+    return IsWindowVisible(app.formButton) != FALSE;
+}
+
+int CountGdiObjects()
+{
+    int count = 0;
+    for (ULONG_PTR handle = 1; handle <= 0xFFFF; ++handle)
+        if (GetObjectType((HGDIOBJ)handle) != 0)
+            ++count;
+    return count;
+}
+
+::testing::AssertionResult AreaHasColour(const RECT &area, COLORREF colour)
+{
+    HDC dc = GetDC(app.mainWindow);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            COLORREF seen = GetPixel(dc, x, y);
+            if (seen != colour) {
+                ReleaseDC(app.mainWindow, dc);
+                return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") is 0x" << std::hex
+                                                     << seen << ", expected 0x" << colour;
+            }
+        }
+    ReleaseDC(app.mainWindow, dc);
+    return ::testing::AssertionSuccess();
+}
+
+/* Every pixel of the image on the window equals the bitmap's pixel, repeated scale times. */
+::testing::AssertionResult ImageShows(int left, int top, unsigned short id, int scale)
+{
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id));
+    BITMAP size    = {};
+    GetObjectA(bitmap, sizeof size, &size);
+    HDC memory                        = CreateCompatibleDC(NULL);
+    HGDIOBJ bitmapOld                 = SelectObject(memory, bitmap);
+    HDC dc                            = GetDC(app.mainWindow);
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    if (!bitmap)
+        result = ::testing::AssertionFailure() << "no bitmap " << id;
+    for (int y = 0; y < size.bmHeight * scale && result; ++y)
+        for (int x = 0; x < size.bmWidth * scale && result; ++x)
+            if (GetPixel(dc, left + x, top + y) != GetPixel(memory, x / scale, y / scale))
+                result = ::testing::AssertionFailure()
+                         << "image " << id << " differs at (" << left + x << "," << top + y << ")";
+    ReleaseDC(app.mainWindow, dc);
+    SelectObject(memory, bitmapOld);
+    DeleteDC(memory);
+    DeleteBitmap(bitmap);
+    return result;
+}
+
+::testing::AssertionResult TabShows(int tabX, int tabY, unsigned short id)
+{
+    return ImageShows(tabX, tabY, id, 2);
+}
+
+/* Wine sometimes fails the very first CreateWindow of a cold prefix: warm it up before any test. */
+static bool WarmUpWine()
+{
+    WNDCLASSA windowClass     = {};
+    windowClass.lpfnWndProc   = DefWindowProcA;
+    windowClass.hInstance     = GetModuleHandleA(NULL);
+    windowClass.lpszClassName = "ZoravelWarmUp";
+    RegisterClassA(&windowClass);
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        HWND window = CreateWindowExA(0, "ZoravelWarmUp", "", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL,
+                                      GetModuleHandleA(NULL), NULL);
+        if (window) {
+            DestroyWindow(window);
+            UnregisterClassA("ZoravelWarmUp", GetModuleHandleA(NULL));
+            return true;
+        }
+        Sleep(500);
+    }
+    return false;
+}
+
+int main(int argc, char **argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!::testing::GTEST_FLAG(list_tests) && !WarmUpWine()) {
+        fprintf(stderr, "Wine could not create a window\n");
+        return 2;
+    }
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,56 @@
+/* Test harness for the real window under Wine: start and stop the viewer in-process,
+   send it what a user's actions send, and read back pixels and control contents. */
+#ifndef ZORAVEL_TEST_HARNESS_H
+#define ZORAVEL_TEST_HARNESS_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+/* Runs the start-up steps of the program (without its message loop) and pumps the queue. */
+void StartViewer();
+/* Destroys the window, drains its quit message and unregisters the class. */
+void StopViewer();
+/* Dispatches whatever is queued for this thread; returns the WM_QUIT exit code seen, or -1. */
+int PumpMessages();
+
+/* What the user's actions send to the main window. */
+void ClickAt(int x, int y);
+void SelectEntry(int entryIndex); /* a mouse pick: SELENDOK, CLOSEUP, SELCHANGE */
+void SendComboNotification(int notification);
+void ClickFormButton();
+void RepaintNow();
+
+COLORREF PixelAt(int x, int y);
+std::vector<std::string> ListBoxLines();
+bool ListBoxVisible();
+bool FormButtonVisible();
+
+/* Live GDI objects of this process (GetGuiResources is a stub under Wine). */
+int CountGdiObjects();
+
+/* True when every pixel of the rectangle has the colour; reports the first mismatch. */
+::testing::AssertionResult AreaHasColour(const RECT &area, COLORREF colour);
+
+/* Every pixel of the image at (left, top) equals the bitmap's, repeated scale times. */
+::testing::AssertionResult ImageShows(int left, int top, unsigned short id, int scale);
+/* Every pixel of the 70x28 tab at (x, y) equals the bitmap's pixel, doubled. */
+::testing::AssertionResult TabShows(int tabX, int tabY, unsigned short id);
+
+class ViewerTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        StartViewer();
+    }
+    void TearDown() override
+    {
+        StopViewer();
+    }
+};
+
+#endif

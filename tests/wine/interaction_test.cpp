@@ -1,0 +1,291 @@
+/* The views through the real window: tab clicks from every state, combo-box notifications,
+   typing into the combo box, the list box's lines and the three forms of the form entry. */
+#include "harness.h"
+
+#include "app/app_state.h"
+#include "catalogue/catalogue.h"
+#include "draw/layout.h"
+#include "resource.h"
+
+#include <string.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const POINT tabCentre[TAB_COUNT] = {
+    {70,  270},
+    {150, 270},
+    {230, 270},
+    {70,  444}
+};
+
+void ClickTab(TabKind tab)
+{
+    ClickAt(tabCentre[tab].x, tabCentre[tab].y);
+}
+
+TabKind CurrentView()
+{
+    EXPECT_EQ(app.infoView + app.evolutionView + app.movesView + app.machinesView, 1);
+    if (app.movesView)
+        return TAB_MOVES;
+    if (app.machinesView)
+        return TAB_MACHINES;
+    if (app.evolutionView)
+        return TAB_EVOLUTION;
+    return TAB_INFO;
+}
+
+std::vector<std::string> Elements(const char *list)
+{
+    std::vector<std::string> elements;
+    std::string element;
+    for (const char *p = list; *p; ++p) {
+        if (*p == ';') {
+            elements.push_back(element);
+            element.clear();
+        } else
+            element += *p;
+    }
+    return elements;
+}
+
+std::vector<std::string> ExpectedMachineLines(unsigned entry)
+{
+    std::vector<std::string> lines;
+    bool hmPart = false;
+    for (const std::string &element : Elements(machineListText[EntrySlot(entry)])) {
+        if (element == "-") {
+            hmPart = true;
+            lines.push_back(std::string(34, '-'));
+        } else
+            lines.push_back(hmPart ? hmLabel[atoi(element.c_str())] : tmLabel[atoi(element.c_str())]);
+    }
+    if (!hmPart)
+        lines.push_back(std::string(34, '-'));
+    return lines;
+}
+
+using TabTest = ViewerTest;
+
+TEST_F(TabTest, EveryTabSwitchesFromEveryState)
+{
+    const unsigned short onImage[TAB_COUNT]  = {IDB_TAB_INFO_ON, IDB_TAB_MOVES_ON, IDB_TAB_MACHINES_ON,
+                                                IDB_TAB_EVOLUTION_ON};
+    const unsigned short offImage[TAB_COUNT] = {IDB_TAB_INFO_OFF, IDB_TAB_MOVES_OFF, IDB_TAB_MACHINES_OFF,
+                                                IDB_TAB_EVOLUTION_OFF};
+    for (int from = 0; from < TAB_COUNT; ++from)
+        for (int to = 0; to < TAB_COUNT; ++to) {
+            SCOPED_TRACE(testing::Message() << "from " << from << " to " << to);
+            ClickTab((TabKind)from);
+            ASSERT_EQ(CurrentView(), from);
+            ClickTab((TabKind)to);
+            EXPECT_EQ(CurrentView(), to);
+            EXPECT_EQ(ListBoxVisible(), to == TAB_MOVES || to == TAB_MACHINES);
+            for (int tab = 0; tab < TAB_COUNT; ++tab)
+                EXPECT_TRUE(
+                    TabShows(tabPlace[tab].x, tabPlace[tab].y, tab == to ? onImage[tab] : offImage[tab]));
+        }
+}
+
+TEST_F(TabTest, ClicksOnTheRightOrBottomEdgeOrOutsideSwitchNothing)
+{
+    ClickTab(TAB_MOVES);
+    const POINT misses[] = {
+        {105, 270},
+        {70,  284},
+        {185, 270},
+        {150, 284},
+        {265, 270},
+        {230, 284},
+        {105, 444},
+        {70,  458},
+        {34,  270},
+        {70,  255},
+        {110, 270},
+        {150, 200},
+        {300, 300},
+        {0,   0  }
+    };
+    for (POINT miss : misses) {
+        ClickAt(miss.x, miss.y);
+        EXPECT_EQ(CurrentView(), TAB_MOVES) << miss.x << "," << miss.y;
+        EXPECT_TRUE(ListBoxVisible());
+    }
+    /* Left and top edges belong to the tab. */
+    ClickAt(35, 256);
+    EXPECT_EQ(CurrentView(), TAB_INFO);
+    ClickAt(35, 430);
+    EXPECT_EQ(CurrentView(), TAB_EVOLUTION);
+    ClickAt(195, 256);
+    EXPECT_EQ(CurrentView(), TAB_MACHINES);
+}
+
+TEST_F(TabTest, ClickPointIsReadAsUnsigned16BitValues)
+{
+    /* A point with negative coordinates reads as far right and below: no tab. */
+    SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(-70 & 0xFFFF, 270));
+    EXPECT_EQ(CurrentView(), TAB_INFO);
+    SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, (LPARAM)0x7FFF7FFF);
+    EXPECT_EQ(CurrentView(), TAB_INFO);
+    SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, (LPARAM)(0xFFFF0000u | 150u));
+    EXPECT_EQ(CurrentView(), TAB_INFO);
+}
+
+using ComboTest = ViewerTest;
+
+TEST_F(ComboTest, EveryNotificationRedrawsForTheCurrentSelection)
+{
+    const int notifications[] = {CBN_SELCHANGE,  CBN_DBLCLK,   CBN_SETFOCUS, CBN_KILLFOCUS, CBN_EDITCHANGE,
+                                 CBN_EDITUPDATE, CBN_DROPDOWN, CBN_CLOSEUP,  CBN_SELENDOK,  CBN_SELENDCANCEL};
+    ClickTab(TAB_MOVES);
+    int entry = 3;
+    for (int notification : notifications) {
+        SCOPED_TRACE(notification);
+        entry = (entry * 7 + 5) % ENTRY_COUNT;
+        if (entry == FORM_ENTRY)
+            ++entry;
+        SendMessageA(app.entryCombo, CB_SETCURSEL, entry, 0);
+        SendComboNotification(notification);
+        EXPECT_EQ(app.EntryIndex, (unsigned)entry);
+        EXPECT_EQ(ListBoxLines(), Elements(moveListText[EntrySlot(entry)]));
+    }
+}
+
+TEST_F(ComboTest, FormButtonFollowsTheFormEntry)
+{
+    SelectEntry(FORM_ENTRY);
+    EXPECT_TRUE(FormButtonVisible());
+    /* Notifications other than a selection change never hide it. */
+    SendComboNotification(CBN_DROPDOWN);
+    EXPECT_TRUE(FormButtonVisible());
+    SelectEntry(FORM_ENTRY + 1);
+    EXPECT_FALSE(FormButtonVisible());
+    SendMessageA(app.entryCombo, CB_SETCURSEL, FORM_ENTRY, 0);
+    SendComboNotification(CBN_CLOSEUP);
+    EXPECT_TRUE(FormButtonVisible());
+}
+
+TEST_F(ComboTest, TypingKeepsTheLastEntryInEveryView)
+{
+    for (int view = 0; view < TAB_COUNT; ++view) {
+        SCOPED_TRACE(view);
+        SelectEntry(40 + view);
+        ClickTab((TabKind)view);
+        std::vector<std::string> linesBefore = ListBoxLines();
+        HWND edit                            = GetWindow(app.entryCombo, GW_CHILD);
+        ASSERT_NE(edit, (HWND)NULL);
+        for (char key : std::string("xq9 "))
+            SendMessageA(edit, WM_CHAR, (WPARAM)key, 1);
+        PumpMessages();
+        EXPECT_EQ(SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0), CB_ERR);
+        EXPECT_EQ(app.EntryIndex, (unsigned)(40 + view));
+        EXPECT_EQ(CurrentView(), view);
+        EXPECT_EQ(ListBoxLines(), linesBefore);
+        /* A notification with no selection at all reads CB_ERR too. */
+        SendComboNotification(CBN_SELCHANGE);
+        EXPECT_EQ(app.EntryIndex, (unsigned)(40 + view));
+    }
+}
+
+using ListTest = ViewerTest;
+
+TEST_F(ListTest, MovesViewShowsEveryElementOfTheEntrysList)
+{
+    ClickTab(TAB_MOVES);
+    for (unsigned entry : {0u, 1u, 57u, 105u, 106u}) {
+        SelectEntry(entry);
+        std::vector<std::string> lines = ListBoxLines();
+        EXPECT_EQ(lines, Elements(moveListText[EntrySlot(entry)])) << entry;
+        EXPECT_GE(lines.size(), 2u);
+    }
+}
+
+TEST_F(ListTest, MachinesViewShowsLabelsSeparatorAndHmLabels)
+{
+    int withHms = -1, withoutDivider = -1, withoutMachines = -1;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        const char *list    = machineListText[EntrySlot(entry)];
+        const char *divider = strstr(list, "-;");
+        if (strcmp(list, "-;") == 0)
+            withoutMachines = entry;
+        else if (!divider)
+            withoutDivider = entry;
+        else if (divider[2] != '\0' && divider != list)
+            withHms = entry;
+    }
+    ASSERT_GE(withHms, 0);
+    ASSERT_GE(withoutDivider, 0);
+    ASSERT_GE(withoutMachines, 0);
+
+    ClickTab(TAB_MACHINES);
+    for (int entry : {withHms, withoutDivider, withoutMachines}) {
+        SCOPED_TRACE(entry);
+        SelectEntry(entry);
+        std::vector<std::string> lines = ListBoxLines();
+        EXPECT_EQ(lines, ExpectedMachineLines(entry));
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string(34, '-')), 1);
+    }
+    SelectEntry(withoutMachines);
+    EXPECT_EQ(ListBoxLines(), std::vector<std::string>{std::string(34, '-')});
+}
+
+TEST_F(ListTest, FormClicksCycleTheMoveListsInTheMovesView)
+{
+    SelectEntry(FORM_ENTRY);
+    ClickTab(TAB_MOVES);
+    EXPECT_EQ(ListBoxLines(), Elements(formMoveListText[0]));
+    for (int click = 1; click <= 3; ++click) {
+        ClickFormButton();
+        EXPECT_EQ(app.FormIndex, click % 3);
+        EXPECT_EQ(ListBoxLines(), Elements(formMoveListText[click % 3])) << click;
+        EXPECT_EQ(ListBoxLines().size(), 12u);
+    }
+    EXPECT_NE(Elements(formMoveListText[1]), Elements(formMoveListText[0]));
+    EXPECT_NE(Elements(formMoveListText[2]), Elements(formMoveListText[1]));
+}
+
+TEST_F(ListTest, FormClicksLeaveTheMachinesListAlone)
+{
+    SelectEntry(FORM_ENTRY);
+    ClickTab(TAB_MACHINES);
+    std::vector<std::string> machines = ListBoxLines();
+    ASSERT_EQ(machines, ExpectedMachineLines(FORM_ENTRY));
+    for (int click = 1; click <= 3; ++click) {
+        ClickFormButton();
+        EXPECT_EQ(ListBoxLines(), machines);
+    }
+    EXPECT_EQ(app.FormIndex, 0);
+}
+
+TEST_F(ListTest, ReturningToTheFormEntryShowsTheLastForm)
+{
+    SelectEntry(FORM_ENTRY);
+    ClickFormButton();
+    ClickFormButton();
+    SelectEntry(3);
+    ClickTab(TAB_MOVES);
+    SelectEntry(FORM_ENTRY);
+    EXPECT_EQ(app.FormIndex, 2);
+    EXPECT_EQ(ListBoxLines(), Elements(formMoveListText[2]));
+    /* Other entries are untouched by the form. */
+    SelectEntry(FORM_ENTRY + 1);
+    EXPECT_EQ(ListBoxLines(), Elements(moveListText[EntrySlot(FORM_ENTRY + 1)]));
+}
+
+TEST_F(ListTest, FormNotificationsOtherThanAClickDoNotAdvance)
+{
+    SelectEntry(FORM_ENTRY);
+    SendMessageA(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_FORM_BUTTON, BN_SETFOCUS),
+                 (LPARAM)app.formButton);
+    SendMessageA(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_FORM_BUTTON, BN_KILLFOCUS),
+                 (LPARAM)app.formButton);
+    PumpMessages();
+    EXPECT_EQ(app.FormIndex, 0);
+}
+
+} // namespace

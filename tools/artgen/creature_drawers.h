@@ -1,0 +1,23 @@
+// The body-plan drawers of the creature pictures; each reads its entry from the context
+// and paints it around the ground point, facing the viewer or to the left.
+#ifndef ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
+#define ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
+
+#include "creature_kit.h"
+
+void DrawSerpent(Ctx& c);
+void DrawQuadruped(Ctx& c);
+void DrawShellblob(Ctx& c);
+void DrawBird(Ctx& c);
+void DrawMushroom(Ctx& c);
+void DrawBiped(Ctx& c);
+void DrawJelly(Ctx& c);
+void DrawCrab(Ctx& c);
+void DrawPlant(Ctx& c);
+void DrawBat(Ctx& c);
+void DrawInsect(Ctx& c);
+void DrawBlob(Ctx& c);
+void DrawFish(Ctx& c);
+void DrawOrb(Ctx& c);
+
+#endif
