@@ -14,11 +14,11 @@
 const TabPlace tabPlace[TAB_COUNT] = {
   /* TAB_INFO      */ {35,  256, IDB_TAB_INFO_ON,      IDB_TAB_INFO_OFF     },
  /* TAB_MOVES     */
-   {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    },
+    {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    },
  /* TAB_MACHINES  */
-   {195, 256, IDB_TAB_MACHINES_ON,  IDB_TAB_MACHINES_OFF },
+    {195, 256, IDB_TAB_MACHINES_ON,  IDB_TAB_MACHINES_OFF },
  /* TAB_EVOLUTION */
-   {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF},
+    {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF},
 };
 
 static void DrawTab(HWND window, TabKind tab, int selected)
@@ -27,44 +27,45 @@ static void DrawTab(HWND window, TabKind tab, int selected)
     DrawResourceImage(window, selected ? place.imageOn : place.imageOff, place.x, place.y, SCALE_TAB);
 }
 
-static void DrawCasing(HDC dc)
-{
-    HPEN pen        = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, CASING_PEN_COLOUR);
-    HBRUSH brush    = CreateSolidBrush(CASING_BRUSH_COLOUR);
-    HPEN penOld     = SelectPen(dc, pen);
-    HBRUSH brushOld = SelectBrush(dc, brush);
-    RoundRect(dc, 1, 1, 301, 209, FRAME_CORNER, FRAME_CORNER);   /* upper frame */
-    RoundRect(dc, 1, 211, 301, 252, FRAME_CORNER, FRAME_CORNER); /* middle band */
-    Rectangle(dc, 60, 211, 242, 251);                            /* its middle compartment */
-    RoundRect(dc, 1, 253, 301, 461, FRAME_CORNER, FRAME_CORNER); /* lower frame */
-    SelectBrush(dc, brushOld);
-    SelectPen(dc, penOld);
-    DeleteBrush(brush);
-    DeletePen(pen);
-}
+/* A rounded or (corner 0) square rectangle of the layout. */
+struct Shape {
+    RECT place;
+    int corner;
+};
 
-static void DrawGreyAreas(HDC dc)
-{
-    HPEN pen        = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, PANEL_COLOUR);
-    HBRUSH brush    = CreateSolidBrush(PANEL_COLOUR);
-    HPEN penOld     = SelectPen(dc, pen);
-    HBRUSH brushOld = SelectBrush(dc, brush);
-    RoundRect(dc, 26, 34, 275, 175, PANEL_CORNER, PANEL_CORNER); /* header backing */
-    RoundRect(dc, LOWER_PANEL.left, LOWER_PANEL.top, LOWER_PANEL.right, LOWER_PANEL.bottom, PANEL_CORNER,
-              PANEL_CORNER);
-    SelectBrush(dc, brushOld);
-    SelectPen(dc, penOld);
-    DeleteBrush(brush);
-    DeletePen(pen);
-}
+static const Shape casingShapes[] = {
+    {{1, 1, 301, 209},    FRAME_CORNER}, /* upper frame */
+    {{1, 211, 301, 252},  FRAME_CORNER}, /* middle band */
+    {{60, 211, 242, 251}, 0           }, /* its middle compartment */
+    {{1, 253, 301, 461},  FRAME_CORNER}, /* lower frame */
+};
 
-static void DrawPictureBox(HDC dc)
+static const Shape greyShapes[] = {
+    {{26, 34, 275, 175}, PANEL_CORNER}, /* header backing */
+    {LOWER_PANEL,        PANEL_CORNER},
+};
+
+static const Shape pictureBoxShape = {
+    {54, 28, 248, 182},
+    FRAME_CORNER
+};
+static const Shape lowerPanelShape = {LOWER_PANEL, PANEL_CORNER};
+
+/* Draws the shapes outlined with a 5-pixel pen and filled with a solid brush. */
+static void DrawShapes(HDC dc, COLORREF penColour, COLORREF brushColour, const Shape *shapes, int count)
 {
-    HPEN pen        = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, PICTURE_BOX_PEN_COLOUR);
-    HBRUSH brush    = CreateSolidBrush(PICTURE_BOX_COLOUR);
+    HPEN pen        = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, penColour);
+    HBRUSH brush    = CreateSolidBrush(brushColour);
     HPEN penOld     = SelectPen(dc, pen);
     HBRUSH brushOld = SelectBrush(dc, brush);
-    RoundRect(dc, 54, 28, 248, 182, FRAME_CORNER, FRAME_CORNER);
+    for (int i = 0; i < count; ++i) {
+        const RECT &place = shapes[i].place;
+        if (shapes[i].corner)
+            RoundRect(dc, place.left, place.top, place.right, place.bottom, shapes[i].corner,
+                      shapes[i].corner);
+        else
+            Rectangle(dc, place.left, place.top, place.right, place.bottom);
+    }
     SelectBrush(dc, brushOld);
     SelectPen(dc, penOld);
     DeleteBrush(brush);
@@ -73,24 +74,15 @@ static void DrawPictureBox(HDC dc)
 
 void ClearLowerPanel(HDC dc)
 {
-    HPEN pen        = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, PANEL_COLOUR);
-    HBRUSH brush    = CreateSolidBrush(PANEL_COLOUR);
-    HPEN penOld     = SelectPen(dc, pen);
-    HBRUSH brushOld = SelectBrush(dc, brush);
-    RoundRect(dc, LOWER_PANEL.left, LOWER_PANEL.top, LOWER_PANEL.right, LOWER_PANEL.bottom, PANEL_CORNER,
-              PANEL_CORNER);
-    SelectBrush(dc, brushOld);
-    SelectPen(dc, penOld);
-    DeleteBrush(brush);
-    DeletePen(pen);
+    DrawShapes(dc, PANEL_COLOUR, PANEL_COLOUR, &lowerPanelShape, 1);
 }
 
 void PaintWindow(HWND window, HDC paintDc)
 {
     SetBkMode(paintDc, TRANSPARENT);
-    DrawCasing(paintDc);
-    DrawGreyAreas(paintDc);
-    DrawPictureBox(paintDc);
+    DrawShapes(paintDc, CASING_PEN_COLOUR, CASING_BRUSH_COLOUR, casingShapes, 4);
+    DrawShapes(paintDc, PANEL_COLOUR, PANEL_COLOUR, greyShapes, 2);
+    DrawShapes(paintDc, PICTURE_BOX_PEN_COLOUR, PICTURE_BOX_COLOUR, &pictureBoxShape, 1);
 
     DrawTab(window, TAB_INFO, app.infoView);
     if (app.infoView)

@@ -78,10 +78,10 @@ std::string ResourceScript() {
         rc += ResourceLine(std::to_string(ref.id), "BITMAP", BitmapPath(PictureFileName(ref.id)));
     }
     rc += "\n// Type icons.\n";
-    for (const TypeIconSpec& t : kTypeIcons)
+    for (const TypeIconRow& t : kTypeIcons)
         rc += ResourceLine(TypeIdName(t.id), "BITMAP", BitmapPath(NumberedName("type", t.id)));
     rc += "\n// Tab buttons.\n";
-    for (const TabSpec& t : kTabs)
+    for (const TabRow& t : kTabs)
         rc += ResourceLine(TypeIdName(t.id), "BITMAP", BitmapPath(NumberedName("tab", t.id)));
     rc += "\n// Gender symbols.\n";
     for (int id : {IDB_SYMBOL_FEMALE, IDB_SYMBOL_MALE})
@@ -140,10 +140,10 @@ std::vector<GeneratedFile> GenerateArt() {
         files.push_back({BitmapPath(PictureFileName(ref.id)),
                          EncodeBmpIndexed(DrawCreature(ref.entry, ref.form), 8, PicturePaletteLength(n))});
     }
-    for (const TypeIconSpec& t : kTypeIcons)
+    for (const TypeIconRow& t : kTypeIcons)
         files.push_back({BitmapPath(NumberedName("type", t.id)),
                          EncodeBmpIndexed(DrawTypeIcon(t), 4, kTypeIconPalette)});
-    for (const TabSpec& t : kTabs)
+    for (const TabRow& t : kTabs)
         files.push_back({BitmapPath(NumberedName("tab", t.id)), EncodeBmp24(DrawTab(t))});
     files.push_back({BitmapPath(NumberedName("symbol", IDB_SYMBOL_FEMALE)),
                      EncodeBmpIndexed(DrawFemaleSymbol(), 8, kFullPalette)});
@@ -176,7 +176,7 @@ GeneratedFile MakeContactSheet(const std::vector<GeneratedFile>& art) {
         DrawLabel(sheet, PictureLabel(ref, label, sizeof label), x, y + 84);
     }
     int x = kSheetMargin + 1, y = uiTop;
-    for (const TypeIconSpec& t : kTypeIcons) {
+    for (const TypeIconRow& t : kTypeIcons) {
         if (x + kTypeIconWidth * kUiZoom > width - kSheetMargin) {
             x = kSheetMargin + 1;
             y += kTypeIconHeight * kUiZoom + 8;
@@ -186,7 +186,7 @@ GeneratedFile MakeContactSheet(const std::vector<GeneratedFile>& art) {
     }
     x = kSheetMargin + 1;
     y += kTypeIconHeight * kUiZoom + 14;
-    for (const TabSpec& t : kTabs) {
+    for (const TabRow& t : kTabs) {
         FramedBlit(sheet, Decode(art, BitmapPath(NumberedName("tab", t.id))), x, y, kUiZoom);
         x += kTabWidth * kUiZoom + 8;
     }

@@ -102,7 +102,7 @@ void SpreadBird(Ctx& c) {
         for (int k = -2; k <= 2; ++k) Flame(c, k * U(5), by + U(14), U(16) - (k < 0 ? -k : k) * U(2), c.accent, 180 + k * 15);
     if (thunder)
         for (int k = -1; k <= 1; ++k) Polygon(c.s, {k * U(6) - U(3), by + U(10), k * U(6) + U(3), by + U(10), k * U(6) + U(1), by + U(20), k * U(6) + U(4), by + U(19), k * U(6) - U(2), by + U(28), k * U(6) - U(1), by + U(18), k * U(6) - U(4), by + U(18)}, Style(c.body, kPartLine));
-    const int tip = phoenix ? c.accent : c.accent;
+    const int tip = c.accent;
     FeatherWing(c, -U(6), by - U(2), -1, U(28), 6, 90, c.body, tip);
     FeatherWing(c, U(6), by - U(2), 1, U(28), 6, 90, c.body, tip);
     Ellipse(c.s, 0, by, U(9), U(13), Style(c.body));

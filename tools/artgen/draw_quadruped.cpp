@@ -241,7 +241,7 @@ void DrawQuadruped(Ctx& c) {
     // Neck and head at the front.
     const int hx = -brx * 4 / 5 - hr / 3, hy = bodyY - bry * 3 / 4 - hr / 3;
     if (q.extras & kMane) {
-        const int mane = (q.extras & kLeafAntlers) ? c.accent : c.accent;
+        const int mane = c.accent;
         for (int k = 0; k < 10; ++k) {
             const int angle = k * 36;
             Ellipse(c.s, Toward(hx + U(2), hr, angle), TowardY(hy + U(1), hr, angle), hr / 2, hr / 2, Style(mane, kPartLine));

@@ -147,7 +147,7 @@ void FloatingSerpent(Ctx& c) {
     // Fins or spikes along the back.
     for (std::size_t i = 4; i + 3 < spine.size(); i += 3) {
         const SpinePoint& p = spine[i];
-        const int mat = eel ? c.accent : (prism ? c.accent : c.accent);
+        const int mat = c.accent;
         Spike(c, p.x + p.r / 3, p.y - p.r / 2, p.r + U(2), eel ? 0 : 40, U(2), Style(mat, kPartLine | kPartNoHighlight));
     }
     if (mist) {

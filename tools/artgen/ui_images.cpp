@@ -62,7 +62,7 @@ void DrawBar(Raster& r, int x0, int y0, int x1, int y1, Rgb main, Rgb light) {
 }  // namespace
 
 // clang-format off
-const TypeIconSpec kTypeIcons[kTypeIconCount] = {
+const TypeIconRow kTypeIcons[kTypeIconCount] = {
     // id                 word      accent  upper face        lower face
     {IDB_TYPE_INSECT,   "ROBAK",  -1, {222, 230,  49}, {222, 230,  49}},
     {IDB_TYPE_DARK,     "MROK",   -1, { 82, 123, 140}, { 82, 123, 140}},
@@ -83,7 +83,7 @@ const TypeIconSpec kTypeIcons[kTypeIconCount] = {
     {IDB_TYPE_WATER,    "WODA",   -1, {107, 148, 247}, {107, 148, 247}},
 };
 
-const TabSpec kTabs[kTabCount] = {
+const TabRow kTabs[kTabCount] = {
     // id                     word     pressed  light edge (raised only)
     {IDB_TAB_INFO_OFF,      "OPIS",  false, {192, 192, 192}},
     {IDB_TAB_INFO_ON,       "OPIS",  true,  {192, 192, 192}},
@@ -96,19 +96,19 @@ const TabSpec kTabs[kTabCount] = {
 };
 // clang-format on
 
-Raster DrawTypeIcon(const TypeIconSpec& spec) {
-    Raster r = MakeRaster(kTypeIconWidth, kTypeIconHeight, spec.lowerFace);
-    FillRect(r, 0, 0, kTypeIconWidth, kTypeUpperRows, spec.upperFace);
-    const std::string word = spec.word;
+Raster DrawTypeIcon(const TypeIconRow& row) {
+    Raster r = MakeRaster(kTypeIconWidth, kTypeIconHeight, row.lowerFace);
+    FillRect(r, 0, 0, kTypeIconWidth, kTypeUpperRows, row.upperFace);
+    const std::string word = row.word;
     // Six-letter words only fit the icon, shadow included, in the narrow letters.
     FontKind font = FontKind::kWide;
     if (TextWidth(word, font) + 1 > kTypeIconWidth - 2) font = FontKind::kNarrow;
     const int left = (kTypeIconWidth - (TextWidth(word, font) + 1)) / 2;
     std::vector<PixelPos> pixels = TextPixels(word, font, left, kTypeLetterTop);
-    if (spec.accentLetter >= 0) {
-        const int letterLeft = left + TextWidth(word.substr(0, spec.accentLetter), font) +
-                               (spec.accentLetter > 0 ? 1 : 0);
-        const int letterMid = letterLeft + TextWidth(word.substr(spec.accentLetter, 1), font) / 2;
+    if (row.accentLetter >= 0) {
+        const int letterLeft = left + TextWidth(word.substr(0, row.accentLetter), font) +
+                               (row.accentLetter > 0 ? 1 : 0);
+        const int letterMid = letterLeft + TextWidth(word.substr(row.accentLetter, 1), font) / 2;
         pixels.push_back({letterMid + 1, 0});
         pixels.push_back({letterMid, 1});
     }
@@ -120,24 +120,24 @@ Raster DrawTypeIcon(const TypeIconSpec& spec) {
     return r;
 }
 
-Raster DrawTab(const TabSpec& spec) {
-    Raster r = MakeRaster(kTabWidth, kTabHeight, spec.pressed ? kTabPressedFace : kTabRaisedFace);
-    if (spec.pressed) {
+Raster DrawTab(const TabRow& row) {
+    Raster r = MakeRaster(kTabWidth, kTabHeight, row.pressed ? kTabPressedFace : kTabRaisedFace);
+    if (row.pressed) {
         FillRect(r, 0, 0, kTabWidth, 1, kTabPressedBorder);
         FillRect(r, 0, kTabHeight - 1, kTabWidth, 1, kTabPressedBorder);
         FillRect(r, 0, 0, 1, kTabHeight, kTabPressedBorder);
         FillRect(r, kTabWidth - 1, 0, 1, kTabHeight, kTabPressedBorder);
     } else {
-        FillRect(r, 0, 0, kTabWidth, 1, spec.lightEdge);
-        FillRect(r, 0, 0, 1, kTabHeight, spec.lightEdge);
+        FillRect(r, 0, 0, kTabWidth, 1, row.lightEdge);
+        FillRect(r, 0, 0, 1, kTabHeight, row.lightEdge);
         FillRect(r, 0, kTabHeight - 1, kTabWidth, 1, kBlack);
         FillRect(r, kTabWidth - 1, 0, 1, kTabHeight, kBlack);
     }
-    const std::string word = spec.word;
-    const int shift = spec.pressed ? 1 : 0;
+    const std::string word = row.word;
+    const int shift = row.pressed ? 1 : 0;
     const int left = (kTabWidth - (TextWidth(word, FontKind::kWide) + 1)) / 2 + shift;
     DrawShadowedText(r, TextPixels(word, FontKind::kWide, left, kTabRaisedTextTop + shift), kBlack,
-                     spec.pressed ? kTabPressedShadow : kTabRaisedShadow);
+                     row.pressed ? kTabPressedShadow : kTabRaisedShadow);
     return r;
 }
 

@@ -21,7 +21,7 @@ const Rgb kTypeCorner = {28, 28, 28};
 const Rgb kTypeShadow = {66, 66, 66};
 const Rgb kSymbolBackground = {76, 76, 76};
 
-struct TypeIconSpec {
+struct TypeIconRow {
     int id;
     const char* word;  // capitals without diacritics; the accent is drawn separately
     int accentLetter;  // index of the letter carrying an acute accent, or -1
@@ -29,18 +29,18 @@ struct TypeIconSpec {
     Rgb lowerFace;
 };
 
-struct TabSpec {
+struct TabRow {
     int id;
     const char* word;
     bool pressed;
     Rgb lightEdge;  // raised tabs only
 };
 
-extern const TypeIconSpec kTypeIcons[kTypeIconCount];
-extern const TabSpec kTabs[kTabCount];
+extern const TypeIconRow kTypeIcons[kTypeIconCount];
+extern const TabRow kTabs[kTabCount];
 
-Raster DrawTypeIcon(const TypeIconSpec& spec);
-Raster DrawTab(const TabSpec& spec);
+Raster DrawTypeIcon(const TypeIconRow& row);
+Raster DrawTab(const TabRow& row);
 Raster DrawFemaleSymbol();
 Raster DrawMaleSymbol();
 
