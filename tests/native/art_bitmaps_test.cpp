@@ -9,22 +9,25 @@
 #include "artgen.h"
 #include "image_files.h"
 
-namespace {
+namespace
+{
 
 const std::string kResDir = std::string(ZORAVEL_SOURCE_DIR) + "/res/";
-const Rgb kCorner = {28, 28, 28};
-const Rgb kLetterShadow = {66, 66, 66};
-const Rgb kSymbolGrey = {76, 76, 76};
+const Rgb kCorner         = {28, 28, 28};
+const Rgb kLetterShadow   = {66, 66, 66};
+const Rgb kSymbolGrey     = {76, 76, 76};
 
-Bytes ReadRes(const std::string& path) {
+Bytes ReadRes(const std::string &path)
+{
     Bytes bytes;
     EXPECT_TRUE(ReadFileBytes(kResDir + path, bytes)) << path;
     return bytes;
 }
 
-DecodedBmp LoadBitmap(int id, const char* prefix) {
+DecodedBmp LoadBitmap(int id, const char *prefix)
+{
     const std::string path = std::string("bitmaps/") + prefix + "_" + std::to_string(id) + ".bmp";
-    DecodedBmp bmp = DecodeBmp(ReadRes(path));
+    DecodedBmp bmp         = DecodeBmp(ReadRes(path));
     EXPECT_TRUE(bmp.valid) << path;
     return bmp;
 }
@@ -37,25 +40,34 @@ struct TypeCase {
 
 // Face colours of the type icons, as the window's look requires them.
 const TypeCase kTypeCases[] = {
-    {210, {222, 230, 49}, {222, 230, 49}, false},  {211, {82, 123, 140}, {82, 123, 140}, false},
-    {212, {107, 148, 247}, {239, 49, 0}, false},   {213, {255, 181, 16}, {255, 181, 16}, false},
-    {214, {239, 49, 0}, {239, 49, 0}, false},      {215, {247, 132, 49}, {247, 132, 49}, true},
-    {216, {156, 222, 222}, {173, 173, 123}, false}, {217, {165, 66, 165}, {165, 66, 165}, false},
-    {218, {123, 206, 82}, {123, 206, 82}, false},  {219, {222, 230, 49}, {189, 165, 58}, false},
-    {220, {156, 222, 222}, {156, 222, 222}, true}, {221, {173, 173, 123}, {173, 173, 123}, false},
-    {222, {255, 90, 140}, {255, 90, 140}, false},  {223, {189, 165, 58}, {189, 165, 58}, false},
-    {224, {173, 173, 123}, {82, 123, 140}, false}, {225, {255, 90, 140}, {165, 66, 165}, false},
+    {210, {222, 230, 49},  {222, 230, 49},  false},
+    {211, {82, 123, 140},  {82, 123, 140},  false},
+    {212, {107, 148, 247}, {239, 49, 0},    false},
+    {213, {255, 181, 16},  {255, 181, 16},  false},
+    {214, {239, 49, 0},    {239, 49, 0},    false},
+    {215, {247, 132, 49},  {247, 132, 49},  true },
+    {216, {156, 222, 222}, {173, 173, 123}, false},
+    {217, {165, 66, 165},  {165, 66, 165},  false},
+    {218, {123, 206, 82},  {123, 206, 82},  false},
+    {219, {222, 230, 49},  {189, 165, 58},  false},
+    {220, {156, 222, 222}, {156, 222, 222}, true },
+    {221, {173, 173, 123}, {173, 173, 123}, false},
+    {222, {255, 90, 140},  {255, 90, 140},  false},
+    {223, {189, 165, 58},  {189, 165, 58},  false},
+    {224, {173, 173, 123}, {82, 123, 140},  false},
+    {225, {255, 90, 140},  {165, 66, 165},  false},
     {226, {107, 148, 247}, {107, 148, 247}, false},
 };
 
-TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow) {
-    for (const TypeCase& t : kTypeCases) {
+TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow)
+{
+    for (const TypeCase &t : kTypeCases) {
         SCOPED_TRACE(t.id);
         const DecodedBmp bmp = LoadBitmap(t.id, "type");
         ASSERT_TRUE(bmp.valid);
         EXPECT_EQ(bmp.bitsPerPixel, 4);
         EXPECT_EQ(bmp.paletteLength, 16);
-        const Raster& r = bmp.raster;
+        const Raster &r = bmp.raster;
         ASSERT_EQ(r.width, 32);
         ASSERT_EQ(r.height, 12);
         EXPECT_EQ(GetPixel(r, 0, 0), kCorner);
@@ -65,9 +77,10 @@ TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow) {
         int upperFace = 0, lowerFace = 0, shadows = 0, lettersInBody = 0, lettersAbove = 0;
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 32; ++x) {
-                const Rgb c = GetPixel(r, x, y);
+                const Rgb c       = GetPixel(r, x, y);
                 const bool corner = (x == 0 || x == 31) && (y == 0 || y == 11);
-                if (corner) continue;
+                if (corner)
+                    continue;
                 if (c == kWhite) {
                     // Every letter pixel casts its shadow right and below (or touches more letter).
                     const Rgb below = GetPixel(r, x + 1, y + 1);
@@ -100,33 +113,40 @@ struct TabCase {
     int id;
     bool pressed;
     Rgb lightEdge;
-    int partner;  // the other state of the same tab
+    int partner; // the other state of the same tab
 };
 
 const TabCase kTabCases[] = {
-    {227, false, {192, 192, 192}, 228}, {228, true, {}, 227},
-    {229, false, {192, 192, 192}, 230}, {230, true, {}, 229},
-    {231, false, {192, 192, 192}, 232}, {232, true, {}, 231},
-    {234, true, {}, 235},               {235, false, {128, 128, 128}, 234},
+    {227, false, {192, 192, 192}, 228},
+    {228, true,  {},              227},
+    {229, false, {192, 192, 192}, 230},
+    {230, true,  {},              229},
+    {231, false, {192, 192, 192}, 232},
+    {232, true,  {},              231},
+    {234, true,  {},              235},
+    {235, false, {128, 128, 128}, 234},
 };
 
-std::set<std::pair<int, int>> BlackInterior(const Raster& r) {
+std::set<std::pair<int, int>> BlackInterior(const Raster &r)
+{
     std::set<std::pair<int, int>> pixels;
     for (int y = 1; y < r.height - 1; ++y)
         for (int x = 1; x < r.width - 1; ++x)
-            if (GetPixel(r, x, y) == kBlack) pixels.insert({x, y});
+            if (GetPixel(r, x, y) == kBlack)
+                pixels.insert({x, y});
     return pixels;
 }
 
-TEST(ArtTabs, EdgesFacesAndPressedShift) {
+TEST(ArtTabs, EdgesFacesAndPressedShift)
+{
     const Rgb raisedFace = {72, 144, 176}, raisedShadow = {8, 88, 128};
     const Rgb pressedFace = {0, 255, 255}, pressedShadow = {0, 128, 255}, grey = {128, 128, 128};
-    for (const TabCase& t : kTabCases) {
+    for (const TabCase &t : kTabCases) {
         SCOPED_TRACE(t.id);
         const DecodedBmp bmp = LoadBitmap(t.id, "tab");
         ASSERT_TRUE(bmp.valid);
         EXPECT_EQ(bmp.bitsPerPixel, 24);
-        const Raster& r = bmp.raster;
+        const Raster &r = bmp.raster;
         ASSERT_EQ(r.width, 35);
         ASSERT_EQ(r.height, 14);
         for (int x = 0; x < 35; ++x) {
@@ -137,7 +157,7 @@ TEST(ArtTabs, EdgesFacesAndPressedShift) {
             EXPECT_EQ(GetPixel(r, 0, y), t.pressed ? grey : (y < 13 ? t.lightEdge : kBlack)) << y;
             EXPECT_EQ(GetPixel(r, 34, y), t.pressed ? grey : kBlack) << y;
         }
-        const Rgb face = t.pressed ? pressedFace : raisedFace;
+        const Rgb face   = t.pressed ? pressedFace : raisedFace;
         const Rgb shadow = t.pressed ? pressedShadow : raisedShadow;
         int faces = 0, shadows = 0;
         for (int y = 1; y < 13; ++y)
@@ -164,19 +184,23 @@ TEST(ArtTabs, EdgesFacesAndPressedShift) {
     }
 }
 
-TEST(ArtSymbols, SizeFormatAndColours) {
+TEST(ArtSymbols, SizeFormatAndColours)
+{
     struct SymbolCase {
         int id;
         Rgb main, light;
     };
-    const SymbolCase cases[] = {{237, {231, 8, 8}, {255, 189, 115}}, {238, {49, 82, 206}, {165, 198, 247}}};
-    for (const SymbolCase& s : cases) {
+    const SymbolCase cases[] = {
+        {237, {231, 8, 8},   {255, 189, 115}},
+        {238, {49, 82, 206}, {165, 198, 247}}
+    };
+    for (const SymbolCase &s : cases) {
         SCOPED_TRACE(s.id);
         const DecodedBmp bmp = LoadBitmap(s.id, "symbol");
         ASSERT_TRUE(bmp.valid);
         EXPECT_EQ(bmp.bitsPerPixel, 8);
         EXPECT_EQ(bmp.paletteLength, 256);
-        const Raster& r = bmp.raster;
+        const Raster &r = bmp.raster;
         ASSERT_EQ(r.width, 16);
         ASSERT_EQ(r.height, 22);
         int grey = 0, main = 0, light = 0;
@@ -200,21 +224,28 @@ TEST(ArtSymbols, SizeFormatAndColours) {
     EXPECT_NE(GetPixel(female, 7, 18), kSymbolGrey) << "female cross should hang below the ring";
 }
 
-uint32_t Le16(const Bytes& b, size_t at) { return b[at] | b[at + 1] << 8; }
-uint32_t Le32(const Bytes& b, size_t at) { return Le16(b, at) | Le16(b, at + 2) << 16; }
+uint32_t Le16(const Bytes &b, size_t at)
+{
+    return b[at] | b[at + 1] << 8;
+}
+uint32_t Le32(const Bytes &b, size_t at)
+{
+    return Le16(b, at) | Le16(b, at + 2) << 16;
+}
 
-TEST(ArtIcon, TwoFourBitImagesWithMasks) {
+TEST(ArtIcon, TwoFourBitImagesWithMasks)
+{
     const Bytes ico = ReadRes("zoravel.ico");
     ASSERT_GE(ico.size(), 6u + 2 * 16u);
     EXPECT_EQ(Le16(ico, 0), 0u);
     EXPECT_EQ(Le16(ico, 2), 1u);
     ASSERT_EQ(Le16(ico, 4), 2u);
-    const int sizes[] = {32, 16};
+    const int sizes[]     = {32, 16};
     size_t expectedOffset = 6 + 2 * 16;
     for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE(sizes[i]);
         const size_t entry = 6 + 16 * static_cast<size_t>(i);
-        const int size = sizes[i];
+        const int size     = sizes[i];
         EXPECT_EQ(ico[entry], size);
         EXPECT_EQ(ico[entry + 1], size);
         EXPECT_EQ(ico[entry + 2], 16);
@@ -231,12 +262,13 @@ TEST(ArtIcon, TwoFourBitImagesWithMasks) {
         EXPECT_EQ(Le16(ico, offset + 14), 4u);
         // The mask: transparent corners, an opaque middle, a real mix of both.
         const size_t mask = offset + 40 + 64 + colourRow * size;
-        auto transparent = [&](int x, int y) {
+        auto transparent  = [&](int x, int y) {
             return (ico[mask + (size - 1 - y) * maskRow + x / 8] >> (7 - x % 8) & 1) != 0;
         };
         int opaque = 0;
         for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x) opaque += !transparent(x, y);
+            for (int x = 0; x < size; ++x)
+                opaque += !transparent(x, y);
         EXPECT_TRUE(transparent(0, 0));
         EXPECT_TRUE(transparent(size - 1, 0));
         EXPECT_FALSE(transparent(size / 2, size / 2));
@@ -247,26 +279,31 @@ TEST(ArtIcon, TwoFourBitImagesWithMasks) {
     EXPECT_EQ(expectedOffset, ico.size());
 }
 
-TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce) {
+TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
+{
     const Bytes rcBytes = ReadRes("bitmaps.rc");
     const std::string rc(rcBytes.begin(), rcBytes.end());
     EXPECT_NE(rc.find("LANGUAGE 0x15, 0x01"), std::string::npos);
     EXPECT_NE(rc.find("IDI_MAIN              ICON \"zoravel.ico\""), std::string::npos);
     std::vector<int> ids;
-    for (int id = 101; id <= 207; ++id) ids.push_back(id);
+    for (int id = 101; id <= 207; ++id)
+        ids.push_back(id);
     for (int id = 210; id <= 240; ++id)
-        if (id != 233 && id != 236) ids.push_back(id);
-    for (int id = 208; id <= 209; ++id) EXPECT_EQ(rc.find("_" + std::to_string(id) + ".bmp"), std::string::npos);
+        if (id != 233 && id != 236)
+            ids.push_back(id);
+    for (int id = 208; id <= 209; ++id)
+        EXPECT_EQ(rc.find("_" + std::to_string(id) + ".bmp"), std::string::npos);
     EXPECT_EQ(rc.find("_233.bmp"), std::string::npos);
     EXPECT_EQ(rc.find("_236.bmp"), std::string::npos);
     int bitmapLines = 0;
-    for (size_t at = rc.find(" BITMAP \""); at != std::string::npos; at = rc.find(" BITMAP \"", at + 1)) ++bitmapLines;
+    for (size_t at = rc.find(" BITMAP \""); at != std::string::npos; at = rc.find(" BITMAP \"", at + 1))
+        ++bitmapLines;
     EXPECT_EQ(bitmapLines, static_cast<int>(ids.size()));
     for (int id : ids) {
         const std::string suffix = "_" + std::to_string(id) + ".bmp\"";
-        const size_t at = rc.find(suffix);
+        const size_t at          = rc.find(suffix);
         ASSERT_NE(at, std::string::npos) << id;
-        const size_t quote = rc.rfind('"', at);
+        const size_t quote     = rc.rfind('"', at);
         const std::string path = rc.substr(quote + 1, at + suffix.size() - 2 - quote);
         Bytes file;
         EXPECT_TRUE(ReadFileBytes(kResDir + path, file)) << path;
@@ -276,7 +313,8 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce) {
     }
 }
 
-TEST(ArtEncoders, PngChunksCarryValidChecksums) {
+TEST(ArtEncoders, PngChunksCarryValidChecksums)
+{
     Raster r = MakeRaster(3, 2, {10, 20, 30});
     SetPixel(r, 2, 1, {200, 100, 0});
     const Bytes png = EncodePng(r);
@@ -292,11 +330,13 @@ TEST(ArtEncoders, PngChunksCarryValidChecksums) {
         b = (b + a) % 65521;
     }
     const size_t adlerAt = png.size() - 12 - 4 - 4;
-    const uint32_t adler = png[adlerAt] << 24 | png[adlerAt + 1] << 16 | png[adlerAt + 2] << 8 | png[adlerAt + 3];
+    const uint32_t adler =
+        png[adlerAt] << 24 | png[adlerAt + 1] << 16 | png[adlerAt + 2] << 8 | png[adlerAt + 3];
     EXPECT_EQ(adler, b << 16 | a);
 }
 
-TEST(ArtEncoders, IndexedBmpRoundTripsAndRejectsTooManyColours) {
+TEST(ArtEncoders, IndexedBmpRoundTripsAndRejectsTooManyColours)
+{
     Raster r = MakeRaster(5, 3, kWhite);
     SetPixel(r, 0, 0, {1, 2, 3});
     SetPixel(r, 4, 2, {9, 8, 7});
@@ -310,4 +350,4 @@ TEST(ArtEncoders, IndexedBmpRoundTripsAndRejectsTooManyColours) {
     EXPECT_ANY_THROW(EncodeBmpIndexed(r, 4, 2));
 }
 
-}  // namespace
+} // namespace

@@ -11,7 +11,8 @@
 #include "creature_plan.h"
 #include "image_files.h"
 
-namespace {
+namespace
+{
 
 const std::string kBitmapDir = std::string(ZORAVEL_SOURCE_DIR) + "/res/bitmaps/";
 
@@ -20,7 +21,8 @@ struct Picture {
     DecodedBmp bmp;
 };
 
-const std::vector<Picture>& Pictures() {
+const std::vector<Picture> &Pictures()
+{
     static const std::vector<Picture> pictures = [] {
         std::vector<Picture> all;
         for (int n = 0; n < kPictureCount; ++n) {
@@ -34,20 +36,24 @@ const std::vector<Picture>& Pictures() {
     return pictures;
 }
 
-int NonWhite(const Raster& r) {
-    return static_cast<int>(std::count_if(r.pixels.begin(), r.pixels.end(), [](Rgb c) { return c != kWhite; }));
+int NonWhite(const Raster &r)
+{
+    return static_cast<int>(
+        std::count_if(r.pixels.begin(), r.pixels.end(), [](Rgb c) { return c != kWhite; }));
 }
 
-TEST(ArtPictures, FormatAndCleanWhiteBackground) {
+TEST(ArtPictures, FormatAndCleanWhiteBackground)
+{
     std::vector<int> shortPalettes;
-    for (const Picture& p : Pictures()) {
+    for (const Picture &p : Pictures()) {
         SCOPED_TRACE(p.ref.id);
         ASSERT_TRUE(p.bmp.valid);
         EXPECT_EQ(p.bmp.bitsPerPixel, 8);
-        const Raster& r = p.bmp.raster;
+        const Raster &r = p.bmp.raster;
         ASSERT_EQ(r.width, 80);
         ASSERT_EQ(r.height, 80);
-        if (p.bmp.paletteLength != 256) shortPalettes.push_back(p.bmp.paletteLength);
+        if (p.bmp.paletteLength != 256)
+            shortPalettes.push_back(p.bmp.paletteLength);
         for (int i = 0; i < 80; ++i) {
             EXPECT_EQ(GetPixel(r, i, 0), kWhite);
             EXPECT_EQ(GetPixel(r, i, 79), kWhite);
@@ -55,7 +61,8 @@ TEST(ArtPictures, FormatAndCleanWhiteBackground) {
             EXPECT_EQ(GetPixel(r, 79, i), kWhite);
         }
         int nearWhite = 0;
-        for (Rgb c : r.pixels) nearWhite += IsNearWhite(c);
+        for (Rgb c : r.pixels)
+            nearWhite += IsNearWhite(c);
         EXPECT_EQ(nearWhite, 0) << "pixels almost but not quite white";
         const int painted = NonWhite(r);
         EXPECT_LT(painted, 80 * 80 / 2) << "background should be the majority";
@@ -65,27 +72,31 @@ TEST(ArtPictures, FormatAndCleanWhiteBackground) {
     EXPECT_EQ(shortPalettes, (std::vector<int>{26, 236}));
 }
 
-TEST(ArtPictures, EveryPictureStandsOnTheGroundLine) {
+TEST(ArtPictures, EveryPictureStandsOnTheGroundLine)
+{
     // Walking creatures stand on it and floating ones cast their shadow on it.
-    for (const Picture& p : Pictures()) {
+    for (const Picture &p : Pictures()) {
         int lowest = 0;
         for (int y = 0; y < 80; ++y)
             for (int x = 0; x < 80; ++x)
-                if (GetPixel(p.bmp.raster, x, y) != kWhite) lowest = y;
+                if (GetPixel(p.bmp.raster, x, y) != kWhite)
+                    lowest = y;
         EXPECT_GE(lowest, 72) << p.ref.id;
         EXPECT_LE(lowest, 77) << p.ref.id;
     }
 }
 
-TEST(ArtPictures, LaterStagesOfAFamilyAreBigger) {
-    std::map<std::string, std::vector<std::pair<int, int>>> families;  // stage, painted pixels
-    for (const Picture& p : Pictures()) {
-        const CreaturePlan& plan = kCreaturePlans[p.ref.entry];
-        if (p.ref.form != 0 || std::string(plan.family) == "-") continue;
+TEST(ArtPictures, LaterStagesOfAFamilyAreBigger)
+{
+    std::map<std::string, std::vector<std::pair<int, int>>> families; // stage, painted pixels
+    for (const Picture &p : Pictures()) {
+        const CreaturePlan &plan = kCreaturePlans[p.ref.entry];
+        if (p.ref.form != 0 || std::string(plan.family) == "-")
+            continue;
         families[plan.family].push_back({plan.stage, NonWhite(p.bmp.raster)});
     }
     EXPECT_EQ(families.size(), 30u);
-    for (auto& family : families) {
+    for (auto &family : families) {
         std::sort(family.second.begin(), family.second.end());
         for (size_t i = 1; i < family.second.size(); ++i)
             EXPECT_GT(family.second[i].second, family.second[i - 1].second * 23 / 20)
@@ -93,9 +104,10 @@ TEST(ArtPictures, LaterStagesOfAFamilyAreBigger) {
     }
 }
 
-TEST(ArtPictures, NoTwoPicturesAlike) {
-    const int kMinDifferentPixels = 400;
-    const std::vector<Picture>& all = Pictures();
+TEST(ArtPictures, NoTwoPicturesAlike)
+{
+    const int kMinDifferentPixels   = 400;
+    const std::vector<Picture> &all = Pictures();
     for (size_t i = 0; i < all.size(); ++i)
         for (size_t j = i + 1; j < all.size(); ++j) {
             int different = 0;
@@ -110,24 +122,30 @@ struct ColourShares {
     int green, sandy, grey;
 };
 
-ColourShares SharesOf(const Raster& r) {
+ColourShares SharesOf(const Raster &r)
+{
     int green = 0, sandy = 0, grey = 0, total = 0;
     for (Rgb c : r.pixels) {
-        if (c == kWhite) continue;
+        if (c == kWhite)
+            continue;
         ++total;
         const int hi = std::max({c.r, c.g, c.b}), lo = std::min({c.r, c.g, c.b});
-        if (c.g > c.r + 12 && c.g > c.b + 12) ++green;
-        if (c.r > c.b + 40 && c.g > c.b + 20 && c.r >= c.g) ++sandy;
-        if (hi - lo < 36) ++grey;
+        if (c.g > c.r + 12 && c.g > c.b + 12)
+            ++green;
+        if (c.r > c.b + 40 && c.g > c.b + 20 && c.r >= c.g)
+            ++sandy;
+        if (hi - lo < 36)
+            ++grey;
     }
     return {green * 100 / total, sandy * 100 / total, grey * 100 / total};
 }
 
-TEST(ArtPictures, FormEntryWearsLeafSandAndMetalCloaks) {
-    const std::vector<Picture>& all = Pictures();
-    const ColourShares leaf = SharesOf(all[kFormEntry].bmp.raster);
-    const ColourShares sand = SharesOf(all[kEntryCount].bmp.raster);
-    const ColourShares metal = SharesOf(all[kEntryCount + 1].bmp.raster);
+TEST(ArtPictures, FormEntryWearsLeafSandAndMetalCloaks)
+{
+    const std::vector<Picture> &all = Pictures();
+    const ColourShares leaf         = SharesOf(all[kFormEntry].bmp.raster);
+    const ColourShares sand         = SharesOf(all[kEntryCount].bmp.raster);
+    const ColourShares metal        = SharesOf(all[kEntryCount + 1].bmp.raster);
     EXPECT_GT(leaf.green, 30);
     EXPECT_GT(leaf.green, 3 * sand.green);
     EXPECT_GT(leaf.green, 3 * metal.green);
@@ -137,4 +155,4 @@ TEST(ArtPictures, FormEntryWearsLeafSandAndMetalCloaks) {
     EXPECT_GT(metal.grey, 2 * sand.grey);
 }
 
-}  // namespace
+} // namespace

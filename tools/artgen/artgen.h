@@ -9,15 +9,15 @@
 #include "image_files.h"
 
 struct GeneratedFile {
-    std::string path;  // relative, with forward slashes
+    std::string path; // relative, with forward slashes
     Bytes bytes;
 };
 
 // Paths of the pieces inside the output directory.
-extern const char* const kBitmapDir;      // "bitmaps"
-extern const char* const kIconFile;       // "zoravel.ico"
-extern const char* const kResourceFile;   // "bitmaps.rc"
-extern const char* const kContactSheet;   // "contact-sheet.png"
+extern const char *const kBitmapDir;    // "bitmaps"
+extern const char *const kIconFile;     // "zoravel.ico"
+extern const char *const kResourceFile; // "bitmaps.rc"
+extern const char *const kContactSheet; // "contact-sheet.png"
 
 // Palette length of picture n (0..108 in id order): 256 except for two shorter ones.
 int PicturePaletteLength(int n);
@@ -26,8 +26,8 @@ std::string PictureFileName(int id);
 // Everything except the contact sheet.
 std::vector<GeneratedFile> GenerateArt();
 // The contact sheet of an already generated set.
-GeneratedFile MakeContactSheet(const std::vector<GeneratedFile>& art);
+GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art);
 // Writes the files below dir, creating the bitmap directory.
-void WriteArt(const std::string& dir, const std::vector<GeneratedFile>& files);
+void WriteArt(const std::string &dir, const std::vector<GeneratedFile> &files);
 
 #endif

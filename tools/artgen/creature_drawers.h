@@ -5,19 +5,19 @@
 
 #include "creature_kit.h"
 
-void DrawSerpent(Ctx& c);
-void DrawQuadruped(Ctx& c);
-void DrawShellblob(Ctx& c);
-void DrawBird(Ctx& c);
-void DrawMushroom(Ctx& c);
-void DrawBiped(Ctx& c);
-void DrawJelly(Ctx& c);
-void DrawCrab(Ctx& c);
-void DrawPlant(Ctx& c);
-void DrawBat(Ctx& c);
-void DrawInsect(Ctx& c);
-void DrawBlob(Ctx& c);
-void DrawFish(Ctx& c);
-void DrawOrb(Ctx& c);
+void DrawSerpent(Ctx &c);
+void DrawQuadruped(Ctx &c);
+void DrawShellblob(Ctx &c);
+void DrawBird(Ctx &c);
+void DrawMushroom(Ctx &c);
+void DrawBiped(Ctx &c);
+void DrawJelly(Ctx &c);
+void DrawCrab(Ctx &c);
+void DrawPlant(Ctx &c);
+void DrawBat(Ctx &c);
+void DrawInsect(Ctx &c);
+void DrawBlob(Ctx &c);
+void DrawFish(Ctx &c);
+void DrawOrb(Ctx &c);
 
 #endif

@@ -6,11 +6,12 @@
 
 #include "resource.h"
 
-namespace {
+namespace
+{
 
 const int kFirstNumber = 387;
 
-}  // namespace
+} // namespace
 
 // clang-format off
 #define N Kind::kNone
@@ -161,16 +162,19 @@ const CreaturePlan kCreaturePlans[kEntryCount] = {
 #undef STE
 // clang-format on
 
-PictureRef PictureAt(int n) {
-    if (n < kEntryCount) return {IDB_PICTURE_BASE + n, n, 0};
-    if (n == kEntryCount) return {IDB_FORM1_PICTURE, kFormEntry, 1};
+PictureRef PictureAt(int n)
+{
+    if (n < kEntryCount)
+        return {IDB_PICTURE_BASE + n, n, 0};
+    if (n == kEntryCount)
+        return {IDB_FORM1_PICTURE, kFormEntry, 1};
     return {IDB_FORM2_PICTURE, kFormEntry, 2};
 }
 
-const char* PictureLabel(const PictureRef& ref, char* buffer, int size) {
+const char *PictureLabel(const PictureRef &ref, char *buffer, int size)
+{
     static const char kFormSuffix[] = {'\0', 'b', 'c'};
-    std::snprintf(buffer, static_cast<size_t>(size), "%d%c", kFirstNumber + ref.entry,
-                  kFormSuffix[ref.form]);
+    std::snprintf(buffer, static_cast<size_t>(size), "%d%c", kFirstNumber + ref.entry, kFormSuffix[ref.form]);
     // snprintf with %c of '\0' ends the string early, which is what form 0 needs.
     return buffer;
 }

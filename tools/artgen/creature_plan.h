@@ -6,18 +6,46 @@
 #include "raster.h"
 
 enum class Body {
-    kSerpent, kQuadruped, kShellblob, kBird, kMushroom, kBiped, kJelly,
-    kCrab, kPlant, kBat, kInsect, kBlob, kFish, kOrb,
+    kSerpent,
+    kQuadruped,
+    kShellblob,
+    kBird,
+    kMushroom,
+    kBiped,
+    kJelly,
+    kCrab,
+    kPlant,
+    kBat,
+    kInsect,
+    kBlob,
+    kFish,
+    kOrb,
 };
 
 enum class Kind {
-    kNone, kNormal, kFire, kWater, kGrass, kElectric, kIce, kFighting, kPoison, kGround,
-    kFlying, kPsychic, kInsect, kRock, kGhost, kDragon, kDark, kSteel,
+    kNone,
+    kNormal,
+    kFire,
+    kWater,
+    kGrass,
+    kElectric,
+    kIce,
+    kFighting,
+    kPoison,
+    kGround,
+    kFlying,
+    kPsychic,
+    kInsect,
+    kRock,
+    kGhost,
+    kDragon,
+    kDark,
+    kSteel,
 };
 
 struct CreaturePlan {
-    int index;           // EntryIndex
-    const char* family;  // entries of one family evolve into one another; "-" stands alone
+    int index;          // EntryIndex
+    const char *family; // entries of one family evolve into one another; "-" stands alone
     int stage;
     int stages;
     Body body;
@@ -25,11 +53,11 @@ struct CreaturePlan {
     Kind secondary;
     Rgb bodyColour;
     Rgb accentColour;
-    const char* idea;
+    const char *idea;
 };
 
-const int kEntryCount = 107;
-const int kFormEntry = 26;
+const int kEntryCount   = 107;
+const int kFormEntry    = 26;
 const int kPictureCount = 109;
 
 extern const CreaturePlan kCreaturePlans[kEntryCount];
@@ -40,8 +68,8 @@ struct PictureRef {
     int entry;
     int form;
 };
-PictureRef PictureAt(int n);  // n in 0..kPictureCount-1, in resource-id order
+PictureRef PictureAt(int n); // n in 0..kPictureCount-1, in resource-id order
 // The number shown for a picture on the contact sheet: "387", or "413b" for a form.
-const char* PictureLabel(const PictureRef& ref, char* buffer, int size);
+const char *PictureLabel(const PictureRef &ref, char *buffer, int size);
 
 #endif

@@ -12,6 +12,6 @@
 Raster DrawCreature(int entry, int form);
 // The head of the first entry alone, for the program icon, on a transparent background:
 // size is 32 or 16; opaque receives one flag per pixel.
-Raster DrawIconHead(int size, std::vector<uint8_t>& opaque);
+Raster DrawIconHead(int size, std::vector<uint8_t> &opaque);
 
 #endif

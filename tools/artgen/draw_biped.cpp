@@ -2,19 +2,32 @@
 // features (rock chunks, fur, tails, hats, armour, wings, crystals, moss).
 #include "creature_drawers.h"
 
-namespace {
+namespace
+{
 
 enum BipedExtra : unsigned {
-    kRocky = 1u << 0, kShoulderCrystals = 1u << 1, kFur = 1u << 2, kMonkey = 1u << 3,
-    kBands = 1u << 4, kScarecrow = 1u << 5, kRobot = 1u << 6, kLava = 1u << 7,
-    kKangaroo = 1u << 8, kWings = 1u << 9, kHorns = 1u << 10, kIceCrystals = 1u << 11,
-    kMoss = 1u << 12, kBigFists = 1u << 13, kTail = 1u << 14, kSunkHead = 1u << 15,
-    kFierce = 1u << 16,
+    kRocky            = 1u << 0,
+    kShoulderCrystals = 1u << 1,
+    kFur              = 1u << 2,
+    kMonkey           = 1u << 3,
+    kBands            = 1u << 4,
+    kScarecrow        = 1u << 5,
+    kRobot            = 1u << 6,
+    kLava             = 1u << 7,
+    kKangaroo         = 1u << 8,
+    kWings            = 1u << 9,
+    kHorns            = 1u << 10,
+    kIceCrystals      = 1u << 11,
+    kMoss             = 1u << 12,
+    kBigFists         = 1u << 13,
+    kTail             = 1u << 14,
+    kSunkHead         = 1u << 15,
+    kFierce           = 1u << 16,
 };
 
 struct BipedLook {
     int entry;
-    int legLen, legR, bodyRx, bodyRy, headR, armLen, armR, handR;  // pixels
+    int legLen, legR, bodyRx, bodyRy, headR, armLen, armR, handR; // pixels
     unsigned extras;
 };
 
@@ -39,16 +52,19 @@ const BipedLook kLooks[] = {
 };
 // clang-format on
 
-const BipedLook& LookOf(int entry) {
-    for (const BipedLook& look : kLooks)
-        if (look.entry == entry) return look;
+const BipedLook &LookOf(int entry)
+{
+    for (const BipedLook &look : kLooks)
+        if (look.entry == entry)
+            return look;
     return kLooks[0];
 }
 
-}  // namespace
+} // namespace
 
-void DrawBiped(Ctx& c) {
-    const BipedLook& b = LookOf(c.plan->index);
+void DrawBiped(Ctx &c)
+{
+    const BipedLook &b = LookOf(c.plan->index);
     const int legLen = U(b.legLen), legR = U(b.legR), brx = U(b.bodyRx), bry = U(b.bodyRy);
     const int hr = U(b.headR), armR = U(b.armR), handR = U(b.handR), armLen = U(b.armLen);
     const int bodyY = -legLen - bry;
@@ -59,17 +75,24 @@ void DrawBiped(Ctx& c) {
     if (b.extras & kWings)
         for (int side = -1; side <= 1; side += 2) {
             const int wx = side * (brx + U(14)), wy = bodyY - bry - U(8);
-            Polygon(c.s, {side * brx / 2, bodyY - bry / 2, wx, wy, side * (brx + U(16)), bodyY + U(2), side * brx, bodyY + bry / 2}, Style(c.accent, kPartLine));
+            Polygon(c.s,
+                    {side * brx / 2, bodyY - bry / 2, wx, wy, side * (brx + U(16)), bodyY + U(2), side * brx,
+                     bodyY + bry / 2},
+                    Style(c.accent, kPartLine));
             for (int k = 1; k <= 2; ++k)
-                Capsule(c.s, side * brx / 2, bodyY - bry / 2, U(1) / 2, side * (brx + U(6) * k), bodyY + U(2) - k * U(1), U(1) / 2, Style(c.accent, kPartFlat, kShadow));
+                Capsule(c.s, side * brx / 2, bodyY - bry / 2, U(1) / 2, side * (brx + U(6) * k),
+                        bodyY + U(2) - k * U(1), U(1) / 2, Style(c.accent, kPartFlat, kShadow));
         }
     if (b.extras & kTail) {
         const int tailMat = c.body;
         if (b.extras & kKangaroo)
-            Curve(c.s, U(4), -legLen - U(2), U(5), brx + U(12), -U(2), brx + U(18), -U(3), U(2), Style(tailMat, kPartLine));
+            Curve(c.s, U(4), -legLen - U(2), U(5), brx + U(12), -U(2), brx + U(18), -U(3), U(2),
+                  Style(tailMat, kPartLine));
         else
-            Curve(c.s, brx / 2, bodyY + bry / 2, U(2), brx + U(14), bodyY + bry, brx + U(10), bodyY - bry - U(4), U(1) + U(1) / 2, Style(tailMat, kPartLine));
-        if (b.extras & kWings) Spike(c, brx + U(10), bodyY - bry - U(4), U(5), 20, U(3), Style(c.body, kPartLine));
+            Curve(c.s, brx / 2, bodyY + bry / 2, U(2), brx + U(14), bodyY + bry, brx + U(10),
+                  bodyY - bry - U(4), U(1) + U(1) / 2, Style(tailMat, kPartLine));
+        if (b.extras & kWings)
+            Spike(c, brx + U(10), bodyY - bry - U(4), U(5), 20, U(3), Style(c.body, kPartLine));
     }
 
     // Legs and feet.
@@ -77,37 +100,50 @@ void DrawBiped(Ctx& c) {
         const int lx = side * (brx / 2);
         Capsule(c.s, lx, bodyY + bry / 2, legR, lx, -legR, legR, Style(limb, kPartLine));
         const int footR = (b.extras & kKangaroo) ? legR * 2 : legR + U(1);
-        Ellipse(c.s, lx + side * U(1), -footR * 2 / 3 + U(1) / 2, footR + U(1), footR * 2 / 3, Style((b.extras & kScarecrow) ? c.dark : limb, kPartLine));
+        Ellipse(c.s, lx + side * U(1), -footR * 2 / 3 + U(1) / 2, footR + U(1), footR * 2 / 3,
+                Style((b.extras & kScarecrow) ? c.dark : limb, kPartLine));
     }
 
     // Body.
     Ellipse(c.s, 0, bodyY, brx, bry, Style(b.extras & kScarecrow ? c.accent : c.body, kPartLine));
     if (b.extras & (kFur | kMonkey | kKangaroo))
         Ellipse(c.s, 0, bodyY + bry / 4, brx * 3 / 5, bry * 2 / 3, Style(skin, kPartNoHighlight));
-    if (b.extras & kKangaroo) Capsule(c.s, -brx / 2, bodyY + bry / 2, U(1) / 2, brx / 2, bodyY + bry / 2, U(1) / 2, Style(c.body, kPartFlat, kShadow));
+    if (b.extras & kKangaroo)
+        Capsule(c.s, -brx / 2, bodyY + bry / 2, U(1) / 2, brx / 2, bodyY + bry / 2, U(1) / 2,
+                Style(c.body, kPartFlat, kShadow));
     if (b.extras & kRocky) {
         for (int k = 0; k < 5; ++k) {
             const int angle = 100 + k * 40;
-            Ellipse(c.s, Toward(0, brx * 3 / 5, angle), TowardY(bodyY, bry * 3 / 5, angle), brx / 4, bry / 5, Style(c.accent, kPartLine | kPartNoHighlight), angle);
+            Ellipse(c.s, Toward(0, brx * 3 / 5, angle), TowardY(bodyY, bry * 3 / 5, angle), brx / 4, bry / 5,
+                    Style(c.accent, kPartLine | kPartNoHighlight), angle);
         }
     }
     if (b.extras & kLava) {
         const int lava = Material(c, c.plan->accentColour);
-        Tube(c.s, {-brx / 2, bodyY - bry / 2, U(1), -brx / 6, bodyY, U(1), -brx / 3, bodyY + bry / 2, U(1)}, Style(lava, kPartFlat, kLight));
-        Tube(c.s, {brx / 2, bodyY - bry / 3, U(1), brx / 5, bodyY + bry / 4, U(1), brx / 2, bodyY + bry * 2 / 3, U(1)}, Style(lava, kPartFlat, kLight));
+        Tube(c.s, {-brx / 2, bodyY - bry / 2, U(1), -brx / 6, bodyY, U(1), -brx / 3, bodyY + bry / 2, U(1)},
+             Style(lava, kPartFlat, kLight));
+        Tube(c.s,
+             {brx / 2, bodyY - bry / 3, U(1), brx / 5, bodyY + bry / 4, U(1), brx / 2, bodyY + bry * 2 / 3,
+              U(1)},
+             Style(lava, kPartFlat, kLight));
         Flame(c, 0, bodyY - bry - U(2), U(12), lava);
     }
     if (b.extras & kMoss)
         for (int k = 0; k < 6; ++k) {
             const int angle = -80 + k * 32;
-            Ellipse(c.s, Toward(0, brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), U(5), U(3), Style(Material(c, {120, 190, 80}), kPartLine), angle + 90);
+            Ellipse(c.s, Toward(0, brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), U(5), U(3),
+                    Style(Material(c, {120, 190, 80}), kPartLine), angle + 90);
         }
     if (b.extras & kRobot) {
-        Polygon(c.s, {-brx / 2, bodyY - bry * 2 / 3, brx / 2, bodyY - bry * 2 / 3, U(1), bodyY + bry / 2 , -U(1), bodyY + bry / 2}, Style(c.accent, kPartLine));
+        Polygon(c.s,
+                {-brx / 2, bodyY - bry * 2 / 3, brx / 2, bodyY - bry * 2 / 3, U(1), bodyY + bry / 2, -U(1),
+                 bodyY + bry / 2},
+                Style(c.accent, kPartLine));
         Ellipse(c.s, 0, bodyY, U(3), U(3), Style(Material(c, {90, 200, 240}), kPartLine));
     }
     if (b.extras & kScarecrow) {
-        for (int k = -1; k <= 1; ++k) Spike(c, k * U(4), bodyY + bry - U(1), U(5), 180 + k * 20, U(2), Style(c.body, kPartLine));
+        for (int k = -1; k <= 1; ++k)
+            Spike(c, k * U(4), bodyY + bry - U(1), U(5), 180 + k * 20, U(2), Style(c.body, kPartLine));
         Ellipse(c.s, -brx / 3, bodyY + bry / 4, U(2), U(2), Style(Material(c, {200, 90, 70}), kPartLine));
     }
 
@@ -117,11 +153,13 @@ void DrawBiped(Ctx& c) {
         const int hx = side * (brx + armLen / 3), hy = (b.extras & kScarecrow) ? sy : sy + armLen;
         if (b.extras & kScarecrow) {
             Capsule(c.s, 0, sy, armR, hx, hy, armR, Style(limb, kPartLine));
-            for (int k = -1; k <= 1; ++k) Spike(c, hx, hy, U(4), side * 90 + k * 35, U(1), Style(c.body, kPartLine));
+            for (int k = -1; k <= 1; ++k)
+                Spike(c, hx, hy, U(4), side * 90 + k * 35, U(1), Style(c.body, kPartLine));
             continue;
         }
         Capsule(c.s, sx, sy, armR + U(1), hx, hy, armR, Style(c.body, kPartLine));
-        if (b.extras & kBands) Ellipse(c.s, hx, hy - handR, armR + U(2), U(2), Style(c.accent, kPartLine));
+        if (b.extras & kBands)
+            Ellipse(c.s, hx, hy - handR, armR + U(2), U(2), Style(c.accent, kPartLine));
         const int fistMat = (b.extras & kKangaroo) ? c.accent : (b.extras & kMonkey) ? skin : c.body;
         Ellipse(c.s, hx, hy, handR, handR, Style(fistMat, kPartLine));
         if (b.extras & kShoulderCrystals) {
@@ -146,21 +184,31 @@ void DrawBiped(Ctx& c) {
             }
         if (b.extras & kKangaroo)
             for (int side = -1; side <= 1; side += 2)
-                Ellipse(c.s, side * hr * 2 / 3, headY - hr * 5 / 4, hr / 4, hr * 2 / 3, Style(c.body, kPartLine), side * 15);
+                Ellipse(c.s, side * hr * 2 / 3, headY - hr * 5 / 4, hr / 4, hr * 2 / 3,
+                        Style(c.body, kPartLine), side * 15);
         if (b.extras & kHorns)
             for (int side = -1; side <= 1; side += 2)
-                Spike(c, side * hr / 2, headY - hr * 3 / 4, hr * 3 / 4, side * 30, hr / 5, Style(c.bone, kPartLine));
+                Spike(c, side * hr / 2, headY - hr * 3 / 4, hr * 3 / 4, side * 30, hr / 5,
+                      Style(c.bone, kPartLine));
         if (b.extras & kFur)
-            for (int k = 0; k < 3; ++k) Spike(c, (k - 1) * hr / 3, headY - hr * 4 / 5, hr / 2, (k - 1) * 25, hr / 5, Style(c.body, kPartLine));
+            for (int k = 0; k < 3; ++k)
+                Spike(c, (k - 1) * hr / 3, headY - hr * 4 / 5, hr / 2, (k - 1) * 25, hr / 5,
+                      Style(c.body, kPartLine));
         Ellipse(c.s, 0, headY, hr, hr * 9 / 10, Style(c.body, kPartLine));
-        if (b.extras & (kMonkey | kFur | kKangaroo)) Ellipse(c.s, 0, headY + hr / 4, hr * 2 / 3, hr / 2, Style(skin, kPartNoHighlight));
+        if (b.extras & (kMonkey | kFur | kKangaroo))
+            Ellipse(c.s, 0, headY + hr / 4, hr * 2 / 3, hr / 2, Style(skin, kPartNoHighlight));
         if (b.extras & kRobot) {
             Capsule(c.s, -hr * 2 / 3, headY, U(1), hr * 2 / 3, headY, U(1), Style(c.dark, kPartFlat));
-            Capsule(c.s, -hr / 3, headY, U(1) / 2, hr / 3, headY, U(1) / 2, Style(Material(c, {255, 90, 80}), kPartFlat, kLight));
-            Curve(c.s, 0, headY - hr, U(2), hr / 2, headY - hr * 2, hr * 3 / 2, headY - hr * 3 / 2, U(1), Style(c.accent, kPartLine));
+            Capsule(c.s, -hr / 3, headY, U(1) / 2, hr / 3, headY, U(1) / 2,
+                    Style(Material(c, {255, 90, 80}), kPartFlat, kLight));
+            Curve(c.s, 0, headY - hr, U(2), hr / 2, headY - hr * 2, hr * 3 / 2, headY - hr * 3 / 2, U(1),
+                  Style(c.accent, kPartLine));
         } else if (b.extras & kScarecrow) {
             Ellipse(c.s, 0, headY - hr * 2 / 3, hr * 3 / 2, hr / 4, Style(limb, kPartLine));
-            Polygon(c.s, {-hr * 2 / 3, headY - hr * 2 / 3, -hr / 3, headY - hr * 2, hr / 3, headY - hr * 2, hr * 2 / 3, headY - hr * 2 / 3}, Style(limb, kPartLine));
+            Polygon(c.s,
+                    {-hr * 2 / 3, headY - hr * 2 / 3, -hr / 3, headY - hr * 2, hr / 3, headY - hr * 2,
+                     hr * 2 / 3, headY - hr * 2 / 3},
+                    Style(limb, kPartLine));
             Capsule(c.s, -hr / 2, headY, U(1), -hr / 4, headY, U(1), Style(c.eye, kPartFlat));
             Capsule(c.s, hr / 4, headY, U(1), hr / 2, headY, U(1), Style(c.eye, kPartFlat));
             Smile(c, 0, headY + hr / 2, hr / 2);

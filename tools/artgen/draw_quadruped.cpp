@@ -2,24 +2,47 @@
 // with per-entry ears, tails and extras (horns, antlers, quills, shells, manes).
 #include "creature_drawers.h"
 
-namespace {
+namespace
+{
 
 enum Ears { kEarNone, kEarPointed, kEarRound, kEarLong, kEarSmall };
 enum Tail { kTailNone, kTailThin, kTailBushy, kTailStub, kTailFan, kTailFlame, kTailTuft };
 
 enum Extra : unsigned {
-    kFrill = 1u << 0, kHorns = 1u << 1, kCrest = 1u << 2, kIceMane = 1u << 3, kKey = 1u << 4,
-    kShell = 1u << 5, kShrub = 1u << 6, kQuills = 1u << 7, kSteelQuills = 1u << 8,
-    kAntlers = 1u << 9, kMane = 1u << 10, kPlates = 1u << 11, kClaws = 1u << 12,
-    kStripe = 1u << 13, kWool = 1u << 14, kGlowTip = 1u << 15, kHeaddress = 1u << 16,
-    kGoatHorns = 1u << 17, kOxHorns = 1u << 18, kFlameAntlers = 1u << 19, kLeafAntlers = 1u << 20,
-    kFierce = 1u << 21, kCrystals = 1u << 22, kSpots = 1u << 23, kBeard = 1u << 24,
-    kTinyEyes = 1u << 25, kSparks = 1u << 26, kHump = 1u << 27, kMask = 1u << 28,
+    kFrill        = 1u << 0,
+    kHorns        = 1u << 1,
+    kCrest        = 1u << 2,
+    kIceMane      = 1u << 3,
+    kKey          = 1u << 4,
+    kShell        = 1u << 5,
+    kShrub        = 1u << 6,
+    kQuills       = 1u << 7,
+    kSteelQuills  = 1u << 8,
+    kAntlers      = 1u << 9,
+    kMane         = 1u << 10,
+    kPlates       = 1u << 11,
+    kClaws        = 1u << 12,
+    kStripe       = 1u << 13,
+    kWool         = 1u << 14,
+    kGlowTip      = 1u << 15,
+    kHeaddress    = 1u << 16,
+    kGoatHorns    = 1u << 17,
+    kOxHorns      = 1u << 18,
+    kFlameAntlers = 1u << 19,
+    kLeafAntlers  = 1u << 20,
+    kFierce       = 1u << 21,
+    kCrystals     = 1u << 22,
+    kSpots        = 1u << 23,
+    kBeard        = 1u << 24,
+    kTinyEyes     = 1u << 25,
+    kSparks       = 1u << 26,
+    kHump         = 1u << 27,
+    kMask         = 1u << 28,
 };
 
 struct QuadLook {
     int entry;
-    int bodyRx, bodyRy, legLen, legR, headR, snout;  // pixels
+    int bodyRx, bodyRy, legLen, legR, headR, snout; // pixels
     Ears ears;
     int earLen;
     Tail tail;
@@ -60,14 +83,17 @@ const QuadLook kLooks[] = {
 };
 // clang-format on
 
-const QuadLook& LookOf(int entry) {
-    for (const QuadLook& look : kLooks)
-        if (look.entry == entry) return look;
+const QuadLook &LookOf(int entry)
+{
+    for (const QuadLook &look : kLooks)
+        if (look.entry == entry)
+            return look;
     return kLooks[0];
 }
 
-void DrawLeg(Ctx& c, int x, int top, int r, bool far, bool claws) {
-    const int footY = far ? -U(2) : 0;
+void DrawLeg(Ctx &c, int x, int top, int r, bool far, bool claws)
+{
+    const int footY       = far ? -U(2) : 0;
     const PartStyle style = far ? Style(c.body, kPartFlat | kPartLine, kShadow) : Style(c.body, kPartLine);
     Capsule(c.s, x, top, r + U(1), x, footY - r, r, style);
     Ellipse(c.s, x - r / 3, footY - r * 3 / 4, r * 4 / 3, r * 3 / 4, style);
@@ -77,83 +103,98 @@ void DrawLeg(Ctx& c, int x, int top, int r, bool far, bool claws) {
                   Style(c.bone, kPartNoHighlight));
 }
 
-void DrawTail(Ctx& c, const QuadLook& q, int bx, int by) {
+void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
+{
     const int len = U(q.tailLen);
     switch (q.tail) {
-        case kTailNone: break;
-        case kTailStub: Ellipse(c.s, bx, by - U(2), len / 2 + U(2), len / 2 + U(1), Style(c.body, kPartLine)); break;
-        case kTailThin:
-            Curve(c.s, bx, by, U(2), bx + len * 3 / 4, by + U(2), bx + len, by - len * 2 / 3, U(1), Style(c.body));
-            if (q.extras & kKey) {
-                Capsule(c.s, bx - U(8), by - U(9), U(1), bx - U(8), by - U(15), U(1), Style(c.accent));
-                Ellipse(c.s, bx - U(11), by - U(17), U(3), U(2), Style(c.accent, kPartLine));
-                Ellipse(c.s, bx - U(5), by - U(17), U(3), U(2), Style(c.accent, kPartLine));
-            }
-            break;
-        case kTailTuft:
-            Curve(c.s, bx, by, U(2), bx + len, by + U(2), bx + len, by - len * 2 / 3, U(1), Style(c.body));
-            Ellipse(c.s, bx + len, by - len * 2 / 3 - U(2), U(3), U(4), Style(c.accent, kPartLine), -20);
-            break;
-        case kTailBushy: {
-            const int tx = bx + len * 2 / 5, ty = by - len * 2 / 5;
-            Ellipse(c.s, tx, ty, len / 3, len * 3 / 5, Style(c.body, kPartLine), 40);
-            const int tipX = Toward(tx, len * 2 / 5, 40), tipY = TowardY(ty, len * 2 / 5, 40);
-            const int tipMat = (q.extras & kGlowTip) ? c.accent : c.belly;
-            Ellipse(c.s, tipX, tipY, len / 5, len / 4, Style(tipMat, kPartLine), 40);
-            break;
+    case kTailNone:
+        break;
+    case kTailStub:
+        Ellipse(c.s, bx, by - U(2), len / 2 + U(2), len / 2 + U(1), Style(c.body, kPartLine));
+        break;
+    case kTailThin:
+        Curve(c.s, bx, by, U(2), bx + len * 3 / 4, by + U(2), bx + len, by - len * 2 / 3, U(1),
+              Style(c.body));
+        if (q.extras & kKey) {
+            Capsule(c.s, bx - U(8), by - U(9), U(1), bx - U(8), by - U(15), U(1), Style(c.accent));
+            Ellipse(c.s, bx - U(11), by - U(17), U(3), U(2), Style(c.accent, kPartLine));
+            Ellipse(c.s, bx - U(5), by - U(17), U(3), U(2), Style(c.accent, kPartLine));
         }
-        case kTailFan:
-            for (int k = 0; k < 5; ++k) {
-                const int angle = 10 + k * 22;
-                const int tx = Toward(bx, len / 2, angle), ty = TowardY(by, len / 2, angle);
-                Ellipse(c.s, tx, ty, len / 5, len / 2, Style(c.body, kPartLine), angle);
-                Ellipse(c.s, Toward(tx, len * 2 / 5, angle), TowardY(ty, len * 2 / 5, angle), len / 8,
-                        len / 6, Style(c.accent, kPartLine), angle);
-            }
-            break;
-        case kTailFlame:
-            Curve(c.s, bx, by, U(3), bx + len / 2, by + U(3), bx + len * 3 / 4, by - len / 2, U(2), Style(c.body));
-            Flame(c, bx + len * 3 / 4, by - len / 2 + U(2), len * 3 / 4, c.accent, 15);
-            break;
+        break;
+    case kTailTuft:
+        Curve(c.s, bx, by, U(2), bx + len, by + U(2), bx + len, by - len * 2 / 3, U(1), Style(c.body));
+        Ellipse(c.s, bx + len, by - len * 2 / 3 - U(2), U(3), U(4), Style(c.accent, kPartLine), -20);
+        break;
+    case kTailBushy: {
+        const int tx = bx + len * 2 / 5, ty = by - len * 2 / 5;
+        Ellipse(c.s, tx, ty, len / 3, len * 3 / 5, Style(c.body, kPartLine), 40);
+        const int tipX = Toward(tx, len * 2 / 5, 40), tipY = TowardY(ty, len * 2 / 5, 40);
+        const int tipMat = (q.extras & kGlowTip) ? c.accent : c.belly;
+        Ellipse(c.s, tipX, tipY, len / 5, len / 4, Style(tipMat, kPartLine), 40);
+        break;
+    }
+    case kTailFan:
+        for (int k = 0; k < 5; ++k) {
+            const int angle = 10 + k * 22;
+            const int tx = Toward(bx, len / 2, angle), ty = TowardY(by, len / 2, angle);
+            Ellipse(c.s, tx, ty, len / 5, len / 2, Style(c.body, kPartLine), angle);
+            Ellipse(c.s, Toward(tx, len * 2 / 5, angle), TowardY(ty, len * 2 / 5, angle), len / 8, len / 6,
+                    Style(c.accent, kPartLine), angle);
+        }
+        break;
+    case kTailFlame:
+        Curve(c.s, bx, by, U(3), bx + len / 2, by + U(3), bx + len * 3 / 4, by - len / 2, U(2),
+              Style(c.body));
+        Flame(c, bx + len * 3 / 4, by - len / 2 + U(2), len * 3 / 4, c.accent, 15);
+        break;
     }
 }
 
-void DrawEars(Ctx& c, const QuadLook& q, int hx, int hy, int hr) {
+void DrawEars(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
+{
     const int len = U(q.earLen);
     switch (q.ears) {
-        case kEarNone: break;
-        case kEarPointed:
-            Spike(c, hx - hr / 3, hy - hr * 3 / 4, len, -15, len / 3 + U(1), Style(c.body, kPartLine));
-            Spike(c, hx + hr / 2, hy - hr * 3 / 5, len, 25, len / 3 + U(1), Style(c.body, kPartLine));
-            Spike(c, hx + hr / 2, hy - hr * 3 / 5 - U(1), len * 3 / 5, 25, len / 6 + U(1) / 2,
-                  Style(c.accent, kPartFlat | kPartNoHighlight, kLight));
-            break;
-        case kEarRound:
-            Ellipse(c.s, hx - hr / 2, hy - hr * 3 / 4, len / 2, len / 2, Style(c.body, kPartLine));
-            Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 2 + U(1), len / 2 + U(1), Style(c.body, kPartLine));
-            Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 3, len / 3, Style(c.belly, kPartFlat, kShadow));
-            break;
-        case kEarLong:
-            Ellipse(c.s, hx + hr * 3 / 4, hy - hr / 4, len / 4 + U(1), len / 2 + U(1), Style(c.body, kPartLine), 60);
-            Ellipse(c.s, hx - hr * 3 / 4, hy - hr / 3, len / 4 + U(1), len / 2, Style(c.body, kPartLine), -50);
-            break;
-        case kEarSmall:
-            Ellipse(c.s, hx + hr / 3, hy - hr * 4 / 5, len / 2, len / 2, Style(c.body, kPartLine));
-            break;
+    case kEarNone:
+        break;
+    case kEarPointed:
+        Spike(c, hx - hr / 3, hy - hr * 3 / 4, len, -15, len / 3 + U(1), Style(c.body, kPartLine));
+        Spike(c, hx + hr / 2, hy - hr * 3 / 5, len, 25, len / 3 + U(1), Style(c.body, kPartLine));
+        Spike(c, hx + hr / 2, hy - hr * 3 / 5 - U(1), len * 3 / 5, 25, len / 6 + U(1) / 2,
+              Style(c.accent, kPartFlat | kPartNoHighlight, kLight));
+        break;
+    case kEarRound:
+        Ellipse(c.s, hx - hr / 2, hy - hr * 3 / 4, len / 2, len / 2, Style(c.body, kPartLine));
+        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 2 + U(1), len / 2 + U(1), Style(c.body, kPartLine));
+        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 3, len / 3, Style(c.belly, kPartFlat, kShadow));
+        break;
+    case kEarLong:
+        Ellipse(c.s, hx + hr * 3 / 4, hy - hr / 4, len / 4 + U(1), len / 2 + U(1), Style(c.body, kPartLine),
+                60);
+        Ellipse(c.s, hx - hr * 3 / 4, hy - hr / 3, len / 4 + U(1), len / 2, Style(c.body, kPartLine), -50);
+        break;
+    case kEarSmall:
+        Ellipse(c.s, hx + hr / 3, hy - hr * 4 / 5, len / 2, len / 2, Style(c.body, kPartLine));
+        break;
     }
 }
 
-void DrawHorns(Ctx& c, const QuadLook& q, int hx, int hy, int hr) {
+void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
+{
     if (q.extras & kHorns) {
-        Curve(c.s, hx, hy - hr * 3 / 4, U(2), hx + hr / 2, hy - hr * 3 / 2, hx + hr * 3 / 2, hy - hr * 3 / 2, U(1) / 2, Style(c.bone, kPartLine));
-        Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr, hy - hr * 5 / 4, hx + hr * 2, hy - hr, U(1) / 2, Style(c.bone, kPartLine));
+        Curve(c.s, hx, hy - hr * 3 / 4, U(2), hx + hr / 2, hy - hr * 3 / 2, hx + hr * 3 / 2, hy - hr * 3 / 2,
+              U(1) / 2, Style(c.bone, kPartLine));
+        Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr, hy - hr * 5 / 4, hx + hr * 2, hy - hr, U(1) / 2,
+              Style(c.bone, kPartLine));
     }
     if (q.extras & kGoatHorns) {
-        Curve(c.s, hx, hy - hr * 3 / 4, U(3), hx + hr * 2, hy - hr * 2, hx + hr * 3 / 2, hy, U(1), Style(c.accent, kPartLine));
+        Curve(c.s, hx, hy - hr * 3 / 4, U(3), hx + hr * 2, hy - hr * 2, hx + hr * 3 / 2, hy, U(1),
+              Style(c.accent, kPartLine));
     }
     if (q.extras & kOxHorns) {
-        Curve(c.s, hx - hr / 2, hy - hr / 2, U(2), hx - hr * 3 / 2, hy - hr / 2, hx - hr * 3 / 2, hy - hr * 3 / 2, U(1), Style(c.accent, kPartLine));
-        Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr * 3 / 2, hy - hr / 2, hx + hr * 3 / 2, hy - hr * 3 / 2, U(1), Style(c.accent, kPartLine));
+        Curve(c.s, hx - hr / 2, hy - hr / 2, U(2), hx - hr * 3 / 2, hy - hr / 2, hx - hr * 3 / 2,
+              hy - hr * 3 / 2, U(1), Style(c.accent, kPartLine));
+        Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr * 3 / 2, hy - hr / 2, hx + hr * 3 / 2,
+              hy - hr * 3 / 2, U(1), Style(c.accent, kPartLine));
     }
     if (q.extras & (kAntlers | kLeafAntlers | kFlameAntlers)) {
         const int mat = (q.extras & kAntlers) ? c.accent : c.bone;
@@ -165,23 +206,29 @@ void DrawHorns(Ctx& c, const QuadLook& q, int hx, int hy, int hr) {
             for (int k = 1; k <= 2; ++k) {
                 const int jx = Toward(bx, hr * 2 * k / 3, lean), jy = TowardY(by, hr * 2 * k / 3, lean);
                 const int branch = lean + (side ? 45 : -45);
-                Capsule(c.s, jx, jy, U(1), Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch), U(1) / 2, Style(mat, kPartLine));
-                if (q.extras & kLeafAntlers) Leaf(c, Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch), U(6), branch, c.accent);
+                Capsule(c.s, jx, jy, U(1), Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch),
+                        U(1) / 2, Style(mat, kPartLine));
+                if (q.extras & kLeafAntlers)
+                    Leaf(c, Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch), U(6), branch,
+                         c.accent);
             }
-            if (q.extras & kFlameAntlers) Flame(c, tx, ty + U(2), U(9), c.accent, lean);
-            if (q.extras & kAntlers) Spike(c, tx, ty + U(1), U(4), lean, U(2), Style(c.accent, kPartLine));
+            if (q.extras & kFlameAntlers)
+                Flame(c, tx, ty + U(2), U(9), c.accent, lean);
+            if (q.extras & kAntlers)
+                Spike(c, tx, ty + U(1), U(4), lean, U(2), Style(c.accent, kPartLine));
         }
     }
 }
 
-}  // namespace
+} // namespace
 
-void DrawQuadruped(Ctx& c) {
-    const QuadLook& q = LookOf(c.plan->index);
+void DrawQuadruped(Ctx &c)
+{
+    const QuadLook &q = LookOf(c.plan->index);
     const int brx = U(q.bodyRx), bry = U(q.bodyRy), legR = U(q.legR), hr = U(q.headR);
-    const int bodyY = -(U(q.legLen) + bry * 3 / 4);
+    const int bodyY  = -(U(q.legLen) + bry * 3 / 4);
     const int legTop = bodyY + bry / 3;
-    const int legX = brx * 3 / 5;
+    const int legX   = brx * 3 / 5;
     const bool claws = (q.extras & kClaws) != 0;
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
 
@@ -191,11 +238,13 @@ void DrawQuadruped(Ctx& c) {
     DrawLeg(c, legX + U(4), legTop, legR, true, claws);
 
     Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
-    if (q.extras & kHump) Ellipse(c.s, -brx / 3, bodyY - bry * 2 / 3, brx / 2, bry / 2, Style(c.body, kPartBehind));
+    if (q.extras & kHump)
+        Ellipse(c.s, -brx / 3, bodyY - bry * 2 / 3, brx / 2, bry / 2, Style(c.body, kPartBehind));
     if (q.extras & kWool) {
         for (int k = 0; k < 9; ++k) {
             const int angle = -100 + k * 25;
-            Ellipse(c.s, Toward(0, brx * 5 / 6, angle), TowardY(bodyY + bry / 6, bry * 5 / 6, angle), U(5), U(5), Style(c.belly, kPartLine));
+            Ellipse(c.s, Toward(0, brx * 5 / 6, angle), TowardY(bodyY + bry / 6, bry * 5 / 6, angle), U(5),
+                    U(5), Style(c.belly, kPartLine));
         }
         Ellipse(c.s, 0, bodyY, brx * 4 / 5, bry * 4 / 5, Style(c.belly, kPartNoHighlight));
         Dot(c.s, -U(3), bodyY - U(2), c.accent, kLight);
@@ -206,13 +255,17 @@ void DrawQuadruped(Ctx& c) {
     if (q.extras & kShell) {
         Ellipse(c.s, U(1), bodyY - bry / 5, brx + U(1), bry, Style(c.accent, kPartLine));
         for (int k = -1; k <= 1; ++k)
-            Ellipse(c.s, k * brx * 3 / 5 + U(1), bodyY - bry / 4 - (k == 0 ? bry / 3 : 0), brx / 4, bry / 3, Style(c.accent, kPartLine | kPartNoHighlight));
-        Capsule(c.s, -brx, bodyY + bry * 2 / 3, U(1), brx, bodyY + bry * 2 / 3, U(1), Style(c.belly, kPartFlat, kBase));
+            Ellipse(c.s, k * brx * 3 / 5 + U(1), bodyY - bry / 4 - (k == 0 ? bry / 3 : 0), brx / 4, bry / 3,
+                    Style(c.accent, kPartLine | kPartNoHighlight));
+        Capsule(c.s, -brx, bodyY + bry * 2 / 3, U(1), brx, bodyY + bry * 2 / 3, U(1),
+                Style(c.belly, kPartFlat, kBase));
         if (q.extras & kShrub) {
             const int shrub = Material(c, {90, 170, 70});
             for (int k = 0; k < 7; ++k)
-                Ellipse(c.s, -U(10) + k * U(4), bodyY - bry - U(3) - (k % 2) * U(3) - (k == 3) * U(4), U(5), U(5), Style(shrub, kPartLine));
-            Ellipse(c.s, U(2), bodyY - bry - U(9), U(2), U(2), Style(Material(c, {240, 120, 140}), kPartLine));
+                Ellipse(c.s, -U(10) + k * U(4), bodyY - bry - U(3) - (k % 2) * U(3) - (k == 3) * U(4), U(5),
+                        U(5), Style(shrub, kPartLine));
+            Ellipse(c.s, U(2), bodyY - bry - U(9), U(2), U(2),
+                    Style(Material(c, {240, 120, 140}), kPartLine));
         }
     }
     if (q.extras & kPlates)
@@ -222,18 +275,26 @@ void DrawQuadruped(Ctx& c) {
         const PartStyle quill = Style(c.accent, kPartLine | kPartNoHighlight);
         for (int k = 0; k < 9; ++k) {
             const int angle = -50 + k * 20;
-            Spike(c, Toward(U(2), brx * 3 / 4, angle), TowardY(bodyY, bry * 3 / 4, angle), U(8) + (k % 2) * U(3), angle + 15, U(3), quill);
+            Spike(c, Toward(U(2), brx * 3 / 4, angle), TowardY(bodyY, bry * 3 / 4, angle),
+                  U(8) + (k % 2) * U(3), angle + 15, U(3), quill);
         }
         Ellipse(c.s, U(3), bodyY, brx * 3 / 4, bry * 3 / 4, Style(c.accent));
         Ellipse(c.s, -brx / 3, bodyY + bry / 3, brx / 2, bry / 2, Style(c.body, kPartLine));
     }
-    if (q.extras & kStripe) Capsule(c.s, -brx, bodyY - bry * 2 / 3, U(2), brx, bodyY - bry / 2, U(2), Style(c.accent, kPartNoHighlight));
+    if (q.extras & kStripe)
+        Capsule(c.s, -brx, bodyY - bry * 2 / 3, U(2), brx, bodyY - bry / 2, U(2),
+                Style(c.accent, kPartNoHighlight));
     if (q.extras & kCrest)
-        for (int k = 0; k < 4; ++k) Flame(c, -brx / 2 + k * brx / 3, bodyY - bry + U(2), U(8) - k * U(1), c.accent, 20);
+        for (int k = 0; k < 4; ++k)
+            Flame(c, -brx / 2 + k * brx / 3, bodyY - bry + U(2), U(8) - k * U(1), c.accent, 20);
     if (q.extras & kSpots)
-        for (int k = 0; k < 4; ++k) Ellipse(c.s, -brx / 2 + k * brx / 3, bodyY - bry / 3 + (k % 2) * U(2), U(1) + U(1) / 2, U(1), Style(c.accent, kPartFlat, kLight));
+        for (int k = 0; k < 4; ++k)
+            Ellipse(c.s, -brx / 2 + k * brx / 3, bodyY - bry / 3 + (k % 2) * U(2), U(1) + U(1) / 2, U(1),
+                    Style(c.accent, kPartFlat, kLight));
     if (q.extras & kCrystals)
-        for (int k = 0; k < 3; ++k) Spike(c, -brx / 3 + k * brx / 3, bodyY - bry + U(1), U(6), 10 + k * 10, U(2), Style(c.accent, kPartLine));
+        for (int k = 0; k < 3; ++k)
+            Spike(c, -brx / 3 + k * brx / 3, bodyY - bry + U(1), U(6), 10 + k * 10, U(2),
+                  Style(c.accent, kPartLine));
 
     DrawLeg(c, -legX, legTop, legR, false, claws);
     DrawLeg(c, legX, legTop, legR, false, claws);
@@ -244,32 +305,47 @@ void DrawQuadruped(Ctx& c) {
         const int mane = c.accent;
         for (int k = 0; k < 10; ++k) {
             const int angle = k * 36;
-            Ellipse(c.s, Toward(hx + U(2), hr, angle), TowardY(hy + U(1), hr, angle), hr / 2, hr / 2, Style(mane, kPartLine));
+            Ellipse(c.s, Toward(hx + U(2), hr, angle), TowardY(hy + U(1), hr, angle), hr / 2, hr / 2,
+                    Style(mane, kPartLine));
         }
     }
     if (q.extras & kIceMane) {
         const int ice = Material(c, c.plan->accentColour);
-        for (int k = 0; k < 6; ++k) Spike(c, hx + hr / 2 + U(2), hy + hr / 3, hr + U(2) + (k % 2) * U(3), 10 + k * 28, U(3), Style(ice, kPartLine));
+        for (int k = 0; k < 6; ++k)
+            Spike(c, hx + hr / 2 + U(2), hy + hr / 3, hr + U(2) + (k % 2) * U(3), 10 + k * 28, U(3),
+                  Style(ice, kPartLine));
     }
     Capsule(c.s, -brx / 2, bodyY - bry / 4, bry * 2 / 3, hx, hy, hr * 2 / 3, Style(c.body, kPartBehind));
     DrawHorns(c, q, hx, hy, hr);
     DrawEars(c, q, hx, hy, hr);
     if (q.extras & kHeaddress) {
-        Polygon(c.s, {hx - hr, hy - hr / 3, hx - hr / 2, hy - hr * 6 / 5, hx + hr / 2, hy - hr * 6 / 5, hx + hr * 3 / 2, hy + hr * 3 / 2, hx + hr / 2, hy + hr * 3 / 2}, Style(c.accent, kPartLine));
-        for (int k = 0; k < 3; ++k) Capsule(c.s, hx + hr / 5 + k * U(3), hy - hr / 2 + k * U(3), U(1), hx + hr + k * U(1), hy + hr + k * U(1), U(1), Style(Material(c, {250, 210, 90}), kPartFlat, kLight));
+        Polygon(c.s,
+                {hx - hr, hy - hr / 3, hx - hr / 2, hy - hr * 6 / 5, hx + hr / 2, hy - hr * 6 / 5,
+                 hx + hr * 3 / 2, hy + hr * 3 / 2, hx + hr / 2, hy + hr * 3 / 2},
+                Style(c.accent, kPartLine));
+        for (int k = 0; k < 3; ++k)
+            Capsule(c.s, hx + hr / 5 + k * U(3), hy - hr / 2 + k * U(3), U(1), hx + hr + k * U(1),
+                    hy + hr + k * U(1), U(1), Style(Material(c, {250, 210, 90}), kPartFlat, kLight));
     }
     Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, kPartLine));
-    if (q.extras & kMask) Ellipse(c.s, hx - hr / 4, hy, hr * 3 / 4, hr / 2, Style(c.belly, kPartNoHighlight));
-    if (q.extras & kStripe) Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2), Style(c.accent, kPartNoHighlight));
+    if (q.extras & kMask)
+        Ellipse(c.s, hx - hr / 4, hy, hr * 3 / 4, hr / 2, Style(c.belly, kPartNoHighlight));
+    if (q.extras & kStripe)
+        Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
+                Style(c.accent, kPartNoHighlight));
     if (q.extras & kFrill) {
-        for (int k = 0; k < 5; ++k) Flame(c, hx + hr / 2 + U(3), hy - hr / 3 + k * U(3), U(9), c.accent, 50 + k * 15);
+        for (int k = 0; k < 5; ++k)
+            Flame(c, hx + hr / 2 + U(3), hy - hr / 3 + k * U(3), U(9), c.accent, 50 + k * 15);
     }
-    if (q.extras & kBeard) Spike(c, hx - hr / 3, hy + hr * 3 / 4, U(6), 190, U(2), Style(c.belly, kPartLine));
+    if (q.extras & kBeard)
+        Spike(c, hx - hr / 3, hy + hr * 3 / 4, U(6), 190, U(2), Style(c.belly, kPartLine));
     // Snout toward the front and a little down.
     const int sx = hx - hr * 3 / 4, sy = hy + hr / 3;
     Ellipse(c.s, sx, sy, U(q.snout) + U(1), hr / 2, Style(c.belly, kPartLine | kPartNoHighlight));
-    Ellipse(c.s, sx - U(q.snout), sy - hr / 5, U(1) + U(1) / 2, U(1) + U(1) / 2, Style((q.entry == 66 || q.entry == 67) ? c.accent : c.dark, kPartNoHighlight));
-    Capsule(c.s, sx - U(q.snout) / 2, sy + hr / 4, U(1) / 2, sx + U(1), sy + hr / 4 + U(1), U(1) / 2, Style(c.mouth, kPartFlat));
+    Ellipse(c.s, sx - U(q.snout), sy - hr / 5, U(1) + U(1) / 2, U(1) + U(1) / 2,
+            Style((q.entry == 66 || q.entry == 67) ? c.accent : c.dark, kPartNoHighlight));
+    Capsule(c.s, sx - U(q.snout) / 2, sy + hr / 4, U(1) / 2, sx + U(1), sy + hr / 4 + U(1), U(1) / 2,
+            Style(c.mouth, kPartFlat));
 
     // Eyes: the near one larger.
     const int eyeR = (q.extras & kTinyEyes) ? U(1) : c.young ? hr / 4 : hr / 5;
@@ -287,7 +363,12 @@ void DrawQuadruped(Ctx& c) {
     }
     if (q.extras & kSparks) {
         const int spark = Material(c, {255, 230, 60});
-        Polygon(c.s, {hx + hr * 2, hy - hr, hx + hr * 2 + U(4), hy - hr + U(3), hx + hr * 2 + U(1), hy - hr + U(4)}, Style(spark, kPartFlat, kLight));
-        Polygon(c.s, {brx + U(4), bodyY - bry, brx + U(9), bodyY - bry - U(3), brx + U(6), bodyY - bry + U(1)}, Style(spark, kPartFlat, kLight));
+        Polygon(
+            c.s,
+            {hx + hr * 2, hy - hr, hx + hr * 2 + U(4), hy - hr + U(3), hx + hr * 2 + U(1), hy - hr + U(4)},
+            Style(spark, kPartFlat, kLight));
+        Polygon(c.s,
+                {brx + U(4), bodyY - bry, brx + U(9), bodyY - bry - U(3), brx + U(6), bodyY - bry + U(1)},
+                Style(spark, kPartFlat, kLight));
     }
 }

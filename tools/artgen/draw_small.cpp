@@ -4,8 +4,9 @@
 
 #include <vector>
 
-void DrawShellblob(Ctx& c) {
-    const int stage = c.plan->index - 3;  // 0, 1, 2
+void DrawShellblob(Ctx &c)
+{
+    const int stage = c.plan->index - 3; // 0, 1, 2
     GroundShadow(c.s, 0, 0, U(22), U(3));
     // Foot and head on the left, shell on the back.
     const int footLen = U(20) + stage * U(2);
@@ -27,7 +28,8 @@ void DrawShellblob(Ctx& c) {
     if (stage == 2)
         for (int k = 0; k < 5; ++k) {
             const int angle = -70 + k * 35;
-            Spike(c, Toward(sx, sr - U(2), angle), TowardY(sy, sr - U(2), angle), U(7), angle, U(3), Style(c.accent, kPartLine));
+            Spike(c, Toward(sx, sr - U(2), angle), TowardY(sy, sr - U(2), angle), U(7), angle, U(3),
+                  Style(c.accent, kPartLine));
         }
     Ellipse(c.s, sx, sy, sr, sr, Style(c.accent));
     int r = sr;
@@ -41,31 +43,38 @@ void DrawShellblob(Ctx& c) {
     if (stage >= 1)
         for (int k = 0; k < 5; ++k) {
             const int angle = 100 + k * 30;
-            Capsule(c.s, Toward(sx, sr * 2 / 3, angle), TowardY(sy, sr * 2 / 3, angle), U(1) / 2, Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(1) / 2, Style(c.accent, kPartFlat, kShadow));
+            Capsule(c.s, Toward(sx, sr * 2 / 3, angle), TowardY(sy, sr * 2 / 3, angle), U(1) / 2,
+                    Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(1) / 2,
+                    Style(c.accent, kPartFlat, kShadow));
         }
 }
 
-void DrawMushroom(Ctx& c) {
+void DrawMushroom(Ctx &c)
+{
     const bool big = c.plan->index == 10;
     GroundShadow(c.s, 0, 0, big ? U(24) : U(14), U(3));
-    const int stem = Material(c, {232, 214, 176});
+    const int stem  = Material(c, {232, 214, 176});
     const int stemH = big ? U(22) : U(14), stemR = big ? U(10) : U(8);
-    for (int side = -1; side <= 1; side += 2) Ellipse(c.s, side * stemR / 2, -U(3), U(4), U(3), Style(stem, kPartLine));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * stemR / 2, -U(3), U(4), U(3), Style(stem, kPartLine));
     if (big)
         for (int side = -1; side <= 1; side += 2) {
-            Capsule(c.s, side * U(8), -stemH + U(8), U(3), side * U(18), -stemH + U(14), U(2), Style(stem, kPartLine));
+            Capsule(c.s, side * U(8), -stemH + U(8), U(3), side * U(18), -stemH + U(14), U(2),
+                    Style(stem, kPartLine));
             Ellipse(c.s, side * U(19), -stemH + U(15), U(3), U(3), Style(stem, kPartLine));
         }
     Ellipse(c.s, 0, -stemH / 2 - U(2), stemR, stemH / 2 + U(1), Style(stem, kPartLine));
-    const int capY = -stemH - (big ? U(8) : U(6));
+    const int capY  = -stemH - (big ? U(8) : U(6));
     const int capRx = big ? U(30) : U(17), capRy = big ? U(16) : U(12);
     Ellipse(c.s, 0, capY, capRx, capRy, Style(c.body, kPartLine));
-    Capsule(c.s, -capRx + U(3), capY + capRy / 2, U(2), capRx - U(3), capY + capRy / 2, U(2), Style(c.body, kPartFlat, kShadow));
+    Capsule(c.s, -capRx + U(3), capY + capRy / 2, U(2), capRx - U(3), capY + capRy / 2, U(2),
+            Style(c.body, kPartFlat, kShadow));
     const int spots = c.accent;
-    const int n = big ? 6 : 4;
+    const int n     = big ? 6 : 4;
     for (int k = 0; k < n; ++k) {
         const int angle = -70 + k * 140 / (n - 1);
-        Ellipse(c.s, Toward(0, capRx * 3 / 5, angle), TowardY(capY, capRy * 3 / 5, angle), U(3) + (k % 2) * U(1), U(2) + (k % 2) * U(1), Style(spots, kPartNoHighlight));
+        Ellipse(c.s, Toward(0, capRx * 3 / 5, angle), TowardY(capY, capRy * 3 / 5, angle),
+                U(3) + (k % 2) * U(1), U(2) + (k % 2) * U(1), Style(spots, kPartNoHighlight));
     }
     const int fy = -stemH / 2;
     if (big) {
@@ -78,45 +87,55 @@ void DrawMushroom(Ctx& c) {
     Smile(c, 0, fy + U(4), U(2));
 }
 
-void DrawJelly(Ctx& c) {
-    const int idx = c.plan->index;
+void DrawJelly(Ctx &c)
+{
+    const int idx   = c.plan->index;
     const bool star = idx == 100, big = idx == 15;
     GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int by = star ? -U(40) : big ? -U(44) : -U(34);
+    const int by  = star ? -U(40) : big ? -U(44) : -U(34);
     const int brx = star ? U(16) : big ? U(20) : U(12), bry = star ? U(12) : big ? U(15) : U(10);
     const int tentacles = big ? 6 : star ? 5 : 2;
-    const int glow = c.accent;
+    const int glow      = c.accent;
     for (int k = 0; k < tentacles; ++k) {
-        const int tx = tentacles == 1 ? 0 : -brx * 3 / 4 + k * (brx * 3 / 2) / (tentacles - 1);
-        const int len = big ? U(34) + (k % 2) * U(4) : star ? U(28) : U(20);
+        const int tx   = tentacles == 1 ? 0 : -brx * 3 / 4 + k * (brx * 3 / 2) / (tentacles - 1);
+        const int len  = big ? U(34) + (k % 2) * U(4) : star ? U(28) : U(20);
         const int wave = (k % 2 ? 1 : -1) * U(5);
-        Curve(c.s, tx, by + bry / 2, U(2), tx + wave, by + len / 2, tx - wave / 2, by + len, U(1), Style(k % 2 ? c.body : glow, kPartLine));
+        Curve(c.s, tx, by + bry / 2, U(2), tx + wave, by + len / 2, tx - wave / 2, by + len, U(1),
+              Style(k % 2 ? c.body : glow, kPartLine));
     }
     if (star) {
-        for (int k = 0; k < 5; ++k) Spike(c, 0, by - U(2), brx + U(6), k * 72, U(5), Style(c.body, kPartLine));
+        for (int k = 0; k < 5; ++k)
+            Spike(c, 0, by - U(2), brx + U(6), k * 72, U(5), Style(c.body, kPartLine));
     }
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    Capsule(c.s, -brx + U(2), by + bry - U(3), U(2), brx - U(2), by + bry - U(3), U(2), Style(c.belly, kPartLine | kPartNoHighlight));
-    for (int k = -1; k <= 1; k += 2) Ellipse(c.s, k * brx / 2, by - bry / 3, U(2), U(2), Style(glow, kPartNoHighlight));
-    if (big || star) Ellipse(c.s, 0, by - bry / 2, U(3), U(3), Style(glow, kPartLine));
+    Capsule(c.s, -brx + U(2), by + bry - U(3), U(2), brx - U(2), by + bry - U(3), U(2),
+            Style(c.belly, kPartLine | kPartNoHighlight));
+    for (int k = -1; k <= 1; k += 2)
+        Ellipse(c.s, k * brx / 2, by - bry / 3, U(2), U(2), Style(glow, kPartNoHighlight));
+    if (big || star)
+        Ellipse(c.s, 0, by - bry / 2, U(3), U(3), Style(glow, kPartLine));
     CuteEye(c, -U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
     CuteEye(c, U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
     Smile(c, 0, by + U(6), U(2));
     if (!star) {
         const int spark = Material(c, {255, 240, 100});
-        Polygon(c.s, {brx + U(2), by - U(4), brx + U(8), by - U(8), brx + U(5), by - U(2)}, Style(spark, kPartFlat, kLight));
+        Polygon(c.s, {brx + U(2), by - U(4), brx + U(8), by - U(8), brx + U(5), by - U(2)},
+                Style(spark, kPartFlat, kLight));
     }
 }
 
-void DrawCrab(Ctx& c) {
+void DrawCrab(Ctx &c)
+{
     const bool big = c.plan->index == 19;
     GroundShadow(c.s, 0, 0, U(26), U(3));
-    const int by = -U(12) - (big ? U(2) : 0);
+    const int by  = -U(12) - (big ? U(2) : 0);
     const int brx = big ? U(16) : U(14), bry = big ? U(10) : U(8);
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 3; ++k)
-            Tube(c.s, {side * (brx - U(4) - k * U(3)), by + U(2), U(1) + U(1) / 2, side * (brx + U(4) - k * U(2)), by - U(2) + k * U(2), U(1) + U(1) / 2,
-                       side * (brx + U(6) - k * U(3)), 0, U(1)}, Style(c.body, kPartLine));
+            Tube(c.s,
+                 {side * (brx - U(4) - k * U(3)), by + U(2), U(1) + U(1) / 2, side * (brx + U(4) - k * U(2)),
+                  by - U(2) + k * U(2), U(1) + U(1) / 2, side * (brx + U(6) - k * U(3)), 0, U(1)},
+                 Style(c.body, kPartLine));
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
     Ellipse(c.s, 0, by + bry / 2, brx * 2 / 3, bry / 3, Style(c.belly, kPartNoHighlight));
     for (int side = -1; side <= 1; side += 2) {
@@ -129,17 +148,20 @@ void DrawCrab(Ctx& c) {
         Capsule(c.s, side * (brx - U(2)), by - U(2), U(2), cx, cy + U(4), U(2), Style(c.body, kPartLine));
         if (big) {
             Ellipse(c.s, cx, cy, U(10), U(9), Style(c.accent, kPartLine));
-            Capsule(c.s, cx - U(6), cy + U(5), U(1), cx + U(6), cy + U(5), U(1), Style(c.bone, kPartFlat, kBase));
+            Capsule(c.s, cx - U(6), cy + U(5), U(1), cx + U(6), cy + U(5), U(1),
+                    Style(c.bone, kPartFlat, kBase));
         } else {
             Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, kPartLine), side * 20);
             Spike(c, cx, cy - U(3), U(6), side * 30, U(2), Style(c.accent, kPartLine));
         }
     }
     Smile(c, 0, by, U(3));
-    for (int k = 0; k < 3; ++k) Ellipse(c.s, (k - 1) * U(5), by - U(4), U(1), U(1), Style(c.body, kPartFlat, kHighlight));
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, (k - 1) * U(5), by - U(4), U(1), U(1), Style(c.body, kPartFlat, kHighlight));
 }
 
-void DrawPlant(Ctx& c) {
+void DrawPlant(Ctx &c)
+{
     const int idx = c.plan->index;
     if (idx == 20 || idx == 21) {
         const bool tall = idx == 21;
@@ -150,31 +172,42 @@ void DrawPlant(Ctx& c) {
         const int h = tall ? U(44) : U(18), w = tall ? U(9) : U(9);
         if (tall)
             for (int side = -1; side <= 1; side += 2) {
-                Tube(c.s, {0, -U(32) + side * U(4), U(4), side * U(16), -U(30) + side * U(4), U(4), side * U(16), -U(42) + side * U(4), U(4)}, Style(c.body, kPartLine));
+                Tube(c.s,
+                     {0, -U(32) + side * U(4), U(4), side * U(16), -U(30) + side * U(4), U(4), side * U(16),
+                      -U(42) + side * U(4), U(4)},
+                     Style(c.body, kPartLine));
             }
         Capsule(c.s, 0, -U(16), w, 0, -U(14) - h, w - U(1), Style(c.body, kPartLine));
-        for (int k = -1; k <= 1; ++k) Capsule(c.s, k * w / 2, -U(18), U(1) / 2, k * w / 2, -U(12) - h, U(1) / 2, Style(c.body, kPartFlat, kShadow));
-        for (int k = 0; k < (tall ? 8 : 4); ++k) Spike(c, (k % 2 ? 1 : -1) * w, -U(20) - k * U(5), U(3), (k % 2 ? 80 : -80), U(1) / 2, Style(c.bone, kPartNoHighlight));
+        for (int k = -1; k <= 1; ++k)
+            Capsule(c.s, k * w / 2, -U(18), U(1) / 2, k * w / 2, -U(12) - h, U(1) / 2,
+                    Style(c.body, kPartFlat, kShadow));
+        for (int k = 0; k < (tall ? 8 : 4); ++k)
+            Spike(c, (k % 2 ? 1 : -1) * w, -U(20) - k * U(5), U(3), (k % 2 ? 80 : -80), U(1) / 2,
+                  Style(c.bone, kPartNoHighlight));
         const int fy = -U(14) - h + U(8);
         CuteEye(c, -U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
         CuteEye(c, U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
         Smile(c, 0, fy + U(4), U(2));
         if (tall) {
-            for (int k = 0; k < 5; ++k) Ellipse(c.s, Toward(0, U(4), k * 72), TowardY(-U(16) - h, U(4), k * 72), U(3), U(3), Style(c.accent, kPartLine));
+            for (int k = 0; k < 5; ++k)
+                Ellipse(c.s, Toward(0, U(4), k * 72), TowardY(-U(16) - h, U(4), k * 72), U(3), U(3),
+                        Style(c.accent, kPartLine));
             Ellipse(c.s, 0, -U(16) - h, U(2), U(2), Style(Material(c, {250, 220, 80}), kPartLine));
         } else {
             Leaf(c, 0, -U(14) - h, U(8), -30, c.body);
         }
         return;
     }
-    if (idx == 78) {  // water lily: a flower face on a floating pad
+    if (idx == 78) { // water lily: a flower face on a floating pad
         GroundShadow(c.s, 0, 0, U(26), U(3));
         const int pad = Material(c, {80, 160, 90});
         Ellipse(c.s, 0, -U(6), U(28), U(6), Style(pad, kPartLine));
-        Polygon(c.s, {0, -U(6), U(10), -U(12), U(14), -U(8)}, Style(Material(c, {150, 200, 240}), kPartFlat, kLight));
+        Polygon(c.s, {0, -U(6), U(10), -U(12), U(14), -U(8)},
+                Style(Material(c, {150, 200, 240}), kPartFlat, kLight));
         for (int k = 0; k < 8; ++k) {
             const int angle = -100 + k * 28;
-            Ellipse(c.s, Toward(0, U(12), angle), TowardY(-U(22), U(12), angle), U(5), U(10), Style(c.accent, kPartLine), angle);
+            Ellipse(c.s, Toward(0, U(12), angle), TowardY(-U(22), U(12), angle), U(5), U(10),
+                    Style(c.accent, kPartLine), angle);
         }
         Ellipse(c.s, 0, -U(20), U(10), U(9), Style(Material(c, {250, 220, 120}), kPartLine));
         CuteEye(c, -U(4), -U(21), U(2) + U(1) / 2);
@@ -189,18 +222,22 @@ void DrawPlant(Ctx& c) {
     const int by = bloom ? -U(20) : -U(14);
     for (int side = -1; side <= 1; side += 2) {
         Leaf(c, side * U(3), by - U(4), bloom ? U(18) : U(12), side * 60, c.body);
-        if (bloom) Leaf(c, side * U(3), by, U(12), side * 110, c.body);
-        Capsule(c.s, side * U(2), by + U(4), U(1) + U(1) / 2, side * U(3), -U(1), U(1), Style(c.body, kPartLine));
+        if (bloom)
+            Leaf(c, side * U(3), by, U(12), side * 110, c.body);
+        Capsule(c.s, side * U(2), by + U(4), U(1) + U(1) / 2, side * U(3), -U(1), U(1),
+                Style(c.body, kPartLine));
     }
     Ellipse(c.s, 0, by, U(5), U(7), Style(c.body, kPartLine));
     const int hy = by - U(14);
     if (bloom) {
         for (int k = 0; k < 6; ++k) {
             const int angle = k * 60;
-            Ellipse(c.s, Toward(0, U(10), angle), TowardY(hy, U(10), angle), U(6), U(8), Style(c.accent, kPartLine), angle);
+            Ellipse(c.s, Toward(0, U(10), angle), TowardY(hy, U(10), angle), U(6), U(8),
+                    Style(c.accent, kPartLine), angle);
         }
     } else {
-        for (int k = -1; k <= 1; ++k) Spike(c, k * U(3), hy - U(4), U(10), k * 20, U(4), Style(c.accent, kPartLine));
+        for (int k = -1; k <= 1; ++k)
+            Spike(c, k * U(3), hy - U(4), U(10), k * 20, U(4), Style(c.accent, kPartLine));
     }
     const int face = Material(c, {250, 226, 170});
     Ellipse(c.s, 0, hy, U(8), U(7), Style(face, kPartLine));
@@ -209,12 +246,14 @@ void DrawPlant(Ctx& c) {
     Smile(c, 0, hy + U(4), U(1) + U(1) / 2);
 }
 
-void DrawBlob(Ctx& c) {
+void DrawBlob(Ctx &c)
+{
     const int idx = c.plan->index;
-    if (idx == 46) {  // cloud puff: few colours, soft lumps
+    if (idx == 46) { // cloud puff: few colours, soft lumps
         GroundShadow(c.s, 0, -U(2), U(12), U(2));
         const int cy = -U(22);
-        for (int k = 0; k < 5; ++k) Ellipse(c.s, -U(12) + k * U(6), cy - (k % 2) * U(4), U(8), U(7), Style(c.body, kPartNoHighlight));
+        for (int k = 0; k < 5; ++k)
+            Ellipse(c.s, -U(12) + k * U(6), cy - (k % 2) * U(4), U(8), U(7), Style(c.body, kPartNoHighlight));
         Ellipse(c.s, 0, cy + U(2), U(16), U(8), Style(c.body, kPartNoHighlight));
         CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
         CuteEye(c, U(4), cy, U(2) + U(1) / 2);
@@ -226,35 +265,50 @@ void DrawBlob(Ctx& c) {
     const bool big = idx == 34;
     GroundShadow(c.s, 0, 0, big ? U(26) : U(16), U(3));
     const int rx = big ? U(24) : U(15), ry = big ? U(18) : U(12);
-    const int cy = -ry - (big ? U(6) : U(3));
+    const int cy   = -ry - (big ? U(6) : U(3));
     const int vine = c.accent;
     if (big)
         for (int side = -1; side <= 1; side += 2) {
-            Curve(c.s, side * rx * 3 / 4, cy, U(2), side * (rx + U(12)), cy - U(10), side * (rx + U(8)), cy + U(14), U(1) + U(1) / 2, Style(vine, kPartLine));
+            Curve(c.s, side * rx * 3 / 4, cy, U(2), side * (rx + U(12)), cy - U(10), side * (rx + U(8)),
+                  cy + U(14), U(1) + U(1) / 2, Style(vine, kPartLine));
             Leaf(c, side * (rx + U(10)), cy - U(6), U(9), side * 40, vine);
         }
     const int ghost = Material(c, {170, 130, 210});
-    Polygon(c.s, {-rx / 2, cy + ry / 2, rx / 2, cy + ry / 2, rx / 3, -U(1), U(2), -U(4), -rx / 3, -U(1)}, Style(ghost, kPartNoHighlight));
-    for (int k = -2; k <= 2; ++k) Ellipse(c.s, k * rx / 3, cy, rx / 3 + U(2), ry, Style(c.body, kPartLine));
+    Polygon(c.s, {-rx / 2, cy + ry / 2, rx / 2, cy + ry / 2, rx / 3, -U(1), U(2), -U(4), -rx / 3, -U(1)},
+            Style(ghost, kPartNoHighlight));
+    for (int k = -2; k <= 2; ++k)
+        Ellipse(c.s, k * rx / 3, cy, rx / 3 + U(2), ry, Style(c.body, kPartLine));
     Capsule(c.s, U(1), cy - ry, U(2), U(4), cy - ry - U(6), U(2), Style(vine, kPartLine));
     Leaf(c, U(3), cy - ry - U(2), U(10), 70, vine);
     // Carved glowing face.
     const int glowMat = Material(c, {255, 220, 90});
     for (int side = -1; side <= 1; side += 2) {
-        Polygon(c.s, {side * rx / 2, cy, side * rx / 6, cy, side * rx / 3, cy - ry / 2 - U(1)}, Style(c.dark, kPartFlat));
-        Polygon(c.s, {side * rx * 2 / 5, cy - U(1), side * rx / 4, cy - U(1), side * rx / 3, cy - ry / 3}, Style(glowMat, kPartFlat, kLight));
+        Polygon(c.s, {side * rx / 2, cy, side * rx / 6, cy, side * rx / 3, cy - ry / 2 - U(1)},
+                Style(c.dark, kPartFlat));
+        Polygon(c.s, {side * rx * 2 / 5, cy - U(1), side * rx / 4, cy - U(1), side * rx / 3, cy - ry / 3},
+                Style(glowMat, kPartFlat, kLight));
     }
-    Polygon(c.s, {-rx / 2, cy + ry / 5, rx / 2, cy + ry / 5, rx / 4, cy + ry / 2 + U(1), 0, cy + ry / 3 + U(1), -rx / 4, cy + ry / 2 + U(1)}, Style(c.dark, kPartFlat));
-    Polygon(c.s, {-rx / 3, cy + ry / 5 + U(1), rx / 3, cy + ry / 5 + U(1), rx / 5, cy + ry / 3, 0, cy + ry / 4 + U(1), -rx / 5, cy + ry / 3}, Style(glowMat, kPartFlat, kLight));
+    Polygon(c.s,
+            {-rx / 2, cy + ry / 5, rx / 2, cy + ry / 5, rx / 4, cy + ry / 2 + U(1), 0, cy + ry / 3 + U(1),
+             -rx / 4, cy + ry / 2 + U(1)},
+            Style(c.dark, kPartFlat));
+    Polygon(c.s,
+            {-rx / 3, cy + ry / 5 + U(1), rx / 3, cy + ry / 5 + U(1), rx / 5, cy + ry / 3, 0,
+             cy + ry / 4 + U(1), -rx / 5, cy + ry / 3},
+            Style(glowMat, kPartFlat, kLight));
 }
 
-void DrawOrb(Ctx& c) {
+void DrawOrb(Ctx &c)
+{
     const int idx = c.plan->index;
     GroundShadow(c.s, 0, 0, U(16), U(3));
-    if (idx == 42) {  // bell
+    if (idx == 42) { // bell
         const int cy = -U(30);
         Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(16), U(3), Style(c.accent, kPartLine));
-        Polygon(c.s, {-U(8), cy - U(16), U(8), cy - U(16), U(14), cy + U(6), U(18), cy + U(14), -U(18), cy + U(14), -U(14), cy + U(6)}, Style(c.body));
+        Polygon(c.s,
+                {-U(8), cy - U(16), U(8), cy - U(16), U(14), cy + U(6), U(18), cy + U(14), -U(18), cy + U(14),
+                 -U(14), cy + U(6)},
+                Style(c.body));
         Ellipse(c.s, 0, cy - U(14), U(9), U(5), Style(c.body, kPartLine));
         Capsule(c.s, -U(18), cy + U(13), U(2), U(18), cy + U(13), U(2), Style(c.body, kPartLine));
         Ellipse(c.s, 0, cy + U(19), U(4), U(4), Style(c.accent, kPartLine));
@@ -264,10 +318,11 @@ void DrawOrb(Ctx& c) {
         Smile(c, 0, cy + U(1), U(3));
         return;
     }
-    if (idx == 54) {  // kettle
+    if (idx == 54) { // kettle
         const int cy = -U(18);
         Curve(c.s, -U(12), cy, U(3), -U(22), cy - U(2), -U(24), cy - U(12), U(2), Style(c.body, kPartLine));
-        Curve(c.s, -U(10), cy - U(12), U(2), 0, cy - U(30), U(10), cy - U(12), U(2), Style(c.dark, kPartLine));
+        Curve(c.s, -U(10), cy - U(12), U(2), 0, cy - U(30), U(10), cy - U(12), U(2),
+              Style(c.dark, kPartLine));
         Ellipse(c.s, 0, cy, U(16), U(14), Style(c.body));
         Ellipse(c.s, 0, cy - U(13), U(9), U(3), Style(c.body, kPartLine));
         Ellipse(c.s, 0, cy - U(16), U(3), U(2), Style(c.dark, kPartLine));
@@ -275,19 +330,22 @@ void DrawOrb(Ctx& c) {
         Flame(c, -U(8), -U(1), U(6), c.accent, -20);
         Flame(c, U(8), -U(1), U(6), c.accent, 20);
         const int steam = Material(c, {200, 206, 220});
-        for (int k = 0; k < 3; ++k) Ellipse(c.s, -U(26) + k * U(2), cy - U(16) - k * U(5), U(3) - k * U(1) / 2, U(2), Style(steam, kPartNoHighlight));
+        for (int k = 0; k < 3; ++k)
+            Ellipse(c.s, -U(26) + k * U(2), cy - U(16) - k * U(5), U(3) - k * U(1) / 2, U(2),
+                    Style(steam, kPartNoHighlight));
         CuteEye(c, -U(5), cy, U(2) + U(1) / 2);
         CuteEye(c, U(5), cy, U(2) + U(1) / 2);
         Smile(c, 0, cy + U(5), U(3));
         return;
     }
     // Ghost lantern: a glass lantern with a flame, a wispy tail below.
-    const int cy = -U(34);
+    const int cy    = -U(34);
     const int frame = Material(c, {80, 70, 100});
     const int glass = Material(c, {190, 160, 230});
     Curve(c.s, 0, cy + U(14), U(6), U(12), cy + U(24), U(6), cy + U(32), U(1), Style(c.body, kPartLine));
     Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(17), U(3), Style(frame, kPartLine));
-    Polygon(c.s, {-U(12), cy - U(12), U(12), cy - U(12), U(10), cy + U(14), -U(10), cy + U(14)}, Style(glass, kPartNoHighlight));
+    Polygon(c.s, {-U(12), cy - U(12), U(12), cy - U(12), U(10), cy + U(14), -U(10), cy + U(14)},
+            Style(glass, kPartNoHighlight));
     Flame(c, 0, cy + U(6), U(14), c.accent);
     Capsule(c.s, -U(14), cy - U(13), U(2), U(14), cy - U(13), U(2), Style(frame, kPartLine));
     Capsule(c.s, -U(12), cy + U(14), U(2), U(12), cy + U(14), U(2), Style(frame, kPartLine));
@@ -298,18 +356,19 @@ void DrawOrb(Ctx& c) {
     CuteEye(c, U(4), cy - U(4), U(2));
 }
 
-Raster DrawIconHead(int size, std::vector<uint8_t>& opaque) {
-    const CreaturePlan& plan = kCreaturePlans[0];
-    const int zoom = kOne * size / 32;
-    Ctx c = MakeCtx(plan, 0, zoom);
-    c.s = MakeSprite(size, size, U(size / 2), U(size / 2), zoom);
-    c.s.clipMin = 1;
-    c.s.clipMax = size - 2;
-    c.body = Material(c, plan.bodyColour);
-    c.belly = Material(c, Mix(plan.bodyColour, {250, 236, 200}, 120));
-    c.accent = Material(c, plan.accentColour);
-    c.eye = AddMaterial(c.s, FlatRamp({34, 26, 44}, {20, 14, 28}));
-    c.white = AddMaterial(c.s, FlatRamp(kWhite, {20, 14, 28}));
+Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
+{
+    const CreaturePlan &plan = kCreaturePlans[0];
+    const int zoom           = kOne * size / 32;
+    Ctx c                    = MakeCtx(plan, 0, zoom);
+    c.s                      = MakeSprite(size, size, U(size / 2), U(size / 2), zoom);
+    c.s.clipMin              = 1;
+    c.s.clipMax              = size - 2;
+    c.body                   = Material(c, plan.bodyColour);
+    c.belly                  = Material(c, Mix(plan.bodyColour, {250, 236, 200}, 120));
+    c.accent                 = Material(c, plan.accentColour);
+    c.eye                    = AddMaterial(c.s, FlatRamp({34, 26, 44}, {20, 14, 28}));
+    c.white                  = AddMaterial(c.s, FlatRamp(kWhite, {20, 14, 28}));
     Flame(c, U(3), -U(6), U(10), c.accent, 10);
     Ellipse(c.s, 0, U(2), U(14), U(12), Style(c.body, kPartLine));
     Ellipse(c.s, 0, U(8), U(9), U(4), Style(c.belly, kPartNoHighlight));
@@ -322,7 +381,8 @@ Raster DrawIconHead(int size, std::vector<uint8_t>& opaque) {
             const std::size_t i = static_cast<std::size_t>(y) * size + x;
             // Painted or outlined pixels are opaque; the rest shows the desktop.
             opaque[i] = GetPixel(r, x, y) != kWhite || c.s.material[i] != 0;
-            if (!opaque[i]) SetPixel(r, x, y, kBlack);
+            if (!opaque[i])
+                SetPixel(r, x, y, kBlack);
         }
     return r;
 }

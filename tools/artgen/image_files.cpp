@@ -7,49 +7,64 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 const int kFileHeaderSize = 14;
 const int kInfoHeaderSize = 40;
 
-void Put16(Bytes& out, uint32_t v) {
+void Put16(Bytes &out, uint32_t v)
+{
     out.push_back(static_cast<uint8_t>(v));
     out.push_back(static_cast<uint8_t>(v >> 8));
 }
 
-void Put32(Bytes& out, uint32_t v) {
+void Put32(Bytes &out, uint32_t v)
+{
     Put16(out, v & 0xFFFF);
     Put16(out, v >> 16);
 }
 
-void PutBe32(Bytes& out, uint32_t v) {
+void PutBe32(Bytes &out, uint32_t v)
+{
     out.push_back(static_cast<uint8_t>(v >> 24));
     out.push_back(static_cast<uint8_t>(v >> 16));
     out.push_back(static_cast<uint8_t>(v >> 8));
     out.push_back(static_cast<uint8_t>(v));
 }
 
-uint32_t Get16(const Bytes& in, size_t at) { return in[at] | in[at + 1] << 8; }
-uint32_t Get32(const Bytes& in, size_t at) { return Get16(in, at) | Get16(in, at + 2) << 16; }
+uint32_t Get16(const Bytes &in, size_t at)
+{
+    return in[at] | in[at + 1] << 8;
+}
+uint32_t Get32(const Bytes &in, size_t at)
+{
+    return Get16(in, at) | Get16(in, at + 2) << 16;
+}
 
-int RowBytes(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
+int RowBytes(int width, int bitsPerPixel)
+{
+    return (width * bitsPerPixel + 31) / 32 * 4;
+}
 
-void PutInfoHeader(Bytes& out, int width, int height, int bitsPerPixel, uint32_t imageSize,
-                   uint32_t coloursUsed) {
+void PutInfoHeader(Bytes &out, int width, int height, int bitsPerPixel, uint32_t imageSize,
+                   uint32_t coloursUsed)
+{
     Put32(out, kInfoHeaderSize);
     Put32(out, static_cast<uint32_t>(width));
     Put32(out, static_cast<uint32_t>(height));
-    Put16(out, 1);  // planes
+    Put16(out, 1); // planes
     Put16(out, static_cast<uint32_t>(bitsPerPixel));
-    Put32(out, 0);  // BI_RGB
+    Put32(out, 0); // BI_RGB
     Put32(out, imageSize);
-    Put32(out, 2835);  // 72 dpi in pixels per metre
+    Put32(out, 2835); // 72 dpi in pixels per metre
     Put32(out, 2835);
     Put32(out, coloursUsed);
     Put32(out, 0);
 }
 
-void PutFileHeader(Bytes& out, uint32_t fileSize, uint32_t pixelOffset) {
+void PutFileHeader(Bytes &out, uint32_t fileSize, uint32_t pixelOffset)
+{
     out.push_back('B');
     out.push_back('M');
     Put32(out, fileSize);
@@ -57,7 +72,8 @@ void PutFileHeader(Bytes& out, uint32_t fileSize, uint32_t pixelOffset) {
     Put32(out, pixelOffset);
 }
 
-std::vector<Rgb> MakePalette(const Raster& raster, int paletteLength) {
+std::vector<Rgb> MakePalette(const Raster &raster, int paletteLength)
+{
     std::vector<Rgb> palette = DistinctColours(raster);
     if (static_cast<int>(palette.size()) > paletteLength)
         throw std::runtime_error("image has more colours than its palette allows");
@@ -65,11 +81,13 @@ std::vector<Rgb> MakePalette(const Raster& raster, int paletteLength) {
     return palette;
 }
 
-int PaletteIndex(const std::vector<Rgb>& palette, Rgb colour) {
+int PaletteIndex(const std::vector<Rgb> &palette, Rgb colour)
+{
     return static_cast<int>(std::find(palette.begin(), palette.end(), colour) - palette.begin());
 }
 
-void PutPalette(Bytes& out, const std::vector<Rgb>& palette) {
+void PutPalette(Bytes &out, const std::vector<Rgb> &palette)
+{
     for (Rgb c : palette) {
         out.push_back(c.b);
         out.push_back(c.g);
@@ -79,8 +97,8 @@ void PutPalette(Bytes& out, const std::vector<Rgb>& palette) {
 }
 
 // Index rows bottom-up, packed at 4 or 8 bits and padded to whole 32-bit words.
-void PutIndexedRows(Bytes& out, const Raster& raster, const std::vector<Rgb>& palette,
-                    int bitsPerPixel) {
+void PutIndexedRows(Bytes &out, const Raster &raster, const std::vector<Rgb> &palette, int bitsPerPixel)
+{
     const int rowBytes = RowBytes(raster.width, bitsPerPixel);
     for (int y = raster.height - 1; y >= 0; --y) {
         Bytes row(static_cast<size_t>(rowBytes), 0);
@@ -89,23 +107,25 @@ void PutIndexedRows(Bytes& out, const Raster& raster, const std::vector<Rgb>& pa
             if (bitsPerPixel == 8)
                 row[static_cast<size_t>(x)] = static_cast<uint8_t>(index);
             else
-                row[static_cast<size_t>(x / 2)] |=
-                    static_cast<uint8_t>(x % 2 == 0 ? index << 4 : index);
+                row[static_cast<size_t>(x / 2)] |= static_cast<uint8_t>(x % 2 == 0 ? index << 4 : index);
         }
         out.insert(out.end(), row.begin(), row.end());
     }
 }
 
-uint32_t Crc32(const uint8_t* data, size_t length, uint32_t crc = 0) {
+uint32_t Crc32(const uint8_t *data, size_t length, uint32_t crc = 0)
+{
     crc = ~crc;
     for (size_t i = 0; i < length; ++i) {
         crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
 }
 
-void PutPngChunk(Bytes& out, const char* type, const Bytes& data) {
+void PutPngChunk(Bytes &out, const char *type, const Bytes &data)
+{
     PutBe32(out, static_cast<uint32_t>(data.size()));
     Bytes typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
@@ -113,14 +133,14 @@ void PutPngChunk(Bytes& out, const char* type, const Bytes& data) {
     PutBe32(out, Crc32(typed.data(), typed.size()));
 }
 
-}  // namespace
+} // namespace
 
-Bytes EncodeBmpIndexed(const Raster& raster, int bitsPerPixel, int paletteLength) {
+Bytes EncodeBmpIndexed(const Raster &raster, int bitsPerPixel, int paletteLength)
+{
     const std::vector<Rgb> palette = MakePalette(raster, paletteLength);
-    const uint32_t imageSize =
-        static_cast<uint32_t>(RowBytes(raster.width, bitsPerPixel) * raster.height);
+    const uint32_t imageSize   = static_cast<uint32_t>(RowBytes(raster.width, bitsPerPixel) * raster.height);
     const uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + 4u * paletteLength;
-    const bool fullPalette = paletteLength == 1 << bitsPerPixel;
+    const bool fullPalette     = paletteLength == 1 << bitsPerPixel;
     Bytes out;
     PutFileHeader(out, pixelOffset + imageSize, pixelOffset);
     PutInfoHeader(out, raster.width, raster.height, bitsPerPixel, imageSize,
@@ -130,9 +150,10 @@ Bytes EncodeBmpIndexed(const Raster& raster, int bitsPerPixel, int paletteLength
     return out;
 }
 
-Bytes EncodeBmp24(const Raster& raster) {
-    const int rowBytes = RowBytes(raster.width, 24);
-    const uint32_t imageSize = static_cast<uint32_t>(rowBytes * raster.height);
+Bytes EncodeBmp24(const Raster &raster)
+{
+    const int rowBytes         = RowBytes(raster.width, 24);
+    const uint32_t imageSize   = static_cast<uint32_t>(rowBytes * raster.height);
     const uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize;
     Bytes out;
     PutFileHeader(out, pixelOffset + imageSize, pixelOffset);
@@ -140,8 +161,8 @@ Bytes EncodeBmp24(const Raster& raster) {
     for (int y = raster.height - 1; y >= 0; --y) {
         Bytes row(static_cast<size_t>(rowBytes), 0);
         for (int x = 0; x < raster.width; ++x) {
-            const Rgb c = GetPixel(raster, x, y);
-            row[static_cast<size_t>(x) * 3] = c.b;
+            const Rgb c                         = GetPixel(raster, x, y);
+            row[static_cast<size_t>(x) * 3]     = c.b;
             row[static_cast<size_t>(x) * 3 + 1] = c.g;
             row[static_cast<size_t>(x) * 3 + 2] = c.r;
         }
@@ -150,24 +171,28 @@ Bytes EncodeBmp24(const Raster& raster) {
     return out;
 }
 
-DecodedBmp DecodeBmp(const Bytes& file) {
+DecodedBmp DecodeBmp(const Bytes &file)
+{
     DecodedBmp bmp;
     if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M')
         return bmp;
-    if (Get32(file, 14) != kInfoHeaderSize) return bmp;
-    const int width = static_cast<int>(Get32(file, 18));
-    const int height = static_cast<int>(Get32(file, 22));
-    bmp.bitsPerPixel = static_cast<int>(Get16(file, 28));
-    bmp.compression = Get32(file, 30);
+    if (Get32(file, 14) != kInfoHeaderSize)
+        return bmp;
+    const int width     = static_cast<int>(Get32(file, 18));
+    const int height    = static_cast<int>(Get32(file, 22));
+    bmp.bitsPerPixel    = static_cast<int>(Get16(file, 28));
+    bmp.compression     = Get32(file, 30);
     const uint32_t used = Get32(file, 46);
-    if (width <= 0 || height <= 0 || bmp.compression != 0) return bmp;
-    if (bmp.bitsPerPixel != 4 && bmp.bitsPerPixel != 8 && bmp.bitsPerPixel != 24) return bmp;
-    bmp.paletteLength = bmp.bitsPerPixel == 24 ? 0
-                        : used != 0            ? static_cast<int>(used)
-                                               : 1 << bmp.bitsPerPixel;
+    if (width <= 0 || height <= 0 || bmp.compression != 0)
+        return bmp;
+    if (bmp.bitsPerPixel != 4 && bmp.bitsPerPixel != 8 && bmp.bitsPerPixel != 24)
+        return bmp;
+    bmp.paletteLength      = bmp.bitsPerPixel == 24 ? 0
+                             : used != 0            ? static_cast<int>(used)
+                                                    : 1 << bmp.bitsPerPixel;
     const size_t paletteAt = kFileHeaderSize + kInfoHeaderSize;
-    const size_t pixelAt = Get32(file, 10);
-    const int rowBytes = RowBytes(width, bmp.bitsPerPixel);
+    const size_t pixelAt   = Get32(file, 10);
+    const int rowBytes     = RowBytes(width, bmp.bitsPerPixel);
     if (pixelAt < paletteAt + 4u * bmp.paletteLength ||
         file.size() < pixelAt + static_cast<size_t>(rowBytes) * height)
         return bmp;
@@ -182,13 +207,13 @@ DecodedBmp DecodeBmp(const Bytes& file) {
             Rgb c;
             if (bmp.bitsPerPixel == 24) {
                 const size_t at = row + static_cast<size_t>(x) * 3;
-                c = {file[at + 2], file[at + 1], file[at]};
+                c               = {file[at + 2], file[at + 1], file[at]};
             } else {
                 const int index = bmp.bitsPerPixel == 8
                                       ? file[row + x]
-                                      : (x % 2 == 0 ? file[row + x / 2] >> 4
-                                                    : file[row + x / 2] & 0x0F);
-                if (index >= bmp.paletteLength) return bmp;
+                                      : (x % 2 == 0 ? file[row + x / 2] >> 4 : file[row + x / 2] & 0x0F);
+                if (index >= bmp.paletteLength)
+                    return bmp;
                 c = bmp.palette[static_cast<size_t>(index)];
             }
             SetPixel(bmp.raster, x, y, c);
@@ -198,17 +223,18 @@ DecodedBmp DecodeBmp(const Bytes& file) {
     return bmp;
 }
 
-Bytes EncodeIco(const std::vector<IconImage>& images) {
-    const int kIconBits = 4;
-    const int kIconColours = 16;
+Bytes EncodeIco(const std::vector<IconImage> &images)
+{
+    const int kIconBits           = 4;
+    const int kIconColours        = 16;
     const uint32_t kDirHeaderSize = 6;
-    const uint32_t kDirEntrySize = 16;
+    const uint32_t kDirEntrySize  = 16;
     std::vector<Bytes> bodies;
-    for (const IconImage& image : images) {
-        const Raster& r = image.raster;
+    for (const IconImage &image : images) {
+        const Raster &r                = image.raster;
         const std::vector<Rgb> palette = MakePalette(r, kIconColours);
-        const int colourRow = RowBytes(r.width, kIconBits);
-        const int maskRow = RowBytes(r.width, 1);
+        const int colourRow            = RowBytes(r.width, kIconBits);
+        const int maskRow              = RowBytes(r.width, 1);
         Bytes body;
         // An icon's info header counts the colour rows and the mask rows together.
         PutInfoHeader(body, r.width, r.height * 2, kIconBits,
@@ -226,7 +252,7 @@ Bytes EncodeIco(const std::vector<IconImage>& images) {
     }
     Bytes out;
     Put16(out, 0);
-    Put16(out, 1);  // icon, not cursor
+    Put16(out, 1); // icon, not cursor
     Put16(out, static_cast<uint32_t>(images.size()));
     uint32_t offset = kDirHeaderSize + kDirEntrySize * static_cast<uint32_t>(images.size());
     for (size_t i = 0; i < images.size(); ++i) {
@@ -240,15 +266,17 @@ Bytes EncodeIco(const std::vector<IconImage>& images) {
         Put32(out, offset);
         offset += static_cast<uint32_t>(bodies[i].size());
     }
-    for (const Bytes& body : bodies) out.insert(out.end(), body.begin(), body.end());
+    for (const Bytes &body : bodies)
+        out.insert(out.end(), body.begin(), body.end());
     return out;
 }
 
-Bytes EncodePng(const Raster& raster) {
+Bytes EncodePng(const Raster &raster)
+{
     const size_t kMaxStoredBlock = 65535;
     Bytes scanlines;
     for (int y = 0; y < raster.height; ++y) {
-        scanlines.push_back(0);  // filter: none
+        scanlines.push_back(0); // filter: none
         for (int x = 0; x < raster.width; ++x) {
             const Rgb c = GetPixel(raster, x, y);
             scanlines.insert(scanlines.end(), {c.r, c.g, c.b});
@@ -257,13 +285,14 @@ Bytes EncodePng(const Raster& raster) {
     Bytes zlib = {0x78, 0x01};
     for (size_t at = 0; at < scanlines.size() || at == 0; at += kMaxStoredBlock) {
         const size_t length = std::min(kMaxStoredBlock, scanlines.size() - at);
-        const bool last = at + length >= scanlines.size();
+        const bool last     = at + length >= scanlines.size();
         zlib.push_back(last ? 1 : 0);
         Put16(zlib, static_cast<uint32_t>(length));
         Put16(zlib, static_cast<uint32_t>(~length & 0xFFFF));
         zlib.insert(zlib.end(), scanlines.begin() + static_cast<long>(at),
                     scanlines.begin() + static_cast<long>(at + length));
-        if (last) break;
+        if (last)
+            break;
     }
     uint32_t a = 1, b = 0;
     for (uint8_t byte : scanlines) {
@@ -276,22 +305,26 @@ Bytes EncodePng(const Raster& raster) {
     Bytes header;
     PutBe32(header, static_cast<uint32_t>(raster.width));
     PutBe32(header, static_cast<uint32_t>(raster.height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, no interlace
+    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8-bit RGB, no interlace
     PutPngChunk(out, "IHDR", header);
     PutPngChunk(out, "IDAT", zlib);
     PutPngChunk(out, "IEND", Bytes());
     return out;
 }
 
-bool ReadFileBytes(const std::string& path, Bytes& out) {
+bool ReadFileBytes(const std::string &path, Bytes &out)
+{
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }
 
-void WriteFileBytes(const std::string& path, const Bytes& bytes) {
+void WriteFileBytes(const std::string &path, const Bytes &bytes)
+{
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }

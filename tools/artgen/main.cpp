@@ -5,7 +5,8 @@
 
 #include "artgen.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: zoravel-artgen OUTPUT_DIRECTORY\n");
         return 2;
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
         files.push_back(MakeContactSheet(files));
         WriteArt(argv[1], files);
         std::printf("wrote %zu files to %s\n", files.size(), argv[1]);
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         std::fprintf(stderr, "zoravel-artgen: %s\n", e.what());
         return 1;
     }

@@ -10,9 +10,16 @@ struct Rgb {
     uint8_t r, g, b;
 };
 
-inline bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-inline bool operator!=(Rgb a, Rgb b) { return !(a == b); }
-inline bool operator<(Rgb a, Rgb b) {
+inline bool operator==(Rgb a, Rgb b)
+{
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+inline bool operator!=(Rgb a, Rgb b)
+{
+    return !(a == b);
+}
+inline bool operator<(Rgb a, Rgb b)
+{
     return (a.r << 16 | a.g << 8 | a.b) < (b.r << 16 | b.g << 8 | b.b);
 }
 
@@ -20,20 +27,20 @@ constexpr Rgb kWhite = {255, 255, 255};
 constexpr Rgb kBlack = {0, 0, 0};
 
 struct Raster {
-    int width = 0;
+    int width  = 0;
     int height = 0;
     std::vector<Rgb> pixels;
 };
 
 Raster MakeRaster(int width, int height, Rgb fill);
-Rgb GetPixel(const Raster& raster, int x, int y);
+Rgb GetPixel(const Raster &raster, int x, int y);
 // Writes outside the raster are ignored so that shapes may be clipped freely.
-void SetPixel(Raster& raster, int x, int y, Rgb colour);
-void FillRect(Raster& raster, int x, int y, int w, int h, Rgb colour);
+void SetPixel(Raster &raster, int x, int y, Rgb colour);
+void FillRect(Raster &raster, int x, int y, int w, int h, Rgb colour);
 // Copies src into dst at (x, y), every source pixel enlarged to zoom x zoom.
-void Blit(Raster& dst, const Raster& src, int x, int y, int zoom);
+void Blit(Raster &dst, const Raster &src, int x, int y, int zoom);
 // The distinct colours of a raster, sorted.
-std::vector<Rgb> DistinctColours(const Raster& raster);
+std::vector<Rgb> DistinctColours(const Raster &raster);
 // Near-white but not white: such pixels would show as a grey fringe in the white picture box.
 bool IsNearWhite(Rgb colour);
 

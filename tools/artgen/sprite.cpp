@@ -5,85 +5,122 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // sin(0..90 degrees) in Q12.
 const int kSinTable[91] = {
-    0,    71,   143,  214,  286,  357,  428,  499,  570,  641,  711,  782,  852,  921,
-    991,  1060, 1129, 1198, 1266, 1334, 1401, 1468, 1534, 1600, 1666, 1731, 1796, 1860,
-    1923, 1986, 2048, 2110, 2171, 2231, 2290, 2349, 2408, 2465, 2522, 2578, 2633, 2687,
-    2741, 2793, 2845, 2896, 2946, 2996, 3044, 3091, 3138, 3183, 3228, 3271, 3314, 3355,
-    3396, 3435, 3474, 3511, 3547, 3582, 3617, 3650, 3681, 3712, 3742, 3770, 3798, 3824,
-    3849, 3873, 3896, 3917, 3937, 3956, 3974, 3991, 4006, 4021, 4034, 4046, 4056, 4065,
-    4074, 4080, 4086, 4090, 4094, 4095, 4096,
+    0,    71,   143,  214,  286,  357,  428,  499,  570,  641,  711,  782,  852,  921,  991,  1060,
+    1129, 1198, 1266, 1334, 1401, 1468, 1534, 1600, 1666, 1731, 1796, 1860, 1923, 1986, 2048, 2110,
+    2171, 2231, 2290, 2349, 2408, 2465, 2522, 2578, 2633, 2687, 2741, 2793, 2845, 2896, 2946, 2996,
+    3044, 3091, 3138, 3183, 3228, 3271, 3314, 3355, 3396, 3435, 3474, 3511, 3547, 3582, 3617, 3650,
+    3681, 3712, 3742, 3770, 3798, 3824, 3849, 3873, 3896, 3917, 3937, 3956, 3974, 3991, 4006, 4021,
+    4034, 4046, 4056, 4065, 4074, 4080, 4086, 4090, 4094, 4095, 4096,
 };
 
 // Light comes from the upper left: the lit point of a unit shape, Q8.
 const int kLightX = -97;
 const int kLightY = -115;
 // Squared distances (Q16) from the lit point that separate the shade bands.
-const int64_t kHighlightBand = 2600;
-const int64_t kLightBand = 19660;
-const int64_t kBaseBand = 88474;
+const int64_t kHighlightBand  = 2600;
+const int64_t kLightBand      = 19660;
+const int64_t kBaseBand       = 88474;
 const Rgb kGroundShadowColour = {206, 204, 214};
-const int kNearWhiteFloor = 232;
+const int kNearWhiteFloor     = 232;
 
-int FloorDiv(int64_t a, int64_t b) {
+int FloorDiv(int64_t a, int64_t b)
+{
     int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
     return static_cast<int>(q);
 }
 
-int Clamp255(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
+int Clamp255(int v)
+{
+    return v < 0 ? 0 : v > 255 ? 255 : v;
+}
 
 // Keeps light shades off the almost-white band that would fringe in the white picture box.
-Rgb SafeColour(Rgb c) {
+Rgb SafeColour(Rgb c)
+{
     if (c != kWhite && c.r >= kNearWhiteFloor && c.g >= kNearWhiteFloor && c.b >= kNearWhiteFloor)
         return {static_cast<uint8_t>(c.r - 16), static_cast<uint8_t>(c.g - 16),
                 static_cast<uint8_t>(c.b - 16)};
     return c;
 }
 
-int ScaleCoord(const Sprite& s, int v) { return FloorDiv(static_cast<int64_t>(v) * s.zoom + 128, kOne); }
-int ScaleLen(const Sprite& s, int v) { return std::max(1, static_cast<int>((static_cast<int64_t>(v) * s.zoom + 128) / kOne)); }
-int CanvasX(const Sprite& s, int x) { return s.originX + (s.mirror ? -ScaleCoord(s, x) : ScaleCoord(s, x)); }
-int CanvasY(const Sprite& s, int y) { return s.originY + ScaleCoord(s, y); }
+int ScaleCoord(const Sprite &s, int v)
+{
+    return FloorDiv(static_cast<int64_t>(v) * s.zoom + 128, kOne);
+}
+int ScaleLen(const Sprite &s, int v)
+{
+    return std::max(1, static_cast<int>((static_cast<int64_t>(v) * s.zoom + 128) / kOne));
+}
+int CanvasX(const Sprite &s, int x)
+{
+    return s.originX + (s.mirror ? -ScaleCoord(s, x) : ScaleCoord(s, x));
+}
+int CanvasY(const Sprite &s, int y)
+{
+    return s.originY + ScaleCoord(s, y);
+}
 
-size_t At(const Sprite& s, int x, int y) { return static_cast<size_t>(y) * s.width + x; }
+size_t At(const Sprite &s, int x, int y)
+{
+    return static_cast<size_t>(y) * s.width + x;
+}
 
-Shade BandOf(int64_t distance2) {
-    if (distance2 < kHighlightBand) return kHighlight;
-    if (distance2 < kLightBand) return kLight;
-    if (distance2 < kBaseBand) return kBase;
+Shade BandOf(int64_t distance2)
+{
+    if (distance2 < kHighlightBand)
+        return kHighlight;
+    if (distance2 < kLightBand)
+        return kLight;
+    if (distance2 < kBaseBand)
+        return kBase;
     return kShadow;
 }
 
 // Shade of a point at normalised offset (nu, nv) from a round shape's centre, Q8.
-Shade RoundShade(int64_t nu, int64_t nv, int64_t lx, int64_t ly) {
+Shade RoundShade(int64_t nu, int64_t nv, int64_t lx, int64_t ly)
+{
     return BandOf((nu - lx) * (nu - lx) + (nv - ly) * (nv - ly));
 }
 
-uint16_t BeginPart(Sprite& s) { return ++s.partCount; }
+uint16_t BeginPart(Sprite &s)
+{
+    return ++s.partCount;
+}
 
-void PutPixel(Sprite& s, int px, int py, uint16_t id, const PartStyle& style, Shade shade) {
-    if (px < s.clipMin || py < s.clipMin || px > s.clipMax || py > s.clipMax) return;
+void PutPixel(Sprite &s, int px, int py, uint16_t id, const PartStyle &style, Shade shade)
+{
+    if (px < s.clipMin || py < s.clipMin || px > s.clipMax || py > s.clipMax)
+        return;
     const size_t i = At(s, px, py);
-    if ((style.flags & kPartBehind) && s.material[i] != 0) return;
-    if (style.flags & kPartFlat) shade = style.flatShade;
-    if ((style.flags & kPartNoHighlight) && shade == kHighlight) shade = kLight;
+    if ((style.flags & kPartBehind) && s.material[i] != 0)
+        return;
+    if (style.flags & kPartFlat)
+        shade = style.flatShade;
+    if ((style.flags & kPartNoHighlight) && shade == kHighlight)
+        shade = kLight;
     s.material[i] = static_cast<uint8_t>(style.material);
-    s.shade[i] = shade;
-    s.part[i] = id;
+    s.shade[i]    = shade;
+    s.part[i]     = id;
 }
 
 // Outlines the part's own edge pixels where they meet other painted parts.
-void EndPart(Sprite& s, uint16_t id, const PartStyle& style) {
-    if (!(style.flags & kPartLine)) return;
+void EndPart(Sprite &s, uint16_t id, const PartStyle &style)
+{
+    if (!(style.flags & kPartLine))
+        return;
     std::vector<size_t> edge;
     for (int y = 1; y < s.height - 1; ++y)
         for (int x = 1; x < s.width - 1; ++x) {
             const size_t i = At(s, x, y);
-            if (s.part[i] != id) continue;
+            if (s.part[i] != id)
+                continue;
             const size_t n[4] = {i - 1, i + 1, i - s.width, i + s.width};
             for (size_t j : n)
                 if (s.part[j] != id && s.material[j] != 0) {
@@ -91,21 +128,23 @@ void EndPart(Sprite& s, uint16_t id, const PartStyle& style) {
                     break;
                 }
         }
-    for (size_t i : edge) s.shade[i] = kOutline;
+    for (size_t i : edge)
+        s.shade[i] = kOutline;
 }
 
 // Canvas pixel range covering [lo, hi] units.
-void PixelRange(int lo, int hi, int& first, int& last) {
+void PixelRange(int lo, int hi, int &first, int &last)
+{
     first = FloorDiv(lo, kUnit);
-    last = FloorDiv(hi, kUnit);
+    last  = FloorDiv(hi, kUnit);
 }
 
-void PaintEllipse(Sprite& s, uint16_t id, const PartStyle& style, int cx, int cy, int rx, int ry,
-                  int angle) {
+void PaintEllipse(Sprite &s, uint16_t id, const PartStyle &style, int cx, int cy, int rx, int ry, int angle)
+{
     const int64_t c = CosQ12(angle), sn = SinQ12(angle);
     const int64_t lu = (kLightX * c + kLightY * sn) / 4096;
     const int64_t lv = (-kLightX * sn + kLightY * c) / 4096;
-    const int reach = std::max(rx, ry);
+    const int reach  = std::max(rx, ry);
     int x0, x1, y0, y1;
     PixelRange(cx - reach, cx + reach, x0, x1);
     PixelRange(cy - reach, cy + reach, y0, y1);
@@ -114,13 +153,15 @@ void PaintEllipse(Sprite& s, uint16_t id, const PartStyle& style, int cx, int cy
         for (int px = x0; px <= x1; ++px) {
             const int64_t dx = px * kUnit + kUnit / 2 - cx, dy = py * kUnit + kUnit / 2 - cy;
             const int64_t u = (dx * c + dy * sn) / 4096, v = (-dx * sn + dy * c) / 4096;
-            if (u * u * ry2 + v * v * rx2 > rx2 * ry2) continue;
+            if (u * u * ry2 + v * v * rx2 > rx2 * ry2)
+                continue;
             PutPixel(s, px, py, id, style, RoundShade(u * kOne / rx, v * kOne / ry, lu, lv));
         }
 }
 
-void PaintCapsule(Sprite& s, uint16_t id, const PartStyle& style, int ax, int ay, int ar, int bx,
-                  int by, int br) {
+void PaintCapsule(Sprite &s, uint16_t id, const PartStyle &style, int ax, int ay, int ar, int bx, int by,
+                  int br)
+{
     const int64_t ex = bx - ax, ey = by - ay, len2 = ex * ex + ey * ey;
     const int reach = std::max(ar, br);
     int x0, x1, y0, y1;
@@ -129,68 +170,82 @@ void PaintCapsule(Sprite& s, uint16_t id, const PartStyle& style, int ax, int ay
     for (int py = y0; py <= y1; ++py)
         for (int px = x0; px <= x1; ++px) {
             const int64_t qx = px * kUnit + kUnit / 2 - ax, qy = py * kUnit + kUnit / 2 - ay;
-            int64_t t = len2 == 0 ? 0 : (qx * ex + qy * ey) * 4096 / len2;  // Q12 along the axis
-            t = std::max<int64_t>(0, std::min<int64_t>(4096, t));
-            const int64_t r = ar + (br - ar) * t / 4096;
+            int64_t t        = len2 == 0 ? 0 : (qx * ex + qy * ey) * 4096 / len2; // Q12 along the axis
+            t                = std::max<int64_t>(0, std::min<int64_t>(4096, t));
+            const int64_t r  = ar + (br - ar) * t / 4096;
             const int64_t dx = qx - ex * t / 4096, dy = qy - ey * t / 4096;
-            if (r <= 0 || dx * dx + dy * dy > r * r) continue;
+            if (r <= 0 || dx * dx + dy * dy > r * r)
+                continue;
             PutPixel(s, px, py, id, style, RoundShade(dx * kOne / r, dy * kOne / r, kLightX, kLightY));
         }
 }
 
-}  // namespace
+} // namespace
 
-int SinQ12(int degrees) {
+int SinQ12(int degrees)
+{
     int d = ((degrees % 360) + 360) % 360;
-    if (d <= 90) return kSinTable[d];
-    if (d <= 180) return kSinTable[180 - d];
-    if (d <= 270) return -kSinTable[d - 180];
+    if (d <= 90)
+        return kSinTable[d];
+    if (d <= 180)
+        return kSinTable[180 - d];
+    if (d <= 270)
+        return -kSinTable[d - 180];
     return -kSinTable[360 - d];
 }
 
-int CosQ12(int degrees) { return SinQ12(degrees + 90); }
+int CosQ12(int degrees)
+{
+    return SinQ12(degrees + 90);
+}
 
-Rgb Mix(Rgb a, Rgb b, int w) {
+Rgb Mix(Rgb a, Rgb b, int w)
+{
     return {static_cast<uint8_t>((a.r * (kOne - w) + b.r * w) / kOne),
             static_cast<uint8_t>((a.g * (kOne - w) + b.g * w) / kOne),
             static_cast<uint8_t>((a.b * (kOne - w) + b.b * w) / kOne)};
 }
 
-Rgb Darker(Rgb c, int percent) {
+Rgb Darker(Rgb c, int percent)
+{
     return {static_cast<uint8_t>(Clamp255(c.r * (100 - percent) / 100)),
             static_cast<uint8_t>(Clamp255(c.g * (100 - percent) / 100)),
             static_cast<uint8_t>(Clamp255(c.b * (100 - percent) / 100))};
 }
 
-Ramp MakeRamp(Rgb base) {
-    const Rgb kCoolShadow = {56, 40, 112};
-    const Rgb kDeepOutline = {36, 18, 56};
-    const Rgb kWarmLight = {255, 240, 196};
+Ramp MakeRamp(Rgb base)
+{
+    const Rgb kCoolShadow    = {56, 40, 112};
+    const Rgb kDeepOutline   = {36, 18, 56};
+    const Rgb kWarmLight     = {255, 240, 196};
     const Rgb kWarmHighlight = {255, 250, 226};
     Ramp ramp;
-    ramp.shade[kOutline] = SafeColour(Mix(Darker(base, 60), kDeepOutline, 90));
-    ramp.shade[kShadow] = SafeColour(Mix(Darker(base, 26), kCoolShadow, 46));
-    ramp.shade[kBase] = SafeColour(base);
-    ramp.shade[kLight] = SafeColour(Mix(base, kWarmLight, 84));
+    ramp.shade[kOutline]   = SafeColour(Mix(Darker(base, 60), kDeepOutline, 90));
+    ramp.shade[kShadow]    = SafeColour(Mix(Darker(base, 26), kCoolShadow, 46));
+    ramp.shade[kBase]      = SafeColour(base);
+    ramp.shade[kLight]     = SafeColour(Mix(base, kWarmLight, 84));
     ramp.shade[kHighlight] = SafeColour(Mix(base, kWarmHighlight, 168));
     return ramp;
 }
 
-Ramp FlatRamp(Rgb colour, Rgb outline) {
+Ramp FlatRamp(Rgb colour, Rgb outline)
+{
     Ramp ramp;
-    for (Rgb& c : ramp.shade) c = colour;
+    for (Rgb &c : ramp.shade)
+        c = colour;
     ramp.shade[kOutline] = outline;
     return ramp;
 }
 
-Sprite MakeSprite(int width, int height, int originX, int originY, int zoom) {
+Sprite MakeSprite(int width, int height, int originX, int originY, int zoom)
+{
     Sprite s;
-    s.width = width;
-    s.height = height;
-    s.originX = originX;
-    s.originY = originY;
-    s.zoom = zoom;
-    s.clipMax = width - 3;
+    s.width        = width;
+    s.height       = height;
+    s.originX      = originX;
+    s.originY      = originY;
+    s.zoom         = zoom;
+    s.clipMax      = width - 3;
     const size_t n = static_cast<size_t>(width) * height;
     s.material.assign(n, 0);
     s.shade.assign(n, kBase);
@@ -199,28 +254,31 @@ Sprite MakeSprite(int width, int height, int originX, int originY, int zoom) {
     return s;
 }
 
-int AddMaterial(Sprite& s, const Ramp& ramp) {
+int AddMaterial(Sprite &s, const Ramp &ramp)
+{
     s.ramps.push_back(ramp);
     return static_cast<int>(s.ramps.size());
 }
 
-void Ellipse(Sprite& s, int cx, int cy, int rx, int ry, PartStyle style, int angleDeg) {
+void Ellipse(Sprite &s, int cx, int cy, int rx, int ry, PartStyle style, int angleDeg)
+{
     const uint16_t id = BeginPart(s);
     PaintEllipse(s, id, style, CanvasX(s, cx), CanvasY(s, cy), ScaleLen(s, rx), ScaleLen(s, ry),
                  s.mirror ? -angleDeg : angleDeg);
     EndPart(s, id, style);
 }
 
-void Capsule(Sprite& s, int x0, int y0, int r0, int x1, int y1, int r1, PartStyle style) {
+void Capsule(Sprite &s, int x0, int y0, int r0, int x1, int y1, int r1, PartStyle style)
+{
     const uint16_t id = BeginPart(s);
     PaintCapsule(s, id, style, CanvasX(s, x0), CanvasY(s, y0), ScaleLen(s, r0), CanvasX(s, x1),
                  CanvasY(s, y1), ScaleLen(s, r1));
     EndPart(s, id, style);
 }
 
-void Curve(Sprite& s, int x0, int y0, int r0, int xc, int yc, int x1, int y1, int r1,
-           PartStyle style) {
-    const int kSteps = 12;
+void Curve(Sprite &s, int x0, int y0, int r0, int xc, int yc, int x1, int y1, int r1, PartStyle style)
+{
+    const int kSteps  = 12;
     const uint16_t id = BeginPart(s);
     int px = x0, py = y0, pr = r0;
     for (int i = 1; i <= kSteps; ++i) {
@@ -238,7 +296,8 @@ void Curve(Sprite& s, int x0, int y0, int r0, int xc, int yc, int x1, int y1, in
     EndPart(s, id, style);
 }
 
-void Tube(Sprite& s, const std::vector<int>& xyr, PartStyle style) {
+void Tube(Sprite &s, const std::vector<int> &xyr, PartStyle style)
+{
     const uint16_t id = BeginPart(s);
     for (size_t i = 3; i + 2 < xyr.size(); i += 3)
         PaintCapsule(s, id, style, CanvasX(s, xyr[i - 3]), CanvasY(s, xyr[i - 2]), ScaleLen(s, xyr[i - 1]),
@@ -246,9 +305,10 @@ void Tube(Sprite& s, const std::vector<int>& xyr, PartStyle style) {
     EndPart(s, id, style);
 }
 
-void Polygon(Sprite& s, const std::vector<int>& xy, PartStyle style) {
+void Polygon(Sprite &s, const std::vector<int> &xy, PartStyle style)
+{
     const uint16_t id = BeginPart(s);
-    const size_t n = xy.size() / 2;
+    const size_t n    = xy.size() / 2;
     std::vector<int64_t> X(n), Y(n);
     int64_t sumX = 0, sumY = 0;
     for (size_t i = 0; i < n; ++i) {
@@ -271,27 +331,32 @@ void Polygon(Sprite& s, const std::vector<int>& xy, PartStyle style) {
             const int64_t qx = px * kUnit + kUnit / 2, qy = py * kUnit + kUnit / 2;
             bool pos = false, neg = false;
             for (size_t i = 0; i < n; ++i) {
-                const size_t j = (i + 1) % n;
+                const size_t j      = (i + 1) % n;
                 const int64_t cross = (X[j] - X[i]) * (qy - Y[i]) - (Y[j] - Y[i]) * (qx - X[i]);
-                if (cross > 0) pos = true;
-                if (cross < 0) neg = true;
+                if (cross > 0)
+                    pos = true;
+                if (cross < 0)
+                    neg = true;
             }
-            if (pos && neg) continue;
+            if (pos && neg)
+                continue;
             // Facing the light: the offset from the centre along the light direction.
-            const int64_t toward = -((qx - cenX) * 164 + (qy - cenY) * 197) / radius;  // Q8
-            const Shade shade = toward > 70 ? kLight : toward < -60 ? kShadow : kBase;
+            const int64_t toward = -((qx - cenX) * 164 + (qy - cenY) * 197) / radius; // Q8
+            const Shade shade    = toward > 70 ? kLight : toward < -60 ? kShadow : kBase;
             PutPixel(s, px, py, id, style, shade);
         }
     EndPart(s, id, style);
 }
 
-void Dot(Sprite& s, int x, int y, int material, Shade shade) {
+void Dot(Sprite &s, int x, int y, int material, Shade shade)
+{
     const uint16_t id = BeginPart(s);
     PutPixel(s, FloorDiv(CanvasX(s, x), kUnit), FloorDiv(CanvasY(s, y), kUnit), id,
              Style(material, kPartFlat, shade), shade);
 }
 
-void GroundShadow(Sprite& s, int cx, int cy, int rx, int ry) {
+void GroundShadow(Sprite &s, int cx, int cy, int rx, int ry)
+{
     const int ccx = CanvasX(s, cx), ccy = CanvasY(s, cy);
     const int64_t arx = ScaleLen(s, rx), ary = ScaleLen(s, ry);
     for (int py = s.clipMin; py <= s.clipMax; ++py)
@@ -302,17 +367,19 @@ void GroundShadow(Sprite& s, int cx, int cy, int rx, int ry) {
         }
 }
 
-Raster FinishSprite(const Sprite& s) {
+Raster FinishSprite(const Sprite &s)
+{
     std::vector<uint8_t> material = s.material, shade = s.shade;
     for (int y = 1; y < s.height - 1; ++y)
         for (int x = 1; x < s.width - 1; ++x) {
             const size_t i = At(s, x, y);
-            if (s.material[i] != 0) continue;
+            if (s.material[i] != 0)
+                continue;
             const size_t n[4] = {i - s.width, i - 1, i + 1, i + s.width};
             for (size_t j : n)
                 if (s.material[j] != 0) {
                     material[i] = s.material[j];
-                    shade[i] = kOutline;
+                    shade[i]    = kOutline;
                     break;
                 }
         }
@@ -328,7 +395,8 @@ Raster FinishSprite(const Sprite& s) {
     return r;
 }
 
-int PaintedCount(const Sprite& s) {
-    return static_cast<int>(std::count_if(s.material.begin(), s.material.end(),
-                                          [](uint8_t m) { return m != 0; }));
+int PaintedCount(const Sprite &s)
+{
+    return static_cast<int>(
+        std::count_if(s.material.begin(), s.material.end(), [](uint8_t m) { return m != 0; }));
 }

@@ -5,61 +5,70 @@
 #include "pixel_font.h"
 #include "resource.h"
 
-namespace {
+namespace
+{
 
-const int kTypeLetterTop = 2;
-const int kTypeUpperRows = 6;
-const Rgb kTabRaisedFace = {72, 144, 176};
-const Rgb kTabRaisedShadow = {8, 88, 128};
-const Rgb kTabPressedFace = {0, 255, 255};
+const int kTypeLetterTop    = 2;
+const int kTypeUpperRows    = 6;
+const Rgb kTabRaisedFace    = {72, 144, 176};
+const Rgb kTabRaisedShadow  = {8, 88, 128};
+const Rgb kTabPressedFace   = {0, 255, 255};
 const Rgb kTabPressedShadow = {0, 128, 255};
 const Rgb kTabPressedBorder = {128, 128, 128};
-const Rgb kTabLight = {192, 192, 192};
-const Rgb kTabLightDim = {128, 128, 128};
+const Rgb kTabLight         = {192, 192, 192};
+const Rgb kTabLightDim      = {128, 128, 128};
 const int kTabRaisedTextTop = 3;
 
-const Rgb kFemaleMain = {231, 8, 8};
+const Rgb kFemaleMain  = {231, 8, 8};
 const Rgb kFemaleLight = {255, 189, 115};
-const Rgb kMaleMain = {49, 82, 206};
-const Rgb kMaleLight = {165, 198, 247};
+const Rgb kMaleMain    = {49, 82, 206};
+const Rgb kMaleLight   = {165, 198, 247};
 
 // Letter pixels first get their shadow one pixel right and below, then the letters on top.
-void DrawShadowedText(Raster& r, const std::vector<PixelPos>& pixels, Rgb ink, Rgb shadow) {
-    for (PixelPos p : pixels) SetPixel(r, p.x + 1, p.y + 1, shadow);
-    for (PixelPos p : pixels) SetPixel(r, p.x, p.y, ink);
+void DrawShadowedText(Raster &r, const std::vector<PixelPos> &pixels, Rgb ink, Rgb shadow)
+{
+    for (PixelPos p : pixels)
+        SetPixel(r, p.x + 1, p.y + 1, shadow);
+    for (PixelPos p : pixels)
+        SetPixel(r, p.x, p.y, ink);
 }
 
 // Squared distance from the centre of pixel (x, y) to the centre of pixel (cx, cy), doubled units.
-int Dist2(int x, int y, int cx, int cy) {
+int Dist2(int x, int y, int cx, int cy)
+{
     const int dx = 2 * (x - cx), dy = 2 * (y - cy);
     return dx * dx + dy * dy;
 }
 
 // A ring in doubled units: the rim between radii 3.5 and 6.5 px, its light core between 4.5 and 5.5.
-void DrawRing(Raster& r, int cx, int cy, Rgb main, Rgb light) {
+void DrawRing(Raster &r, int cx, int cy, Rgb main, Rgb light)
+{
     const int kInner = 7 * 7, kOuter = 13 * 13, kCoreInner = 9 * 9, kCoreOuter = 11 * 11;
     for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
             const int d = Dist2(x, y, cx, cy);
-            if (d < kInner || d > kOuter) continue;
+            if (d < kInner || d > kOuter)
+                continue;
             SetPixel(r, x, y, d >= kCoreInner && d <= kCoreOuter ? light : main);
         }
 }
 
 // A stroke three pixels wide with a light middle line, vertical or horizontal.
-void DrawBar(Raster& r, int x0, int y0, int x1, int y1, Rgb main, Rgb light) {
+void DrawBar(Raster &r, int x0, int y0, int x1, int y1, Rgb main, Rgb light)
+{
     const bool vertical = x0 == x1;
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
             for (int side = -1; side <= 1; ++side) {
                 const int px = vertical ? x + side : x;
                 const int py = vertical ? y : y + side;
-                if (GetPixel(r, px, py) == light) continue;
+                if (GetPixel(r, px, py) == light)
+                    continue;
                 SetPixel(r, px, py, side == 0 ? light : main);
             }
 }
 
-}  // namespace
+} // namespace
 
 // clang-format off
 const TypeIconRow kTypeIcons[kTypeIconCount] = {
@@ -96,18 +105,20 @@ const TabRow kTabs[kTabCount] = {
 };
 // clang-format on
 
-Raster DrawTypeIcon(const TypeIconRow& row) {
+Raster DrawTypeIcon(const TypeIconRow &row)
+{
     Raster r = MakeRaster(kTypeIconWidth, kTypeIconHeight, row.lowerFace);
     FillRect(r, 0, 0, kTypeIconWidth, kTypeUpperRows, row.upperFace);
     const std::string word = row.word;
     // Six-letter words only fit the icon, shadow included, in the narrow letters.
     FontKind font = FontKind::kWide;
-    if (TextWidth(word, font) + 1 > kTypeIconWidth - 2) font = FontKind::kNarrow;
-    const int left = (kTypeIconWidth - (TextWidth(word, font) + 1)) / 2;
+    if (TextWidth(word, font) + 1 > kTypeIconWidth - 2)
+        font = FontKind::kNarrow;
+    const int left               = (kTypeIconWidth - (TextWidth(word, font) + 1)) / 2;
     std::vector<PixelPos> pixels = TextPixels(word, font, left, kTypeLetterTop);
     if (row.accentLetter >= 0) {
-        const int letterLeft = left + TextWidth(word.substr(0, row.accentLetter), font) +
-                               (row.accentLetter > 0 ? 1 : 0);
+        const int letterLeft =
+            left + TextWidth(word.substr(0, row.accentLetter), font) + (row.accentLetter > 0 ? 1 : 0);
         const int letterMid = letterLeft + TextWidth(word.substr(row.accentLetter, 1), font) / 2;
         pixels.push_back({letterMid + 1, 0});
         pixels.push_back({letterMid, 1});
@@ -120,7 +131,8 @@ Raster DrawTypeIcon(const TypeIconRow& row) {
     return r;
 }
 
-Raster DrawTab(const TabRow& row) {
+Raster DrawTab(const TabRow &row)
+{
     Raster r = MakeRaster(kTabWidth, kTabHeight, row.pressed ? kTabPressedFace : kTabRaisedFace);
     if (row.pressed) {
         FillRect(r, 0, 0, kTabWidth, 1, kTabPressedBorder);
@@ -134,14 +146,15 @@ Raster DrawTab(const TabRow& row) {
         FillRect(r, kTabWidth - 1, 0, 1, kTabHeight, kBlack);
     }
     const std::string word = row.word;
-    const int shift = row.pressed ? 1 : 0;
-    const int left = (kTabWidth - (TextWidth(word, FontKind::kWide) + 1)) / 2 + shift;
+    const int shift        = row.pressed ? 1 : 0;
+    const int left         = (kTabWidth - (TextWidth(word, FontKind::kWide) + 1)) / 2 + shift;
     DrawShadowedText(r, TextPixels(word, FontKind::kWide, left, kTabRaisedTextTop + shift), kBlack,
                      row.pressed ? kTabPressedShadow : kTabRaisedShadow);
     return r;
 }
 
-Raster DrawFemaleSymbol() {
+Raster DrawFemaleSymbol()
+{
     const int kCentreX = 7, kRingY = 7, kCrossY = 17, kStemEnd = 21;
     Raster r = MakeRaster(kSymbolWidth, kSymbolHeight, kSymbolBackground);
     DrawRing(r, kCentreX, kRingY, kFemaleMain, kFemaleLight);
@@ -153,7 +166,8 @@ Raster DrawFemaleSymbol() {
     return r;
 }
 
-Raster DrawMaleSymbol() {
+Raster DrawMaleSymbol()
+{
     const int kCentreX = 7, kRingY = 14, kHeadRows = 4;
     Raster r = MakeRaster(kSymbolWidth, kSymbolHeight, kSymbolBackground);
     DrawRing(r, kCentreX, kRingY, kMaleMain, kMaleLight);
