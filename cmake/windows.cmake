@@ -37,6 +37,22 @@ if(NOT MSVC)
   target_link_options(ZoravelD PRIVATE -s)
 endif()
 
+# The release: the program with its README and licence, zipped.
+set(ZORAVEL_RELEASE_NAME ZoravelD-${PROJECT_VERSION}-win64)
+set(ZORAVEL_RELEASE_DIR ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME})
+add_custom_target(release
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${ZORAVEL_RELEASE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZORAVEL_RELEASE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ZoravelD> ${PROJECT_SOURCE_DIR}/README.md
+            ${PROJECT_SOURCE_DIR}/LICENSE ${ZORAVEL_RELEASE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME}.zip --format=zip
+            ${ZORAVEL_RELEASE_NAME}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS ZoravelD
+    BYPRODUCTS ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME}.zip
+    COMMENT "Packing ${ZORAVEL_RELEASE_NAME}.zip"
+    VERBATIM)
+
 if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)
   add_subdirectory(tests/wine)
 endif()
