@@ -9,7 +9,7 @@
 
 AppState app;
 
-const char MAIN_CLASS_NAME[]   = "Zoravel 4th by tobrik";
+const char MAIN_CLASS_NAME[] = "Zoravel 4th by tobrik";
 const char MAIN_WINDOW_TITLE[] = "Zoravel 4th 2.0";
 
 static const char NO_CLASS_TEXT[] = "This program requires Windows NT!";
@@ -21,26 +21,26 @@ static const int FORM_BUTTON_X = 215, FORM_BUTTON_Y = 150, FORM_BUTTON_SIZE = 25
 
 void InitAppState(HINSTANCE instance)
 {
-    app.instance      = instance;
-    app.EntryIndex    = 0;
-    app.infoView      = 1;
-    app.movesView     = 0;
-    app.machinesView  = 0;
+    app.instance = instance;
+    app.EntryIndex = 0;
+    app.infoView = 1;
+    app.movesView = 0;
+    app.machinesView = 0;
     app.evolutionView = 0;
 }
 
 ATOM RegisterMainClass()
 {
-    WNDCLASSA windowClass     = {};
-    windowClass.style         = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc   = MainWndProc;
-    windowClass.cbClsExtra    = 0;
-    windowClass.cbWndExtra    = 0;
-    windowClass.hInstance     = app.instance;
-    windowClass.hIcon         = LoadIconA(app.instance, MAKEINTRESOURCEA(IDI_MAIN));
-    windowClass.hCursor       = LoadCursorA(NULL, MAKEINTRESOURCEA(32512)); /* IDC_ARROW */
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWndProc;
+    windowClass.cbClsExtra = 0;
+    windowClass.cbWndExtra = 0;
+    windowClass.hInstance = app.instance;
+    windowClass.hIcon = LoadIconA(app.instance, MAKEINTRESOURCEA(IDI_MAIN));
+    windowClass.hCursor = LoadCursorA(NULL, MAKEINTRESOURCEA(32512)); /* IDC_ARROW */
     windowClass.hbrBackground = GetStockBrush(WHITE_BRUSH);
-    windowClass.lpszMenuName  = NULL;
+    windowClass.lpszMenuName = NULL;
     windowClass.lpszClassName = MAIN_CLASS_NAME;
     return RegisterClassA(&windowClass);
 }
@@ -84,8 +84,8 @@ void CreateControls()
 
     app.moveListBox = CreateChild("LISTBOX", "", WS_CHILD | WS_VSCROLL, LIST_X, LIST_Y, LIST_WIDTH,
                                   LIST_HEIGHT, IDC_MOVE_LIST);
-    app.formButton  = CreateChild("BUTTON", ">>", WS_CHILD, FORM_BUTTON_X, FORM_BUTTON_Y, FORM_BUTTON_SIZE,
-                                  FORM_BUTTON_SIZE, IDC_FORM_BUTTON);
+    app.formButton = CreateChild("BUTTON", ">>", WS_CHILD, FORM_BUTTON_X, FORM_BUTTON_Y, FORM_BUTTON_SIZE,
+                                 FORM_BUTTON_SIZE, IDC_FORM_BUTTON);
 }
 
 int RunMessageLoop()

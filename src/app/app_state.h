@@ -26,10 +26,10 @@ extern const char MAIN_CLASS_NAME[];
 extern const char MAIN_WINDOW_TITLE[];
 
 /* Window geometry: a fixed outer size at a fixed place. */
-const int MAIN_WINDOW_X       = 250;
-const int MAIN_WINDOW_Y       = 20;
-const int MAIN_WINDOW_WIDTH   = 309;
-const int MAIN_WINDOW_HEIGHT  = 495;
+const int MAIN_WINDOW_X = 250;
+const int MAIN_WINDOW_Y = 20;
+const int MAIN_WINDOW_WIDTH = 309;
+const int MAIN_WINDOW_HEIGHT = 495;
 const DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 /* Exit code when the main window cannot be created: there is no window to end a message loop. */

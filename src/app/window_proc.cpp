@@ -27,10 +27,10 @@ static const TabClick tabClicks[TAB_COUNT] = {
 
 static void SetView(TabKind tab)
 {
-    app.infoView      = tab == TAB_INFO;
+    app.infoView = tab == TAB_INFO;
     app.evolutionView = tab == TAB_EVOLUTION;
-    app.movesView     = tab == TAB_MOVES;
-    app.machinesView  = tab == TAB_MACHINES;
+    app.movesView = tab == TAB_MOVES;
+    app.machinesView = tab == TAB_MACHINES;
 }
 
 static void RedrawCurrentView()
@@ -87,7 +87,7 @@ static void OnTabClick(HWND window, const TabClick &click)
 {
     for (int i = 0; i < TAB_COUNT; ++i) {
         const TabPlace &place = tabPlace[click.drawOrder[i]];
-        unsigned short image  = click.drawOrder[i] == click.tab ? place.imageOn : place.imageOff;
+        unsigned short image = click.drawOrder[i] == click.tab ? place.imageOn : place.imageOff;
         DrawResourceImage(window, image, place.x, place.y, SCALE_TAB);
     }
     switch (click.tab) {
@@ -126,7 +126,7 @@ static void OnLButtonUp(HWND window, LPARAM lParam)
 static void OnPaint(HWND window)
 {
     PAINTSTRUCT paint;
-    HDC paintDc   = BeginPaint(window, &paint);
+    HDC paintDc = BeginPaint(window, &paint);
     HFONT fontOld = SelectFont(paintDc, app.textFont);
     PaintWindow(window, paintDc);
     SelectFont(paintDc, fontOld);

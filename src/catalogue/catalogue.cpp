@@ -750,11 +750,11 @@ static const char movesPrismadrak[] =
     "Lv. 86 - Drake Fury Dive;Lv. 93 - Oracle Beam;Lv. 100 - Prismatic Cataclysm;";
 static const char machinesPrismadrak[] = "3;4;15;16;17;23;27;29;32;33;45;49;58;59;63;68;77;78;85;92;-;2;5;";
 
-const unsigned short formPicture[FORM_COUNT]           = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
-                                                          IDB_FORM2_PICTURE};
+const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
+                                                IDB_FORM2_PICTURE};
 const unsigned short formSecondaryTypeIcon[FORM_COUNT] = {IDB_TYPE_GRASS, IDB_TYPE_GROUND, IDB_TYPE_STEEL};
-const char *const formMoveListText[FORM_COUNT]         = {movesSilkmantleLeaf, movesSilkmantleSand,
-                                                          movesSilkmantleMetal};
+const char *const formMoveListText[FORM_COUNT] = {movesSilkmantleLeaf, movesSilkmantleSand,
+                                                  movesSilkmantleMetal};
 
 void InitCatalogue()
 {

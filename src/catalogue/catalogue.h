@@ -3,13 +3,13 @@
 #ifndef ZORAVEL_CATALOGUE_H
 #define ZORAVEL_CATALOGUE_H
 
-const int ENTRY_COUNT  = 107;
-const int ENTRY_SLOTS  = ENTRY_COUNT + 1; /* entry i lives in slot i + 1; slot 0 stays zero */
-const int FIRST_NUMBER = 387;             /* catalogue number of entry 0 */
-const int TM_COUNT     = 92;
-const int HM_COUNT     = 8;
-const int FORM_ENTRY   = 26; /* the one entry with three forms */
-const int FORM_COUNT   = 3;
+const int ENTRY_COUNT = 107;
+const int ENTRY_SLOTS = ENTRY_COUNT + 1; /* entry i lives in slot i + 1; slot 0 stays zero */
+const int FIRST_NUMBER = 387;            /* catalogue number of entry 0 */
+const int TM_COUNT = 92;
+const int HM_COUNT = 8;
+const int FORM_ENTRY = 26; /* the one entry with three forms */
+const int FORM_COUNT = 3;
 
 /* Slot of an entry in the per-entry tables. */
 inline unsigned EntrySlot(unsigned entryIndex)

@@ -3,7 +3,7 @@
 #ifndef ZORAVEL_EVOLUTION_NOTES_H
 #define ZORAVEL_EVOLUTION_NOTES_H
 
-const int EVOLUTION_LINE_MAX     = 36;  /* characters on one line of the panel */
+const int EVOLUTION_LINE_MAX = 36;      /* characters on one line of the panel */
 const unsigned LOOKED_UP_ENTRIES = 104; /* entries 104..106 always take the default note */
 
 struct EvolutionNote {

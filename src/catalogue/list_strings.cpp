@@ -8,10 +8,9 @@
 
 const char SEPARATOR_LINE[] = "----------------------------------";
 
-namespace
-{
+namespace {
 
-const char LIST_SEPARATOR  = ';';
+const char LIST_SEPARATOR = ';';
 const char MACHINE_DIVIDER = '-';
 
 /* Beyond any label number; larger values saturate here instead of overflowing. */
@@ -98,7 +97,7 @@ void WalkMoveList(const char *text, ListLineSink sink, void *context)
     }
     char element[LIST_ELEMENT_BUFFER];
     for (const char *cursor = NextElement(text, element); cursor != nullptr;
-         cursor             = NextElement(cursor, element)) {
+         cursor = NextElement(cursor, element)) {
         sink(element, context);
     }
 }
@@ -109,7 +108,7 @@ void WalkMachineList(const char *text, ListLineSink sink, void *context)
     const char *cursor = text != nullptr ? text : "";
 
     for (const char *next = NextElement(cursor, element); next != nullptr;
-         next             = NextElement(cursor, element)) {
+         next = NextElement(cursor, element)) {
         cursor = next;
         if (element[0] == MACHINE_DIVIDER) {
             break;
@@ -121,7 +120,7 @@ void WalkMachineList(const char *text, ListLineSink sink, void *context)
 
     /* Without a divider the cursor stands before text with no ';', so this adds nothing. */
     for (const char *next = NextElement(cursor, element); next != nullptr;
-         next             = NextElement(cursor, element)) {
+         next = NextElement(cursor, element)) {
         cursor = next;
         AddLabel(hmLabel, HM_COUNT, ElementNumber(element), sink, context);
     }

@@ -5,13 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
-namespace
-{
+namespace {
 
-const char HEIGHT_LABEL[]      = "Wzrost: ";
-const char HEIGHT_UNIT[]       = " cm";
-const char WEIGHT_LABEL[]      = "Masa: ";
-const char WEIGHT_UNIT[]       = " kg";
+const char HEIGHT_LABEL[] = "Wzrost: ";
+const char HEIGHT_UNIT[] = " cm";
+const char WEIGHT_LABEL[] = "Masa: ";
+const char WEIGHT_UNIT[] = " kg";
 const char UNSHOWABLE_NUMBER[] = "?";
 
 const int NUMBER_TEXT_SIZE = 24; /* any int with sign, comma and terminator */
@@ -46,7 +45,7 @@ int FormatHeightLine(int heightCm, char (&line)[HEIGHT_LINE_SIZE])
 int FormatWeightLine(int weightTenthKg, char (&line)[WEIGHT_LINE_SIZE])
 {
     /* Widened before negating, so the most negative int has a magnitude too. */
-    const long long value              = weightTenthKg;
+    const long long value = weightTenthKg;
     const unsigned long long magnitude = static_cast<unsigned long long>(value < 0 ? -value : value);
     char number[NUMBER_TEXT_SIZE];
     std::snprintf(number, sizeof number, "%s%llu,%llu", value < 0 ? "-" : "", magnitude / 10, magnitude % 10);

@@ -6,19 +6,19 @@
 #include <windows.h>
 
 /* Scales of the images. */
-const float SCALE_SYMBOL    = 1.0f;
-const float SCALE_PICTURE   = 1.5f;
-const float SCALE_TAB       = 2.0f;
+const float SCALE_SYMBOL = 1.0f;
+const float SCALE_PICTURE = 1.5f;
+const float SCALE_TAB = 2.0f;
 const float SCALE_TYPE_ICON = 2.0f;
 
 /* Colours, 0x00BBGGRR. */
-const COLORREF CASING_PEN_COLOUR      = RGB(204, 51, 0);
-const COLORREF CASING_BRUSH_COLOUR    = RGB(255, 0, 0);
-const COLORREF PANEL_COLOUR           = RGB(76, 76, 76);
+const COLORREF CASING_PEN_COLOUR = RGB(204, 51, 0);
+const COLORREF CASING_BRUSH_COLOUR = RGB(255, 0, 0);
+const COLORREF PANEL_COLOUR = RGB(76, 76, 76);
 const COLORREF PICTURE_BOX_PEN_COLOUR = RGB(153, 153, 153);
-const COLORREF PICTURE_BOX_COLOUR     = RGB(255, 255, 255);
-const COLORREF INFO_TEXT_COLOUR       = RGB(196, 196, 196);
-const COLORREF EVOLUTION_TEXT_COLOUR  = RGB(140, 214, 0);
+const COLORREF PICTURE_BOX_COLOUR = RGB(255, 255, 255);
+const COLORREF INFO_TEXT_COLOUR = RGB(196, 196, 196);
+const COLORREF EVOLUTION_TEXT_COLOUR = RGB(140, 214, 0);
 
 const int FRAME_PEN_WIDTH = 5;
 

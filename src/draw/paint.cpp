@@ -54,9 +54,9 @@ static const Shape lowerPanelShape = {LOWER_PANEL, PANEL_CORNER};
 /* Draws the shapes outlined with a 5-pixel pen and filled with a solid brush. */
 static void DrawShapes(HDC dc, COLORREF penColour, COLORREF brushColour, const Shape *shapes, int count)
 {
-    HPEN pen        = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, penColour);
-    HBRUSH brush    = CreateSolidBrush(brushColour);
-    HPEN penOld     = SelectPen(dc, pen);
+    HPEN pen = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, penColour);
+    HBRUSH brush = CreateSolidBrush(brushColour);
+    HPEN penOld = SelectPen(dc, pen);
     HBRUSH brushOld = SelectBrush(dc, brush);
     for (int i = 0; i < count; ++i) {
         const RECT &place = shapes[i].place;
@@ -100,7 +100,7 @@ void PaintWindow(HWND window, HDC paintDc)
 void DrawHeader(int pictureId)
 {
     /* The DC keeps its defaults: system font, black text on opaque white. */
-    HDC dc            = GetDC(app.mainWindow);
+    HDC dc = GetDC(app.mainWindow);
     unsigned short id = (unsigned short)pictureId;
     if (app.EntryIndex == FORM_ENTRY)
         id = formPicture[app.FormIndex];

@@ -29,9 +29,9 @@ void DrawPicture(HWND window, int x, int y, float scale)
     /* With nothing loaded the query fails, the size stays 0 and nothing is copied. */
     BITMAP bitmap = {};
     GetObjectA(pictureBitmap, sizeof bitmap, &bitmap);
-    HDC dc     = GetDC(window);
+    HDC dc = GetDC(window);
     int height = (int)(bitmap.bmHeight * (double)scale);
-    int width  = (int)(bitmap.bmWidth * (double)scale);
+    int width = (int)(bitmap.bmWidth * (double)scale);
     StretchBlt(dc, x, y, width, height, pictureDc, 0, 0, bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
     ReleaseDC(window, dc);
 }
@@ -43,8 +43,8 @@ void FreePicture()
         DeleteDC(pictureDc);
     }
     DeleteBitmap(pictureBitmap);
-    pictureBitmap      = NULL;
-    pictureDc          = NULL;
+    pictureBitmap = NULL;
+    pictureDc = NULL;
     pictureDcOldBitmap = NULL;
 }
 

@@ -9,8 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/list_strings.h"
 
-namespace
-{
+namespace {
 
 const size_t ELEMENT_MAX = LIST_ELEMENT_BUFFER - 1;
 
@@ -62,7 +61,7 @@ void CheckMoveLine(const char *line, void *context)
     Require(line != nullptr);
     Require(walk.lines < walk.elements.size());
     const Element &element = walk.elements[walk.lines++];
-    const size_t kept      = element.length < ELEMENT_MAX ? element.length : ELEMENT_MAX;
+    const size_t kept = element.length < ELEMENT_MAX ? element.length : ELEMENT_MAX;
     Require(std::memchr(line, '\0', ELEMENT_MAX + 1) == line + kept);
     Require(std::memcmp(line, element.start, kept) == 0);
 }
@@ -96,7 +95,7 @@ void CheckFindSeparator(const char *text, size_t length, unsigned start)
     int expected = -1;
     if (start <= length) {
         const char *found = std::strchr(text + start, ';');
-        expected          = found != nullptr ? static_cast<int>(found - text) : -1;
+        expected = found != nullptr ? static_cast<int>(found - text) : -1;
     }
     Require(FindSeparator(text, start) == expected);
 }
@@ -115,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     char *text = static_cast<char *>(std::malloc(size + 1));
     Require(text != nullptr);
     std::memcpy(text, data, size);
-    text[size]          = '\0';
+    text[size] = '\0';
     const size_t length = std::strlen(text);
 
     CheckFindSeparator(text, length, 0);

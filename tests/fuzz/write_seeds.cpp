@@ -5,8 +5,7 @@
 
 #include "catalogue/catalogue.h"
 
-namespace
-{
+namespace {
 
 bool WriteSeed(const char *dir, const char *table, int slot, const char *text)
 {
@@ -18,7 +17,7 @@ bool WriteSeed(const char *dir, const char *table, int slot, const char *text)
         return false;
     }
     const size_t length = std::strlen(text);
-    const bool written  = std::fwrite(text, 1, length, file) == length;
+    const bool written = std::fwrite(text, 1, length, file) == length;
     return std::fclose(file) == 0 && written;
 }
 
@@ -32,7 +31,7 @@ int main(int argc, char **argv)
     }
     InitCatalogue();
     int seeds = 0;
-    bool ok   = true;
+    bool ok = true;
     for (int slot = 1; slot < ENTRY_SLOTS; ++slot) {
         ok = ok && WriteSeed(argv[1], "move", slot, moveListText[slot]);
         ok = ok && WriteSeed(argv[1], "machine", slot, machineListText[slot]);

@@ -12,22 +12,21 @@
 #include "catalogue/catalogue.h"
 #include "resource.h"
 
-namespace
-{
+namespace {
 
-const int MIN_HEIGHT_CM           = 20;
-const int MAX_HEIGHT_CM           = 541;
-const int MIN_WEIGHT              = 3;
-const int MAX_WEIGHT              = 7500;
-const int LIGHT_WEIGHT            = 10; /* below one kilogram */
-const int LIGHT_ENTRIES           = 5;
-const int DUAL_TYPE_ENTRIES       = 51;
+const int MIN_HEIGHT_CM = 20;
+const int MAX_HEIGHT_CM = 541;
+const int MIN_WEIGHT = 3;
+const int MAX_WEIGHT = 7500;
+const int LIGHT_WEIGHT = 10; /* below one kilogram */
+const int LIGHT_ENTRIES = 5;
+const int DUAL_TYPE_ENTRIES = 51;
 const size_t LONGEST_MOVE_ELEMENT = 29;
-const size_t MOVE_NAME_MAX        = 20;
-const size_t LABEL_MAX            = 22;
-const int FORM_LIST_ELEMENTS      = 12;
-const int NO_MACHINE_ENTRIES      = 3;
-const int SHARED_MACHINE_STRINGS  = 3;
+const size_t MOVE_NAME_MAX = 20;
+const size_t LABEL_MAX = 22;
+const int FORM_LIST_ELEMENTS = 12;
+const int NO_MACHINE_ENTRIES = 3;
+const int SHARED_MACHINE_STRINGS = 3;
 
 int Slot(int entry)
 {
@@ -74,7 +73,7 @@ bool IsMoveName(const std::string &name)
     }
     for (char c : name) {
         bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        bool digit  = c >= '0' && c <= '9';
+        bool digit = c >= '0' && c <= '9';
         if (!letter && !digit && c != ' ' && c != '-') {
             return false;
         }
@@ -172,9 +171,9 @@ MachineList ParseMachineList(const char *text)
             list.error = "bad number: " + element;
             return list;
         }
-        int number             = std::stoi(element);
+        int number = std::stoi(element);
         std::vector<int> &part = list.divider ? list.hms : list.tms;
-        int limit              = list.divider ? HM_COUNT : TM_COUNT;
+        int limit = list.divider ? HM_COUNT : TM_COUNT;
         if (number < 1 || number > limit || (!part.empty() && part.back() >= number)) {
             list.error = "number out of range or order: " + element;
             return list;
@@ -195,8 +194,7 @@ std::set<std::string> MoveNames(const char *text)
     return names;
 }
 
-class CatalogueContent : public ::testing::Test
-{
+class CatalogueContent : public ::testing::Test {
   protected:
     static void SetUpTestSuite()
     {
@@ -234,7 +232,7 @@ TEST_F(CatalogueContent, NamesAreDistinctShortAndPlain)
         EXPECT_GE(length, 5u);
         EXPECT_LE(length, 11u);
         for (size_t i = 0; i < length; ++i) {
-            char c      = name[i];
+            char c = name[i];
             bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
             EXPECT_TRUE(letter || c == ' ' || c == '.') << "character " << c;
         }
@@ -245,7 +243,7 @@ TEST_F(CatalogueContent, NamesAreDistinctShortAndPlain)
 
 TEST_F(CatalogueContent, SizesStayInRangeAndReachBothEnds)
 {
-    int lightEntries  = 0;
+    int lightEntries = 0;
     bool lowestHeight = false, highestHeight = false, lowestWeight = false, highestWeight = false;
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         SCOPED_TRACE(entryName[entry]);
@@ -270,7 +268,7 @@ TEST_F(CatalogueContent, TypesAreTypeIconsAndTheSecondDiffersFromTheFirst)
     int dualTyped = 0;
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         SCOPED_TRACE(entryName[entry]);
-        unsigned short first  = primaryTypeIcon[Slot(entry)];
+        unsigned short first = primaryTypeIcon[Slot(entry)];
         unsigned short second = secondaryTypeIcon[Slot(entry)];
         EXPECT_GE(first, IDB_TYPE_INSECT);
         EXPECT_LE(first, IDB_TYPE_WATER);
@@ -290,7 +288,7 @@ TEST_F(CatalogueContent, MoveListsFollowTheGrammarAndLimits)
     std::set<const char *> pointers;
     std::set<std::string> texts;
     size_t longest = 0;
-    auto check     = [&](const char *text, const std::string &who) {
+    auto check = [&](const char *text, const std::string &who) {
         SCOPED_TRACE(who);
         ASSERT_TRUE(IsPrintableAscii(text));
         MoveList list = ParseMoveList(text);
@@ -390,10 +388,10 @@ TEST_F(CatalogueContent, MachineListsFollowTheGrammarAndAreSharedAsPlanned)
 TEST_F(CatalogueContent, OnlyFlyersAndDragonsLearnTheFlightMachine)
 {
     const int flightHm = 2;
-    int flyers         = 0;
+    int flyers = 0;
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         MachineList list = ParseMachineList(machineListText[Slot(entry)]);
-        bool learns      = false;
+        bool learns = false;
         for (int hm : list.hms) {
             learns |= hm == flightHm;
         }
@@ -401,7 +399,7 @@ TEST_F(CatalogueContent, OnlyFlyersAndDragonsLearnTheFlightMachine)
             continue;
         }
         ++flyers;
-        unsigned short first  = primaryTypeIcon[Slot(entry)];
+        unsigned short first = primaryTypeIcon[Slot(entry)];
         unsigned short second = secondaryTypeIcon[Slot(entry)];
         bool canFly = first == IDB_TYPE_FLYING || second == IDB_TYPE_FLYING || first == IDB_TYPE_DRAGON ||
                       second == IDB_TYPE_DRAGON;

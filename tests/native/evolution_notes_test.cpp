@@ -11,12 +11,11 @@
 #include "catalogue/evolution_notes.h"
 #include "resource.h"
 
-namespace
-{
+namespace {
 
 const unsigned DEFAULT_ENTRIES[] = {30, 54, 55, 68, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 104, 105, 106};
-const unsigned OUT_OF_RANGE[]    = {107, 1000, 0xFFFFFFFFu};
-const unsigned MAX_RUN           = 3;
+const unsigned OUT_OF_RANGE[] = {107, 1000, 0xFFFFFFFFu};
+const unsigned MAX_RUN = 3;
 
 /* The Polish letters of Windows-1250; any other byte above 0x7F is not expected in a note. */
 struct Cp1250Letter {
@@ -71,13 +70,13 @@ const int ARIAL_WIDTH[95] = {
     9, 11, 10, 9, 9, 10, 9, 13, 9,  9, 9, 4,  4,  4, 7, 8,  5,  8, 8, 7, 8, 8,  4,  8,
     8, 3,  3,  7, 3, 12, 8, 8,  8,  8, 5, 7,  4,  8, 7, 10, 7,  7, 7, 5, 4, 5,  8,
 };
-const int TEXT_X        = 31;
-const int LINE1_Y       = 330;
-const int LINE2_Y       = 360;
-const int LINE_HEIGHT   = 16;
+const int TEXT_X = 31;
+const int LINE1_Y = 330;
+const int LINE2_Y = 360;
+const int LINE_HEIGHT = 16;
 const int BASELINE_BAND = 5; /* the lowest rows of a line: letter feet and descenders */
-const int MARK_WIDTH    = 16;
-const int MARK_HEIGHT   = 22;
+const int MARK_WIDTH = 16;
+const int MARK_HEIGHT = 22;
 
 std::vector<std::string> Words(const std::string &line)
 {
@@ -139,7 +138,7 @@ std::set<std::string> MoveNamesOf(const char *list)
 int LastLevel(const char *list)
 {
     std::string text = list;
-    size_t at        = text.rfind("Lv. ");
+    size_t at = text.rfind("Lv. ");
     return at == std::string::npos ? 0 : std::stoi(text.substr(at + 4));
 }
 
@@ -168,8 +167,7 @@ std::vector<NoteRunSpan> CollectRuns()
     return runs;
 }
 
-class EvolutionNotes : public ::testing::Test
-{
+class EvolutionNotes : public ::testing::Test {
   protected:
     static void SetUpTestSuite()
     {
@@ -221,7 +219,7 @@ TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
 
 TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
 {
-    const char *bats           = FindEvolutionNote(24).line2; /* "--Szczęście nocą--> Chirrdusk" */
+    const char *bats = FindEvolutionNote(24).line2; /* "--Szczęście nocą--> Chirrdusk" */
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(bats);
     ASSERT_GE(std::strlen(bats), 10u);
     EXPECT_EQ(bytes[6], 0xEA); /* ę */
@@ -240,9 +238,9 @@ TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
         SCOPED_TRACE(run.note->line1);
         std::set<std::string> mentioned;
         for (const char *line : {run.note->line1, run.note->line2}) {
-            std::string text               = line;
+            std::string text = line;
             std::vector<std::string> words = Words(text);
-            bool companion                 = EndsWith(text, " w dru\xBFynie");
+            bool companion = EndsWith(text, " w dru\xBFynie");
             for (size_t i = 0; i < words.size(); ++i) {
                 bool isCompanion = companion && i == 0;
                 if (IsEntryName(words[i]) && !isCompanion) {
@@ -305,14 +303,14 @@ TEST_F(EvolutionNotes, LinesFollowTheStepAndNotePatterns)
 TEST_F(EvolutionNotes, RequiredMovesAreMovesOfTheFamily)
 {
     const std::string mustKnow = "Musi zna\xE6 ";
-    int checked                = 0;
+    int checked = 0;
     for (const NoteRunSpan &run : CollectRuns()) {
         std::string line2 = run.note->line2;
         if (!StartsWith(line2, mustKnow)) {
             continue;
         }
         std::string move = line2.substr(mustKnow.size());
-        bool found       = false;
+        bool found = false;
         for (unsigned entry = run.first; entry <= run.last; ++entry) {
             found |= MoveNamesOf(moveListText[entry + 1]).count(move) == 1;
         }
@@ -333,7 +331,7 @@ TEST_F(EvolutionNotes, FamiliesShareTheirNameStartAndGrowStageByStage)
             EXPECT_GT(heightCm[entry + 1], heightCm[entry]);
             EXPECT_GT(weightTenthKg[entry + 1], weightTenthKg[entry]);
             std::set<std::string> earlier = MoveNamesOf(moveListText[entry]);
-            std::set<std::string> later   = MoveNamesOf(moveListText[entry + 1]);
+            std::set<std::string> later = MoveNamesOf(moveListText[entry + 1]);
             EXPECT_GE(later.size(), earlier.size());
             EXPECT_GE(LastLevel(moveListText[entry + 1]), LastLevel(moveListText[entry]));
             int common = 0;
@@ -351,8 +349,8 @@ TEST_F(EvolutionNotes, GenderMarksAreListedInDrawingOrder)
         unsigned entry;
         std::vector<EvolutionMark> marks;
     };
-    const EvolutionMark female1          = {IDB_SYMBOL_FEMALE, 110, 311};
-    const EvolutionMark male2            = {IDB_SYMBOL_MALE, 110, 341};
+    const EvolutionMark female1 = {IDB_SYMBOL_FEMALE, 110, 311};
+    const EvolutionMark male2 = {IDB_SYMBOL_MALE, 110, 341};
     const std::vector<Expected> expected = {
         {25, {female1, male2}              },
         {26, {female1, male2}              },
@@ -376,7 +374,7 @@ TEST_F(EvolutionNotes, GenderMarksAreListedInDrawingOrder)
             }
         }
         EvolutionMark got[EVOLUTION_MARKS_MAX] = {};
-        int count                              = FindEvolutionMarks(index, got);
+        int count = FindEvolutionMarks(index, got);
         ASSERT_EQ(count, static_cast<int>(want.size()));
         for (int i = 0; i < count; ++i) {
             EXPECT_EQ(got[i].bitmapId, want[i].bitmapId);
@@ -393,25 +391,25 @@ TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
     int checkedMarks = 0;
     for (unsigned entry = 0; entry < LOOKED_UP_ENTRIES; ++entry) {
         EvolutionMark marks[EVOLUTION_MARKS_MAX] = {};
-        int count                                = FindEvolutionMarks(entry, marks);
-        const EvolutionNote &note                = FindEvolutionNote(entry);
+        int count = FindEvolutionMarks(entry, marks);
+        const EvolutionNote &note = FindEvolutionNote(entry);
         for (int m = 0; m < count; ++m) {
             const EvolutionMark &mark = marks[m];
-            const int lineTops[]      = {LINE1_Y, LINE2_Y};
-            const char *lines[]       = {note.line1, note.line2};
+            const int lineTops[] = {LINE1_Y, LINE2_Y};
+            const char *lines[] = {note.line1, note.line2};
             for (int l = 0; l < 2; ++l) {
-                int glyphTop   = lineTops[l] + 3; /* internal leading above the capitals */
+                int glyphTop = lineTops[l] + 3; /* internal leading above the capitals */
                 int lineBottom = lineTops[l] + LINE_HEIGHT;
                 int markBottom = mark.y + MARK_HEIGHT;
                 if (markBottom <= glyphTop || mark.y >= lineBottom) {
                     continue;
                 }
                 bool footOnly = mark.y >= lineBottom - BASELINE_BAND;
-                int x         = TEXT_X;
+                int x = TEXT_X;
                 for (const char *p = lines[l]; *p != '\0'; ++p) {
                     unsigned char c = static_cast<unsigned char>(*p);
                     ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "line under a mark must be ASCII: " << lines[l];
-                    int width     = ARIAL_WIDTH[c - 0x20];
+                    int width = ARIAL_WIDTH[c - 0x20];
                     bool overlaps = x < mark.x + MARK_WIDTH && x + width > mark.x;
                     if (overlaps) {
                         bool clear = c == ' ' || (footOnly && c == '-');

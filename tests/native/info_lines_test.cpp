@@ -8,8 +8,7 @@
 #include <cstring>
 #include <string>
 
-namespace
-{
+namespace {
 
 struct LineCase {
     int value;

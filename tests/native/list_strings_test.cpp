@@ -11,8 +11,7 @@
 
 #include "catalogue/catalogue.h"
 
-namespace
-{
+namespace {
 
 using Lines = std::vector<std::string>;
 
@@ -38,8 +37,7 @@ Lines MachineLines(const char *text)
     return lines;
 }
 
-class ListStrings : public ::testing::Test
-{
+class ListStrings : public ::testing::Test {
   protected:
     static void SetUpTestSuite()
     {
@@ -135,7 +133,7 @@ TEST_F(ListStrings, OverlongElementIsCutAndWalkStaysInStep)
 
     /* The cut keeps the first bytes, not the last. */
     const std::string marked = "START" + std::string(60, '.') + "END";
-    const Lines lines        = MoveLines((marked + ";").c_str());
+    const Lines lines = MoveLines((marked + ";").c_str());
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], marked.substr(0, ELEMENT_KEPT));
 }

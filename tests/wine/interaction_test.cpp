@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 const POINT tabCentre[TAB_COUNT] = {
     {70,  270},
@@ -74,8 +73,8 @@ using TabTest = ViewerTest;
 
 TEST_F(TabTest, EveryTabSwitchesFromEveryState)
 {
-    const unsigned short onImage[TAB_COUNT]  = {IDB_TAB_INFO_ON, IDB_TAB_MOVES_ON, IDB_TAB_MACHINES_ON,
-                                                IDB_TAB_EVOLUTION_ON};
+    const unsigned short onImage[TAB_COUNT] = {IDB_TAB_INFO_ON, IDB_TAB_MOVES_ON, IDB_TAB_MACHINES_ON,
+                                               IDB_TAB_EVOLUTION_ON};
     const unsigned short offImage[TAB_COUNT] = {IDB_TAB_INFO_OFF, IDB_TAB_MOVES_OFF, IDB_TAB_MACHINES_OFF,
                                                 IDB_TAB_EVOLUTION_OFF};
     for (int from = 0; from < TAB_COUNT; ++from)
@@ -177,7 +176,7 @@ TEST_F(ComboTest, TypingKeepsTheLastEntryInEveryView)
         SelectEntry(40 + view);
         ClickTab((TabKind)view);
         std::vector<std::string> linesBefore = ListBoxLines();
-        HWND edit                            = GetWindow(app.entryCombo, GW_CHILD);
+        HWND edit = GetWindow(app.entryCombo, GW_CHILD);
         ASSERT_NE(edit, (HWND)NULL);
         for (char key : std::string("xq9 "))
             SendMessageA(edit, WM_CHAR, (WPARAM)key, 1);
@@ -209,7 +208,7 @@ TEST_F(ListTest, MachinesViewShowsLabelsSeparatorAndHmLabels)
 {
     int withHms = -1, withoutDivider = -1, withoutMachines = -1;
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
-        const char *list    = machineListText[EntrySlot(entry)];
+        const char *list = machineListText[EntrySlot(entry)];
         const char *divider = strstr(list, "-;");
         if (strcmp(list, "-;") == 0)
             withoutMachines = entry;

@@ -11,8 +11,7 @@
 
 #include <windowsx.h>
 
-namespace
-{
+namespace {
 
 struct BitmapSize {
     int width, height, bitsPerPixel;
@@ -21,8 +20,8 @@ struct BitmapSize {
 BitmapSize SizeOfResource(int id)
 {
     BitmapSize size = {0, 0, 0};
-    HBITMAP bitmap  = (HBITMAP)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
-                                          LR_CREATEDIBSECTION);
+    HBITMAP bitmap = (HBITMAP)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
+                                         LR_CREATEDIBSECTION);
     if (bitmap) {
         DIBSECTION dib = {};
         GetObjectA(bitmap, sizeof dib, &dib);
@@ -37,10 +36,10 @@ TEST(Resources, EveryBitmapLoadsWithItsSizeAndFormatAndTheGapsAreEmpty)
     for (int id = 100; id <= 241; ++id) {
         SCOPED_TRACE(id);
         BitmapSize size = SizeOfResource(id);
-        bool picture    = (id >= IDB_PICTURE_BASE && id <= IDB_PICTURE_LAST) || id == IDB_FORM1_PICTURE ||
+        bool picture = (id >= IDB_PICTURE_BASE && id <= IDB_PICTURE_LAST) || id == IDB_FORM1_PICTURE ||
                        id == IDB_FORM2_PICTURE;
         bool typeIcon = id >= IDB_TYPE_INSECT && id <= IDB_TYPE_WATER;
-        bool tab      = (id >= IDB_TAB_INFO_OFF && id <= IDB_TAB_MACHINES_ON) || id == IDB_TAB_EVOLUTION_ON ||
+        bool tab = (id >= IDB_TAB_INFO_OFF && id <= IDB_TAB_MACHINES_ON) || id == IDB_TAB_EVOLUTION_ON ||
                    id == IDB_TAB_EVOLUTION_OFF;
         bool symbol = id == IDB_SYMBOL_FEMALE || id == IDB_SYMBOL_MALE;
         if (picture) {
@@ -67,8 +66,8 @@ TEST(Resources, EveryBitmapLoadsWithItsSizeAndFormatAndTheGapsAreEmpty)
 
 TEST(Resources, IconVersionAndManifestArePresentInTheirLanguages)
 {
-    HMODULE module     = GetModuleHandleA(NULL);
-    const WORD polish  = MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT);
+    HMODULE module = GetModuleHandleA(NULL);
+    const WORD polish = MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT);
     const WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
     EXPECT_NE(FindResourceExA(module, RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_MAIN), polish), (HRSRC)NULL);
     EXPECT_NE(FindResourceExA(module, RT_ICON, MAKEINTRESOURCEA(1), polish), (HRSRC)NULL);
@@ -78,7 +77,7 @@ TEST(Resources, IconVersionAndManifestArePresentInTheirLanguages)
     EXPECT_NE(FindResourceExA(module, RT_MANIFEST, MAKEINTRESOURCEA(1), english), (HRSRC)NULL);
     EXPECT_EQ(FindResourceExA(module, RT_MANIFEST, MAKEINTRESOURCEA(1), polish), (HRSRC)NULL);
 
-    HICON big   = (HICON)LoadImageA(module, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON, 32, 32, 0);
+    HICON big = (HICON)LoadImageA(module, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON, 32, 32, 0);
     HICON small = (HICON)LoadImageA(module, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON, 16, 16, 0);
     EXPECT_NE(big, (HICON)NULL);
     EXPECT_NE(small, (HICON)NULL);
@@ -87,13 +86,12 @@ TEST(Resources, IconVersionAndManifestArePresentInTheirLanguages)
 }
 
 /* Loading, drawing and freeing through the window, onto a background the images never use. */
-class PictureTest : public ViewerTest
-{
+class PictureTest : public ViewerTest {
   protected:
     const COLORREF MAGENTA = RGB(255, 0, 255);
     void FillMagenta(const RECT &area)
     {
-        HDC dc       = GetDC(app.mainWindow);
+        HDC dc = GetDC(app.mainWindow);
         HBRUSH brush = CreateSolidBrush(MAGENTA);
         FillRect(dc, &area, brush);
         DeleteBrush(brush);
@@ -107,9 +105,9 @@ class PictureTest : public ViewerTest
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
                 if (GetPixel(dc, x, y) != MAGENTA) {
-                    left   = x < left ? x : left;
-                    top    = y < top ? y : top;
-                    right  = x > right ? x : right;
+                    left = x < left ? x : left;
+                    top = y < top ? y : top;
+                    right = x > right ? x : right;
                     bottom = y > bottom ? y : bottom;
                 }
         ReleaseDC(app.mainWindow, dc);
@@ -230,10 +228,10 @@ TEST_F(ViewerTest, TabsShowInfoPressedAndTheOthersRaisedAfterStartUp)
 /* The header picture: exactly (91,57)..(210,176), each picture pixel shown 1 or 2 times. */
 ::testing::AssertionResult HeaderShowsPicture(unsigned short id)
 {
-    HBITMAP bitmap                    = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id));
-    HDC memory                        = CreateCompatibleDC(NULL);
-    HGDIOBJ bitmapOld                 = SelectObject(memory, bitmap);
-    HDC dc                            = GetDC(app.mainWindow);
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id));
+    HDC memory = CreateCompatibleDC(NULL);
+    HGDIOBJ bitmapOld = SelectObject(memory, bitmap);
+    HDC dc = GetDC(app.mainWindow);
     ::testing::AssertionResult result = ::testing::AssertionSuccess();
     /* Rows and columns of the source appear in order; check the corners and a scan of the middle row. */
     for (int y = 0; y < 120 && result; ++y)
@@ -286,22 +284,22 @@ TEST_F(ViewerTest, HeaderShowsTheSelectedPicture)
 /* "387." in the system font, as a window DC draws it by default, rendered off-screen. */
 ::testing::AssertionResult HeaderNumberIs(const char *number)
 {
-    HDC dc          = GetDC(app.mainWindow);
-    HDC memory      = CreateCompatibleDC(dc);
+    HDC dc = GetDC(app.mainWindow);
+    HDC memory = CreateCompatibleDC(dc);
     const int width = 48, height = 18; /* the combo box starts at x 120 */
-    HBITMAP canvas    = CreateCompatibleBitmap(dc, width, height);
+    HBITMAP canvas = CreateCompatibleBitmap(dc, width, height);
     HGDIOBJ canvasOld = SelectObject(memory, canvas);
-    RECT all          = {0, 0, width, height};
+    RECT all = {0, 0, width, height};
     FillRect(memory, &all, GetStockBrush(WHITE_BRUSH));
     SIZE textSize = {};
     GetTextExtentPoint32A(memory, number, 4, &textSize);
     TextOutA(memory, 0, 0, number, 4);
     ::testing::AssertionResult result = ::testing::AssertionSuccess();
-    int inkPixels                     = 0;
+    int inkPixels = 0;
     for (int y = 0; y < height && result; ++y)
         for (int x = 0; x < width && result; ++x) {
             COLORREF expected = GetPixel(memory, x, y);
-            COLORREF seen     = GetPixel(dc, 70 + x, 39 + y);
+            COLORREF seen = GetPixel(dc, 70 + x, 39 + y);
             inkPixels += expected == RGB(0, 0, 0);
             /* Right of the text only the picture box's white may show: no stray character. */
             if (seen != expected)

@@ -13,11 +13,10 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
-const COLORREF GREY           = RGB(76, 76, 76);
-const COLORREF INFO_TEXT      = RGB(196, 196, 196);
+const COLORREF GREY = RGB(76, 76, 76);
+const COLORREF INFO_TEXT = RGB(196, 196, 196);
 const COLORREF EVOLUTION_TEXT = RGB(140, 214, 0);
 
 std::wstring FromCodePage1250(const char *text)
@@ -32,21 +31,21 @@ std::wstring FromCodePage1250(const char *text)
 ::testing::AssertionResult PanelTextIs(int x, int y, const std::wstring &text, COLORREF colour,
                                        const EvolutionMark *marks = nullptr, int markCount = 0)
 {
-    HDC dc        = GetDC(app.mainWindow);
-    HDC memory    = CreateCompatibleDC(dc);
+    HDC dc = GetDC(app.mainWindow);
+    HDC memory = CreateCompatibleDC(dc);
     HFONT fontOld = SelectFont(memory, app.textFont);
-    SIZE extent   = {};
+    SIZE extent = {};
     GetTextExtentPoint32W(memory, text.c_str(), (int)text.size(), &extent);
     const int width = extent.cx + 4, height = extent.cy;
-    HBITMAP canvas    = CreateCompatibleBitmap(dc, width, height);
+    HBITMAP canvas = CreateCompatibleBitmap(dc, width, height);
     HGDIOBJ canvasOld = SelectObject(memory, canvas);
-    HBRUSH grey       = CreateSolidBrush(GREY);
-    RECT all          = {0, 0, width, height};
+    HBRUSH grey = CreateSolidBrush(GREY);
+    RECT all = {0, 0, width, height};
     FillRect(memory, &all, grey);
     DeleteBrush(grey);
     for (int i = 0; i < markCount; ++i) {
-        HBITMAP symbol    = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(marks[i].bitmapId));
-        HDC symbolDc      = CreateCompatibleDC(dc);
+        HBITMAP symbol = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(marks[i].bitmapId));
+        HDC symbolDc = CreateCompatibleDC(dc);
         HGDIOBJ symbolOld = SelectObject(symbolDc, symbol);
         BitBlt(memory, marks[i].x - x, marks[i].y - y, 16, 22, symbolDc, 0, 0, SRCCOPY);
         SelectObject(symbolDc, symbolOld);
@@ -58,7 +57,7 @@ std::wstring FromCodePage1250(const char *text)
     TextOutW(memory, 0, 0, text.c_str(), (int)text.size());
 
     ::testing::AssertionResult result = ::testing::AssertionSuccess();
-    int ink                           = 0;
+    int ink = 0;
     for (int row = 0; row < height && result; ++row)
         for (int column = 0; column < width && result; ++column) {
             COLORREF expected = GetPixel(memory, column, row);
@@ -202,7 +201,7 @@ TEST_F(EvolutionPanelTest, PolishLettersDrawAsPolishLetters)
     int checked = 0;
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         const EvolutionNote &note = FindEvolutionNote(entry);
-        bool polish               = false;
+        bool polish = false;
         for (const char *p = note.line1; *p; ++p)
             polish |= (unsigned char)*p >= 0x80;
         for (const char *p = note.line2; *p; ++p)

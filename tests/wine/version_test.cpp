@@ -4,8 +4,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
 struct VersionBlock {
     std::string data;
@@ -22,8 +21,8 @@ struct VersionBlock {
     std::wstring Value(const wchar_t *key)
     {
         std::wstring path = std::wstring(L"\\StringFileInfo\\041504b0\\") + key;
-        wchar_t *value    = nullptr;
-        UINT length       = 0;
+        wchar_t *value = nullptr;
+        UINT length = 0;
         if (!VerQueryValueW(&data[0], path.c_str(), (void **)&value, &length) || !value)
             return L"<missing>";
         return std::wstring(value, length ? length - 1 : 0);
@@ -36,7 +35,7 @@ TEST(VersionBlock, FixedInfoStringsAndTranslationAreThoseOfTheViewer)
     ASSERT_TRUE(block.Load());
 
     VS_FIXEDFILEINFO *fixed = nullptr;
-    UINT length             = 0;
+    UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(&block.data[0], L"\\", (void **)&fixed, &length));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(fixed->dwFileVersionMS, 0x00020000u);
@@ -73,7 +72,7 @@ TEST(VersionBlock, FixedInfoStringsAndTranslationAreThoseOfTheViewer)
 TEST(VersionBlock, IconGroupHoldsA32And16PixelSixteenColourImage)
 {
     HMODULE module = GetModuleHandleA(NULL);
-    HRSRC group    = FindResourceA(module, MAKEINTRESOURCEA(100), RT_GROUP_ICON);
+    HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(100), RT_GROUP_ICON);
     ASSERT_NE(group, (HRSRC)NULL);
     const BYTE *directory = (const BYTE *)LockResource(LoadResource(module, group));
     ASSERT_NE(directory, nullptr);
