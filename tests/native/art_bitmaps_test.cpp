@@ -9,13 +9,12 @@
 #include "artgen.h"
 #include "image_files.h"
 
-namespace
-{
+namespace {
 
 const std::string kResDir = std::string(ZORAVEL_SOURCE_DIR) + "/res/";
-const Rgb kCorner         = {28, 28, 28};
-const Rgb kLetterShadow   = {66, 66, 66};
-const Rgb kSymbolGrey     = {76, 76, 76};
+const Rgb kCorner = {28, 28, 28};
+const Rgb kLetterShadow = {66, 66, 66};
+const Rgb kSymbolGrey = {76, 76, 76};
 
 Bytes ReadRes(const std::string &path)
 {
@@ -27,7 +26,7 @@ Bytes ReadRes(const std::string &path)
 DecodedBmp LoadBitmap(int id, const char *prefix)
 {
     const std::string path = std::string("bitmaps/") + prefix + "_" + std::to_string(id) + ".bmp";
-    DecodedBmp bmp         = DecodeBmp(ReadRes(path));
+    DecodedBmp bmp = DecodeBmp(ReadRes(path));
     EXPECT_TRUE(bmp.valid) << path;
     return bmp;
 }
@@ -77,7 +76,7 @@ TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow)
         int upperFace = 0, lowerFace = 0, shadows = 0, lettersInBody = 0, lettersAbove = 0;
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 32; ++x) {
-                const Rgb c       = GetPixel(r, x, y);
+                const Rgb c = GetPixel(r, x, y);
                 const bool corner = (x == 0 || x == 31) && (y == 0 || y == 11);
                 if (corner)
                     continue;
@@ -157,7 +156,7 @@ TEST(ArtTabs, EdgesFacesAndPressedShift)
             EXPECT_EQ(GetPixel(r, 0, y), t.pressed ? grey : (y < 13 ? t.lightEdge : kBlack)) << y;
             EXPECT_EQ(GetPixel(r, 34, y), t.pressed ? grey : kBlack) << y;
         }
-        const Rgb face   = t.pressed ? pressedFace : raisedFace;
+        const Rgb face = t.pressed ? pressedFace : raisedFace;
         const Rgb shadow = t.pressed ? pressedShadow : raisedShadow;
         int faces = 0, shadows = 0;
         for (int y = 1; y < 13; ++y)
@@ -240,12 +239,12 @@ TEST(ArtIcon, TwoFourBitImagesWithMasks)
     EXPECT_EQ(Le16(ico, 0), 0u);
     EXPECT_EQ(Le16(ico, 2), 1u);
     ASSERT_EQ(Le16(ico, 4), 2u);
-    const int sizes[]     = {32, 16};
+    const int sizes[] = {32, 16};
     size_t expectedOffset = 6 + 2 * 16;
     for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE(sizes[i]);
         const size_t entry = 6 + 16 * static_cast<size_t>(i);
-        const int size     = sizes[i];
+        const int size = sizes[i];
         EXPECT_EQ(ico[entry], size);
         EXPECT_EQ(ico[entry + 1], size);
         EXPECT_EQ(ico[entry + 2], 16);
@@ -262,7 +261,7 @@ TEST(ArtIcon, TwoFourBitImagesWithMasks)
         EXPECT_EQ(Le16(ico, offset + 14), 4u);
         // The mask: transparent corners, an opaque middle, a real mix of both.
         const size_t mask = offset + 40 + 64 + colourRow * size;
-        auto transparent  = [&](int x, int y) {
+        auto transparent = [&](int x, int y) {
             return (ico[mask + (size - 1 - y) * maskRow + x / 8] >> (7 - x % 8) & 1) != 0;
         };
         int opaque = 0;
@@ -301,9 +300,9 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
     EXPECT_EQ(bitmapLines, static_cast<int>(ids.size()));
     for (int id : ids) {
         const std::string suffix = "_" + std::to_string(id) + ".bmp\"";
-        const size_t at          = rc.find(suffix);
+        const size_t at = rc.find(suffix);
         ASSERT_NE(at, std::string::npos) << id;
-        const size_t quote     = rc.rfind('"', at);
+        const size_t quote = rc.rfind('"', at);
         const std::string path = rc.substr(quote + 1, at + suffix.size() - 2 - quote);
         Bytes file;
         EXPECT_TRUE(ReadFileBytes(kResDir + path, file)) << path;
@@ -313,26 +312,51 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
     }
 }
 
+uint32_t Be32(const Bytes &b, size_t at)
+{
+    return static_cast<uint32_t>(b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3]);
+}
+
+uint32_t BitwiseCrc32(const uint8_t *data, size_t length)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < length; ++i)
+        for (int bit = 0; bit < 8; ++bit) {
+            const bool flip = ((crc ^ (data[i] >> bit)) & 1u) != 0;
+            crc >>= 1;
+            if (flip)
+                crc ^= 0xEDB88320u;
+        }
+    return ~crc;
+}
+
 TEST(ArtEncoders, PngChunksCarryValidChecksums)
 {
     Raster r = MakeRaster(3, 2, {10, 20, 30});
     SetPixel(r, 2, 1, {200, 100, 0});
     const Bytes png = EncodePng(r);
     ASSERT_GT(png.size(), 8u + 25 + 12);
+    std::vector<std::string> kinds;
+    for (size_t at = 8; at + 12 <= png.size();) {
+        const uint32_t length = Be32(png, at);
+        ASSERT_LE(at + 12 + length, png.size());
+        kinds.emplace_back(png.begin() + static_cast<long>(at) + 4, png.begin() + static_cast<long>(at) + 8);
+        EXPECT_EQ(Be32(png, at + 8 + length), BitwiseCrc32(&png[at + 4], length + 4)) << kinds.back();
+        at += 12 + length;
+    }
+    EXPECT_EQ(kinds, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
     // IEND is always the same twelve bytes, its CRC included.
     const Bytes iend = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
     EXPECT_TRUE(std::equal(iend.begin(), iend.end(), png.end() - 12));
-    // The zlib stream ends with the Adler-32 of the raw scanlines.
-    const Bytes raw = {0, 10, 20, 30, 10, 20, 30, 10, 20, 30, 0, 10, 20, 30, 10, 20, 30, 200, 100, 0};
+    // The zlib stream ends with the Adler-32 of the scanlines; in a one-pixel image every filter
+    // predicts zero, so the only scanline is filter 0 and the pixel.
+    const Bytes one = EncodePng(MakeRaster(1, 1, {200, 100, 7}));
     uint32_t a = 1, b = 0;
-    for (uint8_t v : raw) {
+    for (uint8_t v : {0, 200, 100, 7}) {
         a = (a + v) % 65521;
         b = (b + a) % 65521;
     }
-    const size_t adlerAt = png.size() - 12 - 4 - 4;
-    const uint32_t adler =
-        png[adlerAt] << 24 | png[adlerAt + 1] << 16 | png[adlerAt + 2] << 8 | png[adlerAt + 3];
-    EXPECT_EQ(adler, b << 16 | a);
+    EXPECT_EQ(Be32(one, one.size() - 12 - 4 - 4), b << 16 | a);
 }
 
 TEST(ArtEncoders, IndexedBmpRoundTripsAndRejectsTooManyColours)

@@ -6,8 +6,7 @@
 
 #include "resource.h"
 
-namespace
-{
+namespace {
 
 const int kFirstNumber = 387;
 
@@ -100,8 +99,8 @@ const CreaturePlan kCreaturePlans[kEntryCount] = {
     {  63, "X",  2, 2, Body::kInsect,    INS, FIG, {170,  60,  50}, { 90,  70,  70}, "rhino beetle"},
     {  64, "Y",  1, 2, Body::kSerpent,   POI, N,   {160,  90, 200}, {230, 200,  90}, "small snake"},
     {  65, "Y",  2, 2, Body::kSerpent,   POI, DAR, {110,  70, 150}, {230, 120, 200}, "cobra"},
-    {  66, "Z",  1, 2, Body::kQuadruped, GRO, N,   {150, 110,  80}, {240, 150, 150}, "mole"},
-    {  67, "Z",  2, 2, Body::kQuadruped, GRO, N,   {130,  96,  70}, {230, 210, 160}, "big digging mole with claws"},
+    {  66, "Z",  1, 2, Body::kQuadruped, GRO, N,   { 92,  80,  96}, {242, 150, 160}, "mole"},
+    {  67, "Z",  2, 2, Body::kQuadruped, GRO, N,   { 80,  68,  86}, {236, 144, 156}, "big digging mole with claws"},
     {  68, "-",  1, 1, Body::kOrb,       GHO, FIR, {110,  90, 160}, {255, 160,  60}, "ghost lantern, no evolution"},
     {  69, "AA", 1, 2, Body::kSerpent,   ELE, N,   {240, 200,  60}, { 80, 100, 160}, "eel"},
     {  70, "AA", 2, 2, Body::kSerpent,   ELE, WAT, {230, 180,  40}, { 60, 120, 200}, "big electric eel"},

@@ -4,8 +4,7 @@
 
 #include "creature_drawers.h"
 
-namespace
-{
+namespace {
 
 // Zoom (Q8) of stage s of a family of n stages; single entries are nearly full size.
 int StageZoom(const CreaturePlan &plan)
@@ -32,11 +31,16 @@ const SizeTweak kSizeTweaks[] = {
     {22,  290},
     {25,  270},
     {31,  270},
+    {46,  280},
     {51,  290},
+    {54,  268},
     {56,  260},
     {60,  280},
     {62,  290},
+    {66,  280},
+    {67,  262},
     {72,  300},
+    {83,  284},
     {102, 290},
 };
 
@@ -53,7 +57,7 @@ int SizeFactor(int entry)
 Raster DrawCreature(int entry, int form)
 {
     const CreaturePlan &plan = kCreaturePlans[entry];
-    Ctx c                    = MakeCtx(plan, form, StageZoom(plan) * SizeFactor(entry) / kOne);
+    Ctx c = MakeCtx(plan, form, StageZoom(plan) * SizeFactor(entry) / kOne);
     switch (plan.body) {
     case Body::kSerpent:
         DrawSerpent(c);

@@ -2,27 +2,26 @@
 // features (rock chunks, fur, tails, hats, armour, wings, crystals, moss).
 #include "creature_drawers.h"
 
-namespace
-{
+namespace {
 
 enum BipedExtra : unsigned {
-    kRocky            = 1u << 0,
+    kRocky = 1u << 0,
     kShoulderCrystals = 1u << 1,
-    kFur              = 1u << 2,
-    kMonkey           = 1u << 3,
-    kBands            = 1u << 4,
-    kScarecrow        = 1u << 5,
-    kRobot            = 1u << 6,
-    kLava             = 1u << 7,
-    kKangaroo         = 1u << 8,
-    kWings            = 1u << 9,
-    kHorns            = 1u << 10,
-    kIceCrystals      = 1u << 11,
-    kMoss             = 1u << 12,
-    kBigFists         = 1u << 13,
-    kTail             = 1u << 14,
-    kSunkHead         = 1u << 15,
-    kFierce           = 1u << 16,
+    kFur = 1u << 2,
+    kMonkey = 1u << 3,
+    kBands = 1u << 4,
+    kScarecrow = 1u << 5,
+    kRobot = 1u << 6,
+    kLava = 1u << 7,
+    kKangaroo = 1u << 8,
+    kWings = 1u << 9,
+    kHorns = 1u << 10,
+    kIceCrystals = 1u << 11,
+    kMoss = 1u << 12,
+    kBigFists = 1u << 13,
+    kTail = 1u << 14,
+    kSunkHead = 1u << 15,
+    kFierce = 1u << 16,
 };
 
 struct BipedLook {
@@ -37,8 +36,8 @@ const BipedLook kLooks[] = {
     {  11,   3,  3,  14,  12,   0,   8,  3,  4, kRocky | kSunkHead},
     {  12,   5,  4,  16,  13,   7,  13,  4,  5, kRocky | kSunkHead},
     {  13,   8,  5,  18,  14,   8,  17,  5,  8, kRocky | kSunkHead | kShoulderCrystals | kBigFists | kFierce},
-    {  35,   4,  4,  11,  10,  10,   8,  3,  4, kFur},
-    {  36,   9,  6,  17,  15,  10,  18,  5,  7, kFur | kBigFists | kFierce | kHorns},
+    {  35,   4,  4,  11,  10,  11,   8,  3,  4, kFur},
+    {  36,   9,  6,  17,  15,  12,  18,  5,  7, kFur | kBigFists | kFierce | kHorns},
     {  43,  14,  2,   8,  11,   9,  16,  1,  3, kScarecrow},
     {  51,   5,  2,   8,   8,  10,   9,  2,  3, kMonkey | kTail},
     {  52,   8,  3,  12,  11,  10,  15,  3,  4, kMonkey | kTail},
@@ -195,8 +194,17 @@ void DrawBiped(Ctx &c)
                 Spike(c, (k - 1) * hr / 3, headY - hr * 4 / 5, hr / 2, (k - 1) * 25, hr / 5,
                       Style(c.body, kPartLine));
         Ellipse(c.s, 0, headY, hr, hr * 9 / 10, Style(c.body, kPartLine));
-        if (b.extras & (kMonkey | kFur | kKangaroo))
+        if (b.extras & (kMonkey | kKangaroo))
             Ellipse(c.s, 0, headY + hr / 4, hr * 2 / 3, hr / 2, Style(skin, kPartNoHighlight));
+        if (b.extras & kFur) {
+            // A bare blue face under a shaggy fringe.
+            const int face = Material(c, Mix(c.plan->accentColour, {226, 236, 248}, 72));
+            Ellipse(c.s, 0, headY + hr / 6, hr * 3 / 4, hr * 3 / 5,
+                    Style(face, kPartLine | kPartNoHighlight));
+            for (int k = -2; k <= 2; ++k)
+                Spike(c, k * hr / 4, headY - hr / 2, hr / 3 + (k % 2 == 0) * hr / 8, 180 + k * 12, hr / 7,
+                      Style(c.body, kPartNoHighlight));
+        }
         if (b.extras & kRobot) {
             Capsule(c.s, -hr * 2 / 3, headY, U(1), hr * 2 / 3, headY, U(1), Style(c.dark, kPartFlat));
             Capsule(c.s, -hr / 3, headY, U(1) / 2, hr / 3, headY, U(1) / 2,
@@ -213,15 +221,27 @@ void DrawBiped(Ctx &c)
             Capsule(c.s, hr / 4, headY, U(1), hr / 2, headY, U(1), Style(c.eye, kPartFlat));
             Smile(c, 0, headY + hr / 2, hr / 2);
         } else {
-            const int ey = headY + ((b.extras & (kMonkey | kFur | kKangaroo)) ? 0 : 0);
+            const bool yeti = (b.extras & kFur) != 0;
+            const int ey = headY + (yeti ? hr / 8 : 0);
+            const int eyeX = yeti ? hr / 3 : hr * 2 / 5;
             if (b.extras & kFierce) {
-                FierceEye(c, -hr * 2 / 5, ey, hr / 5, -15, Material(c, {250, 220, 80}));
-                FierceEye(c, hr * 2 / 5, ey, hr / 5, 15, Material(c, {250, 220, 80}));
+                const int iris = Material(c, yeti ? Rgb{236, 244, 250} : Rgb{250, 220, 80});
+                FierceEye(c, -eyeX, ey, yeti ? hr / 4 : hr / 5, -15, iris);
+                FierceEye(c, eyeX, ey, yeti ? hr / 4 : hr / 5, 15, iris);
             } else {
-                CuteEye(c, -hr * 2 / 5, ey, c.young ? hr / 4 : hr / 5);
-                CuteEye(c, hr * 2 / 5, ey, c.young ? hr / 4 : hr / 5);
+                CuteEye(c, -eyeX, ey, c.young ? hr / 4 : hr / 5);
+                CuteEye(c, eyeX, ey, c.young ? hr / 4 : hr / 5);
             }
-            Smile(c, 0, headY + hr / 2, hr / 4);
+            if (yeti && (b.extras & kFierce)) {
+                // A roaring mouth with two fangs.
+                const int my = headY + hr / 2;
+                Ellipse(c.s, 0, my, hr / 4, hr / 7, Style(c.mouth, kPartFlat));
+                for (int side = -1; side <= 1; side += 2)
+                    Spike(c, side * hr / 4, my + hr / 8, hr / 4, side * 10, U(1),
+                          Style(c.bone, kPartFlat, kLight));
+            } else {
+                Smile(c, 0, headY + hr / 2, hr / 4);
+            }
         }
     } else {
         // No head: the face sits on the body.

@@ -2,8 +2,7 @@
 // (moths, ants, spiders, beetles, mantis, firefly), each shaped per entry.
 #include "creature_drawers.h"
 
-namespace
-{
+namespace {
 
 // A spread wing as a fan of feathers from the shoulder, pointing out to one side.
 void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathers, int spread, int material,
@@ -11,7 +10,7 @@ void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathers, int
 {
     for (int k = feathers - 1; k >= 0; --k) {
         const int angle = side * (30 + k * spread / feathers);
-        const int len   = length - k * length / (feathers * 3);
+        const int len = length - k * length / (feathers * 3);
         const int mx = Toward(sx, len / 2, angle), my = TowardY(sy, len / 2, angle);
         Ellipse(c.s, mx, my, U(3), len / 2, Style(material, kPartLine), angle);
         if (tipMaterial != 0)
@@ -22,7 +21,7 @@ void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathers, int
 
 void Owl(Ctx &c)
 {
-    const int idx   = c.plan->index;
+    const int idx = c.plan->index;
     const int stage = idx - 6; // 0, 1, 2
     GroundShadow(c.s, 0, 0, U(16) + stage * U(3), U(3));
     const int brx = U(14) + stage * U(2), bry = U(15) + stage * U(2);
@@ -70,10 +69,10 @@ void Wader(Ctx &c, bool swan)
 {
     const bool chick = c.plan->index == 60;
     GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int beak   = Material(c, c.plan->accentColour);
+    const int beak = Material(c, c.plan->accentColour);
     const int legMat = Material(c, {230, 150, 60});
     const int legLen = swan ? U(0) : chick ? U(10) : U(22);
-    const int by     = -legLen - U(10);
+    const int by = -legLen - U(10);
     if (!swan)
         for (int side = 0; side < 2; ++side) {
             const int lx = side ? U(4) : -U(2);
@@ -119,7 +118,7 @@ void Wader(Ctx &c, bool swan)
 
 void SpreadBird(Ctx &c)
 {
-    const int idx      = c.plan->index;
+    const int idx = c.plan->index;
     const bool phoenix = idx == 105, thunder = idx == 79;
     GroundShadow(c.s, 0, 0, U(14), U(3));
     const int by = -U(32);
@@ -229,12 +228,12 @@ void DrawBat(Ctx &c)
 {
     const int stage = c.plan->index - 22; // 0, 1, 2
     GroundShadow(c.s, 0, 0, U(12) + stage * U(4), U(3));
-    const int by   = -U(30) - stage * U(2);
+    const int by = -U(30) - stage * U(2);
     const int span = U(18) + stage * U(7);
     for (int side = -1; side <= 1; side += 2) {
         // Membrane between finger bones.
         const int sx = side * U(4), sy = by - U(4);
-        const int fingers     = 3 + (stage > 0);
+        const int fingers = 3 + (stage > 0);
         std::vector<int> edge = {sx, sy};
         for (int k = 0; k < fingers; ++k) {
             const int angle = side * (50 + k * 100 / fingers);
@@ -273,16 +272,15 @@ void DrawBat(Ctx &c)
         Capsule(c.s, side * U(3), by + U(8), U(1), side * U(3), by + U(12), U(1), Style(c.dark, kPartFlat));
 }
 
-namespace
-{
+namespace {
 
 // Moth seen from the front with its wings spread; pattern depends on the entry.
 void Moth(Ctx &c)
 {
-    const int idx    = c.plan->index;
+    const int idx = c.plan->index;
     const bool night = idx == 98;
     GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int by   = -U(30);
+    const int by = -U(30);
     const int wing = c.accent, spot = night ? c.accent : Material(c, {120, 70, 50});
     const int wingMat = night ? c.body : wing;
     for (int side = -1; side <= 1; side += 2) {
@@ -323,25 +321,23 @@ void CloakMoth(Ctx &c)
     GroundShadow(c.s, 0, 0, U(14), U(3));
     const Rgb leafBase = {110, 180, 70}, sandBase = {214, 176, 104}, metalBase = {150, 158, 176};
     const Rgb cloakBase = c.form == 1 ? sandBase : c.form == 2 ? metalBase : leafBase;
-    const int cloak     = Material(c, cloakBase);
-    const int trim      = Material(c, c.form == 1   ? Rgb{176, 132, 74}
-                                      : c.form == 2 ? Rgb{110, 118, 140}
-                                                    : Rgb{80, 140, 56});
-    const int hy        = -U(40);
+    const int cloak = Material(c, cloakBase);
+    const int trim = Material(c, c.form == 1   ? Rgb{176, 132, 74}
+                                 : c.form == 2 ? Rgb{110, 118, 140}
+                                               : Rgb{80, 140, 56});
+    const int hy = -U(42);
+    // Small moth wings peek out behind the cloak's shoulders.
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(9), hy - U(3), U(7), U(5), Style(c.body, kPartLine), side * 40);
-        Curve(c.s, side * U(2), hy - U(5), U(1), side * U(4), hy - U(14), side * U(10), hy - U(16), U(1) / 2,
-              Style(c.dark));
-        Ellipse(c.s, side * U(10), hy - U(16), U(1) + U(1) / 2, U(1) + U(1) / 2,
-                Style(c.dark, kPartNoHighlight));
+        Ellipse(c.s, side * U(15), hy + U(3), U(6), U(11), Style(c.body, kPartLine), side * 50);
+        Ellipse(c.s, side * U(18), hy + U(1), U(2) + U(1) / 2, U(2) + U(1) / 2, Style(trim, kPartLine));
     }
     // Cloak: a bell from the neck to the ground.
-    Polygon(c.s, {-U(5), hy + U(4), U(5), hy + U(4), U(17), -U(2), U(12), 0, -U(12), 0, -U(17), -U(2)},
+    Polygon(c.s, {-U(6), hy + U(6), U(6), hy + U(6), U(18), -U(2), U(13), 0, -U(13), 0, -U(18), -U(2)},
             Style(cloak));
     if (c.form == 0) {
         for (int row = 0; row < 3; ++row)
             for (int k = -row - 1; k <= row + 1; ++k)
-                Leaf(c, k * U(4), hy + U(8) + row * U(10), U(10), 180 + k * 12, cloak);
+                Leaf(c, k * U(4), hy + U(11) + row * U(9), U(10), 180 + k * 12, cloak);
     } else if (c.form == 1) {
         const int pebble = Material(c, {160, 130, 100});
         Capsule(c.s, -U(10), -U(10), U(1), U(10), -U(12), U(1), Style(trim, kPartFlat, kBase));
@@ -353,20 +349,32 @@ void CloakMoth(Ctx &c)
             Dot(c.s, -U(8) + k * U(2) + (k % 2) * U(1), -U(16) + (k % 3) * U(5), trim, kShadow);
     } else {
         for (int row = 0; row < 3; ++row) {
-            const int y    = hy + U(10) + row * U(10);
-            const int half = U(6) + row * U(4);
+            const int y = hy + U(13) + row * U(9);
+            const int half = U(7) + row * U(4);
             Capsule(c.s, -half, y, U(1), half, y, U(1), Style(trim, kPartFlat, kShadow));
             for (int k = -1; k <= 1; ++k)
                 Ellipse(c.s, k * half * 2 / 3, y - U(4), U(1), U(1),
                         Style(Material(c, {210, 214, 226}), kPartFlat));
         }
-        Capsule(c.s, 0, hy + U(6), U(1), 0, -U(2), U(1), Style(trim, kPartFlat, kLight));
+        Capsule(c.s, 0, hy + U(8), U(1), 0, -U(2), U(1), Style(trim, kPartFlat, kLight));
     }
-    Ellipse(c.s, 0, hy + U(4), U(8), U(3), Style(trim, kPartLine));
-    Ellipse(c.s, 0, hy, U(7), U(6), Style(c.body, kPartLine));
-    CuteEye(c, -U(3), hy, U(2) + U(1) / 2);
-    CuteEye(c, U(3), hy, U(2) + U(1) / 2);
-    Smile(c, 0, hy + U(4), U(1) + U(1) / 2);
+    // Feathered antennae, a fluffy collar and a round face with big dark eyes.
+    for (int side = -1; side <= 1; side += 2) {
+        Curve(c.s, side * U(3), hy - U(8), U(1), side * U(5), hy - U(17), side * U(12), hy - U(19), U(1) / 2,
+              Style(c.dark));
+        for (int k = 1; k <= 3; ++k)
+            Spike(c, side * (U(4) + k * U(2)), hy - U(14) - k * U(1), U(3), side * 30, U(1) / 2,
+                  Style(c.dark, kPartFlat));
+    }
+    for (int k = -2; k <= 2; ++k)
+        Ellipse(c.s, k * U(4), hy + U(7) + (k == -2 || k == 2) * U(1), U(3), U(3), Style(trim, kPartLine));
+    Ellipse(c.s, 0, hy, U(10), U(9), Style(c.body, kPartLine));
+    CuteEye(c, -U(5), hy, U(3));
+    CuteEye(c, U(5), hy, U(3));
+    const int blush = Material(c, {236, 140, 140});
+    Ellipse(c.s, -U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, kPartFlat));
+    Ellipse(c.s, U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, kPartFlat));
+    Smile(c, 0, hy + U(5), U(1) + U(1) / 2);
 }
 
 // Ant seen from the side, facing left: head, thorax, abdomen and six legs.
@@ -519,7 +527,7 @@ void Mantis(Ctx &c)
 void Firefly(Ctx &c)
 {
     GroundShadow(c.s, 0, 0, U(12), U(3));
-    const int by   = -U(30);
+    const int by = -U(30);
     const int wing = Material(c, {190, 220, 240});
     for (int side = -1; side <= 1; side += 2) {
         Ellipse(c.s, side * U(12), by - U(12), U(6), U(13), Style(wing, kPartLine), side * 40);

@@ -2,42 +2,40 @@
 // with per-entry ears, tails and extras (horns, antlers, quills, shells, manes).
 #include "creature_drawers.h"
 
-namespace
-{
+namespace {
 
 enum Ears { kEarNone, kEarPointed, kEarRound, kEarLong, kEarSmall };
 enum Tail { kTailNone, kTailThin, kTailBushy, kTailStub, kTailFan, kTailFlame, kTailTuft };
 
 enum Extra : unsigned {
-    kFrill        = 1u << 0,
-    kHorns        = 1u << 1,
-    kCrest        = 1u << 2,
-    kIceMane      = 1u << 3,
-    kKey          = 1u << 4,
-    kShell        = 1u << 5,
-    kShrub        = 1u << 6,
-    kQuills       = 1u << 7,
-    kSteelQuills  = 1u << 8,
-    kAntlers      = 1u << 9,
-    kMane         = 1u << 10,
-    kPlates       = 1u << 11,
-    kClaws        = 1u << 12,
-    kStripe       = 1u << 13,
-    kWool         = 1u << 14,
-    kGlowTip      = 1u << 15,
-    kHeaddress    = 1u << 16,
-    kGoatHorns    = 1u << 17,
-    kOxHorns      = 1u << 18,
+    kFrill = 1u << 0,
+    kHorns = 1u << 1,
+    kCrest = 1u << 2,
+    kIceMane = 1u << 3,
+    kKey = 1u << 4,
+    kShell = 1u << 5,
+    kShrub = 1u << 6,
+    kQuills = 1u << 7,
+    kSteelQuills = 1u << 8,
+    kAntlers = 1u << 9,
+    kMane = 1u << 10,
+    kPlates = 1u << 11,
+    kClaws = 1u << 12,
+    kStripe = 1u << 13,
+    kWool = 1u << 14,
+    kGlowTip = 1u << 15,
+    kHeaddress = 1u << 16,
+    kGoatHorns = 1u << 17,
+    kOxHorns = 1u << 18,
     kFlameAntlers = 1u << 19,
-    kLeafAntlers  = 1u << 20,
-    kFierce       = 1u << 21,
-    kCrystals     = 1u << 22,
-    kSpots        = 1u << 23,
-    kBeard        = 1u << 24,
-    kTinyEyes     = 1u << 25,
-    kSparks       = 1u << 26,
-    kHump         = 1u << 27,
-    kMask         = 1u << 28,
+    kLeafAntlers = 1u << 20,
+    kFierce = 1u << 21,
+    kCrystals = 1u << 22,
+    kSpots = 1u << 23,
+    kBeard = 1u << 24,
+    kSparks = 1u << 26,
+    kHump = 1u << 27,
+    kMask = 1u << 28,
 };
 
 struct QuadLook {
@@ -68,8 +66,6 @@ const QuadLook kLooks[] = {
     {  50,   18,  9,   17,  3,    9,  7,   kEarPointed, 6,  kTailStub,   5, kAntlers | kCrystals},
     {  55,   19, 11,   10,  4,   12,  5,   kEarSmall,   5,  kTailTuft,  15, kMane | kFierce},
     {  59,   17, 11,    4,  3,    8,  9,   kEarSmall,   5,  kTailThin,  10, kPlates},
-    {  66,   14, 10,    3,  3,    9,  5,   kEarNone,    0,  kTailStub,   3, kClaws | kTinyEyes},
-    {  67,   20, 13,    5,  4,   11,  7,   kEarNone,    0,  kTailStub,   4, kClaws | kTinyEyes},
     {  76,   16, 11,    8,  3,   10,  4,   kEarNone,    0,  kTailStub,   3, kClaws | kMask},
     {  81,   14, 11,    7,  2,    9,  3,   kEarLong,    7,  kTailStub,   4, kWool},
     {  83,   16,  9,    5,  3,    9,  7,   kEarSmall,   4,  kTailStub,   4, kStripe},
@@ -93,7 +89,7 @@ const QuadLook &LookOf(int entry)
 
 void DrawLeg(Ctx &c, int x, int top, int r, bool far, bool claws)
 {
-    const int footY       = far ? -U(2) : 0;
+    const int footY = far ? -U(2) : 0;
     const PartStyle style = far ? Style(c.body, kPartFlat | kPartLine, kShadow) : Style(c.body, kPartLine);
     Capsule(c.s, x, top, r + U(1), x, footY - r, r, style);
     Ellipse(c.s, x - r / 3, footY - r * 3 / 4, r * 4 / 3, r * 3 / 4, style);
@@ -220,15 +216,91 @@ void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
     }
 }
 
+const int kMoleEntry = 66;
+const int kBigMoleEntry = 67;
+
+// One digging hand: a broad pink palm turned outward with a fan of long pale claws.
+void MoleHand(Ctx &c, int claw, int x, int y, int towardAngle, int reach)
+{
+    const int kClaws = 3, kSpread = 34;
+    for (int k = 0; k < kClaws; ++k) {
+        const int angle = towardAngle + (k - 1) * kSpread;
+        Spike(c, Toward(x, U(4), angle), TowardY(y, U(4), angle), reach, angle + (towardAngle > 0 ? 12 : -12),
+              U(2), Style(claw, kPartLine | kPartNoHighlight));
+    }
+    Ellipse(c.s, x, y, U(6), U(5), Style(c.accent, kPartLine), towardAngle);
+}
+
+// A mole, sitting up and turned a little to the left: velvety dark fur with a soft sheen, a
+// long pointed pink snout, pinpoint eyes and broad digging hands. The young one pops out of
+// its mound; the grown one stands beside it with both hands raised to dig.
+void DrawMole(Ctx &c)
+{
+    const bool big = c.plan->index == kBigMoleEntry;
+    Ramp velvet = MakeRamp(c.plan->bodyColour);
+    velvet.shade[kLight] = Mix(c.plan->bodyColour, {196, 186, 214}, 64);
+    velvet.shade[kHighlight] = Mix(c.plan->bodyColour, {214, 206, 232}, 112);
+    const int fur = AddMaterial(c.s, velvet);
+    const int earth = Material(c, {156, 112, 70});
+    const int nose = Material(c, Darker(c.plan->accentColour, 18));
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+
+    const int bodyY = big ? -U(18) : -U(20), headY = big ? -U(38) : -U(35);
+    const int claw = Material(c, {196, 170, 130});
+    const int reach = big ? U(9) : U(7);
+    if (big) {
+        Polygon(c.s, {U(6), 0, U(11), -U(9), U(18), -U(13), U(26), -U(12), U(31), -U(6), U(33), 0},
+                Style(earth, kPartLine));
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, side * U(6) - U(1), -U(2), U(5), U(3), Style(c.accent, kPartLine));
+    }
+    Ellipse(c.s, 0, bodyY, U(14), big ? U(17) : U(14), Style(fur));
+    Ellipse(c.s, -U(2), headY, U(11), U(10), Style(fur));
+    // The snout tapers to a point, the nose pad at its tip; pale whiskers on its sides.
+    const int sy = headY + U(3);
+    Tube(c.s, {-U(8), sy, U(5), -U(14), sy + U(2), U(3), -U(20), sy + U(4), U(1)},
+         Style(c.accent, kPartLine));
+    Ellipse(c.s, -U(20), sy + U(4), U(2), U(2), Style(nose, kPartLine | kPartNoHighlight));
+    Dot(c.s, -U(21), sy + U(4), c.dark, kBase);
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, -U(13), sy + U(1) + k * U(2), U(1) / 3, -U(17) + k * U(1), sy - U(3) + k * U(6),
+                U(1) / 3, Style(c.bone, kPartFlat, kLight));
+    // Pinpoint eyes in the fur, each with a glint.
+    for (int side = 0; side < 2; ++side) {
+        const int ex = side ? U(2) : -U(6), ey = headY - U(3);
+        Ellipse(c.s, ex, ey, U(1) + U(1) / 2, U(1), Style(c.eye, kPartFlat));
+        Dot(c.s, ex - U(1) / 2, ey - U(1) / 2, c.white, kBase);
+    }
+    Smile(c, -U(10), sy + U(5), U(2));
+
+    if (big) {
+        MoleHand(c, claw, -U(16), bodyY - U(2), -105, reach);
+        MoleHand(c, claw, U(16), bodyY - U(2), 105, reach);
+        return;
+    }
+    // The mound in front hides the lower body; the hands rest on its rim.
+    Polygon(c.s, {-U(24), 0, -U(18), -U(8), -U(8), -U(12), U(8), -U(12), U(18), -U(8), U(24), 0},
+            Style(earth, kPartLine));
+    for (int k = 0; k < 4; ++k)
+        Ellipse(c.s, -U(15) + k * U(10), -U(4) + (k % 2) * U(2), U(2), U(1) + U(1) / 2,
+                Style(earth, kPartNoHighlight, kLight));
+    MoleHand(c, claw, -U(12), -U(13), -135, reach);
+    MoleHand(c, claw, U(12), -U(13), 135, reach);
+}
+
 } // namespace
 
 void DrawQuadruped(Ctx &c)
 {
+    if (c.plan->index == kMoleEntry || c.plan->index == kBigMoleEntry) {
+        DrawMole(c);
+        return;
+    }
     const QuadLook &q = LookOf(c.plan->index);
     const int brx = U(q.bodyRx), bry = U(q.bodyRy), legR = U(q.legR), hr = U(q.headR);
-    const int bodyY  = -(U(q.legLen) + bry * 3 / 4);
+    const int bodyY = -(U(q.legLen) + bry * 3 / 4);
     const int legTop = bodyY + bry / 3;
-    const int legX   = brx * 3 / 5;
+    const int legX = brx * 3 / 5;
     const bool claws = (q.extras & kClaws) != 0;
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
 
@@ -343,17 +415,14 @@ void DrawQuadruped(Ctx &c)
     const int sx = hx - hr * 3 / 4, sy = hy + hr / 3;
     Ellipse(c.s, sx, sy, U(q.snout) + U(1), hr / 2, Style(c.belly, kPartLine | kPartNoHighlight));
     Ellipse(c.s, sx - U(q.snout), sy - hr / 5, U(1) + U(1) / 2, U(1) + U(1) / 2,
-            Style((q.entry == 66 || q.entry == 67) ? c.accent : c.dark, kPartNoHighlight));
+            Style(c.dark, kPartNoHighlight));
     Capsule(c.s, sx - U(q.snout) / 2, sy + hr / 4, U(1) / 2, sx + U(1), sy + hr / 4 + U(1), U(1) / 2,
             Style(c.mouth, kPartFlat));
 
     // Eyes: the near one larger.
-    const int eyeR = (q.extras & kTinyEyes) ? U(1) : c.young ? hr / 4 : hr / 5;
+    const int eyeR = c.young ? hr / 4 : hr / 5;
     const int ex = hx - hr / 6, ey = hy - hr / 5;
-    if (q.extras & kTinyEyes) {
-        Capsule(c.s, ex - U(4), ey, U(1) / 2, ex - U(2), ey, U(1) / 2, Style(c.eye, kPartFlat));
-        Capsule(c.s, ex + U(2), ey, U(1) / 2, ex + U(4), ey, U(1) / 2, Style(c.eye, kPartFlat));
-    } else if (q.extras & kFierce) {
+    if (q.extras & kFierce) {
         const int iris = (q.entry == 90) ? c.accent : Material(c, {250, 210, 70});
         FierceEye(c, ex - hr / 2, ey, eyeR * 3 / 4, 15, iris);
         FierceEye(c, ex + hr / 3, ey, eyeR, 15, iris);

@@ -53,7 +53,7 @@ void DrawMushroom(Ctx &c)
 {
     const bool big = c.plan->index == 10;
     GroundShadow(c.s, 0, 0, big ? U(24) : U(14), U(3));
-    const int stem  = Material(c, {232, 214, 176});
+    const int stem = Material(c, {232, 214, 176});
     const int stemH = big ? U(22) : U(14), stemR = big ? U(10) : U(8);
     for (int side = -1; side <= 1; side += 2)
         Ellipse(c.s, side * stemR / 2, -U(3), U(4), U(3), Style(stem, kPartLine));
@@ -64,13 +64,13 @@ void DrawMushroom(Ctx &c)
             Ellipse(c.s, side * U(19), -stemH + U(15), U(3), U(3), Style(stem, kPartLine));
         }
     Ellipse(c.s, 0, -stemH / 2 - U(2), stemR, stemH / 2 + U(1), Style(stem, kPartLine));
-    const int capY  = -stemH - (big ? U(8) : U(6));
+    const int capY = -stemH - (big ? U(8) : U(6));
     const int capRx = big ? U(30) : U(17), capRy = big ? U(16) : U(12);
     Ellipse(c.s, 0, capY, capRx, capRy, Style(c.body, kPartLine));
     Capsule(c.s, -capRx + U(3), capY + capRy / 2, U(2), capRx - U(3), capY + capRy / 2, U(2),
             Style(c.body, kPartFlat, kShadow));
     const int spots = c.accent;
-    const int n     = big ? 6 : 4;
+    const int n = big ? 6 : 4;
     for (int k = 0; k < n; ++k) {
         const int angle = -70 + k * 140 / (n - 1);
         Ellipse(c.s, Toward(0, capRx * 3 / 5, angle), TowardY(capY, capRy * 3 / 5, angle),
@@ -89,16 +89,16 @@ void DrawMushroom(Ctx &c)
 
 void DrawJelly(Ctx &c)
 {
-    const int idx   = c.plan->index;
+    const int idx = c.plan->index;
     const bool star = idx == 100, big = idx == 15;
     GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int by  = star ? -U(40) : big ? -U(44) : -U(34);
+    const int by = star ? -U(40) : big ? -U(44) : -U(34);
     const int brx = star ? U(16) : big ? U(20) : U(12), bry = star ? U(12) : big ? U(15) : U(10);
     const int tentacles = big ? 6 : star ? 5 : 2;
-    const int glow      = c.accent;
+    const int glow = c.accent;
     for (int k = 0; k < tentacles; ++k) {
-        const int tx   = tentacles == 1 ? 0 : -brx * 3 / 4 + k * (brx * 3 / 2) / (tentacles - 1);
-        const int len  = big ? U(34) + (k % 2) * U(4) : star ? U(28) : U(20);
+        const int tx = tentacles == 1 ? 0 : -brx * 3 / 4 + k * (brx * 3 / 2) / (tentacles - 1);
+        const int len = big ? U(34) + (k % 2) * U(4) : star ? U(28) : U(20);
         const int wave = (k % 2 ? 1 : -1) * U(5);
         Curve(c.s, tx, by + bry / 2, U(2), tx + wave, by + len / 2, tx - wave / 2, by + len, U(1),
               Style(k % 2 ? c.body : glow, kPartLine));
@@ -128,7 +128,7 @@ void DrawCrab(Ctx &c)
 {
     const bool big = c.plan->index == 19;
     GroundShadow(c.s, 0, 0, U(26), U(3));
-    const int by  = -U(12) - (big ? U(2) : 0);
+    const int by = -U(12) - (big ? U(2) : 0);
     const int brx = big ? U(16) : U(14), bry = big ? U(10) : U(8);
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 3; ++k)
@@ -265,7 +265,7 @@ void DrawBlob(Ctx &c)
     const bool big = idx == 34;
     GroundShadow(c.s, 0, 0, big ? U(26) : U(16), U(3));
     const int rx = big ? U(24) : U(15), ry = big ? U(18) : U(12);
-    const int cy   = -ry - (big ? U(6) : U(3));
+    const int cy = -ry - (big ? U(6) : U(3));
     const int vine = c.accent;
     if (big)
         for (int side = -1; side <= 1; side += 2) {
@@ -318,28 +318,41 @@ void DrawOrb(Ctx &c)
         Smile(c, 0, cy + U(1), U(3));
         return;
     }
-    if (idx == 54) { // kettle
-        const int cy = -U(18);
-        Curve(c.s, -U(12), cy, U(3), -U(22), cy - U(2), -U(24), cy - U(12), U(2), Style(c.body, kPartLine));
-        Curve(c.s, -U(10), cy - U(12), U(2), 0, cy - U(30), U(10), cy - U(12), U(2),
-              Style(c.dark, kPartLine));
-        Ellipse(c.s, 0, cy, U(16), U(14), Style(c.body));
-        Ellipse(c.s, 0, cy - U(13), U(9), U(3), Style(c.body, kPartLine));
-        Ellipse(c.s, 0, cy - U(16), U(3), U(2), Style(c.dark, kPartLine));
-        Flame(c, 0, -U(2), U(8), c.accent);
-        Flame(c, -U(8), -U(1), U(6), c.accent, -20);
-        Flame(c, U(8), -U(1), U(6), c.accent, 20);
-        const int steam = Material(c, {200, 206, 220});
+    if (idx == 54) {
+        // Kettle: a squat copper pot on brass feet, a curved spout puffing steam, an arched
+        // handle over the lid and a little flame for a knob.
+        const int cy = -U(17);
+        const int brass = c.accent;
+        const int wood = Material(c, {104, 66, 52});
+        const int steam = Material(c, {196, 204, 222});
+        Tube(c.s, {-U(12),     cy - U(8), U(2),       -U(13),     cy - U(20), U(2),      -U(8),
+                   cy - U(28), U(2),      0,          cy - U(30), U(2),       U(8),      cy - U(28),
+                   U(2),       U(13),     cy - U(20), U(2),       U(12),      cy - U(8), U(2)},
+             Style(wood, kPartLine));
+        Curve(c.s, -U(12), cy + U(2), U(4), -U(24), cy, -U(26), cy - U(13), U(2),
+              Style(c.body, kPartFlat | kPartLine, kBase));
+        Ellipse(c.s, -U(26), cy - U(14), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(c.body, kPartLine));
         for (int k = 0; k < 3; ++k)
-            Ellipse(c.s, -U(26) + k * U(2), cy - U(16) - k * U(5), U(3) - k * U(1) / 2, U(2),
-                    Style(steam, kPartNoHighlight));
-        CuteEye(c, -U(5), cy, U(2) + U(1) / 2);
-        CuteEye(c, U(5), cy, U(2) + U(1) / 2);
-        Smile(c, 0, cy + U(5), U(3));
+            Ellipse(c.s, -U(25) + k * U(3), cy - U(19) - k * U(6), U(2) + k * U(1), U(2) + k * U(1) / 2,
+                    Style(steam, kPartLine | kPartNoHighlight));
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, side * U(10), -U(2), U(3), U(2), Style(brass, kPartLine));
+        Ellipse(c.s, 0, cy, U(17), U(14), Style(c.body, kPartLine));
+        Capsule(c.s, -U(15), cy + U(8), U(2), U(15), cy + U(8), U(2), Style(brass, kPartNoHighlight));
+        // A shine on the copper, from the light at the upper left.
+        Capsule(c.s, -U(11), cy - U(7), U(1), -U(13), cy + U(1), U(1), Style(c.body, kPartFlat, kHighlight));
+        Ellipse(c.s, 0, cy - U(12), U(10), U(3), Style(brass, kPartLine));
+        Ellipse(c.s, 0, cy - U(14), U(7), U(2), Style(c.body, kPartLine));
+        Flame(c, 0, cy - U(14), U(8), Material(c, {255, 150, 50}));
+        CuteEye(c, -U(6), cy - U(3), U(3));
+        CuteEye(c, U(6), cy - U(3), U(3));
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, side * U(11), cy + U(1), U(2), U(1), Style(Material(c, {240, 120, 110}), kPartFlat));
+        Ellipse(c.s, 0, cy + U(2), U(2), U(1) + U(1) / 2, Style(c.mouth, kPartFlat));
         return;
     }
     // Ghost lantern: a glass lantern with a flame, a wispy tail below.
-    const int cy    = -U(34);
+    const int cy = -U(34);
     const int frame = Material(c, {80, 70, 100});
     const int glass = Material(c, {190, 160, 230});
     Curve(c.s, 0, cy + U(14), U(6), U(12), cy + U(24), U(6), cy + U(32), U(1), Style(c.body, kPartLine));
@@ -359,16 +372,16 @@ void DrawOrb(Ctx &c)
 Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
 {
     const CreaturePlan &plan = kCreaturePlans[0];
-    const int zoom           = kOne * size / 32;
-    Ctx c                    = MakeCtx(plan, 0, zoom);
-    c.s                      = MakeSprite(size, size, U(size / 2), U(size / 2), zoom);
-    c.s.clipMin              = 1;
-    c.s.clipMax              = size - 2;
-    c.body                   = Material(c, plan.bodyColour);
-    c.belly                  = Material(c, Mix(plan.bodyColour, {250, 236, 200}, 120));
-    c.accent                 = Material(c, plan.accentColour);
-    c.eye                    = AddMaterial(c.s, FlatRamp({34, 26, 44}, {20, 14, 28}));
-    c.white                  = AddMaterial(c.s, FlatRamp(kWhite, {20, 14, 28}));
+    const int zoom = kOne * size / 32;
+    Ctx c = MakeCtx(plan, 0, zoom);
+    c.s = MakeSprite(size, size, U(size / 2), U(size / 2), zoom);
+    c.s.clipMin = 1;
+    c.s.clipMax = size - 2;
+    c.body = Material(c, plan.bodyColour);
+    c.belly = Material(c, Mix(plan.bodyColour, {250, 236, 200}, 120));
+    c.accent = Material(c, plan.accentColour);
+    c.eye = AddMaterial(c.s, FlatRamp({34, 26, 44}, {20, 14, 28}));
+    c.white = AddMaterial(c.s, FlatRamp(kWhite, {20, 14, 28}));
     Flame(c, U(3), -U(6), U(10), c.accent, 10);
     Ellipse(c.s, 0, U(2), U(14), U(12), Style(c.body, kPartLine));
     Ellipse(c.s, 0, U(8), U(9), U(4), Style(c.belly, kPartNoHighlight));

@@ -3,12 +3,14 @@
 #include "image_files.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-namespace
-{
+#include "deflate.h"
+
+namespace {
 
 const int kFileHeaderSize = 14;
 const int kInfoHeaderSize = 40;
@@ -133,14 +135,69 @@ void PutPngChunk(Bytes &out, const char *type, const Bytes &data)
     PutBe32(out, Crc32(typed.data(), typed.size()));
 }
 
+// PNG row filters: each row is sent as the difference from a prediction; flat areas and
+// repeated rows then turn into runs of zeros that the compressor shrinks well.
+const size_t kPngBytesPerPixel = 3;
+enum PngFilter : uint8_t { kFilterNone, kFilterSub, kFilterUp, kFilterAverage, kFilterPaeth, kFilterCount };
+
+uint8_t Paeth(int left, int up, int upLeft)
+{
+    const int p = left + up - upLeft;
+    const int a = std::abs(p - left), b = std::abs(p - up), c = std::abs(p - upLeft);
+    if (a <= b && a <= c)
+        return static_cast<uint8_t>(left);
+    return static_cast<uint8_t>(b <= c ? up : upLeft);
+}
+
+uint8_t Predict(PngFilter filter, const Bytes &row, const Bytes &above, size_t i)
+{
+    const int left = i >= kPngBytesPerPixel ? row[i - kPngBytesPerPixel] : 0;
+    const int upLeft = i >= kPngBytesPerPixel ? above[i - kPngBytesPerPixel] : 0;
+    const int up = above[i];
+    switch (filter) {
+    case kFilterSub:
+        return static_cast<uint8_t>(left);
+    case kFilterUp:
+        return static_cast<uint8_t>(up);
+    case kFilterAverage:
+        return static_cast<uint8_t>((left + up) / 2);
+    case kFilterPaeth:
+        return Paeth(left, up, upLeft);
+    default:
+        return 0;
+    }
+}
+
+// Picks the filter whose output has the smallest sum of magnitudes (bytes read as signed),
+// the usual cheap guess at what compresses best; ties go to the simpler filter.
+void AppendFilteredRow(Bytes &out, const Bytes &row, const Bytes &above)
+{
+    Bytes best, trial(row.size());
+    uint64_t bestCost = 0;
+    for (int f = kFilterNone; f < kFilterCount; ++f) {
+        uint64_t cost = 0;
+        for (size_t i = 0; i < row.size(); ++i) {
+            trial[i] = static_cast<uint8_t>(row[i] - Predict(static_cast<PngFilter>(f), row, above, i));
+            const int diff = trial[i] < 128 ? trial[i] : 256 - trial[i];
+            cost += static_cast<uint64_t>(diff);
+        }
+        if (best.empty() || cost < bestCost) {
+            best.assign(1, static_cast<uint8_t>(f));
+            best.insert(best.end(), trial.begin(), trial.end());
+            bestCost = cost;
+        }
+    }
+    out.insert(out.end(), best.begin(), best.end());
+}
+
 } // namespace
 
 Bytes EncodeBmpIndexed(const Raster &raster, int bitsPerPixel, int paletteLength)
 {
     const std::vector<Rgb> palette = MakePalette(raster, paletteLength);
-    const uint32_t imageSize   = static_cast<uint32_t>(RowBytes(raster.width, bitsPerPixel) * raster.height);
+    const uint32_t imageSize = static_cast<uint32_t>(RowBytes(raster.width, bitsPerPixel) * raster.height);
     const uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + 4u * paletteLength;
-    const bool fullPalette     = paletteLength == 1 << bitsPerPixel;
+    const bool fullPalette = paletteLength == 1 << bitsPerPixel;
     Bytes out;
     PutFileHeader(out, pixelOffset + imageSize, pixelOffset);
     PutInfoHeader(out, raster.width, raster.height, bitsPerPixel, imageSize,
@@ -152,8 +209,8 @@ Bytes EncodeBmpIndexed(const Raster &raster, int bitsPerPixel, int paletteLength
 
 Bytes EncodeBmp24(const Raster &raster)
 {
-    const int rowBytes         = RowBytes(raster.width, 24);
-    const uint32_t imageSize   = static_cast<uint32_t>(rowBytes * raster.height);
+    const int rowBytes = RowBytes(raster.width, 24);
+    const uint32_t imageSize = static_cast<uint32_t>(rowBytes * raster.height);
     const uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize;
     Bytes out;
     PutFileHeader(out, pixelOffset + imageSize, pixelOffset);
@@ -161,8 +218,8 @@ Bytes EncodeBmp24(const Raster &raster)
     for (int y = raster.height - 1; y >= 0; --y) {
         Bytes row(static_cast<size_t>(rowBytes), 0);
         for (int x = 0; x < raster.width; ++x) {
-            const Rgb c                         = GetPixel(raster, x, y);
-            row[static_cast<size_t>(x) * 3]     = c.b;
+            const Rgb c = GetPixel(raster, x, y);
+            row[static_cast<size_t>(x) * 3] = c.b;
             row[static_cast<size_t>(x) * 3 + 1] = c.g;
             row[static_cast<size_t>(x) * 3 + 2] = c.r;
         }
@@ -178,21 +235,21 @@ DecodedBmp DecodeBmp(const Bytes &file)
         return bmp;
     if (Get32(file, 14) != kInfoHeaderSize)
         return bmp;
-    const int width     = static_cast<int>(Get32(file, 18));
-    const int height    = static_cast<int>(Get32(file, 22));
-    bmp.bitsPerPixel    = static_cast<int>(Get16(file, 28));
-    bmp.compression     = Get32(file, 30);
+    const int width = static_cast<int>(Get32(file, 18));
+    const int height = static_cast<int>(Get32(file, 22));
+    bmp.bitsPerPixel = static_cast<int>(Get16(file, 28));
+    bmp.compression = Get32(file, 30);
     const uint32_t used = Get32(file, 46);
     if (width <= 0 || height <= 0 || bmp.compression != 0)
         return bmp;
     if (bmp.bitsPerPixel != 4 && bmp.bitsPerPixel != 8 && bmp.bitsPerPixel != 24)
         return bmp;
-    bmp.paletteLength      = bmp.bitsPerPixel == 24 ? 0
-                             : used != 0            ? static_cast<int>(used)
-                                                    : 1 << bmp.bitsPerPixel;
+    bmp.paletteLength = bmp.bitsPerPixel == 24 ? 0
+                        : used != 0            ? static_cast<int>(used)
+                                               : 1 << bmp.bitsPerPixel;
     const size_t paletteAt = kFileHeaderSize + kInfoHeaderSize;
-    const size_t pixelAt   = Get32(file, 10);
-    const int rowBytes     = RowBytes(width, bmp.bitsPerPixel);
+    const size_t pixelAt = Get32(file, 10);
+    const int rowBytes = RowBytes(width, bmp.bitsPerPixel);
     if (pixelAt < paletteAt + 4u * bmp.paletteLength ||
         file.size() < pixelAt + static_cast<size_t>(rowBytes) * height)
         return bmp;
@@ -207,7 +264,7 @@ DecodedBmp DecodeBmp(const Bytes &file)
             Rgb c;
             if (bmp.bitsPerPixel == 24) {
                 const size_t at = row + static_cast<size_t>(x) * 3;
-                c               = {file[at + 2], file[at + 1], file[at]};
+                c = {file[at + 2], file[at + 1], file[at]};
             } else {
                 const int index = bmp.bitsPerPixel == 8
                                       ? file[row + x]
@@ -225,16 +282,16 @@ DecodedBmp DecodeBmp(const Bytes &file)
 
 Bytes EncodeIco(const std::vector<IconImage> &images)
 {
-    const int kIconBits           = 4;
-    const int kIconColours        = 16;
+    const int kIconBits = 4;
+    const int kIconColours = 16;
     const uint32_t kDirHeaderSize = 6;
-    const uint32_t kDirEntrySize  = 16;
+    const uint32_t kDirEntrySize = 16;
     std::vector<Bytes> bodies;
     for (const IconImage &image : images) {
-        const Raster &r                = image.raster;
+        const Raster &r = image.raster;
         const std::vector<Rgb> palette = MakePalette(r, kIconColours);
-        const int colourRow            = RowBytes(r.width, kIconBits);
-        const int maskRow              = RowBytes(r.width, 1);
+        const int colourRow = RowBytes(r.width, kIconBits);
+        const int maskRow = RowBytes(r.width, 1);
         Bytes body;
         // An icon's info header counts the colour rows and the mask rows together.
         PutInfoHeader(body, r.width, r.height * 2, kIconBits,
@@ -273,33 +330,19 @@ Bytes EncodeIco(const std::vector<IconImage> &images)
 
 Bytes EncodePng(const Raster &raster)
 {
-    const size_t kMaxStoredBlock = 65535;
-    Bytes scanlines;
+    const size_t stride = static_cast<size_t>(raster.width) * kPngBytesPerPixel;
+    Bytes previous(stride, 0), current(stride), scanlines;
+    scanlines.reserve((stride + 1) * static_cast<size_t>(raster.height));
     for (int y = 0; y < raster.height; ++y) {
-        scanlines.push_back(0); // filter: none
         for (int x = 0; x < raster.width; ++x) {
             const Rgb c = GetPixel(raster, x, y);
-            scanlines.insert(scanlines.end(), {c.r, c.g, c.b});
+            current[static_cast<size_t>(x) * 3] = c.r;
+            current[static_cast<size_t>(x) * 3 + 1] = c.g;
+            current[static_cast<size_t>(x) * 3 + 2] = c.b;
         }
+        AppendFilteredRow(scanlines, current, previous);
+        previous.swap(current);
     }
-    Bytes zlib = {0x78, 0x01};
-    for (size_t at = 0; at < scanlines.size() || at == 0; at += kMaxStoredBlock) {
-        const size_t length = std::min(kMaxStoredBlock, scanlines.size() - at);
-        const bool last     = at + length >= scanlines.size();
-        zlib.push_back(last ? 1 : 0);
-        Put16(zlib, static_cast<uint32_t>(length));
-        Put16(zlib, static_cast<uint32_t>(~length & 0xFFFF));
-        zlib.insert(zlib.end(), scanlines.begin() + static_cast<long>(at),
-                    scanlines.begin() + static_cast<long>(at + length));
-        if (last)
-            break;
-    }
-    uint32_t a = 1, b = 0;
-    for (uint8_t byte : scanlines) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    PutBe32(zlib, b << 16 | a);
 
     Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes header;
@@ -307,7 +350,7 @@ Bytes EncodePng(const Raster &raster)
     PutBe32(header, static_cast<uint32_t>(raster.height));
     header.insert(header.end(), {8, 2, 0, 0, 0}); // 8-bit RGB, no interlace
     PutPngChunk(out, "IHDR", header);
-    PutPngChunk(out, "IDAT", zlib);
+    PutPngChunk(out, "IDAT", ZlibCompress(scanlines));
     PutPngChunk(out, "IEND", Bytes());
     return out;
 }

@@ -17,9 +17,9 @@ Bytes EncodeBmpIndexed(const Raster &raster, int bitsPerPixel, int paletteLength
 Bytes EncodeBmp24(const Raster &raster);
 
 struct DecodedBmp {
-    bool valid           = false;
-    int bitsPerPixel     = 0;
-    int paletteLength    = 0;
+    bool valid = false;
+    int bitsPerPixel = 0;
+    int paletteLength = 0;
     uint32_t compression = 0;
     std::vector<Rgb> palette;
     Raster raster;
@@ -35,7 +35,7 @@ struct IconImage {
 // Icon file with 4-bit images (16-colour palette each) and AND masks, in the given order.
 Bytes EncodeIco(const std::vector<IconImage> &images);
 
-// Truecolour PNG made of stored (uncompressed) deflate blocks.
+// Truecolour PNG, each row filtered and the whole image deflate-compressed.
 Bytes EncodePng(const Raster &raster);
 
 bool ReadFileBytes(const std::string &path, Bytes &out);
