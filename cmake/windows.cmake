@@ -55,4 +55,6 @@ add_custom_target(release
 
 if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)
   add_subdirectory(tests/wine)
+  add_subdirectory(tests/e2e)
 endif()
+add_subdirectory(tests/bench EXCLUDE_FROM_ALL)

@@ -19,18 +19,9 @@ if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe"
 fi
 
-# No display: a virtual one, Wine's own desktop (it draws the caption bar), then screenshots.
+# No display: the gallery script shows the viewer on a Wine desktop in a virtual display (Xvfb)
+# and saves screenshots of its views.
 shots="$build/screenshots"
-mkdir -p "$shots"
-display=:${ZORAVEL_DISPLAY:-77}
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-"$root/scripts/wine-start.sh"
-wine explorer /desktop=Zoravel,400x560 "$exe" >/dev/null 2>&1 &
-for _ in $(seq 100); do xdotool search --name "Zoravel 4th 2.0" >/dev/null 2>&1 && break; sleep 0.2; done
-sleep 1
-import -window root -crop 400x560+0+0 "$shots/zoravel.png"
-echo "Screenshot saved: $shots/zoravel.png"
+"$root/scripts/gallery.sh" "$shots" "$exe" >/dev/null
+echo "No display: screenshots of ZoravelD.exe saved in $shots:"
+ls -1 "$shots"/*.png

@@ -1,0 +1,257 @@
+/* End to end: the real ZoravelD.exe in a process of its own, used only as a person would (mouse
+   clicks on the tabs and the ">>" button, typing in the combo box), checked by screen and controls. */
+#include "expected_view.h"
+#include "viewer_driver.h"
+
+#include "catalogue/catalogue.h"
+
+#include <string.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+/* In the combo box's edit field, in its own client area. */
+const POINT COMBO_EDIT_POINT = {20, 9};
+/* On the combo box's drop-down arrow: the right end of the 120-pixel-wide box. */
+const POINT COMBO_ARROW_POINT = {110, 10};
+/* Centre of the 25 by 25 ">>" button, in its own client area. */
+const POINT FORM_BUTTON_POINT = {12, 12};
+
+/* Entries spread over the catalogue: a plain one, the first, gender marks (28, 88, 91), the last.
+   The first chosen is not the start-up entry, so choosing it changes the window. */
+const int SPREAD_ENTRIES[] = {60, 0, 28, 88, 91, 106};
+
+class EndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        std::string reason;
+        ASSERT_TRUE(StartViewer(viewer, reason)) << reason;
+    }
+    void TearDown() override
+    {
+        DisposeViewer(viewer);
+    }
+
+    void ClickTab(View view)
+    {
+        POINT centre = TabCentre(view);
+        ClickClient(viewer, viewer.window, centre.x, centre.y);
+    }
+
+    /* Select the edit field's text, type over it and wait until the field shows the typing. */
+    void TypeIntoCombo(const char *text)
+    {
+        ClickClient(viewer, viewer.comboEdit, COMBO_EDIT_POINT.x, COMBO_EDIT_POINT.y);
+        ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+        PressKey(VK_END);
+        PressKeyWith(VK_SHIFT, VK_HOME);
+        TypeText(text);
+        std::wstring typed(text, text + strlen(text));
+        DWORD start = GetTickCount();
+        while (EditText() != typed && GetTickCount() - start < WAIT_LIMIT_MS)
+            Sleep(20);
+        ASSERT_EQ(EditText(), typed);
+    }
+
+    /* Type the name, open the list on it (F4) and take it (Enter). */
+    void ChooseByTyping(int entry)
+    {
+        TypeIntoCombo(entryName[entry]);
+        PressKey(VK_F4);
+        PressKey(VK_RETURN);
+    }
+
+    /* Type the name so the list opens scrolled to it (F4), then click its row: a mouse pick, which
+       notifies a selection change (choosing with Enter does not). */
+    void ChooseByMouse(int entry)
+    {
+        TypeIntoCombo(entryName[entry]);
+        PressKey(VK_F4);
+        HWND list = DroppedList();
+        ASSERT_NE(list, (HWND)NULL);
+        ClickListItem(list, entry);
+    }
+
+    void ClickFormButton()
+    {
+        ClickClient(viewer, viewer.formButton, FORM_BUTTON_POINT.x, FORM_BUTTON_POINT.y);
+    }
+
+    std::wstring EditText()
+    {
+        wchar_t text[64] = {};
+        SendMessageW(viewer.comboEdit, WM_GETTEXT, 64, (LPARAM)text);
+        return text;
+    }
+
+    /* The viewer's list of the combo box (a pop-up window of its own), once it has dropped down
+       and holds the mouse capture. */
+    HWND DroppedList()
+    {
+        HWND dropped = NULL;
+        for (HWND list = FindWindowExW(NULL, NULL, L"ComboLBox", NULL); list && !dropped;
+             list = FindWindowExW(NULL, list, L"ComboLBox", NULL)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(list, &owner);
+            if (owner == viewer.process.dwProcessId)
+                dropped = list;
+        }
+        if (!dropped || !WaitForCapture(viewer, dropped) || !IsWindowVisible(dropped))
+            return NULL;
+        return dropped;
+    }
+
+    /* A click on the item's row in the dropped list, wherever the list is scrolled. */
+    void ClickListItem(HWND list, int item)
+    {
+        LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+        LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+        ASSERT_GT(height, 0);
+        ClickClient(viewer, list, 30, (int)((item - top) * height + height / 2), list);
+    }
+
+    void CloseWithAltF4()
+    {
+        ClickClient(viewer, viewer.comboEdit, COMBO_EDIT_POINT.x, COMBO_EDIT_POINT.y);
+        ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+        PressKeyWith(VK_MENU, VK_F4);
+        EXPECT_EQ(WaitForExit(viewer), 0);
+    }
+
+    /* The state after an action, which must change what the window shows (see SettlesOn). */
+    ::testing::AssertionResult Shows(const ViewState &state)
+    {
+        bool sameForm = state.entry != FORM_ENTRY || state.form == shown.form;
+        if (state.entry == shown.entry && state.view == shown.view && sameForm)
+            return ::testing::AssertionFailure() << "the test's action changes nothing that shows";
+        shown = state;
+        return SettlesOn(viewer, state);
+    }
+
+    /* The screen only (the combo box keeps the typed text). */
+    ::testing::AssertionResult ScreenShowsSoon(const ViewState &state)
+    {
+        DWORD start = GetTickCount();
+        ::testing::AssertionResult result = ScreenShows(viewer, state);
+        while (!result && GetTickCount() - start < WAIT_LIMIT_MS) {
+            Sleep(20);
+            result = ScreenShows(viewer, state);
+        }
+        return result;
+    }
+
+    Viewer viewer;
+    ViewState shown = {-1, 0, VIEW_INFO}; /* nothing before start-up */
+};
+
+TEST_F(EndToEndTest, StartsOnTheFirstEntrysInfoAndAltF4EndsWithExitCodeZero)
+{
+    EXPECT_TRUE(Shows({0, 0, VIEW_INFO}));
+    CloseWithAltF4();
+}
+
+TEST_F(EndToEndTest, EntriesAcrossTheCatalogueShowWhatTheCatalogueSaysInEveryView)
+{
+    /* Each entry is chosen in the view the previous one ended in, then every tab is clicked. */
+    const View order[] = {VIEW_EVOLUTION, VIEW_MOVES, VIEW_INFO, VIEW_MACHINES};
+    View current = VIEW_INFO;
+    int step = 0;
+    for (int entry : SPREAD_ENTRIES) {
+        SCOPED_TRACE(entry);
+        ChooseByTyping(entry);
+        ASSERT_TRUE(Shows({entry, 0, current}));
+        for (int i = 0; i < 4; ++i) {
+            current = order[(step + i) % 4];
+            ClickTab(current);
+            ASSERT_TRUE(Shows({entry, 0, current}));
+        }
+        ++step;
+    }
+    /* What a window manager's close button or Alt+F4 sends. */
+    PostMessageW(viewer.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(viewer), 0);
+}
+
+TEST_F(EndToEndTest, FormButtonCyclesTheThreeFormsOfTheFormEntry)
+{
+    ChooseByTyping(FORM_ENTRY);
+    ASSERT_TRUE(Shows({FORM_ENTRY, 0, VIEW_INFO}));
+    /* Picture and second type follow the form in the info view. */
+    ClickFormButton();
+    ASSERT_TRUE(Shows({FORM_ENTRY, 1, VIEW_INFO}));
+    ClickFormButton();
+    ASSERT_TRUE(Shows({FORM_ENTRY, 2, VIEW_INFO}));
+    /* The move list follows it in the moves view. */
+    ClickTab(VIEW_MOVES);
+    ASSERT_TRUE(Shows({FORM_ENTRY, 2, VIEW_MOVES}));
+    ClickFormButton();
+    ASSERT_TRUE(Shows({FORM_ENTRY, 0, VIEW_MOVES}));
+    ClickFormButton();
+    ASSERT_TRUE(Shows({FORM_ENTRY, 1, VIEW_MOVES}));
+    /* The machine list does not depend on it; the evolution note neither. */
+    ClickTab(VIEW_MACHINES);
+    ASSERT_TRUE(Shows({FORM_ENTRY, 1, VIEW_MACHINES}));
+    ClickFormButton();
+    ASSERT_TRUE(Shows({FORM_ENTRY, 2, VIEW_MACHINES}));
+    ClickTab(VIEW_EVOLUTION);
+    ASSERT_TRUE(Shows({FORM_ENTRY, 2, VIEW_EVOLUTION}));
+    ClickFormButton();
+    ASSERT_TRUE(Shows({FORM_ENTRY, 0, VIEW_EVOLUTION}));
+    /* Another entry picked with the mouse hides the button; coming back shows the form last chosen. */
+    ClickFormButton();
+    ASSERT_TRUE(Shows({FORM_ENTRY, 1, VIEW_EVOLUTION}));
+    ChooseByMouse(FORM_ENTRY + 1);
+    ASSERT_TRUE(Shows({FORM_ENTRY + 1, 1, VIEW_EVOLUTION}));
+    ClickTab(VIEW_INFO);
+    ASSERT_TRUE(Shows({FORM_ENTRY + 1, 1, VIEW_INFO}));
+    ChooseByTyping(FORM_ENTRY);
+    ASSERT_TRUE(Shows({FORM_ENTRY, 1, VIEW_INFO}));
+    CloseWithAltF4();
+}
+
+TEST_F(EndToEndTest, MousePicksFromTheDroppedList)
+{
+    /* An entry near the top: open the list with the arrow and click its row. */
+    ClickClient(viewer, viewer.combo, COMBO_ARROW_POINT.x, COMBO_ARROW_POINT.y);
+    HWND list = DroppedList();
+    ASSERT_NE(list, (HWND)NULL);
+    ClickListItem(list, 5);
+    ASSERT_TRUE(Shows({5, 0, VIEW_INFO}));
+    /* One far down, in a list view: type to scroll the list to it, then click it. */
+    ClickTab(VIEW_MACHINES);
+    ASSERT_TRUE(Shows({5, 0, VIEW_MACHINES}));
+    ChooseByMouse(88);
+    ASSERT_TRUE(Shows({88, 0, VIEW_MACHINES}));
+    CloseWithAltF4();
+}
+
+TEST_F(EndToEndTest, TypingANameThatIsNoEntryKeepsTheShownEntry)
+{
+    ChooseByTyping(60);
+    ASSERT_TRUE(Shows({60, 0, VIEW_INFO}));
+    ClickTab(VIEW_MOVES);
+    ASSERT_TRUE(Shows({60, 0, VIEW_MOVES}));
+    std::vector<std::wstring> lines = ListBoxLines(viewer.listBox);
+    TypeIntoCombo("Qwerty");
+    SyncWithViewer(viewer);
+    EXPECT_EQ(SendMessageW(viewer.combo, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_TRUE(ScreenShows(viewer, {60, 0, VIEW_MOVES}));
+    EXPECT_EQ(ListBoxLines(viewer.listBox), lines);
+    /* The tabs still work on the kept entry. */
+    ClickTab(VIEW_EVOLUTION);
+    EXPECT_TRUE(ScreenShowsSoon({60, 0, VIEW_EVOLUTION}));
+    ClickTab(VIEW_INFO);
+    EXPECT_TRUE(ScreenShowsSoon({60, 0, VIEW_INFO}));
+    CloseWithAltF4();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    InitCatalogue();
+    return RUN_ALL_TESTS();
+}

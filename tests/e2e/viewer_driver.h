@@ -1,0 +1,62 @@
+/* Drives the real ZoravelD.exe from another process: starts it, clicks and types through the
+   system's input path, reads the screen and the controls, and waits for it to end. */
+#ifndef ZORAVEL_E2E_VIEWER_DRIVER_H
+#define ZORAVEL_E2E_VIEWER_DRIVER_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+/* Upper bound for anything the viewer or Wine is waited for. */
+const DWORD WAIT_LIMIT_MS = 10000;
+
+/* The running viewer: its process and the windows a person sees. */
+struct Viewer {
+    PROCESS_INFORMATION process;
+    HWND window;
+    HWND combo;
+    HWND comboEdit;
+    HWND listBox;
+    HWND formButton;
+};
+
+/* Starts the program named by ZORAVEL_EXE and waits until its window and controls exist and it
+   waits for input. Returns false with a reason when it does not get there in time. */
+bool StartViewer(Viewer &viewer, std::string &reason);
+/* Ends a viewer that a test left running (after a failure) and closes the handles. */
+void DisposeViewer(Viewer &viewer);
+/* Waits for the process to end; returns its exit code, or -1 after the wait limit. */
+int WaitForExit(Viewer &viewer);
+
+/* Wine routes input when it is queued: mouse input to the window holding the capture, else to
+   the one under the pointer; keys to the focus. So each input waits for the state it needs. */
+bool WaitForCapture(const Viewer &viewer, HWND capture);
+bool WaitForFocus(const Viewer &viewer, HWND focus);
+
+/* Input as a person gives it: once the viewer's mouse capture is as given (none by default), the
+   pointer moves to client point (x, y) of a window and clicks. */
+void ClickClient(const Viewer &viewer, HWND window, int x, int y, HWND capture = NULL);
+void PressKey(WORD virtualKey);
+void PressKeyWith(WORD modifier, WORD virtualKey);
+/* Letters, digits and blanks as key strokes (shift for capitals). */
+void TypeText(const char *text);
+
+/* Returns once the viewer has handled everything queued before the call. */
+void SyncWithViewer(const Viewer &viewer);
+
+/* The client area of a window as the screen shows it, 0x00BBGGRR per pixel. */
+struct Shot {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const
+    {
+        return pixels[(size_t)y * width + x];
+    }
+};
+Shot CaptureClient(HWND window);
+
+/* The list box's lines, read with the wide messages (the narrow ones are garbled across processes). */
+std::vector<std::wstring> ListBoxLines(HWND listBox);
+
+#endif

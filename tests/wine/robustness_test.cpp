@@ -1,0 +1,841 @@
+/* The real window under abuse: a long run of random messages checked against a model of the views,
+   a soak that must not grow GDI objects or device contexts, and painting with every bitmap missing. */
+#include "harness.h"
+
+#include "app/app_state.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/evolution_notes.h"
+#include "draw/layout.h"
+#include "draw/picture.h"
+#include "resource.h"
+
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <windowsx.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+/* xorshift64*: small, fast and the same on every run with the same seed. */
+struct Random {
+    uint64_t state;
+    uint32_t Next()
+    {
+        state ^= state >> 12;
+        state ^= state << 25;
+        state ^= state >> 27;
+        return (uint32_t)((state * 0x2545F4914F6CDD1DULL) >> 32);
+    }
+    uint32_t Below(uint32_t bound)
+    {
+        return Next() % bound;
+    }
+};
+
+/* ZORAVEL_FUZZ_SEED repeats a run; otherwise every run explores a new sequence. */
+uint64_t PickSeed()
+{
+    const char *fixed = getenv("ZORAVEL_FUZZ_SEED");
+    if (fixed && *fixed)
+        return strtoull(fixed, nullptr, 0);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return (uint64_t)now.QuadPart ^ ((uint64_t)GetCurrentProcessId() << 32);
+}
+
+double Seconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return (double)(to.QuadPart - from.QuadPart) / (double)frequency.QuadPart;
+}
+
+/* The hit rectangles in the order the window tests them, with the view each one selects. */
+struct TabHit {
+    RECT hit;
+    TabKind tab;
+};
+const TabHit tabHits[TAB_COUNT] = {
+    {{35, 256, 105, 284},  TAB_INFO     },
+    {{35, 430, 105, 458},  TAB_EVOLUTION},
+    {{115, 256, 185, 284}, TAB_MOVES    },
+    {{195, 256, 265, 284}, TAB_MACHINES },
+};
+
+const POINT tabCentre[TAB_COUNT] = {
+    {70,  270},
+    {150, 270},
+    {230, 270},
+    {70,  444}
+};
+
+void ClickTab(TabKind tab)
+{
+    ClickAt(tabCentre[tab].x, tabCentre[tab].y);
+}
+
+int ViewFlagCount()
+{
+    return (app.infoView == 1) + (app.evolutionView == 1) + (app.movesView == 1) + (app.machinesView == 1);
+}
+
+TabKind ShownView()
+{
+    if (app.movesView)
+        return TAB_MOVES;
+    if (app.machinesView)
+        return TAB_MACHINES;
+    if (app.evolutionView)
+        return TAB_EVOLUTION;
+    return TAB_INFO;
+}
+
+HWND ComboEdit()
+{
+    return GetWindow(app.entryCombo, GW_CHILD);
+}
+
+std::string EditText(HWND edit)
+{
+    char text[4096] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    return text;
+}
+
+/* What the window should show, advanced by the fuzzer alongside each message it sends. */
+struct Model {
+    TabKind view;
+    unsigned entry;
+    int form;
+    bool formButtonShown;
+};
+
+void ModelComboNotification(Model &model, int notification)
+{
+    if (notification == CBN_SELCHANGE)
+        model.formButtonShown = false;
+    LRESULT selection = SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0);
+    if (selection >= 0 && selection < ENTRY_COUNT)
+        model.entry = (unsigned)selection;
+    if (model.entry == FORM_ENTRY)
+        model.formButtonShown = true;
+}
+
+void ModelFormCommand(Model &model, int notification)
+{
+    if (notification == BN_CLICKED)
+        model.form = (model.form + 1) % FORM_COUNT;
+}
+
+void ModelButtonUp(Model &model, LPARAM lParam)
+{
+    POINT point = {(LONG)LOWORD(lParam), (LONG)HIWORD(lParam)};
+    for (const TabHit &tab : tabHits)
+        if (PtInRect(&tab.hit, point)) {
+            model.view = tab.tab;
+            return;
+        }
+}
+
+/* Empty when the window is sound and agrees with the model, else what is wrong. */
+std::string CheckWindow(const Model &model)
+{
+    char problem[256] = "";
+    if (!IsWindow(app.mainWindow) || !IsWindow(app.entryCombo) || !IsWindow(app.moveListBox) ||
+        !IsWindow(app.formButton))
+        snprintf(problem, sizeof problem, "a window is gone");
+    else if (ViewFlagCount() != 1 || app.infoView + app.evolutionView + app.movesView + app.machinesView != 1)
+        snprintf(problem, sizeof problem, "view flags %d %d %d %d", app.infoView, app.evolutionView,
+                 app.movesView, app.machinesView);
+    else if (app.EntryIndex >= (unsigned)ENTRY_COUNT)
+        snprintf(problem, sizeof problem, "EntryIndex %u", app.EntryIndex);
+    else if (app.FormIndex < 0 || app.FormIndex >= FORM_COUNT)
+        snprintf(problem, sizeof problem, "FormIndex %d", app.FormIndex);
+    else if (ListBoxVisible() != (app.movesView || app.machinesView))
+        snprintf(problem, sizeof problem, "list box %s in view %d", ListBoxVisible() ? "shown" : "hidden",
+                 (int)ShownView());
+    else if (pictureBitmap || pictureDc || pictureDcOldBitmap)
+        snprintf(problem, sizeof problem, "a picture stayed loaded");
+    else if (ShownView() != model.view)
+        snprintf(problem, sizeof problem, "view %d, expected %d", (int)ShownView(), (int)model.view);
+    else if (app.EntryIndex != model.entry)
+        snprintf(problem, sizeof problem, "EntryIndex %u, expected %u", app.EntryIndex, model.entry);
+    else if (app.FormIndex != model.form)
+        snprintf(problem, sizeof problem, "FormIndex %d, expected %d", app.FormIndex, model.form);
+    else if (FormButtonVisible() != model.formButtonShown)
+        snprintf(problem, sizeof problem, "form button %s", FormButtonVisible() ? "shown" : "hidden");
+    return problem;
+}
+
+/* Message kinds of the fuzzer. */
+enum FuzzKind {
+    FUZZ_COMMAND,
+    FUZZ_BUTTON_UP,
+    FUZZ_FORM_CLICK,
+    FUZZ_COMBO_PICK,
+    FUZZ_TYPING,
+    FUZZ_REPAINT,
+    FUZZ_KINDS
+};
+/* Redrawing messages are the slow ones under Wine (a refilled list box above all): they are kept
+   rarer, and the list views are entered less often than the drawn views, to run fast. */
+const int fuzzWeight[FUZZ_KINDS] = {590, 335, 20, 30, 20, 5}; /* out of 1000 */
+/* Chance in 100 that an aimed click goes to each tab, in the order of tabHits. */
+const int tabAimWeight[TAB_COUNT] = {48, 48, 2, 2};
+/* Queued paints (the form button's repaint, the list box's) are let through this often: a user
+   clicking faster than the window repaints gets the same coalesced paints. */
+const int PUMP_EVERY = 8;
+const char *const fuzzName[FUZZ_KINDS] = {"WM_COMMAND", "WM_LBUTTONUP", "form click",
+                                          "combo pick", "WM_CHAR",      "repaint"};
+
+const int FUZZ_ACTIONS = 100000;
+
+/* ZORAVEL_FUZZ_ACTIONS overrides the length of the run, for longer hunts. */
+int FuzzActions()
+{
+    const char *count = getenv("ZORAVEL_FUZZ_ACTIONS");
+    return count && *count ? atoi(count) : FUZZ_ACTIONS;
+}
+
+const int comboNotifications[] = {CBN_SELCHANGE,  CBN_DBLCLK,      CBN_SETFOCUS, CBN_KILLFOCUS,
+                                  CBN_EDITCHANGE, CBN_EDITUPDATE,  CBN_DROPDOWN, CBN_CLOSEUP,
+                                  CBN_SELENDOK,   CBN_SELENDCANCEL};
+const int COMBO_NOTIFICATION_COUNT = sizeof comboNotifications / sizeof comboNotifications[0];
+
+struct Fuzzer {
+    Random random;
+    Model model;
+    long messages;
+
+    LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        ++messages;
+        return SendMessageA(window, message, wParam, lParam);
+    }
+
+    int Notification()
+    {
+        switch (random.Below(3)) {
+        case 0:
+            return comboNotifications[random.Below(COMBO_NOTIFICATION_COUNT)];
+        case 1:
+            return (int)random.Below(16);
+        default:
+            return (int)random.Below(0x10000);
+        }
+    }
+
+    void Command()
+    {
+        static const int knownIds[] = {IDC_ENTRY_COMBO, IDC_MOVE_LIST, IDC_FORM_BUTTON, 0, 1, 2, 1001, 1005};
+        int id = random.Below(4) ? (int)random.Below(0x10000) : knownIds[random.Below(8)];
+        int notification = Notification();
+        HWND controls[] = {app.entryCombo, app.moveListBox, app.formButton, NULL};
+        LPARAM lParam = random.Below(4) ? (LPARAM)controls[random.Below(4)] : (LPARAM)random.Next();
+        Send(app.mainWindow, WM_COMMAND, MAKEWPARAM(id, notification), lParam);
+        if (id == IDC_ENTRY_COMBO)
+            ModelComboNotification(model, notification);
+        else if (id == IDC_FORM_BUTTON)
+            ModelFormCommand(model, notification);
+    }
+
+    void ButtonUp()
+    {
+        LPARAM lParam;
+        if (random.Below(4)) {
+            lParam = (LPARAM)random.Next();
+        } else {
+            /* Around a tab, edges and a little outside included. */
+            int roll = (int)random.Below(100), aim = 0;
+            while (roll >= tabAimWeight[aim])
+                roll -= tabAimWeight[aim++];
+            const RECT &hit = tabHits[aim].hit;
+            int x = hit.left - 2 + (int)random.Below(hit.right - hit.left + 4);
+            int y = hit.top - 2 + (int)random.Below(hit.bottom - hit.top + 4);
+            lParam = MAKELPARAM(x, y);
+        }
+        Send(app.mainWindow, WM_LBUTTONUP, 0, lParam);
+        ModelButtonUp(model, lParam);
+    }
+
+    void FormClick()
+    {
+        /* The real button only while it is shown; the command it sends on any entry. */
+        if (FormButtonVisible() && random.Below(2))
+            Send(app.formButton, BM_CLICK, 0, 0);
+        else
+            Send(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_FORM_BUTTON, BN_CLICKED), (LPARAM)app.formButton);
+        ModelFormCommand(model, BN_CLICKED);
+    }
+
+    void ComboPick()
+    {
+        int item;
+        switch (random.Below(5)) {
+        case 0:
+            item = CB_ERR;
+            break;
+        case 1:
+            item = FORM_ENTRY;
+            break;
+        case 2:
+            item = ENTRY_COUNT + (int)random.Below(200);
+            break;
+        default:
+            item = (int)random.Below(ENTRY_COUNT);
+            break;
+        }
+        Send(app.entryCombo, CB_SETCURSEL, (WPARAM)item, 0);
+        if (random.Below(4) == 0) {
+            for (int notification : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}) {
+                Send(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ENTRY_COMBO, notification),
+                     (LPARAM)app.entryCombo);
+                ModelComboNotification(model, notification);
+            }
+        } else {
+            int notification = comboNotifications[random.Below(COMBO_NOTIFICATION_COUNT)];
+            Send(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ENTRY_COMBO, notification),
+                 (LPARAM)app.entryCombo);
+            ModelComboNotification(model, notification);
+        }
+    }
+
+    static const char CTRL_C = 0x03, CTRL_V = 0x16, CTRL_X = 0x18;
+
+    void Typing()
+    {
+        static const char keys[] = "abcxyzAQ09 ;-.\xea\x9c\xbf\xb9\xa3\x8c\b\b\b\r\x1b";
+        HWND edit = ComboEdit();
+        std::string before = EditText(edit);
+        char key = random.Below(8) ? keys[random.Below(sizeof keys - 1)] : (char)random.Below(256);
+        /* Copy, paste and cut would reach the desktop's clipboard, outside this process. */
+        if (key == CTRL_C || key == CTRL_V || key == CTRL_X)
+            key = 'k';
+        Send(edit, WM_CHAR, (WPARAM)(unsigned char)key, 1);
+        /* The combo box notifies its parent only when the text changed. */
+        if (EditText(edit) != before) {
+            ModelComboNotification(model, CBN_EDITUPDATE);
+            ModelComboNotification(model, CBN_EDITCHANGE);
+        }
+    }
+
+    void Repaint()
+    {
+        ++messages;
+        InvalidateRect(app.mainWindow, NULL, TRUE);
+        UpdateWindow(app.mainWindow);
+    }
+
+    FuzzKind Pick()
+    {
+        int roll = (int)random.Below(1000);
+        for (int kind = 0; kind < FUZZ_KINDS; ++kind) {
+            if (roll < fuzzWeight[kind])
+                return (FuzzKind)kind;
+            roll -= fuzzWeight[kind];
+        }
+        return FUZZ_COMMAND;
+    }
+
+    void Run(FuzzKind kind)
+    {
+        switch (kind) {
+        case FUZZ_COMMAND:
+            Command();
+            break;
+        case FUZZ_BUTTON_UP:
+            ButtonUp();
+            break;
+        case FUZZ_FORM_CLICK:
+            FormClick();
+            break;
+        case FUZZ_COMBO_PICK:
+            ComboPick();
+            break;
+        case FUZZ_TYPING:
+            Typing();
+            break;
+        default:
+            Repaint();
+            break;
+        }
+    }
+};
+
+using FuzzTest = ViewerTest;
+
+TEST_F(FuzzTest, RandomMessagesKeepTheViewStateSound)
+{
+    ASSERT_NE(ComboEdit(), (HWND)NULL);
+    Fuzzer fuzzer = {};
+    const uint64_t seed = PickSeed();
+    fuzzer.random.state = seed ? seed : 1;
+    fuzzer.model = {TAB_INFO, 0, 0, false};
+    printf("fuzz seed 0x%016llx (ZORAVEL_FUZZ_SEED=0x%016llx repeats this run)\n", (unsigned long long)seed,
+           (unsigned long long)seed);
+    ASSERT_EQ(CheckWindow(fuzzer.model), "");
+
+    const int actions = FuzzActions();
+    long perKind[FUZZ_KINDS] = {};
+    double secondsPerKind[FUZZ_KINDS] = {};
+    long perView[TAB_COUNT] = {};
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    for (int action = 0; action < actions; ++action) {
+        FuzzKind kind = fuzzer.Pick();
+        ++perKind[kind];
+        LARGE_INTEGER before, after;
+        QueryPerformanceCounter(&before);
+        fuzzer.Run(kind);
+        if (action % PUMP_EVERY == PUMP_EVERY - 1)
+            PumpMessages();
+        QueryPerformanceCounter(&after);
+        secondsPerKind[kind] += Seconds(before, after);
+        ++perView[ShownView()];
+        std::string problem = CheckWindow(fuzzer.model);
+        if (!problem.empty()) {
+            FAIL() << "after action " << action << " (" << fuzzName[kind] << ", seed 0x" << std::hex << seed
+                   << "): " << problem;
+        }
+    }
+    QueryPerformanceCounter(&end);
+
+    const double seconds = Seconds(start, end);
+    printf("fuzz: %d actions, %ld messages sent in %.2f s (%.0f messages/s)\n", actions, fuzzer.messages,
+           seconds, fuzzer.messages / seconds);
+    for (int kind = 0; kind < FUZZ_KINDS; ++kind)
+        printf("fuzz:   %-13s %6ld actions, %7.3f ms each\n", fuzzName[kind], perKind[kind],
+               perKind[kind] ? 1000 * secondsPerKind[kind] / perKind[kind] : 0.0);
+    printf("fuzz: actions ending in the info, moves, machines, evolution view: %ld, %ld, %ld, %ld\n",
+           perView[TAB_INFO], perView[TAB_MOVES], perView[TAB_MACHINES], perView[TAB_EVOLUTION]);
+    printf("fuzz: ended in view %d on entry %u, form %d; no crash, no broken state\n", (int)ShownView(),
+           app.EntryIndex, app.FormIndex);
+    EXPECT_GE(fuzzer.messages, actions);
+}
+
+/* Live GDI objects of the process and, among them, device contexts. */
+struct GdiCount {
+    int objects;
+    int dcs;
+};
+
+GdiCount CountGdi()
+{
+    GdiCount count = {0, 0};
+    for (ULONG_PTR handle = 1; handle <= 0xFFFF; ++handle) {
+        DWORD type = GetObjectType((HGDIOBJ)handle);
+        if (type != 0)
+            ++count.objects;
+        if (type == OBJ_DC || type == OBJ_MEMDC)
+            ++count.dcs;
+    }
+    return count;
+}
+
+/* Called once per soak action: lets the test of the check leak on purpose. */
+typedef void (*SoakHook)(int action);
+
+/* A tab picked as the soak's user does: mostly the drawn views, whose redraws exercise the images;
+   the list views less, as refilling a shown list box is slow under Wine. */
+TabKind SoakTab(Random &random)
+{
+    static const TabKind tabs[] = {TAB_INFO, TAB_EVOLUTION, TAB_INFO, TAB_EVOLUTION, TAB_INFO,  TAB_EVOLUTION,
+                                   TAB_INFO, TAB_EVOLUTION, TAB_INFO, TAB_EVOLUTION, TAB_INFO,  TAB_EVOLUTION,
+                                   TAB_INFO, TAB_EVOLUTION, TAB_INFO, TAB_EVOLUTION, TAB_MOVES, TAB_MACHINES};
+    return tabs[random.Below(sizeof tabs / sizeof tabs[0])];
+}
+
+/* Runs user actions of every kind in every view and returns the growth over the measured part. */
+GdiCount SoakGrowth(int actions, SoakHook hook, Random &random)
+{
+    /* Every path once first, so whatever Wine creates on first use exists before counting. */
+    for (int warmUp = 0; warmUp < 4 * TAB_COUNT; ++warmUp) {
+        ClickTab((TabKind)(warmUp % TAB_COUNT));
+        SelectEntry(warmUp % 2 ? FORM_ENTRY : warmUp);
+        ClickFormButton();
+        InvalidateRect(app.mainWindow, NULL, TRUE);
+        RepaintNow();
+    }
+    const GdiCount before = CountGdi();
+    int perKind[4] = {};
+    for (int action = 0; action < actions; ++action) {
+        /* Out of 20: 6 tab clicks, 8 selections, 3 form clicks, 3 repaints (whole repaints are slowest). */
+        int roll = (int)random.Below(20);
+        int kind = roll < 6 ? 0 : roll < 14 ? 1 : roll < 17 ? 2 : 3;
+        ++perKind[kind];
+        switch (kind) {
+        case 0:
+            ClickTab(SoakTab(random));
+            break;
+        case 1: {
+            /* A mouse pick, or a keyboard step in the closed box, which notifies only the change. */
+            int entry = random.Below(4) ? (int)random.Below(ENTRY_COUNT) : FORM_ENTRY;
+            if (random.Below(4) == 0) {
+                SelectEntry(entry);
+            } else {
+                SendMessageA(app.entryCombo, CB_SETCURSEL, entry, 0);
+                SendComboNotification(CBN_SELCHANGE);
+            }
+            break;
+        }
+        case 2:
+            ClickFormButton();
+            break;
+        default:
+            InvalidateRect(app.mainWindow, NULL, TRUE);
+            RepaintNow();
+            break;
+        }
+        if (hook)
+            hook(action);
+    }
+    const GdiCount after = CountGdi();
+    printf(
+        "soak: %d actions (%d tab clicks, %d selections, %d form clicks, %d repaints), GDI objects %d -> %d, "
+        "device contexts %d -> %d\n",
+        actions, perKind[0], perKind[1], perKind[2], perKind[3], before.objects, after.objects, before.dcs,
+        after.dcs);
+    return {after.objects - before.objects, after.dcs - before.dcs};
+}
+
+const int SOAK_ACTIONS = 10000;
+
+using SoakTest = ViewerTest;
+
+TEST_F(SoakTest, TenThousandActionsLeaveNoGdiObjectOrDeviceContextBehind)
+{
+    Random random = {0x5EEDF00DULL};
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    GdiCount growth = SoakGrowth(SOAK_ACTIONS, nullptr, random);
+    QueryPerformanceCounter(&end);
+    printf("soak: growth %d objects, %d device contexts, %.2f s\n", growth.objects, growth.dcs,
+           Seconds(start, end));
+    EXPECT_EQ(growth.objects, 0);
+    EXPECT_EQ(growth.dcs, 0);
+}
+
+/* The check itself: objects leaked during the soak show up exactly. */
+const int LEAK_ACTIONS = 1000;
+const int PEN_EVERY = 50, DC_EVERY = 100;
+std::vector<HGDIOBJ> leakedPens;
+std::vector<HDC> leakedDcs;
+
+void LeakNow(int action)
+{
+    if (action % PEN_EVERY == 0)
+        leakedPens.push_back(CreatePen(PS_SOLID, 1, RGB(action % 256, 0, 0)));
+    if (action % DC_EVERY == 0)
+        leakedDcs.push_back(CreateCompatibleDC(NULL));
+}
+
+TEST_F(SoakTest, CheckReportsObjectsAndDeviceContextsLeakedOnPurpose)
+{
+    Random random = {0x1EA4ULL};
+    GdiCount growth = SoakGrowth(LEAK_ACTIONS, LeakNow, random);
+    const int pens = LEAK_ACTIONS / PEN_EVERY, dcs = LEAK_ACTIONS / DC_EVERY;
+    printf("soak check: leaked %d pens and %d memory DCs on purpose, measured growth %d objects, %d DCs\n",
+           pens, dcs, growth.objects, growth.dcs);
+    EXPECT_EQ((int)leakedPens.size(), pens);
+    EXPECT_EQ(growth.objects, pens + dcs);
+    EXPECT_EQ(growth.dcs, dcs);
+    for (HGDIOBJ pen : leakedPens)
+        DeleteObject(pen);
+    for (HDC dc : leakedDcs)
+        DeleteDC(dc);
+    leakedPens.clear();
+    leakedDcs.clear();
+}
+
+/* The client area as 32-bit pixels, read through a DIB section so comparisons are cheap. */
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    COLORREF At(int x, int y) const
+    {
+        uint32_t bgr = pixels[(size_t)y * width + x];
+        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    }
+};
+
+/* A memory DC holding a top-down 32-bit DIB of the client area's size. */
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ bitmapOld;
+    uint32_t *bits;
+    int width, height;
+};
+
+Canvas OpenCanvas()
+{
+    RECT client;
+    GetClientRect(app.mainWindow, &client);
+    Canvas canvas = {};
+    canvas.width = client.right;
+    canvas.height = client.bottom;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = canvas.width;
+    info.bmiHeader.biHeight = -canvas.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    canvas.dc = CreateCompatibleDC(NULL);
+    canvas.bitmap = CreateDIBSection(canvas.dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    canvas.bits = (uint32_t *)bits;
+    canvas.bitmapOld = SelectObject(canvas.dc, canvas.bitmap);
+    return canvas;
+}
+
+Capture CloseCanvas(Canvas &canvas)
+{
+    GdiFlush();
+    Capture capture;
+    capture.width = canvas.width;
+    capture.height = canvas.height;
+    capture.pixels.assign(canvas.bits, canvas.bits + (size_t)canvas.width * canvas.height);
+    SelectObject(canvas.dc, canvas.bitmapOld);
+    DeleteObject(canvas.bitmap);
+    DeleteDC(canvas.dc);
+    return capture;
+}
+
+Capture CaptureWindow()
+{
+    Canvas canvas = OpenCanvas();
+    HDC dc = GetDC(app.mainWindow);
+    BitBlt(canvas.dc, 0, 0, canvas.width, canvas.height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(app.mainWindow, dc);
+    return CloseCanvas(canvas);
+}
+
+/* Where images go, and the layout colour beneath each of them. */
+struct ImagePlace {
+    RECT place;
+    COLORREF beneath;
+};
+
+std::vector<ImagePlace> ImagePlaces(TabKind view, unsigned entry)
+{
+    std::vector<ImagePlace> places = {
+        {{PICTURE_X, PICTURE_Y, PICTURE_X + 120, PICTURE_Y + 120}, PICTURE_BOX_COLOUR},
+    };
+    for (const TabPlace &tab : tabPlace)
+        places.push_back({
+            {tab.x, tab.y, tab.x + TAB_WIDTH, tab.y + TAB_HEIGHT},
+            CASING_BRUSH_COLOUR
+        });
+    if (view == TAB_INFO) {
+        places.push_back({
+            {TYPE_ICON1_X, TYPE_ICON_Y, TYPE_ICON1_X + 64, TYPE_ICON_Y + 24},
+            PANEL_COLOUR
+        });
+        places.push_back({
+            {TYPE_ICON2_X, TYPE_ICON_Y, TYPE_ICON2_X + 64, TYPE_ICON_Y + 24},
+            PANEL_COLOUR
+        });
+    }
+    if (view == TAB_EVOLUTION) {
+        EvolutionMark marks[EVOLUTION_MARKS_MAX];
+        int count = FindEvolutionMarks(entry, marks);
+        for (int i = 0; i < count; ++i)
+            places.push_back({
+                {marks[i].x, marks[i].y, marks[i].x + 16, marks[i].y + 22},
+                PANEL_COLOUR
+            });
+    }
+    return places;
+}
+
+/* The window as it should look with no image drawn: each image's place shows the layout beneath it,
+   and in the evolution view the note's text, which lies over the marks, is drawn there again. */
+Capture WithoutImages(const Capture &shown, TabKind view, unsigned entry)
+{
+    Canvas canvas = OpenCanvas();
+    memcpy(canvas.bits, shown.pixels.data(), shown.pixels.size() * sizeof(uint32_t));
+    std::vector<ImagePlace> places = ImagePlaces(view, entry);
+    HRGN marks = CreateRectRgn(0, 0, 0, 0);
+    for (const ImagePlace &image : places) {
+        HBRUSH brush = CreateSolidBrush(image.beneath);
+        FillRect(canvas.dc, &image.place, brush);
+        DeleteBrush(brush);
+        if (image.beneath == PANEL_COLOUR) {
+            HRGN place = CreateRectRgnIndirect(&image.place);
+            CombineRgn(marks, marks, place, RGN_OR);
+            DeleteObject(place);
+        }
+    }
+    if (view == TAB_EVOLUTION) {
+        const EvolutionNote &note = FindEvolutionNote(entry);
+        SelectClipRgn(canvas.dc, marks);
+        HFONT fontOld = SelectFont(canvas.dc, app.textFont);
+        SetBkMode(canvas.dc, TRANSPARENT);
+        SetTextColor(canvas.dc, EVOLUTION_TEXT_COLOUR);
+        TextOutA(canvas.dc, EVOLUTION_LINE_X, EVOLUTION_LINE1_Y, note.line1, (int)strlen(note.line1));
+        TextOutA(canvas.dc, EVOLUTION_LINE_X, EVOLUTION_LINE2_Y, note.line2, (int)strlen(note.line2));
+        SelectFont(canvas.dc, fontOld);
+        SelectClipRgn(canvas.dc, NULL);
+    }
+    DeleteObject(marks);
+    return CloseCanvas(canvas);
+}
+
+/* Equal everywhere but on the combo box and the form button: focus and caret change them. */
+::testing::AssertionResult SameOutsideControls(const Capture &seen, const Capture &expected)
+{
+    RECT controls[2];
+    HWND windows[2] = {app.entryCombo, app.formButton};
+    for (int i = 0; i < 2; ++i) {
+        GetWindowRect(windows[i], &controls[i]);
+        MapWindowPoints(NULL, app.mainWindow, (POINT *)&controls[i], 2);
+    }
+    for (int y = 0; y < seen.height; ++y)
+        for (int x = 0; x < seen.width; ++x) {
+            POINT point = {x, y};
+            if (!PtInRect(&controls[0], point) && !PtInRect(&controls[1], point) &&
+                seen.At(x, y) != expected.At(x, y)) {
+                char text[96];
+                snprintf(text, sizeof text, "pixel (%d,%d) is 0x%06lx, expected 0x%06lx", x, y,
+                         (unsigned long)seen.At(x, y), (unsigned long)expected.At(x, y));
+                return ::testing::AssertionFailure() << text;
+            }
+        }
+    return ::testing::AssertionSuccess();
+}
+
+int CountColour(const Capture &capture, const RECT &area, COLORREF colour)
+{
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += capture.At(x, y) == colour;
+    return count;
+}
+
+/* A loaded module with no bitmap of ours: every LoadPicture from it fails. */
+HINSTANCE ModuleWithoutOurBitmaps()
+{
+    for (const char *name : {"kernel32.dll", "ntdll.dll", "gdi32.dll"}) {
+        HINSTANCE module = GetModuleHandleA(name);
+        bool none = module != NULL;
+        for (int id = IDB_PICTURE_BASE; none && id <= IDB_FORM2_PICTURE; ++id) {
+            HBITMAP bitmap = LoadBitmapA(module, MAKEINTRESOURCEA(id));
+            if (bitmap) {
+                DeleteObject(bitmap);
+                none = false;
+            }
+        }
+        if (none)
+            return module;
+    }
+    return NULL;
+}
+
+class MissingBitmapTest : public ViewerTest {
+  protected:
+    void TearDown() override
+    {
+        app.instance = GetModuleHandleA(NULL);
+        ViewerTest::TearDown();
+    }
+
+    /* Each way a view gets drawn, with every bitmap missing, against the same view drawn normally. */
+    void CheckView(TabKind view, unsigned entry, HINSTANCE noBitmaps)
+    {
+        SCOPED_TRACE(::testing::Message() << "view " << view << ", entry " << entry);
+        app.instance = GetModuleHandleA(NULL);
+        SelectEntry(entry);
+        ClickTab(view);
+        InvalidateRect(app.mainWindow, NULL, TRUE);
+        RepaintNow();
+        const Capture shown = CaptureWindow();
+        const std::vector<std::string> lines = ListBoxLines();
+        const Capture expected = WithoutImages(shown, view, entry);
+        /* The images were there to be missed. */
+        const std::vector<ImagePlace> places = ImagePlaces(view, entry);
+        for (size_t image = 0; image < 1 + TAB_COUNT; ++image) {
+            const RECT &place = places[image].place;
+            EXPECT_LT(CountColour(shown, place, places[image].beneath),
+                      (place.right - place.left) * (place.bottom - place.top));
+        }
+
+        const int before = CountGdiObjects();
+        app.instance = noBitmaps;
+        const char *ways[] = {"full repaint", "tab click", "combo pick", "form clicks"};
+        for (int way = 0; way < 4; ++way) {
+            SCOPED_TRACE(ways[way]);
+            if (way == 0) {
+                InvalidateRect(app.mainWindow, NULL, TRUE);
+                RepaintNow();
+            } else if (way == 1) {
+                ClickTab(view);
+            } else if (way == 2) {
+                SelectEntry(entry);
+            } else {
+                if (entry != FORM_ENTRY)
+                    continue;
+                for (int click = 0; click < FORM_COUNT; ++click)
+                    ClickFormButton();
+            }
+            EXPECT_EQ(pictureBitmap, (HBITMAP)NULL);
+            EXPECT_EQ(pictureDc, (HDC)NULL);
+            EXPECT_EQ(pictureDcOldBitmap, (HGDIOBJ)NULL);
+            const Capture seen = CaptureWindow();
+            EXPECT_TRUE(SameOutsideControls(seen, expected));
+            EXPECT_EQ(ListBoxLines(), lines);
+            /* The texts and lines are there, not only equal to a blank panel. */
+            if (view == TAB_INFO) {
+                EXPECT_GT(CountColour(seen, LOWER_PANEL, INFO_TEXT_COLOUR), 0);
+            } else if (view == TAB_EVOLUTION) {
+                EXPECT_GT(CountColour(seen, LOWER_PANEL, EVOLUTION_TEXT_COLOUR), 0);
+            } else {
+                EXPECT_FALSE(lines.empty());
+            }
+            EXPECT_EQ(seen.At(10, 100), CASING_BRUSH_COLOUR);
+        }
+        /* Wine may drop a cached object of its own meanwhile; nothing may be added. */
+        EXPECT_LE(CountGdiObjects(), before);
+        app.instance = GetModuleHandleA(NULL);
+    }
+};
+
+/* An entry with two types and one with gender marks, found in the catalogue. */
+unsigned EntryWithTwoTypes()
+{
+    for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry)
+        if (entry != FORM_ENTRY && secondaryTypeIcon[EntrySlot(entry)] != 0)
+            return entry;
+    return 0;
+}
+
+unsigned EntryWithMarks()
+{
+    EvolutionMark marks[EVOLUTION_MARKS_MAX];
+    for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry)
+        if (FindEvolutionMarks(entry, marks) > 0)
+            return entry;
+    return 0;
+}
+
+TEST_F(MissingBitmapTest, EveryViewDrawsAllButTheImagesAndKeepsNothingLoaded)
+{
+    HINSTANCE noBitmaps = ModuleWithoutOurBitmaps();
+    ASSERT_NE(noBitmaps, (HINSTANCE)NULL);
+    EvolutionMark marks[EVOLUTION_MARKS_MAX];
+    ASSERT_GT(FindEvolutionMarks(EntryWithMarks(), marks), 0);
+    ASSERT_NE(secondaryTypeIcon[EntrySlot(EntryWithTwoTypes())], 0);
+    const unsigned entries[] = {0, EntryWithTwoTypes(), EntryWithMarks(), FORM_ENTRY, ENTRY_COUNT - 1};
+    for (int view = 0; view < TAB_COUNT; ++view)
+        for (unsigned entry : entries)
+            CheckView((TabKind)view, entry, noBitmaps);
+    printf("missing bitmaps: %d views x %d entries drawn by repaint, tab click, combo pick and form clicks\n",
+           TAB_COUNT, (int)(sizeof entries / sizeof entries[0]));
+}
+
+} // namespace
