@@ -14,6 +14,12 @@ static void AddListLine(const char *line, void *context)
 
 void FillMoveList()
 {
+    /* A shown list box would repaint after every added line; let it paint once, when full.
+       A hidden one is left alone: turning redrawing back on would show it. */
+    bool shown = IsWindowVisible(app.moveListBox) != FALSE;
+    if (shown)
+        SendMessageA(app.moveListBox, WM_SETREDRAW, FALSE, 0);
+
     SendMessageA(app.moveListBox, LB_RESETCONTENT, 0, 0);
     if (app.EntryIndex == FORM_ENTRY)
         moveListText[EntrySlot(FORM_ENTRY)] = formMoveListText[app.FormIndex];
@@ -23,4 +29,9 @@ void FillMoveList()
         WalkMoveList(moveListText[slot], AddListLine, NULL);
     else if (app.machinesView)
         WalkMachineList(machineListText[slot], AddListLine, NULL);
+
+    if (shown) {
+        SendMessageA(app.moveListBox, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(app.moveListBox, NULL, TRUE);
+    }
 }
