@@ -50,6 +50,17 @@ void ClickAt(int x, int y)
     PumpMessages();
 }
 
+void ClickTab(TabKind tab)
+{
+    static const POINT tabCentre[TAB_COUNT] = {
+        {70,  270},
+        {150, 270},
+        {230, 270},
+        {70,  444},
+    };
+    ClickAt(tabCentre[tab].x, tabCentre[tab].y);
+}
+
 void SendComboNotification(int notification)
 {
     SendMessageA(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ENTRY_COMBO, notification),
@@ -80,7 +91,7 @@ void RepaintNow()
 
 COLORREF PixelAt(int x, int y)
 {
-    HDC dc          = GetDC(app.mainWindow);
+    HDC dc = GetDC(app.mainWindow);
     COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(app.mainWindow, dc);
     return colour;
@@ -142,11 +153,11 @@ int CountGdiObjects()
 ::testing::AssertionResult ImageShows(int left, int top, unsigned short id, int scale)
 {
     HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id));
-    BITMAP size    = {};
+    BITMAP size = {};
     GetObjectA(bitmap, sizeof size, &size);
-    HDC memory                        = CreateCompatibleDC(NULL);
-    HGDIOBJ bitmapOld                 = SelectObject(memory, bitmap);
-    HDC dc                            = GetDC(app.mainWindow);
+    HDC memory = CreateCompatibleDC(NULL);
+    HGDIOBJ bitmapOld = SelectObject(memory, bitmap);
+    HDC dc = GetDC(app.mainWindow);
     ::testing::AssertionResult result = ::testing::AssertionSuccess();
     if (!bitmap)
         result = ::testing::AssertionFailure() << "no bitmap " << id;
@@ -170,9 +181,9 @@ int CountGdiObjects()
 /* Wine sometimes fails the very first CreateWindow of a cold prefix: warm it up before any test. */
 static bool WarmUpWine()
 {
-    WNDCLASSA windowClass     = {};
-    windowClass.lpfnWndProc   = DefWindowProcA;
-    windowClass.hInstance     = GetModuleHandleA(NULL);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(NULL);
     windowClass.lpszClassName = "ZoravelWarmUp";
     RegisterClassA(&windowClass);
     for (int attempt = 0; attempt < 10; ++attempt) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "draw/layout.h"
+
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ void ClickAt(int x, int y);
 void SelectEntry(int entryIndex); /* a mouse pick: SELENDOK, CLOSEUP, SELCHANGE */
 void SendComboNotification(int notification);
 void ClickFormButton();
+/* A click in the middle of a drawn tab. */
+void ClickTab(TabKind tab);
 void RepaintNow();
 
 COLORREF PixelAt(int x, int y);
@@ -40,8 +44,7 @@ int CountGdiObjects();
 /* Every pixel of the 70x28 tab at (x, y) equals the bitmap's pixel, doubled. */
 ::testing::AssertionResult TabShows(int tabX, int tabY, unsigned short id);
 
-class ViewerTest : public ::testing::Test
-{
+class ViewerTest : public ::testing::Test {
   protected:
     void SetUp() override
     {

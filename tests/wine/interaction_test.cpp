@@ -15,18 +15,6 @@
 
 namespace {
 
-const POINT tabCentre[TAB_COUNT] = {
-    {70,  270},
-    {150, 270},
-    {230, 270},
-    {70,  444}
-};
-
-void ClickTab(TabKind tab)
-{
-    ClickAt(tabCentre[tab].x, tabCentre[tab].y);
-}
-
 TabKind CurrentView()
 {
     EXPECT_EQ(app.infoView + app.evolutionView + app.movesView + app.machinesView, 1);

@@ -66,18 +66,6 @@ const TabHit tabHits[TAB_COUNT] = {
     {{195, 256, 265, 284}, TAB_MACHINES },
 };
 
-const POINT tabCentre[TAB_COUNT] = {
-    {70,  270},
-    {150, 270},
-    {230, 270},
-    {70,  444}
-};
-
-void ClickTab(TabKind tab)
-{
-    ClickAt(tabCentre[tab].x, tabCentre[tab].y);
-}
-
 int ViewFlagCount()
 {
     return (app.infoView == 1) + (app.evolutionView == 1) + (app.movesView == 1) + (app.machinesView == 1);
