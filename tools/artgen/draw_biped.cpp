@@ -36,7 +36,7 @@ const BipedLook kLooks[] = {
     {  11,   3,  3,  14,  12,   0,   8,  3,  4, kRocky | kSunkHead},
     {  12,   5,  4,  16,  13,   7,  13,  4,  5, kRocky | kSunkHead},
     {  13,   8,  5,  18,  14,   8,  17,  5,  8, kRocky | kSunkHead | kShoulderCrystals | kBigFists | kFierce},
-    {  35,   4,  4,  11,  10,  11,   8,  3,  4, kFur},
+    {  35,   4,  4,  11,  10,  12,   8,  3,  4, kFur},
     {  36,   9,  6,  17,  15,  12,  18,  5,  7, kFur | kBigFists | kFierce | kHorns},
     {  43,  14,  2,   8,  11,   9,  16,  1,  3, kScarecrow},
     {  51,   5,  2,   8,   8,  10,   9,  2,  3, kMonkey | kTail},
@@ -57,6 +57,49 @@ const BipedLook &LookOf(int entry)
         if (look.entry == entry)
             return look;
     return kLooks[0];
+}
+
+// Pale blue of the bare yeti face, set off from the whitish fur around it.
+const Rgb kYetiFace = {160, 200, 242};
+const Rgb kYetiNose = {58, 64, 104};
+
+// A dark eye whose highlight sits well inside it, so rounding never drops it on the face.
+void YetiEye(Ctx &c, int x, int y, int rx, int ry, int angle)
+{
+    Ellipse(c.s, x, y, rx, ry, Style(c.eye, kPartFlat), angle);
+    Dot(c.s, x - rx / 3, y - ry / 3, c.white, kBase);
+}
+
+// The yeti's bare face under a short fringe: small dark eyes, a nose and a mouth; the
+// fierce one frowns under heavy brows and roars with fangs.
+void YetiFace(Ctx &c, int headY, int hr, bool fierce)
+{
+    const int face = Material(c, kYetiFace);
+    Ellipse(c.s, 0, headY + hr / 6, hr * 3 / 4, hr * 2 / 3, Style(face, kPartLine | kPartFlat));
+    Spike(c, 0, headY - hr * 3 / 5, hr / 4, 180, hr / 6, Style(c.body, kPartNoHighlight));
+    const int nose = Material(c, kYetiNose);
+    const int eyeX = hr * 3 / 10;
+    if (fierce) {
+        const int eyeY = headY + hr / 10;
+        for (int side = -1; side <= 1; side += 2) {
+            Capsule(c.s, side * hr / 2, eyeY - hr / 4, U(1), side * hr / 10, eyeY - hr / 10, U(1),
+                    Style(c.accent, kPartFlat, kShadow));
+            YetiEye(c, side * eyeX, eyeY + hr / 20, hr / 6, hr / 9, side * 15);
+        }
+        Ellipse(c.s, 0, headY + hr * 3 / 8, hr / 6, hr / 12, Style(nose, kPartFlat));
+        // A roaring mouth with two fangs.
+        const int my = headY + hr * 13 / 20;
+        Ellipse(c.s, 0, my, hr * 3 / 10, hr / 7, Style(c.mouth, kPartFlat));
+        for (int side = -1; side <= 1; side += 2)
+            Spike(c, side * hr / 6, my - hr / 7, hr / 5, 180 - side * 10, U(1),
+                  Style(c.bone, kPartFlat, kLight));
+    } else {
+        const int eyeY = headY + hr / 12;
+        for (int side = -1; side <= 1; side += 2)
+            YetiEye(c, side * (eyeX + hr / 20), eyeY, hr / 5, hr / 4, 0);
+        Ellipse(c.s, 0, headY + hr * 9 / 20, hr / 7, hr / 12, Style(nose, kPartFlat));
+        Smile(c, 0, headY + hr * 13 / 20, hr / 4);
+    }
 }
 
 } // namespace
@@ -197,15 +240,8 @@ void DrawBiped(Ctx &c)
         if (b.extras & (kMonkey | kKangaroo))
             Ellipse(c.s, 0, headY + hr / 4, hr * 2 / 3, hr / 2, Style(skin, kPartNoHighlight));
         if (b.extras & kFur) {
-            // A bare blue face under a shaggy fringe.
-            const int face = Material(c, Mix(c.plan->accentColour, {226, 236, 248}, 72));
-            Ellipse(c.s, 0, headY + hr / 6, hr * 3 / 4, hr * 3 / 5,
-                    Style(face, kPartLine | kPartNoHighlight));
-            for (int k = -2; k <= 2; ++k)
-                Spike(c, k * hr / 4, headY - hr / 2, hr / 3 + (k % 2 == 0) * hr / 8, 180 + k * 12, hr / 7,
-                      Style(c.body, kPartNoHighlight));
-        }
-        if (b.extras & kRobot) {
+            YetiFace(c, headY, hr, (b.extras & kFierce) != 0);
+        } else if (b.extras & kRobot) {
             Capsule(c.s, -hr * 2 / 3, headY, U(1), hr * 2 / 3, headY, U(1), Style(c.dark, kPartFlat));
             Capsule(c.s, -hr / 3, headY, U(1) / 2, hr / 3, headY, U(1) / 2,
                     Style(Material(c, {255, 90, 80}), kPartFlat, kLight));
@@ -221,27 +257,16 @@ void DrawBiped(Ctx &c)
             Capsule(c.s, hr / 4, headY, U(1), hr / 2, headY, U(1), Style(c.eye, kPartFlat));
             Smile(c, 0, headY + hr / 2, hr / 2);
         } else {
-            const bool yeti = (b.extras & kFur) != 0;
-            const int ey = headY + (yeti ? hr / 8 : 0);
-            const int eyeX = yeti ? hr / 3 : hr * 2 / 5;
+            const int eyeX = hr * 2 / 5;
             if (b.extras & kFierce) {
-                const int iris = Material(c, yeti ? Rgb{236, 244, 250} : Rgb{250, 220, 80});
-                FierceEye(c, -eyeX, ey, yeti ? hr / 4 : hr / 5, -15, iris);
-                FierceEye(c, eyeX, ey, yeti ? hr / 4 : hr / 5, 15, iris);
+                const int iris = Material(c, {250, 220, 80});
+                FierceEye(c, -eyeX, headY, hr / 5, -15, iris);
+                FierceEye(c, eyeX, headY, hr / 5, 15, iris);
             } else {
-                CuteEye(c, -eyeX, ey, c.young ? hr / 4 : hr / 5);
-                CuteEye(c, eyeX, ey, c.young ? hr / 4 : hr / 5);
+                CuteEye(c, -eyeX, headY, c.young ? hr / 4 : hr / 5);
+                CuteEye(c, eyeX, headY, c.young ? hr / 4 : hr / 5);
             }
-            if (yeti && (b.extras & kFierce)) {
-                // A roaring mouth with two fangs.
-                const int my = headY + hr / 2;
-                Ellipse(c.s, 0, my, hr / 4, hr / 7, Style(c.mouth, kPartFlat));
-                for (int side = -1; side <= 1; side += 2)
-                    Spike(c, side * hr / 4, my + hr / 8, hr / 4, side * 10, U(1),
-                          Style(c.bone, kPartFlat, kLight));
-            } else {
-                Smile(c, 0, headY + hr / 2, hr / 4);
-            }
+            Smile(c, 0, headY + hr / 2, hr / 4);
         }
     } else {
         // No head: the face sits on the body.

@@ -315,6 +315,9 @@ void Moth(Ctx &c)
         Capsule(c.s, side * U(2), by + U(14), U(1), side * U(3), -U(1), U(1) / 2, Style(c.dark, kPartFlat));
 }
 
+// Sandstone of the pebbles on the sand cloak: greyer than the sand so that they stand out.
+const Rgb kPebble = {184, 156, 124};
+
 // The cloak moth: a small moth whose body is wrapped in a cloak of leaves, sand or metal.
 void CloakMoth(Ctx &c)
 {
@@ -339,14 +342,22 @@ void CloakMoth(Ctx &c)
             for (int k = -row - 1; k <= row + 1; ++k)
                 Leaf(c, k * U(4), hy + U(11) + row * U(9), U(10), 180 + k * 12, cloak);
     } else if (c.form == 1) {
-        const int pebble = Material(c, {160, 130, 100});
+        const int pebble = Material(c, kPebble);
         Capsule(c.s, -U(10), -U(10), U(1), U(10), -U(12), U(1), Style(trim, kPartFlat, kBase));
         Capsule(c.s, -U(7), -U(22), U(1), U(8), -U(24), U(1), Style(trim, kPartFlat, kBase));
-        for (int k = 0; k < 6; ++k)
-            Ellipse(c.s, -U(9) + k * U(4), -U(4) - (k % 3) * U(9), U(2), U(1) + U(1) / 2,
-                    Style(pebble, kPartLine));
-        for (int k = 0; k < 8; ++k)
-            Dot(c.s, -U(8) + k * U(2) + (k % 2) * U(1), -U(16) + (k % 3) * U(5), trim, kShadow);
+        // Pebbles sit on the sand: a dark lower rim, a lit top-left, no dark ring that reads as a hole.
+        const int pebbles[][2] = {
+            {-9, -5 },
+            {8,  -5 },
+            {-2, -16},
+            {5,  -28}
+        };
+        for (const auto &p : pebbles) {
+            const int x = U(p[0]), y = U(p[1]);
+            Ellipse(c.s, x, y + U(1), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(pebble, kPartFlat, kShadow));
+            Ellipse(c.s, x, y, U(2) + U(1) / 2, U(1) + U(1) / 2, Style(pebble, kPartFlat, kBase));
+            Dot(c.s, x - U(1), y - U(1) / 2, pebble, kHighlight);
+        }
     } else {
         for (int row = 0; row < 3; ++row) {
             const int y = hy + U(13) + row * U(9);
