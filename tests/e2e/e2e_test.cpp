@@ -49,9 +49,7 @@ class EndToEndTest : public ::testing::Test {
         PressKeyWith(VK_SHIFT, VK_HOME);
         TypeText(text);
         std::wstring typed(text, text + strlen(text));
-        DWORD start = GetTickCount();
-        while (EditText() != typed && GetTickCount() - start < WAIT_LIMIT_MS)
-            Sleep(20);
+        PollUntil([&] { return EditText() == typed; });
         ASSERT_EQ(EditText(), typed);
     }
 
@@ -133,13 +131,7 @@ class EndToEndTest : public ::testing::Test {
     /* The screen only (the combo box keeps the typed text). */
     ::testing::AssertionResult ScreenShowsSoon(const ViewState &state)
     {
-        DWORD start = GetTickCount();
-        ::testing::AssertionResult result = ScreenShows(viewer, state);
-        while (!result && GetTickCount() - start < WAIT_LIMIT_MS) {
-            Sleep(20);
-            result = ScreenShows(viewer, state);
-        }
-        return result;
+        return PollUntil([&] { return ScreenShows(viewer, state); });
     }
 
     Viewer viewer;

@@ -2,6 +2,8 @@
    bitmaps rendered here with GDI, the list lines built from the list strings. */
 #include "expected_view.h"
 
+#include "expected_lists.h"
+
 #include "catalogue/catalogue.h"
 #include "catalogue/evolution_notes.h"
 #include "resource.h"
@@ -31,14 +33,13 @@ struct TabImages {
 const TabImages tabImages[] = {
   /* VIEW_INFO      */ {35,  256, IDB_TAB_INFO_ON,      IDB_TAB_INFO_OFF     },
  /* VIEW_MOVES     */
-   {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    },
+    {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    },
  /* VIEW_MACHINES  */
-   {195, 256, IDB_TAB_MACHINES_ON,  IDB_TAB_MACHINES_OFF },
+    {195, 256, IDB_TAB_MACHINES_ON,  IDB_TAB_MACHINES_OFF },
  /* VIEW_EVOLUTION */
-   {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF},
+    {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF},
 };
 const int TAB_WIDTH = 70, TAB_HEIGHT = 28;
-const char SEPARATOR[] = "----------------------------------"; /* 34 hyphens */
 
 std::wstring FromCodePage1250(const char *text)
 {
@@ -200,20 +201,6 @@ void EvolutionPanel(Canvas &canvas, const ViewState &state)
     PanelText(canvas, 31, 360, FromCodePage1250(note.line2), EVOLUTION_TEXT);
 }
 
-std::vector<std::string> Elements(const char *list)
-{
-    std::vector<std::string> elements;
-    std::string element;
-    for (const char *p = list; *p; ++p) {
-        if (*p == ';') {
-            elements.push_back(element);
-            element.clear();
-        } else
-            element += *p;
-    }
-    return elements;
-}
-
 const char *ViewName(View view)
 {
     static const char *const names[] = {"info", "moves", "machines", "evolution"};
@@ -288,21 +275,11 @@ std::vector<std::wstring> ExpectedListLines(const ViewState &state)
     unsigned slot = EntrySlot(state.entry);
     if (state.view == VIEW_MOVES) {
         const char *list = state.entry == FORM_ENTRY ? formMoveListText[state.form] : moveListText[slot];
-        for (const std::string &element : Elements(list))
+        for (const std::string &element : ListElements(list))
             lines.push_back(FromCodePage1250(element.c_str()));
     } else if (state.view == VIEW_MACHINES) {
-        bool hmPart = false;
-        for (const std::string &element : Elements(machineListText[slot])) {
-            if (element == "-") {
-                hmPart = true;
-                lines.push_back(FromCodePage1250(SEPARATOR));
-            } else {
-                int number = atoi(element.c_str());
-                lines.push_back(FromCodePage1250(hmPart ? hmLabel[number] : tmLabel[number]));
-            }
-        }
-        if (!hmPart)
-            lines.push_back(FromCodePage1250(SEPARATOR));
+        for (const std::string &line : ExpectedMachineLines(machineListText[slot]))
+            lines.push_back(FromCodePage1250(line.c_str()));
     }
     return lines;
 }
@@ -365,13 +342,7 @@ std::vector<std::wstring> ExpectedListLines(const ViewState &state)
 
 static ::testing::AssertionResult PollFor(const Viewer &viewer, const ViewState &state)
 {
-    DWORD start = GetTickCount();
-    ::testing::AssertionResult result = ViewerShows(viewer, state);
-    while (!result && GetTickCount() - start < WAIT_LIMIT_MS) {
-        Sleep(20);
-        result = ViewerShows(viewer, state);
-    }
-    return result;
+    return PollUntil([&] { return ViewerShows(viewer, state); });
 }
 
 ::testing::AssertionResult SettlesOn(const Viewer &viewer, const ViewState &state)

@@ -6,7 +6,6 @@
 
 static const char VIEWER_CLASS[] = "Zoravel 4th by tobrik";
 static const int IDC_ENTRY_COMBO = 1002, IDC_MOVE_LIST = 1003, IDC_FORM_BUTTON = 1004;
-static const DWORD POLL_STEP_MS = 20;
 
 /* A Unix path from the build (/tmp/x/ZoravelD.exe) reaches Wine's programs through drive Z:. */
 static std::wstring WindowsPath(const char *path)
@@ -107,24 +106,12 @@ static GUITHREADINFO InputState(const Viewer &viewer)
 
 bool WaitForCapture(const Viewer &viewer, HWND capture)
 {
-    DWORD start = GetTickCount();
-    while (InputState(viewer).hwndCapture != capture) {
-        if (GetTickCount() - start >= WAIT_LIMIT_MS)
-            return false;
-        Sleep(POLL_STEP_MS);
-    }
-    return true;
+    return PollUntil([&] { return InputState(viewer).hwndCapture == capture; });
 }
 
 bool WaitForFocus(const Viewer &viewer, HWND focus)
 {
-    DWORD start = GetTickCount();
-    while (InputState(viewer).hwndFocus != focus) {
-        if (GetTickCount() - start >= WAIT_LIMIT_MS)
-            return false;
-        Sleep(POLL_STEP_MS);
-    }
-    return true;
+    return PollUntil([&] { return InputState(viewer).hwndFocus == focus; });
 }
 
 void ClickClient(const Viewer &viewer, HWND window, int x, int y, HWND capture)

@@ -8,8 +8,21 @@
 #include <string>
 #include <vector>
 
-/* Upper bound for anything the viewer or Wine is waited for. */
+/* Upper bound for anything the viewer or Wine is waited for, and how often it is looked at. */
 const DWORD WAIT_LIMIT_MS = 10000;
+const DWORD POLL_STEP_MS = 20;
+
+/* Asks check() until it holds or the wait limit has passed; returns its last answer. */
+template <typename Check> auto PollUntil(Check check) -> decltype(check())
+{
+    DWORD start = GetTickCount();
+    auto answer = check();
+    while (!answer && GetTickCount() - start < WAIT_LIMIT_MS) {
+        Sleep(POLL_STEP_MS);
+        answer = check();
+    }
+    return answer;
+}
 
 /* The running viewer: its process and the windows a person sees. */
 struct Viewer {

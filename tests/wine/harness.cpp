@@ -89,6 +89,17 @@ void RepaintNow()
     PumpMessages();
 }
 
+TabKind ShownView()
+{
+    if (app.movesView)
+        return TAB_MOVES;
+    if (app.machinesView)
+        return TAB_MACHINES;
+    if (app.evolutionView)
+        return TAB_EVOLUTION;
+    return TAB_INFO;
+}
+
 COLORREF PixelAt(int x, int y)
 {
     HDC dc = GetDC(app.mainWindow);

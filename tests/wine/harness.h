@@ -28,6 +28,9 @@ void ClickFormButton();
 void ClickTab(TabKind tab);
 void RepaintNow();
 
+/* The view whose flag is set (info when none is). */
+TabKind ShownView();
+
 COLORREF PixelAt(int x, int y);
 std::vector<std::string> ListBoxLines();
 bool ListBoxVisible();

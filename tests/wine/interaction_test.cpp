@@ -2,6 +2,8 @@
    typing into the combo box, the list box's lines and the three forms of the form entry. */
 #include "harness.h"
 
+#include "expected_lists.h"
+
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "draw/layout.h"
@@ -18,43 +20,7 @@ namespace {
 TabKind CurrentView()
 {
     EXPECT_EQ(app.infoView + app.evolutionView + app.movesView + app.machinesView, 1);
-    if (app.movesView)
-        return TAB_MOVES;
-    if (app.machinesView)
-        return TAB_MACHINES;
-    if (app.evolutionView)
-        return TAB_EVOLUTION;
-    return TAB_INFO;
-}
-
-std::vector<std::string> Elements(const char *list)
-{
-    std::vector<std::string> elements;
-    std::string element;
-    for (const char *p = list; *p; ++p) {
-        if (*p == ';') {
-            elements.push_back(element);
-            element.clear();
-        } else
-            element += *p;
-    }
-    return elements;
-}
-
-std::vector<std::string> ExpectedMachineLines(unsigned entry)
-{
-    std::vector<std::string> lines;
-    bool hmPart = false;
-    for (const std::string &element : Elements(machineListText[EntrySlot(entry)])) {
-        if (element == "-") {
-            hmPart = true;
-            lines.push_back(std::string(34, '-'));
-        } else
-            lines.push_back(hmPart ? hmLabel[atoi(element.c_str())] : tmLabel[atoi(element.c_str())]);
-    }
-    if (!hmPart)
-        lines.push_back(std::string(34, '-'));
-    return lines;
+    return ShownView();
 }
 
 using TabTest = ViewerTest;
@@ -139,7 +105,7 @@ TEST_F(ComboTest, EveryNotificationRedrawsForTheCurrentSelection)
         SendMessageA(app.entryCombo, CB_SETCURSEL, entry, 0);
         SendComboNotification(notification);
         EXPECT_EQ(app.EntryIndex, (unsigned)entry);
-        EXPECT_EQ(ListBoxLines(), Elements(moveListText[EntrySlot(entry)]));
+        EXPECT_EQ(ListBoxLines(), ListElements(moveListText[EntrySlot(entry)]));
     }
 }
 
@@ -187,7 +153,7 @@ TEST_F(ListTest, MovesViewShowsEveryElementOfTheEntrysList)
     for (unsigned entry : {0u, 1u, 57u, 105u, 106u}) {
         SelectEntry(entry);
         std::vector<std::string> lines = ListBoxLines();
-        EXPECT_EQ(lines, Elements(moveListText[EntrySlot(entry)])) << entry;
+        EXPECT_EQ(lines, ListElements(moveListText[EntrySlot(entry)])) << entry;
         EXPECT_GE(lines.size(), 2u);
     }
 }
@@ -214,7 +180,7 @@ TEST_F(ListTest, MachinesViewShowsLabelsSeparatorAndHmLabels)
         SCOPED_TRACE(entry);
         SelectEntry(entry);
         std::vector<std::string> lines = ListBoxLines();
-        EXPECT_EQ(lines, ExpectedMachineLines(entry));
+        EXPECT_EQ(lines, ExpectedMachineLines(machineListText[EntrySlot(entry)]));
         EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string(34, '-')), 1);
     }
     SelectEntry(withoutMachines);
@@ -225,15 +191,15 @@ TEST_F(ListTest, FormClicksCycleTheMoveListsInTheMovesView)
 {
     SelectEntry(FORM_ENTRY);
     ClickTab(TAB_MOVES);
-    EXPECT_EQ(ListBoxLines(), Elements(formMoveListText[0]));
+    EXPECT_EQ(ListBoxLines(), ListElements(formMoveListText[0]));
     for (int click = 1; click <= 3; ++click) {
         ClickFormButton();
         EXPECT_EQ(app.FormIndex, click % 3);
-        EXPECT_EQ(ListBoxLines(), Elements(formMoveListText[click % 3])) << click;
+        EXPECT_EQ(ListBoxLines(), ListElements(formMoveListText[click % 3])) << click;
         EXPECT_EQ(ListBoxLines().size(), 12u);
     }
-    EXPECT_NE(Elements(formMoveListText[1]), Elements(formMoveListText[0]));
-    EXPECT_NE(Elements(formMoveListText[2]), Elements(formMoveListText[1]));
+    EXPECT_NE(ListElements(formMoveListText[1]), ListElements(formMoveListText[0]));
+    EXPECT_NE(ListElements(formMoveListText[2]), ListElements(formMoveListText[1]));
 }
 
 TEST_F(ListTest, FormClicksLeaveTheMachinesListAlone)
@@ -241,7 +207,7 @@ TEST_F(ListTest, FormClicksLeaveTheMachinesListAlone)
     SelectEntry(FORM_ENTRY);
     ClickTab(TAB_MACHINES);
     std::vector<std::string> machines = ListBoxLines();
-    ASSERT_EQ(machines, ExpectedMachineLines(FORM_ENTRY));
+    ASSERT_EQ(machines, ExpectedMachineLines(machineListText[EntrySlot(FORM_ENTRY)]));
     for (int click = 1; click <= 3; ++click) {
         ClickFormButton();
         EXPECT_EQ(ListBoxLines(), machines);
@@ -258,10 +224,10 @@ TEST_F(ListTest, ReturningToTheFormEntryShowsTheLastForm)
     ClickTab(TAB_MOVES);
     SelectEntry(FORM_ENTRY);
     EXPECT_EQ(app.FormIndex, 2);
-    EXPECT_EQ(ListBoxLines(), Elements(formMoveListText[2]));
+    EXPECT_EQ(ListBoxLines(), ListElements(formMoveListText[2]));
     /* Other entries are untouched by the form. */
     SelectEntry(FORM_ENTRY + 1);
-    EXPECT_EQ(ListBoxLines(), Elements(moveListText[EntrySlot(FORM_ENTRY + 1)]));
+    EXPECT_EQ(ListBoxLines(), ListElements(moveListText[EntrySlot(FORM_ENTRY + 1)]));
 }
 
 TEST_F(ListTest, FormNotificationsOtherThanAClickDoNotAdvance)

@@ -71,17 +71,6 @@ int ViewFlagCount()
     return (app.infoView == 1) + (app.evolutionView == 1) + (app.movesView == 1) + (app.machinesView == 1);
 }
 
-TabKind ShownView()
-{
-    if (app.movesView)
-        return TAB_MOVES;
-    if (app.machinesView)
-        return TAB_MACHINES;
-    if (app.evolutionView)
-        return TAB_EVOLUTION;
-    return TAB_INFO;
-}
-
 HWND ComboEdit()
 {
     return GetWindow(app.entryCombo, GW_CHILD);
