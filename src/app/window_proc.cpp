@@ -13,16 +13,15 @@
 /* A tab click redraws the four tab images in an order of its own, the clicked one pressed. */
 struct TabClick {
     TabKind tab;
-    RECT hit;
     TabKind drawOrder[TAB_COUNT];
 };
 
-/* Tested in this order; the rectangles do not overlap. */
+/* Tested in this order; the tabs' rectangles do not overlap. */
 static const TabClick tabClicks[TAB_COUNT] = {
-    {TAB_INFO,      {35, 256, 105, 284},  {TAB_MACHINES, TAB_INFO, TAB_MOVES, TAB_EVOLUTION}},
-    {TAB_EVOLUTION, {35, 430, 105, 458},  {TAB_EVOLUTION, TAB_MACHINES, TAB_INFO, TAB_MOVES}},
-    {TAB_MOVES,     {115, 256, 185, 284}, {TAB_MOVES, TAB_INFO, TAB_MACHINES, TAB_EVOLUTION}},
-    {TAB_MACHINES,  {195, 256, 265, 284}, {TAB_MACHINES, TAB_MOVES, TAB_INFO, TAB_EVOLUTION}},
+    {TAB_INFO,      {TAB_MACHINES, TAB_INFO, TAB_MOVES, TAB_EVOLUTION}},
+    {TAB_EVOLUTION, {TAB_EVOLUTION, TAB_MACHINES, TAB_INFO, TAB_MOVES}},
+    {TAB_MOVES,     {TAB_MOVES, TAB_INFO, TAB_MACHINES, TAB_EVOLUTION}},
+    {TAB_MACHINES,  {TAB_MACHINES, TAB_MOVES, TAB_INFO, TAB_EVOLUTION}},
 };
 
 static void SetView(TabKind tab)
@@ -116,7 +115,10 @@ static void OnLButtonUp(HWND window, LPARAM lParam)
 {
     POINT point = {(LONG)LOWORD(lParam), (LONG)HIWORD(lParam)};
     for (int i = 0; i < TAB_COUNT; ++i) {
-        if (PtInRect(&tabClicks[i].hit, point)) {
+        /* A tab is hit where its image lies: right and bottom edges outside. */
+        const TabPlace &place = tabPlace[tabClicks[i].tab];
+        RECT hit = {place.x, place.y, place.x + TAB_WIDTH, place.y + TAB_HEIGHT};
+        if (PtInRect(&hit, point)) {
             OnTabClick(window, tabClicks[i]);
             break;
         }
