@@ -5,32 +5,30 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
+static const char HEIGHT_LABEL[] = "Wzrost: ";
+static const char HEIGHT_UNIT[] = " cm";
+static const char WEIGHT_LABEL[] = "Masa: ";
+static const char WEIGHT_UNIT[] = " kg";
+static const char UNSHOWABLE_NUMBER[] = "?";
 
-const char HEIGHT_LABEL[] = "Wzrost: ";
-const char HEIGHT_UNIT[] = " cm";
-const char WEIGHT_LABEL[] = "Masa: ";
-const char WEIGHT_UNIT[] = " kg";
-const char UNSHOWABLE_NUMBER[] = "?";
-
-const int NUMBER_TEXT_SIZE = 24; /* any int with sign, comma and terminator */
+static const int NUMBER_TEXT_SIZE = 24; /* any int with sign, comma and terminator */
 
 /* Room left for the number once label, unit and terminator are in the line. */
-const int HEIGHT_NUMBER_ROOM = HEIGHT_LINE_SIZE - (sizeof HEIGHT_LABEL - 1) - (sizeof HEIGHT_UNIT - 1) - 1;
-const int WEIGHT_NUMBER_ROOM = WEIGHT_LINE_SIZE - (sizeof WEIGHT_LABEL - 1) - (sizeof WEIGHT_UNIT - 1) - 1;
+static const int HEIGHT_NUMBER_ROOM =
+    HEIGHT_LINE_SIZE - (sizeof HEIGHT_LABEL - 1) - (sizeof HEIGHT_UNIT - 1) - 1;
+static const int WEIGHT_NUMBER_ROOM =
+    WEIGHT_LINE_SIZE - (sizeof WEIGHT_LABEL - 1) - (sizeof WEIGHT_UNIT - 1) - 1;
 
 /* label + number + unit; a number wider than room becomes "?" so the line never lies
    about the value and never loses its unit. */
-int ComposeLine(char *line, size_t size, const char *label, const char *number, int room, const char *unit)
+static int ComposeLine(char *line, size_t size, const char *label, const char *number, int room,
+                       const char *unit)
 {
-    if (static_cast<int>(std::strlen(number)) > room) {
+    if ((int)std::strlen(number) > room)
         number = UNSHOWABLE_NUMBER;
-    }
     std::snprintf(line, size, "%s%s%s", label, number, unit);
-    return static_cast<int>(std::strlen(line));
+    return (int)std::strlen(line);
 }
-
-} // namespace
 
 /* Negative heights keep their sign ("-5"); heights fit from -9999 to 99999. */
 int FormatHeightLine(int heightCm, char (&line)[HEIGHT_LINE_SIZE])
@@ -46,7 +44,7 @@ int FormatWeightLine(int weightTenthKg, char (&line)[WEIGHT_LINE_SIZE])
 {
     /* Widened before negating, so the most negative int has a magnitude too. */
     const long long value = weightTenthKg;
-    const unsigned long long magnitude = static_cast<unsigned long long>(value < 0 ? -value : value);
+    const unsigned long long magnitude = (unsigned long long)(value < 0 ? -value : value);
     char number[NUMBER_TEXT_SIZE];
     std::snprintf(number, sizeof number, "%s%llu,%llu", value < 0 ? "-" : "", magnitude / 10, magnitude % 10);
     return ComposeLine(line, sizeof line, WEIGHT_LABEL, number, WEIGHT_NUMBER_ROOM, WEIGHT_UNIT);

@@ -11,29 +11,27 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
+static const int REPETITIONS = 1000;
+static const int WARM_UP = 50;
 
-const int REPETITIONS = 1000;
-const int WARM_UP = 50;
-
-const POINT tabCentre[TAB_COUNT] = {
+static const POINT tabCentre[TAB_COUNT] = {
     {70,  270},
     {150, 270},
     {230, 270},
     {70,  444}
 };
-const char *const tabName[TAB_COUNT] = {"info", "moves", "machines", "evolution"};
+static const char *const tabName[TAB_COUNT] = {"info", "moves", "machines", "evolution"};
 
-double ticksPerMs;
+static double ticksPerMs;
 
-LARGE_INTEGER Now()
+static LARGE_INTEGER Now()
 {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return now;
 }
 
-void Pump()
+static void Pump()
 {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
@@ -43,18 +41,18 @@ void Pump()
 }
 
 /* Every paint the action caused, the list box's included, is finished when this returns. */
-void FinishPaints()
+static void FinishPaints()
 {
     UpdateWindow(app.mainWindow);
     GdiFlush();
 }
 
-void ClickTab(int tab)
+static void ClickTab(int tab)
 {
     SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(tabCentre[tab].x, tabCentre[tab].y));
 }
 
-void PickEntry(int entry)
+static void PickEntry(int entry)
 {
     SendMessageA(app.entryCombo, CB_SETCURSEL, entry, 0);
     for (int notification : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE})
@@ -67,7 +65,7 @@ struct Figures {
     std::vector<double> ms;
 };
 
-void Report(Figures &figures)
+static void Report(Figures &figures)
 {
     std::sort(figures.ms.begin(), figures.ms.end());
     size_t n = figures.ms.size();
@@ -78,7 +76,7 @@ void Report(Figures &figures)
 }
 
 /* Runs one action and its paints, timed; the queue is drained outside the timing. */
-template <typename Action> double Time(Action action)
+template <typename Action> static double Time(Action action)
 {
     Pump();
     LARGE_INTEGER start = Now();
@@ -88,8 +86,6 @@ template <typename Action> double Time(Action action)
     Pump();
     return (double)(end.QuadPart - start.QuadPart) / ticksPerMs;
 }
-
-} // namespace
 
 int main()
 {

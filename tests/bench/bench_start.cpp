@@ -12,17 +12,15 @@
 #include <string>
 #include <vector>
 
-namespace {
-
 static_assert(BARE_WIDTH == MAIN_WINDOW_WIDTH && BARE_HEIGHT == MAIN_WINDOW_HEIGHT,
               "same size as the viewer");
 static_assert(BARE_X == MAIN_WINDOW_X && BARE_Y == MAIN_WINDOW_Y && BARE_STYLE == MAIN_WINDOW_STYLE,
               "same place and frame as the viewer");
 
-const int RUNS_EACH = 25;
-const int WARM_UP_EACH = 2;
-const DWORD GIVE_UP_MS = 15000;
-const POINT PROBE = {10, 100}; /* client point: the viewer's red casing, the bare window's fill */
+static const int RUNS_EACH = 25;
+static const int WARM_UP_EACH = 2;
+static const DWORD GIVE_UP_MS = 15000;
+static const POINT PROBE = {10, 100}; /* client point: the viewer's red casing, the bare window's fill */
 
 struct Program {
     const char *label;
@@ -32,16 +30,16 @@ struct Program {
     std::vector<double> ms;
 };
 
-double ticksPerMs;
+static double ticksPerMs;
 
-double MsSince(const LARGE_INTEGER &start)
+static double MsSince(const LARGE_INTEGER &start)
 {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return (double)(now.QuadPart - start.QuadPart) / ticksPerMs;
 }
 
-COLORREF ScreenPixel(POINT point)
+static COLORREF ScreenPixel(POINT point)
 {
     HDC screen = GetDC(NULL);
     COLORREF pixel = GetPixel(screen, point.x, point.y);
@@ -50,14 +48,14 @@ COLORREF ScreenPixel(POINT point)
 }
 
 /* Client coordinates of the probe on the screen, for a window with the viewer's frame at its place. */
-POINT ProbeOnScreen()
+static POINT ProbeOnScreen()
 {
     RECT frame = {0, 0, 0, 0};
     AdjustWindowRect(&frame, MAIN_WINDOW_STYLE, FALSE);
     return {MAIN_WINDOW_X - frame.left + PROBE.x, MAIN_WINDOW_Y - frame.top + PROBE.y};
 }
 
-bool WaitUntil(bool (*done)(const Program &), const Program &program)
+static bool WaitUntil(bool (*done)(const Program &), const Program &program)
 {
     DWORD start = GetTickCount();
     while (!done(program)) {
@@ -68,13 +66,13 @@ bool WaitUntil(bool (*done)(const Program &), const Program &program)
     return true;
 }
 
-bool Gone(const Program &program)
+static bool Gone(const Program &program)
 {
     return !FindWindowA(program.className, NULL) && ScreenPixel(ProbeOnScreen()) != program.painted;
 }
 
 /* One start: the time from CreateProcess until the probe pixel shows the painted colour. */
-bool StartOnce(Program &program, bool keep)
+static bool StartOnce(Program &program, bool keep)
 {
     if (!WaitUntil(Gone, program)) {
         fprintf(stderr, "bench_start: the previous %s window does not go away\n", program.label);
@@ -122,7 +120,7 @@ bool StartOnce(Program &program, bool keep)
     return true;
 }
 
-double Median(std::vector<double> values)
+static double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     size_t n = values.size();
@@ -137,7 +135,7 @@ struct Payload {
     int count;
 };
 
-BOOL CALLBACK OnLanguage(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR context)
+static BOOL CALLBACK OnLanguage(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR context)
 {
     Payload *payload = (Payload *)context;
     HRSRC resource = FindResourceExA(module, type, name, language);
@@ -148,13 +146,13 @@ BOOL CALLBACK OnLanguage(HMODULE module, LPCSTR type, LPCSTR name, WORD language
     return TRUE;
 }
 
-BOOL CALLBACK OnName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR context)
+static BOOL CALLBACK OnName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR context)
 {
     EnumResourceLanguagesA(module, type, name, OnLanguage, context);
     return TRUE;
 }
 
-std::string TypeName(LPCSTR type)
+static std::string TypeName(LPCSTR type)
 {
     static const char *const known[] = {"",       "cursor",       "bitmap",       "icon", "menu",
                                         "dialog", "string",       "fontdir",      "font", "accelerator",
@@ -170,7 +168,7 @@ std::string TypeName(LPCSTR type)
     return type;
 }
 
-BOOL CALLBACK OnType(HMODULE module, LPSTR type, LONG_PTR context)
+static BOOL CALLBACK OnType(HMODULE module, LPSTR type, LONG_PTR context)
 {
     Payload *payload = (Payload *)context;
     payload->ofType = 0;
@@ -182,7 +180,7 @@ BOOL CALLBACK OnType(HMODULE module, LPSTR type, LONG_PTR context)
 }
 
 /* Raw sizes of the file's sections, from its headers: where the bytes that are not payload go. */
-void PrintSections(const std::string &path)
+static void PrintSections(const std::string &path)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
     if (file == INVALID_HANDLE_VALUE)
@@ -203,7 +201,7 @@ void PrintSections(const std::string &path)
     }
 }
 
-bool MeasureSize(const std::string &path)
+static bool MeasureSize(const std::string &path)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
     if (file == INVALID_HANDLE_VALUE)
@@ -225,8 +223,6 @@ bool MeasureSize(const std::string &path)
            ratio <= 1.15 ? "met" : "MISSED");
     return true;
 }
-
-} // namespace
 
 int main(int argc, char **argv)
 {

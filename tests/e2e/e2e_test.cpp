@@ -9,18 +9,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 /* In the combo box's edit field, in its own client area. */
-const POINT COMBO_EDIT_POINT = {20, 9};
+static const POINT COMBO_EDIT_POINT = {20, 9};
 /* On the combo box's drop-down arrow: the right end of the 120-pixel-wide box. */
-const POINT COMBO_ARROW_POINT = {110, 10};
+static const POINT COMBO_ARROW_POINT = {110, 10};
 /* Centre of the 25 by 25 ">>" button, in its own client area. */
-const POINT FORM_BUTTON_POINT = {12, 12};
+static const POINT FORM_BUTTON_POINT = {12, 12};
 
 /* Entries spread over the catalogue: a plain one, the first, gender marks (28, 88, 91), the last.
    The first chosen is not the start-up entry, so choosing it changes the window. */
-const int SPREAD_ENTRIES[] = {60, 0, 28, 88, 91, 106};
+static const int SPREAD_ENTRIES[] = {60, 0, 28, 88, 91, 106};
 
 class EndToEndTest : public ::testing::Test {
   protected:
@@ -238,8 +236,6 @@ TEST_F(EndToEndTest, TypingANameThatIsNoEntryKeepsTheShownEntry)
     EXPECT_TRUE(ScreenShowsSoon({60, 0, VIEW_INFO}));
     CloseWithAltF4();
 }
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -12,25 +12,23 @@
 #include <stdlib.h>
 #include <wchar.h>
 
-namespace {
-
-const COLORREF WHITE = RGB(255, 255, 255);
-const COLORREF PANEL_GREY = RGB(76, 76, 76);
-const COLORREF INFO_TEXT = RGB(196, 196, 196);
-const COLORREF EVOLUTION_TEXT = RGB(140, 214, 0);
+static const COLORREF WHITE = RGB(255, 255, 255);
+static const COLORREF PANEL_GREY = RGB(76, 76, 76);
+static const COLORREF INFO_TEXT = RGB(196, 196, 196);
+static const COLORREF EVOLUTION_TEXT = RGB(140, 214, 0);
 
 /* The inside of the lower panel, clear of its rounded 5-pixel outline. */
-const RECT PANEL_INSIDE = {30, 290, 271, 424};
+static const RECT PANEL_INSIDE = {30, 290, 271, 424};
 /* The header number "413." in the system font on the picture box's white, up to the combo box. */
-const RECT NUMBER_AREA = {70, 39, 118, 57};
-const int NUMBER_X = 70, NUMBER_Y = 39;
-const int PICTURE_X = 91, PICTURE_Y = 57;
+static const RECT NUMBER_AREA = {70, 39, 118, 57};
+static const int NUMBER_X = 70, NUMBER_Y = 39;
+static const int PICTURE_X = 91, PICTURE_Y = 57;
 
 struct TabImages {
     int x, y;
     unsigned short on, off;
 };
-const TabImages tabImages[] = {
+static const TabImages tabImages[] = {
   /* VIEW_INFO      */ {35,  256, IDB_TAB_INFO_ON,      IDB_TAB_INFO_OFF     },
  /* VIEW_MOVES     */
     {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    },
@@ -39,9 +37,9 @@ const TabImages tabImages[] = {
  /* VIEW_EVOLUTION */
     {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF},
 };
-const int TAB_WIDTH = 70, TAB_HEIGHT = 28;
+static const int TAB_WIDTH = 70, TAB_HEIGHT = 28;
 
-std::wstring FromCodePage1250(const char *text)
+static std::wstring FromCodePage1250(const char *text)
 {
     wchar_t wide[256] = {};
     MultiByteToWideChar(1250, 0, text, -1, wide, 256);
@@ -57,7 +55,7 @@ struct Canvas {
     ExpectedPixels *out;
 };
 
-void OpenCanvas(Canvas &canvas, ExpectedPixels &out, int width, int height)
+static void OpenCanvas(Canvas &canvas, ExpectedPixels &out, int width, int height)
 {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -79,7 +77,7 @@ void OpenCanvas(Canvas &canvas, ExpectedPixels &out, int width, int height)
     out.checked.assign((size_t)width * height, false);
 }
 
-void CloseCanvas(Canvas &canvas)
+static void CloseCanvas(Canvas &canvas)
 {
     GdiFlush();
     ExpectedPixels &out = *canvas.out;
@@ -93,14 +91,14 @@ void CloseCanvas(Canvas &canvas)
     DeleteDC(canvas.dc);
 }
 
-void Check(Canvas &canvas, const RECT &area)
+static void Check(Canvas &canvas, const RECT &area)
 {
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
             canvas.out->checked[(size_t)y * canvas.out->width + x] = true;
 }
 
-void Fill(Canvas &canvas, const RECT &area, COLORREF colour)
+static void Fill(Canvas &canvas, const RECT &area, COLORREF colour)
 {
     HBRUSH brush = CreateSolidBrush(colour);
     FillRect(canvas.dc, &area, brush);
@@ -109,7 +107,7 @@ void Fill(Canvas &canvas, const RECT &area, COLORREF colour)
 }
 
 /* The bitmap of this program's own resources, stretched like the viewer stretches it. */
-void Image(Canvas &canvas, unsigned short id, int x, int y, int width, int height)
+static void Image(Canvas &canvas, unsigned short id, int x, int y, int width, int height)
 {
     HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id));
     BITMAP size = {};
@@ -125,7 +123,7 @@ void Image(Canvas &canvas, unsigned short id, int x, int y, int width, int heigh
 }
 
 /* Text in the panels' font (Arial for Central European text), without a background of its own. */
-void PanelText(Canvas &canvas, int x, int y, const std::wstring &text, COLORREF colour)
+static void PanelText(Canvas &canvas, int x, int y, const std::wstring &text, COLORREF colour)
 {
     HFONT font =
         CreateFontA(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0, 0, "Arial");
@@ -137,7 +135,7 @@ void PanelText(Canvas &canvas, int x, int y, const std::wstring &text, COLORREF 
     DeleteObject(font);
 }
 
-void Header(Canvas &canvas, const ViewState &state)
+static void Header(Canvas &canvas, const ViewState &state)
 {
     unsigned short picture = (unsigned short)(IDB_PICTURE_BASE + state.entry);
     if (state.entry == FORM_ENTRY)
@@ -156,7 +154,7 @@ void Header(Canvas &canvas, const ViewState &state)
     SelectObject(canvas.dc, fontOld);
 }
 
-void Tabs(Canvas &canvas, View view)
+static void Tabs(Canvas &canvas, View view)
 {
     for (int tab = VIEW_INFO; tab <= VIEW_EVOLUTION; ++tab) {
         const TabImages &images = tabImages[tab];
@@ -164,18 +162,18 @@ void Tabs(Canvas &canvas, View view)
     }
 }
 
-std::wstring HeightLine(int centimetres)
+static std::wstring HeightLine(int centimetres)
 {
     return L"Wzrost: " + std::to_wstring(centimetres) + L" cm";
 }
 
-std::wstring WeightLine(int tenthsOfKilogram)
+static std::wstring WeightLine(int tenthsOfKilogram)
 {
     return L"Masa: " + std::to_wstring(tenthsOfKilogram / 10) + L"," +
            std::to_wstring(tenthsOfKilogram % 10) + L" kg";
 }
 
-void InfoPanel(Canvas &canvas, const ViewState &state)
+static void InfoPanel(Canvas &canvas, const ViewState &state)
 {
     unsigned slot = EntrySlot(state.entry);
     Fill(canvas, PANEL_INSIDE, PANEL_GREY);
@@ -189,7 +187,7 @@ void InfoPanel(Canvas &canvas, const ViewState &state)
     PanelText(canvas, 150, 330, WeightLine(weightTenthKg[slot]), INFO_TEXT);
 }
 
-void EvolutionPanel(Canvas &canvas, const ViewState &state)
+static void EvolutionPanel(Canvas &canvas, const ViewState &state)
 {
     Fill(canvas, PANEL_INSIDE, PANEL_GREY);
     EvolutionMark marks[EVOLUTION_MARKS_MAX];
@@ -201,14 +199,14 @@ void EvolutionPanel(Canvas &canvas, const ViewState &state)
     PanelText(canvas, 31, 360, FromCodePage1250(note.line2), EVOLUTION_TEXT);
 }
 
-const char *ViewName(View view)
+static const char *ViewName(View view)
 {
     static const char *const names[] = {"info", "moves", "machines", "evolution"};
     return names[view];
 }
 
 /* The first differences, with their count, or success. */
-::testing::AssertionResult ComparePixels(const Shot &shot, const ExpectedPixels &expected)
+static ::testing::AssertionResult ComparePixels(const Shot &shot, const ExpectedPixels &expected)
 {
     if (shot.width != expected.width || shot.height != expected.height)
         return ::testing::AssertionFailure() << "client area is " << shot.width << "x" << shot.height
@@ -228,7 +226,7 @@ const char *ViewName(View view)
 }
 
 /* A shown list box paints its white over the grey panel. */
-::testing::AssertionResult ListBoxCoversPanel(const Shot &shot)
+static ::testing::AssertionResult ListBoxCoversPanel(const Shot &shot)
 {
     int white = 0;
     for (int y = 300; y < 420; ++y)
@@ -239,14 +237,12 @@ const char *ViewName(View view)
     return ::testing::AssertionSuccess();
 }
 
-std::wstring WindowText(HWND window)
+static std::wstring WindowText(HWND window)
 {
     wchar_t text[64] = {};
     SendMessageW(window, WM_GETTEXT, 64, (LPARAM)text);
     return text;
 }
-
-} // namespace
 
 POINT TabCentre(View view)
 {

@@ -155,14 +155,13 @@ void PressKeyWith(WORD modifier, WORD virtualKey)
 
 void TypeText(const char *text)
 {
-    for (const char *c = text; *c; ++c) {
+    for (const char *c = text; *c; ++c)
         if (*c >= 'A' && *c <= 'Z')
             PressKeyWith(VK_SHIFT, (WORD)*c);
         else if (*c >= 'a' && *c <= 'z')
             PressKey((WORD)(*c - 'a' + 'A'));
         else if ((*c >= '0' && *c <= '9') || *c == ' ')
             PressKey((WORD)*c);
-    }
 }
 
 void SyncWithViewer(const Viewer &viewer)

@@ -9,15 +9,12 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/list_strings.h"
 
-namespace {
+static const size_t ELEMENT_MAX = LIST_ELEMENT_BUFFER - 1;
 
-const size_t ELEMENT_MAX = LIST_ELEMENT_BUFFER - 1;
-
-void Require(bool condition)
+static void Require(bool condition)
 {
-    if (!condition) {
+    if (!condition)
         std::abort();
-    }
 }
 
 /* The elements as stored: start and length of each ';'-ended run before the terminator. */
@@ -26,26 +23,24 @@ struct Element {
     size_t length;
 };
 
-std::vector<Element> SplitElements(const char *text)
+static std::vector<Element> SplitElements(const char *text)
 {
     std::vector<Element> elements;
     const char *begin = text;
     for (const char *c = text; *c != '\0'; ++c) {
         if (*c == ';') {
-            elements.push_back({begin, static_cast<size_t>(c - begin)});
+            elements.push_back({begin, (size_t)(c - begin)});
             begin = c + 1;
         }
     }
     return elements;
 }
 
-bool IsLabel(const char *line, const char *const labels[], int count)
+static bool IsLabel(const char *line, const char *const labels[], int count)
 {
-    for (int n = 1; n <= count; ++n) {
-        if (line == labels[n]) {
+    for (int n = 1; n <= count; ++n)
+        if (line == labels[n])
             return true;
-        }
-    }
     return false;
 }
 
@@ -55,10 +50,10 @@ struct MoveWalk {
 };
 
 /* A move line is the element itself, cut to the buffer when longer. */
-void CheckMoveLine(const char *line, void *context)
+static void CheckMoveLine(const char *line, void *context)
 {
-    MoveWalk &walk = *static_cast<MoveWalk *>(context);
-    Require(line != nullptr);
+    MoveWalk &walk = *(MoveWalk *)context;
+    Require(line != NULL);
     Require(walk.lines < walk.elements.size());
     const Element &element = walk.elements[walk.lines++];
     const size_t kept = element.length < ELEMENT_MAX ? element.length : ELEMENT_MAX;
@@ -73,10 +68,10 @@ struct MachineWalk {
 };
 
 /* TM labels, exactly one separator, then HM labels; nothing else. */
-void CheckMachineLine(const char *line, void *context)
+static void CheckMachineLine(const char *line, void *context)
 {
-    MachineWalk &walk = *static_cast<MachineWalk *>(context);
-    Require(line != nullptr);
+    MachineWalk &walk = *(MachineWalk *)context;
+    Require(line != NULL);
     if (line == SEPARATOR_LINE) {
         ++walk.separators;
     } else if (walk.separators == 0) {
@@ -90,17 +85,15 @@ void CheckMachineLine(const char *line, void *context)
 }
 
 /* Compares FindSeparator with a plain scan, including a start past the terminator. */
-void CheckFindSeparator(const char *text, size_t length, unsigned start)
+static void CheckFindSeparator(const char *text, size_t length, unsigned start)
 {
     int expected = -1;
     if (start <= length) {
         const char *found = std::strchr(text + start, ';');
-        expected = found != nullptr ? static_cast<int>(found - text) : -1;
+        expected = found != NULL ? (int)(found - text) : -1;
     }
     Require(FindSeparator(text, start) == expected);
 }
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -111,16 +104,15 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     /* An exact-size copy, so reading past the terminator trips ASan. */
-    char *text = static_cast<char *>(std::malloc(size + 1));
-    Require(text != nullptr);
+    char *text = (char *)std::malloc(size + 1);
+    Require(text != NULL);
     std::memcpy(text, data, size);
     text[size] = '\0';
     const size_t length = std::strlen(text);
 
     CheckFindSeparator(text, length, 0);
-    if (size > 0) {
+    if (size > 0)
         CheckFindSeparator(text, length, data[0] % (length + 2));
-    }
 
     MoveWalk moves = {SplitElements(text), 0};
     WalkMoveList(text, CheckMoveLine, &moves);
@@ -129,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     MachineWalk machines = {0, 0, 0};
     WalkMachineList(text, CheckMachineLine, &machines);
     Require(machines.separators == 1);
-    Require(static_cast<size_t>(machines.tmLines + machines.hmLines) < moves.elements.size() + 1);
+    Require((size_t)(machines.tmLines + machines.hmLines) < moves.elements.size() + 1);
 
     std::free(text);
     return 0;

@@ -5,14 +5,12 @@
 
 #include "catalogue/catalogue.h"
 
-namespace {
-
-bool WriteSeed(const char *dir, const char *table, int slot, const char *text)
+static bool WriteSeed(const char *dir, const char *table, int slot, const char *text)
 {
     char path[1024];
     std::snprintf(path, sizeof path, "%s/%s-%03d", dir, table, slot);
     std::FILE *file = std::fopen(path, "wb");
-    if (file == nullptr) {
+    if (file == NULL) {
         std::perror(path);
         return false;
     }
@@ -20,8 +18,6 @@ bool WriteSeed(const char *dir, const char *table, int slot, const char *text)
     const bool written = std::fwrite(text, 1, length, file) == length;
     return std::fclose(file) == 0 && written;
 }
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -41,9 +37,8 @@ int main(int argc, char **argv)
         ok = ok && WriteSeed(argv[1], "form", form, formMoveListText[form]);
         ++seeds;
     }
-    if (!ok) {
+    if (!ok)
         return 1;
-    }
     std::printf("%d seeds written to %s\n", seeds, argv[1]);
     return 0;
 }

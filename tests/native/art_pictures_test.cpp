@@ -11,8 +11,7 @@
 #include "creature_plan.h"
 #include "image_files.h"
 
-namespace
-{
+namespace {
 
 const std::string kBitmapDir = std::string(ZORAVEL_SOURCE_DIR) + "/res/bitmaps/";
 
@@ -106,7 +105,7 @@ TEST(ArtPictures, LaterStagesOfAFamilyAreBigger)
 
 TEST(ArtPictures, NoTwoPicturesAlike)
 {
-    const int kMinDifferentPixels   = 400;
+    const int kMinDifferentPixels = 400;
     const std::vector<Picture> &all = Pictures();
     for (size_t i = 0; i < all.size(); ++i)
         for (size_t j = i + 1; j < all.size(); ++j) {
@@ -143,9 +142,9 @@ ColourShares SharesOf(const Raster &r)
 TEST(ArtPictures, FormEntryWearsLeafSandAndMetalCloaks)
 {
     const std::vector<Picture> &all = Pictures();
-    const ColourShares leaf         = SharesOf(all[kFormEntry].bmp.raster);
-    const ColourShares sand         = SharesOf(all[kEntryCount].bmp.raster);
-    const ColourShares metal        = SharesOf(all[kEntryCount + 1].bmp.raster);
+    const ColourShares leaf = SharesOf(all[kFormEntry].bmp.raster);
+    const ColourShares sand = SharesOf(all[kEntryCount].bmp.raster);
+    const ColourShares metal = SharesOf(all[kEntryCount + 1].bmp.raster);
     EXPECT_GT(leaf.green, 30);
     EXPECT_GT(leaf.green, 3 * sand.green);
     EXPECT_GT(leaf.green, 3 * metal.green);

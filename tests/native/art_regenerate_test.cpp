@@ -11,8 +11,7 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
+namespace {
 
 const fs::path kSourceDir = ZORAVEL_SOURCE_DIR;
 

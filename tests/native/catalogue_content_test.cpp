@@ -12,51 +12,45 @@
 #include "catalogue/catalogue.h"
 #include "resource.h"
 
-namespace {
+static const int MIN_HEIGHT_CM = 20;
+static const int MAX_HEIGHT_CM = 541;
+static const int MIN_WEIGHT = 3;
+static const int MAX_WEIGHT = 7500;
+static const int LIGHT_WEIGHT = 10; /* below one kilogram */
+static const int LIGHT_ENTRIES = 5;
+static const int DUAL_TYPE_ENTRIES = 51;
+static const size_t LONGEST_MOVE_ELEMENT = 29;
+static const size_t MOVE_NAME_MAX = 20;
+static const size_t LABEL_MAX = 22;
+static const int FORM_LIST_ELEMENTS = 12;
+static const int NO_MACHINE_ENTRIES = 3;
+static const int SHARED_MACHINE_STRINGS = 3;
 
-const int MIN_HEIGHT_CM = 20;
-const int MAX_HEIGHT_CM = 541;
-const int MIN_WEIGHT = 3;
-const int MAX_WEIGHT = 7500;
-const int LIGHT_WEIGHT = 10; /* below one kilogram */
-const int LIGHT_ENTRIES = 5;
-const int DUAL_TYPE_ENTRIES = 51;
-const size_t LONGEST_MOVE_ELEMENT = 29;
-const size_t MOVE_NAME_MAX = 20;
-const size_t LABEL_MAX = 22;
-const int FORM_LIST_ELEMENTS = 12;
-const int NO_MACHINE_ENTRIES = 3;
-const int SHARED_MACHINE_STRINGS = 3;
-
-int Slot(int entry)
+static int Slot(int entry)
 {
     return entry + 1;
 }
 
-bool IsPrintableAscii(const char *text)
+static bool IsPrintableAscii(const char *text)
 {
-    for (const char *p = text; *p != '\0'; ++p) {
-        if (*p < 0x20 || *p > 0x7E) {
+    for (const char *p = text; *p != '\0'; ++p)
+        if (*p < 0x20 || *p > 0x7E)
             return false;
-        }
-    }
     return true;
 }
 
 /* Splits a list string into its elements; false when it does not end with ";" or has an empty element. */
-bool SplitList(const char *text, std::vector<std::string> &elements)
+static bool SplitList(const char *text, std::vector<std::string> &elements)
 {
     elements.clear();
     std::string current;
     size_t length = std::strlen(text);
-    if (length == 0 || text[length - 1] != ';') {
+    if (length == 0 || text[length - 1] != ';')
         return false;
-    }
     for (size_t i = 0; i < length; ++i) {
         if (text[i] == ';') {
-            if (current.empty()) {
+            if (current.empty())
                 return false;
-            }
             elements.push_back(current);
             current.clear();
         } else {
@@ -66,31 +60,26 @@ bool SplitList(const char *text, std::vector<std::string> &elements)
     return true;
 }
 
-bool IsMoveName(const std::string &name)
+static bool IsMoveName(const std::string &name)
 {
-    if (name.empty() || name.size() > MOVE_NAME_MAX || name.front() == ' ' || name.back() == ' ') {
+    if (name.empty() || name.size() > MOVE_NAME_MAX || name.front() == ' ' || name.back() == ' ')
         return false;
-    }
     for (char c : name) {
         bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
         bool digit = c >= '0' && c <= '9';
-        if (!letter && !digit && c != ' ' && c != '-') {
+        if (!letter && !digit && c != ' ' && c != '-')
             return false;
-        }
     }
     return true;
 }
 
-bool IsDecimal(const std::string &text)
+static bool IsDecimal(const std::string &text)
 {
-    if (text.empty() || text[0] == '0') {
+    if (text.empty() || text[0] == '0')
         return false;
-    }
-    for (char c : text) {
-        if (c < '0' || c > '9') {
+    for (char c : text)
+        if (c < '0' || c > '9')
             return false;
-        }
-    }
     return true;
 }
 
@@ -102,7 +91,7 @@ struct MoveList {
     size_t longestElement = 0;
 };
 
-MoveList ParseMoveList(const char *text)
+static MoveList ParseMoveList(const char *text)
 {
     MoveList list;
     std::vector<std::string> elements;
@@ -111,9 +100,8 @@ MoveList ParseMoveList(const char *text)
         return list;
     }
     for (const std::string &element : elements) {
-        if (element.size() > list.longestElement) {
+        if (element.size() > list.longestElement)
             list.longestElement = element.size();
-        }
         if (element.compare(0, 4, "Lv. ") == 0) {
             size_t dash = element.find(" - ");
             if (dash == std::string::npos || !IsDecimal(element.substr(4, dash - 4))) {
@@ -150,7 +138,7 @@ struct MachineList {
     bool divider = false;
 };
 
-MachineList ParseMachineList(const char *text)
+static MachineList ParseMachineList(const char *text)
 {
     MachineList list;
     std::vector<std::string> elements;
@@ -184,13 +172,12 @@ MachineList ParseMachineList(const char *text)
     return list;
 }
 
-std::set<std::string> MoveNames(const char *text)
+static std::set<std::string> MoveNames(const char *text)
 {
     MoveList list = ParseMoveList(text);
     std::set<std::string> names(list.bare.begin(), list.bare.end());
-    for (const auto &element : list.levelled) {
+    for (const auto &element : list.levelled)
         names.insert(element.second);
-    }
     return names;
 }
 
@@ -204,18 +191,18 @@ class CatalogueContent : public ::testing::Test {
 
 TEST_F(CatalogueContent, EverySlotOfAnEntryIsSetAndSlotZeroStaysEmpty)
 {
-    EXPECT_EQ(moveListText[0], nullptr);
-    EXPECT_EQ(machineListText[0], nullptr);
+    EXPECT_EQ(moveListText[0], (const char *)NULL);
+    EXPECT_EQ(machineListText[0], (const char *)NULL);
     EXPECT_EQ(heightCm[0], 0);
     EXPECT_EQ(weightTenthKg[0], 0);
     EXPECT_EQ(primaryTypeIcon[0], 0);
     EXPECT_EQ(secondaryTypeIcon[0], 0);
-    EXPECT_EQ(tmLabel[0], nullptr);
-    EXPECT_EQ(hmLabel[0], nullptr);
+    EXPECT_EQ(tmLabel[0], (const char *)NULL);
+    EXPECT_EQ(hmLabel[0], (const char *)NULL);
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         SCOPED_TRACE(entry);
-        EXPECT_NE(moveListText[Slot(entry)], nullptr);
-        EXPECT_NE(machineListText[Slot(entry)], nullptr);
+        EXPECT_NE(moveListText[Slot(entry)], (const char *)NULL);
+        EXPECT_NE(machineListText[Slot(entry)], (const char *)NULL);
         EXPECT_NE(heightCm[Slot(entry)], 0);
         EXPECT_NE(weightTenthKg[Slot(entry)], 0);
         EXPECT_NE(primaryTypeIcon[Slot(entry)], 0);
@@ -306,9 +293,8 @@ TEST_F(CatalogueContent, MoveListsFollowTheGrammarAndLimits)
             previous = element.first;
         }
         EXPECT_LE(list.longestElement, LONGEST_MOVE_ELEMENT);
-        if (list.longestElement > longest) {
+        if (list.longestElement > longest)
             longest = list.longestElement;
-        }
         std::set<std::string> names = MoveNames(text);
         EXPECT_EQ(names.size(), elements) << "a move learned twice";
         texts.insert(text);
@@ -370,8 +356,8 @@ TEST_F(CatalogueContent, MachineListsFollowTheGrammarAndAreSharedAsPlanned)
     for (const auto &use : users) {
         texts.insert(use.first);
         if (std::strcmp(use.first, "-;") == 0) {
-            noMachineEntries += static_cast<int>(use.second.size());
-            EXPECT_EQ(use.second.size(), static_cast<size_t>(NO_MACHINE_ENTRIES));
+            noMachineEntries += (int)use.second.size();
+            EXPECT_EQ(use.second.size(), (size_t)NO_MACHINE_ENTRIES);
         } else {
             EXPECT_LE(use.second.size(), 2u) << use.first;
             if (use.second.size() == 2) {
@@ -392,12 +378,10 @@ TEST_F(CatalogueContent, OnlyFlyersAndDragonsLearnTheFlightMachine)
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         MachineList list = ParseMachineList(machineListText[Slot(entry)]);
         bool learns = false;
-        for (int hm : list.hms) {
+        for (int hm : list.hms)
             learns |= hm == flightHm;
-        }
-        if (!learns) {
+        if (!learns)
             continue;
-        }
         ++flyers;
         unsigned short first = primaryTypeIcon[Slot(entry)];
         unsigned short second = secondaryTypeIcon[Slot(entry)];
@@ -413,7 +397,7 @@ TEST_F(CatalogueContent, MachineLabelsCarryTheirNumber)
     std::set<std::string> names;
     auto check = [&](const char *label, const char *kind, int number) {
         SCOPED_TRACE(std::string(kind) + std::to_string(number));
-        ASSERT_NE(label, nullptr);
+        ASSERT_NE(label, (const char *)NULL);
         ASSERT_TRUE(IsPrintableAscii(label));
         std::string text = label;
         char prefix[8];
@@ -424,12 +408,10 @@ TEST_F(CatalogueContent, MachineLabelsCarryTheirNumber)
         EXPECT_TRUE(IsMoveName(name)) << text;
         EXPECT_TRUE(names.insert(name).second) << "duplicate machine " << name;
     };
-    for (int tm = 1; tm <= TM_COUNT; ++tm) {
+    for (int tm = 1; tm <= TM_COUNT; ++tm)
         check(tmLabel[tm], "TM", tm);
-    }
-    for (int hm = 1; hm <= HM_COUNT; ++hm) {
+    for (int hm = 1; hm <= HM_COUNT; ++hm)
         check(hmLabel[hm], "HM", hm);
-    }
 }
 
 TEST_F(CatalogueContent, TheFormEntryHasThreeDistinctForms)
@@ -446,7 +428,7 @@ TEST_F(CatalogueContent, TheFormEntryHasThreeDistinctForms)
     for (int form = 0; form < FORM_COUNT; ++form) {
         MoveList list = ParseMoveList(formMoveListText[form]);
         ASSERT_TRUE(list.valid) << list.error;
-        EXPECT_EQ(list.bare.size() + list.levelled.size(), static_cast<size_t>(FORM_LIST_ELEMENTS));
+        EXPECT_EQ(list.bare.size() + list.levelled.size(), (size_t)FORM_LIST_ELEMENTS);
         forms[form] = MoveNames(formMoveListText[form]);
     }
     for (int form = 0; form < FORM_COUNT; ++form) {
@@ -459,5 +441,3 @@ TEST_F(CatalogueContent, TheFormEntryHasThreeDistinctForms)
         EXPECT_GE(own, 3) << "form " << form << " needs moves of its own";
     }
 }
-
-} // namespace

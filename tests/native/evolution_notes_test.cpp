@@ -11,18 +11,17 @@
 #include "catalogue/evolution_notes.h"
 #include "resource.h"
 
-namespace {
-
-const unsigned DEFAULT_ENTRIES[] = {30, 54, 55, 68, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 104, 105, 106};
-const unsigned OUT_OF_RANGE[] = {107, 1000, 0xFFFFFFFFu};
-const unsigned MAX_RUN = 3;
+static const unsigned DEFAULT_ENTRIES[] = {30, 54, 55, 68,  92,  93,  94,  95, 96,
+                                           97, 98, 99, 100, 101, 104, 105, 106};
+static const unsigned OUT_OF_RANGE[] = {107, 1000, 0xFFFFFFFFu};
+static const unsigned MAX_RUN = 3;
 
 /* The Polish letters of Windows-1250; any other byte above 0x7F is not expected in a note. */
 struct Cp1250Letter {
     unsigned char byte;
     char16_t letter;
 };
-const Cp1250Letter POLISH_LETTERS[] = {
+static const Cp1250Letter POLISH_LETTERS[] = {
     {0xB9, u'ą'},
     {0xE6, u'ć'},
     {0xEA, u'ę'},
@@ -42,43 +41,41 @@ const Cp1250Letter POLISH_LETTERS[] = {
     {0x8F, u'Ź'},
     {0xAF, u'Ż'},
 };
-const char16_t NOT_POLISH = u'\uFFFD';
+static const char16_t NOT_POLISH = u'\uFFFD';
 
-std::u16string DecodeCp1250(const char *text)
+static std::u16string DecodeCp1250(const char *text)
 {
     std::u16string out;
-    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p != 0; ++p) {
+    for (const unsigned char *p = (const unsigned char *)text; *p != 0; ++p) {
         if (*p < 0x80) {
-            out += static_cast<char16_t>(*p);
+            out += (char16_t)*p;
             continue;
         }
         char16_t letter = NOT_POLISH;
-        for (const Cp1250Letter &known : POLISH_LETTERS) {
-            if (known.byte == *p) {
+        for (const Cp1250Letter &known : POLISH_LETTERS)
+            if (known.byte == *p)
                 letter = known.letter;
-            }
-        }
         out += letter;
     }
     return out;
 }
 
 /* Advance widths in pixels of printable ASCII in Arial at the panel's size (16-pixel cell). */
-const int ARIAL_WIDTH[95] = {
+static const int ARIAL_WIDTH[95] = {
     4, 4,  5,  8, 8, 12, 9, 3,  5,  5, 5, 8,  4,  5, 4, 4,  8,  8, 8, 8, 8, 8,  8,  8,
     8, 8,  4,  4, 8, 8,  8, 8,  14, 9, 9, 10, 10, 9, 9, 11, 10, 4, 7, 9, 8, 12, 10, 11,
     9, 11, 10, 9, 9, 10, 9, 13, 9,  9, 9, 4,  4,  4, 7, 8,  5,  8, 8, 7, 8, 8,  4,  8,
     8, 3,  3,  7, 3, 12, 8, 8,  8,  8, 5, 7,  4,  8, 7, 10, 7,  7, 7, 5, 4, 5,  8,
 };
-const int TEXT_X = 31;
-const int LINE1_Y = 330;
-const int LINE2_Y = 360;
-const int LINE_HEIGHT = 16;
-const int BASELINE_BAND = 5; /* the lowest rows of a line: letter feet and descenders */
-const int MARK_WIDTH = 16;
-const int MARK_HEIGHT = 22;
+static const int TEXT_X = 31;
+static const int LINE1_Y = 330;
+static const int LINE2_Y = 360;
+static const int LINE_HEIGHT = 16;
+static const int BASELINE_BAND = 5; /* the lowest rows of a line: letter feet and descenders */
+static const int MARK_WIDTH = 16;
+static const int MARK_HEIGHT = 22;
 
-std::vector<std::string> Words(const std::string &line)
+static std::vector<std::string> Words(const std::string &line)
 {
     std::vector<std::string> words;
     std::string current;
@@ -91,34 +88,31 @@ std::vector<std::string> Words(const std::string &line)
             current.clear();
         }
     }
-    if (!current.empty()) {
+    if (!current.empty())
         words.push_back(current);
-    }
     return words;
 }
 
-bool IsEntryName(const std::string &word)
+static bool IsEntryName(const std::string &word)
 {
-    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
-        if (word == entryName[entry]) {
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry)
+        if (word == entryName[entry])
             return true;
-        }
-    }
     return false;
 }
 
-bool StartsWith(const std::string &text, const std::string &prefix)
+static bool StartsWith(const std::string &text, const std::string &prefix)
 {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool EndsWith(const std::string &text, const std::string &suffix)
+static bool EndsWith(const std::string &text, const std::string &suffix)
 {
     return text.size() >= suffix.size() &&
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-std::set<std::string> MoveNamesOf(const char *list)
+static std::set<std::string> MoveNamesOf(const char *list)
 {
     std::set<std::string> names;
     std::string element;
@@ -135,7 +129,7 @@ std::set<std::string> MoveNamesOf(const char *list)
     return names;
 }
 
-int LastLevel(const char *list)
+static int LastLevel(const char *list)
 {
     std::string text = list;
     size_t at = text.rfind("Lv. ");
@@ -149,20 +143,18 @@ struct NoteRunSpan {
 };
 
 /* Neighbouring entries that share one note object form a run. */
-std::vector<NoteRunSpan> CollectRuns()
+static std::vector<NoteRunSpan> CollectRuns()
 {
     std::vector<NoteRunSpan> runs;
     const EvolutionNote *fallback = &FindEvolutionNote(OUT_OF_RANGE[0]);
     for (unsigned entry = 0; entry < LOOKED_UP_ENTRIES; ++entry) {
         const EvolutionNote *note = &FindEvolutionNote(entry);
-        if (note == fallback) {
+        if (note == fallback)
             continue;
-        }
-        if (!runs.empty() && runs.back().note == note && runs.back().last + 1 == entry) {
+        if (!runs.empty() && runs.back().note == note && runs.back().last + 1 == entry)
             runs.back().last = entry;
-        } else {
+        else
             runs.push_back({entry, entry, note});
-        }
     }
     return runs;
 }
@@ -181,15 +173,13 @@ TEST_F(EvolutionNotes, EntriesWithoutAFamilyAndOutOfRangeIndicesTakeTheDefault)
     const EvolutionNote &fallback = FindEvolutionNote(OUT_OF_RANGE[0]);
     EXPECT_STREQ(fallback.line1, "Brak");
     EXPECT_STREQ(fallback.line2, " ");
-    for (unsigned index : OUT_OF_RANGE) {
+    for (unsigned index : OUT_OF_RANGE)
         EXPECT_EQ(&FindEvolutionNote(index), &fallback) << index;
-    }
-    for (unsigned entry = 0; entry < static_cast<unsigned>(ENTRY_COUNT); ++entry) {
+    for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry) {
         bool isDefault = &FindEvolutionNote(entry) == &fallback;
         EXPECT_EQ(isDefault, defaults.count(entry) == 1) << entry;
-        if (!isDefault) {
+        if (!isDefault)
             EXPECT_STRNE(FindEvolutionNote(entry).line1, "Brak") << entry;
-        }
     }
 }
 
@@ -211,7 +201,7 @@ TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
             SCOPED_TRACE(line);
             size_t length = std::strlen(line);
             EXPECT_GE(length, 1u);
-            EXPECT_LE(length, static_cast<size_t>(EVOLUTION_LINE_MAX));
+            EXPECT_LE(length, (size_t)EVOLUTION_LINE_MAX);
             EXPECT_EQ(DecodeCp1250(line).find(NOT_POLISH), std::u16string::npos) << "not Windows-1250 Polish";
         }
     }
@@ -220,13 +210,13 @@ TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
 TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
 {
     const char *bats = FindEvolutionNote(24).line2; /* "--Szczęście nocą--> Chirrdusk" */
-    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(bats);
+    const unsigned char *bytes = (const unsigned char *)bats;
     ASSERT_GE(std::strlen(bats), 10u);
     EXPECT_EQ(bytes[6], 0xEA); /* ę */
     EXPECT_EQ(bytes[7], 0x9C); /* ś */
     EXPECT_EQ(DecodeCp1250(bats), u"--Szczęście nocą--> Chirrdusk");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(28).line2), u"Tylko forma żeńska.");
-    EXPECT_EQ(static_cast<unsigned char>(FindEvolutionNote(28).line2[12]), 0xBF); /* ż */
+    EXPECT_EQ((unsigned char)FindEvolutionNote(28).line2[12], 0xBF); /* ż */
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(33).line1), u"Calabrin --Świeca Dusz--> Calabroul");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(89).line2), u"Na Górze Karwień");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(52).line2), u"Szczęście w dzień---> Gibbrutus");
@@ -243,15 +233,13 @@ TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
             bool companion = EndsWith(text, " w dru\xBFynie");
             for (size_t i = 0; i < words.size(); ++i) {
                 bool isCompanion = companion && i == 0;
-                if (IsEntryName(words[i]) && !isCompanion) {
+                if (IsEntryName(words[i]) && !isCompanion)
                     mentioned.insert(words[i]);
-                }
             }
         }
         std::set<std::string> members;
-        for (unsigned entry = run.first; entry <= run.last; ++entry) {
+        for (unsigned entry = run.first; entry <= run.last; ++entry)
             members.insert(entryName[entry]);
-        }
         EXPECT_EQ(mentioned, members);
     }
 }
@@ -292,9 +280,8 @@ TEST_F(EvolutionNotes, LinesFollowTheStepAndNotePatterns)
             EXPECT_EQ(line2.find("->"), std::string::npos);
         }
         bool known = line2 == " ";
-        for (const std::string &start : conditions) {
+        for (const std::string &start : conditions)
             known |= StartsWith(line2, start);
-        }
         known |= line2.find("->") != std::string::npos || EndsWith(line2, " w dru\xBFynie");
         EXPECT_TRUE(known) << line2;
     }
@@ -306,14 +293,12 @@ TEST_F(EvolutionNotes, RequiredMovesAreMovesOfTheFamily)
     int checked = 0;
     for (const NoteRunSpan &run : CollectRuns()) {
         std::string line2 = run.note->line2;
-        if (!StartsWith(line2, mustKnow)) {
+        if (!StartsWith(line2, mustKnow))
             continue;
-        }
         std::string move = line2.substr(mustKnow.size());
         bool found = false;
-        for (unsigned entry = run.first; entry <= run.last; ++entry) {
+        for (unsigned entry = run.first; entry <= run.last; ++entry)
             found |= MoveNamesOf(moveListText[entry + 1]).count(move) == 1;
-        }
         EXPECT_TRUE(found) << move << " is not learned by " << entryName[run.first];
         ++checked;
     }
@@ -335,9 +320,8 @@ TEST_F(EvolutionNotes, FamiliesShareTheirNameStartAndGrowStageByStage)
             EXPECT_GE(later.size(), earlier.size());
             EXPECT_GE(LastLevel(moveListText[entry + 1]), LastLevel(moveListText[entry]));
             int common = 0;
-            for (const std::string &move : later) {
-                common += static_cast<int>(earlier.count(move));
-            }
+            for (const std::string &move : later)
+                common += (int)earlier.count(move);
             EXPECT_GE(common, 2) << "a family shares some moves";
         }
     }
@@ -361,21 +345,18 @@ TEST_F(EvolutionNotes, GenderMarksAreListedInDrawingOrder)
         {91, {{IDB_SYMBOL_FEMALE, 83, 320}}},
     };
     std::vector<unsigned> indices;
-    for (unsigned entry = 0; entry < static_cast<unsigned>(ENTRY_COUNT); ++entry) {
+    for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry)
         indices.push_back(entry);
-    }
     indices.insert(indices.end(), std::begin(OUT_OF_RANGE), std::end(OUT_OF_RANGE));
     for (unsigned index : indices) {
         SCOPED_TRACE(index);
         std::vector<EvolutionMark> want;
-        for (const Expected &e : expected) {
-            if (e.entry == index) {
+        for (const Expected &e : expected)
+            if (e.entry == index)
                 want = e.marks;
-            }
-        }
         EvolutionMark got[EVOLUTION_MARKS_MAX] = {};
         int count = FindEvolutionMarks(index, got);
-        ASSERT_EQ(count, static_cast<int>(want.size()));
+        ASSERT_EQ(count, (int)want.size());
         for (int i = 0; i < count; ++i) {
             EXPECT_EQ(got[i].bitmapId, want[i].bitmapId);
             EXPECT_EQ(got[i].x, want[i].x);
@@ -401,13 +382,12 @@ TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
                 int glyphTop = lineTops[l] + 3; /* internal leading above the capitals */
                 int lineBottom = lineTops[l] + LINE_HEIGHT;
                 int markBottom = mark.y + MARK_HEIGHT;
-                if (markBottom <= glyphTop || mark.y >= lineBottom) {
+                if (markBottom <= glyphTop || mark.y >= lineBottom)
                     continue;
-                }
                 bool footOnly = mark.y >= lineBottom - BASELINE_BAND;
                 int x = TEXT_X;
                 for (const char *p = lines[l]; *p != '\0'; ++p) {
-                    unsigned char c = static_cast<unsigned char>(*p);
+                    unsigned char c = (unsigned char)*p;
                     ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "line under a mark must be ASCII: " << lines[l];
                     int width = ARIAL_WIDTH[c - 0x20];
                     bool overlaps = x < mark.x + MARK_WIDTH && x + width > mark.x;
@@ -424,5 +404,3 @@ TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
     }
     EXPECT_GE(checkedMarks, 5);
 }
-
-} // namespace

@@ -8,33 +8,31 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
 struct LineCase {
     int value;
     const char *line;
 };
 
-const char UNTOUCHED = 'X';
+static const char UNTOUCHED = 'X';
 
 /* Formats into a buffer pre-filled with junk, so a missing terminator shows. */
-template <int Size, typename Format> void ExpectLine(Format format, const LineCase &c)
+template <int Size, typename Format> static void ExpectLine(Format format, const LineCase &c)
 {
     SCOPED_TRACE(c.value);
     char line[Size];
     std::memset(line, UNTOUCHED, sizeof line);
     const int length = format(c.value, line);
-    ASSERT_NE(std::memchr(line, '\0', sizeof line), nullptr) << "line not terminated";
+    ASSERT_NE(std::memchr(line, '\0', sizeof line), (void *)NULL) << "line not terminated";
     EXPECT_STREQ(line, c.line);
-    EXPECT_EQ(length, static_cast<int>(std::strlen(c.line)));
+    EXPECT_EQ(length, (int)std::strlen(c.line));
 }
 
-void ExpectHeight(const LineCase &c)
+static void ExpectHeight(const LineCase &c)
 {
     ExpectLine<HEIGHT_LINE_SIZE>(FormatHeightLine, c);
 }
 
-void ExpectWeight(const LineCase &c)
+static void ExpectWeight(const LineCase &c)
 {
     ExpectLine<WEIGHT_LINE_SIZE>(FormatWeightLine, c);
 }
@@ -48,9 +46,8 @@ TEST(HeightLine, WholeCentimetres)
              LineCase{3,   "Wzrost: 3 cm"  },
              LineCase{0,   "Wzrost: 0 cm"  },
              LineCase{10,  "Wzrost: 10 cm" }
-    }) {
+    })
         ExpectHeight(c);
-    }
 }
 
 TEST(HeightLine, FiveCharactersFillTheBuffer)
@@ -59,10 +56,9 @@ TEST(HeightLine, FiveCharactersFillTheBuffer)
              LineCase{99999, "Wzrost: 99999 cm"},
              LineCase{-5,    "Wzrost: -5 cm"   },
              LineCase{-9999, "Wzrost: -9999 cm"}
-    }) {
+    })
         ExpectHeight(c);
-    }
-    EXPECT_EQ(std::strlen("Wzrost: 99999 cm"), static_cast<size_t>(HEIGHT_LINE_SIZE - 1));
+    EXPECT_EQ(std::strlen("Wzrost: 99999 cm"), (size_t)(HEIGHT_LINE_SIZE - 1));
 }
 
 TEST(HeightLine, TooWideShowsQuestionMark)
@@ -72,9 +68,8 @@ TEST(HeightLine, TooWideShowsQuestionMark)
              LineCase{-10000,  "Wzrost: ? cm"},
              LineCase{INT_MAX, "Wzrost: ? cm"},
              LineCase{INT_MIN, "Wzrost: ? cm"}
-    }) {
+    })
         ExpectHeight(c);
-    }
 }
 
 TEST(WeightLine, TenthsWithDecimalComma)
@@ -86,9 +81,8 @@ TEST(WeightLine, TenthsWithDecimalComma)
              LineCase{125,    "Masa: 12,5 kg"   },
              LineCase{99999,  "Masa: 9999,9 kg" },
              LineCase{100000, "Masa: 10000,0 kg"}
-    }) {
+    })
         ExpectWeight(c);
-    }
 }
 
 TEST(WeightLine, BelowOneKilogramKeepsLeadingZero)
@@ -100,9 +94,8 @@ TEST(WeightLine, BelowOneKilogramKeepsLeadingZero)
              LineCase{0,  "Masa: 0,0 kg"},
              LineCase{10, "Masa: 1,0 kg"},
              LineCase{11, "Masa: 1,1 kg"}
-    }) {
+    })
         ExpectWeight(c);
-    }
 }
 
 TEST(WeightLine, NegativeWeightSignsTheWholeValue)
@@ -111,9 +104,8 @@ TEST(WeightLine, NegativeWeightSignsTheWholeValue)
              LineCase{-6,   "Masa: -0,6 kg" },
              LineCase{-10,  "Masa: -1,0 kg" },
              LineCase{-102, "Masa: -10,2 kg"}
-    }) {
+    })
         ExpectWeight(c);
-    }
 }
 
 TEST(WeightLine, TenCharactersFillTheBuffer)
@@ -121,10 +113,9 @@ TEST(WeightLine, TenCharactersFillTheBuffer)
     for (const LineCase &c : {
              LineCase{999999999, "Masa: 99999999,9 kg"},
              LineCase{-99999999, "Masa: -9999999,9 kg"}
-    }) {
+    })
         ExpectWeight(c);
-    }
-    EXPECT_EQ(std::strlen("Masa: 99999999,9 kg"), static_cast<size_t>(WEIGHT_LINE_SIZE - 1));
+    EXPECT_EQ(std::strlen("Masa: 99999999,9 kg"), (size_t)(WEIGHT_LINE_SIZE - 1));
 }
 
 TEST(WeightLine, TooWideShowsQuestionMark)
@@ -134,9 +125,6 @@ TEST(WeightLine, TooWideShowsQuestionMark)
              LineCase{-100000000, "Masa: ? kg"},
              LineCase{INT_MAX,    "Masa: ? kg"},
              LineCase{INT_MIN,    "Masa: ? kg"}
-    }) {
+    })
         ExpectWeight(c);
-    }
 }
-
-} // namespace

@@ -11,26 +11,24 @@
 
 #include "catalogue/catalogue.h"
 
-namespace {
-
 using Lines = std::vector<std::string>;
 
-const size_t ELEMENT_KEPT = LIST_ELEMENT_BUFFER - 1;
+static const size_t ELEMENT_KEPT = LIST_ELEMENT_BUFFER - 1;
 
-void CollectLine(const char *line, void *context)
+static void CollectLine(const char *line, void *context)
 {
-    ASSERT_NE(line, nullptr);
-    static_cast<Lines *>(context)->push_back(line);
+    ASSERT_NE(line, (const char *)NULL);
+    ((Lines *)context)->push_back(line);
 }
 
-Lines MoveLines(const char *text)
+static Lines MoveLines(const char *text)
 {
     Lines lines;
     WalkMoveList(text, CollectLine, &lines);
     return lines;
 }
 
-Lines MachineLines(const char *text)
+static Lines MachineLines(const char *text)
 {
     Lines lines;
     WalkMachineList(text, CollectLine, &lines);
@@ -59,7 +57,7 @@ class ListStrings : public ::testing::Test {
 };
 
 /* Splits at every ';', dropping what follows the last one: the elements as stored. */
-Lines Elements(const std::string &text)
+static Lines Elements(const std::string &text)
 {
     Lines elements;
     size_t begin = 0;
@@ -110,7 +108,7 @@ TEST_F(ListStrings, MoveListDropsTextAfterLastSeparator)
     EXPECT_EQ(MoveLines("Nudge;Lv. 5 - Reed Lash"), (Lines{"Nudge"}));
     EXPECT_EQ(MoveLines("no separator at all"), Lines{});
     EXPECT_EQ(MoveLines(""), Lines{});
-    EXPECT_EQ(MoveLines(nullptr), Lines{});
+    EXPECT_EQ(MoveLines(NULL), Lines{});
 }
 
 TEST_F(ListStrings, MoveListEmptyElementsGiveEmptyLines)
@@ -157,7 +155,7 @@ TEST_F(ListStrings, MachineListWithoutCompleteElements)
 {
     EXPECT_EQ(MachineLines(""), (Lines{Sep()}));
     EXPECT_EQ(MachineLines("12"), (Lines{Sep()}));
-    EXPECT_EQ(MachineLines(nullptr), (Lines{Sep()}));
+    EXPECT_EQ(MachineLines(NULL), (Lines{Sep()}));
     EXPECT_EQ(MachineLines("3;7"), (Lines{Tm(3), Sep()}));
     EXPECT_EQ(MachineLines("3;-"), (Lines{Tm(3), Sep()}));
     EXPECT_EQ(MachineLines("3;-;1;2"), (Lines{Tm(3), Sep(), Hm(1)}));
@@ -201,9 +199,7 @@ TEST_F(ListStrings, MachineLinesAreTheLabelsThemselves)
     std::vector<const char *> seen;
     WalkMachineList(
         "12;-;4;",
-        [](const char *line, void *context) {
-            static_cast<std::vector<const char *> *>(context)->push_back(line);
-        },
+        [](const char *line, void *context) { ((std::vector<const char *> *)context)->push_back(line); },
         &seen);
     EXPECT_EQ(seen, (std::vector<const char *>{tmLabel[12], SEPARATOR_LINE, hmLabel[4]}));
 }
@@ -213,14 +209,12 @@ TEST_F(ListStrings, MachineLinesAreTheLabelsThemselves)
 TEST_F(ListStrings, CatalogueListsWalkCompletely)
 {
     std::vector<const char *> moveLists;
-    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry)
         moveLists.push_back(moveListText[entry + 1]);
-    }
-    for (int form = 0; form < FORM_COUNT; ++form) {
+    for (int form = 0; form < FORM_COUNT; ++form)
         moveLists.push_back(formMoveListText[form]);
-    }
     for (const char *text : moveLists) {
-        ASSERT_NE(text, nullptr);
+        ASSERT_NE(text, (const char *)NULL);
         SCOPED_TRACE(text);
         const Lines elements = Elements(text);
         EXPECT_FALSE(elements.empty());
@@ -229,7 +223,7 @@ TEST_F(ListStrings, CatalogueListsWalkCompletely)
 
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         const char *text = machineListText[entry + 1];
-        ASSERT_NE(text, nullptr);
+        ASSERT_NE(text, (const char *)NULL);
         SCOPED_TRACE(text);
         Lines expected;
         bool hmPart = false;
@@ -245,11 +239,8 @@ TEST_F(ListStrings, CatalogueListsWalkCompletely)
             ASSERT_LE(number, hmPart ? HM_COUNT : TM_COUNT) << element;
             expected.push_back(hmPart ? Hm(number) : Tm(number));
         }
-        if (!hmPart) {
+        if (!hmPart)
             expected.push_back(Sep());
-        }
         EXPECT_EQ(MachineLines(text), expected);
     }
 }
-
-} // namespace

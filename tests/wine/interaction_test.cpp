@@ -15,9 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-TabKind CurrentView()
+static TabKind CurrentView()
 {
     EXPECT_EQ(app.infoView + app.evolutionView + app.movesView + app.machinesView, 1);
     return ShownView();
@@ -240,5 +238,3 @@ TEST_F(ListTest, FormNotificationsOtherThanAClickDoNotAdvance)
     PumpMessages();
     EXPECT_EQ(app.FormIndex, 0);
 }
-
-} // namespace

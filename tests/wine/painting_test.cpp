@@ -11,13 +11,11 @@
 
 #include <windowsx.h>
 
-namespace {
-
 struct BitmapSize {
     int width, height, bitsPerPixel;
 };
 
-BitmapSize SizeOfResource(int id)
+static BitmapSize SizeOfResource(int id)
 {
     BitmapSize size = {0, 0, 0};
     HBITMAP bitmap = (HBITMAP)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
@@ -226,7 +224,7 @@ TEST_F(ViewerTest, TabsShowInfoPressedAndTheOthersRaisedAfterStartUp)
 }
 
 /* The header picture: exactly (91,57)..(210,176), each picture pixel shown 1 or 2 times. */
-::testing::AssertionResult HeaderShowsPicture(unsigned short id)
+static ::testing::AssertionResult HeaderShowsPicture(unsigned short id)
 {
     HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id));
     HDC memory = CreateCompatibleDC(NULL);
@@ -282,7 +280,7 @@ TEST_F(ViewerTest, HeaderShowsTheSelectedPicture)
 }
 
 /* "387." in the system font, as a window DC draws it by default, rendered off-screen. */
-::testing::AssertionResult HeaderNumberIs(const char *number)
+static ::testing::AssertionResult HeaderNumberIs(const char *number)
 {
     HDC dc = GetDC(app.mainWindow);
     HDC memory = CreateCompatibleDC(dc);
@@ -323,5 +321,3 @@ TEST_F(ViewerTest, HeaderNumberIsThreeDigitsAndAFullStopInTheSystemFont)
     SelectEntry(FORM_ENTRY);
     EXPECT_TRUE(HeaderNumberIs("413."));
 }
-
-} // namespace

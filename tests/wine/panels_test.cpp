@@ -13,13 +13,11 @@
 
 #include <string>
 
-namespace {
+static const COLORREF GREY = RGB(76, 76, 76);
+static const COLORREF INFO_TEXT = RGB(196, 196, 196);
+static const COLORREF EVOLUTION_TEXT = RGB(140, 214, 0);
 
-const COLORREF GREY = RGB(76, 76, 76);
-const COLORREF INFO_TEXT = RGB(196, 196, 196);
-const COLORREF EVOLUTION_TEXT = RGB(140, 214, 0);
-
-std::wstring FromCodePage1250(const char *text)
+static std::wstring FromCodePage1250(const char *text)
 {
     wchar_t wide[128] = {};
     MultiByteToWideChar(1250, 0, text, -1, wide, 128);
@@ -28,8 +26,8 @@ std::wstring FromCodePage1250(const char *text)
 
 /* The text drawn with TextOutW in the text font on the panel's grey (with the entry's gender
    marks beneath it), compared pixel by pixel with the window over the text's extent and a margin. */
-::testing::AssertionResult PanelTextIs(int x, int y, const std::wstring &text, COLORREF colour,
-                                       const EvolutionMark *marks = nullptr, int markCount = 0)
+static ::testing::AssertionResult PanelTextIs(int x, int y, const std::wstring &text, COLORREF colour,
+                                              const EvolutionMark *marks = NULL, int markCount = 0)
 {
     HDC dc = GetDC(app.mainWindow);
     HDC memory = CreateCompatibleDC(dc);
@@ -79,7 +77,7 @@ std::wstring FromCodePage1250(const char *text)
 using InfoPanelTest = ViewerTest;
 
 /* Entries with one and with two types, found in the catalogue. */
-int FirstEntryWithTypes(bool two)
+static int FirstEntryWithTypes(bool two)
 {
     for (int entry = 0; entry < ENTRY_COUNT; ++entry)
         if (entry != FORM_ENTRY && (secondaryTypeIcon[EntrySlot(entry)] != 0) == two)
@@ -87,7 +85,7 @@ int FirstEntryWithTypes(bool two)
     return -1;
 }
 
-void ExpectInfoTexts(int entry)
+static void ExpectInfoTexts(int entry)
 {
     char height[HEIGHT_LINE_SIZE], weight[WEIGHT_LINE_SIZE];
     FormatHeightLine(heightCm[EntrySlot(entry)], height);
@@ -143,13 +141,13 @@ TEST_F(InfoPanelTest, PaintingAgainDrawsTheSameInfoPanel)
 
 using EvolutionPanelTest = ViewerTest;
 
-void ShowEvolution(int entry)
+static void ShowEvolution(int entry)
 {
     SelectEntry(entry);
     ClickAt(70, 444);
 }
 
-void ExpectNoteTexts(int entry)
+static void ExpectNoteTexts(int entry)
 {
     const EvolutionNote &note = FindEvolutionNote(entry);
     EvolutionMark marks[EVOLUTION_MARKS_MAX];
@@ -238,5 +236,3 @@ TEST_F(EvolutionPanelTest, SwitchingFromInfoLeavesNoIconOrInfoText)
         ExpectNoteTexts(entry);
     }
 }
-
-} // namespace

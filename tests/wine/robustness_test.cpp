@@ -18,8 +18,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
 /* xorshift64*: small, fast and the same on every run with the same seed. */
 struct Random {
     uint64_t state;
@@ -37,17 +35,17 @@ struct Random {
 };
 
 /* ZORAVEL_FUZZ_SEED repeats a run; otherwise every run explores a new sequence. */
-uint64_t PickSeed()
+static uint64_t PickSeed()
 {
     const char *fixed = getenv("ZORAVEL_FUZZ_SEED");
     if (fixed && *fixed)
-        return strtoull(fixed, nullptr, 0);
+        return strtoull(fixed, NULL, 0);
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return (uint64_t)now.QuadPart ^ ((uint64_t)GetCurrentProcessId() << 32);
 }
 
-double Seconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to)
+static double Seconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to)
 {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -59,24 +57,24 @@ struct TabHit {
     RECT hit;
     TabKind tab;
 };
-const TabHit tabHits[TAB_COUNT] = {
+static const TabHit tabHits[TAB_COUNT] = {
     {{35, 256, 105, 284},  TAB_INFO     },
     {{35, 430, 105, 458},  TAB_EVOLUTION},
     {{115, 256, 185, 284}, TAB_MOVES    },
     {{195, 256, 265, 284}, TAB_MACHINES },
 };
 
-int ViewFlagCount()
+static int ViewFlagCount()
 {
     return (app.infoView == 1) + (app.evolutionView == 1) + (app.movesView == 1) + (app.machinesView == 1);
 }
 
-HWND ComboEdit()
+static HWND ComboEdit()
 {
     return GetWindow(app.entryCombo, GW_CHILD);
 }
 
-std::string EditText(HWND edit)
+static std::string EditText(HWND edit)
 {
     char text[4096] = {};
     GetWindowTextA(edit, text, sizeof text);
@@ -91,7 +89,7 @@ struct Model {
     bool formButtonShown;
 };
 
-void ModelComboNotification(Model &model, int notification)
+static void ModelComboNotification(Model &model, int notification)
 {
     if (notification == CBN_SELCHANGE)
         model.formButtonShown = false;
@@ -102,13 +100,13 @@ void ModelComboNotification(Model &model, int notification)
         model.formButtonShown = true;
 }
 
-void ModelFormCommand(Model &model, int notification)
+static void ModelFormCommand(Model &model, int notification)
 {
     if (notification == BN_CLICKED)
         model.form = (model.form + 1) % FORM_COUNT;
 }
 
-void ModelButtonUp(Model &model, LPARAM lParam)
+static void ModelButtonUp(Model &model, LPARAM lParam)
 {
     POINT point = {(LONG)LOWORD(lParam), (LONG)HIWORD(lParam)};
     for (const TabHit &tab : tabHits)
@@ -119,7 +117,7 @@ void ModelButtonUp(Model &model, LPARAM lParam)
 }
 
 /* Empty when the window is sound and agrees with the model, else what is wrong. */
-std::string CheckWindow(const Model &model)
+static std::string CheckWindow(const Model &model)
 {
     char problem[256] = "";
     if (!IsWindow(app.mainWindow) || !IsWindow(app.entryCombo) || !IsWindow(app.moveListBox) ||
@@ -160,28 +158,28 @@ enum FuzzKind {
 };
 /* Redrawing messages are the slow ones under Wine (a refilled list box above all): they are kept
    rarer, and the list views are entered less often than the drawn views, to run fast. */
-const int fuzzWeight[FUZZ_KINDS] = {590, 335, 20, 30, 20, 5}; /* out of 1000 */
+static const int fuzzWeight[FUZZ_KINDS] = {590, 335, 20, 30, 20, 5}; /* out of 1000 */
 /* Chance in 100 that an aimed click goes to each tab, in the order of tabHits. */
-const int tabAimWeight[TAB_COUNT] = {48, 48, 2, 2};
+static const int tabAimWeight[TAB_COUNT] = {48, 48, 2, 2};
 /* Queued paints (the form button's repaint, the list box's) are let through this often: a user
    clicking faster than the window repaints gets the same coalesced paints. */
-const int PUMP_EVERY = 8;
-const char *const fuzzName[FUZZ_KINDS] = {"WM_COMMAND", "WM_LBUTTONUP", "form click",
-                                          "combo pick", "WM_CHAR",      "repaint"};
+static const int PUMP_EVERY = 8;
+static const char *const fuzzName[FUZZ_KINDS] = {"WM_COMMAND", "WM_LBUTTONUP", "form click",
+                                                 "combo pick", "WM_CHAR",      "repaint"};
 
-const int FUZZ_ACTIONS = 100000;
+static const int FUZZ_ACTIONS = 100000;
 
 /* ZORAVEL_FUZZ_ACTIONS overrides the length of the run, for longer hunts. */
-int FuzzActions()
+static int FuzzActions()
 {
     const char *count = getenv("ZORAVEL_FUZZ_ACTIONS");
     return count && *count ? atoi(count) : FUZZ_ACTIONS;
 }
 
-const int comboNotifications[] = {CBN_SELCHANGE,  CBN_DBLCLK,      CBN_SETFOCUS, CBN_KILLFOCUS,
-                                  CBN_EDITCHANGE, CBN_EDITUPDATE,  CBN_DROPDOWN, CBN_CLOSEUP,
-                                  CBN_SELENDOK,   CBN_SELENDCANCEL};
-const int COMBO_NOTIFICATION_COUNT = sizeof comboNotifications / sizeof comboNotifications[0];
+static const int comboNotifications[] = {CBN_SELCHANGE,  CBN_DBLCLK,      CBN_SETFOCUS, CBN_KILLFOCUS,
+                                         CBN_EDITCHANGE, CBN_EDITUPDATE,  CBN_DROPDOWN, CBN_CLOSEUP,
+                                         CBN_SELENDOK,   CBN_SELENDCANCEL};
+static const int COMBO_NOTIFICATION_COUNT = sizeof comboNotifications / sizeof comboNotifications[0];
 
 struct Fuzzer {
     Random random;
@@ -400,7 +398,7 @@ struct GdiCount {
     int dcs;
 };
 
-GdiCount CountGdi()
+static GdiCount CountGdi()
 {
     GdiCount count = {0, 0};
     for (ULONG_PTR handle = 1; handle <= 0xFFFF; ++handle) {
@@ -418,7 +416,7 @@ typedef void (*SoakHook)(int action);
 
 /* A tab picked as the soak's user does: mostly the drawn views, whose redraws exercise the images;
    the list views less, as refilling a shown list box is slow under Wine. */
-TabKind SoakTab(Random &random)
+static TabKind SoakTab(Random &random)
 {
     static const TabKind tabs[] = {TAB_INFO, TAB_EVOLUTION, TAB_INFO, TAB_EVOLUTION, TAB_INFO,  TAB_EVOLUTION,
                                    TAB_INFO, TAB_EVOLUTION, TAB_INFO, TAB_EVOLUTION, TAB_INFO,  TAB_EVOLUTION,
@@ -427,7 +425,7 @@ TabKind SoakTab(Random &random)
 }
 
 /* Runs user actions of every kind in every view and returns the growth over the measured part. */
-GdiCount SoakGrowth(int actions, SoakHook hook, Random &random)
+static GdiCount SoakGrowth(int actions, SoakHook hook, Random &random)
 {
     /* Every path once first, so whatever Wine creates on first use exists before counting. */
     for (int warmUp = 0; warmUp < 4 * TAB_COUNT; ++warmUp) {
@@ -479,7 +477,7 @@ GdiCount SoakGrowth(int actions, SoakHook hook, Random &random)
     return {after.objects - before.objects, after.dcs - before.dcs};
 }
 
-const int SOAK_ACTIONS = 10000;
+static const int SOAK_ACTIONS = 10000;
 
 using SoakTest = ViewerTest;
 
@@ -488,7 +486,7 @@ TEST_F(SoakTest, TenThousandActionsLeaveNoGdiObjectOrDeviceContextBehind)
     Random random = {0x5EEDF00DULL};
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    GdiCount growth = SoakGrowth(SOAK_ACTIONS, nullptr, random);
+    GdiCount growth = SoakGrowth(SOAK_ACTIONS, NULL, random);
     QueryPerformanceCounter(&end);
     printf("soak: growth %d objects, %d device contexts, %.2f s\n", growth.objects, growth.dcs,
            Seconds(start, end));
@@ -497,12 +495,12 @@ TEST_F(SoakTest, TenThousandActionsLeaveNoGdiObjectOrDeviceContextBehind)
 }
 
 /* The check itself: objects leaked during the soak show up exactly. */
-const int LEAK_ACTIONS = 1000;
-const int PEN_EVERY = 50, DC_EVERY = 100;
-std::vector<HGDIOBJ> leakedPens;
-std::vector<HDC> leakedDcs;
+static const int LEAK_ACTIONS = 1000;
+static const int PEN_EVERY = 50, DC_EVERY = 100;
+static std::vector<HGDIOBJ> leakedPens;
+static std::vector<HDC> leakedDcs;
 
-void LeakNow(int action)
+static void LeakNow(int action)
 {
     if (action % PEN_EVERY == 0)
         leakedPens.push_back(CreatePen(PS_SOLID, 1, RGB(action % 256, 0, 0)));
@@ -548,7 +546,7 @@ struct Canvas {
     int width, height;
 };
 
-Canvas OpenCanvas()
+static Canvas OpenCanvas()
 {
     RECT client;
     GetClientRect(app.mainWindow, &client);
@@ -562,7 +560,7 @@ Canvas OpenCanvas()
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    void *bits = nullptr;
+    void *bits = NULL;
     canvas.dc = CreateCompatibleDC(NULL);
     canvas.bitmap = CreateDIBSection(canvas.dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
     canvas.bits = (uint32_t *)bits;
@@ -570,7 +568,7 @@ Canvas OpenCanvas()
     return canvas;
 }
 
-Capture CloseCanvas(Canvas &canvas)
+static Capture CloseCanvas(Canvas &canvas)
 {
     GdiFlush();
     Capture capture;
@@ -583,7 +581,7 @@ Capture CloseCanvas(Canvas &canvas)
     return capture;
 }
 
-Capture CaptureWindow()
+static Capture CaptureWindow()
 {
     Canvas canvas = OpenCanvas();
     HDC dc = GetDC(app.mainWindow);
@@ -598,7 +596,7 @@ struct ImagePlace {
     COLORREF beneath;
 };
 
-std::vector<ImagePlace> ImagePlaces(TabKind view, unsigned entry)
+static std::vector<ImagePlace> ImagePlaces(TabKind view, unsigned entry)
 {
     std::vector<ImagePlace> places = {
         {{PICTURE_X, PICTURE_Y, PICTURE_X + 120, PICTURE_Y + 120}, PICTURE_BOX_COLOUR},
@@ -632,7 +630,7 @@ std::vector<ImagePlace> ImagePlaces(TabKind view, unsigned entry)
 
 /* The window as it should look with no image drawn: each image's place shows the layout beneath it,
    and in the evolution view the note's text, which lies over the marks, is drawn there again. */
-Capture WithoutImages(const Capture &shown, TabKind view, unsigned entry)
+static Capture WithoutImages(const Capture &shown, TabKind view, unsigned entry)
 {
     Canvas canvas = OpenCanvas();
     memcpy(canvas.bits, shown.pixels.data(), shown.pixels.size() * sizeof(uint32_t));
@@ -664,7 +662,7 @@ Capture WithoutImages(const Capture &shown, TabKind view, unsigned entry)
 }
 
 /* Equal everywhere but on the combo box and the form button: focus and caret change them. */
-::testing::AssertionResult SameOutsideControls(const Capture &seen, const Capture &expected)
+static ::testing::AssertionResult SameOutsideControls(const Capture &seen, const Capture &expected)
 {
     RECT controls[2];
     HWND windows[2] = {app.entryCombo, app.formButton};
@@ -686,7 +684,7 @@ Capture WithoutImages(const Capture &shown, TabKind view, unsigned entry)
     return ::testing::AssertionSuccess();
 }
 
-int CountColour(const Capture &capture, const RECT &area, COLORREF colour)
+static int CountColour(const Capture &capture, const RECT &area, COLORREF colour)
 {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
@@ -696,7 +694,7 @@ int CountColour(const Capture &capture, const RECT &area, COLORREF colour)
 }
 
 /* A loaded module with no bitmap of ours: every LoadPicture from it fails. */
-HINSTANCE ModuleWithoutOurBitmaps()
+static HINSTANCE ModuleWithoutOurBitmaps()
 {
     for (const char *name : {"kernel32.dll", "ntdll.dll", "gdi32.dll"}) {
         HINSTANCE module = GetModuleHandleA(name);
@@ -767,13 +765,12 @@ class MissingBitmapTest : public ViewerTest {
             EXPECT_TRUE(SameOutsideControls(seen, expected));
             EXPECT_EQ(ListBoxLines(), lines);
             /* The texts and lines are there, not only equal to a blank panel. */
-            if (view == TAB_INFO) {
+            if (view == TAB_INFO)
                 EXPECT_GT(CountColour(seen, LOWER_PANEL, INFO_TEXT_COLOUR), 0);
-            } else if (view == TAB_EVOLUTION) {
+            else if (view == TAB_EVOLUTION)
                 EXPECT_GT(CountColour(seen, LOWER_PANEL, EVOLUTION_TEXT_COLOUR), 0);
-            } else {
+            else
                 EXPECT_FALSE(lines.empty());
-            }
             EXPECT_EQ(seen.At(10, 100), CASING_BRUSH_COLOUR);
         }
         /* Wine may drop a cached object of its own meanwhile; nothing may be added. */
@@ -783,7 +780,7 @@ class MissingBitmapTest : public ViewerTest {
 };
 
 /* An entry with two types and one with gender marks, found in the catalogue. */
-unsigned EntryWithTwoTypes()
+static unsigned EntryWithTwoTypes()
 {
     for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry)
         if (entry != FORM_ENTRY && secondaryTypeIcon[EntrySlot(entry)] != 0)
@@ -791,7 +788,7 @@ unsigned EntryWithTwoTypes()
     return 0;
 }
 
-unsigned EntryWithMarks()
+static unsigned EntryWithMarks()
 {
     EvolutionMark marks[EVOLUTION_MARKS_MAX];
     for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry)
@@ -814,5 +811,3 @@ TEST_F(MissingBitmapTest, EveryViewDrawsAllButTheImagesAndKeepsNothingLoaded)
     printf("missing bitmaps: %d views x %d entries drawn by repaint, tab click, combo pick and form clicks\n",
            TAB_COUNT, (int)(sizeof entries / sizeof entries[0]));
 }
-
-} // namespace

@@ -11,23 +11,21 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::string ClassOf(HWND window)
+static std::string ClassOf(HWND window)
 {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     return name;
 }
 
-std::string TextOf(HWND window)
+static std::string TextOf(HWND window)
 {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
-RECT ClientRectOfChild(HWND child)
+static RECT ClientRectOfChild(HWND child)
 {
     RECT rect;
     GetWindowRect(child, &rect);
@@ -41,7 +39,7 @@ struct ClassSearch {
     HWND found;
 };
 
-BOOL CALLBACK MatchClass(HWND window, LPARAM lParam)
+static BOOL CALLBACK MatchClass(HWND window, LPARAM lParam)
 {
     ClassSearch *search = (ClassSearch *)lParam;
     if (ClassOf(window) == search->className) {
@@ -51,7 +49,7 @@ BOOL CALLBACK MatchClass(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-HWND FindThreadWindow(const char *className)
+static HWND FindThreadWindow(const char *className)
 {
     ClassSearch search = {className, NULL};
     EnumThreadWindows(GetCurrentThreadId(), MatchClass, (LPARAM)&search);
@@ -103,10 +101,10 @@ struct Creation {
     RECT place;
     int id;
 };
-std::vector<Creation> creations;
-HHOOK creationHook;
+static std::vector<Creation> creations;
+static HHOOK creationHook;
 
-LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
         const CREATESTRUCTA *create = ((CBT_CREATEWNDA *)lParam)->lpcs;
@@ -221,10 +219,10 @@ TEST_F(StartupTest, ClosingTheWindowQuitsWithExitCodeZero)
 }
 
 /* The failure paths run the whole program; a timer inside the box's own loop answers it. */
-std::string seenCaption, seenText;
-HHOOK boxHook;
+static std::string seenCaption, seenText;
+static HHOOK boxHook;
 
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM)
+static BOOL CALLBACK CollectStaticText(HWND child, LPARAM)
 {
     char text[256] = {};
     if (_stricmp(ClassOf(child).c_str(), "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
@@ -232,7 +230,7 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM)
     return TRUE;
 }
 
-BOOL CALLBACK AnswerBoxOfThisThread(HWND window, LPARAM)
+static BOOL CALLBACK AnswerBoxOfThisThread(HWND window, LPARAM)
 {
     if (ClassOf(window) == "#32770" && GetWindowThreadProcessId(window, NULL) == GetCurrentThreadId()) {
         seenCaption = TextOf(window);
@@ -242,7 +240,7 @@ BOOL CALLBACK AnswerBoxOfThisThread(HWND window, LPARAM)
     return TRUE;
 }
 
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
+static void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
 {
     if (EnumWindows(AnswerBoxOfThisThread, 0) && !seenCaption.empty())
         KillTimer(NULL, timer);
@@ -271,7 +269,7 @@ TEST(StartupFailure, ClassAlreadyRegisteredShowsTheErrorBoxAndExitsWithZero)
     app = AppState();
 }
 
-LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND)
         return 1;
@@ -292,7 +290,7 @@ TEST(StartupFailure, NoMainWindowExitsNonZeroWithoutAMessageLoop)
     app = AppState();
 }
 
-void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR timer, DWORD)
+static void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(NULL, timer);
     PostMessageA(FindThreadWindow("Zoravel 4th by tobrik"), WM_CLOSE, 0, 0);
@@ -307,5 +305,3 @@ TEST(WholeRun, ProgramRunsUntilClosedAndReturnsZero)
     UnregisterClassA("Zoravel 4th by tobrik", GetModuleHandleA(NULL));
     app = AppState();
 }
-
-} // namespace

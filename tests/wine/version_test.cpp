@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace {
-
 struct VersionBlock {
     std::string data;
     bool Load()
@@ -21,7 +19,7 @@ struct VersionBlock {
     std::wstring Value(const wchar_t *key)
     {
         std::wstring path = std::wstring(L"\\StringFileInfo\\041504b0\\") + key;
-        wchar_t *value = nullptr;
+        wchar_t *value = NULL;
         UINT length = 0;
         if (!VerQueryValueW(&data[0], path.c_str(), (void **)&value, &length) || !value)
             return L"<missing>";
@@ -34,7 +32,7 @@ TEST(VersionBlock, FixedInfoStringsAndTranslationAreThoseOfTheViewer)
     VersionBlock block;
     ASSERT_TRUE(block.Load());
 
-    VS_FIXEDFILEINFO *fixed = nullptr;
+    VS_FIXEDFILEINFO *fixed = NULL;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(&block.data[0], L"\\", (void **)&fixed, &length));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
@@ -61,7 +59,7 @@ TEST(VersionBlock, FixedInfoStringsAndTranslationAreThoseOfTheViewer)
     EXPECT_NE(comments.find(L"107"), std::wstring::npos);
     EXPECT_NE(comments.find(L"stworzeń"), std::wstring::npos);
 
-    WORD *translation = nullptr;
+    WORD *translation = NULL;
     ASSERT_TRUE(
         VerQueryValueW(&block.data[0], L"\\VarFileInfo\\Translation", (void **)&translation, &length));
     ASSERT_EQ(length, 4u);
@@ -75,7 +73,7 @@ TEST(VersionBlock, IconGroupHoldsA32And16PixelSixteenColourImage)
     HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(100), RT_GROUP_ICON);
     ASSERT_NE(group, (HRSRC)NULL);
     const BYTE *directory = (const BYTE *)LockResource(LoadResource(module, group));
-    ASSERT_NE(directory, nullptr);
+    ASSERT_NE(directory, (const BYTE *)NULL);
     /* GRPICONDIR: reserved, type 1, count; then 14-byte entries. */
     ASSERT_EQ(*(const WORD *)(directory + 2), 1);
     ASSERT_EQ(*(const WORD *)(directory + 4), 2);
@@ -91,5 +89,3 @@ TEST(VersionBlock, IconGroupHoldsA32And16PixelSixteenColourImage)
     EXPECT_EQ(*(const WORD *)(first + 12), 1); /* icon resource ids */
     EXPECT_EQ(*(const WORD *)(second + 12), 2);
 }
-
-} // namespace

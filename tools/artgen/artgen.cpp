@@ -12,22 +12,21 @@
 #include "resource.h"
 #include "ui_images.h"
 
-const char *const kBitmapDir    = "bitmaps";
-const char *const kIconFile     = "zoravel.ico";
+const char *const kBitmapDir = "bitmaps";
+const char *const kIconFile = "zoravel.ico";
 const char *const kResourceFile = "bitmaps.rc";
 const char *const kContactSheet = "contact-sheet.png";
 
-namespace
-{
+namespace {
 
-const int kFullPalette     = 256;
+const int kFullPalette = 256;
 const int kTypeIconPalette = 16;
 // The two pictures with shorter palettes: the small cloud puff and the prism dragon.
-const int kShortPaletteEntry    = 46;
-const int kShortPaletteLength   = 26;
-const int kTrimmedPaletteEntry  = 106;
+const int kShortPaletteEntry = 46;
+const int kShortPaletteLength = 26;
+const int kTrimmedPaletteEntry = 106;
 const int kTrimmedPaletteLength = 236;
-const int kIconSizes[]          = {32, 16};
+const int kIconSizes[] = {32, 16};
 
 std::string BitmapPath(const std::string &name)
 {
@@ -117,14 +116,14 @@ std::string ResourceScript()
 // --- Contact sheet -------------------------------------------------------------------------
 
 const Rgb kSheetBackground = {214, 218, 226};
-const Rgb kSheetFrame      = {150, 156, 170};
-const Rgb kSheetInk        = {36, 36, 48};
-const int kSheetMargin     = 10;
-const int kSheetColumns    = 10;
-const int kCellWidth       = 90;
-const int kCellHeight      = 104;
-const int kLabelZoom       = 2;
-const int kUiZoom          = 2;
+const Rgb kSheetFrame = {150, 156, 170};
+const Rgb kSheetInk = {36, 36, 48};
+const int kSheetMargin = 10;
+const int kSheetColumns = 10;
+const int kCellWidth = 90;
+const int kCellHeight = 104;
+const int kLabelZoom = 2;
+const int kUiZoom = 2;
 
 void DrawLabel(Raster &sheet, const std::string &text, int x, int y)
 {
@@ -195,15 +194,15 @@ std::vector<GeneratedFile> GenerateArt()
 GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art)
 {
     const int pictureRows = (kPictureCount + kSheetColumns - 1) / kSheetColumns;
-    const int uiTop       = kSheetMargin + pictureRows * kCellHeight + kSheetMargin;
-    const int width       = kSheetMargin * 2 + kSheetColumns * kCellWidth;
-    const int height      = uiTop + 3 * 64 + kSheetMargin;
-    Raster sheet          = MakeRaster(width, height, kSheetBackground);
+    const int uiTop = kSheetMargin + pictureRows * kCellHeight + kSheetMargin;
+    const int width = kSheetMargin * 2 + kSheetColumns * kCellWidth;
+    const int height = uiTop + 3 * 64 + kSheetMargin;
+    Raster sheet = MakeRaster(width, height, kSheetBackground);
     char label[16];
     for (int n = 0; n < kPictureCount; ++n) {
         const PictureRef ref = PictureAt(n);
-        const int x          = kSheetMargin + (n % kSheetColumns) * kCellWidth + 5;
-        const int y          = kSheetMargin + (n / kSheetColumns) * kCellHeight;
+        const int x = kSheetMargin + (n % kSheetColumns) * kCellWidth + 5;
+        const int y = kSheetMargin + (n / kSheetColumns) * kCellHeight;
         FramedBlit(sheet, Decode(art, BitmapPath(PictureFileName(ref.id))), x, y, 1);
         DrawLabel(sheet, PictureLabel(ref, label, sizeof label), x, y + 84);
     }
@@ -229,7 +228,7 @@ GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art)
     for (int size : kIconSizes) {
         std::vector<uint8_t> opaque;
         const Raster head = DrawIconHead(size, opaque);
-        Raster shown      = MakeRaster(size, size, kSheetBackground);
+        Raster shown = MakeRaster(size, size, kSheetBackground);
         for (int j = 0; j < size; ++j)
             for (int i = 0; i < size; ++i)
                 if (opaque[static_cast<size_t>(j) * size + i])

@@ -2,14 +2,13 @@
 // Features are sized in design units so that they grow with the stage zoom.
 #include "creature_kit.h"
 
-namespace
-{
+namespace {
 
-const Rgb kEyeDark      = {34, 26, 44};
-const Rgb kEyeOutline   = {20, 14, 28};
-const Rgb kMouthDark    = {110, 36, 48};
-const Rgb kBone         = {236, 222, 186};
-const Rgb kDarkMark     = {52, 44, 64};
+const Rgb kEyeDark = {34, 26, 44};
+const Rgb kEyeOutline = {20, 14, 28};
+const Rgb kMouthDark = {110, 36, 48};
+const Rgb kBone = {236, 222, 186};
+const Rgb kDarkMark = {52, 44, 64};
 const int kBellyLighten = 120;
 
 uint32_t Seed(const CreaturePlan &plan, int form)
@@ -58,14 +57,14 @@ Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom)
           0,
           0,
           0};
-    c.body   = Material(c, plan.bodyColour);
-    c.belly  = Material(c, Mix(plan.bodyColour, {250, 236, 200}, kBellyLighten));
+    c.body = Material(c, plan.bodyColour);
+    c.belly = Material(c, Mix(plan.bodyColour, {250, 236, 200}, kBellyLighten));
     c.accent = Material(c, plan.accentColour);
-    c.eye    = AddMaterial(c.s, FlatRamp(kEyeDark, kEyeOutline));
-    c.white  = AddMaterial(c.s, FlatRamp(kWhite, kEyeOutline));
-    c.mouth  = AddMaterial(c.s, FlatRamp(kMouthDark, kEyeOutline));
-    c.bone   = Material(c, kBone);
-    c.dark   = Material(c, kDarkMark);
+    c.eye = AddMaterial(c.s, FlatRamp(kEyeDark, kEyeOutline));
+    c.white = AddMaterial(c.s, FlatRamp(kWhite, kEyeOutline));
+    c.mouth = AddMaterial(c.s, FlatRamp(kMouthDark, kEyeOutline));
+    c.bone = Material(c, kBone);
+    c.dark = Material(c, kDarkMark);
     return c;
 }
 

@@ -12,7 +12,7 @@
 
 // Pictures are 80 by 80 with the ground line near the bottom.
 const int kPictureSize = 80;
-const int kGroundRow   = 73;
+const int kGroundRow = 73;
 
 struct Rng {
     uint32_t state;

@@ -56,8 +56,8 @@ struct CreaturePlan {
     const char *idea;
 };
 
-const int kEntryCount   = 107;
-const int kFormEntry    = 26;
+const int kEntryCount = 107;
+const int kFormEntry = 26;
 const int kPictureCount = 109;
 
 extern const CreaturePlan kCreaturePlans[kEntryCount];

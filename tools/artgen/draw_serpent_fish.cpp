@@ -4,8 +4,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
 struct SpinePoint {
     int x, y, r;
@@ -21,11 +20,11 @@ std::vector<SpinePoint> WaveSpine(int tx, int ty, int hx, int hy, int amplitude,
     while (len * len < dx * dx + dy * dy)
         ++len;
     for (int i = 0; i <= count; ++i) {
-        const int t   = i * kOne / count;
+        const int t = i * kOne / count;
         const int off = amplitude * SinQ12(waveDeg * i / count) / 4096;
-        const int x   = tx + dx * t / kOne + (-dy) * off / len;
-        const int y   = ty + dy * t / kOne + dx * off / len;
-        const int r   = t < 180 ? rTail + (rBody - rTail) * t / 180 : rBody;
+        const int x = tx + dx * t / kOne + (-dy) * off / len;
+        const int y = ty + dy * t / kOne + dx * off / len;
+        const int r = t < 180 ? rTail + (rBody - rTail) * t / 180 : rBody;
         spine.push_back({x, y, r});
     }
     return spine;
@@ -89,9 +88,9 @@ void Caterpillar(Ctx &c)
     GroundShadow(c.s, 0, 0, U(26), U(3));
     const int n = 6;
     for (int i = n - 1; i >= 0; --i) {
-        const int x    = U(24) - i * U(7);
+        const int x = U(24) - i * U(7);
         const int lift = i >= n - 2 ? (i - (n - 3)) * U(5) : 0;
-        const int r    = U(7) + (i == n - 1 ? U(2) : 0);
+        const int r = U(7) + (i == n - 1 ? U(2) : 0);
         Capsule(c.s, x, -U(2), U(1), x, -U(1), U(1), Style(c.dark, kPartFlat));
         Ellipse(c.s, x, -r - lift, r, r, Style(c.body, kPartLine));
         if (i < n - 1)
@@ -139,7 +138,7 @@ void Coiled(Ctx &c, bool cobra)
 
 void FloatingSerpent(Ctx &c)
 {
-    const int idx    = c.plan->index;
+    const int idx = c.plan->index;
     const bool wings = idx == 58, metal = idx == 92, mist = idx == 101, prism = idx == 106;
     const bool eel = idx == 69 || idx == 70;
     GroundShadow(c.s, 0, 0, U(18), U(3));
@@ -150,14 +149,14 @@ void FloatingSerpent(Ctx &c)
         headR = idx == 70 ? U(9) : U(8);
     } else {
         const int rise = idx == 56 ? U(34) : U(50);
-        spine          = WaveSpine(U(22), -U(8), -U(6), -rise, U(12), 360, U(2), idx == 56 ? U(6) : U(7), 24);
-        headR          = idx == 56 ? U(9) : U(10);
+        spine = WaveSpine(U(22), -U(8), -U(6), -rise, U(12), 360, U(2), idx == 56 ? U(6) : U(7), 24);
+        headR = idx == 56 ? U(9) : U(10);
     }
     const SpinePoint head = spine.back();
     if (wings)
         for (int side = 0; side < 2; ++side) {
             const SpinePoint &at = spine[spine.size() * 3 / 5];
-            const int dir        = side ? 60 : -40;
+            const int dir = side ? 60 : -40;
             for (int k = 0; k < 4; ++k) {
                 const int angle = dir + (side ? k * 18 : -k * 18);
                 Ellipse(c.s, Toward(at.x, U(12), angle), TowardY(at.y, U(12), angle), U(4), U(13) - k * U(2),
@@ -167,7 +166,7 @@ void FloatingSerpent(Ctx &c)
     // Fins or spikes along the back.
     for (std::size_t i = 4; i + 3 < spine.size(); i += 3) {
         const SpinePoint &p = spine[i];
-        const int mat       = c.accent;
+        const int mat = c.accent;
         Spike(c, p.x + p.r / 3, p.y - p.r / 2, p.r + U(2), eel ? 0 : 40, U(2),
               Style(mat, kPartLine | kPartNoHighlight));
     }
@@ -342,7 +341,7 @@ void DrawFish(Ctx &c)
     }
     if (idx == 93) { // whale with a wave on its back and a spout
         GroundShadow(c.s, 0, 0, U(30), U(3));
-        const int cy    = -U(20);
+        const int cy = -U(20);
         const int water = Material(c, {130, 200, 250});
         Capsule(c.s, U(-6), cy - U(16), U(1), U(-6), cy - U(26), U(1), Style(water, kPartFlat, kLight));
         for (int k = -1; k <= 1; ++k)

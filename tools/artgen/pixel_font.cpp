@@ -5,8 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 struct Glyph {
     char letter;

@@ -17,7 +17,7 @@ struct PixelPos {
 };
 
 const int kCapitalHeight = 7;
-const int kTinyHeight    = 5;
+const int kTinyHeight = 5;
 
 // Width in pixels of text set with one blank column between letters.
 int TextWidth(const std::string &text, FontKind font);

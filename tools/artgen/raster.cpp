@@ -7,7 +7,7 @@
 Raster MakeRaster(int width, int height, Rgb fill)
 {
     Raster raster;
-    raster.width  = width;
+    raster.width = width;
     raster.height = height;
     raster.pixels.assign(static_cast<size_t>(width) * height, fill);
     return raster;

@@ -27,7 +27,7 @@ constexpr Rgb kWhite = {255, 255, 255};
 constexpr Rgb kBlack = {0, 0, 0};
 
 struct Raster {
-    int width  = 0;
+    int width = 0;
     int height = 0;
     std::vector<Rgb> pixels;
 };

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 // sin(0..90 degrees) in Q12.
 const int kSinTable[91] = {
@@ -22,11 +21,11 @@ const int kSinTable[91] = {
 const int kLightX = -97;
 const int kLightY = -115;
 // Squared distances (Q16) from the lit point that separate the shade bands.
-const int64_t kHighlightBand  = 2600;
-const int64_t kLightBand      = 19660;
-const int64_t kBaseBand       = 88474;
+const int64_t kHighlightBand = 2600;
+const int64_t kLightBand = 19660;
+const int64_t kBaseBand = 88474;
 const Rgb kGroundShadowColour = {206, 204, 214};
-const int kNearWhiteFloor     = 232;
+const int kNearWhiteFloor = 232;
 
 int FloorDiv(int64_t a, int64_t b)
 {
@@ -106,8 +105,8 @@ void PutPixel(Sprite &s, int px, int py, uint16_t id, const PartStyle &style, Sh
     if ((style.flags & kPartNoHighlight) && shade == kHighlight)
         shade = kLight;
     s.material[i] = static_cast<uint8_t>(style.material);
-    s.shade[i]    = shade;
-    s.part[i]     = id;
+    s.shade[i] = shade;
+    s.part[i] = id;
 }
 
 // Outlines the part's own edge pixels where they meet other painted parts.
@@ -136,7 +135,7 @@ void EndPart(Sprite &s, uint16_t id, const PartStyle &style)
 void PixelRange(int lo, int hi, int &first, int &last)
 {
     first = FloorDiv(lo, kUnit);
-    last  = FloorDiv(hi, kUnit);
+    last = FloorDiv(hi, kUnit);
 }
 
 void PaintEllipse(Sprite &s, uint16_t id, const PartStyle &style, int cx, int cy, int rx, int ry, int angle)
@@ -144,7 +143,7 @@ void PaintEllipse(Sprite &s, uint16_t id, const PartStyle &style, int cx, int cy
     const int64_t c = CosQ12(angle), sn = SinQ12(angle);
     const int64_t lu = (kLightX * c + kLightY * sn) / 4096;
     const int64_t lv = (-kLightX * sn + kLightY * c) / 4096;
-    const int reach  = std::max(rx, ry);
+    const int reach = std::max(rx, ry);
     int x0, x1, y0, y1;
     PixelRange(cx - reach, cx + reach, x0, x1);
     PixelRange(cy - reach, cy + reach, y0, y1);
@@ -170,9 +169,9 @@ void PaintCapsule(Sprite &s, uint16_t id, const PartStyle &style, int ax, int ay
     for (int py = y0; py <= y1; ++py)
         for (int px = x0; px <= x1; ++px) {
             const int64_t qx = px * kUnit + kUnit / 2 - ax, qy = py * kUnit + kUnit / 2 - ay;
-            int64_t t        = len2 == 0 ? 0 : (qx * ex + qy * ey) * 4096 / len2; // Q12 along the axis
-            t                = std::max<int64_t>(0, std::min<int64_t>(4096, t));
-            const int64_t r  = ar + (br - ar) * t / 4096;
+            int64_t t = len2 == 0 ? 0 : (qx * ex + qy * ey) * 4096 / len2; // Q12 along the axis
+            t = std::max<int64_t>(0, std::min<int64_t>(4096, t));
+            const int64_t r = ar + (br - ar) * t / 4096;
             const int64_t dx = qx - ex * t / 4096, dy = qy - ey * t / 4096;
             if (r <= 0 || dx * dx + dy * dy > r * r)
                 continue;
@@ -215,15 +214,15 @@ Rgb Darker(Rgb c, int percent)
 
 Ramp MakeRamp(Rgb base)
 {
-    const Rgb kCoolShadow    = {56, 40, 112};
-    const Rgb kDeepOutline   = {36, 18, 56};
-    const Rgb kWarmLight     = {255, 240, 196};
+    const Rgb kCoolShadow = {56, 40, 112};
+    const Rgb kDeepOutline = {36, 18, 56};
+    const Rgb kWarmLight = {255, 240, 196};
     const Rgb kWarmHighlight = {255, 250, 226};
     Ramp ramp;
-    ramp.shade[kOutline]   = SafeColour(Mix(Darker(base, 60), kDeepOutline, 90));
-    ramp.shade[kShadow]    = SafeColour(Mix(Darker(base, 26), kCoolShadow, 46));
-    ramp.shade[kBase]      = SafeColour(base);
-    ramp.shade[kLight]     = SafeColour(Mix(base, kWarmLight, 84));
+    ramp.shade[kOutline] = SafeColour(Mix(Darker(base, 60), kDeepOutline, 90));
+    ramp.shade[kShadow] = SafeColour(Mix(Darker(base, 26), kCoolShadow, 46));
+    ramp.shade[kBase] = SafeColour(base);
+    ramp.shade[kLight] = SafeColour(Mix(base, kWarmLight, 84));
     ramp.shade[kHighlight] = SafeColour(Mix(base, kWarmHighlight, 168));
     return ramp;
 }
@@ -240,12 +239,12 @@ Ramp FlatRamp(Rgb colour, Rgb outline)
 Sprite MakeSprite(int width, int height, int originX, int originY, int zoom)
 {
     Sprite s;
-    s.width        = width;
-    s.height       = height;
-    s.originX      = originX;
-    s.originY      = originY;
-    s.zoom         = zoom;
-    s.clipMax      = width - 3;
+    s.width = width;
+    s.height = height;
+    s.originX = originX;
+    s.originY = originY;
+    s.zoom = zoom;
+    s.clipMax = width - 3;
     const size_t n = static_cast<size_t>(width) * height;
     s.material.assign(n, 0);
     s.shade.assign(n, kBase);
@@ -278,7 +277,7 @@ void Capsule(Sprite &s, int x0, int y0, int r0, int x1, int y1, int r1, PartStyl
 
 void Curve(Sprite &s, int x0, int y0, int r0, int xc, int yc, int x1, int y1, int r1, PartStyle style)
 {
-    const int kSteps  = 12;
+    const int kSteps = 12;
     const uint16_t id = BeginPart(s);
     int px = x0, py = y0, pr = r0;
     for (int i = 1; i <= kSteps; ++i) {
@@ -308,7 +307,7 @@ void Tube(Sprite &s, const std::vector<int> &xyr, PartStyle style)
 void Polygon(Sprite &s, const std::vector<int> &xy, PartStyle style)
 {
     const uint16_t id = BeginPart(s);
-    const size_t n    = xy.size() / 2;
+    const size_t n = xy.size() / 2;
     std::vector<int64_t> X(n), Y(n);
     int64_t sumX = 0, sumY = 0;
     for (size_t i = 0; i < n; ++i) {
@@ -331,7 +330,7 @@ void Polygon(Sprite &s, const std::vector<int> &xy, PartStyle style)
             const int64_t qx = px * kUnit + kUnit / 2, qy = py * kUnit + kUnit / 2;
             bool pos = false, neg = false;
             for (size_t i = 0; i < n; ++i) {
-                const size_t j      = (i + 1) % n;
+                const size_t j = (i + 1) % n;
                 const int64_t cross = (X[j] - X[i]) * (qy - Y[i]) - (Y[j] - Y[i]) * (qx - X[i]);
                 if (cross > 0)
                     pos = true;
@@ -342,7 +341,7 @@ void Polygon(Sprite &s, const std::vector<int> &xy, PartStyle style)
                 continue;
             // Facing the light: the offset from the centre along the light direction.
             const int64_t toward = -((qx - cenX) * 164 + (qy - cenY) * 197) / radius; // Q8
-            const Shade shade    = toward > 70 ? kLight : toward < -60 ? kShadow : kBase;
+            const Shade shade = toward > 70 ? kLight : toward < -60 ? kShadow : kBase;
             PutPixel(s, px, py, id, style, shade);
         }
     EndPart(s, id, style);
@@ -379,7 +378,7 @@ Raster FinishSprite(const Sprite &s)
             for (size_t j : n)
                 if (s.material[j] != 0) {
                     material[i] = s.material[j];
-                    shade[i]    = kOutline;
+                    shade[i] = kOutline;
                     break;
                 }
         }

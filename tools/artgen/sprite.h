@@ -33,18 +33,18 @@ Rgb Darker(Rgb c, int percent);
 
 // Flags of one painted part.
 enum PartFlag : unsigned {
-    kPartLine        = 1, // outline where this part covers other parts
+    kPartLine = 1,        // outline where this part covers other parts
     kPartNoHighlight = 2, // no highlight spot (small parts)
-    kPartFlat        = 4, // every pixel in the part's given flat shade
-    kPartBehind      = 8, // fill only pixels that are still empty
+    kPartFlat = 4,        // every pixel in the part's given flat shade
+    kPartBehind = 8,      // fill only pixels that are still empty
 };
 
 struct Sprite {
-    int width   = 0;
-    int height  = 0;
+    int width = 0;
+    int height = 0;
     int originX = 0; // canvas position of design (0, 0), in units
     int originY = 0;
-    int zoom    = kOne;
+    int zoom = kOne;
     bool mirror = false; // flip design x
     int clipMin = 2;     // parts stay inside [clipMin, clipMax] so the outline misses the border
     int clipMax = 0;

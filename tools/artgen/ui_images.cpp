@@ -5,24 +5,23 @@
 #include "pixel_font.h"
 #include "resource.h"
 
-namespace
-{
+namespace {
 
-const int kTypeLetterTop    = 2;
-const int kTypeUpperRows    = 6;
-const Rgb kTabRaisedFace    = {72, 144, 176};
-const Rgb kTabRaisedShadow  = {8, 88, 128};
-const Rgb kTabPressedFace   = {0, 255, 255};
+const int kTypeLetterTop = 2;
+const int kTypeUpperRows = 6;
+const Rgb kTabRaisedFace = {72, 144, 176};
+const Rgb kTabRaisedShadow = {8, 88, 128};
+const Rgb kTabPressedFace = {0, 255, 255};
 const Rgb kTabPressedShadow = {0, 128, 255};
 const Rgb kTabPressedBorder = {128, 128, 128};
-const Rgb kTabLight         = {192, 192, 192};
-const Rgb kTabLightDim      = {128, 128, 128};
+const Rgb kTabLight = {192, 192, 192};
+const Rgb kTabLightDim = {128, 128, 128};
 const int kTabRaisedTextTop = 3;
 
-const Rgb kFemaleMain  = {231, 8, 8};
+const Rgb kFemaleMain = {231, 8, 8};
 const Rgb kFemaleLight = {255, 189, 115};
-const Rgb kMaleMain    = {49, 82, 206};
-const Rgb kMaleLight   = {165, 198, 247};
+const Rgb kMaleMain = {49, 82, 206};
+const Rgb kMaleLight = {165, 198, 247};
 
 // Letter pixels first get their shadow one pixel right and below, then the letters on top.
 void DrawShadowedText(Raster &r, const std::vector<PixelPos> &pixels, Rgb ink, Rgb shadow)
@@ -114,7 +113,7 @@ Raster DrawTypeIcon(const TypeIconRow &row)
     FontKind font = FontKind::kWide;
     if (TextWidth(word, font) + 1 > kTypeIconWidth - 2)
         font = FontKind::kNarrow;
-    const int left               = (kTypeIconWidth - (TextWidth(word, font) + 1)) / 2;
+    const int left = (kTypeIconWidth - (TextWidth(word, font) + 1)) / 2;
     std::vector<PixelPos> pixels = TextPixels(word, font, left, kTypeLetterTop);
     if (row.accentLetter >= 0) {
         const int letterLeft =
@@ -146,8 +145,8 @@ Raster DrawTab(const TabRow &row)
         FillRect(r, kTabWidth - 1, 0, 1, kTabHeight, kBlack);
     }
     const std::string word = row.word;
-    const int shift        = row.pressed ? 1 : 0;
-    const int left         = (kTabWidth - (TextWidth(word, FontKind::kWide) + 1)) / 2 + shift;
+    const int shift = row.pressed ? 1 : 0;
+    const int left = (kTabWidth - (TextWidth(word, FontKind::kWide) + 1)) / 2 + shift;
     DrawShadowedText(r, TextPixels(word, FontKind::kWide, left, kTabRaisedTextTop + shift), kBlack,
                      row.pressed ? kTabPressedShadow : kTabRaisedShadow);
     return r;

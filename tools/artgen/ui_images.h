@@ -8,17 +8,17 @@
 
 #include "raster.h"
 
-const int kTypeIconWidth  = 32;
+const int kTypeIconWidth = 32;
 const int kTypeIconHeight = 12;
-const int kTypeIconCount  = 17;
-const int kTabWidth       = 35;
-const int kTabHeight      = 14;
-const int kTabCount       = 8;
-const int kSymbolWidth    = 16;
-const int kSymbolHeight   = 22;
+const int kTypeIconCount = 17;
+const int kTabWidth = 35;
+const int kTabHeight = 14;
+const int kTabCount = 8;
+const int kSymbolWidth = 16;
+const int kSymbolHeight = 22;
 
-const Rgb kTypeCorner       = {28, 28, 28};
-const Rgb kTypeShadow       = {66, 66, 66};
+const Rgb kTypeCorner = {28, 28, 28};
+const Rgb kTypeShadow = {66, 66, 66};
 const Rgb kSymbolBackground = {76, 76, 76};
 
 struct TypeIconRow {
