@@ -84,11 +84,8 @@ static void OnCommand(HWND window, WPARAM wParam)
 
 static void OnTabClick(HWND window, const TabClick &click)
 {
-    for (int i = 0; i < TAB_COUNT; ++i) {
-        const TabPlace &place = tabPlace[click.drawOrder[i]];
-        unsigned short image = click.drawOrder[i] == click.tab ? place.imageOn : place.imageOff;
-        DrawResourceImage(window, image, place.x, place.y, SCALE_TAB);
-    }
+    for (int i = 0; i < TAB_COUNT; ++i)
+        DrawTab(window, click.drawOrder[i], click.drawOrder[i] == click.tab);
     switch (click.tab) {
     case TAB_INFO:
         ShowWindow(app.moveListBox, SW_HIDE);

@@ -1,5 +1,5 @@
 /* The creature catalogue: per-entry tables, machine labels and the three-form entry.
-   Filled once by InitCatalogue while the main window is created, read-only afterwards. */
+   Filled by InitCatalogue; later only the form entry's move list and second type change to the form shown. */
 #ifndef ZORAVEL_CATALOGUE_H
 #define ZORAVEL_CATALOGUE_H
 

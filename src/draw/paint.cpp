@@ -11,17 +11,16 @@
 #include <stdio.h>
 #include <windowsx.h>
 
+/* clang-format off */
 const TabPlace tabPlace[TAB_COUNT] = {
-  /* TAB_INFO      */ {35,  256, IDB_TAB_INFO_ON,      IDB_TAB_INFO_OFF     },
- /* TAB_MOVES     */
-    {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    },
- /* TAB_MACHINES  */
-    {195, 256, IDB_TAB_MACHINES_ON,  IDB_TAB_MACHINES_OFF },
- /* TAB_EVOLUTION */
-    {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF},
+    {35,  256, IDB_TAB_INFO_ON,      IDB_TAB_INFO_OFF     }, /* TAB_INFO */
+    {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    }, /* TAB_MOVES */
+    {195, 256, IDB_TAB_MACHINES_ON,  IDB_TAB_MACHINES_OFF }, /* TAB_MACHINES */
+    {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF}, /* TAB_EVOLUTION */
 };
+/* clang-format on */
 
-static void DrawTab(HWND window, TabKind tab, int selected)
+void DrawTab(HWND window, TabKind tab, int selected)
 {
     const TabPlace &place = tabPlace[tab];
     DrawResourceImage(window, selected ? place.imageOn : place.imageOff, place.x, place.y, SCALE_TAB);
@@ -40,11 +39,10 @@ static const Shape casingShapes[] = {
     {{1, 253, 301, 461},  FRAME_CORNER}, /* lower frame */
 };
 
-static const Shape greyShapes[] = {
-    {{26, 34, 275, 175}, PANEL_CORNER}, /* header backing */
-    {LOWER_PANEL,        PANEL_CORNER},
+static const Shape headerBackingShape = {
+    {26, 34, 275, 175},
+    PANEL_CORNER
 };
-
 static const Shape pictureBoxShape = {
     {54, 28, 248, 182},
     FRAME_CORNER
@@ -81,7 +79,8 @@ void PaintWindow(HWND window, HDC paintDc)
 {
     SetBkMode(paintDc, TRANSPARENT);
     DrawShapes(paintDc, CASING_PEN_COLOUR, CASING_BRUSH_COLOUR, casingShapes, 4);
-    DrawShapes(paintDc, PANEL_COLOUR, PANEL_COLOUR, greyShapes, 2);
+    DrawShapes(paintDc, PANEL_COLOUR, PANEL_COLOUR, &headerBackingShape, 1);
+    ClearLowerPanel(paintDc);
     DrawShapes(paintDc, PICTURE_BOX_PEN_COLOUR, PICTURE_BOX_COLOUR, &pictureBoxShape, 1);
 
     DrawTab(window, TAB_INFO, app.infoView);

@@ -5,8 +5,12 @@
 
 #include <windows.h>
 
+#include "draw/layout.h"
+
 void PaintWindow(HWND window, HDC paintDc);
 void DrawHeader(int pictureId);
+/* The tab's image at its place: the pressed one when selected. */
+void DrawTab(HWND window, TabKind tab, int selected);
 
 /* Fills the lower panel with its grey, wiping the previous view. */
 void ClearLowerPanel(HDC dc);

@@ -178,8 +178,9 @@ TEST_F(EvolutionNotes, EntriesWithoutAFamilyAndOutOfRangeIndicesTakeTheDefault)
     for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry) {
         bool isDefault = &FindEvolutionNote(entry) == &fallback;
         EXPECT_EQ(isDefault, defaults.count(entry) == 1) << entry;
-        if (!isDefault)
+        if (!isDefault) {
             EXPECT_STRNE(FindEvolutionNote(entry).line1, "Brak") << entry;
+        }
     }
 }
 
