@@ -2,6 +2,7 @@
    bitmaps rendered here with GDI, the list lines built from the list strings. */
 #include "expected_view.h"
 
+#include "expected_layout.h"
 #include "expected_lists.h"
 
 #include "catalogue/catalogue.h"
@@ -12,32 +13,8 @@
 #include <stdlib.h>
 #include <wchar.h>
 
-static const COLORREF WHITE = RGB(255, 255, 255);
-static const COLORREF PANEL_GREY = RGB(76, 76, 76);
-static const COLORREF INFO_TEXT = RGB(196, 196, 196);
-static const COLORREF EVOLUTION_TEXT = RGB(140, 214, 0);
-
-/* The inside of the lower panel, clear of its rounded 5-pixel outline. */
-static const RECT PANEL_INSIDE = {30, 290, 271, 424};
 /* The header number "413." in the system font on the picture box's white, up to the combo box. */
 static const RECT NUMBER_AREA = {70, 39, 118, 57};
-static const int NUMBER_X = 70, NUMBER_Y = 39;
-static const int PICTURE_X = 91, PICTURE_Y = 57;
-
-struct TabImages {
-    int x, y;
-    unsigned short on, off;
-};
-static const TabImages tabImages[] = {
-  /* VIEW_INFO      */ {35,  256, IDB_TAB_INFO_ON,      IDB_TAB_INFO_OFF     },
- /* VIEW_MOVES     */
-    {115, 256, IDB_TAB_MOVES_ON,     IDB_TAB_MOVES_OFF    },
- /* VIEW_MACHINES  */
-    {195, 256, IDB_TAB_MACHINES_ON,  IDB_TAB_MACHINES_OFF },
- /* VIEW_EVOLUTION */
-    {35,  430, IDB_TAB_EVOLUTION_ON, IDB_TAB_EVOLUTION_OFF},
-};
-static const int TAB_WIDTH = 70, TAB_HEIGHT = 28;
 
 static std::wstring FromCodePage1250(const char *text)
 {
@@ -140,25 +117,26 @@ static void Header(Canvas &canvas, const ViewState &state)
     unsigned short picture = (unsigned short)(IDB_PICTURE_BASE + state.entry);
     if (state.entry == FORM_ENTRY)
         picture = formPicture[state.form];
-    Image(canvas, picture, PICTURE_X, PICTURE_Y, 120, 120);
+    Image(canvas, picture, EXPECTED_PICTURE_X, EXPECTED_PICTURE_Y, 120, 120);
 
     /* The window DC's defaults: system font, black on opaque white. */
-    Fill(canvas, NUMBER_AREA, WHITE);
+    Fill(canvas, NUMBER_AREA, EXPECTED_WHITE);
     wchar_t number[8];
     swprintf(number, 8, L"%d.", FIRST_NUMBER + state.entry);
     HGDIOBJ fontOld = SelectObject(canvas.dc, GetStockObject(SYSTEM_FONT));
     SetBkMode(canvas.dc, OPAQUE);
-    SetBkColor(canvas.dc, WHITE);
+    SetBkColor(canvas.dc, EXPECTED_WHITE);
     SetTextColor(canvas.dc, RGB(0, 0, 0));
-    TextOutW(canvas.dc, NUMBER_X, NUMBER_Y, number, 4);
+    TextOutW(canvas.dc, EXPECTED_NUMBER_X, EXPECTED_NUMBER_Y, number, 4);
     SelectObject(canvas.dc, fontOld);
 }
 
 static void Tabs(Canvas &canvas, View view)
 {
     for (int tab = VIEW_INFO; tab <= VIEW_EVOLUTION; ++tab) {
-        const TabImages &images = tabImages[tab];
-        Image(canvas, tab == view ? images.on : images.off, images.x, images.y, TAB_WIDTH, TAB_HEIGHT);
+        const ExpectedTab &images = expectedTab[tab];
+        Image(canvas, tab == view ? images.imageOn : images.imageOff, images.x, images.y, EXPECTED_TAB_WIDTH,
+              EXPECTED_TAB_HEIGHT);
     }
 }
 
@@ -176,27 +154,31 @@ static std::wstring WeightLine(int tenthsOfKilogram)
 static void InfoPanel(Canvas &canvas, const ViewState &state)
 {
     unsigned slot = EntrySlot(state.entry);
-    Fill(canvas, PANEL_INSIDE, PANEL_GREY);
-    Image(canvas, primaryTypeIcon[slot], 70, 292, 64, 24);
+    Fill(canvas, EXPECTED_PANEL_INSIDE, EXPECTED_PANEL_COLOUR);
+    Image(canvas, primaryTypeIcon[slot], EXPECTED_TYPE_ICON1_X, EXPECTED_TYPE_ICON_Y, 64, 24);
     unsigned short second =
         state.entry == FORM_ENTRY ? formSecondaryTypeIcon[state.form] : secondaryTypeIcon[slot];
     if (second)
-        Image(canvas, second, 150, 292, 64, 24);
-    PanelText(canvas, 31, 295, L"Typ:", INFO_TEXT);
-    PanelText(canvas, 31, 330, HeightLine(heightCm[slot]), INFO_TEXT);
-    PanelText(canvas, 150, 330, WeightLine(weightTenthKg[slot]), INFO_TEXT);
+        Image(canvas, second, EXPECTED_TYPE_ICON2_X, EXPECTED_TYPE_ICON_Y, 64, 24);
+    PanelText(canvas, EXPECTED_TYPE_LABEL_X, EXPECTED_TYPE_LABEL_Y, L"Typ:", EXPECTED_INFO_TEXT_COLOUR);
+    PanelText(canvas, EXPECTED_HEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, HeightLine(heightCm[slot]),
+              EXPECTED_INFO_TEXT_COLOUR);
+    PanelText(canvas, EXPECTED_WEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, WeightLine(weightTenthKg[slot]),
+              EXPECTED_INFO_TEXT_COLOUR);
 }
 
 static void EvolutionPanel(Canvas &canvas, const ViewState &state)
 {
-    Fill(canvas, PANEL_INSIDE, PANEL_GREY);
+    Fill(canvas, EXPECTED_PANEL_INSIDE, EXPECTED_PANEL_COLOUR);
     EvolutionMark marks[EVOLUTION_MARKS_MAX];
     int markCount = FindEvolutionMarks(state.entry, marks);
     for (int i = 0; i < markCount; ++i)
         Image(canvas, marks[i].bitmapId, marks[i].x, marks[i].y, 16, 22);
     const EvolutionNote &note = FindEvolutionNote(state.entry);
-    PanelText(canvas, 31, 330, FromCodePage1250(note.line1), EVOLUTION_TEXT);
-    PanelText(canvas, 31, 360, FromCodePage1250(note.line2), EVOLUTION_TEXT);
+    PanelText(canvas, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE1_Y, FromCodePage1250(note.line1),
+              EXPECTED_EVOLUTION_TEXT_COLOUR);
+    PanelText(canvas, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE2_Y, FromCodePage1250(note.line2),
+              EXPECTED_EVOLUTION_TEXT_COLOUR);
 }
 
 static const char *ViewName(View view)
@@ -231,7 +213,7 @@ static ::testing::AssertionResult ListBoxCoversPanel(const Shot &shot)
     int white = 0;
     for (int y = 300; y < 420; ++y)
         for (int x = 35; x < 250; ++x)
-            white += shot.At(x, y) == WHITE;
+            white += shot.At(x, y) == EXPECTED_WHITE;
     if (white < 2000)
         return ::testing::AssertionFailure() << "the list box does not show over the panel";
     return ::testing::AssertionSuccess();
@@ -246,8 +228,7 @@ static std::wstring WindowText(HWND window)
 
 POINT TabCentre(View view)
 {
-    POINT centre = {tabImages[view].x + TAB_WIDTH / 2, tabImages[view].y + TAB_HEIGHT / 2};
-    return centre;
+    return ExpectedTabCentre(view);
 }
 
 ExpectedPixels RenderExpected(const ViewState &state, int clientWidth, int clientHeight)

@@ -2,6 +2,8 @@
    Wine's own cold start is retried here; the program's behaviour never is. */
 #include "harness.h"
 
+#include "expected_layout.h"
+
 #include "app/app_state.h"
 #include "resource.h"
 
@@ -52,13 +54,8 @@ void ClickAt(int x, int y)
 
 void ClickTab(TabKind tab)
 {
-    static const POINT tabCentre[TAB_COUNT] = {
-        {70,  270},
-        {150, 270},
-        {230, 270},
-        {70,  444},
-    };
-    ClickAt(tabCentre[tab].x, tabCentre[tab].y);
+    POINT centre = ExpectedTabCentre(tab);
+    ClickAt(centre.x, centre.y);
 }
 
 void SendComboNotification(int notification)

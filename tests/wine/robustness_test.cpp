@@ -2,10 +2,11 @@
    a soak that must not grow GDI objects or device contexts, and painting with every bitmap missing. */
 #include "harness.h"
 
+#include "expected_layout.h"
+
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/evolution_notes.h"
-#include "draw/layout.h"
 #include "draw/picture.h"
 #include "resource.h"
 
@@ -58,10 +59,10 @@ struct TabHit {
     TabKind tab;
 };
 static const TabHit tabHits[TAB_COUNT] = {
-    {{35, 256, 105, 284},  TAB_INFO     },
-    {{35, 430, 105, 458},  TAB_EVOLUTION},
-    {{115, 256, 185, 284}, TAB_MOVES    },
-    {{195, 256, 265, 284}, TAB_MACHINES },
+    {ExpectedTabRect(TAB_INFO),      TAB_INFO     },
+    {ExpectedTabRect(TAB_EVOLUTION), TAB_EVOLUTION},
+    {ExpectedTabRect(TAB_MOVES),     TAB_MOVES    },
+    {ExpectedTabRect(TAB_MACHINES),  TAB_MACHINES },
 };
 
 static int ViewFlagCount()
@@ -599,21 +600,24 @@ struct ImagePlace {
 static std::vector<ImagePlace> ImagePlaces(TabKind view, unsigned entry)
 {
     std::vector<ImagePlace> places = {
-        {{PICTURE_X, PICTURE_Y, PICTURE_X + 120, PICTURE_Y + 120}, PICTURE_BOX_COLOUR},
+        {{EXPECTED_PICTURE_X, EXPECTED_PICTURE_Y, EXPECTED_PICTURE_X + 120, EXPECTED_PICTURE_Y + 120},
+         EXPECTED_WHITE},
     };
-    for (const TabPlace &tab : tabPlace)
+    for (const ExpectedTab &tab : expectedTab)
         places.push_back({
-            {tab.x, tab.y, tab.x + TAB_WIDTH, tab.y + TAB_HEIGHT},
-            CASING_BRUSH_COLOUR
+            {tab.x, tab.y, tab.x + EXPECTED_TAB_WIDTH, tab.y + EXPECTED_TAB_HEIGHT},
+            EXPECTED_CASING_COLOUR
         });
     if (view == TAB_INFO) {
         places.push_back({
-            {TYPE_ICON1_X, TYPE_ICON_Y, TYPE_ICON1_X + 64, TYPE_ICON_Y + 24},
-            PANEL_COLOUR
+            {EXPECTED_TYPE_ICON1_X, EXPECTED_TYPE_ICON_Y, EXPECTED_TYPE_ICON1_X + 64,
+             EXPECTED_TYPE_ICON_Y + 24},
+            EXPECTED_PANEL_COLOUR
         });
         places.push_back({
-            {TYPE_ICON2_X, TYPE_ICON_Y, TYPE_ICON2_X + 64, TYPE_ICON_Y + 24},
-            PANEL_COLOUR
+            {EXPECTED_TYPE_ICON2_X, EXPECTED_TYPE_ICON_Y, EXPECTED_TYPE_ICON2_X + 64,
+             EXPECTED_TYPE_ICON_Y + 24},
+            EXPECTED_PANEL_COLOUR
         });
     }
     if (view == TAB_EVOLUTION) {
@@ -622,7 +626,7 @@ static std::vector<ImagePlace> ImagePlaces(TabKind view, unsigned entry)
         for (int i = 0; i < count; ++i)
             places.push_back({
                 {marks[i].x, marks[i].y, marks[i].x + 16, marks[i].y + 22},
-                PANEL_COLOUR
+                EXPECTED_PANEL_COLOUR
             });
     }
     return places;
@@ -640,7 +644,7 @@ static Capture WithoutImages(const Capture &shown, TabKind view, unsigned entry)
         HBRUSH brush = CreateSolidBrush(image.beneath);
         FillRect(canvas.dc, &image.place, brush);
         DeleteBrush(brush);
-        if (image.beneath == PANEL_COLOUR) {
+        if (image.beneath == EXPECTED_PANEL_COLOUR) {
             HRGN place = CreateRectRgnIndirect(&image.place);
             CombineRgn(marks, marks, place, RGN_OR);
             DeleteObject(place);
@@ -651,9 +655,11 @@ static Capture WithoutImages(const Capture &shown, TabKind view, unsigned entry)
         SelectClipRgn(canvas.dc, marks);
         HFONT fontOld = SelectFont(canvas.dc, app.textFont);
         SetBkMode(canvas.dc, TRANSPARENT);
-        SetTextColor(canvas.dc, EVOLUTION_TEXT_COLOUR);
-        TextOutA(canvas.dc, EVOLUTION_LINE_X, EVOLUTION_LINE1_Y, note.line1, (int)strlen(note.line1));
-        TextOutA(canvas.dc, EVOLUTION_LINE_X, EVOLUTION_LINE2_Y, note.line2, (int)strlen(note.line2));
+        SetTextColor(canvas.dc, EXPECTED_EVOLUTION_TEXT_COLOUR);
+        TextOutA(canvas.dc, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE1_Y, note.line1,
+                 (int)strlen(note.line1));
+        TextOutA(canvas.dc, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE2_Y, note.line2,
+                 (int)strlen(note.line2));
         SelectFont(canvas.dc, fontOld);
         SelectClipRgn(canvas.dc, NULL);
     }
@@ -766,12 +772,12 @@ class MissingBitmapTest : public ViewerTest {
             EXPECT_EQ(ListBoxLines(), lines);
             /* The texts and lines are there, not only equal to a blank panel. */
             if (view == TAB_INFO)
-                EXPECT_GT(CountColour(seen, LOWER_PANEL, INFO_TEXT_COLOUR), 0);
+                EXPECT_GT(CountColour(seen, EXPECTED_LOWER_PANEL, EXPECTED_INFO_TEXT_COLOUR), 0);
             else if (view == TAB_EVOLUTION)
-                EXPECT_GT(CountColour(seen, LOWER_PANEL, EVOLUTION_TEXT_COLOUR), 0);
+                EXPECT_GT(CountColour(seen, EXPECTED_LOWER_PANEL, EXPECTED_EVOLUTION_TEXT_COLOUR), 0);
             else
                 EXPECT_FALSE(lines.empty());
-            EXPECT_EQ(seen.At(10, 100), CASING_BRUSH_COLOUR);
+            EXPECT_EQ(seen.At(10, 100), EXPECTED_CASING_COLOUR);
         }
         /* Wine may drop a cached object of its own meanwhile; nothing may be added. */
         EXPECT_LE(CountGdiObjects(), before);
