@@ -6,8 +6,7 @@ set(ZORAVEL_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno
 
 add_library(zoravel_portable STATIC ${ZORAVEL_PORTABLE_SOURCES})
 target_include_directories(zoravel_portable PUBLIC src res)
-target_compile_options(zoravel_portable PRIVATE -Wall -Wextra -Werror -fexec-charset=CP1250
-                                               ${ZORAVEL_SANITIZE})
+target_compile_options(zoravel_portable PRIVATE ${ZORAVEL_WARNINGS} -fexec-charset=CP1250 ${ZORAVEL_SANITIZE})
 target_link_options(zoravel_portable PUBLIC ${ZORAVEL_SANITIZE})
 
 add_subdirectory(tools/artgen)

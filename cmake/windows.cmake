@@ -11,13 +11,10 @@ set(ZORAVEL_WINDOWS_SOURCES
     src/draw/evolution_panel.cpp)
 
 if(MSVC)
-  # Warnings stay warnings here: this compiler is not part of the tested build.
-  set(ZORAVEL_WARNINGS /W4)
   set(ZORAVEL_CHARSET /source-charset:utf-8 /execution-charset:windows-1250)
   set(ZORAVEL_LINK /MANIFEST:NO)
   set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
 else()
-  set(ZORAVEL_WARNINGS -Wall -Wextra -Werror)
   set(ZORAVEL_CHARSET -fexec-charset=CP1250)
   # A static runtime: the .exe needs no DLL beyond Windows' own. No timestamp: relinks are identical.
   set(ZORAVEL_LINK -static -Wl,--no-insert-timestamp)
@@ -54,7 +51,9 @@ add_custom_target(release
     COMMENT "Packing ${ZORAVEL_RELEASE_NAME}.zip"
     VERBATIM)
 
-if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)
+# GoogleTest's sources, built with the program's toolchain for the tests under Wine.
+set(ZORAVEL_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows tests")
+if(CMAKE_CROSSCOMPILING AND EXISTS ${ZORAVEL_GOOGLETEST_DIR})
   add_subdirectory(tests/wine)
   add_subdirectory(tests/e2e)
 endif()

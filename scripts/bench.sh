@@ -1,32 +1,27 @@
 #!/bin/bash
 # Builds the benchmarks and runs them under Wine in a virtual X display with a fresh prefix:
 # action times in the real window, start to first paint against a bare window, size against payload.
-# Usage: scripts/bench.sh   (ZORAVEL_BENCH_DISPLAY=n picks the display, default 94)
+# Usage: scripts/bench.sh   (ZORAVEL_DISPLAY=n picks the display, else the first free one)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ZORAVEL_BUILD_DIR:-$root/build}/bench
-display=:${ZORAVEL_BENCH_DISPLAY:-94}
+. "$(dirname "$0")/common.sh"
+bench=$build/bench
 
 "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)" --target benchmarks >/dev/null
+configure mingw-cross "$bench"
+cmake --build "$bench" -j "$(nproc)" --target benchmarks >/dev/null
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
+start_xvfb 1024x768
 export ZORAVEL_WINEPREFIX=${ZORAVEL_BENCH_WINEPREFIX:-${TMPDIR:-/tmp}/zoravel-bench-wine}
 . "$root/scripts/wine-env.sh"
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+on_exit "wineserver -k 2>/dev/null"
 "$root/scripts/wine-prefix.sh" x11
 "$root/scripts/wine-start.sh"
 
-out="$build/bench-output.txt"
+out="$bench/bench-output.txt"
 {
-    wine "$build/tests/bench/bench_actions.exe"
-    wine "$build/tests/bench/bench_start.exe" "$(winepath -w "$build/ZoravelD.exe")" \
-        "$(winepath -w "$build/tests/bench/bare_window.exe")"
+    wine "$bench/tests/bench/bench_actions.exe"
+    wine "$bench/tests/bench/bench_start.exe" "$(winepath -w "$bench/ZoravelD.exe")" \
+        "$(winepath -w "$bench/tests/bench/bare_window.exe")"
 } 2>/dev/null | tr -d '\r' | tee "$out"
 
 echo

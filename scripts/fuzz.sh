@@ -1,31 +1,19 @@
-#!/usr/bin/env bash
+#!/bin/bash
 # Builds and runs the list walk fuzzer, seeded with every catalogue list string.
 # Usage: scripts/fuzz.sh [BUILD_DIR]   (RUNS=n sets the run count, default 1000000; SEED=n fixes the seed)
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="${1:-${TMPDIR:-/tmp}/zoravel-fuzz}"
+BUILD="${1:-$build/fuzz}"
 RUNS="${RUNS:-1000000}"
-CXX="${CXX_FUZZ:-clang++}"
 MAX_LEN=1024 # room for the longest catalogue list and elements well past the 52-byte buffer
 
-mkdir -p "$BUILD"
-COMMON=(-std=c++17 -g -O1 -Wall -Wextra -Werror -I "$ROOT/src" -I "$ROOT/res")
-SANITIZE=(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-
-"$CXX" "${COMMON[@]}" "${SANITIZE[@]}" -fsanitize=fuzzer \
-    "$ROOT/tests/fuzz/list_walk_fuzzer.cpp" \
-    "$ROOT/src/catalogue/list_strings.cpp" \
-    "$ROOT/src/catalogue/catalogue.cpp" \
-    -o "$BUILD/list_walk_fuzzer"
-"$CXX" "${COMMON[@]}" \
-    "$ROOT/tests/fuzz/write_seeds.cpp" \
-    "$ROOT/src/catalogue/catalogue.cpp" \
-    -o "$BUILD/write_seeds"
+configure fuzz "$BUILD" ${CXX_FUZZ:+-DCMAKE_CXX_COMPILER="$CXX_FUZZ"}
+cmake --build "$BUILD" -j "$(nproc)" --target list_walk_fuzzer write_seeds >/dev/null
 
 rm -rf "$BUILD/seeds" "$BUILD/corpus"
 mkdir -p "$BUILD/seeds" "$BUILD/corpus"
-"$BUILD/write_seeds" "$BUILD/seeds"
+"$BUILD/tests/fuzz/write_seeds" "$BUILD/seeds"
 
 FUZZ_ARGS=(-runs="$RUNS" -max_len="$MAX_LEN" -print_final_stats=1 -artifact_prefix="$BUILD/")
 if [[ -n "${SEED:-}" ]]; then
@@ -35,7 +23,7 @@ fi
 LOG="$BUILD/fuzz.log"
 START=$(date +%s)
 status=0
-"$BUILD/list_walk_fuzzer" "${FUZZ_ARGS[@]}" "$BUILD/corpus" "$BUILD/seeds" >"$LOG" 2>&1 || status=$?
+"$BUILD/tests/fuzz/list_walk_fuzzer" "${FUZZ_ARGS[@]}" "$BUILD/corpus" "$BUILD/seeds" >"$LOG" 2>&1 || status=$?
 END=$(date +%s)
 
 if [[ $status -ne 0 ]]; then

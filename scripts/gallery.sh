@@ -3,14 +3,12 @@
 # and the three forms of entry 413, saved as PNG files of the window with its caption bar.
 # Usage: scripts/gallery.sh OUT_DIR [EXE]   (EXE defaults to the Release build, made when missing)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ZORAVEL_BUILD_DIR:-$root/build}
+. "$(dirname "$0")/common.sh"
 out=${1:?usage: gallery.sh OUT_DIR [EXE]}
 exe=${2:-$build/windows/ZoravelD.exe}
 
 if [ ! -f "$exe" ]; then
-    cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-          -DCMAKE_BUILD_TYPE=Release >/dev/null
+    configure mingw-cross "$build/windows"
     cmake --build "$build/windows" -j "$(nproc)" --target ZoravelD >/dev/null
 fi
 mkdir -p "$out"
@@ -27,19 +25,21 @@ client_x=253
 client_y=42
 close_box="546 31"
 
-display=${ZORAVEL_DISPLAY:-77}
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 "${desktop}x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-viewer=""
-cleanup() {
-    [ -n "$viewer" ] && kill "$viewer" 2>/dev/null
-    wineserver -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+# The tabs' client centres, from the tests' statement of the layout: the rows of its tab table.
+layout="$root/tests/common/expected_layout.h"
+read -r tab_width tab_height < <(sed -n 's/^const int EXPECTED_TAB_WIDTH = \([0-9]*\), EXPECTED_TAB_HEIGHT = \([0-9]*\);$/\1 \2/p' "$layout")
+tab_centre() {
+    sed -n "s|^ *{\([0-9]*\), *\([0-9]*\),.*/\* $1 \*/\$|\1 \2|p" "$layout" |
+        { read -r x y && echo "$((x + tab_width / 2)) $((y + tab_height / 2))"; }
 }
-trap cleanup EXIT
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for tab in info moves machines evolution; do
+    [ -n "$(tab_centre $tab)" ] || { echo "gallery: no $tab tab in $layout" >&2; exit 1; }
+done
+
+start_xvfb "$desktop"
+viewer=""
+on_exit "wineserver -k 2>/dev/null"
+on_exit '[ -z "$viewer" ] || kill "$viewer" 2>/dev/null'
 "$root/scripts/wine-start.sh"
 
 window_hash() {
@@ -94,19 +94,18 @@ done
 settle
 xdotool mousemove 5 5 # the pointer away from the window
 
-# Tabs (client centres): info, moves, machines in a row, evolution below the panel.
 choose Cindragor
 shot info
-click 150 270
+click $(tab_centre moves)
 choose Fulgurak
 shot moves
-click 230 270
+click $(tab_centre machines)
 choose Solvarin
 shot machines
-click 70 444
+click $(tab_centre evolution)
 choose Silkwyng
 shot evolution
-click 70 270
+click $(tab_centre info)
 choose Silkmantle
 shot form-1
 click 227 162

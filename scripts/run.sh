@@ -2,12 +2,10 @@
 # Builds ZoravelD.exe and starts it under Wine. Without a display it uses a virtual one,
 # saves screenshots of the window and says where they are.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ZORAVEL_BUILD_DIR:-$root/build}
+. "$(dirname "$0")/common.sh"
 
 "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
+configure mingw-cross "$build/windows"
 cmake --build "$build/windows" -j "$(nproc)" --target ZoravelD
 exe="$build/windows/ZoravelD.exe"
 
