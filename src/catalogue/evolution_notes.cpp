@@ -92,11 +92,14 @@ static const MarkRun markRuns[] = {
 
 const EvolutionNote &FindEvolutionNote(unsigned entryIndex)
 {
-    if (entryIndex >= LOOKED_UP_ENTRIES)
+    if (entryIndex >= LOOKED_UP_ENTRIES) {
         return defaultNote;
-    for (const NoteRun &run : noteRuns)
-        if (entryIndex >= run.first && entryIndex <= run.last)
+    }
+    for (const NoteRun &run : noteRuns) {
+        if (entryIndex >= run.first && entryIndex <= run.last) {
             return run.note;
+        }
+    }
     return defaultNote;
 }
 
