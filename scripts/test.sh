@@ -8,7 +8,7 @@ jobs=$(nproc)
 "$root/scripts/setup.sh"
 
 echo "== formatting (clang-format-14, the tree's .clang-format)"
-git -C "$root" ls-files -z '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format-14 --dry-run -Werror)
+git -C "$root" ls-files -z --cached --others --exclude-standard '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format-14 --dry-run -Werror)
 
 echo "== native build and tests"
 configure native "$build/native"
