@@ -2,6 +2,7 @@
    typing into the combo box, the list box's lines and the three forms of the form entry. */
 #include "harness.h"
 
+#include "expected_layout.h"
 #include "expected_lists.h"
 
 #include "app/app_state.h"
@@ -25,10 +26,6 @@ using TabTest = ViewerTest;
 
 TEST_F(TabTest, EveryTabSwitchesFromEveryState)
 {
-    const unsigned short onImage[TAB_COUNT] = {IDB_TAB_INFO_ON, IDB_TAB_MOVES_ON, IDB_TAB_MACHINES_ON,
-                                               IDB_TAB_EVOLUTION_ON};
-    const unsigned short offImage[TAB_COUNT] = {IDB_TAB_INFO_OFF, IDB_TAB_MOVES_OFF, IDB_TAB_MACHINES_OFF,
-                                                IDB_TAB_EVOLUTION_OFF};
     for (int from = 0; from < TAB_COUNT; ++from)
         for (int to = 0; to < TAB_COUNT; ++to) {
             SCOPED_TRACE(testing::Message() << "from " << from << " to " << to);
@@ -38,8 +35,8 @@ TEST_F(TabTest, EveryTabSwitchesFromEveryState)
             EXPECT_EQ(CurrentView(), to);
             EXPECT_EQ(ListBoxVisible(), to == TAB_MOVES || to == TAB_MACHINES);
             for (int tab = 0; tab < TAB_COUNT; ++tab)
-                EXPECT_TRUE(
-                    TabShows(tabPlace[tab].x, tabPlace[tab].y, tab == to ? onImage[tab] : offImage[tab]));
+                EXPECT_TRUE(TabShows(expectedTab[tab].x, expectedTab[tab].y,
+                                     tab == to ? expectedTab[tab].imageOn : expectedTab[tab].imageOff));
         }
 }
 
