@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 
 #include "catalogue/catalogue.h"
+#include "draw/layout.h"
 #include "resource.h"
 
 #include <windowsx.h>
@@ -50,12 +51,31 @@ void ReportNoClass()
     MessageBoxA(NULL, NO_CLASS_TEXT, MAIN_CLASS_NAME, MB_ICONERROR);
 }
 
+/* The frame takes what the system's metrics say (caption font, padded borders), so the fixed
+   outer size may leave too little inside: grow it by exactly what the layout lacks. */
+static void FitLayoutInClientArea()
+{
+    RECT client;
+    GetClientRect(app.mainWindow, &client);
+    int missingWidth = LAYOUT_WIDTH - client.right;
+    int missingHeight = LAYOUT_HEIGHT - client.bottom;
+    if (missingWidth <= 0 && missingHeight <= 0)
+        return;
+    RECT outer;
+    GetWindowRect(app.mainWindow, &outer);
+    int width = outer.right - outer.left + (missingWidth > 0 ? missingWidth : 0);
+    int height = outer.bottom - outer.top + (missingHeight > 0 ? missingHeight : 0);
+    SetWindowPos(app.mainWindow, NULL, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND CreateMainWindow()
 {
     /* WM_CREATE fills the catalogue inside this call. */
     app.mainWindow =
         CreateWindowExA(0, MAIN_CLASS_NAME, MAIN_WINDOW_TITLE, MAIN_WINDOW_STYLE, MAIN_WINDOW_X,
                         MAIN_WINDOW_Y, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, NULL, NULL, app.instance, NULL);
+    if (app.mainWindow)
+        FitLayoutInClientArea();
     return app.mainWindow;
 }
 
@@ -79,7 +99,7 @@ void CreateControls()
     for (int entry = 0; entry < ENTRY_COUNT; ++entry)
         SendMessageA(app.entryCombo, CB_ADDSTRING, 0, (LPARAM)entryName[entry]);
     SendMessageA(app.entryCombo, CB_SETCURSEL, 0, 0);
-    /* Acts as focused without taking the focus; its notification redraws with the new font. */
+    /* Focuses the box's edit field; the box's CBN_SETFOCUS then redraws with the new font. */
     SendMessageA(app.entryCombo, WM_SETFOCUS, 0, 0);
 
     app.moveListBox = CreateChild("LISTBOX", "", WS_CHILD | WS_VSCROLL, LIST_X, LIST_Y, LIST_WIDTH,

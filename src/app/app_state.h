@@ -25,7 +25,8 @@ extern AppState app;
 extern const char MAIN_CLASS_NAME[];
 extern const char MAIN_WINDOW_TITLE[];
 
-/* Window geometry: a fixed outer size at a fixed place. */
+/* Window geometry: a fixed outer size at a fixed place, grown only when a larger frame would
+   clip the layout. */
 const int MAIN_WINDOW_X = 250;
 const int MAIN_WINDOW_Y = 20;
 const int MAIN_WINDOW_WIDTH = 309;

@@ -3,12 +3,16 @@
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/move_list_box.h"
+#include "catalogue/typed_name.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
 #include "draw/picture.h"
 #include "resource.h"
 
 #include <windowsx.h>
+
+/* Room for what the edit field holds: a name and the blanks a user may type around it. */
+static const int TYPED_TEXT_SIZE = 64;
 
 /* A tab click redraws the four tab images in an order of its own, the clicked one pressed. */
 struct TabClick {
@@ -42,14 +46,28 @@ static void RedrawCurrentView()
         DrawEvolutionPanel();
 }
 
-static void OnEntryCombo(int notification)
+/* The selected entry. Typing in the edit field leaves no selection (CB_ERR): then the entry the
+   typed text names, else the one shown so far. The field itself is left as the user typed it. */
+static unsigned ChosenEntry()
 {
-    if (notification == CBN_SELCHANGE)
-        ShowWindow(app.formButton, SW_HIDE);
-    /* Typing in the edit field leaves no selection (CB_ERR): keep showing the last entry. */
     LRESULT selection = SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0);
     if (selection >= 0 && selection < ENTRY_COUNT)
-        app.EntryIndex = (unsigned)selection;
+        return (unsigned)selection;
+    char typed[TYPED_TEXT_SIZE];
+    /* Longer text would be cut here and could then look like a name. */
+    if (GetWindowTextLengthA(app.entryCombo) >= TYPED_TEXT_SIZE)
+        return app.EntryIndex;
+    GetWindowTextA(app.entryCombo, typed, TYPED_TEXT_SIZE);
+    int named = EntryNamed(typed);
+    return named == NO_ENTRY ? app.EntryIndex : (unsigned)named;
+}
+
+static void OnEntryCombo()
+{
+    app.EntryIndex = ChosenEntry();
+    /* After every notification: picks with the keyboard notify no selection change. */
+    if (app.EntryIndex != FORM_ENTRY)
+        ShowWindow(app.formButton, SW_HIDE);
     DrawHeader(app.EntryIndex + IDB_PICTURE_BASE);
     RedrawCurrentView();
     if (app.EntryIndex == FORM_ENTRY)
@@ -74,7 +92,7 @@ static void OnCommand(HWND window, WPARAM wParam)
     int notification = HIWORD(wParam);
     switch (LOWORD(wParam)) {
     case IDC_ENTRY_COMBO:
-        OnEntryCombo(notification);
+        OnEntryCombo();
         break;
     case IDC_FORM_BUTTON:
         OnFormButton(window, notification);
@@ -132,6 +150,13 @@ static void OnPaint(HWND window)
     EndPaint(window, &paint);
 }
 
+/* Re-activation gives the focus to the main window, which has no use for keys. */
+static void OnSetFocus()
+{
+    if (app.entryCombo)
+        SetFocus(app.entryCombo);
+}
+
 static void OnDestroy()
 {
     FreePicture();
@@ -152,6 +177,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         break;
     case WM_LBUTTONUP:
         OnLButtonUp(window, lParam);
+        break;
+    case WM_SETFOCUS:
+        OnSetFocus();
         break;
     case WM_DESTROY:
         OnDestroy();

@@ -22,6 +22,10 @@ const COLORREF EVOLUTION_TEXT_COLOUR = RGB(140, 214, 0);
 
 const int FRAME_PEN_WIDTH = 5;
 
+/* The client area the layout needs: the casing's outline reaches x 302 and y 462, and a white
+   row stays below it. */
+const int LAYOUT_WIDTH = 303, LAYOUT_HEIGHT = 464;
+
 /* The lower panel, cleared by each drawn view. */
 const RECT LOWER_PANEL = {26, 287, 275, 427};
 const int PANEL_CORNER = 5;

@@ -7,6 +7,8 @@
 
 #include <string.h>
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 /* In the combo box's edit field, in its own client area. */
@@ -189,15 +191,18 @@ TEST_F(EndToEndTest, FormButtonCyclesTheThreeFormsOfTheFormEntry)
     ASSERT_TRUE(Shows({FORM_ENTRY, 2, VIEW_EVOLUTION}));
     ClickFormButton();
     ASSERT_TRUE(Shows({FORM_ENTRY, 0, VIEW_EVOLUTION}));
-    /* Another entry picked with the mouse hides the button; coming back shows the form last chosen. */
+    /* Another entry chosen with the keyboard (no selection change is notified) hides the button;
+       coming back shows the form last chosen; a mouse pick hides it as well. */
     ClickFormButton();
     ASSERT_TRUE(Shows({FORM_ENTRY, 1, VIEW_EVOLUTION}));
-    ChooseByMouse(FORM_ENTRY + 1);
+    ChooseByTyping(FORM_ENTRY + 1);
     ASSERT_TRUE(Shows({FORM_ENTRY + 1, 1, VIEW_EVOLUTION}));
     ClickTab(VIEW_INFO);
     ASSERT_TRUE(Shows({FORM_ENTRY + 1, 1, VIEW_INFO}));
     ChooseByTyping(FORM_ENTRY);
     ASSERT_TRUE(Shows({FORM_ENTRY, 1, VIEW_INFO}));
+    ChooseByMouse(FORM_ENTRY - 1);
+    ASSERT_TRUE(Shows({FORM_ENTRY - 1, 1, VIEW_INFO}));
     CloseWithAltF4();
 }
 
@@ -217,23 +222,61 @@ TEST_F(EndToEndTest, MousePicksFromTheDroppedList)
     CloseWithAltF4();
 }
 
-TEST_F(EndToEndTest, TypingANameThatIsNoEntryKeepsTheShownEntry)
+TEST_F(EndToEndTest, TypedNameShowsItsEntryAndOtherTextKeepsIt)
 {
     ChooseByTyping(60);
     ASSERT_TRUE(Shows({60, 0, VIEW_INFO}));
     ClickTab(VIEW_MOVES);
     ASSERT_TRUE(Shows({60, 0, VIEW_MOVES}));
+    /* A whole name in small letters with a blank before it, the list never opened. */
+    std::string typed = std::string(" ") + entryName[88];
+    for (char &c : typed)
+        if (c >= 'A' && c <= 'Z')
+            c = (char)(c - 'A' + 'a');
+    TypeIntoCombo(typed.c_str());
+    ASSERT_TRUE(ScreenShowsSoon({88, 0, VIEW_MOVES}));
+    EXPECT_TRUE(PollUntil([&] {
+        return ListBoxLines(viewer.listBox) == ExpectedListLines({88, 0, VIEW_MOVES});
+    }));
+    /* The field keeps the typing and the caret at its end; the box has no selection. */
+    SyncWithViewer(viewer);
+    EXPECT_EQ(EditText(), std::wstring(typed.begin(), typed.end()));
+    EXPECT_EQ(SendMessageW(viewer.combo, CB_GETEDITSEL, 0, 0), MAKELRESULT(typed.size(), typed.size()));
+    EXPECT_EQ(SendMessageW(viewer.combo, CB_GETCURSEL, 0, 0), CB_ERR);
+
+    /* Text that names no entry keeps it, in the tabs too. */
     std::vector<std::wstring> lines = ListBoxLines(viewer.listBox);
     TypeIntoCombo("Qwerty");
     SyncWithViewer(viewer);
-    EXPECT_EQ(SendMessageW(viewer.combo, CB_GETCURSEL, 0, 0), CB_ERR);
-    EXPECT_TRUE(ScreenShows(viewer, {60, 0, VIEW_MOVES}));
+    EXPECT_TRUE(ScreenShows(viewer, {88, 0, VIEW_MOVES}));
     EXPECT_EQ(ListBoxLines(viewer.listBox), lines);
-    /* The tabs still work on the kept entry. */
     ClickTab(VIEW_EVOLUTION);
-    EXPECT_TRUE(ScreenShowsSoon({60, 0, VIEW_EVOLUTION}));
+    EXPECT_TRUE(ScreenShowsSoon({88, 0, VIEW_EVOLUTION}));
     ClickTab(VIEW_INFO);
-    EXPECT_TRUE(ScreenShowsSoon({60, 0, VIEW_INFO}));
+    EXPECT_TRUE(ScreenShowsSoon({88, 0, VIEW_INFO}));
+    CloseWithAltF4();
+}
+
+TEST_F(EndToEndTest, KeysReachTheComboBoxAfterSwitchingBackToTheViewer)
+{
+    /* Another window takes the activation, as Alt+Tab does; a click on the viewer brings it back. */
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 700, 0, 100, 100, NULL, NULL,
+                                 GetModuleHandleW(NULL), NULL);
+    ASSERT_NE(other, (HWND)NULL);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == other; }));
+    /* Below the casing, where a click does nothing else. */
+    ClickClient(viewer, viewer.window, 150, 466);
+    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == viewer.window; }));
+    DestroyWindow(other);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+    /* Keys only, no click in the field: type the name over the text, open the list, take it. */
+    PressKey(VK_END);
+    PressKeyWith(VK_SHIFT, VK_HOME);
+    TypeText(entryName[33]);
+    PressKey(VK_F4);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Shows({33, 0, VIEW_INFO}));
     CloseWithAltF4();
 }
 

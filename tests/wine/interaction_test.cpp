@@ -104,40 +104,121 @@ TEST_F(ComboTest, EveryNotificationRedrawsForTheCurrentSelection)
     }
 }
 
-TEST_F(ComboTest, FormButtonFollowsTheFormEntry)
+TEST_F(ComboTest, FormButtonShowsExactlyOnTheFormEntryAfterEveryNotification)
 {
     SelectEntry(FORM_ENTRY);
     EXPECT_TRUE(FormButtonVisible());
-    /* Notifications other than a selection change never hide it. */
     SendComboNotification(CBN_DROPDOWN);
     EXPECT_TRUE(FormButtonVisible());
     SelectEntry(FORM_ENTRY + 1);
     EXPECT_FALSE(FormButtonVisible());
+    /* Picks with the keyboard (a typed name, F4, Enter) notify no selection change. */
     SendMessageA(app.entryCombo, CB_SETCURSEL, FORM_ENTRY, 0);
+    SendComboNotification(CBN_SELENDOK);
     SendComboNotification(CBN_CLOSEUP);
     EXPECT_TRUE(FormButtonVisible());
+    SendMessageA(app.entryCombo, CB_SETCURSEL, FORM_ENTRY - 1, 0);
+    SendComboNotification(CBN_SELENDOK);
+    SendComboNotification(CBN_CLOSEUP);
+    EXPECT_EQ(app.EntryIndex, (unsigned)(FORM_ENTRY - 1));
+    EXPECT_FALSE(FormButtonVisible());
 }
 
-TEST_F(ComboTest, TypingKeepsTheLastEntryInEveryView)
+/* Types into the combo box's edit field over whatever it holds, as the keys would. */
+void TypeOverComboText(const std::string &text)
+{
+    HWND edit = GetWindow(app.entryCombo, GW_CHILD);
+    ASSERT_NE(edit, (HWND)NULL);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (char key : text)
+        SendMessageA(edit, WM_CHAR, (WPARAM)(unsigned char)key, 1);
+    PumpMessages();
+}
+
+std::string ComboText()
+{
+    char text[256] = {};
+    GetWindowTextA(app.entryCombo, text, sizeof text);
+    return text;
+}
+
+/* The name with its letters' case swapped, as a user with Caps Lock on types it. */
+std::string SwappedCase(const char *name)
+{
+    std::string swapped = name;
+    for (char &c : swapped)
+        if (c >= 'a' && c <= 'z')
+            c = (char)(c - 'a' + 'A');
+        else if (c >= 'A' && c <= 'Z')
+            c = (char)(c - 'A' + 'a');
+    return swapped;
+}
+
+TEST_F(ComboTest, TypedNameShowsItsEntryAndOtherTextKeepsTheLastInEveryView)
 {
     for (int view = 0; view < TAB_COUNT; ++view) {
         SCOPED_TRACE(view);
+        /* Names that fit the field with their blanks: it takes no more text than it shows. */
+        const int entries[TAB_COUNT] = {FORM_ENTRY, 0, 104, 57};
+        const int entry = entries[view];
         SelectEntry(40 + view);
         ClickTab((TabKind)view);
-        std::vector<std::string> linesBefore = ListBoxLines();
-        HWND edit = GetWindow(app.entryCombo, GW_CHILD);
-        ASSERT_NE(edit, (HWND)NULL);
-        for (char key : std::string("xq9 "))
-            SendMessageA(edit, WM_CHAR, (WPARAM)key, 1);
-        PumpMessages();
+
+        const std::string typed = "  " + SwappedCase(entryName[entry]) + " ";
+        TypeOverComboText(typed);
+        /* The box still has no selection: the window took the name without touching the field. */
         EXPECT_EQ(SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0), CB_ERR);
-        EXPECT_EQ(app.EntryIndex, (unsigned)(40 + view));
+        EXPECT_EQ(ComboText(), typed);
+        DWORD selStart = 0, selEnd = 0;
+        SendMessageA(app.entryCombo, CB_GETEDITSEL, (WPARAM)&selStart, (LPARAM)&selEnd);
+        EXPECT_EQ(selStart, typed.size());
+        EXPECT_EQ(selEnd, typed.size());
+        EXPECT_EQ(app.EntryIndex, (unsigned)entry);
+        EXPECT_EQ(FormButtonVisible(), entry == FORM_ENTRY);
         EXPECT_EQ(CurrentView(), view);
-        EXPECT_EQ(ListBoxLines(), linesBefore);
-        /* A notification with no selection at all reads CB_ERR too. */
+        if (view == TAB_MOVES) {
+            EXPECT_EQ(ListBoxLines(), ListElements(moveListText[EntrySlot(entry)]));
+        } else if (view == TAB_MACHINES) {
+            EXPECT_EQ(ListBoxLines(), ExpectedMachineLines(machineListText[EntrySlot(entry)]));
+        }
+
+        /* A name with more after it, part of a name, or nothing: the entry stays. */
+        std::vector<std::string> linesBefore = ListBoxLines();
+        const std::string others[] = {std::string(entryName[entry]) + "x", std::string(entryName[entry], 3),
+                                      "xq9 ", " "};
+        for (const std::string &other : others) {
+            TypeOverComboText(other);
+            EXPECT_EQ(ComboText(), other);
+            EXPECT_EQ(app.EntryIndex, (unsigned)entry) << other;
+            EXPECT_EQ(ListBoxLines(), linesBefore);
+        }
+        /* A notification with no selection and no name reads CB_ERR too. */
         SendComboNotification(CBN_SELCHANGE);
-        EXPECT_EQ(app.EntryIndex, (unsigned)(40 + view));
+        EXPECT_EQ(app.EntryIndex, (unsigned)entry);
     }
+}
+
+TEST_F(ComboTest, ReactivatedWindowGivesTheKeyboardBackToTheComboBox)
+{
+    HWND edit = GetWindow(app.entryCombo, GW_CHILD);
+    ASSERT_EQ(GetFocus(), edit);
+    /* Another window of the desktop takes the activation (Alt+Tab), then the viewer gets it back. */
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 0, 100, 100,
+                                 NULL, NULL, GetModuleHandleA(NULL), NULL);
+    ASSERT_NE(other, (HWND)NULL);
+    SetActiveWindow(other);
+    PumpMessages();
+    ASSERT_EQ(GetActiveWindow(), other);
+    ASSERT_NE(GetFocus(), edit);
+    SetActiveWindow(app.mainWindow);
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), app.mainWindow);
+    EXPECT_EQ(GetFocus(), edit);
+    DestroyWindow(other);
+    /* A focus given to the main window itself goes on to the combo box as well. */
+    SetFocus(app.mainWindow);
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), edit);
 }
 
 using ListTest = ViewerTest;

@@ -90,15 +90,32 @@ struct Model {
     bool formButtonShown;
 };
 
-static void ModelComboNotification(Model &model, int notification)
+/* The text without the blanks around it, in lower case. */
+static std::string Folded(const std::string &text)
 {
-    if (notification == CBN_SELCHANGE)
-        model.formButtonShown = false;
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return "";
+    std::string folded = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    for (char &c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = (char)(c - 'A' + 'a');
+    return folded;
+}
+
+/* The selected entry; without a selection, the one the edit field names; else the one before. */
+static void ModelComboNotification(Model &model)
+{
     LRESULT selection = SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0);
-    if (selection >= 0 && selection < ENTRY_COUNT)
+    if (selection >= 0 && selection < ENTRY_COUNT) {
         model.entry = (unsigned)selection;
-    if (model.entry == FORM_ENTRY)
-        model.formButtonShown = true;
+    } else {
+        const std::string typed = Folded(EditText(ComboEdit()));
+        for (int entry = 0; entry < ENTRY_COUNT; ++entry)
+            if (Folded(entryName[entry]) == typed)
+                model.entry = (unsigned)entry;
+    }
+    model.formButtonShown = model.entry == FORM_ENTRY;
 }
 
 static void ModelFormCommand(Model &model, int notification)
@@ -214,7 +231,7 @@ struct Fuzzer {
         LPARAM lParam = random.Below(4) ? (LPARAM)controls[random.Below(4)] : (LPARAM)random.Next();
         Send(app.mainWindow, WM_COMMAND, MAKEWPARAM(id, notification), lParam);
         if (id == IDC_ENTRY_COMBO)
-            ModelComboNotification(model, notification);
+            ModelComboNotification(model);
         else if (id == IDC_FORM_BUTTON)
             ModelFormCommand(model, notification);
     }
@@ -270,13 +287,13 @@ struct Fuzzer {
             for (int notification : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}) {
                 Send(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ENTRY_COMBO, notification),
                      (LPARAM)app.entryCombo);
-                ModelComboNotification(model, notification);
+                ModelComboNotification(model);
             }
         } else {
             int notification = comboNotifications[random.Below(COMBO_NOTIFICATION_COUNT)];
             Send(app.mainWindow, WM_COMMAND, MAKEWPARAM(IDC_ENTRY_COMBO, notification),
                  (LPARAM)app.entryCombo);
-            ModelComboNotification(model, notification);
+            ModelComboNotification(model);
         }
     }
 
@@ -292,11 +309,9 @@ struct Fuzzer {
         if (key == CTRL_C || key == CTRL_V || key == CTRL_X)
             key = 'k';
         Send(edit, WM_CHAR, (WPARAM)(unsigned char)key, 1);
-        /* The combo box notifies its parent only when the text changed. */
-        if (EditText(edit) != before) {
-            ModelComboNotification(model, CBN_EDITUPDATE);
-            ModelComboNotification(model, CBN_EDITCHANGE);
-        }
+        /* The combo box notifies its parent (EDITUPDATE, EDITCHANGE) only when the text changed. */
+        if (EditText(edit) != before)
+            ModelComboNotification(model);
     }
 
     void Repaint()
