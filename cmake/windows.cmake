@@ -10,14 +10,22 @@ set(ZORAVEL_WINDOWS_SOURCES
     src/draw/info_panel.cpp
     src/draw/evolution_panel.cpp)
 
+# Windows sizes a window's frame by the subsystem version in the .exe (6.0 and later get padded
+# borders): both compilers write the same one, so both builds meet the same frame.
+set(ZORAVEL_SUBSYSTEM_MAJOR 5)
+set(ZORAVEL_SUBSYSTEM_MINOR 2)
+
 if(MSVC)
   set(ZORAVEL_CHARSET /source-charset:utf-8 /execution-charset:windows-1250)
   set(ZORAVEL_LINK /MANIFEST:NO)
   set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  set(CMAKE_CREATE_WIN32_EXE "/subsystem:windows,${ZORAVEL_SUBSYSTEM_MAJOR}.0${ZORAVEL_SUBSYSTEM_MINOR}")
 else()
   set(ZORAVEL_CHARSET -fexec-charset=CP1250)
   # A static runtime: the .exe needs no DLL beyond Windows' own. No timestamp: relinks are identical.
-  set(ZORAVEL_LINK -static -Wl,--no-insert-timestamp)
+  set(ZORAVEL_LINK -static -Wl,--no-insert-timestamp
+                   -Wl,--major-subsystem-version,${ZORAVEL_SUBSYSTEM_MAJOR}
+                   -Wl,--minor-subsystem-version,${ZORAVEL_SUBSYSTEM_MINOR})
 endif()
 
 # Everything but WinMain, so the tests drive the same window the program shows.
@@ -35,21 +43,26 @@ if(NOT MSVC)
   target_link_options(ZoravelD PRIVATE -s)
 endif()
 
-# The release: the program with its README and licence, zipped.
+# The release: the program with its README and licence, zipped the same way every time
+# (Info-ZIP's zip and touch, as on Linux or in an MSYS2 shell), with its SHA-256 beside it.
 set(ZORAVEL_RELEASE_NAME ZoravelD-${PROJECT_VERSION}-win64)
-set(ZORAVEL_RELEASE_DIR ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME})
-add_custom_target(release
-    COMMAND ${CMAKE_COMMAND} -E rm -rf ${ZORAVEL_RELEASE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZORAVEL_RELEASE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ZoravelD> ${PROJECT_SOURCE_DIR}/README.md
-            ${PROJECT_SOURCE_DIR}/LICENSE ${ZORAVEL_RELEASE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME}.zip --format=zip
-            ${ZORAVEL_RELEASE_NAME}
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    DEPENDS ZoravelD
-    BYPRODUCTS ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME}.zip
-    COMMENT "Packing ${ZORAVEL_RELEASE_NAME}.zip"
-    VERBATIM)
+set(ZORAVEL_RELEASE_FILES $<TARGET_FILE:ZoravelD> ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE)
+find_program(ZORAVEL_ZIP zip)
+if(ZORAVEL_ZIP)
+  add_custom_target(release
+      COMMAND ${CMAKE_COMMAND} -D ZIP=${ZORAVEL_ZIP} -D NAME=${ZORAVEL_RELEASE_NAME}
+              -D OUTPUT_DIR=${CMAKE_BINARY_DIR} "-D FILES=${ZORAVEL_RELEASE_FILES}"
+              -P ${PROJECT_SOURCE_DIR}/cmake/pack_release.cmake
+      DEPENDS ZoravelD
+      BYPRODUCTS ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME}.zip ${CMAKE_BINARY_DIR}/${ZORAVEL_RELEASE_NAME}.zip.sha256
+      COMMENT "Packing ${ZORAVEL_RELEASE_NAME}.zip"
+      VERBATIM)
+  add_test(NAME ReleaseZipIsReproducible
+           COMMAND ${CMAKE_COMMAND} -D ZIP=${ZORAVEL_ZIP} -D NAME=${ZORAVEL_RELEASE_NAME}
+                   -D WORK_DIR=${CMAKE_BINARY_DIR}/release-test "-D FILES=${ZORAVEL_RELEASE_FILES}"
+                   -D PACK=${PROJECT_SOURCE_DIR}/cmake/pack_release.cmake
+                   -P ${PROJECT_SOURCE_DIR}/tests/release/release_zip_test.cmake)
+endif()
 
 # GoogleTest's sources, built with the program's toolchain for the tests under Wine.
 set(ZORAVEL_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows tests")
