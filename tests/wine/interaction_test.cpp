@@ -125,7 +125,7 @@ TEST_F(ComboTest, FormButtonShowsExactlyOnTheFormEntryAfterEveryNotification)
 }
 
 /* Types into the combo box's edit field over whatever it holds, as the keys would. */
-void TypeOverComboText(const std::string &text)
+static void TypeOverComboText(const std::string &text)
 {
     HWND edit = GetWindow(app.entryCombo, GW_CHILD);
     ASSERT_NE(edit, (HWND)NULL);
@@ -135,7 +135,7 @@ void TypeOverComboText(const std::string &text)
     PumpMessages();
 }
 
-std::string ComboText()
+static std::string ComboText()
 {
     char text[256] = {};
     GetWindowTextA(app.entryCombo, text, sizeof text);
@@ -143,7 +143,7 @@ std::string ComboText()
 }
 
 /* The name with its letters' case swapped, as a user with Caps Lock on types it. */
-std::string SwappedCase(const char *name)
+static std::string SwappedCase(const char *name)
 {
     std::string swapped = name;
     for (char &c : swapped)
