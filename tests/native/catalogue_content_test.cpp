@@ -371,23 +371,21 @@ TEST_F(CatalogueContent, MachineListsFollowTheGrammarAndAreSharedAsPlanned)
     EXPECT_EQ(texts.size(), users.size()) << "equal machine lists must be one shared string";
 }
 
-TEST_F(CatalogueContent, OnlyFlyersAndDragonsLearnTheFlightMachine)
+/* The gliding machine is HM06 once the HM names are in alphabetical order. */
+TEST_F(CatalogueContent, FlyersAndOnlyFlyersLearnTheGlidingMachine)
 {
-    const int flightHm = 2;
+    const int glidingHm = 6;
+    ASSERT_STREQ(hmLabel[glidingHm], "HM06 - Ridge Gliding");
     int flyers = 0;
     for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
         MachineList list = ParseMachineList(machineListText[Slot(entry)]);
         bool learns = false;
         for (int hm : list.hms)
-            learns |= hm == flightHm;
-        if (!learns)
-            continue;
-        ++flyers;
-        unsigned short first = primaryTypeIcon[Slot(entry)];
-        unsigned short second = secondaryTypeIcon[Slot(entry)];
-        bool canFly = first == IDB_TYPE_FLYING || second == IDB_TYPE_FLYING || first == IDB_TYPE_DRAGON ||
-                      second == IDB_TYPE_DRAGON;
-        EXPECT_TRUE(canFly) << entryName[entry];
+            learns |= hm == glidingHm;
+        bool flying = primaryTypeIcon[Slot(entry)] == IDB_TYPE_FLYING ||
+                      secondaryTypeIcon[Slot(entry)] == IDB_TYPE_FLYING;
+        EXPECT_EQ(learns, flying) << entryName[entry];
+        flyers += flying ? 1 : 0;
     }
     EXPECT_GT(flyers, 0);
 }
@@ -412,6 +410,18 @@ TEST_F(CatalogueContent, MachineLabelsCarryTheirNumber)
         check(tmLabel[tm], "TM", tm);
     for (int hm = 1; hm <= HM_COUNT; ++hm)
         check(hmLabel[hm], "HM", hm);
+}
+
+/* Machines are numbered in the alphabetical order of their names, TMs and HMs each on their own. */
+TEST_F(CatalogueContent, MachinesAreNumberedAlphabetically)
+{
+    const size_t prefix = std::strlen("TM01 - ");
+    for (int tm = 2; tm <= TM_COUNT; ++tm) {
+        EXPECT_LT(std::strcmp(tmLabel[tm - 1] + prefix, tmLabel[tm] + prefix), 0) << tmLabel[tm];
+    }
+    for (int hm = 2; hm <= HM_COUNT; ++hm) {
+        EXPECT_LT(std::strcmp(hmLabel[hm - 1] + prefix, hmLabel[hm] + prefix), 0) << hmLabel[hm];
+    }
 }
 
 TEST_F(CatalogueContent, TheFormEntryHasThreeDistinctForms)

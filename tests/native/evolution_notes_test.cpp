@@ -210,16 +210,18 @@ TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
 
 TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
 {
-    const char *bats = FindEvolutionNote(24).line2; /* "--Szczęście nocą--> Chirrdusk" */
-    const unsigned char *bytes = (const unsigned char *)bats;
-    ASSERT_GE(std::strlen(bats), 10u);
-    EXPECT_EQ(bytes[6], 0xEA); /* ę */
-    EXPECT_EQ(bytes[7], 0x9C); /* ś */
-    EXPECT_EQ(DecodeCp1250(bats), u"--Szczęście nocą--> Chirrdusk");
+    const char *cat = FindEvolutionNote(90).line1; /* "Nyxit --Szczęście nocą--> Nyxalis" */
+    const unsigned char *bytes = (const unsigned char *)cat;
+    ASSERT_GE(std::strlen(cat), 14u);
+    EXPECT_EQ(bytes[12], 0xEA); /* ę */
+    EXPECT_EQ(bytes[13], 0x9C); /* ś */
+    EXPECT_EQ(DecodeCp1250(cat), u"Nyxit --Szczęście nocą--> Nyxalis");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(28).line2), u"Tylko forma żeńska.");
     EXPECT_EQ((unsigned char)FindEvolutionNote(28).line2[12], 0xBF); /* ż */
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(33).line1), u"Calabrin --Świeca Dusz--> Calabroul");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(89).line2), u"Na Górze Karwień");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(33).line1), u"Stakki --Kredowa Bryłka--> Stakkorum");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(75).line2), u"Musi mieć Stalową Tarczę");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(77).line2), u"Na Górze Żarnik");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(46).line2), u"Nimbubb nie ewoluuje w Nimbarrę");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(52).line2), u"Szczęście w dzień---> Gibbrutus");
 }
 
@@ -231,9 +233,10 @@ TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
         for (const char *line : {run.note->line1, run.note->line2}) {
             std::string text = line;
             std::vector<std::string> words = Words(text);
-            bool companion = EndsWith(text, " w dru\xBFynie");
+            /* "Z Medulo w drużynie": the companion is not a member of the family */
+            bool companion = StartsWith(text, "Z ") && EndsWith(text, " w dru\xBFynie");
             for (size_t i = 0; i < words.size(); ++i) {
-                bool isCompanion = companion && i == 0;
+                bool isCompanion = companion && i == 1;
                 if (IsEntryName(words[i]) && !isCompanion)
                     mentioned.insert(words[i]);
             }
@@ -262,7 +265,10 @@ TEST_F(EvolutionNotes, LinesFollowTheStepAndNotePatterns)
         if (breeding) {
             std::vector<std::string> words = Words(line1);
             ASSERT_EQ(words.size(), 3u);
-            EXPECT_EQ(line2, words[0] + " nie ewoluuje w " + words[2]);
+            /* the parent's name is declined: all but its last letter stay */
+            std::string stem = words[2].substr(0, words[2].size() - 1);
+            EXPECT_TRUE(StartsWith(line2, words[0] + " nie ewoluuje w " + stem)) << line2;
+            EXPECT_LE(line2.size(), words[0].size() + 16 + words[2].size() + 1) << line2;
             continue;
         }
         size_t arrow = line1.find("->");
@@ -283,7 +289,8 @@ TEST_F(EvolutionNotes, LinesFollowTheStepAndNotePatterns)
         bool known = line2 == " ";
         for (const std::string &start : conditions)
             known |= StartsWith(line2, start);
-        known |= line2.find("->") != std::string::npos || EndsWith(line2, " w dru\xBFynie");
+        known |= line2.find("->") != std::string::npos ||
+                 (StartsWith(line2, "Z ") && EndsWith(line2, " w dru\xBFynie"));
         EXPECT_TRUE(known) << line2;
     }
 }
@@ -366,8 +373,8 @@ TEST_F(EvolutionNotes, GenderMarksAreListedInDrawingOrder)
     }
 }
 
-/* Where a mark covers the body or the foot of a text line, only blanks (and, on the foot, hyphens,
-   which sit at mid-height) may stand under it, so the symbol stays visible. */
+/* Where a mark covers the body or the foot of a text line, the line runs on under the whole mark with
+   only blanks (and, on the foot, hyphens, which sit at mid-height), so the symbol stays visible. */
 TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
 {
     int checkedMarks = 0;
@@ -399,6 +406,8 @@ TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
                     }
                     x += width;
                 }
+                /* blanks must fill the mark's width: a line that merely ends before it does not count */
+                EXPECT_GE(x, mark.x + MARK_WIDTH) << "no blanks under the mark at x " << mark.x << " in " << lines[l];
                 ++checkedMarks;
             }
         }
