@@ -9,71 +9,58 @@
    an entry that evolves from a creature not in the catalogue, "-" one with no evolution at all.
 
    family  entries   types                   evolves          members and concept
-   A        0..  2   fire; +ground           Lv. 13, Lv. 34   Brazzik, Brazzomot, Brazzagrun: charcoal marmots that
-                                                              bank coals in cheeks, then on the back, then in a mound
-   B        3..  5   water                   Lv. 18, item     Coilet, Coilumar, Coilossus: pond snails
-   C        6..  8   normal/psychic, flying  Lv. 17, item     Puszel, Puszkrad, Puszmagos: owls, the last a seer
-   D        9.. 10   grass, poison           Lv. 24           Mycelet, Mycelorn: toadstools
-   E       11.. 13   rock; +fighting         Lv. 25, Lv. 45   Rubblit, Rubblor, Rubbrawn: stone golems
-   F       14.. 15   water, electric         Lv. 28           Medulo, Medulume: jellyfish
-   G       16.. 17   dark; +ice              knows a move     Wulfin, Wulfrost: wolves
-   H       18.. 19   water; +fighting        Lv. 30           Klakkit, Klakkuro: crabs
-   I       20.. 21   grass; +ground          Lv. 33           Spindu, Spindurra: cacti
-   J       22.. 24   poison, flying          Lv. 19, Lv. 41   Skimpa, Skimpador, Skimparex: gliding tree frogs
-   K       25.. 27   normal; +form/dark      Lv. 23           Tessinek; Tessamira (females, carries a house she built:
-                                                              reed basket, clay urn or tin dome), Tessarok (males,
-                                                              a night runner that carries nothing)
-   L       28.. 29   insect, ground          Lv. 30           Formikit, Formiregia: ants; only females evolve
+   A        0..  2   fire; +ground           Lv. 13, Lv. 34   Brazzik, Brazzomot, Brazzagrun: charcoal marmots
+   that bank coals in cheeks, then on the back, then in a mound B        3..  5   water                   Lv.
+   18, item     Coilet, Coilumar, Coilossus: pond snails C        6..  8   normal/psychic, flying  Lv. 17,
+   item     Puszel, Puszkrad, Puszmagos: owls, the last a seer D        9.. 10   grass, poison           Lv.
+   24           Mycelet, Mycelorn: toadstools E       11.. 13   rock; +fighting         Lv. 25, Lv. 45
+   Rubblit, Rubblor, Rubbrawn: stone golems F       14.. 15   water, electric         Lv. 28           Medulo,
+   Medulume: jellyfish G       16.. 17   dark; +ice              knows a move     Wulfin, Wulfrost: wolves H
+   18.. 19   water; +fighting        Lv. 30           Klakkit, Klakkuro: crabs I       20.. 21   grass;
+   +ground          Lv. 33           Spindu, Spindurra: cacti J       22.. 24   poison, flying          Lv.
+   19, Lv. 41   Skimpa, Skimpador, Skimparex: gliding tree frogs K       25.. 27   normal; +form/dark      Lv.
+   23           Tessinek; Tessamira (females, carries a house she built: reed basket, clay urn or tin dome),
+   Tessarok (males, a night runner that carries nothing) L       28.. 29   insect, ground          Lv. 30
+   Formikit, Formiregia: ants; only females evolve
    -       30        electric                                 Tikkerel: spark gecko
-   M       31.. 32   water; +rock            Lv. 31           Porrib, Porrifex: sea sponges, the last stone-boned
-   N       33.. 34   ghost, rock             item             Stakki, Stakkorum: haunted cairns
-   O       35.. 36   ice                     Lv. 34           Yetilo, Yetimaruk: yetis
-   outside 37        insect, electric                         Lampyrix (from Lampilo): firefly
-   P       38.. 39   psychic                 happiness        Renlumi, Renmystel: foxes
-   Q       40.. 41   ground; +dark           Lv. 29           Rhombi, Rhombadune: sand rays that swim under dunes
-   outside 42..43                                             Kowadrak (from Kowadlet): living anvil, steel;
-                                                              Haybogle (from Haylet): scarecrow, grass
-   R       44.. 45   electric                knows a move     Urchet, Urchaton: hedgehogs
-   child   46        normal                                   Nimbubb (hatches from Nimbarra eggs, never evolves into it)
-   S       47.. 48   insect; +dark           Lv. 29           Skitrel, Skitnoctis: spiders
-   T       49.. 50   ice                     Lv. 37           Rimelin, Rimehart: crystal deer
-   U       51.. 53   fighting                Lv. 20, happy    Gibbit, Gibbrawl, Gibbrutus: apes
-   -       54..55                                             Samovik (kettle spirit, fire), Gardolith (stone lion, rock)
-   V       56.. 58   dragon; +rock           Lv. 27, Lv. 52   Druzik, Druzavor, Druzaroth: six-legged crystal-eating
-                                                              cave drakes, wingless, the last with a geode back
-   outside 59        ground, steel                            Scutarro (from Scutelet): armadillo
-   W       60.. 61   water; +flying          Lv. 26           Ardipip, Ardeagris: herons
-   X       62.. 63   insect; +rock           Lv. 24           Scarbit, Scarabrax: beetles, the last rolls a stone ball
-   Y       64.. 65   poison; +psychic        Lv. 33           Limaxel, Limaxora: land slugs, the last with a frilled,
-                                                              dizzying mantle
-   Z       66.. 67   ground                  Lv. 31           Talpik, Talpagrond: moles
+   M       31.. 32   water; +rock            Lv. 31           Porrib, Porrifex: sea sponges, the last
+   stone-boned N       33.. 34   ghost, rock             item             Stakki, Stakkorum: haunted cairns O
+   35.. 36   ice                     Lv. 34           Yetilo, Yetimaruk: yetis outside 37        insect,
+   electric                         Lampyrix (from Lampilo): firefly P       38.. 39   psychic happiness
+   Renlumi, Renmystel: foxes Q       40.. 41   ground; +dark           Lv. 29           Rhombi, Rhombadune:
+   sand rays that swim under dunes outside 42..43                                             Kowadrak (from
+   Kowadlet): living anvil, steel; Haybogle (from Haylet): scarecrow, grass R       44.. 45   electric knows a
+   move     Urchet, Urchaton: hedgehogs child   46        normal                                   Nimbubb
+   (hatches from Nimbarra eggs, never evolves into it) S       47.. 48   insect; +dark           Lv. 29
+   Skitrel, Skitnoctis: spiders T       49.. 50   ice                     Lv. 37           Rimelin, Rimehart:
+   crystal deer U       51.. 53   fighting                Lv. 20, happy    Gibbit, Gibbrawl, Gibbrutus: apes
+   -       54..55                                             Samovik (kettle spirit, fire), Gardolith (stone
+   lion, rock) V       56.. 58   dragon; +rock           Lv. 27, Lv. 52   Druzik, Druzavor, Druzaroth:
+   six-legged crystal-eating cave drakes, wingless, the last with a geode back outside 59        ground, steel
+   Scutarro (from Scutelet): armadillo W       60.. 61   water; +flying          Lv. 26           Ardipip,
+   Ardeagris: herons X       62.. 63   insect; +rock           Lv. 24           Scarbit, Scarabrax: beetles,
+   the last rolls a stone ball Y       64.. 65   poison; +psychic        Lv. 33           Limaxel, Limaxora:
+   land slugs, the last with a frilled, dizzying mantle Z       66.. 67   ground                  Lv. 31
+   Talpik, Talpagrond: moles
    -       68        ghost, water                             Studnik: spirit of an old well bucket
    AA      69.. 70   electric; +water        with Medulo      Anguiz, Anguvolt: eels
    outside 71        water, dark                              Lophira (from Lophet): anglerfish
    AB      72.. 73   grass                   item             Anthelle, Anthoria: flower fairies
-   outside 74..80                                             Krukal (Krukit): spoon-hoarding crow, normal/flying;
-                                                              Cogvalier (Cogsquire): knight of cogs, steel;
-                                                              Bradypo (Bradylet): moss sloth, grass, only at night;
-                                                              Scoriak (Scorilet): lava golem, rock/fire, on a mountain;
-                                                              Nymphella (Nymbud): water lily, grass/water;
-                                                              Krupavel (Krupik): sleet petrel, ice/flying;
-                                                              Skokarun (Skokik): dust kangaroo, ground
-   child   81        normal                                   Lullamb (hatches from Lullaram eggs)
-   outside 82        insect, grass                            Mantiverd (from Mantilet): mantis
-   AC      83.. 84   normal                  Lv. 29           Melesko, Melesgrund: badgers
-   outside 85..91                                             Gargrim (Gargit): gargoyle, rock/flying;
-                                                              Narwhelm (Narwee): narwhal, ice;
-                                                              Orikran (Orilet): paper crane, grass/flying;
-                                                              Turowald (Turzyk, males only): forest bull, grass/normal;
-                                                              Caprigrat (Caprilet): glacier goat, rock/ice;
-                                                              Nyxalis (Nyxit): smoke-tailed cat, ghost/dark;
-                                                              Cygnivere (Cygnilo, females only): lake swan, water/flying
+   outside 74..80                                             Krukal (Krukit): spoon-hoarding crow,
+   normal/flying; Cogvalier (Cogsquire): knight of cogs, steel; Bradypo (Bradylet): moss sloth, grass, only at
+   night; Scoriak (Scorilet): lava golem, rock/fire, on a mountain; Nymphella (Nymbud): water lily,
+   grass/water; Krupavel (Krupik): sleet petrel, ice/flying; Skokarun (Skokik): dust kangaroo, ground child 81
+   normal                                   Lullamb (hatches from Lullaram eggs) outside 82        insect,
+   grass                            Mantiverd (from Mantilet): mantis AC      83.. 84   normal Lv. 29 Melesko,
+   Melesgrund: badgers outside 85..91                                             Gargrim (Gargit): gargoyle,
+   rock/flying; Narwhelm (Narwee): narwhal, ice; Orikran (Orilet): paper crane, grass/flying; Turowald
+   (Turzyk, males only): forest bull, grass/normal; Caprigrat (Caprilet): glacier goat, rock/ice; Nyxalis
+   (Nyxit): smoke-tailed cat, ghost/dark; Cygnivere (Cygnilo, females only): lake swan, water/flying
    -       92..101                                            Catenor (chain serpent), Balaenor (reef whale),
-                                                              Sphyrex (sphinx), Glaciath (three-legged ice stack),
-                                                              Pyrelk (ember stag), Bryotitan (moss titan),
-                                                              Noctuel (night moth), Torpedra (storm ray),
-                                                              Astrogel (star jelly), Miasmorr (marsh fog with eyes)
-   AD     102..103   water; +grass           Lv. 38           Rizolet, Rizomarra: mangroves, seedling then walking tree
+                                                              Sphyrex (sphinx), Glaciath (three-legged ice
+   stack), Pyrelk (ember stag), Bryotitan (moss titan), Noctuel (night moth), Torpedra (storm ray), Astrogel
+   (star jelly), Miasmorr (marsh fog with eyes) AD     102..103   water; +grass           Lv. 38 Rizolet,
+   Rizomarra: mangroves, seedling then walking tree
    -      104..106                                            Terrox (earth ox), Solvarin (winged sun-lion),
                                                               Orrimbar (dragon asleep round a mountain) */
 
@@ -90,24 +77,24 @@ const char *hmLabel[HM_COUNT + 1];
 static const unsigned short NO_SECOND_TYPE = 0;
 
 const char *const entryName[ENTRY_COUNT] = {
-    /* 387 */ "Brazzik",    "Brazzomot",  "Brazzagrun", "Coilet",     "Coilumar",   "Coilossus",
-    /* 393 */ "Puszel",     "Puszkrad",   "Puszmagos",  "Mycelet",    "Mycelorn",   "Rubblit",
-    /* 399 */ "Rubblor",    "Rubbrawn",   "Medulo",     "Medulume",   "Wulfin",     "Wulfrost",
-    /* 405 */ "Klakkit",    "Klakkuro",   "Spindu",     "Spindurra",  "Skimpa",     "Skimpador",
-    /* 411 */ "Skimparex",  "Tessinek",   "Tessamira",  "Tessarok",   "Formikit",   "Formiregia",
-    /* 417 */ "Tikkerel",   "Porrib",     "Porrifex",   "Stakki",     "Stakkorum",  "Yetilo",
-    /* 423 */ "Yetimaruk",  "Lampyrix",   "Renlumi",    "Renmystel",  "Rhombi",     "Rhombadune",
-    /* 429 */ "Kowadrak",   "Haybogle",   "Urchet",     "Urchaton",   "Nimbubb",    "Skitrel",
-    /* 435 */ "Skitnoctis", "Rimelin",    "Rimehart",   "Gibbit",     "Gibbrawl",   "Gibbrutus",
-    /* 441 */ "Samovik",    "Gardolith",  "Druzik",     "Druzavor",   "Druzaroth",  "Scutarro",
-    /* 447 */ "Ardipip",    "Ardeagris",  "Scarbit",    "Scarabrax",  "Limaxel",    "Limaxora",
-    /* 453 */ "Talpik",     "Talpagrond", "Studnik",    "Anguiz",     "Anguvolt",   "Lophira",
-    /* 459 */ "Anthelle",   "Anthoria",   "Krukal",     "Cogvalier",  "Bradypo",    "Scoriak",
-    /* 465 */ "Nymphella",  "Krupavel",   "Skokarun",   "Lullamb",    "Mantiverd",  "Melesko",
-    /* 471 */ "Melesgrund", "Gargrim",    "Narwhelm",   "Orikran",    "Turowald",   "Caprigrat",
-    /* 477 */ "Nyxalis",    "Cygnivere",  "Catenor",    "Balaenor",   "Sphyrex",    "Glaciath",
-    /* 483 */ "Pyrelk",     "Bryotitan",  "Noctuel",    "Torpedra",   "Astrogel",   "Miasmorr",
-    /* 489 */ "Rizolet",    "Rizomarra",  "Terrox",     "Solvarin",   "Orrimbar",
+    /* 387 */ "Brazzik",    "Brazzomot",  "Brazzagrun", "Coilet",    "Coilumar",  "Coilossus",
+    /* 393 */ "Puszel",     "Puszkrad",   "Puszmagos",  "Mycelet",   "Mycelorn",  "Rubblit",
+    /* 399 */ "Rubblor",    "Rubbrawn",   "Medulo",     "Medulume",  "Wulfin",    "Wulfrost",
+    /* 405 */ "Klakkit",    "Klakkuro",   "Spindu",     "Spindurra", "Skimpa",    "Skimpador",
+    /* 411 */ "Skimparex",  "Tessinek",   "Tessamira",  "Tessarok",  "Formikit",  "Formiregia",
+    /* 417 */ "Tikkerel",   "Porrib",     "Porrifex",   "Stakki",    "Stakkorum", "Yetilo",
+    /* 423 */ "Yetimaruk",  "Lampyrix",   "Renlumi",    "Renmystel", "Rhombi",    "Rhombadune",
+    /* 429 */ "Kowadrak",   "Haybogle",   "Urchet",     "Urchaton",  "Nimbubb",   "Skitrel",
+    /* 435 */ "Skitnoctis", "Rimelin",    "Rimehart",   "Gibbit",    "Gibbrawl",  "Gibbrutus",
+    /* 441 */ "Samovik",    "Gardolith",  "Druzik",     "Druzavor",  "Druzaroth", "Scutarro",
+    /* 447 */ "Ardipip",    "Ardeagris",  "Scarbit",    "Scarabrax", "Limaxel",   "Limaxora",
+    /* 453 */ "Talpik",     "Talpagrond", "Studnik",    "Anguiz",    "Anguvolt",  "Lophira",
+    /* 459 */ "Anthelle",   "Anthoria",   "Krukal",     "Cogvalier", "Bradypo",   "Scoriak",
+    /* 465 */ "Nymphella",  "Krupavel",   "Skokarun",   "Lullamb",   "Mantiverd", "Melesko",
+    /* 471 */ "Melesgrund", "Gargrim",    "Narwhelm",   "Orikran",   "Turowald",  "Caprigrat",
+    /* 477 */ "Nyxalis",    "Cygnivere",  "Catenor",    "Balaenor",  "Sphyrex",   "Glaciath",
+    /* 483 */ "Pyrelk",     "Bryotitan",  "Noctuel",    "Torpedra",  "Astrogel",  "Miasmorr",
+    /* 489 */ "Rizolet",    "Rizomarra",  "Terrox",     "Solvarin",  "Orrimbar",
 };
 
 /* A machine list for creatures that can use no machine at all. */
@@ -115,24 +102,24 @@ static const char machinesNone[] = "-;";
 
 /* Machine lists that two members of one family have in common. */
 /* 390 Coilet, 391 Coilumar */
-static const char machinesPondSnails[] = "26;29;79;85;89;-;5;";
+static const char machinesPondSnails[] = "26;29;41;79;85;89;-;5;";
 /* 398 Rubblit, 399 Rubblor */
-static const char machinesRubbleGolems[] = "7;32;59;74;82;-;4;";
+static const char machinesRubbleGolems[] = "7;11;17;59;74;82;-;4;";
 /* 409 Skimpa, 410 Skimpador */
-static const char machinesYoungFrogs[] = "12;17;23;56;66;75;90;-;3;6;";
+static const char machinesYoungFrogs[] = "12;17;23;56;63;66;90;-;3;6;";
 
 /* Per entry: the level-up moves, then the TM/HM numbers. */
 /* 387 Brazzik */
 static const char movesBrazzik[] =
     "Cheek Puff;Soot Sneeze;Lv. 3 - Coal Pouch Spit;Lv. 8 - Whistle Alarm;Lv. 14 - Charcoal Nibble;"
     "Lv. 21 - Banked Glow;Lv. 26 - Smoke Signal;Lv. 32 - Hot Pebble Roll;";
-static const char machinesBrazzik[] = "10;46;-;8;";
+static const char machinesBrazzik[] = "16;34;35;46;88;-;8;";
 /* 388 Brazzomot */
 static const char movesBrazzomot[] =
     "Cheek Puff;Soot Sneeze;Warm Snuffle;Lv. 3 - Coal Pouch Spit;Lv. 7 - Whistle Alarm;"
     "Lv. 12 - Charcoal Nibble;Lv. 16 - Banked Glow;Lv. 20 - Smoke Signal;Lv. 25 - Hot Pebble Roll;"
     "Lv. 29 - Kiln Hollow;Lv. 33 - Ember Heap Shake;Lv. 38 - Sentry Whistle;Lv. 42 - Burrow Bake;";
-static const char machinesBrazzomot[] = "4;10;16;34;35;46;58;88;-;8;";
+static const char machinesBrazzomot[] = "4;10;16;34;35;46;58;-;8;";
 /* 389 Brazzagrun */
 static const char movesBrazzagrun[] =
     "Cheek Puff;Soot Sneeze;Warm Snuffle;Lv. 3 - Coal Pouch Spit;Lv. 7 - Whistle Alarm;"
@@ -161,13 +148,13 @@ static const char machinesCoilossus[] = "17;26;29;57;58;79;82;85;88;89;-;2;5;";
 static const char movesPuszel[] =
     "Soft Hoot;Head Swivel;Lv. 4 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 15 - Moonlit Blink;"
     "Lv. 21 - Talon Hook;Lv. 26 - Owl Stare;Lv. 32 - Omen Call;";
-static const char machinesPuszel[] = "23;39;41;54;58;66;82;88;90;-;6;";
+static const char machinesPuszel[] = "23;39;41;54;58;63;66;82;88;90;-;6;";
 /* 394 Puszkrad */
 static const char movesPuszkrad[] =
     "Soft Hoot;Head Swivel;Lv. 5 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 14 - Moonlit Blink;"
     "Lv. 19 - Talon Hook;Lv. 23 - Mind Peer;Lv. 28 - Owl Stare;Lv. 33 - Omen Call;Lv. 37 - Feather Hush;"
     "Lv. 42 - Far Hearing;Lv. 47 - Dusk Augury;";
-static const char machinesPuszkrad[] = "23;24;39;50;53;54;63;-;6;";
+static const char machinesPuszkrad[] = "23;33;39;41;50;53;54;63;66;90;-;6;";
 /* 395 Puszmagos */
 static const char movesPuszmagos[] =
     "Soft Hoot;Head Swivel;Lv. 5 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 13 - Moonlit Blink;"
@@ -179,14 +166,14 @@ static const char machinesPuszmagos[] = "17;23;24;33;39;50;52;53;54;58;61;63;66;
 static const char movesMycelet[] =
     "Spore Puff;Cap Wobble;Lv. 5 - Damp Root Sip;Lv. 11 - Gill Dust;Lv. 18 - Fairy Ring;"
     "Lv. 23 - Mould Creep;Lv. 29 - Rot Nibble;Lv. 36 - Sleepy Spores;";
-static const char machinesMycelet[] = "5;6;8;64;69;88;-;";
+static const char machinesMycelet[] = "5;6;8;69;71;88;91;-;";
 /* 397 Mycelorn */
 static const char movesMycelorn[] =
     "Spore Puff;Cap Wobble;Lv. 4 - Damp Root Sip;Lv. 8 - Gill Dust;Lv. 13 - Fairy Ring;"
     "Lv. 17 - Mould Creep;Lv. 23 - Rot Nibble;Lv. 27 - Sleepy Spores;Lv. 32 - Stalk Sway;"
     "Lv. 36 - Mycelium Web;Lv. 42 - Toxic Cap Slap;Lv. 46 - Night Bloom Glow;Lv. 51 - Forest Floor Feast;"
     "Lv. 55 - Decay Wave;";
-static const char machinesMycelorn[] = "5;6;8;17;38;41;46;55;56;60;64;69;71;84;87;91;-;1;4;";
+static const char machinesMycelorn[] = "5;6;8;17;38;41;46;55;56;64;69;71;84;87;91;-;1;4;";
 /* 398 Rubblit */
 static const char movesRubblit[] =
     "Pebble Toss;Bump;Lv. 4 - Grit Spray;Lv. 8 - Stone Bump;Lv. 13 - Brace;Lv. 17 - Crag Slam;"
@@ -201,12 +188,12 @@ static const char movesRubbrawn[] =
     "Lv. 24 - Crag Slam;Lv. 28 - Shin Hook;Lv. 33 - Rubble Roll;Lv. 38 - Shale Shards;"
     "Lv. 42 - Knee Launch;Lv. 47 - Boulder Drop;Lv. 52 - Quarry Quake;Lv. 56 - Monolith Crush;"
     "Lv. 61 - Crystal Shoulder;Lv. 66 - Cliff Collapse;";
-static const char machinesRubbrawn[] = "7;9;11;12;17;30;32;36;38;41;46;47;59;60;73;74;75;82;88;-;1;2;3;4;";
+static const char machinesRubbrawn[] = "7;9;11;12;17;30;32;36;38;41;46;47;59;73;74;82;88;-;1;2;3;4;";
 /* 401 Medulo */
 static const char movesMedulo[] =
     "Tentacle Sting;Float;Lv. 4 - Drift Pulse;Lv. 9 - Spark Nip;Lv. 14 - Bell Contraction;"
     "Lv. 18 - Glow Lure;Lv. 23 - Arc Jolt;Lv. 28 - Current Coil;";
-static const char machinesMedulo[] = "17;29;79;81;89;92;-;5;";
+static const char machinesMedulo[] = "17;29;48;79;81;89;-;5;";
 /* 402 Medulume */
 static const char movesMedulume[] =
     "Tentacle Sting;Float;Lv. 4 - Drift Pulse;Lv. 8 - Spark Nip;Lv. 8 - Bell Contraction;"
@@ -228,7 +215,7 @@ static const char machinesWulfrost[] = "1;17;37;39;41;43;54;58;60;67;72;76;77;78
 static const char movesKlakkit[] =
     "Pincer Snip;Sidestep;Lv. 5 - Foam Spit;Lv. 12 - Pincer Lock;Lv. 18 - Sand Burrow;Lv. 25 - Tide Tug;"
     "Lv. 31 - Shell Brace;Lv. 38 - Ripple Shot;";
-static const char machinesKlakkit[] = "30;47;74;79;89;-;5;";
+static const char machinesKlakkit[] = "26;29;47;74;79;89;-;5;";
 /* 406 Klakkuro */
 static const char movesKlakkuro[] =
     "Pincer Snip;Sidestep;Lv. 6 - Foam Spit;Lv. 11 - Pincer Lock;Lv. 16 - Sand Burrow;Lv. 20 - Jab Step;"
@@ -239,13 +226,13 @@ static const char machinesKlakkuro[] = "7;9;12;26;29;30;38;47;57;74;79;82;85;89;
 static const char movesSpindu[] =
     "Root Anchor;Spine Prick;Lv. 6 - Seed Spit;Lv. 13 - Sun Bask;Lv. 19 - Water Hoard;"
     "Lv. 26 - Needle Volley;Lv. 33 - Sprout Heal;";
-static const char machinesSpindu[] = "64;69;71;82;84;";
+static const char machinesSpindu[] = "69;71;82;84;";
 /* 408 Spindurra */
 static const char movesSpindurra[] =
     "Root Anchor;Spine Prick;Lv. 5 - Seed Spit;Lv. 10 - Sun Bask;Lv. 15 - Clod Fling;"
     "Lv. 21 - Water Hoard;Lv. 26 - Needle Volley;Lv. 31 - Sprout Heal;Lv. 37 - Desert Bloom;"
     "Lv. 42 - Dune Hush;Lv. 47 - Quake Pulse;Lv. 53 - Cactus Bloom;";
-static const char machinesSpindurra[] = "8;10;18;27;28;35;38;40;41;46;55;60;64;69;71;74;84;-;1;4;";
+static const char machinesSpindurra[] = "8;10;18;27;28;35;38;40;41;46;55;64;69;71;74;84;-;1;4;";
 /* 409 Skimpa */
 static const char movesSkimpa[] =
     "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 7 - Leaf Leap;Lv. 11 - Bitter Slime;"
@@ -261,7 +248,7 @@ static const char movesSkimparex[] =
     "Lv. 16 - Flap Glide;Lv. 20 - Toe Pad Slap;Lv. 24 - Canopy Drop;Lv. 29 - Venom Sheen;"
     "Lv. 33 - Sail Spread;Lv. 37 - Treetop Volley;Lv. 41 - Frill Throat Boom;Lv. 46 - Toxic Dewfall;"
     "Lv. 50 - Great Glide Descent;Lv. 54 - Warning Stripes;";
-static const char machinesSkimparex[] = "5;6;12;17;23;56;58;61;63;66;74;75;82;87;90;91;-;2;3;6;";
+static const char machinesSkimparex[] = "5;6;12;17;23;56;58;61;63;66;74;82;87;90;91;-;2;3;6;";
 /* 412 Tessinek */
 static const char movesTessinek[] =
     "Snout Twitch;Scrap Grab;Lv. 6 - Twig Gather;Lv. 12 - Scurry;Lv. 19 - Nibble;"
@@ -282,7 +269,7 @@ static const char movesTessamiraTin[] =
     "Snout Twitch;Scrap Grab;Twig Gather;Lv. 5 - Tin Hammer;Lv. 10 - Dome Shelter;Lv. 14 - Rivet Tap;"
     "Lv. 19 - Hideaway;Lv. 23 - Sheet Metal Fold;Lv. 28 - Clanging Roof;Lv. 33 - Solder Seal;"
     "Lv. 37 - Homebuilder Pride;Lv. 42 - Tinsmith Bash;";
-static const char machinesTessamira[] = "8;11;17;38;41;46;55;58;60;64;69;71;74;75;82;84;88;-;1;4;";
+static const char machinesTessamira[] = "8;11;17;38;41;46;55;58;64;69;71;74;75;82;84;88;-;1;4;";
 /* 414 Tessarok */
 static const char movesTessarok[] =
     "Snout Twitch;Scrap Grab;Scurry;Lv. 5 - Night Errand;Lv. 9 - Shortcut;Lv. 14 - Tail Crack;"
@@ -293,7 +280,7 @@ static const char machinesTessarok[] = "1;17;39;41;54;58;60;72;74;77;82;88;-;";
 static const char movesFormikit[] =
     "Mandible Snip;Lv. 6 - Crumb Carry;Lv. 11 - Tunnel Scurry;Lv. 17 - Formic Spray;Lv. 24 - Colony Call;"
     "Lv. 29 - Nest Guard;Lv. 35 - Soil Heave;";
-static const char machinesFormikit[] = "10;28;83;-;8;";
+static const char machinesFormikit[] = "10;28;35;40;49;75;83;-;8;";
 /* 416 Formiregia */
 static const char movesFormiregia[] =
     "Mandible Snip;Soil Scoop;Lv. 4 - Crumb Carry;Lv. 9 - Tunnel Scurry;Lv. 15 - Formic Spray;"
@@ -304,12 +291,12 @@ static const char machinesFormiregia[] = "2;10;15;17;18;27;28;35;40;41;49;74;75;
 static const char movesTikkerel[] =
     "Wall Cling;Spark Lick;Lv. 5 - Tail Zigzag;Lv. 10 - Wire Bask;Lv. 16 - Charge Up;"
     "Lv. 22 - Crackle Dash;Lv. 29 - Shed Skin;Lv. 34 - Live Wire Leap;Lv. 40 - Arc Tail Whip;";
-static const char machinesTikkerel[] = "12;21;41;48;75;80;81;88;92;-;3;";
+static const char machinesTikkerel[] = "12;21;41;48;80;81;88;92;-;3;";
 /* 418 Porrib */
 static const char movesPorrib[] =
     "Seabed Roll;Pore Squirt;Lv. 4 - Filter Feed;Lv. 9 - Seabed Tumble;Lv. 15 - Sponge Soak;"
     "Lv. 20 - Grit Spicule;Lv. 25 - Spout Jet;Lv. 31 - Silt Cloud;";
-static const char machinesPorrib[] = "26;29;79;89;-;5;";
+static const char machinesPorrib[] = "29;74;89;-;5;";
 /* 419 Porrifex */
 static const char movesPorrifex[] =
     "Seabed Roll;Pore Squirt;Lv. 3 - Filter Feed;Lv. 7 - Seabed Tumble;Lv. 12 - Sponge Soak;"
@@ -320,7 +307,7 @@ static const char machinesPorrifex[] = "7;11;17;26;29;32;36;57;59;73;79;82;85;88
 static const char movesStakki[] =
     "Wobble;Glimmer Eye;Lv. 6 - Pebble Clack;Lv. 12 - Wayside Moan;Lv. 19 - Toppling Scare;"
     "Lv. 25 - Cold Stone Touch;Lv. 31 - Chalk Sign;Lv. 38 - Rocking Walk;";
-static const char machinesStakki[] = "20;32;39;59;73;";
+static const char machinesStakki[] = "7;20;39;51;58;59;73;";
 /* 421 Stakkorum */
 static const char movesStakkorum[] =
     "Wobble;Glimmer Eye;Lv. 4 - Pebble Clack;Lv. 9 - Wayside Moan;Lv. 14 - Toppling Scare;"
@@ -331,13 +318,13 @@ static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;58;59;73;7
 static const char movesYetilo[] =
     "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 11 - Frost Hug;Lv. 17 - Drift Dig;Lv. 24 - Icy Stomp;"
     "Lv. 30 - Avalanche Call;";
-static const char machinesYetilo[] = "12;43;60;67;75;82;-;1;3;4;";
+static const char machinesYetilo[] = "12;-;1;3;4;";
 /* 423 Yetimaruk */
 static const char movesYetimaruk[] =
     "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 10 - Frost Hug;Lv. 15 - Drift Dig;Lv. 20 - Icy Stomp;"
     "Lv. 26 - Avalanche Call;Lv. 31 - Long Winter Sleep;Lv. 36 - Hailfist;Lv. 41 - Glacier Carry;"
     "Lv. 47 - Peak Roar;Lv. 52 - Whiteout;";
-static const char machinesYetimaruk[] = "7;12;17;37;38;43;46;58;60;67;74;75;76;78;82;-;1;2;3;4;";
+static const char machinesYetimaruk[] = "7;12;17;37;38;43;46;58;67;74;76;78;82;-;1;2;3;4;";
 /* 424 Lampyrix */
 static const char movesLampyrix[] =
     "Blink;Glow;Lv. 7 - Night Signal;Lv. 14 - Blink Dazzle;Lv. 20 - Meadow Flit;Lv. 28 - Firefly Dance;"
@@ -347,7 +334,7 @@ static const char machinesLampyrix[] = "2;15;21;34;41;48;49;75;80;81;83;88;92;";
 static const char movesRenlumi[] =
     "Tail Flick;Curious Sniff;Lv. 4 - Glow Tip Lure;Lv. 9 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
     "Lv. 21 - Mind Nudge;Lv. 26 - Mirage Tails;";
-static const char machinesRenlumi[] = "33;41;50;52;58;88;";
+static const char machinesRenlumi[] = "33;41;50;58;88;";
 /* 426 Renmystel */
 static const char movesRenmystel[] =
     "Tail Flick;Curious Sniff;Lv. 5 - Glow Tip Lure;Lv. 10 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
@@ -358,7 +345,7 @@ static const char machinesRenmystel[] = "17;24;33;34;48;50;52;53;58;88;-;7;";
 static const char movesRhombi[] =
     "Sand Flutter;Bury;Lv. 4 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 15 - Grain Jet;"
     "Lv. 20 - Shifting Sands;Lv. 25 - Buried Lunge;";
-static const char machinesRhombi[] = "10;18;27;28;88;-;8;";
+static const char machinesRhombi[] = "10;18;27;28;35;88;-;8;";
 /* 428 Rhombadune */
 static const char movesRhombadune[] =
     "Sand Flutter;Bury;Lv. 5 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 14 - Grain Jet;"
@@ -374,7 +361,7 @@ static const char machinesKowadrak[] = "3;7;13;41;65;68;70;74;82;86;-;4;";
 static const char movesHaybogle[] =
     "Straw Flap;Stand Still;Lv. 5 - Crow Scare;Lv. 11 - Chaff Spray;Lv. 17 - Harvest Dance;"
     "Lv. 24 - Field Watch;Lv. 30 - Scythe Sweep;Lv. 36 - Stubble Fire Dare;Lv. 43 - Haystack Hide;";
-static const char machinesHaybogle[] = "8;38;46;55;60;64;69;71;74;82;84;-;1;4;";
+static const char machinesHaybogle[] = "8;38;46;55;64;69;71;74;82;84;-;1;4;";
 /* 431 Urchet */
 static const char movesUrchet[] =
     "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 11 - Spark Quills;Lv. 18 - Sniff Out;"
@@ -387,13 +374,12 @@ static const char movesUrchaton[] =
     "Lv. 42 - Needle Storm;";
 static const char machinesUrchaton[] = "21;48;58;74;80;81;92;";
 /* 433 Nimbubb */
-static const char movesNimbubb[] =
-    "Puff;Float;Lv. 8 - Drizzle Sneeze;Lv. 17 - Cloud Nap;";
+static const char movesNimbubb[] = "Puff;Float;Lv. 8 - Drizzle Sneeze;Lv. 17 - Cloud Nap;";
 /* 434 Skitrel */
 static const char movesSkitrel[] =
     "Web Spin;Skitter;Lv. 5 - Glue Thread;Lv. 11 - Leg Tap;Lv. 18 - Silk Shroud;Lv. 24 - Venom Nip;"
     "Lv. 30 - Trapline;";
-static const char machinesSkitrel[] = "11;41;49;75;83;-;3;";
+static const char machinesSkitrel[] = "2;11;12;41;49;75;-;3;";
 /* 435 Skitnoctis */
 static const char movesSkitnoctis[] =
     "Web Spin;Skitter;Lv. 4 - Glue Thread;Lv. 9 - Leg Tap;Lv. 14 - Silk Shroud;Lv. 19 - Venom Nip;"
@@ -404,7 +390,7 @@ static const char machinesSkitnoctis[] = "1;2;11;12;15;39;49;54;58;60;72;74;75;7
 static const char movesRimelin[] =
     "Frost Nuzzle;Hoof Tap;Lv. 6 - Crystal Breath;Lv. 12 - Glassy Leap;Lv. 19 - Antler Sparkle;"
     "Lv. 25 - Frozen Stream Run;Lv. 32 - Prism Glare;";
-static const char machinesRimelin[] = "43;67;88;-;";
+static const char machinesRimelin[] = "37;67;88;-;";
 /* 437 Rimehart */
 static const char movesRimehart[] =
     "Frost Nuzzle;Hoof Tap;Lv. 5 - Crystal Breath;Lv. 10 - Glassy Leap;Lv. 16 - Antler Sparkle;"
@@ -414,18 +400,18 @@ static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;88;-;2;";
 /* 438 Gibbit */
 static const char movesGibbit[] =
     "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 11 - Vine Swing;Lv. 16 - Knuckle Walk;Lv. 22 - Branch Snap;";
-static const char machinesGibbit[] = "12;38;46;47;75;82;-;1;3;4;";
+static const char machinesGibbit[] = "12;38;47;-;1;3;4;";
 /* 439 Gibbrawl */
 static const char movesGibbrawl[] =
     "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Vine Swing;Lv. 15 - Knuckle Walk;Lv. 21 - Branch Snap;"
     "Lv. 26 - Chest Drum;Lv. 31 - Fruit Hurl;Lv. 37 - Troop Call;Lv. 42 - Wrist Band Slam;";
-static const char machinesGibbrawl[] = "9;38;46;47;58;60;74;75;82;-;1;3;4;";
+static const char machinesGibbrawl[] = "7;9;12;38;46;47;58;82;-;1;3;4;";
 /* 440 Gibbrutus */
 static const char movesGibbrutus[] =
     "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Vine Swing;Lv. 15 - Knuckle Walk;Lv. 20 - Branch Snap;"
     "Lv. 26 - Chest Drum;Lv. 31 - Fruit Hurl;Lv. 36 - Troop Call;Lv. 41 - Wrist Band Slam;"
     "Lv. 47 - Canopy Crash;Lv. 52 - Silverback Stand;Lv. 57 - Jungle Quake;";
-static const char machinesGibbrutus[] = "7;9;12;17;30;38;41;46;47;60;74;75;82;-;1;2;3;4;";
+static const char machinesGibbrutus[] = "7;9;12;17;30;38;41;46;47;74;82;-;1;2;3;4;";
 /* 441 Samovik */
 static const char movesSamovik[] =
     "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 11 - Tea Pour;Lv. 19 - Scald Splash;"
@@ -440,13 +426,13 @@ static const char machinesGardolith[] = "7;11;17;32;36;58;59;73;74;82;-;2;4;";
 static const char movesDruzik[] =
     "Crystal Lick;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 11 - Geode Chew;Lv. 17 - Grit Breath;"
     "Lv. 24 - Cave Echo Roar;";
-static const char machinesDruzik[] = "10;19;35;88;-;8;";
+static const char machinesDruzik[] = "19;35;42;88;-;8;";
 /* 444 Druzavor */
 static const char movesDruzavor[] =
     "Crystal Lick;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 16 - Grit Breath;"
     "Lv. 21 - Cave Echo Roar;Lv. 26 - Glitter Spit;Lv. 32 - Stalactite Drop;Lv. 37 - Drake Hide Plates;"
     "Lv. 42 - Crystal Hoard;Lv. 48 - Deep Vein Tunnel;";
-static const char machinesDruzavor[] = "10;19;31;42;-;8;";
+static const char machinesDruzavor[] = "10;19;31;42;58;62;-;8;";
 /* 445 Druzaroth */
 static const char movesDruzaroth[] =
     "Crystal Lick;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 15 - Grit Breath;"
@@ -463,7 +449,7 @@ static const char machinesScutarro[] = "3;10;13;18;27;28;35;40;58;65;68;70;82;86
 static const char movesArdipip[] =
     "Reed Stalk;Wade;Lv. 5 - Bill Jab;Lv. 11 - Still Water Wait;Lv. 17 - Frog Snatch;Lv. 24 - Stilt Step;"
     "Lv. 30 - Mist Preen;";
-static const char machinesArdipip[] = "26;57;58;89;-;5;";
+static const char machinesArdipip[] = "26;57;89;-;5;";
 /* 448 Ardeagris */
 static const char movesArdeagris[] =
     "Reed Stalk;Wade;Lv. 5 - Bill Jab;Lv. 10 - Still Water Wait;Lv. 15 - Frog Snatch;Lv. 20 - Stilt Step;"
@@ -482,18 +468,18 @@ static const char machinesScarabrax[] = "2;7;11;15;32;36;49;59;73;74;75;82;83;88
 static const char movesLimaxel[] =
     "Slime Trail;Eye Stalk Sway;Lv. 5 - Bitter Mucus;Lv. 11 - Glow Stalks;Lv. 16 - Dizzy Shimmer;"
     "Lv. 22 - Corrosive Smear;Lv. 28 - Mantle Ripple;";
-static const char machinesLimaxel[] = "58;75;87;91;-;3;";
+static const char machinesLimaxel[] = "12;56;58;87;91;-;3;";
 /* 452 Limaxora */
 static const char movesLimaxora[] =
     "Slime Trail;Eye Stalk Sway;Lv. 4 - Bitter Mucus;Lv. 9 - Glow Stalks;Lv. 14 - Dizzy Shimmer;"
     "Lv. 18 - Corrosive Smear;Lv. 23 - Mantle Ripple;Lv. 28 - Trance Pattern;Lv. 33 - Frill Unfurl;"
     "Lv. 37 - Caustic Slime;Lv. 42 - Mesmer Mantle;Lv. 47 - Slow Dissolve;";
-static const char machinesLimaxora[] = "5;6;12;24;33;41;50;52;53;56;75;87;88;91;-;3;";
+static const char machinesLimaxora[] = "5;6;12;24;33;41;50;52;53;56;87;88;91;-;3;";
 /* 453 Talpik */
 static const char movesTalpik[] =
     "Snout Poke;Soil Push;Lv. 6 - Dirt Kick;Lv. 13 - Worm Sniff;Lv. 19 - Molehill Pop;"
     "Lv. 26 - Claw Rake Dig;";
-static const char machinesTalpik[] = "10;18;35;40;82;-;8;";
+static const char machinesTalpik[] = "10;18;27;35;40;-;8;";
 /* 454 Talpagrond */
 static const char movesTalpagrond[] =
     "Snout Poke;Soil Push;Lv. 6 - Dirt Kick;Lv. 12 - Worm Sniff;Lv. 17 - Molehill Pop;"
@@ -508,7 +494,7 @@ static const char machinesStudnik[] = "17;20;22;26;29;39;44;51;57;58;79;85;89;-;
 /* 456 Anguiz */
 static const char movesAnguiz[] =
     "Wriggle;Spark Flick;Lv. 6 - Eel Coil;Lv. 13 - Static Skin;Lv. 21 - Mud Hide;Lv. 28 - Jolting Nip;";
-static const char machinesAnguiz[] = "21;34;48;58;80;81;-;5;7;";
+static const char machinesAnguiz[] = "21;29;34;48;58;80;81;-;5;7;";
 /* 457 Anguvolt */
 static const char movesAnguvolt[] =
     "Wriggle;Spark Flick;Lv. 5 - Eel Coil;Lv. 10 - Static Skin;Lv. 16 - Mud Hide;Lv. 22 - Jolting Nip;"
@@ -522,12 +508,12 @@ static const char machinesLophira[] = "1;26;29;34;48;54;57;60;72;74;77;79;85;88;
 /* 459 Anthelle */
 static const char movesAnthelle[] =
     "Bud Sway;Bud Peek;Lv. 5 - Nectar Sip;Lv. 11 - Dew Drop;Lv. 18 - Pollen Twirl;Lv. 24 - Blossom Veil;";
-static const char machinesAnthelle[] = "8;74;84;-;";
+static const char machinesAnthelle[] = "8;69;71;74;84;-;";
 /* 460 Anthoria */
 static const char movesAnthoria[] =
     "Bud Sway;Bud Peek;Lv. 5 - Nectar Sip;Lv. 10 - Dew Drop;Lv. 16 - Pollen Twirl;Lv. 22 - Blossom Veil;"
     "Lv. 27 - Honeyed Air;Lv. 33 - Meadow Song Hum;Lv. 39 - Garland Bind;Lv. 44 - Full Bloom;";
-static const char machinesAnthoria[] = "8;38;41;46;55;60;64;69;71;74;84;-;1;4;";
+static const char machinesAnthoria[] = "8;38;41;46;55;64;69;71;74;84;-;1;4;";
 /* 461 Krukal */
 static const char movesKrukal[] =
     "Caw;Hop;Lv. 4 - Shiny Snatch;Lv. 9 - Spoon Tap;Lv. 15 - Hoard Hide;Lv. 21 - Borrowed Call;"
@@ -537,12 +523,12 @@ static const char machinesKrukal[] = "17;23;41;58;61;63;66;74;82;88;90;-;6;";
 static const char movesCogvalier[] =
     "Cog Turn;Salute;Lv. 6 - Lance Thrust;Lv. 13 - Tower Shield;Lv. 19 - Piston Charge;"
     "Lv. 27 - Knights Vow;Lv. 34 - Gear Guard;Lv. 40 - Clockwork Joust;Lv. 48 - Steel Vow Oath;";
-static const char machinesCogvalier[] = "3;7;13;38;46;60;65;68;70;74;82;86;88;-;1;4;";
+static const char machinesCogvalier[] = "3;7;13;38;46;65;68;70;74;82;86;88;-;1;4;";
 /* 463 Bradypo */
 static const char movesBradypo[] =
     "Hang;Slow Blink;Lv. 3 - Moss Graze;Lv. 10 - Fern Shade;Lv. 18 - Lazy Swipe;Lv. 27 - Canopy Drowse;"
     "Lv. 34 - Drip Feed;Lv. 42 - Fur Garden;Lv. 51 - Gentle Hug;Lv. 58 - Forest Patience;";
-static const char machinesBradypo[] = "8;12;39;54;55;58;64;69;71;74;75;84;-;3;";
+static const char machinesBradypo[] = "8;12;39;54;55;58;64;69;71;74;84;-;3;";
 /* 464 Scoriak */
 static const char movesScoriak[] =
     "Lava Drip;Scorch Grip;Lv. 7 - Magma Fist;Lv. 13 - Basalt Skin;Lv. 20 - Vent Blast;"
@@ -575,7 +561,7 @@ static const char machinesMantiverd[] = "2;8;15;17;30;47;49;55;64;69;71;75;83;84
 /* 470 Melesko */
 static const char movesMelesko[] =
     "Snuffle;Scrape;Lv. 6 - Sett Dig;Lv. 12 - Stripe Warning;Lv. 19 - Root Grub;Lv. 25 - Den Defence;";
-static const char machinesMelesko[] = "10;41;58;74;82;88;-;8;";
+static const char machinesMelesko[] = "10;35;41;58;74;88;-;8;";
 /* 471 Melesgrund */
 static const char movesMelesgrund[] =
     "Snuffle;Scrape;Lv. 5 - Sett Dig;Lv. 10 - Stripe Warning;Lv. 16 - Root Grub;Lv. 21 - Den Defence;"
@@ -605,7 +591,7 @@ static const char machinesTurowald[] = "7;8;17;41;55;58;64;69;71;74;82;84;88;-;2
 static const char movesCaprigrat[] =
     "Bell Clink;Sure Foot;Lv. 5 - Cliff Hop;Lv. 11 - Frosted Horn;Lv. 17 - Ice Ledge Leap;"
     "Lv. 25 - Crag Butt;Lv. 31 - Glacier Climb;Lv. 37 - Avalanche Horn;Lv. 45 - Summit Bell Toll;";
-static const char machinesCaprigrat[] = "7;11;12;17;32;36;37;43;59;67;73;75;76;78;88;-;3;";
+static const char machinesCaprigrat[] = "7;11;12;17;32;36;37;43;59;67;73;76;78;88;-;3;";
 /* 477 Nyxalis */
 static const char movesNyxalis[] =
     "Silent Step;Smoke Curl;Lv. 6 - Gloom Hiss;Lv. 12 - Nine Lives Trick;Lv. 19 - Lamp Eyes;"
@@ -647,7 +633,7 @@ static const char machinesPyrelk[] = "4;14;16;17;34;45;46;48;88;-;2;7;";
 static const char movesBryotitan[] =
     "Lumber;Moss Coat;Lv. 10 - Boulder Moss;Lv. 19 - Root Stomp;Lv. 29 - Ancient Grove;"
     "Lv. 37 - Fern Fist;Lv. 46 - Peat Bog Sink;Lv. 56 - Old Forest Wrath;Lv. 64 - Titan Overgrowth;";
-static const char machinesBryotitan[] = "7;8;17;38;46;55;58;60;64;69;71;74;82;84;-;1;2;4;";
+static const char machinesBryotitan[] = "7;8;17;38;46;55;58;64;69;71;74;82;84;-;1;2;4;";
 /* 485 Noctuel */
 static const char movesNoctuel[] =
     "Dust Scales;Night Flit;Lv. 7 - Moon Circling;Lv. 14 - Scale Shower;Lv. 22 - Dark Lamp Lure;"
@@ -673,7 +659,7 @@ static const char machinesMiasmorr[] = "5;6;17;20;22;39;41;44;51;54;56;58;82;87;
 /* 489 Rizolet */
 static const char movesRizolet[] =
     "Bob;Sprout;Lv. 6 - Tide Drift;Lv. 13 - Salt Sip;Lv. 20 - Root Dangle;Lv. 26 - Brackish Spray;";
-static const char machinesRizolet[] = "26;74;79;85;89;-;5;";
+static const char machinesRizolet[] = "26;29;74;79;85;89;-;5;";
 /* 490 Rizomarra */
 static const char movesRizomarra[] =
     "Bob;Sprout;Lv. 5 - Tide Drift;Lv. 10 - Salt Sip;Lv. 15 - Root Dangle;Lv. 21 - Brackish Spray;"
@@ -701,8 +687,7 @@ static const char machinesOrrimbar[] = "17;19;24;25;31;33;42;50;52;53;62;74;82;-
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};
 const unsigned short formSecondaryTypeIcon[FORM_COUNT] = {IDB_TYPE_GRASS, IDB_TYPE_GROUND, IDB_TYPE_STEEL};
-const char *const formMoveListText[FORM_COUNT] = {movesTessamiraReed, movesTessamiraClay,
-                                                  movesTessamiraTin};
+const char *const formMoveListText[FORM_COUNT] = {movesTessamiraReed, movesTessamiraClay, movesTessamiraTin};
 
 void InitCatalogue()
 {

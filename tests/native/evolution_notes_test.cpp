@@ -407,7 +407,8 @@ TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
                     x += width;
                 }
                 /* blanks must fill the mark's width: a line that merely ends before it does not count */
-                EXPECT_GE(x, mark.x + MARK_WIDTH) << "no blanks under the mark at x " << mark.x << " in " << lines[l];
+                EXPECT_GE(x, mark.x + MARK_WIDTH)
+                    << "no blanks under the mark at x " << mark.x << " in " << lines[l];
                 ++checkedMarks;
             }
         }
