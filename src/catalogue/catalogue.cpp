@@ -8,61 +8,80 @@
    a family's names share their first letters and its sizes grow stage by stage. "outside" marks
    an entry that evolves from a creature not in the catalogue, "-" one with no evolution at all.
 
-   family  entries   types                   evolves          members and concept
-   A        0..  2   fire; +ground           Lv. 13, Lv. 34   Brazzik, Brazzomot, Brazzagrun: charcoal marmots
-   that bank coals in cheeks, then on the back, then in a mound B        3..  5   water                   Lv.
-   18, item     Coilet, Coilumar, Coilossus: pond snails C        6..  8   normal/psychic, flying  Lv. 17,
-   item     Puszel, Puszkrad, Puszmagos: owls, the last a seer D        9.. 10   grass, poison           Lv.
-   24           Mycelet, Mycelorn: toadstools E       11.. 13   rock; +fighting         Lv. 25, Lv. 45
-   Rubblit, Rubblor, Rubbrawn: stone golems F       14.. 15   water, electric         Lv. 28           Medulo,
-   Medulume: jellyfish G       16.. 17   dark; +ice              knows a move     Wulfin, Wulfrost: wolves H
-   18.. 19   water; +fighting        Lv. 30           Klakkit, Klakkuro: crabs I       20.. 21   grass;
-   +ground          Lv. 33           Spindu, Spindurra: cacti J       22.. 24   poison, flying          Lv.
-   19, Lv. 41   Skimpa, Skimpador, Skimparex: gliding tree frogs K       25.. 27   normal; +form/dark      Lv.
-   23           Tessinek; Tessamira (females, carries a house she built: reed basket, clay urn or tin dome),
-   Tessarok (males, a night runner that carries nothing) L       28.. 29   insect, ground          Lv. 30
-   Formikit, Formiregia: ants; only females evolve
-   -       30        electric                                 Tikkerel: spark gecko
-   M       31.. 32   water; +rock            Lv. 31           Porrib, Porrifex: sea sponges, the last
-   stone-boned N       33.. 34   ghost, rock             item             Stakki, Stakkorum: haunted cairns O
-   35.. 36   ice                     Lv. 34           Yetilo, Yetimaruk: yetis outside 37        insect,
-   electric                         Lampyrix (from Lampilo): firefly P       38.. 39   psychic happiness
-   Renlumi, Renmystel: foxes Q       40.. 41   ground; +dark           Lv. 29           Rhombi, Rhombadune:
-   sand rays that swim under dunes outside 42..43                                             Kowadrak (from
-   Kowadlet): living anvil, steel; Haybogle (from Haylet): scarecrow, grass R       44.. 45   electric knows a
-   move     Urchet, Urchaton: hedgehogs child   46        normal                                   Nimbubb
-   (hatches from Nimbarra eggs, never evolves into it) S       47.. 48   insect; +dark           Lv. 29
-   Skitrel, Skitnoctis: spiders T       49.. 50   ice                     Lv. 37           Rimelin, Rimehart:
-   crystal deer U       51.. 53   fighting                Lv. 20, happy    Gibbit, Gibbrawl, Gibbrutus: apes
-   -       54..55                                             Samovik (kettle spirit, fire), Gardolith (stone
-   lion, rock) V       56.. 58   dragon; +rock           Lv. 27, Lv. 52   Druzik, Druzavor, Druzaroth:
-   six-legged crystal-eating cave drakes, wingless, the last with a geode back outside 59        ground, steel
-   Scutarro (from Scutelet): armadillo W       60.. 61   water; +flying          Lv. 26           Ardipip,
-   Ardeagris: herons X       62.. 63   insect; +rock           Lv. 24           Scarbit, Scarabrax: beetles,
-   the last rolls a stone ball Y       64.. 65   poison; +psychic        Lv. 33           Limaxel, Limaxora:
-   land slugs, the last with a frilled, dizzying mantle Z       66.. 67   ground                  Lv. 31
-   Talpik, Talpagrond: moles
-   -       68        ghost, water                             Studnik: spirit of an old well bucket
-   AA      69.. 70   electric; +water        with Medulo      Anguiz, Anguvolt: eels
-   outside 71        water, dark                              Lophira (from Lophet): anglerfish
-   AB      72.. 73   grass                   item             Anthelle, Anthoria: flower fairies
-   outside 74..80                                             Krukal (Krukit): spoon-hoarding crow,
-   normal/flying; Cogvalier (Cogsquire): knight of cogs, steel; Bradypo (Bradylet): moss sloth, grass, only at
-   night; Scoriak (Scorilet): lava golem, rock/fire, on a mountain; Nymphella (Nymbud): water lily,
-   grass/water; Krupavel (Krupik): sleet petrel, ice/flying; Skokarun (Skokik): dust kangaroo, ground child 81
-   normal                                   Lullamb (hatches from Lullaram eggs) outside 82        insect,
-   grass                            Mantiverd (from Mantilet): mantis AC      83.. 84   normal Lv. 29 Melesko,
-   Melesgrund: badgers outside 85..91                                             Gargrim (Gargit): gargoyle,
-   rock/flying; Narwhelm (Narwee): narwhal, ice; Orikran (Orilet): paper crane, grass/flying; Turowald
-   (Turzyk, males only): forest bull, grass/normal; Caprigrat (Caprilet): glacier goat, rock/ice; Nyxalis
-   (Nyxit): smoke-tailed cat, ghost/dark; Cygnivere (Cygnilo, females only): lake swan, water/flying
-   -       92..101                                            Catenor (chain serpent), Balaenor (reef whale),
-                                                              Sphyrex (sphinx), Glaciath (three-legged ice
-   stack), Pyrelk (ember stag), Bryotitan (moss titan), Noctuel (night moth), Torpedra (storm ray), Astrogel
-   (star jelly), Miasmorr (marsh fog with eyes) AD     102..103   water; +grass           Lv. 38 Rizolet,
-   Rizomarra: mangroves, seedling then walking tree
-   -      104..106                                            Terrox (earth ox), Solvarin (winged sun-lion),
-                                                              Orrimbar (dragon asleep round a mountain) */
+   family  entries   types               evolves        members and concept
+   A         0..  2  fire; +ground       Lv. 13, 34     Brazzik, Brazzomot, Brazzagrun: charcoal marmots
+                                                        that bank coals in cheeks, then on the back, then in
+                                                        a mound
+   B         3..  5  water               Lv. 18, item   Coilet, Coilumar, Coilossus: pond snails
+   C         6..  8  normal/psychic, fly Lv. 17, item   Puszel, Puszkrad, Puszmagos: owls, the last a seer
+   D         9.. 10  grass, poison       Lv. 24         Mycelet, Mycelorn: toadstools
+   E        11.. 13  rock; +fighting     Lv. 25, 45     Rubblit, Rubblor, Rubbrawn: stone golems
+   F        14.. 15  water, electric     Lv. 28         Medulo, Medulume: jellyfish
+   G        16.. 17  dark; +ice          knows a move   Wulfin, Wulfrost: wolves
+   H        18.. 19  water; +fighting    Lv. 30         Klakkit, Klakkuro: crabs
+   I        20.. 21  grass; +ground      Lv. 33         Spindu, Spindurra: cacti
+   J        22.. 24  poison, flying      Lv. 19, 41     Skimpa, Skimpador, Skimparex: gliding tree frogs
+   K        25.. 27  normal; +form/dark  Lv. 23         Tessinek; Tessamira (females; carries a house she
+                                                        built: reed basket, clay urn or tin dome); Tessarok
+                                                        (males; a night runner that carries nothing)
+   L        28.. 29  insect, ground      Lv. 30         Formikit, Formiregia: ants; only females evolve
+   -       30        electric                           Tikkerel: spark gecko
+   M        31.. 32  water; +rock        Lv. 31         Porrib, Porrifex: sea sponges, the last stone-boned
+   N        33.. 34  ghost, rock         item           Stakki, Stakkorum: haunted cairns
+   O        35.. 36  ice                 Lv. 34         Yetilo, Yetimaruk: yetis
+   outside 37        insect, electric                   Lampyrix (from Lampilo): firefly
+   P        38.. 39  psychic             happiness      Renlumi, Renmystel: foxes
+   Q        40.. 41  ground; +dark       Lv. 29         Rhombi, Rhombadune: sand rays that swim under dunes
+   outside   42..43                                     Kowadrak (from Kowadlet): living anvil, steel;
+                                                        Haybogle (from Haylet): scarecrow, grass
+   R        44.. 45  electric            knows a move   Urchet, Urchaton: hedgehogs
+   child   46        normal                             Nimbubb (hatches from Nimbarra eggs, never evolves
+                                                        into it)
+   S        47.. 48  insect; +dark       Lv. 29         Skitrel, Skitnoctis: spiders
+   T        49.. 50  ice                 Lv. 37         Rimelin, Rimehart: crystal deer
+   U        51.. 53  fighting            Lv. 20, happy  Gibbit, Gibbrawl, Gibbrutus: apes
+   -         54..55                                     Samovik (kettle spirit, fire), Gardolith (stone
+                                                        lion, rock)
+   V        56.. 58  dragon; +rock       Lv. 27, 52     Druzik, Druzavor, Druzaroth: six-legged, wingless
+                                                        cave drakes that eat crystals, the last with a geode
+                                                        back
+   outside 59        ground, steel                      Scutarro (from Scutelet): armadillo
+   W        60.. 61  water; +flying      Lv. 26         Ardipip, Ardeagris: herons
+   X        62.. 63  insect; +rock       Lv. 24         Scarbit, Scarabrax: beetles, the last rolls a stone
+                                                        ball
+   Y        64.. 65  poison; +psychic    Lv. 33         Limaxel, Limaxora: land slugs, the last with a
+                                                        dizzying frilled mantle
+   Z        66.. 67  ground              Lv. 31         Talpik, Talpagrond: moles
+   -       68        ghost, water                       Studnik: spirit of an old well bucket
+   AA       69.. 70  electric; +water    with Medulo    Anguiz, Anguvolt: eels
+   outside 71        water, dark                        Lophira (from Lophet): anglerfish
+   AB       72.. 73  grass               item           Anthelle, Anthoria: flower fairies
+   outside   74..80                                     Krukal (Krukit): spoon-hoarding crow, normal/flying;
+                                                        Cogvalier (Cogsquire): knight of cogs, steel;
+                                                        Bradypo (Bradylet): moss sloth, grass, only at
+                                                        night; Scoriak (Scorilet): lava golem, rock/fire, on
+                                                        a mountain; Nymphella (Nymbud): water lily,
+                                                        grass/water; Krupavel (Krupik): sleet petrel,
+                                                        ice/flying; Skokarun (Skokik): dust kangaroo, ground
+   child   81        normal                             Lullamb (hatches from Lullaram eggs)
+   outside 82        insect, grass                      Mantiverd (from Mantik): mantis
+   AC       83.. 84  normal              Lv. 29         Melesko, Melesgrund: badgers
+   outside   85..91                                     Gargrim (Gargit): gargoyle, rock/flying; Narwhelm
+                                                        (Narwee): narwhal, ice; Orikran (Orilet): paper
+                                                        crane, grass/flying; Turowald (Turzyk, males only):
+                                                        forest bull, grass/normal; Caprigrat (Caprik):
+                                                        glacier goat, rock/ice; Nyxalis (Nyxit): smoke-
+                                                        tailed cat, ghost/dark; Cygnivere (Cygnilo, females
+                                                        only): lake swan, water/flying
+   -        92..101                                     Catenor (chain serpent), Balaenor (reef whale),
+                                                        Sphyrex (sphinx), Glaciath (three-legged ice stack),
+                                                        Pyrelk (ember stag), Bryotitan (moss titan), Noctuel
+                                                        (night moth), Torpedra (storm ray), Astrogel (star
+                                                        jelly), Miasmorr (marsh fog with eyes)
+   AD      102..103  water; +grass       Lv. 38         Rizolet, Rizomarra: mangrove seedling, then walking
+                                                        tree
+   -       104..106                                     Terrox (earth ox), Solvarin (winged sun-lion),
+                                                        Orrimbar (dragon asleep round a mountain) */
 
 const char *moveListText[ENTRY_SLOTS];
 const char *machineListText[ENTRY_SLOTS];
