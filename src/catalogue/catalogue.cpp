@@ -149,18 +149,18 @@ static const char movesBrazzagrun[] =
 static const char machinesBrazzagrun[] = "4;7;10;14;16;17;18;27;28;34;35;40;45;46;58;74;82;88;-;2;4;8;";
 /* 390 Coilet */
 static const char movesCoilet[] =
-    "Shell Tuck;Lv. 5 - Algae Graze;Lv. 11 - Bubble Trail;Lv. 18 - Eye Stalk Peek;"
+    "Tuck Inside;Lv. 5 - Algae Graze;Lv. 11 - Froth Trail;Lv. 18 - Eye Stalk Peek;"
     "Lv. 24 - Pondweed Snare;Lv. 31 - Mucus Coat;Lv. 37 - Whorl Roll;";
 /* 391 Coilumar */
 static const char movesCoilumar[] =
-    "Shell Tuck;Slime Glide;Lv. 4 - Algae Graze;Lv. 9 - Bubble Trail;Lv. 13 - Eye Stalk Peek;"
+    "Tuck Inside;Slime Glide;Lv. 4 - Algae Graze;Lv. 9 - Froth Trail;Lv. 13 - Eye Stalk Peek;"
     "Lv. 19 - Pondweed Snare;Lv. 24 - Mucus Coat;Lv. 28 - Whorl Roll;Lv. 34 - Still Water Hum;"
     "Lv. 39 - Lily Pad Hop;Lv. 43 - Ripple Ring Toss;";
 /* 392 Coilossus */
 static const char movesCoilossus[] =
-    "Shell Tuck;Slime Glide;Lv. 4 - Algae Graze;Lv. 8 - Bubble Trail;Lv. 13 - Eye Stalk Peek;"
+    "Tuck Inside;Slime Glide;Lv. 4 - Algae Graze;Lv. 8 - Froth Trail;Lv. 13 - Eye Stalk Peek;"
     "Lv. 17 - Pondweed Snare;Lv. 23 - Mucus Coat;Lv. 27 - Whorl Roll;Lv. 32 - Still Water Hum;"
-    "Lv. 36 - Lily Pad Hop;Lv. 42 - Ripple Ring Toss;Lv. 46 - Shell Ram;Lv. 51 - Sunken Nap;"
+    "Lv. 36 - Lily Pad Hop;Lv. 42 - Ripple Ring Toss;Lv. 46 - Spiral Ram;Lv. 51 - Sunken Nap;"
     "Lv. 55 - Whorl Tower Crash;Lv. 61 - Floodgate Tide;";
 static const char machinesCoilossus[] = "17;26;29;57;58;79;82;85;88;89;-;2;5;";
 /* 393 Puszel */
@@ -171,99 +171,99 @@ static const char machinesPuszel[] = "23;39;41;54;58;63;66;82;88;90;-;6;";
 /* 394 Puszkrad */
 static const char movesPuszkrad[] =
     "Soft Hoot;Head Swivel;Lv. 5 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 14 - Moonlit Blink;"
-    "Lv. 19 - Talon Hook;Lv. 23 - Mind Peer;Lv. 28 - Owl Stare;Lv. 33 - Omen Call;Lv. 37 - Feather Hush;"
-    "Lv. 42 - Far Hearing;Lv. 47 - Dusk Augury;";
+    "Lv. 19 - Talon Hook;Lv. 23 - Inner Peering;Lv. 28 - Owl Stare;Lv. 33 - Omen Call;"
+    "Lv. 37 - Feather Hush;Lv. 42 - Far Hearing;Lv. 47 - Dusk Augury;";
 static const char machinesPuszkrad[] = "23;33;39;41;50;53;54;63;66;90;-;6;";
 /* 395 Puszmagos */
 static const char movesPuszmagos[] =
     "Soft Hoot;Head Swivel;Lv. 5 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 13 - Moonlit Blink;"
-    "Lv. 18 - Talon Hook;Lv. 22 - Mind Peer;Lv. 26 - Owl Stare;Lv. 31 - Omen Call;Lv. 35 - Feather Hush;"
-    "Lv. 39 - Far Hearing;Lv. 44 - Dusk Augury;Lv. 48 - Vole Snatch;Lv. 52 - Star Reading;"
-    "Lv. 57 - Third Lid Opening;Lv. 61 - Veiled Prophecy;";
+    "Lv. 18 - Talon Hook;Lv. 22 - Inner Peering;Lv. 26 - Owl Stare;Lv. 31 - Omen Call;"
+    "Lv. 35 - Feather Hush;Lv. 39 - Far Hearing;Lv. 44 - Dusk Augury;Lv. 48 - Vole Snatch;"
+    "Lv. 52 - Star Reading;Lv. 57 - Third Lid Opening;Lv. 61 - Veiled Prophecy;";
 static const char machinesPuszmagos[] = "17;23;24;33;39;50;52;53;54;58;61;63;66;82;88;90;-;2;6;";
 /* 396 Mycelet */
 static const char movesMycelet[] =
-    "Spore Puff;Cap Wobble;Lv. 5 - Damp Root Sip;Lv. 11 - Gill Dust;Lv. 18 - Fairy Ring;"
+    "Puffball Burst;Cap Wobble;Lv. 5 - Damp Root Sip;Lv. 11 - Gill Dust;Lv. 18 - Fairy Ring;"
     "Lv. 23 - Mould Creep;Lv. 29 - Rot Nibble;Lv. 36 - Sleepy Spores;";
 static const char machinesMycelet[] = "5;6;8;69;71;88;91;-;";
 /* 397 Mycelorn */
 static const char movesMycelorn[] =
-    "Spore Puff;Cap Wobble;Lv. 4 - Damp Root Sip;Lv. 8 - Gill Dust;Lv. 13 - Fairy Ring;"
+    "Puffball Burst;Cap Wobble;Lv. 4 - Damp Root Sip;Lv. 8 - Gill Dust;Lv. 13 - Fairy Ring;"
     "Lv. 17 - Mould Creep;Lv. 23 - Rot Nibble;Lv. 27 - Sleepy Spores;Lv. 32 - Stalk Sway;"
     "Lv. 36 - Mycelium Web;Lv. 42 - Toxic Cap Slap;Lv. 46 - Night Bloom Glow;Lv. 51 - Forest Floor Feast;"
-    "Lv. 55 - Decay Wave;";
+    "Lv. 55 - Rot Tide;";
 static const char machinesMycelorn[] = "5;6;8;17;38;41;46;55;56;64;69;71;84;87;91;-;1;4;";
 /* 398 Rubblit */
 static const char movesRubblit[] =
-    "Pebble Toss;Bump;Lv. 4 - Grit Spray;Lv. 8 - Stone Bump;Lv. 13 - Brace;Lv. 17 - Crag Slam;"
+    "Pebble Toss;Bump;Lv. 4 - Grit Spray;Lv. 8 - Pebble Bump;Lv. 13 - Brace;Lv. 17 - Crag Thud;"
     "Lv. 21 - Rubble Roll;Lv. 26 - Shale Shards;";
 /* 399 Rubblor */
 static const char movesRubblor[] =
-    "Pebble Toss;Bump;Lv. 5 - Grit Spray;Lv. 11 - Stone Bump;Lv. 17 - Brace;Lv. 24 - Crag Slam;"
+    "Pebble Toss;Bump;Lv. 5 - Grit Spray;Lv. 11 - Pebble Bump;Lv. 17 - Brace;Lv. 24 - Crag Thud;"
     "Lv. 30 - Rubble Roll;Lv. 36 - Shale Shards;Lv. 43 - Boulder Drop;Lv. 49 - Quarry Quake;";
 /* 400 Rubbrawn */
 static const char movesRubbrawn[] =
-    "Pebble Toss;Bump;Lv. 5 - Grit Spray;Lv. 10 - Stone Bump;Lv. 14 - Jab Step;Lv. 19 - Brace;"
-    "Lv. 24 - Crag Slam;Lv. 28 - Shin Hook;Lv. 33 - Rubble Roll;Lv. 38 - Shale Shards;"
+    "Pebble Toss;Bump;Lv. 5 - Grit Spray;Lv. 10 - Pebble Bump;Lv. 14 - Jab Step;Lv. 19 - Brace;"
+    "Lv. 24 - Crag Thud;Lv. 28 - Shin Hook;Lv. 33 - Rubble Roll;Lv. 38 - Shale Shards;"
     "Lv. 42 - Knee Launch;Lv. 47 - Boulder Drop;Lv. 52 - Quarry Quake;Lv. 56 - Monolith Crush;"
     "Lv. 61 - Crystal Shoulder;Lv. 66 - Cliff Collapse;";
 static const char machinesRubbrawn[] = "7;9;11;12;17;30;32;36;38;41;46;47;59;73;74;82;88;-;1;2;3;4;";
 /* 401 Medulo */
 static const char movesMedulo[] =
-    "Tentacle Sting;Float;Lv. 4 - Drift Pulse;Lv. 9 - Spark Nip;Lv. 14 - Bell Contraction;"
+    "Tentacle Brush;Float;Lv. 4 - Drift Throb;Lv. 9 - Crackle Nip;Lv. 14 - Bell Contraction;"
     "Lv. 18 - Glow Lure;Lv. 23 - Arc Jolt;Lv. 28 - Current Coil;";
 static const char machinesMedulo[] = "17;29;48;79;81;89;-;5;";
 /* 402 Medulume */
 static const char movesMedulume[] =
-    "Tentacle Sting;Float;Lv. 4 - Drift Pulse;Lv. 8 - Spark Nip;Lv. 8 - Bell Contraction;"
+    "Tentacle Brush;Float;Lv. 4 - Drift Throb;Lv. 8 - Crackle Nip;Lv. 8 - Bell Contraction;"
     "Lv. 13 - Static Tap;Lv. 17 - Glow Lure;Lv. 21 - Arc Jolt;Lv. 25 - Current Coil;Lv. 25 - Salt Spray;"
     "Lv. 30 - Tangle Drape;Lv. 34 - Lumen Shock;Lv. 38 - Bloom Swarm;Lv. 42 - Storm Bell;";
 static const char machinesMedulume[] = "21;26;29;34;48;57;74;79;80;81;82;85;89;92;-;5;7;";
 /* 403 Wulfin */
 static const char movesWulfin[] =
     "Paw Swipe;Snicker;Lv. 4 - Sly Nip;Lv. 9 - Pack Howl;Lv. 13 - Scent Track;Lv. 18 - Winter Snap;"
-    "Lv. 23 - Night Prowl;Lv. 27 - Dusk Snarl;Lv. 32 - Murk Rake;";
+    "Lv. 23 - Moonrise Prowl;Lv. 27 - Dusk Hackles;Lv. 32 - Murk Rake;";
 static const char machinesWulfin[] = "39;54;58;77;88;-;";
 /* 404 Wulfrost */
 static const char movesWulfrost[] =
-    "Paw Swipe;Snicker;Lv. 5 - Sly Nip;Lv. 9 - Pack Howl;Lv. 14 - Frost Nip;Lv. 18 - Scent Track;"
-    "Lv. 22 - Winter Snap;Lv. 27 - Chill Breath;Lv. 31 - Night Prowl;Lv. 35 - Dusk Snarl;"
+    "Paw Swipe;Snicker;Lv. 5 - Sly Nip;Lv. 9 - Pack Howl;Lv. 14 - Rime Nip;Lv. 18 - Scent Track;"
+    "Lv. 22 - Winter Snap;Lv. 27 - Chill Breath;Lv. 31 - Moonrise Prowl;Lv. 35 - Dusk Hackles;"
     "Lv. 40 - Murk Rake;Lv. 44 - Ambush Rush;Lv. 48 - Hoarfrost Mane;Lv. 53 - Snowdrift Crown;";
 static const char machinesWulfrost[] = "1;17;37;39;41;43;54;58;60;67;72;76;77;78;82;88;-;2;";
 /* 405 Klakkit */
 static const char movesKlakkit[] =
-    "Pincer Snip;Sidestep;Lv. 5 - Foam Spit;Lv. 12 - Pincer Lock;Lv. 18 - Sand Burrow;Lv. 25 - Tide Tug;"
-    "Lv. 31 - Shell Brace;Lv. 38 - Ripple Shot;";
+    "Pincer Snip;Sidestep;Lv. 5 - Foam Spit;Lv. 12 - Pincer Lock;Lv. 18 - Beach Burrow;Lv. 25 - Tide Tug;"
+    "Lv. 31 - Carapace Brace;Lv. 38 - Ripple Flick;";
 static const char machinesKlakkit[] = "26;29;47;74;79;89;-;5;";
 /* 406 Klakkuro */
 static const char movesKlakkuro[] =
-    "Pincer Snip;Sidestep;Lv. 6 - Foam Spit;Lv. 11 - Pincer Lock;Lv. 16 - Sand Burrow;Lv. 20 - Jab Step;"
-    "Lv. 26 - Tide Tug;Lv. 31 - Shell Brace;Lv. 36 - Ripple Shot;Lv. 40 - Undertow Pull;"
+    "Pincer Snip;Sidestep;Lv. 6 - Foam Spit;Lv. 11 - Pincer Lock;Lv. 16 - Beach Burrow;Lv. 20 - Jab Step;"
+    "Lv. 26 - Tide Tug;Lv. 31 - Carapace Brace;Lv. 36 - Ripple Flick;Lv. 40 - Undertow Pull;"
     "Lv. 46 - Grapple Throw;Lv. 51 - Riptide Surge;Lv. 56 - Clawfist Flurry;Lv. 60 - Crab Suplex;";
 static const char machinesKlakkuro[] = "7;9;12;26;29;30;38;47;57;74;79;82;85;89;-;4;5;";
 /* 407 Spindu */
 static const char movesSpindu[] =
-    "Root Anchor;Spine Prick;Lv. 6 - Seed Spit;Lv. 13 - Sun Bask;Lv. 19 - Water Hoard;"
-    "Lv. 26 - Needle Volley;Lv. 33 - Sprout Heal;";
+    "Root Anchor;Spine Prick;Lv. 6 - Pip Spit;Lv. 13 - Sun Bask;Lv. 19 - Stored Rain;"
+    "Lv. 26 - Spine Volley;Lv. 33 - Sprout Heal;";
 static const char machinesSpindu[] = "69;71;82;84;";
 /* 408 Spindurra */
 static const char movesSpindurra[] =
-    "Root Anchor;Spine Prick;Lv. 5 - Seed Spit;Lv. 10 - Sun Bask;Lv. 15 - Clod Fling;"
-    "Lv. 21 - Water Hoard;Lv. 26 - Needle Volley;Lv. 31 - Sprout Heal;Lv. 37 - Desert Bloom;"
-    "Lv. 42 - Dune Hush;Lv. 47 - Quake Pulse;Lv. 53 - Cactus Bloom;";
+    "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 10 - Sun Bask;Lv. 15 - Clod Fling;Lv. 21 - Stored Rain;"
+    "Lv. 26 - Spine Volley;Lv. 31 - Sprout Heal;Lv. 37 - Desert Bloom;Lv. 42 - Dune Hush;"
+    "Lv. 47 - Quake Throb;Lv. 53 - Cactus Bloom;";
 static const char machinesSpindurra[] = "8;10;18;27;28;35;38;40;41;46;55;64;69;71;74;84;-;1;4;";
 /* 409 Skimpa */
 static const char movesSkimpa[] =
-    "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 7 - Leaf Leap;Lv. 11 - Bitter Slime;"
+    "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 7 - Twig Leap;Lv. 11 - Bitter Slime;"
     "Lv. 16 - Flap Glide;";
 /* 410 Skimpador */
 static const char movesSkimpador[] =
-    "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 8 - Leaf Leap;Lv. 12 - Bitter Slime;"
+    "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 8 - Twig Leap;Lv. 12 - Bitter Slime;"
     "Lv. 16 - Flap Glide;Lv. 20 - Toe Pad Slap;Lv. 24 - Canopy Drop;Lv. 28 - Venom Sheen;"
     "Lv. 32 - Sail Spread;Lv. 36 - Treetop Volley;";
 /* 411 Skimparex */
 static const char movesSkimparex[] =
-    "Sticky Pad;Croak;Lv. 3 - Bright Skin Flash;Lv. 7 - Leaf Leap;Lv. 12 - Bitter Slime;"
+    "Sticky Pad;Croak;Lv. 3 - Bright Skin Flash;Lv. 7 - Twig Leap;Lv. 12 - Bitter Slime;"
     "Lv. 16 - Flap Glide;Lv. 20 - Toe Pad Slap;Lv. 24 - Canopy Drop;Lv. 29 - Venom Sheen;"
     "Lv. 33 - Sail Spread;Lv. 37 - Treetop Volley;Lv. 41 - Frill Throat Boom;Lv. 46 - Toxic Dewfall;"
     "Lv. 50 - Great Glide Descent;Lv. 54 - Warning Stripes;";
@@ -281,7 +281,7 @@ static const char movesTessamiraReed[] =
 /* fired clay house */
 static const char movesTessamiraClay[] =
     "Snout Twitch;Scrap Grab;Twig Gather;Lv. 5 - Clay Knead;Lv. 10 - Urn Shelter;Lv. 14 - Potters Wheel;"
-    "Lv. 19 - Hideaway;Lv. 23 - Kiln Bake;Lv. 28 - Mud Plaster;Lv. 33 - Fired Shell;"
+    "Lv. 19 - Hideaway;Lv. 23 - Kiln Bake;Lv. 28 - Clay Plaster;Lv. 33 - Fired Shell;"
     "Lv. 37 - Homebuilder Pride;Lv. 42 - Terracotta Bash;";
 /* tin dome house */
 static const char movesTessamiraTin[] =
@@ -291,7 +291,7 @@ static const char movesTessamiraTin[] =
 static const char machinesTessamira[] = "8;11;17;38;41;46;55;58;64;69;71;74;75;82;84;88;-;1;4;";
 /* 414 Tessarok */
 static const char movesTessarok[] =
-    "Snout Twitch;Scrap Grab;Scurry;Lv. 5 - Night Errand;Lv. 9 - Shortcut;Lv. 14 - Tail Crack;"
+    "Snout Twitch;Scrap Grab;Scurry;Lv. 5 - Midnight Errand;Lv. 9 - Shortcut;Lv. 14 - Whipcrack;"
     "Lv. 19 - Stripe Blur;Lv. 24 - Dusk Courier;Lv. 30 - Back Alley Dash;Lv. 34 - Moonless Relay;"
     "Lv. 39 - Whip Tail Flurry;Lv. 44 - Vanishing Run;";
 static const char machinesTessarok[] = "1;17;39;41;54;58;60;72;74;77;82;88;-;";
@@ -308,8 +308,8 @@ static const char movesFormiregia[] =
 static const char machinesFormiregia[] = "2;10;15;17;18;27;28;35;40;41;49;74;75;82;83;-;2;8;";
 /* 417 Tikkerel */
 static const char movesTikkerel[] =
-    "Wall Cling;Spark Lick;Lv. 5 - Tail Zigzag;Lv. 10 - Wire Bask;Lv. 16 - Charge Up;"
-    "Lv. 22 - Crackle Dash;Lv. 29 - Shed Skin;Lv. 34 - Live Wire Leap;Lv. 40 - Arc Tail Whip;";
+    "Wall Cling;Tongue Crackle;Lv. 5 - Zigzag Wag;Lv. 10 - Wire Bask;Lv. 16 - Tail Charging;"
+    "Lv. 22 - Crackle Dash;Lv. 29 - Skin Moult;Lv. 34 - Live Wire Leap;Lv. 40 - Arc Tail Whip;";
 static const char machinesTikkerel[] = "12;21;41;48;80;81;88;92;-;3;";
 /* 418 Porrib */
 static const char movesPorrib[] =
@@ -319,7 +319,7 @@ static const char machinesPorrib[] = "29;74;89;-;5;";
 /* 419 Porrifex */
 static const char movesPorrifex[] =
     "Seabed Roll;Pore Squirt;Lv. 3 - Filter Feed;Lv. 7 - Seabed Tumble;Lv. 12 - Sponge Soak;"
-    "Lv. 16 - Grit Spicule;Lv. 22 - Spout Jet;Lv. 26 - Stone Lattice;Lv. 31 - Silt Cloud;"
+    "Lv. 16 - Grit Spicule;Lv. 22 - Spout Jet;Lv. 26 - Silica Lattice;Lv. 31 - Silt Cloud;"
     "Lv. 35 - Reef Chimney;Lv. 41 - Glass Spine Volley;Lv. 45 - Wring Out;";
 static const char machinesPorrifex[] = "7;11;17;26;29;32;36;57;59;73;79;82;85;88;89;-;2;5;";
 /* 420 Stakki */
@@ -335,46 +335,47 @@ static const char movesStakkorum[] =
 static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;58;59;73;74;82;88;-;2;4;";
 /* 422 Yetilo */
 static const char movesYetilo[] =
-    "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 11 - Frost Hug;Lv. 17 - Drift Dig;Lv. 24 - Icy Stomp;"
-    "Lv. 30 - Avalanche Call;";
+    "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 11 - Chilly Hug;Lv. 17 - Snowdrift Burrow;"
+    "Lv. 24 - Frostbound Trample;Lv. 30 - Avalanche Call;";
 static const char machinesYetilo[] = "12;-;1;3;4;";
 /* 423 Yetimaruk */
 static const char movesYetimaruk[] =
-    "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 10 - Frost Hug;Lv. 15 - Drift Dig;Lv. 20 - Icy Stomp;"
-    "Lv. 26 - Avalanche Call;Lv. 31 - Long Winter Sleep;Lv. 36 - Hailfist;Lv. 41 - Glacier Carry;"
-    "Lv. 47 - Peak Roar;Lv. 52 - Whiteout;";
+    "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 10 - Chilly Hug;Lv. 15 - Snowdrift Burrow;"
+    "Lv. 20 - Frostbound Trample;Lv. 26 - Avalanche Call;Lv. 31 - Long Winter Sleep;Lv. 36 - Hailfist;"
+    "Lv. 41 - Glacier Carry;Lv. 47 - Peak Bellow;Lv. 52 - Whiteout;";
 static const char machinesYetimaruk[] = "7;12;17;37;38;43;46;58;67;74;76;78;82;-;1;2;3;4;";
 /* 424 Lampyrix */
 static const char movesLampyrix[] =
-    "Blink;Glow;Lv. 7 - Night Signal;Lv. 14 - Blink Dazzle;Lv. 20 - Meadow Flit;Lv. 28 - Firefly Dance;"
+    "Blink;Glow;Lv. 7 - Blink Signal;Lv. 14 - Blink Dazzle;Lv. 20 - Meadow Flit;Lv. 28 - Firefly Dance;"
     "Lv. 35 - Lantern Glow Wave;Lv. 41 - Lightning Bug Swarm;";
 static const char machinesLampyrix[] = "2;15;21;34;41;48;49;75;80;81;83;88;92;";
 /* 425 Renlumi */
 static const char movesRenlumi[] =
-    "Tail Flick;Curious Sniff;Lv. 4 - Glow Tip Lure;Lv. 9 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
-    "Lv. 21 - Mind Nudge;Lv. 26 - Mirage Tails;";
+    "Brush Flick;Curious Sniff;Lv. 4 - Glow Tip Lure;Lv. 9 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
+    "Lv. 21 - Thought Nudge;Lv. 26 - Mirage Tails;";
 static const char machinesRenlumi[] = "33;41;50;58;88;";
 /* 426 Renmystel */
 static const char movesRenmystel[] =
-    "Tail Flick;Curious Sniff;Lv. 5 - Glow Tip Lure;Lv. 10 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
-    "Lv. 20 - Mind Nudge;Lv. 25 - Mirage Tails;Lv. 30 - Moon Trance;Lv. 35 - Spirit Dance;"
+    "Brush Flick;Curious Sniff;Lv. 5 - Glow Tip Lure;Lv. 10 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
+    "Lv. 20 - Thought Nudge;Lv. 25 - Mirage Tails;Lv. 30 - Moon Trance;Lv. 35 - Spirit Dance;"
     "Lv. 40 - Nine Paths Riddle;Lv. 45 - Astral Howl;";
 static const char machinesRenmystel[] = "17;24;33;34;48;50;52;53;58;88;-;7;";
 /* 427 Rhombi */
 static const char movesRhombi[] =
-    "Sand Flutter;Bury;Lv. 4 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 15 - Grain Jet;"
+    "Grain Flutter;Bury;Lv. 4 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 15 - Grain Jet;"
     "Lv. 20 - Shifting Sands;Lv. 25 - Buried Lunge;";
 static const char machinesRhombi[] = "10;18;27;28;35;88;-;8;";
 /* 428 Rhombadune */
 static const char movesRhombadune[] =
-    "Sand Flutter;Bury;Lv. 5 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 14 - Grain Jet;"
+    "Grain Flutter;Bury;Lv. 5 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 14 - Grain Jet;"
     "Lv. 19 - Shifting Sands;Lv. 25 - Buried Lunge;Lv. 29 - Quicksand Pull;Lv. 34 - Dark Burrow Wait;"
-    "Lv. 39 - Dune Wave;Lv. 45 - Fringe Ripple;Lv. 49 - Whip Tail Sting;";
+    "Lv. 39 - Dune Swell;Lv. 45 - Fringe Ripple;Lv. 49 - Whip Tail Sting;";
 static const char machinesRhombadune[] = "1;10;17;18;27;28;35;40;54;58;60;72;77;82;-;2;8;";
 /* 429 Kowadrak */
 static const char movesKowadrak[] =
-    "Clang;Spark Shower;Lv. 4 - Hammer Tail Strike;Lv. 10 - Anvil Brace;Lv. 15 - Forge Ring;"
-    "Lv. 22 - Red Hot Iron;Lv. 28 - Temper;Lv. 33 - Smithy Din;Lv. 40 - Hammerfall;Lv. 46 - Iron Quench;";
+    "Clang;Anvil Sparks;Lv. 4 - Hammer Tail Strike;Lv. 10 - Anvil Brace;Lv. 15 - Forge Ring;"
+    "Lv. 22 - Red Hot Iron;Lv. 28 - Temper;Lv. 33 - Smithy Din;Lv. 40 - Hammerfall;"
+    "Lv. 46 - Cold Quenching;";
 static const char machinesKowadrak[] = "3;7;13;41;65;68;70;74;82;86;-;4;";
 /* 430 Haybogle */
 static const char movesHaybogle[] =
@@ -383,14 +384,14 @@ static const char movesHaybogle[] =
 static const char machinesHaybogle[] = "8;38;46;55;64;69;71;74;82;84;-;1;4;";
 /* 431 Urchet */
 static const char movesUrchet[] =
-    "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 11 - Spark Quills;Lv. 18 - Sniff Out;"
+    "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 11 - Charged Quills;Lv. 18 - Sniff Out;"
     "Lv. 24 - Quill Rivet;";
 static const char machinesUrchet[] = "21;58;81;92;-;";
 /* 432 Urchaton */
 static const char movesUrchaton[] =
-    "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 10 - Spark Quills;Lv. 15 - Sniff Out;"
-    "Lv. 21 - Quill Rivet;Lv. 26 - Charged Ball;Lv. 31 - Leaf Litter Dash;Lv. 37 - Volt Bristle;"
-    "Lv. 42 - Needle Storm;";
+    "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 10 - Charged Quills;Lv. 15 - Sniff Out;"
+    "Lv. 21 - Quill Rivet;Lv. 26 - Charged Curl;Lv. 31 - Leaf Litter Dash;Lv. 37 - Volt Bristle;"
+    "Lv. 42 - Bristle Tempest;";
 static const char machinesUrchaton[] = "21;48;58;74;80;81;92;";
 /* 433 Nimbubb */
 static const char movesNimbubb[] = "Puff;Float;Lv. 8 - Drizzle Sneeze;Lv. 17 - Cloud Nap;";
@@ -402,66 +403,66 @@ static const char machinesSkitrel[] = "2;11;12;41;49;75;-;3;";
 /* 435 Skitnoctis */
 static const char movesSkitnoctis[] =
     "Web Spin;Skitter;Lv. 4 - Glue Thread;Lv. 9 - Leg Tap;Lv. 14 - Silk Shroud;Lv. 19 - Venom Nip;"
-    "Lv. 23 - Trapline;Lv. 28 - Night Weave;Lv. 33 - Eight Eyes Glare;Lv. 38 - Cocoon Bind;"
+    "Lv. 23 - Trapline;Lv. 28 - Moonlit Weaving;Lv. 33 - Eight Eyes Glare;Lv. 38 - Cocooning;"
     "Lv. 42 - Funnel Ambush;Lv. 47 - Umbral Web;";
 static const char machinesSkitnoctis[] = "1;2;11;12;15;39;49;54;58;60;72;74;75;77;83;-;1;3;";
 /* 436 Rimelin */
 static const char movesRimelin[] =
-    "Frost Nuzzle;Hoof Tap;Lv. 6 - Crystal Breath;Lv. 12 - Glassy Leap;Lv. 19 - Antler Sparkle;"
-    "Lv. 25 - Frozen Stream Run;Lv. 32 - Prism Glare;";
+    "Cold Nuzzle;Hoof Tap;Lv. 6 - Crystal Breath;Lv. 12 - Glassy Leap;Lv. 19 - Antler Sparkle;"
+    "Lv. 25 - Frozen Stream Run;Lv. 32 - Prism Glint;";
 static const char machinesRimelin[] = "37;67;88;-;";
 /* 437 Rimehart */
 static const char movesRimehart[] =
-    "Frost Nuzzle;Hoof Tap;Lv. 5 - Crystal Breath;Lv. 10 - Glassy Leap;Lv. 16 - Antler Sparkle;"
-    "Lv. 21 - Frozen Stream Run;Lv. 26 - Prism Glare;Lv. 32 - Ice Antler Ram;Lv. 37 - Winter Vigil;"
+    "Cold Nuzzle;Hoof Tap;Lv. 5 - Crystal Breath;Lv. 10 - Glassy Leap;Lv. 16 - Antler Sparkle;"
+    "Lv. 21 - Frozen Stream Run;Lv. 26 - Prism Glint;Lv. 32 - Ice Antler Ram;Lv. 37 - Winter Vigil;"
     "Lv. 42 - Hoarfrost Aura;Lv. 48 - Diamond Dust Field;";
 static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;88;-;2;";
 /* 438 Gibbit */
 static const char movesGibbit[] =
-    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 11 - Vine Swing;Lv. 16 - Knuckle Walk;Lv. 22 - Branch Snap;";
+    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 11 - Liana Swing;Lv. 16 - Knuckle Walk;Lv. 22 - Branch Snap;";
 static const char machinesGibbit[] = "12;38;47;-;1;3;4;";
 /* 439 Gibbrawl */
 static const char movesGibbrawl[] =
-    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Vine Swing;Lv. 15 - Knuckle Walk;Lv. 21 - Branch Snap;"
-    "Lv. 26 - Chest Drum;Lv. 31 - Fruit Hurl;Lv. 37 - Troop Call;Lv. 42 - Wrist Band Slam;";
+    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Liana Swing;Lv. 15 - Knuckle Walk;Lv. 21 - Branch Snap;"
+    "Lv. 26 - Chest Thump;Lv. 31 - Fruit Hurl;Lv. 37 - Troop Call;Lv. 42 - Wrist Band Slam;";
 static const char machinesGibbrawl[] = "7;9;12;38;46;47;58;82;-;1;3;4;";
 /* 440 Gibbrutus */
 static const char movesGibbrutus[] =
-    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Vine Swing;Lv. 15 - Knuckle Walk;Lv. 20 - Branch Snap;"
-    "Lv. 26 - Chest Drum;Lv. 31 - Fruit Hurl;Lv. 36 - Troop Call;Lv. 41 - Wrist Band Slam;"
+    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Liana Swing;Lv. 15 - Knuckle Walk;Lv. 20 - Branch Snap;"
+    "Lv. 26 - Chest Thump;Lv. 31 - Fruit Hurl;Lv. 36 - Troop Call;Lv. 41 - Wrist Band Slam;"
     "Lv. 47 - Canopy Crash;Lv. 52 - Silverback Stand;Lv. 57 - Jungle Quake;";
 static const char machinesGibbrutus[] = "7;9;12;17;30;38;41;46;47;74;82;-;1;2;3;4;";
 /* 441 Samovik */
 static const char movesSamovik[] =
-    "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 11 - Tea Pour;Lv. 19 - Scald Splash;"
+    "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 11 - Tea Pour;Lv. 19 - Hot Tea Spill;"
     "Lv. 25 - Warm Brew;Lv. 30 - Samovar Song;Lv. 38 - Kettle Rumble;Lv. 44 - Hospitality;";
 static const char machinesSamovik[] = "4;14;16;34;45;46;48;58;88;-;7;";
 /* 442 Gardolith */
 static const char movesGardolith[] =
-    "Stone Stare;Crouch;Lv. 8 - Gate Guard;Lv. 15 - Granite Paw;Lv. 23 - Temple Roar;"
+    "Statue Stare;Crouch;Lv. 8 - Gate Guard;Lv. 15 - Granite Paw;Lv. 23 - Temple Rumble;"
     "Lv. 30 - Pedestal Pose;Lv. 37 - Lion Leap;Lv. 45 - Carved Mane Shake;Lv. 52 - Ancient Vigil;";
 static const char machinesGardolith[] = "7;11;17;32;36;58;59;73;74;82;-;2;4;";
 /* 443 Druzik */
 static const char movesDruzik[] =
-    "Crystal Lick;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 11 - Geode Chew;Lv. 17 - Grit Breath;"
+    "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 11 - Geode Chew;Lv. 17 - Grit Breath;"
     "Lv. 24 - Cave Echo Roar;";
 static const char machinesDruzik[] = "19;35;42;88;-;8;";
 /* 444 Druzavor */
 static const char movesDruzavor[] =
-    "Crystal Lick;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 16 - Grit Breath;"
+    "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 16 - Grit Breath;"
     "Lv. 21 - Cave Echo Roar;Lv. 26 - Glitter Spit;Lv. 32 - Stalactite Drop;Lv. 37 - Drake Hide Plates;"
     "Lv. 42 - Crystal Hoard;Lv. 48 - Deep Vein Tunnel;";
 static const char machinesDruzavor[] = "10;19;31;42;58;62;-;8;";
 /* 445 Druzaroth */
 static const char movesDruzaroth[] =
-    "Crystal Lick;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 15 - Grit Breath;"
+    "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 15 - Grit Breath;"
     "Lv. 15 - Cave Echo Roar;Lv. 20 - Glitter Spit;Lv. 24 - Stalactite Drop;Lv. 29 - Drake Hide Plates;"
     "Lv. 34 - Crystal Hoard;Lv. 34 - Deep Vein Tunnel;Lv. 39 - Amethyst Gleam;"
-    "Lv. 43 - Crystal Back Shatter;Lv. 48 - Cavern Charge;Lv. 53 - Geode Split;Lv. 53 - Mountain Heart;";
+    "Lv. 43 - Crystal Back Shatter;Lv. 48 - Cavern Rush;Lv. 53 - Geode Split;Lv. 53 - Mountain Heart;";
 static const char machinesDruzaroth[] = "7;10;11;17;19;25;31;32;35;36;42;58;59;62;73;74;82;-;2;4;8;";
 /* 446 Scutarro */
 static const char movesScutarro[] =
-    "Roll Up;Snout Dig;Lv. 6 - Plate Armour;Lv. 13 - Ant Lick;Lv. 19 - Rolling Ram;"
+    "Roll Up;Snout Rooting;Lv. 6 - Plate Armour;Lv. 13 - Ant Slurp;Lv. 19 - Rolling Ram;"
     "Lv. 27 - Metal Band Brace;Lv. 34 - Tunnel Roll;Lv. 40 - Burrow Fortress;";
 static const char machinesScutarro[] = "3;10;13;18;27;28;35;40;58;65;68;70;82;86;-;8;";
 /* 447 Ardipip */
@@ -472,15 +473,15 @@ static const char machinesArdipip[] = "26;57;89;-;5;";
 /* 448 Ardeagris */
 static const char movesArdeagris[] =
     "Reed Stalk;Wade;Lv. 5 - Bill Jab;Lv. 10 - Still Water Wait;Lv. 15 - Frog Snatch;Lv. 20 - Stilt Step;"
-    "Lv. 25 - Mist Preen;Lv. 30 - Marsh Takeoff;Lv. 35 - Spear Dive;Lv. 40 - Grey Wing Sweep;"
+    "Lv. 25 - Mist Preen;Lv. 30 - Marsh Takeoff;Lv. 35 - Spear Plunge;Lv. 40 - Grey Wing Sweep;"
     "Lv. 45 - Lakeshore Dance;";
 static const char machinesArdeagris[] = "23;26;29;57;58;61;63;66;79;82;85;89;90;-;2;5;6;";
 /* 449 Scarbit */
 static const char movesScarbit[] =
-    "Crawl;Leaf Munch;Lv. 6 - Dung Roll;Lv. 13 - Shell Shove;Lv. 21 - Pebble Packing;";
+    "Crawl;Greens Munch;Lv. 6 - Dung Roll;Lv. 13 - Back Shove;Lv. 21 - Pebble Packing;";
 /* 450 Scarabrax */
 static const char movesScarabrax[] =
-    "Crawl;Leaf Munch;Lv. 6 - Dung Roll;Lv. 11 - Shell Shove;Lv. 17 - Pebble Packing;"
+    "Crawl;Greens Munch;Lv. 6 - Dung Roll;Lv. 11 - Back Shove;Lv. 17 - Pebble Packing;"
     "Lv. 22 - Stone Ball Push;Lv. 27 - Carapace Block;Lv. 33 - Boulder Tumble;Lv. 38 - Rolling Fortress;";
 static const char machinesScarabrax[] = "2;7;11;15;32;36;49;59;73;74;75;82;83;88;-;4;";
 /* 451 Limaxel */
@@ -496,13 +497,13 @@ static const char movesLimaxora[] =
 static const char machinesLimaxora[] = "5;6;12;24;33;41;50;52;53;56;87;88;91;-;3;";
 /* 453 Talpik */
 static const char movesTalpik[] =
-    "Snout Poke;Soil Push;Lv. 6 - Dirt Kick;Lv. 13 - Worm Sniff;Lv. 19 - Molehill Pop;"
+    "Snout Poke;Soil Push;Lv. 6 - Dirt Flinging;Lv. 13 - Worm Sniff;Lv. 19 - Molehill Pop;"
     "Lv. 26 - Claw Rake Dig;";
 static const char machinesTalpik[] = "10;18;27;35;40;-;8;";
 /* 454 Talpagrond */
 static const char movesTalpagrond[] =
-    "Snout Poke;Soil Push;Lv. 6 - Dirt Kick;Lv. 12 - Worm Sniff;Lv. 17 - Molehill Pop;"
-    "Lv. 23 - Claw Rake Dig;Lv. 29 - Tunnel Rush;Lv. 34 - Earth Tremor;Lv. 40 - Burrow Bastion;"
+    "Snout Poke;Soil Push;Lv. 6 - Dirt Flinging;Lv. 12 - Worm Sniff;Lv. 17 - Molehill Pop;"
+    "Lv. 23 - Claw Rake Dig;Lv. 29 - Tunnel Rush;Lv. 34 - Burrow Tremor;Lv. 40 - Burrow Bastion;"
     "Lv. 46 - Deep Delve;";
 static const char machinesTalpagrond[] = "7;10;18;27;28;35;40;58;74;82;88;-;4;8;";
 /* 455 Studnik */
@@ -512,16 +513,16 @@ static const char movesStudnik[] =
 static const char machinesStudnik[] = "17;20;22;26;29;39;44;51;57;58;79;85;89;-;5;";
 /* 456 Anguiz */
 static const char movesAnguiz[] =
-    "Wriggle;Spark Flick;Lv. 6 - Eel Coil;Lv. 13 - Static Skin;Lv. 21 - Mud Hide;Lv. 28 - Jolting Nip;";
+    "Wriggle;Static Flick;Lv. 6 - Eel Coil;Lv. 13 - Static Skin;Lv. 21 - Silt Hide;Lv. 28 - Jolting Nip;";
 static const char machinesAnguiz[] = "21;29;34;48;58;80;81;-;5;7;";
 /* 457 Anguvolt */
 static const char movesAnguvolt[] =
-    "Wriggle;Spark Flick;Lv. 5 - Eel Coil;Lv. 10 - Static Skin;Lv. 16 - Mud Hide;Lv. 22 - Jolting Nip;"
-    "Lv. 27 - River Lash;Lv. 33 - Charged Whirl;Lv. 39 - Voltage Surge;Lv. 44 - Floodplain Storm;";
+    "Wriggle;Static Flick;Lv. 5 - Eel Coil;Lv. 10 - Static Skin;Lv. 16 - Silt Hide;Lv. 22 - Jolting Nip;"
+    "Lv. 27 - River Lash;Lv. 33 - Charged Whirl;Lv. 39 - Voltage Surge;Lv. 44 - Floodplain Squall;";
 static const char machinesAnguvolt[] = "17;21;26;29;34;48;57;58;74;79;80;81;82;85;89;92;-;2;5;7;";
 /* 458 Lophira */
 static const char movesLophira[] =
-    "Lure Sway;Gape;Lv. 7 - Deep Glow;Lv. 15 - Snap Jaw;Lv. 22 - Dark Water Wait;Lv. 31 - Abyss Swallow;"
+    "Lure Sway;Gape;Lv. 7 - Deep Glow;Lv. 15 - Snap Jaw;Lv. 22 - Dark Water Wait;Lv. 31 - Abyss Gulp;"
     "Lv. 39 - Pressure Crush;Lv. 46 - Lantern Mirage;";
 static const char machinesLophira[] = "1;26;29;34;48;54;57;60;72;74;77;79;85;88;89;-;5;7;";
 /* 459 Anthelle */
@@ -531,17 +532,17 @@ static const char machinesAnthelle[] = "8;69;71;74;84;-;";
 /* 460 Anthoria */
 static const char movesAnthoria[] =
     "Bud Sway;Bud Peek;Lv. 5 - Nectar Sip;Lv. 10 - Dew Drop;Lv. 16 - Pollen Twirl;Lv. 22 - Blossom Veil;"
-    "Lv. 27 - Honeyed Air;Lv. 33 - Meadow Song Hum;Lv. 39 - Garland Bind;Lv. 44 - Full Bloom;";
+    "Lv. 27 - Honeyed Air;Lv. 33 - Meadow Song Hum;Lv. 39 - Garland Loop;Lv. 44 - Full Bloom;";
 static const char machinesAnthoria[] = "8;38;41;46;55;64;69;71;74;84;-;1;4;";
 /* 461 Krukal */
 static const char movesKrukal[] =
     "Caw;Hop;Lv. 4 - Shiny Snatch;Lv. 9 - Spoon Tap;Lv. 15 - Hoard Hide;Lv. 21 - Borrowed Call;"
-    "Lv. 26 - Gleam Dive;Lv. 32 - Ash Wing Buffet;Lv. 38 - Murder Gathering;Lv. 43 - Trinket Barrage;";
+    "Lv. 26 - Glint Stoop;Lv. 32 - Ash Wing Buffet;Lv. 38 - Murder Gathering;Lv. 43 - Trinket Barrage;";
 static const char machinesKrukal[] = "17;23;41;58;61;63;66;74;82;88;90;-;6;";
 /* 462 Cogvalier */
 static const char movesCogvalier[] =
-    "Cog Turn;Salute;Lv. 6 - Lance Thrust;Lv. 13 - Tower Shield;Lv. 19 - Piston Charge;"
-    "Lv. 27 - Knights Vow;Lv. 34 - Gear Guard;Lv. 40 - Clockwork Joust;Lv. 48 - Steel Vow Oath;";
+    "Cog Turn;Salute;Lv. 6 - Lance Thrust;Lv. 13 - Tower Shield;Lv. 19 - Piston Lunge;"
+    "Lv. 27 - Knights Vow;Lv. 34 - Cog Bulwark;Lv. 40 - Clockwork Joust;Lv. 48 - Steel Vow Oath;";
 static const char machinesCogvalier[] = "3;7;13;38;46;65;68;70;74;82;86;88;-;1;4;";
 /* 463 Bradypo */
 static const char movesBradypo[] =
@@ -551,7 +552,7 @@ static const char machinesBradypo[] = "8;12;39;54;55;58;64;69;71;74;84;-;3;";
 /* 464 Scoriak */
 static const char movesScoriak[] =
     "Lava Drip;Scorch Grip;Lv. 7 - Magma Fist;Lv. 13 - Basalt Skin;Lv. 20 - Vent Blast;"
-    "Lv. 26 - Crater Stomp;Lv. 32 - Obsidian Edge;Lv. 39 - Slag Wave;Lv. 45 - Pyroclast Hurl;";
+    "Lv. 26 - Crater Trample;Lv. 32 - Obsidian Shear;Lv. 39 - Slag Flood;Lv. 45 - Pyroclast Hurl;";
 static const char machinesScoriak[] = "4;7;10;11;14;16;32;34;35;36;41;45;46;48;59;73;74;82;88;-;4;7;8;";
 /* 465 Nymphella */
 static const char movesNymphella[] =
@@ -565,46 +566,46 @@ static const char movesKrupavel[] =
 static const char machinesKrupavel[] = "17;23;29;37;43;61;63;66;67;76;78;88;89;90;-;5;6;";
 /* 467 Skokarun */
 static const char movesSkokarun[] =
-    "Stamp;Hop;Lv. 4 - Dust Kick;Lv. 8 - Long Bound;Lv. 14 - Tail Prop;Lv. 19 - Dust Cloud Veil;"
+    "Stamp;Hop;Lv. 4 - Dust Scuff;Lv. 8 - Long Bound;Lv. 14 - Haunch Rest;Lv. 19 - Dust Cloud Veil;"
     "Lv. 26 - Big Foot Thump;Lv. 30 - Outback Sprint;Lv. 36 - Quaking Landing;Lv. 41 - Drought Dance;";
 static const char machinesSkokarun[] = "7;10;18;27;28;35;40;58;74;82;-;4;";
 /* 468 Lullamb */
 static const char movesLullamb[] =
-    "Woolly Nuzzle;Baa;Lv. 6 - Dream Bleat;Lv. 14 - Fleece Pillow;Lv. 23 - Counting Hop;";
+    "Woolly Nuzzle;Baa;Lv. 6 - Slumber Bleat;Lv. 14 - Fleece Pillow;Lv. 23 - Counting Hop;";
 static const char machinesLullamb[] = "17;41;58;74;82;88;";
 /* 469 Mantiverd */
 static const char movesMantiverd[] =
-    "Prayer Pose;Leaf Mimic;Lv. 5 - Moss Sickle;Lv. 11 - Twig Stillness;Lv. 18 - Scything Arms;"
+    "Prayer Pose;Foliage Mimicry;Lv. 5 - Moss Sickle;Lv. 11 - Twig Stillness;Lv. 18 - Scything Arms;"
     "Lv. 24 - Green Ambush;Lv. 30 - Lichen Cloak;Lv. 37 - Reaping Strike;Lv. 43 - Forest Judgement;";
 static const char machinesMantiverd[] = "2;8;15;17;30;47;49;55;64;69;71;75;83;84;88;-;4;";
 /* 470 Melesko */
 static const char movesMelesko[] =
-    "Snuffle;Scrape;Lv. 6 - Sett Dig;Lv. 12 - Stripe Warning;Lv. 19 - Root Grub;Lv. 25 - Den Defence;";
+    "Snuffle;Scrape;Lv. 6 - Sett Delving;Lv. 12 - Stripe Warning;Lv. 19 - Root Grub;Lv. 25 - Den Defence;";
 static const char machinesMelesko[] = "10;35;41;58;74;88;-;8;";
 /* 471 Melesgrund */
 static const char movesMelesgrund[] =
-    "Snuffle;Scrape;Lv. 5 - Sett Dig;Lv. 10 - Stripe Warning;Lv. 16 - Root Grub;Lv. 21 - Den Defence;"
-    "Lv. 26 - Bristle Charge;Lv. 32 - Tunnel Network;Lv. 37 - Badger Barrel;Lv. 42 - Elder Sett Guard;";
+    "Snuffle;Scrape;Lv. 5 - Sett Delving;Lv. 10 - Stripe Warning;Lv. 16 - Root Grub;Lv. 21 - Den Defence;"
+    "Lv. 26 - Bristle Rush;Lv. 32 - Tunnel Network;Lv. 37 - Badger Barrel;Lv. 42 - Elder Sett Guard;";
 static const char machinesMelesgrund[] = "7;10;17;35;41;58;74;82;88;-;4;8;";
 /* 472 Gargrim */
 static const char movesGargrim[] =
-    "Perch;Stone Glare;Lv. 6 - Cornice Drop;Lv. 13 - Spout Spit;Lv. 21 - Night Wake;"
-    "Lv. 27 - Granite Pinions;Lv. 34 - Roof Watch;Lv. 42 - Crumbling Dive;Lv. 48 - Belfry Terror;";
+    "Perch;Gargoyle Glower;Lv. 6 - Cornice Drop;Lv. 13 - Spout Spit;Lv. 21 - Nightfall Waking;"
+    "Lv. 27 - Granite Pinions;Lv. 34 - Roof Watch;Lv. 42 - Crumbling Plunge;Lv. 48 - Belfry Terror;";
 static const char machinesGargrim[] = "7;11;17;23;32;36;39;54;59;61;63;66;73;74;82;90;-;4;6;";
 /* 473 Narwhelm */
 static const char movesNarwhelm[] =
-    "Tusk Poke;Chill Spout;Lv. 6 - Floe Ram;Lv. 13 - Polar Dive;Lv. 19 - Ice Lance Tusk;"
+    "Tusk Poke;Chill Spout;Lv. 6 - Floe Ram;Lv. 13 - Polar Plunge;Lv. 19 - Ice Lance Tusk;"
     "Lv. 27 - Pod Song;Lv. 34 - Arctic Current;Lv. 40 - Frozen Sea Charge;Lv. 48 - Aurora Tusk;";
 static const char machinesNarwhelm[] = "17;29;37;43;67;76;78;82;89;-;2;5;";
 /* 474 Orikran */
 static const char movesOrikran[] =
     "Paper Fold;Flutter;Lv. 4 - Crease Cut;Lv. 10 - Leaf Paper Glide;Lv. 17 - Origami Shift;"
-    "Lv. 25 - Folded Wings;Lv. 31 - Thousand Cranes;Lv. 38 - Paper Storm;";
+    "Lv. 25 - Folded Wings;Lv. 31 - Thousand Cranes;Lv. 38 - Paper Flurry;";
 static const char machinesOrikran[] = "8;23;41;55;61;63;64;66;69;71;74;84;90;-;6;";
 /* 475 Turowald */
 static const char movesTurowald[] =
     "Horn Toss;Snort;Lv. 7 - Hoof Stamp;Lv. 14 - Moss Beard Shake;Lv. 22 - Bark Horn Ram;"
-    "Lv. 29 - Herd Charge;Lv. 36 - Forest Bellow;Lv. 44 - Rutting Clash;Lv. 51 - Old Growth Stampede;";
+    "Lv. 29 - Herd Rush;Lv. 36 - Forest Bellow;Lv. 44 - Rutting Clash;Lv. 51 - Old Growth Stampede;";
 static const char machinesTurowald[] = "7;8;17;41;55;58;64;69;71;74;82;84;88;-;2;4;";
 /* 476 Caprigrat */
 static const char movesCaprigrat[] =
@@ -624,49 +625,49 @@ static const char machinesCygnivere[] = "23;26;29;41;57;61;63;66;79;85;88;89;90;
 /* 479 Catenor */
 static const char movesCatenor[] =
     "Link Rattle;Loop Up;Lv. 10 - Anchor Snag;Lv. 18 - Chain Lash;Lv. 25 - Harbour Drag;"
-    "Lv. 34 - Rust Bloom;Lv. 42 - Tidal Drag;Lv. 50 - Iron Mooring;Lv. 57 - Keel Crusher;"
+    "Lv. 34 - Rust Bloom;Lv. 42 - Tidal Drag;Lv. 50 - Mooring Grip;Lv. 57 - Keel Crusher;"
     "Lv. 66 - Deep Chain Vortex;Lv. 74 - Leviathan Links;";
 static const char machinesCatenor[] = "3;7;13;17;26;29;57;65;68;70;74;79;82;85;86;89;-;2;4;5;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
-    "Spout;Deep Call;Lv. 8 - Reef Shelter;Lv. 16 - Krill Sweep;Lv. 25 - Flipper Slam;"
-    "Lv. 32 - Coral Hump Ram;Lv. 40 - Whale Song;Lv. 49 - Ocean Breach;Lv. 56 - Great Dive;"
+    "Spout;Deep Call;Lv. 8 - Reef Shelter;Lv. 16 - Krill Sweep;Lv. 25 - Flipper Smack;"
+    "Lv. 32 - Coral Hump Ram;Lv. 40 - Whale Song;Lv. 49 - Ocean Breach;Lv. 56 - Abyssal Descent;"
     "Lv. 64 - Living Reef;";
 static const char machinesBalaenor[] = "17;26;29;41;57;74;79;82;85;89;-;2;5;";
 /* 481 Sphyrex */
 static const char movesSphyrex[] =
-    "Riddle;Sand Gaze;Lv. 9 - Paw of Judgement;Lv. 18 - Desert Mirage;Lv. 26 - Stone Wings Spread;"
+    "Riddle;Desert Gaze;Lv. 9 - Paw of Judgement;Lv. 18 - Desert Mirage;Lv. 26 - Stone Wings Spread;"
     "Lv. 35 - Ancient Puzzle;Lv. 44 - Pyramid Focus;Lv. 52 - Sun Disc Glare;Lv. 61 - Answer or Fall;";
 static const char machinesSphyrex[] = "17;24;33;50;52;53;58;82;88;-;2;";
 /* 482 Glaciath */
 static const char movesGlaciath[] =
-    "Creak;Cold Stand;Lv. 10 - Tripod Stride;Lv. 19 - Sea Stack Stand;Lv. 27 - Icicle Fringe;"
+    "Creak;Cold Stand;Lv. 10 - Tripod Stride;Lv. 19 - Sea Stack Stand;Lv. 27 - Hanging Icicles;"
     "Lv. 37 - Frozen Column;Lv. 46 - Brine Freeze;Lv. 54 - Glacier Calving;Lv. 64 - Polar Night Stand;";
 static const char machinesGlaciath[] = "7;17;37;41;43;58;67;74;76;78;82;-;2;4;";
 /* 483 Pyrelk */
 static const char movesPyrelk[] =
-    "Ember Snort;Antler Glow;Lv. 8 - Burning Antlers;Lv. 16 - Ash Trail;Lv. 25 - Forest Fire Run;"
+    "Cinder Snort;Antler Glow;Lv. 8 - Burning Antlers;Lv. 16 - Ash Trail;Lv. 25 - Forest Fire Run;"
     "Lv. 33 - Coal Hoof;Lv. 41 - Blazing Rut;Lv. 50 - Wildfire Crown;Lv. 58 - Phoenix Antlers;";
 static const char machinesPyrelk[] = "4;14;16;17;34;45;46;48;88;-;2;7;";
 /* 484 Bryotitan */
 static const char movesBryotitan[] =
-    "Lumber;Moss Coat;Lv. 10 - Boulder Moss;Lv. 19 - Root Stomp;Lv. 29 - Ancient Grove;"
+    "Lumber;Moss Coat;Lv. 10 - Boulder Moss;Lv. 19 - Root Trample;Lv. 29 - Ancient Grove;"
     "Lv. 37 - Fern Fist;Lv. 46 - Peat Bog Sink;Lv. 56 - Old Forest Wrath;Lv. 64 - Titan Overgrowth;";
 static const char machinesBryotitan[] = "7;8;17;38;46;55;58;64;69;71;74;82;84;-;1;2;4;";
 /* 485 Noctuel */
 static const char movesNoctuel[] =
-    "Dust Scales;Night Flit;Lv. 7 - Moon Circling;Lv. 14 - Scale Shower;Lv. 22 - Dark Lamp Lure;"
+    "Dust Scales;Dusk Flit;Lv. 7 - Moon Circling;Lv. 14 - Scale Shower;Lv. 22 - Dark Lamp Lure;"
     "Lv. 29 - Owlet Mimic Eyes;Lv. 36 - Midnight Flutter;Lv. 44 - Drowsy Dust;Lv. 51 - Eclipse Wings;";
 static const char machinesNoctuel[] = "1;2;15;39;41;49;54;60;72;74;75;77;83;";
 /* 486 Torpedra */
 static const char movesTorpedra[] =
     "Ray Glide;Static Hum;Lv. 9 - Sand Bed Hide;Lv. 17 - Numbing Touch;Lv. 26 - Wing Fin Beat;"
-    "Lv. 34 - Deep Discharge;Lv. 42 - Storm Front Glide;Lv. 51 - Thunderhead Dive;"
+    "Lv. 34 - Deep Sea Jolt;Lv. 42 - Storm Front Glide;Lv. 51 - Thunderhead Plunge;"
     "Lv. 59 - Ocean Lightning;";
 static const char machinesTorpedra[] = "17;21;26;29;34;41;48;57;74;79;80;81;82;85;89;92;-;2;5;7;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
-    "Twinkle;Drift;Lv. 8 - Star Pulse;Lv. 16 - Gel Wobble;Lv. 25 - Nebula Glow;Lv. 33 - Comet Tail;"
+    "Twinkle;Drift;Lv. 8 - Star Throb;Lv. 16 - Gel Wobble;Lv. 25 - Nebula Glow;Lv. 33 - Comet Tail;"
     "Lv. 41 - Pull of Stars;Lv. 50 - Constellation;Lv. 58 - Supernova Shiver;";
 static const char machinesAstrogel[] = "24;33;34;48;50;52;53;74;88;-;7;";
 /* 488 Miasmorr */
@@ -687,20 +688,20 @@ static const char movesRizomarra[] =
 static const char machinesRizomarra[] = "8;26;29;41;55;57;64;69;71;74;79;84;85;89;-;2;5;";
 /* 491 Terrox */
 static const char movesTerrox[] =
-    "Plough;Low Moo;Lv. 10 - Earth Furrow;Lv. 20 - Horn Heave;Lv. 29 - Field Shake;"
-    "Lv. 39 - Yoke Strength;Lv. 49 - Clod Hurl;Lv. 58 - Landslide Charge;Lv. 68 - Continental Heave;";
+    "Plough;Lowing;Lv. 10 - Deep Furrow;Lv. 20 - Horn Heave;Lv. 29 - Field Shake;Lv. 39 - Yoke Strength;"
+    "Lv. 49 - Clod Hurl;Lv. 58 - Landslide Lunge;Lv. 68 - Continental Heave;";
 static const char machinesTerrox[] = "7;10;17;18;27;28;35;40;58;74;82;-;2;4;8;";
 /* 492 Solvarin */
 static const char movesSolvarin[] =
-    "Sun Roar;Wing Spread;Lv. 9 - Flame Mane;Lv. 18 - Solar Pounce;Lv. 28 - Noon Glare;"
+    "Noonday Call;Pinions Wide;Lv. 9 - Blazing Mane;Lv. 18 - Solar Spring;Lv. 28 - Noon Dazzle;"
     "Lv. 37 - Heat Haze Flight;Lv. 46 - Dawn Chorus;Lv. 56 - Corona Wings;Lv. 65 - Midsummer Blaze;"
-    "Lv. 74 - Zenith Dive;";
+    "Lv. 74 - Zenith Stoop;";
 static const char machinesSolvarin[] = "4;14;16;17;23;34;45;46;48;61;63;66;74;82;90;-;2;6;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
     "Slumber;Weather Dream;Lv. 10 - Mountain Coil;Lv. 20 - Drizzle Dreaming;Lv. 29 - Ancient Sigh;"
-    "Lv. 39 - Cloud Shaping;Lv. 49 - Tail Tremor;Lv. 58 - Thunder Dream;Lv. 68 - Season Turning;"
-    "Lv. 78 - World Memory;Lv. 87 - Waking Storm;";
+    "Lv. 39 - Cloud Shaping;Lv. 49 - Coil Tremor;Lv. 58 - Stormcloud Dream;Lv. 68 - Season Turning;"
+    "Lv. 78 - World Memory;Lv. 87 - Waking Squall;";
 static const char machinesOrrimbar[] = "17;19;24;25;31;33;42;50;52;53;62;74;82;-;2;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
