@@ -68,7 +68,7 @@
    AC       83.. 84  normal              Lv. 29         Melesko, Melesgrund: badgers
    outside   85..91                                     Gargrim (Gargit): gargoyle, rock/flying; Narwhelm
                                                         (Narwee): narwhal, ice; Orikran (Orilet): paper
-                                                        crane, grass/flying; Turowald (Turzyk, males only):
+                                                        crane, grass/flying; Turowald (Turik, males only):
                                                         forest bull, grass/normal; Caprigrat (Caprik):
                                                         glacier goat, rock/ice; Nyxalis (Nyxit): smoke-
                                                         tailed cat, ghost/dark; Cygnivere (Cygnilo, females
