@@ -162,7 +162,7 @@ static const char movesCoilossus[] =
     "Lv. 17 - Pondweed Snare;Lv. 23 - Mucus Coat;Lv. 27 - Whorl Roll;Lv. 32 - Still Water Hum;"
     "Lv. 36 - Lily Pad Hop;Lv. 42 - Ripple Ring Toss;Lv. 46 - Spiral Ram;Lv. 51 - Sunken Nap;"
     "Lv. 55 - Whorl Tower Crash;Lv. 61 - Floodgate Tide;";
-static const char machinesCoilossus[] = "17;26;29;57;58;79;82;85;88;89;-;2;5;";
+static const char machinesCoilossus[] = "17;26;29;57;58;79;82;85;89;-;2;5;";
 /* 393 Puszel */
 static const char movesPuszel[] =
     "Soft Hoot;Head Swivel;Lv. 4 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 15 - Moonlit Blink;"
@@ -180,12 +180,12 @@ static const char movesPuszmagos[] =
     "Lv. 18 - Talon Hook;Lv. 22 - Inner Peering;Lv. 26 - Owl Stare;Lv. 31 - Omen Call;"
     "Lv. 35 - Feather Hush;Lv. 39 - Far Hearing;Lv. 44 - Dusk Augury;Lv. 48 - Vole Snatch;"
     "Lv. 52 - Star Reading;Lv. 57 - Third Lid Opening;Lv. 61 - Veiled Prophecy;";
-static const char machinesPuszmagos[] = "17;23;24;33;39;50;52;53;54;58;61;63;66;82;88;90;-;2;6;";
+static const char machinesPuszmagos[] = "17;23;24;33;39;50;52;53;54;58;61;63;66;82;90;-;2;6;";
 /* 396 Mycelet */
 static const char movesMycelet[] =
     "Puffball Burst;Cap Wobble;Lv. 5 - Damp Root Sip;Lv. 11 - Gill Dust;Lv. 18 - Fairy Ring;"
     "Lv. 23 - Mould Creep;Lv. 29 - Rot Nibble;Lv. 36 - Sleepy Spores;";
-static const char machinesMycelet[] = "5;6;8;69;71;88;91;-;";
+static const char machinesMycelet[] = "5;6;8;41;69;71;91;-;";
 /* 397 Mycelorn */
 static const char movesMycelorn[] =
     "Puffball Burst;Cap Wobble;Lv. 4 - Damp Root Sip;Lv. 8 - Gill Dust;Lv. 13 - Fairy Ring;"
@@ -207,7 +207,7 @@ static const char movesRubbrawn[] =
     "Lv. 24 - Crag Thud;Lv. 28 - Shin Hook;Lv. 33 - Rubble Roll;Lv. 38 - Shale Shards;"
     "Lv. 42 - Knee Launch;Lv. 47 - Boulder Drop;Lv. 52 - Quarry Quake;Lv. 56 - Monolith Crush;"
     "Lv. 61 - Crystal Shoulder;Lv. 66 - Cliff Collapse;";
-static const char machinesRubbrawn[] = "7;9;11;12;17;30;32;36;38;41;46;47;59;73;74;82;88;-;1;2;3;4;";
+static const char machinesRubbrawn[] = "7;9;11;12;17;30;32;36;38;41;46;47;59;73;74;82;-;1;2;3;4;";
 /* 401 Medulo */
 static const char movesMedulo[] =
     "Tentacle Brush;Float;Lv. 4 - Drift Throb;Lv. 9 - Crackle Nip;Lv. 14 - Bell Contraction;"
@@ -218,7 +218,7 @@ static const char movesMedulume[] =
     "Tentacle Brush;Float;Lv. 4 - Drift Throb;Lv. 8 - Crackle Nip;Lv. 8 - Bell Contraction;"
     "Lv. 13 - Static Tap;Lv. 17 - Glow Lure;Lv. 21 - Arc Jolt;Lv. 25 - Current Coil;Lv. 25 - Salt Spray;"
     "Lv. 30 - Tangle Drape;Lv. 34 - Lumen Shock;Lv. 38 - Bloom Swarm;Lv. 42 - Storm Bell;";
-static const char machinesMedulume[] = "21;26;29;34;48;57;74;79;80;81;82;85;89;92;-;5;7;";
+static const char machinesMedulume[] = "21;26;29;34;41;48;57;79;80;81;82;85;89;92;-;5;7;";
 /* 403 Wulfin */
 static const char movesWulfin[] =
     "Paw Swipe;Snicker;Lv. 4 - Sly Nip;Lv. 9 - Pack Howl;Lv. 13 - Scent Track;Lv. 18 - Winter Snap;"
@@ -234,13 +234,13 @@ static const char machinesWulfrost[] = "1;17;37;39;41;43;54;58;60;67;72;76;77;78
 static const char movesKlakkit[] =
     "Pincer Snip;Sidestep;Lv. 5 - Foam Spit;Lv. 12 - Pincer Lock;Lv. 18 - Beach Burrow;Lv. 25 - Tide Tug;"
     "Lv. 31 - Carapace Brace;Lv. 38 - Ripple Flick;";
-static const char machinesKlakkit[] = "26;29;47;74;79;89;-;5;";
+static const char machinesKlakkit[] = "26;29;41;47;79;89;-;5;";
 /* 406 Klakkuro */
 static const char movesKlakkuro[] =
     "Pincer Snip;Sidestep;Lv. 6 - Foam Spit;Lv. 11 - Pincer Lock;Lv. 16 - Beach Burrow;Lv. 20 - Jab Step;"
     "Lv. 26 - Tide Tug;Lv. 31 - Carapace Brace;Lv. 36 - Ripple Flick;Lv. 40 - Undertow Pull;"
     "Lv. 46 - Grapple Throw;Lv. 51 - Riptide Surge;Lv. 56 - Clawfist Flurry;Lv. 60 - Crab Suplex;";
-static const char machinesKlakkuro[] = "7;9;12;26;29;30;38;47;57;74;79;82;85;89;-;4;5;";
+static const char machinesKlakkuro[] = "7;9;12;17;26;29;30;38;47;57;74;79;82;85;89;-;4;5;";
 /* 407 Spindu */
 static const char movesSpindu[] =
     "Root Anchor;Spine Prick;Lv. 6 - Pip Spit;Lv. 13 - Sun Bask;Lv. 19 - Stored Rain;"
@@ -251,7 +251,7 @@ static const char movesSpindurra[] =
     "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 10 - Sun Bask;Lv. 15 - Clod Fling;Lv. 21 - Stored Rain;"
     "Lv. 26 - Spine Volley;Lv. 31 - Sprout Heal;Lv. 37 - Desert Bloom;Lv. 42 - Dune Hush;"
     "Lv. 47 - Quake Throb;Lv. 53 - Cactus Bloom;";
-static const char machinesSpindurra[] = "8;10;18;27;28;35;38;40;41;46;55;64;69;71;74;84;-;1;4;";
+static const char machinesSpindurra[] = "8;10;18;27;28;35;38;40;41;46;55;58;64;69;71;84;-;1;4;";
 /* 409 Skimpa */
 static const char movesSkimpa[] =
     "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 7 - Twig Leap;Lv. 11 - Bitter Slime;"
@@ -267,7 +267,7 @@ static const char movesSkimparex[] =
     "Lv. 16 - Flap Glide;Lv. 20 - Toe Pad Slap;Lv. 24 - Canopy Drop;Lv. 29 - Venom Sheen;"
     "Lv. 33 - Sail Spread;Lv. 37 - Treetop Volley;Lv. 41 - Frill Throat Boom;Lv. 46 - Toxic Dewfall;"
     "Lv. 50 - Great Glide Descent;Lv. 54 - Warning Stripes;";
-static const char machinesSkimparex[] = "5;6;12;17;23;56;58;61;63;66;74;82;87;90;91;-;2;3;6;";
+static const char machinesSkimparex[] = "5;6;12;17;23;56;58;61;63;66;82;87;90;91;-;2;3;6;";
 /* 412 Tessinek */
 static const char movesTessinek[] =
     "Snout Twitch;Scrap Grab;Lv. 6 - Twig Gather;Lv. 12 - Scurry;Lv. 19 - Nibble;"
@@ -299,29 +299,29 @@ static const char machinesTessarok[] = "1;17;39;41;54;58;60;72;74;77;82;88;-;";
 static const char movesFormikit[] =
     "Mandible Snip;Lv. 6 - Crumb Carry;Lv. 11 - Tunnel Scurry;Lv. 17 - Formic Spray;Lv. 24 - Colony Call;"
     "Lv. 29 - Nest Guard;Lv. 35 - Soil Heave;";
-static const char machinesFormikit[] = "10;28;35;40;49;75;83;-;8;";
+static const char machinesFormikit[] = "10;28;35;40;41;49;75;83;-;8;";
 /* 416 Formiregia */
 static const char movesFormiregia[] =
     "Mandible Snip;Soil Scoop;Lv. 4 - Crumb Carry;Lv. 9 - Tunnel Scurry;Lv. 15 - Formic Spray;"
     "Lv. 20 - Colony Call;Lv. 25 - Nest Guard;Lv. 31 - Soil Heave;Lv. 36 - Larder Raid;"
     "Lv. 41 - Royal Decree;Lv. 47 - Queens Brood;Lv. 52 - Hill Collapse;";
-static const char machinesFormiregia[] = "2;10;15;17;18;27;28;35;40;41;49;74;75;82;83;-;2;8;";
+static const char machinesFormiregia[] = "2;10;15;17;18;27;28;35;40;41;49;58;75;82;83;-;2;8;";
 /* 417 Tikkerel */
 static const char movesTikkerel[] =
     "Wall Cling;Tongue Crackle;Lv. 5 - Zigzag Wag;Lv. 10 - Wire Bask;Lv. 16 - Tail Charging;"
     "Lv. 22 - Crackle Dash;Lv. 29 - Skin Moult;Lv. 34 - Live Wire Leap;Lv. 40 - Arc Tail Whip;";
-static const char machinesTikkerel[] = "12;21;41;48;80;81;88;92;-;3;";
+static const char machinesTikkerel[] = "12;21;41;48;58;80;81;92;-;3;";
 /* 418 Porrib */
 static const char movesPorrib[] =
     "Seabed Roll;Pore Squirt;Lv. 4 - Filter Feed;Lv. 9 - Seabed Tumble;Lv. 15 - Sponge Soak;"
     "Lv. 20 - Grit Spicule;Lv. 25 - Spout Jet;Lv. 31 - Silt Cloud;";
-static const char machinesPorrib[] = "29;74;89;-;5;";
+static const char machinesPorrib[] = "29;89;-;5;";
 /* 419 Porrifex */
 static const char movesPorrifex[] =
     "Seabed Roll;Pore Squirt;Lv. 3 - Filter Feed;Lv. 7 - Seabed Tumble;Lv. 12 - Sponge Soak;"
     "Lv. 16 - Grit Spicule;Lv. 22 - Spout Jet;Lv. 26 - Silica Lattice;Lv. 31 - Silt Cloud;"
     "Lv. 35 - Reef Chimney;Lv. 41 - Glass Spine Volley;Lv. 45 - Wring Out;";
-static const char machinesPorrifex[] = "7;11;17;26;29;32;36;57;59;73;79;82;85;88;89;-;2;5;";
+static const char machinesPorrifex[] = "7;11;17;26;29;32;36;57;59;73;79;82;85;89;-;2;5;";
 /* 420 Stakki */
 static const char movesStakki[] =
     "Wobble;Glimmer Eye;Lv. 6 - Pebble Clack;Lv. 12 - Wayside Moan;Lv. 19 - Toppling Scare;"
@@ -332,7 +332,7 @@ static const char movesStakkorum[] =
     "Wobble;Glimmer Eye;Lv. 4 - Pebble Clack;Lv. 9 - Wayside Moan;Lv. 14 - Toppling Scare;"
     "Lv. 18 - Cold Stone Touch;Lv. 23 - Chalk Sign;Lv. 28 - Rocking Walk;Lv. 33 - Lost Path Lure;"
     "Lv. 37 - Slab Shove;Lv. 42 - Barrow Chill;Lv. 47 - Cairn Collapse;Lv. 52 - Milestone Curse;";
-static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;58;59;73;74;82;88;-;2;4;";
+static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;58;59;73;74;82;-;2;4;";
 /* 422 Yetilo */
 static const char movesYetilo[] =
     "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 11 - Chilly Hug;Lv. 17 - Snowdrift Burrow;"
@@ -348,7 +348,7 @@ static const char machinesYetimaruk[] = "7;12;17;37;38;43;46;58;67;74;76;78;82;-
 static const char movesLampyrix[] =
     "Blink;Glow;Lv. 7 - Blink Signal;Lv. 14 - Blink Dazzle;Lv. 20 - Meadow Flit;Lv. 28 - Firefly Dance;"
     "Lv. 35 - Lantern Glow Wave;Lv. 41 - Lightning Bug Swarm;";
-static const char machinesLampyrix[] = "2;15;21;34;41;48;49;75;80;81;83;88;92;";
+static const char machinesLampyrix[] = "2;15;21;34;41;48;49;58;75;80;81;83;92;";
 /* 425 Renlumi */
 static const char movesRenlumi[] =
     "Brush Flick;Curious Sniff;Lv. 4 - Glow Tip Lure;Lv. 9 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
@@ -359,12 +359,12 @@ static const char movesRenmystel[] =
     "Brush Flick;Curious Sniff;Lv. 5 - Glow Tip Lure;Lv. 10 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
     "Lv. 20 - Thought Nudge;Lv. 25 - Mirage Tails;Lv. 30 - Moon Trance;Lv. 35 - Spirit Dance;"
     "Lv. 40 - Nine Paths Riddle;Lv. 45 - Astral Howl;";
-static const char machinesRenmystel[] = "17;24;33;34;48;50;52;53;58;88;-;7;";
+static const char machinesRenmystel[] = "17;24;33;34;48;50;52;53;58;82;88;-;7;";
 /* 427 Rhombi */
 static const char movesRhombi[] =
     "Grain Flutter;Bury;Lv. 4 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 15 - Grain Jet;"
     "Lv. 20 - Shifting Sands;Lv. 25 - Buried Lunge;";
-static const char machinesRhombi[] = "10;18;27;28;35;88;-;8;";
+static const char machinesRhombi[] = "10;18;27;28;35;82;-;8;";
 /* 428 Rhombadune */
 static const char movesRhombadune[] =
     "Grain Flutter;Bury;Lv. 5 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 14 - Grain Jet;"
@@ -381,7 +381,7 @@ static const char machinesKowadrak[] = "3;7;13;41;65;68;70;74;82;86;-;4;";
 static const char movesHaybogle[] =
     "Straw Flap;Stand Still;Lv. 5 - Crow Scare;Lv. 11 - Chaff Spray;Lv. 17 - Harvest Dance;"
     "Lv. 24 - Field Watch;Lv. 30 - Scythe Sweep;Lv. 36 - Stubble Fire Dare;Lv. 43 - Haystack Hide;";
-static const char machinesHaybogle[] = "8;38;46;55;64;69;71;74;82;84;-;1;4;";
+static const char machinesHaybogle[] = "8;38;39;41;46;54;55;64;69;71;82;84;-;1;4;";
 /* 431 Urchet */
 static const char movesUrchet[] =
     "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 11 - Charged Quills;Lv. 18 - Sniff Out;"
@@ -392,7 +392,7 @@ static const char movesUrchaton[] =
     "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 10 - Charged Quills;Lv. 15 - Sniff Out;"
     "Lv. 21 - Quill Rivet;Lv. 26 - Charged Curl;Lv. 31 - Leaf Litter Dash;Lv. 37 - Volt Bristle;"
     "Lv. 42 - Bristle Tempest;";
-static const char machinesUrchaton[] = "21;48;58;74;80;81;92;";
+static const char machinesUrchaton[] = "21;48;58;80;81;82;92;";
 /* 433 Nimbubb */
 static const char movesNimbubb[] = "Puff;Float;Lv. 8 - Drizzle Sneeze;Lv. 17 - Cloud Nap;";
 /* 434 Skitrel */
@@ -405,18 +405,18 @@ static const char movesSkitnoctis[] =
     "Web Spin;Skitter;Lv. 4 - Glue Thread;Lv. 9 - Leg Tap;Lv. 14 - Silk Shroud;Lv. 19 - Venom Nip;"
     "Lv. 23 - Trapline;Lv. 28 - Moonlit Weaving;Lv. 33 - Eight Eyes Glare;Lv. 38 - Cocooning;"
     "Lv. 42 - Funnel Ambush;Lv. 47 - Umbral Web;";
-static const char machinesSkitnoctis[] = "1;2;11;12;15;39;49;54;58;60;72;74;75;77;83;-;1;3;";
+static const char machinesSkitnoctis[] = "1;2;11;12;15;17;39;49;54;58;60;72;75;77;83;-;1;3;";
 /* 436 Rimelin */
 static const char movesRimelin[] =
     "Cold Nuzzle;Hoof Tap;Lv. 6 - Crystal Breath;Lv. 12 - Glassy Leap;Lv. 19 - Antler Sparkle;"
     "Lv. 25 - Frozen Stream Run;Lv. 32 - Prism Glint;";
-static const char machinesRimelin[] = "37;67;88;-;";
+static const char machinesRimelin[] = "37;58;67;-;";
 /* 437 Rimehart */
 static const char movesRimehart[] =
     "Cold Nuzzle;Hoof Tap;Lv. 5 - Crystal Breath;Lv. 10 - Glassy Leap;Lv. 16 - Antler Sparkle;"
     "Lv. 21 - Frozen Stream Run;Lv. 26 - Prism Glint;Lv. 32 - Ice Antler Ram;Lv. 37 - Winter Vigil;"
     "Lv. 42 - Hoarfrost Aura;Lv. 48 - Diamond Dust Field;";
-static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;88;-;2;";
+static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;-;2;";
 /* 438 Gibbit */
 static const char movesGibbit[] =
     "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 11 - Liana Swing;Lv. 16 - Knuckle Walk;Lv. 22 - Branch Snap;";
@@ -436,7 +436,7 @@ static const char machinesGibbrutus[] = "7;9;12;17;30;38;41;46;47;74;82;-;1;2;3;
 static const char movesSamovik[] =
     "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 11 - Tea Pour;Lv. 19 - Hot Tea Spill;"
     "Lv. 25 - Warm Brew;Lv. 30 - Samovar Song;Lv. 38 - Kettle Rumble;Lv. 44 - Hospitality;";
-static const char machinesSamovik[] = "4;14;16;34;45;46;48;58;88;-;7;";
+static const char machinesSamovik[] = "4;14;16;17;34;45;46;48;58;-;7;";
 /* 442 Gardolith */
 static const char movesGardolith[] =
     "Statue Stare;Crouch;Lv. 8 - Gate Guard;Lv. 15 - Granite Paw;Lv. 23 - Temple Rumble;"
@@ -446,7 +446,7 @@ static const char machinesGardolith[] = "7;11;17;32;36;58;59;73;74;82;-;2;4;";
 static const char movesDruzik[] =
     "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 11 - Geode Chew;Lv. 17 - Grit Breath;"
     "Lv. 24 - Cave Echo Roar;";
-static const char machinesDruzik[] = "19;35;42;88;-;8;";
+static const char machinesDruzik[] = "19;35;42;58;-;8;";
 /* 444 Druzavor */
 static const char movesDruzavor[] =
     "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 16 - Grit Breath;"
@@ -483,7 +483,7 @@ static const char movesScarbit[] =
 static const char movesScarabrax[] =
     "Crawl;Greens Munch;Lv. 6 - Dung Roll;Lv. 11 - Back Shove;Lv. 17 - Pebble Packing;"
     "Lv. 22 - Stone Ball Push;Lv. 27 - Carapace Block;Lv. 33 - Boulder Tumble;Lv. 38 - Rolling Fortress;";
-static const char machinesScarabrax[] = "2;7;11;15;32;36;49;59;73;74;75;82;83;88;-;4;";
+static const char machinesScarabrax[] = "2;7;11;15;32;36;41;49;59;73;74;75;82;83;-;4;";
 /* 451 Limaxel */
 static const char movesLimaxel[] =
     "Slime Trail;Eye Stalk Sway;Lv. 5 - Bitter Mucus;Lv. 11 - Glow Stalks;Lv. 16 - Dizzy Shimmer;"
@@ -494,7 +494,7 @@ static const char movesLimaxora[] =
     "Slime Trail;Eye Stalk Sway;Lv. 4 - Bitter Mucus;Lv. 9 - Glow Stalks;Lv. 14 - Dizzy Shimmer;"
     "Lv. 18 - Corrosive Smear;Lv. 23 - Mantle Ripple;Lv. 28 - Trance Pattern;Lv. 33 - Frill Unfurl;"
     "Lv. 37 - Caustic Slime;Lv. 42 - Mesmer Mantle;Lv. 47 - Slow Dissolve;";
-static const char machinesLimaxora[] = "5;6;12;24;33;41;50;52;53;56;87;88;91;-;3;";
+static const char machinesLimaxora[] = "5;6;12;24;33;41;50;52;53;56;82;87;91;-;3;";
 /* 453 Talpik */
 static const char movesTalpik[] =
     "Snout Poke;Soil Push;Lv. 6 - Dirt Flinging;Lv. 13 - Worm Sniff;Lv. 19 - Molehill Pop;"
@@ -505,7 +505,7 @@ static const char movesTalpagrond[] =
     "Snout Poke;Soil Push;Lv. 6 - Dirt Flinging;Lv. 12 - Worm Sniff;Lv. 17 - Molehill Pop;"
     "Lv. 23 - Claw Rake Dig;Lv. 29 - Tunnel Rush;Lv. 34 - Burrow Tremor;Lv. 40 - Burrow Bastion;"
     "Lv. 46 - Deep Delve;";
-static const char machinesTalpagrond[] = "7;10;18;27;28;35;40;58;74;82;88;-;4;8;";
+static const char machinesTalpagrond[] = "7;10;18;27;28;35;40;41;58;74;82;-;4;8;";
 /* 455 Studnik */
 static const char movesStudnik[] =
     "Rope Swing;Slosh;Lv. 5 - Well Echo;Lv. 11 - Cold Dip;Lv. 16 - Bucket Drop;Lv. 23 - Dusk Rise;"
@@ -519,21 +519,21 @@ static const char machinesAnguiz[] = "21;29;34;48;58;80;81;-;5;7;";
 static const char movesAnguvolt[] =
     "Wriggle;Static Flick;Lv. 5 - Eel Coil;Lv. 10 - Static Skin;Lv. 16 - Silt Hide;Lv. 22 - Jolting Nip;"
     "Lv. 27 - River Lash;Lv. 33 - Charged Whirl;Lv. 39 - Voltage Surge;Lv. 44 - Floodplain Squall;";
-static const char machinesAnguvolt[] = "17;21;26;29;34;48;57;58;74;79;80;81;82;85;89;92;-;2;5;7;";
+static const char machinesAnguvolt[] = "17;21;26;29;34;48;57;58;79;80;81;82;85;89;92;-;2;5;7;";
 /* 458 Lophira */
 static const char movesLophira[] =
     "Lure Sway;Gape;Lv. 7 - Deep Glow;Lv. 15 - Snap Jaw;Lv. 22 - Dark Water Wait;Lv. 31 - Abyss Gulp;"
     "Lv. 39 - Pressure Crush;Lv. 46 - Lantern Mirage;";
-static const char machinesLophira[] = "1;26;29;34;48;54;57;60;72;74;77;79;85;88;89;-;5;7;";
+static const char machinesLophira[] = "1;17;26;29;34;48;54;57;58;60;72;77;79;85;89;-;5;7;";
 /* 459 Anthelle */
 static const char movesAnthelle[] =
     "Bud Sway;Bud Peek;Lv. 5 - Nectar Sip;Lv. 11 - Dew Drop;Lv. 18 - Pollen Twirl;Lv. 24 - Blossom Veil;";
-static const char machinesAnthelle[] = "8;69;71;74;84;-;";
+static const char machinesAnthelle[] = "8;58;69;71;84;-;";
 /* 460 Anthoria */
 static const char movesAnthoria[] =
     "Bud Sway;Bud Peek;Lv. 5 - Nectar Sip;Lv. 10 - Dew Drop;Lv. 16 - Pollen Twirl;Lv. 22 - Blossom Veil;"
     "Lv. 27 - Honeyed Air;Lv. 33 - Meadow Song Hum;Lv. 39 - Garland Loop;Lv. 44 - Full Bloom;";
-static const char machinesAnthoria[] = "8;38;41;46;55;64;69;71;74;84;-;1;4;";
+static const char machinesAnthoria[] = "8;38;41;46;55;64;69;71;82;84;-;1;4;";
 /* 461 Krukal */
 static const char movesKrukal[] =
     "Caw;Hop;Lv. 4 - Shiny Snatch;Lv. 9 - Spoon Tap;Lv. 15 - Hoard Hide;Lv. 21 - Borrowed Call;"
@@ -543,32 +543,32 @@ static const char machinesKrukal[] = "17;23;41;58;61;63;66;74;82;88;90;-;6;";
 static const char movesCogvalier[] =
     "Cog Turn;Salute;Lv. 6 - Lance Thrust;Lv. 13 - Tower Shield;Lv. 19 - Piston Lunge;"
     "Lv. 27 - Knights Vow;Lv. 34 - Cog Bulwark;Lv. 40 - Clockwork Joust;Lv. 48 - Steel Vow Oath;";
-static const char machinesCogvalier[] = "3;7;13;38;46;65;68;70;74;82;86;88;-;1;4;";
+static const char machinesCogvalier[] = "3;7;13;38;41;46;65;68;70;74;82;86;-;1;4;";
 /* 463 Bradypo */
 static const char movesBradypo[] =
     "Hang;Slow Blink;Lv. 3 - Moss Graze;Lv. 10 - Fern Shade;Lv. 18 - Lazy Swipe;Lv. 27 - Canopy Drowse;"
     "Lv. 34 - Drip Feed;Lv. 42 - Fur Garden;Lv. 51 - Gentle Hug;Lv. 58 - Forest Patience;";
-static const char machinesBradypo[] = "8;12;39;54;55;58;64;69;71;74;84;-;3;";
+static const char machinesBradypo[] = "8;12;39;41;54;55;58;64;69;71;84;-;3;";
 /* 464 Scoriak */
 static const char movesScoriak[] =
     "Lava Drip;Scorch Grip;Lv. 7 - Magma Fist;Lv. 13 - Basalt Skin;Lv. 20 - Vent Blast;"
     "Lv. 26 - Crater Trample;Lv. 32 - Obsidian Shear;Lv. 39 - Slag Flood;Lv. 45 - Pyroclast Hurl;";
-static const char machinesScoriak[] = "4;7;10;11;14;16;32;34;35;36;41;45;46;48;59;73;74;82;88;-;4;7;8;";
+static const char machinesScoriak[] = "4;7;10;11;14;16;17;32;34;35;36;41;45;46;48;59;73;74;82;-;4;7;8;";
 /* 465 Nymphella */
 static const char movesNymphella[] =
     "Float Leaf;Pond Bloom;Lv. 5 - Lily Sway;Lv. 13 - Frog Perch;Lv. 20 - Still Pond Calm;"
     "Lv. 28 - Nectar Drip;Lv. 36 - Water Lily Whirl;Lv. 43 - Lotus Light;";
-static const char machinesNymphella[] = "8;26;29;55;57;64;69;71;74;79;84;85;88;89;-;5;";
+static const char machinesNymphella[] = "8;26;29;41;55;57;58;64;69;71;79;84;85;89;-;5;";
 /* 466 Krupavel */
 static const char movesKrupavel[] =
     "Wave Skim;Cold Cry;Lv. 5 - Sleet Skim;Lv. 10 - Storm Riding;Lv. 17 - Icy Spray Dive;"
     "Lv. 23 - Petrel Patter;Lv. 28 - Gale Shelter;Lv. 35 - Frozen Crest Dive;Lv. 41 - Whitecap Sweep;";
-static const char machinesKrupavel[] = "17;23;29;37;43;61;63;66;67;76;78;88;89;90;-;5;6;";
+static const char machinesKrupavel[] = "17;23;29;37;43;61;63;66;67;76;78;82;89;90;-;5;6;";
 /* 467 Skokarun */
 static const char movesSkokarun[] =
     "Stamp;Hop;Lv. 4 - Dust Scuff;Lv. 8 - Long Bound;Lv. 14 - Haunch Rest;Lv. 19 - Dust Cloud Veil;"
     "Lv. 26 - Big Foot Thump;Lv. 30 - Outback Sprint;Lv. 36 - Quaking Landing;Lv. 41 - Drought Dance;";
-static const char machinesSkokarun[] = "7;10;18;27;28;35;40;58;74;82;-;4;";
+static const char machinesSkokarun[] = "7;10;17;18;27;28;35;40;58;74;82;-;4;";
 /* 468 Lullamb */
 static const char movesLullamb[] =
     "Woolly Nuzzle;Baa;Lv. 6 - Slumber Bleat;Lv. 14 - Fleece Pillow;Lv. 23 - Counting Hop;";
@@ -577,11 +577,11 @@ static const char machinesLullamb[] = "17;41;58;74;82;88;";
 static const char movesMantiverd[] =
     "Prayer Pose;Foliage Mimicry;Lv. 5 - Moss Sickle;Lv. 11 - Twig Stillness;Lv. 18 - Scything Arms;"
     "Lv. 24 - Green Ambush;Lv. 30 - Lichen Cloak;Lv. 37 - Reaping Strike;Lv. 43 - Forest Judgement;";
-static const char machinesMantiverd[] = "2;8;15;17;30;47;49;55;64;69;71;75;83;84;88;-;4;";
+static const char machinesMantiverd[] = "2;8;15;17;30;47;49;55;58;64;69;71;75;83;84;-;4;";
 /* 470 Melesko */
 static const char movesMelesko[] =
     "Snuffle;Scrape;Lv. 6 - Sett Delving;Lv. 12 - Stripe Warning;Lv. 19 - Root Grub;Lv. 25 - Den Defence;";
-static const char machinesMelesko[] = "10;35;41;58;74;88;-;8;";
+static const char machinesMelesko[] = "10;17;35;41;58;88;-;8;";
 /* 471 Melesgrund */
 static const char movesMelesgrund[] =
     "Snuffle;Scrape;Lv. 5 - Sett Delving;Lv. 10 - Stripe Warning;Lv. 16 - Root Grub;Lv. 21 - Den Defence;"
@@ -591,7 +591,7 @@ static const char machinesMelesgrund[] = "7;10;17;35;41;58;74;82;88;-;4;8;";
 static const char movesGargrim[] =
     "Perch;Gargoyle Glower;Lv. 6 - Cornice Drop;Lv. 13 - Spout Spit;Lv. 21 - Nightfall Waking;"
     "Lv. 27 - Granite Pinions;Lv. 34 - Roof Watch;Lv. 42 - Crumbling Plunge;Lv. 48 - Belfry Terror;";
-static const char machinesGargrim[] = "7;11;17;23;32;36;39;54;59;61;63;66;73;74;82;90;-;4;6;";
+static const char machinesGargrim[] = "7;11;17;23;32;36;39;54;58;59;61;63;66;73;74;82;90;-;4;6;";
 /* 473 Narwhelm */
 static const char movesNarwhelm[] =
     "Tusk Poke;Chill Spout;Lv. 6 - Floe Ram;Lv. 13 - Polar Plunge;Lv. 19 - Ice Lance Tusk;"
@@ -601,7 +601,7 @@ static const char machinesNarwhelm[] = "17;29;37;43;67;76;78;82;89;-;2;5;";
 static const char movesOrikran[] =
     "Paper Fold;Flutter;Lv. 4 - Crease Cut;Lv. 10 - Leaf Paper Glide;Lv. 17 - Origami Shift;"
     "Lv. 25 - Folded Wings;Lv. 31 - Thousand Cranes;Lv. 38 - Paper Flurry;";
-static const char machinesOrikran[] = "8;23;41;55;61;63;64;66;69;71;74;84;90;-;6;";
+static const char machinesOrikran[] = "8;23;41;55;61;63;64;66;69;71;82;84;90;-;6;";
 /* 475 Turowald */
 static const char movesTurowald[] =
     "Horn Toss;Snort;Lv. 7 - Hoof Stamp;Lv. 14 - Moss Beard Shake;Lv. 22 - Bark Horn Ram;"
@@ -611,7 +611,7 @@ static const char machinesTurowald[] = "7;8;17;41;55;58;64;69;71;74;82;84;88;-;2
 static const char movesCaprigrat[] =
     "Bell Clink;Sure Foot;Lv. 5 - Cliff Hop;Lv. 11 - Frosted Horn;Lv. 17 - Ice Ledge Leap;"
     "Lv. 25 - Crag Butt;Lv. 31 - Glacier Climb;Lv. 37 - Avalanche Horn;Lv. 45 - Summit Bell Toll;";
-static const char machinesCaprigrat[] = "7;11;12;17;32;36;37;43;59;67;73;76;78;88;-;3;";
+static const char machinesCaprigrat[] = "7;11;12;17;32;36;37;43;58;59;67;73;76;78;-;3;";
 /* 477 Nyxalis */
 static const char movesNyxalis[] =
     "Silent Step;Smoke Curl;Lv. 6 - Gloom Hiss;Lv. 12 - Nine Lives Trick;Lv. 19 - Lamp Eyes;"
@@ -621,19 +621,19 @@ static const char machinesNyxalis[] = "1;20;22;39;44;51;54;58;60;72;77;82;88;-;"
 static const char movesCygnivere[] =
     "Preen;Glide On Water;Lv. 6 - Neck Arch;Lv. 13 - Lake Mirror;Lv. 19 - Wing Beat Spray;"
     "Lv. 27 - Swan Song Lament;Lv. 34 - Mist Lake Dive;Lv. 40 - Gracious Flight;Lv. 48 - Feather Flood;";
-static const char machinesCygnivere[] = "23;26;29;41;57;61;63;66;79;85;88;89;90;-;5;6;";
+static const char machinesCygnivere[] = "23;26;29;41;57;58;61;63;66;79;85;89;90;-;5;6;";
 /* 479 Catenor */
 static const char movesCatenor[] =
     "Link Rattle;Loop Up;Lv. 10 - Anchor Snag;Lv. 18 - Chain Lash;Lv. 25 - Harbour Drag;"
     "Lv. 34 - Rust Bloom;Lv. 42 - Tidal Drag;Lv. 50 - Mooring Grip;Lv. 57 - Keel Crusher;"
     "Lv. 66 - Deep Chain Vortex;Lv. 74 - Leviathan Links;";
-static const char machinesCatenor[] = "3;7;13;17;26;29;57;65;68;70;74;79;82;85;86;89;-;2;4;5;";
+static const char machinesCatenor[] = "3;7;13;17;26;29;57;58;65;68;70;74;79;82;85;86;89;-;2;4;5;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
     "Spout;Deep Call;Lv. 8 - Reef Shelter;Lv. 16 - Krill Sweep;Lv. 25 - Flipper Smack;"
     "Lv. 32 - Coral Hump Ram;Lv. 40 - Whale Song;Lv. 49 - Ocean Breach;Lv. 56 - Abyssal Descent;"
     "Lv. 64 - Living Reef;";
-static const char machinesBalaenor[] = "17;26;29;41;57;74;79;82;85;89;-;2;5;";
+static const char machinesBalaenor[] = "17;26;29;41;57;79;82;85;89;-;2;5;";
 /* 481 Sphyrex */
 static const char movesSphyrex[] =
     "Riddle;Desert Gaze;Lv. 9 - Paw of Judgement;Lv. 18 - Desert Mirage;Lv. 26 - Stone Wings Spread;"
@@ -647,8 +647,8 @@ static const char machinesGlaciath[] = "7;17;37;41;43;58;67;74;76;78;82;-;2;4;";
 /* 483 Pyrelk */
 static const char movesPyrelk[] =
     "Cinder Snort;Antler Glow;Lv. 8 - Burning Antlers;Lv. 16 - Ash Trail;Lv. 25 - Forest Fire Run;"
-    "Lv. 33 - Coal Hoof;Lv. 41 - Blazing Rut;Lv. 50 - Wildfire Crown;Lv. 58 - Phoenix Antlers;";
-static const char machinesPyrelk[] = "4;14;16;17;34;45;46;48;88;-;2;7;";
+    "Lv. 33 - Coal Hoof;Lv. 41 - Blazing Rut;Lv. 50 - Wildfire Crown;Lv. 58 - Rekindled Antlers;";
+static const char machinesPyrelk[] = "4;14;16;17;34;45;46;48;58;-;2;7;";
 /* 484 Bryotitan */
 static const char movesBryotitan[] =
     "Lumber;Moss Coat;Lv. 10 - Boulder Moss;Lv. 19 - Root Trample;Lv. 29 - Ancient Grove;"
@@ -658,18 +658,18 @@ static const char machinesBryotitan[] = "7;8;17;38;46;55;58;64;69;71;74;82;84;-;
 static const char movesNoctuel[] =
     "Dust Scales;Dusk Flit;Lv. 7 - Moon Circling;Lv. 14 - Scale Shower;Lv. 22 - Dark Lamp Lure;"
     "Lv. 29 - Owlet Mimic Eyes;Lv. 36 - Midnight Flutter;Lv. 44 - Drowsy Dust;Lv. 51 - Eclipse Wings;";
-static const char machinesNoctuel[] = "1;2;15;39;41;49;54;60;72;74;75;77;83;";
+static const char machinesNoctuel[] = "1;2;15;39;41;49;54;60;72;75;77;82;83;";
 /* 486 Torpedra */
 static const char movesTorpedra[] =
     "Ray Glide;Static Hum;Lv. 9 - Sand Bed Hide;Lv. 17 - Numbing Touch;Lv. 26 - Wing Fin Beat;"
     "Lv. 34 - Deep Sea Jolt;Lv. 42 - Storm Front Glide;Lv. 51 - Thunderhead Plunge;"
     "Lv. 59 - Ocean Lightning;";
-static const char machinesTorpedra[] = "17;21;26;29;34;41;48;57;74;79;80;81;82;85;89;92;-;2;5;7;";
+static const char machinesTorpedra[] = "17;21;26;29;34;41;48;57;79;80;81;82;85;89;92;-;2;5;7;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
     "Twinkle;Drift;Lv. 8 - Star Throb;Lv. 16 - Gel Wobble;Lv. 25 - Nebula Glow;Lv. 33 - Comet Tail;"
     "Lv. 41 - Pull of Stars;Lv. 50 - Constellation;Lv. 58 - Supernova Shiver;";
-static const char machinesAstrogel[] = "24;33;34;48;50;52;53;74;88;-;7;";
+static const char machinesAstrogel[] = "24;33;34;48;50;52;53;58;82;-;7;";
 /* 488 Miasmorr */
 static const char movesMiasmorr[] =
     "Creep;Lantern Eyes;Lv. 9 - Bog Mist;Lv. 17 - Will of the Marsh;Lv. 26 - Fever Fog;"
@@ -679,13 +679,13 @@ static const char machinesMiasmorr[] = "5;6;17;20;22;39;41;44;51;54;56;58;82;87;
 /* 489 Rizolet */
 static const char movesRizolet[] =
     "Bob;Sprout;Lv. 6 - Tide Drift;Lv. 13 - Salt Sip;Lv. 20 - Root Dangle;Lv. 26 - Brackish Spray;";
-static const char machinesRizolet[] = "26;29;74;79;85;89;-;5;";
+static const char machinesRizolet[] = "26;29;58;79;85;89;-;5;";
 /* 490 Rizomarra */
 static const char movesRizomarra[] =
     "Bob;Sprout;Lv. 5 - Tide Drift;Lv. 10 - Salt Sip;Lv. 15 - Root Dangle;Lv. 21 - Brackish Spray;"
     "Lv. 26 - Stilt Root Stride;Lv. 31 - Fish Shelter;Lv. 37 - Mangrove Tangle;Lv. 42 - High Tide Surge;"
     "Lv. 47 - Canopy Rain;";
-static const char machinesRizomarra[] = "8;26;29;41;55;57;64;69;71;74;79;84;85;89;-;2;5;";
+static const char machinesRizomarra[] = "8;26;29;41;55;57;58;64;69;71;79;84;85;89;-;2;5;";
 /* 491 Terrox */
 static const char movesTerrox[] =
     "Plough;Lowing;Lv. 10 - Deep Furrow;Lv. 20 - Horn Heave;Lv. 29 - Field Shake;Lv. 39 - Yoke Strength;"
@@ -696,13 +696,13 @@ static const char movesSolvarin[] =
     "Noonday Call;Pinions Wide;Lv. 9 - Blazing Mane;Lv. 18 - Solar Spring;Lv. 28 - Noon Dazzle;"
     "Lv. 37 - Heat Haze Flight;Lv. 46 - Dawn Chorus;Lv. 56 - Corona Wings;Lv. 65 - Midsummer Blaze;"
     "Lv. 74 - Zenith Stoop;";
-static const char machinesSolvarin[] = "4;14;16;17;23;34;45;46;48;61;63;66;74;82;90;-;2;6;7;";
+static const char machinesSolvarin[] = "4;14;16;17;23;34;45;46;48;61;63;66;82;90;-;2;6;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
     "Slumber;Weather Dream;Lv. 10 - Mountain Coil;Lv. 20 - Drizzle Dreaming;Lv. 29 - Ancient Sigh;"
     "Lv. 39 - Cloud Shaping;Lv. 49 - Coil Tremor;Lv. 58 - Stormcloud Dream;Lv. 68 - Season Turning;"
     "Lv. 78 - World Memory;Lv. 87 - Waking Squall;";
-static const char machinesOrrimbar[] = "17;19;24;25;31;33;42;50;52;53;62;74;82;-;2;";
+static const char machinesOrrimbar[] = "17;19;24;25;31;33;41;42;50;52;53;62;82;-;2;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};
