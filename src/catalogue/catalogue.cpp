@@ -537,12 +537,12 @@ static const char machinesAnthoria[] = "8;38;41;46;55;64;69;71;82;84;-;1;4;";
 /* 461 Krukal */
 static const char movesKrukal[] =
     "Caw;Hop;Lv. 4 - Shiny Snatch;Lv. 9 - Spoon Tap;Lv. 15 - Hoard Hide;Lv. 21 - Borrowed Call;"
-    "Lv. 26 - Glint Stoop;Lv. 32 - Ash Wing Buffet;Lv. 38 - Murder Gathering;Lv. 43 - Trinket Barrage;";
+    "Lv. 26 - Glint Stoop;Lv. 32 - Ash Wing Buffet;Lv. 38 - Flock Gathering;Lv. 43 - Trinket Barrage;";
 static const char machinesKrukal[] = "17;23;41;58;61;63;66;74;82;88;90;-;6;";
 /* 462 Cogvalier */
 static const char movesCogvalier[] =
-    "Cog Turn;Salute;Lv. 6 - Lance Thrust;Lv. 13 - Tower Shield;Lv. 19 - Piston Lunge;"
-    "Lv. 27 - Knights Vow;Lv. 34 - Cog Bulwark;Lv. 40 - Clockwork Joust;Lv. 48 - Steel Vow Oath;";
+    "Cog Turn;Salute;Lv. 5 - Lance Thrust;Lv. 10 - Tower Shield;Lv. 15 - Piston Lunge;"
+    "Lv. 25 - Knights Vow;Lv. 30 - Cog Bulwark;Lv. 35 - Clockwork Joust;Lv. 45 - Steel Vow Oath;";
 static const char machinesCogvalier[] = "3;7;13;38;41;46;65;68;70;74;82;86;-;1;4;";
 /* 463 Bradypo */
 static const char movesBradypo[] =
@@ -551,8 +551,8 @@ static const char movesBradypo[] =
 static const char machinesBradypo[] = "8;12;39;41;54;55;58;64;69;71;84;-;3;";
 /* 464 Scoriak */
 static const char movesScoriak[] =
-    "Lava Drip;Scorch Grip;Lv. 7 - Magma Fist;Lv. 13 - Basalt Skin;Lv. 20 - Vent Blast;"
-    "Lv. 26 - Crater Trample;Lv. 32 - Obsidian Shear;Lv. 39 - Slag Flood;Lv. 45 - Pyroclast Hurl;";
+    "Lava Drip;Scorch Grip;Lv. 10 - Magma Fist;Lv. 14 - Basalt Skin;Lv. 23 - Vent Blast;"
+    "Lv. 27 - Crater Trample;Lv. 36 - Obsidian Shear;Lv. 40 - Slag Flood;Lv. 49 - Pyroclast Hurl;";
 static const char machinesScoriak[] = "4;7;10;11;14;16;17;32;34;35;36;41;45;46;48;59;73;74;82;-;4;7;8;";
 /* 465 Nymphella */
 static const char movesNymphella[] =
@@ -575,8 +575,8 @@ static const char movesLullamb[] =
 static const char machinesLullamb[] = "17;41;58;74;82;88;";
 /* 469 Mantiverd */
 static const char movesMantiverd[] =
-    "Prayer Pose;Foliage Mimicry;Lv. 5 - Moss Sickle;Lv. 11 - Twig Stillness;Lv. 18 - Scything Arms;"
-    "Lv. 24 - Green Ambush;Lv. 30 - Lichen Cloak;Lv. 37 - Reaping Strike;Lv. 43 - Forest Judgement;";
+    "Prayer Pose;Foliage Mimicry;Lv. 6 - Moss Sickle;Lv. 14 - Twig Stillness;Lv. 15 - Scything Arms;"
+    "Lv. 23 - Green Ambush;Lv. 24 - Lichen Cloak;Lv. 32 - Reaping Strike;Lv. 33 - Forest Judgement;";
 static const char machinesMantiverd[] = "2;8;15;17;30;47;49;55;58;64;69;71;75;83;84;-;4;";
 /* 470 Melesko */
 static const char movesMelesko[] =
@@ -589,8 +589,8 @@ static const char movesMelesgrund[] =
 static const char machinesMelesgrund[] = "7;10;17;35;41;58;74;82;88;-;4;8;";
 /* 472 Gargrim */
 static const char movesGargrim[] =
-    "Perch;Gargoyle Glower;Lv. 6 - Cornice Drop;Lv. 13 - Spout Spit;Lv. 21 - Nightfall Waking;"
-    "Lv. 27 - Granite Pinions;Lv. 34 - Roof Watch;Lv. 42 - Crumbling Plunge;Lv. 48 - Belfry Terror;";
+    "Perch;Gargoyle Glower;Lv. 8 - Cornice Drop;Lv. 18 - Spout Spit;Lv. 20 - Nightfall Waking;"
+    "Lv. 30 - Granite Pinions;Lv. 32 - Roof Watch;Lv. 42 - Crumbling Plunge;Lv. 44 - Belfry Terror;";
 static const char machinesGargrim[] = "7;11;17;23;32;36;39;54;58;59;61;63;66;73;74;82;90;-;4;6;";
 /* 473 Narwhelm */
 static const char movesNarwhelm[] =
@@ -604,18 +604,18 @@ static const char movesOrikran[] =
 static const char machinesOrikran[] = "8;23;41;55;61;63;64;66;69;71;82;84;90;-;6;";
 /* 475 Turowald */
 static const char movesTurowald[] =
-    "Horn Toss;Snort;Lv. 7 - Hoof Stamp;Lv. 14 - Moss Beard Shake;Lv. 22 - Bark Horn Ram;"
-    "Lv. 29 - Herd Rush;Lv. 36 - Forest Bellow;Lv. 44 - Rutting Clash;Lv. 51 - Old Growth Stampede;";
+    "Horn Toss;Snort;Lv. 9 - Hoof Stamp;Lv. 12 - Moss Beard Shake;Lv. 15 - Bark Horn Ram;"
+    "Lv. 27 - Herd Rush;Lv. 39 - Forest Bellow;Lv. 47 - Rutting Clash;Lv. 55 - Old Growth Stampede;";
 static const char machinesTurowald[] = "7;8;17;41;55;58;64;69;71;74;82;84;88;-;2;4;";
 /* 476 Caprigrat */
 static const char movesCaprigrat[] =
-    "Bell Clink;Sure Foot;Lv. 5 - Cliff Hop;Lv. 11 - Frosted Horn;Lv. 17 - Ice Ledge Leap;"
-    "Lv. 25 - Crag Butt;Lv. 31 - Glacier Climb;Lv. 37 - Avalanche Horn;Lv. 45 - Summit Bell Toll;";
+    "Bell Clink;Sure Foot;Lv. 4 - Cliff Hop;Lv. 7 - Frosted Horn;Lv. 12 - Ice Ledge Leap;"
+    "Lv. 19 - Crag Butt;Lv. 28 - Glacier Climb;Lv. 39 - Avalanche Horn;Lv. 45 - Summit Bell Toll;";
 static const char machinesCaprigrat[] = "7;11;12;17;32;36;37;43;58;59;67;73;76;78;-;3;";
 /* 477 Nyxalis */
 static const char movesNyxalis[] =
-    "Silent Step;Smoke Curl;Lv. 6 - Gloom Hiss;Lv. 12 - Nine Lives Trick;Lv. 19 - Lamp Eyes;"
-    "Lv. 25 - Moonless Leap;Lv. 31 - Smoke Tail Veil;Lv. 38 - Haunt Purr;Lv. 44 - Dusk Vanishing;";
+    "Silent Step;Smoke Curl;Lv. 4 - Gloom Hiss;Lv. 6 - Nine Lives Trick;Lv. 15 - Lamp Eyes;"
+    "Lv. 17 - Moonless Leap;Lv. 26 - Smoke Tail Veil;Lv. 28 - Haunt Purr;Lv. 37 - Dusk Vanishing;";
 static const char machinesNyxalis[] = "1;20;22;39;44;51;54;58;60;72;77;82;88;-;";
 /* 478 Cygnivere */
 static const char movesCygnivere[] =
@@ -624,57 +624,57 @@ static const char movesCygnivere[] =
 static const char machinesCygnivere[] = "23;26;29;41;57;58;61;63;66;79;85;89;90;-;5;6;";
 /* 479 Catenor */
 static const char movesCatenor[] =
-    "Link Rattle;Loop Up;Lv. 10 - Anchor Snag;Lv. 18 - Chain Lash;Lv. 25 - Harbour Drag;"
-    "Lv. 34 - Rust Bloom;Lv. 42 - Tidal Drag;Lv. 50 - Mooring Grip;Lv. 57 - Keel Crusher;"
-    "Lv. 66 - Deep Chain Vortex;Lv. 74 - Leviathan Links;";
+    "Link Rattle;Loop Up;Lv. 5 - Anchor Snag;Lv. 9 - Chain Lash;Lv. 15 - Harbour Drag;"
+    "Lv. 24 - Rust Bloom;Lv. 36 - Tidal Drag;Lv. 42 - Mooring Grip;Lv. 50 - Keel Crusher;"
+    "Lv. 60 - Deep Chain Vortex;Lv. 69 - Leviathan Links;";
 static const char machinesCatenor[] = "3;7;13;17;26;29;57;58;65;68;70;74;79;82;85;86;89;-;2;4;5;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
-    "Spout;Deep Call;Lv. 8 - Reef Shelter;Lv. 16 - Krill Sweep;Lv. 25 - Flipper Smack;"
-    "Lv. 32 - Coral Hump Ram;Lv. 40 - Whale Song;Lv. 49 - Ocean Breach;Lv. 56 - Abyssal Descent;"
-    "Lv. 64 - Living Reef;";
+    "Spout;Deep Call;Lv. 3 - Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
+    "Lv. 19 - Coral Hump Ram;Lv. 32 - Whale Song;Lv. 38 - Ocean Breach;Lv. 48 - Abyssal Descent;"
+    "Lv. 57 - Living Reef;";
 static const char machinesBalaenor[] = "17;26;29;41;57;79;82;85;89;-;2;5;";
 /* 481 Sphyrex */
 static const char movesSphyrex[] =
-    "Riddle;Desert Gaze;Lv. 9 - Paw of Judgement;Lv. 18 - Desert Mirage;Lv. 26 - Stone Wings Spread;"
-    "Lv. 35 - Ancient Puzzle;Lv. 44 - Pyramid Focus;Lv. 52 - Sun Disc Glare;Lv. 61 - Answer or Fall;";
+    "Riddle;Desert Gaze;Lv. 12 - Paw of Judgement;Lv. 24 - Desert Mirage;Lv. 27 - Stone Wings Spread;"
+    "Lv. 39 - Ancient Puzzle;Lv. 42 - Pyramid Focus;Lv. 54 - Sun Disc Glare;Lv. 60 - Answer or Fall;";
 static const char machinesSphyrex[] = "17;24;33;50;52;53;58;82;88;-;2;";
 /* 482 Glaciath */
 static const char movesGlaciath[] =
-    "Creak;Cold Stand;Lv. 10 - Tripod Stride;Lv. 19 - Sea Stack Stand;Lv. 27 - Hanging Icicles;"
-    "Lv. 37 - Frozen Column;Lv. 46 - Brine Freeze;Lv. 54 - Glacier Calving;Lv. 64 - Polar Night Stand;";
+    "Creak;Cold Stand;Lv. 15 - Tripod Stride;Lv. 30 - Sea Stack Stand;Lv. 32 - Hanging Icicles;"
+    "Lv. 47 - Frozen Column;Lv. 49 - Brine Freeze;Lv. 61 - Glacier Calving;Lv. 65 - Polar Night Stand;";
 static const char machinesGlaciath[] = "7;17;37;41;43;58;67;74;76;78;82;-;2;4;";
 /* 483 Pyrelk */
 static const char movesPyrelk[] =
-    "Cinder Snort;Antler Glow;Lv. 8 - Burning Antlers;Lv. 16 - Ash Trail;Lv. 25 - Forest Fire Run;"
-    "Lv. 33 - Coal Hoof;Lv. 41 - Blazing Rut;Lv. 50 - Wildfire Crown;Lv. 58 - Rekindled Antlers;";
+    "Cinder Snort;Antler Glow;Lv. 4 - Burning Antlers;Lv. 8 - Ash Trail;Lv. 12 - Forest Fire Run;"
+    "Lv. 18 - Coal Hoof;Lv. 24 - Blazing Rut;Lv. 33 - Wildfire Crown;Lv. 42 - Rekindled Antlers;";
 static const char machinesPyrelk[] = "4;14;16;17;34;45;46;48;58;-;2;7;";
 /* 484 Bryotitan */
 static const char movesBryotitan[] =
-    "Lumber;Moss Coat;Lv. 10 - Boulder Moss;Lv. 19 - Root Trample;Lv. 29 - Ancient Grove;"
-    "Lv. 37 - Fern Fist;Lv. 46 - Peat Bog Sink;Lv. 56 - Old Forest Wrath;Lv. 64 - Titan Overgrowth;";
+    "Lumber;Moss Coat;Lv. 20 - Boulder Moss;Lv. 30 - Root Trample;Lv. 40 - Ancient Grove;"
+    "Lv. 45 - Fern Fist;Lv. 50 - Peat Bog Sink;Lv. 60 - Old Forest Wrath;Lv. 67 - Titan Overgrowth;";
 static const char machinesBryotitan[] = "7;8;17;38;46;55;58;64;69;71;74;82;84;-;1;2;4;";
 /* 485 Noctuel */
 static const char movesNoctuel[] =
-    "Dust Scales;Dusk Flit;Lv. 7 - Moon Circling;Lv. 14 - Scale Shower;Lv. 22 - Dark Lamp Lure;"
-    "Lv. 29 - Owlet Mimic Eyes;Lv. 36 - Midnight Flutter;Lv. 44 - Drowsy Dust;Lv. 51 - Eclipse Wings;";
+    "Dust Scales;Dusk Flit;Lv. 6 - Moon Circling;Lv. 12 - Scale Shower;Lv. 15 - Dark Lamp Lure;"
+    "Lv. 24 - Owlet Mimic Eyes;Lv. 27 - Midnight Flutter;Lv. 36 - Drowsy Dust;Lv. 39 - Eclipse Wings;";
 static const char machinesNoctuel[] = "1;2;15;39;41;49;54;60;72;75;77;82;83;";
 /* 486 Torpedra */
 static const char movesTorpedra[] =
-    "Ray Glide;Static Hum;Lv. 9 - Sand Bed Hide;Lv. 17 - Numbing Touch;Lv. 26 - Wing Fin Beat;"
-    "Lv. 34 - Deep Sea Jolt;Lv. 42 - Storm Front Glide;Lv. 51 - Thunderhead Plunge;"
-    "Lv. 59 - Ocean Lightning;";
+    "Ray Glide;Static Hum;Lv. 7 - Sand Bed Hide;Lv. 9 - Numbing Touch;Lv. 20 - Wing Fin Beat;"
+    "Lv. 22 - Deep Sea Jolt;Lv. 33 - Storm Front Glide;Lv. 35 - Thunderhead Plunge;"
+    "Lv. 46 - Ocean Lightning;";
 static const char machinesTorpedra[] = "17;21;26;29;34;41;48;57;79;80;81;82;85;89;92;-;2;5;7;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
-    "Twinkle;Drift;Lv. 8 - Star Throb;Lv. 16 - Gel Wobble;Lv. 25 - Nebula Glow;Lv. 33 - Comet Tail;"
-    "Lv. 41 - Pull of Stars;Lv. 50 - Constellation;Lv. 58 - Supernova Shiver;";
+    "Twinkle;Drift;Lv. 3 - Star Throb;Lv. 8 - Gel Wobble;Lv. 16 - Nebula Glow;Lv. 29 - Comet Tail;"
+    "Lv. 33 - Pull of Stars;Lv. 40 - Constellation;Lv. 51 - Supernova Shiver;";
 static const char machinesAstrogel[] = "24;33;34;48;50;52;53;58;82;-;7;";
 /* 488 Miasmorr */
 static const char movesMiasmorr[] =
-    "Creep;Lantern Eyes;Lv. 9 - Bog Mist;Lv. 17 - Will of the Marsh;Lv. 26 - Fever Fog;"
-    "Lv. 34 - Hundred Eyes Stare;Lv. 43 - Rot Cloud;Lv. 51 - Swallowing Fog;"
-    "Lv. 60 - Drowned Lantern Host;Lv. 68 - Endless Mire;";
+    "Creep;Lantern Eyes;Lv. 13 - Bog Mist;Lv. 26 - Will of the Marsh;Lv. 32 - Fever Fog;"
+    "Lv. 32 - Hundred Eyes Stare;Lv. 43 - Rot Cloud;Lv. 49 - Swallowing Fog;"
+    "Lv. 57 - Drowned Lantern Host;Lv. 64 - Endless Mire;";
 static const char machinesMiasmorr[] = "5;6;17;20;22;39;41;44;51;54;56;58;82;87;91;-;2;";
 /* 489 Rizolet */
 static const char movesRizolet[] =
@@ -688,20 +688,20 @@ static const char movesRizomarra[] =
 static const char machinesRizomarra[] = "8;26;29;41;55;57;58;64;69;71;79;84;85;89;-;2;5;";
 /* 491 Terrox */
 static const char movesTerrox[] =
-    "Plough;Lowing;Lv. 10 - Deep Furrow;Lv. 20 - Horn Heave;Lv. 29 - Field Shake;Lv. 39 - Yoke Strength;"
-    "Lv. 49 - Clod Hurl;Lv. 58 - Landslide Lunge;Lv. 68 - Continental Heave;";
+    "Plough;Lowing;Lv. 12 - Deep Furrow;Lv. 24 - Horn Heave;Lv. 36 - Field Shake;Lv. 48 - Yoke Strength;"
+    "Lv. 54 - Clod Hurl;Lv. 60 - Landslide Lunge;Lv. 70 - Continental Heave;";
 static const char machinesTerrox[] = "7;10;17;18;27;28;35;40;58;74;82;-;2;4;8;";
 /* 492 Solvarin */
 static const char movesSolvarin[] =
-    "Noonday Call;Pinions Wide;Lv. 9 - Blazing Mane;Lv. 18 - Solar Spring;Lv. 28 - Noon Dazzle;"
-    "Lv. 37 - Heat Haze Flight;Lv. 46 - Dawn Chorus;Lv. 56 - Corona Wings;Lv. 65 - Midsummer Blaze;"
-    "Lv. 74 - Zenith Stoop;";
+    "Noonday Call;Pinions Wide;Lv. 5 - Blazing Mane;Lv. 12 - Solar Spring;Lv. 21 - Noon Dazzle;"
+    "Lv. 24 - Heat Haze Flight;Lv. 35 - Dawn Chorus;Lv. 41 - Corona Wings;Lv. 54 - Midsummer Blaze;"
+    "Lv. 59 - Zenith Stoop;";
 static const char machinesSolvarin[] = "4;14;16;17;23;34;45;46;48;61;63;66;82;90;-;2;6;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
-    "Slumber;Weather Dream;Lv. 10 - Mountain Coil;Lv. 20 - Drizzle Dreaming;Lv. 29 - Ancient Sigh;"
-    "Lv. 39 - Cloud Shaping;Lv. 49 - Coil Tremor;Lv. 58 - Stormcloud Dream;Lv. 68 - Season Turning;"
-    "Lv. 78 - World Memory;Lv. 87 - Waking Squall;";
+    "Slumber;Weather Dream;Lv. 9 - Mountain Coil;Lv. 21 - Drizzle Dreaming;Lv. 27 - Ancient Sigh;"
+    "Lv. 39 - Cloud Shaping;Lv. 45 - Coil Tremor;Lv. 57 - Stormcloud Dream;Lv. 63 - Season Turning;"
+    "Lv. 75 - World Memory;Lv. 81 - Waking Squall;";
 static const char machinesOrrimbar[] = "17;19;24;25;31;33;41;42;50;52;53;62;82;-;2;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
