@@ -416,12 +416,10 @@ TEST_F(CatalogueContent, MachineLabelsCarryTheirNumber)
 TEST_F(CatalogueContent, MachinesAreNumberedAlphabetically)
 {
     const size_t prefix = std::strlen("TM01 - ");
-    for (int tm = 2; tm <= TM_COUNT; ++tm) {
+    for (int tm = 2; tm <= TM_COUNT; ++tm)
         EXPECT_LT(std::strcmp(tmLabel[tm - 1] + prefix, tmLabel[tm] + prefix), 0) << tmLabel[tm];
-    }
-    for (int hm = 2; hm <= HM_COUNT; ++hm) {
+    for (int hm = 2; hm <= HM_COUNT; ++hm)
         EXPECT_LT(std::strcmp(hmLabel[hm - 1] + prefix, hmLabel[hm] + prefix), 0) << hmLabel[hm];
-    }
 }
 
 TEST_F(CatalogueContent, TheFormEntryHasThreeDistinctForms)
