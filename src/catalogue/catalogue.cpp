@@ -31,7 +31,9 @@
    O        35.. 36  ice                 Lv. 34         Yetilo, Yetimaruk: yetis
    outside 37        insect, electric                   Lampyrix (from Lampilo): firefly
    P        38.. 39  psychic             happiness      Renlumi, Renmystel: foxes
-   Q        40.. 41  ground; +dark       Lv. 29         Rhombi, Rhombadune: sand rays that swim under dunes
+   Q        40.. 41  ground; +poison     Lv. 29         Rhombi, Rhombadune: sand rays that swim under dunes,
+                                                        the last gliding over the crests with a venomous
+                                                        barbed tail
    outside   42..43                                     Kowadrak (from Kowadlet): living anvil, steel;
                                                         Haybogle (from Haylet): scarecrow, grass
    R        44.. 45  electric            knows a move   Urchet, Urchaton: hedgehogs
@@ -47,8 +49,8 @@
                                                         back
    outside 59        ground, steel                      Scutarro (from Scutelet): armadillo
    W        60.. 61  water; +flying      Lv. 26         Ardipip, Ardeagris: herons
-   X        62.. 63  insect; +rock       Lv. 24         Scarbit, Scarabrax: beetles, the last rolls a stone
-                                                        ball
+   X        62.. 63  insect; +rock       Lv. 24         Scarbit, Scarabrax: beetles, the last a stone-plated
+                                                        click beetle that flips itself up with a snap
    Y        64.. 65  poison; +psychic    Lv. 33         Limaxel, Limaxora: land slugs, the last with a
                                                         dizzying frilled mantle
    Z        66.. 67  ground              Lv. 31         Talpik, Talpagrond: moles
@@ -68,11 +70,11 @@
    AC       83.. 84  normal              Lv. 29         Melesko, Melesgrund: badgers
    outside   85..91                                     Gargrim (Gargit): gargoyle, rock/flying; Narwhelm
                                                         (Narwee): narwhal, ice; Orikran (Orilet): paper
-                                                        crane, grass/flying; Turowald (Turik, males only):
-                                                        forest bull, grass/normal; Caprigrat (Caprik):
+                                                        crane, grass/flying; Knurwald (Knuri, males only):
+                                                        old forest boar, grass/normal; Caprigrat (Caprik):
                                                         glacier goat, rock/ice; Nyxalis (Nyxit): smoke-
-                                                        tailed cat, ghost/dark; Cygnivere (Cygnilo, females
-                                                        only): lake swan, water/flying
+                                                        tailed cat, ghost/dark; Sutorella (Sutorek, females
+                                                        only): tailor bird, normal/flying
    -        92..101                                     Catenor (chain serpent), Balaenor (reef whale),
                                                         Sphyrex (sphinx), Glaciath (three-legged ice stack),
                                                         Pyrelk (ember stag), Bryotitan (moss titan), Noctuel
@@ -80,7 +82,7 @@
                                                         jelly), Miasmorr (marsh fog with eyes)
    AD      102..103  water; +grass       Lv. 38         Rizolet, Rizomarra: mangrove seedling, then walking
                                                         tree
-   -       104..106                                     Terrox (earth ox), Solvarin (winged sun-lion),
+   -       104..106                                     Terrox (earth ox), Zarlibela (lava-lake dragonfly),
                                                         Orrimbar (dragon asleep round a mountain) */
 
 const char *moveListText[ENTRY_SLOTS];
@@ -110,10 +112,10 @@ const char *const entryName[ENTRY_COUNT] = {
     /* 453 */ "Talpik",     "Talpagrond", "Studnik",    "Anguiz",    "Anguvolt",  "Lophira",
     /* 459 */ "Anthelle",   "Anthoria",   "Krukal",     "Cogvalier", "Bradypo",   "Scoriak",
     /* 465 */ "Nymphella",  "Krupavel",   "Skokarun",   "Lullamb",   "Mantiverd", "Melesko",
-    /* 471 */ "Melesgrund", "Gargrim",    "Narwhelm",   "Orikran",   "Turowald",  "Caprigrat",
-    /* 477 */ "Nyxalis",    "Cygnivere",  "Catenor",    "Balaenor",  "Sphyrex",   "Glaciath",
+    /* 471 */ "Melesgrund", "Gargrim",    "Narwhelm",   "Orikran",   "Knurwald",  "Caprigrat",
+    /* 477 */ "Nyxalis",    "Sutorella",  "Catenor",    "Balaenor",  "Sphyrex",   "Glaciath",
     /* 483 */ "Pyrelk",     "Bryotitan",  "Noctuel",    "Torpedra",  "Astrogel",  "Miasmorr",
-    /* 489 */ "Rizolet",    "Rizomarra",  "Terrox",     "Solvarin",  "Orrimbar",
+    /* 489 */ "Rizolet",    "Rizomarra",  "Terrox",     "Zarlibela", "Orrimbar",
 };
 
 /* A machine list for creatures that can use no machine at all. */
@@ -368,9 +370,9 @@ static const char machinesRhombi[] = "10;18;27;28;35;82;-;8;";
 /* 428 Rhombadune */
 static const char movesRhombadune[] =
     "Grain Flutter;Bury;Lv. 5 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 14 - Grain Jet;"
-    "Lv. 19 - Shifting Sands;Lv. 25 - Buried Lunge;Lv. 29 - Quicksand Pull;Lv. 34 - Dark Burrow Wait;"
+    "Lv. 19 - Shifting Sands;Lv. 25 - Buried Lunge;Lv. 29 - Quicksand Pull;Lv. 34 - Venom Barb;"
     "Lv. 39 - Dune Swell;Lv. 45 - Fringe Ripple;Lv. 49 - Whip Tail Sting;";
-static const char machinesRhombadune[] = "1;10;17;18;27;28;35;40;54;58;60;72;77;82;-;2;8;";
+static const char machinesRhombadune[] = "5;6;10;17;18;27;28;35;40;56;58;82;87;91;-;2;8;";
 /* 429 Kowadrak */
 static const char movesKowadrak[] =
     "Clang;Anvil Sparks;Lv. 4 - Hammer Tail Strike;Lv. 10 - Anvil Brace;Lv. 15 - Forge Ring;"
@@ -478,11 +480,11 @@ static const char movesArdeagris[] =
 static const char machinesArdeagris[] = "23;26;29;57;58;61;63;66;79;82;85;89;90;-;2;5;6;";
 /* 449 Scarbit */
 static const char movesScarbit[] =
-    "Crawl;Greens Munch;Lv. 6 - Dung Roll;Lv. 13 - Back Shove;Lv. 21 - Pebble Packing;";
+    "Crawl;Greens Munch;Lv. 6 - Hinge Snap;Lv. 13 - Righting Flip;Lv. 21 - Stone Plating;";
 /* 450 Scarabrax */
 static const char movesScarabrax[] =
-    "Crawl;Greens Munch;Lv. 6 - Dung Roll;Lv. 11 - Back Shove;Lv. 17 - Pebble Packing;"
-    "Lv. 22 - Stone Ball Push;Lv. 27 - Carapace Block;Lv. 33 - Boulder Tumble;Lv. 38 - Rolling Fortress;";
+    "Crawl;Greens Munch;Lv. 6 - Hinge Snap;Lv. 11 - Righting Flip;Lv. 17 - Stone Plating;"
+    "Lv. 22 - Click Leap;Lv. 27 - Carapace Block;Lv. 33 - Snapback Toss;Lv. 38 - Thunderclap Flip;";
 static const char machinesScarabrax[] = "2;7;11;15;32;36;41;49;59;73;74;75;82;83;-;4;";
 /* 451 Limaxel */
 static const char movesLimaxel[] =
@@ -602,11 +604,11 @@ static const char movesOrikran[] =
     "Paper Fold;Flutter;Lv. 4 - Crease Cut;Lv. 10 - Leaf Paper Glide;Lv. 17 - Origami Shift;"
     "Lv. 25 - Folded Wings;Lv. 31 - Thousand Cranes;Lv. 38 - Paper Flurry;";
 static const char machinesOrikran[] = "8;23;41;55;61;63;64;66;69;71;82;84;90;-;6;";
-/* 475 Turowald */
-static const char movesTurowald[] =
-    "Horn Toss;Snort;Lv. 9 - Hoof Stamp;Lv. 12 - Moss Beard Shake;Lv. 15 - Bark Horn Ram;"
-    "Lv. 27 - Herd Rush;Lv. 39 - Forest Bellow;Lv. 47 - Rutting Clash;Lv. 55 - Old Growth Stampede;";
-static const char machinesTurowald[] = "7;8;17;41;55;58;64;69;71;74;82;84;88;-;2;4;";
+/* 475 Knurwald */
+static const char movesKnurwald[] =
+    "Tusk Toss;Snort;Lv. 9 - Root Grubbing;Lv. 12 - Wallow;Lv. 15 - Moss Ridge Bristle;"
+    "Lv. 27 - Tusk Rake;Lv. 39 - Acorn Feast;Lv. 47 - Lone Charge;Lv. 55 - Old Growth Rampage;";
+static const char machinesKnurwald[] = "7;8;10;17;35;41;55;58;64;69;71;74;82;84;88;-;2;4;8;";
 /* 476 Caprigrat */
 static const char movesCaprigrat[] =
     "Bell Clink;Sure Foot;Lv. 4 - Cliff Hop;Lv. 7 - Frosted Horn;Lv. 12 - Ice Ledge Leap;"
@@ -617,11 +619,11 @@ static const char movesNyxalis[] =
     "Silent Step;Smoke Curl;Lv. 4 - Gloom Hiss;Lv. 6 - Nine Lives Trick;Lv. 15 - Lamp Eyes;"
     "Lv. 17 - Moonless Leap;Lv. 26 - Smoke Tail Veil;Lv. 28 - Haunt Purr;Lv. 37 - Dusk Vanishing;";
 static const char machinesNyxalis[] = "1;20;22;39;44;51;54;58;60;72;77;82;88;-;";
-/* 478 Cygnivere */
-static const char movesCygnivere[] =
-    "Preen;Glide On Water;Lv. 6 - Neck Arch;Lv. 13 - Lake Mirror;Lv. 19 - Wing Beat Spray;"
-    "Lv. 27 - Swan Song Lament;Lv. 34 - Mist Lake Dive;Lv. 40 - Gracious Flight;Lv. 48 - Feather Flood;";
-static const char machinesCygnivere[] = "23;26;29;41;57;58;61;63;66;79;85;89;90;-;5;6;";
+/* 478 Sutorella */
+static const char movesSutorella[] =
+    "Needle Beak;Tail Cock;Lv. 6 - Thread Pull;Lv. 13 - Leaf Stitch;Lv. 19 - Grass Thread Snare;"
+    "Lv. 27 - Hanging Nest;Lv. 34 - Darning Dart;Lv. 40 - Pouch Swing;Lv. 48 - Seamstress Flurry;";
+static const char machinesSutorella[] = "11;17;23;41;58;61;63;66;74;75;82;88;90;-;1;6;";
 /* 479 Catenor */
 static const char movesCatenor[] =
     "Link Rattle;Loop Up;Lv. 5 - Anchor Snag;Lv. 9 - Chain Lash;Lv. 15 - Harbour Drag;"
@@ -691,12 +693,12 @@ static const char movesTerrox[] =
     "Plough;Lowing;Lv. 12 - Deep Furrow;Lv. 24 - Horn Heave;Lv. 36 - Field Shake;Lv. 48 - Yoke Strength;"
     "Lv. 54 - Clod Hurl;Lv. 60 - Landslide Lunge;Lv. 70 - Continental Heave;";
 static const char machinesTerrox[] = "7;10;17;18;27;28;35;40;58;74;82;-;2;4;8;";
-/* 492 Solvarin */
-static const char movesSolvarin[] =
-    "Noonday Call;Pinions Wide;Lv. 5 - Blazing Mane;Lv. 12 - Solar Spring;Lv. 21 - Noon Dazzle;"
-    "Lv. 24 - Heat Haze Flight;Lv. 35 - Dawn Chorus;Lv. 41 - Corona Wings;Lv. 54 - Midsummer Blaze;"
-    "Lv. 59 - Zenith Stoop;";
-static const char machinesSolvarin[] = "4;14;16;17;23;34;45;46;48;61;63;66;82;90;-;2;6;7;";
+/* 492 Zarlibela */
+static const char movesZarlibela[] =
+    "Wing Whirr;Compound Gaze;Lv. 5 - Lava Skim;Lv. 12 - Glow Tail Flick;Lv. 21 - Four Wing Hover;"
+    "Lv. 24 - Heat Shimmer Dart;Lv. 35 - Molten Dew Sip;Lv. 41 - Caldera Swoop;Lv. 54 - Cinder Swarm;"
+    "Lv. 59 - Lava Lake Mirage;";
+static const char machinesZarlibela[] = "4;14;16;17;23;34;45;46;48;61;63;66;82;90;-;6;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
     "Slumber;Weather Dream;Lv. 9 - Mountain Coil;Lv. 21 - Drizzle Dreaming;Lv. 27 - Ancient Sigh;"
@@ -753,7 +755,7 @@ void InitCatalogue()
     /* 425 Renlumi */  moveListText[39] = movesRenlumi;        machineListText[39] = machinesRenlumi;      heightCm[39] = 45;   weightTenthKg[39] = 88;    primaryTypeIcon[39] = IDB_TYPE_PSYCHIC;   secondaryTypeIcon[39] = NO_SECOND_TYPE;
     /* 426 Renmystel */ moveListText[40] = movesRenmystel;      machineListText[40] = machinesRenmystel;    heightCm[40] = 120;  weightTenthKg[40] = 270;   primaryTypeIcon[40] = IDB_TYPE_PSYCHIC;   secondaryTypeIcon[40] = NO_SECOND_TYPE;
     /* 427 Rhombi */   moveListText[41] = movesRhombi;         machineListText[41] = machinesRhombi;       heightCm[41] = 30;   weightTenthKg[41] = 110;   primaryTypeIcon[41] = IDB_TYPE_GROUND;    secondaryTypeIcon[41] = NO_SECOND_TYPE;
-    /* 428 Rhombadune */ moveListText[42] = movesRhombadune;     machineListText[42] = machinesRhombadune;   heightCm[42] = 120;  weightTenthKg[42] = 1080;  primaryTypeIcon[42] = IDB_TYPE_GROUND;    secondaryTypeIcon[42] = IDB_TYPE_DARK;
+    /* 428 Rhombadune */ moveListText[42] = movesRhombadune;     machineListText[42] = machinesRhombadune;   heightCm[42] = 120;  weightTenthKg[42] = 1080;  primaryTypeIcon[42] = IDB_TYPE_GROUND;    secondaryTypeIcon[42] = IDB_TYPE_POISON;
     /* 429 Kowadrak */ moveListText[43] = movesKowadrak;       machineListText[43] = machinesKowadrak;     heightCm[43] = 70;   weightTenthKg[43] = 1650;  primaryTypeIcon[43] = IDB_TYPE_STEEL;     secondaryTypeIcon[43] = NO_SECOND_TYPE;
     /* 430 Haybogle */ moveListText[44] = movesHaybogle;       machineListText[44] = machinesHaybogle;     heightCm[44] = 170;  weightTenthKg[44] = 220;   primaryTypeIcon[44] = IDB_TYPE_GRASS;     secondaryTypeIcon[44] = NO_SECOND_TYPE;
     /* 431 Urchet */   moveListText[45] = movesUrchet;         machineListText[45] = machinesUrchet;       heightCm[45] = 25;   weightTenthKg[45] = 28;    primaryTypeIcon[45] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[45] = NO_SECOND_TYPE;
@@ -800,10 +802,10 @@ void InitCatalogue()
     /* 472 Gargrim */  moveListText[86] = movesGargrim;        machineListText[86] = machinesGargrim;      heightCm[86] = 160;  weightTenthKg[86] = 2050;  primaryTypeIcon[86] = IDB_TYPE_ROCK;      secondaryTypeIcon[86] = IDB_TYPE_FLYING;
     /* 473 Narwhelm */ moveListText[87] = movesNarwhelm;       machineListText[87] = machinesNarwhelm;     heightCm[87] = 380;  weightTenthKg[87] = 2900;  primaryTypeIcon[87] = IDB_TYPE_ICE;       secondaryTypeIcon[87] = NO_SECOND_TYPE;
     /* 474 Orikran */  moveListText[88] = movesOrikran;        machineListText[88] = machinesOrikran;      heightCm[88] = 130;  weightTenthKg[88] = 35;    primaryTypeIcon[88] = IDB_TYPE_GRASS;     secondaryTypeIcon[88] = IDB_TYPE_FLYING;
-    /* 475 Turowald */ moveListText[89] = movesTurowald;       machineListText[89] = machinesTurowald;     heightCm[89] = 210;  weightTenthKg[89] = 1650;  primaryTypeIcon[89] = IDB_TYPE_GRASS;     secondaryTypeIcon[89] = IDB_TYPE_NORMAL;
+    /* 475 Knurwald */ moveListText[89] = movesKnurwald;       machineListText[89] = machinesKnurwald;     heightCm[89] = 120;  weightTenthKg[89] = 1650;  primaryTypeIcon[89] = IDB_TYPE_GRASS;     secondaryTypeIcon[89] = IDB_TYPE_NORMAL;
     /* 476 Caprigrat */ moveListText[90] = movesCaprigrat;      machineListText[90] = machinesCaprigrat;    heightCm[90] = 150;  weightTenthKg[90] = 950;   primaryTypeIcon[90] = IDB_TYPE_ROCK;      secondaryTypeIcon[90] = IDB_TYPE_ICE;
     /* 477 Nyxalis */  moveListText[91] = movesNyxalis;        machineListText[91] = machinesNyxalis;      heightCm[91] = 100;  weightTenthKg[91] = 240;   primaryTypeIcon[91] = IDB_TYPE_GHOST;     secondaryTypeIcon[91] = IDB_TYPE_DARK;
-    /* 478 Cygnivere */ moveListText[92] = movesCygnivere;      machineListText[92] = machinesCygnivere;    heightCm[92] = 170;  weightTenthKg[92] = 295;   primaryTypeIcon[92] = IDB_TYPE_WATER;     secondaryTypeIcon[92] = IDB_TYPE_FLYING;
+    /* 478 Sutorella */ moveListText[92] = movesSutorella;      machineListText[92] = machinesSutorella;    heightCm[92] = 22;   weightTenthKg[92] = 11;    primaryTypeIcon[92] = IDB_TYPE_NORMAL;    secondaryTypeIcon[92] = IDB_TYPE_FLYING;
     /* 479 Catenor */  moveListText[93] = movesCatenor;        machineListText[93] = machinesCatenor;      heightCm[93] = 420;  weightTenthKg[93] = 4300;  primaryTypeIcon[93] = IDB_TYPE_STEEL;     secondaryTypeIcon[93] = IDB_TYPE_WATER;
     /* 480 Balaenor */ moveListText[94] = movesBalaenor;       machineListText[94] = machinesBalaenor;     heightCm[94] = 530;  weightTenthKg[94] = 7500;  primaryTypeIcon[94] = IDB_TYPE_WATER;     secondaryTypeIcon[94] = NO_SECOND_TYPE;
     /* 481 Sphyrex */  moveListText[95] = movesSphyrex;        machineListText[95] = machinesSphyrex;      heightCm[95] = 250;  weightTenthKg[95] = 3250;  primaryTypeIcon[95] = IDB_TYPE_PSYCHIC;   secondaryTypeIcon[95] = NO_SECOND_TYPE;
@@ -817,7 +819,7 @@ void InitCatalogue()
     /* 489 Rizolet */  moveListText[103] = movesRizolet;       machineListText[103] = machinesRizolet;     heightCm[103] = 40;  weightTenthKg[103] = 36;   primaryTypeIcon[103] = IDB_TYPE_WATER;    secondaryTypeIcon[103] = NO_SECOND_TYPE;
     /* 490 Rizomarra */ moveListText[104] = movesRizomarra;     machineListText[104] = machinesRizomarra;   heightCm[104] = 150; weightTenthKg[104] = 440;  primaryTypeIcon[104] = IDB_TYPE_WATER;    secondaryTypeIcon[104] = IDB_TYPE_GRASS;
     /* 491 Terrox */   moveListText[105] = movesTerrox;        machineListText[105] = machinesTerrox;      heightCm[105] = 260; weightTenthKg[105] = 5600; primaryTypeIcon[105] = IDB_TYPE_GROUND;   secondaryTypeIcon[105] = NO_SECOND_TYPE;
-    /* 492 Solvarin */ moveListText[106] = movesSolvarin;      machineListText[106] = machinesSolvarin;    heightCm[106] = 310; weightTenthKg[106] = 720;  primaryTypeIcon[106] = IDB_TYPE_FIRE;     secondaryTypeIcon[106] = IDB_TYPE_FLYING;
+    /* 492 Zarlibela */ moveListText[106] = movesZarlibela;     machineListText[106] = machinesZarlibela;   heightCm[106] = 150; weightTenthKg[106] = 260;  primaryTypeIcon[106] = IDB_TYPE_FIRE;     secondaryTypeIcon[106] = IDB_TYPE_FLYING;
     /* 493 Orrimbar */ moveListText[107] = movesOrrimbar;      machineListText[107] = machinesOrrimbar;    heightCm[107] = 390; weightTenthKg[107] = 3400; primaryTypeIcon[107] = IDB_TYPE_DRAGON;   secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
 
     tmLabel[1] =  "TM01 - Alley Trick";

@@ -72,10 +72,10 @@ static const NoteRun noteRuns[] = {
     /* 472      */ {85,  85,  {"Gargit --Kamień Gzymsu--> Gargrim",    " "}},
     /* 473      */ {86,  86,  {"Narwee --Lv. Up--> Narwhelm",          "Z Klakkitem w drużynie"}},
     /* 474      */ {87,  87,  {"Orilet --Szczęście--> Orikran",        " "}},
-    /* 475      */ {88,  88,  {"Turik --Lv. 38--> Turowald         ",  "Tylko forma męska."}},
+    /* 475      */ {88,  88,  {"Knuri --Lv. 38--> Knurwald        ",   "Tylko forma męska."}},
     /* 476      */ {89,  89,  {"Caprik --Lodowy Dzwonek--> Caprigrat", " "}},
     /* 477      */ {90,  90,  {"Nyxit --Szczęście nocą--> Nyxalis",    " "}},
-    /* 478      */ {91,  91,  {"Cygnilo      --Lv. 36--> Cygnivere",   "Tylko forma żeńska."}},
+    /* 478      */ {91,  91,  {"Sutorek      --Lv. 36--> Sutorella",   "Tylko forma żeńska."}},
     /* 489..490 */ {102, 103, {"Rizolet --Lv. 38--> Rizomarra",        " "}},
 };
 /* clang-format on */
