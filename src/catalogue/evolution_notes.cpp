@@ -20,9 +20,9 @@ struct MarkRun {
 
 static const EvolutionNote defaultNote = {"Brak", " "};
 
-/* Entries 30, 54, 55, 68 and 92..101 never evolve and have no run. The blanks after the name in
-   the first lines of 412..416 and 478, and the blanks that end the first line of 475, lie under the
-   gender marks drawn there, so the text stays clear of them. */
+/* Entries 30, 54, 55, 68 and 92..101 never evolve and have no run. Under the gender marks the first
+   lines hold only blanks, or hyphens where a mark reaches just the foot of the line: after the name in
+   412..416 and 478, and at the end of the line in 475, so the text stays clear of the marks. */
 /* clang-format off */
 static const NoteRun noteRuns[] = {
     /* 387..389 */ {0,   2,   {"Brazzik --Lv. 13--> Brazzomot",        "--Lv. 34--> Brazzagrun"}},
