@@ -94,19 +94,19 @@ done
 settle
 xdotool mousemove 5 5 # the pointer away from the window
 
-choose Cindragor
+choose Brazzagrun
 shot info
 click $(tab_centre moves)
-choose Fulgurak
+choose Krupavel
 shot moves
 click $(tab_centre machines)
-choose Solvarin
+choose Zarlibela
 shot machines
 click $(tab_centre evolution)
-choose Silkwyng
+choose Tessarok
 shot evolution
 click $(tab_centre info)
-choose Silkmantle
+choose Tessamira
 shot form-1
 click 227 162
 shot form-2
