@@ -338,17 +338,17 @@ static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;58;59;73;7
 /* 422 Yetilo */
 static const char movesYetilo[] =
     "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 11 - Chilly Hug;Lv. 17 - Snowdrift Burrow;"
-    "Lv. 24 - Frostbound Trample;Lv. 30 - Avalanche Call;";
+    "Lv. 24 - Frostbound Trample;Lv. 30 - Snowslide Call;";
 static const char machinesYetilo[] = "12;-;1;3;4;";
 /* 423 Yetimaruk */
 static const char movesYetimaruk[] =
     "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 10 - Chilly Hug;Lv. 15 - Snowdrift Burrow;"
-    "Lv. 20 - Frostbound Trample;Lv. 26 - Avalanche Call;Lv. 31 - Long Winter Sleep;Lv. 36 - Hailfist;"
+    "Lv. 20 - Frostbound Trample;Lv. 26 - Snowslide Call;Lv. 31 - Long Winter Sleep;Lv. 36 - Hailfist;"
     "Lv. 41 - Glacier Carry;Lv. 47 - Peak Bellow;Lv. 52 - Whiteout;";
 static const char machinesYetimaruk[] = "7;12;17;37;38;43;46;58;67;74;76;78;82;-;1;2;3;4;";
 /* 424 Lampyrix */
 static const char movesLampyrix[] =
-    "Blink;Glow;Lv. 7 - Blink Signal;Lv. 14 - Blink Dazzle;Lv. 20 - Meadow Flit;Lv. 28 - Firefly Dance;"
+    "Lid Flicker;Glow;Lv. 7 - Blink Signal;Lv. 14 - Blink Dazzle;Lv. 20 - Meadow Flit;Lv. 28 - Firefly Dance;"
     "Lv. 35 - Lantern Glow Wave;Lv. 41 - Lightning Bug Swarm;";
 static const char machinesLampyrix[] = "2;15;21;34;41;48;49;58;75;80;81;83;92;";
 /* 425 Renlumi */
@@ -417,7 +417,7 @@ static const char machinesRimelin[] = "37;58;67;-;";
 static const char movesRimehart[] =
     "Cold Nuzzle;Hoof Tap;Lv. 5 - Crystal Breath;Lv. 10 - Glassy Leap;Lv. 16 - Antler Sparkle;"
     "Lv. 21 - Frozen Stream Run;Lv. 26 - Prism Glint;Lv. 32 - Ice Antler Ram;Lv. 37 - Winter Vigil;"
-    "Lv. 42 - Hoarfrost Aura;Lv. 48 - Diamond Dust Field;";
+    "Lv. 42 - Hoarfrost Aura;Lv. 48 - Frost Glitter Field;";
 static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;-;2;";
 /* 438 Gibbit */
 static const char movesGibbit[] =
@@ -437,7 +437,7 @@ static const char machinesGibbrutus[] = "7;9;12;17;30;38;41;46;47;74;82;-;1;2;3;
 /* 441 Samovik */
 static const char movesSamovik[] =
     "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 11 - Tea Pour;Lv. 19 - Hot Tea Spill;"
-    "Lv. 25 - Warm Brew;Lv. 30 - Samovar Song;Lv. 38 - Kettle Rumble;Lv. 44 - Hospitality;";
+    "Lv. 25 - Warm Brew;Lv. 30 - Samovar Song;Lv. 38 - Kettle Rumble;Lv. 44 - Warm Welcome;";
 static const char machinesSamovik[] = "4;14;16;17;34;45;46;48;58;-;7;";
 /* 442 Gardolith */
 static const char movesGardolith[] =
@@ -553,7 +553,7 @@ static const char movesBradypo[] =
 static const char machinesBradypo[] = "8;12;39;41;54;55;58;64;69;71;84;-;3;";
 /* 464 Scoriak */
 static const char movesScoriak[] =
-    "Lava Drip;Scorch Grip;Lv. 10 - Magma Fist;Lv. 14 - Basalt Skin;Lv. 23 - Vent Blast;"
+    "Lava Drip;Scorch Grip;Lv. 10 - Molten Knuckle;Lv. 14 - Basalt Skin;Lv. 23 - Vent Blast;"
     "Lv. 27 - Crater Trample;Lv. 36 - Obsidian Shear;Lv. 40 - Slag Flood;Lv. 49 - Pyroclast Hurl;";
 static const char machinesScoriak[] = "4;7;10;11;14;16;17;32;34;35;36;41;45;46;48;59;73;74;82;-;4;7;8;";
 /* 465 Nymphella */
@@ -602,7 +602,7 @@ static const char machinesNarwhelm[] = "17;29;37;43;67;76;78;82;89;-;2;5;";
 /* 474 Orikran */
 static const char movesOrikran[] =
     "Paper Fold;Flutter;Lv. 4 - Crease Cut;Lv. 10 - Leaf Paper Glide;Lv. 17 - Origami Shift;"
-    "Lv. 25 - Folded Wings;Lv. 31 - Thousand Cranes;Lv. 38 - Paper Flurry;";
+    "Lv. 25 - Folded Wings;Lv. 31 - Folded Crane Flock;Lv. 38 - Paper Flurry;";
 static const char machinesOrikran[] = "8;23;41;55;61;63;64;66;69;71;82;84;90;-;6;";
 /* 475 Knurwald */
 static const char movesKnurwald[] =
@@ -612,7 +612,7 @@ static const char machinesKnurwald[] = "7;8;10;17;35;41;55;58;64;69;71;74;82;84;
 /* 476 Caprigrat */
 static const char movesCaprigrat[] =
     "Bell Clink;Sure Foot;Lv. 4 - Cliff Hop;Lv. 7 - Frosted Horn;Lv. 12 - Ice Ledge Leap;"
-    "Lv. 19 - Crag Butt;Lv. 28 - Glacier Climb;Lv. 39 - Avalanche Horn;Lv. 45 - Summit Bell Toll;";
+    "Lv. 19 - Crag Butt;Lv. 28 - Glacier Climb;Lv. 39 - Snowslide Horn;Lv. 45 - Summit Bell Toll;";
 static const char machinesCaprigrat[] = "7;11;12;17;32;36;37;43;58;59;67;73;76;78;-;3;";
 /* 477 Nyxalis */
 static const char movesNyxalis[] =
@@ -632,7 +632,7 @@ static const char movesCatenor[] =
 static const char machinesCatenor[] = "3;7;13;17;26;29;57;58;65;68;70;74;79;82;85;86;89;-;2;4;5;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
-    "Spout;Deep Call;Lv. 3 - Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
+    "Blowhole Puff;Deep Call;Lv. 3 - Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
     "Lv. 19 - Coral Hump Ram;Lv. 32 - Whale Song;Lv. 38 - Ocean Breach;Lv. 48 - Abyssal Descent;"
     "Lv. 57 - Living Reef;";
 static const char machinesBalaenor[] = "17;26;29;41;57;79;82;85;89;-;2;5;";
@@ -669,7 +669,7 @@ static const char movesTorpedra[] =
 static const char machinesTorpedra[] = "17;21;26;29;34;41;48;57;79;80;81;82;85;89;92;-;2;5;7;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
-    "Twinkle;Drift;Lv. 3 - Star Throb;Lv. 8 - Gel Wobble;Lv. 16 - Nebula Glow;Lv. 29 - Comet Tail;"
+    "Star Flicker;Drift;Lv. 3 - Star Throb;Lv. 8 - Gel Wobble;Lv. 16 - Nebula Glow;Lv. 29 - Trailing Glow;"
     "Lv. 33 - Pull of Stars;Lv. 40 - Constellation;Lv. 51 - Supernova Shiver;";
 static const char machinesAstrogel[] = "24;33;34;48;50;52;53;58;82;-;7;";
 /* 488 Miasmorr */
@@ -881,7 +881,7 @@ void InitCatalogue()
     tmLabel[57] = "TM57 - Pail Douse";
     tmLabel[58] = "TM58 - Patient Stare";
     tmLabel[59] = "TM59 - Pebble Sling";
-    tmLabel[60] = "TM60 - Pickpocket";
+    tmLabel[60] = "TM60 - Pilfer Dart";
     tmLabel[61] = "TM61 - Pinion Buffet";
     tmLabel[62] = "TM62 - Plated Brace";
     tmLabel[63] = "TM63 - Plummet Swoop";

@@ -210,12 +210,12 @@ TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
 
 TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
 {
-    const char *cat = FindEvolutionNote(90).line1; /* "Nyxit --Szczęście nocą--> Nyxalis" */
-    const unsigned char *bytes = (const unsigned char *)cat;
-    ASSERT_GE(std::strlen(cat), 14u);
-    EXPECT_EQ(bytes[12], 0xEA); /* ę */
-    EXPECT_EQ(bytes[13], 0x9C); /* ś */
-    EXPECT_EQ(DecodeCp1250(cat), u"Nyxit --Szczęście nocą--> Nyxalis");
+    const char *crane = FindEvolutionNote(87).line1; /* "Orilet --Szczęście nocą--> Orikran" */
+    const unsigned char *bytes = (const unsigned char *)crane;
+    ASSERT_GE(std::strlen(crane), 15u);
+    EXPECT_EQ(bytes[13], 0xEA); /* ę */
+    EXPECT_EQ(bytes[14], 0x9C); /* ś */
+    EXPECT_EQ(DecodeCp1250(crane), u"Orilet --Szczęście nocą--> Orikran");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(28).line2), u"Tylko forma żeńska.");
     EXPECT_EQ((unsigned char)FindEvolutionNote(28).line2[12], 0xBF); /* ż */
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(33).line1), u"Stakki --Kredowa Bryłka--> Stakkorum");
