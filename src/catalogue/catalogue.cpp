@@ -30,7 +30,7 @@
    N        33.. 34  ghost, rock         item           Stakki, Stakkorum: haunted cairns
    O        35.. 36  ice                 Lv. 34         Yetilo, Yetimaruk: yetis
    outside 37        insect, electric                   Lampyrix (from Lampilo): firefly
-   P        38.. 39  psychic             happiness      Renlumi, Renmystel: foxes
+   P        38.. 39  psychic             Lv. 32         Renlumi, Renmystel: foxes
    Q        40.. 41  ground; +poison     Lv. 29         Rhombi, Rhombadune: sand rays that swim under dunes,
                                                         the last gliding over the crests with a venomous
                                                         barbed tail
