@@ -8,12 +8,13 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "deflate.h"
+#include <zlib.h>
 
 namespace {
 
 const int kFileHeaderSize = 14;
 const int kInfoHeaderSize = 40;
+const int kPngCompression = 9;
 
 void Put16(Bytes &out, uint32_t v)
 {
@@ -115,79 +116,13 @@ void PutIndexedRows(Bytes &out, const Raster &raster, const std::vector<Rgb> &pa
     }
 }
 
-uint32_t Crc32(const uint8_t *data, size_t length, uint32_t crc = 0)
-{
-    crc = ~crc;
-    for (size_t i = 0; i < length; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 void PutPngChunk(Bytes &out, const char *type, const Bytes &data)
 {
     PutBe32(out, static_cast<uint32_t>(data.size()));
     Bytes typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
-    PutBe32(out, Crc32(typed.data(), typed.size()));
-}
-
-// PNG row filters: each row is sent as the difference from a prediction; flat areas and
-// repeated rows then turn into runs of zeros that the compressor shrinks well.
-const size_t kPngBytesPerPixel = 3;
-enum PngFilter : uint8_t { kFilterNone, kFilterSub, kFilterUp, kFilterAverage, kFilterPaeth, kFilterCount };
-
-uint8_t Paeth(int left, int up, int upLeft)
-{
-    const int p = left + up - upLeft;
-    const int a = std::abs(p - left), b = std::abs(p - up), c = std::abs(p - upLeft);
-    if (a <= b && a <= c)
-        return static_cast<uint8_t>(left);
-    return static_cast<uint8_t>(b <= c ? up : upLeft);
-}
-
-uint8_t Predict(PngFilter filter, const Bytes &row, const Bytes &above, size_t i)
-{
-    const int left = i >= kPngBytesPerPixel ? row[i - kPngBytesPerPixel] : 0;
-    const int upLeft = i >= kPngBytesPerPixel ? above[i - kPngBytesPerPixel] : 0;
-    const int up = above[i];
-    switch (filter) {
-    case kFilterSub:
-        return static_cast<uint8_t>(left);
-    case kFilterUp:
-        return static_cast<uint8_t>(up);
-    case kFilterAverage:
-        return static_cast<uint8_t>((left + up) / 2);
-    case kFilterPaeth:
-        return Paeth(left, up, upLeft);
-    default:
-        return 0;
-    }
-}
-
-// Picks the filter whose output has the smallest sum of magnitudes (bytes read as signed),
-// the usual cheap guess at what compresses best; ties go to the simpler filter.
-void AppendFilteredRow(Bytes &out, const Bytes &row, const Bytes &above)
-{
-    Bytes best, trial(row.size());
-    uint64_t bestCost = 0;
-    for (int f = kFilterNone; f < kFilterCount; ++f) {
-        uint64_t cost = 0;
-        for (size_t i = 0; i < row.size(); ++i) {
-            trial[i] = static_cast<uint8_t>(row[i] - Predict(static_cast<PngFilter>(f), row, above, i));
-            const int diff = trial[i] < 128 ? trial[i] : 256 - trial[i];
-            cost += static_cast<uint64_t>(diff);
-        }
-        if (best.empty() || cost < bestCost) {
-            best.assign(1, static_cast<uint8_t>(f));
-            best.insert(best.end(), trial.begin(), trial.end());
-            bestCost = cost;
-        }
-    }
-    out.insert(out.end(), best.begin(), best.end());
+    PutBe32(out, static_cast<uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
 }
 
 } // namespace
@@ -330,19 +265,21 @@ Bytes EncodeIco(const std::vector<IconImage> &images)
 
 Bytes EncodePng(const Raster &raster)
 {
-    const size_t stride = static_cast<size_t>(raster.width) * kPngBytesPerPixel;
-    Bytes previous(stride, 0), current(stride), scanlines;
-    scanlines.reserve((stride + 1) * static_cast<size_t>(raster.height));
+    // Every row unfiltered: the sheet is mostly flat colour, which zlib shrinks best as it is.
+    Bytes scanlines;
     for (int y = 0; y < raster.height; ++y) {
+        scanlines.push_back(0);
         for (int x = 0; x < raster.width; ++x) {
             const Rgb c = GetPixel(raster, x, y);
-            current[static_cast<size_t>(x) * 3] = c.r;
-            current[static_cast<size_t>(x) * 3 + 1] = c.g;
-            current[static_cast<size_t>(x) * 3 + 2] = c.b;
+            scanlines.insert(scanlines.end(), {c.r, c.g, c.b});
         }
-        AppendFilteredRow(scanlines, current, previous);
-        previous.swap(current);
     }
+    uLongf packedSize = compressBound(static_cast<uLong>(scanlines.size()));
+    Bytes packed(packedSize);
+    if (compress2(packed.data(), &packedSize, scanlines.data(), static_cast<uLong>(scanlines.size()),
+                  kPngCompression) != Z_OK)
+        throw std::runtime_error("cannot compress the PNG rows");
+    packed.resize(packedSize);
 
     Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes header;
@@ -350,7 +287,7 @@ Bytes EncodePng(const Raster &raster)
     PutBe32(header, static_cast<uint32_t>(raster.height));
     header.insert(header.end(), {8, 2, 0, 0, 0}); // 8-bit RGB, no interlace
     PutPngChunk(out, "IHDR", header);
-    PutPngChunk(out, "IDAT", ZlibCompress(scanlines));
+    PutPngChunk(out, "IDAT", packed);
     PutPngChunk(out, "IEND", Bytes());
     return out;
 }

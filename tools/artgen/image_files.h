@@ -35,7 +35,7 @@ struct IconImage {
 // Icon file with 4-bit images (16-colour palette each) and AND masks, in the given order.
 Bytes EncodeIco(const std::vector<IconImage> &images);
 
-// Truecolour PNG, each row filtered and the whole image deflate-compressed.
+// Truecolour PNG, its rows unfiltered and compressed by zlib at a fixed level.
 Bytes EncodePng(const Raster &raster);
 
 bool ReadFileBytes(const std::string &path, Bytes &out);
