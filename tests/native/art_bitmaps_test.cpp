@@ -1,5 +1,5 @@
-// Tests of the committed type icons, tab buttons, gender symbols, program icon and resource
-// lines: sizes, formats and the colours each image's role requires.
+/* Tests of the committed type icons, tab buttons, gender symbols, program icon and resource
+   lines: sizes, formats and the colours each image's role requires. */
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,21 +9,19 @@
 #include "artgen.h"
 #include "image_files.h"
 
-namespace {
+static const std::string RES_DIR = std::string(ZORAVEL_SOURCE_DIR) + "/res/";
+static const Rgb CORNER = {28, 28, 28};
+static const Rgb LETTER_SHADOW = {66, 66, 66};
+static const Rgb SYMBOL_GREY = {76, 76, 76};
 
-const std::string kResDir = std::string(ZORAVEL_SOURCE_DIR) + "/res/";
-const Rgb kCorner = {28, 28, 28};
-const Rgb kLetterShadow = {66, 66, 66};
-const Rgb kSymbolGrey = {76, 76, 76};
-
-Bytes ReadRes(const std::string &path)
+static Bytes ReadRes(const std::string &path)
 {
     Bytes bytes;
-    EXPECT_TRUE(ReadFileBytes(kResDir + path, bytes)) << path;
+    EXPECT_TRUE(ReadFileBytes(RES_DIR + path, bytes)) << path;
     return bytes;
 }
 
-DecodedBmp LoadBitmap(int id, const char *prefix)
+static DecodedBmp LoadBitmap(int id, const char *prefix)
 {
     const std::string path = std::string("bitmaps/") + prefix + "_" + std::to_string(id) + ".bmp";
     DecodedBmp bmp = DecodeBmp(ReadRes(path));
@@ -37,8 +35,8 @@ struct TypeCase {
     bool accented;
 };
 
-// Face colours of the type icons, as the window's look requires them.
-const TypeCase kTypeCases[] = {
+/* Face colours of the type icons, as the window's look requires them. */
+static const TypeCase TYPE_CASES[] = {
     {210, {222, 230, 49},  {222, 230, 49},  false},
     {211, {82, 123, 140},  {82, 123, 140},  false},
     {212, {107, 148, 247}, {239, 49, 0},    false},
@@ -60,7 +58,7 @@ const TypeCase kTypeCases[] = {
 
 TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow)
 {
-    for (const TypeCase &t : kTypeCases) {
+    for (const TypeCase &t : TYPE_CASES) {
         SCOPED_TRACE(t.id);
         const DecodedBmp bmp = LoadBitmap(t.id, "type");
         ASSERT_TRUE(bmp.valid);
@@ -69,24 +67,24 @@ TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow)
         const Raster &r = bmp.raster;
         ASSERT_EQ(r.width, 32);
         ASSERT_EQ(r.height, 12);
-        EXPECT_EQ(GetPixel(r, 0, 0), kCorner);
-        EXPECT_EQ(GetPixel(r, 31, 0), kCorner);
-        EXPECT_EQ(GetPixel(r, 0, 11), kCorner);
-        EXPECT_EQ(GetPixel(r, 31, 11), kCorner);
+        EXPECT_EQ(GetPixel(r, 0, 0), CORNER);
+        EXPECT_EQ(GetPixel(r, 31, 0), CORNER);
+        EXPECT_EQ(GetPixel(r, 0, 11), CORNER);
+        EXPECT_EQ(GetPixel(r, 31, 11), CORNER);
         int upperFace = 0, lowerFace = 0, shadows = 0, lettersInBody = 0, lettersAbove = 0;
-        for (int y = 0; y < 12; ++y)
+        for (int y = 0; y < 12; ++y) {
             for (int x = 0; x < 32; ++x) {
                 const Rgb c = GetPixel(r, x, y);
                 const bool corner = (x == 0 || x == 31) && (y == 0 || y == 11);
                 if (corner)
                     continue;
-                if (c == kWhite) {
-                    // Every letter pixel casts its shadow right and below (or touches more letter).
+                if (c == WHITE) {
+                    /* Every letter pixel casts its shadow right and below (or touches more letter). */
                     const Rgb below = GetPixel(r, x + 1, y + 1);
-                    EXPECT_TRUE(below == kWhite || below == kLetterShadow) << x << "," << y;
+                    EXPECT_TRUE(below == WHITE || below == LETTER_SHADOW) << x << "," << y;
                     EXPECT_LE(y, 8) << "letter pixel below the letter rows at " << x << "," << y;
                     (y >= 2 ? lettersInBody : lettersAbove)++;
-                } else if (c == kLetterShadow) {
+                } else if (c == LETTER_SHADOW) {
                     ++shadows;
                 } else if (y < 6) {
                     EXPECT_EQ(c, t.upper) << x << "," << y;
@@ -96,6 +94,7 @@ TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow)
                     ++lowerFace;
                 }
             }
+        }
         EXPECT_GT(upperFace, 40);
         EXPECT_GT(lowerFace, 40);
         EXPECT_GT(shadows, 10);
@@ -112,10 +111,10 @@ struct TabCase {
     int id;
     bool pressed;
     Rgb lightEdge;
-    int partner; // the other state of the same tab
+    int partner; /* the other state of the same tab */
 };
 
-const TabCase kTabCases[] = {
+static const TabCase TAB_CASES[] = {
     {227, false, {192, 192, 192}, 228},
     {228, true,  {},              227},
     {229, false, {192, 192, 192}, 230},
@@ -126,13 +125,15 @@ const TabCase kTabCases[] = {
     {235, false, {128, 128, 128}, 234},
 };
 
-std::set<std::pair<int, int>> BlackInterior(const Raster &r)
+static std::set<std::pair<int, int>> BlackInterior(const Raster &r)
 {
     std::set<std::pair<int, int>> pixels;
-    for (int y = 1; y < r.height - 1; ++y)
-        for (int x = 1; x < r.width - 1; ++x)
-            if (GetPixel(r, x, y) == kBlack)
+    for (int y = 1; y < r.height - 1; ++y) {
+        for (int x = 1; x < r.width - 1; ++x) {
+            if (GetPixel(r, x, y) == BLACK)
                 pixels.insert({x, y});
+        }
+    }
     return pixels;
 }
 
@@ -140,7 +141,7 @@ TEST(ArtTabs, EdgesFacesAndPressedShift)
 {
     const Rgb raisedFace = {72, 144, 176}, raisedShadow = {8, 88, 128};
     const Rgb pressedFace = {0, 255, 255}, pressedShadow = {0, 128, 255}, grey = {128, 128, 128};
-    for (const TabCase &t : kTabCases) {
+    for (const TabCase &t : TAB_CASES) {
         SCOPED_TRACE(t.id);
         const DecodedBmp bmp = LoadBitmap(t.id, "tab");
         ASSERT_TRUE(bmp.valid);
@@ -149,27 +150,28 @@ TEST(ArtTabs, EdgesFacesAndPressedShift)
         ASSERT_EQ(r.width, 35);
         ASSERT_EQ(r.height, 14);
         for (int x = 0; x < 35; ++x) {
-            EXPECT_EQ(GetPixel(r, x, 0), t.pressed ? grey : (x < 34 ? t.lightEdge : kBlack)) << x;
-            EXPECT_EQ(GetPixel(r, x, 13), t.pressed ? grey : kBlack) << x;
+            EXPECT_EQ(GetPixel(r, x, 0), t.pressed ? grey : (x < 34 ? t.lightEdge : BLACK)) << x;
+            EXPECT_EQ(GetPixel(r, x, 13), t.pressed ? grey : BLACK) << x;
         }
         for (int y = 0; y < 14; ++y) {
-            EXPECT_EQ(GetPixel(r, 0, y), t.pressed ? grey : (y < 13 ? t.lightEdge : kBlack)) << y;
-            EXPECT_EQ(GetPixel(r, 34, y), t.pressed ? grey : kBlack) << y;
+            EXPECT_EQ(GetPixel(r, 0, y), t.pressed ? grey : (y < 13 ? t.lightEdge : BLACK)) << y;
+            EXPECT_EQ(GetPixel(r, 34, y), t.pressed ? grey : BLACK) << y;
         }
         const Rgb face = t.pressed ? pressedFace : raisedFace;
         const Rgb shadow = t.pressed ? pressedShadow : raisedShadow;
         int faces = 0, shadows = 0;
-        for (int y = 1; y < 13; ++y)
+        for (int y = 1; y < 13; ++y) {
             for (int x = 1; x < 34; ++x) {
                 const Rgb c = GetPixel(r, x, y);
-                EXPECT_TRUE(c == face || c == shadow || c == kBlack) << x << "," << y;
+                EXPECT_TRUE(c == face || c == shadow || c == BLACK) << x << "," << y;
                 faces += c == face;
                 shadows += c == shadow;
-                if (c == kBlack) {
+                if (c == BLACK) {
                     const Rgb below = GetPixel(r, x + 1, y + 1);
-                    EXPECT_TRUE(below == kBlack || below == shadow) << x << "," << y;
+                    EXPECT_TRUE(below == BLACK || below == shadow) << x << "," << y;
                 }
             }
+        }
         EXPECT_GT(faces, 250);
         EXPECT_GT(shadows, 15);
         if (t.pressed) {
@@ -204,30 +206,30 @@ TEST(ArtSymbols, SizeFormatAndColours)
         ASSERT_EQ(r.height, 22);
         int grey = 0, main = 0, light = 0;
         for (Rgb c : r.pixels) {
-            EXPECT_TRUE(c == kSymbolGrey || c == s.main || c == s.light);
-            grey += c == kSymbolGrey;
+            EXPECT_TRUE(c == SYMBOL_GREY || c == s.main || c == s.light);
+            grey += c == SYMBOL_GREY;
             main += c == s.main;
             light += c == s.light;
         }
         EXPECT_GT(grey, 16 * 22 / 2);
         EXPECT_GT(main, 30);
         EXPECT_GT(light, 15);
-        EXPECT_EQ(GetPixel(r, 0, 0), kSymbolGrey);
-        EXPECT_EQ(GetPixel(r, 15, 21), kSymbolGrey);
+        EXPECT_EQ(GetPixel(r, 0, 0), SYMBOL_GREY);
+        EXPECT_EQ(GetPixel(r, 15, 21), SYMBOL_GREY);
     }
-    // The male ring sits low with the arrow above it, the female ring high with the cross below.
+    /* The male ring sits low with the arrow above it, the female ring high with the cross below. */
     const Raster female = LoadBitmap(237, "symbol").raster, male = LoadBitmap(238, "symbol").raster;
-    EXPECT_EQ(GetPixel(male, 7, 15), kSymbolGrey) << "male ring centre should be open";
-    EXPECT_NE(GetPixel(male, 7, 2), kSymbolGrey) << "male arrow should rise above the ring";
-    EXPECT_EQ(GetPixel(female, 7, 7), kSymbolGrey) << "female ring centre should be open";
-    EXPECT_NE(GetPixel(female, 7, 18), kSymbolGrey) << "female cross should hang below the ring";
+    EXPECT_EQ(GetPixel(male, 7, 15), SYMBOL_GREY) << "male ring centre should be open";
+    EXPECT_NE(GetPixel(male, 7, 2), SYMBOL_GREY) << "male arrow should rise above the ring";
+    EXPECT_EQ(GetPixel(female, 7, 7), SYMBOL_GREY) << "female ring centre should be open";
+    EXPECT_NE(GetPixel(female, 7, 18), SYMBOL_GREY) << "female cross should hang below the ring";
 }
 
-uint32_t Le16(const Bytes &b, size_t at)
+static uint32_t Le16(const Bytes &b, size_t at)
 {
     return b[at] | b[at + 1] << 8;
 }
-uint32_t Le32(const Bytes &b, size_t at)
+static uint32_t Le32(const Bytes &b, size_t at)
 {
     return Le16(b, at) | Le16(b, at + 2) << 16;
 }
@@ -243,7 +245,7 @@ TEST(ArtIcon, TwoFourBitImagesWithMasks)
     size_t expectedOffset = 6 + 2 * 16;
     for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE(sizes[i]);
-        const size_t entry = 6 + 16 * static_cast<size_t>(i);
+        const size_t entry = 6 + 16 * i;
         const int size = sizes[i];
         EXPECT_EQ(ico[entry], size);
         EXPECT_EQ(ico[entry + 1], size);
@@ -256,18 +258,19 @@ TEST(ArtIcon, TwoFourBitImagesWithMasks)
         ASSERT_EQ(length, 40 + 16 * 4 + (colourRow + maskRow) * size);
         ASSERT_LE(offset + length, ico.size());
         EXPECT_EQ(Le32(ico, offset), 40u);
-        EXPECT_EQ(Le32(ico, offset + 4), static_cast<uint32_t>(size));
-        EXPECT_EQ(Le32(ico, offset + 8), static_cast<uint32_t>(2 * size));
+        EXPECT_EQ(Le32(ico, offset + 4), (uint32_t)size);
+        EXPECT_EQ(Le32(ico, offset + 8), (uint32_t)(2 * size));
         EXPECT_EQ(Le16(ico, offset + 14), 4u);
-        // The mask: transparent corners, an opaque middle, a real mix of both.
+        /* The mask: transparent corners, an opaque middle, a real mix of both. */
         const size_t mask = offset + 40 + 64 + colourRow * size;
         auto transparent = [&](int x, int y) {
             return (ico[mask + (size - 1 - y) * maskRow + x / 8] >> (7 - x % 8) & 1) != 0;
         };
         int opaque = 0;
-        for (int y = 0; y < size; ++y)
+        for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x)
                 opaque += !transparent(x, y);
+        }
         EXPECT_TRUE(transparent(0, 0));
         EXPECT_TRUE(transparent(size - 1, 0));
         EXPECT_FALSE(transparent(size / 2, size / 2));
@@ -287,9 +290,10 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
     std::vector<int> ids;
     for (int id = 101; id <= 207; ++id)
         ids.push_back(id);
-    for (int id = 210; id <= 240; ++id)
+    for (int id = 210; id <= 240; ++id) {
         if (id != 233 && id != 236)
             ids.push_back(id);
+    }
     for (int id = 208; id <= 209; ++id)
         EXPECT_EQ(rc.find("_" + std::to_string(id) + ".bmp"), std::string::npos);
     EXPECT_EQ(rc.find("_233.bmp"), std::string::npos);
@@ -297,7 +301,7 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
     int bitmapLines = 0;
     for (size_t at = rc.find(" BITMAP \""); at != std::string::npos; at = rc.find(" BITMAP \"", at + 1))
         ++bitmapLines;
-    EXPECT_EQ(bitmapLines, static_cast<int>(ids.size()));
+    EXPECT_EQ(bitmapLines, (int)(ids.size()));
     for (int id : ids) {
         const std::string suffix = "_" + std::to_string(id) + ".bmp\"";
         const size_t at = rc.find(suffix);
@@ -305,7 +309,7 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
         const size_t quote = rc.rfind('"', at);
         const std::string path = rc.substr(quote + 1, at + suffix.size() - 2 - quote);
         Bytes file;
-        EXPECT_TRUE(ReadFileBytes(kResDir + path, file)) << path;
+        EXPECT_TRUE(ReadFileBytes(RES_DIR + path, file)) << path;
         if (id <= 207) {
             EXPECT_EQ(rc.substr(rc.rfind('\n', at) + 1, 3), std::to_string(id));
         }
@@ -314,7 +318,7 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
 
 TEST(ArtEncoders, IndexedBmpRoundTripsAndRejectsTooManyColours)
 {
-    Raster r = MakeRaster(5, 3, kWhite);
+    Raster r = MakeRaster(5, 3, WHITE);
     SetPixel(r, 0, 0, {1, 2, 3});
     SetPixel(r, 4, 2, {9, 8, 7});
     for (int bits : {4, 8}) {
@@ -326,5 +330,3 @@ TEST(ArtEncoders, IndexedBmpRoundTripsAndRejectsTooManyColours)
     }
     EXPECT_ANY_THROW(EncodeBmpIndexed(r, 4, 2));
 }
-
-} // namespace

@@ -1,5 +1,5 @@
-// The committed art must be exactly what the generator makes: regenerate into a temporary
-// directory and compare every file with res/ and docs/, the contact sheet by its pixels.
+/* The committed art must be exactly what the generator makes: regenerate into a temporary
+   directory and compare every file with res/ and docs/, the contact sheet by its pixels. */
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,71 +10,64 @@
 #include "artgen.h"
 #include "image_files.h"
 
-namespace fs = std::filesystem;
+static const std::filesystem::path SOURCE_DIR = ZORAVEL_SOURCE_DIR;
 
-namespace {
-
-const fs::path kSourceDir = ZORAVEL_SOURCE_DIR;
-
-Bytes Read(const fs::path &path)
+static Bytes Read(const std::filesystem::path &path)
 {
     Bytes bytes;
     EXPECT_TRUE(ReadFileBytes(path.string(), bytes)) << path;
     return bytes;
 }
 
-uint32_t Be32(const Bytes &b, size_t at)
+static uint32_t Be32(const Bytes &b, size_t at)
 {
-    return static_cast<uint32_t>(b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3]);
+    return b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3];
 }
 
-// Width, height and RGB bytes of a PNG whose rows are all unfiltered, as the sheet is written;
-// empty if it is anything else. zlib's bytes may change with its version, its output may not.
+/* Width, height and RGB bytes of a PNG whose rows are all unfiltered, as the sheet is written;
+   empty if it is anything else. zlib's bytes may change with its version, its output may not. */
 struct SheetPixels {
     uint32_t width = 0, height = 0;
     Bytes rgb;
 };
 
-SheetPixels DecodeSheet(const Bytes &png)
+static SheetPixels DecodeSheet(const Bytes &png)
 {
     SheetPixels sheet;
     Bytes packed;
     for (size_t at = 8; at + 12 <= png.size();) {
         const uint32_t length = Be32(png, at);
-        const std::string kind(png.begin() + static_cast<long>(at) + 4,
-                               png.begin() + static_cast<long>(at) + 8);
+        const std::string kind(png.begin() + at + 4, png.begin() + at + 8);
         if (at + 12 + length > png.size())
             return {};
         if (kind == "IHDR") {
             sheet.width = Be32(png, at + 8);
             sheet.height = Be32(png, at + 12);
         } else if (kind == "IDAT") {
-            packed.insert(packed.end(), png.begin() + static_cast<long>(at) + 8,
-                          png.begin() + static_cast<long>(at + 8 + length));
+            packed.insert(packed.end(), png.begin() + at + 8, png.begin() + at + 8 + length);
         }
         at += 12 + length;
     }
     const size_t stride = sheet.width * 3 + 1;
     Bytes rows(stride * sheet.height + 1);
-    uLongf rowsSize = static_cast<uLongf>(rows.size());
-    if (sheet.width == 0 ||
-        uncompress(rows.data(), &rowsSize, packed.data(), static_cast<uLong>(packed.size())) != Z_OK ||
+    uLongf rowsSize = rows.size();
+    if (sheet.width == 0 || uncompress(rows.data(), &rowsSize, packed.data(), packed.size()) != Z_OK ||
         rowsSize != stride * sheet.height)
         return {};
     for (uint32_t y = 0; y < sheet.height; ++y) {
         if (rows[y * stride] != 0)
             return {};
-        sheet.rgb.insert(sheet.rgb.end(), rows.begin() + static_cast<long>(y * stride + 1),
-                         rows.begin() + static_cast<long>((y + 1) * stride));
+        sheet.rgb.insert(sheet.rgb.end(), rows.begin() + y * stride + 1, rows.begin() + (y + 1) * stride);
     }
     return sheet;
 }
 
 TEST(ArtRegenerate, CommittedFilesEqualFreshOutput)
 {
-    const fs::path out = fs::temp_directory_path() /
-                         ("zoravel-art-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    fs::remove_all(out);
+    const std::filesystem::path out =
+        std::filesystem::temp_directory_path() /
+        ("zoravel-art-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::remove_all(out);
     std::vector<GeneratedFile> files = GenerateArt();
     files.push_back(MakeContactSheet(files));
     WriteArt(out.string(), files);
@@ -82,26 +75,27 @@ TEST(ArtRegenerate, CommittedFilesEqualFreshOutput)
     std::set<std::string> bitmaps;
     for (const GeneratedFile &f : files) {
         SCOPED_TRACE(f.path);
-        const fs::path committed =
-            f.path == kContactSheet ? kSourceDir / "docs" / f.path : kSourceDir / "res" / f.path;
+        const std::filesystem::path committed =
+            f.path == CONTACT_SHEET ? SOURCE_DIR / "docs" / f.path : SOURCE_DIR / "res" / f.path;
         const Bytes fresh = Read(out / f.path);
         EXPECT_EQ(fresh, f.bytes) << "written file differs from memory";
-        if (f.path == kContactSheet) {
+        if (f.path == CONTACT_SHEET) {
             const SheetPixels now = DecodeSheet(fresh), then = DecodeSheet(Read(committed));
             ASSERT_FALSE(now.rgb.empty()) << "fresh contact sheet does not decode";
-            EXPECT_EQ(now.rgb.size(), static_cast<size_t>(now.width) * now.height * 3);
+            EXPECT_EQ(now.rgb.size(), now.width * now.height * 3);
             EXPECT_TRUE(now.width == then.width && now.height == then.height && now.rgb == then.rgb)
                 << committed << " shows other pixels; rerun zoravel-artgen";
         } else {
             EXPECT_TRUE(Read(committed) == fresh) << committed << " is stale; rerun zoravel-artgen";
         }
-        if (f.path.rfind(std::string(kBitmapDir) + "/", 0) == 0)
-            bitmaps.insert(fs::path(f.path).filename().string());
+        if (f.path.rfind(std::string(BITMAP_DIR) + "/", 0) == 0)
+            bitmaps.insert(std::filesystem::path(f.path).filename().string());
     }
     EXPECT_EQ(bitmaps.size(), 109u + 17u + 8u + 2u);
-    for (const fs::directory_entry &e : fs::directory_iterator(kSourceDir / "res" / kBitmapDir))
+    for (const std::filesystem::directory_entry &e :
+         std::filesystem::directory_iterator(SOURCE_DIR / "res" / BITMAP_DIR))
         EXPECT_EQ(bitmaps.count(e.path().filename().string()), 1u) << "stray file " << e.path();
-    fs::remove_all(out);
+    std::filesystem::remove_all(out);
 }
 
 TEST(ArtRegenerate, TwoRunsGiveTheSameBytes)
@@ -111,5 +105,3 @@ TEST(ArtRegenerate, TwoRunsGiveTheSameBytes)
     for (size_t i = 0; i < a.size(); ++i)
         EXPECT_TRUE(a[i].path == b[i].path && a[i].bytes == b[i].bytes) << a[i].path;
 }
-
-} // namespace

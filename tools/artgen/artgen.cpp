@@ -1,5 +1,5 @@
-// The whole art set of the viewer in memory: bitmaps, icon, resource lines, contact sheet.
-// Every byte follows from the tables and the drawers, so a rerun reproduces the committed files.
+/* The whole art set of the viewer in memory: bitmaps, icon, resource lines, contact sheet.
+   Every byte follows from the tables and the drawers, so a rerun reproduces the committed files. */
 #include "artgen.h"
 
 #include <cstdio>
@@ -12,37 +12,35 @@
 #include "resource.h"
 #include "ui_images.h"
 
-const char *const kBitmapDir = "bitmaps";
-const char *const kIconFile = "zoravel.ico";
-const char *const kResourceFile = "bitmaps.rc";
-const char *const kContactSheet = "contact-sheet.png";
+const char *const BITMAP_DIR = "bitmaps";
+const char *const ICON_FILE = "zoravel.ico";
+const char *const RESOURCE_FILE = "bitmaps.rc";
+const char *const CONTACT_SHEET = "contact-sheet.png";
 
-namespace {
+static const int FULL_PALETTE = 256;
+static const int TYPE_ICON_PALETTE = 16;
+/* The two pictures with shorter palettes: the small cloud puff and the prism dragon. */
+static const int SHORT_PALETTE_ENTRY = 46;
+static const int SHORT_PALETTE_LENGTH = 26;
+static const int TRIMMED_PALETTE_ENTRY = 106;
+static const int TRIMMED_PALETTE_LENGTH = 236;
+static const int ICON_SIZES[] = {32, 16};
 
-const int kFullPalette = 256;
-const int kTypeIconPalette = 16;
-// The two pictures with shorter palettes: the small cloud puff and the prism dragon.
-const int kShortPaletteEntry = 46;
-const int kShortPaletteLength = 26;
-const int kTrimmedPaletteEntry = 106;
-const int kTrimmedPaletteLength = 236;
-const int kIconSizes[] = {32, 16};
-
-std::string BitmapPath(const std::string &name)
+static std::string BitmapPath(const std::string &name)
 {
-    return std::string(kBitmapDir) + "/" + name;
+    return std::string(BITMAP_DIR) + "/" + name;
 }
 
-std::string NumberedName(const char *prefix, int id)
+static std::string NumberedName(const char *prefix, int id)
 {
     char name[32];
     std::snprintf(name, sizeof name, "%s_%d.bmp", prefix, id);
     return name;
 }
 
-const char *TypeIdName(int id)
+static const char *TypeIdName(int id)
 {
-    static const std::map<int, const char *> kNames = {
+    static const std::map<int, const char *> NAMES = {
         {IDB_TYPE_INSECT,       "IDB_TYPE_INSECT"      },
         {IDB_TYPE_DARK,         "IDB_TYPE_DARK"        },
         {IDB_TYPE_DRAGON,       "IDB_TYPE_DRAGON"      },
@@ -73,34 +71,34 @@ const char *TypeIdName(int id)
         {IDB_FORM1_PICTURE,     "IDB_FORM1_PICTURE"    },
         {IDB_FORM2_PICTURE,     "IDB_FORM2_PICTURE"    },
     };
-    return kNames.at(id);
+    return NAMES.at(id);
 }
 
-std::string ResourceLine(const std::string &name, const char *kind, const std::string &path)
+static std::string ResourceLine(const std::string &name, const char *kind, const std::string &path)
 {
     std::string line = name;
     line.resize(std::max<size_t>(line.size() + 1, 22), ' ');
     return line + kind + " \"" + path + "\"\n";
 }
 
-std::string ResourceScript()
+static std::string ResourceScript()
 {
     std::string rc = "// Bitmaps and icon of the viewer, written by tools/artgen; do not edit by hand.\n"
                      "// Included by zoravel.rc; paths are relative to res/.\n"
                      "#include \"resource.h\"\n\n"
                      "LANGUAGE 0x15, 0x01\n\n"
                      "// Creature pictures, IDB_PICTURE_BASE + EntryIndex.\n";
-    for (int n = 0; n < kPictureCount; ++n) {
+    for (int n = 0; n < PICTURE_COUNT; ++n) {
         const PictureRef ref = PictureAt(n);
         if (ref.form != 0)
             continue;
         rc += ResourceLine(std::to_string(ref.id), "BITMAP", BitmapPath(PictureFileName(ref.id)));
     }
     rc += "\n// Type icons.\n";
-    for (const TypeIconRow &t : kTypeIcons)
+    for (const TypeIconRow &t : TYPE_ICONS)
         rc += ResourceLine(TypeIdName(t.id), "BITMAP", BitmapPath(NumberedName("type", t.id)));
     rc += "\n// Tab buttons.\n";
-    for (const TabRow &t : kTabs)
+    for (const TabRow &t : TABS)
         rc += ResourceLine(TypeIdName(t.id), "BITMAP", BitmapPath(NumberedName("tab", t.id)));
     rc += "\n// Gender symbols.\n";
     for (int id : {IDB_SYMBOL_FEMALE, IDB_SYMBOL_MALE})
@@ -109,52 +107,51 @@ std::string ResourceScript()
     for (int id : {IDB_FORM1_PICTURE, IDB_FORM2_PICTURE})
         rc += ResourceLine(TypeIdName(id), "BITMAP", BitmapPath(PictureFileName(id)));
     rc += "\n// Program icon.\n";
-    rc += ResourceLine("IDI_MAIN", "ICON", kIconFile);
+    rc += ResourceLine("IDI_MAIN", "ICON", ICON_FILE);
     return rc;
 }
 
-// --- Contact sheet -------------------------------------------------------------------------
+/* --- Contact sheet ------------------------------------------------------------------------- */
 
-const Rgb kSheetBackground = {214, 218, 226};
-const Rgb kSheetFrame = {150, 156, 170};
-const Rgb kSheetInk = {36, 36, 48};
-const int kSheetMargin = 10;
-const int kSheetColumns = 10;
-const int kCellWidth = 90;
-const int kCellHeight = 104;
-const int kLabelZoom = 2;
-const int kUiZoom = 2;
+static const Rgb SHEET_BACKGROUND = {214, 218, 226};
+static const Rgb SHEET_FRAME = {150, 156, 170};
+static const Rgb SHEET_INK = {36, 36, 48};
+static const int SHEET_MARGIN = 10;
+static const int SHEET_COLUMNS = 10;
+static const int CELL_WIDTH = 90;
+static const int CELL_HEIGHT = 104;
+static const int LABEL_ZOOM = 2;
+static const int UI_ZOOM = 2;
 
-void DrawLabel(Raster &sheet, const std::string &text, int x, int y)
+static void DrawLabel(Raster &sheet, const std::string &text, int x, int y)
 {
-    for (PixelPos p : TextPixels(text, FontKind::kTiny, 0, 0))
-        FillRect(sheet, x + p.x * kLabelZoom, y + p.y * kLabelZoom, kLabelZoom, kLabelZoom, kSheetInk);
+    for (PixelPos p : TextPixels(text, FONT_TINY, 0, 0))
+        FillRect(sheet, x + p.x * LABEL_ZOOM, y + p.y * LABEL_ZOOM, LABEL_ZOOM, LABEL_ZOOM, SHEET_INK);
 }
 
-void FramedBlit(Raster &sheet, const Raster &image, int x, int y, int zoom)
+static void FramedBlit(Raster &sheet, const Raster &image, int x, int y, int zoom)
 {
-    FillRect(sheet, x - 1, y - 1, image.width * zoom + 2, image.height * zoom + 2, kSheetFrame);
+    FillRect(sheet, x - 1, y - 1, image.width * zoom + 2, image.height * zoom + 2, SHEET_FRAME);
     Blit(sheet, image, x, y, zoom);
 }
 
-Raster Decode(const std::vector<GeneratedFile> &art, const std::string &path)
+static Raster Decode(const std::vector<GeneratedFile> &art, const std::string &path)
 {
-    for (const GeneratedFile &f : art)
+    for (const GeneratedFile &f : art) {
         if (f.path == path)
             return DecodeBmp(f.bytes).raster;
-    return MakeRaster(1, 1, kBlack);
+    }
+    return MakeRaster(1, 1, BLACK);
 }
-
-} // namespace
 
 int PicturePaletteLength(int n)
 {
     const PictureRef ref = PictureAt(n);
-    if (ref.form == 0 && ref.entry == kShortPaletteEntry)
-        return kShortPaletteLength;
-    if (ref.form == 0 && ref.entry == kTrimmedPaletteEntry)
-        return kTrimmedPaletteLength;
-    return kFullPalette;
+    if (ref.form == 0 && ref.entry == SHORT_PALETTE_ENTRY)
+        return SHORT_PALETTE_LENGTH;
+    if (ref.form == 0 && ref.entry == TRIMMED_PALETTE_ENTRY)
+        return TRIMMED_PALETTE_LENGTH;
+    return FULL_PALETTE;
 }
 
 std::string PictureFileName(int id)
@@ -165,83 +162,86 @@ std::string PictureFileName(int id)
 std::vector<GeneratedFile> GenerateArt()
 {
     std::vector<GeneratedFile> files;
-    for (int n = 0; n < kPictureCount; ++n) {
+    for (int n = 0; n < PICTURE_COUNT; ++n) {
         const PictureRef ref = PictureAt(n);
         files.push_back({BitmapPath(PictureFileName(ref.id)),
                          EncodeBmpIndexed(DrawCreature(ref.entry, ref.form), 8, PicturePaletteLength(n))});
     }
-    for (const TypeIconRow &t : kTypeIcons)
-        files.push_back(
-            {BitmapPath(NumberedName("type", t.id)), EncodeBmpIndexed(DrawTypeIcon(t), 4, kTypeIconPalette)});
-    for (const TabRow &t : kTabs)
+    for (const TypeIconRow &t : TYPE_ICONS) {
+        files.push_back({BitmapPath(NumberedName("type", t.id)),
+                         EncodeBmpIndexed(DrawTypeIcon(t), 4, TYPE_ICON_PALETTE)});
+    }
+    for (const TabRow &t : TABS)
         files.push_back({BitmapPath(NumberedName("tab", t.id)), EncodeBmp24(DrawTab(t))});
     files.push_back({BitmapPath(NumberedName("symbol", IDB_SYMBOL_FEMALE)),
-                     EncodeBmpIndexed(DrawFemaleSymbol(), 8, kFullPalette)});
+                     EncodeBmpIndexed(DrawFemaleSymbol(), 8, FULL_PALETTE)});
     files.push_back({BitmapPath(NumberedName("symbol", IDB_SYMBOL_MALE)),
-                     EncodeBmpIndexed(DrawMaleSymbol(), 8, kFullPalette)});
+                     EncodeBmpIndexed(DrawMaleSymbol(), 8, FULL_PALETTE)});
     std::vector<IconImage> icon;
-    for (int size : kIconSizes) {
+    for (int size : ICON_SIZES) {
         IconImage image;
         image.raster = DrawIconHead(size, image.opaque);
         icon.push_back(image);
     }
-    files.push_back({kIconFile, EncodeIco(icon)});
+    files.push_back({ICON_FILE, EncodeIco(icon)});
     const std::string rc = ResourceScript();
-    files.push_back({kResourceFile, Bytes(rc.begin(), rc.end())});
+    files.push_back({RESOURCE_FILE, Bytes(rc.begin(), rc.end())});
     return files;
 }
 
 GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art)
 {
-    const int pictureRows = (kPictureCount + kSheetColumns - 1) / kSheetColumns;
-    const int uiTop = kSheetMargin + pictureRows * kCellHeight + kSheetMargin;
-    const int width = kSheetMargin * 2 + kSheetColumns * kCellWidth;
-    const int height = uiTop + 3 * 64 + kSheetMargin;
-    Raster sheet = MakeRaster(width, height, kSheetBackground);
+    const int pictureRows = (PICTURE_COUNT + SHEET_COLUMNS - 1) / SHEET_COLUMNS;
+    const int uiTop = SHEET_MARGIN + pictureRows * CELL_HEIGHT + SHEET_MARGIN;
+    const int width = SHEET_MARGIN * 2 + SHEET_COLUMNS * CELL_WIDTH;
+    const int height = uiTop + 3 * 64 + SHEET_MARGIN;
+    Raster sheet = MakeRaster(width, height, SHEET_BACKGROUND);
     char label[16];
-    for (int n = 0; n < kPictureCount; ++n) {
+    for (int n = 0; n < PICTURE_COUNT; ++n) {
         const PictureRef ref = PictureAt(n);
-        const int x = kSheetMargin + (n % kSheetColumns) * kCellWidth + 5;
-        const int y = kSheetMargin + (n / kSheetColumns) * kCellHeight;
+        const int x = SHEET_MARGIN + (n % SHEET_COLUMNS) * CELL_WIDTH + 5;
+        const int y = SHEET_MARGIN + (n / SHEET_COLUMNS) * CELL_HEIGHT;
         FramedBlit(sheet, Decode(art, BitmapPath(PictureFileName(ref.id))), x, y, 1);
         DrawLabel(sheet, PictureLabel(ref, label, sizeof label), x, y + 84);
     }
-    int x = kSheetMargin + 1, y = uiTop;
-    for (const TypeIconRow &t : kTypeIcons) {
-        if (x + kTypeIconWidth * kUiZoom > width - kSheetMargin) {
-            x = kSheetMargin + 1;
-            y += kTypeIconHeight * kUiZoom + 8;
+    int x = SHEET_MARGIN + 1, y = uiTop;
+    for (const TypeIconRow &t : TYPE_ICONS) {
+        if (x + TYPE_ICON_WIDTH * UI_ZOOM > width - SHEET_MARGIN) {
+            x = SHEET_MARGIN + 1;
+            y += TYPE_ICON_HEIGHT * UI_ZOOM + 8;
         }
-        FramedBlit(sheet, Decode(art, BitmapPath(NumberedName("type", t.id))), x, y, kUiZoom);
-        x += kTypeIconWidth * kUiZoom + 8;
+        FramedBlit(sheet, Decode(art, BitmapPath(NumberedName("type", t.id))), x, y, UI_ZOOM);
+        x += TYPE_ICON_WIDTH * UI_ZOOM + 8;
     }
-    x = kSheetMargin + 1;
-    y += kTypeIconHeight * kUiZoom + 14;
-    for (const TabRow &t : kTabs) {
-        FramedBlit(sheet, Decode(art, BitmapPath(NumberedName("tab", t.id))), x, y, kUiZoom);
-        x += kTabWidth * kUiZoom + 8;
+    x = SHEET_MARGIN + 1;
+    y += TYPE_ICON_HEIGHT * UI_ZOOM + 14;
+    for (const TabRow &t : TABS) {
+        FramedBlit(sheet, Decode(art, BitmapPath(NumberedName("tab", t.id))), x, y, UI_ZOOM);
+        x += TAB_WIDTH * UI_ZOOM + 8;
     }
     for (int id : {IDB_SYMBOL_FEMALE, IDB_SYMBOL_MALE}) {
-        FramedBlit(sheet, Decode(art, BitmapPath(NumberedName("symbol", id))), x, y, kUiZoom);
-        x += kSymbolWidth * kUiZoom + 8;
+        FramedBlit(sheet, Decode(art, BitmapPath(NumberedName("symbol", id))), x, y, UI_ZOOM);
+        x += SYMBOL_WIDTH * UI_ZOOM + 8;
     }
-    for (int size : kIconSizes) {
+    for (int size : ICON_SIZES) {
         std::vector<uint8_t> opaque;
         const Raster head = DrawIconHead(size, opaque);
-        Raster shown = MakeRaster(size, size, kSheetBackground);
-        for (int j = 0; j < size; ++j)
-            for (int i = 0; i < size; ++i)
-                if (opaque[static_cast<size_t>(j) * size + i])
+        Raster shown = MakeRaster(size, size, SHEET_BACKGROUND);
+        for (int j = 0; j < size; ++j) {
+            for (int i = 0; i < size; ++i) {
+                if (opaque[j * size + i])
                     SetPixel(shown, i, j, GetPixel(head, i, j));
-        Blit(sheet, shown, x, y, kUiZoom);
-        x += size * kUiZoom + 8;
+            }
+        }
+        Blit(sheet, shown, x, y, UI_ZOOM);
+        x += size * UI_ZOOM + 8;
     }
-    return {kContactSheet, EncodePng(sheet)};
+    return {CONTACT_SHEET, EncodePng(sheet)};
 }
 
 void WriteArt(const std::string &dir, const std::vector<GeneratedFile> &files)
 {
-    std::filesystem::create_directories(std::filesystem::path(dir) / kBitmapDir);
+    std::filesystem::create_directories(std::filesystem::path(dir) / BITMAP_DIR);
     for (const GeneratedFile &f : files)
         WriteFileBytes((std::filesystem::path(dir) / f.path).string(), f.bytes);
 }

@@ -1,5 +1,5 @@
-// The whole art set of the viewer in memory: every bitmap, the icon, the resource lines
-// that embed them and the contact sheet, each with its path below the output directory.
+/* The whole art set of the viewer in memory: every bitmap, the icon, the resource lines
+   that embed them and the contact sheet, each with its path below the output directory. */
 #ifndef ZORAVEL_ARTGEN_ARTGEN_H
 #define ZORAVEL_ARTGEN_ARTGEN_H
 
@@ -9,25 +9,25 @@
 #include "image_files.h"
 
 struct GeneratedFile {
-    std::string path; // relative, with forward slashes
+    std::string path; /* relative, with forward slashes */
     Bytes bytes;
 };
 
-// Paths of the pieces inside the output directory.
-extern const char *const kBitmapDir;    // "bitmaps"
-extern const char *const kIconFile;     // "zoravel.ico"
-extern const char *const kResourceFile; // "bitmaps.rc"
-extern const char *const kContactSheet; // "contact-sheet.png"
+/* Paths of the pieces inside the output directory. */
+extern const char *const BITMAP_DIR;    /* "bitmaps" */
+extern const char *const ICON_FILE;     /* "zoravel.ico" */
+extern const char *const RESOURCE_FILE; /* "bitmaps.rc" */
+extern const char *const CONTACT_SHEET; /* "contact-sheet.png" */
 
-// Palette length of picture n (0..108 in id order): 256 except for two shorter ones.
+/* Palette length of picture n (0..108 in id order): 256 except for two shorter ones. */
 int PicturePaletteLength(int n);
 std::string PictureFileName(int id);
 
-// Everything except the contact sheet.
+/* Everything except the contact sheet. */
 std::vector<GeneratedFile> GenerateArt();
-// The contact sheet of an already generated set.
+/* The contact sheet of an already generated set. */
 GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art);
-// Writes the files below dir, creating the bitmap directory.
+/* Writes the files below dir, creating the bitmap directory. */
 void WriteArt(const std::string &dir, const std::vector<GeneratedFile> &files);
 
 #endif

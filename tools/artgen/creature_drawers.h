@@ -1,5 +1,5 @@
-// The body-plan drawers of the creature pictures; each reads its entry from the context
-// and paints it around the ground point, facing the viewer or to the left.
+/* The body-plan drawers of the creature pictures; each reads its entry from the context
+   and paints it around the ground point, facing the viewer or to the left. */
 #ifndef ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
 #define ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
 

@@ -1,26 +1,22 @@
-// Shared pieces of the creature drawers: the drawing context and common features.
-// Features are sized in design units so that they grow with the stage zoom.
+/* Shared pieces of the creature drawers: the drawing context and common features.
+   Features are sized in design units so that they grow with the stage zoom. */
 #include "creature_kit.h"
 
-namespace {
+static const Rgb EYE_DARK = {34, 26, 44};
+static const Rgb EYE_OUTLINE = {20, 14, 28};
+static const Rgb MOUTH_DARK = {110, 36, 48};
+static const Rgb BONE = {236, 222, 186};
+static const Rgb DARK_MARK = {52, 44, 64};
+static const int BELLY_LIGHTEN = 120;
 
-const Rgb kEyeDark = {34, 26, 44};
-const Rgb kEyeOutline = {20, 14, 28};
-const Rgb kMouthDark = {110, 36, 48};
-const Rgb kBone = {236, 222, 186};
-const Rgb kDarkMark = {52, 44, 64};
-const int kBellyLighten = 120;
-
-uint32_t Seed(const CreaturePlan &plan, int form)
+static uint32_t Seed(const CreaturePlan &plan, int form)
 {
     uint32_t h = 2166136261u;
     for (const char *p = plan.family; *p; ++p)
-        h = (h ^ static_cast<uint8_t>(*p)) * 16777619u;
-    h ^= static_cast<uint32_t>(plan.index * 7919 + form * 131);
+        h = (h ^ (uint8_t)(*p)) * 16777619u;
+    h ^= plan.index * 7919 + form * 131;
     return h == 0 ? 1u : h;
 }
-
-} // namespace
 
 uint32_t NextRandom(Rng &rng)
 {
@@ -34,7 +30,7 @@ uint32_t NextRandom(Rng &rng)
 
 int RandomRange(Rng &rng, int lo, int hi)
 {
-    return lo + static_cast<int>(NextRandom(rng) % static_cast<uint32_t>(hi - lo + 1));
+    return lo + (int)(NextRandom(rng) % (uint32_t)(hi - lo + 1));
 }
 
 int Material(Ctx &c, Rgb base)
@@ -44,7 +40,7 @@ int Material(Ctx &c, Rgb base)
 
 Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom)
 {
-    Ctx c{MakeSprite(kPictureSize, kPictureSize, U(kPictureSize / 2), U(kGroundRow), zoom),
+    Ctx c{MakeSprite(PICTURE_SIZE, PICTURE_SIZE, U(PICTURE_SIZE / 2), U(GROUND_ROW), zoom),
           &plan,
           form,
           plan.stage == 1 && plan.stages > 1,
@@ -58,42 +54,42 @@ Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom)
           0,
           0};
     c.body = Material(c, plan.bodyColour);
-    c.belly = Material(c, Mix(plan.bodyColour, {250, 236, 200}, kBellyLighten));
+    c.belly = Material(c, Mix(plan.bodyColour, {250, 236, 200}, BELLY_LIGHTEN));
     c.accent = Material(c, plan.accentColour);
-    c.eye = AddMaterial(c.s, FlatRamp(kEyeDark, kEyeOutline));
-    c.white = AddMaterial(c.s, FlatRamp(kWhite, kEyeOutline));
-    c.mouth = AddMaterial(c.s, FlatRamp(kMouthDark, kEyeOutline));
-    c.bone = Material(c, kBone);
-    c.dark = Material(c, kDarkMark);
+    c.eye = AddMaterial(c.s, FlatRamp(EYE_DARK, EYE_OUTLINE));
+    c.white = AddMaterial(c.s, FlatRamp(WHITE, EYE_OUTLINE));
+    c.mouth = AddMaterial(c.s, FlatRamp(MOUTH_DARK, EYE_OUTLINE));
+    c.bone = Material(c, BONE);
+    c.dark = Material(c, DARK_MARK);
     return c;
 }
 
 void CuteEye(Ctx &c, int x, int y, int r)
 {
-    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, kPartFlat));
-    if (r * c.s.zoom / kOne >= U(3))
-        Ellipse(c.s, x - r / 3, y - r / 2, r / 3, r / 3, Style(c.white, kPartFlat));
-    Dot(c.s, x - r / 3, y - r / 2, c.white, kBase);
+    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
+    if (r * c.s.zoom / Q8_ONE >= U(3))
+        Ellipse(c.s, x - r / 3, y - r / 2, r / 3, r / 3, Style(c.white, PART_FLAT));
+    Dot(c.s, x - r / 3, y - r / 2, c.white, SHADE_BASE);
 }
 
 void WhiteEye(Ctx &c, int x, int y, int r, int lookX)
 {
-    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.white, kPartFlat | kPartLine));
-    Ellipse(c.s, x + lookX, y + r / 6, r * 3 / 5, r * 4 / 5, Style(c.eye, kPartFlat));
-    Dot(c.s, x + lookX - r / 4, y - r / 5, c.white, kBase);
+    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.white, PART_FLAT | PART_LINE));
+    Ellipse(c.s, x + lookX, y + r / 6, r * 3 / 5, r * 4 / 5, Style(c.eye, PART_FLAT));
+    Dot(c.s, x + lookX - r / 4, y - r / 5, c.white, SHADE_BASE);
 }
 
 void FierceEye(Ctx &c, int x, int y, int r, int angle, int irisMaterial)
 {
-    Ellipse(c.s, x, y, r * 3 / 2, r * 3 / 4, Style(irisMaterial, kPartFlat | kPartLine, kLight), angle);
-    Ellipse(c.s, x, y, r / 2, r * 3 / 4, Style(c.eye, kPartFlat), angle);
-    Dot(c.s, x - r / 3, y - r / 3, c.white, kBase);
+    Ellipse(c.s, x, y, r * 3 / 2, r * 3 / 4, Style(irisMaterial, PART_FLAT | PART_LINE, SHADE_LIGHT), angle);
+    Ellipse(c.s, x, y, r / 2, r * 3 / 4, Style(c.eye, PART_FLAT), angle);
+    Dot(c.s, x - r / 3, y - r / 3, c.white, SHADE_BASE);
 }
 
 void Smile(Ctx &c, int x, int y, int halfWidth)
 {
     Curve(c.s, x - halfWidth, y - halfWidth / 3, U(1) / 2, x, y + halfWidth / 2, x + halfWidth,
-          y - halfWidth / 3, U(1) / 2, Style(c.mouth, kPartFlat));
+          y - halfWidth / 3, U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
 int Toward(int x, int d, int angle)
@@ -116,17 +112,17 @@ void Spike(Ctx &c, int x, int y, int length, int angle, int w, PartStyle style)
 void Flame(Ctx &c, int x, int y, int h, int material, int lean)
 {
     const int w = h * 2 / 5;
-    Spike(c, x - w / 2, y - h / 6, h * 3 / 4, lean - 25, w / 2, Style(material, kPartNoHighlight));
-    Spike(c, x + w / 2, y - h / 6, h * 3 / 4, lean + 25, w / 2, Style(material, kPartNoHighlight));
-    Spike(c, x, y - h / 4, h, lean, w * 2 / 3, Style(material, kPartNoHighlight));
+    Spike(c, x - w / 2, y - h / 6, h * 3 / 4, lean - 25, w / 2, Style(material, PART_NO_HIGHLIGHT));
+    Spike(c, x + w / 2, y - h / 6, h * 3 / 4, lean + 25, w / 2, Style(material, PART_NO_HIGHLIGHT));
+    Spike(c, x, y - h / 4, h, lean, w * 2 / 3, Style(material, PART_NO_HIGHLIGHT));
     Ellipse(c.s, x, y - h / 6, w, h / 3, Style(material));
-    Ellipse(c.s, x, y - h / 5, w / 2, h / 5, Style(material, kPartFlat, kHighlight));
+    Ellipse(c.s, x, y - h / 5, w / 2, h / 5, Style(material, PART_FLAT, SHADE_HIGHLIGHT));
 }
 
 void Leaf(Ctx &c, int x, int y, int length, int angle, int material)
 {
     const int mx = Toward(x, length / 2, angle), my = TowardY(y, length / 2, angle);
-    Ellipse(c.s, mx, my, length / 4, length / 2, Style(material, kPartLine), angle);
+    Ellipse(c.s, mx, my, length / 4, length / 2, Style(material, PART_LINE), angle);
     Capsule(c.s, x, y, U(1) / 2, Toward(x, length * 3 / 4, angle), TowardY(y, length * 3 / 4, angle),
-            U(1) / 3, Style(material, kPartFlat, kShadow));
+            U(1) / 3, Style(material, PART_FLAT, SHADE_SHADOW));
 }

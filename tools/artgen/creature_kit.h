@@ -1,5 +1,5 @@
-// Shared pieces of the creature drawers: the drawing context with its materials, and
-// common features (eyes, mouths, flames, spikes, leaves) built from sprite parts.
+/* Shared pieces of the creature drawers: the drawing context with its materials, and
+   common features (eyes, mouths, flames, spikes, leaves) built from sprite parts. */
 #ifndef ZORAVEL_ARTGEN_CREATURE_KIT_H
 #define ZORAVEL_ARTGEN_CREATURE_KIT_H
 
@@ -10,43 +10,43 @@
 #include "creature_plan.h"
 #include "sprite.h"
 
-// Pictures are 80 by 80 with the ground line near the bottom.
-const int kPictureSize = 80;
-const int kGroundRow = 73;
+/* Pictures are 80 by 80 with the ground line near the bottom. */
+const int PICTURE_SIZE = 80;
+const int GROUND_ROW = 73;
 
 struct Rng {
     uint32_t state;
 };
 uint32_t NextRandom(Rng &rng);
-int RandomRange(Rng &rng, int lo, int hi); // inclusive
+int RandomRange(Rng &rng, int lo, int hi); /* inclusive */
 
 struct Ctx {
     Sprite s;
     const CreaturePlan *plan;
     int form;
-    bool young; // first stage of a family that grows further
+    bool young; /* first stage of a family that grows further */
     Rng rng;
-    // Materials every drawer may use.
+    /* Materials every drawer may use. */
     int body, belly, accent, eye, white, mouth, bone, dark;
 };
 
 Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom);
 int Material(Ctx &c, Rgb base);
 
-// Round black eye with a highlight, r the radius in design units.
+/* Round black eye with a highlight, r the radius in design units. */
 void CuteEye(Ctx &c, int x, int y, int r);
-// Eye with a white, a dark iris looking toward lookX and a highlight.
+/* Eye with a white, a dark iris looking toward lookX and a highlight. */
 void WhiteEye(Ctx &c, int x, int y, int r, int lookX);
-// Slanted fierce eye: dark almond shape tilted by angle.
+/* Slanted fierce eye: dark almond shape tilted by angle. */
 void FierceEye(Ctx &c, int x, int y, int r, int angle, int irisMaterial);
 void Smile(Ctx &c, int x, int y, int halfWidth);
-// A flame of three tongues rising from (x, y), height h.
+/* A flame of three tongues rising from (x, y), height h. */
 void Flame(Ctx &c, int x, int y, int h, int material, int lean = 0);
-// Triangle from a base centre toward an angle (0 = up, 90 = right), half-width w.
+/* Triangle from a base centre toward an angle (0 = up, 90 = right), half-width w. */
 void Spike(Ctx &c, int x, int y, int length, int angle, int w, PartStyle style);
-// Pointed leaf from (x, y) toward angle, with a midrib.
+/* Pointed leaf from (x, y) toward angle, with a midrib. */
 void Leaf(Ctx &c, int x, int y, int length, int angle, int material);
-// Design point at distance d from (x, y) toward angle (0 = up, 90 = right).
+/* Design point at distance d from (x, y) toward angle (0 = up, 90 = right). */
 int Toward(int x, int d, int angle);
 int TowardY(int y, int d, int angle);
 

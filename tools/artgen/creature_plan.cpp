@@ -1,145 +1,141 @@
-// The picture plan of the catalogue, one row per entry: family, stage, body plan, types,
-// body and accent colours, and the idea the picture follows.
+/* The picture plan of the catalogue, one row per entry: family, stage, body plan, types,
+   body and accent colours, and the idea the picture follows. */
 #include "creature_plan.h"
 
 #include <cstdio>
 
 #include "resource.h"
 
-namespace {
+static const int FIRST_NUMBER = 387;
 
-const int kFirstNumber = 387;
-
-} // namespace
-
-// clang-format off
-#define N Kind::kNone
-#define NOR Kind::kNormal
-#define FIR Kind::kFire
-#define WAT Kind::kWater
-#define GRA Kind::kGrass
-#define ELE Kind::kElectric
-#define ICE Kind::kIce
-#define FIG Kind::kFighting
-#define POI Kind::kPoison
-#define GRO Kind::kGround
-#define FLY Kind::kFlying
-#define PSY Kind::kPsychic
-#define INS Kind::kInsect
-#define ROC Kind::kRock
-#define GHO Kind::kGhost
-#define DRA Kind::kDragon
-#define DAR Kind::kDark
-#define STE Kind::kSteel
-const CreaturePlan kCreaturePlans[kEntryCount] = {
-    //  #   family st of body               primary sec  body colour      accent colour    idea
-    {   0, "A",  1, 3, Body::kSerpent,   FIR, N,   {240, 112,  48}, {255, 200,  64}, "ember salamander hatchling, small, round head, big eyes"},
-    {   1, "A",  2, 3, Body::kQuadruped, FIR, N,   {232,  92,  40}, {255, 184,  48}, "salamander with flame frill"},
-    {   2, "A",  3, 3, Body::kQuadruped, FIR, DRA, {208,  64,  40}, {255, 176,  40}, "large flame lizard, horns, flame crest, tail flame"},
-    {   3, "B",  1, 3, Body::kShellblob, WAT, N,   {120, 176, 236}, { 72, 148, 180}, "pond snail, tiny spiral shell"},
-    {   4, "B",  2, 3, Body::kShellblob, WAT, N,   {100, 156, 232}, { 64, 120, 196}, "bigger snail, two antennae, ridged shell"},
-    {   5, "B",  3, 3, Body::kShellblob, WAT, ROC, { 88, 140, 216}, {150, 132, 104}, "armoured snail, stone spiral shell with spikes"},
-    {   6, "C",  1, 3, Body::kBird,      NOR, FLY, {200, 170, 128}, {238, 214, 168}, "round owlet, fluffy, big eyes"},
-    {   7, "C",  2, 3, Body::kBird,      PSY, FLY, {196, 112, 172}, {240, 190, 220}, "owl with ear tufts"},
-    {   8, "C",  3, 3, Body::kBird,      PSY, FLY, {164,  82, 160}, {250, 150, 200}, "great owl, wide wings spread, third-eye mark"},
-    {   9, "D",  1, 2, Body::kMushroom,  GRA, POI, {176,  84, 196}, {130, 200,  80}, "small spotted mushroom with feet"},
-    {  10, "D",  2, 2, Body::kMushroom,  GRA, POI, {200,  60, 140}, {120, 200,  72}, "big toadstool, wide cap, arms"},
-    {  11, "E",  1, 3, Body::kBiped,     ROC, N,   {160, 150, 136}, {120, 110, 100}, "pebble golem, round"},
-    {  12, "E",  2, 3, Body::kBiped,     ROC, N,   {146, 132, 114}, {110, 100,  90}, "boulder golem, arms"},
-    {  13, "E",  3, 3, Body::kBiped,     ROC, FIG, {130, 114,  98}, {232,  96,  64}, "big stone brawler, fists, crystal on shoulders"},
-    {  14, "F",  1, 2, Body::kJelly,     WAT, ELE, {120, 170, 250}, {255, 224,  64}, "small jellyfish, two tentacles"},
-    {  15, "F",  2, 2, Body::kJelly,     WAT, ELE, { 96, 140, 240}, {255, 230,  80}, "large jellyfish, many tentacles, glowing"},
-    {  16, "G",  1, 2, Body::kQuadruped, DAR, N,   { 92,  88, 118}, {200, 190, 172}, "wolf pup"},
-    {  17, "G",  2, 2, Body::kQuadruped, DAR, ICE, { 76,  84, 124}, {150, 220, 240}, "frost wolf, mane of ice spikes"},
-    {  18, "H",  1, 2, Body::kCrab,      WAT, N,   { 72, 160, 200}, {250, 200, 120}, "small crab"},
-    {  19, "H",  2, 2, Body::kCrab,      WAT, FIG, { 60, 120, 210}, {224,  60,  50}, "big crab, huge boxing claws"},
-    {  20, "I",  1, 2, Body::kPlant,     GRA, N,   {100, 180,  80}, {200, 120,  72}, "cactus sprout in a pot-like base"},
-    {  21, "I",  2, 2, Body::kPlant,     GRA, GRO, { 80, 160,  72}, {240, 100, 150}, "tall cactus with arms and flower"},
-    {  22, "J",  1, 3, Body::kBat,       POI, FLY, {150,  90, 190}, {206, 130, 214}, "small bat"},
-    {  23, "J",  2, 3, Body::kBat,       POI, FLY, {130,  72, 180}, {190, 100, 200}, "bat with bigger wings, fangs"},
-    {  24, "J",  3, 3, Body::kBat,       DAR, FLY, { 74,  58, 106}, {160,  44,  76}, "huge dusk bat, cape-like wings"},
-    {  25, "K",  1, 3, Body::kSerpent,   INS, N,   {150, 200,  60}, {250, 200,  60}, "moth caterpillar (larva), segmented"},
-    {  26, "K",  2, 3, Body::kInsect,    INS, GRA, {200, 180, 110}, {110, 180,  70}, "female cloak moth; forms: leaf cloak (grass), sand cloak (ground, pic 239), metal cloak (steel, pic 240)"},
-    {  27, "K",  3, 3, Body::kInsect,    INS, FLY, {190, 160,  80}, {232, 180,  80}, "male moth, broad patterned wings"},
-    {  28, "L",  1, 2, Body::kInsect,    INS, GRO, {176, 104,  60}, {206, 164,  92}, "worker ant"},
-    {  29, "L",  2, 2, Body::kInsect,    INS, GRO, {150,  80,  50}, {250, 200,  60}, "queen ant, crown, large abdomen"},
-    {  30, "-",  1, 1, Body::kQuadruped, STE, ELE, {168, 176, 192}, {250, 200,  50}, "clockwork mouse with key, no evolution"},
-    {  31, "M",  1, 2, Body::kFish,      WAT, N,   { 90, 170, 230}, {240, 200, 120}, "seahorse"},
-    {  32, "M",  2, 2, Body::kFish,      WAT, DRA, { 70, 130, 220}, {120, 220, 200}, "sea dragon seahorse, fins like wings"},
-    {  33, "N",  1, 2, Body::kBlob,      GHO, GRA, {236, 140,  48}, {100, 170,  70}, "pumpkin sprite"},
-    {  34, "N",  2, 2, Body::kBlob,      GHO, GRA, {220, 120,  40}, { 90, 160,  60}, "large pumpkin spirit with vine arms"},
-    {  35, "O",  1, 2, Body::kBiped,     ICE, N,   {196, 220, 236}, {120, 150, 200}, "yeti cub"},
-    {  36, "O",  2, 2, Body::kBiped,     ICE, FIG, {180, 208, 232}, {100, 130, 190}, "great yeti"},
-    {  37, "-",  1, 1, Body::kInsect,    INS, ELE, {150, 130,  80}, {255, 230,  70}, "firefly (evolves from an outside larva)"},
-    {  38, "P",  1, 2, Body::kQuadruped, PSY, N,   {230, 140, 180}, {250, 210, 120}, "fox kit with glowing tail tip"},
-    {  39, "P",  2, 2, Body::kQuadruped, PSY, N,   {210, 110, 180}, {255, 196, 236}, "mystic fox, several tails"},
-    {  40, "Q",  1, 2, Body::kQuadruped, GRO, N,   {190, 160, 100}, {150, 110,  70}, "tortoise"},
-    {  41, "Q",  2, 2, Body::kQuadruped, GRO, GRA, {180, 150,  90}, {140, 100,  64}, "tortoise with shrub on shell"},
-    {  42, "-",  1, 1, Body::kOrb,       STE, N,   {200, 150,  70}, {120,  90,  60}, "bronze bell spirit (from outside)"},
-    {  43, "-",  1, 1, Body::kBiped,     GRA, N,   {230, 190,  90}, {110, 170,  80}, "scarecrow (from outside)"},
-    {  44, "R",  1, 2, Body::kQuadruped, ELE, N,   {200, 160, 110}, {250, 200,  60}, "hedgehog with spark quills"},
-    {  45, "R",  2, 2, Body::kQuadruped, ELE, N,   {240, 190,  60}, {176, 184, 200}, "hedgehog with steel quills"},
-    {  46, "-",  1, 1, Body::kBlob,      NOR, N,   {200, 208, 228}, {240, 160, 170}, "cloud puff baby (breeding note)"},
-    {  47, "S",  1, 2, Body::kInsect,    INS, N,   {150, 180,  60}, {230, 200,  60}, "small spider"},
-    {  48, "S",  2, 2, Body::kInsect,    INS, DAR, { 70,  64,  96}, {200,  60,  80}, "big shadow spider"},
-    {  49, "T",  1, 2, Body::kQuadruped, ICE, N,   {150, 200, 236}, {190, 232, 250}, "crystal fawn"},
-    {  50, "T",  2, 2, Body::kQuadruped, ICE, N,   {120, 180, 230}, {170, 230, 250}, "crystal stag with antlers of ice"},
-    {  51, "U",  1, 3, Body::kBiped,     FIG, N,   {190, 110,  70}, {240, 200, 160}, "monkey"},
-    {  52, "U",  2, 3, Body::kBiped,     FIG, N,   {170,  90,  60}, {230, 190, 150}, "ape"},
-    {  53, "U",  3, 3, Body::kBiped,     FIG, N,   {150,  76,  56}, {230,  60,  40}, "big ape with wrist bands"},
-    {  54, "-",  1, 1, Body::kOrb,       FIR, N,   {210, 120,  70}, {255, 190,  60}, "tea kettle spirit, no evolution"},
-    {  55, "-",  1, 1, Body::kQuadruped, ROC, N,   {170, 160, 140}, {140, 120,  96}, "stone guardian lion, no evolution"},
-    {  56, "V",  1, 3, Body::kSerpent,   DRA, N,   {120, 140, 240}, {250, 220, 140}, "sky serpent hatchling"},
-    {  57, "V",  2, 3, Body::kSerpent,   DRA, N,   {100, 120, 230}, {250, 210, 120}, "sky serpent"},
-    {  58, "V",  3, 3, Body::kSerpent,   DRA, FLY, { 90, 100, 220}, {250, 200, 110}, "great winged sky serpent"},
-    {  59, "-",  1, 1, Body::kQuadruped, GRO, STE, {190, 150, 100}, {150, 160, 176}, "armadillo (from outside)"},
-    {  60, "W",  1, 2, Body::kBird,      WAT, N,   {150, 190, 240}, {250, 180,  60}, "heron chick"},
-    {  61, "W",  2, 2, Body::kBird,      WAT, FLY, {120, 170, 240}, {250, 170,  50}, "heron"},
-    {  62, "X",  1, 2, Body::kInsect,    INS, N,   {120, 180,  60}, {200, 230,  90}, "beetle larva-ish small beetle"},
-    {  63, "X",  2, 2, Body::kInsect,    INS, FIG, {170,  60,  50}, { 90,  70,  70}, "rhino beetle"},
-    {  64, "Y",  1, 2, Body::kSerpent,   POI, N,   {160,  90, 200}, {230, 200,  90}, "small snake"},
-    {  65, "Y",  2, 2, Body::kSerpent,   POI, DAR, {110,  70, 150}, {230, 120, 200}, "cobra"},
-    {  66, "Z",  1, 2, Body::kQuadruped, GRO, N,   { 92,  80,  96}, {242, 150, 160}, "mole"},
-    {  67, "Z",  2, 2, Body::kQuadruped, GRO, N,   { 80,  68,  86}, {236, 144, 156}, "big digging mole with claws"},
-    {  68, "-",  1, 1, Body::kOrb,       GHO, FIR, {110,  90, 160}, {255, 160,  60}, "ghost lantern, no evolution"},
-    {  69, "AA", 1, 2, Body::kSerpent,   ELE, N,   {240, 200,  60}, { 80, 100, 160}, "eel"},
-    {  70, "AA", 2, 2, Body::kSerpent,   ELE, WAT, {230, 180,  40}, { 60, 120, 200}, "big electric eel"},
-    {  71, "-",  1, 1, Body::kFish,      WAT, DAR, { 60,  80, 130}, {255, 230, 100}, "anglerfish (from outside)"},
-    {  72, "AB", 1, 2, Body::kPlant,     GRA, N,   {120, 200,  90}, {240, 140, 180}, "flower bud fairy"},
-    {  73, "AB", 2, 2, Body::kPlant,     GRA, N,   {100, 190,  80}, {250, 120, 170}, "flower fairy"},
-    {  74, "-",  1, 1, Body::kBird,      DAR, FLY, { 62,  62,  92}, {230, 190,  70}, "raven (from outside, \"Tylko w nocy\")"},
-    {  75, "-",  1, 1, Body::kBiped,     STE, N,   {160, 170, 190}, {220,  60,  60}, "robot knight (from outside)"},
-    {  76, "-",  1, 1, Body::kQuadruped, NOR, N,   {170, 140, 110}, {220, 200, 160}, "sloth (from outside)"},
-    {  77, "-",  1, 1, Body::kBiped,     ROC, FIR, { 96,  76,  76}, {255, 120,  40}, "lava golem (from outside)"},
-    {  78, "-",  1, 1, Body::kPlant,     GRA, WAT, { 90, 170, 110}, {240, 160, 200}, "water lily (from outside)"},
-    {  79, "-",  1, 1, Body::kBird,      ELE, FLY, {240, 200,  40}, { 70,  90, 160}, "thunder bird (from outside)"},
-    {  80, "-",  1, 1, Body::kBiped,     FIR, N,   {220, 110,  60}, {230,  50,  40}, "fire boxer kangaroo (from outside)"},
-    {  81, "-",  1, 1, Body::kQuadruped, NOR, N,   {226, 212, 236}, {150, 120, 170}, "dream lamb baby (breeding note)"},
-    {  82, "-",  1, 1, Body::kInsect,    INS, GRA, {130, 200,  80}, {200, 240, 120}, "mantis (from outside)"},
-    {  83, "AC", 1, 2, Body::kQuadruped, NOR, N,   {120, 120, 132}, {226, 222, 210}, "badger"},
-    {  84, "AC", 2, 2, Body::kQuadruped, NOR, N,   {100, 100, 114}, {226, 222, 210}, "big badger"},
-    {  85, "-",  1, 1, Body::kBiped,     ROC, FLY, {130, 130, 142}, {100, 100, 122}, "gargoyle (from outside)"},
-    {  86, "-",  1, 1, Body::kFish,      ICE, N,   {130, 180, 220}, {240, 230, 190}, "narwhal (from outside)"},
-    {  87, "-",  1, 1, Body::kBird,      NOR, N,   {232, 214, 180}, {220,  80,  80}, "paper crane (from outside, item)"},
-    {  88, "-",  1, 1, Body::kQuadruped, GRA, FIG, {150, 110,  70}, {110, 190,  70}, "stag lord (from outside, male only)"},
-    {  89, "-",  1, 1, Body::kQuadruped, ROC, N,   {200, 190, 170}, {150, 130, 100}, "mountain goat (from outside, \"Na Górze ...\")"},
-    {  90, "-",  1, 1, Body::kQuadruped, GHO, DAR, { 82,  62, 112}, {250, 220,  80}, "shadow cat (from outside)"},
-    {  91, "-",  1, 1, Body::kBird,      ICE, N,   {190, 224, 244}, {240, 150,  70}, "ice swan (from outside, female only)"},
-    {  92, "-",  1, 1, Body::kSerpent,   STE, DRA, {160, 170, 190}, {110, 120, 220}, "clockwork dragon, no evolution"},
-    {  93, "-",  1, 1, Body::kFish,      WAT, N,   { 60, 110, 190}, {200, 220, 240}, "tidal whale, no evolution"},
-    {  94, "-",  1, 1, Body::kQuadruped, PSY, N,   {220, 170, 100}, {230, 100, 150}, "sphinx, no evolution"},
-    {  95, "-",  1, 1, Body::kBiped,     ICE, ROC, {150, 200, 230}, {150, 140, 130}, "glacier golem, no evolution"},
-    {  96, "-",  1, 1, Body::kQuadruped, FIR, N,   {200,  90,  50}, {255, 190,  60}, "ember stag, no evolution"},
-    {  97, "-",  1, 1, Body::kBiped,     GRA, N,   { 90, 140,  70}, {140, 130, 110}, "moss titan, no evolution"},
-    {  98, "-",  1, 1, Body::kInsect,    DAR, N,   { 70,  60, 100}, {240, 200,  80}, "night moth, no evolution"},
-    {  99, "-",  1, 1, Body::kFish,      ELE, DRA, {240, 200,  50}, { 90, 100, 210}, "thunder ray, no evolution"},
-    { 100, "-",  1, 1, Body::kJelly,     PSY, N,   {240, 130, 190}, {255, 220, 100}, "star jelly, no evolution"},
-    { 101, "-",  1, 1, Body::kSerpent,   GHO, POI, {120,  80, 170}, {180, 120, 200}, "miasma serpent, no evolution"},
-    { 102, "AD", 1, 2, Body::kFish,      WAT, N,   {110, 180, 240}, {250, 200, 160}, "sea sprite"},
-    { 103, "AD", 2, 2, Body::kFish,      WAT, PSY, { 90, 150, 230}, {240, 150, 200}, "sea nymph"},
-    { 104, "-",  1, 1, Body::kQuadruped, GRO, N,   {170, 120,  70}, {230, 210, 170}, "earth ox, no evolution"},
-    { 105, "-",  1, 1, Body::kBird,      FIR, FLY, {240, 120,  40}, {255, 210,  70}, "sun phoenix, no evolution"},
-    { 106, "-",  1, 1, Body::kSerpent,   DRA, PSY, {150, 120, 230}, {120, 220, 220}, "prism dragon, no evolution"},
+/* clang-format off */
+#define N KIND_NONE
+#define NOR KIND_NORMAL
+#define FIR KIND_FIRE
+#define WAT KIND_WATER
+#define GRA KIND_GRASS
+#define ELE KIND_ELECTRIC
+#define ICE KIND_ICE
+#define FIG KIND_FIGHTING
+#define POI KIND_POISON
+#define GRO KIND_GROUND
+#define FLY KIND_FLYING
+#define PSY KIND_PSYCHIC
+#define INS KIND_INSECT
+#define ROC KIND_ROCK
+#define GHO KIND_GHOST
+#define DRA KIND_DRAGON
+#define DAR KIND_DARK
+#define STE KIND_STEEL
+const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
+    /* #   family st of body               primary sec  body colour      accent colour    idea */
+    {   0, "A",  1, 3, BODY_SERPENT,   FIR, N,   {240, 112,  48}, {255, 200,  64}, "ember salamander hatchling, small, round head, big eyes"},
+    {   1, "A",  2, 3, BODY_QUADRUPED, FIR, N,   {232,  92,  40}, {255, 184,  48}, "salamander with flame frill"},
+    {   2, "A",  3, 3, BODY_QUADRUPED, FIR, DRA, {208,  64,  40}, {255, 176,  40}, "large flame lizard, horns, flame crest, tail flame"},
+    {   3, "B",  1, 3, BODY_SHELLBLOB, WAT, N,   {120, 176, 236}, { 72, 148, 180}, "pond snail, tiny spiral shell"},
+    {   4, "B",  2, 3, BODY_SHELLBLOB, WAT, N,   {100, 156, 232}, { 64, 120, 196}, "bigger snail, two antennae, ridged shell"},
+    {   5, "B",  3, 3, BODY_SHELLBLOB, WAT, ROC, { 88, 140, 216}, {150, 132, 104}, "armoured snail, stone spiral shell with spikes"},
+    {   6, "C",  1, 3, BODY_BIRD,      NOR, FLY, {200, 170, 128}, {238, 214, 168}, "round owlet, fluffy, big eyes"},
+    {   7, "C",  2, 3, BODY_BIRD,      PSY, FLY, {196, 112, 172}, {240, 190, 220}, "owl with ear tufts"},
+    {   8, "C",  3, 3, BODY_BIRD,      PSY, FLY, {164,  82, 160}, {250, 150, 200}, "great owl, wide wings spread, third-eye mark"},
+    {   9, "D",  1, 2, BODY_MUSHROOM,  GRA, POI, {176,  84, 196}, {130, 200,  80}, "small spotted mushroom with feet"},
+    {  10, "D",  2, 2, BODY_MUSHROOM,  GRA, POI, {200,  60, 140}, {120, 200,  72}, "big toadstool, wide cap, arms"},
+    {  11, "E",  1, 3, BODY_BIPED,     ROC, N,   {160, 150, 136}, {120, 110, 100}, "pebble golem, round"},
+    {  12, "E",  2, 3, BODY_BIPED,     ROC, N,   {146, 132, 114}, {110, 100,  90}, "boulder golem, arms"},
+    {  13, "E",  3, 3, BODY_BIPED,     ROC, FIG, {130, 114,  98}, {232,  96,  64}, "big stone brawler, fists, crystal on shoulders"},
+    {  14, "F",  1, 2, BODY_JELLY,     WAT, ELE, {120, 170, 250}, {255, 224,  64}, "small jellyfish, two tentacles"},
+    {  15, "F",  2, 2, BODY_JELLY,     WAT, ELE, { 96, 140, 240}, {255, 230,  80}, "large jellyfish, many tentacles, glowing"},
+    {  16, "G",  1, 2, BODY_QUADRUPED, DAR, N,   { 92,  88, 118}, {200, 190, 172}, "wolf pup"},
+    {  17, "G",  2, 2, BODY_QUADRUPED, DAR, ICE, { 76,  84, 124}, {150, 220, 240}, "frost wolf, mane of ice spikes"},
+    {  18, "H",  1, 2, BODY_CRAB,      WAT, N,   { 72, 160, 200}, {250, 200, 120}, "small crab"},
+    {  19, "H",  2, 2, BODY_CRAB,      WAT, FIG, { 60, 120, 210}, {224,  60,  50}, "big crab, huge boxing claws"},
+    {  20, "I",  1, 2, BODY_PLANT,     GRA, N,   {100, 180,  80}, {200, 120,  72}, "cactus sprout in a pot-like base"},
+    {  21, "I",  2, 2, BODY_PLANT,     GRA, GRO, { 80, 160,  72}, {240, 100, 150}, "tall cactus with arms and flower"},
+    {  22, "J",  1, 3, BODY_BAT,       POI, FLY, {150,  90, 190}, {206, 130, 214}, "small bat"},
+    {  23, "J",  2, 3, BODY_BAT,       POI, FLY, {130,  72, 180}, {190, 100, 200}, "bat with bigger wings, fangs"},
+    {  24, "J",  3, 3, BODY_BAT,       DAR, FLY, { 74,  58, 106}, {160,  44,  76}, "huge dusk bat, cape-like wings"},
+    {  25, "K",  1, 3, BODY_SERPENT,   INS, N,   {150, 200,  60}, {250, 200,  60}, "moth caterpillar (larva), segmented"},
+    {  26, "K",  2, 3, BODY_INSECT,    INS, GRA, {200, 180, 110}, {110, 180,  70}, "female cloak moth; forms: leaf cloak (grass), sand cloak (ground, pic 239), metal cloak (steel, pic 240)"},
+    {  27, "K",  3, 3, BODY_INSECT,    INS, FLY, {190, 160,  80}, {232, 180,  80}, "male moth, broad patterned wings"},
+    {  28, "L",  1, 2, BODY_INSECT,    INS, GRO, {176, 104,  60}, {206, 164,  92}, "worker ant"},
+    {  29, "L",  2, 2, BODY_INSECT,    INS, GRO, {150,  80,  50}, {250, 200,  60}, "queen ant, crown, large abdomen"},
+    {  30, "-",  1, 1, BODY_QUADRUPED, STE, ELE, {168, 176, 192}, {250, 200,  50}, "clockwork mouse with key, no evolution"},
+    {  31, "M",  1, 2, BODY_FISH,      WAT, N,   { 90, 170, 230}, {240, 200, 120}, "seahorse"},
+    {  32, "M",  2, 2, BODY_FISH,      WAT, DRA, { 70, 130, 220}, {120, 220, 200}, "sea dragon seahorse, fins like wings"},
+    {  33, "N",  1, 2, BODY_BLOB,      GHO, GRA, {236, 140,  48}, {100, 170,  70}, "pumpkin sprite"},
+    {  34, "N",  2, 2, BODY_BLOB,      GHO, GRA, {220, 120,  40}, { 90, 160,  60}, "large pumpkin spirit with vine arms"},
+    {  35, "O",  1, 2, BODY_BIPED,     ICE, N,   {196, 220, 236}, {120, 150, 200}, "yeti cub"},
+    {  36, "O",  2, 2, BODY_BIPED,     ICE, FIG, {180, 208, 232}, {100, 130, 190}, "great yeti"},
+    {  37, "-",  1, 1, BODY_INSECT,    INS, ELE, {150, 130,  80}, {255, 230,  70}, "firefly (evolves from an outside larva)"},
+    {  38, "P",  1, 2, BODY_QUADRUPED, PSY, N,   {230, 140, 180}, {250, 210, 120}, "fox kit with glowing tail tip"},
+    {  39, "P",  2, 2, BODY_QUADRUPED, PSY, N,   {210, 110, 180}, {255, 196, 236}, "mystic fox, several tails"},
+    {  40, "Q",  1, 2, BODY_QUADRUPED, GRO, N,   {190, 160, 100}, {150, 110,  70}, "tortoise"},
+    {  41, "Q",  2, 2, BODY_QUADRUPED, GRO, GRA, {180, 150,  90}, {140, 100,  64}, "tortoise with shrub on shell"},
+    {  42, "-",  1, 1, BODY_ORB,       STE, N,   {200, 150,  70}, {120,  90,  60}, "bronze bell spirit (from outside)"},
+    {  43, "-",  1, 1, BODY_BIPED,     GRA, N,   {230, 190,  90}, {110, 170,  80}, "scarecrow (from outside)"},
+    {  44, "R",  1, 2, BODY_QUADRUPED, ELE, N,   {200, 160, 110}, {250, 200,  60}, "hedgehog with spark quills"},
+    {  45, "R",  2, 2, BODY_QUADRUPED, ELE, N,   {240, 190,  60}, {176, 184, 200}, "hedgehog with steel quills"},
+    {  46, "-",  1, 1, BODY_BLOB,      NOR, N,   {200, 208, 228}, {240, 160, 170}, "cloud puff baby (breeding note)"},
+    {  47, "S",  1, 2, BODY_INSECT,    INS, N,   {150, 180,  60}, {230, 200,  60}, "small spider"},
+    {  48, "S",  2, 2, BODY_INSECT,    INS, DAR, { 70,  64,  96}, {200,  60,  80}, "big shadow spider"},
+    {  49, "T",  1, 2, BODY_QUADRUPED, ICE, N,   {150, 200, 236}, {190, 232, 250}, "crystal fawn"},
+    {  50, "T",  2, 2, BODY_QUADRUPED, ICE, N,   {120, 180, 230}, {170, 230, 250}, "crystal stag with antlers of ice"},
+    {  51, "U",  1, 3, BODY_BIPED,     FIG, N,   {190, 110,  70}, {240, 200, 160}, "monkey"},
+    {  52, "U",  2, 3, BODY_BIPED,     FIG, N,   {170,  90,  60}, {230, 190, 150}, "ape"},
+    {  53, "U",  3, 3, BODY_BIPED,     FIG, N,   {150,  76,  56}, {230,  60,  40}, "big ape with wrist bands"},
+    {  54, "-",  1, 1, BODY_ORB,       FIR, N,   {210, 120,  70}, {255, 190,  60}, "tea kettle spirit, no evolution"},
+    {  55, "-",  1, 1, BODY_QUADRUPED, ROC, N,   {170, 160, 140}, {140, 120,  96}, "stone guardian lion, no evolution"},
+    {  56, "V",  1, 3, BODY_SERPENT,   DRA, N,   {120, 140, 240}, {250, 220, 140}, "sky serpent hatchling"},
+    {  57, "V",  2, 3, BODY_SERPENT,   DRA, N,   {100, 120, 230}, {250, 210, 120}, "sky serpent"},
+    {  58, "V",  3, 3, BODY_SERPENT,   DRA, FLY, { 90, 100, 220}, {250, 200, 110}, "great winged sky serpent"},
+    {  59, "-",  1, 1, BODY_QUADRUPED, GRO, STE, {190, 150, 100}, {150, 160, 176}, "armadillo (from outside)"},
+    {  60, "W",  1, 2, BODY_BIRD,      WAT, N,   {150, 190, 240}, {250, 180,  60}, "heron chick"},
+    {  61, "W",  2, 2, BODY_BIRD,      WAT, FLY, {120, 170, 240}, {250, 170,  50}, "heron"},
+    {  62, "X",  1, 2, BODY_INSECT,    INS, N,   {120, 180,  60}, {200, 230,  90}, "beetle larva-ish small beetle"},
+    {  63, "X",  2, 2, BODY_INSECT,    INS, FIG, {170,  60,  50}, { 90,  70,  70}, "rhino beetle"},
+    {  64, "Y",  1, 2, BODY_SERPENT,   POI, N,   {160,  90, 200}, {230, 200,  90}, "small snake"},
+    {  65, "Y",  2, 2, BODY_SERPENT,   POI, DAR, {110,  70, 150}, {230, 120, 200}, "cobra"},
+    {  66, "Z",  1, 2, BODY_QUADRUPED, GRO, N,   { 92,  80,  96}, {242, 150, 160}, "mole"},
+    {  67, "Z",  2, 2, BODY_QUADRUPED, GRO, N,   { 80,  68,  86}, {236, 144, 156}, "big digging mole with claws"},
+    {  68, "-",  1, 1, BODY_ORB,       GHO, FIR, {110,  90, 160}, {255, 160,  60}, "ghost lantern, no evolution"},
+    {  69, "AA", 1, 2, BODY_SERPENT,   ELE, N,   {240, 200,  60}, { 80, 100, 160}, "eel"},
+    {  70, "AA", 2, 2, BODY_SERPENT,   ELE, WAT, {230, 180,  40}, { 60, 120, 200}, "big electric eel"},
+    {  71, "-",  1, 1, BODY_FISH,      WAT, DAR, { 60,  80, 130}, {255, 230, 100}, "anglerfish (from outside)"},
+    {  72, "AB", 1, 2, BODY_PLANT,     GRA, N,   {120, 200,  90}, {240, 140, 180}, "flower bud fairy"},
+    {  73, "AB", 2, 2, BODY_PLANT,     GRA, N,   {100, 190,  80}, {250, 120, 170}, "flower fairy"},
+    {  74, "-",  1, 1, BODY_BIRD,      DAR, FLY, { 62,  62,  92}, {230, 190,  70}, "raven (from outside, \"Tylko w nocy\")"},
+    {  75, "-",  1, 1, BODY_BIPED,     STE, N,   {160, 170, 190}, {220,  60,  60}, "robot knight (from outside)"},
+    {  76, "-",  1, 1, BODY_QUADRUPED, NOR, N,   {170, 140, 110}, {220, 200, 160}, "sloth (from outside)"},
+    {  77, "-",  1, 1, BODY_BIPED,     ROC, FIR, { 96,  76,  76}, {255, 120,  40}, "lava golem (from outside)"},
+    {  78, "-",  1, 1, BODY_PLANT,     GRA, WAT, { 90, 170, 110}, {240, 160, 200}, "water lily (from outside)"},
+    {  79, "-",  1, 1, BODY_BIRD,      ELE, FLY, {240, 200,  40}, { 70,  90, 160}, "thunder bird (from outside)"},
+    {  80, "-",  1, 1, BODY_BIPED,     FIR, N,   {220, 110,  60}, {230,  50,  40}, "fire boxer kangaroo (from outside)"},
+    {  81, "-",  1, 1, BODY_QUADRUPED, NOR, N,   {226, 212, 236}, {150, 120, 170}, "dream lamb baby (breeding note)"},
+    {  82, "-",  1, 1, BODY_INSECT,    INS, GRA, {130, 200,  80}, {200, 240, 120}, "mantis (from outside)"},
+    {  83, "AC", 1, 2, BODY_QUADRUPED, NOR, N,   {120, 120, 132}, {226, 222, 210}, "badger"},
+    {  84, "AC", 2, 2, BODY_QUADRUPED, NOR, N,   {100, 100, 114}, {226, 222, 210}, "big badger"},
+    {  85, "-",  1, 1, BODY_BIPED,     ROC, FLY, {130, 130, 142}, {100, 100, 122}, "gargoyle (from outside)"},
+    {  86, "-",  1, 1, BODY_FISH,      ICE, N,   {130, 180, 220}, {240, 230, 190}, "narwhal (from outside)"},
+    {  87, "-",  1, 1, BODY_BIRD,      NOR, N,   {232, 214, 180}, {220,  80,  80}, "paper crane (from outside, item)"},
+    {  88, "-",  1, 1, BODY_QUADRUPED, GRA, FIG, {150, 110,  70}, {110, 190,  70}, "stag lord (from outside, male only)"},
+    {  89, "-",  1, 1, BODY_QUADRUPED, ROC, N,   {200, 190, 170}, {150, 130, 100}, "mountain goat (from outside, \"Na Górze ...\")"},
+    {  90, "-",  1, 1, BODY_QUADRUPED, GHO, DAR, { 82,  62, 112}, {250, 220,  80}, "shadow cat (from outside)"},
+    {  91, "-",  1, 1, BODY_BIRD,      ICE, N,   {190, 224, 244}, {240, 150,  70}, "ice swan (from outside, female only)"},
+    {  92, "-",  1, 1, BODY_SERPENT,   STE, DRA, {160, 170, 190}, {110, 120, 220}, "clockwork dragon, no evolution"},
+    {  93, "-",  1, 1, BODY_FISH,      WAT, N,   { 60, 110, 190}, {200, 220, 240}, "tidal whale, no evolution"},
+    {  94, "-",  1, 1, BODY_QUADRUPED, PSY, N,   {220, 170, 100}, {230, 100, 150}, "sphinx, no evolution"},
+    {  95, "-",  1, 1, BODY_BIPED,     ICE, ROC, {150, 200, 230}, {150, 140, 130}, "glacier golem, no evolution"},
+    {  96, "-",  1, 1, BODY_QUADRUPED, FIR, N,   {200,  90,  50}, {255, 190,  60}, "ember stag, no evolution"},
+    {  97, "-",  1, 1, BODY_BIPED,     GRA, N,   { 90, 140,  70}, {140, 130, 110}, "moss titan, no evolution"},
+    {  98, "-",  1, 1, BODY_INSECT,    DAR, N,   { 70,  60, 100}, {240, 200,  80}, "night moth, no evolution"},
+    {  99, "-",  1, 1, BODY_FISH,      ELE, DRA, {240, 200,  50}, { 90, 100, 210}, "thunder ray, no evolution"},
+    { 100, "-",  1, 1, BODY_JELLY,     PSY, N,   {240, 130, 190}, {255, 220, 100}, "star jelly, no evolution"},
+    { 101, "-",  1, 1, BODY_SERPENT,   GHO, POI, {120,  80, 170}, {180, 120, 200}, "miasma serpent, no evolution"},
+    { 102, "AD", 1, 2, BODY_FISH,      WAT, N,   {110, 180, 240}, {250, 200, 160}, "sea sprite"},
+    { 103, "AD", 2, 2, BODY_FISH,      WAT, PSY, { 90, 150, 230}, {240, 150, 200}, "sea nymph"},
+    { 104, "-",  1, 1, BODY_QUADRUPED, GRO, N,   {170, 120,  70}, {230, 210, 170}, "earth ox, no evolution"},
+    { 105, "-",  1, 1, BODY_BIRD,      FIR, FLY, {240, 120,  40}, {255, 210,  70}, "sun phoenix, no evolution"},
+    { 106, "-",  1, 1, BODY_SERPENT,   DRA, PSY, {150, 120, 230}, {120, 220, 220}, "prism dragon, no evolution"},
 };
 #undef N
 #undef NOR
@@ -159,21 +155,21 @@ const CreaturePlan kCreaturePlans[kEntryCount] = {
 #undef DRA
 #undef DAR
 #undef STE
-// clang-format on
+/* clang-format on */
 
 PictureRef PictureAt(int n)
 {
-    if (n < kEntryCount)
+    if (n < ENTRY_COUNT)
         return {IDB_PICTURE_BASE + n, n, 0};
-    if (n == kEntryCount)
-        return {IDB_FORM1_PICTURE, kFormEntry, 1};
-    return {IDB_FORM2_PICTURE, kFormEntry, 2};
+    if (n == ENTRY_COUNT)
+        return {IDB_FORM1_PICTURE, FORM_ENTRY, 1};
+    return {IDB_FORM2_PICTURE, FORM_ENTRY, 2};
 }
 
 const char *PictureLabel(const PictureRef &ref, char *buffer, int size)
 {
-    static const char kFormSuffix[] = {'\0', 'b', 'c'};
-    std::snprintf(buffer, static_cast<size_t>(size), "%d%c", kFirstNumber + ref.entry, kFormSuffix[ref.form]);
-    // snprintf with %c of '\0' ends the string early, which is what form 0 needs.
+    static const char FORM_SUFFIX[] = {'\0', 'b', 'c'};
+    std::snprintf(buffer, size, "%d%c", FIRST_NUMBER + ref.entry, FORM_SUFFIX[ref.form]);
+    /* snprintf with %c of '\0' ends the string early, which is what form 0 needs. */
     return buffer;
 }

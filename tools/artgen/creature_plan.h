@@ -1,51 +1,51 @@
-// The picture plan of the catalogue: for each entry its family, stage, body plan, types and
-// the two colours its picture is painted in, one row per entry.
+/* The picture plan of the catalogue: for each entry its family, stage, body plan, types and
+   the two colours its picture is painted in, one row per entry. */
 #ifndef ZORAVEL_ARTGEN_CREATURE_PLAN_H
 #define ZORAVEL_ARTGEN_CREATURE_PLAN_H
 
 #include "raster.h"
 
-enum class Body {
-    kSerpent,
-    kQuadruped,
-    kShellblob,
-    kBird,
-    kMushroom,
-    kBiped,
-    kJelly,
-    kCrab,
-    kPlant,
-    kBat,
-    kInsect,
-    kBlob,
-    kFish,
-    kOrb,
+enum Body {
+    BODY_SERPENT,
+    BODY_QUADRUPED,
+    BODY_SHELLBLOB,
+    BODY_BIRD,
+    BODY_MUSHROOM,
+    BODY_BIPED,
+    BODY_JELLY,
+    BODY_CRAB,
+    BODY_PLANT,
+    BODY_BAT,
+    BODY_INSECT,
+    BODY_BLOB,
+    BODY_FISH,
+    BODY_ORB,
 };
 
-enum class Kind {
-    kNone,
-    kNormal,
-    kFire,
-    kWater,
-    kGrass,
-    kElectric,
-    kIce,
-    kFighting,
-    kPoison,
-    kGround,
-    kFlying,
-    kPsychic,
-    kInsect,
-    kRock,
-    kGhost,
-    kDragon,
-    kDark,
-    kSteel,
+enum Kind {
+    KIND_NONE,
+    KIND_NORMAL,
+    KIND_FIRE,
+    KIND_WATER,
+    KIND_GRASS,
+    KIND_ELECTRIC,
+    KIND_ICE,
+    KIND_FIGHTING,
+    KIND_POISON,
+    KIND_GROUND,
+    KIND_FLYING,
+    KIND_PSYCHIC,
+    KIND_INSECT,
+    KIND_ROCK,
+    KIND_GHOST,
+    KIND_DRAGON,
+    KIND_DARK,
+    KIND_STEEL,
 };
 
 struct CreaturePlan {
-    int index;          // EntryIndex
-    const char *family; // entries of one family evolve into one another; "-" stands alone
+    int index;          /* EntryIndex */
+    const char *family; /* entries of one family evolve into one another; "-" stands alone */
     int stage;
     int stages;
     Body body;
@@ -56,20 +56,20 @@ struct CreaturePlan {
     const char *idea;
 };
 
-const int kEntryCount = 107;
-const int kFormEntry = 26;
-const int kPictureCount = 109;
+const int ENTRY_COUNT = 107;
+const int FORM_ENTRY = 26;
+const int PICTURE_COUNT = 109;
 
-extern const CreaturePlan kCreaturePlans[kEntryCount];
+extern const CreaturePlan CREATURE_PLANS[ENTRY_COUNT];
 
-// One picture of the set: which entry in which form, and its resource id.
+/* One picture of the set: which entry in which form, and its resource id. */
 struct PictureRef {
     int id;
     int entry;
     int form;
 };
-PictureRef PictureAt(int n); // n in 0..kPictureCount-1, in resource-id order
-// The number shown for a picture on the contact sheet: "387", or "413b" for a form.
+PictureRef PictureAt(int n); /* n in 0..PICTURE_COUNT-1, in resource-id order */
+/* The number shown for a picture on the contact sheet: "387", or "413b" for a form. */
 const char *PictureLabel(const PictureRef &ref, char *buffer, int size);
 
 #endif

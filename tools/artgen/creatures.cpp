@@ -1,13 +1,11 @@
-// Creature pictures: picks the drawer of the entry's body plan and the zoom of its stage.
-// Later stages of a family are drawn larger; the feet stay on the common ground line.
+/* Creature pictures: picks the drawer of the entry's body plan and the zoom of its stage.
+   Later stages of a family are drawn larger; the feet stay on the common ground line. */
 #include "creatures.h"
 
 #include "creature_drawers.h"
 
-namespace {
-
-// Zoom (Q8) of stage s of a family of n stages; single entries are nearly full size.
-int StageZoom(const CreaturePlan &plan)
+/* Zoom (Q8) of stage s of a family of n stages; single entries are nearly full size. */
+static int StageZoom(const CreaturePlan &plan)
 {
     if (plan.stages == 1)
         return 240;
@@ -16,12 +14,12 @@ int StageZoom(const CreaturePlan &plan)
     return plan.stage == 1 ? 180 : plan.stage == 2 ? 218 : 256;
 }
 
-// Designs drawn small for their plan get a larger zoom so that first stages stay readable.
+/* Designs drawn small for their plan get a larger zoom so that first stages stay readable. */
 struct SizeTweak {
     int entry;
-    int factor; // Q8
+    int factor; /* Q8 */
 };
-const SizeTweak kSizeTweaks[] = {
+static const SizeTweak SIZE_TWEAKS[] = {
     {0,   270},
     {3,   270},
     {6,   280},
@@ -44,61 +42,60 @@ const SizeTweak kSizeTweaks[] = {
     {102, 290},
 };
 
-int SizeFactor(int entry)
+static int SizeFactor(int entry)
 {
-    for (const SizeTweak &t : kSizeTweaks)
+    for (const SizeTweak &t : SIZE_TWEAKS) {
         if (t.entry == entry)
             return t.factor;
-    return kOne;
+    }
+    return Q8_ONE;
 }
-
-} // namespace
 
 Raster DrawCreature(int entry, int form)
 {
-    const CreaturePlan &plan = kCreaturePlans[entry];
-    Ctx c = MakeCtx(plan, form, StageZoom(plan) * SizeFactor(entry) / kOne);
+    const CreaturePlan &plan = CREATURE_PLANS[entry];
+    Ctx c = MakeCtx(plan, form, StageZoom(plan) * SizeFactor(entry) / Q8_ONE);
     switch (plan.body) {
-    case Body::kSerpent:
+    case BODY_SERPENT:
         DrawSerpent(c);
         break;
-    case Body::kQuadruped:
+    case BODY_QUADRUPED:
         DrawQuadruped(c);
         break;
-    case Body::kShellblob:
+    case BODY_SHELLBLOB:
         DrawShellblob(c);
         break;
-    case Body::kBird:
+    case BODY_BIRD:
         DrawBird(c);
         break;
-    case Body::kMushroom:
+    case BODY_MUSHROOM:
         DrawMushroom(c);
         break;
-    case Body::kBiped:
+    case BODY_BIPED:
         DrawBiped(c);
         break;
-    case Body::kJelly:
+    case BODY_JELLY:
         DrawJelly(c);
         break;
-    case Body::kCrab:
+    case BODY_CRAB:
         DrawCrab(c);
         break;
-    case Body::kPlant:
+    case BODY_PLANT:
         DrawPlant(c);
         break;
-    case Body::kBat:
+    case BODY_BAT:
         DrawBat(c);
         break;
-    case Body::kInsect:
+    case BODY_INSECT:
         DrawInsect(c);
         break;
-    case Body::kBlob:
+    case BODY_BLOB:
         DrawBlob(c);
         break;
-    case Body::kFish:
+    case BODY_FISH:
         DrawFish(c);
         break;
-    case Body::kOrb:
+    case BODY_ORB:
         DrawOrb(c);
         break;
     }

@@ -1,28 +1,27 @@
-// Winged and many-legged creatures: birds (owls, herons, phoenix), bats and insects
-// (moths, ants, spiders, beetles, mantis, firefly), each shaped per entry.
+/* Winged and many-legged creatures: birds (owls, herons, phoenix), bats and insects
+   (moths, ants, spiders, beetles, mantis, firefly), each shaped per entry. */
 #include "creature_drawers.h"
 
-namespace {
-
-// A spread wing as a fan of feathers from the shoulder, pointing out to one side.
-void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathers, int spread, int material,
-                 int tipMaterial)
+/* A spread wing as a fan of feathers from the shoulder, pointing out to one side. */
+static void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathers, int spread, int material,
+                        int tipMaterial)
 {
     for (int k = feathers - 1; k >= 0; --k) {
         const int angle = side * (30 + k * spread / feathers);
         const int len = length - k * length / (feathers * 3);
         const int mx = Toward(sx, len / 2, angle), my = TowardY(sy, len / 2, angle);
-        Ellipse(c.s, mx, my, U(3), len / 2, Style(material, kPartLine), angle);
-        if (tipMaterial != 0)
+        Ellipse(c.s, mx, my, U(3), len / 2, Style(material, PART_LINE), angle);
+        if (tipMaterial != 0) {
             Ellipse(c.s, Toward(mx, len / 3, angle), TowardY(my, len / 3, angle), U(2), len / 6,
-                    Style(tipMaterial, kPartLine), angle);
+                    Style(tipMaterial, PART_LINE), angle);
+        }
     }
 }
 
-void Owl(Ctx &c)
+static void Owl(Ctx &c)
 {
     const int idx = c.plan->index;
-    const int stage = idx - 6; // 0, 1, 2
+    const int stage = idx - 6; /* 0, 1, 2 */
     GroundShadow(c.s, 0, 0, U(16) + stage * U(3), U(3));
     const int brx = U(14) + stage * U(2), bry = U(15) + stage * U(2);
     const int by = -U(3) - bry;
@@ -32,40 +31,47 @@ void Owl(Ctx &c)
     }
     for (int side = -1; side <= 1; side += 2) {
         Capsule(c.s, side * U(5), -U(3), U(1), side * U(5), -U(1), U(1),
-                Style(Material(c, {240, 170, 60}), kPartFlat));
-        for (int k = -1; k <= 1; ++k)
+                Style(Material(c, {240, 170, 60}), PART_FLAT));
+        for (int k = -1; k <= 1; ++k) {
             Capsule(c.s, side * U(5), -U(1), U(1) / 2, side * U(5) + k * U(2), U(1) / 2, U(1) / 2,
-                    Style(Material(c, {240, 170, 60}), kPartFlat));
+                    Style(Material(c, {240, 170, 60}), PART_FLAT));
+        }
     }
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    Ellipse(c.s, 0, by + bry / 3, brx * 3 / 5, bry * 3 / 5, Style(c.belly, kPartNoHighlight));
-    for (int k = 0; k < 5; ++k)
+    Ellipse(c.s, 0, by + bry / 3, brx * 3 / 5, bry * 3 / 5, Style(c.belly, PART_NO_HIGHLIGHT));
+    for (int k = 0; k < 5; ++k) {
         Spike(c, -brx / 3 + (k % 3) * brx / 3, by + bry / 6 + (k / 3) * U(4) + U(2), U(2), 180, U(1),
-              Style(c.body, kPartFlat, kShadow));
-    if (stage < 2)
-        for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * (brx - U(2)), by + U(2), U(4), bry * 2 / 3, Style(c.body, kPartLine),
+              Style(c.body, PART_FLAT, SHADE_SHADOW));
+    }
+    if (stage < 2) {
+        for (int side = -1; side <= 1; side += 2) {
+            Ellipse(c.s, side * (brx - U(2)), by + U(2), U(4), bry * 2 / 3, Style(c.body, PART_LINE),
                     side * 15);
-    if (stage >= 1)
-        for (int side = -1; side <= 1; side += 2)
+        }
+    }
+    if (stage >= 1) {
+        for (int side = -1; side <= 1; side += 2) {
             Spike(c, side * brx * 3 / 5, by - bry + U(3), U(7) + stage * U(2), side * 25, U(3),
-                  Style(c.body, kPartLine));
-    if (stage == 0)
+                  Style(c.body, PART_LINE));
+        }
+    }
+    if (stage == 0) {
         for (int k = -1; k <= 1; ++k)
-            Spike(c, k * U(3), by - bry + U(1), U(4), k * 30, U(2), Style(c.body, kPartLine));
+            Spike(c, k * U(3), by - bry + U(1), U(4), k * 30, U(2), Style(c.body, PART_LINE));
+    }
     const int ey = by - bry / 3, er = stage == 0 ? U(6) : U(5);
-    Ellipse(c.s, -er, ey, er + U(2), er + U(1), Style(c.belly, kPartLine | kPartNoHighlight));
-    Ellipse(c.s, er, ey, er + U(2), er + U(1), Style(c.belly, kPartLine | kPartNoHighlight));
+    Ellipse(c.s, -er, ey, er + U(2), er + U(1), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, er, ey, er + U(2), er + U(1), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     WhiteEye(c, -er, ey, er * 3 / 4, U(1));
     WhiteEye(c, er, ey, er * 3 / 4, -U(1));
-    Spike(c, 0, ey + U(2), U(4), 180, U(2), Style(Material(c, {240, 170, 60}), kPartLine));
+    Spike(c, 0, ey + U(2), U(4), 180, U(2), Style(Material(c, {240, 170, 60}), PART_LINE));
     if (stage == 2) {
         Polygon(c.s, {0, by - bry + U(2), U(2), by - bry + U(5), 0, by - bry + U(8), -U(2), by - bry + U(5)},
-                Style(Material(c, {120, 230, 250}), kPartLine));
+                Style(Material(c, {120, 230, 250}), PART_LINE));
     }
 }
 
-void Wader(Ctx &c, bool swan)
+static void Wader(Ctx &c, bool swan)
 {
     const bool chick = c.plan->index == 60;
     GroundShadow(c.s, 0, 0, U(14), U(3));
@@ -73,129 +79,137 @@ void Wader(Ctx &c, bool swan)
     const int legMat = Material(c, {230, 150, 60});
     const int legLen = swan ? U(0) : chick ? U(10) : U(22);
     const int by = -legLen - U(10);
-    if (!swan)
+    if (!swan) {
         for (int side = 0; side < 2; ++side) {
             const int lx = side ? U(4) : -U(2);
             Capsule(c.s, lx, by + U(6), U(1), lx, -U(1), U(1),
-                    Style(legMat, kPartFlat, side ? kShadow : kBase));
-            Capsule(c.s, lx, -U(1), U(1) / 2, lx - U(4), 0, U(1) / 2, Style(legMat, kPartFlat));
+                    Style(legMat, PART_FLAT, side ? SHADE_SHADOW : SHADE_BASE));
+            Capsule(c.s, lx, -U(1), U(1) / 2, lx - U(4), 0, U(1) / 2, Style(legMat, PART_FLAT));
         }
+    }
     if (swan) {
         const int water = Material(c, {150, 200, 240});
-        Ellipse(c.s, 0, -U(3), U(26), U(3), Style(water, kPartFlat, kLight));
+        Ellipse(c.s, 0, -U(3), U(26), U(3), Style(water, PART_FLAT, SHADE_LIGHT));
     }
-    Spike(c, U(14), by - U(2), U(10), 70, U(5), Style(c.body, kPartLine));
+    Spike(c, U(14), by - U(2), U(10), 70, U(5), Style(c.body, PART_LINE));
     Ellipse(c.s, U(2), by, chick ? U(11) : U(14), chick ? U(9) : U(9), Style(c.body));
     if (swan) {
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < 4; ++k) {
             Ellipse(c.s, U(6) + k * U(3), by - U(6) - k * U(2), U(3), U(9),
-                    Style(c.accent == 0 ? c.body : c.belly, kPartLine), 40 + k * 10);
+                    Style(c.accent == 0 ? c.body : c.belly, PART_LINE), 40 + k * 10);
+        }
     } else {
-        Ellipse(c.s, U(6), by - U(1), U(9), U(5), Style(c.body, kPartLine), 10);
+        Ellipse(c.s, U(6), by - U(1), U(9), U(5), Style(c.body, PART_LINE), 10);
     }
     const int hx = chick ? -U(6) : -U(10), hy = chick ? by - U(14) : by - U(26);
     Curve(c.s, -U(4), by - U(2), U(4), hx + U(8), (hy + by) / 2, hx + U(1), hy + U(2), U(3),
-          Style(c.body, kPartLine));
-    Ellipse(c.s, hx, hy, chick ? U(8) : U(6), chick ? U(7) : U(5), Style(c.body, kPartLine));
-    if (!chick && !swan)
+          Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy, chick ? U(8) : U(6), chick ? U(7) : U(5), Style(c.body, PART_LINE));
+    if (!chick && !swan) {
         Curve(c.s, hx + U(3), hy - U(3), U(1), hx + U(10), hy - U(6), hx + U(14), hy - U(2), U(1) / 2,
               Style(c.dark));
-    if (chick)
+    }
+    if (chick) {
         for (int k = -1; k <= 1; ++k)
-            Spike(c, hx + k * U(2), hy - U(6), U(4), k * 30, U(1), Style(c.body, kPartLine));
-    Spike(c, hx - U(4), hy + U(1), chick ? U(8) : U(14), -90, U(2), Style(beak, kPartLine));
+            Spike(c, hx + k * U(2), hy - U(6), U(4), k * 30, U(1), Style(c.body, PART_LINE));
+    }
+    Spike(c, hx - U(4), hy + U(1), chick ? U(8) : U(14), -90, U(2), Style(beak, PART_LINE));
     if (chick)
         CuteEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2);
     else
         CuteEye(c, hx, hy - U(1), U(1) + U(1) / 2);
     if (swan) {
         const int ice = Material(c, {170, 225, 250});
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3; ++k) {
             Spike(c, hx + U(2) + k * U(3), hy - U(4), U(5), 10 + k * 20, U(1) + U(1) / 2,
-                  Style(ice, kPartLine));
+                  Style(ice, PART_LINE));
+        }
     }
 }
 
-void SpreadBird(Ctx &c)
+static void SpreadBird(Ctx &c)
 {
     const int idx = c.plan->index;
     const bool phoenix = idx == 105, thunder = idx == 79;
     GroundShadow(c.s, 0, 0, U(14), U(3));
     const int by = -U(32);
-    if (phoenix)
+    if (phoenix) {
         for (int k = -2; k <= 2; ++k)
             Flame(c, k * U(5), by + U(14), U(16) - (k < 0 ? -k : k) * U(2), c.accent, 180 + k * 15);
-    if (thunder)
-        for (int k = -1; k <= 1; ++k)
+    }
+    if (thunder) {
+        for (int k = -1; k <= 1; ++k) {
             Polygon(c.s,
                     {k * U(6) - U(3), by + U(10), k * U(6) + U(3), by + U(10), k * U(6) + U(1), by + U(20),
                      k * U(6) + U(4), by + U(19), k * U(6) - U(2), by + U(28), k * U(6) - U(1), by + U(18),
                      k * U(6) - U(4), by + U(18)},
-                    Style(c.body, kPartLine));
+                    Style(c.body, PART_LINE));
+        }
+    }
     const int tip = c.accent;
     FeatherWing(c, -U(6), by - U(2), -1, U(28), 6, 90, c.body, tip);
     FeatherWing(c, U(6), by - U(2), 1, U(28), 6, 90, c.body, tip);
     Ellipse(c.s, 0, by, U(9), U(13), Style(c.body));
-    Ellipse(c.s, 0, by + U(4), U(6), U(8), Style(phoenix ? c.accent : c.belly, kPartNoHighlight));
+    Ellipse(c.s, 0, by + U(4), U(6), U(8), Style(phoenix ? c.accent : c.belly, PART_NO_HIGHLIGHT));
     const int hy = by - U(14);
     for (int k = -1; k <= 1; ++k) {
         if (phoenix)
             Flame(c, k * U(3), hy - U(5), U(10), c.accent, k * 30);
         else
-            Spike(c, k * U(3), hy - U(5), U(8), k * 30, U(2), Style(c.accent, kPartLine));
+            Spike(c, k * U(3), hy - U(5), U(8), k * 30, U(2), Style(c.accent, PART_LINE));
     }
-    Ellipse(c.s, 0, hy, U(7), U(7), Style(c.body, kPartLine));
+    Ellipse(c.s, 0, hy, U(7), U(7), Style(c.body, PART_LINE));
     FierceEye(c, -U(3), hy, U(2), -15, Material(c, {250, 230, 120}));
     FierceEye(c, U(3), hy, U(2), 15, Material(c, {250, 230, 120}));
-    Spike(c, 0, hy + U(2), U(5), 180, U(2), Style(Material(c, {240, 180, 60}), kPartLine));
+    Spike(c, 0, hy + U(2), U(5), 180, U(2), Style(Material(c, {240, 180, 60}), PART_LINE));
     for (int side = -1; side <= 1; side += 2)
-        Capsule(c.s, side * U(3), by + U(12), U(1), side * U(4), -U(1), U(1), Style(c.dark, kPartFlat));
+        Capsule(c.s, side * U(3), by + U(12), U(1), side * U(4), -U(1), U(1), Style(c.dark, PART_FLAT));
 }
 
-void Raven(Ctx &c)
+static void Raven(Ctx &c)
 {
     GroundShadow(c.s, 0, 0, U(16), U(3));
     const int branch = Material(c, {120, 86, 60});
-    Capsule(c.s, -U(24), -U(4), U(2), U(24), -U(4), U(2), Style(branch, kPartLine));
+    Capsule(c.s, -U(24), -U(4), U(2), U(24), -U(4), U(2), Style(branch, PART_LINE));
     Leaf(c, U(18), -U(5), U(8), 60, Material(c, {90, 150, 80}));
     const int by = -U(22);
     Polygon(c.s, {U(10), by + U(2), U(28), by + U(16), U(22), by + U(18), U(8), by + U(8)},
-            Style(c.body, kPartLine));
+            Style(c.body, PART_LINE));
     Ellipse(c.s, U(2), by, U(12), U(14), Style(c.body));
-    Ellipse(c.s, U(6), by, U(9), U(11), Style(c.body, kPartLine), 20);
+    Ellipse(c.s, U(6), by, U(9), U(11), Style(c.body, PART_LINE), 20);
     for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, U(8) + k * U(2), by + U(4) + k * U(2), U(3), U(6), Style(c.body, kPartLine), 30);
-    for (int side = 0; side < 2; ++side)
+        Ellipse(c.s, U(8) + k * U(2), by + U(4) + k * U(2), U(3), U(6), Style(c.body, PART_LINE), 30);
+    for (int side = 0; side < 2; ++side) {
         Capsule(c.s, -U(2) + side * U(5), by + U(12), U(1), -U(3) + side * U(5), -U(5), U(1),
-                Style(c.dark, kPartFlat));
+                Style(c.dark, PART_FLAT));
+    }
     const int hx = -U(6), hy = by - U(14);
-    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, kPartLine));
-    Spike(c, hx + U(4), hy - U(5), U(6), 40, U(2), Style(c.body, kPartLine));
+    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
+    Spike(c, hx + U(4), hy - U(5), U(6), 40, U(2), Style(c.body, PART_LINE));
     Polygon(c.s, {hx - U(5), hy - U(2), hx - U(17), hy + U(2), hx - U(5), hy + U(3)},
-            Style(c.accent, kPartLine));
+            Style(c.accent, PART_LINE));
     FierceEye(c, hx - U(1), hy - U(2), U(2), -10, Material(c, {230, 60, 70}));
     const int moon = Material(c, {250, 230, 140});
-    Ellipse(c.s, U(22), -U(56), U(5), U(5), Style(moon, kPartLine));
+    Ellipse(c.s, U(22), -U(56), U(5), U(5), Style(moon, PART_LINE));
 }
 
-void Crane(Ctx &c)
+static void Crane(Ctx &c)
 {
-    // Folded paper: flat polygons only, with a red head fold.
+    /* Folded paper: flat polygons only, with a red head fold. */
     GroundShadow(c.s, 0, 0, U(20), U(3));
     const int by = -U(14);
-    Polygon(c.s, {-U(4), by, U(20), by - U(26), U(8), by}, Style(c.body, kPartLine));
-    Polygon(c.s, {-U(4), by, -U(20), by - U(22), U(2), by - U(2)}, Style(c.body, kPartLine));
+    Polygon(c.s, {-U(4), by, U(20), by - U(26), U(8), by}, Style(c.body, PART_LINE));
+    Polygon(c.s, {-U(4), by, -U(20), by - U(22), U(2), by - U(2)}, Style(c.body, PART_LINE));
     Polygon(c.s, {-U(16), by + U(8), U(14), by + U(8), U(6), by - U(4), -U(6), by - U(4)},
-            Style(c.body, kPartLine));
-    Polygon(c.s, {U(10), by + U(4), U(28), by - U(10), U(16), by + U(6)}, Style(c.body, kPartLine));
-    Polygon(c.s, {-U(12), by + U(4), -U(24), by - U(24), -U(16), by + U(6)}, Style(c.body, kPartLine));
-    Polygon(c.s, {-U(24), by - U(24), -U(30), by - U(20), -U(22), by - U(20)}, Style(c.accent, kPartLine));
-    Dot(c.s, -U(24), by - U(22), c.eye, kBase);
-    Capsule(c.s, -U(2), by + U(8), U(1) / 2, U(2), by - U(2), U(1) / 2, Style(c.body, kPartFlat, kShadow));
-    Capsule(c.s, U(0), by + U(8), U(1) / 2, U(0), -U(1), U(1) / 2, Style(c.body, kPartFlat, kShadow));
+            Style(c.body, PART_LINE));
+    Polygon(c.s, {U(10), by + U(4), U(28), by - U(10), U(16), by + U(6)}, Style(c.body, PART_LINE));
+    Polygon(c.s, {-U(12), by + U(4), -U(24), by - U(24), -U(16), by + U(6)}, Style(c.body, PART_LINE));
+    Polygon(c.s, {-U(24), by - U(24), -U(30), by - U(20), -U(22), by - U(20)}, Style(c.accent, PART_LINE));
+    Dot(c.s, -U(24), by - U(22), c.eye, SHADE_BASE);
+    Capsule(c.s, -U(2), by + U(8), U(1) / 2, U(2), by - U(2), U(1) / 2,
+            Style(c.body, PART_FLAT, SHADE_SHADOW));
+    Capsule(c.s, U(0), by + U(8), U(1) / 2, U(0), -U(1), U(1) / 2, Style(c.body, PART_FLAT, SHADE_SHADOW));
 }
-
-} // namespace
 
 void DrawBird(Ctx &c)
 {
@@ -226,12 +240,12 @@ void DrawBird(Ctx &c)
 
 void DrawBat(Ctx &c)
 {
-    const int stage = c.plan->index - 22; // 0, 1, 2
+    const int stage = c.plan->index - 22; /* 0, 1, 2 */
     GroundShadow(c.s, 0, 0, U(12) + stage * U(4), U(3));
     const int by = -U(30) - stage * U(2);
     const int span = U(18) + stage * U(7);
     for (int side = -1; side <= 1; side += 2) {
-        // Membrane between finger bones.
+        /* Membrane between finger bones. */
         const int sx = side * U(4), sy = by - U(4);
         const int fingers = 3 + (stage > 0);
         std::vector<int> edge = {sx, sy};
@@ -241,22 +255,25 @@ void DrawBat(Ctx &c)
             edge.push_back(TowardY(sy, span - k * U(3), angle));
         }
         edge.insert(edge.end(), {sx + side * U(4), by + U(8) + stage * U(4)});
-        for (std::size_t i = 2; i + 3 < edge.size(); i += 2)
+        for (std::size_t i = 2; i + 3 < edge.size(); i += 2) {
             Polygon(c.s, {sx, sy, edge[i], edge[i + 1], edge[i + 2], edge[i + 3]},
-                    Style(c.accent, kPartNoHighlight));
-        for (int k = 0; k < fingers; ++k)
+                    Style(c.accent, PART_NO_HIGHLIGHT));
+        }
+        for (int k = 0; k < fingers; ++k) {
             Capsule(c.s, sx, sy, U(1), edge[2 + 2 * k], edge[3 + 2 * k], U(1) / 2,
-                    Style(c.body, kPartFlat, kShadow));
-        Spike(c, sx, sy, U(4), side * 20, U(1), Style(c.bone, kPartNoHighlight));
+                    Style(c.body, PART_FLAT, SHADE_SHADOW));
+        }
+        Spike(c, sx, sy, U(4), side * 20, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
     }
-    if (stage == 2)
+    if (stage == 2) {
         Polygon(c.s, {-U(10), by - U(6), U(10), by - U(6), U(14), by + U(18), -U(14), by + U(18)},
-                Style(c.accent, kPartLine));
+                Style(c.accent, PART_LINE));
+    }
     Ellipse(c.s, 0, by, U(8) + stage * U(1), U(9) + stage * U(1), Style(c.body));
     const int hy = by - U(9) - stage * U(1);
     for (int side = -1; side <= 1; side += 2)
-        Spike(c, side * U(4), hy - U(3), U(8) + stage * U(2), side * 20, U(3), Style(c.body, kPartLine));
-    Ellipse(c.s, 0, hy, U(7) + stage * U(1), U(6) + stage * U(1), Style(c.body, kPartLine));
+        Spike(c, side * U(4), hy - U(3), U(8) + stage * U(2), side * 20, U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, hy, U(7) + stage * U(1), U(6) + stage * U(1), Style(c.body, PART_LINE));
     if (stage == 0) {
         CuteEye(c, -U(3), hy, U(2) + U(1) / 2);
         CuteEye(c, U(3), hy, U(2) + U(1) / 2);
@@ -264,18 +281,16 @@ void DrawBat(Ctx &c)
         const int iris = Material(c, stage == 2 ? Rgb{250, 80, 80} : Rgb{250, 230, 90});
         FierceEye(c, -U(3), hy - U(1), U(2), -20, iris);
         FierceEye(c, U(3), hy - U(1), U(2), 20, iris);
-        Spike(c, -U(2), hy + U(3), U(3), 180, U(1), Style(c.bone, kPartNoHighlight));
-        Spike(c, U(2), hy + U(3), U(3), 180, U(1), Style(c.bone, kPartNoHighlight));
+        Spike(c, -U(2), hy + U(3), U(3), 180, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
+        Spike(c, U(2), hy + U(3), U(3), 180, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
     }
-    Capsule(c.s, -U(2), hy + U(3), U(1) / 2, U(2), hy + U(3), U(1) / 2, Style(c.mouth, kPartFlat));
+    Capsule(c.s, -U(2), hy + U(3), U(1) / 2, U(2), hy + U(3), U(1) / 2, Style(c.mouth, PART_FLAT));
     for (int side = -1; side <= 1; side += 2)
-        Capsule(c.s, side * U(3), by + U(8), U(1), side * U(3), by + U(12), U(1), Style(c.dark, kPartFlat));
+        Capsule(c.s, side * U(3), by + U(8), U(1), side * U(3), by + U(12), U(1), Style(c.dark, PART_FLAT));
 }
 
-namespace {
-
-// Moth seen from the front with its wings spread; pattern depends on the entry.
-void Moth(Ctx &c)
+/* Moth seen from the front with its wings spread; pattern depends on the entry. */
+static void Moth(Ctx &c)
 {
     const int idx = c.plan->index;
     const bool night = idx == 98;
@@ -284,42 +299,45 @@ void Moth(Ctx &c)
     const int wing = c.accent, spot = night ? c.accent : Material(c, {120, 70, 50});
     const int wingMat = night ? c.body : wing;
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(16), by - U(10), U(16), U(12), Style(wingMat, kPartLine), side * 30);
-        Ellipse(c.s, side * U(12), by + U(10), U(10), U(9), Style(wingMat, kPartLine), side * -20);
+        Ellipse(c.s, side * U(16), by - U(10), U(16), U(12), Style(wingMat, PART_LINE), side * 30);
+        Ellipse(c.s, side * U(12), by + U(10), U(10), U(9), Style(wingMat, PART_LINE), side * -20);
         if (night)
-            Spike(c, side * U(16), by + U(14), U(12), side * 150, U(3), Style(wingMat, kPartLine));
-        Ellipse(c.s, side * U(18), by - U(11), U(5), U(5), Style(spot, kPartLine));
-        Ellipse(c.s, side * U(18), by - U(11), U(2), U(2), Style(night ? c.dark : c.belly, kPartFlat));
-        Ellipse(c.s, side * U(12), by + U(10), U(3), U(3), Style(night ? c.accent : c.body, kPartLine));
-        for (int k = 0; k < 3; ++k)
+            Spike(c, side * U(16), by + U(14), U(12), side * 150, U(3), Style(wingMat, PART_LINE));
+        Ellipse(c.s, side * U(18), by - U(11), U(5), U(5), Style(spot, PART_LINE));
+        Ellipse(c.s, side * U(18), by - U(11), U(2), U(2), Style(night ? c.dark : c.belly, PART_FLAT));
+        Ellipse(c.s, side * U(12), by + U(10), U(3), U(3), Style(night ? c.accent : c.body, PART_LINE));
+        for (int k = 0; k < 3; ++k) {
             Capsule(c.s, side * U(4), by - U(2), U(1) / 2, side * (U(28) - k * U(5)), by - U(16) + k * U(9),
-                    U(1) / 2, Style(wingMat, kPartFlat, kShadow));
+                    U(1) / 2, Style(wingMat, PART_FLAT, SHADE_SHADOW));
+        }
     }
     Ellipse(c.s, 0, by + U(4), U(5), U(12), Style(c.body));
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         Capsule(c.s, -U(4), by + U(3) + k * U(4), U(1) / 2, U(4), by + U(3) + k * U(4), U(1) / 2,
-                Style(c.body, kPartFlat, kShadow));
+                Style(c.body, PART_FLAT, SHADE_SHADOW));
+    }
     const int hy = by - U(10);
     for (int side = -1; side <= 1; side += 2) {
         Curve(c.s, side * U(2), hy - U(4), U(1), side * U(6), hy - U(16), side * U(12), hy - U(16), U(1) / 2,
               Style(c.dark));
-        for (int k = 1; k <= 3; ++k)
+        for (int k = 1; k <= 3; ++k) {
             Spike(c, side * (U(3) + k * U(2)), hy - U(10) - k * U(2), U(3), side * 60, U(1) / 2,
-                  Style(c.dark, kPartFlat));
+                  Style(c.dark, PART_FLAT));
+        }
     }
-    Ellipse(c.s, 0, hy, U(7), U(6), Style(c.body, kPartLine));
-    Ellipse(c.s, 0, hy + U(5), U(8), U(3), Style(c.belly, kPartLine));
+    Ellipse(c.s, 0, hy, U(7), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, hy + U(5), U(8), U(3), Style(c.belly, PART_LINE));
     CuteEye(c, -U(3), hy, U(2) + U(1) / 2);
     CuteEye(c, U(3), hy, U(2) + U(1) / 2);
     for (int side = -1; side <= 1; side += 2)
-        Capsule(c.s, side * U(2), by + U(14), U(1), side * U(3), -U(1), U(1) / 2, Style(c.dark, kPartFlat));
+        Capsule(c.s, side * U(2), by + U(14), U(1), side * U(3), -U(1), U(1) / 2, Style(c.dark, PART_FLAT));
 }
 
-// Sandstone of the pebbles on the sand cloak: greyer than the sand so that they stand out.
-const Rgb kPebble = {184, 156, 124};
+/* Sandstone of the pebbles on the sand cloak: greyer than the sand so that they stand out. */
+static const Rgb PEBBLE = {184, 156, 124};
 
-// The cloak moth: a small moth whose body is wrapped in a cloak of leaves, sand or metal.
-void CloakMoth(Ctx &c)
+/* The cloak moth: a small moth whose body is wrapped in a cloak of leaves, sand or metal. */
+static void CloakMoth(Ctx &c)
 {
     GroundShadow(c.s, 0, 0, U(14), U(3));
     const Rgb leafBase = {110, 180, 70}, sandBase = {214, 176, 104}, metalBase = {150, 158, 176};
@@ -329,23 +347,24 @@ void CloakMoth(Ctx &c)
                                  : c.form == 2 ? Rgb{110, 118, 140}
                                                : Rgb{80, 140, 56});
     const int hy = -U(42);
-    // Small moth wings peek out behind the cloak's shoulders.
+    /* Small moth wings peek out behind the cloak's shoulders. */
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(15), hy + U(3), U(6), U(11), Style(c.body, kPartLine), side * 50);
-        Ellipse(c.s, side * U(18), hy + U(1), U(2) + U(1) / 2, U(2) + U(1) / 2, Style(trim, kPartLine));
+        Ellipse(c.s, side * U(15), hy + U(3), U(6), U(11), Style(c.body, PART_LINE), side * 50);
+        Ellipse(c.s, side * U(18), hy + U(1), U(2) + U(1) / 2, U(2) + U(1) / 2, Style(trim, PART_LINE));
     }
-    // Cloak: a bell from the neck to the ground.
+    /* Cloak: a bell from the neck to the ground. */
     Polygon(c.s, {-U(6), hy + U(6), U(6), hy + U(6), U(18), -U(2), U(13), 0, -U(13), 0, -U(18), -U(2)},
             Style(cloak));
     if (c.form == 0) {
-        for (int row = 0; row < 3; ++row)
+        for (int row = 0; row < 3; ++row) {
             for (int k = -row - 1; k <= row + 1; ++k)
                 Leaf(c, k * U(4), hy + U(11) + row * U(9), U(10), 180 + k * 12, cloak);
+        }
     } else if (c.form == 1) {
-        const int pebble = Material(c, kPebble);
-        Capsule(c.s, -U(10), -U(10), U(1), U(10), -U(12), U(1), Style(trim, kPartFlat, kBase));
-        Capsule(c.s, -U(7), -U(22), U(1), U(8), -U(24), U(1), Style(trim, kPartFlat, kBase));
-        // Pebbles sit on the sand: a dark lower rim, a lit top-left, no dark ring that reads as a hole.
+        const int pebble = Material(c, PEBBLE);
+        Capsule(c.s, -U(10), -U(10), U(1), U(10), -U(12), U(1), Style(trim, PART_FLAT, SHADE_BASE));
+        Capsule(c.s, -U(7), -U(22), U(1), U(8), -U(24), U(1), Style(trim, PART_FLAT, SHADE_BASE));
+        /* Pebbles sit on the sand: a dark lower rim, a lit top-left, no dark ring that reads as a hole. */
         const int pebbles[][2] = {
             {-9, -5 },
             {8,  -5 },
@@ -354,123 +373,130 @@ void CloakMoth(Ctx &c)
         };
         for (const auto &p : pebbles) {
             const int x = U(p[0]), y = U(p[1]);
-            Ellipse(c.s, x, y + U(1), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(pebble, kPartFlat, kShadow));
-            Ellipse(c.s, x, y, U(2) + U(1) / 2, U(1) + U(1) / 2, Style(pebble, kPartFlat, kBase));
-            Dot(c.s, x - U(1), y - U(1) / 2, pebble, kHighlight);
+            Ellipse(c.s, x, y + U(1), U(2) + U(1) / 2, U(1) + U(1) / 2,
+                    Style(pebble, PART_FLAT, SHADE_SHADOW));
+            Ellipse(c.s, x, y, U(2) + U(1) / 2, U(1) + U(1) / 2, Style(pebble, PART_FLAT, SHADE_BASE));
+            Dot(c.s, x - U(1), y - U(1) / 2, pebble, SHADE_HIGHLIGHT);
         }
     } else {
         for (int row = 0; row < 3; ++row) {
             const int y = hy + U(13) + row * U(9);
             const int half = U(7) + row * U(4);
-            Capsule(c.s, -half, y, U(1), half, y, U(1), Style(trim, kPartFlat, kShadow));
-            for (int k = -1; k <= 1; ++k)
+            Capsule(c.s, -half, y, U(1), half, y, U(1), Style(trim, PART_FLAT, SHADE_SHADOW));
+            for (int k = -1; k <= 1; ++k) {
                 Ellipse(c.s, k * half * 2 / 3, y - U(4), U(1), U(1),
-                        Style(Material(c, {210, 214, 226}), kPartFlat));
+                        Style(Material(c, {210, 214, 226}), PART_FLAT));
+            }
         }
-        Capsule(c.s, 0, hy + U(8), U(1), 0, -U(2), U(1), Style(trim, kPartFlat, kLight));
+        Capsule(c.s, 0, hy + U(8), U(1), 0, -U(2), U(1), Style(trim, PART_FLAT, SHADE_LIGHT));
     }
-    // Feathered antennae, a fluffy collar and a round face with big dark eyes.
+    /* Feathered antennae, a fluffy collar and a round face with big dark eyes. */
     for (int side = -1; side <= 1; side += 2) {
         Curve(c.s, side * U(3), hy - U(8), U(1), side * U(5), hy - U(17), side * U(12), hy - U(19), U(1) / 2,
               Style(c.dark));
-        for (int k = 1; k <= 3; ++k)
+        for (int k = 1; k <= 3; ++k) {
             Spike(c, side * (U(4) + k * U(2)), hy - U(14) - k * U(1), U(3), side * 30, U(1) / 2,
-                  Style(c.dark, kPartFlat));
+                  Style(c.dark, PART_FLAT));
+        }
     }
     for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * U(4), hy + U(7) + (k == -2 || k == 2) * U(1), U(3), U(3), Style(trim, kPartLine));
-    Ellipse(c.s, 0, hy, U(10), U(9), Style(c.body, kPartLine));
+        Ellipse(c.s, k * U(4), hy + U(7) + (k == -2 || k == 2) * U(1), U(3), U(3), Style(trim, PART_LINE));
+    Ellipse(c.s, 0, hy, U(10), U(9), Style(c.body, PART_LINE));
     CuteEye(c, -U(5), hy, U(3));
     CuteEye(c, U(5), hy, U(3));
     const int blush = Material(c, {236, 140, 140});
-    Ellipse(c.s, -U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, kPartFlat));
-    Ellipse(c.s, U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, kPartFlat));
+    Ellipse(c.s, -U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, PART_FLAT));
+    Ellipse(c.s, U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, PART_FLAT));
     Smile(c, 0, hy + U(5), U(1) + U(1) / 2);
 }
 
-// Ant seen from the side, facing left: head, thorax, abdomen and six legs.
-void Ant(Ctx &c, bool queen)
+/* Ant seen from the side, facing left: head, thorax, abdomen and six legs. */
+static void Ant(Ctx &c, bool queen)
 {
     GroundShadow(c.s, 0, 0, U(24), U(3));
     const int ar = queen ? U(13) : U(8);
     const int by = -U(12) - (queen ? U(4) : 0);
-    if (queen)
-        for (int k = 0; k < 2; ++k)
+    if (queen) {
+        for (int k = 0; k < 2; ++k) {
             Ellipse(c.s, U(6) + k * U(4), by - U(14), U(5), U(13),
-                    Style(Material(c, {200, 220, 240}), kPartLine), 50 + k * 20);
+                    Style(Material(c, {200, 220, 240}), PART_LINE), 50 + k * 20);
+        }
+    }
     for (int k = 0; k < 3; ++k) {
         const int lx = -U(6) + k * U(6);
         Tube(c.s, {lx, by, U(1), lx + U(4) - k * U(4), by - U(6), U(1), lx + U(6) - k * U(6), 0, U(1) / 2},
-             Style(c.dark, kPartFlat));
+             Style(c.dark, PART_FLAT));
     }
     Ellipse(c.s, U(8) + ar, by - U(2), ar + U(2), ar, Style(c.body), -10);
-    for (int k = 1; k <= 2; ++k)
+    for (int k = 1; k <= 2; ++k) {
         Capsule(c.s, U(8) + ar + k * ar / 3, by - ar + U(2), U(1) / 2, U(8) + ar + k * ar / 3 - U(2),
-                by + ar - U(3), U(1) / 2, Style(c.body, kPartFlat, kShadow));
-    Ellipse(c.s, 0, by, U(6), U(4), Style(c.body, kPartLine));
+                by + ar - U(3), U(1) / 2, Style(c.body, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, 0, by, U(6), U(4), Style(c.body, PART_LINE));
     const int hx = -U(10), hy = by - U(8);
     Curve(c.s, hx + U(2), hy - U(5), U(1), hx - U(2), hy - U(16), hx - U(8), hy - U(14), U(1) / 2,
           Style(c.dark));
     Curve(c.s, hx - U(6), hy + U(4), U(1), hx - U(10), hy + U(6), hx - U(10), hy + U(2), U(1) / 2,
           Style(c.dark));
-    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, kPartLine));
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
     CuteEye(c, hx - U(2), hy - U(1), queen ? U(2) : U(2) + U(1) / 2);
     if (queen) {
         const int gold = c.accent;
         Polygon(c.s,
                 {hx - U(5), hy - U(5), hx - U(6), hy - U(11), hx - U(3), hy - U(8), hx, hy - U(12), hx + U(3),
                  hy - U(8), hx + U(6), hy - U(11), hx + U(5), hy - U(5)},
-                Style(gold, kPartLine));
-        Dot(c.s, hx, hy - U(7), Material(c, {230, 60, 90}), kBase);
+                Style(gold, PART_LINE));
+        Dot(c.s, hx, hy - U(7), Material(c, {230, 60, 90}), SHADE_BASE);
     }
     for (int k = 0; k < 3; ++k) {
         const int lx = -U(6) + k * U(6);
         Tube(c.s,
              {lx, by + U(1), U(1), lx - U(4) + k * U(3), by - U(4), U(1), lx - U(7) + k * U(5), 0, U(1) / 2},
-             Style(c.body, kPartFlat, kShadow));
+             Style(c.body, PART_FLAT, SHADE_SHADOW));
     }
 }
 
-void Spider(Ctx &c, bool shadow)
+static void Spider(Ctx &c, bool shadow)
 {
     GroundShadow(c.s, 0, 0, U(26), U(3));
     const int by = -U(16);
-    for (int side = -1; side <= 1; side += 2)
+    for (int side = -1; side <= 1; side += 2) {
         for (int k = 0; k < 4; ++k) {
             const int kx = side * (U(14) + k * U(3)), ky = by - U(12) + k * U(4);
             Tube(c.s,
                  {side * U(4), by - U(2) + k * U(2), U(1) + U(1) / 2, kx, ky, U(1), side * (U(18) + k * U(4)),
                   0, U(1) / 2},
-                 Style(c.body, kPartLine));
+                 Style(c.body, PART_LINE));
         }
+    }
     Ellipse(c.s, 0, by - U(6), U(12), U(10), Style(c.body));
     if (shadow) {
         Polygon(c.s, {0, by - U(14), U(4), by - U(6), 0, by + U(2), -U(4), by - U(6)},
-                Style(c.accent, kPartLine));
+                Style(c.accent, PART_LINE));
     } else {
         for (int k = -1; k <= 1; k += 2)
-            Ellipse(c.s, k * U(5), by - U(10), U(2), U(2), Style(c.accent, kPartNoHighlight));
+            Ellipse(c.s, k * U(5), by - U(10), U(2), U(2), Style(c.accent, PART_NO_HIGHLIGHT));
     }
-    Ellipse(c.s, 0, by + U(4), U(7), U(6), Style(c.body, kPartLine));
+    Ellipse(c.s, 0, by + U(4), U(7), U(6), Style(c.body, PART_LINE));
     if (shadow) {
         const int red = Material(c, {250, 70, 90});
         for (int k = -1; k <= 1; ++k) {
             Ellipse(c.s, k * U(3), by + U(3) - (k == 0) * U(1), U(1) + U(1) / 2, U(1) + U(1) / 2,
-                    Style(red, kPartFlat, kLight));
+                    Style(red, PART_FLAT, SHADE_LIGHT));
         }
-        Ellipse(c.s, -U(2), by + U(6), U(1), U(1), Style(red, kPartFlat, kLight));
-        Ellipse(c.s, U(2), by + U(6), U(1), U(1), Style(red, kPartFlat, kLight));
+        Ellipse(c.s, -U(2), by + U(6), U(1), U(1), Style(red, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, U(2), by + U(6), U(1), U(1), Style(red, PART_FLAT, SHADE_LIGHT));
     } else {
         CuteEye(c, -U(3), by + U(3), U(2) + U(1) / 2);
         CuteEye(c, U(3), by + U(3), U(2) + U(1) / 2);
-        Dot(c.s, -U(1), by, c.eye, kBase);
-        Dot(c.s, U(1), by, c.eye, kBase);
+        Dot(c.s, -U(1), by, c.eye, SHADE_BASE);
+        Dot(c.s, U(1), by, c.eye, SHADE_BASE);
     }
-    Spike(c, -U(2), by + U(8), U(3), 185, U(1), Style(c.bone, kPartNoHighlight));
-    Spike(c, U(2), by + U(8), U(3), 175, U(1), Style(c.bone, kPartNoHighlight));
+    Spike(c, -U(2), by + U(8), U(3), 185, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
+    Spike(c, U(2), by + U(8), U(3), 175, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
 }
 
-void Beetle(Ctx &c, bool rhino)
+static void Beetle(Ctx &c, bool rhino)
 {
     GroundShadow(c.s, 0, 0, U(24), U(3));
     const int by = -U(14) - (rhino ? U(4) : 0);
@@ -478,93 +504,96 @@ void Beetle(Ctx &c, bool rhino)
     for (int k = 0; k < 3; ++k) {
         const int lx = -rx / 2 + k * rx / 2;
         Tube(c.s, {lx + U(3), by, U(1), lx + U(6), by + ry - U(2), U(1), lx + U(4), 0, U(1) / 2},
-             Style(c.dark, kPartFlat));
+             Style(c.dark, PART_FLAT));
     }
     Ellipse(c.s, U(4), by, rx, ry, Style(c.body));
     Capsule(c.s, U(4), by - ry + U(1), U(1) / 2, rx / 2 + U(6), by + ry / 2, U(1) / 2,
-            Style(c.body, kPartFlat, kShadow));
-    Ellipse(c.s, -U(2), by - ry / 2, rx / 3, ry / 4, Style(c.body, kPartFlat, kHighlight), -20);
+            Style(c.body, PART_FLAT, SHADE_SHADOW));
+    Ellipse(c.s, -U(2), by - ry / 2, rx / 3, ry / 4, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT), -20);
     for (int k = 0; k < 3; ++k) {
         const int lx = -rx / 2 + k * rx / 2;
         Tube(c.s, {lx, by + ry / 2, U(1), lx - U(3), by + ry, U(1), lx - U(5), 0, U(1) / 2},
-             Style(c.dark, kPartFlat));
+             Style(c.dark, PART_FLAT));
     }
     const int hx = -rx + U(1), hy = by + U(2);
     if (rhino) {
         Curve(c.s, hx - U(4), hy - U(2), U(3), hx - U(12), hy - U(8), hx - U(10), hy - U(24), U(1),
-              Style(c.accent, kPartLine));
-        Spike(c, hx + U(2), hy - U(7), U(7), -20, U(2), Style(c.accent, kPartLine));
+              Style(c.accent, PART_LINE));
+        Spike(c, hx + U(2), hy - U(7), U(7), -20, U(2), Style(c.accent, PART_LINE));
     } else {
         Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(12), hx - U(8), hy - U(12), U(1) / 2,
               Style(c.dark));
     }
     Ellipse(c.s, hx, hy, rhino ? U(8) : U(7), rhino ? U(7) : U(6),
-            Style(rhino ? c.accent : c.belly, kPartLine));
+            Style(rhino ? c.accent : c.belly, PART_LINE));
     if (rhino)
         FierceEye(c, hx - U(2), hy - U(1), U(2), 10, Material(c, {250, 200, 80}));
     else
         CuteEye(c, hx - U(2), hy - U(1), U(2) + U(1) / 2);
 }
 
-void Mantis(Ctx &c)
+static void Mantis(Ctx &c)
 {
     GroundShadow(c.s, 0, 0, U(22), U(3));
-    for (int k = 0; k < 2; ++k)
+    for (int k = 0; k < 2; ++k) {
         Tube(c.s,
              {U(2) + k * U(8), -U(14), U(1), U(8) + k * U(8), -U(8), U(1), U(12) + k * U(8), 0, U(1) / 2},
-             Style(c.body, kPartFlat, kShadow));
-    Ellipse(c.s, U(14), -U(16), U(12), U(5), Style(c.accent, kPartLine), -15);
+             Style(c.body, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, U(14), -U(16), U(12), U(5), Style(c.accent, PART_LINE), -15);
     Ellipse(c.s, U(16), -U(15), U(14), U(6), Style(c.body), -10);
-    Capsule(c.s, U(2), -U(16), U(3), -U(6), -U(36), U(2), Style(c.body, kPartLine));
-    // Raptorial arms folded in front.
+    Capsule(c.s, U(2), -U(16), U(3), -U(6), -U(36), U(2), Style(c.body, PART_LINE));
+    /* Raptorial arms folded in front. */
     Tube(c.s, {-U(3), -U(30), U(2), -U(14), -U(24), U(2), -U(10), -U(36), U(1) + U(1) / 2},
-         Style(c.body, kPartLine));
-    for (int k = 0; k < 3; ++k)
-        Spike(c, -U(13) + k * U(1), -U(27) - k * U(3), U(2), -70, U(1) / 2, Style(c.belly, kPartNoHighlight));
-    for (int k = 0; k < 2; ++k)
+         Style(c.body, PART_LINE));
+    for (int k = 0; k < 3; ++k) {
+        Spike(c, -U(13) + k * U(1), -U(27) - k * U(3), U(2), -70, U(1) / 2,
+              Style(c.belly, PART_NO_HIGHLIGHT));
+    }
+    for (int k = 0; k < 2; ++k) {
         Tube(c.s,
              {-U(1) + k * U(4), -U(18), U(1), -U(6) + k * U(4), -U(8), U(1), -U(4) + k * U(4), 0, U(1) / 2},
-             Style(c.body, kPartFlat));
+             Style(c.body, PART_FLAT));
+    }
     const int hx = -U(8), hy = -U(42);
     Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(14), hx - U(12), hy - U(14), U(1) / 2,
           Style(c.body));
     Curve(c.s, hx + U(2), hy - U(4), U(1) / 2, hx + U(4), hy - U(14), hx + U(10), hy - U(16), U(1) / 2,
           Style(c.body));
-    Polygon(c.s, {hx - U(8), hy - U(3), hx + U(8), hy - U(3), hx, hy + U(7)}, Style(c.body, kPartLine));
+    Polygon(c.s, {hx - U(8), hy - U(3), hx + U(8), hy - U(3), hx, hy + U(7)}, Style(c.body, PART_LINE));
     FierceEye(c, hx - U(5), hy - U(2), U(2), -30, Material(c, {250, 230, 110}));
     FierceEye(c, hx + U(5), hy - U(2), U(2), 30, Material(c, {250, 230, 110}));
 }
 
-void Firefly(Ctx &c)
+static void Firefly(Ctx &c)
 {
     GroundShadow(c.s, 0, 0, U(12), U(3));
     const int by = -U(30);
     const int wing = Material(c, {190, 220, 240});
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(12), by - U(12), U(6), U(13), Style(wing, kPartLine), side * 40);
-        Ellipse(c.s, side * U(10), by - U(2), U(4), U(9), Style(wing, kPartLine), side * 70);
+        Ellipse(c.s, side * U(12), by - U(12), U(6), U(13), Style(wing, PART_LINE), side * 40);
+        Ellipse(c.s, side * U(10), by - U(2), U(4), U(9), Style(wing, PART_LINE), side * 70);
     }
     const int glow = Material(c, c.plan->accentColour);
-    Ellipse(c.s, 0, by + U(12), U(11), U(10), Style(Material(c, {255, 244, 170}), kPartNoHighlight));
+    Ellipse(c.s, 0, by + U(12), U(11), U(10), Style(Material(c, {255, 244, 170}), PART_NO_HIGHLIGHT));
     Ellipse(c.s, 0, by + U(10), U(7), U(9), Style(glow));
-    Ellipse(c.s, 0, by - U(2), U(6), U(6), Style(c.body, kPartLine));
+    Ellipse(c.s, 0, by - U(2), U(6), U(6), Style(c.body, PART_LINE));
     for (int side = -1; side <= 1; side += 2) {
         Curve(c.s, side * U(2), by - U(12), U(1) / 2, side * U(4), by - U(22), side * U(10), by - U(22),
               U(1) / 2, Style(c.dark));
         Ellipse(c.s, side * U(10), by - U(22), U(1) + U(1) / 2, U(1) + U(1) / 2,
-                Style(glow, kPartNoHighlight));
+                Style(glow, PART_NO_HIGHLIGHT));
     }
-    Ellipse(c.s, 0, by - U(10), U(6), U(5), Style(c.body, kPartLine));
+    Ellipse(c.s, 0, by - U(10), U(6), U(5), Style(c.body, PART_LINE));
     CuteEye(c, -U(3), by - U(10), U(2));
     CuteEye(c, U(3), by - U(10), U(2));
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         Polygon(c.s,
                 {-U(20) + k * U(18), -U(12) - k * U(6), -U(18) + k * U(18), -U(14) - k * U(6),
                  -U(16) + k * U(18), -U(12) - k * U(6), -U(18) + k * U(18), -U(10) - k * U(6)},
-                Style(glow, kPartFlat, kLight));
+                Style(glow, PART_FLAT, SHADE_LIGHT));
+    }
 }
-
-} // namespace
 
 void DrawInsect(Ctx &c)
 {

@@ -1,46 +1,44 @@
-// Four-legged creatures in a three-quarter side view facing left: body, legs, neck and head,
-// with per-entry ears, tails and extras (horns, antlers, quills, shells, manes).
+/* Four-legged creatures in a three-quarter side view facing left: body, legs, neck and head,
+   with per-entry ears, tails and extras (horns, antlers, quills, shells, manes). */
 #include "creature_drawers.h"
 
-namespace {
-
-enum Ears { kEarNone, kEarPointed, kEarRound, kEarLong, kEarSmall };
-enum Tail { kTailNone, kTailThin, kTailBushy, kTailStub, kTailFan, kTailFlame, kTailTuft };
+enum Ears { EAR_NONE, EAR_POINTED, EAR_ROUND, EAR_LONG, EAR_SMALL };
+enum Tail { TAIL_NONE, TAIL_THIN, TAIL_BUSHY, TAIL_STUB, TAIL_FAN, TAIL_FLAME, TAIL_TUFT };
 
 enum Extra : unsigned {
-    kFrill = 1u << 0,
-    kHorns = 1u << 1,
-    kCrest = 1u << 2,
-    kIceMane = 1u << 3,
-    kKey = 1u << 4,
-    kShell = 1u << 5,
-    kShrub = 1u << 6,
-    kQuills = 1u << 7,
-    kSteelQuills = 1u << 8,
-    kAntlers = 1u << 9,
-    kMane = 1u << 10,
-    kPlates = 1u << 11,
-    kClaws = 1u << 12,
-    kStripe = 1u << 13,
-    kWool = 1u << 14,
-    kGlowTip = 1u << 15,
-    kHeaddress = 1u << 16,
-    kGoatHorns = 1u << 17,
-    kOxHorns = 1u << 18,
-    kFlameAntlers = 1u << 19,
-    kLeafAntlers = 1u << 20,
-    kFierce = 1u << 21,
-    kCrystals = 1u << 22,
-    kSpots = 1u << 23,
-    kBeard = 1u << 24,
-    kSparks = 1u << 26,
-    kHump = 1u << 27,
-    kMask = 1u << 28,
+    FRILL = 1u << 0,
+    HORNS = 1u << 1,
+    CREST = 1u << 2,
+    ICE_MANE = 1u << 3,
+    KEY = 1u << 4,
+    SHELL = 1u << 5,
+    SHRUB = 1u << 6,
+    QUILLS = 1u << 7,
+    STEEL_QUILLS = 1u << 8,
+    ANTLERS = 1u << 9,
+    MANE = 1u << 10,
+    PLATES = 1u << 11,
+    CLAWS = 1u << 12,
+    STRIPE = 1u << 13,
+    WOOL = 1u << 14,
+    GLOW_TIP = 1u << 15,
+    HEADDRESS = 1u << 16,
+    GOAT_HORNS = 1u << 17,
+    OX_HORNS = 1u << 18,
+    FLAME_ANTLERS = 1u << 19,
+    LEAF_ANTLERS = 1u << 20,
+    FIERCE = 1u << 21,
+    CRYSTALS = 1u << 22,
+    SPOTS = 1u << 23,
+    BEARD = 1u << 24,
+    SPARKS = 1u << 26,
+    HUMP = 1u << 27,
+    MASK = 1u << 28,
 };
 
 struct QuadLook {
     int entry;
-    int bodyRx, bodyRy, legLen, legR, headR, snout; // pixels
+    int bodyRx, bodyRy, legLen, legR, headR, snout; /* pixels */
     Ears ears;
     int earLen;
     Tail tail;
@@ -48,97 +46,101 @@ struct QuadLook {
     unsigned extras;
 };
 
-// clang-format off
-const QuadLook kLooks[] = {
-    // entry bodyRx bodyRy leg legR head snout ears        earLen tail        tailLen extras
-    {   1,   19,  8,    6,  3,   10,  5,   kEarNone,    0,  kTailFlame, 16, kFrill},
-    {   2,   23, 10,   10,  4,   10,  7,   kEarNone,    0,  kTailFlame, 20, kHorns | kCrest | kFierce},
-    {  16,   14,  8,    6,  3,   11,  5,   kEarPointed, 8,  kTailBushy, 11, 0},
-    {  17,   21, 10,   12,  4,   10,  8,   kEarPointed, 8,  kTailBushy, 17, kIceMane | kFierce},
-    {  30,   16, 10,    3,  3,   10,  6,   kEarRound,   8,  kTailThin,  18, kKey | kSparks},
-    {  38,   13,  8,    6,  3,   11,  5,   kEarPointed, 9,  kTailBushy, 13, kGlowTip},
-    {  39,   18,  8,   12,  3,   10,  7,   kEarPointed, 10, kTailFan,   18, kGlowTip},
-    {  40,   16, 11,    4,  4,    8,  3,   kEarNone,    0,  kTailStub,   4, kShell},
-    {  41,   23, 15,    6,  5,   10,  4,   kEarNone,    0,  kTailStub,   5, kShell | kShrub},
-    {  44,   15, 10,    3,  3,    9,  6,   kEarSmall,   4,  kTailStub,   3, kQuills | kSparks},
-    {  45,   20, 12,    6,  4,   10,  7,   kEarSmall,   5,  kTailStub,   4, kSteelQuills | kSparks},
-    {  49,   13,  7,   12,  2,   10,  5,   kEarLong,    8,  kTailStub,   4, kSpots},
-    {  50,   18,  9,   17,  3,    9,  7,   kEarPointed, 6,  kTailStub,   5, kAntlers | kCrystals},
-    {  55,   19, 11,   10,  4,   12,  5,   kEarSmall,   5,  kTailTuft,  15, kMane | kFierce},
-    {  59,   17, 11,    4,  3,    8,  9,   kEarSmall,   5,  kTailThin,  10, kPlates},
-    {  76,   16, 11,    8,  3,   10,  4,   kEarNone,    0,  kTailStub,   3, kClaws | kMask},
-    {  81,   14, 11,    7,  2,    9,  3,   kEarLong,    7,  kTailStub,   4, kWool},
-    {  83,   16,  9,    5,  3,    9,  7,   kEarSmall,   4,  kTailStub,   4, kStripe},
-    {  84,   22, 12,    7,  4,   11,  8,   kEarSmall,   5,  kTailStub,   5, kStripe | kClaws | kFierce},
-    {  88,   20, 10,   16,  3,   10,  7,   kEarPointed, 6,  kTailStub,   5, kLeafAntlers | kMane | kFierce},
-    {  89,   18, 11,   13,  3,    9,  6,   kEarSmall,   4,  kTailStub,   4, kGoatHorns | kBeard},
-    {  90,   16,  8,   11,  3,   10,  3,   kEarPointed, 8,  kTailFlame, 20, kFierce},
-    {  94,   21, 10,    8,  4,   11,  4,   kEarNone,    0,  kTailTuft,  14, kHeaddress},
-    {  96,   19, 10,   16,  3,    9,  7,   kEarPointed, 6,  kTailFlame, 10, kFlameAntlers},
-    { 104,   24, 14,   10,  5,   11,  7,   kEarSmall,   4,  kTailTuft,  14, kOxHorns | kHump},
+/* clang-format off */
+static const QuadLook LOOKS[] = {
+    /* entry bodyRx bodyRy leg legR head snout ears        earLen tail        tailLen extras */
+    {   1,   19,  8,    6,  3,   10,  5,   EAR_NONE,    0,  TAIL_FLAME, 16, FRILL},
+    {   2,   23, 10,   10,  4,   10,  7,   EAR_NONE,    0,  TAIL_FLAME, 20, HORNS | CREST | FIERCE},
+    {  16,   14,  8,    6,  3,   11,  5,   EAR_POINTED, 8,  TAIL_BUSHY, 11, 0},
+    {  17,   21, 10,   12,  4,   10,  8,   EAR_POINTED, 8,  TAIL_BUSHY, 17, ICE_MANE | FIERCE},
+    {  30,   16, 10,    3,  3,   10,  6,   EAR_ROUND,   8,  TAIL_THIN,  18, KEY | SPARKS},
+    {  38,   13,  8,    6,  3,   11,  5,   EAR_POINTED, 9,  TAIL_BUSHY, 13, GLOW_TIP},
+    {  39,   18,  8,   12,  3,   10,  7,   EAR_POINTED, 10, TAIL_FAN,   18, GLOW_TIP},
+    {  40,   16, 11,    4,  4,    8,  3,   EAR_NONE,    0,  TAIL_STUB,   4, SHELL},
+    {  41,   23, 15,    6,  5,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   5, SHELL | SHRUB},
+    {  44,   15, 10,    3,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   3, QUILLS | SPARKS},
+    {  45,   20, 12,    6,  4,   10,  7,   EAR_SMALL,   5,  TAIL_STUB,   4, STEEL_QUILLS | SPARKS},
+    {  49,   13,  7,   12,  2,   10,  5,   EAR_LONG,    8,  TAIL_STUB,   4, SPOTS},
+    {  50,   18,  9,   17,  3,    9,  7,   EAR_POINTED, 6,  TAIL_STUB,   5, ANTLERS | CRYSTALS},
+    {  55,   19, 11,   10,  4,   12,  5,   EAR_SMALL,   5,  TAIL_TUFT,  15, MANE | FIERCE},
+    {  59,   17, 11,    4,  3,    8,  9,   EAR_SMALL,   5,  TAIL_THIN,  10, PLATES},
+    {  76,   16, 11,    8,  3,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   3, CLAWS | MASK},
+    {  81,   14, 11,    7,  2,    9,  3,   EAR_LONG,    7,  TAIL_STUB,   4, WOOL},
+    {  83,   16,  9,    5,  3,    9,  7,   EAR_SMALL,   4,  TAIL_STUB,   4, STRIPE},
+    {  84,   22, 12,    7,  4,   11,  8,   EAR_SMALL,   5,  TAIL_STUB,   5, STRIPE | CLAWS | FIERCE},
+    {  88,   20, 10,   16,  3,   10,  7,   EAR_POINTED, 6,  TAIL_STUB,   5, LEAF_ANTLERS | MANE | FIERCE},
+    {  89,   18, 11,   13,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   4, GOAT_HORNS | BEARD},
+    {  90,   16,  8,   11,  3,   10,  3,   EAR_POINTED, 8,  TAIL_FLAME, 20, FIERCE},
+    {  94,   21, 10,    8,  4,   11,  4,   EAR_NONE,    0,  TAIL_TUFT,  14, HEADDRESS},
+    {  96,   19, 10,   16,  3,    9,  7,   EAR_POINTED, 6,  TAIL_FLAME, 10, FLAME_ANTLERS},
+    { 104,   24, 14,   10,  5,   11,  7,   EAR_SMALL,   4,  TAIL_TUFT,  14, OX_HORNS | HUMP},
 };
-// clang-format on
+/* clang-format on */
 
-const QuadLook &LookOf(int entry)
+static const QuadLook &LookOf(int entry)
 {
-    for (const QuadLook &look : kLooks)
+    for (const QuadLook &look : LOOKS) {
         if (look.entry == entry)
             return look;
-    return kLooks[0];
+    }
+    return LOOKS[0];
 }
 
-void DrawLeg(Ctx &c, int x, int top, int r, bool far, bool claws)
+static void DrawLeg(Ctx &c, int x, int top, int r, bool far, bool claws)
 {
     const int footY = far ? -U(2) : 0;
-    const PartStyle style = far ? Style(c.body, kPartFlat | kPartLine, kShadow) : Style(c.body, kPartLine);
+    const PartStyle style =
+        far ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE);
     Capsule(c.s, x, top, r + U(1), x, footY - r, r, style);
     Ellipse(c.s, x - r / 3, footY - r * 3 / 4, r * 4 / 3, r * 3 / 4, style);
-    if (claws && !far)
-        for (int k = -1; k <= 1; ++k)
+    if (claws && !far) {
+        for (int k = -1; k <= 1; ++k) {
             Spike(c, x - r + k * r * 2 / 3, footY - r / 2, r * 2 / 3 + U(1), -120, r / 4 + U(1) / 2,
-                  Style(c.bone, kPartNoHighlight));
+                  Style(c.bone, PART_NO_HIGHLIGHT));
+        }
+    }
 }
 
-void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
+static void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
 {
     const int len = U(q.tailLen);
     switch (q.tail) {
-    case kTailNone:
+    case TAIL_NONE:
         break;
-    case kTailStub:
-        Ellipse(c.s, bx, by - U(2), len / 2 + U(2), len / 2 + U(1), Style(c.body, kPartLine));
+    case TAIL_STUB:
+        Ellipse(c.s, bx, by - U(2), len / 2 + U(2), len / 2 + U(1), Style(c.body, PART_LINE));
         break;
-    case kTailThin:
+    case TAIL_THIN:
         Curve(c.s, bx, by, U(2), bx + len * 3 / 4, by + U(2), bx + len, by - len * 2 / 3, U(1),
               Style(c.body));
-        if (q.extras & kKey) {
+        if (q.extras & KEY) {
             Capsule(c.s, bx - U(8), by - U(9), U(1), bx - U(8), by - U(15), U(1), Style(c.accent));
-            Ellipse(c.s, bx - U(11), by - U(17), U(3), U(2), Style(c.accent, kPartLine));
-            Ellipse(c.s, bx - U(5), by - U(17), U(3), U(2), Style(c.accent, kPartLine));
+            Ellipse(c.s, bx - U(11), by - U(17), U(3), U(2), Style(c.accent, PART_LINE));
+            Ellipse(c.s, bx - U(5), by - U(17), U(3), U(2), Style(c.accent, PART_LINE));
         }
         break;
-    case kTailTuft:
+    case TAIL_TUFT:
         Curve(c.s, bx, by, U(2), bx + len, by + U(2), bx + len, by - len * 2 / 3, U(1), Style(c.body));
-        Ellipse(c.s, bx + len, by - len * 2 / 3 - U(2), U(3), U(4), Style(c.accent, kPartLine), -20);
+        Ellipse(c.s, bx + len, by - len * 2 / 3 - U(2), U(3), U(4), Style(c.accent, PART_LINE), -20);
         break;
-    case kTailBushy: {
+    case TAIL_BUSHY: {
         const int tx = bx + len * 2 / 5, ty = by - len * 2 / 5;
-        Ellipse(c.s, tx, ty, len / 3, len * 3 / 5, Style(c.body, kPartLine), 40);
+        Ellipse(c.s, tx, ty, len / 3, len * 3 / 5, Style(c.body, PART_LINE), 40);
         const int tipX = Toward(tx, len * 2 / 5, 40), tipY = TowardY(ty, len * 2 / 5, 40);
-        const int tipMat = (q.extras & kGlowTip) ? c.accent : c.belly;
-        Ellipse(c.s, tipX, tipY, len / 5, len / 4, Style(tipMat, kPartLine), 40);
+        const int tipMat = (q.extras & GLOW_TIP) ? c.accent : c.belly;
+        Ellipse(c.s, tipX, tipY, len / 5, len / 4, Style(tipMat, PART_LINE), 40);
         break;
     }
-    case kTailFan:
+    case TAIL_FAN:
         for (int k = 0; k < 5; ++k) {
             const int angle = 10 + k * 22;
             const int tx = Toward(bx, len / 2, angle), ty = TowardY(by, len / 2, angle);
-            Ellipse(c.s, tx, ty, len / 5, len / 2, Style(c.body, kPartLine), angle);
+            Ellipse(c.s, tx, ty, len / 5, len / 2, Style(c.body, PART_LINE), angle);
             Ellipse(c.s, Toward(tx, len * 2 / 5, angle), TowardY(ty, len * 2 / 5, angle), len / 8, len / 6,
-                    Style(c.accent, kPartLine), angle);
+                    Style(c.accent, PART_LINE), angle);
         }
         break;
-    case kTailFlame:
+    case TAIL_FLAME:
         Curve(c.s, bx, by, U(3), bx + len / 2, by + U(3), bx + len * 3 / 4, by - len / 2, U(2),
               Style(c.body));
         Flame(c, bx + len * 3 / 4, by - len / 2 + U(2), len * 3 / 4, c.accent, 15);
@@ -146,100 +148,101 @@ void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
     }
 }
 
-void DrawEars(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
+static void DrawEars(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
 {
     const int len = U(q.earLen);
     switch (q.ears) {
-    case kEarNone:
+    case EAR_NONE:
         break;
-    case kEarPointed:
-        Spike(c, hx - hr / 3, hy - hr * 3 / 4, len, -15, len / 3 + U(1), Style(c.body, kPartLine));
-        Spike(c, hx + hr / 2, hy - hr * 3 / 5, len, 25, len / 3 + U(1), Style(c.body, kPartLine));
+    case EAR_POINTED:
+        Spike(c, hx - hr / 3, hy - hr * 3 / 4, len, -15, len / 3 + U(1), Style(c.body, PART_LINE));
+        Spike(c, hx + hr / 2, hy - hr * 3 / 5, len, 25, len / 3 + U(1), Style(c.body, PART_LINE));
         Spike(c, hx + hr / 2, hy - hr * 3 / 5 - U(1), len * 3 / 5, 25, len / 6 + U(1) / 2,
-              Style(c.accent, kPartFlat | kPartNoHighlight, kLight));
+              Style(c.accent, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_LIGHT));
         break;
-    case kEarRound:
-        Ellipse(c.s, hx - hr / 2, hy - hr * 3 / 4, len / 2, len / 2, Style(c.body, kPartLine));
-        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 2 + U(1), len / 2 + U(1), Style(c.body, kPartLine));
-        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 3, len / 3, Style(c.belly, kPartFlat, kShadow));
+    case EAR_ROUND:
+        Ellipse(c.s, hx - hr / 2, hy - hr * 3 / 4, len / 2, len / 2, Style(c.body, PART_LINE));
+        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 2 + U(1), len / 2 + U(1), Style(c.body, PART_LINE));
+        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 3, len / 3, Style(c.belly, PART_FLAT, SHADE_SHADOW));
         break;
-    case kEarLong:
-        Ellipse(c.s, hx + hr * 3 / 4, hy - hr / 4, len / 4 + U(1), len / 2 + U(1), Style(c.body, kPartLine),
+    case EAR_LONG:
+        Ellipse(c.s, hx + hr * 3 / 4, hy - hr / 4, len / 4 + U(1), len / 2 + U(1), Style(c.body, PART_LINE),
                 60);
-        Ellipse(c.s, hx - hr * 3 / 4, hy - hr / 3, len / 4 + U(1), len / 2, Style(c.body, kPartLine), -50);
+        Ellipse(c.s, hx - hr * 3 / 4, hy - hr / 3, len / 4 + U(1), len / 2, Style(c.body, PART_LINE), -50);
         break;
-    case kEarSmall:
-        Ellipse(c.s, hx + hr / 3, hy - hr * 4 / 5, len / 2, len / 2, Style(c.body, kPartLine));
+    case EAR_SMALL:
+        Ellipse(c.s, hx + hr / 3, hy - hr * 4 / 5, len / 2, len / 2, Style(c.body, PART_LINE));
         break;
     }
 }
 
-void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
+static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
 {
-    if (q.extras & kHorns) {
+    if (q.extras & HORNS) {
         Curve(c.s, hx, hy - hr * 3 / 4, U(2), hx + hr / 2, hy - hr * 3 / 2, hx + hr * 3 / 2, hy - hr * 3 / 2,
-              U(1) / 2, Style(c.bone, kPartLine));
+              U(1) / 2, Style(c.bone, PART_LINE));
         Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr, hy - hr * 5 / 4, hx + hr * 2, hy - hr, U(1) / 2,
-              Style(c.bone, kPartLine));
+              Style(c.bone, PART_LINE));
     }
-    if (q.extras & kGoatHorns) {
+    if (q.extras & GOAT_HORNS) {
         Curve(c.s, hx, hy - hr * 3 / 4, U(3), hx + hr * 2, hy - hr * 2, hx + hr * 3 / 2, hy, U(1),
-              Style(c.accent, kPartLine));
+              Style(c.accent, PART_LINE));
     }
-    if (q.extras & kOxHorns) {
+    if (q.extras & OX_HORNS) {
         Curve(c.s, hx - hr / 2, hy - hr / 2, U(2), hx - hr * 3 / 2, hy - hr / 2, hx - hr * 3 / 2,
-              hy - hr * 3 / 2, U(1), Style(c.accent, kPartLine));
+              hy - hr * 3 / 2, U(1), Style(c.accent, PART_LINE));
         Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr * 3 / 2, hy - hr / 2, hx + hr * 3 / 2,
-              hy - hr * 3 / 2, U(1), Style(c.accent, kPartLine));
+              hy - hr * 3 / 2, U(1), Style(c.accent, PART_LINE));
     }
-    if (q.extras & (kAntlers | kLeafAntlers | kFlameAntlers)) {
-        const int mat = (q.extras & kAntlers) ? c.accent : c.bone;
+    if (q.extras & (ANTLERS | LEAF_ANTLERS | FLAME_ANTLERS)) {
+        const int mat = (q.extras & ANTLERS) ? c.accent : c.bone;
         for (int side = 0; side < 2; ++side) {
             const int bx = hx + (side ? hr / 2 : -hr / 3), by = hy - hr * 3 / 4;
             const int lean = side ? 20 : -20;
             const int tx = Toward(bx, hr * 2, lean), ty = TowardY(by, hr * 2, lean);
-            Capsule(c.s, bx, by, U(1) + U(1) / 2, tx, ty, U(1), Style(mat, kPartLine));
+            Capsule(c.s, bx, by, U(1) + U(1) / 2, tx, ty, U(1), Style(mat, PART_LINE));
             for (int k = 1; k <= 2; ++k) {
                 const int jx = Toward(bx, hr * 2 * k / 3, lean), jy = TowardY(by, hr * 2 * k / 3, lean);
                 const int branch = lean + (side ? 45 : -45);
                 Capsule(c.s, jx, jy, U(1), Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch),
-                        U(1) / 2, Style(mat, kPartLine));
-                if (q.extras & kLeafAntlers)
+                        U(1) / 2, Style(mat, PART_LINE));
+                if (q.extras & LEAF_ANTLERS) {
                     Leaf(c, Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch), U(6), branch,
                          c.accent);
+                }
             }
-            if (q.extras & kFlameAntlers)
+            if (q.extras & FLAME_ANTLERS)
                 Flame(c, tx, ty + U(2), U(9), c.accent, lean);
-            if (q.extras & kAntlers)
-                Spike(c, tx, ty + U(1), U(4), lean, U(2), Style(c.accent, kPartLine));
+            if (q.extras & ANTLERS)
+                Spike(c, tx, ty + U(1), U(4), lean, U(2), Style(c.accent, PART_LINE));
         }
     }
 }
 
-const int kMoleEntry = 66;
-const int kBigMoleEntry = 67;
+static const int MOLE_ENTRY = 66;
+static const int BIG_MOLE_ENTRY = 67;
 
-// One digging hand: a broad pink palm turned outward with a fan of long pale claws.
-void MoleHand(Ctx &c, int claw, int x, int y, int towardAngle, int reach)
+/* One digging hand: a broad pink palm turned outward with a fan of long pale claws. */
+static void MoleHand(Ctx &c, int claw, int x, int y, int towardAngle, int reach)
 {
-    const int kClaws = 3, kSpread = 34;
-    for (int k = 0; k < kClaws; ++k) {
-        const int angle = towardAngle + (k - 1) * kSpread;
+    const int CLAW_COUNT = 3, SPREAD = 34;
+    for (int k = 0; k < CLAW_COUNT; ++k) {
+        const int angle = towardAngle + (k - 1) * SPREAD;
         Spike(c, Toward(x, U(4), angle), TowardY(y, U(4), angle), reach, angle + (towardAngle > 0 ? 12 : -12),
-              U(2), Style(claw, kPartLine | kPartNoHighlight));
+              U(2), Style(claw, PART_LINE | PART_NO_HIGHLIGHT));
     }
-    Ellipse(c.s, x, y, U(6), U(5), Style(c.accent, kPartLine), towardAngle);
+    Ellipse(c.s, x, y, U(6), U(5), Style(c.accent, PART_LINE), towardAngle);
 }
 
-// A mole, sitting up and turned a little to the left: velvety dark fur with a soft sheen, a
-// long pointed pink snout, pinpoint eyes and broad digging hands. The young one pops out of
-// its mound; the grown one stands beside it with both hands raised to dig.
-void DrawMole(Ctx &c)
+/* A mole, sitting up and turned a little to the left: velvety dark fur with a soft sheen, a
+   long pointed pink snout, pinpoint eyes and broad digging hands. The young one pops out of
+   its mound; the grown one stands beside it with both hands raised to dig. */
+static void DrawMole(Ctx &c)
 {
-    const bool big = c.plan->index == kBigMoleEntry;
+    const bool big = c.plan->index == BIG_MOLE_ENTRY;
     Ramp velvet = MakeRamp(c.plan->bodyColour);
-    velvet.shade[kLight] = Mix(c.plan->bodyColour, {196, 186, 214}, 64);
-    velvet.shade[kHighlight] = Mix(c.plan->bodyColour, {214, 206, 232}, 112);
+    velvet.shade[SHADE_LIGHT] = Mix(c.plan->bodyColour, {196, 186, 214}, 64);
+    velvet.shade[SHADE_HIGHLIGHT] = Mix(c.plan->bodyColour, {214, 206, 232}, 112);
     const int fur = AddMaterial(c.s, velvet);
     const int earth = Material(c, {156, 112, 70});
     const int nose = Material(c, Darker(c.plan->accentColour, 18));
@@ -250,26 +253,27 @@ void DrawMole(Ctx &c)
     const int reach = big ? U(9) : U(7);
     if (big) {
         Polygon(c.s, {U(6), 0, U(11), -U(9), U(18), -U(13), U(26), -U(12), U(31), -U(6), U(33), 0},
-                Style(earth, kPartLine));
+                Style(earth, PART_LINE));
         for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * U(6) - U(1), -U(2), U(5), U(3), Style(c.accent, kPartLine));
+            Ellipse(c.s, side * U(6) - U(1), -U(2), U(5), U(3), Style(c.accent, PART_LINE));
     }
     Ellipse(c.s, 0, bodyY, U(14), big ? U(17) : U(14), Style(fur));
     Ellipse(c.s, -U(2), headY, U(11), U(10), Style(fur));
-    // The snout tapers to a point, the nose pad at its tip; pale whiskers on its sides.
+    /* The snout tapers to a point, the nose pad at its tip; pale whiskers on its sides. */
     const int sy = headY + U(3);
     Tube(c.s, {-U(8), sy, U(5), -U(14), sy + U(2), U(3), -U(20), sy + U(4), U(1)},
-         Style(c.accent, kPartLine));
-    Ellipse(c.s, -U(20), sy + U(4), U(2), U(2), Style(nose, kPartLine | kPartNoHighlight));
-    Dot(c.s, -U(21), sy + U(4), c.dark, kBase);
-    for (int k = 0; k < 2; ++k)
+         Style(c.accent, PART_LINE));
+    Ellipse(c.s, -U(20), sy + U(4), U(2), U(2), Style(nose, PART_LINE | PART_NO_HIGHLIGHT));
+    Dot(c.s, -U(21), sy + U(4), c.dark, SHADE_BASE);
+    for (int k = 0; k < 2; ++k) {
         Capsule(c.s, -U(13), sy + U(1) + k * U(2), U(1) / 3, -U(17) + k * U(1), sy - U(3) + k * U(6),
-                U(1) / 3, Style(c.bone, kPartFlat, kLight));
-    // Pinpoint eyes in the fur, each with a glint.
+                U(1) / 3, Style(c.bone, PART_FLAT, SHADE_LIGHT));
+    }
+    /* Pinpoint eyes in the fur, each with a glint. */
     for (int side = 0; side < 2; ++side) {
         const int ex = side ? U(2) : -U(6), ey = headY - U(3);
-        Ellipse(c.s, ex, ey, U(1) + U(1) / 2, U(1), Style(c.eye, kPartFlat));
-        Dot(c.s, ex - U(1) / 2, ey - U(1) / 2, c.white, kBase);
+        Ellipse(c.s, ex, ey, U(1) + U(1) / 2, U(1), Style(c.eye, PART_FLAT));
+        Dot(c.s, ex - U(1) / 2, ey - U(1) / 2, c.white, SHADE_BASE);
     }
     Smile(c, -U(10), sy + U(5), U(2));
 
@@ -278,21 +282,20 @@ void DrawMole(Ctx &c)
         MoleHand(c, claw, U(16), bodyY - U(2), 105, reach);
         return;
     }
-    // The mound in front hides the lower body; the hands rest on its rim.
+    /* The mound in front hides the lower body; the hands rest on its rim. */
     Polygon(c.s, {-U(24), 0, -U(18), -U(8), -U(8), -U(12), U(8), -U(12), U(18), -U(8), U(24), 0},
-            Style(earth, kPartLine));
-    for (int k = 0; k < 4; ++k)
+            Style(earth, PART_LINE));
+    for (int k = 0; k < 4; ++k) {
         Ellipse(c.s, -U(15) + k * U(10), -U(4) + (k % 2) * U(2), U(2), U(1) + U(1) / 2,
-                Style(earth, kPartNoHighlight, kLight));
+                Style(earth, PART_NO_HIGHLIGHT, SHADE_LIGHT));
+    }
     MoleHand(c, claw, -U(12), -U(13), -135, reach);
     MoleHand(c, claw, U(12), -U(13), 135, reach);
 }
 
-} // namespace
-
 void DrawQuadruped(Ctx &c)
 {
-    if (c.plan->index == kMoleEntry || c.plan->index == kBigMoleEntry) {
+    if (c.plan->index == MOLE_ENTRY || c.plan->index == BIG_MOLE_ENTRY) {
         DrawMole(c);
         return;
     }
@@ -301,128 +304,140 @@ void DrawQuadruped(Ctx &c)
     const int bodyY = -(U(q.legLen) + bry * 3 / 4);
     const int legTop = bodyY + bry / 3;
     const int legX = brx * 3 / 5;
-    const bool claws = (q.extras & kClaws) != 0;
+    const bool claws = (q.extras & CLAWS) != 0;
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
 
-    // Tail and far legs lie behind the body.
+    /* Tail and far legs lie behind the body. */
     DrawTail(c, q, brx * 4 / 5, bodyY - bry / 4);
     DrawLeg(c, -legX + U(4), legTop, legR, true, claws);
     DrawLeg(c, legX + U(4), legTop, legR, true, claws);
 
     Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
-    if (q.extras & kHump)
-        Ellipse(c.s, -brx / 3, bodyY - bry * 2 / 3, brx / 2, bry / 2, Style(c.body, kPartBehind));
-    if (q.extras & kWool) {
+    if (q.extras & HUMP)
+        Ellipse(c.s, -brx / 3, bodyY - bry * 2 / 3, brx / 2, bry / 2, Style(c.body, PART_BEHIND));
+    if (q.extras & WOOL) {
         for (int k = 0; k < 9; ++k) {
             const int angle = -100 + k * 25;
             Ellipse(c.s, Toward(0, brx * 5 / 6, angle), TowardY(bodyY + bry / 6, bry * 5 / 6, angle), U(5),
-                    U(5), Style(c.belly, kPartLine));
+                    U(5), Style(c.belly, PART_LINE));
         }
-        Ellipse(c.s, 0, bodyY, brx * 4 / 5, bry * 4 / 5, Style(c.belly, kPartNoHighlight));
-        Dot(c.s, -U(3), bodyY - U(2), c.accent, kLight);
-        Dot(c.s, U(5), bodyY + U(1), c.accent, kLight);
-    } else if (!(q.extras & (kShell | kPlates))) {
-        Ellipse(c.s, -brx / 6, bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, kPartNoHighlight));
+        Ellipse(c.s, 0, bodyY, brx * 4 / 5, bry * 4 / 5, Style(c.belly, PART_NO_HIGHLIGHT));
+        Dot(c.s, -U(3), bodyY - U(2), c.accent, SHADE_LIGHT);
+        Dot(c.s, U(5), bodyY + U(1), c.accent, SHADE_LIGHT);
+    } else if (!(q.extras & (SHELL | PLATES))) {
+        Ellipse(c.s, -brx / 6, bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
     }
-    if (q.extras & kShell) {
-        Ellipse(c.s, U(1), bodyY - bry / 5, brx + U(1), bry, Style(c.accent, kPartLine));
-        for (int k = -1; k <= 1; ++k)
+    if (q.extras & SHELL) {
+        Ellipse(c.s, U(1), bodyY - bry / 5, brx + U(1), bry, Style(c.accent, PART_LINE));
+        for (int k = -1; k <= 1; ++k) {
             Ellipse(c.s, k * brx * 3 / 5 + U(1), bodyY - bry / 4 - (k == 0 ? bry / 3 : 0), brx / 4, bry / 3,
-                    Style(c.accent, kPartLine | kPartNoHighlight));
+                    Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
+        }
         Capsule(c.s, -brx, bodyY + bry * 2 / 3, U(1), brx, bodyY + bry * 2 / 3, U(1),
-                Style(c.belly, kPartFlat, kBase));
-        if (q.extras & kShrub) {
+                Style(c.belly, PART_FLAT, SHADE_BASE));
+        if (q.extras & SHRUB) {
             const int shrub = Material(c, {90, 170, 70});
-            for (int k = 0; k < 7; ++k)
+            for (int k = 0; k < 7; ++k) {
                 Ellipse(c.s, -U(10) + k * U(4), bodyY - bry - U(3) - (k % 2) * U(3) - (k == 3) * U(4), U(5),
-                        U(5), Style(shrub, kPartLine));
+                        U(5), Style(shrub, PART_LINE));
+            }
             Ellipse(c.s, U(2), bodyY - bry - U(9), U(2), U(2),
-                    Style(Material(c, {240, 120, 140}), kPartLine));
+                    Style(Material(c, {240, 120, 140}), PART_LINE));
         }
     }
-    if (q.extras & kPlates)
+    if (q.extras & PLATES) {
         for (int k = -2; k <= 2; ++k)
-            Ellipse(c.s, k * brx / 3, bodyY - bry / 8, brx / 5, bry, Style(c.accent, kPartLine));
-    if (q.extras & (kQuills | kSteelQuills)) {
-        const PartStyle quill = Style(c.accent, kPartLine | kPartNoHighlight);
+            Ellipse(c.s, k * brx / 3, bodyY - bry / 8, brx / 5, bry, Style(c.accent, PART_LINE));
+    }
+    if (q.extras & (QUILLS | STEEL_QUILLS)) {
+        const PartStyle quill = Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT);
         for (int k = 0; k < 9; ++k) {
             const int angle = -50 + k * 20;
             Spike(c, Toward(U(2), brx * 3 / 4, angle), TowardY(bodyY, bry * 3 / 4, angle),
                   U(8) + (k % 2) * U(3), angle + 15, U(3), quill);
         }
         Ellipse(c.s, U(3), bodyY, brx * 3 / 4, bry * 3 / 4, Style(c.accent));
-        Ellipse(c.s, -brx / 3, bodyY + bry / 3, brx / 2, bry / 2, Style(c.body, kPartLine));
+        Ellipse(c.s, -brx / 3, bodyY + bry / 3, brx / 2, bry / 2, Style(c.body, PART_LINE));
     }
-    if (q.extras & kStripe)
+    if (q.extras & STRIPE) {
         Capsule(c.s, -brx, bodyY - bry * 2 / 3, U(2), brx, bodyY - bry / 2, U(2),
-                Style(c.accent, kPartNoHighlight));
-    if (q.extras & kCrest)
+                Style(c.accent, PART_NO_HIGHLIGHT));
+    }
+    if (q.extras & CREST) {
         for (int k = 0; k < 4; ++k)
             Flame(c, -brx / 2 + k * brx / 3, bodyY - bry + U(2), U(8) - k * U(1), c.accent, 20);
-    if (q.extras & kSpots)
-        for (int k = 0; k < 4; ++k)
+    }
+    if (q.extras & SPOTS) {
+        for (int k = 0; k < 4; ++k) {
             Ellipse(c.s, -brx / 2 + k * brx / 3, bodyY - bry / 3 + (k % 2) * U(2), U(1) + U(1) / 2, U(1),
-                    Style(c.accent, kPartFlat, kLight));
-    if (q.extras & kCrystals)
-        for (int k = 0; k < 3; ++k)
+                    Style(c.accent, PART_FLAT, SHADE_LIGHT));
+        }
+    }
+    if (q.extras & CRYSTALS) {
+        for (int k = 0; k < 3; ++k) {
             Spike(c, -brx / 3 + k * brx / 3, bodyY - bry + U(1), U(6), 10 + k * 10, U(2),
-                  Style(c.accent, kPartLine));
+                  Style(c.accent, PART_LINE));
+        }
+    }
 
     DrawLeg(c, -legX, legTop, legR, false, claws);
     DrawLeg(c, legX, legTop, legR, false, claws);
 
-    // Neck and head at the front.
+    /* Neck and head at the front. */
     const int hx = -brx * 4 / 5 - hr / 3, hy = bodyY - bry * 3 / 4 - hr / 3;
-    if (q.extras & kMane) {
+    if (q.extras & MANE) {
         const int mane = c.accent;
         for (int k = 0; k < 10; ++k) {
             const int angle = k * 36;
             Ellipse(c.s, Toward(hx + U(2), hr, angle), TowardY(hy + U(1), hr, angle), hr / 2, hr / 2,
-                    Style(mane, kPartLine));
+                    Style(mane, PART_LINE));
         }
     }
-    if (q.extras & kIceMane) {
+    if (q.extras & ICE_MANE) {
         const int ice = Material(c, c.plan->accentColour);
-        for (int k = 0; k < 6; ++k)
+        for (int k = 0; k < 6; ++k) {
             Spike(c, hx + hr / 2 + U(2), hy + hr / 3, hr + U(2) + (k % 2) * U(3), 10 + k * 28, U(3),
-                  Style(ice, kPartLine));
+                  Style(ice, PART_LINE));
+        }
     }
-    Capsule(c.s, -brx / 2, bodyY - bry / 4, bry * 2 / 3, hx, hy, hr * 2 / 3, Style(c.body, kPartBehind));
+    Capsule(c.s, -brx / 2, bodyY - bry / 4, bry * 2 / 3, hx, hy, hr * 2 / 3, Style(c.body, PART_BEHIND));
     DrawHorns(c, q, hx, hy, hr);
     DrawEars(c, q, hx, hy, hr);
-    if (q.extras & kHeaddress) {
+    if (q.extras & HEADDRESS) {
         Polygon(c.s,
                 {hx - hr, hy - hr / 3, hx - hr / 2, hy - hr * 6 / 5, hx + hr / 2, hy - hr * 6 / 5,
                  hx + hr * 3 / 2, hy + hr * 3 / 2, hx + hr / 2, hy + hr * 3 / 2},
-                Style(c.accent, kPartLine));
-        for (int k = 0; k < 3; ++k)
+                Style(c.accent, PART_LINE));
+        for (int k = 0; k < 3; ++k) {
             Capsule(c.s, hx + hr / 5 + k * U(3), hy - hr / 2 + k * U(3), U(1), hx + hr + k * U(1),
-                    hy + hr + k * U(1), U(1), Style(Material(c, {250, 210, 90}), kPartFlat, kLight));
+                    hy + hr + k * U(1), U(1), Style(Material(c, {250, 210, 90}), PART_FLAT, SHADE_LIGHT));
+        }
     }
-    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, kPartLine));
-    if (q.extras & kMask)
-        Ellipse(c.s, hx - hr / 4, hy, hr * 3 / 4, hr / 2, Style(c.belly, kPartNoHighlight));
-    if (q.extras & kStripe)
+    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+    if (q.extras & MASK)
+        Ellipse(c.s, hx - hr / 4, hy, hr * 3 / 4, hr / 2, Style(c.belly, PART_NO_HIGHLIGHT));
+    if (q.extras & STRIPE) {
         Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
-                Style(c.accent, kPartNoHighlight));
-    if (q.extras & kFrill) {
+                Style(c.accent, PART_NO_HIGHLIGHT));
+    }
+    if (q.extras & FRILL) {
         for (int k = 0; k < 5; ++k)
             Flame(c, hx + hr / 2 + U(3), hy - hr / 3 + k * U(3), U(9), c.accent, 50 + k * 15);
     }
-    if (q.extras & kBeard)
-        Spike(c, hx - hr / 3, hy + hr * 3 / 4, U(6), 190, U(2), Style(c.belly, kPartLine));
-    // Snout toward the front and a little down.
+    if (q.extras & BEARD)
+        Spike(c, hx - hr / 3, hy + hr * 3 / 4, U(6), 190, U(2), Style(c.belly, PART_LINE));
+    /* Snout toward the front and a little down. */
     const int sx = hx - hr * 3 / 4, sy = hy + hr / 3;
-    Ellipse(c.s, sx, sy, U(q.snout) + U(1), hr / 2, Style(c.belly, kPartLine | kPartNoHighlight));
+    Ellipse(c.s, sx, sy, U(q.snout) + U(1), hr / 2, Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     Ellipse(c.s, sx - U(q.snout), sy - hr / 5, U(1) + U(1) / 2, U(1) + U(1) / 2,
-            Style(c.dark, kPartNoHighlight));
+            Style(c.dark, PART_NO_HIGHLIGHT));
     Capsule(c.s, sx - U(q.snout) / 2, sy + hr / 4, U(1) / 2, sx + U(1), sy + hr / 4 + U(1), U(1) / 2,
-            Style(c.mouth, kPartFlat));
+            Style(c.mouth, PART_FLAT));
 
-    // Eyes: the near one larger.
+    /* Eyes: the near one larger. */
     const int eyeR = c.young ? hr / 4 : hr / 5;
     const int ex = hx - hr / 6, ey = hy - hr / 5;
-    if (q.extras & kFierce) {
+    if (q.extras & FIERCE) {
         const int iris = (q.entry == 90) ? c.accent : Material(c, {250, 210, 70});
         FierceEye(c, ex - hr / 2, ey, eyeR * 3 / 4, 15, iris);
         FierceEye(c, ex + hr / 3, ey, eyeR, 15, iris);
@@ -430,14 +445,14 @@ void DrawQuadruped(Ctx &c)
         CuteEye(c, ex - hr / 2, ey, eyeR * 4 / 5);
         CuteEye(c, ex + hr / 3, ey, eyeR);
     }
-    if (q.extras & kSparks) {
+    if (q.extras & SPARKS) {
         const int spark = Material(c, {255, 230, 60});
         Polygon(
             c.s,
             {hx + hr * 2, hy - hr, hx + hr * 2 + U(4), hy - hr + U(3), hx + hr * 2 + U(1), hy - hr + U(4)},
-            Style(spark, kPartFlat, kLight));
+            Style(spark, PART_FLAT, SHADE_LIGHT));
         Polygon(c.s,
                 {brx + U(4), bodyY - bry, brx + U(9), bodyY - bry - U(3), brx + U(6), bodyY - bry + U(1)},
-                Style(spark, kPartFlat, kLight));
+                Style(spark, PART_FLAT, SHADE_LIGHT));
     }
 }

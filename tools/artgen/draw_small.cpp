@@ -1,36 +1,37 @@
-// Round and simple body plans: snails, mushrooms, jellyfish, crabs, plants, blobs and
-// floating objects (bell, kettle, lantern), each shaped per entry.
+/* Round and simple body plans: snails, mushrooms, jellyfish, crabs, plants, blobs and
+   floating objects (bell, kettle, lantern), each shaped per entry. */
 #include "creature_drawers.h"
 
 #include <vector>
 
 void DrawShellblob(Ctx &c)
 {
-    const int stage = c.plan->index - 3; // 0, 1, 2
+    const int stage = c.plan->index - 3; /* 0, 1, 2 */
     GroundShadow(c.s, 0, 0, U(22), U(3));
-    // Foot and head on the left, shell on the back.
+    /* Foot and head on the left, shell on the back. */
     const int footLen = U(20) + stage * U(2);
     Ellipse(c.s, 0, -U(4), footLen, U(4), Style(c.body));
     const int hx = -footLen + U(4), hy = -U(12) - stage * U(1);
     const int antenna = stage == 0 ? 1 : 2;
     for (int k = 0; k < antenna; ++k) {
         const int ax = hx - U(2) + k * U(5), ay = hy - U(16);
-        Capsule(c.s, hx + k * U(3), hy - U(4), U(1), ax, ay, U(1), Style(c.body, kPartLine));
-        Ellipse(c.s, ax, ay, U(2), U(2), Style(c.body, kPartLine));
+        Capsule(c.s, hx + k * U(3), hy - U(4), U(1), ax, ay, U(1), Style(c.body, PART_LINE));
+        Ellipse(c.s, ax, ay, U(2), U(2), Style(c.body, PART_LINE));
     }
-    Capsule(c.s, hx + U(4), -U(5), U(5), hx, hy, U(6), Style(c.body, kPartLine));
+    Capsule(c.s, hx + U(4), -U(5), U(5), hx, hy, U(6), Style(c.body, PART_LINE));
     CuteEye(c, hx - U(3), hy - U(1), U(2) + U(1) / 2);
     CuteEye(c, hx + U(3), hy - U(1), U(2) + U(1) / 2);
     Smile(c, hx, hy + U(3), U(2));
-    // Shell: a spiral of shrinking rings.
+    /* Shell: a spiral of shrinking rings. */
     const int sr = U(13) + stage * U(1);
     const int sx = U(6), sy = -U(8) - sr;
-    if (stage == 2)
+    if (stage == 2) {
         for (int k = 0; k < 5; ++k) {
             const int angle = -70 + k * 35;
             Spike(c, Toward(sx, sr - U(2), angle), TowardY(sy, sr - U(2), angle), U(7), angle, U(3),
-                  Style(c.accent, kPartLine));
+                  Style(c.accent, PART_LINE));
         }
+    }
     Ellipse(c.s, sx, sy, sr, sr, Style(c.accent));
     int r = sr;
     int x = sx, y = sy;
@@ -38,15 +39,16 @@ void DrawShellblob(Ctx &c)
         r = r * 2 / 3;
         x -= r / 4;
         y -= r / 5;
-        Ellipse(c.s, x, y, r, r, Style(c.accent, kPartLine));
+        Ellipse(c.s, x, y, r, r, Style(c.accent, PART_LINE));
     }
-    if (stage >= 1)
+    if (stage >= 1) {
         for (int k = 0; k < 5; ++k) {
             const int angle = 100 + k * 30;
             Capsule(c.s, Toward(sx, sr * 2 / 3, angle), TowardY(sy, sr * 2 / 3, angle), U(1) / 2,
                     Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(1) / 2,
-                    Style(c.accent, kPartFlat, kShadow));
+                    Style(c.accent, PART_FLAT, SHADE_SHADOW));
         }
+    }
 }
 
 void DrawMushroom(Ctx &c)
@@ -56,25 +58,26 @@ void DrawMushroom(Ctx &c)
     const int stem = Material(c, {232, 214, 176});
     const int stemH = big ? U(22) : U(14), stemR = big ? U(10) : U(8);
     for (int side = -1; side <= 1; side += 2)
-        Ellipse(c.s, side * stemR / 2, -U(3), U(4), U(3), Style(stem, kPartLine));
-    if (big)
+        Ellipse(c.s, side * stemR / 2, -U(3), U(4), U(3), Style(stem, PART_LINE));
+    if (big) {
         for (int side = -1; side <= 1; side += 2) {
             Capsule(c.s, side * U(8), -stemH + U(8), U(3), side * U(18), -stemH + U(14), U(2),
-                    Style(stem, kPartLine));
-            Ellipse(c.s, side * U(19), -stemH + U(15), U(3), U(3), Style(stem, kPartLine));
+                    Style(stem, PART_LINE));
+            Ellipse(c.s, side * U(19), -stemH + U(15), U(3), U(3), Style(stem, PART_LINE));
         }
-    Ellipse(c.s, 0, -stemH / 2 - U(2), stemR, stemH / 2 + U(1), Style(stem, kPartLine));
+    }
+    Ellipse(c.s, 0, -stemH / 2 - U(2), stemR, stemH / 2 + U(1), Style(stem, PART_LINE));
     const int capY = -stemH - (big ? U(8) : U(6));
     const int capRx = big ? U(30) : U(17), capRy = big ? U(16) : U(12);
-    Ellipse(c.s, 0, capY, capRx, capRy, Style(c.body, kPartLine));
+    Ellipse(c.s, 0, capY, capRx, capRy, Style(c.body, PART_LINE));
     Capsule(c.s, -capRx + U(3), capY + capRy / 2, U(2), capRx - U(3), capY + capRy / 2, U(2),
-            Style(c.body, kPartFlat, kShadow));
+            Style(c.body, PART_FLAT, SHADE_SHADOW));
     const int spots = c.accent;
     const int n = big ? 6 : 4;
     for (int k = 0; k < n; ++k) {
         const int angle = -70 + k * 140 / (n - 1);
         Ellipse(c.s, Toward(0, capRx * 3 / 5, angle), TowardY(capY, capRy * 3 / 5, angle),
-                U(3) + (k % 2) * U(1), U(2) + (k % 2) * U(1), Style(spots, kPartNoHighlight));
+                U(3) + (k % 2) * U(1), U(2) + (k % 2) * U(1), Style(spots, PART_NO_HIGHLIGHT));
     }
     const int fy = -stemH / 2;
     if (big) {
@@ -101,26 +104,26 @@ void DrawJelly(Ctx &c)
         const int len = big ? U(34) + (k % 2) * U(4) : star ? U(28) : U(20);
         const int wave = (k % 2 ? 1 : -1) * U(5);
         Curve(c.s, tx, by + bry / 2, U(2), tx + wave, by + len / 2, tx - wave / 2, by + len, U(1),
-              Style(k % 2 ? c.body : glow, kPartLine));
+              Style(k % 2 ? c.body : glow, PART_LINE));
     }
     if (star) {
         for (int k = 0; k < 5; ++k)
-            Spike(c, 0, by - U(2), brx + U(6), k * 72, U(5), Style(c.body, kPartLine));
+            Spike(c, 0, by - U(2), brx + U(6), k * 72, U(5), Style(c.body, PART_LINE));
     }
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
     Capsule(c.s, -brx + U(2), by + bry - U(3), U(2), brx - U(2), by + bry - U(3), U(2),
-            Style(c.belly, kPartLine | kPartNoHighlight));
+            Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     for (int k = -1; k <= 1; k += 2)
-        Ellipse(c.s, k * brx / 2, by - bry / 3, U(2), U(2), Style(glow, kPartNoHighlight));
+        Ellipse(c.s, k * brx / 2, by - bry / 3, U(2), U(2), Style(glow, PART_NO_HIGHLIGHT));
     if (big || star)
-        Ellipse(c.s, 0, by - bry / 2, U(3), U(3), Style(glow, kPartLine));
+        Ellipse(c.s, 0, by - bry / 2, U(3), U(3), Style(glow, PART_LINE));
     CuteEye(c, -U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
     CuteEye(c, U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
     Smile(c, 0, by + U(6), U(2));
     if (!star) {
         const int spark = Material(c, {255, 240, 100});
         Polygon(c.s, {brx + U(2), by - U(4), brx + U(8), by - U(8), brx + U(5), by - U(2)},
-                Style(spark, kPartFlat, kLight));
+                Style(spark, PART_FLAT, SHADE_LIGHT));
     }
 }
 
@@ -130,34 +133,36 @@ void DrawCrab(Ctx &c)
     GroundShadow(c.s, 0, 0, U(26), U(3));
     const int by = -U(12) - (big ? U(2) : 0);
     const int brx = big ? U(16) : U(14), bry = big ? U(10) : U(8);
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 3; ++k)
+    for (int side = -1; side <= 1; side += 2) {
+        for (int k = 0; k < 3; ++k) {
             Tube(c.s,
                  {side * (brx - U(4) - k * U(3)), by + U(2), U(1) + U(1) / 2, side * (brx + U(4) - k * U(2)),
                   by - U(2) + k * U(2), U(1) + U(1) / 2, side * (brx + U(6) - k * U(3)), 0, U(1)},
-                 Style(c.body, kPartLine));
+                 Style(c.body, PART_LINE));
+        }
+    }
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    Ellipse(c.s, 0, by + bry / 2, brx * 2 / 3, bry / 3, Style(c.belly, kPartNoHighlight));
+    Ellipse(c.s, 0, by + bry / 2, brx * 2 / 3, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     for (int side = -1; side <= 1; side += 2) {
         const int ex = side * U(5), ey = by - bry - U(5);
-        Capsule(c.s, ex, by - bry + U(2), U(1), ex, ey, U(1), Style(c.body, kPartLine));
-        Ellipse(c.s, ex, ey, U(3), U(3), Style(c.white, kPartFlat | kPartLine));
-        Ellipse(c.s, ex - side * U(1) / 2, ey, U(1) + U(1) / 2, U(2), Style(c.eye, kPartFlat));
-        // Arm and claw.
+        Capsule(c.s, ex, by - bry + U(2), U(1), ex, ey, U(1), Style(c.body, PART_LINE));
+        Ellipse(c.s, ex, ey, U(3), U(3), Style(c.white, PART_FLAT | PART_LINE));
+        Ellipse(c.s, ex - side * U(1) / 2, ey, U(1) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
+        /* Arm and claw. */
         const int cx = side * (brx + (big ? U(12) : U(8))), cy = by - bry - (big ? U(10) : U(6));
-        Capsule(c.s, side * (brx - U(2)), by - U(2), U(2), cx, cy + U(4), U(2), Style(c.body, kPartLine));
+        Capsule(c.s, side * (brx - U(2)), by - U(2), U(2), cx, cy + U(4), U(2), Style(c.body, PART_LINE));
         if (big) {
-            Ellipse(c.s, cx, cy, U(10), U(9), Style(c.accent, kPartLine));
+            Ellipse(c.s, cx, cy, U(10), U(9), Style(c.accent, PART_LINE));
             Capsule(c.s, cx - U(6), cy + U(5), U(1), cx + U(6), cy + U(5), U(1),
-                    Style(c.bone, kPartFlat, kBase));
+                    Style(c.bone, PART_FLAT, SHADE_BASE));
         } else {
-            Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, kPartLine), side * 20);
-            Spike(c, cx, cy - U(3), U(6), side * 30, U(2), Style(c.accent, kPartLine));
+            Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, PART_LINE), side * 20);
+            Spike(c, cx, cy - U(3), U(6), side * 30, U(2), Style(c.accent, PART_LINE));
         }
     }
     Smile(c, 0, by, U(3));
     for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, (k - 1) * U(5), by - U(4), U(1), U(1), Style(c.body, kPartFlat, kHighlight));
+        Ellipse(c.s, (k - 1) * U(5), by - U(4), U(1), U(1), Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
 }
 
 void DrawPlant(Ctx &c)
@@ -167,56 +172,60 @@ void DrawPlant(Ctx &c)
         const bool tall = idx == 21;
         GroundShadow(c.s, 0, 0, U(16), U(3));
         const int pot = Material(c, tall ? Rgb{196, 150, 90} : Rgb{200, 120, 72});
-        Polygon(c.s, {-U(12), -U(14), U(12), -U(14), U(9), 0, -U(9), 0}, Style(pot, kPartLine));
-        Capsule(c.s, -U(13), -U(14), U(2), U(13), -U(14), U(2), Style(pot, kPartLine));
+        Polygon(c.s, {-U(12), -U(14), U(12), -U(14), U(9), 0, -U(9), 0}, Style(pot, PART_LINE));
+        Capsule(c.s, -U(13), -U(14), U(2), U(13), -U(14), U(2), Style(pot, PART_LINE));
         const int h = tall ? U(44) : U(18), w = tall ? U(9) : U(9);
-        if (tall)
+        if (tall) {
             for (int side = -1; side <= 1; side += 2) {
                 Tube(c.s,
                      {0, -U(32) + side * U(4), U(4), side * U(16), -U(30) + side * U(4), U(4), side * U(16),
                       -U(42) + side * U(4), U(4)},
-                     Style(c.body, kPartLine));
+                     Style(c.body, PART_LINE));
             }
-        Capsule(c.s, 0, -U(16), w, 0, -U(14) - h, w - U(1), Style(c.body, kPartLine));
-        for (int k = -1; k <= 1; ++k)
+        }
+        Capsule(c.s, 0, -U(16), w, 0, -U(14) - h, w - U(1), Style(c.body, PART_LINE));
+        for (int k = -1; k <= 1; ++k) {
             Capsule(c.s, k * w / 2, -U(18), U(1) / 2, k * w / 2, -U(12) - h, U(1) / 2,
-                    Style(c.body, kPartFlat, kShadow));
-        for (int k = 0; k < (tall ? 8 : 4); ++k)
+                    Style(c.body, PART_FLAT, SHADE_SHADOW));
+        }
+        for (int k = 0; k < (tall ? 8 : 4); ++k) {
             Spike(c, (k % 2 ? 1 : -1) * w, -U(20) - k * U(5), U(3), (k % 2 ? 80 : -80), U(1) / 2,
-                  Style(c.bone, kPartNoHighlight));
+                  Style(c.bone, PART_NO_HIGHLIGHT));
+        }
         const int fy = -U(14) - h + U(8);
         CuteEye(c, -U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
         CuteEye(c, U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
         Smile(c, 0, fy + U(4), U(2));
         if (tall) {
-            for (int k = 0; k < 5; ++k)
+            for (int k = 0; k < 5; ++k) {
                 Ellipse(c.s, Toward(0, U(4), k * 72), TowardY(-U(16) - h, U(4), k * 72), U(3), U(3),
-                        Style(c.accent, kPartLine));
-            Ellipse(c.s, 0, -U(16) - h, U(2), U(2), Style(Material(c, {250, 220, 80}), kPartLine));
+                        Style(c.accent, PART_LINE));
+            }
+            Ellipse(c.s, 0, -U(16) - h, U(2), U(2), Style(Material(c, {250, 220, 80}), PART_LINE));
         } else {
             Leaf(c, 0, -U(14) - h, U(8), -30, c.body);
         }
         return;
     }
-    if (idx == 78) { // water lily: a flower face on a floating pad
+    if (idx == 78) { /* water lily: a flower face on a floating pad */
         GroundShadow(c.s, 0, 0, U(26), U(3));
         const int pad = Material(c, {80, 160, 90});
-        Ellipse(c.s, 0, -U(6), U(28), U(6), Style(pad, kPartLine));
+        Ellipse(c.s, 0, -U(6), U(28), U(6), Style(pad, PART_LINE));
         Polygon(c.s, {0, -U(6), U(10), -U(12), U(14), -U(8)},
-                Style(Material(c, {150, 200, 240}), kPartFlat, kLight));
+                Style(Material(c, {150, 200, 240}), PART_FLAT, SHADE_LIGHT));
         for (int k = 0; k < 8; ++k) {
             const int angle = -100 + k * 28;
             Ellipse(c.s, Toward(0, U(12), angle), TowardY(-U(22), U(12), angle), U(5), U(10),
-                    Style(c.accent, kPartLine), angle);
+                    Style(c.accent, PART_LINE), angle);
         }
-        Ellipse(c.s, 0, -U(20), U(10), U(9), Style(Material(c, {250, 220, 120}), kPartLine));
+        Ellipse(c.s, 0, -U(20), U(10), U(9), Style(Material(c, {250, 220, 120}), PART_LINE));
         CuteEye(c, -U(4), -U(21), U(2) + U(1) / 2);
         CuteEye(c, U(4), -U(21), U(2) + U(1) / 2);
         Smile(c, 0, -U(16), U(2));
-        Ellipse(c.s, -U(22), -U(10), U(4), U(2), Style(Material(c, {120, 190, 240}), kPartFlat, kLight));
+        Ellipse(c.s, -U(22), -U(10), U(4), U(2), Style(Material(c, {120, 190, 240}), PART_FLAT, SHADE_LIGHT));
         return;
     }
-    // Flower fairies: a small body with leaf wings and a flower or bud for a head.
+    /* Flower fairies: a small body with leaf wings and a flower or bud for a head. */
     const bool bloom = idx == 73;
     GroundShadow(c.s, 0, 0, U(12), U(3));
     const int by = bloom ? -U(20) : -U(14);
@@ -225,22 +234,22 @@ void DrawPlant(Ctx &c)
         if (bloom)
             Leaf(c, side * U(3), by, U(12), side * 110, c.body);
         Capsule(c.s, side * U(2), by + U(4), U(1) + U(1) / 2, side * U(3), -U(1), U(1),
-                Style(c.body, kPartLine));
+                Style(c.body, PART_LINE));
     }
-    Ellipse(c.s, 0, by, U(5), U(7), Style(c.body, kPartLine));
+    Ellipse(c.s, 0, by, U(5), U(7), Style(c.body, PART_LINE));
     const int hy = by - U(14);
     if (bloom) {
         for (int k = 0; k < 6; ++k) {
             const int angle = k * 60;
             Ellipse(c.s, Toward(0, U(10), angle), TowardY(hy, U(10), angle), U(6), U(8),
-                    Style(c.accent, kPartLine), angle);
+                    Style(c.accent, PART_LINE), angle);
         }
     } else {
         for (int k = -1; k <= 1; ++k)
-            Spike(c, k * U(3), hy - U(4), U(10), k * 20, U(4), Style(c.accent, kPartLine));
+            Spike(c, k * U(3), hy - U(4), U(10), k * 20, U(4), Style(c.accent, PART_LINE));
     }
     const int face = Material(c, {250, 226, 170});
-    Ellipse(c.s, 0, hy, U(8), U(7), Style(face, kPartLine));
+    Ellipse(c.s, 0, hy, U(8), U(7), Style(face, PART_LINE));
     CuteEye(c, -U(3), hy, U(2) + U(1) / 2);
     CuteEye(c, U(3), hy, U(2) + U(1) / 2);
     Smile(c, 0, hy + U(4), U(1) + U(1) / 2);
@@ -249,16 +258,18 @@ void DrawPlant(Ctx &c)
 void DrawBlob(Ctx &c)
 {
     const int idx = c.plan->index;
-    if (idx == 46) { // cloud puff: few colours, soft lumps
+    if (idx == 46) { /* cloud puff: few colours, soft lumps */
         GroundShadow(c.s, 0, -U(2), U(12), U(2));
         const int cy = -U(22);
-        for (int k = 0; k < 5; ++k)
-            Ellipse(c.s, -U(12) + k * U(6), cy - (k % 2) * U(4), U(8), U(7), Style(c.body, kPartNoHighlight));
-        Ellipse(c.s, 0, cy + U(2), U(16), U(8), Style(c.body, kPartNoHighlight));
+        for (int k = 0; k < 5; ++k) {
+            Ellipse(c.s, -U(12) + k * U(6), cy - (k % 2) * U(4), U(8), U(7),
+                    Style(c.body, PART_NO_HIGHLIGHT));
+        }
+        Ellipse(c.s, 0, cy + U(2), U(16), U(8), Style(c.body, PART_NO_HIGHLIGHT));
         CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
         CuteEye(c, U(4), cy, U(2) + U(1) / 2);
-        Ellipse(c.s, -U(9), cy + U(3), U(2), U(1), Style(c.accent, kPartFlat));
-        Ellipse(c.s, U(9), cy + U(3), U(2), U(1), Style(c.accent, kPartFlat));
+        Ellipse(c.s, -U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
+        Ellipse(c.s, U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
         Smile(c, 0, cy + U(4), U(2));
         return;
     }
@@ -267,60 +278,62 @@ void DrawBlob(Ctx &c)
     const int rx = big ? U(24) : U(15), ry = big ? U(18) : U(12);
     const int cy = -ry - (big ? U(6) : U(3));
     const int vine = c.accent;
-    if (big)
+    if (big) {
         for (int side = -1; side <= 1; side += 2) {
             Curve(c.s, side * rx * 3 / 4, cy, U(2), side * (rx + U(12)), cy - U(10), side * (rx + U(8)),
-                  cy + U(14), U(1) + U(1) / 2, Style(vine, kPartLine));
+                  cy + U(14), U(1) + U(1) / 2, Style(vine, PART_LINE));
             Leaf(c, side * (rx + U(10)), cy - U(6), U(9), side * 40, vine);
         }
+    }
     const int ghost = Material(c, {170, 130, 210});
     Polygon(c.s, {-rx / 2, cy + ry / 2, rx / 2, cy + ry / 2, rx / 3, -U(1), U(2), -U(4), -rx / 3, -U(1)},
-            Style(ghost, kPartNoHighlight));
+            Style(ghost, PART_NO_HIGHLIGHT));
     for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * rx / 3, cy, rx / 3 + U(2), ry, Style(c.body, kPartLine));
-    Capsule(c.s, U(1), cy - ry, U(2), U(4), cy - ry - U(6), U(2), Style(vine, kPartLine));
+        Ellipse(c.s, k * rx / 3, cy, rx / 3 + U(2), ry, Style(c.body, PART_LINE));
+    Capsule(c.s, U(1), cy - ry, U(2), U(4), cy - ry - U(6), U(2), Style(vine, PART_LINE));
     Leaf(c, U(3), cy - ry - U(2), U(10), 70, vine);
-    // Carved glowing face.
+    /* Carved glowing face. */
     const int glowMat = Material(c, {255, 220, 90});
     for (int side = -1; side <= 1; side += 2) {
         Polygon(c.s, {side * rx / 2, cy, side * rx / 6, cy, side * rx / 3, cy - ry / 2 - U(1)},
-                Style(c.dark, kPartFlat));
+                Style(c.dark, PART_FLAT));
         Polygon(c.s, {side * rx * 2 / 5, cy - U(1), side * rx / 4, cy - U(1), side * rx / 3, cy - ry / 3},
-                Style(glowMat, kPartFlat, kLight));
+                Style(glowMat, PART_FLAT, SHADE_LIGHT));
     }
     Polygon(c.s,
             {-rx / 2, cy + ry / 5, rx / 2, cy + ry / 5, rx / 4, cy + ry / 2 + U(1), 0, cy + ry / 3 + U(1),
              -rx / 4, cy + ry / 2 + U(1)},
-            Style(c.dark, kPartFlat));
+            Style(c.dark, PART_FLAT));
     Polygon(c.s,
             {-rx / 3, cy + ry / 5 + U(1), rx / 3, cy + ry / 5 + U(1), rx / 5, cy + ry / 3, 0,
              cy + ry / 4 + U(1), -rx / 5, cy + ry / 3},
-            Style(glowMat, kPartFlat, kLight));
+            Style(glowMat, PART_FLAT, SHADE_LIGHT));
 }
 
 void DrawOrb(Ctx &c)
 {
     const int idx = c.plan->index;
     GroundShadow(c.s, 0, 0, U(16), U(3));
-    if (idx == 42) { // bell
+    if (idx == 42) { /* bell */
         const int cy = -U(30);
-        Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(16), U(3), Style(c.accent, kPartLine));
+        Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(16), U(3), Style(c.accent, PART_LINE));
         Polygon(c.s,
                 {-U(8), cy - U(16), U(8), cy - U(16), U(14), cy + U(6), U(18), cy + U(14), -U(18), cy + U(14),
                  -U(14), cy + U(6)},
                 Style(c.body));
-        Ellipse(c.s, 0, cy - U(14), U(9), U(5), Style(c.body, kPartLine));
-        Capsule(c.s, -U(18), cy + U(13), U(2), U(18), cy + U(13), U(2), Style(c.body, kPartLine));
-        Ellipse(c.s, 0, cy + U(19), U(4), U(4), Style(c.accent, kPartLine));
-        Capsule(c.s, -U(12), cy + U(6), U(1), U(12), cy + U(6), U(1), Style(c.accent, kPartFlat, kLight));
+        Ellipse(c.s, 0, cy - U(14), U(9), U(5), Style(c.body, PART_LINE));
+        Capsule(c.s, -U(18), cy + U(13), U(2), U(18), cy + U(13), U(2), Style(c.body, PART_LINE));
+        Ellipse(c.s, 0, cy + U(19), U(4), U(4), Style(c.accent, PART_LINE));
+        Capsule(c.s, -U(12), cy + U(6), U(1), U(12), cy + U(6), U(1),
+                Style(c.accent, PART_FLAT, SHADE_LIGHT));
         CuteEye(c, -U(5), cy - U(4), U(2) + U(1) / 2);
         CuteEye(c, U(5), cy - U(4), U(2) + U(1) / 2);
         Smile(c, 0, cy + U(1), U(3));
         return;
     }
     if (idx == 54) {
-        // Kettle: a squat copper pot on brass feet, a curved spout puffing steam, an arched
-        // handle over the lid and a little flame for a knob.
+        /* Kettle: a squat copper pot on brass feet, a curved spout puffing steam, an arched
+           handle over the lid and a little flame for a knob. */
         const int cy = -U(17);
         const int brass = c.accent;
         const int wood = Material(c, {104, 66, 52});
@@ -328,51 +341,53 @@ void DrawOrb(Ctx &c)
         Tube(c.s, {-U(12),     cy - U(8), U(2),       -U(13),     cy - U(20), U(2),      -U(8),
                    cy - U(28), U(2),      0,          cy - U(30), U(2),       U(8),      cy - U(28),
                    U(2),       U(13),     cy - U(20), U(2),       U(12),      cy - U(8), U(2)},
-             Style(wood, kPartLine));
+             Style(wood, PART_LINE));
         Curve(c.s, -U(12), cy + U(2), U(4), -U(24), cy, -U(26), cy - U(13), U(2),
-              Style(c.body, kPartFlat | kPartLine, kBase));
-        Ellipse(c.s, -U(26), cy - U(14), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(c.body, kPartLine));
-        for (int k = 0; k < 3; ++k)
+              Style(c.body, PART_FLAT | PART_LINE, SHADE_BASE));
+        Ellipse(c.s, -U(26), cy - U(14), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(c.body, PART_LINE));
+        for (int k = 0; k < 3; ++k) {
             Ellipse(c.s, -U(25) + k * U(3), cy - U(19) - k * U(6), U(2) + k * U(1), U(2) + k * U(1) / 2,
-                    Style(steam, kPartLine | kPartNoHighlight));
+                    Style(steam, PART_LINE | PART_NO_HIGHLIGHT));
+        }
         for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * U(10), -U(2), U(3), U(2), Style(brass, kPartLine));
-        Ellipse(c.s, 0, cy, U(17), U(14), Style(c.body, kPartLine));
-        Capsule(c.s, -U(15), cy + U(8), U(2), U(15), cy + U(8), U(2), Style(brass, kPartNoHighlight));
-        // A shine on the copper, from the light at the upper left.
-        Capsule(c.s, -U(11), cy - U(7), U(1), -U(13), cy + U(1), U(1), Style(c.body, kPartFlat, kHighlight));
-        Ellipse(c.s, 0, cy - U(12), U(10), U(3), Style(brass, kPartLine));
-        Ellipse(c.s, 0, cy - U(14), U(7), U(2), Style(c.body, kPartLine));
+            Ellipse(c.s, side * U(10), -U(2), U(3), U(2), Style(brass, PART_LINE));
+        Ellipse(c.s, 0, cy, U(17), U(14), Style(c.body, PART_LINE));
+        Capsule(c.s, -U(15), cy + U(8), U(2), U(15), cy + U(8), U(2), Style(brass, PART_NO_HIGHLIGHT));
+        /* A shine on the copper, from the light at the upper left. */
+        Capsule(c.s, -U(11), cy - U(7), U(1), -U(13), cy + U(1), U(1),
+                Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
+        Ellipse(c.s, 0, cy - U(12), U(10), U(3), Style(brass, PART_LINE));
+        Ellipse(c.s, 0, cy - U(14), U(7), U(2), Style(c.body, PART_LINE));
         Flame(c, 0, cy - U(14), U(8), Material(c, {255, 150, 50}));
         CuteEye(c, -U(6), cy - U(3), U(3));
         CuteEye(c, U(6), cy - U(3), U(3));
         for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * U(11), cy + U(1), U(2), U(1), Style(Material(c, {240, 120, 110}), kPartFlat));
-        Ellipse(c.s, 0, cy + U(2), U(2), U(1) + U(1) / 2, Style(c.mouth, kPartFlat));
+            Ellipse(c.s, side * U(11), cy + U(1), U(2), U(1), Style(Material(c, {240, 120, 110}), PART_FLAT));
+        Ellipse(c.s, 0, cy + U(2), U(2), U(1) + U(1) / 2, Style(c.mouth, PART_FLAT));
         return;
     }
-    // Ghost lantern: a glass lantern with a flame, a wispy tail below.
+    /* Ghost lantern: a glass lantern with a flame, a wispy tail below. */
     const int cy = -U(34);
     const int frame = Material(c, {80, 70, 100});
     const int glass = Material(c, {190, 160, 230});
-    Curve(c.s, 0, cy + U(14), U(6), U(12), cy + U(24), U(6), cy + U(32), U(1), Style(c.body, kPartLine));
-    Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(17), U(3), Style(frame, kPartLine));
+    Curve(c.s, 0, cy + U(14), U(6), U(12), cy + U(24), U(6), cy + U(32), U(1), Style(c.body, PART_LINE));
+    Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(17), U(3), Style(frame, PART_LINE));
     Polygon(c.s, {-U(12), cy - U(12), U(12), cy - U(12), U(10), cy + U(14), -U(10), cy + U(14)},
-            Style(glass, kPartNoHighlight));
+            Style(glass, PART_NO_HIGHLIGHT));
     Flame(c, 0, cy + U(6), U(14), c.accent);
-    Capsule(c.s, -U(14), cy - U(13), U(2), U(14), cy - U(13), U(2), Style(frame, kPartLine));
-    Capsule(c.s, -U(12), cy + U(14), U(2), U(12), cy + U(14), U(2), Style(frame, kPartLine));
-    Capsule(c.s, -U(11), cy - U(12), U(1), -U(10), cy + U(13), U(1), Style(frame, kPartFlat));
-    Capsule(c.s, U(11), cy - U(12), U(1), U(10), cy + U(13), U(1), Style(frame, kPartFlat));
-    Polygon(c.s, {-U(8), cy - U(14), U(8), cy - U(14), 0, cy - U(22)}, Style(frame, kPartLine));
+    Capsule(c.s, -U(14), cy - U(13), U(2), U(14), cy - U(13), U(2), Style(frame, PART_LINE));
+    Capsule(c.s, -U(12), cy + U(14), U(2), U(12), cy + U(14), U(2), Style(frame, PART_LINE));
+    Capsule(c.s, -U(11), cy - U(12), U(1), -U(10), cy + U(13), U(1), Style(frame, PART_FLAT));
+    Capsule(c.s, U(11), cy - U(12), U(1), U(10), cy + U(13), U(1), Style(frame, PART_FLAT));
+    Polygon(c.s, {-U(8), cy - U(14), U(8), cy - U(14), 0, cy - U(22)}, Style(frame, PART_LINE));
     CuteEye(c, -U(4), cy - U(4), U(2));
     CuteEye(c, U(4), cy - U(4), U(2));
 }
 
 Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
 {
-    const CreaturePlan &plan = kCreaturePlans[0];
-    const int zoom = kOne * size / 32;
+    const CreaturePlan &plan = CREATURE_PLANS[0];
+    const int zoom = Q8_ONE * size / 32;
     Ctx c = MakeCtx(plan, 0, zoom);
     c.s = MakeSprite(size, size, U(size / 2), U(size / 2), zoom);
     c.s.clipMin = 1;
@@ -381,21 +396,22 @@ Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
     c.belly = Material(c, Mix(plan.bodyColour, {250, 236, 200}, 120));
     c.accent = Material(c, plan.accentColour);
     c.eye = AddMaterial(c.s, FlatRamp({34, 26, 44}, {20, 14, 28}));
-    c.white = AddMaterial(c.s, FlatRamp(kWhite, {20, 14, 28}));
+    c.white = AddMaterial(c.s, FlatRamp(WHITE, {20, 14, 28}));
     Flame(c, U(3), -U(6), U(10), c.accent, 10);
-    Ellipse(c.s, 0, U(2), U(14), U(12), Style(c.body, kPartLine));
-    Ellipse(c.s, 0, U(8), U(9), U(4), Style(c.belly, kPartNoHighlight));
+    Ellipse(c.s, 0, U(2), U(14), U(12), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, U(8), U(9), U(4), Style(c.belly, PART_NO_HIGHLIGHT));
     CuteEye(c, -U(6), U(1), U(3) + U(1) / 2);
     CuteEye(c, U(6), U(1), U(3) + U(1) / 2);
     Raster r = FinishSprite(c.s);
-    opaque.assign(static_cast<std::size_t>(size) * size, 0);
-    for (int y = 0; y < size; ++y)
+    opaque.assign(size * size, 0);
+    for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * size + x;
-            // Painted or outlined pixels are opaque; the rest shows the desktop.
-            opaque[i] = GetPixel(r, x, y) != kWhite || c.s.material[i] != 0;
+            const int i = y * size + x;
+            /* Painted or outlined pixels are opaque; the rest shows the desktop. */
+            opaque[i] = GetPixel(r, x, y) != WHITE || c.s.material[i] != 0;
             if (!opaque[i])
-                SetPixel(r, x, y, kBlack);
+                SetPixel(r, x, y, BLACK);
         }
+    }
     return r;
 }

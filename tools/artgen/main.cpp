@@ -1,5 +1,5 @@
-// zoravel-artgen: writes every bitmap, the icon, bitmaps.rc and the contact sheet of the
-// viewer into the directory named by its one argument.
+/* zoravel-artgen: writes every bitmap, the icon, bitmaps.rc and the contact sheet of the
+   viewer into the directory named by its one argument. */
 #include <cstdio>
 #include <exception>
 

@@ -1,18 +1,16 @@
-// Hand-drawn pixel fonts: capitals seven pixels high for the type icons and tab buttons,
-// and small digits for the contact sheet labels. '#' marks a set pixel.
+/* Hand-drawn pixel fonts: capitals seven pixels high for the type icons and tab buttons,
+   and small digits for the contact sheet labels. '#' marks a set pixel. */
 #include "pixel_font.h"
 
 #include <cstring>
 #include <stdexcept>
 
-namespace {
-
 struct Glyph {
     char letter;
-    const char *rows[kCapitalHeight];
+    const char *rows[CAPITAL_HEIGHT];
 };
 
-const Glyph kWideGlyphs[] = {
+static const Glyph WIDE_GLYPHS[] = {
     {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
     {'B', {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."}},
     {'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
@@ -38,7 +36,7 @@ const Glyph kWideGlyphs[] = {
     {'.', {".", ".", ".", ".", ".", ".", "#"}                            },
 };
 
-const Glyph kNarrowGlyphs[] = {
+static const Glyph NARROW_GLYPHS[] = {
     {'A', {".##.", "#..#", "#..#", "####", "#..#", "#..#", "#..#"}       },
     {'C', {".##.", "#..#", "#...", "#...", "#...", "#..#", ".##."}       },
     {'E', {"####", "#...", "#...", "###.", "#...", "#...", "####"}       },
@@ -58,7 +56,7 @@ const Glyph kNarrowGlyphs[] = {
     {'Z', {"####", "...#", "...#", "..#.", ".#..", "#...", "####"}       },
 };
 
-const Glyph kTinyGlyphs[] = {
+static const Glyph TINY_GLYPHS[] = {
     {'0', {"###", "#.#", "#.#", "#.#", "###"}},
     {'1', {".#.", "##.", ".#.", ".#.", "###"}},
     {'2', {"###", "..#", "###", "#..", "###"}},
@@ -75,28 +73,27 @@ const Glyph kTinyGlyphs[] = {
 
 template <size_t N> const Glyph *Find(const Glyph (&glyphs)[N], char letter)
 {
-    for (const Glyph &g : glyphs)
+    for (const Glyph &g : glyphs) {
         if (g.letter == letter)
             return &g;
-    return nullptr;
+    }
+    return NULL;
 }
 
-const Glyph &GlyphFor(char letter, FontKind font)
+static const Glyph &GlyphFor(char letter, FontKind font)
 {
-    const Glyph *g = font == FontKind::kTiny     ? Find(kTinyGlyphs, letter)
-                     : font == FontKind::kNarrow ? Find(kNarrowGlyphs, letter)
-                                                 : Find(kWideGlyphs, letter);
-    if (g == nullptr)
+    const Glyph *g = font == FONT_TINY     ? Find(TINY_GLYPHS, letter)
+                     : font == FONT_NARROW ? Find(NARROW_GLYPHS, letter)
+                                           : Find(WIDE_GLYPHS, letter);
+    if (g == NULL)
         throw std::runtime_error(std::string("no glyph for ") + letter);
     return *g;
 }
 
-int GlyphWidth(const Glyph &g)
+static int GlyphWidth(const Glyph &g)
 {
-    return static_cast<int>(std::strlen(g.rows[0]));
+    return std::strlen(g.rows[0]);
 }
-
-} // namespace
 
 int TextWidth(const std::string &text, FontKind font)
 {
@@ -108,14 +105,16 @@ int TextWidth(const std::string &text, FontKind font)
 
 std::vector<PixelPos> TextPixels(const std::string &text, FontKind font, int x, int y)
 {
-    const int height = font == FontKind::kTiny ? kTinyHeight : kCapitalHeight;
+    const int height = font == FONT_TINY ? TINY_HEIGHT : CAPITAL_HEIGHT;
     std::vector<PixelPos> pixels;
     for (char c : text) {
         const Glyph &g = GlyphFor(c, font);
-        for (int row = 0; row < height; ++row)
-            for (int col = 0; g.rows[row][col] != '\0'; ++col)
+        for (int row = 0; row < height; ++row) {
+            for (int col = 0; g.rows[row][col] != '\0'; ++col) {
                 if (g.rows[row][col] == '#')
                     pixels.push_back({x + col, y + row});
+            }
+        }
         x += GlyphWidth(g) + 1;
     }
     return pixels;

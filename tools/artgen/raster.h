@@ -1,5 +1,5 @@
-// Plain RGB pixel buffers shared by every image the art generator makes.
-// Pixels are stored top-down, row after row; (0, 0) is the top-left corner.
+/* Plain RGB pixel buffers shared by every image the art generator makes.
+   Pixels are stored top-down, row after row; (0, 0) is the top-left corner. */
 #ifndef ZORAVEL_ARTGEN_RASTER_H
 #define ZORAVEL_ARTGEN_RASTER_H
 
@@ -23,8 +23,8 @@ inline bool operator<(Rgb a, Rgb b)
     return (a.r << 16 | a.g << 8 | a.b) < (b.r << 16 | b.g << 8 | b.b);
 }
 
-constexpr Rgb kWhite = {255, 255, 255};
-constexpr Rgb kBlack = {0, 0, 0};
+constexpr Rgb WHITE = {255, 255, 255};
+constexpr Rgb BLACK = {0, 0, 0};
 
 struct Raster {
     int width = 0;
@@ -34,14 +34,14 @@ struct Raster {
 
 Raster MakeRaster(int width, int height, Rgb fill);
 Rgb GetPixel(const Raster &raster, int x, int y);
-// Writes outside the raster are ignored so that shapes may be clipped freely.
+/* Writes outside the raster are ignored so that shapes may be clipped freely. */
 void SetPixel(Raster &raster, int x, int y, Rgb colour);
 void FillRect(Raster &raster, int x, int y, int w, int h, Rgb colour);
-// Copies src into dst at (x, y), every source pixel enlarged to zoom x zoom.
+/* Copies src into dst at (x, y), every source pixel enlarged to zoom x zoom. */
 void Blit(Raster &dst, const Raster &src, int x, int y, int zoom);
-// The distinct colours of a raster, sorted.
+/* The distinct colours of a raster, sorted. */
 std::vector<Rgb> DistinctColours(const Raster &raster);
-// Near-white but not white: such pixels would show as a grey fringe in the white picture box.
+/* Near-white but not white: such pixels would show as a grey fringe in the white picture box. */
 bool IsNearWhite(Rgb colour);
 
 #endif
