@@ -1,8 +1,9 @@
 /* Tests of the 109 committed creature pictures: format, clean white background, growth
-   within each family, no two alike, and the three guises of the form entry. */
+   within each family, a silhouette of its own for each family, and the form entry's guises. */
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -86,6 +87,8 @@ TEST(ArtPictures, EveryPictureStandsOnTheGroundLine)
 
 TEST(ArtPictures, LaterStagesOfAFamilyAreBigger)
 {
+    /* Each stage against every entry of the stage it grows from; branches of one stage are
+       not compared with each other. */
     std::map<std::string, std::vector<std::pair<int, int>>> families; /* stage, painted pixels */
     for (const Picture &p : Pictures()) {
         const CreaturePlan &plan = CREATURE_PLANS[p.ref.entry];
@@ -94,27 +97,99 @@ TEST(ArtPictures, LaterStagesOfAFamilyAreBigger)
         families[plan.family].push_back({plan.stage, NonWhite(p.bmp.raster)});
     }
     EXPECT_EQ(families.size(), 30u);
-    for (auto &family : families) {
-        std::sort(family.second.begin(), family.second.end());
-        for (size_t i = 1; i < family.second.size(); ++i) {
-            EXPECT_GT(family.second[i].second, family.second[i - 1].second * 23 / 20)
-                << "family " << family.first << " stage " << family.second[i].first;
+    for (const auto &family : families) {
+        for (const std::pair<int, int> &later : family.second) {
+            for (const std::pair<int, int> &earlier : family.second) {
+                if (later.first == earlier.first + 1) {
+                    EXPECT_GT(later.second, earlier.second * 23 / 20)
+                        << "family " << family.first << " stage " << later.first;
+                }
+            }
         }
     }
 }
 
-TEST(ArtPictures, NoTwoPicturesAlike)
+/* A picture's silhouette: its non-white pixels, placed so that the bottom centre of their bounding
+   box is the origin. */
+struct Silhouette {
+    std::vector<std::pair<int, int>> pixels;
+    std::vector<uint8_t> mask; /* 160 by 160, origin at (80, 159) */
+};
+
+static const int SILHOUETTE_SIZE = 160;
+
+static Silhouette SilhouetteOf(const Raster &r)
 {
-    const int MIN_DIFFERENT_PIXELS = 400;
-    const std::vector<Picture> &all = Pictures();
-    for (size_t i = 0; i < all.size(); ++i) {
-        for (size_t j = i + 1; j < all.size(); ++j) {
-            int different = 0;
-            for (size_t k = 0; k < all[i].bmp.raster.pixels.size(); ++k)
-                different += all[i].bmp.raster.pixels[k] != all[j].bmp.raster.pixels[k];
-            EXPECT_GE(different, MIN_DIFFERENT_PIXELS) << all[i].ref.id << " vs " << all[j].ref.id;
+    int left = r.width, right = -1, bottom = -1;
+    for (int y = 0; y < r.height; ++y) {
+        for (int x = 0; x < r.width; ++x) {
+            if (GetPixel(r, x, y) == WHITE)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
         }
     }
+    Silhouette s;
+    s.mask.assign(SILHOUETTE_SIZE * SILHOUETTE_SIZE, 0);
+    const int centre = (left + right) / 2;
+    for (int y = 0; y < r.height; ++y) {
+        for (int x = 0; x < r.width; ++x) {
+            if (GetPixel(r, x, y) == WHITE)
+                continue;
+            const int mx = x - centre + SILHOUETTE_SIZE / 2, my = y - bottom + SILHOUETTE_SIZE - 1;
+            s.pixels.push_back({mx, my});
+            s.mask[my * SILHOUETTE_SIZE + mx] = 1;
+        }
+    }
+    return s;
+}
+
+/* Intersection over union of two silhouettes, in thousandths. */
+static int Overlap(const Silhouette &a, const Silhouette &b)
+{
+    int both = 0;
+    for (const std::pair<int, int> &p : a.pixels)
+        both += b.mask[p.second * SILHOUETTE_SIZE + p.first];
+    const int either = a.pixels.size() + b.pixels.size() - both;
+    return either == 0 ? 1000 : both * 1000 / either;
+}
+
+TEST(ArtPictures, CreaturesOfDifferentFamiliesHaveTheirOwnSilhouettes)
+{
+    /* Above this share two outlines read as one body in another colour. */
+    const int MOST_OVERLAP = 900;
+    const std::vector<Picture> &all = Pictures();
+    std::vector<Silhouette> shapes;
+    for (const Picture &p : all)
+        shapes.push_back(SilhouetteOf(p.bmp.raster));
+    /* Entries standing alone are each a family of their own. */
+    auto familyOf = [&](const Picture &p) {
+        const std::string family = CREATURE_PLANS[p.ref.entry].family;
+        return family == "-" ? "entry " + std::to_string(p.ref.entry) : family;
+    };
+    std::vector<std::pair<int, std::string>> pairs;
+    for (size_t i = 0; i < all.size(); ++i) {
+        for (size_t j = i + 1; j < all.size(); ++j) {
+            if (familyOf(all[i]) == familyOf(all[j]))
+                continue;
+            char label[16];
+            std::string name = PictureLabel(all[i].ref, label, sizeof label);
+            name += std::string(" and ") + PictureLabel(all[j].ref, label, sizeof label);
+            const int overlap = Overlap(shapes[i], shapes[j]);
+            EXPECT_LE(overlap, MOST_OVERLAP) << name << " share one silhouette";
+            pairs.push_back({overlap, name});
+        }
+    }
+    std::sort(pairs.rbegin(), pairs.rend());
+    std::string closest = "Closest silhouettes of different families (intersection over union):\n";
+    for (size_t k = 0; k < 10 && k < pairs.size(); ++k) {
+        char line[64];
+        std::snprintf(line, sizeof line, "  %s: %d.%03d\n", pairs[k].second.c_str(), pairs[k].first / 1000,
+                      pairs[k].first % 1000);
+        closest += line;
+    }
+    std::printf("%s", closest.c_str());
 }
 
 /* Share (percent) of painted pixels that lean to a colour family. */

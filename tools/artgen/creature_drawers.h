@@ -19,5 +19,17 @@ void DrawInsect(Ctx &c);
 void DrawBlob(Ctx &c);
 void DrawFish(Ctx &c);
 void DrawOrb(Ctx &c);
+void DrawRodent(Ctx &c);
+void DrawFrog(Ctx &c);
+void DrawCrawler(Ctx &c);
+void DrawSponge(Ctx &c);
+void DrawCairn(Ctx &c);
+void DrawSandray(Ctx &c);
+void DrawAnvil(Ctx &c);
+void DrawPail(Ctx &c);
+void DrawChain(Ctx &c);
+void DrawColumn(Ctx &c);
+void DrawFog(Ctx &c);
+void DrawMangrove(Ctx &c);
 
 #endif

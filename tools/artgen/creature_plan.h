@@ -20,6 +20,18 @@ enum Body {
     BODY_BLOB,
     BODY_FISH,
     BODY_ORB,
+    BODY_RODENT,
+    BODY_FROG,
+    BODY_CRAWLER,
+    BODY_SPONGE,
+    BODY_CAIRN,
+    BODY_SANDRAY,
+    BODY_ANVIL,
+    BODY_PAIL,
+    BODY_CHAIN,
+    BODY_COLUMN,
+    BODY_FOG,
+    BODY_MANGROVE,
 };
 
 enum Kind {

@@ -20,26 +20,29 @@ struct SizeTweak {
     int factor; /* Q8 */
 };
 static const SizeTweak SIZE_TWEAKS[] = {
-    {0,   270},
+    {0,   300},
     {3,   270},
     {6,   280},
     {11,  300},
     {14,  290},
     {20,  280},
-    {22,  290},
-    {25,  270},
-    {31,  270},
+    {22,  340},
+    {25,  290},
+    {31,  330},
+    {33,  300},
+    {40,  360},
     {46,  280},
     {51,  290},
     {54,  268},
-    {56,  260},
+    {56,  300},
     {60,  280},
     {62,  290},
+    {64,  280},
     {66,  280},
     {67,  262},
     {72,  300},
     {83,  284},
-    {102, 290},
+    {102, 280},
 };
 
 static int SizeFactor(int entry)
@@ -97,6 +100,42 @@ Raster DrawCreature(int entry, int form)
         break;
     case BODY_ORB:
         DrawOrb(c);
+        break;
+    case BODY_RODENT:
+        DrawRodent(c);
+        break;
+    case BODY_FROG:
+        DrawFrog(c);
+        break;
+    case BODY_CRAWLER:
+        DrawCrawler(c);
+        break;
+    case BODY_SPONGE:
+        DrawSponge(c);
+        break;
+    case BODY_CAIRN:
+        DrawCairn(c);
+        break;
+    case BODY_SANDRAY:
+        DrawSandray(c);
+        break;
+    case BODY_ANVIL:
+        DrawAnvil(c);
+        break;
+    case BODY_PAIL:
+        DrawPail(c);
+        break;
+    case BODY_CHAIN:
+        DrawChain(c);
+        break;
+    case BODY_COLUMN:
+        DrawColumn(c);
+        break;
+    case BODY_FOG:
+        DrawFog(c);
+        break;
+    case BODY_MANGROVE:
+        DrawMangrove(c);
         break;
     }
     return FinishSprite(c.s);

@@ -42,7 +42,7 @@ static const BipedLook LOOKS[] = {
     {  53,  10,  5,  17,  15,  10,  20,  5,  7, MONKEY | BANDS | BIG_FISTS | FIERCE},
     {  75,  11,  4,  12,  12,   9,  14,  3,  5, ROBOT},
     {  77,   8,  5,  17,  15,   7,  16,  5,  7, ROCKY | LAVA | SUNK_HEAD | BIG_FISTS},
-    {  80,  10,  4,  11,  12,  10,  11,  3,  6, KANGAROO | TAIL | BIG_FISTS},
+    {  80,  10,  4,  11,  12,  10,  11,  3,  3, KANGAROO | TAIL},
     {  85,   7,  4,  12,  11,  10,  11,  3,  4, WINGS | HORNS | FIERCE | TAIL},
     {  95,  10,  6,  18,  15,   8,  16,  6,  7, ROCKY | ICE_CRYSTALS | SUNK_HEAD | BIG_FISTS},
     {  97,  11,  6,  17,  16,   9,  18,  5,  6, MOSS | SUNK_HEAD},
@@ -142,9 +142,22 @@ void DrawBiped(Ctx &c)
     for (int side = -1; side <= 1; side += 2) {
         const int lx = side * (brx / 2);
         Capsule(c.s, lx, bodyY + bry / 2, legR, lx, -legR, legR, Style(limb, PART_LINE));
-        const int footR = (b.extras & KANGAROO) ? legR * 2 : legR + U(1);
-        Ellipse(c.s, lx + side * U(1), -footR * 2 / 3 + U(1) / 2, footR + U(1), footR * 2 / 3,
-                Style((b.extras & SCARECROW) ? c.dark : limb, PART_LINE));
+        const int footR = (b.extras & KANGAROO) ? legR * 3 : legR + U(1);
+        const int footRy = (b.extras & KANGAROO) ? legR : footR * 2 / 3;
+        Ellipse(c.s, lx + side * U(1) - ((b.extras & KANGAROO) ? U(4) : 0), -footRy + U(1) / 2, footR + U(1),
+                footRy, Style((b.extras & SCARECROW) ? c.dark : limb, PART_LINE));
+    }
+    if (b.extras & KANGAROO) {
+        /* Stamping kicks up dust round the long feet. */
+        const int dust = Material(c, {204, 190, 168});
+        static const int PUFFS[][3] = {
+            {-U(22), -U(4),  U(5)},
+            {-U(27), -U(10), U(3)},
+            {U(20),  -U(4),  U(5)},
+            {U(25),  -U(11), U(3)}
+        };
+        for (const int *p : PUFFS)
+            Ellipse(c.s, p[0], p[1], p[2], p[2] * 4 / 5, Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
     }
 
     /* Body. */
@@ -204,8 +217,8 @@ void DrawBiped(Ctx &c)
         }
         Capsule(c.s, sx, sy, armR + U(1), hx, hy, armR, Style(c.body, PART_LINE));
         if (b.extras & BANDS)
-            Ellipse(c.s, hx, hy - handR, armR + U(2), U(2), Style(c.accent, PART_LINE));
-        const int fistMat = (b.extras & KANGAROO) ? c.accent : (b.extras & MONKEY) ? skin : c.body;
+            Ellipse(c.s, hx, hy - handR, armR + U(2), U(2), Style(Material(c, {120, 72, 50}), PART_LINE));
+        const int fistMat = (b.extras & MONKEY) ? skin : c.body;
         Ellipse(c.s, hx, hy, handR, handR, Style(fistMat, PART_LINE));
         if (b.extras & SHOULDER_CRYSTALS) {
             const int crystal = c.accent;

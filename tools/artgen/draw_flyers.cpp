@@ -118,52 +118,35 @@ static void Wader(Ctx &c, bool swan)
         CuteEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2);
     else
         CuteEye(c, hx, hy - U(1), U(1) + U(1) / 2);
-    if (swan) {
-        const int ice = Material(c, {170, 225, 250});
-        for (int k = 0; k < 3; ++k) {
-            Spike(c, hx + U(2) + k * U(3), hy - U(4), U(5), 10 + k * 20, U(1) + U(1) / 2,
-                  Style(ice, PART_LINE));
-        }
-    }
 }
 
-static void SpreadBird(Ctx &c)
+/* The storm petrel skims low over a breaking wave on long narrow wings, webbed feet pattering
+   on the water, sleet streaking past. */
+static void Petrel(Ctx &c)
 {
-    const int idx = c.plan->index;
-    const bool phoenix = idx == 105, thunder = idx == 79;
-    GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int by = -U(32);
-    if (phoenix) {
-        for (int k = -2; k <= 2; ++k)
-            Flame(c, k * U(5), by + U(14), U(16) - (k < 0 ? -k : k) * U(2), c.accent, 180 + k * 15);
-    }
-    if (thunder) {
-        for (int k = -1; k <= 1; ++k) {
-            Polygon(c.s,
-                    {k * U(6) - U(3), by + U(10), k * U(6) + U(3), by + U(10), k * U(6) + U(1), by + U(20),
-                     k * U(6) + U(4), by + U(19), k * U(6) - U(2), by + U(28), k * U(6) - U(1), by + U(18),
-                     k * U(6) - U(4), by + U(18)},
-                    Style(c.body, PART_LINE));
-        }
-    }
-    const int tip = c.accent;
-    FeatherWing(c, -U(6), by - U(2), -1, U(28), 6, 90, c.body, tip);
-    FeatherWing(c, U(6), by - U(2), 1, U(28), 6, 90, c.body, tip);
-    Ellipse(c.s, 0, by, U(9), U(13), Style(c.body));
-    Ellipse(c.s, 0, by + U(4), U(6), U(8), Style(phoenix ? c.accent : c.belly, PART_NO_HIGHLIGHT));
-    const int hy = by - U(14);
-    for (int k = -1; k <= 1; ++k) {
-        if (phoenix)
-            Flame(c, k * U(3), hy - U(5), U(10), c.accent, k * 30);
-        else
-            Spike(c, k * U(3), hy - U(5), U(8), k * 30, U(2), Style(c.accent, PART_LINE));
-    }
-    Ellipse(c.s, 0, hy, U(7), U(7), Style(c.body, PART_LINE));
-    FierceEye(c, -U(3), hy, U(2), -15, Material(c, {250, 230, 120}));
-    FierceEye(c, U(3), hy, U(2), 15, Material(c, {250, 230, 120}));
-    Spike(c, 0, hy + U(2), U(5), 180, U(2), Style(Material(c, {240, 180, 60}), PART_LINE));
-    for (int side = -1; side <= 1; side += 2)
-        Capsule(c.s, side * U(3), by + U(12), U(1), side * U(4), -U(1), U(1), Style(c.dark, PART_FLAT));
+    const int foam = c.accent, sea = Material(c, {96, 150, 200}), beak = Material(c, {50, 54, 64});
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+    Polygon(c.s, {-U(26), -U(2), -U(10), -U(12), U(4), -U(8), U(24), -U(2)}, Style(sea, PART_LINE));
+    Ellipse(c.s, -U(10), -U(11), U(7), U(3), Style(foam, PART_LINE | PART_NO_HIGHLIGHT), -10);
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(14) + k * U(6), -U(56) + k * U(4), U(1) / 2, U(10) + k * U(6), -U(50) + k * U(4),
+                U(1) / 2, Style(foam, PART_FLAT, SHADE_LIGHT));
+    const int by = -U(30);
+    Ellipse(c.s, U(8), by - U(14), U(26), U(3), Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW), -35);
+    for (int side = 0; side < 2; ++side)
+        Tube(c.s, {-U(2) + side * U(3), by + U(4), U(1), -U(4) + side * U(3), -U(12), U(1) / 2},
+             Style(c.dark, PART_FLAT));
+    for (int side = 0; side < 2; ++side)
+        Spike(c, -U(5) + side * U(3), -U(12), U(3), 200, U(2), Style(c.dark, PART_FLAT));
+    Polygon(c.s, {U(10), by - U(2), U(24), by - U(6), U(22), by + U(2), U(10), by + U(3)},
+            Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, by, U(13), U(6), Style(c.body), -8);
+    Ellipse(c.s, -U(2), by + U(3), U(9), U(3), Style(c.belly, PART_NO_HIGHLIGHT), -8);
+    Ellipse(c.s, -U(4), by + U(12), U(28), U(3), Style(c.body, PART_LINE), 30);
+    const int hx = -U(13), hy = by - U(3);
+    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(4), hy - U(1), hx - U(12), hy + U(1), hx - U(4), hy + U(2)}, Style(beak, PART_LINE));
+    CuteEye(c, hx - U(1), hy - U(1), U(1) + U(1) / 2);
 }
 
 static void Raven(Ctx &c)
@@ -186,11 +169,12 @@ static void Raven(Ctx &c)
     const int hx = -U(6), hy = by - U(14);
     Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
     Spike(c, hx + U(4), hy - U(5), U(6), 40, U(2), Style(c.body, PART_LINE));
+    /* A hoarded spoon held crosswise in the beak. */
+    Capsule(c.s, hx - U(9), hy - U(6), U(1), hx - U(12), hy + U(9), U(1) / 2, Style(c.accent, PART_LINE));
+    Ellipse(c.s, hx - U(9), hy - U(8), U(3), U(4), Style(c.accent, PART_LINE), -10);
     Polygon(c.s, {hx - U(5), hy - U(2), hx - U(17), hy + U(2), hx - U(5), hy + U(3)},
-            Style(c.accent, PART_LINE));
-    FierceEye(c, hx - U(1), hy - U(2), U(2), -10, Material(c, {230, 60, 70}));
-    const int moon = Material(c, {250, 230, 140});
-    Ellipse(c.s, U(22), -U(56), U(5), U(5), Style(moon, PART_LINE));
+            Style(Material(c, {60, 60, 70}), PART_LINE));
+    FierceEye(c, hx - U(1), hy - U(2), U(2), -10, Material(c, {230, 200, 90}));
 }
 
 static void Crane(Ctx &c)
@@ -209,6 +193,10 @@ static void Crane(Ctx &c)
     Capsule(c.s, -U(2), by + U(8), U(1) / 2, U(2), by - U(2), U(1) / 2,
             Style(c.body, PART_FLAT, SHADE_SHADOW));
     Capsule(c.s, U(0), by + U(8), U(1) / 2, U(0), -U(1), U(1) / 2, Style(c.body, PART_FLAT, SHADE_SHADOW));
+    /* Pressed-leaf veins on the two wing folds. */
+    const int vein = Material(c, Darker(c.plan->bodyColour, 30));
+    Capsule(c.s, U(2), by - U(2), U(1) / 3, U(14), by - U(18), U(1) / 3, Style(vein, PART_FLAT));
+    Capsule(c.s, -U(2), by - U(4), U(1) / 3, -U(14), by - U(18), U(1) / 3, Style(vein, PART_FLAT));
 }
 
 void DrawBird(Ctx &c)
@@ -233,7 +221,7 @@ void DrawBird(Ctx &c)
         Crane(c);
         break;
     default:
-        SpreadBird(c);
+        Petrel(c);
         break;
     }
 }
@@ -496,40 +484,49 @@ static void Spider(Ctx &c, bool shadow)
     Spike(c, U(2), by + U(8), U(3), 175, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
 }
 
-static void Beetle(Ctx &c, bool rhino)
+/* Beetles seen from the side, facing left: the small one on its six legs, the roller head down
+   with its hind legs up on the stone ball it has packed. */
+static void Beetle(Ctx &c, bool roller)
 {
-    GroundShadow(c.s, 0, 0, U(24), U(3));
-    const int by = -U(14) - (rhino ? U(4) : 0);
-    const int rx = rhino ? U(20) : U(14), ry = rhino ? U(13) : U(9);
+    GroundShadow(c.s, 0, 0, U(26), U(3));
+    const int by = roller ? -U(16) : -U(14), bx = roller ? -U(8) : U(4);
+    const int rx = roller ? U(15) : U(14), ry = roller ? U(10) : U(9), tilt = roller ? -28 : 0;
+    if (roller) {
+        const int stone = c.accent;
+        Ellipse(c.s, U(20), -U(15), U(15), U(15), Style(stone));
+        for (int k = 0; k < 4; ++k)
+            Ellipse(c.s, U(14) + (k % 2) * U(10), -U(22) + (k / 2) * U(12), U(2), U(2),
+                    Style(stone, PART_FLAT, SHADE_SHADOW));
+    }
     for (int k = 0; k < 3; ++k) {
-        const int lx = -rx / 2 + k * rx / 2;
+        const int lx = bx - rx / 2 + k * rx / 2;
         Tube(c.s, {lx + U(3), by, U(1), lx + U(6), by + ry - U(2), U(1), lx + U(4), 0, U(1) / 2},
              Style(c.dark, PART_FLAT));
     }
-    Ellipse(c.s, U(4), by, rx, ry, Style(c.body));
-    Capsule(c.s, U(4), by - ry + U(1), U(1) / 2, rx / 2 + U(6), by + ry / 2, U(1) / 2,
+    Ellipse(c.s, bx, by, rx, ry, Style(c.body), tilt);
+    Capsule(c.s, bx, by - ry + U(1), U(1) / 2, bx + rx / 2 + U(2), by + ry / 2, U(1) / 2,
             Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, -U(2), by - ry / 2, rx / 3, ry / 4, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT), -20);
-    for (int k = 0; k < 3; ++k) {
-        const int lx = -rx / 2 + k * rx / 2;
-        Tube(c.s, {lx, by + ry / 2, U(1), lx - U(3), by + ry, U(1), lx - U(5), 0, U(1) / 2},
+    Ellipse(c.s, bx - U(6), by - ry / 2, rx / 3, ry / 4, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT), -20);
+    if (roller) {
+        /* Hind legs braced on the ball, the front ones pushing off the ground. */
+        Tube(c.s, {bx + U(6), by - U(4), U(1), U(12), -U(30), U(1), U(8), -U(26), U(1) / 2},
              Style(c.dark, PART_FLAT));
-    }
-    const int hx = -rx + U(1), hy = by + U(2);
-    if (rhino) {
-        Curve(c.s, hx - U(4), hy - U(2), U(3), hx - U(12), hy - U(8), hx - U(10), hy - U(24), U(1),
-              Style(c.accent, PART_LINE));
-        Spike(c, hx + U(2), hy - U(7), U(7), -20, U(2), Style(c.accent, PART_LINE));
+        Tube(c.s, {bx + U(8), by + U(2), U(1), U(8), -U(16), U(1), U(6), -U(12), U(1) / 2},
+             Style(c.dark, PART_FLAT));
+        Tube(c.s, {bx - U(6), by + U(4), U(1), bx - U(10), -U(6), U(1), bx - U(12), 0, U(1) / 2},
+             Style(c.dark, PART_FLAT));
     } else {
-        Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(12), hx - U(8), hy - U(12), U(1) / 2,
-              Style(c.dark));
+        for (int k = 0; k < 3; ++k) {
+            const int lx = bx - U(4) - rx / 2 + k * rx / 2;
+            Tube(c.s, {lx, by + ry / 2, U(1), lx - U(3), by + ry, U(1), lx - U(5), 0, U(1) / 2},
+                 Style(c.dark, PART_FLAT));
+        }
     }
-    Ellipse(c.s, hx, hy, rhino ? U(8) : U(7), rhino ? U(7) : U(6),
-            Style(rhino ? c.accent : c.belly, PART_LINE));
-    if (rhino)
-        FierceEye(c, hx - U(2), hy - U(1), U(2), 10, Material(c, {250, 200, 80}));
-    else
-        CuteEye(c, hx - U(2), hy - U(1), U(2) + U(1) / 2);
+    const int hx = bx - rx + U(1), hy = roller ? by + U(8) : by + U(2);
+    Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(12), hx - U(8), hy - U(12), U(1) / 2,
+          Style(c.dark));
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.belly, PART_LINE));
+    CuteEye(c, hx - U(2), hy - U(1), roller ? U(2) : U(2) + U(1) / 2);
 }
 
 static void Mantis(Ctx &c)

@@ -3,9 +3,9 @@
 #include "creature_drawers.h"
 
 enum Ears { EAR_NONE, EAR_POINTED, EAR_ROUND, EAR_LONG, EAR_SMALL };
-enum Tail { TAIL_NONE, TAIL_THIN, TAIL_BUSHY, TAIL_STUB, TAIL_FAN, TAIL_FLAME, TAIL_TUFT };
+enum Tail { TAIL_NONE, TAIL_THIN, TAIL_BUSHY, TAIL_STUB, TAIL_FAN, TAIL_FLAME, TAIL_TUFT, TAIL_SMOKE };
 
-enum Extra : unsigned {
+enum Extra : unsigned long long {
     FRILL = 1u << 0,
     HORNS = 1u << 1,
     CREST = 1u << 2,
@@ -34,46 +34,59 @@ enum Extra : unsigned {
     SPARKS = 1u << 26,
     HUMP = 1u << 27,
     MASK = 1u << 28,
+    SHAGGY = 1u << 25,
+    LOW_HEAD = 1u << 29,
+    BELL = 1u << 30,
+    WINGS = 1u << 31,
+    NUBS = 1ull << 32,
+    FLAME_MANE = 1ull << 33,
 };
+
+/* How the creature holds itself, and what its legs are like. */
+enum Pose { POSE_STAND, POSE_SIT, POSE_LIE, POSE_REAR };
+enum LegKind { LEG_PEG, LEG_PAW, LEG_SLIM };
 
 struct QuadLook {
     int entry;
+    Pose pose;
+    LegKind legs;
     int bodyRx, bodyRy, legLen, legR, headR, snout; /* pixels */
     Ears ears;
     int earLen;
     Tail tail;
     int tailLen;
-    unsigned extras;
+    unsigned long long extras;
 };
 
 /* clang-format off */
 static const QuadLook LOOKS[] = {
-    /* entry bodyRx bodyRy leg legR head snout ears        earLen tail        tailLen extras */
-    {   1,   19,  8,    6,  3,   10,  5,   EAR_NONE,    0,  TAIL_FLAME, 16, FRILL},
-    {   2,   23, 10,   10,  4,   10,  7,   EAR_NONE,    0,  TAIL_FLAME, 20, HORNS | CREST | FIERCE},
-    {  16,   14,  8,    6,  3,   11,  5,   EAR_POINTED, 8,  TAIL_BUSHY, 11, 0},
-    {  17,   21, 10,   12,  4,   10,  8,   EAR_POINTED, 8,  TAIL_BUSHY, 17, ICE_MANE | FIERCE},
-    {  30,   16, 10,    3,  3,   10,  6,   EAR_ROUND,   8,  TAIL_THIN,  18, KEY | SPARKS},
-    {  38,   13,  8,    6,  3,   11,  5,   EAR_POINTED, 9,  TAIL_BUSHY, 13, GLOW_TIP},
-    {  39,   18,  8,   12,  3,   10,  7,   EAR_POINTED, 10, TAIL_FAN,   18, GLOW_TIP},
-    {  40,   16, 11,    4,  4,    8,  3,   EAR_NONE,    0,  TAIL_STUB,   4, SHELL},
-    {  41,   23, 15,    6,  5,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   5, SHELL | SHRUB},
-    {  44,   15, 10,    3,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   3, QUILLS | SPARKS},
-    {  45,   20, 12,    6,  4,   10,  7,   EAR_SMALL,   5,  TAIL_STUB,   4, STEEL_QUILLS | SPARKS},
-    {  49,   13,  7,   12,  2,   10,  5,   EAR_LONG,    8,  TAIL_STUB,   4, SPOTS},
-    {  50,   18,  9,   17,  3,    9,  7,   EAR_POINTED, 6,  TAIL_STUB,   5, ANTLERS | CRYSTALS},
-    {  55,   19, 11,   10,  4,   12,  5,   EAR_SMALL,   5,  TAIL_TUFT,  15, MANE | FIERCE},
-    {  59,   17, 11,    4,  3,    8,  9,   EAR_SMALL,   5,  TAIL_THIN,  10, PLATES},
-    {  76,   16, 11,    8,  3,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   3, CLAWS | MASK},
-    {  81,   14, 11,    7,  2,    9,  3,   EAR_LONG,    7,  TAIL_STUB,   4, WOOL},
-    {  83,   16,  9,    5,  3,    9,  7,   EAR_SMALL,   4,  TAIL_STUB,   4, STRIPE},
-    {  84,   22, 12,    7,  4,   11,  8,   EAR_SMALL,   5,  TAIL_STUB,   5, STRIPE | CLAWS | FIERCE},
-    {  88,   20, 10,   16,  3,   10,  7,   EAR_POINTED, 6,  TAIL_STUB,   5, LEAF_ANTLERS | MANE | FIERCE},
-    {  89,   18, 11,   13,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   4, GOAT_HORNS | BEARD},
-    {  90,   16,  8,   11,  3,   10,  3,   EAR_POINTED, 8,  TAIL_FLAME, 20, FIERCE},
-    {  94,   21, 10,    8,  4,   11,  4,   EAR_NONE,    0,  TAIL_TUFT,  14, HEADDRESS},
-    {  96,   19, 10,   16,  3,    9,  7,   EAR_POINTED, 6,  TAIL_FLAME, 10, FLAME_ANTLERS},
-    { 104,   24, 14,   10,  5,   11,  7,   EAR_SMALL,   4,  TAIL_TUFT,  14, OX_HORNS | HUMP},
+    /* entry pose       legs      bodyRx bodyRy leg legR head snout ears        earLen tail        tailLen extras */
+    {   1, POSE_STAND, LEG_PAW,    19,  8,    6,  3,   10,  5,   EAR_NONE,    0,  TAIL_FLAME, 16, FRILL},
+    {   2, POSE_STAND, LEG_PAW,    23, 10,   10,  4,   10,  7,   EAR_NONE,    0,  TAIL_FLAME, 20, HORNS | CREST | FIERCE},
+    {  16, POSE_STAND, LEG_PAW,    14,  8,    6,  3,   11,  5,   EAR_POINTED, 8,  TAIL_BUSHY, 11, 0},
+    {  17, POSE_STAND, LEG_PAW,    21, 10,   12,  4,   10,  8,   EAR_POINTED, 8,  TAIL_BUSHY, 17, ICE_MANE | FIERCE},
+    {  30, POSE_STAND, LEG_PEG,    16, 10,    3,  3,   10,  6,   EAR_ROUND,   8,  TAIL_THIN,  18, KEY | SPARKS},
+    {  38, POSE_SIT,  LEG_PAW,    13,  8,    6,  3,   11,  5,   EAR_POINTED, 9,  TAIL_BUSHY, 13, GLOW_TIP},
+    {  39, POSE_STAND, LEG_SLIM,   18,  8,   12,  3,   10,  7,   EAR_POINTED, 10, TAIL_FAN,   18, GLOW_TIP},
+    {  40, POSE_STAND, LEG_PEG,    16, 11,    4,  4,    8,  3,   EAR_NONE,    0,  TAIL_STUB,   4, SHELL},
+    {  41, POSE_STAND, LEG_PEG,    23, 15,    6,  5,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   5, SHELL | SHRUB},
+    {  44, POSE_STAND, LEG_PEG,    15, 10,    3,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   3, QUILLS | SPARKS},
+    {  45, POSE_STAND, LEG_PEG,    20, 12,    6,  4,   10,  7,   EAR_SMALL,   5,  TAIL_STUB,   4, STEEL_QUILLS | SPARKS},
+    {  49, POSE_STAND, LEG_SLIM,   13,  7,   12,  2,   10,  5,   EAR_LONG,    8,  TAIL_STUB,   4, SPOTS | NUBS},
+    {  50, POSE_STAND, LEG_SLIM,   18,  9,   17,  3,    9,  7,   EAR_POINTED, 6,  TAIL_STUB,   5, ANTLERS | CRYSTALS},
+    {  55, POSE_SIT,  LEG_PAW,    19, 11,   10,  4,   12,  5,   EAR_SMALL,   5,  TAIL_TUFT,  15, MANE | FIERCE},
+    {  59, POSE_STAND, LEG_PEG,    17, 11,    4,  3,    8,  9,   EAR_SMALL,   5,  TAIL_THIN,  10, PLATES},
+    {  76, POSE_STAND, LEG_PAW,    16, 11,    8,  3,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   3, CLAWS | MASK},
+    {  81, POSE_STAND, LEG_SLIM,   14, 11,    7,  2,    9,  3,   EAR_LONG,    7,  TAIL_STUB,   4, WOOL},
+    {  83, POSE_STAND, LEG_PEG,    16,  9,    5,  3,    9,  7,   EAR_SMALL,   4,  TAIL_STUB,   4, STRIPE},
+    {  84, POSE_STAND, LEG_PAW,    22, 12,    7,  4,   11,  8,   EAR_SMALL,   5,  TAIL_STUB,   5, STRIPE | CLAWS | FIERCE},
+    {  88, POSE_STAND, LEG_PEG,    24, 13,    8,  5,   11,  6,   EAR_SMALL,   4,  TAIL_TUFT,  12, OX_HORNS | HUMP | SHAGGY | LOW_HEAD | FIERCE},
+    {  89, POSE_STAND, LEG_SLIM,   18, 11,   13,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   4, GOAT_HORNS | BEARD | BELL},
+    {  90, POSE_STAND, LEG_PAW,    16,  8,   11,  3,   10,  3,   EAR_POINTED, 8,  TAIL_SMOKE, 20, FIERCE},
+    {  94, POSE_LIE,  LEG_PAW,    21, 10,    8,  4,   11,  4,   EAR_NONE,    0,  TAIL_TUFT,  14, HEADDRESS},
+    {  96, POSE_REAR, LEG_SLIM,   19, 10,   16,  3,    9,  7,   EAR_POINTED, 6,  TAIL_FLAME, 10, FLAME_ANTLERS},
+    { 105, POSE_STAND, LEG_PAW,    19, 10,   11,  4,   11,  5,   EAR_SMALL,   5,  TAIL_TUFT,  15, WINGS | FLAME_MANE | FIERCE},
+    { 104, POSE_STAND, LEG_PEG,    24, 14,   10,  5,   11,  7,   EAR_SMALL,   4,  TAIL_TUFT,  14, OX_HORNS | HUMP},
 };
 /* clang-format on */
 
@@ -86,13 +99,30 @@ static const QuadLook &LookOf(int entry)
     return LOOKS[0];
 }
 
-static void DrawLeg(Ctx &c, int x, int top, int r, bool far, bool claws)
+/* One leg from its top down to the ground: a straight peg, a leg with a thigh and a round paw,
+   or a slim leg bending at the knee (backward on the hind legs) down to a dark hoof. */
+static void DrawLeg(Ctx &c, LegKind kind, int x, int top, int r, bool far, bool hind, bool claws)
 {
     const int footY = far ? -U(2) : 0;
     const PartStyle style =
         far ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE);
-    Capsule(c.s, x, top, r + U(1), x, footY - r, r, style);
-    Ellipse(c.s, x - r / 3, footY - r * 3 / 4, r * 4 / 3, r * 3 / 4, style);
+    if (kind == LEG_SLIM) {
+        const int kneeX = x + (hind ? U(3) : -U(1)), kneeY = (top + footY) / 2;
+        if (hind)
+            Ellipse(c.s, x + U(1), top + U(1), r * 2, r * 3, Style(c.body, style.flags, style.flatShade));
+        Capsule(c.s, x, top, r + U(1), kneeX, kneeY, r, style);
+        Capsule(c.s, kneeX, kneeY, r, x, footY - r, r * 2 / 3 + U(1) / 2, style);
+        Ellipse(c.s, x - U(1) / 2, footY - r * 2 / 3, r, r * 2 / 3 + U(1) / 2, Style(c.dark, PART_LINE));
+        return;
+    }
+    if (kind == LEG_PAW) {
+        Ellipse(c.s, x + (hind ? U(1) : 0), top + r, r * 7 / 4, r * 9 / 4, style);
+        Capsule(c.s, x, top + r, r + U(1) / 2, x - U(1), footY - r, r * 3 / 4, style);
+        Ellipse(c.s, x - r / 2 - U(1), footY - r * 2 / 3, r * 3 / 2, r * 3 / 4 + U(1) / 2, style);
+    } else {
+        Capsule(c.s, x, top, r + U(1), x, footY - r, r, style);
+        Ellipse(c.s, x - r / 3, footY - r * 3 / 4, r * 4 / 3, r * 3 / 4, style);
+    }
     if (claws && !far) {
         for (int k = -1; k <= 1; ++k) {
             Spike(c, x - r + k * r * 2 / 3, footY - r / 2, r * 2 / 3 + U(1), -120, r / 4 + U(1) / 2,
@@ -145,6 +175,14 @@ static void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
               Style(c.body));
         Flame(c, bx + len * 3 / 4, by - len / 2 + U(2), len * 3 / 4, c.accent, 15);
         break;
+    case TAIL_SMOKE:
+        /* The tail thins into a curl of smoke. */
+        Curve(c.s, bx, by, U(2), bx + len / 2, by + U(2), bx + len * 2 / 3, by - len / 2, U(1),
+              Style(c.body));
+        for (int k = 0; k < 4; ++k)
+            Ellipse(c.s, bx + len * 2 / 3 - k * U(3), by - len / 2 - U(3) - k * U(4), U(4) - k * U(1) / 2,
+                    U(3) - k * U(1) / 2, Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
+        break;
     }
 }
 
@@ -189,10 +227,11 @@ static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
               Style(c.accent, PART_LINE));
     }
     if (q.extras & OX_HORNS) {
+        const int horn = (q.extras & SHAGGY) ? c.bone : c.accent;
         Curve(c.s, hx - hr / 2, hy - hr / 2, U(2), hx - hr * 3 / 2, hy - hr / 2, hx - hr * 3 / 2,
-              hy - hr * 3 / 2, U(1), Style(c.accent, PART_LINE));
+              hy - hr * 3 / 2, U(1), Style(horn, PART_LINE));
         Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr * 3 / 2, hy - hr / 2, hx + hr * 3 / 2,
-              hy - hr * 3 / 2, U(1), Style(c.accent, PART_LINE));
+              hy - hr * 3 / 2, U(1), Style(horn, PART_LINE));
     }
     if (q.extras & (ANTLERS | LEAF_ANTLERS | FLAME_ANTLERS)) {
         const int mat = (q.extras & ANTLERS) ? c.accent : c.bone;
@@ -220,6 +259,7 @@ static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
 }
 
 static const int MOLE_ENTRY = 66;
+static const int SLOTH_ENTRY = 76;
 static const int BIG_MOLE_ENTRY = 67;
 
 /* One digging hand: a broad pink palm turned outward with a fan of long pale claws. */
@@ -293,26 +333,9 @@ static void DrawMole(Ctx &c)
     MoleHand(c, claw, U(12), -U(13), 135, reach);
 }
 
-void DrawQuadruped(Ctx &c)
+/* Patterns, shells, quills and crests on a standing body centred at (0, bodyY). */
+static void DrawTorsoExtras(Ctx &c, const QuadLook &q, int brx, int bry, int bodyY)
 {
-    if (c.plan->index == MOLE_ENTRY || c.plan->index == BIG_MOLE_ENTRY) {
-        DrawMole(c);
-        return;
-    }
-    const QuadLook &q = LookOf(c.plan->index);
-    const int brx = U(q.bodyRx), bry = U(q.bodyRy), legR = U(q.legR), hr = U(q.headR);
-    const int bodyY = -(U(q.legLen) + bry * 3 / 4);
-    const int legTop = bodyY + bry / 3;
-    const int legX = brx * 3 / 5;
-    const bool claws = (q.extras & CLAWS) != 0;
-    GroundShadow(c.s, 0, 0, brx + U(6), U(3));
-
-    /* Tail and far legs lie behind the body. */
-    DrawTail(c, q, brx * 4 / 5, bodyY - bry / 4);
-    DrawLeg(c, -legX + U(4), legTop, legR, true, claws);
-    DrawLeg(c, legX + U(4), legTop, legR, true, claws);
-
-    Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
     if (q.extras & HUMP)
         Ellipse(c.s, -brx / 3, bodyY - bry * 2 / 3, brx / 2, bry / 2, Style(c.body, PART_BEHIND));
     if (q.extras & WOOL) {
@@ -379,12 +402,23 @@ void DrawQuadruped(Ctx &c)
                   Style(c.accent, PART_LINE));
         }
     }
+}
 
-    DrawLeg(c, -legX, legTop, legR, false, claws);
-    DrawLeg(c, legX, legTop, legR, false, claws);
-
-    /* Neck and head at the front. */
-    const int hx = -brx * 4 / 5 - hr / 3, hy = bodyY - bry * 3 / 4 - hr / 3;
+/* Neck, head and face, the head centred at (hx, hy), the neck rising from (neckX, neckY). */
+static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX, int neckY, int neckR,
+                            int tailX, int tailY)
+{
+    const int hr = U(q.headR);
+    if (q.extras & FLAME_MANE) {
+        for (int k = 0; k < 7; ++k)
+            Flame(c, Toward(hx + U(2), hr * 3 / 4, -20 + k * 40),
+                  TowardY(hy + U(2), hr * 3 / 4, -20 + k * 40), hr, c.accent, -20 + k * 40);
+    }
+    if (q.extras & SHAGGY) {
+        for (int k = 0; k < 6; ++k)
+            Ellipse(c.s, hx + U(6) + k * U(2), hy - hr / 2 + k * U(3), U(5), U(4),
+                    Style(c.accent, PART_LINE));
+    }
     if (q.extras & MANE) {
         const int mane = c.accent;
         for (int k = 0; k < 10; ++k) {
@@ -400,7 +434,7 @@ void DrawQuadruped(Ctx &c)
                   Style(ice, PART_LINE));
         }
     }
-    Capsule(c.s, -brx / 2, bodyY - bry / 4, bry * 2 / 3, hx, hy, hr * 2 / 3, Style(c.body, PART_BEHIND));
+    Capsule(c.s, neckX, neckY, neckR, hx, hy, hr * 2 / 3, Style(c.body, PART_BEHIND));
     DrawHorns(c, q, hx, hy, hr);
     DrawEars(c, q, hx, hy, hr);
     if (q.extras & HEADDRESS) {
@@ -423,6 +457,25 @@ void DrawQuadruped(Ctx &c)
     if (q.extras & FRILL) {
         for (int k = 0; k < 5; ++k)
             Flame(c, hx + hr / 2 + U(3), hy - hr / 3 + k * U(3), U(9), c.accent, 50 + k * 15);
+    }
+    if (q.extras & SHAGGY) {
+        for (int k = -1; k <= 1; ++k)
+            Spike(c, hx - hr / 3 + k * U(3), hy + hr / 2, U(8) - (k * k) * U(2), 180 + k * 15, U(3),
+                  Style(c.accent, PART_LINE));
+    }
+    if (q.extras & NUBS) {
+        for (int side = 0; side < 2; ++side)
+            Spike(c, hx - hr / 4 + side * hr * 2 / 3, hy - hr * 3 / 4, U(4), -15 + side * 30, U(1) + U(1) / 2,
+                  Style(c.accent, PART_LINE));
+    }
+    if (q.extras & BELL) {
+        const int stone = Material(c, {150, 146, 150});
+        Capsule(c.s, hx + U(2), hy + hr / 2, U(1) / 2, hx + U(3), hy + hr + U(3), U(1) / 2,
+                Style(c.dark, PART_FLAT));
+        Polygon(c.s,
+                {hx + U(1), hy + hr + U(2), hx + U(5), hy + hr + U(2), hx + U(7), hy + hr + U(8), hx - U(1),
+                 hy + hr + U(8)},
+                Style(stone, PART_LINE));
     }
     if (q.extras & BEARD)
         Spike(c, hx - hr / 3, hy + hr * 3 / 4, U(6), 190, U(2), Style(c.belly, PART_LINE));
@@ -451,8 +504,166 @@ void DrawQuadruped(Ctx &c)
             c.s,
             {hx + hr * 2, hy - hr, hx + hr * 2 + U(4), hy - hr + U(3), hx + hr * 2 + U(1), hy - hr + U(4)},
             Style(spark, PART_FLAT, SHADE_LIGHT));
-        Polygon(c.s,
-                {brx + U(4), bodyY - bry, brx + U(9), bodyY - bry - U(3), brx + U(6), bodyY - bry + U(1)},
+        Polygon(c.s, {tailX + U(4), tailY - U(6), tailX + U(9), tailY - U(9), tailX + U(6), tailY - U(5)},
                 Style(spark, PART_FLAT, SHADE_LIGHT));
     }
+}
+
+/* The night sloth hangs under a branch by all four hooked limbs, moss and ferns in its fur,
+   its face with dark eye patches turned toward the viewer. */
+static void DrawSloth(Ctx &c)
+{
+    const int bark = Material(c, {120, 86, 60}), fern = Material(c, {90, 170, 80});
+    const int patch = Material(c, Darker(c.plan->bodyColour, 45));
+    const int branchY = -U(54), bodyY = -U(34);
+    GroundShadow(c.s, 0, 0, U(18), U(3));
+    Capsule(c.s, -U(36), branchY, U(3), U(36), branchY - U(4), U(3), Style(bark, PART_LINE));
+    Leaf(c, U(28), branchY - U(4), U(9), 40, fern);
+    static const int LIMBS[][2] = {
+        {-U(14), -U(12)},
+        {-U(5),  -U(16)},
+        {U(8),   -U(13)},
+        {U(16),  -U(8) }
+    };
+    for (int k = 0; k < 4; ++k) {
+        const int x = LIMBS[k][0], top = branchY - U(1) - k * U(1);
+        Capsule(c.s, x / 2, bodyY - U(2), U(3), x, top + U(2), U(2),
+                k % 2 ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE));
+        for (int t = 0; t < 2; ++t)
+            Spike(c, x - U(1) + t * U(2), top + U(1), U(4), -30 + t * 30, U(1),
+                  Style(c.bone, PART_NO_HIGHLIGHT));
+    }
+    Ellipse(c.s, U(2), bodyY, U(16), U(10), Style(c.body), -8);
+    for (int k = 0; k < 4; ++k)
+        Ellipse(c.s, -U(8) + k * U(6), bodyY + U(8) - (k % 2) * U(2), U(3), U(4),
+                Style(c.body, PART_LINE | PART_NO_HIGHLIGHT));
+    Leaf(c, U(6), bodyY - U(6), U(10), 20, fern);
+    Leaf(c, U(12), bodyY - U(4), U(8), 70, fern);
+    const int hx = -U(14), hy = bodyY + U(8);
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy + U(1), U(6), U(5), Style(c.belly, PART_NO_HIGHLIGHT));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * U(3), hy, U(3), U(2), Style(patch, PART_FLAT), side * 20);
+        CuteEye(c, hx + side * U(3), hy, U(1) + U(1) / 2);
+    }
+    Ellipse(c.s, hx, hy + U(3), U(1) + U(1) / 2, U(1), Style(c.dark, PART_FLAT));
+    Smile(c, hx, hy + U(5), U(2));
+}
+
+void DrawQuadruped(Ctx &c)
+{
+    if (c.plan->index == SLOTH_ENTRY) {
+        DrawSloth(c);
+        return;
+    }
+    if (c.plan->index == MOLE_ENTRY || c.plan->index == BIG_MOLE_ENTRY) {
+        DrawMole(c);
+        return;
+    }
+    const QuadLook &q = LookOf(c.plan->index);
+    const int brx = U(q.bodyRx), bry = U(q.bodyRy), legR = U(q.legR), hr = U(q.headR), legLen = U(q.legLen);
+    const bool claws = (q.extras & CLAWS) != 0;
+    int hx, hy, neckX, neckY, neckR = bry * 2 / 3, tailX, tailY;
+    if (q.pose == POSE_SIT) {
+        /* Haunches on the ground, the chest upright over the front paws. */
+        const int haunchX = brx / 3, chestX = -brx / 3, chestRy = brx * 2 / 3;
+        const int chestY = -bry - legLen / 2 - chestRy / 2;
+        GroundShadow(c.s, 0, 0, brx + U(4), U(3));
+        tailX = haunchX + brx / 2;
+        tailY = -U(4);
+        DrawTail(c, q, tailX, tailY);
+        DrawLeg(c, q.legs, chestX + U(4), chestY + chestRy / 3, legR, true, false, claws);
+        Ellipse(c.s, haunchX, -bry, brx * 2 / 3, bry, Style(c.body));
+        Ellipse(c.s, chestX, chestY, bry * 4 / 5 + U(1), chestRy, Style(c.body), 15);
+        Ellipse(c.s, chestX - U(2), chestY + chestRy / 4, bry / 2, chestRy * 2 / 3,
+                Style(c.belly, PART_NO_HIGHLIGHT), 15);
+        Ellipse(c.s, haunchX + U(1), -bry * 3 / 4, brx / 2, bry * 3 / 4, Style(c.body, PART_LINE));
+        Ellipse(c.s, haunchX - brx / 3, -legR * 2 / 3, legR * 2, legR * 3 / 4 + U(1) / 2,
+                Style(c.body, PART_LINE));
+        DrawLeg(c, q.legs, chestX - U(1), chestY + chestRy / 3, legR, false, false, claws);
+        hx = chestX - hr / 4;
+        hy = chestY - chestRy - hr / 3;
+        neckX = chestX;
+        neckY = chestY - chestRy / 2;
+    } else if (q.pose == POSE_LIE) {
+        /* Lying on its belly, forepaws stretched out in front, head held high. */
+        const int bodyY = -bry;
+        GroundShadow(c.s, 0, 0, brx + U(10), U(3));
+        tailX = brx;
+        tailY = bodyY + bry / 3;
+        DrawTail(c, q, tailX, tailY);
+        Capsule(c.s, -brx / 2, -legR - U(2), legR, -brx - U(6), -legR - U(2), legR,
+                Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+        Ellipse(c.s, U(2), bodyY, brx, bry, Style(c.body));
+        Ellipse(c.s, -brx / 4, bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
+        Ellipse(c.s, brx * 3 / 5, bodyY + bry / 5, brx / 2, bry * 4 / 5, Style(c.body, PART_LINE));
+        Capsule(c.s, -brx / 2, -legR, legR + U(1), -brx - U(8), -legR, legR, Style(c.body, PART_LINE));
+        Ellipse(c.s, -brx - U(9), -legR, legR * 3 / 2, legR, Style(c.body, PART_LINE));
+        hx = -brx * 3 / 4;
+        hy = bodyY - bry - hr / 2;
+        neckX = -brx / 2;
+        neckY = bodyY - bry / 3;
+    } else if (q.pose == POSE_REAR) {
+        /* Rearing: the body tilted up at the front, forelegs folded in the air. */
+        const int tilt = 28, bodyX = U(4), bodyY = -(legLen + bry);
+        const int frontX = bodyX - brx * CosQ12(tilt) / 4096, frontY = bodyY - brx * SinQ12(tilt) / 4096;
+        const int backX = bodyX + brx * CosQ12(tilt) / 4096, backY = bodyY + brx * SinQ12(tilt) / 4096;
+        GroundShadow(c.s, 0, 0, brx + U(4), U(3));
+        tailX = backX - U(2);
+        tailY = backY - bry / 2;
+        DrawTail(c, q, tailX, tailY);
+        DrawLeg(c, q.legs, backX - U(6), backY, legR, true, true, claws);
+        Tube(c.s,
+             {frontX + U(6), frontY + bry / 2, legR + U(1), frontX - U(2), frontY + bry + U(4), legR,
+              frontX - U(8), frontY + bry / 2, legR * 2 / 3},
+             Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+        Ellipse(c.s, bodyX, bodyY, brx, bry, Style(c.body), tilt);
+        Ellipse(c.s, bodyX - U(2), bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT),
+                tilt);
+        DrawLeg(c, q.legs, backX - U(1), backY, legR, false, true, claws);
+        Tube(c.s,
+             {frontX + U(3), frontY + bry / 2, legR + U(1), frontX - U(6), frontY + bry + U(2), legR,
+              frontX - U(12), frontY + bry / 3, legR * 2 / 3},
+             Style(c.body, PART_LINE));
+        Ellipse(c.s, frontX - U(12), frontY + bry / 3, legR, legR * 2 / 3 + U(1) / 2,
+                Style(c.dark, PART_LINE));
+        hx = frontX - hr / 3;
+        hy = frontY - bry / 2 - hr;
+        neckX = frontX + U(2);
+        neckY = frontY;
+    } else {
+        const int bodyY = -(legLen + bry * 3 / 4);
+        const int legTop = bodyY + bry / 3;
+        const int legX = brx * 3 / 5;
+        GroundShadow(c.s, 0, 0, brx + U(6), U(3));
+        tailX = brx * 4 / 5;
+        tailY = bodyY - bry / 4;
+        /* Tail and far legs lie behind the body. */
+        DrawTail(c, q, tailX, tailY);
+        DrawLeg(c, q.legs, -legX + U(4), legTop, legR, true, false, claws);
+        DrawLeg(c, q.legs, legX + U(4), legTop, legR, true, true, claws);
+        Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
+        if (q.legs != LEG_PEG)
+            Ellipse(c.s, -brx / 2, bodyY - bry / 6, brx / 2, bry * 11 / 10, Style(c.body, PART_NO_HIGHLIGHT));
+        DrawTorsoExtras(c, q, brx, bry, bodyY);
+        DrawLeg(c, q.legs, -legX, legTop, legR, false, false, claws);
+        DrawLeg(c, q.legs, legX, legTop, legR, false, true, claws);
+        hx = -brx * 4 / 5 - hr / 3;
+        hy = (q.extras & LOW_HEAD) ? bodyY + bry / 3 : bodyY - bry * 3 / 4 - hr / 3;
+        if (q.extras & WINGS) {
+            /* Broad wings spread from the shoulders, the far one a shade darker. */
+            for (int side = 0; side < 2; ++side)
+                for (int k = 0; k < 5; ++k) {
+                    const int angle = (side ? 10 : -20) + k * 18, len = U(26) - k * U(3);
+                    const int sx = -brx / 4 + side * U(4), sy = bodyY - bry / 2;
+                    Ellipse(c.s, Toward(sx, len / 2, angle), TowardY(sy, len / 2, angle), U(3), len / 2,
+                            side ? Style(c.accent, PART_LINE)
+                                 : Style(c.accent, PART_BEHIND | PART_FLAT, SHADE_SHADOW),
+                            angle);
+                }
+        }
+        neckX = -brx / 2;
+        neckY = bodyY - bry / 4;
+    }
+    DrawHeadAndFace(c, q, hx, hy, neckX, neckY, neckR, tailX, tailY);
 }

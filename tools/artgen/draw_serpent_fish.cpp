@@ -273,8 +273,55 @@ static void Seahorse(Ctx &c, bool dragon)
     CuteEye(c, hx - U(1), hy - U(1), c.young ? U(2) + U(1) / 2 : U(2));
 }
 
+/* The ancient dragon sleeps curled round a mountain peak, dreaming the weather: its coils pass
+   behind the rock and in front of it, its head rests on the summit. */
+static void DragonPeak(Ctx &c)
+{
+    const int rock = Material(c, {140, 132, 128}), snow = Material(c, {214, 226, 240});
+    GroundShadow(c.s, 0, 0, U(28), U(3));
+    std::vector<std::vector<int>> front, back;
+    bool wasFront = false;
+    for (int a = 0; a <= 630; a += 15) {
+        const int r = U(26) - a * U(16) / 630, y = -U(8) - a * U(34) / 630, rad = U(5) - a * U(2) / 630;
+        const bool isFront = SinQ12(a) > 0;
+        std::vector<std::vector<int>> &runs = isFront ? front : back;
+        if (runs.empty() || isFront != wasFront)
+            runs.push_back({});
+        runs.back().insert(runs.back().end(), {r * CosQ12(a) / 4096, y + r / 4 * SinQ12(a) / 4096, rad});
+        wasFront = isFront;
+    }
+    for (const std::vector<int> &run : back)
+        if (run.size() >= 6)
+            Tube(c.s, run, Style(c.body, PART_LINE));
+    Polygon(c.s, {-U(24), 0, U(24), 0, U(2), -U(50)}, Style(rock, PART_LINE));
+    Polygon(c.s, {-U(5), -U(36), U(8), -U(36), U(2), -U(50)}, Style(snow, PART_LINE));
+    for (const std::vector<int> &run : front)
+        if (run.size() >= 6) {
+            Tube(c.s, run, Style(c.body, PART_LINE));
+            for (size_t i = 3; i + 2 < run.size(); i += 6)
+                Spike(c, run[i], run[i + 1] - run[i + 2] / 2, U(4), 0, U(1) + U(1) / 2,
+                      Style(c.accent, PART_LINE));
+        }
+    const int hx = -U(6), hy = -U(48);
+    Spike(c, hx + U(4), hy - U(4), U(7), 40, U(2), Style(c.bone, PART_LINE));
+    Ellipse(c.s, hx, hy, U(8), U(5), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(6), hy + U(2), U(5), U(3), Style(c.body, PART_LINE));
+    Curve(c.s, hx - U(10), hy + U(3), U(1) / 2, hx - U(16), hy + U(6), hx - U(14), hy + U(12), U(1) / 2,
+          Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    /* Asleep: the eye a closed curve. */
+    Curve(c.s, hx - U(3), hy - U(1), U(1) / 2, hx - U(1), hy + U(1), hx + U(1), hy - U(1), U(1) / 2,
+          Style(c.eye, PART_FLAT));
+    const int cloud = Material(c, {200, 206, 226});
+    Ellipse(c.s, U(22), -U(56), U(6), U(3), Style(cloud, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, U(27), -U(58), U(4), U(3), Style(cloud, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
 void DrawSerpent(Ctx &c)
 {
+    if (c.plan->index == 106) {
+        DragonPeak(c);
+        return;
+    }
     switch (c.plan->index) {
     case 0:
         Salamander(c);
@@ -364,8 +411,13 @@ void DrawFish(Ctx &c)
             Capsule(c.s, -U(18) + k * U(8), cy + U(4), U(1) / 2, -U(14) + k * U(8), cy + U(12), U(1) / 2,
                     Style(c.body, PART_FLAT, SHADE_SHADOW));
         }
-        for (int k = 0; k < 4; ++k)
-            Ellipse(c.s, U(4) + k * U(6), cy - U(12) - (k % 2) * U(2), U(4), U(3), Style(water, PART_LINE));
+        /* A living reef rides on its back: coral knobs and fronds of weed. */
+        const int weed = Material(c, {90, 160, 100});
+        for (int k = 0; k < 3; ++k)
+            Leaf(c, U(6) + k * U(8), cy - U(12), U(9), -20 + k * 20, weed);
+        for (int k = 0; k < 5; ++k)
+            Ellipse(c.s, U(2) + k * U(5), cy - U(12) - (k % 2) * U(3), U(3), U(3),
+                    Style(c.accent, PART_LINE));
         Spike(c, -U(2), cy + U(6), U(10), 200, U(4), Style(c.body, PART_LINE));
         CuteEye(c, -U(18), cy - U(2), U(2) + U(1) / 2);
         Smile(c, -U(22), cy + U(5), U(4));

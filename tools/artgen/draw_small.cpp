@@ -25,14 +25,17 @@ void DrawShellblob(Ctx &c)
     /* Shell: a spiral of shrinking rings. */
     const int sr = U(13) + stage * U(1);
     const int sx = U(6), sy = -U(8) - sr;
-    if (stage == 2) {
-        for (int k = 0; k < 5; ++k) {
-            const int angle = -70 + k * 35;
-            Spike(c, Toward(sx, sr - U(2), angle), TowardY(sy, sr - U(2), angle), U(7), angle, U(3),
-                  Style(c.accent, PART_LINE));
-        }
-    }
     Ellipse(c.s, sx, sy, sr, sr, Style(c.accent));
+    if (stage == 2) {
+        /* The great snail's shell carries lily pads and a flower. */
+        const int pad = Material(c, {96, 176, 90}), bloom = Material(c, {240, 160, 200});
+        for (int k = 0; k < 3; ++k) {
+            const int angle = -50 + k * 50;
+            Ellipse(c.s, Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(7), U(3),
+                    Style(pad, PART_LINE), angle / 3);
+        }
+        Ellipse(c.s, sx - U(3), sy - sr - U(2), U(3), U(3), Style(bloom, PART_LINE));
+    }
     int r = sr;
     int x = sx, y = sy;
     for (int k = 0; k < 3; ++k) {
@@ -90,41 +93,60 @@ void DrawMushroom(Ctx &c)
     Smile(c, 0, fy + U(4), U(2));
 }
 
+/* The star jelly floats as a broad five-pointed star, short frilled ribbons under its points. */
+static void StarJelly(Ctx &c)
+{
+    const int cy = -U(38);
+    GroundShadow(c.s, 0, 0, U(14), U(3));
+    for (int k = 0; k < 3; ++k) {
+        const int angle = 144 + k * 36;
+        const int tx = Toward(0, U(18), angle), ty = TowardY(cy, U(18), angle);
+        Curve(c.s, tx, ty, U(2), tx + (k - 1) * U(3), ty + U(8), tx - (k - 1) * U(2), ty + U(14), U(1),
+              Style(c.accent, PART_LINE));
+    }
+    for (int k = 0; k < 5; ++k)
+        Spike(c, Toward(0, U(6), k * 72 + 18), TowardY(cy, U(6), k * 72 + 18), U(20), k * 72 + 18, U(7),
+              Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, cy, U(11), U(10), Style(c.body));
+    for (int k = 0; k < 5; ++k)
+        Dot(c.s, Toward(0, U(15), k * 72 + 18), TowardY(cy, U(15), k * 72 + 18), c.accent, SHADE_LIGHT);
+    CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
+    CuteEye(c, U(4), cy, U(2) + U(1) / 2);
+    Smile(c, 0, cy + U(5), U(2));
+}
+
 void DrawJelly(Ctx &c)
 {
-    const int idx = c.plan->index;
-    const bool star = idx == 100, big = idx == 15;
+    if (c.plan->index == 100) {
+        StarJelly(c);
+        return;
+    }
+    const bool big = c.plan->stage == 2;
     GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int by = star ? -U(40) : big ? -U(44) : -U(34);
-    const int brx = star ? U(16) : big ? U(20) : U(12), bry = star ? U(12) : big ? U(15) : U(10);
-    const int tentacles = big ? 6 : star ? 5 : 2;
+    const int by = big ? -U(44) : -U(32);
+    const int brx = big ? U(20) : U(13), bry = big ? U(15) : U(11);
+    const int tentacles = big ? 6 : 4;
     const int glow = c.accent;
     for (int k = 0; k < tentacles; ++k) {
-        const int tx = tentacles == 1 ? 0 : -brx * 3 / 4 + k * (brx * 3 / 2) / (tentacles - 1);
-        const int len = big ? U(34) + (k % 2) * U(4) : star ? U(28) : U(20);
+        const int tx = -brx * 3 / 4 + k * (brx * 3 / 2) / (tentacles - 1);
+        const int len = big ? U(34) + (k % 2) * U(4) : U(20) + (k % 2) * U(4);
         const int wave = (k % 2 ? 1 : -1) * U(5);
         Curve(c.s, tx, by + bry / 2, U(2), tx + wave, by + len / 2, tx - wave / 2, by + len, U(1),
               Style(k % 2 ? c.body : glow, PART_LINE));
-    }
-    if (star) {
-        for (int k = 0; k < 5; ++k)
-            Spike(c, 0, by - U(2), brx + U(6), k * 72, U(5), Style(c.body, PART_LINE));
     }
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
     Capsule(c.s, -brx + U(2), by + bry - U(3), U(2), brx - U(2), by + bry - U(3), U(2),
             Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     for (int k = -1; k <= 1; k += 2)
         Ellipse(c.s, k * brx / 2, by - bry / 3, U(2), U(2), Style(glow, PART_NO_HIGHLIGHT));
-    if (big || star)
+    if (big)
         Ellipse(c.s, 0, by - bry / 2, U(3), U(3), Style(glow, PART_LINE));
     CuteEye(c, -U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
     CuteEye(c, U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
     Smile(c, 0, by + U(6), U(2));
-    if (!star) {
-        const int spark = Material(c, {255, 240, 100});
-        Polygon(c.s, {brx + U(2), by - U(4), brx + U(8), by - U(8), brx + U(5), by - U(2)},
-                Style(spark, PART_FLAT, SHADE_LIGHT));
-    }
+    const int spark = Material(c, {255, 240, 100});
+    Polygon(c.s, {brx + U(2), by - U(4), brx + U(8), by - U(8), brx + U(5), by - U(2)},
+            Style(spark, PART_FLAT, SHADE_LIGHT));
 }
 
 void DrawCrab(Ctx &c)
@@ -152,9 +174,12 @@ void DrawCrab(Ctx &c)
         const int cx = side * (brx + (big ? U(12) : U(8))), cy = by - bry - (big ? U(10) : U(6));
         Capsule(c.s, side * (brx - U(2)), by - U(2), U(2), cx, cy + U(4), U(2), Style(c.body, PART_LINE));
         if (big) {
-            Ellipse(c.s, cx, cy, U(10), U(9), Style(c.accent, PART_LINE));
-            Capsule(c.s, cx - U(6), cy + U(5), U(1), cx + U(6), cy + U(5), U(1),
-                    Style(c.bone, PART_FLAT, SHADE_BASE));
+            /* An open pincer: a heavy palm with a long upper finger and a shorter lower one. */
+            Spike(c, cx + side * U(2), cy - U(3), U(14), side * 15, U(4), Style(c.accent, PART_LINE));
+            Spike(c, cx + side * U(3), cy + U(3), U(10), side * 70, U(3), Style(c.accent, PART_LINE));
+            Ellipse(c.s, cx, cy + U(1), U(8), U(7), Style(c.accent, PART_LINE));
+            for (int k = 0; k < 2; ++k)
+                Dot(c.s, cx + side * (U(4) + k * U(3)), cy - U(5) - k * U(3), c.bone, SHADE_LIGHT);
         } else {
             Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, PART_LINE), side * 20);
             Spike(c, cx, cy - U(3), U(6), side * 30, U(2), Style(c.accent, PART_LINE));

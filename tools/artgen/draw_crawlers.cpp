@@ -1,0 +1,435 @@
+/* Small beasts close to the ground: marmots and shrews, gliding frogs, the wire gecko,
+   the six-legged cave-drakes and the slugs, each shaped per entry. */
+#include "creature_drawers.h"
+
+static const Rgb EMBER_GLOW = {255, 222, 110};
+static const Rgb COAL = {50, 44, 46};
+static const Rgb SMOKE = {176, 172, 180};
+
+/* A marmot sitting up on its haunches; the kit holds its glowing cheek pouches, the grown one
+   carries a smouldering heap of coals on its back. */
+static void SittingMarmot(Ctx &c, bool heap)
+{
+    const int glow = Material(c, EMBER_GLOW);
+    GroundShadow(c.s, 0, 0, U(18), U(3));
+    if (heap) {
+        const int coal = Material(c, COAL), smoke = Material(c, SMOKE);
+        for (int k = 0; k < 3; ++k)
+            Ellipse(c.s, U(14) + k * U(3), -U(46) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
+                    Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
+        for (int k = 0; k < 6; ++k) {
+            const int x = U(8) + (k % 3) * U(6) - (k / 3) * U(2),
+                      y = -U(28) - (k / 3) * U(7) - (k % 2) * U(2);
+            Ellipse(c.s, x, y, U(5), U(4), Style(coal, PART_LINE));
+            Ellipse(c.s, x - U(1), y + U(1), U(2), U(1), Style(c.accent, PART_FLAT, SHADE_LIGHT));
+        }
+        Ellipse(c.s, U(14), -U(40), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+    }
+    Ellipse(c.s, U(12), -U(4), U(8), U(3), Style(c.body, PART_LINE), -25);
+    Ellipse(c.s, 0, -U(15), U(13), U(15), Style(c.body));
+    Ellipse(c.s, 0, -U(11), U(8), U(10), Style(c.belly, PART_NO_HIGHLIGHT));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(7), -U(2), U(5), U(3), Style(c.body, PART_LINE));
+    const int hy = -U(34);
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(8), hy - U(7), U(3), U(3), Style(c.body, PART_LINE));
+        Ellipse(c.s, side * U(8), hy - U(7), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.accent, PART_FLAT));
+    }
+    Ellipse(c.s, 0, hy, U(11), U(10), Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        if (heap) {
+            Ellipse(c.s, side * U(7), hy + U(5), U(4), U(3), Style(c.belly, PART_NO_HIGHLIGHT));
+            Ellipse(c.s, side * U(6), -U(20), U(3), U(3), Style(c.body, PART_LINE));
+        } else {
+            /* Coals glow through the stretched cheek pouches, held by both paws. */
+            Ellipse(c.s, side * U(8), hy + U(4), U(6), U(5), Style(c.accent, PART_LINE));
+            Ellipse(c.s, side * U(9), hy + U(3), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+            Ellipse(c.s, side * U(7), hy + U(10), U(3), U(3), Style(c.body, PART_LINE));
+        }
+    }
+    Ellipse(c.s, 0, hy + U(4), U(4), U(3), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, hy + U(2), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    Capsule(c.s, -U(1), hy + U(7), U(1) / 2, U(1), hy + U(7), U(1) / 2,
+            Style(c.bone, PART_FLAT, SHADE_LIGHT));
+    for (int side = -1; side <= 1; side += 2)
+        CuteEye(c, side * U(4), hy - U(3), heap ? U(2) + U(1) / 2 : U(3));
+}
+
+/* The grown marmot digs on all fours: a heavy low body under a domed mound of earth cracked
+   with embers, a smoke wisp rising, huge pale claws in front. */
+static void DiggingMarmot(Ctx &c)
+{
+    const int mound = Material(c, {150, 104, 66}), glow = Material(c, EMBER_GLOW);
+    const int smoke = Material(c, SMOKE);
+    GroundShadow(c.s, 0, 0, U(32), U(3));
+    Ellipse(c.s, U(28), -U(8), U(6), U(3), Style(c.body, PART_LINE), -20);
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, -U(10) + k * U(26), -U(12), U(5), -U(8) + k * U(26), -U(3), U(4),
+                Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, U(4), -U(16), U(25), U(13), Style(c.body));
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, U(10) + k * U(4), -U(50) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
+                Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, U(8), -U(28), U(21), U(14), Style(mound, PART_LINE));
+    Tube(c.s, {-U(6), -U(34), U(1), U(2), -U(28), U(1), U(0), -U(22), U(1)},
+         Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Tube(c.s, {U(12), -U(40), U(1), U(18), -U(32), U(1), U(14), -U(24), U(1), U(22), -U(20), U(1)},
+         Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, U(10), -U(41), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+    for (int k = 0; k < 2; ++k) {
+        const int x = -U(14) + k * U(26);
+        Capsule(c.s, x, -U(12), U(6), x - U(2), -U(3), U(5), Style(c.body, PART_LINE));
+        for (int t = -1; t <= 1; ++t)
+            Spike(c, x - U(6) + t * U(3), -U(2), U(7), -110, U(1) + U(1) / 2,
+                  Style(c.bone, PART_NO_HIGHLIGHT));
+    }
+    const int hx = -U(24), hy = -U(18);
+    Ellipse(c.s, hx + U(6), hy - U(9), U(3), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy, U(11), U(10), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(6), hy + U(4), U(6), U(4), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, hx - U(11), hy + U(2), U(2), U(2), Style(c.dark, PART_FLAT));
+    FierceEye(c, hx - U(3), hy - U(3), U(2), 15, Material(c, {255, 190, 70}));
+    FierceEye(c, hx + U(4), hy - U(3), U(2) + U(1) / 2, 15, Material(c, {255, 190, 70}));
+}
+
+/* The shrew's carried house, by form: a woven reed basket with leaves, a fired clay urn with
+   banded glaze, a riveted tin dome with a stove pipe. Each has a small round door. */
+static void ShrewHouse(Ctx &c, int x, int y)
+{
+    static const Rgb HOUSE_COLOURS[3] = {
+        {110, 170, 70 },
+        {196, 110, 70 },
+        {150, 160, 176}
+    };
+    const int house = Material(c, HOUSE_COLOURS[c.form]);
+    const int rx = U(17), ry = U(19);
+    if (c.form == 1)
+        Capsule(c.s, x - U(5), y - ry + U(1), U(3), x + U(5), y - ry + U(1), U(3), Style(house, PART_LINE));
+    if (c.form == 2) {
+        Capsule(c.s, x + U(7), y - ry + U(4), U(2), x + U(8), y - ry - U(5), U(2), Style(house, PART_LINE));
+        Ellipse(c.s, x + U(8), y - ry - U(6), U(3), U(1) + U(1) / 2, Style(house, PART_LINE));
+    }
+    Ellipse(c.s, x, y, rx, ry, Style(house, PART_LINE));
+    if (c.form == 0) {
+        for (int k = -2; k <= 2; ++k)
+            Capsule(c.s, x - rx + U(3), y + k * U(6), U(1) / 2, x + rx - U(3), y + k * U(6), U(1) / 2,
+                    Style(house, PART_FLAT, SHADE_SHADOW));
+        for (int k = -2; k <= 2; ++k)
+            Capsule(c.s, x + k * U(6), y - ry + U(4), U(1) / 2, x + k * U(6), y + ry - U(4), U(1) / 2,
+                    Style(house, PART_FLAT, SHADE_LIGHT));
+        Leaf(c, x - U(2), y - ry + U(2), U(12), -30, house);
+        Leaf(c, x + U(2), y - ry + U(2), U(10), 35, house);
+    } else if (c.form == 1) {
+        for (int k = 0; k < 2; ++k)
+            Capsule(c.s, x - rx + U(2), y - U(8) + k * U(14), U(1), x + rx - U(2), y - U(8) + k * U(14), U(1),
+                    Style(Material(c, {236, 200, 150}), PART_FLAT, SHADE_BASE));
+    } else {
+        Capsule(c.s, x, y - ry + U(2), U(1) / 2, x, y + ry - U(2), U(1) / 2,
+                Style(house, PART_FLAT, SHADE_SHADOW));
+        for (int k = 0; k < 4; ++k)
+            for (int side = -1; side <= 1; side += 2)
+                Dot(c.s, x + side * U(2), y - ry + U(6) + k * U(7), house, SHADE_HIGHLIGHT);
+    }
+    Ellipse(c.s, x + U(8), y + U(8), U(4), U(5), Style(c.dark, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
+/* A shrew up on its hind legs, long twitching snout forward; the young one wears a satchel,
+   the female a house on her back. */
+static void UprightShrew(Ctx &c, bool house)
+{
+    GroundShadow(c.s, 0, 0, house ? U(24) : U(16), U(3));
+    Curve(c.s, U(4), -U(6), U(2), U(14), -U(4), U(22), -U(1), U(1) / 2, Style(c.body));
+    if (house)
+        ShrewHouse(c, U(10), -U(30));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(4) - U(2), -U(2), U(5), U(2), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, -U(15), U(9), U(13), Style(c.body), -12);
+    Ellipse(c.s, -U(3), -U(13), U(5), U(9), Style(c.belly, PART_NO_HIGHLIGHT), -12);
+    if (!house) {
+        Capsule(c.s, -U(6), -U(26), U(1) / 2, U(6), -U(12), U(1) / 2, Style(c.dark, PART_FLAT));
+        Ellipse(c.s, U(7), -U(11), U(5), U(4), Style(Material(c, {120, 150, 90}), PART_LINE));
+    }
+    Capsule(c.s, -U(6), -U(20), U(2), -U(11), -U(16), U(1) + U(1) / 2, Style(c.body, PART_LINE));
+    const int hx = -U(4), hy = -U(32);
+    Ellipse(c.s, hx + U(4), hy - U(5), U(3), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx + U(4), hy - U(5), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.accent, PART_FLAT));
+    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
+    Tube(c.s, {hx - U(4), hy + U(1), U(4), hx - U(11), hy + U(3), U(2), hx - U(17), hy + U(4), U(1)},
+         Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(17), hy + U(4), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, hx - U(11), hy + U(2) + k * U(2), U(1) / 3, hx - U(15), hy - U(2) + k * U(6), U(1) / 3,
+                Style(c.belly, PART_FLAT, SHADE_LIGHT));
+    CuteEye(c, hx - U(3), hy - U(1), c.young ? U(2) + U(1) / 2 : U(2));
+}
+
+/* The male runs errands by night: a lean striped shrew stretched out in full sprint. */
+static void SprintingShrew(Ctx &c)
+{
+    const int stripe = Material(c, Darker(c.plan->bodyColour, 40));
+    GroundShadow(c.s, 0, 0, U(28), U(3));
+    Curve(c.s, U(16), -U(16), U(2), U(32), -U(30), U(36), -U(8), U(1) / 2, Style(c.body, PART_LINE));
+    Capsule(c.s, U(12), -U(12), U(3), U(26), -U(3), U(2), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Capsule(c.s, -U(10), -U(12), U(3), -U(24), -U(4), U(2),
+            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, 0, -U(15), U(18), U(7), Style(c.body), 4);
+    Ellipse(c.s, -U(2), -U(10), U(13), U(3), Style(c.belly, PART_NO_HIGHLIGHT), 4);
+    for (int k = 0; k < 4; ++k)
+        Capsule(c.s, -U(9) + k * U(6), -U(21), U(1), -U(7) + k * U(6), -U(15), U(1),
+                Style(stripe, PART_FLAT));
+    Capsule(c.s, U(10), -U(12), U(3), U(2), -U(3), U(2), Style(c.body, PART_LINE));
+    Capsule(c.s, -U(12), -U(12), U(3), -U(4), -U(3), U(2), Style(c.body, PART_LINE));
+    const int hx = -U(19), hy = -U(18);
+    Ellipse(c.s, hx + U(4), hy - U(5), U(3), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
+    Tube(c.s, {hx - U(4), hy + U(1), U(3), hx - U(10), hy + U(2), U(2), hx - U(16), hy + U(3), U(1)},
+         Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(16), hy + U(3), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    FierceEye(c, hx - U(2), hy - U(2), U(2), 10, Material(c, {250, 220, 120}));
+}
+
+void DrawRodent(Ctx &c)
+{
+    switch (c.plan->index) {
+    case 0:
+        SittingMarmot(c, false);
+        break;
+    case 1:
+        SittingMarmot(c, true);
+        break;
+    case 2:
+        DiggingMarmot(c);
+        break;
+    case 25:
+        UprightShrew(c, false);
+        break;
+    case 26:
+        UprightShrew(c, true);
+        break;
+    default:
+        SprintingShrew(c);
+        break;
+    }
+}
+
+/* The tree frog squats with its skin flaps folded along its sides. */
+static void SquatFrog(Ctx &c)
+{
+    GroundShadow(c.s, 0, 0, U(17), U(3));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(12), -U(6), U(7), U(6), Style(c.body, PART_LINE));
+        Ellipse(c.s, side * U(15), -U(1), U(5), U(2), Style(c.body, PART_LINE));
+    }
+    Ellipse(c.s, 0, -U(12), U(13), U(11), Style(c.body));
+    Ellipse(c.s, 0, -U(7), U(8), U(5), Style(c.belly, PART_NO_HIGHLIGHT));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(12), -U(12), U(2), U(6), Style(c.accent, PART_LINE), side * 15);
+        Capsule(c.s, side * U(6), -U(9), U(2), side * U(7), -U(2), U(2), Style(c.body, PART_LINE));
+        Ellipse(c.s, side * U(7), -U(1), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(c.accent, PART_LINE));
+        Ellipse(c.s, side * U(7), -U(22), U(5), U(5), Style(c.body, PART_LINE));
+        WhiteEye(c, side * U(7), -U(22), U(3) + U(1) / 2, -side * U(1) / 2);
+    }
+    for (int k = -1; k <= 1; k += 2)
+        Ellipse(c.s, k * U(4), -U(14) + U(1), U(2), U(1) + U(1) / 2, Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Smile(c, 0, -U(16), U(6));
+}
+
+/* Gliding frogs in flight, limbs spread and the skin sail taut between them; the great one's
+   sail is twice as wide, striped, with a frill at the throat. */
+static void GlidingFrog(Ctx &c, bool great)
+{
+    const int span = great ? U(34) : U(22), cy = great ? -U(36) : -U(34);
+    const int stripe = Material(c, Darker(c.plan->bodyColour, 45));
+    GroundShadow(c.s, 0, 0, span / 2 + U(6), U(3));
+    for (int side = -1; side <= 1; side += 2) {
+        const int hand = side * span, handY = cy - U(14), foot = side * (span - U(2)), footY = cy + U(16);
+        Polygon(c.s, {side * U(5), cy - U(8), hand, handY, foot, footY, side * U(5), cy + U(10)},
+                Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
+        if (great) {
+            for (int k = 0; k < 2; ++k)
+                Capsule(c.s, side * (U(12) + k * U(9)), cy - U(8) - k * U(2), U(1), side * (U(12) + k * U(9)),
+                        cy + U(8) + k * U(2), U(1), Style(stripe, PART_FLAT));
+        } else {
+            Ellipse(c.s, side * U(13), cy, U(2), U(2), Style(stripe, PART_FLAT));
+        }
+        Capsule(c.s, side * U(5), cy - U(7), U(2), hand, handY, U(1) + U(1) / 2, Style(c.body, PART_LINE));
+        Capsule(c.s, side * U(5), cy + U(8), U(3), foot, footY, U(2), Style(c.body, PART_LINE));
+        for (int t = -1; t <= 1; ++t) {
+            Ellipse(c.s, hand + side * U(2) + t * U(2), handY - U(2) + (t * t) * U(1), U(1) + U(1) / 2,
+                    U(1) + U(1) / 2, Style(c.accent, PART_LINE));
+            Ellipse(c.s, foot + side * U(2) + t * U(2), footY + U(2) - (t * t) * U(1), U(1) + U(1) / 2,
+                    U(1) + U(1) / 2, Style(c.accent, PART_LINE));
+        }
+    }
+    Ellipse(c.s, 0, cy + U(2), U(8), U(13), Style(c.body));
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, (k - 1) * U(3), cy + U(4) + (k % 2) * U(4), U(2), U(2),
+                Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    const int hy = cy - U(12);
+    if (great)
+        for (int k = 0; k < 5; ++k)
+            Spike(c, 0, hy + U(4), U(9), 130 + k * 25, U(3), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, hy, U(9), U(6), Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(6), hy - U(4), U(4), U(4), Style(c.body, PART_LINE));
+        WhiteEye(c, side * U(6), hy - U(4), U(3), 0);
+    }
+    Smile(c, 0, hy + U(3), U(5));
+}
+
+void DrawFrog(Ctx &c)
+{
+    if (c.plan->stage == 1)
+        SquatFrog(c);
+    else
+        GlidingFrog(c, c.plan->stage == 3);
+}
+
+/* The spark gecko clings flat to a power line, toes splayed, its tail a zigzag. */
+static void WireGecko(Ctx &c)
+{
+    const int wire = Material(c, {70, 64, 80}), spark = Material(c, {255, 240, 120});
+    GroundShadow(c.s, 0, 0, U(12), U(3));
+    Capsule(c.s, -U(36), -U(40), U(1), U(36), -U(26), U(1), Style(wire, PART_FLAT));
+    Tube(c.s,
+         {0, -U(15), U(4), U(6), -U(11), U(3), -U(4), -U(7), U(2), U(4), -U(3), U(1) + U(1) / 2, -U(2), -U(1),
+          U(1)},
+         Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        const int fx = side * U(13), fy = -U(42), bx = side * U(13), by = -U(12);
+        Tube(c.s, {side * U(4), -U(33), U(2), side * U(10), -U(34), U(1) + U(1) / 2, fx, fy, U(1)},
+             Style(c.body, PART_LINE));
+        Tube(c.s, {side * U(4), -U(20), U(2), side * U(11), -U(19), U(1) + U(1) / 2, bx, by, U(1)},
+             Style(c.body, PART_LINE));
+        for (int t = -1; t <= 1; ++t) {
+            Ellipse(c.s, Toward(fx, U(3), side * 30 + t * 40), TowardY(fy, U(3), side * 30 + t * 40),
+                    U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.belly, PART_LINE));
+            Ellipse(c.s, Toward(bx, U(3), side * 150 - t * 40), TowardY(by, U(3), side * 150 - t * 40),
+                    U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.belly, PART_LINE));
+        }
+    }
+    Ellipse(c.s, 0, -U(26), U(6), U(12), Style(c.body));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, -U(5), -U(31) + k * U(6), U(1), U(5), -U(31) + k * U(6), U(1),
+                Style(c.accent, PART_FLAT));
+    Ellipse(c.s, 0, -U(41), U(6), U(6), Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2)
+        CuteEye(c, side * U(4), -U(42), U(2));
+    Polygon(c.s, {U(18), -U(50), U(23), -U(46), U(20), -U(45)}, Style(spark, PART_FLAT, SHADE_LIGHT));
+    Polygon(c.s, {-U(20), -U(24), -U(15), -U(21), -U(18), -U(19)}, Style(spark, PART_FLAT, SHADE_LIGHT));
+}
+
+/* Six-legged cave-drakes, low and long, facing left: the hatchling under a cracked geode cap,
+   the drake with crystals along its spine, the great one split open into a geode ridge. */
+static void CaveDrake(Ctx &c)
+{
+    const int stage = c.plan->stage;
+    const int len = U(13) + stage * U(5), bry = U(6) + stage * U(2);
+    const int bodyY = -U(5) - stage * U(1) - bry;
+    const int crystal = c.accent, rock = Material(c, Darker(c.plan->bodyColour, 30));
+    GroundShadow(c.s, 0, 0, len + U(8), U(3));
+    Curve(c.s, len - U(2), bodyY, bry * 2 / 3, len + U(10), bodyY + U(2), len + U(14), -U(3), U(1),
+          Style(c.body));
+    for (int k = -1; k <= 1; ++k)
+        Capsule(c.s, k * len * 2 / 3 + U(3), bodyY + bry / 2, U(2) + stage * U(1) / 2, k * len * 2 / 3 + U(2),
+                -U(3), U(2), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    if (stage == 3) {
+        Ellipse(c.s, U(2), bodyY - bry + U(1), len * 3 / 4, U(7), Style(rock, PART_LINE));
+        Ellipse(c.s, U(2), bodyY - bry, len * 3 / 5, U(4), Style(c.dark, PART_FLAT));
+        for (int k = 0; k < 7; ++k)
+            Spike(c, -len / 2 + k * len / 6 + U(2), bodyY - bry + U(1), U(7) + (k % 3) * U(3), -30 + k * 10,
+                  U(2), Style(crystal, PART_LINE));
+    } else if (stage == 2) {
+        for (int k = 0; k < 5; ++k)
+            Spike(c, -len / 2 + k * len / 4, bodyY - bry + U(2), U(5) + (k % 2) * U(2), -10 + k * 5, U(2),
+                  Style(crystal, PART_LINE));
+    }
+    Ellipse(c.s, 0, bodyY, len, bry, Style(c.body));
+    Ellipse(c.s, -U(2), bodyY + bry / 2, len * 4 / 5, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    for (int k = -1; k <= 1; ++k) {
+        const int x = k * len * 2 / 3;
+        Capsule(c.s, x, bodyY + bry / 3, U(2) + stage * U(1) / 2, x - U(2), -U(2), U(2),
+                Style(c.body, PART_LINE));
+        Ellipse(c.s, x - U(3), -U(1) - U(1) / 2, U(3), U(1) + U(1) / 2, Style(c.body, PART_LINE));
+    }
+    const int hr = stage == 1 ? U(9) : U(7) + stage * U(1);
+    const int hx = -len - hr / 2, hy = stage == 1 ? bodyY - U(4) : bodyY + U(1);
+    if (stage == 3)
+        for (int side = 0; side < 2; ++side)
+            Spike(c, hx + side * U(5), hy - hr + U(2), U(6), -40 + side * 30, U(2), Style(c.bone, PART_LINE));
+    Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - hr / 2, hy + hr / 3, hr / 2, hr / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    if (stage == 1) {
+        /* The geode shell it hatched from still sits on its head, crystals inside. */
+        Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(5), Style(rock, PART_LINE));
+        for (int k = 0; k < 4; ++k)
+            Spike(c, hx - U(6) + k * U(4), hy - U(2), U(3), 180, U(2), Style(rock, PART_NO_HIGHLIGHT));
+        Spike(c, hx + U(1), hy - U(8), U(5), 10, U(2), Style(crystal, PART_LINE));
+        CuteEye(c, hx - U(3), hy + U(1), U(2) + U(1) / 2);
+        CuteEye(c, hx + U(4), hy + U(1), U(2) + U(1) / 2);
+    } else {
+        FierceEye(c, hx - U(1), hy - U(1), U(2), 15, crystal);
+    }
+    Capsule(c.s, hx - hr + U(1), hy + hr / 3, U(1) / 2, hx - hr / 3, hy + hr / 2, U(1) / 2,
+            Style(c.mouth, PART_FLAT));
+}
+
+/* Land slugs: the small one trails a shimmering track under two glowing violet eye stalks; the
+   large one rears up under a ruffled, ringed mantle with four stalks. */
+static void Slug(Ctx &c, bool large)
+{
+    const int trail = Material(c, {214, 196, 232}), glow = Material(c, {206, 150, 250});
+    GroundShadow(c.s, 0, 0, large ? U(28) : U(22), U(3));
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, U(22) + k * U(5), -U(1), U(3) - k * U(1) / 2, U(1),
+                Style(trail, PART_FLAT, SHADE_LIGHT));
+    std::vector<int> spine;
+    if (large)
+        spine = {U(26), -U(3), U(3),   U(12), -U(6),  U(7),   U(0), -U(10),
+                 U(9),  -U(8), -U(24), U(8),  -U(10), -U(38), U(7)};
+    else
+        spine = {U(18), -U(3), U(3), U(6), -U(5), U(6), -U(6), -U(7), U(7), -U(12), -U(12), U(6)};
+    const size_t last = spine.size() - 3;
+    const int hx = spine[last], hy = spine[last + 1], hr = spine[last + 2];
+    const int stalks = large ? 4 : 2;
+    for (int k = 0; k < stalks; ++k) {
+        const int angle = large ? -45 + k * 30 : -25 + k * 40;
+        const int tx = Toward(hx, hr + U(12), angle), ty = TowardY(hy, hr + U(12), angle);
+        Capsule(c.s, hx, hy - hr / 2, U(1), tx, ty, U(1), Style(c.body, PART_LINE));
+        Ellipse(c.s, tx, ty, U(2) + U(1) / 2, U(2) + U(1) / 2, Style(glow, PART_LINE));
+        Dot(c.s, tx - U(1) / 2, ty, c.eye, SHADE_BASE);
+    }
+    if (large)
+        for (int k = 0; k < 6; ++k) {
+            const int x = U(20) - k * U(5), y = -U(10) - k * U(5);
+            Ellipse(c.s, x + U(4), y - U(1), U(6), U(5), Style(c.accent, PART_LINE), 20);
+            Ellipse(c.s, x + U(4), y - U(1), U(3), U(2), Style(c.body, PART_FLAT, SHADE_LIGHT), 20);
+            Dot(c.s, x + U(4), y - U(1), c.dark, SHADE_BASE);
+        }
+    Tube(c.s, spine, Style(c.body));
+    std::vector<int> foot;
+    for (size_t i = 0; i + 2 < spine.size(); i += 3)
+        foot.insert(foot.end(), {spine[i] + U(1), spine[i + 1] + spine[i + 2] / 2, spine[i + 2] / 3});
+    Tube(c.s, foot, Style(c.belly, PART_NO_HIGHLIGHT));
+    Smile(c, hx - hr / 2, hy + hr / 3, U(2));
+    if (!large)
+        CuteEye(c, hx - hr / 3, hy - U(1), U(1) + U(1) / 2);
+}
+
+void DrawCrawler(Ctx &c)
+{
+    switch (c.plan->index) {
+    case 30:
+        WireGecko(c);
+        break;
+    case 64:
+        Slug(c, false);
+        break;
+    case 65:
+        Slug(c, true);
+        break;
+    default:
+        CaveDrake(c);
+        break;
+    }
+}
