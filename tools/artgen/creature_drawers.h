@@ -14,7 +14,6 @@ void DrawBiped(Ctx &c);
 void DrawJelly(Ctx &c);
 void DrawCrab(Ctx &c);
 void DrawPlant(Ctx &c);
-void DrawBat(Ctx &c);
 void DrawInsect(Ctx &c);
 void DrawBlob(Ctx &c);
 void DrawFish(Ctx &c);

@@ -15,7 +15,6 @@ enum Body {
     BODY_JELLY,
     BODY_CRAB,
     BODY_PLANT,
-    BODY_BAT,
     BODY_INSECT,
     BODY_BLOB,
     BODY_FISH,

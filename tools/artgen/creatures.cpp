@@ -86,9 +86,6 @@ Raster DrawCreature(int entry, int form)
     case BODY_PLANT:
         DrawPlant(c);
         break;
-    case BODY_BAT:
-        DrawBat(c);
-        break;
     case BODY_INSECT:
         DrawInsect(c);
         break;

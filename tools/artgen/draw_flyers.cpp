@@ -128,14 +128,16 @@ static void Petrel(Ctx &c)
     GroundShadow(c.s, 0, 0, U(24), U(3));
     Polygon(c.s, {-U(26), -U(2), -U(10), -U(12), U(4), -U(8), U(24), -U(2)}, Style(sea, PART_LINE));
     Ellipse(c.s, -U(10), -U(11), U(7), U(3), Style(foam, PART_LINE | PART_NO_HIGHLIGHT), -10);
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         Capsule(c.s, U(14) + k * U(6), -U(56) + k * U(4), U(1) / 2, U(10) + k * U(6), -U(50) + k * U(4),
                 U(1) / 2, Style(foam, PART_FLAT, SHADE_LIGHT));
+    }
     const int by = -U(30);
     Ellipse(c.s, U(8), by - U(14), U(26), U(3), Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW), -35);
-    for (int side = 0; side < 2; ++side)
+    for (int side = 0; side < 2; ++side) {
         Tube(c.s, {-U(2) + side * U(3), by + U(4), U(1), -U(4) + side * U(3), -U(12), U(1) / 2},
              Style(c.dark, PART_FLAT));
+    }
     for (int side = 0; side < 2; ++side)
         Spike(c, -U(5) + side * U(3), -U(12), U(3), 200, U(2), Style(c.dark, PART_FLAT));
     Polygon(c.s, {U(10), by - U(2), U(24), by - U(6), U(22), by + U(2), U(10), by + U(3)},
@@ -226,57 +228,6 @@ void DrawBird(Ctx &c)
     }
 }
 
-void DrawBat(Ctx &c)
-{
-    const int stage = c.plan->index - 22; /* 0, 1, 2 */
-    GroundShadow(c.s, 0, 0, U(12) + stage * U(4), U(3));
-    const int by = -U(30) - stage * U(2);
-    const int span = U(18) + stage * U(7);
-    for (int side = -1; side <= 1; side += 2) {
-        /* Membrane between finger bones. */
-        const int sx = side * U(4), sy = by - U(4);
-        const int fingers = 3 + (stage > 0);
-        std::vector<int> edge = {sx, sy};
-        for (int k = 0; k < fingers; ++k) {
-            const int angle = side * (50 + k * 100 / fingers);
-            edge.push_back(Toward(sx, span - k * U(3), angle));
-            edge.push_back(TowardY(sy, span - k * U(3), angle));
-        }
-        edge.insert(edge.end(), {sx + side * U(4), by + U(8) + stage * U(4)});
-        for (std::size_t i = 2; i + 3 < edge.size(); i += 2) {
-            Polygon(c.s, {sx, sy, edge[i], edge[i + 1], edge[i + 2], edge[i + 3]},
-                    Style(c.accent, PART_NO_HIGHLIGHT));
-        }
-        for (int k = 0; k < fingers; ++k) {
-            Capsule(c.s, sx, sy, U(1), edge[2 + 2 * k], edge[3 + 2 * k], U(1) / 2,
-                    Style(c.body, PART_FLAT, SHADE_SHADOW));
-        }
-        Spike(c, sx, sy, U(4), side * 20, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
-    }
-    if (stage == 2) {
-        Polygon(c.s, {-U(10), by - U(6), U(10), by - U(6), U(14), by + U(18), -U(14), by + U(18)},
-                Style(c.accent, PART_LINE));
-    }
-    Ellipse(c.s, 0, by, U(8) + stage * U(1), U(9) + stage * U(1), Style(c.body));
-    const int hy = by - U(9) - stage * U(1);
-    for (int side = -1; side <= 1; side += 2)
-        Spike(c, side * U(4), hy - U(3), U(8) + stage * U(2), side * 20, U(3), Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, hy, U(7) + stage * U(1), U(6) + stage * U(1), Style(c.body, PART_LINE));
-    if (stage == 0) {
-        CuteEye(c, -U(3), hy, U(2) + U(1) / 2);
-        CuteEye(c, U(3), hy, U(2) + U(1) / 2);
-    } else {
-        const int iris = Material(c, stage == 2 ? Rgb{250, 80, 80} : Rgb{250, 230, 90});
-        FierceEye(c, -U(3), hy - U(1), U(2), -20, iris);
-        FierceEye(c, U(3), hy - U(1), U(2), 20, iris);
-        Spike(c, -U(2), hy + U(3), U(3), 180, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
-        Spike(c, U(2), hy + U(3), U(3), 180, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
-    }
-    Capsule(c.s, -U(2), hy + U(3), U(1) / 2, U(2), hy + U(3), U(1) / 2, Style(c.mouth, PART_FLAT));
-    for (int side = -1; side <= 1; side += 2)
-        Capsule(c.s, side * U(3), by + U(8), U(1), side * U(3), by + U(12), U(1), Style(c.dark, PART_FLAT));
-}
-
 /* Moth seen from the front with its wings spread; pattern depends on the entry. */
 static void Moth(Ctx &c)
 {
@@ -319,83 +270,6 @@ static void Moth(Ctx &c)
     CuteEye(c, U(3), hy, U(2) + U(1) / 2);
     for (int side = -1; side <= 1; side += 2)
         Capsule(c.s, side * U(2), by + U(14), U(1), side * U(3), -U(1), U(1) / 2, Style(c.dark, PART_FLAT));
-}
-
-/* Sandstone of the pebbles on the sand cloak: greyer than the sand so that they stand out. */
-static const Rgb PEBBLE = {184, 156, 124};
-
-/* The cloak moth: a small moth whose body is wrapped in a cloak of leaves, sand or metal. */
-static void CloakMoth(Ctx &c)
-{
-    GroundShadow(c.s, 0, 0, U(14), U(3));
-    const Rgb leafBase = {110, 180, 70}, sandBase = {214, 176, 104}, metalBase = {150, 158, 176};
-    const Rgb cloakBase = c.form == 1 ? sandBase : c.form == 2 ? metalBase : leafBase;
-    const int cloak = Material(c, cloakBase);
-    const int trim = Material(c, c.form == 1   ? Rgb{176, 132, 74}
-                                 : c.form == 2 ? Rgb{110, 118, 140}
-                                               : Rgb{80, 140, 56});
-    const int hy = -U(42);
-    /* Small moth wings peek out behind the cloak's shoulders. */
-    for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(15), hy + U(3), U(6), U(11), Style(c.body, PART_LINE), side * 50);
-        Ellipse(c.s, side * U(18), hy + U(1), U(2) + U(1) / 2, U(2) + U(1) / 2, Style(trim, PART_LINE));
-    }
-    /* Cloak: a bell from the neck to the ground. */
-    Polygon(c.s, {-U(6), hy + U(6), U(6), hy + U(6), U(18), -U(2), U(13), 0, -U(13), 0, -U(18), -U(2)},
-            Style(cloak));
-    if (c.form == 0) {
-        for (int row = 0; row < 3; ++row) {
-            for (int k = -row - 1; k <= row + 1; ++k)
-                Leaf(c, k * U(4), hy + U(11) + row * U(9), U(10), 180 + k * 12, cloak);
-        }
-    } else if (c.form == 1) {
-        const int pebble = Material(c, PEBBLE);
-        Capsule(c.s, -U(10), -U(10), U(1), U(10), -U(12), U(1), Style(trim, PART_FLAT, SHADE_BASE));
-        Capsule(c.s, -U(7), -U(22), U(1), U(8), -U(24), U(1), Style(trim, PART_FLAT, SHADE_BASE));
-        /* Pebbles sit on the sand: a dark lower rim, a lit top-left, no dark ring that reads as a hole. */
-        const int pebbles[][2] = {
-            {-9, -5 },
-            {8,  -5 },
-            {-2, -16},
-            {5,  -28}
-        };
-        for (const auto &p : pebbles) {
-            const int x = U(p[0]), y = U(p[1]);
-            Ellipse(c.s, x, y + U(1), U(2) + U(1) / 2, U(1) + U(1) / 2,
-                    Style(pebble, PART_FLAT, SHADE_SHADOW));
-            Ellipse(c.s, x, y, U(2) + U(1) / 2, U(1) + U(1) / 2, Style(pebble, PART_FLAT, SHADE_BASE));
-            Dot(c.s, x - U(1), y - U(1) / 2, pebble, SHADE_HIGHLIGHT);
-        }
-    } else {
-        for (int row = 0; row < 3; ++row) {
-            const int y = hy + U(13) + row * U(9);
-            const int half = U(7) + row * U(4);
-            Capsule(c.s, -half, y, U(1), half, y, U(1), Style(trim, PART_FLAT, SHADE_SHADOW));
-            for (int k = -1; k <= 1; ++k) {
-                Ellipse(c.s, k * half * 2 / 3, y - U(4), U(1), U(1),
-                        Style(Material(c, {210, 214, 226}), PART_FLAT));
-            }
-        }
-        Capsule(c.s, 0, hy + U(8), U(1), 0, -U(2), U(1), Style(trim, PART_FLAT, SHADE_LIGHT));
-    }
-    /* Feathered antennae, a fluffy collar and a round face with big dark eyes. */
-    for (int side = -1; side <= 1; side += 2) {
-        Curve(c.s, side * U(3), hy - U(8), U(1), side * U(5), hy - U(17), side * U(12), hy - U(19), U(1) / 2,
-              Style(c.dark));
-        for (int k = 1; k <= 3; ++k) {
-            Spike(c, side * (U(4) + k * U(2)), hy - U(14) - k * U(1), U(3), side * 30, U(1) / 2,
-                  Style(c.dark, PART_FLAT));
-        }
-    }
-    for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * U(4), hy + U(7) + (k == -2 || k == 2) * U(1), U(3), U(3), Style(trim, PART_LINE));
-    Ellipse(c.s, 0, hy, U(10), U(9), Style(c.body, PART_LINE));
-    CuteEye(c, -U(5), hy, U(3));
-    CuteEye(c, U(5), hy, U(3));
-    const int blush = Material(c, {236, 140, 140});
-    Ellipse(c.s, -U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, PART_FLAT));
-    Ellipse(c.s, U(8), hy + U(4), U(1) + U(1) / 2, U(1), Style(blush, PART_FLAT));
-    Smile(c, 0, hy + U(5), U(1) + U(1) / 2);
 }
 
 /* Ant seen from the side, facing left: head, thorax, abdomen and six legs. */
@@ -494,9 +368,10 @@ static void Beetle(Ctx &c, bool roller)
     if (roller) {
         const int stone = c.accent;
         Ellipse(c.s, U(20), -U(15), U(15), U(15), Style(stone));
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < 4; ++k) {
             Ellipse(c.s, U(14) + (k % 2) * U(10), -U(22) + (k / 2) * U(12), U(2), U(2),
                     Style(stone, PART_FLAT, SHADE_SHADOW));
+        }
     }
     for (int k = 0; k < 3; ++k) {
         const int lx = bx - rx / 2 + k * rx / 2;
@@ -595,10 +470,6 @@ static void Firefly(Ctx &c)
 void DrawInsect(Ctx &c)
 {
     switch (c.plan->index) {
-    case 26:
-        CloakMoth(c);
-        break;
-    case 27:
     case 98:
         Moth(c);
         break;

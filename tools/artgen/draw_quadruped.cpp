@@ -6,13 +6,7 @@ enum Ears { EAR_NONE, EAR_POINTED, EAR_ROUND, EAR_LONG, EAR_SMALL };
 enum Tail { TAIL_NONE, TAIL_THIN, TAIL_BUSHY, TAIL_STUB, TAIL_FAN, TAIL_FLAME, TAIL_TUFT, TAIL_SMOKE };
 
 enum Extra : unsigned long long {
-    FRILL = 1u << 0,
-    HORNS = 1u << 1,
-    CREST = 1u << 2,
     ICE_MANE = 1u << 3,
-    KEY = 1u << 4,
-    SHELL = 1u << 5,
-    SHRUB = 1u << 6,
     QUILLS = 1u << 7,
     STEEL_QUILLS = 1u << 8,
     ANTLERS = 1u << 9,
@@ -26,7 +20,6 @@ enum Extra : unsigned long long {
     GOAT_HORNS = 1u << 17,
     OX_HORNS = 1u << 18,
     FLAME_ANTLERS = 1u << 19,
-    LEAF_ANTLERS = 1u << 20,
     FIERCE = 1u << 21,
     CRYSTALS = 1u << 22,
     SPOTS = 1u << 23,
@@ -61,15 +54,10 @@ struct QuadLook {
 /* clang-format off */
 static const QuadLook LOOKS[] = {
     /* entry pose       legs      bodyRx bodyRy leg legR head snout ears        earLen tail        tailLen extras */
-    {   1, POSE_STAND, LEG_PAW,    19,  8,    6,  3,   10,  5,   EAR_NONE,    0,  TAIL_FLAME, 16, FRILL},
-    {   2, POSE_STAND, LEG_PAW,    23, 10,   10,  4,   10,  7,   EAR_NONE,    0,  TAIL_FLAME, 20, HORNS | CREST | FIERCE},
     {  16, POSE_STAND, LEG_PAW,    14,  8,    6,  3,   11,  5,   EAR_POINTED, 8,  TAIL_BUSHY, 11, 0},
     {  17, POSE_STAND, LEG_PAW,    21, 10,   12,  4,   10,  8,   EAR_POINTED, 8,  TAIL_BUSHY, 17, ICE_MANE | FIERCE},
-    {  30, POSE_STAND, LEG_PEG,    16, 10,    3,  3,   10,  6,   EAR_ROUND,   8,  TAIL_THIN,  18, KEY | SPARKS},
     {  38, POSE_SIT,  LEG_PAW,    13,  8,    6,  3,   11,  5,   EAR_POINTED, 9,  TAIL_BUSHY, 13, GLOW_TIP},
     {  39, POSE_STAND, LEG_SLIM,   18,  8,   12,  3,   10,  7,   EAR_POINTED, 10, TAIL_FAN,   18, GLOW_TIP},
-    {  40, POSE_STAND, LEG_PEG,    16, 11,    4,  4,    8,  3,   EAR_NONE,    0,  TAIL_STUB,   4, SHELL},
-    {  41, POSE_STAND, LEG_PEG,    23, 15,    6,  5,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   5, SHELL | SHRUB},
     {  44, POSE_STAND, LEG_PEG,    15, 10,    3,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   3, QUILLS | SPARKS},
     {  45, POSE_STAND, LEG_PEG,    20, 12,    6,  4,   10,  7,   EAR_SMALL,   5,  TAIL_STUB,   4, STEEL_QUILLS | SPARKS},
     {  49, POSE_STAND, LEG_SLIM,   13,  7,   12,  2,   10,  5,   EAR_LONG,    8,  TAIL_STUB,   4, SPOTS | NUBS},
@@ -143,11 +131,6 @@ static void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
     case TAIL_THIN:
         Curve(c.s, bx, by, U(2), bx + len * 3 / 4, by + U(2), bx + len, by - len * 2 / 3, U(1),
               Style(c.body));
-        if (q.extras & KEY) {
-            Capsule(c.s, bx - U(8), by - U(9), U(1), bx - U(8), by - U(15), U(1), Style(c.accent));
-            Ellipse(c.s, bx - U(11), by - U(17), U(3), U(2), Style(c.accent, PART_LINE));
-            Ellipse(c.s, bx - U(5), by - U(17), U(3), U(2), Style(c.accent, PART_LINE));
-        }
         break;
     case TAIL_TUFT:
         Curve(c.s, bx, by, U(2), bx + len, by + U(2), bx + len, by - len * 2 / 3, U(1), Style(c.body));
@@ -179,9 +162,10 @@ static void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
         /* The tail thins into a curl of smoke. */
         Curve(c.s, bx, by, U(2), bx + len / 2, by + U(2), bx + len * 2 / 3, by - len / 2, U(1),
               Style(c.body));
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < 4; ++k) {
             Ellipse(c.s, bx + len * 2 / 3 - k * U(3), by - len / 2 - U(3) - k * U(4), U(4) - k * U(1) / 2,
                     U(3) - k * U(1) / 2, Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
+        }
         break;
     }
 }
@@ -216,12 +200,6 @@ static void DrawEars(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
 
 static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
 {
-    if (q.extras & HORNS) {
-        Curve(c.s, hx, hy - hr * 3 / 4, U(2), hx + hr / 2, hy - hr * 3 / 2, hx + hr * 3 / 2, hy - hr * 3 / 2,
-              U(1) / 2, Style(c.bone, PART_LINE));
-        Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr, hy - hr * 5 / 4, hx + hr * 2, hy - hr, U(1) / 2,
-              Style(c.bone, PART_LINE));
-    }
     if (q.extras & GOAT_HORNS) {
         Curve(c.s, hx, hy - hr * 3 / 4, U(3), hx + hr * 2, hy - hr * 2, hx + hr * 3 / 2, hy, U(1),
               Style(c.accent, PART_LINE));
@@ -233,7 +211,7 @@ static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
         Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr * 3 / 2, hy - hr / 2, hx + hr * 3 / 2,
               hy - hr * 3 / 2, U(1), Style(horn, PART_LINE));
     }
-    if (q.extras & (ANTLERS | LEAF_ANTLERS | FLAME_ANTLERS)) {
+    if (q.extras & (ANTLERS | FLAME_ANTLERS)) {
         const int mat = (q.extras & ANTLERS) ? c.accent : c.bone;
         for (int side = 0; side < 2; ++side) {
             const int bx = hx + (side ? hr / 2 : -hr / 3), by = hy - hr * 3 / 4;
@@ -245,10 +223,6 @@ static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
                 const int branch = lean + (side ? 45 : -45);
                 Capsule(c.s, jx, jy, U(1), Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch),
                         U(1) / 2, Style(mat, PART_LINE));
-                if (q.extras & LEAF_ANTLERS) {
-                    Leaf(c, Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch), U(6), branch,
-                         c.accent);
-                }
             }
             if (q.extras & FLAME_ANTLERS)
                 Flame(c, tx, ty + U(2), U(9), c.accent, lean);
@@ -347,26 +321,8 @@ static void DrawTorsoExtras(Ctx &c, const QuadLook &q, int brx, int bry, int bod
         Ellipse(c.s, 0, bodyY, brx * 4 / 5, bry * 4 / 5, Style(c.belly, PART_NO_HIGHLIGHT));
         Dot(c.s, -U(3), bodyY - U(2), c.accent, SHADE_LIGHT);
         Dot(c.s, U(5), bodyY + U(1), c.accent, SHADE_LIGHT);
-    } else if (!(q.extras & (SHELL | PLATES))) {
+    } else if (!(q.extras & PLATES)) {
         Ellipse(c.s, -brx / 6, bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
-    }
-    if (q.extras & SHELL) {
-        Ellipse(c.s, U(1), bodyY - bry / 5, brx + U(1), bry, Style(c.accent, PART_LINE));
-        for (int k = -1; k <= 1; ++k) {
-            Ellipse(c.s, k * brx * 3 / 5 + U(1), bodyY - bry / 4 - (k == 0 ? bry / 3 : 0), brx / 4, bry / 3,
-                    Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
-        }
-        Capsule(c.s, -brx, bodyY + bry * 2 / 3, U(1), brx, bodyY + bry * 2 / 3, U(1),
-                Style(c.belly, PART_FLAT, SHADE_BASE));
-        if (q.extras & SHRUB) {
-            const int shrub = Material(c, {90, 170, 70});
-            for (int k = 0; k < 7; ++k) {
-                Ellipse(c.s, -U(10) + k * U(4), bodyY - bry - U(3) - (k % 2) * U(3) - (k == 3) * U(4), U(5),
-                        U(5), Style(shrub, PART_LINE));
-            }
-            Ellipse(c.s, U(2), bodyY - bry - U(9), U(2), U(2),
-                    Style(Material(c, {240, 120, 140}), PART_LINE));
-        }
     }
     if (q.extras & PLATES) {
         for (int k = -2; k <= 2; ++k)
@@ -385,10 +341,6 @@ static void DrawTorsoExtras(Ctx &c, const QuadLook &q, int brx, int bry, int bod
     if (q.extras & STRIPE) {
         Capsule(c.s, -brx, bodyY - bry * 2 / 3, U(2), brx, bodyY - bry / 2, U(2),
                 Style(c.accent, PART_NO_HIGHLIGHT));
-    }
-    if (q.extras & CREST) {
-        for (int k = 0; k < 4; ++k)
-            Flame(c, -brx / 2 + k * brx / 3, bodyY - bry + U(2), U(8) - k * U(1), c.accent, 20);
     }
     if (q.extras & SPOTS) {
         for (int k = 0; k < 4; ++k) {
@@ -410,14 +362,16 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
 {
     const int hr = U(q.headR);
     if (q.extras & FLAME_MANE) {
-        for (int k = 0; k < 7; ++k)
+        for (int k = 0; k < 7; ++k) {
             Flame(c, Toward(hx + U(2), hr * 3 / 4, -20 + k * 40),
                   TowardY(hy + U(2), hr * 3 / 4, -20 + k * 40), hr, c.accent, -20 + k * 40);
+        }
     }
     if (q.extras & SHAGGY) {
-        for (int k = 0; k < 6; ++k)
+        for (int k = 0; k < 6; ++k) {
             Ellipse(c.s, hx + U(6) + k * U(2), hy - hr / 2 + k * U(3), U(5), U(4),
                     Style(c.accent, PART_LINE));
+        }
     }
     if (q.extras & MANE) {
         const int mane = c.accent;
@@ -454,19 +408,17 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
         Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
                 Style(c.accent, PART_NO_HIGHLIGHT));
     }
-    if (q.extras & FRILL) {
-        for (int k = 0; k < 5; ++k)
-            Flame(c, hx + hr / 2 + U(3), hy - hr / 3 + k * U(3), U(9), c.accent, 50 + k * 15);
-    }
     if (q.extras & SHAGGY) {
-        for (int k = -1; k <= 1; ++k)
+        for (int k = -1; k <= 1; ++k) {
             Spike(c, hx - hr / 3 + k * U(3), hy + hr / 2, U(8) - (k * k) * U(2), 180 + k * 15, U(3),
                   Style(c.accent, PART_LINE));
+        }
     }
     if (q.extras & NUBS) {
-        for (int side = 0; side < 2; ++side)
+        for (int side = 0; side < 2; ++side) {
             Spike(c, hx - hr / 4 + side * hr * 2 / 3, hy - hr * 3 / 4, U(4), -15 + side * 30, U(1) + U(1) / 2,
                   Style(c.accent, PART_LINE));
+        }
     }
     if (q.extras & BELL) {
         const int stone = Material(c, {150, 146, 150});
@@ -529,14 +481,16 @@ static void DrawSloth(Ctx &c)
         const int x = LIMBS[k][0], top = branchY - U(1) - k * U(1);
         Capsule(c.s, x / 2, bodyY - U(2), U(3), x, top + U(2), U(2),
                 k % 2 ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE));
-        for (int t = 0; t < 2; ++t)
+        for (int t = 0; t < 2; ++t) {
             Spike(c, x - U(1) + t * U(2), top + U(1), U(4), -30 + t * 30, U(1),
                   Style(c.bone, PART_NO_HIGHLIGHT));
+        }
     }
     Ellipse(c.s, U(2), bodyY, U(16), U(10), Style(c.body), -8);
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
         Ellipse(c.s, -U(8) + k * U(6), bodyY + U(8) - (k % 2) * U(2), U(3), U(4),
                 Style(c.body, PART_LINE | PART_NO_HIGHLIGHT));
+    }
     Leaf(c, U(6), bodyY - U(6), U(10), 20, fern);
     Leaf(c, U(12), bodyY - U(4), U(8), 70, fern);
     const int hx = -U(14), hy = bodyY + U(8);
@@ -652,7 +606,7 @@ void DrawQuadruped(Ctx &c)
         hy = (q.extras & LOW_HEAD) ? bodyY + bry / 3 : bodyY - bry * 3 / 4 - hr / 3;
         if (q.extras & WINGS) {
             /* Broad wings spread from the shoulders, the far one a shade darker. */
-            for (int side = 0; side < 2; ++side)
+            for (int side = 0; side < 2; ++side) {
                 for (int k = 0; k < 5; ++k) {
                     const int angle = (side ? 10 : -20) + k * 18, len = U(26) - k * U(3);
                     const int sx = -brx / 4 + side * U(4), sy = bodyY - bry / 2;
@@ -661,6 +615,7 @@ void DrawQuadruped(Ctx &c)
                                  : Style(c.accent, PART_BEHIND | PART_FLAT, SHADE_SHADOW),
                             angle);
                 }
+            }
         }
         neckX = -brx / 2;
         neckY = bodyY - bry / 4;

@@ -1,5 +1,5 @@
 /* Round and simple body plans: snails, mushrooms, jellyfish, crabs, plants, blobs and
-   floating objects (bell, kettle, lantern), each shaped per entry. */
+   the kettle, each shaped per entry. */
 #include "creature_drawers.h"
 
 #include <vector>
@@ -104,9 +104,10 @@ static void StarJelly(Ctx &c)
         Curve(c.s, tx, ty, U(2), tx + (k - 1) * U(3), ty + U(8), tx - (k - 1) * U(2), ty + U(14), U(1),
               Style(c.accent, PART_LINE));
     }
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < 5; ++k) {
         Spike(c, Toward(0, U(6), k * 72 + 18), TowardY(cy, U(6), k * 72 + 18), U(20), k * 72 + 18, U(7),
               Style(c.body, PART_LINE));
+    }
     Ellipse(c.s, 0, cy, U(11), U(10), Style(c.body));
     for (int k = 0; k < 5; ++k)
         Dot(c.s, Toward(0, U(15), k * 72 + 18), TowardY(cy, U(15), k * 72 + 18), c.accent, SHADE_LIGHT);
@@ -282,131 +283,52 @@ void DrawPlant(Ctx &c)
 
 void DrawBlob(Ctx &c)
 {
-    const int idx = c.plan->index;
-    if (idx == 46) { /* cloud puff: few colours, soft lumps */
-        GroundShadow(c.s, 0, -U(2), U(12), U(2));
-        const int cy = -U(22);
-        for (int k = 0; k < 5; ++k) {
-            Ellipse(c.s, -U(12) + k * U(6), cy - (k % 2) * U(4), U(8), U(7),
-                    Style(c.body, PART_NO_HIGHLIGHT));
-        }
-        Ellipse(c.s, 0, cy + U(2), U(16), U(8), Style(c.body, PART_NO_HIGHLIGHT));
-        CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
-        CuteEye(c, U(4), cy, U(2) + U(1) / 2);
-        Ellipse(c.s, -U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
-        Ellipse(c.s, U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
-        Smile(c, 0, cy + U(4), U(2));
-        return;
-    }
-    const bool big = idx == 34;
-    GroundShadow(c.s, 0, 0, big ? U(26) : U(16), U(3));
-    const int rx = big ? U(24) : U(15), ry = big ? U(18) : U(12);
-    const int cy = -ry - (big ? U(6) : U(3));
-    const int vine = c.accent;
-    if (big) {
-        for (int side = -1; side <= 1; side += 2) {
-            Curve(c.s, side * rx * 3 / 4, cy, U(2), side * (rx + U(12)), cy - U(10), side * (rx + U(8)),
-                  cy + U(14), U(1) + U(1) / 2, Style(vine, PART_LINE));
-            Leaf(c, side * (rx + U(10)), cy - U(6), U(9), side * 40, vine);
-        }
-    }
-    const int ghost = Material(c, {170, 130, 210});
-    Polygon(c.s, {-rx / 2, cy + ry / 2, rx / 2, cy + ry / 2, rx / 3, -U(1), U(2), -U(4), -rx / 3, -U(1)},
-            Style(ghost, PART_NO_HIGHLIGHT));
-    for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * rx / 3, cy, rx / 3 + U(2), ry, Style(c.body, PART_LINE));
-    Capsule(c.s, U(1), cy - ry, U(2), U(4), cy - ry - U(6), U(2), Style(vine, PART_LINE));
-    Leaf(c, U(3), cy - ry - U(2), U(10), 70, vine);
-    /* Carved glowing face. */
-    const int glowMat = Material(c, {255, 220, 90});
-    for (int side = -1; side <= 1; side += 2) {
-        Polygon(c.s, {side * rx / 2, cy, side * rx / 6, cy, side * rx / 3, cy - ry / 2 - U(1)},
-                Style(c.dark, PART_FLAT));
-        Polygon(c.s, {side * rx * 2 / 5, cy - U(1), side * rx / 4, cy - U(1), side * rx / 3, cy - ry / 3},
-                Style(glowMat, PART_FLAT, SHADE_LIGHT));
-    }
-    Polygon(c.s,
-            {-rx / 2, cy + ry / 5, rx / 2, cy + ry / 5, rx / 4, cy + ry / 2 + U(1), 0, cy + ry / 3 + U(1),
-             -rx / 4, cy + ry / 2 + U(1)},
-            Style(c.dark, PART_FLAT));
-    Polygon(c.s,
-            {-rx / 3, cy + ry / 5 + U(1), rx / 3, cy + ry / 5 + U(1), rx / 5, cy + ry / 3, 0,
-             cy + ry / 4 + U(1), -rx / 5, cy + ry / 3},
-            Style(glowMat, PART_FLAT, SHADE_LIGHT));
+    GroundShadow(c.s, 0, -U(2), U(12), U(2));
+    const int cy = -U(22);
+    for (int k = 0; k < 5; ++k)
+        Ellipse(c.s, -U(12) + k * U(6), cy - (k % 2) * U(4), U(8), U(7), Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, cy + U(2), U(16), U(8), Style(c.body, PART_NO_HIGHLIGHT));
+    CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
+    CuteEye(c, U(4), cy, U(2) + U(1) / 2);
+    Ellipse(c.s, -U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
+    Ellipse(c.s, U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
+    Smile(c, 0, cy + U(4), U(2));
 }
 
 void DrawOrb(Ctx &c)
 {
-    const int idx = c.plan->index;
     GroundShadow(c.s, 0, 0, U(16), U(3));
-    if (idx == 42) { /* bell */
-        const int cy = -U(30);
-        Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(16), U(3), Style(c.accent, PART_LINE));
-        Polygon(c.s,
-                {-U(8), cy - U(16), U(8), cy - U(16), U(14), cy + U(6), U(18), cy + U(14), -U(18), cy + U(14),
-                 -U(14), cy + U(6)},
-                Style(c.body));
-        Ellipse(c.s, 0, cy - U(14), U(9), U(5), Style(c.body, PART_LINE));
-        Capsule(c.s, -U(18), cy + U(13), U(2), U(18), cy + U(13), U(2), Style(c.body, PART_LINE));
-        Ellipse(c.s, 0, cy + U(19), U(4), U(4), Style(c.accent, PART_LINE));
-        Capsule(c.s, -U(12), cy + U(6), U(1), U(12), cy + U(6), U(1),
-                Style(c.accent, PART_FLAT, SHADE_LIGHT));
-        CuteEye(c, -U(5), cy - U(4), U(2) + U(1) / 2);
-        CuteEye(c, U(5), cy - U(4), U(2) + U(1) / 2);
-        Smile(c, 0, cy + U(1), U(3));
-        return;
+    /* Kettle: a squat copper pot on brass feet, a curved spout puffing steam, an arched
+       handle over the lid and a little flame for a knob. */
+    const int cy = -U(17);
+    const int brass = c.accent;
+    const int wood = Material(c, {104, 66, 52});
+    const int steam = Material(c, {196, 204, 222});
+    Tube(c.s,
+         {-U(12), cy - U(8),  U(2), -U(13), cy - U(20), U(2), -U(8), cy - U(28), U(2), 0, cy - U(30), U(2),
+          U(8),   cy - U(28), U(2), U(13),  cy - U(20), U(2), U(12), cy - U(8),  U(2)},
+         Style(wood, PART_LINE));
+    Curve(c.s, -U(12), cy + U(2), U(4), -U(24), cy, -U(26), cy - U(13), U(2),
+          Style(c.body, PART_FLAT | PART_LINE, SHADE_BASE));
+    Ellipse(c.s, -U(26), cy - U(14), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(c.body, PART_LINE));
+    for (int k = 0; k < 3; ++k) {
+        Ellipse(c.s, -U(25) + k * U(3), cy - U(19) - k * U(6), U(2) + k * U(1), U(2) + k * U(1) / 2,
+                Style(steam, PART_LINE | PART_NO_HIGHLIGHT));
     }
-    if (idx == 54) {
-        /* Kettle: a squat copper pot on brass feet, a curved spout puffing steam, an arched
-           handle over the lid and a little flame for a knob. */
-        const int cy = -U(17);
-        const int brass = c.accent;
-        const int wood = Material(c, {104, 66, 52});
-        const int steam = Material(c, {196, 204, 222});
-        Tube(c.s, {-U(12),     cy - U(8), U(2),       -U(13),     cy - U(20), U(2),      -U(8),
-                   cy - U(28), U(2),      0,          cy - U(30), U(2),       U(8),      cy - U(28),
-                   U(2),       U(13),     cy - U(20), U(2),       U(12),      cy - U(8), U(2)},
-             Style(wood, PART_LINE));
-        Curve(c.s, -U(12), cy + U(2), U(4), -U(24), cy, -U(26), cy - U(13), U(2),
-              Style(c.body, PART_FLAT | PART_LINE, SHADE_BASE));
-        Ellipse(c.s, -U(26), cy - U(14), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(c.body, PART_LINE));
-        for (int k = 0; k < 3; ++k) {
-            Ellipse(c.s, -U(25) + k * U(3), cy - U(19) - k * U(6), U(2) + k * U(1), U(2) + k * U(1) / 2,
-                    Style(steam, PART_LINE | PART_NO_HIGHLIGHT));
-        }
-        for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * U(10), -U(2), U(3), U(2), Style(brass, PART_LINE));
-        Ellipse(c.s, 0, cy, U(17), U(14), Style(c.body, PART_LINE));
-        Capsule(c.s, -U(15), cy + U(8), U(2), U(15), cy + U(8), U(2), Style(brass, PART_NO_HIGHLIGHT));
-        /* A shine on the copper, from the light at the upper left. */
-        Capsule(c.s, -U(11), cy - U(7), U(1), -U(13), cy + U(1), U(1),
-                Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
-        Ellipse(c.s, 0, cy - U(12), U(10), U(3), Style(brass, PART_LINE));
-        Ellipse(c.s, 0, cy - U(14), U(7), U(2), Style(c.body, PART_LINE));
-        Flame(c, 0, cy - U(14), U(8), Material(c, {255, 150, 50}));
-        CuteEye(c, -U(6), cy - U(3), U(3));
-        CuteEye(c, U(6), cy - U(3), U(3));
-        for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * U(11), cy + U(1), U(2), U(1), Style(Material(c, {240, 120, 110}), PART_FLAT));
-        Ellipse(c.s, 0, cy + U(2), U(2), U(1) + U(1) / 2, Style(c.mouth, PART_FLAT));
-        return;
-    }
-    /* Ghost lantern: a glass lantern with a flame, a wispy tail below. */
-    const int cy = -U(34);
-    const int frame = Material(c, {80, 70, 100});
-    const int glass = Material(c, {190, 160, 230});
-    Curve(c.s, 0, cy + U(14), U(6), U(12), cy + U(24), U(6), cy + U(32), U(1), Style(c.body, PART_LINE));
-    Capsule(c.s, 0, cy - U(20), U(3), 0, cy - U(17), U(3), Style(frame, PART_LINE));
-    Polygon(c.s, {-U(12), cy - U(12), U(12), cy - U(12), U(10), cy + U(14), -U(10), cy + U(14)},
-            Style(glass, PART_NO_HIGHLIGHT));
-    Flame(c, 0, cy + U(6), U(14), c.accent);
-    Capsule(c.s, -U(14), cy - U(13), U(2), U(14), cy - U(13), U(2), Style(frame, PART_LINE));
-    Capsule(c.s, -U(12), cy + U(14), U(2), U(12), cy + U(14), U(2), Style(frame, PART_LINE));
-    Capsule(c.s, -U(11), cy - U(12), U(1), -U(10), cy + U(13), U(1), Style(frame, PART_FLAT));
-    Capsule(c.s, U(11), cy - U(12), U(1), U(10), cy + U(13), U(1), Style(frame, PART_FLAT));
-    Polygon(c.s, {-U(8), cy - U(14), U(8), cy - U(14), 0, cy - U(22)}, Style(frame, PART_LINE));
-    CuteEye(c, -U(4), cy - U(4), U(2));
-    CuteEye(c, U(4), cy - U(4), U(2));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(10), -U(2), U(3), U(2), Style(brass, PART_LINE));
+    Ellipse(c.s, 0, cy, U(17), U(14), Style(c.body, PART_LINE));
+    Capsule(c.s, -U(15), cy + U(8), U(2), U(15), cy + U(8), U(2), Style(brass, PART_NO_HIGHLIGHT));
+    /* A shine on the copper, from the light at the upper left. */
+    Capsule(c.s, -U(11), cy - U(7), U(1), -U(13), cy + U(1), U(1), Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
+    Ellipse(c.s, 0, cy - U(12), U(10), U(3), Style(brass, PART_LINE));
+    Ellipse(c.s, 0, cy - U(14), U(7), U(2), Style(c.body, PART_LINE));
+    Flame(c, 0, cy - U(14), U(8), Material(c, {255, 150, 50}));
+    CuteEye(c, -U(6), cy - U(3), U(3));
+    CuteEye(c, U(6), cy - U(3), U(3));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(11), cy + U(1), U(2), U(1), Style(Material(c, {240, 120, 110}), PART_FLAT));
+    Ellipse(c.s, 0, cy + U(2), U(2), U(1) + U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
 Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
@@ -422,11 +344,16 @@ Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
     c.accent = Material(c, plan.accentColour);
     c.eye = AddMaterial(c.s, FlatRamp({34, 26, 44}, {20, 14, 28}));
     c.white = AddMaterial(c.s, FlatRamp(WHITE, {20, 14, 28}));
-    Flame(c, U(3), -U(6), U(10), c.accent, 10);
-    Ellipse(c.s, 0, U(2), U(14), U(12), Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, U(8), U(9), U(4), Style(c.belly, PART_NO_HIGHLIGHT));
-    CuteEye(c, -U(6), U(1), U(3) + U(1) / 2);
-    CuteEye(c, U(6), U(1), U(3) + U(1) / 2);
+    /* The marmot kit's face: round ears, coal-bright cheek pouches, a dark nose. */
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(9), -U(8), U(4), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, U(1), U(14), U(12), Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(9), U(6), U(5), U(4), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, U(6), U(4), U(3), Style(c.belly, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, U(4), U(2), U(1) + U(1) / 2, Style(c.eye, PART_FLAT));
+    CuteEye(c, -U(5), -U(1), U(3));
+    CuteEye(c, U(5), -U(1), U(3));
     Raster r = FinishSprite(c.s);
     opaque.assign(size * size, 0);
     for (int y = 0; y < size; ++y) {
