@@ -183,13 +183,28 @@ void DrawBiped(Ctx &c)
              {brx / 2, bodyY - bry / 3, U(1), brx / 5, bodyY + bry / 4, U(1), brx / 2, bodyY + bry * 2 / 3,
               U(1)},
              Style(lava, PART_FLAT, SHADE_LIGHT));
-        Flame(c, 0, bodyY - bry - U(2), U(12), lava);
+        /* A small volcano for a head: a crater cone on the shoulders, fire in its mouth, a pool
+           of magma round its feet. */
+        Polygon(c.s,
+                {-brx * 3 / 5, bodyY - bry / 2, brx * 3 / 5, bodyY - bry / 2, brx / 4, bodyY - bry - U(10),
+                 -brx / 4, bodyY - bry - U(10)},
+                Style(c.body, PART_LINE));
+        Ellipse(c.s, 0, bodyY - bry - U(10), brx / 4, U(2), Style(lava, PART_FLAT, SHADE_LIGHT));
+        Flame(c, 0, bodyY - bry - U(10), U(12), lava);
+        Ellipse(c.s, 0, -U(2), brx + U(8), U(3), Style(lava, PART_LINE | PART_NO_HIGHLIGHT));
     }
     if (b.extras & MOSS) {
         for (int k = 0; k < 6; ++k) {
             const int angle = -80 + k * 32;
             Ellipse(c.s, Toward(0, brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), U(5), U(3),
                     Style(Material(c, {120, 190, 80}), PART_LINE), angle + 90);
+        }
+        /* Saplings and ferns grow on the titan's shoulders; bare stone shows through the moss. */
+        const int fern = Material(c, {70, 150, 70}), stone = c.accent;
+        for (int side = -1; side <= 1; side += 2) {
+            Leaf(c, side * brx * 3 / 4, bodyY - bry * 3 / 4, U(12), side * 30, fern);
+            Leaf(c, side * brx * 3 / 4, bodyY - bry * 3 / 4, U(9), side * 70, fern);
+            Ellipse(c.s, side * brx / 3, bodyY + bry / 3, U(4), U(3), Style(stone, PART_LINE));
         }
     }
     if (b.extras & ROBOT) {

@@ -71,41 +71,28 @@ static void Owl(Ctx &c)
     }
 }
 
-static void Wader(Ctx &c, bool swan)
+static void Heron(Ctx &c)
 {
     const bool chick = c.plan->index == 60;
     GroundShadow(c.s, 0, 0, U(14), U(3));
     const int beak = Material(c, c.plan->accentColour);
     const int legMat = Material(c, {230, 150, 60});
-    const int legLen = swan ? U(0) : chick ? U(10) : U(22);
+    const int legLen = chick ? U(10) : U(22);
     const int by = -legLen - U(10);
-    if (!swan) {
-        for (int side = 0; side < 2; ++side) {
-            const int lx = side ? U(4) : -U(2);
-            Capsule(c.s, lx, by + U(6), U(1), lx, -U(1), U(1),
-                    Style(legMat, PART_FLAT, side ? SHADE_SHADOW : SHADE_BASE));
-            Capsule(c.s, lx, -U(1), U(1) / 2, lx - U(4), 0, U(1) / 2, Style(legMat, PART_FLAT));
-        }
-    }
-    if (swan) {
-        const int water = Material(c, {150, 200, 240});
-        Ellipse(c.s, 0, -U(3), U(26), U(3), Style(water, PART_FLAT, SHADE_LIGHT));
+    for (int side = 0; side < 2; ++side) {
+        const int lx = side ? U(4) : -U(2);
+        Capsule(c.s, lx, by + U(6), U(1), lx, -U(1), U(1),
+                Style(legMat, PART_FLAT, side ? SHADE_SHADOW : SHADE_BASE));
+        Capsule(c.s, lx, -U(1), U(1) / 2, lx - U(4), 0, U(1) / 2, Style(legMat, PART_FLAT));
     }
     Spike(c, U(14), by - U(2), U(10), 70, U(5), Style(c.body, PART_LINE));
     Ellipse(c.s, U(2), by, chick ? U(11) : U(14), chick ? U(9) : U(9), Style(c.body));
-    if (swan) {
-        for (int k = 0; k < 4; ++k) {
-            Ellipse(c.s, U(6) + k * U(3), by - U(6) - k * U(2), U(3), U(9),
-                    Style(c.accent == 0 ? c.body : c.belly, PART_LINE), 40 + k * 10);
-        }
-    } else {
-        Ellipse(c.s, U(6), by - U(1), U(9), U(5), Style(c.body, PART_LINE), 10);
-    }
+    Ellipse(c.s, U(6), by - U(1), U(9), U(5), Style(c.body, PART_LINE), 10);
     const int hx = chick ? -U(6) : -U(10), hy = chick ? by - U(14) : by - U(26);
     Curve(c.s, -U(4), by - U(2), U(4), hx + U(8), (hy + by) / 2, hx + U(1), hy + U(2), U(3),
           Style(c.body, PART_LINE));
     Ellipse(c.s, hx, hy, chick ? U(8) : U(6), chick ? U(7) : U(5), Style(c.body, PART_LINE));
-    if (!chick && !swan) {
+    if (!chick) {
         Curve(c.s, hx + U(3), hy - U(3), U(1), hx + U(10), hy - U(6), hx + U(14), hy - U(2), U(1) / 2,
               Style(c.dark));
     }
@@ -118,6 +105,71 @@ static void Wader(Ctx &c, bool swan)
         CuteEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2);
     else
         CuteEye(c, hx, hy - U(1), U(1) + U(1) / 2);
+}
+
+/* The tailor bird: a small olive songbird, tail cocked upright, its needle beak drawing a
+   grass thread to the stitched leaf pouch it hangs from a twig. */
+static void TailorBird(Ctx &c)
+{
+    const int leaf = Material(c, {100, 170, 80}), twig = Material(c, {120, 86, 60});
+    const int thread = c.accent, legMat = Material(c, {200, 150, 100});
+    GroundShadow(c.s, 0, 0, U(22), U(3));
+    Capsule(c.s, U(6), -U(56), U(1) + U(1) / 2, U(34), -U(58), U(1), Style(twig, PART_LINE));
+    Capsule(c.s, U(24), -U(57), U(1) / 2, U(24), -U(48), U(1) / 2, Style(thread, PART_FLAT));
+    Ellipse(c.s, U(20), -U(32), U(7), U(16), Style(leaf, PART_LINE), 10);
+    Ellipse(c.s, U(27), -U(34), U(7), U(15), Style(leaf, PART_LINE), -10);
+    for (int k = 0; k < 5; ++k) {
+        Capsule(c.s, U(21), -U(44) + k * U(6), U(1) / 2, U(26), -U(42) + k * U(6), U(1) / 2,
+                Style(thread, PART_FLAT, SHADE_LIGHT));
+    }
+    for (int side = 0; side < 2; ++side) {
+        Capsule(c.s, -U(2) + side * U(4), -U(12), U(1), -U(3) + side * U(4), -U(1), U(1) / 2,
+                Style(legMat, PART_FLAT));
+        Capsule(c.s, -U(3) + side * U(4), -U(1), U(1) / 2, -U(6) + side * U(4), 0, U(1) / 2,
+                Style(legMat, PART_FLAT));
+    }
+    Ellipse(c.s, U(9), -U(30), U(3), U(11), Style(c.body, PART_LINE), 20);
+    Ellipse(c.s, 0, -U(18), U(10), U(8), Style(c.body), -15);
+    Ellipse(c.s, -U(2), -U(15), U(6), U(4), Style(c.belly, PART_NO_HIGHLIGHT), -15);
+    Ellipse(c.s, U(3), -U(19), U(6), U(4), Style(c.body, PART_LINE), 25);
+    const int hx = -U(7), hy = -U(28);
+    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(4), hy - U(1), hx - U(17), hy + U(1), hx - U(4), hy + U(2)},
+            Style(c.dark, PART_LINE));
+    Curve(c.s, hx - U(16), hy + U(1), U(1) / 2, hx - U(10), hy + U(14), U(16), -U(36), U(1) / 2,
+          Style(thread, PART_FLAT));
+    CuteEye(c, hx, hy - U(1), U(1) + U(1) / 2);
+}
+
+/* A giant dragonfly seen from above: four long smouldering wings, big compound eyes and a
+   long segmented tail glowing at its tip. */
+static void Dragonfly(Ctx &c)
+{
+    const int wing = Material(c, {246, 190, 150}), vein = Material(c, {200, 110, 70});
+    const int glow = Material(c, {255, 232, 140});
+    GroundShadow(c.s, 0, 0, U(12), U(3));
+    const int ty = -U(44);
+    for (int side = -1; side <= 1; side += 2) {
+        for (int k = 0; k < 2; ++k) {
+            const int angle = side * (k ? 100 : 66), len = k ? U(30) : U(32);
+            const int mx = Toward(side * U(2), len / 2, angle), my = TowardY(ty + k * U(5), len / 2, angle);
+            Ellipse(c.s, mx, my, U(4), len / 2, Style(wing, PART_LINE | PART_NO_HIGHLIGHT), angle);
+            Capsule(c.s, side * U(2), ty + k * U(5), U(1) / 3, Toward(side * U(2), len - U(3), angle),
+                    TowardY(ty + k * U(5), len - U(3), angle), U(1) / 3, Style(vein, PART_FLAT));
+            Ellipse(c.s, Toward(side * U(2), len - U(4), angle), TowardY(ty + k * U(5), len - U(4), angle),
+                    U(2), U(2), Style(c.accent, PART_FLAT, SHADE_LIGHT));
+        }
+    }
+    for (int k = 0; k < 7; ++k)
+        Ellipse(c.s, 0, ty + U(10) + k * U(5), U(2) + (k < 2), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, ty + U(44), U(2), U(3), Style(glow, PART_LINE));
+    Ellipse(c.s, 0, ty + U(3), U(5), U(7), Style(c.body));
+    const int hy = ty - U(7);
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(4), hy, U(4), U(4), Style(c.accent, PART_LINE));
+        Dot(c.s, side * U(4) - U(1), hy - U(1), c.white, SHADE_BASE);
+    }
+    Smile(c, 0, hy + U(4), U(2));
 }
 
 /* The storm petrel skims low over a breaking wave on long narrow wings, webbed feet pattering
@@ -211,10 +263,10 @@ void DrawBird(Ctx &c)
         break;
     case 60:
     case 61:
-        Wader(c, false);
+        Heron(c);
         break;
     case 91:
-        Wader(c, true);
+        TailorBird(c);
         break;
     case 74:
         Raven(c);
@@ -358,50 +410,56 @@ static void Spider(Ctx &c, bool shadow)
     Spike(c, U(2), by + U(8), U(3), 175, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
 }
 
-/* Beetles seen from the side, facing left: the small one on its six legs, the roller head down
-   with its hind legs up on the stone ball it has packed. */
-static void Beetle(Ctx &c, bool roller)
+/* The small beetle on its six legs, seen from the side, facing left. */
+static void Beetle(Ctx &c)
 {
-    GroundShadow(c.s, 0, 0, U(26), U(3));
-    const int by = roller ? -U(16) : -U(14), bx = roller ? -U(8) : U(4);
-    const int rx = roller ? U(15) : U(14), ry = roller ? U(10) : U(9), tilt = roller ? -28 : 0;
-    if (roller) {
-        const int stone = c.accent;
-        Ellipse(c.s, U(20), -U(15), U(15), U(15), Style(stone));
-        for (int k = 0; k < 4; ++k) {
-            Ellipse(c.s, U(14) + (k % 2) * U(10), -U(22) + (k / 2) * U(12), U(2), U(2),
-                    Style(stone, PART_FLAT, SHADE_SHADOW));
-        }
-    }
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+    const int by = -U(14), bx = U(4), rx = U(14), ry = U(9);
     for (int k = 0; k < 3; ++k) {
         const int lx = bx - rx / 2 + k * rx / 2;
         Tube(c.s, {lx + U(3), by, U(1), lx + U(6), by + ry - U(2), U(1), lx + U(4), 0, U(1) / 2},
              Style(c.dark, PART_FLAT));
     }
-    Ellipse(c.s, bx, by, rx, ry, Style(c.body), tilt);
+    Ellipse(c.s, bx, by, rx, ry, Style(c.body));
     Capsule(c.s, bx, by - ry + U(1), U(1) / 2, bx + rx / 2 + U(2), by + ry / 2, U(1) / 2,
             Style(c.body, PART_FLAT, SHADE_SHADOW));
     Ellipse(c.s, bx - U(6), by - ry / 2, rx / 3, ry / 4, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT), -20);
-    if (roller) {
-        /* Hind legs braced on the ball, the front ones pushing off the ground. */
-        Tube(c.s, {bx + U(6), by - U(4), U(1), U(12), -U(30), U(1), U(8), -U(26), U(1) / 2},
+    for (int k = 0; k < 3; ++k) {
+        const int lx = bx - U(4) - rx / 2 + k * rx / 2;
+        Tube(c.s, {lx, by + ry / 2, U(1), lx - U(3), by + ry, U(1), lx - U(5), 0, U(1) / 2},
              Style(c.dark, PART_FLAT));
-        Tube(c.s, {bx + U(8), by + U(2), U(1), U(8), -U(16), U(1), U(6), -U(12), U(1) / 2},
-             Style(c.dark, PART_FLAT));
-        Tube(c.s, {bx - U(6), by + U(4), U(1), bx - U(10), -U(6), U(1), bx - U(12), 0, U(1) / 2},
-             Style(c.dark, PART_FLAT));
-    } else {
-        for (int k = 0; k < 3; ++k) {
-            const int lx = bx - U(4) - rx / 2 + k * rx / 2;
-            Tube(c.s, {lx, by + ry / 2, U(1), lx - U(3), by + ry, U(1), lx - U(5), 0, U(1) / 2},
-                 Style(c.dark, PART_FLAT));
-        }
     }
-    const int hx = bx - rx + U(1), hy = roller ? by + U(8) : by + U(2);
+    const int hx = bx - rx + U(1), hy = by + U(2);
     Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(12), hx - U(8), hy - U(12), U(1) / 2,
           Style(c.dark));
     Ellipse(c.s, hx, hy, U(7), U(6), Style(c.belly, PART_LINE));
-    CuteEye(c, hx - U(2), hy - U(1), roller ? U(2) : U(2) + U(1) / 2);
+    CuteEye(c, hx - U(2), hy - U(1), U(2) + U(1) / 2);
+}
+
+/* The click beetle in mid-flip: thrown into the air, its body snapped into an arch at the hinge
+   between thorax and abdomen, legs tucked, stone plates on its domed back. */
+static void ClickBeetle(Ctx &c)
+{
+    const int stone = c.accent, snap = Material(c, {250, 236, 170});
+    GroundShadow(c.s, 0, 0, U(18), U(3));
+    const int cy = -U(34);
+    for (int k = 0; k < 3; ++k) {
+        Capsule(c.s, -U(4) + k * U(4), cy + U(12), U(1), -U(6) + k * U(5), cy + U(8), U(1) / 2,
+                Style(c.dark, PART_FLAT));
+    }
+    Ellipse(c.s, U(10), cy + U(2), U(14), U(9), Style(c.body), 35);
+    Ellipse(c.s, -U(12), cy + U(2), U(10), U(8), Style(c.body), -40);
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, U(4) + k * U(6), cy - U(4) + k * U(4), U(5), U(3), Style(stone, PART_LINE), 35);
+    Ellipse(c.s, -U(10), cy - U(3), U(5), U(3), Style(stone, PART_LINE), -40);
+    Ellipse(c.s, -U(1), cy - U(5), U(3), U(3), Style(c.dark, PART_LINE));
+    const int hx = -U(20), hy = cy + U(10);
+    Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(6), hy - U(10), hx - U(10), hy - U(8), U(1) / 2,
+          Style(c.dark));
+    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.belly, PART_LINE));
+    CuteEye(c, hx - U(2), hy - U(1), U(2));
+    for (int k = 0; k < 3; ++k)
+        Spike(c, -U(1), cy - U(10), U(6), -40 + k * 40, U(1), Style(snap, PART_FLAT, SHADE_LIGHT));
 }
 
 static void Mantis(Ctx &c)
@@ -489,10 +547,13 @@ void DrawInsect(Ctx &c)
         Spider(c, true);
         break;
     case 62:
-        Beetle(c, false);
+        Beetle(c);
         break;
     case 63:
-        Beetle(c, true);
+        ClickBeetle(c);
+        break;
+    case 105:
+        Dragonfly(c);
         break;
     default:
         Mantis(c);

@@ -87,15 +87,23 @@ void DrawCairn(Ctx &c)
         Ellipse(c.s, side * U(26), -U(30), U(6), U(4), Style(c.body, PART_LINE), side * 30);
 }
 
-/* Sand swimmers lying flat: a fringed diamond with stalked eyes, and a broad ray half sunk in
-   a dune, its dark-striped back and a whip tail showing. */
+/* Sand swimmers: a small fringed diamond lying flat with stalked eyes, and a broad ray gliding
+   over a dune crest, raised on its rippling fringe, a venom-barbed whip tail behind it. */
 void DrawSandray(Ctx &c)
 {
     const bool big = c.plan->stage == 2;
-    const int w = big ? U(32) : U(20), h = big ? U(8) : U(6), top = big ? -U(14) : -U(6);
+    const int w = big ? U(32) : U(20), h = big ? U(8) : U(6), top = big ? -U(10) : -U(6);
     GroundShadow(c.s, 0, 0, w + U(2), U(3));
-    if (big)
-        Curve(c.s, U(16), top - h, U(2), U(34), -U(30), U(26), -U(44), U(1) / 2, Style(c.body, PART_LINE));
+    if (big) {
+        Curve(c.s, U(16), top - h, U(2), U(34), -U(30), U(26), -U(46), U(1) / 2, Style(c.body, PART_LINE));
+        Spike(c, U(26), -U(45), U(6), -20, U(2), Style(c.accent, PART_LINE));
+        Spike(c, U(31), -U(33), U(4), 60, U(1) + U(1) / 2, Style(c.accent, PART_LINE));
+        /* The fringe ripples down to the sand in waves, the body held up on it. */
+        for (int k = 0; k < 9; ++k) {
+            Ellipse(c.s, -U(25) + k * U(6), top + U(4) + (k % 2) * U(1), U(4), U(3) + (k % 2) * U(1),
+                    Style(c.body, PART_LINE | PART_NO_HIGHLIGHT));
+        }
+    }
     for (int side = -1; side <= 1; side += 2) {
         for (int k = 0; k < 4; ++k) {
             Spike(c, side * (w - U(4) - k * w / 5), top - h / 2 + k * h / 5, U(3), side * (60 + k * 12), U(2),
@@ -104,18 +112,12 @@ void DrawSandray(Ctx &c)
     }
     Polygon(c.s, {-w, top - h, 0, top - 2 * h - U(2), w, top - h, 0, top}, Style(c.body, PART_LINE));
     if (big) {
-        const int stripe = c.accent;
+        const int stripe = Material(c, Darker(c.plan->bodyColour, 30));
         for (int k = -1; k <= 1; ++k) {
             Tube(c.s,
                  {k * U(10) - U(5), top - h - U(1), U(1), k * U(10), top - h - U(5), U(1), k * U(10) + U(5),
                   top - h - U(1), U(1)},
                  Style(stripe, PART_FLAT));
-        }
-        const int dune = Material(c, {226, 204, 150});
-        Ellipse(c.s, 0, -U(5), w + U(4), U(7), Style(dune, PART_LINE | PART_NO_HIGHLIGHT));
-        for (int k = 0; k < 3; ++k) {
-            Capsule(c.s, -U(20) + k * U(16), -U(4) + (k % 2) * U(2), U(1) / 2, -U(14) + k * U(16),
-                    -U(5) + (k % 2) * U(2), U(1) / 2, Style(dune, PART_FLAT, SHADE_SHADOW));
         }
     }
     for (int side = -1; side <= 1; side += 2) {

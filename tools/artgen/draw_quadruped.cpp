@@ -27,12 +27,10 @@ enum Extra : unsigned long long {
     SPARKS = 1u << 26,
     HUMP = 1u << 27,
     MASK = 1u << 28,
-    SHAGGY = 1u << 25,
-    LOW_HEAD = 1u << 29,
+    TUSKS = 1u << 25,
+    MOSS_RIDGE = 1u << 29,
     BELL = 1u << 30,
-    WINGS = 1u << 31,
     NUBS = 1ull << 32,
-    FLAME_MANE = 1ull << 33,
 };
 
 /* How the creature holds itself, and what its legs are like. */
@@ -68,12 +66,11 @@ static const QuadLook LOOKS[] = {
     {  81, POSE_STAND, LEG_SLIM,   14, 11,    7,  2,    9,  3,   EAR_LONG,    7,  TAIL_STUB,   4, WOOL},
     {  83, POSE_STAND, LEG_PEG,    16,  9,    5,  3,    9,  7,   EAR_SMALL,   4,  TAIL_STUB,   4, STRIPE},
     {  84, POSE_STAND, LEG_PAW,    22, 12,    7,  4,   11,  8,   EAR_SMALL,   5,  TAIL_STUB,   5, STRIPE | CLAWS | FIERCE},
-    {  88, POSE_STAND, LEG_PEG,    24, 13,    8,  5,   11,  6,   EAR_SMALL,   4,  TAIL_TUFT,  12, OX_HORNS | HUMP | SHAGGY | LOW_HEAD | FIERCE},
+    {  88, POSE_STAND, LEG_PEG,    22, 11,    6,  4,   10, 10,   EAR_SMALL,   4,  TAIL_THIN,   8, TUSKS | MOSS_RIDGE | FIERCE},
     {  89, POSE_STAND, LEG_SLIM,   18, 11,   13,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   4, GOAT_HORNS | BEARD | BELL},
     {  90, POSE_STAND, LEG_PAW,    16,  8,   11,  3,   10,  3,   EAR_POINTED, 8,  TAIL_SMOKE, 20, FIERCE},
     {  94, POSE_LIE,  LEG_PAW,    21, 10,    8,  4,   11,  4,   EAR_NONE,    0,  TAIL_TUFT,  14, HEADDRESS},
     {  96, POSE_REAR, LEG_SLIM,   19, 10,   16,  3,    9,  7,   EAR_POINTED, 6,  TAIL_FLAME, 10, FLAME_ANTLERS},
-    { 105, POSE_STAND, LEG_PAW,    19, 10,   11,  4,   11,  5,   EAR_SMALL,   5,  TAIL_TUFT,  15, WINGS | FLAME_MANE | FIERCE},
     { 104, POSE_STAND, LEG_PEG,    24, 14,   10,  5,   11,  7,   EAR_SMALL,   4,  TAIL_TUFT,  14, OX_HORNS | HUMP},
 };
 /* clang-format on */
@@ -205,7 +202,7 @@ static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
               Style(c.accent, PART_LINE));
     }
     if (q.extras & OX_HORNS) {
-        const int horn = (q.extras & SHAGGY) ? c.bone : c.accent;
+        const int horn = c.accent;
         Curve(c.s, hx - hr / 2, hy - hr / 2, U(2), hx - hr * 3 / 2, hy - hr / 2, hx - hr * 3 / 2,
               hy - hr * 3 / 2, U(1), Style(horn, PART_LINE));
         Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr * 3 / 2, hy - hr / 2, hx + hr * 3 / 2,
@@ -361,18 +358,6 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
                             int tailX, int tailY)
 {
     const int hr = U(q.headR);
-    if (q.extras & FLAME_MANE) {
-        for (int k = 0; k < 7; ++k) {
-            Flame(c, Toward(hx + U(2), hr * 3 / 4, -20 + k * 40),
-                  TowardY(hy + U(2), hr * 3 / 4, -20 + k * 40), hr, c.accent, -20 + k * 40);
-        }
-    }
-    if (q.extras & SHAGGY) {
-        for (int k = 0; k < 6; ++k) {
-            Ellipse(c.s, hx + U(6) + k * U(2), hy - hr / 2 + k * U(3), U(5), U(4),
-                    Style(c.accent, PART_LINE));
-        }
-    }
     if (q.extras & MANE) {
         const int mane = c.accent;
         for (int k = 0; k < 10; ++k) {
@@ -408,10 +393,13 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
         Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
                 Style(c.accent, PART_NO_HIGHLIGHT));
     }
-    if (q.extras & SHAGGY) {
-        for (int k = -1; k <= 1; ++k) {
-            Spike(c, hx - hr / 3 + k * U(3), hy + hr / 2, U(8) - (k * k) * U(2), 180 + k * 15, U(3),
-                  Style(c.accent, PART_LINE));
+    if (q.extras & TUSKS) {
+        /* Tusks grown like old roots, curling up from the snout. */
+        const int root = Material(c, {222, 204, 160});
+        for (int side = 0; side < 2; ++side) {
+            Curve(c.s, hx - hr * 3 / 4 - U(q.snout) / 2 + side * U(3), hy + hr / 2, U(2),
+                  hx - hr - U(q.snout) + side * U(2), hy + hr / 3, hx - hr - U(q.snout) / 2 + side * U(3),
+                  hy - hr / 3, U(1), Style(root, PART_LINE));
         }
     }
     if (q.extras & NUBS) {
@@ -600,23 +588,19 @@ void DrawQuadruped(Ctx &c)
         if (q.legs != LEG_PEG)
             Ellipse(c.s, -brx / 2, bodyY - bry / 6, brx / 2, bry * 11 / 10, Style(c.body, PART_NO_HIGHLIGHT));
         DrawTorsoExtras(c, q, brx, bry, bodyY);
+        if (q.extras & MOSS_RIDGE) {
+            const int fern = Material(c, {90, 170, 80});
+            for (int k = 0; k < 7; ++k) {
+                Ellipse(c.s, -brx * 3 / 4 + k * brx / 4, bodyY - bry + U(1) - (k % 2) * U(2), U(4), U(3),
+                        Style(c.accent, PART_LINE));
+            }
+            Leaf(c, -U(2), bodyY - bry - U(2), U(9), -20, fern);
+            Leaf(c, brx / 2, bodyY - bry, U(8), 30, fern);
+        }
         DrawLeg(c, q.legs, -legX, legTop, legR, false, false, claws);
         DrawLeg(c, q.legs, legX, legTop, legR, false, true, claws);
         hx = -brx * 4 / 5 - hr / 3;
-        hy = (q.extras & LOW_HEAD) ? bodyY + bry / 3 : bodyY - bry * 3 / 4 - hr / 3;
-        if (q.extras & WINGS) {
-            /* Broad wings spread from the shoulders, the far one a shade darker. */
-            for (int side = 0; side < 2; ++side) {
-                for (int k = 0; k < 5; ++k) {
-                    const int angle = (side ? 10 : -20) + k * 18, len = U(26) - k * U(3);
-                    const int sx = -brx / 4 + side * U(4), sy = bodyY - bry / 2;
-                    Ellipse(c.s, Toward(sx, len / 2, angle), TowardY(sy, len / 2, angle), U(3), len / 2,
-                            side ? Style(c.accent, PART_LINE)
-                                 : Style(c.accent, PART_BEHIND | PART_FLAT, SHADE_SHADOW),
-                            angle);
-                }
-            }
-        }
+        hy = bodyY - bry * 3 / 4 - hr / 3;
         neckX = -brx / 2;
         neckY = bodyY - bry / 4;
     }

@@ -152,25 +152,28 @@ void DrawSerpent(Ctx &c)
 void DrawFish(Ctx &c)
 {
     const int idx = c.plan->index;
-    if (idx == 99) { /* ray: a wide diamond seen from above, tail with a spark */
+    if (idx == 99) {
+        /* The storm ray seen from above: broad rounded wings curling at their tips, a raised head
+           with two spiracles, lightning crackling along its whip tail. */
         GroundShadow(c.s, 0, 0, U(24), U(3));
-        const int cy = -U(30);
-        Curve(c.s, U(4), cy + U(8), U(2), U(16), cy + U(20), U(30), cy + U(10), U(1),
+        const int cy = -U(32), spark = Material(c, {255, 240, 120});
+        Curve(c.s, U(2), cy + U(10), U(2), U(6), cy + U(24), U(22), cy + U(26), U(1),
               Style(c.accent, PART_LINE));
-        Polygon(c.s, {U(30), cy + U(9), U(34), cy + U(14), U(29), cy + U(14), U(32), cy + U(19)},
-                Style(Material(c, {255, 240, 120}), PART_FLAT, SHADE_LIGHT));
-        Polygon(c.s,
-                {-U(30), cy + U(2), -U(4), cy - U(14), U(4), cy - U(14), U(30), cy + U(2), U(4), cy + U(12),
-                 -U(4), cy + U(12)},
-                Style(c.body));
-        Polygon(c.s, {-U(24), cy + U(2), -U(6), cy + U(8), -U(10), cy + U(1)},
-                Style(c.accent, PART_FLAT, SHADE_LIGHT));
-        Polygon(c.s, {U(24), cy + U(2), U(6), cy + U(8), U(10), cy + U(1)},
-                Style(c.accent, PART_FLAT, SHADE_LIGHT));
-        Ellipse(c.s, 0, cy - U(4), U(8), U(6), Style(c.body, PART_LINE));
-        CuteEye(c, -U(4), cy - U(5), U(2));
-        CuteEye(c, U(4), cy - U(5), U(2));
-        Smile(c, 0, cy + U(1), U(2));
+        Polygon(c.s, {U(22), cy + U(20), U(28), cy + U(24), U(23), cy + U(26), U(27), cy + U(31)},
+                Style(spark, PART_FLAT, SHADE_LIGHT));
+        for (int side = -1; side <= 1; side += 2) {
+            Ellipse(c.s, side * U(14), cy + U(1), U(17), U(9), Style(c.body, PART_LINE), side * 18);
+            Ellipse(c.s, side * U(28), cy - U(6), U(4), U(3), Style(c.body, PART_LINE), side * 50);
+            Capsule(c.s, side * U(6), cy + U(2), U(1), side * U(24), cy - U(2), U(1) / 2,
+                    Style(c.accent, PART_FLAT, SHADE_LIGHT));
+        }
+        Ellipse(c.s, 0, cy, U(10), U(12), Style(c.body));
+        Ellipse(c.s, 0, cy - U(6), U(7), U(5), Style(c.body, PART_LINE));
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, side * U(3), cy - U(11), U(1) + U(1) / 2, U(1), Style(c.dark, PART_FLAT));
+        CuteEye(c, -U(4), cy - U(6), U(2));
+        CuteEye(c, U(4), cy - U(6), U(2));
+        Smile(c, 0, cy - U(1), U(2));
         return;
     }
     if (idx == 93) { /* whale with a wave on its back and a spout */
