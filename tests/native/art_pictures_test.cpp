@@ -215,7 +215,7 @@ static ColourShares SharesOf(const Raster &r)
     return {green * 100 / total, sandy * 100 / total, grey * 100 / total};
 }
 
-TEST(ArtPictures, FormEntryWearsLeafSandAndMetalCloaks)
+TEST(ArtPictures, FormEntryCarriesReedClayAndTinHouses)
 {
     const std::vector<Picture> &all = Pictures();
     const ColourShares leaf = SharesOf(all[FORM_ENTRY].bmp.raster);

@@ -26,7 +26,6 @@ enum Extra : unsigned long long {
     BEARD = 1u << 24,
     SPARKS = 1u << 26,
     HUMP = 1u << 27,
-    MASK = 1u << 28,
     TUSKS = 1u << 25,
     MOSS_RIDGE = 1u << 29,
     BELL = 1u << 30,
@@ -51,27 +50,26 @@ struct QuadLook {
 
 /* clang-format off */
 static const QuadLook LOOKS[] = {
-    /* entry pose       legs      bodyRx bodyRy leg legR head snout ears        earLen tail        tailLen extras */
-    {  16, POSE_STAND, LEG_PAW,    14,  8,    6,  3,   11,  5,   EAR_POINTED, 8,  TAIL_BUSHY, 11, 0},
-    {  17, POSE_STAND, LEG_PAW,    21, 10,   12,  4,   10,  8,   EAR_POINTED, 8,  TAIL_BUSHY, 17, ICE_MANE | FIERCE},
-    {  38, POSE_SIT,  LEG_PAW,    13,  8,    6,  3,   11,  5,   EAR_POINTED, 9,  TAIL_BUSHY, 13, GLOW_TIP},
-    {  39, POSE_STAND, LEG_SLIM,   18,  8,   12,  3,   10,  7,   EAR_POINTED, 10, TAIL_FAN,   18, GLOW_TIP},
-    {  44, POSE_STAND, LEG_PEG,    15, 10,    3,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   3, QUILLS | SPARKS},
-    {  45, POSE_STAND, LEG_PEG,    20, 12,    6,  4,   10,  7,   EAR_SMALL,   5,  TAIL_STUB,   4, STEEL_QUILLS | SPARKS},
-    {  49, POSE_STAND, LEG_SLIM,   13,  7,   12,  2,   10,  5,   EAR_LONG,    8,  TAIL_STUB,   4, SPOTS | NUBS},
-    {  50, POSE_STAND, LEG_SLIM,   18,  9,   17,  3,    9,  7,   EAR_POINTED, 6,  TAIL_STUB,   5, ANTLERS | CRYSTALS},
-    {  55, POSE_SIT,  LEG_PAW,    19, 11,   10,  4,   12,  5,   EAR_SMALL,   5,  TAIL_TUFT,  15, MANE | FIERCE},
-    {  59, POSE_STAND, LEG_PEG,    17, 11,    4,  3,    8,  9,   EAR_SMALL,   5,  TAIL_THIN,  10, PLATES},
-    {  76, POSE_STAND, LEG_PAW,    16, 11,    8,  3,   10,  4,   EAR_NONE,    0,  TAIL_STUB,   3, CLAWS | MASK},
-    {  81, POSE_STAND, LEG_SLIM,   14, 11,    7,  2,    9,  3,   EAR_LONG,    7,  TAIL_STUB,   4, WOOL},
-    {  83, POSE_STAND, LEG_PEG,    16,  9,    5,  3,    9,  7,   EAR_SMALL,   4,  TAIL_STUB,   4, STRIPE},
-    {  84, POSE_STAND, LEG_PAW,    22, 12,    7,  4,   11,  8,   EAR_SMALL,   5,  TAIL_STUB,   5, STRIPE | CLAWS | FIERCE},
-    {  88, POSE_STAND, LEG_PEG,    22, 11,    6,  4,   10, 10,   EAR_SMALL,   4,  TAIL_THIN,   8, TUSKS | MOSS_RIDGE | FIERCE},
-    {  89, POSE_STAND, LEG_SLIM,   18, 11,   13,  3,    9,  6,   EAR_SMALL,   4,  TAIL_STUB,   4, GOAT_HORNS | BEARD | BELL},
-    {  90, POSE_STAND, LEG_PAW,    16,  8,   11,  3,   10,  3,   EAR_POINTED, 8,  TAIL_SMOKE, 20, FIERCE},
-    {  94, POSE_LIE,  LEG_PAW,    21, 10,    8,  4,   11,  4,   EAR_NONE,    0,  TAIL_TUFT,  14, HEADDRESS},
-    {  96, POSE_REAR, LEG_SLIM,   19, 10,   16,  3,    9,  7,   EAR_POINTED, 6,  TAIL_FLAME, 10, FLAME_ANTLERS},
-    { 104, POSE_STAND, LEG_PEG,    24, 14,   10,  5,   11,  7,   EAR_SMALL,   4,  TAIL_TUFT,  14, OX_HORNS | HUMP},
+    /* entry pose        legs     rx   ry  leg  legR head snout ears       earLen tail    tailLen extras */
+    {  16, POSE_STAND, LEG_PAW,   14,   8,   6,   3,  11,   5, EAR_POINTED,  8, TAIL_BUSHY, 11, 0},
+    {  17, POSE_STAND, LEG_PAW,   21,  10,  12,   4,  10,   8, EAR_POINTED,  8, TAIL_BUSHY, 17, ICE_MANE | FIERCE},
+    {  38, POSE_SIT,   LEG_PAW,   13,   8,   6,   3,  11,   5, EAR_POINTED,  9, TAIL_BUSHY, 13, GLOW_TIP},
+    {  39, POSE_STAND, LEG_SLIM,  18,   8,  12,   3,  10,   7, EAR_POINTED, 10, TAIL_FAN,   18, GLOW_TIP},
+    {  44, POSE_STAND, LEG_PEG,   15,  10,   3,   3,   9,   6, EAR_SMALL,    4, TAIL_STUB,   3, QUILLS | SPARKS},
+    {  45, POSE_STAND, LEG_PEG,   20,  12,   6,   4,  10,   7, EAR_SMALL,    5, TAIL_STUB,   4, STEEL_QUILLS | SPARKS},
+    {  49, POSE_STAND, LEG_SLIM,  13,   7,  12,   2,  10,   5, EAR_LONG,     8, TAIL_STUB,   4, SPOTS | NUBS},
+    {  50, POSE_STAND, LEG_SLIM,  18,   9,  17,   3,   9,   7, EAR_POINTED,  6, TAIL_STUB,   5, ANTLERS | CRYSTALS},
+    {  55, POSE_SIT,   LEG_PAW,   19,  11,  10,   4,  12,   5, EAR_SMALL,    5, TAIL_TUFT,  15, MANE | FIERCE},
+    {  59, POSE_STAND, LEG_PEG,   17,  11,   4,   3,   8,   9, EAR_SMALL,    5, TAIL_THIN,  10, PLATES},
+    {  81, POSE_STAND, LEG_SLIM,  14,  11,   7,   2,   9,   3, EAR_LONG,     7, TAIL_STUB,   4, WOOL},
+    {  83, POSE_STAND, LEG_PEG,   16,   9,   5,   3,   9,   7, EAR_SMALL,    4, TAIL_STUB,   4, STRIPE},
+    {  84, POSE_STAND, LEG_PAW,   22,  12,   7,   4,  11,   8, EAR_SMALL,    5, TAIL_STUB,   5, STRIPE | CLAWS | FIERCE},
+    {  88, POSE_STAND, LEG_PEG,   22,  11,   6,   4,  10,  10, EAR_SMALL,    4, TAIL_THIN,   8, TUSKS | MOSS_RIDGE | FIERCE},
+    {  89, POSE_STAND, LEG_SLIM,  18,  11,  13,   3,   9,   6, EAR_SMALL,    4, TAIL_STUB,   4, GOAT_HORNS | BEARD | BELL},
+    {  90, POSE_STAND, LEG_PAW,   16,   8,  11,   3,  10,   3, EAR_POINTED,  8, TAIL_SMOKE, 20, FIERCE},
+    {  94, POSE_LIE,   LEG_PAW,   21,  10,   8,   4,  11,   4, EAR_NONE,     0, TAIL_TUFT,  14, HEADDRESS},
+    {  96, POSE_REAR,  LEG_SLIM,  19,  10,  16,   3,   9,   7, EAR_POINTED,  6, TAIL_FLAME, 10, FLAME_ANTLERS},
+    { 104, POSE_STAND, LEG_PEG,   24,  14,  10,   5,  11,   7, EAR_SMALL,    4, TAIL_TUFT,  14, OX_HORNS | HUMP},
 };
 /* clang-format on */
 
@@ -387,8 +385,6 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
         }
     }
     Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
-    if (q.extras & MASK)
-        Ellipse(c.s, hx - hr / 4, hy, hr * 3 / 4, hr / 2, Style(c.belly, PART_NO_HIGHLIGHT));
     if (q.extras & STRIPE) {
         Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
                 Style(c.accent, PART_NO_HIGHLIGHT));
