@@ -72,7 +72,7 @@ TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow)
         EXPECT_EQ(GetPixel(r, 0, 11), CORNER);
         EXPECT_EQ(GetPixel(r, 31, 11), CORNER);
         int upperFace = 0, lowerFace = 0, shadows = 0, lettersInBody = 0, lettersAbove = 0;
-        for (int y = 0; y < 12; ++y) {
+        for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 32; ++x) {
                 const Rgb c = GetPixel(r, x, y);
                 const bool corner = (x == 0 || x == 31) && (y == 0 || y == 11);
@@ -94,7 +94,6 @@ TEST(ArtTypeIcons, FormatFacesCornersLettersAndShadow)
                     ++lowerFace;
                 }
             }
-        }
         EXPECT_GT(upperFace, 40);
         EXPECT_GT(lowerFace, 40);
         EXPECT_GT(shadows, 10);
@@ -128,12 +127,10 @@ static const TabCase TAB_CASES[] = {
 static std::set<std::pair<int, int>> BlackInterior(const Raster &r)
 {
     std::set<std::pair<int, int>> pixels;
-    for (int y = 1; y < r.height - 1; ++y) {
-        for (int x = 1; x < r.width - 1; ++x) {
+    for (int y = 1; y < r.height - 1; ++y)
+        for (int x = 1; x < r.width - 1; ++x)
             if (GetPixel(r, x, y) == BLACK)
                 pixels.insert({x, y});
-        }
-    }
     return pixels;
 }
 
@@ -160,7 +157,7 @@ TEST(ArtTabs, EdgesFacesAndPressedShift)
         const Rgb face = t.pressed ? pressedFace : raisedFace;
         const Rgb shadow = t.pressed ? pressedShadow : raisedShadow;
         int faces = 0, shadows = 0;
-        for (int y = 1; y < 13; ++y) {
+        for (int y = 1; y < 13; ++y)
             for (int x = 1; x < 34; ++x) {
                 const Rgb c = GetPixel(r, x, y);
                 EXPECT_TRUE(c == face || c == shadow || c == BLACK) << x << "," << y;
@@ -171,7 +168,6 @@ TEST(ArtTabs, EdgesFacesAndPressedShift)
                     EXPECT_TRUE(below == BLACK || below == shadow) << x << "," << y;
                 }
             }
-        }
         EXPECT_GT(faces, 250);
         EXPECT_GT(shadows, 15);
         if (t.pressed) {
@@ -267,10 +263,9 @@ TEST(ArtIcon, TwoFourBitImagesWithMasks)
             return (ico[mask + (size - 1 - y) * maskRow + x / 8] >> (7 - x % 8) & 1) != 0;
         };
         int opaque = 0;
-        for (int y = 0; y < size; ++y) {
+        for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x)
                 opaque += !transparent(x, y);
-        }
         EXPECT_TRUE(transparent(0, 0));
         EXPECT_TRUE(transparent(size - 1, 0));
         EXPECT_FALSE(transparent(size / 2, size / 2));
@@ -290,10 +285,9 @@ TEST(ArtResourceScript, ListsEveryCommittedBitmapOnce)
     std::vector<int> ids;
     for (int id = 101; id <= 207; ++id)
         ids.push_back(id);
-    for (int id = 210; id <= 240; ++id) {
+    for (int id = 210; id <= 240; ++id)
         if (id != 233 && id != 236)
             ids.push_back(id);
-    }
     for (int id = 208; id <= 209; ++id)
         EXPECT_EQ(rc.find("_" + std::to_string(id) + ".bmp"), std::string::npos);
     EXPECT_EQ(rc.find("_233.bmp"), std::string::npos);

@@ -74,12 +74,10 @@ TEST(ArtPictures, EveryPictureStandsOnTheGroundLine)
     /* Walking creatures stand on it and floating ones cast their shadow on it. */
     for (const Picture &p : Pictures()) {
         int lowest = 0;
-        for (int y = 0; y < 80; ++y) {
-            for (int x = 0; x < 80; ++x) {
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 80; ++x)
                 if (GetPixel(p.bmp.raster, x, y) != WHITE)
                     lowest = y;
-            }
-        }
         EXPECT_GE(lowest, 72) << p.ref.id;
         EXPECT_LE(lowest, 77) << p.ref.id;
     }
@@ -97,16 +95,13 @@ TEST(ArtPictures, LaterStagesOfAFamilyAreBigger)
         families[plan.family].push_back({plan.stage, NonWhite(p.bmp.raster)});
     }
     EXPECT_EQ(families.size(), 30u);
-    for (const auto &family : families) {
-        for (const std::pair<int, int> &later : family.second) {
-            for (const std::pair<int, int> &earlier : family.second) {
+    for (const auto &family : families)
+        for (const std::pair<int, int> &later : family.second)
+            for (const std::pair<int, int> &earlier : family.second)
                 if (later.first == earlier.first + 1) {
                     EXPECT_GT(later.second, earlier.second * 23 / 20)
                         << "family " << family.first << " stage " << later.first;
                 }
-            }
-        }
-    }
 }
 
 /* A picture's silhouette: its non-white pixels, placed so that the bottom centre of their bounding
@@ -121,7 +116,7 @@ static const int SILHOUETTE_SIZE = 160;
 static Silhouette SilhouetteOf(const Raster &r)
 {
     int left = r.width, right = -1, bottom = -1;
-    for (int y = 0; y < r.height; ++y) {
+    for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
             if (GetPixel(r, x, y) == WHITE)
                 continue;
@@ -129,11 +124,10 @@ static Silhouette SilhouetteOf(const Raster &r)
             right = std::max(right, x);
             bottom = std::max(bottom, y);
         }
-    }
     Silhouette s;
     s.mask.assign(SILHOUETTE_SIZE * SILHOUETTE_SIZE, 0);
     const int centre = (left + right) / 2;
-    for (int y = 0; y < r.height; ++y) {
+    for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
             if (GetPixel(r, x, y) == WHITE)
                 continue;
@@ -141,7 +135,6 @@ static Silhouette SilhouetteOf(const Raster &r)
             s.pixels.push_back({mx, my});
             s.mask[my * SILHOUETTE_SIZE + mx] = 1;
         }
-    }
     return s;
 }
 
@@ -169,7 +162,7 @@ TEST(ArtPictures, CreaturesOfDifferentFamiliesHaveTheirOwnSilhouettes)
         return family == "-" ? "entry " + std::to_string(p.ref.entry) : family;
     };
     std::vector<std::pair<int, std::string>> pairs;
-    for (size_t i = 0; i < all.size(); ++i) {
+    for (size_t i = 0; i < all.size(); ++i)
         for (size_t j = i + 1; j < all.size(); ++j) {
             if (familyOf(all[i]) == familyOf(all[j]))
                 continue;
@@ -180,7 +173,6 @@ TEST(ArtPictures, CreaturesOfDifferentFamiliesHaveTheirOwnSilhouettes)
             EXPECT_LE(overlap, MOST_OVERLAP) << name << " share one silhouette";
             pairs.push_back({overlap, name});
         }
-    }
     std::sort(pairs.rbegin(), pairs.rend());
     std::string closest = "Closest silhouettes of different families (intersection over union):\n";
     for (size_t k = 0; k < 10 && k < pairs.size(); ++k) {

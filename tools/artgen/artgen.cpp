@@ -137,10 +137,9 @@ static void FramedBlit(Raster &sheet, const Raster &image, int x, int y, int zoo
 
 static Raster Decode(const std::vector<GeneratedFile> &art, const std::string &path)
 {
-    for (const GeneratedFile &f : art) {
+    for (const GeneratedFile &f : art)
         if (f.path == path)
             return DecodeBmp(f.bytes).raster;
-    }
     return MakeRaster(1, 1, BLACK);
 }
 
@@ -167,10 +166,9 @@ std::vector<GeneratedFile> GenerateArt()
         files.push_back({BitmapPath(PictureFileName(ref.id)),
                          EncodeBmpIndexed(DrawCreature(ref.entry, ref.form), 8, PicturePaletteLength(n))});
     }
-    for (const TypeIconRow &t : TYPE_ICONS) {
+    for (const TypeIconRow &t : TYPE_ICONS)
         files.push_back({BitmapPath(NumberedName("type", t.id)),
                          EncodeBmpIndexed(DrawTypeIcon(t), 4, TYPE_ICON_PALETTE)});
-    }
     for (const TabRow &t : TABS)
         files.push_back({BitmapPath(NumberedName("tab", t.id)), EncodeBmp24(DrawTab(t))});
     files.push_back({BitmapPath(NumberedName("symbol", IDB_SYMBOL_FEMALE)),
@@ -227,12 +225,10 @@ GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art)
         std::vector<uint8_t> opaque;
         const Raster head = DrawIconHead(size, opaque);
         Raster shown = MakeRaster(size, size, SHEET_BACKGROUND);
-        for (int j = 0; j < size; ++j) {
-            for (int i = 0; i < size; ++i) {
+        for (int j = 0; j < size; ++j)
+            for (int i = 0; i < size; ++i)
                 if (opaque[j * size + i])
                     SetPixel(shown, i, j, GetPixel(head, i, j));
-            }
-        }
         Blit(sheet, shown, x, y, UI_ZOOM);
         x += size * UI_ZOOM + 8;
     }

@@ -47,10 +47,9 @@ static const SizeTweak SIZE_TWEAKS[] = {
 
 static int SizeFactor(int entry)
 {
-    for (const SizeTweak &t : SIZE_TWEAKS) {
+    for (const SizeTweak &t : SIZE_TWEAKS)
         if (t.entry == entry)
             return t.factor;
-    }
     return Q8_ONE;
 }
 

@@ -51,10 +51,9 @@ static const BipedLook LOOKS[] = {
 
 static const BipedLook &LookOf(int entry)
 {
-    for (const BipedLook &look : LOOKS) {
+    for (const BipedLook &look : LOOKS)
         if (look.entry == entry)
             return look;
-    }
     return LOOKS[0];
 }
 
@@ -89,10 +88,9 @@ static void YetiFace(Ctx &c, int headY, int hr, bool fierce)
         /* A roaring mouth with two fangs. */
         const int my = headY + hr * 13 / 20;
         Ellipse(c.s, 0, my, hr * 3 / 10, hr / 7, Style(c.mouth, PART_FLAT));
-        for (int side = -1; side <= 1; side += 2) {
+        for (int side = -1; side <= 1; side += 2)
             Spike(c, side * hr / 6, my - hr / 7, hr / 5, 180 - side * 10, U(1),
                   Style(c.bone, PART_FLAT, SHADE_LIGHT));
-        }
     } else {
         const int eyeY = headY + hr / 12;
         for (int side = -1; side <= 1; side += 2)
@@ -112,19 +110,17 @@ void DrawBiped(Ctx &c)
     const int skin = (b.extras & MONKEY) ? c.accent : c.belly;
     const int limb = (b.extras & SCARECROW) ? Material(c, {150, 110, 70}) : c.body;
 
-    if (b.extras & WINGS) {
+    if (b.extras & WINGS)
         for (int side = -1; side <= 1; side += 2) {
             const int wx = side * (brx + U(14)), wy = bodyY - bry - U(8);
             Polygon(c.s,
                     {side * brx / 2, bodyY - bry / 2, wx, wy, side * (brx + U(16)), bodyY + U(2), side * brx,
                      bodyY + bry / 2},
                     Style(c.accent, PART_LINE));
-            for (int k = 1; k <= 2; ++k) {
+            for (int k = 1; k <= 2; ++k)
                 Capsule(c.s, side * brx / 2, bodyY - bry / 2, U(1) / 2, side * (brx + U(6) * k),
                         bodyY + U(2) - k * U(1), U(1) / 2, Style(c.accent, PART_FLAT, SHADE_SHADOW));
-            }
         }
-    }
     if (b.extras & TAIL) {
         const int tailMat = c.body;
         if (b.extras & KANGAROO) {
@@ -164,17 +160,15 @@ void DrawBiped(Ctx &c)
     Ellipse(c.s, 0, bodyY, brx, bry, Style(b.extras & SCARECROW ? c.accent : c.body, PART_LINE));
     if (b.extras & (FUR | MONKEY | KANGAROO))
         Ellipse(c.s, 0, bodyY + bry / 4, brx * 3 / 5, bry * 2 / 3, Style(skin, PART_NO_HIGHLIGHT));
-    if (b.extras & KANGAROO) {
+    if (b.extras & KANGAROO)
         Capsule(c.s, -brx / 2, bodyY + bry / 2, U(1) / 2, brx / 2, bodyY + bry / 2, U(1) / 2,
                 Style(c.body, PART_FLAT, SHADE_SHADOW));
-    }
-    if (b.extras & ROCKY) {
+    if (b.extras & ROCKY)
         for (int k = 0; k < 5; ++k) {
             const int angle = 100 + k * 40;
             Ellipse(c.s, Toward(0, brx * 3 / 5, angle), TowardY(bodyY, bry * 3 / 5, angle), brx / 4, bry / 5,
                     Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT), angle);
         }
-    }
     if (b.extras & LAVA) {
         const int lava = Material(c, c.plan->accentColour);
         Tube(c.s, {-brx / 2, bodyY - bry / 2, U(1), -brx / 6, bodyY, U(1), -brx / 3, bodyY + bry / 2, U(1)},
@@ -250,30 +244,23 @@ void DrawBiped(Ctx &c)
     /* Head. */
     const int headY = (b.extras & SUNK_HEAD) ? bodyY - bry * 2 / 3 : bodyY - bry - hr * 2 / 3;
     if (hr > 0) {
-        if (b.extras & MONKEY) {
+        if (b.extras & MONKEY)
             for (int side = -1; side <= 1; side += 2) {
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 2, hr / 2, Style(c.body, PART_LINE));
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 4, hr / 4, Style(skin, PART_FLAT, SHADE_SHADOW));
             }
-        }
-        if (b.extras & KANGAROO) {
-            for (int side = -1; side <= 1; side += 2) {
+        if (b.extras & KANGAROO)
+            for (int side = -1; side <= 1; side += 2)
                 Ellipse(c.s, side * hr * 2 / 3, headY - hr * 5 / 4, hr / 4, hr * 2 / 3,
                         Style(c.body, PART_LINE), side * 15);
-            }
-        }
-        if (b.extras & HORNS) {
-            for (int side = -1; side <= 1; side += 2) {
+        if (b.extras & HORNS)
+            for (int side = -1; side <= 1; side += 2)
                 Spike(c, side * hr / 2, headY - hr * 3 / 4, hr * 3 / 4, side * 30, hr / 5,
                       Style(c.bone, PART_LINE));
-            }
-        }
-        if (b.extras & FUR) {
-            for (int k = 0; k < 3; ++k) {
+        if (b.extras & FUR)
+            for (int k = 0; k < 3; ++k)
                 Spike(c, (k - 1) * hr / 3, headY - hr * 4 / 5, hr / 2, (k - 1) * 25, hr / 5,
                       Style(c.body, PART_LINE));
-            }
-        }
         Ellipse(c.s, 0, headY, hr, hr * 9 / 10, Style(c.body, PART_LINE));
         if (b.extras & (MONKEY | KANGAROO))
             Ellipse(c.s, 0, headY + hr / 4, hr * 2 / 3, hr / 2, Style(skin, PART_NO_HIGHLIGHT));

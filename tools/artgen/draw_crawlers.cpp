@@ -14,10 +14,9 @@ static void SittingMarmot(Ctx &c, bool heap)
     GroundShadow(c.s, 0, 0, U(18), U(3));
     if (heap) {
         const int coal = Material(c, COAL), smoke = Material(c, SMOKE);
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3; ++k)
             Ellipse(c.s, U(14) + k * U(3), -U(46) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
                     Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
-        }
         for (int k = 0; k < 6; ++k) {
             const int x = U(8) + (k % 3) * U(6) - (k / 3) * U(2),
                       y = -U(28) - (k / 3) * U(7) - (k % 2) * U(2);
@@ -37,7 +36,7 @@ static void SittingMarmot(Ctx &c, bool heap)
         Ellipse(c.s, side * U(8), hy - U(7), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.accent, PART_FLAT));
     }
     Ellipse(c.s, 0, hy, U(11), U(10), Style(c.body, PART_LINE));
-    for (int side = -1; side <= 1; side += 2) {
+    for (int side = -1; side <= 1; side += 2)
         if (heap) {
             Ellipse(c.s, side * U(7), hy + U(5), U(4), U(3), Style(c.belly, PART_NO_HIGHLIGHT));
             Ellipse(c.s, side * U(6), -U(20), U(3), U(3), Style(c.body, PART_LINE));
@@ -47,7 +46,6 @@ static void SittingMarmot(Ctx &c, bool heap)
             Ellipse(c.s, side * U(9), hy + U(3), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
             Ellipse(c.s, side * U(7), hy + U(10), U(3), U(3), Style(c.body, PART_LINE));
         }
-    }
     Ellipse(c.s, 0, hy + U(4), U(4), U(3), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     Ellipse(c.s, 0, hy + U(2), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
     Capsule(c.s, -U(1), hy + U(7), U(1) / 2, U(1), hy + U(7), U(1) / 2,
@@ -64,15 +62,13 @@ static void DiggingMarmot(Ctx &c)
     const int smoke = Material(c, SMOKE);
     GroundShadow(c.s, 0, 0, U(32), U(3));
     Ellipse(c.s, U(28), -U(8), U(6), U(3), Style(c.body, PART_LINE), -20);
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 2; ++k)
         Capsule(c.s, -U(10) + k * U(26), -U(12), U(5), -U(8) + k * U(26), -U(3), U(4),
                 Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    }
     Ellipse(c.s, U(4), -U(16), U(25), U(13), Style(c.body));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Ellipse(c.s, U(10) + k * U(4), -U(50) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
                 Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
-    }
     Ellipse(c.s, U(8), -U(28), U(21), U(14), Style(mound, PART_LINE));
     Tube(c.s, {-U(6), -U(34), U(1), U(2), -U(28), U(1), U(0), -U(22), U(1)},
          Style(c.accent, PART_FLAT, SHADE_LIGHT));
@@ -82,10 +78,9 @@ static void DiggingMarmot(Ctx &c)
     for (int k = 0; k < 2; ++k) {
         const int x = -U(14) + k * U(26);
         Capsule(c.s, x, -U(12), U(6), x - U(2), -U(3), U(5), Style(c.body, PART_LINE));
-        for (int t = -1; t <= 1; ++t) {
+        for (int t = -1; t <= 1; ++t)
             Spike(c, x - U(6) + t * U(3), -U(2), U(7), -110, U(1) + U(1) / 2,
                   Style(c.bone, PART_NO_HIGHLIGHT));
-        }
     }
     const int hx = -U(24), hy = -U(18);
     Ellipse(c.s, hx + U(6), hy - U(9), U(3), U(3), Style(c.body, PART_LINE));
@@ -115,28 +110,24 @@ static void ShrewHouse(Ctx &c, int x, int y)
     }
     Ellipse(c.s, x, y, rx, ry, Style(house, PART_LINE));
     if (c.form == 0) {
-        for (int k = -2; k <= 2; ++k) {
+        for (int k = -2; k <= 2; ++k)
             Capsule(c.s, x - rx + U(3), y + k * U(6), U(1) / 2, x + rx - U(3), y + k * U(6), U(1) / 2,
                     Style(house, PART_FLAT, SHADE_SHADOW));
-        }
-        for (int k = -2; k <= 2; ++k) {
+        for (int k = -2; k <= 2; ++k)
             Capsule(c.s, x + k * U(6), y - ry + U(4), U(1) / 2, x + k * U(6), y + ry - U(4), U(1) / 2,
                     Style(house, PART_FLAT, SHADE_LIGHT));
-        }
         Leaf(c, x - U(2), y - ry + U(2), U(12), -30, house);
         Leaf(c, x + U(2), y - ry + U(2), U(10), 35, house);
     } else if (c.form == 1) {
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 0; k < 2; ++k)
             Capsule(c.s, x - rx + U(2), y - U(8) + k * U(14), U(1), x + rx - U(2), y - U(8) + k * U(14), U(1),
                     Style(Material(c, {236, 200, 150}), PART_FLAT, SHADE_BASE));
-        }
     } else {
         Capsule(c.s, x, y - ry + U(2), U(1) / 2, x, y + ry - U(2), U(1) / 2,
                 Style(house, PART_FLAT, SHADE_SHADOW));
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < 4; ++k)
             for (int side = -1; side <= 1; side += 2)
                 Dot(c.s, x + side * U(2), y - ry + U(6) + k * U(7), house, SHADE_HIGHLIGHT);
-        }
     }
     Ellipse(c.s, x + U(8), y + U(8), U(4), U(5), Style(c.dark, PART_LINE | PART_NO_HIGHLIGHT));
 }
@@ -165,10 +156,9 @@ static void UprightShrew(Ctx &c, bool house)
     Tube(c.s, {hx - U(4), hy + U(1), U(4), hx - U(11), hy + U(3), U(2), hx - U(17), hy + U(4), U(1)},
          Style(c.body, PART_LINE));
     Ellipse(c.s, hx - U(17), hy + U(4), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 2; ++k)
         Capsule(c.s, hx - U(11), hy + U(2) + k * U(2), U(1) / 3, hx - U(15), hy - U(2) + k * U(6), U(1) / 3,
                 Style(c.belly, PART_FLAT, SHADE_LIGHT));
-    }
     CuteEye(c, hx - U(3), hy - U(1), c.young ? U(2) + U(1) / 2 : U(2));
 }
 
@@ -183,10 +173,9 @@ static void SprintingShrew(Ctx &c)
             Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
     Ellipse(c.s, 0, -U(15), U(18), U(7), Style(c.body), 4);
     Ellipse(c.s, -U(2), -U(10), U(13), U(3), Style(c.belly, PART_NO_HIGHLIGHT), 4);
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         Capsule(c.s, -U(9) + k * U(6), -U(21), U(1), -U(7) + k * U(6), -U(15), U(1),
                 Style(stripe, PART_FLAT));
-    }
     Capsule(c.s, U(10), -U(12), U(3), U(2), -U(3), U(2), Style(c.body, PART_LINE));
     Capsule(c.s, -U(12), -U(12), U(3), -U(4), -U(3), U(2), Style(c.body, PART_LINE));
     const int hx = -U(19), hy = -U(18);
@@ -256,10 +245,9 @@ static void GlidingFrog(Ctx &c, bool great)
         Polygon(c.s, {side * U(5), cy - U(8), hand, handY, foot, footY, side * U(5), cy + U(10)},
                 Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
         if (great) {
-            for (int k = 0; k < 2; ++k) {
+            for (int k = 0; k < 2; ++k)
                 Capsule(c.s, side * (U(12) + k * U(9)), cy - U(8) - k * U(2), U(1), side * (U(12) + k * U(9)),
                         cy + U(8) + k * U(2), U(1), Style(stripe, PART_FLAT));
-            }
         } else {
             Ellipse(c.s, side * U(13), cy, U(2), U(2), Style(stripe, PART_FLAT));
         }
@@ -273,15 +261,13 @@ static void GlidingFrog(Ctx &c, bool great)
         }
     }
     Ellipse(c.s, 0, cy + U(2), U(8), U(13), Style(c.body));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Ellipse(c.s, (k - 1) * U(3), cy + U(4) + (k % 2) * U(4), U(2), U(2),
                 Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    }
     const int hy = cy - U(12);
-    if (great) {
+    if (great)
         for (int k = 0; k < 5; ++k)
             Spike(c, 0, hy + U(4), U(9), 130 + k * 25, U(3), Style(c.accent, PART_LINE));
-    }
     Ellipse(c.s, 0, hy, U(9), U(6), Style(c.body, PART_LINE));
     for (int side = -1; side <= 1; side += 2) {
         Ellipse(c.s, side * U(6), hy - U(4), U(4), U(4), Style(c.body, PART_LINE));
@@ -322,10 +308,9 @@ static void WireGecko(Ctx &c)
         }
     }
     Ellipse(c.s, 0, -U(26), U(6), U(12), Style(c.body));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Capsule(c.s, -U(5), -U(31) + k * U(6), U(1), U(5), -U(31) + k * U(6), U(1),
                 Style(c.accent, PART_FLAT));
-    }
     Ellipse(c.s, 0, -U(41), U(6), U(6), Style(c.body, PART_LINE));
     for (int side = -1; side <= 1; side += 2)
         CuteEye(c, side * U(4), -U(42), U(2));
@@ -344,22 +329,19 @@ static void CaveDrake(Ctx &c)
     GroundShadow(c.s, 0, 0, len + U(8), U(3));
     Curve(c.s, len - U(2), bodyY, bry * 2 / 3, len + U(10), bodyY + U(2), len + U(14), -U(3), U(1),
           Style(c.body));
-    for (int k = -1; k <= 1; ++k) {
+    for (int k = -1; k <= 1; ++k)
         Capsule(c.s, k * len * 2 / 3 + U(3), bodyY + bry / 2, U(2) + stage * U(1) / 2, k * len * 2 / 3 + U(2),
                 -U(3), U(2), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    }
     if (stage == 3) {
         Ellipse(c.s, U(2), bodyY - bry + U(1), len * 3 / 4, U(7), Style(rock, PART_LINE));
         Ellipse(c.s, U(2), bodyY - bry, len * 3 / 5, U(4), Style(c.dark, PART_FLAT));
-        for (int k = 0; k < 7; ++k) {
+        for (int k = 0; k < 7; ++k)
             Spike(c, -len / 2 + k * len / 6 + U(2), bodyY - bry + U(1), U(7) + (k % 3) * U(3), -30 + k * 10,
                   U(2), Style(crystal, PART_LINE));
-        }
     } else if (stage == 2) {
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < 5; ++k)
             Spike(c, -len / 2 + k * len / 4, bodyY - bry + U(2), U(5) + (k % 2) * U(2), -10 + k * 5, U(2),
                   Style(crystal, PART_LINE));
-        }
     }
     Ellipse(c.s, 0, bodyY, len, bry, Style(c.body));
     Ellipse(c.s, -U(2), bodyY + bry / 2, len * 4 / 5, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
@@ -371,10 +353,9 @@ static void CaveDrake(Ctx &c)
     }
     const int hr = stage == 1 ? U(9) : U(7) + stage * U(1);
     const int hx = -len - hr / 2, hy = stage == 1 ? bodyY - U(4) : bodyY + U(1);
-    if (stage == 3) {
+    if (stage == 3)
         for (int side = 0; side < 2; ++side)
             Spike(c, hx + side * U(5), hy - hr + U(2), U(6), -40 + side * 30, U(2), Style(c.bone, PART_LINE));
-    }
     Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
     Ellipse(c.s, hx - hr / 2, hy + hr / 3, hr / 2, hr / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     if (stage == 1) {
@@ -398,10 +379,9 @@ static void Slug(Ctx &c, bool large)
 {
     const int trail = Material(c, {214, 196, 232}), glow = Material(c, {206, 150, 250});
     GroundShadow(c.s, 0, 0, large ? U(28) : U(22), U(3));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Ellipse(c.s, U(22) + k * U(5), -U(1), U(3) - k * U(1) / 2, U(1),
                 Style(trail, PART_FLAT, SHADE_LIGHT));
-    }
     std::vector<int> spine;
     if (large) {
         spine = {U(26), -U(3), U(3),   U(12), -U(6),  U(7),   U(0), -U(10),
@@ -418,14 +398,13 @@ static void Slug(Ctx &c, bool large)
         Ellipse(c.s, tx, ty, U(2) + U(1) / 2, U(2) + U(1) / 2, Style(glow, PART_LINE));
         Dot(c.s, tx - U(1) / 2, ty, c.eye, SHADE_BASE);
     }
-    if (large) {
+    if (large)
         for (int k = 0; k < 6; ++k) {
             const int x = U(20) - k * U(5), y = -U(10) - k * U(5);
             Ellipse(c.s, x + U(4), y - U(1), U(6), U(5), Style(c.accent, PART_LINE), 20);
             Ellipse(c.s, x + U(4), y - U(1), U(3), U(2), Style(c.body, PART_FLAT, SHADE_LIGHT), 20);
             Dot(c.s, x + U(4), y - U(1), c.dark, SHADE_BASE);
         }
-    }
     Tube(c.s, spine, Style(c.body));
     std::vector<int> foot;
     for (size_t i = 0; i + 2 < spine.size(); i += 3)

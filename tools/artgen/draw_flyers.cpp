@@ -11,10 +11,9 @@ static void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathe
         const int len = length - k * length / (feathers * 3);
         const int mx = Toward(sx, len / 2, angle), my = TowardY(sy, len / 2, angle);
         Ellipse(c.s, mx, my, U(3), len / 2, Style(material, PART_LINE), angle);
-        if (tipMaterial != 0) {
+        if (tipMaterial != 0)
             Ellipse(c.s, Toward(mx, len / 3, angle), TowardY(my, len / 3, angle), U(2), len / 6,
                     Style(tipMaterial, PART_LINE), angle);
-        }
     }
 }
 
@@ -32,43 +31,35 @@ static void Owl(Ctx &c)
     for (int side = -1; side <= 1; side += 2) {
         Capsule(c.s, side * U(5), -U(3), U(1), side * U(5), -U(1), U(1),
                 Style(Material(c, {240, 170, 60}), PART_FLAT));
-        for (int k = -1; k <= 1; ++k) {
+        for (int k = -1; k <= 1; ++k)
             Capsule(c.s, side * U(5), -U(1), U(1) / 2, side * U(5) + k * U(2), U(1) / 2, U(1) / 2,
                     Style(Material(c, {240, 170, 60}), PART_FLAT));
-        }
     }
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
     Ellipse(c.s, 0, by + bry / 3, brx * 3 / 5, bry * 3 / 5, Style(c.belly, PART_NO_HIGHLIGHT));
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < 5; ++k)
         Spike(c, -brx / 3 + (k % 3) * brx / 3, by + bry / 6 + (k / 3) * U(4) + U(2), U(2), 180, U(1),
               Style(c.body, PART_FLAT, SHADE_SHADOW));
-    }
-    if (stage < 2) {
-        for (int side = -1; side <= 1; side += 2) {
+    if (stage < 2)
+        for (int side = -1; side <= 1; side += 2)
             Ellipse(c.s, side * (brx - U(2)), by + U(2), U(4), bry * 2 / 3, Style(c.body, PART_LINE),
                     side * 15);
-        }
-    }
-    if (stage >= 1) {
-        for (int side = -1; side <= 1; side += 2) {
+    if (stage >= 1)
+        for (int side = -1; side <= 1; side += 2)
             Spike(c, side * brx * 3 / 5, by - bry + U(3), U(7) + stage * U(2), side * 25, U(3),
                   Style(c.body, PART_LINE));
-        }
-    }
-    if (stage == 0) {
+    if (stage == 0)
         for (int k = -1; k <= 1; ++k)
             Spike(c, k * U(3), by - bry + U(1), U(4), k * 30, U(2), Style(c.body, PART_LINE));
-    }
     const int ey = by - bry / 3, er = stage == 0 ? U(6) : U(5);
     Ellipse(c.s, -er, ey, er + U(2), er + U(1), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     Ellipse(c.s, er, ey, er + U(2), er + U(1), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     WhiteEye(c, -er, ey, er * 3 / 4, U(1));
     WhiteEye(c, er, ey, er * 3 / 4, -U(1));
     Spike(c, 0, ey + U(2), U(4), 180, U(2), Style(Material(c, {240, 170, 60}), PART_LINE));
-    if (stage == 2) {
+    if (stage == 2)
         Polygon(c.s, {0, by - bry + U(2), U(2), by - bry + U(5), 0, by - bry + U(8), -U(2), by - bry + U(5)},
                 Style(Material(c, {120, 230, 250}), PART_LINE));
-    }
 }
 
 static void Heron(Ctx &c)
@@ -92,14 +83,12 @@ static void Heron(Ctx &c)
     Curve(c.s, -U(4), by - U(2), U(4), hx + U(8), (hy + by) / 2, hx + U(1), hy + U(2), U(3),
           Style(c.body, PART_LINE));
     Ellipse(c.s, hx, hy, chick ? U(8) : U(6), chick ? U(7) : U(5), Style(c.body, PART_LINE));
-    if (!chick) {
+    if (!chick)
         Curve(c.s, hx + U(3), hy - U(3), U(1), hx + U(10), hy - U(6), hx + U(14), hy - U(2), U(1) / 2,
               Style(c.dark));
-    }
-    if (chick) {
+    if (chick)
         for (int k = -1; k <= 1; ++k)
             Spike(c, hx + k * U(2), hy - U(6), U(4), k * 30, U(1), Style(c.body, PART_LINE));
-    }
     Spike(c, hx - U(4), hy + U(1), chick ? U(8) : U(14), -90, U(2), Style(beak, PART_LINE));
     if (chick)
         CuteEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2);
@@ -118,10 +107,9 @@ static void TailorBird(Ctx &c)
     Capsule(c.s, U(24), -U(57), U(1) / 2, U(24), -U(48), U(1) / 2, Style(thread, PART_FLAT));
     Ellipse(c.s, U(20), -U(32), U(7), U(16), Style(leaf, PART_LINE), 10);
     Ellipse(c.s, U(27), -U(34), U(7), U(15), Style(leaf, PART_LINE), -10);
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < 5; ++k)
         Capsule(c.s, U(21), -U(44) + k * U(6), U(1) / 2, U(26), -U(42) + k * U(6), U(1) / 2,
                 Style(thread, PART_FLAT, SHADE_LIGHT));
-    }
     for (int side = 0; side < 2; ++side) {
         Capsule(c.s, -U(2) + side * U(4), -U(12), U(1), -U(3) + side * U(4), -U(1), U(1) / 2,
                 Style(legMat, PART_FLAT));
@@ -149,7 +137,7 @@ static void Dragonfly(Ctx &c)
     const int glow = Material(c, {255, 232, 140});
     GroundShadow(c.s, 0, 0, U(12), U(3));
     const int ty = -U(44);
-    for (int side = -1; side <= 1; side += 2) {
+    for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 2; ++k) {
             const int angle = side * (k ? 100 : 66), len = k ? U(30) : U(32);
             const int mx = Toward(side * U(2), len / 2, angle), my = TowardY(ty + k * U(5), len / 2, angle);
@@ -159,7 +147,6 @@ static void Dragonfly(Ctx &c)
             Ellipse(c.s, Toward(side * U(2), len - U(4), angle), TowardY(ty + k * U(5), len - U(4), angle),
                     U(2), U(2), Style(c.accent, PART_FLAT, SHADE_LIGHT));
         }
-    }
     for (int k = 0; k < 7; ++k)
         Ellipse(c.s, 0, ty + U(10) + k * U(5), U(2) + (k < 2), U(3), Style(c.body, PART_LINE));
     Ellipse(c.s, 0, ty + U(44), U(2), U(3), Style(glow, PART_LINE));
@@ -180,16 +167,14 @@ static void Petrel(Ctx &c)
     GroundShadow(c.s, 0, 0, U(24), U(3));
     Polygon(c.s, {-U(26), -U(2), -U(10), -U(12), U(4), -U(8), U(24), -U(2)}, Style(sea, PART_LINE));
     Ellipse(c.s, -U(10), -U(11), U(7), U(3), Style(foam, PART_LINE | PART_NO_HIGHLIGHT), -10);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Capsule(c.s, U(14) + k * U(6), -U(56) + k * U(4), U(1) / 2, U(10) + k * U(6), -U(50) + k * U(4),
                 U(1) / 2, Style(foam, PART_FLAT, SHADE_LIGHT));
-    }
     const int by = -U(30);
     Ellipse(c.s, U(8), by - U(14), U(26), U(3), Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW), -35);
-    for (int side = 0; side < 2; ++side) {
+    for (int side = 0; side < 2; ++side)
         Tube(c.s, {-U(2) + side * U(3), by + U(4), U(1), -U(4) + side * U(3), -U(12), U(1) / 2},
              Style(c.dark, PART_FLAT));
-    }
     for (int side = 0; side < 2; ++side)
         Spike(c, -U(5) + side * U(3), -U(12), U(3), 200, U(2), Style(c.dark, PART_FLAT));
     Polygon(c.s, {U(10), by - U(2), U(24), by - U(6), U(22), by + U(2), U(10), by + U(3)},
@@ -216,10 +201,9 @@ static void Raven(Ctx &c)
     Ellipse(c.s, U(6), by, U(9), U(11), Style(c.body, PART_LINE), 20);
     for (int k = 0; k < 3; ++k)
         Ellipse(c.s, U(8) + k * U(2), by + U(4) + k * U(2), U(3), U(6), Style(c.body, PART_LINE), 30);
-    for (int side = 0; side < 2; ++side) {
+    for (int side = 0; side < 2; ++side)
         Capsule(c.s, -U(2) + side * U(5), by + U(12), U(1), -U(3) + side * U(5), -U(5), U(1),
                 Style(c.dark, PART_FLAT));
-    }
     const int hx = -U(6), hy = by - U(14);
     Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
     Spike(c, hx + U(4), hy - U(5), U(6), 40, U(2), Style(c.body, PART_LINE));
@@ -297,24 +281,21 @@ static void Moth(Ctx &c)
         Ellipse(c.s, side * U(18), by - U(11), U(5), U(5), Style(spot, PART_LINE));
         Ellipse(c.s, side * U(18), by - U(11), U(2), U(2), Style(night ? c.dark : c.belly, PART_FLAT));
         Ellipse(c.s, side * U(12), by + U(10), U(3), U(3), Style(night ? c.accent : c.body, PART_LINE));
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3; ++k)
             Capsule(c.s, side * U(4), by - U(2), U(1) / 2, side * (U(28) - k * U(5)), by - U(16) + k * U(9),
                     U(1) / 2, Style(wingMat, PART_FLAT, SHADE_SHADOW));
-        }
     }
     Ellipse(c.s, 0, by + U(4), U(5), U(12), Style(c.body));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Capsule(c.s, -U(4), by + U(3) + k * U(4), U(1) / 2, U(4), by + U(3) + k * U(4), U(1) / 2,
                 Style(c.body, PART_FLAT, SHADE_SHADOW));
-    }
     const int hy = by - U(10);
     for (int side = -1; side <= 1; side += 2) {
         Curve(c.s, side * U(2), hy - U(4), U(1), side * U(6), hy - U(16), side * U(12), hy - U(16), U(1) / 2,
               Style(c.dark));
-        for (int k = 1; k <= 3; ++k) {
+        for (int k = 1; k <= 3; ++k)
             Spike(c, side * (U(3) + k * U(2)), hy - U(10) - k * U(2), U(3), side * 60, U(1) / 2,
                   Style(c.dark, PART_FLAT));
-        }
     }
     Ellipse(c.s, 0, hy, U(7), U(6), Style(c.body, PART_LINE));
     Ellipse(c.s, 0, hy + U(5), U(8), U(3), Style(c.belly, PART_LINE));
@@ -330,22 +311,19 @@ static void Ant(Ctx &c, bool queen)
     GroundShadow(c.s, 0, 0, U(24), U(3));
     const int ar = queen ? U(13) : U(8);
     const int by = -U(12) - (queen ? U(4) : 0);
-    if (queen) {
-        for (int k = 0; k < 2; ++k) {
+    if (queen)
+        for (int k = 0; k < 2; ++k)
             Ellipse(c.s, U(6) + k * U(4), by - U(14), U(5), U(13),
                     Style(Material(c, {200, 220, 240}), PART_LINE), 50 + k * 20);
-        }
-    }
     for (int k = 0; k < 3; ++k) {
         const int lx = -U(6) + k * U(6);
         Tube(c.s, {lx, by, U(1), lx + U(4) - k * U(4), by - U(6), U(1), lx + U(6) - k * U(6), 0, U(1) / 2},
              Style(c.dark, PART_FLAT));
     }
     Ellipse(c.s, U(8) + ar, by - U(2), ar + U(2), ar, Style(c.body), -10);
-    for (int k = 1; k <= 2; ++k) {
+    for (int k = 1; k <= 2; ++k)
         Capsule(c.s, U(8) + ar + k * ar / 3, by - ar + U(2), U(1) / 2, U(8) + ar + k * ar / 3 - U(2),
                 by + ar - U(3), U(1) / 2, Style(c.body, PART_FLAT, SHADE_SHADOW));
-    }
     Ellipse(c.s, 0, by, U(6), U(4), Style(c.body, PART_LINE));
     const int hx = -U(10), hy = by - U(8);
     Curve(c.s, hx + U(2), hy - U(5), U(1), hx - U(2), hy - U(16), hx - U(8), hy - U(14), U(1) / 2,
@@ -374,7 +352,7 @@ static void Spider(Ctx &c, bool shadow)
 {
     GroundShadow(c.s, 0, 0, U(26), U(3));
     const int by = -U(16);
-    for (int side = -1; side <= 1; side += 2) {
+    for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 4; ++k) {
             const int kx = side * (U(14) + k * U(3)), ky = by - U(12) + k * U(4);
             Tube(c.s,
@@ -382,7 +360,6 @@ static void Spider(Ctx &c, bool shadow)
                   0, U(1) / 2},
                  Style(c.body, PART_LINE));
         }
-    }
     Ellipse(c.s, 0, by - U(6), U(12), U(10), Style(c.body));
     if (shadow) {
         Polygon(c.s, {0, by - U(14), U(4), by - U(6), 0, by + U(2), -U(4), by - U(6)},
@@ -394,10 +371,9 @@ static void Spider(Ctx &c, bool shadow)
     Ellipse(c.s, 0, by + U(4), U(7), U(6), Style(c.body, PART_LINE));
     if (shadow) {
         const int red = Material(c, {250, 70, 90});
-        for (int k = -1; k <= 1; ++k) {
+        for (int k = -1; k <= 1; ++k)
             Ellipse(c.s, k * U(3), by + U(3) - (k == 0) * U(1), U(1) + U(1) / 2, U(1) + U(1) / 2,
                     Style(red, PART_FLAT, SHADE_LIGHT));
-        }
         Ellipse(c.s, -U(2), by + U(6), U(1), U(1), Style(red, PART_FLAT, SHADE_LIGHT));
         Ellipse(c.s, U(2), by + U(6), U(1), U(1), Style(red, PART_FLAT, SHADE_LIGHT));
     } else {
@@ -443,10 +419,9 @@ static void ClickBeetle(Ctx &c)
     const int stone = c.accent, snap = Material(c, {250, 236, 170});
     GroundShadow(c.s, 0, 0, U(18), U(3));
     const int cy = -U(34);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Capsule(c.s, -U(4) + k * U(4), cy + U(12), U(1), -U(6) + k * U(5), cy + U(8), U(1) / 2,
                 Style(c.dark, PART_FLAT));
-    }
     Ellipse(c.s, U(10), cy + U(2), U(14), U(9), Style(c.body), 35);
     Ellipse(c.s, -U(12), cy + U(2), U(10), U(8), Style(c.body), -40);
     for (int k = 0; k < 3; ++k)
@@ -465,26 +440,23 @@ static void ClickBeetle(Ctx &c)
 static void Mantis(Ctx &c)
 {
     GroundShadow(c.s, 0, 0, U(22), U(3));
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 2; ++k)
         Tube(c.s,
              {U(2) + k * U(8), -U(14), U(1), U(8) + k * U(8), -U(8), U(1), U(12) + k * U(8), 0, U(1) / 2},
              Style(c.body, PART_FLAT, SHADE_SHADOW));
-    }
     Ellipse(c.s, U(14), -U(16), U(12), U(5), Style(c.accent, PART_LINE), -15);
     Ellipse(c.s, U(16), -U(15), U(14), U(6), Style(c.body), -10);
     Capsule(c.s, U(2), -U(16), U(3), -U(6), -U(36), U(2), Style(c.body, PART_LINE));
     /* Raptorial arms folded in front. */
     Tube(c.s, {-U(3), -U(30), U(2), -U(14), -U(24), U(2), -U(10), -U(36), U(1) + U(1) / 2},
          Style(c.body, PART_LINE));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Spike(c, -U(13) + k * U(1), -U(27) - k * U(3), U(2), -70, U(1) / 2,
               Style(c.belly, PART_NO_HIGHLIGHT));
-    }
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 2; ++k)
         Tube(c.s,
              {-U(1) + k * U(4), -U(18), U(1), -U(6) + k * U(4), -U(8), U(1), -U(4) + k * U(4), 0, U(1) / 2},
              Style(c.body, PART_FLAT));
-    }
     const int hx = -U(8), hy = -U(42);
     Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(14), hx - U(12), hy - U(14), U(1) / 2,
           Style(c.body));
@@ -517,12 +489,11 @@ static void Firefly(Ctx &c)
     Ellipse(c.s, 0, by - U(10), U(6), U(5), Style(c.body, PART_LINE));
     CuteEye(c, -U(3), by - U(10), U(2));
     CuteEye(c, U(3), by - U(10), U(2));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Polygon(c.s,
                 {-U(20) + k * U(18), -U(12) - k * U(6), -U(18) + k * U(18), -U(14) - k * U(6),
                  -U(16) + k * U(18), -U(12) - k * U(6), -U(18) + k * U(18), -U(10) - k * U(6)},
                 Style(glow, PART_FLAT, SHADE_LIGHT));
-    }
 }
 
 void DrawInsect(Ctx &c)

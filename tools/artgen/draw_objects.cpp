@@ -36,10 +36,9 @@ void DrawSponge(Ctx &c)
     };
     for (const int *t : TUBES) {
         Capsule(c.s, t[0] / 3, -U(10), t[2], t[0], t[1], t[2] - U(1), Style(c.body, PART_LINE));
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3; ++k)
             Spike(c, t[0] + (k % 2 ? t[2] : -t[2]) * 9 / 10, t[1] + U(6) + k * U(7), U(4),
                   (k % 2 ? 70 : -70) + t[3], U(1), Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
-        }
         Ellipse(c.s, t[0], t[1], t[2] - U(2), U(2), Style(hole, PART_FLAT));
         Ellipse(c.s, t[0] + U(2), t[1] + U(12), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(hole, PART_FLAT));
     }
@@ -99,26 +98,22 @@ void DrawSandray(Ctx &c)
         Spike(c, U(26), -U(45), U(6), -20, U(2), Style(c.accent, PART_LINE));
         Spike(c, U(31), -U(33), U(4), 60, U(1) + U(1) / 2, Style(c.accent, PART_LINE));
         /* The fringe ripples down to the sand in waves, the body held up on it. */
-        for (int k = 0; k < 9; ++k) {
+        for (int k = 0; k < 9; ++k)
             Ellipse(c.s, -U(25) + k * U(6), top + U(4) + (k % 2) * U(1), U(4), U(3) + (k % 2) * U(1),
                     Style(c.body, PART_LINE | PART_NO_HIGHLIGHT));
-        }
     }
-    for (int side = -1; side <= 1; side += 2) {
-        for (int k = 0; k < 4; ++k) {
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 4; ++k)
             Spike(c, side * (w - U(4) - k * w / 5), top - h / 2 + k * h / 5, U(3), side * (60 + k * 12), U(2),
                   Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
-        }
-    }
     Polygon(c.s, {-w, top - h, 0, top - 2 * h - U(2), w, top - h, 0, top}, Style(c.body, PART_LINE));
     if (big) {
         const int stripe = Material(c, Darker(c.plan->bodyColour, 30));
-        for (int k = -1; k <= 1; ++k) {
+        for (int k = -1; k <= 1; ++k)
             Tube(c.s,
                  {k * U(10) - U(5), top - h - U(1), U(1), k * U(10), top - h - U(5), U(1), k * U(10) + U(5),
                   top - h - U(1), U(1)},
                  Style(stripe, PART_FLAT));
-        }
     }
     for (int side = -1; side <= 1; side += 2) {
         const int ex = side * U(5), ey = top - 2 * h - U(10);
@@ -135,22 +130,19 @@ void DrawAnvil(Ctx &c)
     GroundShadow(c.s, 0, 0, U(24), U(3));
     Curve(c.s, U(12), -U(20), U(3), U(28), -U(20), U(24), -U(40), U(2), Style(c.body, PART_LINE));
     Polygon(c.s, {U(17), -U(47), U(31), -U(47), U(31), -U(39), U(17), -U(39)}, Style(hammer, PART_LINE));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Spike(c, U(14) - k * U(2), -U(44) + k * U(3), U(5), -80 + k * 30, U(1),
               Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    }
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 2; ++k)
         Capsule(c.s, -U(8) + k * U(18), -U(10), U(3), -U(7) + k * U(18), -U(3), U(3),
                 Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    }
     Polygon(c.s, {-U(15), -U(9), U(15), -U(9), U(10), -U(18), -U(10), -U(18)}, Style(c.body, PART_LINE));
     Polygon(c.s, {-U(8), -U(17), U(8), -U(17), U(11), -U(24), -U(11), -U(24)}, Style(c.body, PART_LINE));
     Polygon(c.s, {-U(17), -U(24), U(17), -U(24), U(17), -U(32), -U(17), -U(32)}, Style(hammer, PART_LINE));
     Polygon(c.s, {-U(17), -U(32), -U(17), -U(25), -U(34), -U(30)}, Style(hammer, PART_LINE));
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 2; ++k)
         Capsule(c.s, -U(12) + k * U(18), -U(9), U(3), -U(13) + k * U(18), -U(2), U(3),
                 Style(c.body, PART_LINE));
-    }
     CuteEye(c, -U(6), -U(28), U(2));
     CuteEye(c, U(3), -U(28), U(2));
     Capsule(c.s, -U(4), -U(20), U(1) / 2, U(1), -U(20), U(1) / 2, Style(c.mouth, PART_FLAT));
@@ -168,10 +160,9 @@ void DrawPail(Ctx &c)
         Spike(c, U(4), -U(4), U(4), 200 + k * 30, U(1) / 2 + U(1) / 4, Style(rope, PART_FLAT));
     Curve(c.s, -U(13), -U(46), U(1), 0, -U(64), U(13), -U(46), U(1), Style(iron, PART_LINE));
     Polygon(c.s, {-U(15), -U(46), U(15), -U(46), U(11), -U(20), -U(11), -U(20)}, Style(c.body));
-    for (int k = -2; k <= 2; ++k) {
+    for (int k = -2; k <= 2; ++k)
         Capsule(c.s, k * U(6), -U(44), U(1) / 2, k * U(4) + k * U(1) / 2, -U(21), U(1) / 2,
                 Style(c.body, PART_FLAT, SHADE_SHADOW));
-    }
     Capsule(c.s, -U(14), -U(40), U(1) + U(1) / 2, U(14), -U(40), U(1) + U(1) / 2, Style(iron, PART_LINE));
     Capsule(c.s, -U(12), -U(25), U(1) + U(1) / 2, U(12), -U(25), U(1) + U(1) / 2, Style(iron, PART_LINE));
     Ellipse(c.s, 0, -U(46), U(15), U(4), Style(c.body, PART_LINE));
@@ -238,10 +229,9 @@ void DrawColumn(Ctx &c)
             Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
     Capsule(c.s, U(8), -U(24), U(1) + U(1) / 2, U(9), -U(55), U(1) + U(1) / 2,
             Style(c.body, PART_FLAT, SHADE_SHADOW));
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         Spike(c, -U(9) + k * U(6), -U(57), U(6) + (k % 2) * U(4), -20 + k * 13, U(3),
               Style(c.accent, PART_LINE));
-    }
     Capsule(c.s, -U(12), -U(41), U(3), U(12), -U(41), U(3), Style(c.dark, PART_LINE));
     Ellipse(c.s, -U(2), -U(41), U(4), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
     Ellipse(c.s, -U(2), -U(41), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.eye, PART_FLAT));
@@ -257,10 +247,9 @@ void DrawFog(Ctx &c)
         {-U(4),  -U(20), 8  },
         {U(18),  -U(17), -6 }
     };
-    for (const int *t : TENDRILS) {
+    for (const int *t : TENDRILS)
         Curve(c.s, t[0], t[1], U(4), t[0] + U(6), t[1] - U(12), t[0] + t[2] * U(1) / 2, t[1] - U(24), U(1),
               Style(c.body, PART_NO_HIGHLIGHT));
-    }
     static const int PUFFS[][4] = {
         {-U(26), -U(9),  U(10), U(8) },
         {-U(12), -U(13), U(11), U(10)},
@@ -280,13 +269,12 @@ void DrawFog(Ctx &c)
         {-U(4),  -U(7) },
         {U(10),  -U(5) }
     };
-    for (const int *e : EYES) {
+    for (const int *e : EYES)
         for (int side = -1; side <= 1; side += 2) {
             Ellipse(c.s, e[0] + side * U(2), e[1], U(1) + U(1) / 2, U(1) + U(1) / 2,
                     Style(eye, PART_LINE | PART_NO_HIGHLIGHT));
             Dot(c.s, e[0] + side * U(2), e[1], c.dark, SHADE_BASE);
         }
-    }
 }
 
 /* Mangroves: a seed pod bobbing upright with two leaves, and the tree it becomes, walking on
@@ -298,10 +286,9 @@ void DrawMangrove(Ctx &c)
         const int leaf = Material(c, {90, 180, 80});
         GroundShadow(c.s, 0, 0, U(12), U(3));
         Ellipse(c.s, 0, -U(3), U(13), U(2), Style(water, PART_FLAT, SHADE_LIGHT));
-        for (int k = -1; k <= 1; ++k) {
+        for (int k = -1; k <= 1; ++k)
             Capsule(c.s, k * U(3), -U(8), U(1), k * U(5), -U(2), U(1) / 2,
                     Style(c.accent == 0 ? c.body : c.dark, PART_FLAT));
-        }
         Leaf(c, 0, -U(42), U(14), -35, leaf);
         Leaf(c, 0, -U(42), U(14), 40, leaf);
         Ellipse(c.s, 0, -U(24), U(8), U(17), Style(c.body, PART_LINE));
@@ -315,12 +302,10 @@ void DrawMangrove(Ctx &c)
     Ellipse(c.s, 0, -U(3), U(32), U(2), Style(water, PART_FLAT, SHADE_LIGHT));
     Ellipse(c.s, U(13), -U(8), U(3), U(2), Style(water, PART_LINE));
     Spike(c, U(16), -U(8), U(3), 90, U(2), Style(water, PART_LINE));
-    for (int side = -1; side <= 1; side += 2) {
-        for (int k = 0; k < 3; ++k) {
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 3; ++k)
             Curve(c.s, side * U(3), -U(30), U(2), side * (U(8) + k * U(9)), -U(36) + k * U(3),
                   side * (U(7) + k * U(10)), 0, U(1) + U(1) / 2, Style(c.body, PART_LINE));
-        }
-    }
     Capsule(c.s, 0, -U(28), U(8), 0, -U(46), U(6), Style(c.body, PART_LINE));
     static const int CROWN[][3] = {
         {-U(14), -U(52), U(9) },

@@ -75,10 +75,9 @@ static const QuadLook LOOKS[] = {
 
 static const QuadLook &LookOf(int entry)
 {
-    for (const QuadLook &look : LOOKS) {
+    for (const QuadLook &look : LOOKS)
         if (look.entry == entry)
             return look;
-    }
     return LOOKS[0];
 }
 
@@ -106,12 +105,10 @@ static void DrawLeg(Ctx &c, LegKind kind, int x, int top, int r, bool far, bool 
         Capsule(c.s, x, top, r + U(1), x, footY - r, r, style);
         Ellipse(c.s, x - r / 3, footY - r * 3 / 4, r * 4 / 3, r * 3 / 4, style);
     }
-    if (claws && !far) {
-        for (int k = -1; k <= 1; ++k) {
+    if (claws && !far)
+        for (int k = -1; k <= 1; ++k)
             Spike(c, x - r + k * r * 2 / 3, footY - r / 2, r * 2 / 3 + U(1), -120, r / 4 + U(1) / 2,
                   Style(c.bone, PART_NO_HIGHLIGHT));
-        }
-    }
 }
 
 static void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
@@ -157,10 +154,9 @@ static void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
         /* The tail thins into a curl of smoke. */
         Curve(c.s, bx, by, U(2), bx + len / 2, by + U(2), bx + len * 2 / 3, by - len / 2, U(1),
               Style(c.body));
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < 4; ++k)
             Ellipse(c.s, bx + len * 2 / 3 - k * U(3), by - len / 2 - U(3) - k * U(4), U(4) - k * U(1) / 2,
                     U(3) - k * U(1) / 2, Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
-        }
         break;
     }
 }
@@ -195,10 +191,9 @@ static void DrawEars(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
 
 static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
 {
-    if (q.extras & GOAT_HORNS) {
+    if (q.extras & GOAT_HORNS)
         Curve(c.s, hx, hy - hr * 3 / 4, U(3), hx + hr * 2, hy - hr * 2, hx + hr * 3 / 2, hy, U(1),
               Style(c.accent, PART_LINE));
-    }
     if (q.extras & OX_HORNS) {
         const int horn = c.accent;
         Curve(c.s, hx - hr / 2, hy - hr / 2, U(2), hx - hr * 3 / 2, hy - hr / 2, hx - hr * 3 / 2,
@@ -274,10 +269,9 @@ static void DrawMole(Ctx &c)
          Style(c.accent, PART_LINE));
     Ellipse(c.s, -U(20), sy + U(4), U(2), U(2), Style(nose, PART_LINE | PART_NO_HIGHLIGHT));
     Dot(c.s, -U(21), sy + U(4), c.dark, SHADE_BASE);
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 2; ++k)
         Capsule(c.s, -U(13), sy + U(1) + k * U(2), U(1) / 3, -U(17) + k * U(1), sy - U(3) + k * U(6),
                 U(1) / 3, Style(c.bone, PART_FLAT, SHADE_LIGHT));
-    }
     /* Pinpoint eyes in the fur, each with a glint. */
     for (int side = 0; side < 2; ++side) {
         const int ex = side ? U(2) : -U(6), ey = headY - U(3);
@@ -294,10 +288,9 @@ static void DrawMole(Ctx &c)
     /* The mound in front hides the lower body; the hands rest on its rim. */
     Polygon(c.s, {-U(24), 0, -U(18), -U(8), -U(8), -U(12), U(8), -U(12), U(18), -U(8), U(24), 0},
             Style(earth, PART_LINE));
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         Ellipse(c.s, -U(15) + k * U(10), -U(4) + (k % 2) * U(2), U(2), U(1) + U(1) / 2,
                 Style(earth, PART_NO_HIGHLIGHT, SHADE_LIGHT));
-    }
     MoleHand(c, claw, -U(12), -U(13), -135, reach);
     MoleHand(c, claw, U(12), -U(13), 135, reach);
 }
@@ -319,10 +312,9 @@ static void DrawTorsoExtras(Ctx &c, const QuadLook &q, int brx, int bry, int bod
     } else if (!(q.extras & PLATES)) {
         Ellipse(c.s, -brx / 6, bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
     }
-    if (q.extras & PLATES) {
+    if (q.extras & PLATES)
         for (int k = -2; k <= 2; ++k)
             Ellipse(c.s, k * brx / 3, bodyY - bry / 8, brx / 5, bry, Style(c.accent, PART_LINE));
-    }
     if (q.extras & (QUILLS | STEEL_QUILLS)) {
         const PartStyle quill = Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT);
         for (int k = 0; k < 9; ++k) {
@@ -333,22 +325,17 @@ static void DrawTorsoExtras(Ctx &c, const QuadLook &q, int brx, int bry, int bod
         Ellipse(c.s, U(3), bodyY, brx * 3 / 4, bry * 3 / 4, Style(c.accent));
         Ellipse(c.s, -brx / 3, bodyY + bry / 3, brx / 2, bry / 2, Style(c.body, PART_LINE));
     }
-    if (q.extras & STRIPE) {
+    if (q.extras & STRIPE)
         Capsule(c.s, -brx, bodyY - bry * 2 / 3, U(2), brx, bodyY - bry / 2, U(2),
                 Style(c.accent, PART_NO_HIGHLIGHT));
-    }
-    if (q.extras & SPOTS) {
-        for (int k = 0; k < 4; ++k) {
+    if (q.extras & SPOTS)
+        for (int k = 0; k < 4; ++k)
             Ellipse(c.s, -brx / 2 + k * brx / 3, bodyY - bry / 3 + (k % 2) * U(2), U(1) + U(1) / 2, U(1),
                     Style(c.accent, PART_FLAT, SHADE_LIGHT));
-        }
-    }
-    if (q.extras & CRYSTALS) {
-        for (int k = 0; k < 3; ++k) {
+    if (q.extras & CRYSTALS)
+        for (int k = 0; k < 3; ++k)
             Spike(c, -brx / 3 + k * brx / 3, bodyY - bry + U(1), U(6), 10 + k * 10, U(2),
                   Style(c.accent, PART_LINE));
-        }
-    }
 }
 
 /* Neck, head and face, the head centred at (hx, hy), the neck rising from (neckX, neckY). */
@@ -366,10 +353,9 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
     }
     if (q.extras & ICE_MANE) {
         const int ice = Material(c, c.plan->accentColour);
-        for (int k = 0; k < 6; ++k) {
+        for (int k = 0; k < 6; ++k)
             Spike(c, hx + hr / 2 + U(2), hy + hr / 3, hr + U(2) + (k % 2) * U(3), 10 + k * 28, U(3),
                   Style(ice, PART_LINE));
-        }
     }
     Capsule(c.s, neckX, neckY, neckR, hx, hy, hr * 2 / 3, Style(c.body, PART_BEHIND));
     DrawHorns(c, q, hx, hy, hr);
@@ -379,31 +365,26 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
                 {hx - hr, hy - hr / 3, hx - hr / 2, hy - hr * 6 / 5, hx + hr / 2, hy - hr * 6 / 5,
                  hx + hr * 3 / 2, hy + hr * 3 / 2, hx + hr / 2, hy + hr * 3 / 2},
                 Style(c.accent, PART_LINE));
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3; ++k)
             Capsule(c.s, hx + hr / 5 + k * U(3), hy - hr / 2 + k * U(3), U(1), hx + hr + k * U(1),
                     hy + hr + k * U(1), U(1), Style(Material(c, {250, 210, 90}), PART_FLAT, SHADE_LIGHT));
-        }
     }
     Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
-    if (q.extras & STRIPE) {
+    if (q.extras & STRIPE)
         Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
                 Style(c.accent, PART_NO_HIGHLIGHT));
-    }
     if (q.extras & TUSKS) {
         /* Tusks grown like old roots, curling up from the snout. */
         const int root = Material(c, {222, 204, 160});
-        for (int side = 0; side < 2; ++side) {
+        for (int side = 0; side < 2; ++side)
             Curve(c.s, hx - hr * 3 / 4 - U(q.snout) / 2 + side * U(3), hy + hr / 2, U(2),
                   hx - hr - U(q.snout) + side * U(2), hy + hr / 3, hx - hr - U(q.snout) / 2 + side * U(3),
                   hy - hr / 3, U(1), Style(root, PART_LINE));
-        }
     }
-    if (q.extras & NUBS) {
-        for (int side = 0; side < 2; ++side) {
+    if (q.extras & NUBS)
+        for (int side = 0; side < 2; ++side)
             Spike(c, hx - hr / 4 + side * hr * 2 / 3, hy - hr * 3 / 4, U(4), -15 + side * 30, U(1) + U(1) / 2,
                   Style(c.accent, PART_LINE));
-        }
-    }
     if (q.extras & BELL) {
         const int stone = Material(c, {150, 146, 150});
         Capsule(c.s, hx + U(2), hy + hr / 2, U(1) / 2, hx + U(3), hy + hr + U(3), U(1) / 2,
@@ -465,16 +446,14 @@ static void DrawSloth(Ctx &c)
         const int x = LIMBS[k][0], top = branchY - U(1) - k * U(1);
         Capsule(c.s, x / 2, bodyY - U(2), U(3), x, top + U(2), U(2),
                 k % 2 ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE));
-        for (int t = 0; t < 2; ++t) {
+        for (int t = 0; t < 2; ++t)
             Spike(c, x - U(1) + t * U(2), top + U(1), U(4), -30 + t * 30, U(1),
                   Style(c.bone, PART_NO_HIGHLIGHT));
-        }
     }
     Ellipse(c.s, U(2), bodyY, U(16), U(10), Style(c.body), -8);
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         Ellipse(c.s, -U(8) + k * U(6), bodyY + U(8) - (k % 2) * U(2), U(3), U(4),
                 Style(c.body, PART_LINE | PART_NO_HIGHLIGHT));
-    }
     Leaf(c, U(6), bodyY - U(6), U(10), 20, fern);
     Leaf(c, U(12), bodyY - U(4), U(8), 70, fern);
     const int hx = -U(14), hy = bodyY + U(8);
@@ -586,10 +565,9 @@ void DrawQuadruped(Ctx &c)
         DrawTorsoExtras(c, q, brx, bry, bodyY);
         if (q.extras & MOSS_RIDGE) {
             const int fern = Material(c, {90, 170, 80});
-            for (int k = 0; k < 7; ++k) {
+            for (int k = 0; k < 7; ++k)
                 Ellipse(c.s, -brx * 3 / 4 + k * brx / 4, bodyY - bry + U(1) - (k % 2) * U(2), U(4), U(3),
                         Style(c.accent, PART_LINE));
-            }
             Leaf(c, -U(2), bodyY - bry - U(2), U(9), -20, fern);
             Leaf(c, brx / 2, bodyY - bry, U(8), 30, fern);
         }

@@ -71,10 +71,9 @@ static void Eel(Ctx &c)
     }
     PaintSpine(c, spine, c.body, c.belly);
     const int spark = Material(c, {255, 240, 90});
-    for (std::size_t i = 5; i < spine.size(); i += 6) {
+    for (std::size_t i = 5; i < spine.size(); i += 6)
         Ellipse(c.s, spine[i].x, spine[i].y + U(1), U(2), U(1) + U(1) / 2,
                 Style(spark, PART_FLAT, SHADE_LIGHT));
-    }
     if (big) {
         Polygon(c.s, {-U(28), -U(44), -U(22), -U(40), -U(25), -U(38)}, Style(spark, PART_FLAT, SHADE_LIGHT));
         Polygon(c.s, {U(26), -U(40), U(32), -U(34), U(28), -U(33)}, Style(spark, PART_FLAT, SHADE_LIGHT));
@@ -111,21 +110,18 @@ static void DragonPeak(Ctx &c)
         runs.back().insert(runs.back().end(), {r * CosQ12(a) / 4096, y + r / 4 * SinQ12(a) / 4096, rad});
         wasFront = isFront;
     }
-    for (const std::vector<int> &run : back) {
+    for (const std::vector<int> &run : back)
         if (run.size() >= 6)
             Tube(c.s, run, Style(c.body, PART_LINE));
-    }
     Polygon(c.s, {-U(24), 0, U(24), 0, U(2), -U(50)}, Style(rock, PART_LINE));
     Polygon(c.s, {-U(5), -U(36), U(8), -U(36), U(2), -U(50)}, Style(snow, PART_LINE));
-    for (const std::vector<int> &run : front) {
+    for (const std::vector<int> &run : front)
         if (run.size() >= 6) {
             Tube(c.s, run, Style(c.body, PART_LINE));
-            for (size_t i = 3; i + 2 < run.size(); i += 6) {
+            for (size_t i = 3; i + 2 < run.size(); i += 6)
                 Spike(c, run[i], run[i + 1] - run[i + 2] / 2, U(4), 0, U(1) + U(1) / 2,
                       Style(c.accent, PART_LINE));
-            }
         }
-    }
     const int hx = -U(6), hy = -U(48);
     Spike(c, hx + U(4), hy - U(4), U(7), 40, U(2), Style(c.bone, PART_LINE));
     Ellipse(c.s, hx, hy, U(8), U(5), Style(c.body, PART_LINE));
@@ -187,18 +183,16 @@ void DrawFish(Ctx &c)
         Spike(c, U(28), cy, U(10), 100, U(5), Style(c.body, PART_LINE));
         Ellipse(c.s, 0, cy, U(30), U(14), Style(c.body));
         Ellipse(c.s, -U(4), cy + U(7), U(24), U(7), Style(c.belly, PART_NO_HIGHLIGHT));
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < 4; ++k)
             Capsule(c.s, -U(18) + k * U(8), cy + U(4), U(1) / 2, -U(14) + k * U(8), cy + U(12), U(1) / 2,
                     Style(c.body, PART_FLAT, SHADE_SHADOW));
-        }
         /* A living reef rides on its back: coral knobs and fronds of weed. */
         const int weed = Material(c, {90, 160, 100});
         for (int k = 0; k < 3; ++k)
             Leaf(c, U(6) + k * U(8), cy - U(12), U(9), -20 + k * 20, weed);
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < 5; ++k)
             Ellipse(c.s, U(2) + k * U(5), cy - U(12) - (k % 2) * U(3), U(3), U(3),
                     Style(c.accent, PART_LINE));
-        }
         Spike(c, -U(2), cy + U(6), U(10), 200, U(4), Style(c.body, PART_LINE));
         CuteEye(c, -U(18), cy - U(2), U(2) + U(1) / 2);
         Smile(c, -U(22), cy + U(5), U(4));

@@ -44,14 +44,13 @@ void DrawShellblob(Ctx &c)
         y -= r / 5;
         Ellipse(c.s, x, y, r, r, Style(c.accent, PART_LINE));
     }
-    if (stage >= 1) {
+    if (stage >= 1)
         for (int k = 0; k < 5; ++k) {
             const int angle = 100 + k * 30;
             Capsule(c.s, Toward(sx, sr * 2 / 3, angle), TowardY(sy, sr * 2 / 3, angle), U(1) / 2,
                     Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(1) / 2,
                     Style(c.accent, PART_FLAT, SHADE_SHADOW));
         }
-    }
 }
 
 void DrawMushroom(Ctx &c)
@@ -62,13 +61,12 @@ void DrawMushroom(Ctx &c)
     const int stemH = big ? U(22) : U(14), stemR = big ? U(10) : U(8);
     for (int side = -1; side <= 1; side += 2)
         Ellipse(c.s, side * stemR / 2, -U(3), U(4), U(3), Style(stem, PART_LINE));
-    if (big) {
+    if (big)
         for (int side = -1; side <= 1; side += 2) {
             Capsule(c.s, side * U(8), -stemH + U(8), U(3), side * U(18), -stemH + U(14), U(2),
                     Style(stem, PART_LINE));
             Ellipse(c.s, side * U(19), -stemH + U(15), U(3), U(3), Style(stem, PART_LINE));
         }
-    }
     Ellipse(c.s, 0, -stemH / 2 - U(2), stemR, stemH / 2 + U(1), Style(stem, PART_LINE));
     const int capY = -stemH - (big ? U(8) : U(6));
     const int capRx = big ? U(30) : U(17), capRy = big ? U(16) : U(12);
@@ -104,10 +102,9 @@ static void StarJelly(Ctx &c)
         Curve(c.s, tx, ty, U(2), tx + (k - 1) * U(3), ty + U(8), tx - (k - 1) * U(2), ty + U(14), U(1),
               Style(c.accent, PART_LINE));
     }
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < 5; ++k)
         Spike(c, Toward(0, U(6), k * 72 + 18), TowardY(cy, U(6), k * 72 + 18), U(20), k * 72 + 18, U(7),
               Style(c.body, PART_LINE));
-    }
     Ellipse(c.s, 0, cy, U(11), U(10), Style(c.body));
     for (int k = 0; k < 5; ++k)
         Dot(c.s, Toward(0, U(15), k * 72 + 18), TowardY(cy, U(15), k * 72 + 18), c.accent, SHADE_LIGHT);
@@ -156,14 +153,12 @@ void DrawCrab(Ctx &c)
     GroundShadow(c.s, 0, 0, U(26), U(3));
     const int by = -U(12) - (big ? U(2) : 0);
     const int brx = big ? U(16) : U(14), bry = big ? U(10) : U(8);
-    for (int side = -1; side <= 1; side += 2) {
-        for (int k = 0; k < 3; ++k) {
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 3; ++k)
             Tube(c.s,
                  {side * (brx - U(4) - k * U(3)), by + U(2), U(1) + U(1) / 2, side * (brx + U(4) - k * U(2)),
                   by - U(2) + k * U(2), U(1) + U(1) / 2, side * (brx + U(6) - k * U(3)), 0, U(1)},
                  Style(c.body, PART_LINE));
-        }
-    }
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
     Ellipse(c.s, 0, by + bry / 2, brx * 2 / 3, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     for (int side = -1; side <= 1; side += 2) {
@@ -201,32 +196,27 @@ void DrawPlant(Ctx &c)
         Polygon(c.s, {-U(12), -U(14), U(12), -U(14), U(9), 0, -U(9), 0}, Style(pot, PART_LINE));
         Capsule(c.s, -U(13), -U(14), U(2), U(13), -U(14), U(2), Style(pot, PART_LINE));
         const int h = tall ? U(44) : U(18), w = tall ? U(9) : U(9);
-        if (tall) {
-            for (int side = -1; side <= 1; side += 2) {
+        if (tall)
+            for (int side = -1; side <= 1; side += 2)
                 Tube(c.s,
                      {0, -U(32) + side * U(4), U(4), side * U(16), -U(30) + side * U(4), U(4), side * U(16),
                       -U(42) + side * U(4), U(4)},
                      Style(c.body, PART_LINE));
-            }
-        }
         Capsule(c.s, 0, -U(16), w, 0, -U(14) - h, w - U(1), Style(c.body, PART_LINE));
-        for (int k = -1; k <= 1; ++k) {
+        for (int k = -1; k <= 1; ++k)
             Capsule(c.s, k * w / 2, -U(18), U(1) / 2, k * w / 2, -U(12) - h, U(1) / 2,
                     Style(c.body, PART_FLAT, SHADE_SHADOW));
-        }
-        for (int k = 0; k < (tall ? 8 : 4); ++k) {
+        for (int k = 0; k < (tall ? 8 : 4); ++k)
             Spike(c, (k % 2 ? 1 : -1) * w, -U(20) - k * U(5), U(3), (k % 2 ? 80 : -80), U(1) / 2,
                   Style(c.bone, PART_NO_HIGHLIGHT));
-        }
         const int fy = -U(14) - h + U(8);
         CuteEye(c, -U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
         CuteEye(c, U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
         Smile(c, 0, fy + U(4), U(2));
         if (tall) {
-            for (int k = 0; k < 5; ++k) {
+            for (int k = 0; k < 5; ++k)
                 Ellipse(c.s, Toward(0, U(4), k * 72), TowardY(-U(16) - h, U(4), k * 72), U(3), U(3),
                         Style(c.accent, PART_LINE));
-            }
             Ellipse(c.s, 0, -U(16) - h, U(2), U(2), Style(Material(c, {250, 220, 80}), PART_LINE));
         } else {
             Leaf(c, 0, -U(14) - h, U(8), -30, c.body);
@@ -311,10 +301,9 @@ void DrawOrb(Ctx &c)
     Curve(c.s, -U(12), cy + U(2), U(4), -U(24), cy, -U(26), cy - U(13), U(2),
           Style(c.body, PART_FLAT | PART_LINE, SHADE_BASE));
     Ellipse(c.s, -U(26), cy - U(14), U(2) + U(1) / 2, U(1) + U(1) / 2, Style(c.body, PART_LINE));
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Ellipse(c.s, -U(25) + k * U(3), cy - U(19) - k * U(6), U(2) + k * U(1), U(2) + k * U(1) / 2,
                 Style(steam, PART_LINE | PART_NO_HIGHLIGHT));
-    }
     for (int side = -1; side <= 1; side += 2)
         Ellipse(c.s, side * U(10), -U(2), U(3), U(2), Style(brass, PART_LINE));
     Ellipse(c.s, 0, cy, U(17), U(14), Style(c.body, PART_LINE));
@@ -356,7 +345,7 @@ Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
     CuteEye(c, U(5), -U(1), U(3));
     Raster r = FinishSprite(c.s);
     opaque.assign(size * size, 0);
-    for (int y = 0; y < size; ++y) {
+    for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const int i = y * size + x;
             /* Painted or outlined pixels are opaque; the rest shows the desktop. */
@@ -364,6 +353,5 @@ Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
             if (!opaque[i])
                 SetPixel(r, x, y, BLACK);
         }
-    }
     return r;
 }

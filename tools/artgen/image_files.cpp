@@ -228,10 +228,9 @@ Bytes EncodeIco(const std::vector<IconImage> &images)
         PutIndexedRows(body, r, palette, ICON_BITS);
         for (int y = r.height - 1; y >= 0; --y) {
             Bytes row(maskRow, 0);
-            for (int x = 0; x < r.width; ++x) {
+            for (int x = 0; x < r.width; ++x)
                 if (!image.opaque[y * r.width + x])
                     row[x / 8] |= 0x80 >> (x % 8);
-            }
             body.insert(body.end(), row.begin(), row.end());
         }
         bodies.push_back(body);

@@ -73,10 +73,9 @@ static const Glyph TINY_GLYPHS[] = {
 
 template <size_t N> const Glyph *Find(const Glyph (&glyphs)[N], char letter)
 {
-    for (const Glyph &g : glyphs) {
+    for (const Glyph &g : glyphs)
         if (g.letter == letter)
             return &g;
-    }
     return NULL;
 }
 
@@ -109,12 +108,10 @@ std::vector<PixelPos> TextPixels(const std::string &text, FontKind font, int x, 
     std::vector<PixelPos> pixels;
     for (char c : text) {
         const Glyph &g = GlyphFor(c, font);
-        for (int row = 0; row < height; ++row) {
-            for (int col = 0; g.rows[row][col] != '\0'; ++col) {
+        for (int row = 0; row < height; ++row)
+            for (int col = 0; g.rows[row][col] != '\0'; ++col)
                 if (g.rows[row][col] == '#')
                     pixels.push_back({x + col, y + row});
-            }
-        }
         x += GlyphWidth(g) + 1;
     }
     return pixels;

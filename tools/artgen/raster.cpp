@@ -27,18 +27,16 @@ void SetPixel(Raster &raster, int x, int y, Rgb colour)
 
 void FillRect(Raster &raster, int x, int y, int w, int h, Rgb colour)
 {
-    for (int j = y; j < y + h; ++j) {
+    for (int j = y; j < y + h; ++j)
         for (int i = x; i < x + w; ++i)
             SetPixel(raster, i, j, colour);
-    }
 }
 
 void Blit(Raster &dst, const Raster &src, int x, int y, int zoom)
 {
-    for (int j = 0; j < src.height * zoom; ++j) {
+    for (int j = 0; j < src.height * zoom; ++j)
         for (int i = 0; i < src.width * zoom; ++i)
             SetPixel(dst, x + i, y + j, GetPixel(src, i / zoom, j / zoom));
-    }
 }
 
 std::vector<Rgb> DistinctColours(const Raster &raster)

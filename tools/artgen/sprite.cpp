@@ -112,20 +112,18 @@ static void EndPart(Sprite &s, uint16_t id, const PartStyle &style)
     if (!(style.flags & PART_LINE))
         return;
     std::vector<size_t> edge;
-    for (int y = 1; y < s.height - 1; ++y) {
+    for (int y = 1; y < s.height - 1; ++y)
         for (int x = 1; x < s.width - 1; ++x) {
             const size_t i = At(s, x, y);
             if (s.part[i] != id)
                 continue;
             const size_t n[4] = {i - 1, i + 1, i - s.width, i + s.width};
-            for (size_t j : n) {
+            for (size_t j : n)
                 if (s.part[j] != id && s.material[j] != 0) {
                     edge.push_back(i);
                     break;
                 }
-            }
         }
-    }
     for (size_t i : edge)
         s.shade[i] = SHADE_OUTLINE;
 }
@@ -148,7 +146,7 @@ static void PaintEllipse(Sprite &s, uint16_t id, const PartStyle &style, int cx,
     PixelRange(cx - reach, cx + reach, x0, x1);
     PixelRange(cy - reach, cy + reach, y0, y1);
     const int64_t rx2 = (int64_t)rx * rx, ry2 = (int64_t)ry * ry;
-    for (int py = y0; py <= y1; ++py) {
+    for (int py = y0; py <= y1; ++py)
         for (int px = x0; px <= x1; ++px) {
             const int64_t dx = px * UNIT + UNIT / 2 - cx, dy = py * UNIT + UNIT / 2 - cy;
             const int64_t u = (dx * c + dy * sn) / 4096, v = (-dx * sn + dy * c) / 4096;
@@ -156,7 +154,6 @@ static void PaintEllipse(Sprite &s, uint16_t id, const PartStyle &style, int cx,
                 continue;
             PutPixel(s, px, py, id, style, RoundShade(u * Q8_ONE / rx, v * Q8_ONE / ry, lu, lv));
         }
-    }
 }
 
 static void PaintCapsule(Sprite &s, uint16_t id, const PartStyle &style, int ax, int ay, int ar, int bx,
@@ -167,7 +164,7 @@ static void PaintCapsule(Sprite &s, uint16_t id, const PartStyle &style, int ax,
     int x0, x1, y0, y1;
     PixelRange(std::min(ax, bx) - reach, std::max(ax, bx) + reach, x0, x1);
     PixelRange(std::min(ay, by) - reach, std::max(ay, by) + reach, y0, y1);
-    for (int py = y0; py <= y1; ++py) {
+    for (int py = y0; py <= y1; ++py)
         for (int px = x0; px <= x1; ++px) {
             const int64_t qx = px * UNIT + UNIT / 2 - ax, qy = py * UNIT + UNIT / 2 - ay;
             int64_t t = len2 == 0 ? 0 : (qx * ex + qy * ey) * 4096 / len2; /* Q12 along the axis */
@@ -178,7 +175,6 @@ static void PaintCapsule(Sprite &s, uint16_t id, const PartStyle &style, int ax,
                 continue;
             PutPixel(s, px, py, id, style, RoundShade(dx * Q8_ONE / r, dy * Q8_ONE / r, LIGHT_X, LIGHT_Y));
         }
-    }
 }
 
 int SinQ12(int degrees)
@@ -298,10 +294,9 @@ void Curve(Sprite &s, int x0, int y0, int r0, int xc, int yc, int x1, int y1, in
 void Tube(Sprite &s, const std::vector<int> &xyr, PartStyle style)
 {
     const uint16_t id = BeginPart(s);
-    for (size_t i = 3; i + 2 < xyr.size(); i += 3) {
+    for (size_t i = 3; i + 2 < xyr.size(); i += 3)
         PaintCapsule(s, id, style, CanvasX(s, xyr[i - 3]), CanvasY(s, xyr[i - 2]), ScaleLen(s, xyr[i - 1]),
                      CanvasX(s, xyr[i]), CanvasY(s, xyr[i + 1]), ScaleLen(s, xyr[i + 2]));
-    }
     EndPart(s, id, style);
 }
 
@@ -326,7 +321,7 @@ void Polygon(Sprite &s, const std::vector<int> &xy, PartStyle style)
     int x0, x1, y0, y1;
     PixelRange(minX, maxX, x0, x1);
     PixelRange(minY, maxY, y0, y1);
-    for (int py = y0; py <= y1; ++py) {
+    for (int py = y0; py <= y1; ++py)
         for (int px = x0; px <= x1; ++px) {
             const int64_t qx = px * UNIT + UNIT / 2, qy = py * UNIT + UNIT / 2;
             bool pos = false, neg = false;
@@ -345,7 +340,6 @@ void Polygon(Sprite &s, const std::vector<int> &xy, PartStyle style)
             const Shade shade = toward > 70 ? SHADE_LIGHT : toward < -60 ? SHADE_SHADOW : SHADE_BASE;
             PutPixel(s, px, py, id, style, shade);
         }
-    }
     EndPart(s, id, style);
 }
 
@@ -360,35 +354,32 @@ void GroundShadow(Sprite &s, int cx, int cy, int rx, int ry)
 {
     const int ccx = CanvasX(s, cx), ccy = CanvasY(s, cy);
     const int64_t arx = ScaleLen(s, rx), ary = ScaleLen(s, ry);
-    for (int py = s.clipMin; py <= s.clipMax; ++py) {
+    for (int py = s.clipMin; py <= s.clipMax; ++py)
         for (int px = s.clipMin; px <= s.clipMax; ++px) {
             const int64_t dx = px * UNIT + UNIT / 2 - ccx, dy = py * UNIT + UNIT / 2 - ccy;
             if (dx * dx * ary * ary + dy * dy * arx * arx <= arx * arx * ary * ary)
                 s.groundShadow[At(s, px, py)] = 1;
         }
-    }
 }
 
 Raster FinishSprite(const Sprite &s)
 {
     std::vector<uint8_t> material = s.material, shade = s.shade;
-    for (int y = 1; y < s.height - 1; ++y) {
+    for (int y = 1; y < s.height - 1; ++y)
         for (int x = 1; x < s.width - 1; ++x) {
             const size_t i = At(s, x, y);
             if (s.material[i] != 0)
                 continue;
             const size_t n[4] = {i - s.width, i - 1, i + 1, i + s.width};
-            for (size_t j : n) {
+            for (size_t j : n)
                 if (s.material[j] != 0) {
                     material[i] = s.material[j];
                     shade[i] = SHADE_OUTLINE;
                     break;
                 }
-            }
         }
-    }
     Raster r = MakeRaster(s.width, s.height, WHITE);
-    for (int y = 0; y < s.height; ++y) {
+    for (int y = 0; y < s.height; ++y)
         for (int x = 0; x < s.width; ++x) {
             const size_t i = At(s, x, y);
             if (material[i] != 0)
@@ -396,7 +387,6 @@ Raster FinishSprite(const Sprite &s)
             else if (s.groundShadow[i])
                 SetPixel(r, x, y, GROUND_SHADOW_COLOUR);
         }
-    }
     return r;
 }
 

@@ -41,22 +41,21 @@ static int Dist2(int x, int y, int cx, int cy)
 static void DrawRing(Raster &r, int cx, int cy, Rgb main, Rgb light)
 {
     const int INNER = 7 * 7, OUTER = 13 * 13, CORE_INNER = 9 * 9, CORE_OUTER = 11 * 11;
-    for (int y = 0; y < r.height; ++y) {
+    for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
             const int d = Dist2(x, y, cx, cy);
             if (d < INNER || d > OUTER)
                 continue;
             SetPixel(r, x, y, d >= CORE_INNER && d <= CORE_OUTER ? light : main);
         }
-    }
 }
 
 /* A stroke three pixels wide with a light middle line, vertical or horizontal. */
 static void DrawBar(Raster &r, int x0, int y0, int x1, int y1, Rgb main, Rgb light)
 {
     const bool vertical = x0 == x1;
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x)
             for (int side = -1; side <= 1; ++side) {
                 const int px = vertical ? x + side : x;
                 const int py = vertical ? y : y + side;
@@ -64,8 +63,6 @@ static void DrawBar(Raster &r, int x0, int y0, int x1, int y1, Rgb main, Rgb lig
                     continue;
                 SetPixel(r, px, py, side == 0 ? light : main);
             }
-        }
-    }
 }
 
 /* clang-format off */
@@ -171,10 +168,9 @@ Raster DrawMaleSymbol()
     DrawRing(r, CENTRE_X, RING_Y, MALE_MAIN, MALE_LIGHT);
     DrawBar(r, CENTRE_X, 2, CENTRE_X, 7, MALE_MAIN, MALE_LIGHT);
     /* Arrowhead: rows widening by one pixel each side, light along the middle. */
-    for (int row = 0; row < HEAD_ROWS; ++row) {
+    for (int row = 0; row < HEAD_ROWS; ++row)
         for (int x = CENTRE_X - row - 1; x <= CENTRE_X + row + 1; ++x)
             SetPixel(r, x, row + 1, x == CENTRE_X && row > 0 ? MALE_LIGHT : MALE_MAIN);
-    }
     SetPixel(r, CENTRE_X, 0, MALE_MAIN);
     return r;
 }
