@@ -20,7 +20,8 @@ struct SizeTweak {
     int factor; /* Q8 */
 };
 static const SizeTweak SIZE_TWEAKS[] = {
-    {0,   300},
+    {0,   270},
+    {1,   280},
     {3,   270},
     {6,   280},
     {11,  300},

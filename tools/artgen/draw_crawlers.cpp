@@ -13,17 +13,19 @@ static void SittingMarmot(Ctx &c, bool heap)
     const int glow = Material(c, EMBER_GLOW);
     GroundShadow(c.s, 0, 0, U(18), U(3));
     if (heap) {
+        /* The coal heap rides high on the back, glowing between the lumps, smoke curling up. */
         const int coal = Material(c, COAL), smoke = Material(c, SMOKE);
         for (int k = 0; k < 3; ++k)
-            Ellipse(c.s, U(14) + k * U(3), -U(46) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
+            Ellipse(c.s, U(20) + k * U(3), -U(42) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
                     Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
-        for (int k = 0; k < 6; ++k) {
-            const int x = U(8) + (k % 3) * U(6) - (k / 3) * U(2),
-                      y = -U(28) - (k / 3) * U(7) - (k % 2) * U(2);
-            Ellipse(c.s, x, y, U(5), U(4), Style(coal, PART_LINE));
-            Ellipse(c.s, x - U(1), y + U(1), U(2), U(1), Style(c.accent, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, U(17), -U(28), U(10), U(9), Style(c.accent, PART_LINE));
+        for (int k = 0; k < 7; ++k) {
+            const int x = U(3) + (k % 4) * U(5) + (k / 4) * U(3),
+                      y = -U(32) - (k / 4) * U(7) - (k % 2) * U(2);
+            Ellipse(c.s, x, y, U(4), U(3), Style(coal, PART_LINE));
         }
-        Ellipse(c.s, U(14), -U(40), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, U(19), -U(38), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, U(25), -U(30), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
     }
     Ellipse(c.s, U(12), -U(4), U(8), U(3), Style(c.body, PART_LINE), -25);
     Ellipse(c.s, 0, -U(15), U(13), U(15), Style(c.body));
@@ -360,10 +362,14 @@ static void CaveDrake(Ctx &c)
     Ellipse(c.s, hx - hr / 2, hy + hr / 3, hr / 2, hr / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     if (stage == 1) {
         /* The geode shell it hatched from still sits on its head, crystals inside. */
-        Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(5), Style(rock, PART_LINE));
+        const int shell = Material(c, {176, 166, 186});
+        for (int k = 0; k < 3; ++k)
+            Spike(c, hx - U(4) + k * U(4), hy - U(9), U(5) + (k % 2) * U(2), -20 + k * 20, U(2),
+                  Style(crystal, PART_LINE));
+        Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(4), Style(shell, PART_LINE));
+        Ellipse(c.s, hx + U(1), hy - U(8), U(6), U(2), Style(crystal, PART_FLAT, SHADE_LIGHT));
         for (int k = 0; k < 4; ++k)
-            Spike(c, hx - U(6) + k * U(4), hy - U(2), U(3), 180, U(2), Style(rock, PART_NO_HIGHLIGHT));
-        Spike(c, hx + U(1), hy - U(8), U(5), 10, U(2), Style(crystal, PART_LINE));
+            Spike(c, hx - U(6) + k * U(4), hy - U(3), U(3), 180, U(2), Style(shell, PART_NO_HIGHLIGHT));
         CuteEye(c, hx - U(3), hy + U(1), U(2) + U(1) / 2);
         CuteEye(c, hx + U(4), hy + U(1), U(2) + U(1) / 2);
     } else {
