@@ -373,14 +373,6 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
     if (q.extras & STRIPE)
         Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
                 Style(c.accent, PART_NO_HIGHLIGHT));
-    if (q.extras & TUSKS) {
-        /* Tusks grown like old roots, curling up from the snout. */
-        const int root = Material(c, {222, 204, 160});
-        for (int side = 0; side < 2; ++side)
-            Curve(c.s, hx - hr * 3 / 4 - U(q.snout) / 2 + side * U(3), hy + hr / 2, U(2),
-                  hx - hr - U(q.snout) + side * U(2), hy + hr / 3, hx - hr - U(q.snout) / 2 + side * U(3),
-                  hy - hr / 3, U(1), Style(root, PART_LINE));
-    }
     if (q.extras & NUBS)
         for (int side = 0; side < 2; ++side)
             Spike(c, hx - hr / 4 + side * hr * 2 / 3, hy - hr * 3 / 4, U(4), -15 + side * 30, U(1) + U(1) / 2,
@@ -404,6 +396,14 @@ static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX
     Capsule(c.s, sx - U(q.snout) / 2, sy + hr / 4, U(1) / 2, sx + U(1), sy + hr / 4 + U(1), U(1) / 2,
             Style(c.mouth, PART_FLAT));
 
+    if (q.extras & TUSKS) {
+        /* Tusks grown like old roots, curling up from the snout. */
+        const int root = Material(c, {222, 204, 160});
+        for (int side = 0; side < 2; ++side)
+            Curve(c.s, hx - hr * 3 / 4 - U(q.snout) / 2 + side * U(3), hy + hr / 2, U(2),
+                  hx - hr - U(q.snout) - U(3) + side * U(2), hy + hr / 2,
+                  hx - hr - U(q.snout) / 2 + side * U(4), hy - hr, U(1), Style(root, PART_LINE));
+    }
     /* Eyes: the near one larger. */
     const int eyeR = c.young ? hr / 4 : hr / 5;
     const int ex = hx - hr / 6, ey = hy - hr / 5;
