@@ -202,16 +202,16 @@ void DrawChain(Ctx &c)
     }
     for (int k = 0; k < 4; ++k)
         ChainLink(c, -U(14) - k * U(2), -U(28) - k * U(5), 70, k % 2 == 1, link);
-    const int hx = -U(20), hy = -U(50);
-    for (int side = -1; side <= 1; side += 2) {
-        Curve(c.s, hx, hy + U(4), U(2), hx + side * U(10), hy + U(4), hx + side * U(12), hy - U(4),
-              U(1) + U(1) / 2, Style(c.body, PART_LINE));
-        Spike(c, hx + side * U(12), hy - U(3), U(6), side * 20, U(3), Style(c.body, PART_LINE));
-    }
-    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx, hy - U(8), U(3), U(3), Style(c.body, PART_LINE));
-    FierceEye(c, hx - U(3), hy, U(2), -10, c.accent);
-    FierceEye(c, hx + U(3), hy, U(2), 10, c.accent);
+    /* The head is an anchor's fluke: a broad spade pointing forward, barbs curving back. */
+    const int hx = -U(18), hy = -U(48);
+    Spike(c, hx + U(5), hy - U(6), U(9), 30, U(3), Style(c.body, PART_LINE));
+    Spike(c, hx + U(5), hy + U(6), U(9), 150, U(3), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(15), hy + U(1), hx + U(2), hy - U(9), hx + U(9), hy, hx + U(2), hy + U(9)},
+            Style(c.body, PART_LINE));
+    Capsule(c.s, hx - U(11), hy + U(1), U(1) / 2, hx + U(6), hy, U(1) / 2,
+            Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
+    FierceEye(c, hx - U(2), hy - U(3), U(2), -10, c.accent);
+    Capsule(c.s, hx - U(10), hy + U(4), U(1) / 2, hx - U(3), hy + U(5), U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
 /* A frozen sea-stack walking on three legs, one band of eye round its middle. */
