@@ -419,11 +419,14 @@ static void ClickBeetle(Ctx &c)
     const int stone = c.accent, snap = Material(c, {250, 236, 170});
     GroundShadow(c.s, 0, 0, U(18), U(3));
     const int cy = -U(34);
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(4) + k * U(4), cy + U(12), U(1), -U(6) + k * U(5), cy + U(8), U(1) / 2,
-                Style(c.dark, PART_FLAT));
     Ellipse(c.s, U(10), cy + U(2), U(14), U(9), Style(c.body), 35);
     Ellipse(c.s, -U(12), cy + U(2), U(10), U(8), Style(c.body), -40);
+    /* Legs folded tight under the arch while it is in the air. */
+    for (int k = 0; k < 3; ++k)
+        Tube(c.s,
+             {-U(8) + k * U(8), cy + U(6) + k * U(2), U(1), -U(5) + k * U(8), cy + U(12) + k * U(2), U(1),
+              -U(9) + k * U(8), cy + U(13) + k * U(2), U(1) / 2},
+             Style(c.dark, PART_FLAT));
     for (int k = 0; k < 3; ++k)
         Ellipse(c.s, U(4) + k * U(6), cy - U(4) + k * U(4), U(5), U(3), Style(stone, PART_LINE), 35);
     Ellipse(c.s, -U(10), cy - U(3), U(5), U(3), Style(stone, PART_LINE), -40);
