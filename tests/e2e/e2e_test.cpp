@@ -18,7 +18,8 @@ static const POINT COMBO_ARROW_POINT = {110, 10};
 /* Centre of the 25 by 25 ">>" button, in its own client area. */
 static const POINT FORM_BUTTON_POINT = {12, 12};
 
-/* Entries spread over the catalogue: a plain one, the first, gender marks (28, 88, 91), the last.
+/* Entries of the expected sample spread over the catalogue: a plain one, the first, gender marks
+   (28, 88, 91), the last.
    The first chosen is not the start-up entry, so choosing it changes the window. */
 static const int SPREAD_ENTRIES[] = {60, 0, 28, 88, 91, 106};
 

@@ -4,9 +4,9 @@
 
 #include "expected_layout.h"
 #include "expected_lists.h"
+#include "expected_panels.h"
 
 #include "catalogue/catalogue.h"
-#include "catalogue/evolution_notes.h"
 #include "resource.h"
 
 #include <stdio.h>
@@ -140,17 +140,6 @@ static void Tabs(Canvas &canvas, View view)
     }
 }
 
-static std::wstring HeightLine(int centimetres)
-{
-    return L"Wzrost: " + std::to_wstring(centimetres) + L" cm";
-}
-
-static std::wstring WeightLine(int tenthsOfKilogram)
-{
-    return L"Masa: " + std::to_wstring(tenthsOfKilogram / 10) + L"," +
-           std::to_wstring(tenthsOfKilogram % 10) + L" kg";
-}
-
 static void InfoPanel(Canvas &canvas, const ViewState &state)
 {
     unsigned slot = EntrySlot(state.entry);
@@ -161,23 +150,24 @@ static void InfoPanel(Canvas &canvas, const ViewState &state)
     if (second)
         Image(canvas, second, EXPECTED_TYPE_ICON2_X, EXPECTED_TYPE_ICON_Y, 64, 24);
     PanelText(canvas, EXPECTED_TYPE_LABEL_X, EXPECTED_TYPE_LABEL_Y, L"Typ:", EXPECTED_INFO_TEXT_COLOUR);
-    PanelText(canvas, EXPECTED_HEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, HeightLine(heightCm[slot]),
+    const ExpectedPanel *panel = FindExpectedPanel(state.entry);
+    PanelText(canvas, EXPECTED_HEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, panel->heightLine,
               EXPECTED_INFO_TEXT_COLOUR);
-    PanelText(canvas, EXPECTED_WEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, WeightLine(weightTenthKg[slot]),
+    PanelText(canvas, EXPECTED_WEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, panel->weightLine,
               EXPECTED_INFO_TEXT_COLOUR);
 }
 
 static void EvolutionPanel(Canvas &canvas, const ViewState &state)
 {
     Fill(canvas, EXPECTED_PANEL_INSIDE, EXPECTED_PANEL_COLOUR);
-    EvolutionMark marks[EVOLUTION_MARKS_MAX];
-    int markCount = FindEvolutionMarks(state.entry, marks);
+    ExpectedMark marks[2];
+    int markCount = ExpectedMarks(state.entry, marks);
     for (int i = 0; i < markCount; ++i)
         Image(canvas, marks[i].bitmapId, marks[i].x, marks[i].y, 16, 22);
-    const EvolutionNote &note = FindEvolutionNote(state.entry);
-    PanelText(canvas, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE1_Y, FromCodePage1250(note.line1),
+    const ExpectedPanel *panel = FindExpectedPanel(state.entry);
+    PanelText(canvas, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE1_Y, panel->evolutionLine1,
               EXPECTED_EVOLUTION_TEXT_COLOUR);
-    PanelText(canvas, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE2_Y, FromCodePage1250(note.line2),
+    PanelText(canvas, EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE2_Y, panel->evolutionLine2,
               EXPECTED_EVOLUTION_TEXT_COLOUR);
 }
 
@@ -263,6 +253,8 @@ std::vector<std::wstring> ExpectedListLines(const ViewState &state)
 
 ::testing::AssertionResult ScreenShows(const Viewer &viewer, const ViewState &state)
 {
+    if (!FindExpectedPanel(state.entry))
+        return ::testing::AssertionFailure() << "entry " << state.entry << " is not in the expected sample";
     RECT client = {};
     GetClientRect(viewer.window, &client);
     return ComparePixels(CaptureClient(viewer.window), RenderExpected(state, client.right, client.bottom));
@@ -270,6 +262,8 @@ std::vector<std::wstring> ExpectedListLines(const ViewState &state)
 
 ::testing::AssertionResult ViewerShows(const Viewer &viewer, const ViewState &state)
 {
+    if (!FindExpectedPanel(state.entry))
+        return ::testing::AssertionFailure() << "entry " << state.entry << " is not in the expected sample";
     RECT client = {};
     GetClientRect(viewer.window, &client);
     Shot shot = CaptureClient(viewer.window);

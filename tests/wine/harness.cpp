@@ -186,6 +186,117 @@ int CountGdiObjects()
     return ImageShows(tabX, tabY, id, 2);
 }
 
+/* The header picture: exactly (91,57)..(210,176), each picture pixel shown 1 or 2 times. */
+::testing::AssertionResult HeaderShowsPicture(unsigned short id)
+{
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id));
+    HDC memory = CreateCompatibleDC(NULL);
+    HGDIOBJ bitmapOld = SelectObject(memory, bitmap);
+    HDC dc = GetDC(app.mainWindow);
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    /* Rows and columns of the source appear in order; check the corners and a scan of the middle row. */
+    for (int y = 0; y < 120 && result; ++y)
+        for (int x = 0; x < 120 && result; ++x) {
+            COLORREF seen = GetPixel(dc, 91 + x, 57 + y);
+            int sx = x * 80 / 120, sy = y * 80 / 120;
+            bool matches = false;
+            for (int dy = -1; dy <= 1 && !matches; ++dy)
+                for (int dx = -1; dx <= 1 && !matches; ++dx)
+                    if (sx + dx >= 0 && sx + dx < 80 && sy + dy >= 0 && sy + dy < 80)
+                        matches = GetPixel(memory, sx + dx, sy + dy) == seen;
+            if (!matches)
+                result = ::testing::AssertionFailure()
+                         << "picture " << id << " wrong at (" << 91 + x << "," << 57 + y << ")";
+        }
+    ReleaseDC(app.mainWindow, dc);
+    SelectObject(memory, bitmapOld);
+    DeleteDC(memory);
+    DeleteBitmap(bitmap);
+    return result;
+}
+
+/* The text drawn with TextOutW in the text font on the panel's grey (with the entry's gender
+   marks beneath it), compared pixel by pixel with the window over the text's extent and a margin. */
+::testing::AssertionResult PanelTextIs(int x, int y, const std::wstring &text, COLORREF colour,
+                                       const ExpectedMark *marks, int markCount)
+{
+    HDC dc = GetDC(app.mainWindow);
+    HDC memory = CreateCompatibleDC(dc);
+    HFONT fontOld = SelectFont(memory, app.textFont);
+    SIZE extent = {};
+    GetTextExtentPoint32W(memory, text.c_str(), (int)text.size(), &extent);
+    const int width = extent.cx + 4, height = extent.cy;
+    HBITMAP canvas = CreateCompatibleBitmap(dc, width, height);
+    HGDIOBJ canvasOld = SelectObject(memory, canvas);
+    HBRUSH grey = CreateSolidBrush(EXPECTED_PANEL_COLOUR);
+    RECT all = {0, 0, width, height};
+    FillRect(memory, &all, grey);
+    DeleteBrush(grey);
+    for (int i = 0; i < markCount; ++i) {
+        HBITMAP symbol = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(marks[i].bitmapId));
+        HDC symbolDc = CreateCompatibleDC(dc);
+        HGDIOBJ symbolOld = SelectObject(symbolDc, symbol);
+        BitBlt(memory, marks[i].x - x, marks[i].y - y, 16, 22, symbolDc, 0, 0, SRCCOPY);
+        SelectObject(symbolDc, symbolOld);
+        DeleteDC(symbolDc);
+        DeleteObject(symbol);
+    }
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, colour);
+    TextOutW(memory, 0, 0, text.c_str(), (int)text.size());
+
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    int ink = 0;
+    for (int row = 0; row < height && result; ++row)
+        for (int column = 0; column < width && result; ++column) {
+            COLORREF expected = GetPixel(memory, column, row);
+            ink += expected != EXPECTED_PANEL_COLOUR;
+            if (GetPixel(dc, x + column, y + row) != expected)
+                result = ::testing::AssertionFailure()
+                         << "text differs at (" << x + column << "," << y + row << ")";
+        }
+    if (result && !text.empty() && text != L" " && ink == 0)
+        result = ::testing::AssertionFailure() << "reference has no ink";
+    SelectObject(memory, canvasOld);
+    SelectFont(memory, fontOld);
+    DeleteObject(canvas);
+    DeleteDC(memory);
+    ReleaseDC(app.mainWindow, dc);
+    return result;
+}
+
+::testing::AssertionResult InfoTextsShow(int entry)
+{
+    const ExpectedPanel *panel = FindExpectedPanel(entry);
+    if (!panel)
+        return ::testing::AssertionFailure() << "entry " << entry << " is not in the expected sample";
+    ::testing::AssertionResult result =
+        PanelTextIs(EXPECTED_TYPE_LABEL_X, EXPECTED_TYPE_LABEL_Y, L"Typ:", EXPECTED_INFO_TEXT_COLOUR);
+    if (result)
+        result = PanelTextIs(EXPECTED_HEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, panel->heightLine,
+                             EXPECTED_INFO_TEXT_COLOUR);
+    if (result)
+        result = PanelTextIs(EXPECTED_WEIGHT_LINE_X, EXPECTED_SIZE_LINES_Y, panel->weightLine,
+                             EXPECTED_INFO_TEXT_COLOUR);
+    return result << " (entry " << entry << ")";
+}
+
+::testing::AssertionResult EvolutionTextsShow(int entry)
+{
+    const ExpectedPanel *panel = FindExpectedPanel(entry);
+    if (!panel)
+        return ::testing::AssertionFailure() << "entry " << entry << " is not in the expected sample";
+    ExpectedMark marks[2];
+    int markCount = ExpectedMarks(entry, marks);
+    ::testing::AssertionResult result =
+        PanelTextIs(EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE1_Y, panel->evolutionLine1,
+                    EXPECTED_EVOLUTION_TEXT_COLOUR, marks, markCount);
+    if (result)
+        result = PanelTextIs(EXPECTED_EVOLUTION_LINE_X, EXPECTED_EVOLUTION_LINE2_Y, panel->evolutionLine2,
+                             EXPECTED_EVOLUTION_TEXT_COLOUR, marks, markCount);
+    return result << " (entry " << entry << ")";
+}
+
 /* Wine sometimes fails the very first CreateWindow of a cold prefix: warm it up before any test. */
 static bool WarmUpWine()
 {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "draw/layout.h"
+#include "expected_panels.h"
 
 #include <string>
 #include <vector>
@@ -46,6 +47,18 @@ int CountGdiObjects();
 ::testing::AssertionResult ImageShows(int left, int top, unsigned short id, int scale);
 /* Every pixel of the 70x28 tab at (x, y) equals the bitmap's pixel, doubled. */
 ::testing::AssertionResult TabShows(int tabX, int tabY, unsigned short id);
+
+/* The header picture: exactly (91,57)..(210,176), each picture pixel shown 1 or 2 times. */
+::testing::AssertionResult HeaderShowsPicture(unsigned short id);
+/* The text drawn with TextOutW in the text font on the panel's grey (with the given gender marks
+   beneath it), compared pixel by pixel with the window over the text's extent and a margin. */
+::testing::AssertionResult PanelTextIs(int x, int y, const std::wstring &text, COLORREF colour,
+                                       const ExpectedMark *marks = NULL, int markCount = 0);
+
+/* The info panel's label and size lines, and the evolution panel's two lines with their marks, as the
+   expected sample states them for the entry. */
+::testing::AssertionResult InfoTextsShow(int entry);
+::testing::AssertionResult EvolutionTextsShow(int entry);
 
 class ViewerTest : public ::testing::Test {
   protected:

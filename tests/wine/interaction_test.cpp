@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/move_list_box.h"
 #include "draw/layout.h"
 #include "resource.h"
 
@@ -73,34 +74,32 @@ TEST_F(TabTest, ClicksOnTheRightOrBottomEdgeOrOutsideSwitchNothing)
     EXPECT_EQ(CurrentView(), TAB_MACHINES);
 }
 
-TEST_F(TabTest, ClickPointIsReadAsUnsigned16BitValues)
-{
-    /* A point with negative coordinates reads as far right and below: no tab. */
-    SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(-70 & 0xFFFF, 270));
-    EXPECT_EQ(CurrentView(), TAB_INFO);
-    SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, (LPARAM)0x7FFF7FFF);
-    EXPECT_EQ(CurrentView(), TAB_INFO);
-    SendMessageA(app.mainWindow, WM_LBUTTONUP, 0, (LPARAM)(0xFFFF0000u | 150u));
-    EXPECT_EQ(CurrentView(), TAB_INFO);
-}
-
 using ComboTest = ViewerTest;
 
-TEST_F(ComboTest, EveryNotificationRedrawsForTheCurrentSelection)
+TEST_F(ComboTest, EveryNotificationRedrawsTheHeaderAndTheCurrentView)
 {
     const int notifications[] = {CBN_SELCHANGE,  CBN_DBLCLK,   CBN_SETFOCUS, CBN_KILLFOCUS, CBN_EDITCHANGE,
                                  CBN_EDITUPDATE, CBN_DROPDOWN, CBN_CLOSEUP,  CBN_SELENDOK,  CBN_SELENDCANCEL};
-    ClickTab(TAB_MOVES);
-    int entry = 3;
-    for (int notification : notifications) {
-        SCOPED_TRACE(notification);
-        entry = (entry * 7 + 5) % ENTRY_COUNT;
-        if (entry == FORM_ENTRY)
-            ++entry;
-        SendMessageA(app.entryCombo, CB_SETCURSEL, entry, 0);
-        SendComboNotification(notification);
-        EXPECT_EQ(app.EntryIndex, (unsigned)entry);
-        EXPECT_EQ(ListBoxLines(), ListElements(moveListText[EntrySlot(entry)]));
+    /* Sampled entries whose neighbours in this order differ in picture, sizes and note. */
+    const int entries[] = {3, 14, 24, 27, 28, 30, 60, 88, 91, 106, 0};
+    for (TabKind view : {TAB_INFO, TAB_EVOLUTION, TAB_MOVES}) {
+        ClickTab(view);
+        int next = view;
+        for (int notification : notifications) {
+            SCOPED_TRACE(::testing::Message() << "view " << view << ", notification " << notification);
+            int entry = entries[next++ % (sizeof entries / sizeof entries[0])];
+            SendMessageA(app.entryCombo, CB_SETCURSEL, entry, 0);
+            SendComboNotification(notification);
+            EXPECT_EQ(app.EntryIndex, (unsigned)entry);
+            EXPECT_TRUE(HeaderShowsPicture((unsigned short)(IDB_PICTURE_BASE + entry)));
+            if (view == TAB_INFO) {
+                EXPECT_TRUE(InfoTextsShow(entry));
+            } else if (view == TAB_EVOLUTION) {
+                EXPECT_TRUE(EvolutionTextsShow(entry));
+            } else {
+                EXPECT_EQ(ListBoxLines(), ListElements(moveListText[EntrySlot(entry)]));
+            }
+        }
     }
 }
 
@@ -304,6 +303,19 @@ TEST_F(ListTest, ReturningToTheFormEntryShowsTheLastForm)
     /* Other entries are untouched by the form. */
     SelectEntry(FORM_ENTRY + 1);
     EXPECT_EQ(ListBoxLines(), ListElements(moveListText[EntrySlot(FORM_ENTRY + 1)]));
+}
+
+TEST_F(ListTest, FillingWithNeitherListViewCurrentLeavesTheListBoxEmpty)
+{
+    for (TabKind drawnView : {TAB_INFO, TAB_EVOLUTION}) {
+        SCOPED_TRACE(drawnView);
+        ClickTab(TAB_MOVES);
+        ASSERT_FALSE(ListBoxLines().empty());
+        ClickTab(drawnView);
+        FillMoveList();
+        EXPECT_EQ(ListBoxLines(), std::vector<std::string>());
+        EXPECT_FALSE(ListBoxVisible());
+    }
 }
 
 TEST_F(ListTest, FormNotificationsOtherThanAClickDoNotAdvance)

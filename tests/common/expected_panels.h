@@ -1,0 +1,78 @@
+/* What the info and evolution panels should say for a sample of entries, written out here from the
+   catalogue's content by hand, so that a fault in the program's formatting or lookup cannot pass. */
+#ifndef ZORAVEL_TEST_EXPECTED_PANELS_H
+#define ZORAVEL_TEST_EXPECTED_PANELS_H
+
+#include "resource.h"
+
+struct ExpectedPanel {
+    int entry;
+    const wchar_t *heightLine;
+    const wchar_t *weightLine;
+    const wchar_t *evolutionLine1;
+    const wchar_t *evolutionLine2;
+};
+
+/* Restate these rows whenever the catalogue's content changes: one entry per row, its number at the end.
+   The sample holds one and two types, weights under a kilogram and whole kilograms, every kind of
+   gender mark, the three-form entry and its neighbours, and entries without a note. */
+/* clang-format off */
+const ExpectedPanel expectedPanels[] = {
+    {0,   L"Wzrost: 30 cm",  L"Masa: 4,2 kg",   L"Cindrel --Lv. 16--> Cindravel",         L"--Lv. 36--> Cindragor"               }, /* 387 */
+    {2,   L"Wzrost: 190 cm", L"Masa: 115,0 kg", L"Cindrel --Lv. 16--> Cindravel",         L"--Lv. 36--> Cindragor"               }, /* 389 */
+    {3,   L"Wzrost: 20 cm",  L"Masa: 0,9 kg",   L"Coilet --Lv. 18--> Coilumar",           L"--Kamienna Muszla--> Coilossus"      }, /* 390 */
+    {5,   L"Wzrost: 120 cm", L"Masa: 145,0 kg", L"Coilet --Lv. 18--> Coilumar",           L"--Kamienna Muszla--> Coilossus"      }, /* 392 */
+    {14,  L"Wzrost: 30 cm",  L"Masa: 0,8 kg",   L"Medulo --Lv. 28--> Medulume",           L" "                                   }, /* 401 */
+    {24,  L"Wzrost: 170 cm", L"Masa: 61,0 kg",  L"Chirrit --Lv. 22--> Chirrofang",        L"--Szczęście nocą--> Chirrdusk"       }, /* 411 */
+    {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Silkgrubbo  ----Lv. 20--> Silkmantle",  L"Silkgrubbo  ----Lv. 20--> Silkwyng"  }, /* 412 */
+    {26,  L"Wzrost: 50 cm",  L"Masa: 6,5 kg",   L"Silkgrubbo  ----Lv. 20--> Silkmantle",  L"Silkgrubbo  ----Lv. 20--> Silkwyng"  }, /* 413 */
+    {27,  L"Wzrost: 90 cm",  L"Masa: 23,3 kg",  L"Silkgrubbo  ----Lv. 20--> Silkmantle",  L"Silkgrubbo  ----Lv. 20--> Silkwyng"  }, /* 414 */
+    {28,  L"Wzrost: 40 cm",  L"Masa: 7,0 kg",   L"Formikit    ----Lv. 30--> Formiregia",  L"Tylko forma żeńska."                 }, /* 415 */
+    {30,  L"Wzrost: 35 cm",  L"Masa: 2,5 kg",   L"Brak",                                  L" "                                   }, /* 417 */
+    {60,  L"Wzrost: 45 cm",  L"Masa: 4,2 kg",   L"Ardipip --Lv. 26--> Ardeagris",         L" "                                   }, /* 447 */
+    {88,  L"Wzrost: 210 cm", L"Masa: 165,0 kg", L"Cervik --Lv. 40--> Cervaldor",          L"Tylko forma męska."                  }, /* 475 */
+    {91,  L"Wzrost: 170 cm", L"Masa: 29,5 kg",  L"Cygnilo       --Lv. 33--> Cygnivere",   L"Tylko forma żeńska."                 }, /* 478 */
+    {106, L"Wzrost: 390 cm", L"Masa: 340,0 kg", L"Brak",                                  L" "                                   }, /* 493 */
+};
+/* clang-format on */
+
+const int EXPECTED_PANEL_COUNT = sizeof expectedPanels / sizeof expectedPanels[0];
+
+/* The sample's row of an entry, or NULL when the entry is not in the sample. */
+inline const ExpectedPanel *FindExpectedPanel(int entry)
+{
+    for (const ExpectedPanel &panel : expectedPanels)
+        if (panel.entry == entry)
+            return &panel;
+    return NULL;
+}
+
+/* The gender marks, which belong to fixed entries whatever the catalogue's notes say. */
+struct ExpectedMark {
+    unsigned short bitmapId;
+    int x, y;
+};
+
+inline int ExpectedMarks(int entry, ExpectedMark marks[2])
+{
+    if (entry >= 25 && entry <= 27) {
+        marks[0] = {IDB_SYMBOL_FEMALE, 110, 311};
+        marks[1] = {IDB_SYMBOL_MALE, 110, 341};
+        return 2;
+    }
+    if (entry == 28 || entry == 29) {
+        marks[0] = {IDB_SYMBOL_FEMALE, 110, 311};
+        return 1;
+    }
+    if (entry == 88) {
+        marks[0] = {IDB_SYMBOL_MALE, 210, 321};
+        return 1;
+    }
+    if (entry == 91) {
+        marks[0] = {IDB_SYMBOL_FEMALE, 83, 320};
+        return 1;
+    }
+    return 0;
+}
+
+#endif
