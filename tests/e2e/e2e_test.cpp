@@ -102,13 +102,18 @@ class EndToEndTest : public ::testing::Test {
         return dropped;
     }
 
-    /* A click on the item's row in the dropped list, wherever the list is scrolled. */
+    /* A click on the item's row in the dropped list. The list follows the pointer and may scroll while
+       it drops; the button is pressed once the row under the pointer is the item. */
     void ClickListItem(HWND list, int item)
     {
         LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
         LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
         ASSERT_GT(height, 0);
-        ClickClient(viewer, list, 30, (int)((item - top) * height + height / 2), list);
+        PointClient(viewer, list, 30, (int)((item - top) * height + height / 2), list);
+        ASSERT_TRUE(PollUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == item; }))
+            << "the row under the pointer is " << SendMessageW(list, LB_GETCURSEL, 0, 0) << " (top "
+            << SendMessageW(list, LB_GETTOPINDEX, 0, 0) << ", was " << top << ")";
+        PressLeftButton();
     }
 
     void CloseWithAltF4()
@@ -127,6 +132,17 @@ class EndToEndTest : public ::testing::Test {
             return ::testing::AssertionFailure() << "the test's action changes nothing that shows";
         shown = state;
         return SettlesOn(viewer, state);
+    }
+
+    /* The screen only (the combo box keeps the typed text), once the viewer has handled what was queued:
+       the last paint of a typed key may reach the screen after the edit field shows the key. */
+    ::testing::AssertionResult ScreenSettlesOn(const ViewState &state)
+    {
+        ::testing::AssertionResult shown = ScreenShowsSoon(state);
+        if (!shown)
+            return shown;
+        SyncWithViewer(viewer);
+        return ScreenShowsSoon(state);
     }
 
     /* The screen only (the combo box keeps the typed text). */
@@ -248,8 +264,7 @@ TEST_F(EndToEndTest, TypedNameShowsItsEntryAndOtherTextKeepsIt)
     /* Text that names no entry keeps it, in the tabs too. */
     std::vector<std::wstring> lines = ListBoxLines(viewer.listBox);
     TypeIntoCombo("Qwerty");
-    SyncWithViewer(viewer);
-    EXPECT_TRUE(ScreenShows(viewer, {88, 0, VIEW_MOVES}));
+    EXPECT_TRUE(ScreenSettlesOn({88, 0, VIEW_MOVES}));
     EXPECT_EQ(ListBoxLines(viewer.listBox), lines);
     ClickTab(VIEW_EVOLUTION);
     EXPECT_TRUE(ScreenShowsSoon({88, 0, VIEW_EVOLUTION}));
@@ -274,10 +289,10 @@ TEST_F(EndToEndTest, KeysReachTheComboBoxAfterSwitchingBackToTheViewer)
     /* Keys only, no click in the field: type the name over the text, open the list, take it. */
     PressKey(VK_END);
     PressKeyWith(VK_SHIFT, VK_HOME);
-    TypeText(entryName[33]);
+    TypeText(entryName[30]);
     PressKey(VK_F4);
     PressKey(VK_RETURN);
-    ASSERT_TRUE(Shows({33, 0, VIEW_INFO}));
+    ASSERT_TRUE(Shows({30, 0, VIEW_INFO}));
     CloseWithAltF4();
 }
 

@@ -114,15 +114,27 @@ bool WaitForFocus(const Viewer &viewer, HWND focus)
     return PollUntil([&] { return InputState(viewer).hwndFocus == focus; });
 }
 
-void ClickClient(const Viewer &viewer, HWND window, int x, int y, HWND capture)
+void PointClient(const Viewer &viewer, HWND window, int x, int y, HWND capture)
 {
     /* A click sent while another window holds the capture would land there; the test then fails. */
     WaitForCapture(viewer, capture);
     POINT point = {x, y};
     ClientToScreen(window, &point);
     SendMouse(MOUSEEVENTF_MOVE, point.x, point.y);
+}
+
+void PressLeftButton()
+{
+    POINT point;
+    GetCursorPos(&point);
     SendMouse(MOUSEEVENTF_LEFTDOWN, point.x, point.y);
     SendMouse(MOUSEEVENTF_LEFTUP, point.x, point.y);
+}
+
+void ClickClient(const Viewer &viewer, HWND window, int x, int y, HWND capture)
+{
+    PointClient(viewer, window, x, y, capture);
+    PressLeftButton();
 }
 
 static void SendKey(WORD virtualKey, bool up)

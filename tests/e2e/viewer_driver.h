@@ -50,6 +50,9 @@ bool WaitForFocus(const Viewer &viewer, HWND focus);
 /* Input as a person gives it: once the viewer's mouse capture is as given (none by default), the
    pointer moves to client point (x, y) of a window and clicks. */
 void ClickClient(const Viewer &viewer, HWND window, int x, int y, HWND capture = NULL);
+/* The two halves of a click: the pointer moved there, and the left button pressed where it is. */
+void PointClient(const Viewer &viewer, HWND window, int x, int y, HWND capture = NULL);
+void PressLeftButton();
 void PressKey(WORD virtualKey);
 void PressKeyWith(WORD modifier, WORD virtualKey);
 /* Letters, digits and blanks as key strokes (shift for capitals). */
