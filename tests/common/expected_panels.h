@@ -18,20 +18,20 @@ struct ExpectedPanel {
    gender mark, the three-form entry and its neighbours, and entries without a note. */
 /* clang-format off */
 const ExpectedPanel expectedPanels[] = {
-    {0,   L"Wzrost: 30 cm",  L"Masa: 4,2 kg",   L"Cindrel --Lv. 16--> Cindravel",         L"--Lv. 36--> Cindragor"               }, /* 387 */
-    {2,   L"Wzrost: 190 cm", L"Masa: 115,0 kg", L"Cindrel --Lv. 16--> Cindravel",         L"--Lv. 36--> Cindragor"               }, /* 389 */
+    {0,   L"Wzrost: 30 cm",  L"Masa: 4,2 kg",   L"Brazzik --Lv. 13--> Brazzomot",         L"--Lv. 34--> Brazzagrun"              }, /* 387 */
+    {2,   L"Wzrost: 170 cm", L"Masa: 125,0 kg", L"Brazzik --Lv. 13--> Brazzomot",         L"--Lv. 34--> Brazzagrun"              }, /* 389 */
     {3,   L"Wzrost: 20 cm",  L"Masa: 0,9 kg",   L"Coilet --Lv. 18--> Coilumar",           L"--Kamienna Muszla--> Coilossus"      }, /* 390 */
     {5,   L"Wzrost: 120 cm", L"Masa: 145,0 kg", L"Coilet --Lv. 18--> Coilumar",           L"--Kamienna Muszla--> Coilossus"      }, /* 392 */
     {14,  L"Wzrost: 30 cm",  L"Masa: 0,8 kg",   L"Medulo --Lv. 28--> Medulume",           L" "                                   }, /* 401 */
-    {24,  L"Wzrost: 170 cm", L"Masa: 61,0 kg",  L"Chirrit --Lv. 22--> Chirrofang",        L"--Szczęście nocą--> Chirrdusk"       }, /* 411 */
-    {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Silkgrubbo  ----Lv. 20--> Silkmantle",  L"Silkgrubbo  ----Lv. 20--> Silkwyng"  }, /* 412 */
-    {26,  L"Wzrost: 50 cm",  L"Masa: 6,5 kg",   L"Silkgrubbo  ----Lv. 20--> Silkmantle",  L"Silkgrubbo  ----Lv. 20--> Silkwyng"  }, /* 413 */
-    {27,  L"Wzrost: 90 cm",  L"Masa: 23,3 kg",  L"Silkgrubbo  ----Lv. 20--> Silkmantle",  L"Silkgrubbo  ----Lv. 20--> Silkwyng"  }, /* 414 */
+    {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira",  L"Tessinek      ---Lv. 23--> Tessarok" }, /* 412 */
+    {26,  L"Wzrost: 48 cm",  L"Masa: 7,0 kg",   L"Tessinek      ---Lv. 23--> Tessamira",  L"Tessinek      ---Lv. 23--> Tessarok" }, /* 413 */
+    {27,  L"Wzrost: 60 cm",  L"Masa: 9,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira",  L"Tessinek      ---Lv. 23--> Tessarok" }, /* 414 */
     {28,  L"Wzrost: 40 cm",  L"Masa: 7,0 kg",   L"Formikit    ----Lv. 30--> Formiregia",  L"Tylko forma żeńska."                 }, /* 415 */
     {30,  L"Wzrost: 35 cm",  L"Masa: 2,5 kg",   L"Brak",                                  L" "                                   }, /* 417 */
+    {53,  L"Wzrost: 210 cm", L"Masa: 175,0 kg", L"Gibbit --Lv. 20--> Gibbrawl ---",       L"Szczęście w dzień---> Gibbrutus"     }, /* 440 */
     {60,  L"Wzrost: 45 cm",  L"Masa: 4,2 kg",   L"Ardipip --Lv. 26--> Ardeagris",         L" "                                   }, /* 447 */
-    {88,  L"Wzrost: 210 cm", L"Masa: 165,0 kg", L"Cervik --Lv. 40--> Cervaldor",          L"Tylko forma męska."                  }, /* 475 */
-    {91,  L"Wzrost: 170 cm", L"Masa: 29,5 kg",  L"Cygnilo       --Lv. 33--> Cygnivere",   L"Tylko forma żeńska."                 }, /* 478 */
+    {88,  L"Wzrost: 120 cm", L"Masa: 165,0 kg", L"Knuri --Lv. 38--> Knurwald        ",    L"Tylko forma męska."                  }, /* 475 */
+    {91,  L"Wzrost: 22 cm",  L"Masa: 1,1 kg",   L"Sutorek      --Lv. 36--> Sutorella",    L"Tylko forma żeńska."                 }, /* 478 */
     {106, L"Wzrost: 390 cm", L"Masa: 340,0 kg", L"Brak",                                  L" "                                   }, /* 493 */
 };
 /* clang-format on */
