@@ -69,5 +69,14 @@ set(ZORAVEL_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources fo
 if(CMAKE_CROSSCOMPILING AND EXISTS ${ZORAVEL_GOOGLETEST_DIR})
   add_subdirectory(tests/wine)
   add_subdirectory(tests/e2e)
+  set(ZORAVEL_RC_DIRS tests/wine tests/e2e)
 endif()
 add_subdirectory(tests/bench EXCLUDE_FROM_ALL)
+
+# The resource compiler's dependency scan sees #include lines but not the files BITMAP and ICON lines
+# name: without this a redrawn picture leaves every .exe with the old one.
+file(GLOB ZORAVEL_RC_INPUTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/bitmaps/*.bmp)
+list(APPEND ZORAVEL_RC_INPUTS ${PROJECT_SOURCE_DIR}/res/zoravel.ico ${PROJECT_SOURCE_DIR}/res/zoravel.manifest)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/res/zoravel.rc
+    DIRECTORY ${PROJECT_SOURCE_DIR} ${ZORAVEL_RC_DIRS} tests/bench
+    PROPERTIES OBJECT_DEPENDS "${ZORAVEL_RC_INPUTS}")
