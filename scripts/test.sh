@@ -19,6 +19,9 @@ echo "== Windows build"
 configure mingw-cross "$build/windows"
 cmake --build "$build/windows" -j "$jobs"
 
+# A failing step must not leave a wineserver behind: the current prefix's stops however the run ends.
+on_exit '(. "$root/scripts/wine-env.sh" && wineserver -k) 2>/dev/null'
+
 echo "== Windows tests under Wine"
 export ZORAVEL_WINEPREFIX="$build/wine-null"
 "$root/scripts/wine-prefix.sh" null
