@@ -186,6 +186,50 @@ int CountGdiObjects()
     return ImageShows(tabX, tabY, id, 2);
 }
 
+Canvas OpenCanvas()
+{
+    RECT client;
+    GetClientRect(app.mainWindow, &client);
+    Canvas canvas = {};
+    canvas.width = client.right;
+    canvas.height = client.bottom;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = canvas.width;
+    info.bmiHeader.biHeight = -canvas.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = NULL;
+    canvas.dc = CreateCompatibleDC(NULL);
+    canvas.bitmap = CreateDIBSection(canvas.dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    canvas.bits = (uint32_t *)bits;
+    canvas.bitmapOld = SelectObject(canvas.dc, canvas.bitmap);
+    return canvas;
+}
+
+Capture CloseCanvas(Canvas &canvas)
+{
+    GdiFlush();
+    Capture capture;
+    capture.width = canvas.width;
+    capture.height = canvas.height;
+    capture.pixels.assign(canvas.bits, canvas.bits + (size_t)canvas.width * canvas.height);
+    SelectObject(canvas.dc, canvas.bitmapOld);
+    DeleteObject(canvas.bitmap);
+    DeleteDC(canvas.dc);
+    return capture;
+}
+
+Capture CaptureWindow()
+{
+    Canvas canvas = OpenCanvas();
+    HDC dc = GetDC(app.mainWindow);
+    BitBlt(canvas.dc, 0, 0, canvas.width, canvas.height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(app.mainWindow, dc);
+    return CloseCanvas(canvas);
+}
+
 /* The header picture: exactly (91,57)..(210,176), each picture pixel shown 1 or 2 times. */
 ::testing::AssertionResult HeaderShowsPicture(unsigned short id)
 {

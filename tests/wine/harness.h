@@ -8,6 +8,8 @@
 #include "draw/layout.h"
 #include "expected_panels.h"
 
+#include <stdint.h>
+
 #include <string>
 #include <vector>
 
@@ -36,6 +38,32 @@ COLORREF PixelAt(int x, int y);
 std::vector<std::string> ListBoxLines();
 bool ListBoxVisible();
 bool FormButtonVisible();
+
+/* The client area as 32-bit pixels, read through a DIB section so comparisons are cheap. */
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    COLORREF At(int x, int y) const
+    {
+        uint32_t bgr = pixels[(size_t)y * width + x];
+        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    }
+};
+
+/* A memory DC holding a top-down 32-bit DIB of the client area's size. */
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ bitmapOld;
+    uint32_t *bits;
+    int width, height;
+};
+
+Canvas OpenCanvas();
+/* The canvas's pixels, and the canvas deleted. */
+Capture CloseCanvas(Canvas &canvas);
+/* What the window's client area shows now. */
+Capture CaptureWindow();
 
 /* Live GDI objects of this process (GetGuiResources is a stub under Wine). */
 int CountGdiObjects();

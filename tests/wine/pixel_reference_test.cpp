@@ -14,12 +14,6 @@
 #include <string>
 #include <vector>
 
-/* The client area as 0x00RRGGBB pixels, top row first. */
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-};
-
 /* Beside the test program: the references converted for it at build time, and what a run writes. */
 static std::string BesideProgram(const std::string &name)
 {
@@ -31,42 +25,8 @@ static std::string BesideProgram(const std::string &name)
     return std::string(path) + "pixel-references\\" + name;
 }
 
-/* How GetDIBits hands over a picture's pixels: 32 bits each, top row first. */
-static BITMAPINFO TopDownInfo(const Picture &picture)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-static Picture CaptureClientArea()
-{
-    RECT client;
-    GetClientRect(app.mainWindow, &client);
-    Picture picture;
-    picture.width = client.right;
-    picture.height = client.bottom;
-    picture.pixels.resize((size_t)picture.width * picture.height);
-    BITMAPINFO info = TopDownInfo(picture);
-    HDC dc = GetDC(app.mainWindow);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP canvas = CreateCompatibleBitmap(dc, picture.width, picture.height);
-    HGDIOBJ canvasOld = SelectObject(memory, canvas);
-    BitBlt(memory, 0, 0, picture.width, picture.height, dc, 0, 0, SRCCOPY);
-    SelectObject(memory, canvasOld);
-    GetDIBits(memory, canvas, 0, picture.height, &picture.pixels[0], &info, DIB_RGB_COLORS);
-    DeleteObject(canvas);
-    DeleteDC(memory);
-    ReleaseDC(app.mainWindow, dc);
-    return picture;
-}
-
-static bool ReadBmp(const std::string &path, Picture &picture)
+/* A BMP file's pixels, top row first, as a capture holds them. */
+static bool ReadBmp(const std::string &path, Capture &picture)
 {
     HBITMAP bitmap =
         (HBITMAP)LoadImageA(NULL, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
@@ -77,7 +37,13 @@ static bool ReadBmp(const std::string &path, Picture &picture)
     picture.width = size.bmWidth;
     picture.height = size.bmHeight;
     picture.pixels.resize((size_t)picture.width * picture.height);
-    BITMAPINFO info = TopDownInfo(picture);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
     HDC memory = CreateCompatibleDC(NULL);
     GetDIBits(memory, bitmap, 0, picture.height, &picture.pixels[0], &info, DIB_RGB_COLORS);
     DeleteDC(memory);
@@ -86,7 +52,7 @@ static bool ReadBmp(const std::string &path, Picture &picture)
 }
 
 /* A 24-bit BMP, bottom row first, rows padded to four bytes. */
-static void WriteBmp(const std::string &path, const Picture &picture)
+static void WriteBmp(const std::string &path, const Capture &picture)
 {
     const int rowBytes = (picture.width * 3 + 3) & ~3;
     BITMAPFILEHEADER file = {};
@@ -171,11 +137,11 @@ static std::string RecordedPlatform()
 
 /* Same size and pixels, or the count and first place of the differences with a difference image
    written beside the seen one: differing pixels red, the rest faded. */
-static ::testing::AssertionResult MatchesReference(const std::string &name, const Picture &seen)
+static ::testing::AssertionResult MatchesReference(const std::string &name, const Capture &seen)
 {
     WriteBmp(BesideProgram(name + "-seen.bmp"), seen);
     DeleteFileA(BesideProgram(name + "-diff.bmp").c_str());
-    Picture reference;
+    Capture reference;
     if (!ReadBmp(BesideProgram(name + ".bmp"), reference))
         return ::testing::AssertionFailure()
                << "no reference " << name << ": scripts/renew-references.sh makes it";
@@ -183,7 +149,7 @@ static ::testing::AssertionResult MatchesReference(const std::string &name, cons
         return ::testing::AssertionFailure()
                << name << ": the window is " << seen.width << "x" << seen.height << ", its reference "
                << reference.width << "x" << reference.height;
-    Picture difference = seen;
+    Capture difference = seen;
     int wrong = 0, firstX = 0, firstY = 0;
     for (int y = 0; y < seen.height; ++y)
         for (int x = 0; x < seen.width; ++x) {
@@ -249,7 +215,7 @@ TEST_F(PixelReferenceTest, FourViewsAndTheThreeFormsMatchTheirReferences)
         }
         RepaintNow();
         HideCaret(GetWindow(app.entryCombo, GW_CHILD));
-        const Picture seen = CaptureClientArea();
+        const Capture seen = CaptureWindow();
         if (renew)
             WriteBmp(BesideProgram(std::string(step.name) + "-seen.bmp"), seen);
         else
