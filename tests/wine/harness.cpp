@@ -186,6 +186,18 @@ int CountGdiObjects()
     return ImageShows(tabX, tabY, id, 2);
 }
 
+BITMAPINFO TopDownInfo(int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 Canvas OpenCanvas()
 {
     RECT client;
@@ -193,13 +205,7 @@ Canvas OpenCanvas()
     Canvas canvas = {};
     canvas.width = client.right;
     canvas.height = client.bottom;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = canvas.width;
-    info.bmiHeader.biHeight = -canvas.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownInfo(canvas.width, canvas.height);
     void *bits = NULL;
     canvas.dc = CreateCompatibleDC(NULL);
     canvas.bitmap = CreateDIBSection(canvas.dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);

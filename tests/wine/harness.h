@@ -59,6 +59,8 @@ struct Canvas {
     int width, height;
 };
 
+/* How a capture holds its pixels: 32 bits each, top row first. */
+BITMAPINFO TopDownInfo(int width, int height);
 Canvas OpenCanvas();
 /* The canvas's pixels, and the canvas deleted. */
 Capture CloseCanvas(Canvas &canvas);

@@ -37,13 +37,7 @@ static bool ReadBmp(const std::string &path, Capture &picture)
     picture.width = size.bmWidth;
     picture.height = size.bmHeight;
     picture.pixels.resize((size_t)picture.width * picture.height);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownInfo(picture.width, picture.height);
     HDC memory = CreateCompatibleDC(NULL);
     GetDIBits(memory, bitmap, 0, picture.height, &picture.pixels[0], &info, DIB_RGB_COLORS);
     DeleteDC(memory);
