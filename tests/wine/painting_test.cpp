@@ -2,6 +2,8 @@
    and the header's picture and number against reference renderings. */
 #include "harness.h"
 
+#include "expected_layout.h"
+
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "draw/layout.h"
@@ -189,8 +191,8 @@ struct LayoutPoint {
 
 TEST_F(ViewerTest, LayoutElementsHaveTheirColoursAfterStartUp)
 {
-    const COLORREF casingPen = RGB(204, 51, 0), casing = RGB(255, 0, 0), grey = RGB(76, 76, 76);
-    const COLORREF boxPen = RGB(153, 153, 153), white = RGB(255, 255, 255);
+    const COLORREF casingPen = EXPECTED_CASING_PEN_COLOUR, casing = EXPECTED_CASING_COLOUR;
+    const COLORREF grey = EXPECTED_PANEL_COLOUR, boxPen = EXPECTED_BOX_PEN_COLOUR, white = EXPECTED_WHITE;
     const LayoutPoint points[] = {
         {"upper frame outline",        150, 1,   casingPen},
         {"upper frame fill",           10,  100, casing   },
