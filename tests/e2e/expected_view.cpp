@@ -5,6 +5,7 @@
 #include "expected_layout.h"
 #include "expected_lists.h"
 #include "expected_panels.h"
+#include "top_down_dib.h"
 
 #include "catalogue/catalogue.h"
 #include "resource.h"
@@ -34,13 +35,7 @@ struct Canvas {
 
 static void OpenCanvas(Canvas &canvas, ExpectedPixels &out, int width, int height)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownInfo(width, height);
     void *bits = NULL;
     HDC screen = GetDC(NULL);
     canvas.dc = CreateCompatibleDC(screen);

@@ -2,6 +2,8 @@
    Only Wine's own start-up is waited on with retries; the viewer's behaviour never is. */
 #include "viewer_driver.h"
 
+#include "top_down_dib.h"
+
 #include <stdlib.h>
 
 static const char VIEWER_CLASS[] = "Zoravel 4th by tobrik";
@@ -192,13 +194,7 @@ Shot CaptureClient(HWND window)
     shot.width = client.right;
     shot.height = client.bottom;
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height; /* top-down rows */
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownInfo(shot.width, shot.height);
     void *bits = NULL;
     HDC screen = GetDC(NULL);
     HDC memory = CreateCompatibleDC(screen);

@@ -186,18 +186,6 @@ int CountGdiObjects()
     return ImageShows(tabX, tabY, id, 2);
 }
 
-BITMAPINFO TopDownInfo(int width, int height)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 Canvas OpenCanvas()
 {
     RECT client;

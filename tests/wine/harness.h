@@ -7,6 +7,7 @@
 
 #include "draw/layout.h"
 #include "expected_panels.h"
+#include "top_down_dib.h"
 
 #include <stdint.h>
 
@@ -59,8 +60,6 @@ struct Canvas {
     int width, height;
 };
 
-/* How a capture holds its pixels: 32 bits each, top row first. */
-BITMAPINFO TopDownInfo(int width, int height);
 Canvas OpenCanvas();
 /* The canvas's pixels, and the canvas deleted. */
 Capture CloseCanvas(Canvas &canvas);

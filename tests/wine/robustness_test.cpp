@@ -726,7 +726,6 @@ class MissingBitmapTest : public ViewerTest {
     }
 };
 
-/* An entry with two types and one with gender marks, found in the catalogue. */
 /* A sampled entry with two types; 25 is the first entry with gender marks. */
 static unsigned EntryWithTwoTypes()
 {
