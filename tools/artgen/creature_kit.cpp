@@ -38,9 +38,9 @@ int Material(Ctx &c, Rgb base)
     return AddMaterial(c.s, MakeRamp(base));
 }
 
-Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom)
+Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom, int size, int originX, int originY)
 {
-    Ctx c{MakeSprite(PICTURE_SIZE, PICTURE_SIZE, U(PICTURE_SIZE / 2), U(GROUND_ROW), zoom),
+    Ctx c{MakeSprite(size, size, originX, originY, zoom),
           &plan,
           form,
           plan.stage == 1 && plan.stages > 1,

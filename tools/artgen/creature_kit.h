@@ -10,9 +10,8 @@
 #include "creature_plan.h"
 #include "sprite.h"
 
-/* Pictures are 80 by 80 with the ground line near the bottom. */
+/* Pictures are 80 by 80. */
 const int PICTURE_SIZE = 80;
-const int GROUND_ROW = 73;
 
 struct Rng {
     uint32_t state;
@@ -30,7 +29,8 @@ struct Ctx {
     int body, belly, accent, eye, white, mouth, bone, dark;
 };
 
-Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom);
+/* A square canvas of size pixels with the design origin at (originX, originY), in units. */
+Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom, int size, int originX, int originY);
 int Material(Ctx &c, Rgb base);
 
 /* Round black eye with a highlight, r the radius in design units. */

@@ -64,6 +64,7 @@ struct CreaturePlan {
     Kind secondary;
     Rgb bodyColour;
     Rgb accentColour;
+    int fit; /* longest side of the picture in pixels; 0 takes its stage's default */
     const char *idea;
 };
 

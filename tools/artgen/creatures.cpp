@@ -1,64 +1,54 @@
-/* Creature pictures: picks the drawer of the entry's body plan and the zoom of its stage.
-   Later stages of a family are drawn larger; the feet stay on the common ground line. */
+/* Creature pictures: picks the drawer of the entry's body plan and fits the creature to its frame.
+   Every creature is centred by its own shape; later stages of a family fill more of the frame. */
 #include "creatures.h"
 
 #include "creature_drawers.h"
 
-/* Zoom (Q8) of stage s of a family of n stages; single entries are nearly full size. */
-static int StageZoom(const CreaturePlan &plan)
+/* Pictures are drawn twice: once at a known zoom on a canvas large enough that nothing is
+   clipped, to measure the creature, then at the zoom that makes it fill its frame, centred. */
+static const int MEASURE_ZOOM = 128;
+static const int MEASURE_SIZE = 200;
+/* A fitted picture keeps this margin free, so its outline never reaches the border. */
+static const int FIT_MARGIN = 3;
+
+/* Longest side of the creature in pixels: first stages are still a good part of the frame, later
+   stages and single creatures fill most of it. */
+static int FitSide(const CreaturePlan &plan)
 {
+    if (plan.fit != 0)
+        return plan.fit;
     if (plan.stages == 1)
-        return 240;
-    if (plan.stages == 2)
-        return plan.stage == 1 ? 196 : 252;
-    return plan.stage == 1 ? 180 : plan.stage == 2 ? 218 : 256;
+        return 72;
+    if (plan.stage == 1)
+        return plan.stages == 3 ? 58 : 62;
+    if (plan.stage < plan.stages)
+        return 66;
+    return 74;
 }
 
-/* Designs drawn small for their plan get a larger zoom so that first stages stay readable. */
-struct SizeTweak {
-    int entry;
-    int factor; /* Q8 */
-};
-static const SizeTweak SIZE_TWEAKS[] = {
-    {0,   270},
-    {1,   280},
-    {3,   270},
-    {6,   280},
-    {11,  300},
-    {14,  290},
-    {20,  280},
-    {22,  340},
-    {25,  290},
-    {31,  330},
-    {33,  300},
-    {40,  360},
-    {46,  280},
-    {51,  290},
-    {54,  268},
-    {56,  300},
-    {60,  280},
-    {62,  290},
-    {64,  280},
-    {66,  280},
-    {67,  262},
-    {72,  300},
-    {83,  284},
-    {102, 280},
+struct PaintedBox {
+    int left, top, right, bottom; /* pixels, inclusive; left > right when nothing is painted */
 };
 
-static int SizeFactor(int entry)
+static PaintedBox BoxOf(const Sprite &s)
 {
-    for (const SizeTweak &t : SIZE_TWEAKS)
-        if (t.entry == entry)
-            return t.factor;
-    return Q8_ONE;
+    PaintedBox b = {s.width, s.height, -1, -1};
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) {
+            const size_t i = (size_t)y * s.width + x;
+            if (s.material[i] == 0 && !s.groundShadow[i])
+                continue;
+            b.left = x < b.left ? x : b.left;
+            b.right = x > b.right ? x : b.right;
+            b.top = y < b.top ? y : b.top;
+            b.bottom = y > b.bottom ? y : b.bottom;
+        }
+    return b;
 }
 
-Raster DrawCreature(int entry, int form)
+static void Paint(Ctx &c)
 {
-    const CreaturePlan &plan = CREATURE_PLANS[entry];
-    Ctx c = MakeCtx(plan, form, StageZoom(plan) * SizeFactor(entry) / Q8_ONE);
-    switch (plan.body) {
+    switch (c.plan->body) {
     case BODY_SERPENT:
         DrawSerpent(c);
         break;
@@ -135,5 +125,31 @@ Raster DrawCreature(int entry, int form)
         DrawMangrove(c);
         break;
     }
-    return FinishSprite(c.s);
+}
+
+Raster DrawCreature(int entry, int form)
+{
+    const CreaturePlan &plan = CREATURE_PLANS[entry];
+    Ctx probe = MakeCtx(plan, form, MEASURE_ZOOM, MEASURE_SIZE, U(MEASURE_SIZE / 2), U(MEASURE_SIZE * 3 / 4));
+    Paint(probe);
+    const PaintedBox m = BoxOf(probe.s);
+    const int width = m.right - m.left + 1, height = m.bottom - m.top + 1;
+    const int side = width > height ? width : height;
+    /* Centre of the measured box, relative to the origin, in sixteenths of a measured pixel. */
+    const int centreX = (m.left + m.right + 1) * UNIT / 2 - probe.s.originX;
+    const int centreY = (m.top + m.bottom + 1) * UNIT / 2 - probe.s.originY;
+    int zoom = MEASURE_ZOOM * FitSide(plan) / side;
+    for (;;) {
+        const int originX = U(PICTURE_SIZE / 2) - centreX * zoom / MEASURE_ZOOM;
+        const int originY = U(PICTURE_SIZE / 2) - centreY * zoom / MEASURE_ZOOM;
+        Ctx c = MakeCtx(plan, form, zoom, PICTURE_SIZE, originX, originY);
+        Paint(c);
+        const PaintedBox b = BoxOf(c.s);
+        const int last = PICTURE_SIZE - 1 - FIT_MARGIN;
+        /* Rounding can make the fitted creature a pixel larger than measured: shrink until it fits. */
+        if ((b.left >= FIT_MARGIN && b.top >= FIT_MARGIN && b.right <= last && b.bottom <= last) ||
+            zoom <= 32)
+            return FinishSprite(c.s);
+        zoom = zoom * 31 / 32;
+    }
 }

@@ -320,12 +320,14 @@ void DrawOrb(Ctx &c)
     Ellipse(c.s, 0, cy + U(2), U(2), U(1) + U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
+/* The icon shows the face of the charcoal marmot kit. */
+static const int ICON_ENTRY = 5;
+
 Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
 {
-    const CreaturePlan &plan = CREATURE_PLANS[0];
+    const CreaturePlan &plan = CREATURE_PLANS[ICON_ENTRY];
     const int zoom = Q8_ONE * size / 32;
-    Ctx c = MakeCtx(plan, 0, zoom);
-    c.s = MakeSprite(size, size, U(size / 2), U(size / 2), zoom);
+    Ctx c = MakeCtx(plan, 0, zoom, size, U(size / 2), U(size / 2));
     c.s.clipMin = 1;
     c.s.clipMax = size - 2;
     c.body = Material(c, plan.bodyColour);
