@@ -6,84 +6,77 @@
 
 /* Family plan. Members of one family stand next to each other and share one evolution note;
    a family's names share their first letters and its sizes grow stage by stage. "outside" marks
-   an entry that evolves from a creature not in the catalogue, "-" one with no evolution at all.
+   an entry that evolves from a creature not in the catalogue, "child" one that hatches from an
+   outside parent and never becomes it, "-" one with no evolution at all.
 
-   family  entries   types               evolves        members and concept
-   A         0..  2  fire; +ground       Lv. 13, 34     Brazzik, Brazzomot, Brazzagrun: charcoal marmots
-                                                        that bank coals in cheeks, then on the back, then in
-                                                        a mound
-   B         3..  5  water               Lv. 18, item   Coilet, Coilumar, Coilossus: pond snails
-   C         6..  8  normal/psychic, fly Lv. 17, item   Puszel, Puszkrad, Puszmagos: owls, the last a seer
-   D         9.. 10  grass, poison       Lv. 24         Mycelet, Mycelorn: toadstools
-   E        11.. 13  rock; +fighting     Lv. 25, 45     Rubblit, Rubblor, Rubbrawn: stone golems
-   F        14.. 15  water, electric     Lv. 28         Medulo, Medulume: jellyfish
-   G        16.. 17  dark; +ice          knows a move   Wulfin, Wulfrost: wolves
-   H        18.. 19  water; +fighting    Lv. 30         Klakkit, Klakkuro: crabs
-   I        20.. 21  grass; +ground      Lv. 33         Spindu, Spindurra: cacti
-   J        22.. 24  poison, flying      Lv. 19, 41     Skimpa, Skimpador, Skimparex: gliding tree frogs
-   K        25.. 27  normal; +form/dark  Lv. 23         Tessinek; Tessamira (females; carries a house she
-                                                        built: reed basket, clay urn or tin dome); Tessarok
-                                                        (males; a night runner that carries nothing)
-   L        28.. 29  insect, ground      Lv. 30         Formikit, Formiregia: ants; only females evolve
-   -       30        electric                           Tikkerel: spark gecko
-   M        31.. 32  water; +rock        Lv. 31         Porrib, Porrifex: sea sponges, the last stone-boned
-   N        33.. 34  ghost, rock         item           Stakki, Stakkorum: haunted cairns
-   O        35.. 36  ice                 Lv. 34         Yetilo, Yetimaruk: yetis
-   outside 37        insect, electric                   Lampyrix (from Lampilo): firefly
-   P        38.. 39  psychic             Lv. 32         Renlumi, Renmystel: foxes
-   Q        40.. 41  ground; +poison     Lv. 29         Rhombi, Rhombadune: sand rays that swim under dunes,
-                                                        the last gliding over the crests with a venomous
-                                                        barbed tail
-   outside   42..43                                     Kowadrak (from Kowadlet): living anvil, steel;
-                                                        Haybogle (from Haylet): scarecrow, grass
-   R        44.. 45  electric            knows a move   Urchet, Urchaton: hedgehogs
-   child   46        normal                             Nimbubb (hatches from Nimbarra eggs, never evolves
-                                                        into it)
-   S        47.. 48  insect; +dark       Lv. 29         Skitrel, Skitnoctis: spiders
-   T        49.. 50  ice                 Lv. 37         Rimelin, Rimehart: crystal deer
-   U        51.. 53  fighting            Lv. 20, happy  Gibbit, Gibbrawl, Gibbrutus: apes
-   -         54..55                                     Samovik (kettle spirit, fire), Gardolith (stone
-                                                        lion, rock)
-   V        56.. 58  dragon; +rock       Lv. 27, 52     Druzik, Druzavor, Druzaroth: six-legged, wingless
-                                                        cave drakes that eat crystals, the last with a geode
-                                                        back
-   outside 59        ground, steel                      Scutarro (from Scutelet): armadillo
-   W        60.. 61  water; +flying      Lv. 26         Ardipip, Ardeagris: herons
-   X        62.. 63  insect; +rock       Lv. 24         Scarbit, Scarabrax: beetles, the last a stone-plated
-                                                        click beetle that flips itself up with a snap
-   Y        64.. 65  poison; +psychic    Lv. 33         Limaxel, Limaxora: land slugs, the last with a
-                                                        dizzying frilled mantle
-   Z        66.. 67  ground              Lv. 31         Talpik, Talpagrond: moles
-   -       68        ghost, water                       Studnik: spirit of an old well bucket
-   AA       69.. 70  electric; +water    with Medulo    Anguiz, Anguvolt: eels
-   outside 71        water, dark                        Lophira (from Lophet): anglerfish
-   AB       72.. 73  grass               item           Anthelle, Anthoria: flower fairies
-   outside   74..80                                     Krukal (Krukit): spoon-hoarding crow, normal/flying;
-                                                        Cogvalier (Cogsquire): knight of cogs, steel;
-                                                        Bradypo (Bradylet): moss sloth, grass, only at
-                                                        night; Scoriak (Scorilet): lava golem, rock/fire, on
-                                                        a mountain; Nymphella (Nymbud): water lily,
-                                                        grass/water; Krupavel (Krupik): sleet petrel,
-                                                        ice/flying; Skokarun (Skokik): dust kangaroo, ground
-   child   81        normal                             Lullamb (hatches from Lullaram eggs)
-   outside 82        insect, grass                      Mantiverd (from Mantik): mantis
-   AC       83.. 84  normal              Lv. 29         Melesko, Melesgrund: badgers
-   outside   85..91                                     Gargrim (Gargit): gargoyle, rock/flying; Narwhelm
-                                                        (Narwee): narwhal, ice; Orikran (Orilet): paper
-                                                        crane, grass/flying; Knurwald (Knuri, males only):
-                                                        old forest boar, grass/normal; Caprigrat (Caprik):
-                                                        glacier goat, rock/ice; Nyxalis (Nyxit): smoke-
-                                                        tailed cat, ghost/dark; Sutorella (Sutorek, females
-                                                        only): tailor bird, normal/flying
-   -        92..101                                     Catenor (chain serpent), Balaenor (reef whale),
-                                                        Sphyrex (sphinx), Glaciath (three-legged ice stack),
-                                                        Pyrelk (ember stag), Bryotitan (moss titan), Noctuel
-                                                        (night moth), Torpedra (storm ray), Astrogel (star
-                                                        jelly), Miasmorr (marsh fog with eyes)
-   AD      102..103  water; +grass       Lv. 38         Rizolet, Rizomarra: mangrove seedling, then walking
-                                                        tree
-   -       104..106                                     Terrox (earth ox), Zarlibela (lava-lake dragonfly),
-                                                        Orrimbar (dragon asleep round a mountain) */
+   entries   kind      types               members and concept
+   387..388  family 2  ground              Talpik, Talpagrond: velvet mole pup with spade hands, then an
+                                           old mole miner with a clay brow plate who carries ore
+   389       outside   normal, flying      Krukal (from Krukit): ash-grey crow that hoards spoons
+   390..391  family 2  water, electric     Medulo, Medulume: jellyfish, the second glowing
+   392..394  family 3  fire; +ground       Sadzik, Sadzarek, Sadzowar: charcoal marmots that carry live
+                                           coals in cheek pouches, then in a clay scoop on the tail; the
+                                           last a kiln-keeper whose back fur is fired into clay plates
+   395       child     normal              Chmurek (hatches from Chmurzak eggs): cloud puff
+   396..397  family 2  grass, poison       Hubik, Hubostol: bracket fungi, one shelf, then a tiered stump
+   398..400  family 3  rock; +fighting     Murek, Murowal, Murogrom: dry-stone wall golems, the last a
+                                           wall builder with mortared fists and a lichen beard
+   401       outside   water, dark         Lophira (from Lophet): anglerfish with a lamp lure
+   402..403  family 2  ice                 Yetilo, Yetimaruk: yetis
+   404..406  family 3  normal, flying      Lelik, Lelarek, Lelomrok: bark-mottled nightjars that catch
+                                           moths at dusk with a wide bristled gape
+   407       outside   steel               Kowadrak (from Kowadlet): living anvil with a hammer tail
+   408       outside   grass               Haybogle (from Haylet): scarecrow
+   409..411  family 3  insect; +dark       Skitka, Skitrel, Skitnoctis: spiderling, web spider, funnel spider
+   412..414  split     normal; +form/dark  Tessinek; Tessamira (females; carries a house she built: reed
+                                           basket, clay urn or tin dome); Tessarok (males; a night courier
+                                           that carries nothing)
+   415..416  family 2  insect, ground      Formikit, Formiregia: ants; only females evolve, into a queen
+   417       -         fire, rock          Tikkerel: kiln gecko that clings to hot bricks
+   418..420  family 3  fighting            Lianik, Lianowiec, Lianogrom: vine apes with knotted bracelets
+   421..422  family 2  water; +rock        Porrib, Porrifex: sea sponges, the last with glassy stone spicules
+   423       outside   insect, grass       Mantiverd (from Listnik): mantis
+   424..426  family 3  poison, flying      Skimpa, Skimpador, Skimparex: gliding tree frogs
+   427       outside   steel               Cogvalier (from Cogsquire): knight of cogs
+   428..429  family 2  ghost, rock         Stakki, Stakkorum: haunted cairns
+   430..432  family 3  water               Coilet, Coilumar, Coilidor: pond snails, the last crusted with
+                                           mussels
+   433..434  family 2  ground; +poison     Rhombi, Rhombadune: sand rays that swim under dunes
+   435       child     normal              Lullamb (hatches from Lullaram eggs): dream lamb
+   436..438  family 3  dark; +ice          Wulfin, Wulfar, Wulfrost: wolves, the last with an ice mane
+   439..440  family 2  grass; +ground      Spindu, Spindurra: barrel cacti full of water that roll with
+                                           the wind
+   441, 442  -         fire; rock          Samovik (kettle spirit), Gardolith (stone lion)
+   443       outside   insect, electric    Lampyrix (from Lampilo): firefly, only at night
+   444..445  family 2  poison; +psychic    Limaxel, Limaxora: land slugs, the last with a dizzying mantle
+   446..448  family 3  dragon; +grass      Torfik, Torfigon, Torfadrak: six-legged bog drakes that lie in
+                                           peat, the last with a moss mane and a club tail
+   449       child     ground              Skokik (from Skokarun eggs): dust kangaroo joey
+   450..451  family 2  grass               Anthelle, Anthoria: flower fairies
+   452..454  family 3  insect; +rock       Scarmik, Scarbit, Scarabrax: grub, shield beetle, stone-plated
+                                           click beetle
+   455       -         ghost, water        Studnik: spirit of an old well bucket
+   456..458  family 3  water, electric     Angulek, Anguiz, Anguvolt: glass elver, eel, great storm eel
+   459       outside   grass, water        Nymphella (from Nymbud): water lily
+   460..461  family 2  electric            Urchet, Urchaton: hedgehogs with charged quills
+   462..464  family 3  ice                 Rimelin, Rimerog, Rimehart: crystal deer
+   465..467  family 3  water; +flying      Ardipip, Ardebrod, Ardeagris: herons that wade, the last flies
+   468..470  family 3  water, grass        Rizolet, Rizopal, Rizomarra: mangrove seed pod, sapling, tree
+   471..472  family 2  normal              Melesko, Melesgrund: badgers
+   473..475  family 3  grass               Knuri, Knurek, Knurwald: forest boars; only males evolve into
+                                           the old boar with a moss ridge
+   476       child     grass               Bradypo (from Bradygor eggs): baby moss sloth
+   477..478  family 2  normal, flying      Sutorek, Sutorella: tailor birds; only females evolve
+   479..488  -                             Dzwonurek (walking iron diving bell, steel/water), Balaenor
+                                           (reef whale), Gnomonar (sandstone tortoise with a bronze
+                                           sundial, rock/steel), Glaciath (three-legged ice stack),
+                                           Pyrelk (ember stag), Bryotitan (moss titan), Zmierzchun (dusk
+                                           moth), Torpedra (storm ray), Astrogel (star jelly), Bagiennik
+                                           (marsh keeper with a lantern, ghost/poison)
+   489, 490  outside                       Scutarro (from Scutelet): armadillo, ground/steel; Orikran
+                                           (from Orilet): paper crane, grass/flying, happy at night
+   491..493  -                             Glinotur (clay ox, ground), Zarlibela (lava dragonfly,
+                                           insect/fire), Orrimbar (dragon asleep round a mountain) */
 
 const char *moveListText[ENTRY_SLOTS];
 const char *machineListText[ENTRY_SLOTS];
@@ -98,613 +91,580 @@ const char *hmLabel[HM_COUNT + 1];
 static const unsigned short NO_SECOND_TYPE = 0;
 
 const char *const entryName[ENTRY_COUNT] = {
-    /* 387 */ "Brazzik",    "Brazzomot",  "Brazzagrun", "Coilet",    "Coilumar",  "Coilossus",
-    /* 393 */ "Puszel",     "Puszkrad",   "Puszmagos",  "Mycelet",   "Mycelorn",  "Rubblit",
-    /* 399 */ "Rubblor",    "Rubbrawn",   "Medulo",     "Medulume",  "Wulfin",    "Wulfrost",
-    /* 405 */ "Klakkit",    "Klakkuro",   "Spindu",     "Spindurra", "Skimpa",    "Skimpador",
-    /* 411 */ "Skimparex",  "Tessinek",   "Tessamira",  "Tessarok",  "Formikit",  "Formiregia",
-    /* 417 */ "Tikkerel",   "Porrib",     "Porrifex",   "Stakki",    "Stakkorum", "Yetilo",
-    /* 423 */ "Yetimaruk",  "Lampyrix",   "Renlumi",    "Renmystel", "Rhombi",    "Rhombadune",
-    /* 429 */ "Kowadrak",   "Haybogle",   "Urchet",     "Urchaton",  "Nimbubb",   "Skitrel",
-    /* 435 */ "Skitnoctis", "Rimelin",    "Rimehart",   "Gibbit",    "Gibbrawl",  "Gibbrutus",
-    /* 441 */ "Samovik",    "Gardolith",  "Druzik",     "Druzavor",  "Druzaroth", "Scutarro",
-    /* 447 */ "Ardipip",    "Ardeagris",  "Scarbit",    "Scarabrax", "Limaxel",   "Limaxora",
-    /* 453 */ "Talpik",     "Talpagrond", "Studnik",    "Anguiz",    "Anguvolt",  "Lophira",
-    /* 459 */ "Anthelle",   "Anthoria",   "Krukal",     "Cogvalier", "Bradypo",   "Scoriak",
-    /* 465 */ "Nymphella",  "Krupavel",   "Skokarun",   "Lullamb",   "Mantiverd", "Melesko",
-    /* 471 */ "Melesgrund", "Gargrim",    "Narwhelm",   "Orikran",   "Knurwald",  "Caprigrat",
-    /* 477 */ "Nyxalis",    "Sutorella",  "Catenor",    "Balaenor",  "Sphyrex",   "Glaciath",
-    /* 483 */ "Pyrelk",     "Bryotitan",  "Noctuel",    "Torpedra",  "Astrogel",  "Miasmorr",
-    /* 489 */ "Rizolet",    "Rizomarra",  "Terrox",     "Zarlibela", "Orrimbar",
+    /* 387 */ "Talpik",     "Talpagrond", "Krukal",     "Medulo",    "Medulume",  "Sadzik",
+    /* 393 */ "Sadzarek",   "Sadzowar",   "Chmurek",    "Hubik",     "Hubostol",  "Murek",
+    /* 399 */ "Murowal",    "Murogrom",   "Lophira",    "Yetilo",    "Yetimaruk", "Lelik",
+    /* 405 */ "Lelarek",    "Lelomrok",   "Kowadrak",   "Haybogle",  "Skitka",    "Skitrel",
+    /* 411 */ "Skitnoctis", "Tessinek",   "Tessamira",  "Tessarok",  "Formikit",  "Formiregia",
+    /* 417 */ "Tikkerel",   "Lianik",     "Lianowiec",  "Lianogrom", "Porrib",    "Porrifex",
+    /* 423 */ "Mantiverd",  "Skimpa",     "Skimpador",  "Skimparex", "Cogvalier", "Stakki",
+    /* 429 */ "Stakkorum",  "Coilet",     "Coilumar",   "Coilidor",  "Rhombi",    "Rhombadune",
+    /* 435 */ "Lullamb",    "Wulfin",     "Wulfar",     "Wulfrost",  "Spindu",    "Spindurra",
+    /* 441 */ "Samovik",    "Gardolith",  "Lampyrix",   "Limaxel",   "Limaxora",  "Torfik",
+    /* 447 */ "Torfigon",   "Torfadrak",  "Skokik",     "Anthelle",  "Anthoria",  "Scarmik",
+    /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Angulek",   "Anguiz",    "Anguvolt",
+    /* 459 */ "Nymphella",  "Urchet",     "Urchaton",   "Rimelin",   "Rimerog",   "Rimehart",
+    /* 465 */ "Ardipip",    "Ardebrod",   "Ardeagris",  "Rizolet",   "Rizopal",   "Rizomarra",
+    /* 471 */ "Melesko",    "Melesgrund", "Knuri",      "Knurek",    "Knurwald",  "Bradypo",
+    /* 477 */ "Sutorek",    "Sutorella",  "Dzwonurek",  "Balaenor",  "Gnomonar",  "Glaciath",
+    /* 483 */ "Pyrelk",     "Bryotitan",  "Zmierzchun", "Torpedra",  "Astrogel",  "Bagiennik",
+    /* 489 */ "Scutarro",   "Orikran",    "Glinotur",   "Zarlibela", "Orrimbar",
 };
 
-/* A machine list for creatures that can use no machine at all. */
+/* A machine list for creatures that can use no machine at all: a cloud of vapour, a seed pod, a grub. */
 static const char machinesNone[] = "-;";
 
 /* Machine lists that two members of one family have in common. */
-/* 390 Coilet, 391 Coilumar */
-static const char machinesPondSnails[] = "26;29;41;79;85;89;-;5;";
-/* 398 Rubblit, 399 Rubblor */
-static const char machinesRubbleGolems[] = "7;11;17;59;74;82;-;4;";
-/* 409 Skimpa, 410 Skimpador */
-static const char machinesYoungFrogs[] = "12;17;23;56;63;66;90;-;3;6;";
+/* 398 Murek, 399 Murowal */
+static const char machinesWallGolems[] = "7;11;59;74;82;-;3;";
+/* 424 Skimpa, 425 Skimpador */
+static const char machinesYoungFrogs[] = "5;23;56;63;90;-;6;";
+/* 430 Coilet, 431 Coilumar */
+static const char machinesPondSnails[] = "26;29;41;79;85;89;";
 
 /* Per entry: the level-up moves, then the TM/HM numbers. */
-/* 387 Brazzik */
-static const char movesBrazzik[] =
-    "Cheek Puff;Soot Sneeze;Lv. 3 - Coal Pouch Spit;Lv. 8 - Whistle Alarm;Lv. 14 - Charcoal Nibble;"
-    "Lv. 21 - Banked Glow;Lv. 26 - Smoke Signal;Lv. 32 - Hot Pebble Roll;";
-static const char machinesBrazzik[] = "16;34;35;46;88;-;8;";
-/* 388 Brazzomot */
-static const char movesBrazzomot[] =
-    "Cheek Puff;Soot Sneeze;Warm Snuffle;Lv. 3 - Coal Pouch Spit;Lv. 7 - Whistle Alarm;"
-    "Lv. 12 - Charcoal Nibble;Lv. 16 - Banked Glow;Lv. 20 - Smoke Signal;Lv. 25 - Hot Pebble Roll;"
-    "Lv. 29 - Kiln Hollow;Lv. 33 - Ember Heap Shake;Lv. 38 - Sentry Whistle;Lv. 42 - Burrow Bake;";
-static const char machinesBrazzomot[] = "4;10;16;34;35;46;58;-;8;";
-/* 389 Brazzagrun */
-static const char movesBrazzagrun[] =
-    "Cheek Puff;Soot Sneeze;Warm Snuffle;Lv. 3 - Coal Pouch Spit;Lv. 7 - Whistle Alarm;"
-    "Lv. 11 - Charcoal Nibble;Lv. 16 - Banked Glow;Lv. 16 - Smoke Signal;Lv. 19 - Hot Pebble Roll;"
-    "Lv. 23 - Kiln Hollow;Lv. 27 - Tunnel Furnace;Lv. 32 - Ember Heap Shake;Lv. 32 - Sentry Whistle;"
-    "Lv. 35 - Burrow Bake;Lv. 39 - Earthen Smother;Lv. 43 - Flue Draught;Lv. 48 - Smouldering Backheap;"
-    "Lv. 48 - Clinker Crunch;";
-static const char machinesBrazzagrun[] = "4;7;10;14;16;17;18;27;28;34;35;40;45;46;58;74;82;88;-;2;4;8;";
-/* 390 Coilet */
-static const char movesCoilet[] =
-    "Tuck Inside;Lv. 5 - Algae Graze;Lv. 11 - Froth Trail;Lv. 18 - Eye Stalk Peek;"
-    "Lv. 24 - Pondweed Snare;Lv. 31 - Mucus Coat;Lv. 37 - Whorl Roll;";
-/* 391 Coilumar */
-static const char movesCoilumar[] =
-    "Tuck Inside;Slime Glide;Lv. 4 - Algae Graze;Lv. 9 - Froth Trail;Lv. 13 - Eye Stalk Peek;"
-    "Lv. 19 - Pondweed Snare;Lv. 24 - Mucus Coat;Lv. 28 - Whorl Roll;Lv. 34 - Still Water Hum;"
-    "Lv. 39 - Lily Pad Hop;Lv. 43 - Ripple Ring Toss;";
-/* 392 Coilossus */
-static const char movesCoilossus[] =
-    "Tuck Inside;Slime Glide;Lv. 4 - Algae Graze;Lv. 8 - Froth Trail;Lv. 13 - Eye Stalk Peek;"
-    "Lv. 17 - Pondweed Snare;Lv. 23 - Mucus Coat;Lv. 27 - Whorl Roll;Lv. 32 - Still Water Hum;"
-    "Lv. 36 - Lily Pad Hop;Lv. 42 - Ripple Ring Toss;Lv. 46 - Spiral Ram;Lv. 51 - Sunken Nap;"
-    "Lv. 55 - Whorl Tower Crash;Lv. 61 - Floodgate Tide;";
-static const char machinesCoilossus[] = "17;26;29;57;58;79;82;85;89;-;2;5;";
-/* 393 Puszel */
-static const char movesPuszel[] =
-    "Soft Hoot;Head Swivel;Lv. 4 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 15 - Moonlit Blink;"
-    "Lv. 21 - Talon Hook;Lv. 26 - Owl Stare;Lv. 32 - Omen Call;";
-static const char machinesPuszel[] = "23;39;41;54;58;63;66;82;88;90;-;6;";
-/* 394 Puszkrad */
-static const char movesPuszkrad[] =
-    "Soft Hoot;Head Swivel;Lv. 5 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 14 - Moonlit Blink;"
-    "Lv. 19 - Talon Hook;Lv. 23 - Inner Peering;Lv. 28 - Owl Stare;Lv. 33 - Omen Call;"
-    "Lv. 37 - Feather Hush;Lv. 42 - Far Hearing;Lv. 47 - Dusk Augury;";
-static const char machinesPuszkrad[] = "23;33;39;41;50;53;54;63;66;90;-;6;";
-/* 395 Puszmagos */
-static const char movesPuszmagos[] =
-    "Soft Hoot;Head Swivel;Lv. 5 - Silent Glide;Lv. 9 - Pellet Cough;Lv. 13 - Moonlit Blink;"
-    "Lv. 18 - Talon Hook;Lv. 22 - Inner Peering;Lv. 26 - Owl Stare;Lv. 31 - Omen Call;"
-    "Lv. 35 - Feather Hush;Lv. 39 - Far Hearing;Lv. 44 - Dusk Augury;Lv. 48 - Vole Snatch;"
-    "Lv. 52 - Star Reading;Lv. 57 - Third Lid Opening;Lv. 61 - Veiled Prophecy;";
-static const char machinesPuszmagos[] = "17;23;24;33;39;50;52;53;54;58;61;63;66;82;90;-;2;6;";
-/* 396 Mycelet */
-static const char movesMycelet[] =
-    "Puffball Burst;Cap Wobble;Lv. 5 - Damp Root Sip;Lv. 11 - Gill Dust;Lv. 18 - Fairy Ring;"
-    "Lv. 23 - Mould Creep;Lv. 29 - Rot Nibble;Lv. 36 - Sleepy Spores;";
-static const char machinesMycelet[] = "5;6;8;41;69;71;91;-;";
-/* 397 Mycelorn */
-static const char movesMycelorn[] =
-    "Puffball Burst;Cap Wobble;Lv. 4 - Damp Root Sip;Lv. 8 - Gill Dust;Lv. 13 - Fairy Ring;"
-    "Lv. 17 - Mould Creep;Lv. 23 - Rot Nibble;Lv. 27 - Sleepy Spores;Lv. 32 - Stalk Sway;"
-    "Lv. 36 - Mycelium Web;Lv. 42 - Toxic Cap Slap;Lv. 46 - Night Bloom Glow;Lv. 51 - Forest Floor Feast;"
-    "Lv. 55 - Rot Tide;";
-static const char machinesMycelorn[] = "5;6;8;17;38;41;46;55;56;64;69;71;84;87;91;-;1;4;";
-/* 398 Rubblit */
-static const char movesRubblit[] =
-    "Pebble Toss;Bump;Lv. 4 - Grit Spray;Lv. 8 - Pebble Bump;Lv. 13 - Brace;Lv. 17 - Crag Thud;"
-    "Lv. 21 - Rubble Roll;Lv. 26 - Shale Shards;";
-/* 399 Rubblor */
-static const char movesRubblor[] =
-    "Pebble Toss;Bump;Lv. 5 - Grit Spray;Lv. 11 - Pebble Bump;Lv. 17 - Brace;Lv. 24 - Crag Thud;"
-    "Lv. 30 - Rubble Roll;Lv. 36 - Shale Shards;Lv. 43 - Boulder Drop;Lv. 49 - Quarry Quake;";
-/* 400 Rubbrawn */
-static const char movesRubbrawn[] =
-    "Pebble Toss;Bump;Lv. 5 - Grit Spray;Lv. 10 - Pebble Bump;Lv. 14 - Jab Step;Lv. 19 - Brace;"
-    "Lv. 24 - Crag Thud;Lv. 28 - Shin Hook;Lv. 33 - Rubble Roll;Lv. 38 - Shale Shards;"
-    "Lv. 42 - Knee Launch;Lv. 47 - Boulder Drop;Lv. 52 - Quarry Quake;Lv. 56 - Monolith Crush;"
-    "Lv. 61 - Crystal Shoulder;Lv. 66 - Cliff Collapse;";
-static const char machinesRubbrawn[] = "7;9;11;12;17;30;32;36;38;41;46;47;59;73;74;82;-;1;2;3;4;";
-/* 401 Medulo */
+/* 387 Talpik */
+static const char movesTalpik[] =
+    "Snout Poke;Soil Push;Dirt Flinging;Worm Sniff;Lv. 6 - Spade Clap;Lv. 17 - Claw Rake Dig;"
+    "Lv. 18 - Velvet Burrow;";
+static const char machinesTalpik[] = "10;18;35;-;8;";
+/* 388 Talpagrond */
+static const char movesTalpagrond[] =
+    "Snout Poke;Soil Push;Ore Knock;Dirt Flinging;Worm Sniff;Lv. 7 - Spade Clap;Lv. 21 - Claw Rake Dig;"
+    "Lv. 23 - Velvet Burrow;Lv. 37 - Tunnel Rush;Lv. 39 - Clay Brow Butt;Lv. 53 - Vein Sense;"
+    "Lv. 53 - Deep Delve;Lv. 55 - Mine Shaft Cave-in;";
+static const char machinesTalpagrond[] = "7;10;18;27;35;40;47;58;74;82;-;3;8;";
+/* 389 Krukal */
+static const char movesKrukal[] =
+    "Caw;Sidelong Hop;Lv. 5 - Shiny Snatch;Lv. 9 - Spoon Tap;Lv. 13 - Hoard Hide;Lv. 19 - Borrowed Call;"
+    "Lv. 25 - Glint Stoop;Lv. 28 - Ash Wing Buffet;Lv. 40 - Flock Gathering;Lv. 43 - Trinket Barrage;";
+static const char machinesKrukal[] = "17;23;41;42;58;60;61;63;82;90;-;4;6;";
+/* 390 Medulo */
 static const char movesMedulo[] =
-    "Tentacle Brush;Float;Lv. 4 - Drift Throb;Lv. 9 - Crackle Nip;Lv. 14 - Bell Contraction;"
-    "Lv. 18 - Glow Lure;Lv. 23 - Arc Jolt;Lv. 28 - Current Coil;";
-static const char machinesMedulo[] = "17;29;48;79;81;89;-;5;";
-/* 402 Medulume */
+    "Tentacle Brush;Float;Drift Throb;Crackle Nip;Bell Pulse;Lv. 3 - Glow Lure;Lv. 13 - Arc Jolt;"
+    "Lv. 18 - Current Coil;";
+static const char machinesMedulo[] = "21;29;48;79;89;-;5;7;";
+/* 391 Medulume */
 static const char movesMedulume[] =
-    "Tentacle Brush;Float;Lv. 4 - Drift Throb;Lv. 8 - Crackle Nip;Lv. 8 - Bell Contraction;"
-    "Lv. 13 - Static Tap;Lv. 17 - Glow Lure;Lv. 21 - Arc Jolt;Lv. 25 - Current Coil;Lv. 25 - Salt Spray;"
-    "Lv. 30 - Tangle Drape;Lv. 34 - Lumen Shock;Lv. 38 - Bloom Swarm;Lv. 42 - Storm Bell;";
-static const char machinesMedulume[] = "21;26;29;34;41;48;57;79;80;81;82;85;89;92;-;5;7;";
-/* 403 Wulfin */
-static const char movesWulfin[] =
-    "Paw Swipe;Snicker;Lv. 4 - Sly Nip;Lv. 9 - Pack Howl;Lv. 13 - Scent Track;Lv. 18 - Winter Snap;"
-    "Lv. 23 - Moonrise Prowl;Lv. 27 - Dusk Hackles;Lv. 32 - Murk Rake;";
-static const char machinesWulfin[] = "39;54;58;77;88;-;";
-/* 404 Wulfrost */
-static const char movesWulfrost[] =
-    "Paw Swipe;Snicker;Lv. 5 - Sly Nip;Lv. 9 - Pack Howl;Lv. 14 - Rime Nip;Lv. 18 - Scent Track;"
-    "Lv. 22 - Winter Snap;Lv. 27 - Chill Breath;Lv. 31 - Moonrise Prowl;Lv. 35 - Dusk Hackles;"
-    "Lv. 40 - Murk Rake;Lv. 44 - Ambush Rush;Lv. 48 - Hoarfrost Mane;Lv. 53 - Snowdrift Crown;";
-static const char machinesWulfrost[] = "1;17;37;39;41;43;54;58;60;67;72;76;77;78;82;88;-;2;";
-/* 405 Klakkit */
-static const char movesKlakkit[] =
-    "Pincer Snip;Sidestep;Lv. 5 - Foam Spit;Lv. 12 - Pincer Lock;Lv. 18 - Beach Burrow;Lv. 25 - Tide Tug;"
-    "Lv. 31 - Carapace Brace;Lv. 38 - Ripple Flick;";
-static const char machinesKlakkit[] = "26;29;41;47;79;89;-;5;";
-/* 406 Klakkuro */
-static const char movesKlakkuro[] =
-    "Pincer Snip;Sidestep;Lv. 6 - Foam Spit;Lv. 11 - Pincer Lock;Lv. 16 - Beach Burrow;Lv. 20 - Jab Step;"
-    "Lv. 26 - Tide Tug;Lv. 31 - Carapace Brace;Lv. 36 - Ripple Flick;Lv. 40 - Undertow Pull;"
-    "Lv. 46 - Grapple Throw;Lv. 51 - Riptide Surge;Lv. 56 - Clawfist Flurry;Lv. 60 - Crab Suplex;";
-static const char machinesKlakkuro[] = "7;9;12;17;26;29;30;38;47;57;74;79;82;85;89;-;4;5;";
-/* 407 Spindu */
-static const char movesSpindu[] =
-    "Root Anchor;Spine Prick;Lv. 6 - Pip Spit;Lv. 13 - Sun Bask;Lv. 19 - Stored Rain;"
-    "Lv. 26 - Spine Volley;Lv. 33 - Sprout Heal;";
-static const char machinesSpindu[] = "69;71;82;84;";
-/* 408 Spindurra */
-static const char movesSpindurra[] =
-    "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 10 - Sun Bask;Lv. 15 - Clod Fling;Lv. 21 - Stored Rain;"
-    "Lv. 26 - Spine Volley;Lv. 31 - Sprout Heal;Lv. 37 - Desert Bloom;Lv. 42 - Dune Hush;"
-    "Lv. 47 - Quake Throb;Lv. 53 - Cactus Bloom;";
-static const char machinesSpindurra[] = "8;10;18;27;28;35;38;40;41;46;55;58;64;69;71;84;-;1;4;";
-/* 409 Skimpa */
-static const char movesSkimpa[] =
-    "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 7 - Twig Leap;Lv. 11 - Bitter Slime;"
-    "Lv. 16 - Flap Glide;";
-/* 410 Skimpador */
-static const char movesSkimpador[] =
-    "Sticky Pad;Croak;Lv. 4 - Bright Skin Flash;Lv. 8 - Twig Leap;Lv. 12 - Bitter Slime;"
-    "Lv. 16 - Flap Glide;Lv. 20 - Toe Pad Slap;Lv. 24 - Canopy Drop;Lv. 28 - Venom Sheen;"
-    "Lv. 32 - Sail Spread;Lv. 36 - Treetop Volley;";
-/* 411 Skimparex */
-static const char movesSkimparex[] =
-    "Sticky Pad;Croak;Lv. 3 - Bright Skin Flash;Lv. 7 - Twig Leap;Lv. 12 - Bitter Slime;"
-    "Lv. 16 - Flap Glide;Lv. 20 - Toe Pad Slap;Lv. 24 - Canopy Drop;Lv. 29 - Venom Sheen;"
-    "Lv. 33 - Sail Spread;Lv. 37 - Treetop Volley;Lv. 41 - Frill Throat Boom;Lv. 46 - Toxic Dewfall;"
-    "Lv. 50 - Great Glide Descent;Lv. 54 - Warning Stripes;";
-static const char machinesSkimparex[] = "5;6;12;17;23;56;58;61;63;66;82;87;90;91;-;2;3;6;";
+    "Tentacle Brush;Float;Salt Spray;Drift Throb;Crackle Nip;Bell Pulse;Lv. 2 - Static Tap;"
+    "Lv. 4 - Glow Lure;Lv. 19 - Arc Jolt;Lv. 26 - Current Coil;Lv. 29 - Tangle Drape;Lv. 43 - Lumen Shock;"
+    "Lv. 46 - Bloom Swarm;Lv. 53 - Storm Chime;";
+static const char machinesMedulume[] = "17;21;26;29;48;57;79;80;81;85;89;92;-;5;7;";
+/* 392 Sadzik */
+static const char movesSadzik[] =
+    "Soot Sneeze;Pouch Glow;Coal Spit;Lv. 4 - Whistle Alarm;Lv. 9 - Charcoal Nibble;Lv. 9 - Banked Embers;"
+    "Lv. 9 - Smoke Signal;Lv. 14 - Hot Pebble Roll;";
+static const char machinesSadzik[] = "16;34;35;46;88;-;7;8;";
+/* 393 Sadzarek */
+static const char movesSadzarek[] =
+    "Soot Sneeze;Pouch Glow;Warm Snuffle;Coal Spit;Lv. 5 - Whistle Alarm;Lv. 11 - Charcoal Nibble;"
+    "Lv. 11 - Banked Embers;Lv. 11 - Smoke Signal;Lv. 12 - Tail Scoop Toss;Lv. 18 - Hot Pebble Roll;"
+    "Lv. 18 - Kiln Hollow;Lv. 19 - Cinder Heap Shake;Lv. 25 - Burrow Bake;";
+static const char machinesSadzarek[] = "4;10;14;16;34;35;46;-;7;8;";
+/* 394 Sadzowar */
+static const char movesSadzowar[] =
+    "Soot Sneeze;Pouch Glow;Warm Snuffle;Coal Spit;Lv. 7 - Whistle Alarm;Lv. 14 - Charcoal Nibble;"
+    "Lv. 14 - Banked Embers;Lv. 14 - Smoke Signal;Lv. 16 - Tail Scoop Toss;Lv. 23 - Hot Pebble Roll;"
+    "Lv. 23 - Kiln Hollow;Lv. 25 - Cinder Heap Shake;Lv. 32 - Burrow Bake;Lv. 39 - Clay Plate Guard;"
+    "Lv. 41 - Flue Draught;Lv. 43 - Firing Stand;Lv. 57 - Clinker Crunch;Lv. 61 - Earthen Smother;";
+static const char machinesSadzowar[] = "4;10;14;16;17;18;27;34;35;45;46;58;74;82;-;3;7;8;";
+/* 395 Chmurek */
+static const char movesChmurek[] = "Puff;Float;Lv. 2 - Drizzle Sneeze;Lv. 15 - Cloud Nap;";
+/* 396 Hubik */
+static const char movesHubik[] =
+    "Shelf Cling;Spore Puff;Damp Bark Sip;Lv. 7 - Gill Dust;Lv. 8 - Rot Nibble;Lv. 11 - Mould Creep;"
+    "Lv. 13 - Bitter Flesh;";
+static const char machinesHubik[] = "6;55;69;71;87;";
+/* 397 Hubostol */
+static const char movesHubostol[] =
+    "Shelf Cling;Spore Puff;Damp Bark Sip;Lv. 11 - Gill Dust;Lv. 12 - Rot Nibble;Lv. 16 - Mould Creep;"
+    "Lv. 19 - Bitter Flesh;Lv. 22 - Tier Stack;Lv. 25 - Stump Stomp;Lv. 28 - Hyphae Web;"
+    "Lv. 31 - Toxic Rim Slap;Lv. 32 - Forest Floor Feast;Lv. 35 - Deadwood Tide;";
+static const char machinesHubostol[] = "5;6;8;41;55;56;64;69;71;84;87;91;";
+/* 398 Murek */
+static const char movesMurek[] =
+    "Pebble Toss;Grit Spray;Lv. 5 - Flat Slap;Lv. 11 - Brace;Lv. 11 - Crag Thud;Lv. 14 - Moss Cap Shade;"
+    "Lv. 14 - Shale Shards;";
+/* 399 Murowal */
+static const char movesMurowal[] =
+    "Pebble Toss;Stack Up;Grit Spray;Lv. 8 - Flat Slap;Lv. 16 - Brace;Lv. 16 - Crag Thud;"
+    "Lv. 20 - Moss Cap Shade;Lv. 20 - Shale Shards;Lv. 24 - Wall Block;Lv. 26 - Boulder Drop;"
+    "Lv. 36 - Quarry Quake;";
+/* 400 Murogrom */
+static const char movesMurogrom[] =
+    "Pebble Toss;Stack Up;Grit Spray;Lv. 9 - Flat Slap;Lv. 11 - Jab Step;Lv. 18 - Brace;Lv. 18 - Crag Thud;"
+    "Lv. 20 - Shin Hook;Lv. 20 - Shale Shards;Lv. 27 - Wall Block;Lv. 27 - Knee Launch;"
+    "Lv. 30 - Boulder Drop;Lv. 37 - Mortar Fist;Lv. 41 - Quarry Quake;Lv. 45 - Lichen Beard Shake;"
+    "Lv. 59 - Monolith Crush;Lv. 73 - Cliff Collapse;";
+static const char machinesMurogrom[] = "7;9;11;17;30;32;36;38;47;59;73;74;82;-;3;";
+/* 401 Lophira */
+static const char movesLophira[] =
+    "Lure Sway;Gape;Deep Glow;Snap Jaw;Dark Water Wait;Lv. 8 - Abyss Gulp;Lv. 8 - Pressure Crush;"
+    "Lv. 28 - Lantern Mirage;";
+static const char machinesLophira[] = "1;26;29;48;54;57;60;72;77;79;85;89;-;5;7;";
+/* 402 Yetilo */
+static const char movesYetilo[] =
+    "Snow Pat;Grumble;Snowball Lob;Lv. 5 - Frost Cuddle;Lv. 5 - Drift Huddle;Lv. 9 - Frostbound Trample;"
+    "Lv. 16 - Snowslide Call;";
+static const char machinesYetilo[] = "12;37;43;78;-;3;";
+/* 403 Yetimaruk */
+static const char movesYetimaruk[] =
+    "Snow Pat;Grumble;Snowball Lob;Lv. 7 - Frost Cuddle;Lv. 7 - Drift Huddle;Lv. 11 - Frostbound Trample;"
+    "Lv. 20 - Snowslide Call;Lv. 24 - Long Winter Sleep;Lv. 24 - Hailfist;Lv. 28 - Glacier Carry;"
+    "Lv. 45 - Peak Bellow;Lv. 62 - Whiteout;";
+static const char machinesYetimaruk[] = "7;12;17;37;38;43;47;67;74;76;78;82;-;3;";
+/* 404 Lelik */
+static const char movesLelik[] = "Churr;Gape Yawn;Bark Mimic;Moth Snap;Still Hush;Lv. 4 - Dusk Flutter;";
+static const char machinesLelik[] = "23;41;58;63;-;6;";
+/* 405 Lelarek */
+static const char movesLelarek[] =
+    "Churr;Gape Yawn;Bark Mimic;Moth Snap;Still Hush;Lv. 5 - Dusk Flutter;Lv. 5 - Branch Lie;"
+    "Lv. 10 - Bristle Scoop;Lv. 12 - Night Reel;Lv. 14 - Silent Veer;";
+static const char machinesLelarek[] = "23;41;54;58;61;63;90;-;6;";
+/* 406 Lelomrok */
+static const char movesLelomrok[] =
+    "Churr;Gape Yawn;Wing Clap;Bark Mimic;Moth Snap;Still Hush;Lv. 8 - Dusk Flutter;Lv. 8 - Branch Lie;"
+    "Lv. 15 - Bristle Scoop;Lv. 18 - Night Reel;Lv. 21 - Silent Veer;Lv. 25 - Moonless Sweep;"
+    "Lv. 25 - White Bar Flash;Lv. 45 - Swarm Swallow;Lv. 48 - Twilight Hawking;";
+static const char machinesLelomrok[] = "17;23;41;54;58;61;63;66;77;82;90;-;4;6;";
+/* 407 Kowadrak */
+static const char movesKowadrak[] =
+    "Clang;Anvil Sparks;Hammer Tail Strike;Iron Brace;Forge Ring;Red Hot Bar;Lv. 7 - Temper;"
+    "Lv. 7 - Smithy Din;Lv. 30 - Hammerfall;Lv. 41 - Cold Quenching;";
+static const char machinesKowadrak[] = "3;7;13;17;34;65;68;70;74;82;86;-;3;";
+/* 408 Haybogle */
+static const char movesHaybogle[] =
+    "Straw Flap;Stand Still;Lv. 11 - Crow Scare;Lv. 18 - Chaff Spray;Lv. 26 - Harvest Dance;"
+    "Lv. 48 - Field Watch;Lv. 48 - Scythe Sweep;Lv. 56 - Stubble Fire Dare;Lv. 63 - Haystack Hide;";
+static const char machinesHaybogle[] = "8;38;39;41;46;54;55;64;69;71;82;84;-;3;";
+/* 409 Skitka */
+static const char movesSkitka[] = "Thread Drop;Web Spin;Lv. 4 - Skitter;Lv. 8 - Glue Strand;";
+static const char machinesSkitka[] = "49;75;-;1;";
+/* 410 Skitrel */
+static const char movesSkitrel[] =
+    "Thread Drop;Web Spin;Lv. 4 - Skitter;Lv. 9 - Glue Strand;Lv. 11 - Leg Tap;Lv. 16 - Silk Shroud;"
+    "Lv. 16 - Venom Nip;Lv. 21 - Trapline;";
+static const char machinesSkitrel[] = "2;11;41;49;75;-;1;";
+/* 411 Skitnoctis */
+static const char movesSkitnoctis[] =
+    "Thread Drop;Web Spin;Lv. 5 - Skitter;Lv. 12 - Glue Strand;Lv. 14 - Leg Tap;Lv. 21 - Silk Shroud;"
+    "Lv. 21 - Venom Nip;Lv. 28 - Trapline;Lv. 35 - Moonlit Weaving;Lv. 37 - Eight Eyes Glare;"
+    "Lv. 44 - Cocooning;Lv. 57 - Funnel Ambush;Lv. 62 - Umbral Snare;";
+static const char machinesSkitnoctis[] = "1;2;15;39;49;54;60;72;75;77;83;-;1;";
 /* 412 Tessinek */
 static const char movesTessinek[] =
-    "Snout Twitch;Scrap Grab;Lv. 6 - Twig Gather;Lv. 12 - Scurry;Lv. 19 - Nibble;"
-    "Lv. 25 - Hide Under Leaf;";
+    "Snout Twitch;Scrap Grab;Lv. 2 - Twig Gather;Lv. 2 - Scurry;Lv. 4 - Nibble;Lv. 7 - Hide Under Leaf;";
+static const char machinesTessinek[] = "17;41;58;88;";
 /* 413 Tessamira */
 /* woven reed house */
 static const char movesTessamiraReed[] =
-    "Snout Twitch;Scrap Grab;Twig Gather;Lv. 5 - Reed Weave;Lv. 10 - Basket Shelter;Lv. 14 - Leaf Thatch;"
-    "Lv. 19 - Hideaway;Lv. 23 - Grass Rope Snare;Lv. 28 - Green Roof;Lv. 33 - Woven Wall;"
-    "Lv. 37 - Homebuilder Pride;Lv. 42 - Meadow Nest;";
+    "Snout Twitch;Scrap Grab;Lv. 5 - Twig Gather;Lv. 8 - Reed Weave;Lv. 14 - Basket Shelter;"
+    "Lv. 19 - Leaf Thatch;Lv. 22 - Hideaway;Lv. 26 - Grass Rope Snare;Lv. 30 - Green Roof;"
+    "Lv. 36 - Woven Wall;Lv. 39 - Homebuilder Pride;Lv. 51 - Meadow Nest;";
 /* fired clay house */
 static const char movesTessamiraClay[] =
-    "Snout Twitch;Scrap Grab;Twig Gather;Lv. 5 - Clay Knead;Lv. 10 - Urn Shelter;Lv. 14 - Potters Wheel;"
-    "Lv. 19 - Hideaway;Lv. 23 - Kiln Bake;Lv. 28 - Clay Plaster;Lv. 33 - Fired Shell;"
-    "Lv. 37 - Homebuilder Pride;Lv. 42 - Terracotta Bash;";
+    "Snout Twitch;Scrap Grab;Lv. 5 - Twig Gather;Lv. 8 - Clay Knead;Lv. 12 - Urn Shelter;"
+    "Lv. 19 - Wheel Throwing;Lv. 25 - Hideaway;Lv. 29 - Kiln Bake;Lv. 34 - Wet Plaster;Lv. 41 - Fired Shell;"
+    "Lv. 54 - Homebuilder Pride;Lv. 68 - Terracotta Bash;";
 /* tin dome house */
 static const char movesTessamiraTin[] =
-    "Snout Twitch;Scrap Grab;Twig Gather;Lv. 5 - Tin Hammer;Lv. 10 - Dome Shelter;Lv. 14 - Rivet Tap;"
-    "Lv. 19 - Hideaway;Lv. 23 - Sheet Metal Fold;Lv. 28 - Clanging Roof;Lv. 33 - Solder Seal;"
-    "Lv. 37 - Homebuilder Pride;Lv. 42 - Tinsmith Bash;";
-static const char machinesTessamira[] = "8;11;17;38;41;46;55;58;64;69;71;74;75;82;84;88;-;1;4;";
+    "Snout Twitch;Scrap Grab;Lv. 3 - Twig Gather;Lv. 3 - Tin Hammer;Lv. 8 - Dome Shelter;Lv. 13 - Rivet Tap;"
+    "Lv. 18 - Hideaway;Lv. 25 - Sheet Metal Fold;Lv. 35 - Clanging Roof;Lv. 40 - Solder Seal;"
+    "Lv. 60 - Homebuilder Pride;Lv. 67 - Tinsmith Bash;";
+static const char machinesTessamira[] = "8;11;17;18;38;41;46;55;58;64;69;71;75;82;84;86;88;-;1;3;";
 /* 414 Tessarok */
 static const char movesTessarok[] =
-    "Snout Twitch;Scrap Grab;Scurry;Lv. 5 - Midnight Errand;Lv. 9 - Shortcut;Lv. 14 - Whipcrack;"
-    "Lv. 19 - Stripe Blur;Lv. 24 - Dusk Courier;Lv. 30 - Back Alley Dash;Lv. 34 - Moonless Relay;"
-    "Lv. 39 - Whip Tail Flurry;Lv. 44 - Vanishing Run;";
-static const char machinesTessarok[] = "1;17;39;41;54;58;60;72;74;77;82;88;-;";
+    "Snout Twitch;Scrap Grab;Lv. 3 - Scurry;Lv. 7 - Midnight Errand;Lv. 22 - Shortcut;Lv. 22 - Whipcrack;"
+    "Lv. 30 - Stripe Blur;Lv. 34 - Dusk Courier;Lv. 34 - Back Alley Dash;Lv. 50 - Moonless Relay;"
+    "Lv. 65 - Tail Flurry;Lv. 73 - Vanishing Run;";
+static const char machinesTessarok[] = "1;17;39;41;54;58;60;72;74;77;82;88;-;4;";
 /* 415 Formikit */
 static const char movesFormikit[] =
-    "Mandible Snip;Lv. 6 - Crumb Carry;Lv. 11 - Tunnel Scurry;Lv. 17 - Formic Spray;Lv. 24 - Colony Call;"
-    "Lv. 29 - Nest Guard;Lv. 35 - Soil Heave;";
-static const char machinesFormikit[] = "10;28;35;40;41;49;75;83;-;8;";
+    "Mandible Snip;Crumb Carry;Tunnel Scurry;Formic Spray;Lv. 7 - Colony Call;Lv. 13 - Nest Guard;"
+    "Lv. 16 - Soil Heave;";
+static const char machinesFormikit[] = "10;28;35;49;75;83;-;3;8;";
 /* 416 Formiregia */
 static const char movesFormiregia[] =
-    "Mandible Snip;Soil Scoop;Lv. 4 - Crumb Carry;Lv. 9 - Tunnel Scurry;Lv. 15 - Formic Spray;"
-    "Lv. 20 - Colony Call;Lv. 25 - Nest Guard;Lv. 31 - Soil Heave;Lv. 36 - Larder Raid;"
-    "Lv. 41 - Royal Decree;Lv. 47 - Queens Brood;Lv. 52 - Hill Collapse;";
-static const char machinesFormiregia[] = "2;10;15;17;18;27;28;35;40;41;49;58;75;82;83;-;2;8;";
+    "Mandible Snip;Crumb Carry;Tunnel Scurry;Formic Spray;Lv. 10 - Colony Call;Lv. 19 - Nest Guard;"
+    "Lv. 23 - Soil Heave;Lv. 31 - Larder Raid;Lv. 36 - Royal Decree;Lv. 53 - Brood Swarm;"
+    "Lv. 57 - Hill Collapse;";
+static const char machinesFormiregia[] = "2;10;15;17;18;27;28;35;40;49;75;82;83;-;3;8;";
 /* 417 Tikkerel */
 static const char movesTikkerel[] =
-    "Wall Cling;Tongue Crackle;Lv. 5 - Zigzag Wag;Lv. 10 - Wire Bask;Lv. 16 - Tail Charging;"
-    "Lv. 22 - Crackle Dash;Lv. 29 - Skin Moult;Lv. 34 - Live Wire Leap;Lv. 40 - Arc Tail Whip;";
-static const char machinesTikkerel[] = "12;21;41;48;58;80;81;92;-;3;";
-/* 418 Porrib */
+    "Wall Cling;Tongue Flick;Lv. 3 - Zigzag Wag;Lv. 8 - Kiln Bask;Lv. 16 - Tail Warming;Lv. 21 - Ember Dash;"
+    "Lv. 26 - Skin Moult;Lv. 41 - Hot Brick Leap;Lv. 56 - Soot Lash;";
+static const char machinesTikkerel[] = "4;14;16;32;34;46;59;73;88;";
+/* 418 Lianik */
+static const char movesLianik[] =
+    "Chest Pat;Vine Swing;Fist Bump;Knuckle Walk;Lv. 7 - Bough Crack;Lv. 10 - Fruit Lob;";
+static const char machinesLianik[] = "12;38;47;58;";
+/* 419 Lianowiec */
+static const char movesLianowiec[] =
+    "Chest Pat;Vine Swing;Fist Bump;Knuckle Walk;Lv. 9 - Bough Crack;Lv. 12 - Fruit Lob;Lv. 20 - Drum Thump;"
+    "Lv. 21 - Troop Call;Lv. 24 - Bracelet Slam;";
+static const char machinesLianowiec[] = "7;9;12;38;46;47;58;82;-;3;";
+/* 420 Lianogrom */
+static const char movesLianogrom[] =
+    "Chest Pat;Vine Swing;Hang Low;Fist Bump;Knuckle Walk;Lv. 11 - Bough Crack;Lv. 15 - Fruit Lob;"
+    "Lv. 24 - Drum Thump;Lv. 26 - Troop Call;Lv. 29 - Bracelet Slam;Lv. 33 - One Arm Dangle;"
+    "Lv. 42 - Treetop Crash;Lv. 50 - Greyback Stand;Lv. 67 - Thicket Quake;";
+static const char machinesLianogrom[] = "7;9;12;17;30;38;41;46;47;74;82;-;3;";
+/* 421 Porrib */
 static const char movesPorrib[] =
-    "Seabed Roll;Pore Squirt;Lv. 4 - Filter Feed;Lv. 9 - Seabed Tumble;Lv. 15 - Sponge Soak;"
-    "Lv. 20 - Grit Spicule;Lv. 25 - Spout Jet;Lv. 31 - Silt Cloud;";
-static const char machinesPorrib[] = "29;89;-;5;";
-/* 419 Porrifex */
+    "Seabed Roll;Pore Squirt;Filter Feed;Sponge Soak;Grit Spicule;Lv. 6 - Spout Jet;Lv. 8 - Silt Cloud;";
+static const char machinesPorrib[] = "26;29;79;89;";
+/* 422 Porrifex */
 static const char movesPorrifex[] =
-    "Seabed Roll;Pore Squirt;Lv. 3 - Filter Feed;Lv. 7 - Seabed Tumble;Lv. 12 - Sponge Soak;"
-    "Lv. 16 - Grit Spicule;Lv. 22 - Spout Jet;Lv. 26 - Silica Lattice;Lv. 31 - Silt Cloud;"
-    "Lv. 35 - Reef Chimney;Lv. 41 - Glass Spine Volley;Lv. 45 - Wring Out;";
-static const char machinesPorrifex[] = "7;11;17;26;29;32;36;57;59;73;79;82;85;89;-;2;5;";
-/* 420 Stakki */
+    "Seabed Roll;Pore Squirt;Filter Feed;Sponge Soak;Grit Spicule;Lv. 7 - Spout Jet;Lv. 7 - Silica Lattice;"
+    "Lv. 10 - Silt Cloud;Lv. 13 - Reef Chimney;Lv. 16 - Glass Spine Volley;Lv. 52 - Squeeze Burst;";
+static const char machinesPorrifex[] = "7;11;26;29;32;36;57;59;73;79;85;89;";
+/* 423 Mantiverd */
+static const char movesMantiverd[] =
+    "Prayer Pose;Foliage Mimicry;Moss Sickle;Twig Stillness;Lv. 6 - Scything Arms;Lv. 21 - Green Ambush;"
+    "Lv. 25 - Lichen Cloak;Lv. 29 - Reaping Strike;Lv. 44 - Forest Judgement;";
+static const char machinesMantiverd[] = "2;8;15;30;47;49;55;58;64;69;71;75;83;84;";
+/* 424 Skimpa */
+static const char movesSkimpa[] =
+    "Sticky Pad;Croak;Lv. 5 - Bright Skin Flash;Lv. 6 - Twig Leap;Lv. 8 - Bitter Slime;Lv. 11 - Flap Glide;";
+/* 425 Skimpador */
+static const char movesSkimpador[] =
+    "Sticky Pad;Croak;Lv. 6 - Bright Skin Flash;Lv. 7 - Twig Leap;Lv. 10 - Bitter Slime;Lv. 14 - Flap Glide;"
+    "Lv. 14 - Suction Slap;Lv. 15 - Canopy Drop;Lv. 18 - Venom Sheen;Lv. 19 - Sail Spread;"
+    "Lv. 22 - Treetop Volley;";
+/* 426 Skimparex */
+static const char movesSkimparex[] =
+    "Sticky Pad;Croak;Lv. 9 - Bright Skin Flash;Lv. 11 - Twig Leap;Lv. 15 - Bitter Slime;"
+    "Lv. 20 - Flap Glide;Lv. 20 - Suction Slap;Lv. 22 - Canopy Drop;Lv. 26 - Venom Sheen;"
+    "Lv. 28 - Sail Spread;Lv. 32 - Treetop Volley;Lv. 32 - Frill Throat Boom;Lv. 39 - Toxic Dewfall;"
+    "Lv. 51 - Long Descent;Lv. 64 - Warning Stripes;";
+static const char machinesSkimparex[] = "5;6;17;23;56;58;61;63;82;87;90;91;-;6;";
+/* 427 Cogvalier */
+static const char movesCogvalier[] =
+    "Cog Turn;Salute;Lv. 7 - Lance Thrust;Lv. 20 - Tower Shield;Lv. 33 - Piston Lunge;Lv. 45 - Squire Vow;"
+    "Lv. 52 - Gear Bulwark;Lv. 58 - Clockwork Joust;Lv. 71 - Steel Oath;";
+static const char machinesCogvalier[] = "3;7;13;38;41;46;65;68;70;74;82;86;-;3;";
+/* 428 Stakki */
 static const char movesStakki[] =
-    "Wobble;Glimmer Eye;Lv. 6 - Pebble Clack;Lv. 12 - Wayside Moan;Lv. 19 - Toppling Scare;"
-    "Lv. 25 - Cold Stone Touch;Lv. 31 - Chalk Sign;Lv. 38 - Rocking Walk;";
-static const char machinesStakki[] = "7;20;39;51;58;59;73;";
-/* 421 Stakkorum */
+    "Wobble;Glimmer Eye;Pebble Clack;Lv. 2 - Wayside Moan;Lv. 3 - Toppling Scare;Lv. 9 - Cold Stone Touch;"
+    "Lv. 9 - Chalk Sign;Lv. 10 - Rocking Walk;";
+static const char machinesStakki[] = "7;20;39;51;59;73;";
+/* 429 Stakkorum */
 static const char movesStakkorum[] =
-    "Wobble;Glimmer Eye;Lv. 4 - Pebble Clack;Lv. 9 - Wayside Moan;Lv. 14 - Toppling Scare;"
-    "Lv. 18 - Cold Stone Touch;Lv. 23 - Chalk Sign;Lv. 28 - Rocking Walk;Lv. 33 - Lost Path Lure;"
-    "Lv. 37 - Slab Shove;Lv. 42 - Barrow Chill;Lv. 47 - Cairn Collapse;Lv. 52 - Milestone Curse;";
-static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;58;59;73;74;82;-;2;4;";
-/* 422 Yetilo */
-static const char movesYetilo[] =
-    "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 11 - Chilly Hug;Lv. 17 - Snowdrift Burrow;"
-    "Lv. 24 - Frostbound Trample;Lv. 30 - Snowslide Call;";
-static const char machinesYetilo[] = "12;-;1;3;4;";
-/* 423 Yetimaruk */
-static const char movesYetimaruk[] =
-    "Snow Pat;Grumble;Lv. 5 - Snowball Lob;Lv. 10 - Chilly Hug;Lv. 15 - Snowdrift Burrow;"
-    "Lv. 20 - Frostbound Trample;Lv. 26 - Snowslide Call;Lv. 31 - Long Winter Sleep;Lv. 36 - Hailfist;"
-    "Lv. 41 - Glacier Carry;Lv. 47 - Peak Bellow;Lv. 52 - Whiteout;";
-static const char machinesYetimaruk[] = "7;12;17;37;38;43;46;58;67;74;76;78;82;-;1;2;3;4;";
-/* 424 Lampyrix */
-static const char movesLampyrix[] =
-    "Lid Flicker;Glow;Lv. 7 - Blink Signal;Lv. 14 - Blink Dazzle;Lv. 20 - Meadow Flit;Lv. 28 - Firefly Dance;"
-    "Lv. 35 - Lantern Glow Wave;Lv. 41 - Lightning Bug Swarm;";
-static const char machinesLampyrix[] = "2;15;21;34;41;48;49;58;75;80;81;83;92;";
-/* 425 Renlumi */
-static const char movesRenlumi[] =
-    "Brush Flick;Curious Sniff;Lv. 4 - Glow Tip Lure;Lv. 9 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
-    "Lv. 21 - Thought Nudge;Lv. 26 - Mirage Tails;";
-static const char machinesRenlumi[] = "33;41;50;58;88;";
-/* 426 Renmystel */
-static const char movesRenmystel[] =
-    "Brush Flick;Curious Sniff;Lv. 5 - Glow Tip Lure;Lv. 10 - Fox Fire Illusion;Lv. 15 - Kit Leap;"
-    "Lv. 20 - Thought Nudge;Lv. 25 - Mirage Tails;Lv. 30 - Moon Trance;Lv. 35 - Spirit Dance;"
-    "Lv. 40 - Nine Paths Riddle;Lv. 45 - Astral Howl;";
-static const char machinesRenmystel[] = "17;24;33;34;48;50;52;53;58;82;88;-;7;";
-/* 427 Rhombi */
+    "Wobble;Glimmer Eye;Pebble Clack;Lv. 2 - Wayside Moan;Lv. 4 - Toppling Scare;Lv. 13 - Cold Stone Touch;"
+    "Lv. 13 - Chalk Sign;Lv. 15 - Rocking Walk;Lv. 15 - Lost Path Lure;Lv. 18 - Slab Shove;"
+    "Lv. 26 - Barrow Chill;Lv. 35 - Cairn Collapse;Lv. 53 - Milestone Curse;";
+static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;59;73;74;82;";
+/* 430 Coilet */
+static const char movesCoilet[] =
+    "Tuck Inside;Algae Graze;Froth Trail;Eye Stalk Peek;Lv. 3 - Pondweed Snare;Lv. 9 - Mucus Coat;"
+    "Lv. 9 - Whorl Roll;";
+/* 431 Coilumar */
+static const char movesCoilumar[] =
+    "Tuck Inside;Slime Glide;Algae Graze;Froth Trail;Eye Stalk Peek;Lv. 4 - Pondweed Snare;"
+    "Lv. 13 - Mucus Coat;Lv. 13 - Whorl Roll;Lv. 20 - Still Water Hum;Lv. 24 - Ripple Ring Toss;";
+/* 432 Coilidor */
+static const char movesCoilidor[] =
+    "Tuck Inside;Slime Glide;Algae Graze;Froth Trail;Eye Stalk Peek;Lv. 5 - Pondweed Snare;"
+    "Lv. 17 - Mucus Coat;Lv. 17 - Whorl Roll;Lv. 26 - Still Water Hum;Lv. 32 - Ripple Ring Toss;"
+    "Lv. 44 - Spiral Ram;Lv. 52 - Sunken Nap;Lv. 59 - Mussel Crust;Lv. 71 - Floodgate Tide;";
+static const char machinesCoilidor[] = "26;29;57;79;82;85;89;";
+/* 433 Rhombi */
 static const char movesRhombi[] =
-    "Grain Flutter;Bury;Lv. 4 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 15 - Grain Jet;"
-    "Lv. 20 - Shifting Sands;Lv. 25 - Buried Lunge;";
-static const char machinesRhombi[] = "10;18;27;28;35;82;-;8;";
-/* 428 Rhombadune */
+    "Grain Flutter;Bury;Dune Swim;Eye Stalk Scan;Sand Jet;Lv. 8 - Shifting Bed;Lv. 10 - Buried Lunge;";
+static const char machinesRhombi[] = "10;18;27;28;35;-;8;";
+/* 434 Rhombadune */
 static const char movesRhombadune[] =
-    "Grain Flutter;Bury;Lv. 5 - Dune Swim;Lv. 9 - Eye Stalk Scan;Lv. 14 - Grain Jet;"
-    "Lv. 19 - Shifting Sands;Lv. 25 - Buried Lunge;Lv. 29 - Quicksand Pull;Lv. 34 - Venom Barb;"
-    "Lv. 39 - Dune Swell;Lv. 45 - Fringe Ripple;Lv. 49 - Whip Tail Sting;";
-static const char machinesRhombadune[] = "5;6;10;17;18;27;28;35;40;56;58;82;87;91;-;2;8;";
-/* 429 Kowadrak */
-static const char movesKowadrak[] =
-    "Clang;Anvil Sparks;Lv. 4 - Hammer Tail Strike;Lv. 10 - Anvil Brace;Lv. 15 - Forge Ring;"
-    "Lv. 22 - Red Hot Iron;Lv. 28 - Temper;Lv. 33 - Smithy Din;Lv. 40 - Hammerfall;"
-    "Lv. 46 - Cold Quenching;";
-static const char machinesKowadrak[] = "3;7;13;41;65;68;70;74;82;86;-;4;";
-/* 430 Haybogle */
-static const char movesHaybogle[] =
-    "Straw Flap;Stand Still;Lv. 5 - Crow Scare;Lv. 11 - Chaff Spray;Lv. 17 - Harvest Dance;"
-    "Lv. 24 - Field Watch;Lv. 30 - Scythe Sweep;Lv. 36 - Stubble Fire Dare;Lv. 43 - Haystack Hide;";
-static const char machinesHaybogle[] = "8;38;39;41;46;54;55;64;69;71;82;84;-;1;4;";
-/* 431 Urchet */
-static const char movesUrchet[] =
-    "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 11 - Charged Quills;Lv. 18 - Sniff Out;"
-    "Lv. 24 - Quill Rivet;";
-static const char machinesUrchet[] = "21;58;81;92;-;";
-/* 432 Urchaton */
-static const char movesUrchaton[] =
-    "Ball Up;Quill Bristle;Lv. 5 - Static Roll;Lv. 10 - Charged Quills;Lv. 15 - Sniff Out;"
-    "Lv. 21 - Quill Rivet;Lv. 26 - Charged Curl;Lv. 31 - Leaf Litter Dash;Lv. 37 - Volt Bristle;"
-    "Lv. 42 - Bristle Tempest;";
-static const char machinesUrchaton[] = "21;48;58;80;81;82;92;";
-/* 433 Nimbubb */
-static const char movesNimbubb[] = "Puff;Float;Lv. 8 - Drizzle Sneeze;Lv. 17 - Cloud Nap;";
-/* 434 Skitrel */
-static const char movesSkitrel[] =
-    "Web Spin;Skitter;Lv. 5 - Glue Thread;Lv. 11 - Leg Tap;Lv. 18 - Silk Shroud;Lv. 24 - Venom Nip;"
-    "Lv. 30 - Trapline;";
-static const char machinesSkitrel[] = "2;11;12;41;49;75;-;3;";
-/* 435 Skitnoctis */
-static const char movesSkitnoctis[] =
-    "Web Spin;Skitter;Lv. 4 - Glue Thread;Lv. 9 - Leg Tap;Lv. 14 - Silk Shroud;Lv. 19 - Venom Nip;"
-    "Lv. 23 - Trapline;Lv. 28 - Moonlit Weaving;Lv. 33 - Eight Eyes Glare;Lv. 38 - Cocooning;"
-    "Lv. 42 - Funnel Ambush;Lv. 47 - Umbral Web;";
-static const char machinesSkitnoctis[] = "1;2;11;12;15;17;39;49;54;58;60;72;75;77;83;-;1;3;";
-/* 436 Rimelin */
-static const char movesRimelin[] =
-    "Cold Nuzzle;Hoof Tap;Lv. 6 - Crystal Breath;Lv. 12 - Glassy Leap;Lv. 19 - Antler Sparkle;"
-    "Lv. 25 - Frozen Stream Run;Lv. 32 - Prism Glint;";
-static const char machinesRimelin[] = "37;58;67;-;";
-/* 437 Rimehart */
-static const char movesRimehart[] =
-    "Cold Nuzzle;Hoof Tap;Lv. 5 - Crystal Breath;Lv. 10 - Glassy Leap;Lv. 16 - Antler Sparkle;"
-    "Lv. 21 - Frozen Stream Run;Lv. 26 - Prism Glint;Lv. 32 - Ice Antler Ram;Lv. 37 - Winter Vigil;"
-    "Lv. 42 - Hoarfrost Aura;Lv. 48 - Frost Glitter Field;";
-static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;-;2;";
-/* 438 Gibbit */
-static const char movesGibbit[] =
-    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 11 - Liana Swing;Lv. 16 - Knuckle Walk;Lv. 22 - Branch Snap;";
-static const char machinesGibbit[] = "12;38;47;-;1;3;4;";
-/* 439 Gibbrawl */
-static const char movesGibbrawl[] =
-    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Liana Swing;Lv. 15 - Knuckle Walk;Lv. 21 - Branch Snap;"
-    "Lv. 26 - Chest Thump;Lv. 31 - Fruit Hurl;Lv. 37 - Troop Call;Lv. 42 - Wrist Band Slam;";
-static const char machinesGibbrawl[] = "7;9;12;38;46;47;58;82;-;1;3;4;";
-/* 440 Gibbrutus */
-static const char movesGibbrutus[] =
-    "Chest Pat;Swing;Lv. 5 - Fist Bump;Lv. 10 - Liana Swing;Lv. 15 - Knuckle Walk;Lv. 20 - Branch Snap;"
-    "Lv. 26 - Chest Thump;Lv. 31 - Fruit Hurl;Lv. 36 - Troop Call;Lv. 41 - Wrist Band Slam;"
-    "Lv. 47 - Canopy Crash;Lv. 52 - Silverback Stand;Lv. 57 - Jungle Quake;";
-static const char machinesGibbrutus[] = "7;9;12;17;30;38;41;46;47;74;82;-;1;2;3;4;";
+    "Grain Flutter;Bury;Dune Swim;Eye Stalk Scan;Sand Jet;Lv. 10 - Shifting Bed;Lv. 13 - Buried Lunge;"
+    "Lv. 16 - Quicksand Pull;Lv. 25 - Crest Sting;Lv. 28 - Ridge Swell;Lv. 38 - Fringe Ripple;"
+    "Lv. 47 - Whip Tail Lash;";
+static const char machinesRhombadune[] = "5;6;10;18;27;28;35;40;56;87;91;-;8;";
+/* 435 Lullamb */
+static const char movesLullamb[] =
+    "Woolly Nuzzle;Baa;Slumber Bleat;Lv. 7 - Fleece Pillow;Lv. 7 - Counting Hop;";
+static const char machinesLullamb[] = "17;41;58;82;88;";
+/* 436 Wulfin */
+static const char movesWulfin[] =
+    "Paw Swipe;Snicker;Sly Nip;Pack Howl;Scent Track;Winter Snap;Lv. 9 - Moonrise Prowl;";
+static const char machinesWulfin[] = "39;54;58;77;88;-;";
+/* 437 Wulfar */
+static const char movesWulfar[] =
+    "Paw Swipe;Snicker;Sly Nip;Pack Howl;Scent Track;Winter Snap;Lv. 12 - Moonrise Prowl;"
+    "Lv. 22 - Dusk Hackles;Lv. 22 - Long Lope;Lv. 22 - Murk Rake;";
+static const char machinesWulfar[] = "1;39;54;58;60;77;88;-;4;";
+/* 438 Wulfrost */
+static const char movesWulfrost[] =
+    "Paw Swipe;Snicker;Rime Bite;Sly Nip;Pack Howl;Scent Track;Winter Snap;Lv. 9 - Frost Exhale;"
+    "Lv. 18 - Moonrise Prowl;Lv. 32 - Dusk Hackles;Lv. 32 - Long Lope;Lv. 32 - Murk Rake;"
+    "Lv. 32 - Ambush Rush;Lv. 46 - Hoarfrost Mane;Lv. 60 - Snowdrift Crown;";
+static const char machinesWulfrost[] = "1;17;37;39;43;54;58;60;67;72;76;77;78;82;88;-;4;";
+/* 439 Spindu */
+static const char movesSpindu[] =
+    "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 7 - Sun Bask;Lv. 10 - Deep Sip;Lv. 13 - Hooked Volley;"
+    "Lv. 14 - Sprout Heal;";
+static const char machinesSpindu[] = "69;71;84;88;";
+/* 440 Spindurra */
+static const char movesSpindurra[] =
+    "Root Anchor;Spine Prick;Tumble Start;Lv. 8 - Pip Spit;Lv. 10 - Sun Bask;Lv. 10 - Clod Fling;"
+    "Lv. 14 - Deep Sip;Lv. 19 - Hooked Volley;Lv. 21 - Sprout Heal;Lv. 21 - Barrel Roll;Lv. 23 - Dune Hush;"
+    "Lv. 32 - Seed Ring Burst;Lv. 35 - Dust Trail Spin;";
+static const char machinesSpindurra[] = "8;18;27;28;40;55;64;69;71;84;88;";
 /* 441 Samovik */
 static const char movesSamovik[] =
-    "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 11 - Tea Pour;Lv. 19 - Hot Tea Spill;"
-    "Lv. 25 - Warm Brew;Lv. 30 - Samovar Song;Lv. 38 - Kettle Rumble;Lv. 44 - Warm Welcome;";
+    "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 12 - Tea Pour;Lv. 18 - Scald Spill;Lv. 26 - Steeping;"
+    "Lv. 32 - Samovar Song;Lv. 36 - Kettle Rumble;Lv. 42 - Warm Welcome;";
 static const char machinesSamovik[] = "4;14;16;17;34;45;46;48;58;-;7;";
 /* 442 Gardolith */
 static const char movesGardolith[] =
-    "Statue Stare;Crouch;Lv. 8 - Gate Guard;Lv. 15 - Granite Paw;Lv. 23 - Temple Rumble;"
-    "Lv. 30 - Pedestal Pose;Lv. 37 - Lion Leap;Lv. 45 - Carved Mane Shake;Lv. 52 - Ancient Vigil;";
-static const char machinesGardolith[] = "7;11;17;32;36;58;59;73;74;82;-;2;4;";
-/* 443 Druzik */
-static const char movesDruzik[] =
-    "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 11 - Geode Chew;Lv. 17 - Grit Breath;"
-    "Lv. 24 - Cave Echo Roar;";
-static const char machinesDruzik[] = "19;35;42;58;-;8;";
-/* 444 Druzavor */
-static const char movesDruzavor[] =
-    "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 16 - Grit Breath;"
-    "Lv. 21 - Cave Echo Roar;Lv. 26 - Glitter Spit;Lv. 32 - Stalactite Drop;Lv. 37 - Drake Hide Plates;"
-    "Lv. 42 - Crystal Hoard;Lv. 48 - Deep Vein Tunnel;";
-static const char machinesDruzavor[] = "10;19;31;42;58;62;-;8;";
-/* 445 Druzaroth */
-static const char movesDruzaroth[] =
-    "Crystal Nibble;Scrabble;Lv. 5 - Six Leg Scuttle;Lv. 10 - Geode Chew;Lv. 15 - Grit Breath;"
-    "Lv. 15 - Cave Echo Roar;Lv. 20 - Glitter Spit;Lv. 24 - Stalactite Drop;Lv. 29 - Drake Hide Plates;"
-    "Lv. 34 - Crystal Hoard;Lv. 34 - Deep Vein Tunnel;Lv. 39 - Amethyst Gleam;"
-    "Lv. 43 - Crystal Back Shatter;Lv. 48 - Cavern Rush;Lv. 53 - Geode Split;Lv. 53 - Mountain Heart;";
-static const char machinesDruzaroth[] = "7;10;11;17;19;25;31;32;35;36;42;58;59;62;73;74;82;-;2;4;8;";
-/* 446 Scutarro */
-static const char movesScutarro[] =
-    "Roll Up;Snout Rooting;Lv. 6 - Plate Armour;Lv. 13 - Ant Slurp;Lv. 19 - Rolling Ram;"
-    "Lv. 27 - Metal Band Brace;Lv. 34 - Tunnel Roll;Lv. 40 - Burrow Fortress;";
-static const char machinesScutarro[] = "3;10;13;18;27;28;35;40;58;65;68;70;82;86;-;8;";
-/* 447 Ardipip */
-static const char movesArdipip[] =
-    "Reed Stalk;Wade;Lv. 5 - Bill Jab;Lv. 11 - Still Water Wait;Lv. 17 - Frog Snatch;Lv. 24 - Stilt Step;"
-    "Lv. 30 - Mist Preen;";
-static const char machinesArdipip[] = "26;57;89;-;5;";
-/* 448 Ardeagris */
-static const char movesArdeagris[] =
-    "Reed Stalk;Wade;Lv. 5 - Bill Jab;Lv. 10 - Still Water Wait;Lv. 15 - Frog Snatch;Lv. 20 - Stilt Step;"
-    "Lv. 25 - Mist Preen;Lv. 30 - Marsh Takeoff;Lv. 35 - Spear Plunge;Lv. 40 - Grey Wing Sweep;"
-    "Lv. 45 - Lakeshore Dance;";
-static const char machinesArdeagris[] = "23;26;29;57;58;61;63;66;79;82;85;89;90;-;2;5;6;";
-/* 449 Scarbit */
-static const char movesScarbit[] =
-    "Crawl;Greens Munch;Lv. 6 - Hinge Snap;Lv. 13 - Righting Flip;Lv. 21 - Stone Plating;";
-/* 450 Scarabrax */
-static const char movesScarabrax[] =
-    "Crawl;Greens Munch;Lv. 6 - Hinge Snap;Lv. 11 - Righting Flip;Lv. 17 - Stone Plating;"
-    "Lv. 22 - Click Leap;Lv. 27 - Carapace Block;Lv. 33 - Snapback Toss;Lv. 38 - Thunderclap Flip;";
-static const char machinesScarabrax[] = "2;7;11;15;32;36;41;49;59;73;74;75;82;83;-;4;";
-/* 451 Limaxel */
+    "Statue Stare;Crouch;Lv. 2 - Gate Guard;Lv. 7 - Granite Paw;Lv. 12 - Temple Rumble;"
+    "Lv. 16 - Pedestal Pose;Lv. 20 - Lion Leap;Lv. 30 - Carved Mane Shake;Lv. 40 - Ancient Vigil;";
+static const char machinesGardolith[] = "7;11;17;32;36;58;59;73;74;82;-;3;";
+/* 443 Lampyrix */
+static const char movesLampyrix[] =
+    "Lid Flicker;Glow;Blink Signal;Dazzle Burst;Lv. 11 - Meadow Flit;Lv. 19 - Summer Night Reel;"
+    "Lv. 26 - Lantern Wave;Lv. 56 - Spark Swarm;";
+static const char machinesLampyrix[] = "2;15;21;48;49;75;80;81;83;92;-;6;7;";
+/* 444 Limaxel */
 static const char movesLimaxel[] =
-    "Slime Trail;Eye Stalk Sway;Lv. 5 - Bitter Mucus;Lv. 11 - Glow Stalks;Lv. 16 - Dizzy Shimmer;"
-    "Lv. 22 - Corrosive Smear;Lv. 28 - Mantle Ripple;";
-static const char machinesLimaxel[] = "12;56;58;87;91;-;3;";
-/* 452 Limaxora */
+    "Slime Trail;Eye Stalk Sway;Bitter Mucus;Glow Tips;Dizzy Shimmer;Corrosive Smear;Lv. 8 - Mantle Ripple;";
+static const char machinesLimaxel[] = "5;56;58;87;91;-;7;";
+/* 445 Limaxora */
 static const char movesLimaxora[] =
-    "Slime Trail;Eye Stalk Sway;Lv. 4 - Bitter Mucus;Lv. 9 - Glow Stalks;Lv. 14 - Dizzy Shimmer;"
-    "Lv. 18 - Corrosive Smear;Lv. 23 - Mantle Ripple;Lv. 28 - Trance Pattern;Lv. 33 - Frill Unfurl;"
-    "Lv. 37 - Caustic Slime;Lv. 42 - Mesmer Mantle;Lv. 47 - Slow Dissolve;";
-static const char machinesLimaxora[] = "5;6;12;24;33;41;50;52;53;56;82;87;91;-;3;";
-/* 453 Talpik */
-static const char movesTalpik[] =
-    "Snout Poke;Soil Push;Lv. 6 - Dirt Flinging;Lv. 13 - Worm Sniff;Lv. 19 - Molehill Pop;"
-    "Lv. 26 - Claw Rake Dig;";
-static const char machinesTalpik[] = "10;18;27;35;40;-;8;";
-/* 454 Talpagrond */
-static const char movesTalpagrond[] =
-    "Snout Poke;Soil Push;Lv. 6 - Dirt Flinging;Lv. 12 - Worm Sniff;Lv. 17 - Molehill Pop;"
-    "Lv. 23 - Claw Rake Dig;Lv. 29 - Tunnel Rush;Lv. 34 - Burrow Tremor;Lv. 40 - Burrow Bastion;"
-    "Lv. 46 - Deep Delve;";
-static const char machinesTalpagrond[] = "7;10;18;27;28;35;40;41;58;74;82;-;4;8;";
+    "Slime Trail;Eye Stalk Sway;Bitter Mucus;Glow Tips;Dizzy Shimmer;Corrosive Smear;Lv. 10 - Mantle Ripple;"
+    "Lv. 14 - Trance Pattern;Lv. 26 - Frill Unfurl;Lv. 37 - Caustic Film;Lv. 53 - Mesmer Coil;"
+    "Lv. 57 - Slow Dissolve;";
+static const char machinesLimaxora[] = "5;6;24;33;50;52;53;56;87;91;-;7;";
+/* 446 Torfik */
+static const char movesTorfik[] =
+    "Reed Nibble;Scrabble;Six Leg Scuttle;Peat Chew;Lv. 3 - Bog Breath;Lv. 3 - Marsh Roar;";
+static const char machinesTorfik[] = "19;25;-;2;";
+/* 447 Torfigon */
+static const char movesTorfigon[] =
+    "Reed Nibble;Scrabble;Six Leg Scuttle;Peat Chew;Lv. 4 - Bog Breath;Lv. 4 - Marsh Roar;"
+    "Lv. 8 - Frill Rattle;Lv. 10 - Mire Wallow;Lv. 12 - Drake Hide Plates;Lv. 15 - Sedge Lash;"
+    "Lv. 15 - Deep Mud Slide;";
+static const char machinesTorfigon[] = "19;25;31;62;-;2;";
+/* 448 Torfadrak */
+static const char movesTorfadrak[] =
+    "Reed Nibble;Scrabble;Moss Shrug;Six Leg Scuttle;Peat Chew;Lv. 5 - Bog Breath;Lv. 5 - Marsh Roar;"
+    "Lv. 11 - Frill Rattle;Lv. 13 - Mire Wallow;Lv. 16 - Drake Hide Plates;Lv. 19 - Sedge Lash;"
+    "Lv. 19 - Deep Mud Slide;Lv. 21 - Club Tail Swing;Lv. 24 - Mane Bristle;Lv. 27 - Fen Rush;"
+    "Lv. 38 - Sinking Ground;Lv. 49 - Swamp Heart;";
+static const char machinesTorfadrak[] = "7;8;17;19;25;31;55;62;69;74;82;-;2;3;";
+/* 449 Skokik */
+static const char movesSkokik[] =
+    "Pouch Peek;Hop;Lv. 5 - Dust Scuff;Lv. 15 - Little Bound;Lv. 25 - Big Foot Thump;";
+static const char machinesSkokik[] = "18;27;28;";
+/* 450 Anthelle */
+static const char movesAnthelle[] =
+    "Bud Sway;Leaf Peek;Nectar Sip;Lv. 3 - Dew Drop;Lv. 9 - Petal Spin;Lv. 17 - Sepal Shield;";
+static const char machinesAnthelle[] = "8;58;69;71;84;";
+/* 451 Anthoria */
+static const char movesAnthoria[] =
+    "Bud Sway;Leaf Peek;Nectar Sip;Lv. 4 - Dew Drop;Lv. 11 - Petal Spin;Lv. 21 - Sepal Shield;"
+    "Lv. 24 - Honeyed Air;Lv. 34 - Meadow Song Hum;Lv. 34 - Garland Loop;Lv. 54 - Full Bloom;";
+static const char machinesAnthoria[] = "8;41;55;64;69;71;84;";
+/* 452 Scarmik */
+static const char movesScarmik[] = "Curl Up;Greens Munch;Squirm;Lv. 6 - Hard Head Bump;";
+/* 453 Scarbit */
+static const char movesScarbit[] =
+    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 8 - Hard Head Bump;Lv. 13 - Hinge Snap;Lv. 17 - Righting Flip;"
+    "Lv. 19 - Stone Plating;";
+static const char machinesScarbit[] = "2;49;75;83;";
+/* 454 Scarabrax */
+static const char movesScarabrax[] =
+    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 10 - Hard Head Bump;Lv. 15 - Hinge Snap;Lv. 20 - Righting Flip;"
+    "Lv. 23 - Stone Plating;Lv. 26 - Click Leap;Lv. 29 - Carapace Block;Lv. 39 - Snapback Toss;"
+    "Lv. 49 - Skyward Spring;";
+static const char machinesScarabrax[] = "2;7;11;15;32;36;49;59;73;75;83;";
 /* 455 Studnik */
 static const char movesStudnik[] =
-    "Rope Swing;Slosh;Lv. 5 - Well Echo;Lv. 11 - Cold Dip;Lv. 16 - Bucket Drop;Lv. 23 - Dusk Rise;"
-    "Lv. 29 - Frayed Rope Lash;Lv. 35 - Drowned Wish;Lv. 40 - Dark Well Pull;Lv. 47 - Rusty Handle Creak;";
-static const char machinesStudnik[] = "17;20;22;26;29;39;44;51;57;58;79;85;89;-;5;";
-/* 456 Anguiz */
+    "Rope Swing;Slosh;Well Echo;Lv. 2 - Cold Dip;Lv. 7 - Bucket Drop;Lv. 18 - Dusk Rise;"
+    "Lv. 23 - Frayed Lash;Lv. 28 - Drowned Wish;Lv. 28 - Dark Shaft Pull;Lv. 59 - Rusty Handle Creak;";
+static const char machinesStudnik[] = "20;22;26;29;39;44;51;57;79;85;89;";
+/* 456 Angulek */
+static const char movesAngulek[] = "Wriggle;Static Flick;Lv. 2 - Glass Glint;Lv. 5 - Eel Coil;";
+static const char machinesAngulek[] = "21;29;80;-;5;";
+/* 457 Anguiz */
 static const char movesAnguiz[] =
-    "Wriggle;Static Flick;Lv. 6 - Eel Coil;Lv. 13 - Static Skin;Lv. 21 - Silt Hide;Lv. 28 - Jolting Nip;";
-static const char machinesAnguiz[] = "21;29;34;48;58;80;81;-;5;7;";
-/* 457 Anguvolt */
+    "Wriggle;Static Flick;Lv. 2 - Glass Glint;Lv. 7 - Eel Coil;Lv. 8 - Charged Skin;Lv. 13 - Silt Hide;"
+    "Lv. 13 - Jolting Nip;";
+static const char machinesAnguiz[] = "21;29;48;80;81;89;-;5;";
+/* 458 Anguvolt */
 static const char movesAnguvolt[] =
-    "Wriggle;Static Flick;Lv. 5 - Eel Coil;Lv. 10 - Static Skin;Lv. 16 - Silt Hide;Lv. 22 - Jolting Nip;"
-    "Lv. 27 - River Lash;Lv. 33 - Charged Whirl;Lv. 39 - Voltage Surge;Lv. 44 - Floodplain Squall;";
-static const char machinesAnguvolt[] = "17;21;26;29;34;48;57;58;79;80;81;82;85;89;92;-;2;5;7;";
-/* 458 Lophira */
-static const char movesLophira[] =
-    "Lure Sway;Gape;Lv. 7 - Deep Glow;Lv. 15 - Snap Jaw;Lv. 22 - Dark Water Wait;Lv. 31 - Abyss Gulp;"
-    "Lv. 39 - Pressure Crush;Lv. 46 - Lantern Mirage;";
-static const char machinesLophira[] = "1;17;26;29;34;48;54;57;58;60;72;77;79;85;89;-;5;7;";
-/* 459 Anthelle */
-static const char movesAnthelle[] =
-    "Bud Sway;Bud Peek;Lv. 5 - Nectar Sip;Lv. 11 - Dew Drop;Lv. 18 - Pollen Twirl;Lv. 24 - Blossom Veil;";
-static const char machinesAnthelle[] = "8;58;69;71;84;-;";
-/* 460 Anthoria */
-static const char movesAnthoria[] =
-    "Bud Sway;Bud Peek;Lv. 5 - Nectar Sip;Lv. 10 - Dew Drop;Lv. 16 - Pollen Twirl;Lv. 22 - Blossom Veil;"
-    "Lv. 27 - Honeyed Air;Lv. 33 - Meadow Song Hum;Lv. 39 - Garland Loop;Lv. 44 - Full Bloom;";
-static const char machinesAnthoria[] = "8;38;41;46;55;64;69;71;82;84;-;1;4;";
-/* 461 Krukal */
-static const char movesKrukal[] =
-    "Caw;Hop;Lv. 4 - Shiny Snatch;Lv. 9 - Spoon Tap;Lv. 15 - Hoard Hide;Lv. 21 - Borrowed Call;"
-    "Lv. 26 - Glint Stoop;Lv. 32 - Ash Wing Buffet;Lv. 38 - Flock Gathering;Lv. 43 - Trinket Barrage;";
-static const char machinesKrukal[] = "17;23;41;58;61;63;66;74;82;88;90;-;6;";
-/* 462 Cogvalier */
-static const char movesCogvalier[] =
-    "Cog Turn;Salute;Lv. 5 - Lance Thrust;Lv. 10 - Tower Shield;Lv. 15 - Piston Lunge;"
-    "Lv. 25 - Knights Vow;Lv. 30 - Cog Bulwark;Lv. 35 - Clockwork Joust;Lv. 45 - Steel Vow Oath;";
-static const char machinesCogvalier[] = "3;7;13;38;41;46;65;68;70;74;82;86;-;1;4;";
-/* 463 Bradypo */
-static const char movesBradypo[] =
-    "Hang;Slow Blink;Lv. 3 - Moss Graze;Lv. 10 - Fern Shade;Lv. 18 - Lazy Swipe;Lv. 27 - Canopy Drowse;"
-    "Lv. 34 - Drip Feed;Lv. 42 - Fur Garden;Lv. 51 - Gentle Hug;Lv. 58 - Forest Patience;";
-static const char machinesBradypo[] = "8;12;39;41;54;55;58;64;69;71;84;-;3;";
-/* 464 Scoriak */
-static const char movesScoriak[] =
-    "Lava Drip;Scorch Grip;Lv. 10 - Molten Knuckle;Lv. 14 - Basalt Skin;Lv. 23 - Vent Blast;"
-    "Lv. 27 - Crater Trample;Lv. 36 - Obsidian Shear;Lv. 40 - Slag Flood;Lv. 49 - Pyroclast Hurl;";
-static const char machinesScoriak[] = "4;7;10;11;14;16;17;32;34;35;36;41;45;46;48;59;73;74;82;-;4;7;8;";
-/* 465 Nymphella */
+    "Wriggle;River Lash;Static Flick;Lv. 10 - Eel Coil;Lv. 12 - Charged Skin;Lv. 19 - Silt Hide;"
+    "Lv. 19 - Jolting Nip;Lv. 25 - Spark Whirl;Lv. 32 - Voltage Surge;Lv. 45 - Floodplain Squall;";
+static const char machinesAnguvolt[] = "21;26;29;48;57;79;80;81;85;89;92;-;5;";
+/* 459 Nymphella */
 static const char movesNymphella[] =
-    "Float Leaf;Pond Bloom;Lv. 5 - Lily Sway;Lv. 13 - Frog Perch;Lv. 20 - Still Pond Calm;"
-    "Lv. 28 - Nectar Drip;Lv. 36 - Water Lily Whirl;Lv. 43 - Lotus Light;";
-static const char machinesNymphella[] = "8;26;29;41;55;57;58;64;69;71;79;84;85;89;-;5;";
-/* 466 Krupavel */
-static const char movesKrupavel[] =
-    "Wave Skim;Cold Cry;Lv. 5 - Sleet Skim;Lv. 10 - Storm Riding;Lv. 17 - Icy Spray Dive;"
-    "Lv. 23 - Petrel Patter;Lv. 28 - Gale Shelter;Lv. 35 - Frozen Crest Dive;Lv. 41 - Whitecap Sweep;";
-static const char machinesKrupavel[] = "17;23;29;37;43;61;63;66;67;76;78;82;89;90;-;5;6;";
-/* 467 Skokarun */
-static const char movesSkokarun[] =
-    "Stamp;Hop;Lv. 4 - Dust Scuff;Lv. 8 - Long Bound;Lv. 14 - Haunch Rest;Lv. 19 - Dust Cloud Veil;"
-    "Lv. 26 - Big Foot Thump;Lv. 30 - Outback Sprint;Lv. 36 - Quaking Landing;Lv. 41 - Drought Dance;";
-static const char machinesSkokarun[] = "7;10;17;18;27;28;35;40;58;74;82;-;4;";
-/* 468 Lullamb */
-static const char movesLullamb[] =
-    "Woolly Nuzzle;Baa;Lv. 6 - Slumber Bleat;Lv. 14 - Fleece Pillow;Lv. 23 - Counting Hop;";
-static const char machinesLullamb[] = "17;41;58;74;82;88;";
-/* 469 Mantiverd */
-static const char movesMantiverd[] =
-    "Prayer Pose;Foliage Mimicry;Lv. 6 - Moss Sickle;Lv. 14 - Twig Stillness;Lv. 15 - Scything Arms;"
-    "Lv. 23 - Green Ambush;Lv. 24 - Lichen Cloak;Lv. 32 - Reaping Strike;Lv. 33 - Forest Judgement;";
-static const char machinesMantiverd[] = "2;8;15;17;30;47;49;55;58;64;69;71;75;83;84;-;4;";
-/* 470 Melesko */
+    "Float Leaf;Pond Bloom;Lv. 8 - Lily Sway;Lv. 20 - Frog Perch;Lv. 29 - Mirror Calm;Lv. 37 - Nectar Drip;"
+    "Lv. 62 - Petal Whirl;Lv. 70 - Lotus Dawn;";
+static const char machinesNymphella[] = "8;26;29;55;57;64;69;71;79;84;85;89;";
+/* 460 Urchet */
+static const char movesUrchet[] =
+    "Ball Up;Quill Bristle;Static Roll;Charged Spines;Sniff Out;Lv. 3 - Needle Rivet;";
+static const char machinesUrchet[] = "21;58;81;92;";
+/* 461 Urchaton */
+static const char movesUrchaton[] =
+    "Ball Up;Quill Bristle;Static Roll;Charged Spines;Sniff Out;Lv. 5 - Needle Rivet;Lv. 11 - Spark Curl;"
+    "Lv. 20 - Leaf Litter Dash;Lv. 26 - Volt Crest;Lv. 35 - Steel Tempest;";
+static const char machinesUrchaton[] = "21;48;66;80;81;82;92;";
+/* 462 Rimelin */
+static const char movesRimelin[] =
+    "Snow Nuzzle;Hoof Tap;Crystal Breath;Glassy Leap;Lv. 4 - Nub Sparkle;Lv. 7 - Frozen Stream Run;";
+static const char machinesRimelin[] = "37;58;67;";
+/* 463 Rimerog */
+static const char movesRimerog[] =
+    "Snow Nuzzle;Hoof Tap;Crystal Breath;Glassy Leap;Lv. 6 - Nub Sparkle;Lv. 10 - Frozen Stream Run;"
+    "Lv. 14 - Prism Glint;Lv. 24 - Spike Butt;";
+static const char machinesRimerog[] = "37;43;58;67;78;";
+/* 464 Rimehart */
+static const char movesRimehart[] =
+    "Snow Nuzzle;Hoof Tap;Winter Vigil;Crystal Breath;Glassy Leap;Lv. 7 - Nub Sparkle;"
+    "Lv. 12 - Frozen Stream Run;Lv. 17 - Prism Glint;Lv. 28 - Spike Butt;Lv. 34 - Ice Antler Ram;"
+    "Lv. 39 - Hoarfrost Aura;Lv. 60 - Glitter Field;";
+static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;-;4;";
+/* 465 Ardipip */
+static const char movesArdipip[] = "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 9 - Frog Snatch;";
+static const char machinesArdipip[] = "26;57;89;-;2;";
+/* 466 Ardebrod */
+static const char movesArdebrod[] =
+    "Reed Stalk;Wade;Bill Jab;Lv. 7 - Still Water Wait;Lv. 14 - Frog Snatch;Lv. 16 - Stilt Step;"
+    "Lv. 26 - Mist Preen;";
+static const char machinesArdebrod[] = "26;29;57;89;-;2;";
+/* 467 Ardeagris */
+static const char movesArdeagris[] =
+    "Reed Stalk;Wade;Bill Jab;Lv. 10 - Still Water Wait;Lv. 21 - Frog Snatch;Lv. 24 - Stilt Step;"
+    "Lv. 39 - Mist Preen;Lv. 42 - Marsh Takeoff;Lv. 53 - Spear Plunge;Lv. 53 - Grey Wing Sweep;"
+    "Lv. 64 - Lakeshore Dance;";
+static const char machinesArdeagris[] = "23;26;29;57;58;61;63;79;82;85;89;90;-;2;6;";
+/* 468 Rizolet */
+static const char movesRizolet[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;";
+/* 469 Rizopal */
+static const char movesRizopal[] =
+    "Bob;Sprout;Tide Drift;Lv. 9 - Salt Sip;Lv. 16 - Root Dangle;Lv. 16 - Brackish Spray;"
+    "Lv. 24 - Three Leg Walk;";
+static const char machinesRizopal[] = "26;29;69;71;79;-;2;";
+/* 470 Rizomarra */
+static const char movesRizomarra[] =
+    "Bob;Sprout;Tide Drift;Lv. 11 - Salt Sip;Lv. 19 - Root Dangle;Lv. 19 - Brackish Spray;"
+    "Lv. 28 - Three Leg Walk;Lv. 36 - Fish Shelter;Lv. 44 - Mangrove Tangle;Lv. 61 - Flood Surge;"
+    "Lv. 69 - Canopy Rain;";
+static const char machinesRizomarra[] = "8;26;29;41;55;57;64;69;71;79;84;85;89;-;2;";
+/* 471 Melesko */
 static const char movesMelesko[] =
-    "Snuffle;Scrape;Lv. 6 - Sett Delving;Lv. 12 - Stripe Warning;Lv. 19 - Root Grub;Lv. 25 - Den Defence;";
+    "Snuffle;Scrape;Sett Delving;Lv. 7 - Stripe Warning;Lv. 14 - Root Grub;Lv. 25 - Den Defence;";
 static const char machinesMelesko[] = "10;17;35;41;58;88;-;8;";
-/* 471 Melesgrund */
+/* 472 Melesgrund */
 static const char movesMelesgrund[] =
-    "Snuffle;Scrape;Lv. 5 - Sett Delving;Lv. 10 - Stripe Warning;Lv. 16 - Root Grub;Lv. 21 - Den Defence;"
-    "Lv. 26 - Bristle Rush;Lv. 32 - Tunnel Network;Lv. 37 - Badger Barrel;Lv. 42 - Elder Sett Guard;";
-static const char machinesMelesgrund[] = "7;10;17;35;41;58;74;82;88;-;4;8;";
-/* 472 Gargrim */
-static const char movesGargrim[] =
-    "Perch;Gargoyle Glower;Lv. 8 - Cornice Drop;Lv. 18 - Spout Spit;Lv. 20 - Nightfall Waking;"
-    "Lv. 30 - Granite Pinions;Lv. 32 - Roof Watch;Lv. 42 - Crumbling Plunge;Lv. 44 - Belfry Terror;";
-static const char machinesGargrim[] = "7;11;17;23;32;36;39;54;58;59;61;63;66;73;74;82;90;-;4;6;";
-/* 473 Narwhelm */
-static const char movesNarwhelm[] =
-    "Tusk Poke;Chill Spout;Lv. 6 - Floe Ram;Lv. 13 - Polar Plunge;Lv. 19 - Ice Lance Tusk;"
-    "Lv. 27 - Pod Song;Lv. 34 - Arctic Current;Lv. 40 - Frozen Sea Charge;Lv. 48 - Aurora Tusk;";
-static const char machinesNarwhelm[] = "17;29;37;43;67;76;78;82;89;-;2;5;";
-/* 474 Orikran */
-static const char movesOrikran[] =
-    "Paper Fold;Flutter;Lv. 4 - Crease Cut;Lv. 10 - Leaf Paper Glide;Lv. 17 - Origami Shift;"
-    "Lv. 25 - Folded Wings;Lv. 31 - Folded Crane Flock;Lv. 38 - Paper Flurry;";
-static const char machinesOrikran[] = "8;23;41;55;61;63;64;66;69;71;82;84;90;-;6;";
+    "Snuffle;Scrape;Sett Delving;Lv. 8 - Stripe Warning;Lv. 16 - Root Grub;Lv. 28 - Den Defence;"
+    "Lv. 34 - Bristle Rush;Lv. 41 - Tunnel Network;Lv. 41 - Badger Barrel;Lv. 65 - Elder Guard;";
+static const char machinesMelesgrund[] = "7;10;17;35;41;58;74;82;88;-;8;";
+/* 473 Knuri */
+static const char movesKnuri[] =
+    "Snort;Leaf Shake;Lv. 4 - Root Grubbing;Lv. 7 - Wallow;Lv. 10 - Acorn Feast;";
+static const char machinesKnuri[] = "35;55;58;69;88;";
+/* 474 Knurek */
+static const char movesKnurek[] =
+    "Snort;Leaf Shake;Lv. 6 - Root Grubbing;Lv. 11 - Wallow;Lv. 15 - Acorn Feast;"
+    "Lv. 17 - Moss Ridge Bristle;Lv. 19 - Tusk Rake;";
+static const char machinesKnurek[] = "10;35;55;64;69;74;82;88;-;8;";
 /* 475 Knurwald */
 static const char movesKnurwald[] =
-    "Tusk Toss;Snort;Lv. 9 - Root Grubbing;Lv. 12 - Wallow;Lv. 15 - Moss Ridge Bristle;"
-    "Lv. 27 - Tusk Rake;Lv. 39 - Acorn Feast;Lv. 47 - Lone Charge;Lv. 55 - Old Growth Rampage;";
-static const char machinesKnurwald[] = "7;8;10;17;35;41;55;58;64;69;71;74;82;84;88;-;2;4;8;";
-/* 476 Caprigrat */
-static const char movesCaprigrat[] =
-    "Bell Clink;Sure Foot;Lv. 4 - Cliff Hop;Lv. 7 - Frosted Horn;Lv. 12 - Ice Ledge Leap;"
-    "Lv. 19 - Crag Butt;Lv. 28 - Glacier Climb;Lv. 39 - Snowslide Horn;Lv. 45 - Summit Bell Toll;";
-static const char machinesCaprigrat[] = "7;11;12;17;32;36;37;43;58;59;67;73;76;78;-;3;";
-/* 477 Nyxalis */
-static const char movesNyxalis[] =
-    "Silent Step;Smoke Curl;Lv. 4 - Gloom Hiss;Lv. 6 - Nine Lives Trick;Lv. 15 - Lamp Eyes;"
-    "Lv. 17 - Moonless Leap;Lv. 26 - Smoke Tail Veil;Lv. 28 - Haunt Purr;Lv. 37 - Dusk Vanishing;";
-static const char machinesNyxalis[] = "1;20;22;39;44;51;54;58;60;72;77;82;88;-;";
+    "Snort;Leaf Shake;Head Toss;Lv. 8 - Root Grubbing;Lv. 15 - Wallow;Lv. 21 - Acorn Feast;"
+    "Lv. 23 - Moss Ridge Bristle;Lv. 26 - Tusk Rake;Lv. 28 - Lone Charge;Lv. 45 - Fern Back Shield;"
+    "Lv. 63 - Old Woodland Rampage;";
+static const char machinesKnurwald[] = "7;8;10;17;35;41;55;58;64;69;71;74;82;84;88;-;3;8;";
+/* 476 Bradypo */
+static const char movesBradypo[] = "Hang;Slow Blink;Moss Graze;Lv. 11 - Fern Shade;Lv. 18 - Canopy Drowse;";
+static const char machinesBradypo[] = "8;55;58;69;71;";
+/* 477 Sutorek */
+static const char movesSutorek[] = "Needle Beak;Cheep;Lv. 5 - Thread Pull;Lv. 9 - Leaf Stitch;";
+static const char machinesSutorek[] = "23;41;63;88;-;6;";
 /* 478 Sutorella */
 static const char movesSutorella[] =
-    "Needle Beak;Tail Cock;Lv. 6 - Thread Pull;Lv. 13 - Leaf Stitch;Lv. 19 - Grass Thread Snare;"
-    "Lv. 27 - Hanging Nest;Lv. 34 - Darning Dart;Lv. 40 - Pouch Swing;Lv. 48 - Seamstress Flurry;";
-static const char machinesSutorella[] = "11;17;23;41;58;61;63;66;74;75;82;88;90;-;1;6;";
-/* 479 Catenor */
-static const char movesCatenor[] =
-    "Link Rattle;Loop Up;Lv. 5 - Anchor Snag;Lv. 9 - Chain Lash;Lv. 15 - Harbour Drag;"
-    "Lv. 24 - Rust Bloom;Lv. 36 - Tidal Drag;Lv. 42 - Mooring Grip;Lv. 50 - Keel Crusher;"
-    "Lv. 60 - Deep Chain Vortex;Lv. 69 - Leviathan Links;";
-static const char machinesCatenor[] = "3;7;13;17;26;29;57;58;65;68;70;74;79;82;85;86;89;-;2;4;5;";
+    "Needle Beak;Tail Cock;Lv. 7 - Thread Pull;Lv. 13 - Leaf Stitch;Lv. 16 - Grass Snare;"
+    "Lv. 19 - Hanging Nest;Lv. 31 - Darning Dart;Lv. 42 - Pouch Swing;Lv. 66 - Seamstress Flurry;";
+static const char machinesSutorella[] = "17;23;41;58;61;63;75;82;88;90;-;1;6;";
+/* 479 Dzwonurek */
+static const char movesDzwonurek[] =
+    "Chain Clank;Porthole Stare;Lamp Beam;Lv. 5 - Seabed Stride;Lv. 9 - Pressure Hold;Lv. 13 - Anchor Snag;"
+    "Lv. 20 - Rust Bloom;Lv. 24 - Air Bubble Burst;Lv. 28 - Bell Toll Boom;Lv. 34 - Sunken Salvage;"
+    "Lv. 59 - Abyss Lantern;";
+static const char machinesDzwonurek[] = "3;13;17;26;29;57;65;68;70;79;82;85;86;89;-;3;7;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
-    "Blowhole Puff;Deep Call;Lv. 3 - Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
-    "Lv. 19 - Coral Hump Ram;Lv. 32 - Whale Song;Lv. 38 - Ocean Breach;Lv. 48 - Abyssal Descent;"
-    "Lv. 57 - Living Reef;";
-static const char machinesBalaenor[] = "17;26;29;41;57;79;82;85;89;-;2;5;";
-/* 481 Sphyrex */
-static const char movesSphyrex[] =
-    "Riddle;Desert Gaze;Lv. 12 - Paw of Judgement;Lv. 24 - Desert Mirage;Lv. 27 - Stone Wings Spread;"
-    "Lv. 39 - Ancient Puzzle;Lv. 42 - Pyramid Focus;Lv. 54 - Sun Disc Glare;Lv. 60 - Answer or Fall;";
-static const char machinesSphyrex[] = "17;24;33;50;52;53;58;82;88;-;2;";
+    "Blowhole Puff;Deep Call;Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
+    "Lv. 15 - Coral Hump Ram;Lv. 17 - Whale Song;Lv. 21 - Ocean Breach;Lv. 31 - Abyssal Descent;"
+    "Lv. 40 - Living Island;";
+static const char machinesBalaenor[] = "17;26;29;41;57;79;82;85;89;-;3;5;";
+/* 481 Gnomonar */
+static const char movesGnomonar[] =
+    "Shell Tuck;Noon Gaze;Lv. 11 - Shadow Hour;Lv. 15 - Sandstone Stomp;Lv. 20 - Gnomon Glint;"
+    "Lv. 26 - Slow Century;Lv. 33 - Sundial Turn;Lv. 39 - Dune Plod;Lv. 57 - Eclipse Stillness;"
+    "Lv. 57 - Long Evening;";
+static const char machinesGnomonar[] = "3;7;11;13;17;32;36;59;70;73;82;86;-;3;";
 /* 482 Glaciath */
 static const char movesGlaciath[] =
-    "Creak;Cold Stand;Lv. 15 - Tripod Stride;Lv. 30 - Sea Stack Stand;Lv. 32 - Hanging Icicles;"
-    "Lv. 47 - Frozen Column;Lv. 49 - Brine Freeze;Lv. 61 - Glacier Calving;Lv. 65 - Polar Night Stand;";
-static const char machinesGlaciath[] = "7;17;37;41;43;58;67;74;76;78;82;-;2;4;";
+    "Creak;Cold Lean;Lv. 3 - Tripod Stride;Lv. 8 - Sea Stack Sway;Lv. 13 - Hanging Icicles;"
+    "Lv. 21 - Frozen Column;Lv. 28 - Spray Freeze;Lv. 43 - Glacier Calving;Lv. 58 - Polar Night Vigil;";
+static const char machinesGlaciath[] = "7;17;37;43;67;74;76;78;82;-;3;";
 /* 483 Pyrelk */
 static const char movesPyrelk[] =
-    "Cinder Snort;Antler Glow;Lv. 4 - Burning Antlers;Lv. 8 - Ash Trail;Lv. 12 - Forest Fire Run;"
-    "Lv. 18 - Coal Hoof;Lv. 24 - Blazing Rut;Lv. 33 - Wildfire Crown;Lv. 42 - Rekindled Antlers;";
-static const char machinesPyrelk[] = "4;14;16;17;34;45;46;48;58;-;2;7;";
+    "Cinder Snort;Antler Glow;Lv. 11 - Burning Tines;Lv. 15 - Ash Trail;Lv. 20 - Forest Blaze Run;"
+    "Lv. 26 - Coal Hoof;Lv. 30 - Blazing Rut;Lv. 43 - Wildfire Crown;Lv. 56 - Rekindling;";
+static const char machinesPyrelk[] = "4;14;16;17;34;45;46;58;-;4;7;";
 /* 484 Bryotitan */
 static const char movesBryotitan[] =
-    "Lumber;Moss Coat;Lv. 20 - Boulder Moss;Lv. 30 - Root Trample;Lv. 40 - Ancient Grove;"
-    "Lv. 45 - Fern Fist;Lv. 50 - Peat Bog Sink;Lv. 60 - Old Forest Wrath;Lv. 67 - Titan Overgrowth;";
-static const char machinesBryotitan[] = "7;8;17;38;46;55;58;64;69;71;74;82;84;-;1;2;4;";
-/* 485 Noctuel */
-static const char movesNoctuel[] =
-    "Dust Scales;Dusk Flit;Lv. 6 - Moon Circling;Lv. 12 - Scale Shower;Lv. 15 - Dark Lamp Lure;"
-    "Lv. 24 - Owlet Mimic Eyes;Lv. 27 - Midnight Flutter;Lv. 36 - Drowsy Dust;Lv. 39 - Eclipse Wings;";
-static const char machinesNoctuel[] = "1;2;15;39;41;49;54;60;72;75;77;82;83;";
+    "Lumber;Moss Coat;Boulder Lichen;Root Trample;Lv. 8 - Ancient Grove;Lv. 29 - Fern Fist;"
+    "Lv. 29 - Peat Bog Sink;Lv. 51 - Old Forest Wrath;Lv. 72 - Titan Overgrowth;";
+static const char machinesBryotitan[] = "7;8;17;38;55;58;64;69;71;74;82;84;-;3;";
+/* 485 Zmierzchun */
+static const char movesZmierzchun[] =
+    "Dust Scales;Dusk Flit;Lv. 5 - Moon Circling;Lv. 13 - Powder Shower;Lv. 21 - Dark Lamp Lure;"
+    "Lv. 28 - Eyespot Stare;Lv. 28 - Midnight Flutter;Lv. 44 - Lulling Haze;Lv. 48 - Eclipse Wings;";
+static const char machinesZmierzchun[] = "1;2;15;39;49;54;60;72;75;77;83;-;6;";
 /* 486 Torpedra */
 static const char movesTorpedra[] =
-    "Ray Glide;Static Hum;Lv. 7 - Sand Bed Hide;Lv. 9 - Numbing Touch;Lv. 20 - Wing Fin Beat;"
-    "Lv. 22 - Deep Sea Jolt;Lv. 33 - Storm Front Glide;Lv. 35 - Thunderhead Plunge;"
-    "Lv. 46 - Ocean Lightning;";
-static const char machinesTorpedra[] = "17;21;26;29;34;41;48;57;79;80;81;82;85;89;92;-;2;5;7;";
+    "Ray Glide;Static Hum;Sand Bed Hide;Numbing Touch;Lv. 4 - Wing Fin Beat;Lv. 4 - Trench Jolt;"
+    "Lv. 4 - Storm Front Sweep;Lv. 34 - Thunderhead Plunge;Lv. 49 - Ocean Lightning;";
+static const char machinesTorpedra[] = "17;21;26;29;48;79;80;81;85;89;92;-;5;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
-    "Star Flicker;Drift;Lv. 3 - Star Throb;Lv. 8 - Gel Wobble;Lv. 16 - Nebula Glow;Lv. 29 - Trailing Glow;"
-    "Lv. 33 - Pull of Stars;Lv. 40 - Constellation;Lv. 51 - Supernova Shiver;";
+    "Star Flicker;Drift;Pulse Throb;Gel Wobble;Lv. 3 - Nebula Glow;Lv. 3 - Trailing Shine;"
+    "Lv. 16 - Pull of Heavens;Lv. 55 - Constellation;Lv. 62 - Supernova Shiver;";
 static const char machinesAstrogel[] = "24;33;34;48;50;52;53;58;82;-;7;";
-/* 488 Miasmorr */
-static const char movesMiasmorr[] =
-    "Creep;Lantern Eyes;Lv. 13 - Bog Mist;Lv. 26 - Will of the Marsh;Lv. 32 - Fever Fog;"
-    "Lv. 32 - Hundred Eyes Stare;Lv. 43 - Rot Cloud;Lv. 49 - Swallowing Fog;"
-    "Lv. 57 - Drowned Lantern Host;Lv. 64 - Endless Mire;";
-static const char machinesMiasmorr[] = "5;6;17;20;22;39;41;44;51;54;56;58;82;87;91;-;2;";
-/* 489 Rizolet */
-static const char movesRizolet[] =
-    "Bob;Sprout;Lv. 6 - Tide Drift;Lv. 13 - Salt Sip;Lv. 20 - Root Dangle;Lv. 26 - Brackish Spray;";
-static const char machinesRizolet[] = "26;29;58;79;85;89;-;5;";
-/* 490 Rizomarra */
-static const char movesRizomarra[] =
-    "Bob;Sprout;Lv. 5 - Tide Drift;Lv. 10 - Salt Sip;Lv. 15 - Root Dangle;Lv. 21 - Brackish Spray;"
-    "Lv. 26 - Stilt Root Stride;Lv. 31 - Fish Shelter;Lv. 37 - Mangrove Tangle;Lv. 42 - High Tide Surge;"
-    "Lv. 47 - Canopy Rain;";
-static const char machinesRizomarra[] = "8;26;29;41;55;57;58;64;69;71;79;84;85;89;-;2;5;";
-/* 491 Terrox */
-static const char movesTerrox[] =
-    "Plough;Lowing;Lv. 12 - Deep Furrow;Lv. 24 - Horn Heave;Lv. 36 - Field Shake;Lv. 48 - Yoke Strength;"
-    "Lv. 54 - Clod Hurl;Lv. 60 - Landslide Lunge;Lv. 70 - Continental Heave;";
-static const char machinesTerrox[] = "7;10;17;18;27;28;35;40;58;74;82;-;2;4;8;";
+/* 488 Bagiennik */
+static const char movesBagiennik[] =
+    "Creep;Lantern Sway;Lv. 2 - Bog Mist;Lv. 12 - Crook Hook;Lv. 12 - Fever Fog;Lv. 16 - Peat Smoulder;"
+    "Lv. 26 - Rot Cloud;Lv. 30 - Pale Beacon;Lv. 50 - Drowned Host;Lv. 71 - Endless Mire;";
+static const char machinesBagiennik[] = "5;6;20;22;39;44;51;56;87;91;-;2;7;";
+/* 489 Scutarro */
+static const char movesScutarro[] =
+    "Roll Up;Snout Rooting;Lv. 2 - Plate Armour;Lv. 8 - Ant Slurp;Lv. 10 - Rolling Ram;Lv. 13 - Band Brace;"
+    "Lv. 25 - Tunnel Spin;Lv. 36 - Burrow Fortress;";
+static const char machinesScutarro[] = "3;10;13;18;27;28;35;40;65;68;70;86;-;8;";
+/* 490 Orikran */
+static const char movesOrikran[] =
+    "Paper Fold;Flutter;Lv. 9 - Crease Cut;Lv. 12 - Leaf Glide;Lv. 13 - Origami Shift;Lv. 20 - Folded Wings;"
+    "Lv. 36 - Crane Flock;Lv. 37 - Confetti Flurry;";
+static const char machinesOrikran[] = "8;23;41;55;61;63;64;69;71;84;90;-;6;";
+/* 491 Glinotur */
+static const char movesGlinotur[] =
+    "Plough;Lowing;Deep Furrow;Horn Heave;Lv. 3 - Field Shake;Lv. 29 - Yoke Strength;Lv. 45 - Clod Hurl;"
+    "Lv. 63 - Landslide Lunge;Lv. 71 - Continental Shrug;";
+static const char machinesGlinotur[] = "7;10;17;18;27;28;35;40;58;74;82;-;3;8;";
 /* 492 Zarlibela */
 static const char movesZarlibela[] =
-    "Wing Whirr;Compound Gaze;Lv. 5 - Lava Skim;Lv. 12 - Glow Tail Flick;Lv. 21 - Four Wing Hover;"
-    "Lv. 24 - Heat Shimmer Dart;Lv. 35 - Molten Dew Sip;Lv. 41 - Caldera Swoop;Lv. 54 - Cinder Swarm;"
-    "Lv. 59 - Lava Lake Mirage;";
-static const char machinesZarlibela[] = "4;14;16;17;23;34;45;46;48;61;63;66;82;90;-;6;7;";
+    "Wing Whirr;Compound Gaze;Lv. 3 - Lava Skim;Lv. 11 - Glow Tail Flick;Lv. 19 - Fourfold Hover;"
+    "Lv. 22 - Heat Shimmer Dart;Lv. 24 - Molten Dew Sip;Lv. 32 - Caldera Swoop;Lv. 35 - Cinder Swarm;"
+    "Lv. 67 - Crater Mirage;";
+static const char machinesZarlibela[] = "2;4;14;15;16;34;45;46;49;83;-;6;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
-    "Slumber;Weather Dream;Lv. 9 - Mountain Coil;Lv. 21 - Drizzle Dreaming;Lv. 27 - Ancient Sigh;"
-    "Lv. 39 - Cloud Shaping;Lv. 45 - Coil Tremor;Lv. 57 - Stormcloud Dream;Lv. 63 - Season Turning;"
-    "Lv. 75 - World Memory;Lv. 81 - Waking Squall;";
-static const char machinesOrrimbar[] = "17;19;24;25;31;33;41;42;50;52;53;62;82;-;2;";
+    "Slumber;Weather Sense;Peak Embrace;Drizzle Dreaming;Ancient Sigh;Lv. 6 - Cloud Shaping;"
+    "Lv. 12 - Coil Tremor;Lv. 20 - Stormcloud Vision;Lv. 28 - Season Turning;Lv. 34 - World Memory;"
+    "Lv. 39 - Waking Squall;";
+static const char machinesOrrimbar[] = "17;19;24;25;31;33;41;50;52;53;82;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};
@@ -714,211 +674,211 @@ const char *const formMoveListText[FORM_COUNT] = {movesTessamiraReed, movesTessa
 void InitCatalogue()
 {
     /* clang-format off */
-    /* 387 Brazzik */  moveListText[1] = movesBrazzik;         machineListText[1] = machinesBrazzik;       heightCm[1] = 30;    weightTenthKg[1] = 42;     primaryTypeIcon[1] = IDB_TYPE_FIRE;       secondaryTypeIcon[1] = NO_SECOND_TYPE;
-    /* 388 Brazzomot */ moveListText[2] = movesBrazzomot;       machineListText[2] = machinesBrazzomot;     heightCm[2] = 80;    weightTenthKg[2] = 230;    primaryTypeIcon[2] = IDB_TYPE_FIRE;       secondaryTypeIcon[2] = NO_SECOND_TYPE;
-    /* 389 Brazzagrun */ moveListText[3] = movesBrazzagrun;      machineListText[3] = machinesBrazzagrun;    heightCm[3] = 170;   weightTenthKg[3] = 1250;   primaryTypeIcon[3] = IDB_TYPE_FIRE;       secondaryTypeIcon[3] = IDB_TYPE_GROUND;
-    /* 390 Coilet */   moveListText[4] = movesCoilet;          machineListText[4] = machinesPondSnails;    heightCm[4] = 20;    weightTenthKg[4] = 9;      primaryTypeIcon[4] = IDB_TYPE_WATER;      secondaryTypeIcon[4] = NO_SECOND_TYPE;
-    /* 391 Coilumar */ moveListText[5] = movesCoilumar;        machineListText[5] = machinesPondSnails;    heightCm[5] = 45;    weightTenthKg[5] = 85;     primaryTypeIcon[5] = IDB_TYPE_WATER;      secondaryTypeIcon[5] = NO_SECOND_TYPE;
-    /* 392 Coilossus */ moveListText[6] = movesCoilossus;       machineListText[6] = machinesCoilossus;     heightCm[6] = 120;   weightTenthKg[6] = 1450;   primaryTypeIcon[6] = IDB_TYPE_WATER;      secondaryTypeIcon[6] = NO_SECOND_TYPE;
-    /* 393 Puszel */   moveListText[7] = movesPuszel;          machineListText[7] = machinesPuszel;        heightCm[7] = 28;    weightTenthKg[7] = 22;     primaryTypeIcon[7] = IDB_TYPE_NORMAL;     secondaryTypeIcon[7] = IDB_TYPE_FLYING;
-    /* 394 Puszkrad */ moveListText[8] = movesPuszkrad;        machineListText[8] = machinesPuszkrad;      heightCm[8] = 70;    weightTenthKg[8] = 118;    primaryTypeIcon[8] = IDB_TYPE_PSYCHIC;    secondaryTypeIcon[8] = IDB_TYPE_FLYING;
-    /* 395 Puszmagos */ moveListText[9] = movesPuszmagos;       machineListText[9] = machinesPuszmagos;     heightCm[9] = 160;   weightTenthKg[9] = 395;    primaryTypeIcon[9] = IDB_TYPE_PSYCHIC;    secondaryTypeIcon[9] = IDB_TYPE_FLYING;
-    /* 396 Mycelet */  moveListText[10] = movesMycelet;        machineListText[10] = machinesMycelet;      heightCm[10] = 35;   weightTenthKg[10] = 40;    primaryTypeIcon[10] = IDB_TYPE_GRASS;     secondaryTypeIcon[10] = IDB_TYPE_POISON;
-    /* 397 Mycelorn */ moveListText[11] = movesMycelorn;       machineListText[11] = machinesMycelorn;     heightCm[11] = 110;  weightTenthKg[11] = 305;   primaryTypeIcon[11] = IDB_TYPE_GRASS;     secondaryTypeIcon[11] = IDB_TYPE_POISON;
-    /* 398 Rubblit */  moveListText[12] = movesRubblit;        machineListText[12] = machinesRubbleGolems; heightCm[12] = 40;   weightTenthKg[12] = 180;   primaryTypeIcon[12] = IDB_TYPE_ROCK;      secondaryTypeIcon[12] = NO_SECOND_TYPE;
-    /* 399 Rubblor */  moveListText[13] = movesRubblor;        machineListText[13] = machinesRubbleGolems; heightCm[13] = 110;  weightTenthKg[13] = 1050;  primaryTypeIcon[13] = IDB_TYPE_ROCK;      secondaryTypeIcon[13] = NO_SECOND_TYPE;
-    /* 400 Rubbrawn */ moveListText[14] = movesRubbrawn;       machineListText[14] = machinesRubbrawn;     heightCm[14] = 205;  weightTenthKg[14] = 3300;  primaryTypeIcon[14] = IDB_TYPE_ROCK;      secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
-    /* 401 Medulo */   moveListText[15] = movesMedulo;         machineListText[15] = machinesMedulo;       heightCm[15] = 30;   weightTenthKg[15] = 8;     primaryTypeIcon[15] = IDB_TYPE_WATER;     secondaryTypeIcon[15] = IDB_TYPE_ELECTRIC;
-    /* 402 Medulume */ moveListText[16] = movesMedulume;       machineListText[16] = machinesMedulume;     heightCm[16] = 150;  weightTenthKg[16] = 420;   primaryTypeIcon[16] = IDB_TYPE_WATER;     secondaryTypeIcon[16] = IDB_TYPE_ELECTRIC;
-    /* 403 Wulfin */   moveListText[17] = movesWulfin;         machineListText[17] = machinesWulfin;       heightCm[17] = 55;   weightTenthKg[17] = 95;    primaryTypeIcon[17] = IDB_TYPE_DARK;      secondaryTypeIcon[17] = NO_SECOND_TYPE;
-    /* 404 Wulfrost */ moveListText[18] = movesWulfrost;       machineListText[18] = machinesWulfrost;     heightCm[18] = 140;  weightTenthKg[18] = 620;   primaryTypeIcon[18] = IDB_TYPE_DARK;      secondaryTypeIcon[18] = IDB_TYPE_ICE;
-    /* 405 Klakkit */  moveListText[19] = movesKlakkit;        machineListText[19] = machinesKlakkit;      heightCm[19] = 30;   weightTenthKg[19] = 62;    primaryTypeIcon[19] = IDB_TYPE_WATER;     secondaryTypeIcon[19] = NO_SECOND_TYPE;
-    /* 406 Klakkuro */ moveListText[20] = movesKlakkuro;       machineListText[20] = machinesKlakkuro;     heightCm[20] = 115;  weightTenthKg[20] = 680;   primaryTypeIcon[20] = IDB_TYPE_WATER;     secondaryTypeIcon[20] = IDB_TYPE_FIGHTING;
-    /* 407 Spindu */   moveListText[21] = movesSpindu;         machineListText[21] = machinesSpindu;       heightCm[21] = 25;   weightTenthKg[21] = 30;    primaryTypeIcon[21] = IDB_TYPE_GRASS;     secondaryTypeIcon[21] = NO_SECOND_TYPE;
-    /* 408 Spindurra */ moveListText[22] = movesSpindurra;      machineListText[22] = machinesSpindurra;    heightCm[22] = 170;  weightTenthKg[22] = 540;   primaryTypeIcon[22] = IDB_TYPE_GRASS;     secondaryTypeIcon[22] = IDB_TYPE_GROUND;
-    /* 409 Skimpa */   moveListText[23] = movesSkimpa;         machineListText[23] = machinesYoungFrogs;   heightCm[23] = 21;   weightTenthKg[23] = 12;    primaryTypeIcon[23] = IDB_TYPE_POISON;    secondaryTypeIcon[23] = IDB_TYPE_FLYING;
-    /* 410 Skimpador */ moveListText[24] = movesSkimpador;      machineListText[24] = machinesYoungFrogs;   heightCm[24] = 55;   weightTenthKg[24] = 64;    primaryTypeIcon[24] = IDB_TYPE_POISON;    secondaryTypeIcon[24] = IDB_TYPE_FLYING;
-    /* 411 Skimparex */ moveListText[25] = movesSkimparex;      machineListText[25] = machinesSkimparex;    heightCm[25] = 130;  weightTenthKg[25] = 290;   primaryTypeIcon[25] = IDB_TYPE_POISON;    secondaryTypeIcon[25] = IDB_TYPE_FLYING;
-    /* 412 Tessinek */ moveListText[26] = movesTessinek;       machineListText[26] = machinesNone;         heightCm[26] = 22;   weightTenthKg[26] = 5;     primaryTypeIcon[26] = IDB_TYPE_NORMAL;    secondaryTypeIcon[26] = NO_SECOND_TYPE;
-    /* 413 Tessamira */ moveListText[27] = movesTessamiraReed;  machineListText[27] = machinesTessamira;    heightCm[27] = 48;   weightTenthKg[27] = 70;    primaryTypeIcon[27] = IDB_TYPE_NORMAL;    secondaryTypeIcon[27] = IDB_TYPE_GRASS;
-    /* 414 Tessarok */ moveListText[28] = movesTessarok;       machineListText[28] = machinesTessarok;     heightCm[28] = 60;   weightTenthKg[28] = 95;    primaryTypeIcon[28] = IDB_TYPE_NORMAL;    secondaryTypeIcon[28] = IDB_TYPE_DARK;
-    /* 415 Formikit */ moveListText[29] = movesFormikit;       machineListText[29] = machinesFormikit;     heightCm[29] = 40;   weightTenthKg[29] = 70;    primaryTypeIcon[29] = IDB_TYPE_INSECT;    secondaryTypeIcon[29] = IDB_TYPE_GROUND;
-    /* 416 Formiregia */ moveListText[30] = movesFormiregia;     machineListText[30] = machinesFormiregia;   heightCm[30] = 150;  weightTenthKg[30] = 890;   primaryTypeIcon[30] = IDB_TYPE_INSECT;    secondaryTypeIcon[30] = IDB_TYPE_GROUND;
-    /* 417 Tikkerel */ moveListText[31] = movesTikkerel;       machineListText[31] = machinesTikkerel;     heightCm[31] = 35;   weightTenthKg[31] = 25;    primaryTypeIcon[31] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[31] = NO_SECOND_TYPE;
-    /* 418 Porrib */   moveListText[32] = movesPorrib;         machineListText[32] = machinesPorrib;       heightCm[32] = 35;   weightTenthKg[32] = 120;   primaryTypeIcon[32] = IDB_TYPE_WATER;     secondaryTypeIcon[32] = NO_SECOND_TYPE;
-    /* 419 Porrifex */ moveListText[33] = movesPorrifex;       machineListText[33] = machinesPorrifex;     heightCm[33] = 170;  weightTenthKg[33] = 980;   primaryTypeIcon[33] = IDB_TYPE_WATER;     secondaryTypeIcon[33] = IDB_TYPE_ROCK;
-    /* 420 Stakki */   moveListText[34] = movesStakki;         machineListText[34] = machinesStakki;       heightCm[34] = 45;   weightTenthKg[34] = 260;   primaryTypeIcon[34] = IDB_TYPE_GHOST;     secondaryTypeIcon[34] = IDB_TYPE_ROCK;
-    /* 421 Stakkorum */ moveListText[35] = movesStakkorum;      machineListText[35] = machinesStakkorum;    heightCm[35] = 190;  weightTenthKg[35] = 2400;  primaryTypeIcon[35] = IDB_TYPE_GHOST;     secondaryTypeIcon[35] = IDB_TYPE_ROCK;
-    /* 422 Yetilo */   moveListText[36] = movesYetilo;         machineListText[36] = machinesYetilo;       heightCm[36] = 70;   weightTenthKg[36] = 280;   primaryTypeIcon[36] = IDB_TYPE_ICE;       secondaryTypeIcon[36] = NO_SECOND_TYPE;
-    /* 423 Yetimaruk */ moveListText[37] = movesYetimaruk;      machineListText[37] = machinesYetimaruk;    heightCm[37] = 230;  weightTenthKg[37] = 2750;  primaryTypeIcon[37] = IDB_TYPE_ICE;       secondaryTypeIcon[37] = NO_SECOND_TYPE;
-    /* 424 Lampyrix */ moveListText[38] = movesLampyrix;       machineListText[38] = machinesLampyrix;     heightCm[38] = 35;   weightTenthKg[38] = 6;     primaryTypeIcon[38] = IDB_TYPE_INSECT;    secondaryTypeIcon[38] = IDB_TYPE_ELECTRIC;
-    /* 425 Renlumi */  moveListText[39] = movesRenlumi;        machineListText[39] = machinesRenlumi;      heightCm[39] = 45;   weightTenthKg[39] = 88;    primaryTypeIcon[39] = IDB_TYPE_PSYCHIC;   secondaryTypeIcon[39] = NO_SECOND_TYPE;
-    /* 426 Renmystel */ moveListText[40] = movesRenmystel;      machineListText[40] = machinesRenmystel;    heightCm[40] = 120;  weightTenthKg[40] = 270;   primaryTypeIcon[40] = IDB_TYPE_PSYCHIC;   secondaryTypeIcon[40] = NO_SECOND_TYPE;
-    /* 427 Rhombi */   moveListText[41] = movesRhombi;         machineListText[41] = machinesRhombi;       heightCm[41] = 30;   weightTenthKg[41] = 110;   primaryTypeIcon[41] = IDB_TYPE_GROUND;    secondaryTypeIcon[41] = NO_SECOND_TYPE;
-    /* 428 Rhombadune */ moveListText[42] = movesRhombadune;     machineListText[42] = machinesRhombadune;   heightCm[42] = 120;  weightTenthKg[42] = 1080;  primaryTypeIcon[42] = IDB_TYPE_GROUND;    secondaryTypeIcon[42] = IDB_TYPE_POISON;
-    /* 429 Kowadrak */ moveListText[43] = movesKowadrak;       machineListText[43] = machinesKowadrak;     heightCm[43] = 70;   weightTenthKg[43] = 1650;  primaryTypeIcon[43] = IDB_TYPE_STEEL;     secondaryTypeIcon[43] = NO_SECOND_TYPE;
-    /* 430 Haybogle */ moveListText[44] = movesHaybogle;       machineListText[44] = machinesHaybogle;     heightCm[44] = 170;  weightTenthKg[44] = 220;   primaryTypeIcon[44] = IDB_TYPE_GRASS;     secondaryTypeIcon[44] = NO_SECOND_TYPE;
-    /* 431 Urchet */   moveListText[45] = movesUrchet;         machineListText[45] = machinesUrchet;       heightCm[45] = 25;   weightTenthKg[45] = 28;    primaryTypeIcon[45] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[45] = NO_SECOND_TYPE;
-    /* 432 Urchaton */ moveListText[46] = movesUrchaton;       machineListText[46] = machinesUrchaton;     heightCm[46] = 60;   weightTenthKg[46] = 190;   primaryTypeIcon[46] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[46] = NO_SECOND_TYPE;
-    /* 433 Nimbubb */  moveListText[47] = movesNimbubb;        machineListText[47] = machinesNone;         heightCm[47] = 20;   weightTenthKg[47] = 3;     primaryTypeIcon[47] = IDB_TYPE_NORMAL;    secondaryTypeIcon[47] = NO_SECOND_TYPE;
-    /* 434 Skitrel */  moveListText[48] = movesSkitrel;        machineListText[48] = machinesSkitrel;      heightCm[48] = 30;   weightTenthKg[48] = 20;    primaryTypeIcon[48] = IDB_TYPE_INSECT;    secondaryTypeIcon[48] = NO_SECOND_TYPE;
-    /* 435 Skitnoctis */ moveListText[49] = movesSkitnoctis;     machineListText[49] = machinesSkitnoctis;   heightCm[49] = 100;  weightTenthKg[49] = 330;   primaryTypeIcon[49] = IDB_TYPE_INSECT;    secondaryTypeIcon[49] = IDB_TYPE_DARK;
-    /* 436 Rimelin */  moveListText[50] = movesRimelin;        machineListText[50] = machinesRimelin;      heightCm[50] = 70;   weightTenthKg[50] = 180;   primaryTypeIcon[50] = IDB_TYPE_ICE;       secondaryTypeIcon[50] = NO_SECOND_TYPE;
-    /* 437 Rimehart */ moveListText[51] = movesRimehart;       machineListText[51] = machinesRimehart;     heightCm[51] = 180;  weightTenthKg[51] = 1400;  primaryTypeIcon[51] = IDB_TYPE_ICE;       secondaryTypeIcon[51] = NO_SECOND_TYPE;
-    /* 438 Gibbit */   moveListText[52] = movesGibbit;         machineListText[52] = machinesGibbit;       heightCm[52] = 50;   weightTenthKg[52] = 115;   primaryTypeIcon[52] = IDB_TYPE_FIGHTING;  secondaryTypeIcon[52] = NO_SECOND_TYPE;
-    /* 439 Gibbrawl */ moveListText[53] = movesGibbrawl;       machineListText[53] = machinesGibbrawl;     heightCm[53] = 110;  weightTenthKg[53] = 420;   primaryTypeIcon[53] = IDB_TYPE_FIGHTING;  secondaryTypeIcon[53] = NO_SECOND_TYPE;
-    /* 440 Gibbrutus */ moveListText[54] = movesGibbrutus;      machineListText[54] = machinesGibbrutus;    heightCm[54] = 210;  weightTenthKg[54] = 1750;  primaryTypeIcon[54] = IDB_TYPE_FIGHTING;  secondaryTypeIcon[54] = NO_SECOND_TYPE;
-    /* 441 Samovik */  moveListText[55] = movesSamovik;        machineListText[55] = machinesSamovik;      heightCm[55] = 50;   weightTenthKg[55] = 160;   primaryTypeIcon[55] = IDB_TYPE_FIRE;      secondaryTypeIcon[55] = NO_SECOND_TYPE;
-    /* 442 Gardolith */ moveListText[56] = movesGardolith;      machineListText[56] = machinesGardolith;    heightCm[56] = 160;  weightTenthKg[56] = 2900;  primaryTypeIcon[56] = IDB_TYPE_ROCK;      secondaryTypeIcon[56] = NO_SECOND_TYPE;
-    /* 443 Druzik */   moveListText[57] = movesDruzik;         machineListText[57] = machinesDruzik;       heightCm[57] = 60;   weightTenthKg[57] = 95;    primaryTypeIcon[57] = IDB_TYPE_DRAGON;    secondaryTypeIcon[57] = NO_SECOND_TYPE;
-    /* 444 Druzavor */ moveListText[58] = movesDruzavor;       machineListText[58] = machinesDruzavor;     heightCm[58] = 240;  weightTenthKg[58] = 880;   primaryTypeIcon[58] = IDB_TYPE_DRAGON;    secondaryTypeIcon[58] = NO_SECOND_TYPE;
-    /* 445 Druzaroth */ moveListText[59] = movesDruzaroth;      machineListText[59] = machinesDruzaroth;    heightCm[59] = 541;  weightTenthKg[59] = 4100;  primaryTypeIcon[59] = IDB_TYPE_DRAGON;    secondaryTypeIcon[59] = IDB_TYPE_ROCK;
-    /* 446 Scutarro */ moveListText[60] = movesScutarro;       machineListText[60] = machinesScutarro;     heightCm[60] = 90;   weightTenthKg[60] = 520;   primaryTypeIcon[60] = IDB_TYPE_GROUND;    secondaryTypeIcon[60] = IDB_TYPE_STEEL;
-    /* 447 Ardipip */  moveListText[61] = movesArdipip;        machineListText[61] = machinesArdipip;      heightCm[61] = 45;   weightTenthKg[61] = 42;    primaryTypeIcon[61] = IDB_TYPE_WATER;     secondaryTypeIcon[61] = NO_SECOND_TYPE;
-    /* 448 Ardeagris */ moveListText[62] = movesArdeagris;      machineListText[62] = machinesArdeagris;    heightCm[62] = 150;  weightTenthKg[62] = 210;   primaryTypeIcon[62] = IDB_TYPE_WATER;     secondaryTypeIcon[62] = IDB_TYPE_FLYING;
-    /* 449 Scarbit */  moveListText[63] = movesScarbit;        machineListText[63] = machinesNone;         heightCm[63] = 25;   weightTenthKg[63] = 30;    primaryTypeIcon[63] = IDB_TYPE_INSECT;    secondaryTypeIcon[63] = NO_SECOND_TYPE;
-    /* 450 Scarabrax */ moveListText[64] = movesScarabrax;      machineListText[64] = machinesScarabrax;    heightCm[64] = 90;   weightTenthKg[64] = 380;   primaryTypeIcon[64] = IDB_TYPE_INSECT;    secondaryTypeIcon[64] = IDB_TYPE_ROCK;
-    /* 451 Limaxel */  moveListText[65] = movesLimaxel;        machineListText[65] = machinesLimaxel;      heightCm[65] = 40;   weightTenthKg[65] = 35;    primaryTypeIcon[65] = IDB_TYPE_POISON;    secondaryTypeIcon[65] = NO_SECOND_TYPE;
-    /* 452 Limaxora */ moveListText[66] = movesLimaxora;       machineListText[66] = machinesLimaxora;     heightCm[66] = 160;  weightTenthKg[66] = 420;   primaryTypeIcon[66] = IDB_TYPE_POISON;    secondaryTypeIcon[66] = IDB_TYPE_PSYCHIC;
-    /* 453 Talpik */   moveListText[67] = movesTalpik;         machineListText[67] = machinesTalpik;       heightCm[67] = 30;   weightTenthKg[67] = 80;    primaryTypeIcon[67] = IDB_TYPE_GROUND;    secondaryTypeIcon[67] = NO_SECOND_TYPE;
-    /* 454 Talpagrond */ moveListText[68] = movesTalpagrond;     machineListText[68] = machinesTalpagrond;   heightCm[68] = 110;  weightTenthKg[68] = 720;   primaryTypeIcon[68] = IDB_TYPE_GROUND;    secondaryTypeIcon[68] = NO_SECOND_TYPE;
-    /* 455 Studnik */  moveListText[69] = movesStudnik;        machineListText[69] = machinesStudnik;      heightCm[69] = 50;   weightTenthKg[69] = 40;    primaryTypeIcon[69] = IDB_TYPE_GHOST;     secondaryTypeIcon[69] = IDB_TYPE_WATER;
-    /* 456 Anguiz */   moveListText[70] = movesAnguiz;         machineListText[70] = machinesAnguiz;       heightCm[70] = 90;   weightTenthKg[70] = 110;   primaryTypeIcon[70] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[70] = NO_SECOND_TYPE;
-    /* 457 Anguvolt */ moveListText[71] = movesAnguvolt;       machineListText[71] = machinesAnguvolt;     heightCm[71] = 280;  weightTenthKg[71] = 960;   primaryTypeIcon[71] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[71] = IDB_TYPE_WATER;
-    /* 458 Lophira */  moveListText[72] = movesLophira;        machineListText[72] = machinesLophira;      heightCm[72] = 120;  weightTenthKg[72] = 880;   primaryTypeIcon[72] = IDB_TYPE_WATER;     secondaryTypeIcon[72] = IDB_TYPE_DARK;
-    /* 459 Anthelle */ moveListText[73] = movesAnthelle;       machineListText[73] = machinesAnthelle;     heightCm[73] = 30;   weightTenthKg[73] = 18;    primaryTypeIcon[73] = IDB_TYPE_GRASS;     secondaryTypeIcon[73] = NO_SECOND_TYPE;
-    /* 460 Anthoria */ moveListText[74] = movesAnthoria;       machineListText[74] = machinesAnthoria;     heightCm[74] = 90;   weightTenthKg[74] = 120;   primaryTypeIcon[74] = IDB_TYPE_GRASS;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
-    /* 461 Krukal */   moveListText[75] = movesKrukal;         machineListText[75] = machinesKrukal;       heightCm[75] = 90;   weightTenthKg[75] = 145;   primaryTypeIcon[75] = IDB_TYPE_NORMAL;    secondaryTypeIcon[75] = IDB_TYPE_FLYING;
-    /* 462 Cogvalier */ moveListText[76] = movesCogvalier;      machineListText[76] = machinesCogvalier;    heightCm[76] = 190;  weightTenthKg[76] = 1900;  primaryTypeIcon[76] = IDB_TYPE_STEEL;     secondaryTypeIcon[76] = NO_SECOND_TYPE;
-    /* 463 Bradypo */  moveListText[77] = movesBradypo;        machineListText[77] = machinesBradypo;      heightCm[77] = 140;  weightTenthKg[77] = 560;   primaryTypeIcon[77] = IDB_TYPE_GRASS;     secondaryTypeIcon[77] = NO_SECOND_TYPE;
-    /* 464 Scoriak */  moveListText[78] = movesScoriak;        machineListText[78] = machinesScoriak;      heightCm[78] = 200;  weightTenthKg[78] = 3800;  primaryTypeIcon[78] = IDB_TYPE_ROCK;      secondaryTypeIcon[78] = IDB_TYPE_FIRE;
-    /* 465 Nymphella */ moveListText[79] = movesNymphella;      machineListText[79] = machinesNymphella;    heightCm[79] = 100;  weightTenthKg[79] = 260;   primaryTypeIcon[79] = IDB_TYPE_GRASS;     secondaryTypeIcon[79] = IDB_TYPE_WATER;
-    /* 466 Krupavel */ moveListText[80] = movesKrupavel;       machineListText[80] = machinesKrupavel;     heightCm[80] = 80;   weightTenthKg[80] = 75;    primaryTypeIcon[80] = IDB_TYPE_ICE;       secondaryTypeIcon[80] = IDB_TYPE_FLYING;
-    /* 467 Skokarun */ moveListText[81] = movesSkokarun;       machineListText[81] = machinesSkokarun;     heightCm[81] = 180;  weightTenthKg[81] = 850;   primaryTypeIcon[81] = IDB_TYPE_GROUND;    secondaryTypeIcon[81] = NO_SECOND_TYPE;
-    /* 468 Lullamb */  moveListText[82] = movesLullamb;        machineListText[82] = machinesLullamb;      heightCm[82] = 40;   weightTenthKg[82] = 60;    primaryTypeIcon[82] = IDB_TYPE_NORMAL;    secondaryTypeIcon[82] = NO_SECOND_TYPE;
-    /* 469 Mantiverd */ moveListText[83] = movesMantiverd;      machineListText[83] = machinesMantiverd;    heightCm[83] = 150;  weightTenthKg[83] = 320;   primaryTypeIcon[83] = IDB_TYPE_INSECT;    secondaryTypeIcon[83] = IDB_TYPE_GRASS;
-    /* 470 Melesko */  moveListText[84] = movesMelesko;        machineListText[84] = machinesMelesko;      heightCm[84] = 50;   weightTenthKg[84] = 95;    primaryTypeIcon[84] = IDB_TYPE_NORMAL;    secondaryTypeIcon[84] = NO_SECOND_TYPE;
-    /* 471 Melesgrund */ moveListText[85] = movesMelesgrund;     machineListText[85] = machinesMelesgrund;   heightCm[85] = 110;  weightTenthKg[85] = 560;   primaryTypeIcon[85] = IDB_TYPE_NORMAL;    secondaryTypeIcon[85] = NO_SECOND_TYPE;
-    /* 472 Gargrim */  moveListText[86] = movesGargrim;        machineListText[86] = machinesGargrim;      heightCm[86] = 160;  weightTenthKg[86] = 2050;  primaryTypeIcon[86] = IDB_TYPE_ROCK;      secondaryTypeIcon[86] = IDB_TYPE_FLYING;
-    /* 473 Narwhelm */ moveListText[87] = movesNarwhelm;       machineListText[87] = machinesNarwhelm;     heightCm[87] = 380;  weightTenthKg[87] = 2900;  primaryTypeIcon[87] = IDB_TYPE_ICE;       secondaryTypeIcon[87] = NO_SECOND_TYPE;
-    /* 474 Orikran */  moveListText[88] = movesOrikran;        machineListText[88] = machinesOrikran;      heightCm[88] = 130;  weightTenthKg[88] = 35;    primaryTypeIcon[88] = IDB_TYPE_GRASS;     secondaryTypeIcon[88] = IDB_TYPE_FLYING;
-    /* 475 Knurwald */ moveListText[89] = movesKnurwald;       machineListText[89] = machinesKnurwald;     heightCm[89] = 120;  weightTenthKg[89] = 1650;  primaryTypeIcon[89] = IDB_TYPE_GRASS;     secondaryTypeIcon[89] = IDB_TYPE_NORMAL;
-    /* 476 Caprigrat */ moveListText[90] = movesCaprigrat;      machineListText[90] = machinesCaprigrat;    heightCm[90] = 150;  weightTenthKg[90] = 950;   primaryTypeIcon[90] = IDB_TYPE_ROCK;      secondaryTypeIcon[90] = IDB_TYPE_ICE;
-    /* 477 Nyxalis */  moveListText[91] = movesNyxalis;        machineListText[91] = machinesNyxalis;      heightCm[91] = 100;  weightTenthKg[91] = 240;   primaryTypeIcon[91] = IDB_TYPE_GHOST;     secondaryTypeIcon[91] = IDB_TYPE_DARK;
-    /* 478 Sutorella */ moveListText[92] = movesSutorella;      machineListText[92] = machinesSutorella;    heightCm[92] = 22;   weightTenthKg[92] = 11;    primaryTypeIcon[92] = IDB_TYPE_NORMAL;    secondaryTypeIcon[92] = IDB_TYPE_FLYING;
-    /* 479 Catenor */  moveListText[93] = movesCatenor;        machineListText[93] = machinesCatenor;      heightCm[93] = 420;  weightTenthKg[93] = 4300;  primaryTypeIcon[93] = IDB_TYPE_STEEL;     secondaryTypeIcon[93] = IDB_TYPE_WATER;
-    /* 480 Balaenor */ moveListText[94] = movesBalaenor;       machineListText[94] = machinesBalaenor;     heightCm[94] = 530;  weightTenthKg[94] = 7500;  primaryTypeIcon[94] = IDB_TYPE_WATER;     secondaryTypeIcon[94] = NO_SECOND_TYPE;
-    /* 481 Sphyrex */  moveListText[95] = movesSphyrex;        machineListText[95] = machinesSphyrex;      heightCm[95] = 250;  weightTenthKg[95] = 3250;  primaryTypeIcon[95] = IDB_TYPE_PSYCHIC;   secondaryTypeIcon[95] = NO_SECOND_TYPE;
-    /* 482 Glaciath */ moveListText[96] = movesGlaciath;       machineListText[96] = machinesGlaciath;     heightCm[96] = 310;  weightTenthKg[96] = 6800;  primaryTypeIcon[96] = IDB_TYPE_ICE;       secondaryTypeIcon[96] = NO_SECOND_TYPE;
-    /* 483 Pyrelk */   moveListText[97] = movesPyrelk;         machineListText[97] = machinesPyrelk;       heightCm[97] = 220;  weightTenthKg[97] = 1880;  primaryTypeIcon[97] = IDB_TYPE_FIRE;      secondaryTypeIcon[97] = NO_SECOND_TYPE;
-    /* 484 Bryotitan */ moveListText[98] = movesBryotitan;      machineListText[98] = machinesBryotitan;    heightCm[98] = 400;  weightTenthKg[98] = 5200;  primaryTypeIcon[98] = IDB_TYPE_GRASS;     secondaryTypeIcon[98] = NO_SECOND_TYPE;
-    /* 485 Noctuel */  moveListText[99] = movesNoctuel;        machineListText[99] = machinesNoctuel;      heightCm[99] = 130;  weightTenthKg[99] = 310;   primaryTypeIcon[99] = IDB_TYPE_INSECT;    secondaryTypeIcon[99] = IDB_TYPE_DARK;
-    /* 486 Torpedra */ moveListText[100] = movesTorpedra;      machineListText[100] = machinesTorpedra;    heightCm[100] = 300; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC; secondaryTypeIcon[100] = IDB_TYPE_WATER;
-    /* 487 Astrogel */ moveListText[101] = movesAstrogel;      machineListText[101] = machinesAstrogel;    heightCm[101] = 110; weightTenthKg[101] = 45;   primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;  secondaryTypeIcon[101] = NO_SECOND_TYPE;
-    /* 488 Miasmorr */ moveListText[102] = movesMiasmorr;      machineListText[102] = machinesMiasmorr;    heightCm[102] = 470; weightTenthKg[102] = 1330; primaryTypeIcon[102] = IDB_TYPE_GHOST;    secondaryTypeIcon[102] = IDB_TYPE_POISON;
-    /* 489 Rizolet */  moveListText[103] = movesRizolet;       machineListText[103] = machinesRizolet;     heightCm[103] = 40;  weightTenthKg[103] = 36;   primaryTypeIcon[103] = IDB_TYPE_WATER;    secondaryTypeIcon[103] = NO_SECOND_TYPE;
-    /* 490 Rizomarra */ moveListText[104] = movesRizomarra;     machineListText[104] = machinesRizomarra;   heightCm[104] = 150; weightTenthKg[104] = 440;  primaryTypeIcon[104] = IDB_TYPE_WATER;    secondaryTypeIcon[104] = IDB_TYPE_GRASS;
-    /* 491 Terrox */   moveListText[105] = movesTerrox;        machineListText[105] = machinesTerrox;      heightCm[105] = 260; weightTenthKg[105] = 5600; primaryTypeIcon[105] = IDB_TYPE_GROUND;   secondaryTypeIcon[105] = NO_SECOND_TYPE;
-    /* 492 Zarlibela */ moveListText[106] = movesZarlibela;     machineListText[106] = machinesZarlibela;   heightCm[106] = 150; weightTenthKg[106] = 260;  primaryTypeIcon[106] = IDB_TYPE_FIRE;     secondaryTypeIcon[106] = IDB_TYPE_FLYING;
-    /* 493 Orrimbar */ moveListText[107] = movesOrrimbar;      machineListText[107] = machinesOrrimbar;    heightCm[107] = 390; weightTenthKg[107] = 3400; primaryTypeIcon[107] = IDB_TYPE_DRAGON;   secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
+    /* 387 Talpik */    moveListText[1] = movesTalpik;             machineListText[1] = machinesTalpik;             heightCm[1] = 25;    weightTenthKg[1] = 60;     primaryTypeIcon[1] = IDB_TYPE_GROUND;        secondaryTypeIcon[1] = NO_SECOND_TYPE;
+    /* 388 Talpagrond */ moveListText[2] = movesTalpagrond;         machineListText[2] = machinesTalpagrond;         heightCm[2] = 95;    weightTenthKg[2] = 640;    primaryTypeIcon[2] = IDB_TYPE_GROUND;        secondaryTypeIcon[2] = NO_SECOND_TYPE;
+    /* 389 Krukal */    moveListText[3] = movesKrukal;             machineListText[3] = machinesKrukal;             heightCm[3] = 70;    weightTenthKg[3] = 31;     primaryTypeIcon[3] = IDB_TYPE_NORMAL;        secondaryTypeIcon[3] = IDB_TYPE_FLYING;
+    /* 390 Medulo */    moveListText[4] = movesMedulo;             machineListText[4] = machinesMedulo;             heightCm[4] = 30;    weightTenthKg[4] = 12;     primaryTypeIcon[4] = IDB_TYPE_WATER;         secondaryTypeIcon[4] = IDB_TYPE_ELECTRIC;
+    /* 391 Medulume */  moveListText[5] = movesMedulume;           machineListText[5] = machinesMedulume;           heightCm[5] = 150;   weightTenthKg[5] = 420;    primaryTypeIcon[5] = IDB_TYPE_WATER;         secondaryTypeIcon[5] = IDB_TYPE_ELECTRIC;
+    /* 392 Sadzik */    moveListText[6] = movesSadzik;             machineListText[6] = machinesSadzik;             heightCm[6] = 30;    weightTenthKg[6] = 42;     primaryTypeIcon[6] = IDB_TYPE_FIRE;          secondaryTypeIcon[6] = NO_SECOND_TYPE;
+    /* 393 Sadzarek */  moveListText[7] = movesSadzarek;           machineListText[7] = machinesSadzarek;           heightCm[7] = 75;    weightTenthKg[7] = 210;    primaryTypeIcon[7] = IDB_TYPE_FIRE;          secondaryTypeIcon[7] = NO_SECOND_TYPE;
+    /* 394 Sadzowar */  moveListText[8] = movesSadzowar;           machineListText[8] = machinesSadzowar;           heightCm[8] = 160;   weightTenthKg[8] = 1100;   primaryTypeIcon[8] = IDB_TYPE_FIRE;          secondaryTypeIcon[8] = IDB_TYPE_GROUND;
+    /* 395 Chmurek */   moveListText[9] = movesChmurek;            machineListText[9] = machinesNone;               heightCm[9] = 20;    weightTenthKg[9] = 3;      primaryTypeIcon[9] = IDB_TYPE_NORMAL;        secondaryTypeIcon[9] = NO_SECOND_TYPE;
+    /* 396 Hubik */     moveListText[10] = movesHubik;             machineListText[10] = machinesHubik;             heightCm[10] = 25;   weightTenthKg[10] = 15;    primaryTypeIcon[10] = IDB_TYPE_GRASS;        secondaryTypeIcon[10] = IDB_TYPE_POISON;
+    /* 397 Hubostol */  moveListText[11] = movesHubostol;          machineListText[11] = machinesHubostol;          heightCm[11] = 90;   weightTenthKg[11] = 160;   primaryTypeIcon[11] = IDB_TYPE_GRASS;        secondaryTypeIcon[11] = IDB_TYPE_POISON;
+    /* 398 Murek */     moveListText[12] = movesMurek;             machineListText[12] = machinesWallGolems;        heightCm[12] = 35;   weightTenthKg[12] = 160;   primaryTypeIcon[12] = IDB_TYPE_ROCK;         secondaryTypeIcon[12] = NO_SECOND_TYPE;
+    /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesWallGolems;        heightCm[13] = 110;  weightTenthKg[13] = 1300;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
+    /* 400 Murogrom */  moveListText[14] = movesMurogrom;          machineListText[14] = machinesMurogrom;          heightCm[14] = 210;  weightTenthKg[14] = 5200;  primaryTypeIcon[14] = IDB_TYPE_ROCK;         secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
+    /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 120;  weightTenthKg[15] = 880;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
+    /* 402 Yetilo */    moveListText[16] = movesYetilo;            machineListText[16] = machinesYetilo;            heightCm[16] = 70;   weightTenthKg[16] = 280;   primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
+    /* 403 Yetimaruk */ moveListText[17] = movesYetimaruk;         machineListText[17] = machinesYetimaruk;         heightCm[17] = 230;  weightTenthKg[17] = 2750;  primaryTypeIcon[17] = IDB_TYPE_ICE;          secondaryTypeIcon[17] = NO_SECOND_TYPE;
+    /* 404 Lelik */     moveListText[18] = movesLelik;             machineListText[18] = machinesLelik;             heightCm[18] = 20;   weightTenthKg[18] = 11;    primaryTypeIcon[18] = IDB_TYPE_NORMAL;       secondaryTypeIcon[18] = IDB_TYPE_FLYING;
+    /* 405 Lelarek */   moveListText[19] = movesLelarek;           machineListText[19] = machinesLelarek;           heightCm[19] = 30;   weightTenthKg[19] = 14;    primaryTypeIcon[19] = IDB_TYPE_NORMAL;       secondaryTypeIcon[19] = IDB_TYPE_FLYING;
+    /* 406 Lelomrok */  moveListText[20] = movesLelomrok;          machineListText[20] = machinesLelomrok;          heightCm[20] = 60;   weightTenthKg[20] = 45;    primaryTypeIcon[20] = IDB_TYPE_NORMAL;       secondaryTypeIcon[20] = IDB_TYPE_FLYING;
+    /* 407 Kowadrak */  moveListText[21] = movesKowadrak;          machineListText[21] = machinesKowadrak;          heightCm[21] = 70;   weightTenthKg[21] = 1650;  primaryTypeIcon[21] = IDB_TYPE_STEEL;        secondaryTypeIcon[21] = NO_SECOND_TYPE;
+    /* 408 Haybogle */  moveListText[22] = movesHaybogle;          machineListText[22] = machinesHaybogle;          heightCm[22] = 170;  weightTenthKg[22] = 220;   primaryTypeIcon[22] = IDB_TYPE_GRASS;        secondaryTypeIcon[22] = NO_SECOND_TYPE;
+    /* 409 Skitka */    moveListText[23] = movesSkitka;            machineListText[23] = machinesSkitka;            heightCm[23] = 20;   weightTenthKg[23] = 4;     primaryTypeIcon[23] = IDB_TYPE_INSECT;       secondaryTypeIcon[23] = NO_SECOND_TYPE;
+    /* 410 Skitrel */   moveListText[24] = movesSkitrel;           machineListText[24] = machinesSkitrel;           heightCm[24] = 30;   weightTenthKg[24] = 20;    primaryTypeIcon[24] = IDB_TYPE_INSECT;       secondaryTypeIcon[24] = NO_SECOND_TYPE;
+    /* 411 Skitnoctis */ moveListText[25] = movesSkitnoctis;        machineListText[25] = machinesSkitnoctis;        heightCm[25] = 100;  weightTenthKg[25] = 330;   primaryTypeIcon[25] = IDB_TYPE_INSECT;       secondaryTypeIcon[25] = IDB_TYPE_DARK;
+    /* 412 Tessinek */  moveListText[26] = movesTessinek;          machineListText[26] = machinesTessinek;          heightCm[26] = 22;   weightTenthKg[26] = 5;     primaryTypeIcon[26] = IDB_TYPE_NORMAL;       secondaryTypeIcon[26] = NO_SECOND_TYPE;
+    /* 413 Tessamira */ moveListText[27] = movesTessamiraReed;     machineListText[27] = machinesTessamira;         heightCm[27] = 48;   weightTenthKg[27] = 70;    primaryTypeIcon[27] = IDB_TYPE_NORMAL;       secondaryTypeIcon[27] = IDB_TYPE_GRASS;
+    /* 414 Tessarok */  moveListText[28] = movesTessarok;          machineListText[28] = machinesTessarok;          heightCm[28] = 60;   weightTenthKg[28] = 95;    primaryTypeIcon[28] = IDB_TYPE_NORMAL;       secondaryTypeIcon[28] = IDB_TYPE_DARK;
+    /* 415 Formikit */  moveListText[29] = movesFormikit;          machineListText[29] = machinesFormikit;          heightCm[29] = 40;   weightTenthKg[29] = 70;    primaryTypeIcon[29] = IDB_TYPE_INSECT;       secondaryTypeIcon[29] = IDB_TYPE_GROUND;
+    /* 416 Formiregia */ moveListText[30] = movesFormiregia;        machineListText[30] = machinesFormiregia;        heightCm[30] = 150;  weightTenthKg[30] = 890;   primaryTypeIcon[30] = IDB_TYPE_INSECT;       secondaryTypeIcon[30] = IDB_TYPE_GROUND;
+    /* 417 Tikkerel */  moveListText[31] = movesTikkerel;          machineListText[31] = machinesTikkerel;          heightCm[31] = 35;   weightTenthKg[31] = 130;   primaryTypeIcon[31] = IDB_TYPE_FIRE;         secondaryTypeIcon[31] = IDB_TYPE_ROCK;
+    /* 418 Lianik */    moveListText[32] = movesLianik;            machineListText[32] = machinesLianik;            heightCm[32] = 50;   weightTenthKg[32] = 115;   primaryTypeIcon[32] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[32] = NO_SECOND_TYPE;
+    /* 419 Lianowiec */ moveListText[33] = movesLianowiec;         machineListText[33] = machinesLianowiec;         heightCm[33] = 110;  weightTenthKg[33] = 420;   primaryTypeIcon[33] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[33] = NO_SECOND_TYPE;
+    /* 420 Lianogrom */ moveListText[34] = movesLianogrom;         machineListText[34] = machinesLianogrom;         heightCm[34] = 210;  weightTenthKg[34] = 1750;  primaryTypeIcon[34] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[34] = NO_SECOND_TYPE;
+    /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesPorrib;            heightCm[35] = 35;   weightTenthKg[35] = 140;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
+    /* 422 Porrifex */  moveListText[36] = movesPorrifex;          machineListText[36] = machinesPorrifex;          heightCm[36] = 140;  weightTenthKg[36] = 2100;  primaryTypeIcon[36] = IDB_TYPE_WATER;        secondaryTypeIcon[36] = IDB_TYPE_ROCK;
+    /* 423 Mantiverd */ moveListText[37] = movesMantiverd;         machineListText[37] = machinesMantiverd;         heightCm[37] = 150;  weightTenthKg[37] = 320;   primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
+    /* 424 Skimpa */    moveListText[38] = movesSkimpa;            machineListText[38] = machinesYoungFrogs;        heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;       secondaryTypeIcon[38] = IDB_TYPE_FLYING;
+    /* 425 Skimpador */ moveListText[39] = movesSkimpador;         machineListText[39] = machinesYoungFrogs;        heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;       secondaryTypeIcon[39] = IDB_TYPE_FLYING;
+    /* 426 Skimparex */ moveListText[40] = movesSkimparex;         machineListText[40] = machinesSkimparex;         heightCm[40] = 130;  weightTenthKg[40] = 290;   primaryTypeIcon[40] = IDB_TYPE_POISON;       secondaryTypeIcon[40] = IDB_TYPE_FLYING;
+    /* 427 Cogvalier */ moveListText[41] = movesCogvalier;         machineListText[41] = machinesCogvalier;         heightCm[41] = 180;  weightTenthKg[41] = 3300;  primaryTypeIcon[41] = IDB_TYPE_STEEL;        secondaryTypeIcon[41] = NO_SECOND_TYPE;
+    /* 428 Stakki */    moveListText[42] = movesStakki;            machineListText[42] = machinesStakki;            heightCm[42] = 45;   weightTenthKg[42] = 260;   primaryTypeIcon[42] = IDB_TYPE_GHOST;        secondaryTypeIcon[42] = IDB_TYPE_ROCK;
+    /* 429 Stakkorum */ moveListText[43] = movesStakkorum;         machineListText[43] = machinesStakkorum;         heightCm[43] = 160;  weightTenthKg[43] = 2600;  primaryTypeIcon[43] = IDB_TYPE_GHOST;        secondaryTypeIcon[43] = IDB_TYPE_ROCK;
+    /* 430 Coilet */    moveListText[44] = movesCoilet;            machineListText[44] = machinesPondSnails;        heightCm[44] = 20;   weightTenthKg[44] = 12;    primaryTypeIcon[44] = IDB_TYPE_WATER;        secondaryTypeIcon[44] = NO_SECOND_TYPE;
+    /* 431 Coilumar */  moveListText[45] = movesCoilumar;          machineListText[45] = machinesPondSnails;        heightCm[45] = 45;   weightTenthKg[45] = 85;    primaryTypeIcon[45] = IDB_TYPE_WATER;        secondaryTypeIcon[45] = NO_SECOND_TYPE;
+    /* 432 Coilidor */  moveListText[46] = movesCoilidor;          machineListText[46] = machinesCoilidor;          heightCm[46] = 120;  weightTenthKg[46] = 1450;  primaryTypeIcon[46] = IDB_TYPE_WATER;        secondaryTypeIcon[46] = NO_SECOND_TYPE;
+    /* 433 Rhombi */    moveListText[47] = movesRhombi;            machineListText[47] = machinesRhombi;            heightCm[47] = 25;   weightTenthKg[47] = 60;    primaryTypeIcon[47] = IDB_TYPE_GROUND;       secondaryTypeIcon[47] = NO_SECOND_TYPE;
+    /* 434 Rhombadune */ moveListText[48] = movesRhombadune;        machineListText[48] = machinesRhombadune;        heightCm[48] = 60;   weightTenthKg[48] = 380;   primaryTypeIcon[48] = IDB_TYPE_GROUND;       secondaryTypeIcon[48] = IDB_TYPE_POISON;
+    /* 435 Lullamb */   moveListText[49] = movesLullamb;           machineListText[49] = machinesLullamb;           heightCm[49] = 40;   weightTenthKg[49] = 60;    primaryTypeIcon[49] = IDB_TYPE_NORMAL;       secondaryTypeIcon[49] = NO_SECOND_TYPE;
+    /* 436 Wulfin */    moveListText[50] = movesWulfin;            machineListText[50] = machinesWulfin;            heightCm[50] = 45;   weightTenthKg[50] = 95;    primaryTypeIcon[50] = IDB_TYPE_DARK;         secondaryTypeIcon[50] = NO_SECOND_TYPE;
+    /* 437 Wulfar */    moveListText[51] = movesWulfar;            machineListText[51] = machinesWulfar;            heightCm[51] = 90;   weightTenthKg[51] = 300;   primaryTypeIcon[51] = IDB_TYPE_DARK;         secondaryTypeIcon[51] = NO_SECOND_TYPE;
+    /* 438 Wulfrost */  moveListText[52] = movesWulfrost;          machineListText[52] = machinesWulfrost;          heightCm[52] = 140;  weightTenthKg[52] = 620;   primaryTypeIcon[52] = IDB_TYPE_DARK;         secondaryTypeIcon[52] = IDB_TYPE_ICE;
+    /* 439 Spindu */    moveListText[53] = movesSpindu;            machineListText[53] = machinesSpindu;            heightCm[53] = 25;   weightTenthKg[53] = 70;    primaryTypeIcon[53] = IDB_TYPE_GRASS;        secondaryTypeIcon[53] = NO_SECOND_TYPE;
+    /* 440 Spindurra */ moveListText[54] = movesSpindurra;         machineListText[54] = machinesSpindurra;         heightCm[54] = 110;  weightTenthKg[54] = 1300;  primaryTypeIcon[54] = IDB_TYPE_GRASS;        secondaryTypeIcon[54] = IDB_TYPE_GROUND;
+    /* 441 Samovik */   moveListText[55] = movesSamovik;           machineListText[55] = machinesSamovik;           heightCm[55] = 50;   weightTenthKg[55] = 160;   primaryTypeIcon[55] = IDB_TYPE_FIRE;         secondaryTypeIcon[55] = NO_SECOND_TYPE;
+    /* 442 Gardolith */ moveListText[56] = movesGardolith;         machineListText[56] = machinesGardolith;         heightCm[56] = 160;  weightTenthKg[56] = 2900;  primaryTypeIcon[56] = IDB_TYPE_ROCK;         secondaryTypeIcon[56] = NO_SECOND_TYPE;
+    /* 443 Lampyrix */  moveListText[57] = movesLampyrix;          machineListText[57] = machinesLampyrix;          heightCm[57] = 35;   weightTenthKg[57] = 11;    primaryTypeIcon[57] = IDB_TYPE_INSECT;       secondaryTypeIcon[57] = IDB_TYPE_ELECTRIC;
+    /* 444 Limaxel */   moveListText[58] = movesLimaxel;           machineListText[58] = machinesLimaxel;           heightCm[58] = 20;   weightTenthKg[58] = 35;    primaryTypeIcon[58] = IDB_TYPE_POISON;       secondaryTypeIcon[58] = NO_SECOND_TYPE;
+    /* 445 Limaxora */  moveListText[59] = movesLimaxora;          machineListText[59] = machinesLimaxora;          heightCm[59] = 90;   weightTenthKg[59] = 300;   primaryTypeIcon[59] = IDB_TYPE_POISON;       secondaryTypeIcon[59] = IDB_TYPE_PSYCHIC;
+    /* 446 Torfik */    moveListText[60] = movesTorfik;            machineListText[60] = machinesTorfik;            heightCm[60] = 50;   weightTenthKg[60] = 95;    primaryTypeIcon[60] = IDB_TYPE_DRAGON;       secondaryTypeIcon[60] = NO_SECOND_TYPE;
+    /* 447 Torfigon */  moveListText[61] = movesTorfigon;          machineListText[61] = machinesTorfigon;          heightCm[61] = 110;  weightTenthKg[61] = 900;   primaryTypeIcon[61] = IDB_TYPE_DRAGON;       secondaryTypeIcon[61] = NO_SECOND_TYPE;
+    /* 448 Torfadrak */ moveListText[62] = movesTorfadrak;         machineListText[62] = machinesTorfadrak;         heightCm[62] = 190;  weightTenthKg[62] = 2600;  primaryTypeIcon[62] = IDB_TYPE_DRAGON;       secondaryTypeIcon[62] = IDB_TYPE_GRASS;
+    /* 449 Skokik */    moveListText[63] = movesSkokik;            machineListText[63] = machinesSkokik;            heightCm[63] = 40;   weightTenthKg[63] = 50;    primaryTypeIcon[63] = IDB_TYPE_GROUND;       secondaryTypeIcon[63] = NO_SECOND_TYPE;
+    /* 450 Anthelle */  moveListText[64] = movesAnthelle;          machineListText[64] = machinesAnthelle;          heightCm[64] = 30;   weightTenthKg[64] = 18;    primaryTypeIcon[64] = IDB_TYPE_GRASS;        secondaryTypeIcon[64] = NO_SECOND_TYPE;
+    /* 451 Anthoria */  moveListText[65] = movesAnthoria;          machineListText[65] = machinesAnthoria;          heightCm[65] = 90;   weightTenthKg[65] = 120;   primaryTypeIcon[65] = IDB_TYPE_GRASS;        secondaryTypeIcon[65] = NO_SECOND_TYPE;
+    /* 452 Scarmik */   moveListText[66] = movesScarmik;           machineListText[66] = machinesNone;              heightCm[66] = 20;   weightTenthKg[66] = 8;     primaryTypeIcon[66] = IDB_TYPE_INSECT;       secondaryTypeIcon[66] = NO_SECOND_TYPE;
+    /* 453 Scarbit */   moveListText[67] = movesScarbit;           machineListText[67] = machinesScarbit;           heightCm[67] = 30;   weightTenthKg[67] = 30;    primaryTypeIcon[67] = IDB_TYPE_INSECT;       secondaryTypeIcon[67] = NO_SECOND_TYPE;
+    /* 454 Scarabrax */ moveListText[68] = movesScarabrax;         machineListText[68] = machinesScarabrax;         heightCm[68] = 70;   weightTenthKg[68] = 520;   primaryTypeIcon[68] = IDB_TYPE_INSECT;       secondaryTypeIcon[68] = IDB_TYPE_ROCK;
+    /* 455 Studnik */   moveListText[69] = movesStudnik;           machineListText[69] = machinesStudnik;           heightCm[69] = 45;   weightTenthKg[69] = 380;   primaryTypeIcon[69] = IDB_TYPE_GHOST;        secondaryTypeIcon[69] = IDB_TYPE_WATER;
+    /* 456 Angulek */   moveListText[70] = movesAngulek;           machineListText[70] = machinesAngulek;           heightCm[70] = 20;   weightTenthKg[70] = 14;    primaryTypeIcon[70] = IDB_TYPE_WATER;        secondaryTypeIcon[70] = IDB_TYPE_ELECTRIC;
+    /* 457 Anguiz */    moveListText[71] = movesAnguiz;            machineListText[71] = machinesAnguiz;            heightCm[71] = 90;   weightTenthKg[71] = 110;   primaryTypeIcon[71] = IDB_TYPE_WATER;        secondaryTypeIcon[71] = IDB_TYPE_ELECTRIC;
+    /* 458 Anguvolt */  moveListText[72] = movesAnguvolt;          machineListText[72] = machinesAnguvolt;          heightCm[72] = 280;  weightTenthKg[72] = 960;   primaryTypeIcon[72] = IDB_TYPE_WATER;        secondaryTypeIcon[72] = IDB_TYPE_ELECTRIC;
+    /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 100;  weightTenthKg[73] = 260;   primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
+    /* 460 Urchet */    moveListText[74] = movesUrchet;            machineListText[74] = machinesUrchet;            heightCm[74] = 25;   weightTenthKg[74] = 28;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
+    /* 461 Urchaton */  moveListText[75] = movesUrchaton;          machineListText[75] = machinesUrchaton;          heightCm[75] = 60;   weightTenthKg[75] = 190;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[75] = NO_SECOND_TYPE;
+    /* 462 Rimelin */   moveListText[76] = movesRimelin;           machineListText[76] = machinesRimelin;           heightCm[76] = 70;   weightTenthKg[76] = 180;   primaryTypeIcon[76] = IDB_TYPE_ICE;          secondaryTypeIcon[76] = NO_SECOND_TYPE;
+    /* 463 Rimerog */   moveListText[77] = movesRimerog;           machineListText[77] = machinesRimerog;           heightCm[77] = 120;  weightTenthKg[77] = 520;   primaryTypeIcon[77] = IDB_TYPE_ICE;          secondaryTypeIcon[77] = NO_SECOND_TYPE;
+    /* 464 Rimehart */  moveListText[78] = movesRimehart;          machineListText[78] = machinesRimehart;          heightCm[78] = 180;  weightTenthKg[78] = 1400;  primaryTypeIcon[78] = IDB_TYPE_ICE;          secondaryTypeIcon[78] = NO_SECOND_TYPE;
+    /* 465 Ardipip */   moveListText[79] = movesArdipip;           machineListText[79] = machinesArdipip;           heightCm[79] = 45;   weightTenthKg[79] = 42;    primaryTypeIcon[79] = IDB_TYPE_WATER;        secondaryTypeIcon[79] = NO_SECOND_TYPE;
+    /* 466 Ardebrod */  moveListText[80] = movesArdebrod;          machineListText[80] = machinesArdebrod;          heightCm[80] = 95;   weightTenthKg[80] = 120;   primaryTypeIcon[80] = IDB_TYPE_WATER;        secondaryTypeIcon[80] = NO_SECOND_TYPE;
+    /* 467 Ardeagris */ moveListText[81] = movesArdeagris;         machineListText[81] = machinesArdeagris;         heightCm[81] = 150;  weightTenthKg[81] = 210;   primaryTypeIcon[81] = IDB_TYPE_WATER;        secondaryTypeIcon[81] = IDB_TYPE_FLYING;
+    /* 468 Rizolet */   moveListText[82] = movesRizolet;           machineListText[82] = machinesNone;              heightCm[82] = 40;   weightTenthKg[82] = 36;    primaryTypeIcon[82] = IDB_TYPE_WATER;        secondaryTypeIcon[82] = IDB_TYPE_GRASS;
+    /* 469 Rizopal */   moveListText[83] = movesRizopal;           machineListText[83] = machinesRizopal;           heightCm[83] = 90;   weightTenthKg[83] = 150;   primaryTypeIcon[83] = IDB_TYPE_WATER;        secondaryTypeIcon[83] = IDB_TYPE_GRASS;
+    /* 470 Rizomarra */ moveListText[84] = movesRizomarra;         machineListText[84] = machinesRizomarra;         heightCm[84] = 150;  weightTenthKg[84] = 440;   primaryTypeIcon[84] = IDB_TYPE_WATER;        secondaryTypeIcon[84] = IDB_TYPE_GRASS;
+    /* 471 Melesko */   moveListText[85] = movesMelesko;           machineListText[85] = machinesMelesko;           heightCm[85] = 50;   weightTenthKg[85] = 95;    primaryTypeIcon[85] = IDB_TYPE_NORMAL;       secondaryTypeIcon[85] = NO_SECOND_TYPE;
+    /* 472 Melesgrund */ moveListText[86] = movesMelesgrund;        machineListText[86] = machinesMelesgrund;        heightCm[86] = 110;  weightTenthKg[86] = 560;   primaryTypeIcon[86] = IDB_TYPE_NORMAL;       secondaryTypeIcon[86] = NO_SECOND_TYPE;
+    /* 473 Knuri */     moveListText[87] = movesKnuri;             machineListText[87] = machinesKnuri;             heightCm[87] = 30;   weightTenthKg[87] = 60;    primaryTypeIcon[87] = IDB_TYPE_GRASS;        secondaryTypeIcon[87] = NO_SECOND_TYPE;
+    /* 474 Knurek */    moveListText[88] = movesKnurek;            machineListText[88] = machinesKnurek;            heightCm[88] = 70;   weightTenthKg[88] = 450;   primaryTypeIcon[88] = IDB_TYPE_GRASS;        secondaryTypeIcon[88] = NO_SECOND_TYPE;
+    /* 475 Knurwald */  moveListText[89] = movesKnurwald;          machineListText[89] = machinesKnurwald;          heightCm[89] = 120;  weightTenthKg[89] = 1650;  primaryTypeIcon[89] = IDB_TYPE_GRASS;        secondaryTypeIcon[89] = NO_SECOND_TYPE;
+    /* 476 Bradypo */   moveListText[90] = movesBradypo;           machineListText[90] = machinesBradypo;           heightCm[90] = 40;   weightTenthKg[90] = 60;    primaryTypeIcon[90] = IDB_TYPE_GRASS;        secondaryTypeIcon[90] = NO_SECOND_TYPE;
+    /* 477 Sutorek */   moveListText[91] = movesSutorek;           machineListText[91] = machinesSutorek;           heightCm[91] = 20;   weightTenthKg[91] = 6;     primaryTypeIcon[91] = IDB_TYPE_NORMAL;       secondaryTypeIcon[91] = IDB_TYPE_FLYING;
+    /* 478 Sutorella */ moveListText[92] = movesSutorella;         machineListText[92] = machinesSutorella;         heightCm[92] = 25;   weightTenthKg[92] = 11;    primaryTypeIcon[92] = IDB_TYPE_NORMAL;       secondaryTypeIcon[92] = IDB_TYPE_FLYING;
+    /* 479 Dzwonurek */ moveListText[93] = movesDzwonurek;         machineListText[93] = machinesDzwonurek;         heightCm[93] = 260;  weightTenthKg[93] = 7000;  primaryTypeIcon[93] = IDB_TYPE_STEEL;        secondaryTypeIcon[93] = IDB_TYPE_WATER;
+    /* 480 Balaenor */  moveListText[94] = movesBalaenor;          machineListText[94] = machinesBalaenor;          heightCm[94] = 541;  weightTenthKg[94] = 7500;  primaryTypeIcon[94] = IDB_TYPE_WATER;        secondaryTypeIcon[94] = NO_SECOND_TYPE;
+    /* 481 Gnomonar */  moveListText[95] = movesGnomonar;          machineListText[95] = machinesGnomonar;          heightCm[95] = 200;  weightTenthKg[95] = 4800;  primaryTypeIcon[95] = IDB_TYPE_ROCK;         secondaryTypeIcon[95] = IDB_TYPE_STEEL;
+    /* 482 Glaciath */  moveListText[96] = movesGlaciath;          machineListText[96] = machinesGlaciath;          heightCm[96] = 310;  weightTenthKg[96] = 6800;  primaryTypeIcon[96] = IDB_TYPE_ICE;          secondaryTypeIcon[96] = NO_SECOND_TYPE;
+    /* 483 Pyrelk */    moveListText[97] = movesPyrelk;            machineListText[97] = machinesPyrelk;            heightCm[97] = 220;  weightTenthKg[97] = 1880;  primaryTypeIcon[97] = IDB_TYPE_FIRE;         secondaryTypeIcon[97] = NO_SECOND_TYPE;
+    /* 484 Bryotitan */ moveListText[98] = movesBryotitan;         machineListText[98] = machinesBryotitan;         heightCm[98] = 400;  weightTenthKg[98] = 5200;  primaryTypeIcon[98] = IDB_TYPE_GRASS;        secondaryTypeIcon[98] = NO_SECOND_TYPE;
+    /* 485 Zmierzchun */ moveListText[99] = movesZmierzchun;        machineListText[99] = machinesZmierzchun;        heightCm[99] = 130;  weightTenthKg[99] = 310;   primaryTypeIcon[99] = IDB_TYPE_INSECT;       secondaryTypeIcon[99] = IDB_TYPE_DARK;
+    /* 486 Torpedra */  moveListText[100] = movesTorpedra;         machineListText[100] = machinesTorpedra;         heightCm[100] = 120; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC;    secondaryTypeIcon[100] = IDB_TYPE_WATER;
+    /* 487 Astrogel */  moveListText[101] = movesAstrogel;         machineListText[101] = machinesAstrogel;         heightCm[101] = 110; weightTenthKg[101] = 45;   primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;     secondaryTypeIcon[101] = NO_SECOND_TYPE;
+    /* 488 Bagiennik */ moveListText[102] = movesBagiennik;        machineListText[102] = machinesBagiennik;        heightCm[102] = 190; weightTenthKg[102] = 850;  primaryTypeIcon[102] = IDB_TYPE_GHOST;       secondaryTypeIcon[102] = IDB_TYPE_POISON;
+    /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 90;  weightTenthKg[103] = 900;  primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
+    /* 490 Orikran */   moveListText[104] = movesOrikran;          machineListText[104] = machinesOrikran;          heightCm[104] = 130; weightTenthKg[104] = 35;   primaryTypeIcon[104] = IDB_TYPE_GRASS;       secondaryTypeIcon[104] = IDB_TYPE_FLYING;
+    /* 491 Glinotur */  moveListText[105] = movesGlinotur;         machineListText[105] = machinesGlinotur;         heightCm[105] = 260; weightTenthKg[105] = 5600; primaryTypeIcon[105] = IDB_TYPE_GROUND;      secondaryTypeIcon[105] = NO_SECOND_TYPE;
+    /* 492 Zarlibela */ moveListText[106] = movesZarlibela;        machineListText[106] = machinesZarlibela;        heightCm[106] = 150; weightTenthKg[106] = 260;  primaryTypeIcon[106] = IDB_TYPE_INSECT;      secondaryTypeIcon[106] = IDB_TYPE_FIRE;
+    /* 493 Orrimbar */  moveListText[107] = movesOrrimbar;         machineListText[107] = machinesOrrimbar;         heightCm[107] = 520; weightTenthKg[107] = 7400; primaryTypeIcon[107] = IDB_TYPE_DRAGON;      secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
 
-    tmLabel[1] =  "TM01 - Alley Trick";
-    tmLabel[2] =  "TM02 - Antennae Sense";
-    tmLabel[3] =  "TM03 - Anvil Drop";
-    tmLabel[4] =  "TM04 - Bellows Breath";
-    tmLabel[5] =  "TM05 - Blister Spit";
-    tmLabel[6] =  "TM06 - Bog Reek";
-    tmLabel[7] =  "TM07 - Boulder Shrug";
-    tmLabel[8] =  "TM08 - Bramble Hedge";
-    tmLabel[9] =  "TM09 - Brawler Oath";
-    tmLabel[10] = "TM10 - Burrow Ambush";
-    tmLabel[11] = "TM11 - Cairn Stack";
-    tmLabel[12] = "TM12 - Cartwheel Heel";
-    tmLabel[13] = "TM13 - Chain Swing";
-    tmLabel[14] = "TM14 - Chimney Plume";
-    tmLabel[15] = "TM15 - Chitin Plate";
-    tmLabel[16] = "TM16 - Cinder Rain";
-    tmLabel[17] = "TM17 - Clatter Din";
-    tmLabel[18] = "TM18 - Clay Cast";
-    tmLabel[19] = "TM19 - Coiled Menace";
-    tmLabel[20] = "TM20 - Cold Shiver";
-    tmLabel[21] = "TM21 - Crackle Net";
-    tmLabel[22] = "TM22 - Creaking Floor";
-    tmLabel[23] = "TM23 - Crosswind Veer";
-    tmLabel[24] = "TM24 - Dizzy Pattern";
-    tmLabel[25] = "TM25 - Drakefire Sigh";
-    tmLabel[26] = "TM26 - Drizzle Veil";
-    tmLabel[27] = "TM27 - Dune Shift";
-    tmLabel[28] = "TM28 - Dust Devil";
-    tmLabel[29] = "TM29 - Eddy Whirl";
-    tmLabel[30] = "TM30 - Elbow Lever";
-    tmLabel[31] = "TM31 - Elder Bellow";
-    tmLabel[32] = "TM32 - Flint Chip";
-    tmLabel[33] = "TM33 - Foretold Step";
-    tmLabel[34] = "TM34 - Forge Glow";
-    tmLabel[35] = "TM35 - Furrow Plough";
-    tmLabel[36] = "TM36 - Geode Crack";
-    tmLabel[37] = "TM37 - Glacier Groan";
-    tmLabel[38] = "TM38 - Grapple Knot";
-    tmLabel[39] = "TM39 - Grave Hush";
-    tmLabel[40] = "TM40 - Gravel Slide";
-    tmLabel[41] = "TM41 - Hearth Lullaby";
-    tmLabel[42] = "TM42 - Hoard Gleam";
-    tmLabel[43] = "TM43 - Hoarfrost Coat";
-    tmLabel[44] = "TM44 - Hollow Echo";
-    tmLabel[45] = "TM45 - Hot Ash Cloud";
-    tmLabel[46] = "TM46 - Kindling Toss";
-    tmLabel[47] = "TM47 - Knuckle Rap";
-    tmLabel[48] = "TM48 - Lantern Jolt";
-    tmLabel[49] = "TM49 - Larva Wriggle";
-    tmLabel[50] = "TM50 - Lucid Hush";
-    tmLabel[51] = "TM51 - Marsh Glimmer";
-    tmLabel[52] = "TM52 - Mind Knot";
-    tmLabel[53] = "TM53 - Mirror Thought";
-    tmLabel[54] = "TM54 - Moonless Lurk";
-    tmLabel[55] = "TM55 - Moss Blanket";
-    tmLabel[56] = "TM56 - Nettle Rash";
-    tmLabel[57] = "TM57 - Pail Douse";
-    tmLabel[58] = "TM58 - Patient Stare";
-    tmLabel[59] = "TM59 - Pebble Sling";
-    tmLabel[60] = "TM60 - Pilfer Dart";
-    tmLabel[61] = "TM61 - Pinion Buffet";
-    tmLabel[62] = "TM62 - Plated Brace";
-    tmLabel[63] = "TM63 - Plummet Swoop";
-    tmLabel[64] = "TM64 - Pollen Cloud";
-    tmLabel[65] = "TM65 - Quench Hiss";
-    tmLabel[66] = "TM66 - Quill Shower";
-    tmLabel[67] = "TM67 - Rime Crown";
-    tmLabel[68] = "TM68 - Rivet Rain";
-    tmLabel[69] = "TM69 - Rootbind";
-    tmLabel[70] = "TM70 - Rust Flake";
-    tmLabel[71] = "TM71 - Sap Mend";
-    tmLabel[72] = "TM72 - Score Settling";
-    tmLabel[73] = "TM73 - Scree Hail";
-    tmLabel[74] = "TM74 - Shoulder Barge";
-    tmLabel[75] = "TM75 - Silk Tether";
-    tmLabel[76] = "TM76 - Sleet Lash";
-    tmLabel[77] = "TM77 - Sly Wink";
-    tmLabel[78] = "TM78 - Snowblind Gust";
-    tmLabel[79] = "TM79 - Spring Gush";
-    tmLabel[80] = "TM80 - Static Comb";
-    tmLabel[81] = "TM81 - Storm Battery";
-    tmLabel[82] = "TM82 - Stubborn Stance";
-    tmLabel[83] = "TM83 - Swarm Hum";
-    tmLabel[84] = "TM84 - Thistle Volley";
-    tmLabel[85] = "TM85 - Tidepool Mirror";
-    tmLabel[86] = "TM86 - Tin Shield";
-    tmLabel[87] = "TM87 - Toadstool Dust";
-    tmLabel[88] = "TM88 - Tumbleweed Roll";
-    tmLabel[89] = "TM89 - Undertow Grab";
-    tmLabel[90] = "TM90 - Updraft Ride";
-    tmLabel[91] = "TM91 - Venom Lacquer";
-    tmLabel[92] = "TM92 - Wire Hum";
+    tmLabel[1] =   "TM01 - Alley Trick";
+    tmLabel[2] =   "TM02 - Antennae Sense";
+    tmLabel[3] =   "TM03 - Anvil Drop";
+    tmLabel[4] =   "TM04 - Bellows Breath";
+    tmLabel[5] =   "TM05 - Blister Spit";
+    tmLabel[6] =   "TM06 - Bog Reek";
+    tmLabel[7] =   "TM07 - Boulder Shrug";
+    tmLabel[8] =   "TM08 - Bramble Hedge";
+    tmLabel[9] =   "TM09 - Brawler Oath";
+    tmLabel[10] =  "TM10 - Burrow Ambush";
+    tmLabel[11] =  "TM11 - Cairn Stack";
+    tmLabel[12] =  "TM12 - Cartwheel Heel";
+    tmLabel[13] =  "TM13 - Chain Swing";
+    tmLabel[14] =  "TM14 - Chimney Plume";
+    tmLabel[15] =  "TM15 - Chitter Drone";
+    tmLabel[16] =  "TM16 - Cinder Rain";
+    tmLabel[17] =  "TM17 - Clatter Din";
+    tmLabel[18] =  "TM18 - Clay Cast";
+    tmLabel[19] =  "TM19 - Coiled Menace";
+    tmLabel[20] =  "TM20 - Cold Shiver";
+    tmLabel[21] =  "TM21 - Crackle Net";
+    tmLabel[22] =  "TM22 - Creaking Floor";
+    tmLabel[23] =  "TM23 - Crosswind Veer";
+    tmLabel[24] =  "TM24 - Dizzy Pattern";
+    tmLabel[25] =  "TM25 - Drakefire Sigh";
+    tmLabel[26] =  "TM26 - Drizzle Veil";
+    tmLabel[27] =  "TM27 - Dune Shift";
+    tmLabel[28] =  "TM28 - Dust Devil";
+    tmLabel[29] =  "TM29 - Eddy Whirl";
+    tmLabel[30] =  "TM30 - Elbow Lever";
+    tmLabel[31] =  "TM31 - Elder Bellow";
+    tmLabel[32] =  "TM32 - Flint Chip";
+    tmLabel[33] =  "TM33 - Fog Gazing";
+    tmLabel[34] =  "TM34 - Forge Glow";
+    tmLabel[35] =  "TM35 - Furrow Plough";
+    tmLabel[36] =  "TM36 - Geode Crack";
+    tmLabel[37] =  "TM37 - Glacier Groan";
+    tmLabel[38] =  "TM38 - Grapple Knot";
+    tmLabel[39] =  "TM39 - Grave Hush";
+    tmLabel[40] =  "TM40 - Grit Squall";
+    tmLabel[41] =  "TM41 - Hearth Lullaby";
+    tmLabel[42] =  "TM42 - Hoard Gleam";
+    tmLabel[43] =  "TM43 - Hoarfrost Coat";
+    tmLabel[44] =  "TM44 - Hollow Echo";
+    tmLabel[45] =  "TM45 - Hot Ash Cloud";
+    tmLabel[46] =  "TM46 - Kindling Toss";
+    tmLabel[47] =  "TM47 - Knuckle Rap";
+    tmLabel[48] =  "TM48 - Lantern Jolt";
+    tmLabel[49] =  "TM49 - Larva Wriggle";
+    tmLabel[50] =  "TM50 - Lucid Hush";
+    tmLabel[51] =  "TM51 - Marsh Glimmer";
+    tmLabel[52] =  "TM52 - Mind Knot";
+    tmLabel[53] =  "TM53 - Mirror Thought";
+    tmLabel[54] =  "TM54 - Moonless Lurk";
+    tmLabel[55] =  "TM55 - Moss Blanket";
+    tmLabel[56] =  "TM56 - Nettle Rash";
+    tmLabel[57] =  "TM57 - Pail Douse";
+    tmLabel[58] =  "TM58 - Patient Stare";
+    tmLabel[59] =  "TM59 - Pebble Sling";
+    tmLabel[60] =  "TM60 - Pilfer Dart";
+    tmLabel[61] =  "TM61 - Pinion Buffet";
+    tmLabel[62] =  "TM62 - Plated Brace";
+    tmLabel[63] =  "TM63 - Plummet Swoop";
+    tmLabel[64] =  "TM64 - Pod Burst";
+    tmLabel[65] =  "TM65 - Quench Hiss";
+    tmLabel[66] =  "TM66 - Quill Shower";
+    tmLabel[67] =  "TM67 - Rime Crown";
+    tmLabel[68] =  "TM68 - Rivet Rain";
+    tmLabel[69] =  "TM69 - Rootbind";
+    tmLabel[70] =  "TM70 - Rust Flake";
+    tmLabel[71] =  "TM71 - Sap Mend";
+    tmLabel[72] =  "TM72 - Score Settling";
+    tmLabel[73] =  "TM73 - Scree Hail";
+    tmLabel[74] =  "TM74 - Shoulder Barge";
+    tmLabel[75] =  "TM75 - Silk Tether";
+    tmLabel[76] =  "TM76 - Sleet Lash";
+    tmLabel[77] =  "TM77 - Sly Wink";
+    tmLabel[78] =  "TM78 - Snowblind Gust";
+    tmLabel[79] =  "TM79 - Spring Gush";
+    tmLabel[80] =  "TM80 - Static Comb";
+    tmLabel[81] =  "TM81 - Storm Battery";
+    tmLabel[82] =  "TM82 - Stubborn Stance";
+    tmLabel[83] =  "TM83 - Swarm Hum";
+    tmLabel[84] =  "TM84 - Thistle Volley";
+    tmLabel[85] =  "TM85 - Tidepool Mirror";
+    tmLabel[86] =  "TM86 - Tin Shield";
+    tmLabel[87] =  "TM87 - Toadstool Dust";
+    tmLabel[88] =  "TM88 - Tumbleweed Roll";
+    tmLabel[89] =  "TM89 - Undertow Grab";
+    tmLabel[90] =  "TM90 - Updraft Ride";
+    tmLabel[91] =  "TM91 - Venom Lacquer";
+    tmLabel[92] =  "TM92 - Wire Hum";
 
     hmLabel[1] = "HM01 - Bridge Weave";
     hmLabel[2] = "HM02 - Ford Wading";
-    hmLabel[3] = "HM03 - Ledge Clamber";
-    hmLabel[4] = "HM04 - Path Clearing";
+    hmLabel[3] = "HM03 - Load Hauling";
+    hmLabel[4] = "HM04 - Message Running";
     hmLabel[5] = "HM05 - Raft Towing";
     hmLabel[6] = "HM06 - Ridge Gliding";
     hmLabel[7] = "HM07 - Torchbearing";

@@ -18,21 +18,24 @@ struct ExpectedPanel {
    gender mark, the three-form entry and its neighbours, and entries without a note. */
 /* clang-format off */
 const ExpectedPanel expectedPanels[] = {
-    {0,   L"Wzrost: 30 cm",  L"Masa: 4,2 kg",   L"Brazzik --Lv. 13--> Brazzomot",         L"--Lv. 34--> Brazzagrun"              }, /* 387 */
-    {2,   L"Wzrost: 170 cm", L"Masa: 125,0 kg", L"Brazzik --Lv. 13--> Brazzomot",         L"--Lv. 34--> Brazzagrun"              }, /* 389 */
-    {3,   L"Wzrost: 20 cm",  L"Masa: 0,9 kg",   L"Coilet --Lv. 18--> Coilumar",           L"--Kamienna Muszla--> Coilossus"      }, /* 390 */
-    {5,   L"Wzrost: 120 cm", L"Masa: 145,0 kg", L"Coilet --Lv. 18--> Coilumar",           L"--Kamienna Muszla--> Coilossus"      }, /* 392 */
-    {14,  L"Wzrost: 30 cm",  L"Masa: 0,8 kg",   L"Medulo --Lv. 28--> Medulume",           L" "                                   }, /* 401 */
-    {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira",  L"Tessinek      ---Lv. 23--> Tessarok" }, /* 412 */
-    {26,  L"Wzrost: 48 cm",  L"Masa: 7,0 kg",   L"Tessinek      ---Lv. 23--> Tessamira",  L"Tessinek      ---Lv. 23--> Tessarok" }, /* 413 */
-    {27,  L"Wzrost: 60 cm",  L"Masa: 9,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira",  L"Tessinek      ---Lv. 23--> Tessarok" }, /* 414 */
-    {28,  L"Wzrost: 40 cm",  L"Masa: 7,0 kg",   L"Formikit    ----Lv. 30--> Formiregia",  L"Tylko forma żeńska."                 }, /* 415 */
-    {30,  L"Wzrost: 35 cm",  L"Masa: 2,5 kg",   L"Brak",                                  L" "                                   }, /* 417 */
-    {53,  L"Wzrost: 210 cm", L"Masa: 175,0 kg", L"Gibbit --Lv. 20--> Gibbrawl ---",       L"Szczęście w dzień---> Gibbrutus"     }, /* 440 */
-    {60,  L"Wzrost: 45 cm",  L"Masa: 4,2 kg",   L"Ardipip --Lv. 26--> Ardeagris",         L" "                                   }, /* 447 */
-    {88,  L"Wzrost: 120 cm", L"Masa: 165,0 kg", L"Knuri --Lv. 38--> Knurwald        ",    L"Tylko forma męska."                  }, /* 475 */
-    {91,  L"Wzrost: 22 cm",  L"Masa: 1,1 kg",   L"Sutorek      --Lv. 36--> Sutorella",    L"Tylko forma żeńska."                 }, /* 478 */
-    {106, L"Wzrost: 390 cm", L"Masa: 340,0 kg", L"Brak",                                  L" "                                   }, /* 493 */
+    {0,   L"Wzrost: 25 cm",  L"Masa: 6,0 kg",   L"Talpik --Lv. 22--> Talpagrond",        L" "                                  }, /* 387 */
+    {2,   L"Wzrost: 70 cm",  L"Masa: 3,1 kg",   L"Krukit --Lv. 32--> Krukal",            L" "                                  }, /* 389 */
+    {3,   L"Wzrost: 30 cm",  L"Masa: 1,2 kg",   L"Medulo --Lv. 20--> Medulume",          L" "                                  }, /* 390 */
+    {5,   L"Wzrost: 30 cm",  L"Masa: 4,2 kg",   L"Sadzik --Lv. 18--> Sadzarek",          L"--Lv. 30--> Sadzowar"               }, /* 392 */
+    {7,   L"Wzrost: 160 cm", L"Masa: 110,0 kg", L"Sadzik --Lv. 18--> Sadzarek",          L"--Lv. 30--> Sadzowar"               }, /* 394 */
+    {8,   L"Wzrost: 20 cm",  L"Masa: 0,3 kg",   L"Chmurek <---dziecko--- Chmurzak",      L"Chmurek nie ewoluuje w Chmurzaka"   }, /* 395 */
+    {14,  L"Wzrost: 120 cm", L"Masa: 88,0 kg",  L"Lophet --Lv. Up--> Lophira",           L"Z Medulo w drużynie"                }, /* 401 */
+    {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 412 */
+    {26,  L"Wzrost: 48 cm",  L"Masa: 7,0 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 413 */
+    {27,  L"Wzrost: 60 cm",  L"Masa: 9,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 414 */
+    {28,  L"Wzrost: 40 cm",  L"Masa: 7,0 kg",   L"Formikit    ----Lv. 30--> Formiregia", L"Tylko forma żeńska."                }, /* 415 */
+    {30,  L"Wzrost: 35 cm",  L"Masa: 13,0 kg",  L"Brak",                                 L" "                                  }, /* 417 */
+    {31,  L"Wzrost: 50 cm",  L"Masa: 11,5 kg",  L"Lianik --Lv. 15--> Lianowiec",         L"--Szczęście w dzień--> Lianogrom"   }, /* 418 */
+    {62,  L"Wzrost: 40 cm",  L"Masa: 5,0 kg",   L"Skokik <---dziecko--- Skokarun",       L"Skokik nie ewoluuje w Skokaruna"    }, /* 449 */
+    {88,  L"Wzrost: 120 cm", L"Masa: 165,0 kg", L"Knuri --Lv. 21--> Knurek           ",  L"--Lv. 33--> Knurwald"               }, /* 475 */
+    {91,  L"Wzrost: 25 cm",  L"Masa: 1,1 kg",   L"Sutorek      --Lv. 23--> Sutorella",   L"Tylko forma żeńska."                }, /* 478 */
+    {103, L"Wzrost: 130 cm", L"Masa: 3,5 kg",   L"Orilet --Szczęście nocą--> Orikran",   L" "                                  }, /* 490 */
+    {106, L"Wzrost: 520 cm", L"Masa: 740,0 kg", L"Brak",                                 L" "                                  }, /* 493 */
 };
 /* clang-format on */
 

@@ -371,25 +371,6 @@ TEST_F(CatalogueContent, MachineListsFollowTheGrammarAndAreSharedAsPlanned)
     EXPECT_EQ(texts.size(), users.size()) << "equal machine lists must be one shared string";
 }
 
-/* The gliding machine is HM06 once the HM names are in alphabetical order. */
-TEST_F(CatalogueContent, FlyersAndOnlyFlyersLearnTheGlidingMachine)
-{
-    const int glidingHm = 6;
-    ASSERT_STREQ(hmLabel[glidingHm], "HM06 - Ridge Gliding");
-    int flyers = 0;
-    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
-        MachineList list = ParseMachineList(machineListText[Slot(entry)]);
-        bool learns = false;
-        for (int hm : list.hms)
-            learns |= hm == glidingHm;
-        bool flying = primaryTypeIcon[Slot(entry)] == IDB_TYPE_FLYING ||
-                      secondaryTypeIcon[Slot(entry)] == IDB_TYPE_FLYING;
-        EXPECT_EQ(learns, flying) << entryName[entry];
-        flyers += flying ? 1 : 0;
-    }
-    EXPECT_GT(flyers, 0);
-}
-
 TEST_F(CatalogueContent, MachineLabelsCarryTheirNumber)
 {
     std::set<std::string> names;

@@ -210,7 +210,7 @@ TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
 
 TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
 {
-    const char *crane = FindEvolutionNote(87).line1; /* "Orilet --Szczęście nocą--> Orikran" */
+    const char *crane = FindEvolutionNote(103).line1; /* "Orilet --Szczęście nocą--> Orikran" */
     const unsigned char *bytes = (const unsigned char *)crane;
     ASSERT_GE(std::strlen(crane), 15u);
     EXPECT_EQ(bytes[13], 0xEA); /* ę */
@@ -218,11 +218,11 @@ TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
     EXPECT_EQ(DecodeCp1250(crane), u"Orilet --Szczęście nocą--> Orikran");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(28).line2), u"Tylko forma żeńska.");
     EXPECT_EQ((unsigned char)FindEvolutionNote(28).line2[12], 0xBF); /* ż */
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(33).line1), u"Stakki --Kredowa Bryłka--> Stakkorum");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(75).line2), u"Musi mieć Stalową Tarczę");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(77).line2), u"Na Górze Żarnik");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(46).line2), u"Nimbubb nie ewoluuje w Nimbarrę");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(52).line2), u"Szczęście w dzień---> Gibbrutus");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(36).line1), u"Listnik --Ostry Liść--> Mantiverd");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(40).line2), u"Musi mieć Stalową Tarczę");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(20).line2), u"Na Górze Dymnicy");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(8).line2), u"Chmurek nie ewoluuje w Chmurzaka");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(31).line2), u"--Szczęście w dzień--> Lianogrom");
 }
 
 TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
