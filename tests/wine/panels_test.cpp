@@ -7,9 +7,13 @@
 
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/evolution_notes.h"
 #include "resource.h"
 
+#include <cstring>
 #include <string>
+
+#include <windowsx.h>
 
 using InfoPanelTest = ViewerTest;
 
@@ -108,6 +112,25 @@ TEST_F(EvolutionPanelTest, GenderMarksSitAtTheirPlacesWithTheTextAroundThem)
     ShowEvolution(24);
     RECT markPlace = {110, 311, 126, 329};
     EXPECT_TRUE(AreaHasColour(markPlace, EXPECTED_PANEL_COLOUR));
+}
+
+/* Measured with the program's own font: a line that ran past the panel would show beside the list box
+   after a switch to a list view. */
+TEST_F(EvolutionPanelTest, EveryLineEndsInsideThePanel)
+{
+    HDC dc = GetDC(app.mainWindow);
+    HFONT fontOld = SelectFont(dc, app.textFont);
+    for (unsigned entry = 0; entry < (unsigned)ENTRY_COUNT; ++entry) {
+        const EvolutionNote &note = FindEvolutionNote(entry);
+        for (const char *line : {note.line1, note.line2}) {
+            SIZE extent = {0, 0};
+            ASSERT_TRUE(GetTextExtentPoint32A(dc, line, (int)strlen(line), &extent));
+            EXPECT_LT(EXPECTED_EVOLUTION_LINE_X + extent.cx, EXPECTED_PANEL_INSIDE.right)
+                << "entry " << FIRST_NUMBER + entry << ": " << line;
+        }
+    }
+    SelectFont(dc, fontOld);
+    ReleaseDC(app.mainWindow, dc);
 }
 
 static bool HasPolishLetters(const wchar_t *line)
