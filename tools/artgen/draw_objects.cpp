@@ -78,7 +78,7 @@ void DrawSponge(Ctx &c)
                       sx = t[0] + (t[0] - t[0] / 3) * (U(14) + k * U(11)) / (t[1] + U(20));
             const int side = (k + (t[3] < 0)) % 2 ? 1 : -1;
             for (int a = -1; a <= 1; ++a)
-                Spike(c, sx + side * t[2], sy, U(5), side * 80 + a * 40, U(1),
+                Spike(c, sx + side * t[2], sy, U(6), side * 80 + a * 40, U(1) + U(1) / 4,
                       Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
         }
     }
@@ -127,22 +127,20 @@ static void ChalkSign(Ctx &c, int x, int y, int kind, int glow)
     }
 }
 
-/* Haunted cairns: three pebbles with a violet eye glowing in the gap and a wisp trailing from the
-   top, and a tall leaning stack of slabs with chalk signs and two floating stone hands. */
+/* Haunted cairns: three pebbles with a violet eye glowing in the gap and the top one hovering,
+   and a tall leaning stack of slabs with chalk signs and two floating stone hands. */
 void DrawCairn(Ctx &c)
 {
     const int glow = Material(c, {214, 190, 255});
     if (c.plan->stage == 1) {
         GroundShadow(c.s, 0, 0, U(17), U(3));
-        /* A wisp of the ghost drifts up from the top stone in an S. */
-        Tube(c.s,
-             {U(2), -U(36), U(5), U(12), -U(42), U(4), U(6), -U(50), U(3), U(12), -U(58), U(1) + U(1) / 2},
-             Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
-        Tube(c.s, {U(4), -U(39), U(2), U(10), -U(43), U(1) + U(1) / 2, U(7), -U(49), U(1)},
-             Style(glow, PART_FLAT, SHADE_LIGHT));
         Ellipse(c.s, 0, -U(8), U(16), U(9), Style(c.body, PART_LINE));
         Ellipse(c.s, -U(2), -U(25), U(12), U(7), Style(c.body, PART_LINE), -6);
-        Ellipse(c.s, U(2), -U(37), U(8), U(6), Style(c.body, PART_LINE), 8);
+        /* The top stone hovers free of the others, held up by the ghost. */
+        for (int k = 0; k < 2; ++k)
+            Curve(c.s, -U(5) + k * U(2), -U(35) + k * U(3), U(1), U(2), -U(33) + k * U(3), U(9) - k * U(2),
+                  -U(35) + k * U(3), U(1), Style(glow, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, U(2), -U(44), U(8), U(6), Style(c.body, PART_LINE), 8);
         CairnEye(c, U(1), -U(16), U(4), glow);
         return;
     }
@@ -235,10 +233,11 @@ void DrawAnvil(Ctx &c)
     GroundShadow(c.s, 0, 0, U(24), U(3));
     Curve(c.s, U(12), -U(20), U(3), U(28), -U(20), U(24), -U(40), U(2), Style(c.body, PART_LINE));
     Polygon(c.s, {U(17), -U(48), U(31), -U(48), U(31), -U(39), U(17), -U(39)}, Style(hammer, PART_LINE));
-    /* Sparks fly from the hammer's face toward the anvil's top. */
-    for (int k = 0; k < 3; ++k)
-        Spike(c, U(15) - k * U(2), -U(44) + k * U(3), U(7), -80 + k * 35, U(1) + U(1) / 2,
+    /* A burst of sparks where the hammer's face rings on the anvil's back. */
+    for (int k = 0; k < 5; ++k)
+        Spike(c, U(14), -U(38), U(11) - (k % 2) * U(4), -100 + k * 40, U(1) + U(1) / 2,
               Style(spark, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, U(14), -U(38), U(2), U(2), Style(spark, PART_FLAT, SHADE_HIGHLIGHT));
     for (int k = 0; k < 2; ++k)
         Capsule(c.s, -U(8) + k * U(18), -U(10), U(4), -U(7) + k * U(18), -U(3), U(4),
                 Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
@@ -276,8 +275,10 @@ void DrawPail(Ctx &c)
     Ellipse(c.s, 0, -U(46), U(15), U(4), Style(c.body, PART_LINE));
     Ellipse(c.s, 0, -U(46), U(12), U(3), Style(c.accent, PART_NO_HIGHLIGHT));
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(5), -U(46), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-        Ellipse(c.s, side * U(5) - U(1), -U(46), U(1), U(1), Style(c.eye, PART_FLAT));
+        Ellipse(c.s, side * U(5), -U(47), U(4), U(3), Style(glow, PART_FLAT | PART_LINE, SHADE_LIGHT));
+        Ellipse(c.s, side * U(5) - U(1), -U(47), U(2), U(2), Style(c.eye, PART_FLAT));
+        Ellipse(c.s, side * U(5) - U(2), -U(48), U(1) / 2 + U(1) / 4, U(1) / 2 + U(1) / 4,
+                Style(c.white, PART_FLAT));
     }
     Ellipse(c.s, -U(7), -U(14), U(1) + U(1) / 2, U(2), Style(c.accent, PART_LINE));
 }
@@ -338,7 +339,7 @@ void DrawChain(Ctx &c)
 }
 
 /* A frozen sea-stack walking on three legs: layered rock crusted in ice, icicles under its
-   ledges, a snow cap, and a band of clear ice round its middle with one eye inside. */
+   ledges, a snowy crag on top, and a band of clear ice round its middle with one eye inside. */
 void DrawColumn(Ctx &c)
 {
     const int rock = Material(c, {118, 124, 140}), snow = Material(c, {226, 238, 250});
@@ -349,21 +350,25 @@ void DrawColumn(Ctx &c)
         Capsule(c.s, side * U(8), -U(18), U(5), side * U(16), -U(4), U(4), Style(rock, PART_LINE));
         Ellipse(c.s, side * U(17), -U(3), U(6), U(3), Style(rock, PART_LINE));
     }
-    /* Strata from the bottom up: left, right, top and bottom edges, rock or ice. */
+    /* Strata from the bottom up, each a little off the one below: left, right, top and bottom
+       edges, rock or ice. */
     static const int LAYERS[][5] = {
         {-U(15), U(14), -U(28), -U(14), 0}, /* foot block */
         {-U(13), U(15), -U(42), -U(28), 1}, /* ice band */
-        {-U(12), U(11), -U(54), -U(42), 0}, /* upper block */
-        {-U(9),  U(9),  -U(62), -U(54), 1}, /* top */
+        {-U(14), U(10), -U(52), -U(42), 0}, /* upper block */
     };
     for (const int *l : LAYERS)
         Polygon(c.s,
                 {l[0] + U(2), l[2], l[1] - U(2), l[2], l[1], l[2] + U(2), l[1], l[3] - U(2), l[1] - U(2),
                  l[3], l[0] + U(2), l[3], l[0], l[3] - U(2), l[0], l[2] + U(2)},
                 Style(l[4] ? c.body : rock, PART_LINE));
-    Ellipse(c.s, 0, -U(62), U(10), U(4), Style(snow, PART_LINE));
+    /* A broken crag on top, snow lying on its lit shoulder. */
+    Polygon(c.s, {-U(12), -U(51), U(8), -U(51), U(5), -U(60), -U(2), -U(68), -U(10), -U(60)},
+            Style(rock, PART_LINE));
+    Polygon(c.s, {-U(12), -U(58), -U(2), -U(68), U(6), -U(60), U(2), -U(55), -U(8), -U(54)},
+            Style(snow, PART_LINE));
     for (int k = 0; k < 3; ++k) {
-        Spike(c, -U(10) + k * U(9), -U(41), U(5) - (k % 2) * U(1), 180, U(2), Style(c.accent, PART_LINE));
+        Spike(c, -U(11) + k * U(9), -U(41), U(5) - (k % 2) * U(1), 180, U(2), Style(c.accent, PART_LINE));
         Spike(c, -U(12) + k * U(11), -U(27), U(5) + (k % 2) * U(2), 180, U(2), Style(c.accent, PART_LINE));
     }
     Capsule(c.s, -U(12), -U(35), U(5), U(14), -U(35), U(5), Style(band, PART_LINE));
