@@ -6,7 +6,7 @@
 
 void DrawShellblob(Ctx &c)
 {
-    const int stage = c.plan->index - 3; /* 0, 1, 2 */
+    const int stage = c.plan->stage - 1; /* 0, 1, 2 */
     GroundShadow(c.s, 0, 0, U(22), U(3));
     /* Foot and head on the left, shell on the back. */
     const int footLen = U(20) + stage * U(2);
@@ -147,12 +147,11 @@ void DrawJelly(Ctx &c)
             Style(spark, PART_FLAT, SHADE_LIGHT));
 }
 
+/* No entry of the catalogue is a crab now; the body plan stays drawable as one plain crab. */
 void DrawCrab(Ctx &c)
 {
-    const bool big = c.plan->index == 19;
     GroundShadow(c.s, 0, 0, U(26), U(3));
-    const int by = -U(12) - (big ? U(2) : 0);
-    const int brx = big ? U(16) : U(14), bry = big ? U(10) : U(8);
+    const int by = -U(12), brx = U(14), bry = U(8);
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 3; ++k)
             Tube(c.s,
@@ -160,37 +159,23 @@ void DrawCrab(Ctx &c)
                   by - U(2) + k * U(2), U(1) + U(1) / 2, side * (brx + U(6) - k * U(3)), 0, U(1)},
                  Style(c.body, PART_LINE));
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    Ellipse(c.s, 0, by + bry / 2, brx * 2 / 3, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     for (int side = -1; side <= 1; side += 2) {
         const int ex = side * U(5), ey = by - bry - U(5);
         Capsule(c.s, ex, by - bry + U(2), U(1), ex, ey, U(1), Style(c.body, PART_LINE));
         Ellipse(c.s, ex, ey, U(3), U(3), Style(c.white, PART_FLAT | PART_LINE));
         Ellipse(c.s, ex - side * U(1) / 2, ey, U(1) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
-        /* Arm and claw. */
-        const int cx = side * (brx + (big ? U(12) : U(8))), cy = by - bry - (big ? U(10) : U(6));
+        const int cx = side * (brx + U(8)), cy = by - bry - U(6);
         Capsule(c.s, side * (brx - U(2)), by - U(2), U(2), cx, cy + U(4), U(2), Style(c.body, PART_LINE));
-        if (big) {
-            /* An open pincer: a heavy palm with a long upper finger and a shorter lower one. */
-            Spike(c, cx + side * U(2), cy - U(3), U(14), side * 15, U(4), Style(c.accent, PART_LINE));
-            Spike(c, cx + side * U(3), cy + U(3), U(10), side * 70, U(3), Style(c.accent, PART_LINE));
-            Ellipse(c.s, cx, cy + U(1), U(8), U(7), Style(c.accent, PART_LINE));
-            for (int k = 0; k < 2; ++k)
-                Dot(c.s, cx + side * (U(4) + k * U(3)), cy - U(5) - k * U(3), c.bone, SHADE_LIGHT);
-        } else {
-            Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, PART_LINE), side * 20);
-            Spike(c, cx, cy - U(3), U(6), side * 30, U(2), Style(c.accent, PART_LINE));
-        }
+        Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, PART_LINE), side * 20);
     }
     Smile(c, 0, by, U(3));
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, (k - 1) * U(5), by - U(4), U(1), U(1), Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
 }
 
 void DrawPlant(Ctx &c)
 {
     const int idx = c.plan->index;
-    if (idx == 20 || idx == 21) {
-        const bool tall = idx == 21;
+    if (idx == 52 || idx == 53) {
+        const bool tall = idx == 53;
         GroundShadow(c.s, 0, 0, U(16), U(3));
         const int pot = Material(c, tall ? Rgb{196, 150, 90} : Rgb{200, 120, 72});
         Polygon(c.s, {-U(12), -U(14), U(12), -U(14), U(9), 0, -U(9), 0}, Style(pot, PART_LINE));
@@ -223,7 +208,7 @@ void DrawPlant(Ctx &c)
         }
         return;
     }
-    if (idx == 78) { /* water lily: a flower face on a floating pad */
+    if (idx == 72) { /* water lily: a flower face on a floating pad */
         GroundShadow(c.s, 0, 0, U(26), U(3));
         const int pad = Material(c, {80, 160, 90});
         Ellipse(c.s, 0, -U(6), U(28), U(6), Style(pad, PART_LINE));
@@ -242,7 +227,7 @@ void DrawPlant(Ctx &c)
         return;
     }
     /* Flower fairies: a small body with leaf wings and a flower or bud for a head. */
-    const bool bloom = idx == 73;
+    const bool bloom = idx == 64;
     GroundShadow(c.s, 0, 0, U(12), U(3));
     const int by = bloom ? -U(20) : -U(14);
     for (int side = -1; side <= 1; side += 2) {
