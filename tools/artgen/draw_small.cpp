@@ -98,16 +98,20 @@ void DrawShellblob(Ctx &c)
                     Style(mussel, PART_FLAT, SHADE_HIGHLIGHT), MUSSEL[k][2]);
         }
     }
-    /* Head on a short neck, flat feelers out to the sides; the grown snails lift long antennae. */
+    /* Head on a short neck: the young snail has flat feelers splayed to the sides, the grown
+       ones lift thin antennae in a wide V. */
     const int hr = stage == 0 ? U(10) : U(9);
     const int hx = -U(16), hy = -U(13) - stage * U(2);
     for (int side = -1; side <= 1; side += 2) {
-        const int reach = stage == 0 ? U(6) : U(12);
-        const int tx = hx + side * U(4) - U(3), ty = hy - hr - reach;
-        Capsule(c.s, hx + side * U(3), hy - hr + U(3), U(2), tx + side * reach / 2, ty, U(1) + U(1) / 2,
-                Style(c.body, PART_LINE));
-        if (stage > 0)
-            Ellipse(c.s, tx + side * reach / 2, ty, U(2), U(2), Style(c.body, PART_LINE));
+        const int bx = hx + side * U(4), by = hy - hr + U(3);
+        if (stage == 0) {
+            Spike(c, hx + side * U(7), hy - U(4), U(9), side * 80, U(2), Style(c.body, PART_LINE));
+            continue;
+        }
+        const int angle = side * 38 - 10, tx = Toward(bx, U(15), angle), ty = TowardY(by, U(15), angle);
+        Curve(c.s, bx, by, U(1) + U(1) / 2, Toward(bx, U(8), angle - side * 15),
+              TowardY(by, U(8), angle - side * 15), tx, ty, U(1), Style(c.body, PART_LINE));
+        Ellipse(c.s, tx, ty, U(2), U(2), Style(c.body, PART_LINE));
     }
     Capsule(c.s, hx + U(6), -U(6), U(7), hx, hy, hr, Style(c.body, PART_LINE));
     const int eyeR = stage == 0 ? U(3) : U(2) + U(1) / 2;
@@ -116,41 +120,46 @@ void DrawShellblob(Ctx &c)
     Smile(c, hx, hy + U(4), U(2));
 }
 
-/* One bracket-fungus shelf seen a little from above: growth bands round the edge where it grows
-   from its host, and the pale pore side showing under the rim, under deep. */
-static void BracketShelf(Ctx &c, int sx, int sy, int rx, int ry, int under)
+/* One bracket-fungus shelf seen a little from above, growing from its host at (x, y) toward
+   angle: a half disc reach long and halfWidth to each side, growth bands round the host, and the
+   pale pore side showing under the rim, under deep. */
+static void BracketShelf(Ctx &c, int x, int y, int reach, int halfWidth, int angle, int under)
 {
-    Ellipse(c.s, sx, sy + under, rx - U(2), ry, Style(c.accent, PART_LINE));
     const int inner = Material(c, Darker(c.plan->bodyColour, 25));
-    for (int k = 0; k < 4; ++k) {
-        const int bandRx = rx * (4 - k) / 4, bandRy = ry * (4 - k) / 4;
-        const int bandY = sy - ry + bandRy;
-        if (k == 0)
-            Ellipse(c.s, sx, bandY, bandRx, bandRy, Style(c.accent, PART_LINE));
-        else if (k == 1)
-            Ellipse(c.s, sx, bandY, bandRx, bandRy, Style(c.body, PART_LINE));
-        else
-            Ellipse(c.s, sx, bandY, bandRx, bandRy, Style(k == 2 ? inner : c.body, PART_NO_HIGHLIGHT));
+    /* The pore side first, then the bands from the growing edge in to the host. */
+    const int bandMaterial[5] = {c.accent, c.accent, c.body, inner, c.body};
+    for (int band = 0; band < 5; ++band) {
+        static const int SCALE[5] = {8, 8, 7, 5, 3}; /* eighths of the full size */
+        const int scale = SCALE[band];
+        std::vector<int> xy;
+        for (int k = 0; k <= 12; ++k) {
+            const int a = -90 + k * 15;
+            const int d = reach * scale / 8 * CosQ12(a) / 4096, w = halfWidth * scale / 8 * SinQ12(a) / 4096;
+            xy.push_back(Toward(Toward(x, d, angle), w, angle + 90));
+            xy.push_back(TowardY(TowardY(y, d, angle), w, angle + 90) + (band == 0 ? under : 0));
+        }
+        Polygon(c.s, xy, Style(bandMaterial[band], PART_LINE));
     }
 }
 
-/* Bracket fungi: the young one is a single shelf hugging a stick and peering out from under its
-   rim; the grown one is a walking stump on root feet carrying three shelves, its face under the
-   middle one. */
+/* Bracket fungi: the young one is a single shelf on a stick, hugging it and peering out from
+   under its rim; the grown one is a walking stump on root feet carrying three shelves, its face
+   under the middle one. */
 void DrawMushroom(Ctx &c)
 {
     const int wood = Material(c, {122, 92, 70});
     if (c.plan->index != BRACKET_STACK_ENTRY) {
-        GroundShadow(c.s, 0, 0, U(12), U(3));
-        Capsule(c.s, U(3), -U(1), U(3), -U(3), -U(52), U(2), Style(wood, PART_LINE));
-        Capsule(c.s, -U(1), -U(40), U(1) + U(1) / 2, -U(11), -U(49), U(1), Style(wood, PART_LINE));
-        Leaf(c, -U(11), -U(49), U(10), -60, Material(c, {110, 170, 80}));
-        BracketShelf(c, 0, -U(28), U(22), U(9), U(8));
-        /* Little pale hands hold the stick under the shelf. */
+        GroundShadow(c.s, -U(4), 0, U(12), U(3));
+        Capsule(c.s, -U(10), -U(1), U(4), -U(13), -U(52), U(3), Style(wood, PART_LINE));
+        Capsule(c.s, -U(12), -U(44), U(2), -U(2), -U(52), U(1) + U(1) / 2, Style(wood, PART_LINE));
+        Leaf(c, -U(2), -U(52), U(12), 60, Material(c, {110, 170, 80}));
+        BracketShelf(c, -U(11), -U(32), U(33), U(13), 90, U(8));
+        /* Little pale hands hug the stick under the shelf. */
         for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, U(1) + side * U(4), -U(9), U(3), U(2) + U(1) / 2, Style(c.accent, PART_LINE));
-        CuteEye(c, -U(6), -U(15), U(2) + U(1) / 2);
-        CuteEye(c, U(6), -U(15), U(2) + U(1) / 2);
+            Ellipse(c.s, -U(11) + side * U(4), -U(16) + side * U(2), U(3), U(2) + U(1) / 2,
+                    Style(c.accent, PART_LINE));
+        CuteEye(c, U(1), -U(16), U(2) + U(1) / 2);
+        CuteEye(c, U(10), -U(19), U(2) + U(1) / 2);
         return;
     }
     GroundShadow(c.s, 0, 0, U(24), U(3));
@@ -161,20 +170,20 @@ void DrawMushroom(Ctx &c)
         Tube(c.s, {side * U(4), -U(8), U(4), side * U(7), -U(3), U(4)}, Style(wood, PART_LINE));
         Ellipse(c.s, side * U(8), -U(2), U(5), U(3), Style(wood, PART_LINE));
     }
-    Capsule(c.s, 0, -U(12), U(13), 0, -U(40), U(12), Style(wood, PART_LINE));
+    Capsule(c.s, 0, -U(12), U(13), 0, -U(42), U(12), Style(wood, PART_LINE));
     for (int k = -1; k <= 1; ++k)
-        Capsule(c.s, k * U(6), -U(14), U(1) * 3 / 4, k * U(7), -U(38), U(1) * 3 / 4,
+        Capsule(c.s, k * U(6), -U(14), U(1) * 3 / 4, k * U(7), -U(44), U(1) * 3 / 4,
                 Style(wood, PART_FLAT, SHADE_SHADOW));
     const int cut = Material(c, {214, 176, 120});
-    Ellipse(c.s, 0, -U(50), U(11), U(4), Style(cut, PART_LINE));
-    Ellipse(c.s, 0, -U(50), U(5), U(2), Style(cut, PART_LINE));
-    BracketShelf(c, U(11), -U(44), U(12), U(5), U(4));
-    BracketShelf(c, -U(12), -U(17), U(12), U(5), U(4));
-    BracketShelf(c, 0, -U(32), U(24), U(10), U(11));
+    Ellipse(c.s, 0, -U(52), U(11), U(4), Style(cut, PART_LINE));
+    Ellipse(c.s, 0, -U(52), U(5), U(2), Style(cut, PART_LINE));
+    BracketShelf(c, U(11), -U(44), U(17), U(7), 90, U(4));
+    BracketShelf(c, -U(11), -U(22), U(17), U(7), -90, U(4));
+    BracketShelf(c, 0, -U(36), U(13), U(23), 180, U(10));
     const int spore = Material(c, {186, 96, 206});
-    FierceEye(c, -U(6), -U(19), U(3), -12, spore);
-    FierceEye(c, U(6), -U(19), U(3), 12, spore);
-    Smile(c, 0, -U(15), U(3));
+    FierceEye(c, -U(6), -U(20), U(3), -12, spore);
+    FierceEye(c, U(6), -U(20), U(3), 12, spore);
+    Smile(c, 0, -U(16), U(3));
 }
 
 /* The star jelly drifts as a plump five-armed star, a paler star glowing inside it and frilled
@@ -183,19 +192,19 @@ static void StarJelly(Ctx &c)
 {
     const int cy = -U(38), tilt = 12;
     GroundShadow(c.s, 0, 0, U(14), U(2));
-    for (int k = 0; k < 3; ++k) {
-        const int x = (k - 1) * U(9), y = cy + U(10) - (k % 2) * U(2);
+    const int glow = Material(c, Mix(c.plan->bodyColour, WHITE, 140));
+    for (int k = 0; k < 4; ++k) {
+        const int x = -U(9) + k * U(6), y = cy + U(8);
         const int swing = (k % 2 ? -1 : 1) * U(3);
         Tube(c.s,
-             {x, y, U(3), x + swing, y + U(8), U(2) + U(1) / 2, x - swing, y + U(16), U(2), x + swing,
-              y + U(22), U(1)},
-             Style(c.accent, PART_LINE));
+             {x, y, U(2), x + swing, y + U(9), U(1) + U(1) / 2, x - swing, y + U(17), U(1) + U(1) / 2, x,
+              y + U(24) - (k % 3) * U(3), U(1)},
+             Style(glow, PART_LINE));
     }
     for (int k = 0; k < 5; ++k) {
         const int angle = tilt + k * 72;
         Capsule(c.s, 0, cy, U(11), Toward(0, U(20), angle), TowardY(cy, U(20), angle), U(5), Style(c.body));
     }
-    const int glow = Material(c, Mix(c.plan->bodyColour, WHITE, 140));
     for (int k = 0; k < 5; ++k) {
         const int angle = tilt + k * 72;
         Capsule(c.s, 0, cy, U(6), Toward(0, U(14), angle), TowardY(cy, U(14), angle), U(2),
@@ -336,10 +345,10 @@ static void BarrelCactus(Ctx &c, bool rolling)
         const int root = Material(c, {150, 104, 70});
         for (int side = -1; side <= 1; side += 2)
             Ellipse(c.s, side * U(7), -U(2), U(5), U(3), Style(root, PART_LINE));
-        for (int k = 0; k < 7; ++k) {
-            const int angle = -60 + k * 20;
-            HookedSpine(c, Toward(0, U(4), angle), TowardY(cy - r + U(2), U(3), angle), U(10), angle,
-                        angle < 0 ? -100 : 100);
+        for (int k = 0; k < 9; ++k) {
+            const int angle = -72 + k * 18;
+            HookedSpine(c, Toward(0, r - U(2), angle), TowardY(cy, r - U(2), angle), U(9), angle,
+                        angle < 0 ? -110 : 110);
         }
         BarrelBall(c, 0, cy, r, 0);
         Ellipse(c.s, 0, cy - r + U(2), U(4), U(2), Style(c.accent, PART_LINE));
@@ -394,9 +403,9 @@ static void FlowerFairy(Ctx &c, bool bloom)
     const int by = -U(22), hy = by - U(15);
     const int leaf = Material(c, Darker(c.plan->bodyColour, 10));
     for (int side = -1; side <= 1; side += 2) {
-        Leaf(c, side * U(3), by - U(5), bloom ? U(24) : U(17), side * 55, leaf);
+        Leaf(c, side * U(3), by - U(5), bloom ? U(28) : U(19), side * (bloom ? 72 : 55), leaf);
         if (bloom)
-            Leaf(c, side * U(3), by - U(1), U(16), side * 115, leaf);
+            Leaf(c, side * U(3), by - U(1), U(18), side * 122, leaf);
         Capsule(c.s, side * U(3), by + U(5), U(2), side * U(4), by + U(15), U(1) + U(1) / 2,
                 Style(c.body, PART_LINE));
     }
