@@ -39,7 +39,7 @@ const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
     {   7, "C",  3, 3, BODY_RODENT,    FIR, GRO, {110,  84,  60}, {255, 150,  40},  0, "upright kiln-keeper marmot, back fur fired into a ring of clay plates, a coal glowing in its chest pouch, smoke from its whistle"},
     {   8, "-",  1, 1, BODY_BLOB,      NOR, N,   {200, 208, 228}, {240, 160, 170},  0, "cloud puff baby, a heap of soft puffs with blushing cheeks, a drizzle of raindrops falling under it (breeding note)"},
     {   9, "D",  1, 2, BODY_MUSHROOM,  GRA, POI, {196, 140,  72}, {236, 200, 120},  0, "one bracket-fungus shelf growing from a stick, banded top, hugging the stick and peering out from under its pale rim"},
-    {  10, "D",  2, 2, BODY_MUSHROOM,  GRA, POI, {176, 110,  60}, {226, 190, 100},  0, "walking tree stump on splayed root feet carrying three bracket-fungus shelves, its violet-eyed face under the middle shelf"},
+    {  10, "D",  2, 2, BODY_MUSHROOM,  GRA, POI, {176, 110,  60}, {226, 190, 100},  0, "walking tree stump on splayed root feet carrying three bracket-fungus shelves up its sides, violet eyes under the rim of the broad middle shelf"},
     {  11, "E",  1, 3, BODY_BIPED,     ROC, N,   {150, 140, 120}, {110, 160,  80},  0, "one flat fieldstone with a moss cap and stubby feet"},
     {  12, "E",  2, 3, BODY_BIPED,     ROC, N,   {140, 130, 110}, {120, 170,  80},  0, "stack of flat fieldstones with stick-like stone arms, lichen patches"},
     {  13, "E",  3, 3, BODY_BIPED,     ROC, FIG, {128, 118, 100}, {130, 176,  84},  0, "wall-builder golem of stacked slabs, mortar-bound fists, a lichen beard"},

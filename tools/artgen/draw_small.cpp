@@ -139,12 +139,21 @@ static void BracketShelf(Ctx &c, int x, int y, int reach, int halfWidth, int ang
             xy.push_back(TowardY(TowardY(y, d, angle), w, angle + 90) + (band == 0 ? under : 0));
         }
         Polygon(c.s, xy, Style(bandMaterial[band], PART_LINE));
+        if (band == 0)
+            /* The growing edge is lobed, not a clean arc. */
+            for (int k = 1; k < 6; ++k) {
+                const int lobe = (reach < halfWidth ? reach : halfWidth) / 4;
+                const int a = -90 + k * 30, d = reach * CosQ12(a) / 4096, w = halfWidth * SinQ12(a) / 4096;
+                Ellipse(c.s, Toward(Toward(x, d, angle), w, angle + 90),
+                        TowardY(TowardY(y, d, angle), w, angle + 90) + under / 2, lobe, lobe,
+                        Style(c.accent, PART_LINE));
+            }
     }
 }
 
 /* Bracket fungi: the young one is a single shelf on a stick, hugging it and peering out from
-   under its rim; the grown one is a walking stump on root feet carrying three shelves, its face
-   under the middle one. */
+   under its rim; the grown one is a walking stump on root feet carrying three shelves up its
+   sides, its face under the rim of the broad middle one. */
 void DrawMushroom(Ctx &c)
 {
     const int wood = Material(c, {122, 92, 70});
@@ -158,8 +167,8 @@ void DrawMushroom(Ctx &c)
         for (int side = -1; side <= 1; side += 2)
             Ellipse(c.s, -U(11) + side * U(4), -U(16) + side * U(2), U(3), U(2) + U(1) / 2,
                     Style(c.accent, PART_LINE));
-        CuteEye(c, U(1), -U(16), U(2) + U(1) / 2);
-        CuteEye(c, U(10), -U(19), U(2) + U(1) / 2);
+        CuteEye(c, U(1), -U(16), U(3));
+        CuteEye(c, U(11), -U(19), U(3));
         return;
     }
     GroundShadow(c.s, 0, 0, U(24), U(3));
@@ -170,20 +179,21 @@ void DrawMushroom(Ctx &c)
         Tube(c.s, {side * U(4), -U(8), U(4), side * U(7), -U(3), U(4)}, Style(wood, PART_LINE));
         Ellipse(c.s, side * U(8), -U(2), U(5), U(3), Style(wood, PART_LINE));
     }
-    Capsule(c.s, 0, -U(12), U(13), 0, -U(42), U(12), Style(wood, PART_LINE));
+    /* A snapped-off stump: jagged splinters on top, a sprig growing from one side. */
     for (int k = -1; k <= 1; ++k)
-        Capsule(c.s, k * U(6), -U(14), U(1) * 3 / 4, k * U(7), -U(44), U(1) * 3 / 4,
+        Spike(c, k * U(7), -U(44), U(8) + (k + 1) * U(2), k * 15, U(5), Style(wood, PART_LINE));
+    Capsule(c.s, -U(8), -U(36), U(1) + U(1) / 2, -U(18), -U(46), U(1), Style(wood, PART_LINE));
+    Leaf(c, -U(18), -U(46), U(12), -40, Material(c, {110, 170, 80}));
+    Capsule(c.s, 0, -U(12), U(14), 0, -U(38), U(13), Style(wood, PART_LINE));
+    for (int k = -1; k <= 1; ++k)
+        Capsule(c.s, k * U(6), -U(14), U(1) * 3 / 4, k * U(7), -U(46), U(1) * 3 / 4,
                 Style(wood, PART_FLAT, SHADE_SHADOW));
-    const int cut = Material(c, {214, 176, 120});
-    Ellipse(c.s, 0, -U(52), U(11), U(4), Style(cut, PART_LINE));
-    Ellipse(c.s, 0, -U(52), U(5), U(2), Style(cut, PART_LINE));
-    BracketShelf(c, U(11), -U(44), U(17), U(7), 90, U(4));
-    BracketShelf(c, -U(11), -U(22), U(17), U(7), -90, U(4));
-    BracketShelf(c, 0, -U(36), U(13), U(23), 180, U(10));
+    BracketShelf(c, U(4), -U(40), U(24), U(8), 90, U(5));
+    BracketShelf(c, U(4), -U(17), U(21), U(7), 90, U(5));
+    BracketShelf(c, -U(4), -U(29), U(32), U(11), -90, U(10));
     const int spore = Material(c, {186, 96, 206});
-    FierceEye(c, -U(6), -U(20), U(3), -12, spore);
-    FierceEye(c, U(6), -U(20), U(3), 12, spore);
-    Smile(c, 0, -U(16), U(3));
+    FierceEye(c, -U(14), -U(15), U(3) + U(1) / 2, 8, spore);
+    FierceEye(c, -U(26), -U(18), U(3) + U(1) / 2, 25, spore);
 }
 
 /* The star jelly drifts as a plump five-armed star, a paler star glowing inside it and frilled
