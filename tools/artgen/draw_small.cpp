@@ -369,7 +369,7 @@ static void BarrelCactus(Ctx &c, bool rolling)
     }
     const int cy = -U(21), r = U(20), turn = -70;
     GroundShadow(c.s, U(6), 0, U(26), U(3));
-    const int dust = Material(c, {212, 190, 150});
+    const int dust = Material(c, {228, 210, 176});
     static const int PUFF[4][3] = {
         {U(20), -U(5),  U(7)}, /* nearest, at the ball's heel */
         {U(29), -U(10), U(6)}, /* rising behind */
@@ -377,8 +377,7 @@ static void BarrelCactus(Ctx &c, bool rolling)
         {U(40), -U(12), U(3)}, /* thinning out */
     };
     for (int k = 3; k >= 0; --k)
-        Ellipse(c.s, PUFF[k][0], PUFF[k][1], PUFF[k][2], PUFF[k][2] * 4 / 5,
-                Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
+        Ellipse(c.s, PUFF[k][0], PUFF[k][1], PUFF[k][2], PUFF[k][2] * 4 / 5, Style(dust, PART_NO_HIGHLIGHT));
     /* Spines stand out all round the ball, hooked against the roll. */
     for (int k = 0; k < 10; ++k) {
         const int angle = k * 36 + 10;
@@ -389,9 +388,11 @@ static void BarrelCactus(Ctx &c, bool rolling)
     int crownX = 0, crownY = cy - r * 7 / 10;
     Turn(0, cy, turn, crownX, crownY);
     for (int k = 0; k < 6; ++k) {
-        int px = SinQ12(k * 60) * U(7) / 4096, py = cy - r * 7 / 10 + CosQ12(k * 60) * U(3) / 4096;
+        int px = SinQ12(k * 60) * U(9) / 4096, py = cy - r * 7 / 10 + CosQ12(k * 60) * U(4) / 4096;
         Turn(0, cy, turn, px, py);
+        /* Each pod a plump berry with a dried tip on its outer side. */
         Ellipse(c.s, px, py, U(3), U(3), Style(c.accent, PART_LINE));
+        Ellipse(c.s, px + (px - crownX) / 4, py + (py - crownY) / 4, U(1), U(1), Style(c.dark, PART_FLAT));
     }
     Ellipse(c.s, crownX, crownY, U(2), U(2), Style(c.accent, PART_FLAT | PART_LINE, SHADE_SHADOW));
     /* An eager face, brows pressed low, mouth open with effort. */
