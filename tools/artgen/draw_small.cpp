@@ -1,158 +1,300 @@
-/* Round and simple body plans: snails, mushrooms, jellyfish, crabs, plants, blobs and
-   the kettle, each shaped per entry. */
+/* Round and simple body plans: pond snails, bracket fungi, jellyfish, barrel cacti, flower
+   fairies, the water lily, the cloud puff and the kettle, each shaped per entry. */
 #include "creature_drawers.h"
 
 #include <vector>
 
+/* Entries with looks of their own within their body plan. */
+static const int BRACKET_STACK_ENTRY = 10;
+static const int CACTUS_SPROUT_ENTRY = 52;
+static const int CACTUS_ROLLER_ENTRY = 53;
+static const int FLOWER_FAIRY_ENTRY = 64;
+static const int WATER_LILY_ENTRY = 72;
+static const int STAR_JELLY_ENTRY = 100;
+
+/* (x, y) turned about (cx, cy) by angle degrees, clockwise on the picture. */
+static void Turn(int cx, int cy, int angle, int &x, int &y)
+{
+    const int dx = x - cx, dy = y - cy;
+    const int cosA = CosQ12(angle), sinA = SinQ12(angle);
+    x = cx + (dx * cosA - dy * sinA) / 4096;
+    y = cy + (dx * sinA + dy * cosA) / 4096;
+}
+
+/* A pointed petal from (x, y) toward angle: widest a little past its middle, one outlined part. */
+static void Petal(Ctx &c, int x, int y, int length, int angle, int halfWidth, PartStyle style)
+{
+    static const int ALONG[8] = {0, 25, 55, 85, 100, 85, 55, 25};     /* percent of the length */
+    static const int ACROSS[8] = {0, 80, 100, 50, 0, -50, -100, -80}; /* percent of the half width */
+    std::vector<int> xy;
+    for (int k = 0; k < 8; ++k) {
+        const int d = length * ALONG[k] / 100, w = halfWidth * ACROSS[k] / 100;
+        xy.push_back(Toward(Toward(x, d, angle), w, angle + 90));
+        xy.push_back(TowardY(TowardY(y, d, angle), w, angle + 90));
+    }
+    Polygon(c.s, xy, style);
+}
+
+/* A lightning bolt from (x, y) downward, h high: a slanted slab and a pointed tail. */
+static void Bolt(Ctx &c, int x, int y, int h, int material)
+{
+    const int w = h / 4;
+    const PartStyle style = Style(material, PART_LINE | PART_NO_HIGHLIGHT);
+    Polygon(c.s, {x + w, y, x + w * 3, y, x + w, y + h / 2, x - w, y + h / 2}, style);
+    Polygon(c.s, {x - w / 2, y + h / 2 - w, x + w * 2, y + h / 2 - w, x - w, y + h}, style);
+}
+
+/* Pond snails face left: a soft foot and a round head in front, the shell on the back. The young
+   snail is mostly body under a tiny shell, the grown one carries a round ridged shell, and the
+   great one a tall spire of whorls crusted with mussels. */
 void DrawShellblob(Ctx &c)
 {
-    const int stage = c.plan->index - 3; /* 0, 1, 2 */
-    GroundShadow(c.s, 0, 0, U(22), U(3));
-    /* Foot and head on the left, shell on the back. */
-    const int footLen = U(20) + stage * U(2);
-    Ellipse(c.s, 0, -U(4), footLen, U(4), Style(c.body));
-    const int hx = -footLen + U(4), hy = -U(12) - stage * U(1);
-    const int antenna = stage == 0 ? 1 : 2;
-    for (int k = 0; k < antenna; ++k) {
-        const int ax = hx - U(2) + k * U(5), ay = hy - U(16);
-        Capsule(c.s, hx + k * U(3), hy - U(4), U(1), ax, ay, U(1), Style(c.body, PART_LINE));
-        Ellipse(c.s, ax, ay, U(2), U(2), Style(c.body, PART_LINE));
-    }
-    Capsule(c.s, hx + U(4), -U(5), U(5), hx, hy, U(6), Style(c.body, PART_LINE));
-    CuteEye(c, hx - U(3), hy - U(1), U(2) + U(1) / 2);
-    CuteEye(c, hx + U(3), hy - U(1), U(2) + U(1) / 2);
-    Smile(c, hx, hy + U(3), U(2));
-    /* Shell: a spiral of shrinking rings. */
-    const int sr = U(13) + stage * U(1);
-    const int sx = U(6), sy = -U(8) - sr;
-    Ellipse(c.s, sx, sy, sr, sr, Style(c.accent));
-    if (stage == 2) {
-        /* The great snail's shell carries lily pads and a flower. */
-        const int pad = Material(c, {96, 176, 90}), bloom = Material(c, {240, 160, 200});
-        for (int k = 0; k < 3; ++k) {
-            const int angle = -50 + k * 50;
-            Ellipse(c.s, Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(7), U(3),
-                    Style(pad, PART_LINE), angle / 3);
-        }
-        Ellipse(c.s, sx - U(3), sy - sr - U(2), U(3), U(3), Style(bloom, PART_LINE));
-    }
-    int r = sr;
-    int x = sx, y = sy;
-    for (int k = 0; k < 3; ++k) {
-        r = r * 2 / 3;
-        x -= r / 4;
-        y -= r / 5;
-        Ellipse(c.s, x, y, r, r, Style(c.accent, PART_LINE));
-    }
-    if (stage >= 1)
-        for (int k = 0; k < 5; ++k) {
-            const int angle = 100 + k * 30;
-            Capsule(c.s, Toward(sx, sr * 2 / 3, angle), TowardY(sy, sr * 2 / 3, angle), U(1) / 2,
-                    Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(1) / 2,
+    const int stage = c.plan->stage - 1; /* 0, 1, 2 */
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+    const int tail = U(20) + stage * U(3);
+    Tube(c.s, {-U(14), -U(7), U(7), U(4), -U(6), U(5), tail, -U(3), U(2)}, Style(c.body, PART_LINE));
+    /* Shell, drawn before the head so the neck overlaps its opening. */
+    if (stage == 0) {
+        Ellipse(c.s, U(6), -U(15), U(8), U(7), Style(c.accent, PART_LINE));
+        Ellipse(c.s, U(8), -U(16), U(5), U(4), Style(c.accent, PART_LINE));
+        Ellipse(c.s, U(9), -U(17), U(2), U(2), Style(c.accent, PART_LINE));
+    } else if (stage == 1) {
+        const int sx = U(6), sy = -U(21), sr = U(15);
+        Ellipse(c.s, sx, sy, sr, sr, Style(c.accent, PART_LINE));
+        /* Growth ridges run across the whorl, from the spiral out to the rim. */
+        for (int k = 0; k < 9; ++k) {
+            const int angle = -150 + k * 34;
+            Capsule(c.s, Toward(sx, sr * 11 / 20, angle), TowardY(sy, sr * 11 / 20, angle), U(1) * 3 / 4,
+                    Toward(sx, sr - U(1), angle), TowardY(sy, sr - U(1), angle), U(1) * 3 / 4,
                     Style(c.accent, PART_FLAT, SHADE_SHADOW));
         }
+        Ellipse(c.s, sx + U(2), sy - U(1), sr / 2, sr / 2, Style(c.accent, PART_LINE));
+        Ellipse(c.s, sx + U(3), sy - U(2), sr / 5, sr / 5, Style(c.accent, PART_LINE));
+    } else {
+        /* A tall spire leaning back: whorls from the apex down, each lower one over the last. */
+        static const int WHORL[5][4] = {
+            {U(17), -U(58), U(3),  U(3) }, /* apex */
+            {U(15), -U(51), U(6),  U(5) }, /* fourth whorl */
+            {U(12), -U(42), U(9),  U(7) }, /* third whorl */
+            {U(9),  -U(31), U(12), U(9) }, /* second whorl */
+            {U(6),  -U(17), U(16), U(12)}, /* body whorl */
+        };
+        Spike(c, U(18), -U(59), U(6), 20, U(2), Style(c.accent, PART_LINE));
+        for (int k = 0; k < 5; ++k)
+            Ellipse(c.s, WHORL[k][0], WHORL[k][1], WHORL[k][2], WHORL[k][3], Style(c.accent, PART_LINE), 15);
+        /* Freshwater mussels crusted on the whorls, each a dark pair of valves with a pale edge. */
+        const int mussel = Material(c, {58, 66, 104});
+        static const int MUSSEL[5][3] = {
+            {U(14), -U(22), 30 }, /* on the body whorl */
+            {U(4),  -U(26), -40}, /* on the body whorl, higher */
+            {U(18), -U(34), 70 }, /* on the second whorl */
+            {U(8),  -U(40), -20}, /* on the third whorl */
+            {U(16), -U(10), 100}, /* low on the body whorl */
+        };
+        for (int k = 0; k < 5; ++k) {
+            Ellipse(c.s, MUSSEL[k][0], MUSSEL[k][1], U(3), U(5), Style(mussel, PART_LINE), MUSSEL[k][2]);
+            Ellipse(c.s, Toward(MUSSEL[k][0], U(2), MUSSEL[k][2] - 90),
+                    TowardY(MUSSEL[k][1], U(2), MUSSEL[k][2] - 90), U(1), U(3),
+                    Style(mussel, PART_FLAT, SHADE_HIGHLIGHT), MUSSEL[k][2]);
+        }
+    }
+    /* Head on a short neck: the young snail has flat feelers splayed to the sides, the grown
+       ones lift thin antennae in a wide V. */
+    const int hr = stage == 0 ? U(10) : U(9);
+    const int hx = -U(16), hy = -U(13) - stage * U(2);
+    for (int side = -1; side <= 1; side += 2) {
+        const int bx = hx + side * U(4), by = hy - hr + U(3);
+        if (stage == 0) {
+            Spike(c, hx + side * U(7), hy - U(4), U(9), side * 80, U(2), Style(c.body, PART_LINE));
+            continue;
+        }
+        const int angle = side * 38 - 10, tx = Toward(bx, U(15), angle), ty = TowardY(by, U(15), angle);
+        Curve(c.s, bx, by, U(1) + U(1) / 2, Toward(bx, U(8), angle - side * 15),
+              TowardY(by, U(8), angle - side * 15), tx, ty, U(1), Style(c.body, PART_LINE));
+        Ellipse(c.s, tx, ty, U(2), U(2), Style(c.body, PART_LINE));
+    }
+    Capsule(c.s, hx + U(6), -U(6), U(7), hx, hy, hr, Style(c.body, PART_LINE));
+    const int eyeR = stage == 0 ? U(3) : U(2) + U(1) / 2;
+    CuteEye(c, hx - U(4), hy - U(1), eyeR);
+    CuteEye(c, hx + U(4), hy - U(1), eyeR);
+    Smile(c, hx, hy + U(4), U(2));
 }
 
+/* One bracket-fungus shelf seen a little from above, growing from its host at (x, y) toward
+   angle: a half disc reach long and halfWidth to each side, growth bands round the host, and the
+   pale pore side showing under the rim, under deep. */
+static void BracketShelf(Ctx &c, int x, int y, int reach, int halfWidth, int angle, int under)
+{
+    const int inner = Material(c, Darker(c.plan->bodyColour, 25));
+    /* The pore side first, then the bands from the growing edge in to the host. */
+    const int bandMaterial[5] = {c.accent, c.accent, c.body, inner, c.body};
+    for (int band = 0; band < 5; ++band) {
+        static const int SCALE[5] = {8, 8, 7, 5, 3}; /* eighths of the full size */
+        const int scale = SCALE[band];
+        std::vector<int> xy;
+        for (int k = 0; k <= 12; ++k) {
+            const int a = -90 + k * 15;
+            const int d = reach * scale / 8 * CosQ12(a) / 4096, w = halfWidth * scale / 8 * SinQ12(a) / 4096;
+            xy.push_back(Toward(Toward(x, d, angle), w, angle + 90));
+            xy.push_back(TowardY(TowardY(y, d, angle), w, angle + 90) + (band == 0 ? under : 0));
+        }
+        Polygon(c.s, xy, Style(bandMaterial[band], PART_LINE));
+        if (band == 0)
+            /* The growing edge is lobed, not a clean arc. */
+            for (int k = 1; k < 6; ++k) {
+                const int lobe = (reach < halfWidth ? reach : halfWidth) / 4;
+                const int a = -90 + k * 30, d = reach * CosQ12(a) / 4096, w = halfWidth * SinQ12(a) / 4096;
+                Ellipse(c.s, Toward(Toward(x, d, angle), w, angle + 90),
+                        TowardY(TowardY(y, d, angle), w, angle + 90) + under / 2, lobe, lobe,
+                        Style(c.accent, PART_LINE));
+            }
+    }
+}
+
+/* Bracket fungi: the young one is a single shelf on a stick, hugging it and peering out from
+   under its rim; the grown one is a walking stump on root feet carrying three shelves up its
+   sides, its face under the rim of the broad middle one. */
 void DrawMushroom(Ctx &c)
 {
-    const bool big = c.plan->index == 10;
-    GroundShadow(c.s, 0, 0, big ? U(24) : U(14), U(3));
-    const int stem = Material(c, {232, 214, 176});
-    const int stemH = big ? U(22) : U(14), stemR = big ? U(10) : U(8);
-    for (int side = -1; side <= 1; side += 2)
-        Ellipse(c.s, side * stemR / 2, -U(3), U(4), U(3), Style(stem, PART_LINE));
-    if (big)
-        for (int side = -1; side <= 1; side += 2) {
-            Capsule(c.s, side * U(8), -stemH + U(8), U(3), side * U(18), -stemH + U(14), U(2),
-                    Style(stem, PART_LINE));
-            Ellipse(c.s, side * U(19), -stemH + U(15), U(3), U(3), Style(stem, PART_LINE));
-        }
-    Ellipse(c.s, 0, -stemH / 2 - U(2), stemR, stemH / 2 + U(1), Style(stem, PART_LINE));
-    const int capY = -stemH - (big ? U(8) : U(6));
-    const int capRx = big ? U(30) : U(17), capRy = big ? U(16) : U(12);
-    Ellipse(c.s, 0, capY, capRx, capRy, Style(c.body, PART_LINE));
-    Capsule(c.s, -capRx + U(3), capY + capRy / 2, U(2), capRx - U(3), capY + capRy / 2, U(2),
-            Style(c.body, PART_FLAT, SHADE_SHADOW));
-    const int spots = c.accent;
-    const int n = big ? 6 : 4;
-    for (int k = 0; k < n; ++k) {
-        const int angle = -70 + k * 140 / (n - 1);
-        Ellipse(c.s, Toward(0, capRx * 3 / 5, angle), TowardY(capY, capRy * 3 / 5, angle),
-                U(3) + (k % 2) * U(1), U(2) + (k % 2) * U(1), Style(spots, PART_NO_HIGHLIGHT));
+    const int wood = Material(c, {122, 92, 70});
+    if (c.plan->index != BRACKET_STACK_ENTRY) {
+        GroundShadow(c.s, -U(4), 0, U(12), U(3));
+        Capsule(c.s, -U(10), -U(1), U(4), -U(13), -U(52), U(3), Style(wood, PART_LINE));
+        Capsule(c.s, -U(12), -U(44), U(2), -U(2), -U(52), U(1) + U(1) / 2, Style(wood, PART_LINE));
+        Leaf(c, -U(2), -U(52), U(12), 60, Material(c, {110, 170, 80}));
+        BracketShelf(c, -U(11), -U(32), U(33), U(13), 90, U(8));
+        /* Little pale hands hug the stick under the shelf. */
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, -U(11) + side * U(4), -U(16) + side * U(2), U(3), U(2) + U(1) / 2,
+                    Style(c.accent, PART_LINE));
+        CuteEye(c, U(1), -U(16), U(3));
+        CuteEye(c, U(11), -U(19), U(3));
+        return;
     }
-    const int fy = -stemH / 2;
-    if (big) {
-        FierceEye(c, -U(4), fy - U(2), U(2), -10, Material(c, {200, 90, 220}));
-        FierceEye(c, U(4), fy - U(2), U(2), 10, Material(c, {200, 90, 220}));
-    } else {
-        CuteEye(c, -U(3), fy - U(1), U(2) + U(1) / 2);
-        CuteEye(c, U(3), fy - U(1), U(2) + U(1) / 2);
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+    /* Root feet splay out from the stump's foot. */
+    for (int side = -1; side <= 1; side += 2) {
+        Tube(c.s, {side * U(8), -U(10), U(4), side * U(17), -U(5), U(3), side * U(22), -U(1), U(2)},
+             Style(wood, PART_LINE));
+        Tube(c.s, {side * U(4), -U(8), U(4), side * U(7), -U(3), U(4)}, Style(wood, PART_LINE));
+        Ellipse(c.s, side * U(8), -U(2), U(5), U(3), Style(wood, PART_LINE));
     }
-    Smile(c, 0, fy + U(4), U(2));
+    /* A snapped-off stump: jagged splinters on top, a sprig growing from one side. */
+    for (int k = -1; k <= 1; ++k)
+        Spike(c, k * U(7), -U(44), U(8) + (k + 1) * U(2), k * 15, U(5), Style(wood, PART_LINE));
+    Capsule(c.s, -U(8), -U(36), U(1) + U(1) / 2, -U(18), -U(46), U(1), Style(wood, PART_LINE));
+    Leaf(c, -U(18), -U(46), U(12), -40, Material(c, {110, 170, 80}));
+    Capsule(c.s, 0, -U(12), U(14), 0, -U(38), U(13), Style(wood, PART_LINE));
+    for (int k = -1; k <= 1; ++k)
+        Capsule(c.s, k * U(6), -U(14), U(1) * 3 / 4, k * U(7), -U(46), U(1) * 3 / 4,
+                Style(wood, PART_FLAT, SHADE_SHADOW));
+    BracketShelf(c, U(4), -U(40), U(24), U(8), 90, U(5));
+    BracketShelf(c, U(4), -U(17), U(21), U(7), 90, U(5));
+    BracketShelf(c, -U(4), -U(29), U(32), U(11), -90, U(10));
+    const int spore = Material(c, {186, 96, 206});
+    FierceEye(c, -U(14), -U(15), U(3) + U(1) / 2, 8, spore);
+    FierceEye(c, -U(26), -U(18), U(3) + U(1) / 2, 25, spore);
 }
 
-/* The star jelly floats as a broad five-pointed star, short frilled ribbons under its points. */
+/* The star jelly drifts as a plump five-armed star, a paler star glowing inside it and frilled
+   ribbons trailing under its lower arms. */
 static void StarJelly(Ctx &c)
 {
-    const int cy = -U(38);
-    GroundShadow(c.s, 0, 0, U(14), U(3));
-    for (int k = 0; k < 3; ++k) {
-        const int angle = 144 + k * 36;
-        const int tx = Toward(0, U(18), angle), ty = TowardY(cy, U(18), angle);
-        Curve(c.s, tx, ty, U(2), tx + (k - 1) * U(3), ty + U(8), tx - (k - 1) * U(2), ty + U(14), U(1),
-              Style(c.accent, PART_LINE));
+    const int cy = -U(38), tilt = 12;
+    GroundShadow(c.s, 0, 0, U(14), U(2));
+    const int glow = Material(c, Mix(c.plan->bodyColour, WHITE, 140));
+    for (int k = 0; k < 4; ++k) {
+        const int x = -U(9) + k * U(6), y = cy + U(8);
+        const int swing = (k % 2 ? -1 : 1) * U(3);
+        Tube(c.s,
+             {x, y, U(2), x + swing, y + U(9), U(1) + U(1) / 2, x - swing, y + U(17), U(1) + U(1) / 2, x,
+              y + U(24) - (k % 3) * U(3), U(1)},
+             Style(glow, PART_LINE));
     }
-    for (int k = 0; k < 5; ++k)
-        Spike(c, Toward(0, U(6), k * 72 + 18), TowardY(cy, U(6), k * 72 + 18), U(20), k * 72 + 18, U(7),
-              Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, cy, U(11), U(10), Style(c.body));
-    for (int k = 0; k < 5; ++k)
-        Dot(c.s, Toward(0, U(15), k * 72 + 18), TowardY(cy, U(15), k * 72 + 18), c.accent, SHADE_LIGHT);
+    for (int k = 0; k < 5; ++k) {
+        const int angle = tilt + k * 72;
+        Capsule(c.s, 0, cy, U(11), Toward(0, U(20), angle), TowardY(cy, U(20), angle), U(5), Style(c.body));
+    }
+    for (int k = 0; k < 5; ++k) {
+        const int angle = tilt + k * 72;
+        Capsule(c.s, 0, cy, U(6), Toward(0, U(14), angle), TowardY(cy, U(14), angle), U(2),
+                Style(glow, PART_NO_HIGHLIGHT));
+        Ellipse(c.s, Toward(0, U(20), angle), TowardY(cy, U(20), angle), U(2), U(2),
+                Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
+    }
+    Ellipse(c.s, 0, cy + U(1), U(9), U(8), Style(c.body, PART_NO_HIGHLIGHT));
     CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
     CuteEye(c, U(4), cy, U(2) + U(1) / 2);
     Smile(c, 0, cy + U(5), U(2));
 }
 
+/* Jellyfish seen a little from below: the dome, its flared open rim with a frill, what hangs from
+   it, and sparks. The young one trails two thick tentacles; the grown one many, round two frilled
+   mouth arms, with lights glowing along its rim. */
 void DrawJelly(Ctx &c)
 {
-    if (c.plan->index == 100) {
+    if (c.plan->index == STAR_JELLY_ENTRY) {
         StarJelly(c);
         return;
     }
     const bool big = c.plan->stage == 2;
-    GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int by = big ? -U(44) : -U(32);
-    const int brx = big ? U(20) : U(13), bry = big ? U(15) : U(11);
-    const int tentacles = big ? 6 : 4;
+    GroundShadow(c.s, 0, 0, U(12), U(2));
+    const int by = -U(44);
+    const int brx = big ? U(22) : U(15), bry = big ? U(16) : U(12);
+    const int rimY = by + bry * 2 / 3, rimRy = bry / 3 + U(1);
     const int glow = c.accent;
-    for (int k = 0; k < tentacles; ++k) {
-        const int tx = -brx * 3 / 4 + k * (brx * 3 / 2) / (tentacles - 1);
-        const int len = big ? U(34) + (k % 2) * U(4) : U(20) + (k % 2) * U(4);
-        const int wave = (k % 2 ? 1 : -1) * U(5);
-        Curve(c.s, tx, by + bry / 2, U(2), tx + wave, by + len / 2, tx - wave / 2, by + len, U(1),
-              Style(k % 2 ? c.body : glow, PART_LINE));
+    Ellipse(c.s, 0, by, brx, bry, Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, rimY, brx, rimRy, Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    if (big) {
+        for (int k = 0; k < 7; ++k) {
+            const int tx = -U(16) + k * U(16) / 3;
+            const int len = U(26) + (k % 3) * U(4);
+            const int wave = (k % 2 ? 1 : -1) * U(3);
+            Tube(c.s,
+                 {tx, rimY, U(2), tx + wave, rimY + len / 3, U(2), tx - wave, rimY + len * 2 / 3,
+                  U(1) + U(1) / 2, tx + wave, rimY + len, U(1)},
+                 Style(k % 2 ? glow : c.belly, PART_LINE));
+        }
+        for (int side = -1; side <= 1; side += 2)
+            Tube(c.s,
+                 {side * U(4), rimY, U(4), side * U(8), rimY + U(9), U(4), side * U(3), rimY + U(17), U(3),
+                  side * U(6), rimY + U(24), U(2)},
+                 Style(c.belly, PART_LINE));
+    } else {
+        for (int side = -1; side <= 1; side += 2)
+            Tube(c.s,
+                 {side * U(5), rimY, U(3), side * U(10), rimY + U(8), U(2) + U(1) / 2, side * U(5),
+                  rimY + U(16), U(2), side * U(9), rimY + U(23), U(1) + U(1) / 2},
+                 Style(glow, PART_LINE));
     }
-    Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    Capsule(c.s, -brx + U(2), by + bry - U(3), U(2), brx - U(2), by + bry - U(3), U(2),
-            Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    for (int k = -1; k <= 1; k += 2)
-        Ellipse(c.s, k * brx / 2, by - bry / 3, U(2), U(2), Style(glow, PART_NO_HIGHLIGHT));
+    /* The frill along the front of the rim covers the roots of what hangs below. */
+    const int scallops = big ? 9 : 6;
+    for (int k = 0; k < scallops; ++k) {
+        const int angle = -70 + k * 140 / (scallops - 1);
+        Ellipse(c.s, brx * SinQ12(angle) / 4096, rimY + rimRy * CosQ12(angle) / 4096, U(3), U(2) + U(1) / 2,
+                Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    }
     if (big)
-        Ellipse(c.s, 0, by - bry / 2, U(3), U(3), Style(glow, PART_LINE));
-    CuteEye(c, -U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
-    CuteEye(c, U(4), by + U(1), c.young ? U(2) + U(1) / 2 : U(2));
+        for (int k = 0; k < 5; ++k) {
+            const int angle = -72 + k * 36;
+            Ellipse(c.s, (brx - U(4)) * SinQ12(angle) / 4096, by - (bry - U(4)) * CosQ12(angle) / 4096, U(2),
+                    U(2), Style(glow, PART_LINE | PART_NO_HIGHLIGHT));
+        }
+    const int eyeX = big ? U(7) : U(5);
+    CuteEye(c, -eyeX, by + U(1), big ? U(3) : U(2) + U(1) / 2);
+    CuteEye(c, eyeX, by + U(1), big ? U(3) : U(2) + U(1) / 2);
     Smile(c, 0, by + U(6), U(2));
-    const int spark = Material(c, {255, 240, 100});
-    Polygon(c.s, {brx + U(2), by - U(4), brx + U(8), by - U(8), brx + U(5), by - U(2)},
-            Style(spark, PART_FLAT, SHADE_LIGHT));
+    const int spark = Material(c, {255, 236, 90});
+    Bolt(c, brx + U(2), by - U(10), U(12), spark);
+    if (big)
+        Bolt(c, -brx - U(6), by - U(2), U(10), spark);
 }
 
+/* No entry of the catalogue is a crab now; the body plan stays drawable as one plain crab. */
 void DrawCrab(Ctx &c)
 {
-    const bool big = c.plan->index == 19;
     GroundShadow(c.s, 0, 0, U(26), U(3));
-    const int by = -U(12) - (big ? U(2) : 0);
-    const int brx = big ? U(16) : U(14), bry = big ? U(10) : U(8);
+    const int by = -U(12), brx = U(14), bry = U(8);
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 3; ++k)
             Tube(c.s,
@@ -160,129 +302,213 @@ void DrawCrab(Ctx &c)
                   by - U(2) + k * U(2), U(1) + U(1) / 2, side * (brx + U(6) - k * U(3)), 0, U(1)},
                  Style(c.body, PART_LINE));
     Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    Ellipse(c.s, 0, by + bry / 2, brx * 2 / 3, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     for (int side = -1; side <= 1; side += 2) {
         const int ex = side * U(5), ey = by - bry - U(5);
         Capsule(c.s, ex, by - bry + U(2), U(1), ex, ey, U(1), Style(c.body, PART_LINE));
         Ellipse(c.s, ex, ey, U(3), U(3), Style(c.white, PART_FLAT | PART_LINE));
         Ellipse(c.s, ex - side * U(1) / 2, ey, U(1) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
-        /* Arm and claw. */
-        const int cx = side * (brx + (big ? U(12) : U(8))), cy = by - bry - (big ? U(10) : U(6));
+        const int cx = side * (brx + U(8)), cy = by - bry - U(6);
         Capsule(c.s, side * (brx - U(2)), by - U(2), U(2), cx, cy + U(4), U(2), Style(c.body, PART_LINE));
-        if (big) {
-            /* An open pincer: a heavy palm with a long upper finger and a shorter lower one. */
-            Spike(c, cx + side * U(2), cy - U(3), U(14), side * 15, U(4), Style(c.accent, PART_LINE));
-            Spike(c, cx + side * U(3), cy + U(3), U(10), side * 70, U(3), Style(c.accent, PART_LINE));
-            Ellipse(c.s, cx, cy + U(1), U(8), U(7), Style(c.accent, PART_LINE));
-            for (int k = 0; k < 2; ++k)
-                Dot(c.s, cx + side * (U(4) + k * U(3)), cy - U(5) - k * U(3), c.bone, SHADE_LIGHT);
-        } else {
-            Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, PART_LINE), side * 20);
-            Spike(c, cx, cy - U(3), U(6), side * 30, U(2), Style(c.accent, PART_LINE));
-        }
+        Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, PART_LINE), side * 20);
     }
     Smile(c, 0, by, U(3));
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, (k - 1) * U(5), by - U(4), U(1), U(1), Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
+}
+
+/* A hooked spine from (x, y) outward toward angle, its tip curling round toward curl. */
+static void HookedSpine(Ctx &c, int x, int y, int length, int angle, int curl)
+{
+    const int tx = Toward(Toward(x, length * 3 / 4, angle), length / 3, angle + curl);
+    const int ty = TowardY(TowardY(y, length * 3 / 4, angle), length / 3, angle + curl);
+    Curve(c.s, x, y, U(1) + U(1) / 4, Toward(x, length, angle), TowardY(y, length, angle), tx, ty,
+          U(1) * 3 / 4, Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
+/* A ribbed barrel-cactus ball of radius r, its crown turned by turn degrees from the top: ribs run
+   from the crown round to the far pole, with woolly spine cushions along them. */
+static void BarrelBall(Ctx &c, int cx, int cy, int r, int turn)
+{
+    Ellipse(c.s, cx, cy, r, r, Style(c.body, PART_LINE));
+    for (int k = -2; k <= 2; ++k) {
+        int x0 = cx, y0 = cy - r * 9 / 10, xc = cx + k * r * 19 / 20, yc = cy, x1 = cx, y1 = cy + r * 9 / 10;
+        Turn(cx, cy, turn, x0, y0);
+        Turn(cx, cy, turn, xc, yc);
+        Turn(cx, cy, turn, x1, y1);
+        Curve(c.s, x0, y0, U(1) * 3 / 4, xc, yc, x1, y1, U(1) * 3 / 4,
+              Style(c.body, PART_FLAT, SHADE_SHADOW));
+        for (int t = 1; t <= 3; t += 2) {
+            /* A point a quarter or three quarters along the rib's curve. */
+            const int ax = (x0 * (4 - t) * (4 - t) + 2 * xc * t * (4 - t) + x1 * t * t) / 16;
+            const int ay = (y0 * (4 - t) * (4 - t) + 2 * yc * t * (4 - t) + y1 * t * t) / 16;
+            Ellipse(c.s, ax, ay, U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.bone, PART_NO_HIGHLIGHT));
+        }
+    }
+}
+
+/* Barrel cacti: the sprout is a round ball on two root nubs, a ring of hooked spines round its
+   crown; the grown one rolls along on its side, crown and ring of seed pods turned forward, dust
+   puffing up behind it. */
+static void BarrelCactus(Ctx &c, bool rolling)
+{
+    if (!rolling) {
+        const int cy = -U(17), r = U(15);
+        GroundShadow(c.s, 0, 0, U(16), U(3));
+        const int root = Material(c, {150, 104, 70});
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, side * U(7), -U(2), U(5), U(3), Style(root, PART_LINE));
+        for (int k = 0; k < 9; ++k) {
+            const int angle = -72 + k * 18;
+            HookedSpine(c, Toward(0, r - U(2), angle), TowardY(cy, r - U(2), angle), U(9), angle,
+                        angle < 0 ? -110 : 110);
+        }
+        BarrelBall(c, 0, cy, r, 0);
+        Ellipse(c.s, 0, cy - r + U(2), U(4), U(2), Style(c.accent, PART_LINE));
+        CuteEye(c, -U(5), cy + U(1), U(3));
+        CuteEye(c, U(5), cy + U(1), U(3));
+        Smile(c, 0, cy + U(7), U(2));
+        return;
+    }
+    const int cy = -U(21), r = U(20), turn = -70;
+    GroundShadow(c.s, U(6), 0, U(26), U(3));
+    const int dust = Material(c, {228, 210, 176});
+    static const int PUFF[4][3] = {
+        {U(20), -U(5),  U(7)}, /* nearest, at the ball's heel */
+        {U(29), -U(10), U(6)}, /* rising behind */
+        {U(35), -U(3),  U(5)}, /* low behind */
+        {U(40), -U(12), U(3)}, /* thinning out */
+    };
+    for (int k = 3; k >= 0; --k)
+        Ellipse(c.s, PUFF[k][0], PUFF[k][1], PUFF[k][2], PUFF[k][2] * 4 / 5, Style(dust, PART_NO_HIGHLIGHT));
+    /* Spines stand out all round the ball, hooked against the roll. */
+    for (int k = 0; k < 10; ++k) {
+        const int angle = k * 36 + 10;
+        HookedSpine(c, Toward(0, r - U(2), angle), TowardY(cy, r - U(2), angle), U(9), angle, -110);
+    }
+    BarrelBall(c, 0, cy, r, turn);
+    /* The crown and its ring of seed pods, seen at a slant on the ball's forward side. */
+    int crownX = 0, crownY = cy - r * 7 / 10;
+    Turn(0, cy, turn, crownX, crownY);
+    for (int k = 0; k < 6; ++k) {
+        int px = SinQ12(k * 60) * U(9) / 4096, py = cy - r * 7 / 10 + CosQ12(k * 60) * U(4) / 4096;
+        Turn(0, cy, turn, px, py);
+        /* Each pod a plump berry with a dried tip on its outer side. */
+        Ellipse(c.s, px, py, U(3), U(3), Style(c.accent, PART_LINE));
+        Ellipse(c.s, px + (px - crownX) / 4, py + (py - crownY) / 4, U(1), U(1), Style(c.dark, PART_FLAT));
+    }
+    Ellipse(c.s, crownX, crownY, U(2), U(2), Style(c.accent, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    /* An eager face, brows pressed low, mouth open with effort. */
+    for (int side = -1; side <= 1; side += 2) {
+        CuteEye(c, U(3) + side * U(6), cy + U(1), U(3));
+        Capsule(c.s, U(3) + side * U(9), cy - U(6), U(1), U(3) + side * U(3), cy - U(4), U(1),
+                Style(c.dark, PART_FLAT));
+    }
+    Ellipse(c.s, U(3), cy + U(9), U(4), U(3), Style(c.mouth, PART_FLAT | PART_LINE));
+    Ellipse(c.s, U(3), cy + U(11), U(2), U(1), Style(Material(c, {240, 120, 120}), PART_FLAT));
+}
+
+/* Flower fairies float on leaf wings over their shadow: a round green body on stem legs and a
+   flower for a head, a closed bud wrapped in sepals on the young one, an open bloom of round
+   petals and a petal skirt on the grown one. */
+static void FlowerFairy(Ctx &c, bool bloom)
+{
+    GroundShadow(c.s, 0, 0, U(11), U(2));
+    const int by = -U(22), hy = by - U(15);
+    const int leaf = Material(c, Darker(c.plan->bodyColour, 10));
+    for (int side = -1; side <= 1; side += 2) {
+        Leaf(c, side * U(3), by - U(5), bloom ? U(28) : U(19), side * (bloom ? 72 : 55), leaf);
+        if (bloom)
+            Leaf(c, side * U(3), by - U(1), U(18), side * 122, leaf);
+        Capsule(c.s, side * U(3), by + U(5), U(2), side * U(4), by + U(15), U(1) + U(1) / 2,
+                Style(c.body, PART_LINE));
+    }
+    Ellipse(c.s, 0, by, U(7), U(8), Style(c.body, PART_LINE));
+    if (bloom)
+        for (int k = -1; k <= 1; ++k)
+            Ellipse(c.s, k * U(5), by + U(5), U(4), U(6), Style(c.accent, PART_LINE), k * 30);
+    /* Arms: the bud fairy hugs itself, the flower fairy waves. */
+    Capsule(c.s, -U(5), by - U(3), U(2), -U(11), by + U(2), U(2), Style(c.body, PART_LINE));
+    if (bloom)
+        Capsule(c.s, U(5), by - U(3), U(2), U(13), by - U(12), U(2), Style(c.body, PART_LINE));
+    else
+        Capsule(c.s, U(5), by - U(3), U(2), U(11), by + U(2), U(2), Style(c.body, PART_LINE));
+    if (bloom) {
+        for (int k = 0; k < 8; ++k) {
+            const int angle = k * 45 + 22;
+            Ellipse(c.s, Toward(0, U(12), angle), TowardY(hy, U(12), angle), U(6), U(8),
+                    Style(c.accent, PART_LINE), angle);
+        }
+    } else {
+        Petal(c, 0, hy - U(4), U(20), 0, U(8), Style(c.accent, PART_LINE));
+        for (int side = -1; side <= 1; side += 2)
+            Petal(c, side * U(6), hy - U(2), U(14), side * 20, U(4), Style(c.body, PART_LINE));
+    }
+    const int face = Material(c, bloom ? Rgb{250, 224, 130} : Rgb{250, 226, 180});
+    Ellipse(c.s, 0, hy, U(9), U(8), Style(face, PART_LINE));
+    CuteEye(c, -U(4), hy, U(3));
+    CuteEye(c, U(4), hy, U(3));
+    Smile(c, 0, hy + U(5), U(2));
+}
+
+/* The water lily rests in its notched pad on a ring of water: two rows of pointed petals round
+   a golden heart with its face. */
+static void WaterLily(Ctx &c)
+{
+    const int water = Material(c, {150, 196, 236});
+    const int pad = Material(c, {70, 150, 84});
+    const int heart = Material(c, {250, 214, 100});
+    const int pale = Material(c, Mix(c.plan->accentColour, WHITE, 110));
+    Ellipse(c.s, 0, -U(9), U(36), U(10), Style(water, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, -U(10), U(29), U(8), Style(pad, PART_LINE));
+    Polygon(c.s, {0, -U(10), U(18), -U(3), U(9), -U(2)}, Style(water, PART_FLAT | PART_LINE, SHADE_LIGHT));
+    const int fy = -U(24);
+    for (int k = 0; k < 7; ++k)
+        Petal(c, 0, fy + U(4), U(24), -81 + k * 27, U(7), Style(c.accent, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Petal(c, 0, fy + U(4), U(18), -54 + k * 36, U(6), Style(pale, PART_LINE));
+    for (int k = 0; k < 2; ++k)
+        Petal(c, 0, fy + U(2), U(18), 110 + k * 140, U(7), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, fy, U(10), U(8), Style(heart, PART_LINE));
+    CuteEye(c, -U(4), fy - U(1), U(3));
+    CuteEye(c, U(4), fy - U(1), U(3));
+    Smile(c, 0, fy + U(4), U(2));
 }
 
 void DrawPlant(Ctx &c)
 {
     const int idx = c.plan->index;
-    if (idx == 20 || idx == 21) {
-        const bool tall = idx == 21;
-        GroundShadow(c.s, 0, 0, U(16), U(3));
-        const int pot = Material(c, tall ? Rgb{196, 150, 90} : Rgb{200, 120, 72});
-        Polygon(c.s, {-U(12), -U(14), U(12), -U(14), U(9), 0, -U(9), 0}, Style(pot, PART_LINE));
-        Capsule(c.s, -U(13), -U(14), U(2), U(13), -U(14), U(2), Style(pot, PART_LINE));
-        const int h = tall ? U(44) : U(18), w = tall ? U(9) : U(9);
-        if (tall)
-            for (int side = -1; side <= 1; side += 2)
-                Tube(c.s,
-                     {0, -U(32) + side * U(4), U(4), side * U(16), -U(30) + side * U(4), U(4), side * U(16),
-                      -U(42) + side * U(4), U(4)},
-                     Style(c.body, PART_LINE));
-        Capsule(c.s, 0, -U(16), w, 0, -U(14) - h, w - U(1), Style(c.body, PART_LINE));
-        for (int k = -1; k <= 1; ++k)
-            Capsule(c.s, k * w / 2, -U(18), U(1) / 2, k * w / 2, -U(12) - h, U(1) / 2,
-                    Style(c.body, PART_FLAT, SHADE_SHADOW));
-        for (int k = 0; k < (tall ? 8 : 4); ++k)
-            Spike(c, (k % 2 ? 1 : -1) * w, -U(20) - k * U(5), U(3), (k % 2 ? 80 : -80), U(1) / 2,
-                  Style(c.bone, PART_NO_HIGHLIGHT));
-        const int fy = -U(14) - h + U(8);
-        CuteEye(c, -U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
-        CuteEye(c, U(3), fy, tall ? U(2) : U(2) + U(1) / 2);
-        Smile(c, 0, fy + U(4), U(2));
-        if (tall) {
-            for (int k = 0; k < 5; ++k)
-                Ellipse(c.s, Toward(0, U(4), k * 72), TowardY(-U(16) - h, U(4), k * 72), U(3), U(3),
-                        Style(c.accent, PART_LINE));
-            Ellipse(c.s, 0, -U(16) - h, U(2), U(2), Style(Material(c, {250, 220, 80}), PART_LINE));
-        } else {
-            Leaf(c, 0, -U(14) - h, U(8), -30, c.body);
-        }
-        return;
-    }
-    if (idx == 78) { /* water lily: a flower face on a floating pad */
-        GroundShadow(c.s, 0, 0, U(26), U(3));
-        const int pad = Material(c, {80, 160, 90});
-        Ellipse(c.s, 0, -U(6), U(28), U(6), Style(pad, PART_LINE));
-        Polygon(c.s, {0, -U(6), U(10), -U(12), U(14), -U(8)},
-                Style(Material(c, {150, 200, 240}), PART_FLAT, SHADE_LIGHT));
-        for (int k = 0; k < 8; ++k) {
-            const int angle = -100 + k * 28;
-            Ellipse(c.s, Toward(0, U(12), angle), TowardY(-U(22), U(12), angle), U(5), U(10),
-                    Style(c.accent, PART_LINE), angle);
-        }
-        Ellipse(c.s, 0, -U(20), U(10), U(9), Style(Material(c, {250, 220, 120}), PART_LINE));
-        CuteEye(c, -U(4), -U(21), U(2) + U(1) / 2);
-        CuteEye(c, U(4), -U(21), U(2) + U(1) / 2);
-        Smile(c, 0, -U(16), U(2));
-        Ellipse(c.s, -U(22), -U(10), U(4), U(2), Style(Material(c, {120, 190, 240}), PART_FLAT, SHADE_LIGHT));
-        return;
-    }
-    /* Flower fairies: a small body with leaf wings and a flower or bud for a head. */
-    const bool bloom = idx == 73;
-    GroundShadow(c.s, 0, 0, U(12), U(3));
-    const int by = bloom ? -U(20) : -U(14);
-    for (int side = -1; side <= 1; side += 2) {
-        Leaf(c, side * U(3), by - U(4), bloom ? U(18) : U(12), side * 60, c.body);
-        if (bloom)
-            Leaf(c, side * U(3), by, U(12), side * 110, c.body);
-        Capsule(c.s, side * U(2), by + U(4), U(1) + U(1) / 2, side * U(3), -U(1), U(1),
-                Style(c.body, PART_LINE));
-    }
-    Ellipse(c.s, 0, by, U(5), U(7), Style(c.body, PART_LINE));
-    const int hy = by - U(14);
-    if (bloom) {
-        for (int k = 0; k < 6; ++k) {
-            const int angle = k * 60;
-            Ellipse(c.s, Toward(0, U(10), angle), TowardY(hy, U(10), angle), U(6), U(8),
-                    Style(c.accent, PART_LINE), angle);
-        }
-    } else {
-        for (int k = -1; k <= 1; ++k)
-            Spike(c, k * U(3), hy - U(4), U(10), k * 20, U(4), Style(c.accent, PART_LINE));
-    }
-    const int face = Material(c, {250, 226, 170});
-    Ellipse(c.s, 0, hy, U(8), U(7), Style(face, PART_LINE));
-    CuteEye(c, -U(3), hy, U(2) + U(1) / 2);
-    CuteEye(c, U(3), hy, U(2) + U(1) / 2);
-    Smile(c, 0, hy + U(4), U(1) + U(1) / 2);
+    if (idx == CACTUS_SPROUT_ENTRY || idx == CACTUS_ROLLER_ENTRY)
+        BarrelCactus(c, idx == CACTUS_ROLLER_ENTRY);
+    else if (idx == WATER_LILY_ENTRY)
+        WaterLily(c);
+    else
+        FlowerFairy(c, idx == FLOWER_FAIRY_ENTRY);
 }
 
+/* The cloud puff baby: a heap of soft puffs over a grey underside, a drizzle falling from it. */
 void DrawBlob(Ctx &c)
 {
-    GroundShadow(c.s, 0, -U(2), U(12), U(2));
-    const int cy = -U(22);
-    for (int k = 0; k < 5; ++k)
-        Ellipse(c.s, -U(12) + k * U(6), cy - (k % 2) * U(4), U(8), U(7), Style(c.body, PART_NO_HIGHLIGHT));
-    Ellipse(c.s, 0, cy + U(2), U(16), U(8), Style(c.body, PART_NO_HIGHLIGHT));
-    CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
-    CuteEye(c, U(4), cy, U(2) + U(1) / 2);
-    Ellipse(c.s, -U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
-    Ellipse(c.s, U(9), cy + U(3), U(2), U(1), Style(c.accent, PART_FLAT));
-    Smile(c, 0, cy + U(4), U(2));
+    const int cy = -U(32);
+    GroundShadow(c.s, 0, 0, U(14), U(2));
+    const int rain = Material(c, {110, 164, 232});
+    for (int k = 0; k < 6; ++k) {
+        const int x = -U(13) + k * U(5) + (k % 2) * U(1), y = cy + U(14) + (k % 2) * U(7);
+        Spike(c, x, y - U(1), U(4), 0, U(2), Style(rain, PART_NO_HIGHLIGHT));
+        Ellipse(c.s, x, y, U(2) + U(1) / 2, U(3), Style(rain, PART_NO_HIGHLIGHT));
+    }
+    Ellipse(c.s, 0, cy + U(4), U(18), U(7), Style(c.body, PART_FLAT, SHADE_SHADOW));
+    static const int PUFF[4][3] = {
+        {-U(10), -U(1), U(9) }, /* left */
+        {U(1),   -U(6), U(12)}, /* crown */
+        {U(12),  0,     U(8) }, /* right */
+        {-U(16), U(3),  U(5) }, /* small one on the left edge */
+    };
+    for (int k = 0; k < 4; ++k)
+        Ellipse(c.s, PUFF[k][0], cy + PUFF[k][1], PUFF[k][2], PUFF[k][2], Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, cy + U(2), U(17), U(7), Style(c.body, PART_NO_HIGHLIGHT));
+    CuteEye(c, -U(5), cy, U(3));
+    CuteEye(c, U(5), cy, U(3));
+    Ellipse(c.s, -U(10), cy + U(4), U(2), U(1), Style(c.accent, PART_FLAT));
+    Ellipse(c.s, U(10), cy + U(4), U(2), U(1), Style(c.accent, PART_FLAT));
+    Smile(c, 0, cy + U(5), U(2));
 }
 
 void DrawOrb(Ctx &c)
