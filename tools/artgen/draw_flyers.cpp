@@ -95,21 +95,6 @@ static void BandedLeg(Ctx &c, const std::vector<int> &xyr, int material, int ban
         }
 }
 
-/* A spread wing as a fan of feathers from the shoulder, pointing out to one side. */
-static void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathers, int spread, int material,
-                        int tipMaterial)
-{
-    for (int k = feathers - 1; k >= 0; --k) {
-        const int angle = side * (30 + k * spread / feathers);
-        const int len = length - k * length / (feathers * 3);
-        const int mx = Toward(sx, len / 2, angle), my = TowardY(sy, len / 2, angle);
-        Ellipse(c.s, mx, my, U(4), len / 2, Style(material, PART_LINE), angle);
-        if (tipMaterial != 0)
-            Ellipse(c.s, Toward(mx, len / 3, angle), TowardY(my, len / 3, angle), U(2) + U(1) / 2, len / 6,
-                    Style(tipMaterial, PART_LINE), angle);
-    }
-}
-
 /* The hoarding crow stands on its little heap of treasures, a stolen spoon crosswise in its
    heavy beak. */
 static void Crow(Ctx &c)
@@ -146,62 +131,77 @@ static void Crow(Ctx &c)
     RingEye(c, hx - U(1), hy - U(2), U(2) + U(1) / 2, iris);
 }
 
-/* The nightjar chick squats on a broad leaf: a bark-mottled puff with a flat head that is
-   nearly all gape. */
+/* The nightjar chick squats low on a broad leaf: a bark-mottled ball of fluffy down, flat on
+   top, with a short pale beak whose gape corners reach back under its eye. */
 static void NightjarChick(Ctx &c)
 {
-    const int leaf = Material(c, LEAF_GREEN);
+    const int leaf = Material(c, LEAF_GREEN), stalk = Material(c, TWIG_BROWN);
     const int fleck = Material(c, Darker(c.plan->bodyColour, 42));
-    const int gape = Material(c, {238, 128, 116});
+    const int flange = Material(c, {246, 214, 120}), beak = Material(c, {214, 190, 170});
+    const int foot = Material(c, {214, 160, 128});
     GroundShadow(c.s, 0, 0, U(24), U(3));
-    Ellipse(c.s, -U(2), -U(5), U(25), U(6), Style(leaf, PART_LINE), 4);
-    Capsule(c.s, -U(24), -U(7), U(1) / 2, U(20), -U(4), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
-    Capsule(c.s, U(22), -U(3), U(1), U(29), -U(1), U(1), Style(Material(c, TWIG_BROWN), PART_LINE));
-    Ellipse(c.s, 0, -U(17), U(15), U(12), Style(c.body));
-    Mottle(c, 0, -U(15), U(12), U(8), 16, fleck, SHADE_BASE);
-    Mottle(c, 0, -U(15), U(12), U(8), 8, c.accent, SHADE_LIGHT);
-    for (int side = -1; side <= 1; side += 2)
-        Ellipse(c.s, side * U(14), -U(15), U(4), U(8), Style(c.body, PART_LINE), -side * 20);
-    const int hy = -U(31);
-    for (int side = -1; side <= 1; side += 2)
-        Spike(c, side * U(10), hy - U(5), U(5), side * 50, U(2), Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, hy, U(15), U(8), Style(c.body, PART_LINE));
-    Mottle(c, 0, hy - U(3), U(11), U(3), 6, fleck, SHADE_BASE);
-    Ellipse(c.s, 0, hy + U(4), U(13), U(4), Style(c.accent, PART_LINE));
-    Ellipse(c.s, 0, hy + U(5), U(10), U(2) + U(1) / 2, Style(gape, PART_FLAT));
-    Ellipse(c.s, 0, hy + U(5), U(4), U(1), Style(c.mouth, PART_FLAT));
-    for (int side = -1; side <= 1; side += 2)
-        BrightEye(c, side * U(7), hy - U(2), U(3));
+    Ellipse(c.s, 0, -U(4), U(25), U(5), Style(leaf, PART_LINE), -3);
+    Capsule(c.s, -U(22), -U(4), U(1) / 2, U(20), -U(5), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
+    Capsule(c.s, U(23), -U(5), U(1), U(29), -U(8), U(1), Style(stalk, PART_LINE));
+    for (int side = 0; side < 2; ++side)
+        for (int k = -1; k <= 1; ++k)
+            Capsule(c.s, -U(4) + side * U(7), -U(8), U(1), -U(7) + side * U(7) + k * U(2), -U(5), U(1),
+                    Style(foot, PART_FLAT));
+    /* Round tufts of down make the outline soft. */
+    for (int k = 0; k < 8; ++k) {
+        const int angle = -60 + k * 25;
+        Ellipse(c.s, Toward(U(3), U(14), angle), TowardY(-U(15), U(10), angle), U(4), U(3),
+                Style(c.body, PART_LINE), angle);
+    }
+    Ellipse(c.s, U(3), -U(15), U(16), U(10), Style(c.body));
+    Mottle(c, U(4), -U(14), U(12), U(7), 12, fleck, SHADE_BASE);
+    Mottle(c, U(4), -U(14), U(12), U(7), 6, c.accent, SHADE_LIGHT);
+    Ellipse(c.s, U(9), -U(14), U(7), U(5), Style(c.body, PART_LINE), -20);
+    for (int k = 0; k < 3; ++k)
+        Spike(c, U(13) + k * U(2), -U(11) + k * U(1), U(4), 120, U(1) + U(1) / 2, Style(fleck, PART_LINE));
+    const int hx = -U(10), hy = -U(20);
+    Ellipse(c.s, hx, hy, U(10), U(8), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(3), Style(c.body, PART_NO_HIGHLIGHT));
+    Mottle(c, hx + U(2), hy - U(4), U(5), U(2), 4, fleck, SHADE_BASE);
+    /* A short beak, slightly open, gape corners swollen and pale. */
+    Ellipse(c.s, hx - U(4), hy + U(3), U(3), U(2), Style(flange, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy, hx - U(15), hy + U(2), hx - U(6), hy + U(3)}, Style(beak, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy + U(3), hx - U(13), hy + U(4), hx - U(6), hy + U(5)}, Style(beak, PART_LINE));
+    BrightEye(c, hx, hy - U(2), U(3));
 }
 
-/* The nightjar lies along its branch in daytime, bark-patterned, long wings folded past the
-   tail, eyes half shut. */
+/* The nightjar lies along its branch in daytime, bark-patterned, scalloped wings folded long
+   past the tail, a pale throat bar and a drowsy eye. */
 static void NightjarPerched(Ctx &c)
 {
-    const int bark = Material(c, TWIG_BROWN), leaf = Material(c, LEAF_GREEN);
-    const int fleck = Material(c, Darker(c.plan->bodyColour, 42));
+    const int bark = Material(c, {100, 90, 86}), leaf = Material(c, LEAF_GREEN);
+    const int fleck = Material(c, Darker(c.plan->bodyColour, 42)), beak = Material(c, {76, 62, 56});
     GroundShadow(c.s, 0, 0, U(24), U(3));
-    Capsule(c.s, -U(36), -U(12), U(3), U(36), -U(20), U(3), Style(bark, PART_LINE));
-    Capsule(c.s, U(24), -U(19), U(1) + U(1) / 2, U(32), -U(34), U(1), Style(bark, PART_LINE));
-    Leaf(c, U(32), -U(34), U(12), 20, leaf);
-    Leaf(c, -U(28), -U(10), U(13), 200, leaf);
-    Leaf(c, -U(20), -U(11), U(10), 150, leaf);
-    Capsule(c.s, -U(8), -U(16), U(1) / 2, U(6), -U(18), U(1) / 2, Style(bark, PART_FLAT, SHADE_SHADOW));
-    /* Long folded wings and tail reach well past the body. */
-    Polygon(c.s, {U(10), -U(27), U(40), -U(30), U(40), -U(26), U(12), -U(19)}, Style(c.body, PART_LINE));
-    Ellipse(c.s, U(2), -U(24), U(19), U(8), Style(c.body), -6);
-    Mottle(c, U(2), -U(23), U(16), U(5), 14, fleck, SHADE_BASE);
-    Polygon(c.s, {-U(4), -U(31), U(36), -U(29), U(36), -U(27), U(2), -U(22)}, Style(c.body, PART_LINE));
-    for (int k = 0; k < 4; ++k)
-        Ellipse(c.s, U(4) + k * U(8), -U(28) + k * U(0), U(2) + U(1) / 2, U(1), Style(c.accent, PART_FLAT),
-                -4);
-    Capsule(c.s, U(2), -U(27), U(1) / 2, U(34), -U(28), U(1) / 2, Style(fleck, PART_FLAT));
-    const int hx = -U(17), hy = -U(26);
-    Ellipse(c.s, hx, hy, U(9), U(7), Style(c.body, PART_LINE));
-    Mottle(c, hx + U(2), hy - U(3), U(5), U(2), 4, fleck, SHADE_BASE);
-    Capsule(c.s, hx - U(8), hy + U(3), U(1) / 2, hx + U(1), hy + U(4), U(1) / 2, Style(fleck, PART_FLAT));
-    Spike(c, hx - U(8), hy + U(2), U(3), -100, U(1), Style(c.dark, PART_FLAT));
-    SleepyEye(c, hx - U(2), hy - U(1), U(3), c.body);
+    Capsule(c.s, -U(30), -U(10), U(3), U(32), -U(15), U(3), Style(bark, PART_LINE));
+    Capsule(c.s, U(22), -U(14), U(1) + U(1) / 2, U(28), -U(24), U(1), Style(bark, PART_LINE));
+    Leaf(c, U(28), -U(24), U(10), 25, leaf);
+    Leaf(c, -U(24), -U(9), U(12), 195, leaf);
+    /* Long folded wings and a barred tail reach well past the body. */
+    Polygon(c.s, {U(12), -U(27), U(40), -U(28), U(40), -U(21), U(12), -U(18)}, Style(c.body, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(24) + k * U(5), -U(26), U(1), U(23) + k * U(5), -U(20), U(1), Style(fleck, PART_FLAT));
+    Ellipse(c.s, U(2), -U(25), U(19), U(11), Style(c.body), -5);
+    Mottle(c, U(2), -U(21), U(14), U(5), 12, fleck, SHADE_BASE);
+    Polygon(c.s, {-U(2), -U(35), U(36), -U(34), U(38), -U(30), U(4), -U(22)}, Style(c.body, PART_LINE));
+    /* Rows of scalloped covert feathers on the folded wing. */
+    for (int row = 0; row < 2; ++row)
+        for (int k = 0; k < 4 - row; ++k)
+            Ellipse(c.s, U(3) + k * U(5) + row * U(14), -U(31) + row * U(1) + (k % 2) * U(2), U(3), U(2),
+                    Style(row ? fleck : c.accent, PART_LINE | PART_NO_HIGHLIGHT));
+    Capsule(c.s, U(14), -U(31), U(1) / 2, U(36), -U(32), U(1) / 2, Style(fleck, PART_FLAT));
+    const int hx = -U(17), hy = -U(30);
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
+    Mottle(c, hx + U(2), hy - U(4), U(5), U(2), 4, fleck, SHADE_BASE);
+    Capsule(c.s, hx - U(5), hy + U(6), U(1) + U(1) / 2, hx + U(4), hy + U(7), U(1) + U(1) / 2,
+            Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Capsule(c.s, hx - U(8), hy + U(2), U(1) / 2, hx + U(1), hy + U(3), U(1) / 2, Style(fleck, PART_FLAT));
+    Polygon(c.s, {hx - U(8), hy - U(1), hx - U(13), hy + U(1), hx - U(8), hy + U(2)}, Style(beak, PART_LINE));
+    SleepyEye(c, hx - U(2), hy - U(2), U(3), fleck);
 }
 
 /* The great nightjar hawks at dusk: long pointed wings raised with white bars near the
@@ -213,43 +213,43 @@ static void NightjarFlight(Ctx &c)
     const int gape = Material(c, {230, 110, 110});
     const int by = -U(34);
     GroundShadow(c.s, 0, 0, U(18), U(3));
-    Polygon(c.s, {-U(5), by + U(6), U(5), by + U(6), U(10), by + U(26), -U(10), by + U(26)},
+    Polygon(c.s, {-U(5), by + U(6), U(5), by + U(6), U(13), by + U(27), -U(13), by + U(27)},
             Style(c.body, PART_LINE));
     for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(6) - k * U(1), by + U(12) + k * U(5), U(1), U(6) + k * U(1), by + U(12) + k * U(5),
+        Capsule(c.s, -U(7) - k * U(1), by + U(12) + k * U(5), U(1), U(7) + k * U(1), by + U(12) + k * U(5),
                 U(1), Style(fleck, PART_FLAT));
-    Capsule(c.s, -U(9), by + U(25), U(1), U(9), by + U(25), U(1), Style(bar, PART_FLAT));
+    Capsule(c.s, -U(11), by + U(25), U(1), U(11), by + U(25), U(1), Style(bar, PART_FLAT));
     for (int side = -1; side <= 1; side += 2) {
         Polygon(c.s,
-                {side * U(4), by - U(6), side * U(22), by - U(16), side * U(26), by - U(4), side * U(6),
-                 by + U(6)},
+                {side * U(4), by - U(9), side * U(24), by - U(20), side * U(31), by + U(2), side * U(6),
+                 by + U(10)},
                 Style(c.body, PART_LINE));
         Polygon(c.s,
-                {side * U(20), by - U(15), side * U(46), by - U(34), side * U(36), by - U(16), side * U(25),
-                 by - U(3)},
+                {side * U(21), by - U(19), side * U(45), by - U(37), side * U(42), by - U(10), side * U(29),
+                 by + U(4)},
                 Style(c.body, PART_LINE));
-        Mottle(c, side * U(15), by - U(4), U(7), U(5), 5, fleck, SHADE_BASE);
+        Mottle(c, side * U(16), by - U(3), U(8), U(6), 6, fleck, SHADE_BASE);
         for (int k = 0; k < 3; ++k)
-            Capsule(c.s, side * (U(24) + k * U(3)), by - U(6) - k * U(3), U(1) / 2, side * (U(38) + k * U(2)),
-                    by - U(24) - k * U(2), U(1) / 2, Style(fleck, PART_FLAT));
-        Capsule(c.s, side * U(33), by - U(24), U(2), side * U(31), by - U(13), U(2), Style(bar, PART_FLAT));
+            Capsule(c.s, side * (U(27) + k * U(3)), by - U(4) - k * U(4), U(1) / 2, side * (U(41) + k * U(2)),
+                    by - U(25) - k * U(3), U(1) / 2, Style(fleck, PART_FLAT));
+        Capsule(c.s, side * U(36), by - U(27), U(2), side * U(35), by - U(11), U(2), Style(bar, PART_FLAT));
     }
-    Ellipse(c.s, 0, by + U(1), U(8), U(11), Style(c.body));
+    Ellipse(c.s, 0, by + U(1), U(9), U(12), Style(c.body));
     for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(5), by + U(2) + k * U(3), U(1) / 2, U(5), by + U(2) + k * U(3), U(1) / 2,
+        Capsule(c.s, -U(6), by + U(2) + k * U(3), U(1) / 2, U(6), by + U(2) + k * U(3), U(1) / 2,
                 Style(fleck, PART_FLAT));
     const int hy = by - U(13);
-    Ellipse(c.s, 0, hy, U(12), U(8), Style(c.body, PART_LINE));
-    Mottle(c, 0, hy - U(4), U(8), U(2), 4, fleck, SHADE_BASE);
-    Ellipse(c.s, 0, hy + U(4), U(10), U(6), Style(c.accent, PART_LINE));
-    Ellipse(c.s, 0, hy + U(5), U(8), U(4) + U(1) / 2, Style(gape, PART_FLAT));
+    Ellipse(c.s, 0, hy, U(13), U(9), Style(c.body, PART_LINE));
+    Mottle(c, 0, hy - U(5), U(9), U(2), 4, fleck, SHADE_BASE);
+    Ellipse(c.s, 0, hy + U(4), U(11), U(6), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, hy + U(5), U(9), U(4) + U(1) / 2, Style(gape, PART_FLAT));
     Ellipse(c.s, 0, hy + U(6), U(4), U(2) + U(1) / 2, Style(c.mouth, PART_FLAT));
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 3; ++k)
-            Spike(c, side * (U(9) - k * U(1)), hy + U(1) + k * U(3), U(5), side * (80 + k * 25), U(1),
+            Spike(c, side * (U(10) - k * U(1)), hy + U(1) + k * U(3), U(5), side * (80 + k * 25), U(1),
                   Style(c.dark, PART_FLAT));
     for (int side = -1; side <= 1; side += 2)
-        BrightEye(c, side * U(7), hy - U(3), U(2) + U(1) / 2);
+        BrightEye(c, side * U(7), hy - U(4), U(3));
 }
 
 /* The heron chick sits in its reed nest: a round downy body, spiky down on its head and a
@@ -267,7 +267,7 @@ static void HeronChick(Ctx &c)
         Spike(c, hx + k * U(3), hy - U(6), U(6) - (k < 0 ? -k : k) * U(1), k * 22, U(2),
               Style(c.body, PART_LINE));
     Ellipse(c.s, hx, hy, U(10), U(9), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(8), hy, hx - U(19), hy + U(3), hx - U(8), hy + U(5)}, Style(beak, PART_LINE));
+    Polygon(c.s, {hx - U(8), hy - U(1), hx - U(23), hy + U(3), hx - U(8), hy + U(5)}, Style(beak, PART_LINE));
     BrightEye(c, hx - U(3), hy - U(2), U(3));
     /* The nest in front of the lower body. */
     Ellipse(c.s, 0, -U(7), U(21), U(8), Style(reed, PART_LINE));
@@ -298,8 +298,8 @@ static void YoungHeron(Ctx &c)
                 U(1) / 2, Style(ripple, PART_FLAT));
     Polygon(c.s, {U(10), by - U(5), U(24), by + U(2), U(20), by + U(6), U(8), by + U(4)},
             Style(c.body, PART_LINE));
-    Ellipse(c.s, U(3), by, U(13), U(9), Style(c.body), -12);
-    Ellipse(c.s, U(6), by - U(1), U(10), U(6), Style(c.body, PART_LINE), -18);
+    Ellipse(c.s, U(3), by, U(15), U(10), Style(c.body), -12);
+    Ellipse(c.s, U(7), by - U(1), U(11), U(7), Style(c.body, PART_LINE), -18);
     const int hx = -U(6), hy = by - U(24);
     Curve(c.s, -U(6), by - U(2), U(4), U(4), by - U(12), hx + U(1), hy + U(3), U(3),
           Style(c.body, PART_LINE));
@@ -311,35 +311,45 @@ static void YoungHeron(Ctx &c)
     RingEye(c, hx - U(1), hy - U(1), U(2), iris);
 }
 
-/* The grown heron on one leg, wings raised and half spread, long plumes trailing from its
-   crown, dagger beak held high. */
+/* The grown heron in flight: neck drawn back into an S, dagger beak forward, legs trailing,
+   one broad wing raised over its back and the other swept down. */
 static void Heron(Ctx &c)
 {
     const int beak = Material(c, c.plan->accentColour), legMat = Material(c, {222, 156, 72});
-    const int quill = Material(c, Darker(c.plan->bodyColour, 30));
+    const int quill = Material(c, Darker(c.plan->bodyColour, 34));
     const int iris = Material(c, {250, 220, 90});
-    GroundShadow(c.s, 0, 0, U(18), U(3));
-    const int by = -U(36);
-    FeatherWing(c, U(8), by - U(4), 1, U(34), 6, 90, quill, c.body);
-    Tube(c.s, {U(2), by + U(6), U(1) + U(1) / 2, U(3), -U(14), U(1) + U(1) / 2, U(2), -U(1), U(1)},
-         Style(legMat, PART_LINE));
-    Capsule(c.s, U(2), -U(1), U(1), -U(5), 0, U(1), Style(legMat, PART_FLAT));
-    Tube(c.s, {U(6), by + U(6), U(1) + U(1) / 2, U(12), by + U(14), U(1), U(5), by + U(18), U(1)},
-         Style(legMat, PART_LINE));
-    Ellipse(c.s, U(4), by, U(12), U(10), Style(c.body), -20);
-    FeatherWing(c, U(2), by - U(4), -1, U(30), 5, 70, c.body, quill);
-    const int hx = -U(12), hy = by - U(30);
-    Curve(c.s, -U(2), by - U(4), U(5), U(8), by - U(18), hx + U(2), hy + U(3), U(3),
-          Style(c.body, PART_LINE));
-    Ellipse(c.s, -U(1), by - U(10), U(3), U(6), Style(c.belly, PART_NO_HIGHLIGHT), 20);
-    Curve(c.s, hx + U(3), hy - U(3), U(1), hx + U(12), hy - U(6), hx + U(18), hy, U(1),
+    GroundShadow(c.s, U(4), 0, U(22), U(3));
+    const int by = -U(28);
+    Polygon(c.s, {U(2), by + U(2), -U(8), by + U(22), U(6), by + U(20), U(16), by + U(3)},
+            Style(quill, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Spike(c, -U(6) + k * U(4), by + U(20), U(5), 200 - k * 10, U(2), Style(quill, PART_LINE));
+    for (int side = 0; side < 2; ++side) {
+        Capsule(c.s, U(14), by + U(2) + side * U(2), U(1) + U(1) / 2, U(38), by + U(5) + side * U(3), U(1),
+                Style(legMat, PART_LINE));
+        Spike(c, U(38), by + U(5) + side * U(3), U(4), 100, U(1) + U(1) / 2, Style(legMat, PART_LINE));
+    }
+    Polygon(c.s, {U(16), by - U(3), U(28), by - U(2), U(26), by + U(3), U(16), by + U(4)},
+            Style(c.body, PART_LINE));
+    Ellipse(c.s, U(6), by, U(16), U(8), Style(c.body), 4);
+    Ellipse(c.s, -U(8), by + U(3), U(7), U(6), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    const int hx = -U(16), hy = by - U(6);
+    Curve(c.s, hx + U(8), hy - U(3), U(1), hx + U(18), hy - U(6), hx + U(24), hy - U(1), U(1),
           Style(c.dark, PART_LINE));
-    Curve(c.s, hx + U(3), hy - U(2), U(1), hx + U(10), hy - U(2), hx + U(15), hy + U(4), U(1) / 2,
-          Style(c.dark, PART_LINE));
-    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
-    Capsule(c.s, hx - U(3), hy - U(3), U(1), hx + U(4), hy - U(3), U(1), Style(c.dark, PART_FLAT));
-    Polygon(c.s, {hx - U(4), hy - U(1), hx - U(22), hy + U(4), hx - U(4), hy + U(3)}, Style(beak, PART_LINE));
-    RingEye(c, hx - U(1), hy, U(2), iris);
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
+    Capsule(c.s, hx - U(3), hy - U(4), U(1), hx + U(6), hy - U(4), U(1), Style(c.dark, PART_FLAT));
+    Polygon(c.s, {hx - U(5), hy - U(1), hx - U(24), hy + U(3), hx - U(5), hy + U(4)}, Style(beak, PART_LINE));
+    RingEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2, iris);
+    /* The near wing raised: arm, then a long hand with fingered primaries. */
+    Polygon(c.s, {-U(2), by - U(3), U(2), by - U(22), U(20), by - U(26), U(18), by - U(2)},
+            Style(c.body, PART_LINE));
+    Polygon(c.s, {U(2), by - U(22), -U(10), by - U(40), U(10), by - U(46), U(20), by - U(26)},
+            Style(c.body, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Spike(c, -U(8) + k * U(5), by - U(40) - k * U(2), U(7), -30 + k * 5, U(2), Style(quill, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(4) + k * U(5), by - U(6), U(1) / 2, U(2) + k * U(5), by - U(22) - k * U(2), U(1) / 2,
+                Style(quill, PART_FLAT));
 }
 
 /* The tailor-bird chick peeps out of the leaf cup its parents stitched, the cup hung from a
@@ -418,8 +428,9 @@ static void PaperCrane(Ctx &c)
     const int fold = Material(c, Darker(c.plan->bodyColour, 14));
     GroundShadow(c.s, 0, 0, U(22), U(3));
     const int by = -U(14);
-    Polygon(c.s, {-U(4), by, U(22), by - U(30), U(8), by}, Style(c.body, PART_LINE));
-    Polygon(c.s, {-U(4), by, -U(22), by - U(26), U(2), by - U(2)}, Style(fold, PART_LINE));
+    Polygon(c.s, {-U(4), by, U(14), by - U(30), U(26), by - U(28), U(10), by}, Style(c.body, PART_LINE));
+    Polygon(c.s, {-U(4), by, -U(24), by - U(22), -U(14), by - U(28), U(2), by - U(2)},
+            Style(fold, PART_LINE));
     Polygon(c.s, {-U(18), by + U(9), U(16), by + U(9), U(7), by - U(5), -U(7), by - U(5)},
             Style(c.body, PART_LINE));
     Polygon(c.s, {U(10), by + U(4), U(30), by - U(12), U(16), by + U(7)}, Style(fold, PART_LINE));
@@ -546,8 +557,8 @@ static void ShadowSpider(Ctx &c)
     const int red = Material(c, {244, 60, 76}), hair = Material(c, Darker(c.plan->bodyColour, 40));
     GroundShadow(c.s, 0, 0, U(30), U(3));
     Polygon(c.s, {U(6), -U(50), U(30), -U(66), U(38), -U(58), U(22), -U(34)}, Style(silk, PART_LINE));
-    Ellipse(c.s, U(2), -U(34), U(30), U(23), Style(silk, PART_LINE));
-    Ellipse(c.s, U(4), -U(35), U(23), U(16), Style(hollow, PART_LINE));
+    Ellipse(c.s, U(2), -U(34), U(28), U(21), Style(silk, PART_LINE));
+    Ellipse(c.s, U(4), -U(35), U(21), U(15), Style(hollow, PART_LINE));
     for (int k = 0; k < 5; ++k) {
         const int angle = -60 + k * 30;
         Capsule(c.s, Toward(U(4), U(22), angle), TowardY(-U(35), U(17), angle), U(1) / 2,
@@ -826,37 +837,56 @@ static void ShieldBeetle(Ctx &c)
     }
 }
 
-/* The click beetle in mid-flip: thrown into the air off a puff of dust, its body snapped into an
-   arch at the hinge, legs tucked, stone plates on its back, spin strokes round it. */
+/* The click beetle in mid-flip: flung off a puff of dust, its long body snapped into an arch at
+   the hinge behind the head shield, legs kicking, stone plates on its back, spin strokes round it. */
 static void ClickBeetle(Ctx &c)
 {
     const int stone = c.accent, snap = Material(c, {250, 236, 150});
     const int dust = Material(c, {200, 182, 150}), trail = Material(c, {160, 170, 190});
+    const int seam = Material(c, Darker(c.plan->bodyColour, 40));
     GroundShadow(c.s, U(4), 0, U(14), U(3));
     Ellipse(c.s, -U(18), -U(3), U(5), U(3), Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
     Ellipse(c.s, -U(11), -U(4), U(4), U(3), Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
     Ellipse(c.s, -U(24), -U(2), U(3), U(2), Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
-    Curve(c.s, -U(14), -U(10), U(1), -U(30), -U(26), -U(20), -U(46), U(1), Style(trail, PART_FLAT));
-    Curve(c.s, U(18), -U(54), U(1), U(36), -U(42), U(28), -U(20), U(1), Style(trail, PART_FLAT));
-    Spike(c, U(28), -U(20), U(5), 200, U(3), Style(trail, PART_FLAT));
-    Spike(c, -U(20), -U(46), U(5), 20, U(3), Style(trail, PART_FLAT));
-    const int cx = U(4), cy = -U(32);
-    for (int k = 0; k < 3; ++k)
+    Curve(c.s, -U(14), -U(10), U(1), -U(32), -U(26), -U(22), -U(48), U(1), Style(trail, PART_FLAT));
+    Curve(c.s, U(18), -U(56), U(1), U(38), -U(42), U(30), -U(20), U(1), Style(trail, PART_FLAT));
+    Spike(c, U(30), -U(20), U(5), 200, U(3), Style(trail, PART_FLAT));
+    Spike(c, -U(22), -U(48), U(5), 20, U(3), Style(trail, PART_FLAT));
+    /* The beetle tilted nose up; the hinge bends the two halves into a tent. */
+    const int cx = U(4), cy = -U(32), tilt = -24;
+    auto px = [&](int x, int y) { return cx + (x * CosQ12(tilt) - y * SinQ12(tilt)) / 4096; };
+    auto py = [&](int x, int y) { return cy + (x * SinQ12(tilt) + y * CosQ12(tilt)) / 4096; };
+    for (int k = 0; k < 3; ++k) {
+        const int lx = -U(8) + k * U(8), kick = (k - 1) * U(4);
         Tube(c.s,
-             {cx - U(8) + k * U(7), cy + U(6), U(1) + U(1) / 2, cx - U(5) + k * U(7), cy + U(12), U(1),
-              cx - U(10) + k * U(7), cy + U(13), U(1)},
+             {px(lx, U(5)), py(lx, U(5)), U(1) + U(1) / 2, px(lx + kick, U(12)), py(lx + kick, U(12)), U(1),
+              px(lx + kick - U(4), U(16)), py(lx + kick - U(4), U(16)), U(1)},
              Style(c.dark, PART_LINE));
-    Ellipse(c.s, cx + U(9), cy + U(3), U(15), U(9), Style(c.body), 32);
-    Ellipse(c.s, cx - U(10), cy + U(3), U(10), U(8), Style(c.body, PART_LINE), -38);
+    }
+    Ellipse(c.s, px(U(9), U(1)), py(U(9), U(1)), U(17), U(7), Style(c.body), tilt + 12);
+    for (int k = 0; k < 4; ++k) {
+        const int x = -U(3) + k * U(7), a = tilt + 12;
+        const int qx = px(x, -U(2) + (k == 0 || k == 3) * U(1)),
+                  qy = py(x, -U(2) + (k == 0 || k == 3) * U(1));
+        Polygon(c.s,
+                {Toward(qx, U(3), a - 90), TowardY(qy, U(3), a - 90), Toward(qx, U(4), a - 20),
+                 TowardY(qy, U(4), a - 20), Toward(qx, U(3), a + 90), TowardY(qy, U(3), a + 90),
+                 Toward(qx, U(3), a + 180), TowardY(qy, U(3), a + 180)},
+                Style(stone, PART_LINE));
+    }
+    Capsule(c.s, px(-U(5), U(2)), py(-U(5), U(2)), U(1) / 2, px(U(24), U(3)), py(U(24), U(3)), U(1) / 2,
+            Style(seam, PART_FLAT));
+    Ellipse(c.s, px(-U(12), U(2)), py(-U(12), U(2)), U(8), U(7), Style(c.body, PART_LINE), tilt - 14);
+    Spike(c, px(-U(6), U(4)), py(-U(6), U(4)), U(4), 150, U(2), Style(c.body, PART_LINE));
+    Ellipse(c.s, px(-U(13), -U(1)), py(-U(13), -U(1)), U(4), U(3), Style(stone, PART_LINE), tilt - 14);
+    const int hx = px(-U(21), U(4)), hy = py(-U(21), U(4));
+    Tube(c.s, {hx - U(2), hy - U(2), U(1), hx - U(8), hy - U(8), U(1), hx - U(14), hy - U(7), U(1)},
+         Style(c.dark, PART_LINE));
+    Ellipse(c.s, hx, hy, U(5), U(5), Style(c.body, PART_LINE));
+    BrightEye(c, hx - U(1), hy - U(1), U(2));
+    const int sx = px(-U(5), -U(7)), sy = py(-U(5), -U(7));
     for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, cx + U(3) + k * U(6), cy - U(2) + k * U(4), U(5), U(4), Style(stone, PART_LINE), 32);
-    Ellipse(c.s, cx - U(9), cy - U(1), U(6), U(4), Style(stone, PART_LINE), -38);
-    const int hx = cx - U(18), hy = cy + U(11);
-    Curve(c.s, hx - U(2), hy - U(3), U(1), hx - U(8), hy - U(8), hx - U(12), hy - U(4), U(1), Style(c.dark));
-    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
-    BrightEye(c, hx - U(2), hy, U(2));
-    for (int k = 0; k < 3; ++k)
-        Spike(c, cx - U(1), cy - U(8), U(7), -40 + k * 40, U(2), Style(snap, PART_LINE));
+        Spike(c, sx, sy, U(7), -40 + k * 40, U(2), Style(snap, PART_LINE));
 }
 
 /* The dusk moth faces us with its wings spread: a big eye spot on each forewing stares out. */
