@@ -252,23 +252,24 @@ static void NightjarFlight(Ctx &c)
         BrightEye(c, side * U(7), hy - U(4), U(3));
 }
 
-/* The heron chick sits in its reed nest: a round downy body, spiky down on its head and a
-   short stout beak. */
+/* The heron chick stands in its reed nest: a downy body, a thin neck already long, a crest of
+   spiky down and a little dagger of a beak. */
 static void HeronChick(Ctx &c)
 {
     const int reed = Material(c, {188, 158, 96});
     const int beak = Material(c, c.plan->accentColour);
     GroundShadow(c.s, 0, 0, U(22), U(3));
-    const int hx = -U(4), hy = -U(36);
-    Ellipse(c.s, U(1), -U(20), U(12), U(11), Style(c.body));
+    const int hx = -U(6), hy = -U(40);
+    Ellipse(c.s, U(2), -U(20), U(12), U(11), Style(c.body));
     Ellipse(c.s, -U(2), -U(17), U(7), U(7), Style(c.belly, PART_NO_HIGHLIGHT));
-    Ellipse(c.s, U(10), -U(20), U(4), U(7), Style(c.body, PART_LINE), 20);
+    Ellipse(c.s, U(11), -U(20), U(4), U(7), Style(c.body, PART_LINE), 20);
+    Capsule(c.s, -U(2), -U(26), U(5), hx + U(1), hy + U(4), U(3), Style(c.body, PART_LINE));
     for (int k = -2; k <= 2; ++k)
-        Spike(c, hx + k * U(3), hy - U(6), U(6) - (k < 0 ? -k : k) * U(1), k * 22, U(2),
+        Spike(c, hx + U(1) + k * U(3), hy - U(5), U(8) - (k < 0 ? -k : k) * U(1), 10 + k * 24, U(2),
               Style(c.body, PART_LINE));
-    Ellipse(c.s, hx, hy, U(10), U(9), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(8), hy - U(1), hx - U(23), hy + U(3), hx - U(8), hy + U(5)}, Style(beak, PART_LINE));
-    BrightEye(c, hx - U(3), hy - U(2), U(3));
+    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy - U(1), hx - U(24), hy + U(3), hx - U(6), hy + U(4)}, Style(beak, PART_LINE));
+    BrightEye(c, hx - U(2), hy - U(1), U(3));
     /* The nest in front of the lower body. */
     Ellipse(c.s, 0, -U(7), U(21), U(8), Style(reed, PART_LINE));
     for (int k = 0; k < 6; ++k)
@@ -352,36 +353,40 @@ static void Heron(Ctx &c)
                 Style(quill, PART_FLAT));
 }
 
-/* The tailor-bird chick peeps out of the leaf cup its parents stitched, the cup hung from a
-   twig by its stalk. */
+/* The tailor-bird chick begs from the leaf cup its parents stitched, the cup hung from a twig
+   by its stalk, its tip hanging below. */
 static void TailorChick(Ctx &c)
 {
     const int leaf = Material(c, LEAF_GREEN), twig = Material(c, TWIG_BROWN);
+    const int hollow = Material(c, {56, 84, 44});
     const int thread = Material(c, {236, 226, 190}), gape = Material(c, {250, 200, 70});
     const int cap = Material(c, {196, 120, 70});
-    GroundShadow(c.s, 0, 0, U(18), U(3));
-    Capsule(c.s, -U(6), -U(50), U(2), U(26), -U(52), U(1) + U(1) / 2, Style(twig, PART_LINE));
-    Capsule(c.s, U(12), -U(51), U(1), U(12), -U(30), U(1), Style(leaf, PART_LINE));
-    const int hx = -U(2), hy = -U(32);
-    Ellipse(c.s, hx, hy, U(10), U(9), Style(c.body, PART_LINE));
+    GroundShadow(c.s, 0, 0, U(16), U(3));
+    Capsule(c.s, -U(8), -U(52), U(2), U(26), -U(54), U(1) + U(1) / 2, Style(twig, PART_LINE));
+    Capsule(c.s, U(14), -U(53), U(1), U(14), -U(28), U(1), Style(leaf, PART_LINE));
+    Spike(c, U(2), -U(6), U(9), 180, U(6), Style(leaf, PART_LINE));
+    Ellipse(c.s, U(2), -U(17), U(17), U(13), Style(leaf, PART_LINE));
+    Ellipse(c.s, U(2), -U(27), U(13), U(4), Style(hollow, PART_LINE));
+    const int hx = -U(2), hy = -U(33);
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
     Ellipse(c.s, hx + U(1), hy - U(6), U(6), U(3), Style(cap, PART_LINE | PART_NO_HIGHLIGHT));
     /* Beak wide open upward, begging. */
-    Polygon(c.s, {hx - U(7), hy - U(2), hx - U(16), hy - U(14), hx - U(3), hy - U(6)},
+    Polygon(c.s, {hx - U(6), hy - U(2), hx - U(15), hy - U(14), hx - U(2), hy - U(6)},
             Style(gape, PART_LINE));
-    Polygon(c.s, {hx - U(7), hy + U(1), hx - U(20), hy - U(4), hx - U(6), hy + U(4)}, Style(gape, PART_LINE));
-    BrightEye(c, hx + U(1), hy - U(1), U(3));
-    /* The cup: a leaf folded round, its seam stitched. */
-    Ellipse(c.s, U(2), -U(15), U(17), U(14), Style(leaf, PART_LINE));
-    Spike(c, U(15), -U(22), U(10), 40, U(4), Style(leaf, PART_LINE));
-    Capsule(c.s, U(2), -U(27), U(1) / 2, U(2), -U(3), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
-    for (int k = 0; k < 4; ++k) {
-        const int sy = -U(24) + k * U(5);
+    Polygon(c.s, {hx - U(6), hy + U(1), hx - U(19), hy - U(4), hx - U(5), hy + U(4)}, Style(gape, PART_LINE));
+    BrightEye(c, hx + U(2), hy - U(1), U(3));
+    /* The front lip of the cup, its seam stitched across. */
+    Ellipse(c.s, U(2), -U(14), U(17), U(11), Style(leaf, PART_LINE));
+    Capsule(c.s, U(2), -U(24), U(1) / 2, U(2), -U(4), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
+    for (int k = 0; k < 3; ++k) {
+        const int sy = -U(21) + k * U(5);
         Capsule(c.s, -U(1), sy, U(1) * 3 / 4, U(5), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
         Capsule(c.s, U(5), sy, U(1) * 3 / 4, -U(1), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
     }
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(4), -U(20) + k * U(6), U(1) / 2, U(14), -U(24) + k * U(7), U(1) / 2,
-                Style(leaf, PART_FLAT, SHADE_SHADOW));
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 2; ++k)
+            Capsule(c.s, U(2) + side * U(4), -U(17) + k * U(6), U(1) / 2, U(2) + side * U(13),
+                    -U(21) + k * U(6), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
 }
 
 /* The tailor bird: a small olive songbird, tail cocked upright, its needle beak drawing a
