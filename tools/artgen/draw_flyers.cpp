@@ -1,294 +1,922 @@
-/* Winged and many-legged creatures: birds (owls, herons, phoenix), bats and insects
-   (moths, ants, spiders, beetles, mantis, firefly), each shaped per entry. */
+/* Winged and many-legged creatures: birds (crow, nightjars, herons, tailor birds, paper crane)
+   and small beasts with six or eight legs (spiders, ants, beetles, mantis, firefly, moth, dragonfly). */
 #include "creature_drawers.h"
 
-/* A spread wing as a fan of feathers from the shoulder, pointing out to one side. */
-static void FeatherWing(Ctx &c, int sx, int sy, int side, int length, int feathers, int spread, int material,
-                        int tipMaterial)
+#include <algorithm>
+
+/* The entries drawn here, by EntryIndex. */
+static const int CROW_ENTRY = 2;
+static const int NIGHTJAR_CHICK_ENTRY = 17;
+static const int NIGHTJAR_ENTRY = 18;
+static const int GREAT_NIGHTJAR_ENTRY = 19;
+static const int SPIDERLING_ENTRY = 22;
+static const int WEB_SPIDER_ENTRY = 23;
+static const int SHADOW_SPIDER_ENTRY = 24;
+static const int WORKER_ANT_ENTRY = 28;
+static const int QUEEN_ANT_ENTRY = 29;
+static const int MANTIS_ENTRY = 36;
+static const int FIREFLY_ENTRY = 56;
+static const int GRUB_ENTRY = 65;
+static const int SHIELD_BEETLE_ENTRY = 66;
+static const int CLICK_BEETLE_ENTRY = 67;
+static const int HERON_CHICK_ENTRY = 78;
+static const int YOUNG_HERON_ENTRY = 79;
+static const int HERON_ENTRY = 80;
+static const int TAILOR_CHICK_ENTRY = 90;
+static const int TAILOR_BIRD_ENTRY = 91;
+static const int DUSK_MOTH_ENTRY = 98;
+static const int PAPER_CRANE_ENTRY = 103;
+static const int LAVA_DRAGONFLY_ENTRY = 105;
+
+static const Rgb LEAF_GREEN = {104, 168, 72};
+static const Rgb TWIG_BROWN = {120, 88, 62};
+static const Rgb SILK = {206, 212, 228};
+
+/* Half-width in design units of a mark that stays two pixels wide at the picture's zoom: the
+   viewer doubles every second pixel, so one-pixel marks come out uneven. */
+static int TwoPixels(const Ctx &c)
 {
-    for (int k = feathers - 1; k >= 0; --k) {
-        const int angle = side * (30 + k * spread / feathers);
-        const int len = length - k * length / (feathers * 3);
-        const int mx = Toward(sx, len / 2, angle), my = TowardY(sy, len / 2, angle);
-        Ellipse(c.s, mx, my, U(3), len / 2, Style(material, PART_LINE), angle);
-        if (tipMaterial != 0)
-            Ellipse(c.s, Toward(mx, len / 3, angle), TowardY(my, len / 3, angle), U(2), len / 6,
-                    Style(tipMaterial, PART_LINE), angle);
+    return U(1) * Q8_ONE / c.s.zoom;
+}
+
+static void Catchlight(Ctx &c, int x, int y, int r)
+{
+    const int h = std::max(r / 3, TwoPixels(c));
+    Ellipse(c.s, x - r / 3, y - r / 2, h, h, Style(c.white, PART_FLAT));
+}
+
+/* A round dark eye with a light catch. */
+static void BrightEye(Ctx &c, int x, int y, int r)
+{
+    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
+    Catchlight(c, x, y, r);
+}
+
+/* A coloured iris round a dark pupil: birds' keen eyes. */
+static void RingEye(Ctx &c, int x, int y, int r, int iris)
+{
+    Ellipse(c.s, x, y, r, r, Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
+    Ellipse(c.s, x, y, r * 3 / 5, r * 3 / 5, Style(c.eye, PART_FLAT));
+    Catchlight(c, x, y, r);
+}
+
+/* A drowsy eye: the lid of the given material covers its upper half. */
+static void SleepyEye(Ctx &c, int x, int y, int r, int lid)
+{
+    Ellipse(c.s, x, y, r, r, Style(c.eye, PART_FLAT));
+    Ellipse(c.s, x + r / 4, y + r / 2, std::max(r / 4, TwoPixels(c)), std::max(r / 4, TwoPixels(c)),
+            Style(c.white, PART_FLAT));
+    Ellipse(c.s, x, y - r / 2, r + U(1) / 2, r * 3 / 4, Style(lid, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
+/* Random flecks inside an ellipse: bark mottling, spots, speckles. Drawn from the entry's own
+   random stream, so both the measuring and the final pass get the same flecks. */
+static void Mottle(Ctx &c, int cx, int cy, int rx, int ry, int count, int material, Shade shade)
+{
+    for (int k = 0; k < count; ++k) {
+        const int dx = RandomRange(c.rng, -rx, rx), dy = RandomRange(c.rng, -ry, ry);
+        const int angle = RandomRange(c.rng, -40, 40);
+        if ((int64_t)dx * dx * ry * ry + (int64_t)dy * dy * rx * rx > (int64_t)rx * rx * ry * ry)
+            continue;
+        Ellipse(c.s, cx + dx, cy + dy, U(1) + U(1) / 2, U(1), Style(material, PART_FLAT, shade), angle);
     }
 }
 
-static void Owl(Ctx &c)
+/* A jointed leg as a tube, with rings of a second material along each segment. */
+static void BandedLeg(Ctx &c, const std::vector<int> &xyr, int material, int band)
 {
-    const int idx = c.plan->index;
-    const int stage = idx - 6; /* 0, 1, 2 */
-    GroundShadow(c.s, 0, 0, U(16) + stage * U(3), U(3));
-    const int brx = U(14) + stage * U(2), bry = U(15) + stage * U(2);
-    const int by = -U(3) - bry;
-    if (stage == 2) {
-        FeatherWing(c, -brx / 2, by - U(4), -1, U(30), 6, 80, c.body, c.accent);
-        FeatherWing(c, brx / 2, by - U(4), 1, U(30), 6, 80, c.body, c.accent);
+    Tube(c.s, xyr, Style(material, PART_LINE));
+    for (size_t i = 3; i + 2 < xyr.size(); i += 3)
+        for (int t = 1; t <= 2; ++t) {
+            const int x = xyr[i - 3] + (xyr[i] - xyr[i - 3]) * t / 3;
+            const int y = xyr[i - 2] + (xyr[i + 1] - xyr[i - 2]) * t / 3;
+            const int r = xyr[i - 1] + (xyr[i + 2] - xyr[i - 1]) * t / 3;
+            Ellipse(c.s, x, y, r, r, Style(band, PART_FLAT, SHADE_SHADOW));
+        }
+}
+
+/* The hoarding crow stands on its little heap of treasures, a stolen spoon crosswise in its
+   heavy beak. */
+static void Crow(Ctx &c)
+{
+    const int hood = Material(c, Darker(c.plan->bodyColour, 48));
+    const int beak = Material(c, {62, 60, 72});
+    const int silver = Material(c, {192, 200, 214});
+    const int gold = Material(c, {236, 188, 64});
+    const int iris = Material(c, {236, 214, 120});
+    GroundShadow(c.s, U(2), 0, U(24), U(3));
+    /* The hoard: coins, a button and a thimble. */
+    Ellipse(c.s, U(14), -U(3), U(6), U(3), Style(gold, PART_LINE));
+    Ellipse(c.s, U(21), -U(4), U(4), U(4), Style(silver, PART_LINE));
+    Ellipse(c.s, U(8), -U(2), U(5), U(2), Style(gold, PART_LINE), -10);
+    Capsule(c.s, U(12), -U(7), U(3), U(14), -U(11), U(2) + U(1) / 2, Style(gold, PART_LINE));
+    for (int side = 0; side < 2; ++side) {
+        const int lx = -U(3) + side * U(6);
+        Capsule(c.s, lx, -U(14), U(1) + U(1) / 2, lx - U(1), -U(3), U(1), Style(beak, PART_FLAT));
+        Capsule(c.s, lx - U(1), -U(2), U(1), lx - U(6), -U(1), U(1), Style(beak, PART_FLAT));
     }
+    Polygon(c.s, {U(8), -U(26), U(30), -U(12), U(27), -U(6), U(6), -U(16)}, Style(hood, PART_LINE));
+    Ellipse(c.s, U(1), -U(22), U(15), U(11), Style(c.body), -25);
+    Ellipse(c.s, -U(5), -U(18), U(7), U(6), Style(c.belly, PART_NO_HIGHLIGHT), -25);
+    Ellipse(c.s, U(7), -U(23), U(13), U(7), Style(hood, PART_LINE), -28);
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(6) + k * U(3), -U(25) + k * U(1), U(1) / 2, U(16) + k * U(2), -U(18) + k * U(2),
+                U(1) / 2, Style(hood, PART_FLAT, SHADE_SHADOW));
+    const int hx = -U(11), hy = -U(35);
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(hood, PART_LINE));
+    /* The spoon crosses the beak: handle above, bowl hanging below. */
+    Capsule(c.s, hx - U(10), hy - U(7), U(1), hx - U(18), hy + U(11), U(1), Style(silver, PART_LINE));
+    Ellipse(c.s, hx - U(19), hy + U(14), U(3) + U(1) / 2, U(4) + U(1) / 2, Style(silver, PART_LINE), 20);
+    Polygon(c.s, {hx - U(5), hy - U(3), hx - U(22), hy + U(2), hx - U(5), hy + U(4)}, Style(beak, PART_LINE));
+    RingEye(c, hx - U(1), hy - U(2), U(2) + U(1) / 2, iris);
+}
+
+/* The nightjar chick squats low on a broad leaf: a bark-mottled ball of fluffy down, flat on
+   top, with a short pale beak whose gape corners reach back under its eye. */
+static void NightjarChick(Ctx &c)
+{
+    const int leaf = Material(c, LEAF_GREEN), stalk = Material(c, TWIG_BROWN);
+    const int fleck = Material(c, Darker(c.plan->bodyColour, 42));
+    const int flange = Material(c, {246, 214, 120}), beak = Material(c, {214, 190, 170});
+    const int foot = Material(c, {214, 160, 128});
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+    Ellipse(c.s, 0, -U(4), U(25), U(5), Style(leaf, PART_LINE), -3);
+    Capsule(c.s, -U(22), -U(4), U(1) / 2, U(20), -U(5), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
+    Capsule(c.s, U(23), -U(5), U(1), U(29), -U(8), U(1), Style(stalk, PART_LINE));
+    for (int side = 0; side < 2; ++side)
+        for (int k = -1; k <= 1; ++k)
+            Capsule(c.s, -U(4) + side * U(7), -U(8), U(1), -U(7) + side * U(7) + k * U(2), -U(5), U(1),
+                    Style(foot, PART_FLAT));
+    /* Round tufts of down make the outline soft. */
+    for (int k = 0; k < 8; ++k) {
+        const int angle = -60 + k * 25;
+        Ellipse(c.s, Toward(U(3), U(14), angle), TowardY(-U(15), U(10), angle), U(4), U(3),
+                Style(c.body, PART_LINE), angle);
+    }
+    Ellipse(c.s, U(3), -U(15), U(16), U(10), Style(c.body));
+    Mottle(c, U(4), -U(14), U(12), U(7), 12, fleck, SHADE_BASE);
+    Mottle(c, U(4), -U(14), U(12), U(7), 6, c.accent, SHADE_LIGHT);
+    Ellipse(c.s, U(9), -U(14), U(7), U(5), Style(c.body, PART_LINE), -20);
+    for (int k = 0; k < 3; ++k)
+        Spike(c, U(13) + k * U(2), -U(11) + k * U(1), U(4), 120, U(1) + U(1) / 2, Style(fleck, PART_LINE));
+    const int hx = -U(10), hy = -U(20);
+    Ellipse(c.s, hx, hy, U(10), U(8), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(3), Style(c.body, PART_NO_HIGHLIGHT));
+    Mottle(c, hx + U(2), hy - U(4), U(5), U(2), 4, fleck, SHADE_BASE);
+    /* A short beak, slightly open, gape corners swollen and pale. */
+    Ellipse(c.s, hx - U(4), hy + U(3), U(3), U(2), Style(flange, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy, hx - U(15), hy + U(2), hx - U(6), hy + U(3)}, Style(beak, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy + U(3), hx - U(13), hy + U(4), hx - U(6), hy + U(5)}, Style(beak, PART_LINE));
+    BrightEye(c, hx, hy - U(2), U(3));
+}
+
+/* The nightjar lies along its branch in daytime, bark-patterned, scalloped wings folded long
+   past the tail, a pale throat bar and a drowsy eye. */
+static void NightjarPerched(Ctx &c)
+{
+    const int bark = Material(c, {100, 90, 86}), leaf = Material(c, LEAF_GREEN);
+    const int fleck = Material(c, Darker(c.plan->bodyColour, 42)), beak = Material(c, {76, 62, 56});
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+    Capsule(c.s, -U(30), -U(10), U(3), U(32), -U(15), U(3), Style(bark, PART_LINE));
+    Capsule(c.s, U(22), -U(14), U(1) + U(1) / 2, U(28), -U(24), U(1), Style(bark, PART_LINE));
+    Leaf(c, U(28), -U(24), U(10), 25, leaf);
+    Leaf(c, -U(24), -U(9), U(12), 195, leaf);
+    /* Long folded wings and a barred tail reach well past the body. */
+    Polygon(c.s, {U(12), -U(27), U(40), -U(28), U(40), -U(21), U(12), -U(18)}, Style(c.body, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(24) + k * U(5), -U(26), U(1), U(23) + k * U(5), -U(20), U(1), Style(fleck, PART_FLAT));
+    Ellipse(c.s, U(2), -U(25), U(19), U(11), Style(c.body), -5);
+    Mottle(c, U(2), -U(21), U(14), U(5), 12, fleck, SHADE_BASE);
+    Polygon(c.s, {-U(2), -U(35), U(36), -U(34), U(38), -U(30), U(4), -U(22)}, Style(c.body, PART_LINE));
+    /* Rows of scalloped covert feathers on the folded wing. */
+    for (int row = 0; row < 2; ++row)
+        for (int k = 0; k < 4 - row; ++k)
+            Ellipse(c.s, U(3) + k * U(5) + row * U(14), -U(31) + row * U(1) + (k % 2) * U(2), U(3), U(2),
+                    Style(row ? fleck : c.accent, PART_LINE | PART_NO_HIGHLIGHT));
+    Capsule(c.s, U(14), -U(31), U(1) / 2, U(36), -U(32), U(1) / 2, Style(fleck, PART_FLAT));
+    const int hx = -U(17), hy = -U(30);
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
+    Mottle(c, hx + U(2), hy - U(4), U(5), U(2), 4, fleck, SHADE_BASE);
+    Capsule(c.s, hx - U(5), hy + U(6), U(1) + U(1) / 2, hx + U(4), hy + U(7), U(1) + U(1) / 2,
+            Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Capsule(c.s, hx - U(8), hy + U(2), U(1) / 2, hx + U(1), hy + U(3), U(1) / 2, Style(fleck, PART_FLAT));
+    Polygon(c.s, {hx - U(8), hy - U(1), hx - U(13), hy + U(1), hx - U(8), hy + U(2)}, Style(beak, PART_LINE));
+    SleepyEye(c, hx - U(2), hy - U(2), U(3), fleck);
+}
+
+/* The great nightjar hawks at dusk: long pointed wings raised with white bars near the
+   tips, a fanned tail and a huge open gape ringed with bristles. */
+static void NightjarFlight(Ctx &c)
+{
+    const int bar = Material(c, {236, 230, 212});
+    const int fleck = Material(c, Darker(c.plan->bodyColour, 42));
+    const int gape = Material(c, {230, 110, 110});
+    const int by = -U(34);
+    GroundShadow(c.s, 0, 0, U(18), U(3));
+    Polygon(c.s, {-U(5), by + U(6), U(5), by + U(6), U(13), by + U(27), -U(13), by + U(27)},
+            Style(c.body, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, -U(7) - k * U(1), by + U(12) + k * U(5), U(1), U(7) + k * U(1), by + U(12) + k * U(5),
+                U(1), Style(fleck, PART_FLAT));
+    Capsule(c.s, -U(11), by + U(25), U(1), U(11), by + U(25), U(1), Style(bar, PART_FLAT));
     for (int side = -1; side <= 1; side += 2) {
-        Capsule(c.s, side * U(5), -U(3), U(1), side * U(5), -U(1), U(1),
-                Style(Material(c, {240, 170, 60}), PART_FLAT));
-        for (int k = -1; k <= 1; ++k)
-            Capsule(c.s, side * U(5), -U(1), U(1) / 2, side * U(5) + k * U(2), U(1) / 2, U(1) / 2,
-                    Style(Material(c, {240, 170, 60}), PART_FLAT));
+        Polygon(c.s,
+                {side * U(4), by - U(9), side * U(24), by - U(20), side * U(31), by + U(2), side * U(6),
+                 by + U(10)},
+                Style(c.body, PART_LINE));
+        Polygon(c.s,
+                {side * U(21), by - U(19), side * U(45), by - U(37), side * U(42), by - U(10), side * U(29),
+                 by + U(4)},
+                Style(c.body, PART_LINE));
+        Mottle(c, side * U(16), by - U(3), U(8), U(6), 6, fleck, SHADE_BASE);
+        for (int k = 0; k < 3; ++k)
+            Capsule(c.s, side * (U(27) + k * U(3)), by - U(4) - k * U(4), U(1) / 2, side * (U(41) + k * U(2)),
+                    by - U(25) - k * U(3), U(1) / 2, Style(fleck, PART_FLAT));
+        Capsule(c.s, side * U(36), by - U(27), U(2), side * U(35), by - U(11), U(2), Style(bar, PART_FLAT));
     }
-    Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    Ellipse(c.s, 0, by + bry / 3, brx * 3 / 5, bry * 3 / 5, Style(c.belly, PART_NO_HIGHLIGHT));
-    for (int k = 0; k < 5; ++k)
-        Spike(c, -brx / 3 + (k % 3) * brx / 3, by + bry / 6 + (k / 3) * U(4) + U(2), U(2), 180, U(1),
-              Style(c.body, PART_FLAT, SHADE_SHADOW));
-    if (stage < 2)
-        for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * (brx - U(2)), by + U(2), U(4), bry * 2 / 3, Style(c.body, PART_LINE),
-                    side * 15);
-    if (stage >= 1)
-        for (int side = -1; side <= 1; side += 2)
-            Spike(c, side * brx * 3 / 5, by - bry + U(3), U(7) + stage * U(2), side * 25, U(3),
-                  Style(c.body, PART_LINE));
-    if (stage == 0)
-        for (int k = -1; k <= 1; ++k)
-            Spike(c, k * U(3), by - bry + U(1), U(4), k * 30, U(2), Style(c.body, PART_LINE));
-    const int ey = by - bry / 3, er = stage == 0 ? U(6) : U(5);
-    Ellipse(c.s, -er, ey, er + U(2), er + U(1), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, er, ey, er + U(2), er + U(1), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    WhiteEye(c, -er, ey, er * 3 / 4, U(1));
-    WhiteEye(c, er, ey, er * 3 / 4, -U(1));
-    Spike(c, 0, ey + U(2), U(4), 180, U(2), Style(Material(c, {240, 170, 60}), PART_LINE));
-    if (stage == 2)
-        Polygon(c.s, {0, by - bry + U(2), U(2), by - bry + U(5), 0, by - bry + U(8), -U(2), by - bry + U(5)},
-                Style(Material(c, {120, 230, 250}), PART_LINE));
+    Ellipse(c.s, 0, by + U(1), U(9), U(12), Style(c.body));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, -U(6), by + U(2) + k * U(3), U(1) / 2, U(6), by + U(2) + k * U(3), U(1) / 2,
+                Style(fleck, PART_FLAT));
+    const int hy = by - U(13);
+    Ellipse(c.s, 0, hy, U(13), U(9), Style(c.body, PART_LINE));
+    Mottle(c, 0, hy - U(5), U(9), U(2), 4, fleck, SHADE_BASE);
+    Ellipse(c.s, 0, hy + U(4), U(11), U(6), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, hy + U(5), U(9), U(4) + U(1) / 2, Style(gape, PART_FLAT));
+    Ellipse(c.s, 0, hy + U(6), U(4), U(2) + U(1) / 2, Style(c.mouth, PART_FLAT));
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 3; ++k)
+            Spike(c, side * (U(10) - k * U(1)), hy + U(1) + k * U(3), U(5), side * (80 + k * 25), U(1),
+                  Style(c.dark, PART_FLAT));
+    for (int side = -1; side <= 1; side += 2)
+        BrightEye(c, side * U(7), hy - U(4), U(3));
 }
 
+/* The heron chick stands in its reed nest: a downy body, a thin neck already long, a crest of
+   spiky down and a little dagger of a beak. */
+static void HeronChick(Ctx &c)
+{
+    const int reed = Material(c, {188, 158, 96});
+    const int beak = Material(c, c.plan->accentColour);
+    GroundShadow(c.s, 0, 0, U(22), U(3));
+    const int hx = -U(6), hy = -U(40);
+    Ellipse(c.s, U(2), -U(20), U(12), U(11), Style(c.body));
+    Ellipse(c.s, -U(2), -U(17), U(7), U(7), Style(c.belly, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, U(11), -U(20), U(4), U(7), Style(c.body, PART_LINE), 20);
+    Capsule(c.s, -U(2), -U(26), U(5), hx + U(1), hy + U(4), U(3), Style(c.body, PART_LINE));
+    for (int k = -2; k <= 2; ++k)
+        Spike(c, hx + U(1) + k * U(3), hy - U(5), U(8) - (k < 0 ? -k : k) * U(1), 10 + k * 24, U(2),
+              Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy - U(1), hx - U(24), hy + U(3), hx - U(6), hy + U(4)}, Style(beak, PART_LINE));
+    BrightEye(c, hx - U(2), hy - U(1), U(3));
+    /* The nest in front of the lower body. */
+    Ellipse(c.s, 0, -U(7), U(21), U(8), Style(reed, PART_LINE));
+    for (int k = 0; k < 6; ++k)
+        Capsule(c.s, -U(18) + k * U(7), -U(10) + (k % 2) * U(4), U(1) / 2, -U(12) + k * U(7),
+                -U(4) - (k % 2) * U(3), U(1) / 2, Style(reed, PART_FLAT, SHADE_SHADOW));
+    Capsule(c.s, -U(20), -U(12), U(1), U(20), -U(13), U(1), Style(reed, PART_LINE));
+}
+
+/* The young heron wades: long legs in the shallows, an S-necked body, a short crest. */
+static void YoungHeron(Ctx &c)
+{
+    const int water = Material(c, {110, 164, 222}), ripple = Material(c, {176, 210, 240});
+    const int beak = Material(c, c.plan->accentColour), legMat = Material(c, {222, 156, 72});
+    const int farLeg = Material(c, {190, 124, 56}), iris = Material(c, {250, 220, 90});
+    GroundShadow(c.s, 0, 0, U(20), U(2));
+    Ellipse(c.s, U(1), -U(3), U(20), U(4), Style(water, PART_LINE | PART_NO_HIGHLIGHT));
+    const int by = -U(32);
+    for (int side = 0; side < 2; ++side) {
+        const int lx = -U(1) + side * U(6);
+        Tube(c.s,
+             {lx, by + U(6), U(1) + U(1) / 2, lx + U(2) - side * U(3), -U(16), U(1), lx - side * U(2), -U(4),
+              U(1)},
+             Style(side ? farLeg : legMat, PART_LINE));
+    }
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, -U(14) + k * U(18), -U(4) + k * U(1), U(1) / 2, -U(6) + k * U(18), -U(4) + k * U(1),
+                U(1) / 2, Style(ripple, PART_FLAT));
+    Polygon(c.s, {U(10), by - U(5), U(24), by + U(2), U(20), by + U(6), U(8), by + U(4)},
+            Style(c.body, PART_LINE));
+    Ellipse(c.s, U(3), by, U(15), U(10), Style(c.body), -12);
+    Ellipse(c.s, U(7), by - U(1), U(11), U(7), Style(c.body, PART_LINE), -18);
+    const int hx = -U(6), hy = by - U(24);
+    Curve(c.s, -U(6), by - U(2), U(4), U(4), by - U(12), hx + U(1), hy + U(3), U(3),
+          Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(7), by - U(4), U(4), U(5), Style(c.belly, PART_NO_HIGHLIGHT));
+    Spike(c, hx + U(4), hy - U(2), U(7), 75, U(2), Style(c.dark, PART_LINE));
+    Spike(c, hx + U(3), hy, U(5), 100, U(1) + U(1) / 2, Style(c.dark, PART_LINE));
+    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(4), hy - U(1), hx - U(18), hy + U(3), hx - U(4), hy + U(3)}, Style(beak, PART_LINE));
+    RingEye(c, hx - U(1), hy - U(1), U(2), iris);
+}
+
+/* The grown heron in flight: neck drawn back into an S, dagger beak forward, legs trailing,
+   one broad wing raised over its back and the other swept down. */
 static void Heron(Ctx &c)
 {
-    const bool chick = c.plan->index == 60;
-    GroundShadow(c.s, 0, 0, U(14), U(3));
-    const int beak = Material(c, c.plan->accentColour);
-    const int legMat = Material(c, {230, 150, 60});
-    const int legLen = chick ? U(10) : U(22);
-    const int by = -legLen - U(10);
+    const int beak = Material(c, c.plan->accentColour), legMat = Material(c, {222, 156, 72});
+    const int quill = Material(c, Darker(c.plan->bodyColour, 34));
+    const int iris = Material(c, {250, 220, 90});
+    GroundShadow(c.s, U(4), 0, U(22), U(3));
+    const int by = -U(28);
+    Polygon(c.s, {U(2), by + U(2), -U(8), by + U(22), U(6), by + U(20), U(16), by + U(3)},
+            Style(quill, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Spike(c, -U(6) + k * U(4), by + U(20), U(5), 200 - k * 10, U(2), Style(quill, PART_LINE));
     for (int side = 0; side < 2; ++side) {
-        const int lx = side ? U(4) : -U(2);
-        Capsule(c.s, lx, by + U(6), U(1), lx, -U(1), U(1),
-                Style(legMat, PART_FLAT, side ? SHADE_SHADOW : SHADE_BASE));
-        Capsule(c.s, lx, -U(1), U(1) / 2, lx - U(4), 0, U(1) / 2, Style(legMat, PART_FLAT));
+        Capsule(c.s, U(14), by + U(2) + side * U(2), U(1) + U(1) / 2, U(38), by + U(5) + side * U(3), U(1),
+                Style(legMat, PART_LINE));
+        Spike(c, U(38), by + U(5) + side * U(3), U(4), 100, U(1) + U(1) / 2, Style(legMat, PART_LINE));
     }
-    Spike(c, U(14), by - U(2), U(10), 70, U(5), Style(c.body, PART_LINE));
-    Ellipse(c.s, U(2), by, chick ? U(11) : U(14), chick ? U(9) : U(9), Style(c.body));
-    Ellipse(c.s, U(6), by - U(1), U(9), U(5), Style(c.body, PART_LINE), 10);
-    const int hx = chick ? -U(6) : -U(10), hy = chick ? by - U(14) : by - U(26);
-    Curve(c.s, -U(4), by - U(2), U(4), hx + U(8), (hy + by) / 2, hx + U(1), hy + U(2), U(3),
-          Style(c.body, PART_LINE));
-    Ellipse(c.s, hx, hy, chick ? U(8) : U(6), chick ? U(7) : U(5), Style(c.body, PART_LINE));
-    if (!chick)
-        Curve(c.s, hx + U(3), hy - U(3), U(1), hx + U(10), hy - U(6), hx + U(14), hy - U(2), U(1) / 2,
-              Style(c.dark));
-    if (chick)
-        for (int k = -1; k <= 1; ++k)
-            Spike(c, hx + k * U(2), hy - U(6), U(4), k * 30, U(1), Style(c.body, PART_LINE));
-    Spike(c, hx - U(4), hy + U(1), chick ? U(8) : U(14), -90, U(2), Style(beak, PART_LINE));
-    if (chick)
-        CuteEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2);
-    else
-        CuteEye(c, hx, hy - U(1), U(1) + U(1) / 2);
+    Polygon(c.s, {U(16), by - U(3), U(28), by - U(2), U(26), by + U(3), U(16), by + U(4)},
+            Style(c.body, PART_LINE));
+    Ellipse(c.s, U(6), by, U(16), U(8), Style(c.body), 4);
+    Ellipse(c.s, -U(8), by + U(3), U(7), U(6), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    const int hx = -U(16), hy = by - U(6);
+    Curve(c.s, hx + U(8), hy - U(3), U(1), hx + U(18), hy - U(6), hx + U(24), hy - U(1), U(1),
+          Style(c.dark, PART_LINE));
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
+    Capsule(c.s, hx - U(3), hy - U(4), U(1), hx + U(6), hy - U(4), U(1), Style(c.dark, PART_FLAT));
+    Polygon(c.s, {hx - U(5), hy - U(1), hx - U(24), hy + U(3), hx - U(5), hy + U(4)}, Style(beak, PART_LINE));
+    RingEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2, iris);
+    /* The near wing raised: arm, then a long hand with fingered primaries. */
+    Polygon(c.s, {-U(2), by - U(3), U(2), by - U(22), U(20), by - U(26), U(18), by - U(2)},
+            Style(c.body, PART_LINE));
+    Polygon(c.s, {U(2), by - U(22), -U(10), by - U(40), U(10), by - U(46), U(20), by - U(26)},
+            Style(c.body, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Spike(c, -U(8) + k * U(5), by - U(40) - k * U(2), U(7), -30 + k * 5, U(2), Style(quill, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(4) + k * U(5), by - U(6), U(1) / 2, U(2) + k * U(5), by - U(22) - k * U(2), U(1) / 2,
+                Style(quill, PART_FLAT));
+}
+
+/* The tailor-bird chick begs from the leaf cup its parents stitched, the cup hung from a twig
+   by its stalk, its tip hanging below. */
+static void TailorChick(Ctx &c)
+{
+    const int leaf = Material(c, LEAF_GREEN), twig = Material(c, TWIG_BROWN);
+    const int hollow = Material(c, {56, 84, 44});
+    const int thread = Material(c, {236, 226, 190}), gape = Material(c, {250, 200, 70});
+    const int cap = Material(c, {196, 120, 70});
+    GroundShadow(c.s, 0, 0, U(16), U(3));
+    Capsule(c.s, -U(8), -U(52), U(2), U(26), -U(54), U(1) + U(1) / 2, Style(twig, PART_LINE));
+    Capsule(c.s, U(14), -U(53), U(1), U(14), -U(28), U(1), Style(leaf, PART_LINE));
+    Spike(c, U(2), -U(6), U(9), 180, U(6), Style(leaf, PART_LINE));
+    Ellipse(c.s, U(2), -U(17), U(17), U(13), Style(leaf, PART_LINE));
+    Ellipse(c.s, U(2), -U(27), U(13), U(4), Style(hollow, PART_LINE));
+    const int hx = -U(2), hy = -U(33);
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx + U(1), hy - U(6), U(6), U(3), Style(cap, PART_LINE | PART_NO_HIGHLIGHT));
+    /* Beak wide open upward, begging. */
+    Polygon(c.s, {hx - U(6), hy - U(2), hx - U(15), hy - U(14), hx - U(2), hy - U(6)},
+            Style(gape, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy + U(1), hx - U(19), hy - U(4), hx - U(5), hy + U(4)}, Style(gape, PART_LINE));
+    BrightEye(c, hx + U(2), hy - U(1), U(3));
+    /* The front lip of the cup, its seam stitched across. */
+    Ellipse(c.s, U(2), -U(14), U(17), U(11), Style(leaf, PART_LINE));
+    Capsule(c.s, U(2), -U(24), U(1) / 2, U(2), -U(4), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
+    for (int k = 0; k < 3; ++k) {
+        const int sy = -U(21) + k * U(5);
+        Capsule(c.s, -U(1), sy, U(1) * 3 / 4, U(5), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
+        Capsule(c.s, U(5), sy, U(1) * 3 / 4, -U(1), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
+    }
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 2; ++k)
+            Capsule(c.s, U(2) + side * U(4), -U(17) + k * U(6), U(1) / 2, U(2) + side * U(13),
+                    -U(21) + k * U(6), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
 }
 
 /* The tailor bird: a small olive songbird, tail cocked upright, its needle beak drawing a
    grass thread to the stitched leaf pouch it hangs from a twig. */
 static void TailorBird(Ctx &c)
 {
-    const int leaf = Material(c, {100, 170, 80}), twig = Material(c, {120, 86, 60});
-    const int thread = c.accent, legMat = Material(c, {200, 150, 100});
-    GroundShadow(c.s, 0, 0, U(22), U(3));
-    Capsule(c.s, U(6), -U(56), U(1) + U(1) / 2, U(34), -U(58), U(1), Style(twig, PART_LINE));
-    Capsule(c.s, U(24), -U(57), U(1) / 2, U(24), -U(48), U(1) / 2, Style(thread, PART_FLAT));
-    Ellipse(c.s, U(20), -U(32), U(7), U(16), Style(leaf, PART_LINE), 10);
-    Ellipse(c.s, U(27), -U(34), U(7), U(15), Style(leaf, PART_LINE), -10);
-    for (int k = 0; k < 5; ++k)
-        Capsule(c.s, U(21), -U(44) + k * U(6), U(1) / 2, U(26), -U(42) + k * U(6), U(1) / 2,
-                Style(thread, PART_FLAT, SHADE_LIGHT));
+    const int leaf = Material(c, LEAF_GREEN), twig = Material(c, TWIG_BROWN);
+    const int thread = Material(c, {236, 226, 190}), legMat = Material(c, {206, 156, 104});
+    const int cap = Material(c, {196, 120, 70}), beak = Material(c, {70, 66, 60});
+    GroundShadow(c.s, U(4), 0, U(24), U(3));
+    Capsule(c.s, U(4), -U(56), U(2), U(36), -U(58), U(1) + U(1) / 2, Style(twig, PART_LINE));
+    Capsule(c.s, U(24), -U(57), U(1), U(24), -U(46), U(1), Style(leaf, PART_LINE));
+    Ellipse(c.s, U(20), -U(31), U(8), U(17), Style(leaf, PART_LINE), 10);
+    Ellipse(c.s, U(28), -U(33), U(8), U(16), Style(leaf, PART_LINE), -10);
+    for (int k = 0; k < 5; ++k) {
+        const int sy = -U(44) + k * U(6);
+        Capsule(c.s, U(21), sy, U(1) * 3 / 4, U(27), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
+        Capsule(c.s, U(27), sy, U(1) * 3 / 4, U(21), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
+    }
     for (int side = 0; side < 2; ++side) {
-        Capsule(c.s, -U(2) + side * U(4), -U(12), U(1), -U(3) + side * U(4), -U(1), U(1) / 2,
-                Style(legMat, PART_FLAT));
-        Capsule(c.s, -U(3) + side * U(4), -U(1), U(1) / 2, -U(6) + side * U(4), 0, U(1) / 2,
-                Style(legMat, PART_FLAT));
+        const int lx = -U(2) + side * U(5);
+        Capsule(c.s, lx, -U(12), U(1) + U(1) / 2, lx - U(1), -U(2), U(1), Style(legMat, PART_FLAT));
+        Capsule(c.s, lx - U(1), -U(1), U(1), lx - U(5), 0, U(1), Style(legMat, PART_FLAT));
     }
-    Ellipse(c.s, U(9), -U(30), U(3), U(11), Style(c.body, PART_LINE), 20);
-    Ellipse(c.s, 0, -U(18), U(10), U(8), Style(c.body), -15);
-    Ellipse(c.s, -U(2), -U(15), U(6), U(4), Style(c.belly, PART_NO_HIGHLIGHT), -15);
-    Ellipse(c.s, U(3), -U(19), U(6), U(4), Style(c.body, PART_LINE), 25);
-    const int hx = -U(7), hy = -U(28);
-    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(4), hy - U(1), hx - U(17), hy + U(1), hx - U(4), hy + U(2)},
-            Style(c.dark, PART_LINE));
-    Curve(c.s, hx - U(16), hy + U(1), U(1) / 2, hx - U(10), hy + U(14), U(16), -U(36), U(1) / 2,
+    /* The cocked tail stands straight up behind. */
+    Ellipse(c.s, U(9), -U(32), U(4), U(13), Style(c.body, PART_LINE), 15);
+    Ellipse(c.s, 0, -U(18), U(11), U(9), Style(c.body), -15);
+    Ellipse(c.s, -U(3), -U(15), U(7), U(5), Style(c.belly, PART_NO_HIGHLIGHT), -15);
+    Ellipse(c.s, U(3), -U(20), U(7), U(5), Style(c.body, PART_LINE), 25);
+    const int hx = -U(7), hy = -U(29);
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx + U(1), hy - U(4), U(5), U(3), Style(cap, PART_LINE | PART_NO_HIGHLIGHT));
+    Polygon(c.s, {hx - U(5), hy - U(1), hx - U(19), hy + U(1), hx - U(5), hy + U(2)}, Style(beak, PART_LINE));
+    Curve(c.s, hx - U(18), hy + U(1), U(1) * 3 / 4, hx - U(10), hy + U(16), U(17), -U(40), U(1) * 3 / 4,
           Style(thread, PART_FLAT));
-    CuteEye(c, hx, hy - U(1), U(1) + U(1) / 2);
+    BrightEye(c, hx, hy - U(1), U(2));
 }
 
-/* A giant dragonfly seen from above: four long smouldering wings, big compound eyes and a
-   long segmented tail glowing at its tip. */
-static void Dragonfly(Ctx &c)
+/* A crane folded from one pressed green leaf: flat facets only, veins running over the wing
+   folds, a red-tipped head fold. */
+static void PaperCrane(Ctx &c)
 {
-    const int wing = Material(c, {246, 190, 150}), vein = Material(c, {200, 110, 70});
-    const int glow = Material(c, {255, 232, 140});
-    GroundShadow(c.s, 0, 0, U(12), U(3));
-    const int ty = -U(44);
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 2; ++k) {
-            const int angle = side * (k ? 100 : 66), len = k ? U(30) : U(32);
-            const int mx = Toward(side * U(2), len / 2, angle), my = TowardY(ty + k * U(5), len / 2, angle);
-            Ellipse(c.s, mx, my, U(4), len / 2, Style(wing, PART_LINE | PART_NO_HIGHLIGHT), angle);
-            Capsule(c.s, side * U(2), ty + k * U(5), U(1) / 3, Toward(side * U(2), len - U(3), angle),
-                    TowardY(ty + k * U(5), len - U(3), angle), U(1) / 3, Style(vein, PART_FLAT));
-            Ellipse(c.s, Toward(side * U(2), len - U(4), angle), TowardY(ty + k * U(5), len - U(4), angle),
-                    U(2), U(2), Style(c.accent, PART_FLAT, SHADE_LIGHT));
-        }
-    for (int k = 0; k < 7; ++k)
-        Ellipse(c.s, 0, ty + U(10) + k * U(5), U(2) + (k < 2), U(3), Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, ty + U(44), U(2), U(3), Style(glow, PART_LINE));
-    Ellipse(c.s, 0, ty + U(3), U(5), U(7), Style(c.body));
-    const int hy = ty - U(7);
-    for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(4), hy, U(4), U(4), Style(c.accent, PART_LINE));
-        Dot(c.s, side * U(4) - U(1), hy - U(1), c.white, SHADE_BASE);
-    }
-    Smile(c, 0, hy + U(4), U(2));
-}
-
-/* The storm petrel skims low over a breaking wave on long narrow wings, webbed feet pattering
-   on the water, sleet streaking past. */
-static void Petrel(Ctx &c)
-{
-    const int foam = c.accent, sea = Material(c, {96, 150, 200}), beak = Material(c, {50, 54, 64});
-    GroundShadow(c.s, 0, 0, U(24), U(3));
-    Polygon(c.s, {-U(26), -U(2), -U(10), -U(12), U(4), -U(8), U(24), -U(2)}, Style(sea, PART_LINE));
-    Ellipse(c.s, -U(10), -U(11), U(7), U(3), Style(foam, PART_LINE | PART_NO_HIGHLIGHT), -10);
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(14) + k * U(6), -U(56) + k * U(4), U(1) / 2, U(10) + k * U(6), -U(50) + k * U(4),
-                U(1) / 2, Style(foam, PART_FLAT, SHADE_LIGHT));
-    const int by = -U(30);
-    Ellipse(c.s, U(8), by - U(14), U(26), U(3), Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW), -35);
-    for (int side = 0; side < 2; ++side)
-        Tube(c.s, {-U(2) + side * U(3), by + U(4), U(1), -U(4) + side * U(3), -U(12), U(1) / 2},
-             Style(c.dark, PART_FLAT));
-    for (int side = 0; side < 2; ++side)
-        Spike(c, -U(5) + side * U(3), -U(12), U(3), 200, U(2), Style(c.dark, PART_FLAT));
-    Polygon(c.s, {U(10), by - U(2), U(24), by - U(6), U(22), by + U(2), U(10), by + U(3)},
-            Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, by, U(13), U(6), Style(c.body), -8);
-    Ellipse(c.s, -U(2), by + U(3), U(9), U(3), Style(c.belly, PART_NO_HIGHLIGHT), -8);
-    Ellipse(c.s, -U(4), by + U(12), U(28), U(3), Style(c.body, PART_LINE), 30);
-    const int hx = -U(13), hy = by - U(3);
-    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(4), hy - U(1), hx - U(12), hy + U(1), hx - U(4), hy + U(2)}, Style(beak, PART_LINE));
-    CuteEye(c, hx - U(1), hy - U(1), U(1) + U(1) / 2);
-}
-
-static void Raven(Ctx &c)
-{
-    GroundShadow(c.s, 0, 0, U(16), U(3));
-    const int branch = Material(c, {120, 86, 60});
-    Capsule(c.s, -U(24), -U(4), U(2), U(24), -U(4), U(2), Style(branch, PART_LINE));
-    Leaf(c, U(18), -U(5), U(8), 60, Material(c, {90, 150, 80}));
-    const int by = -U(22);
-    Polygon(c.s, {U(10), by + U(2), U(28), by + U(16), U(22), by + U(18), U(8), by + U(8)},
-            Style(c.body, PART_LINE));
-    Ellipse(c.s, U(2), by, U(12), U(14), Style(c.body));
-    Ellipse(c.s, U(6), by, U(9), U(11), Style(c.body, PART_LINE), 20);
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, U(8) + k * U(2), by + U(4) + k * U(2), U(3), U(6), Style(c.body, PART_LINE), 30);
-    for (int side = 0; side < 2; ++side)
-        Capsule(c.s, -U(2) + side * U(5), by + U(12), U(1), -U(3) + side * U(5), -U(5), U(1),
-                Style(c.dark, PART_FLAT));
-    const int hx = -U(6), hy = by - U(14);
-    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
-    Spike(c, hx + U(4), hy - U(5), U(6), 40, U(2), Style(c.body, PART_LINE));
-    /* A hoarded spoon held crosswise in the beak. */
-    Capsule(c.s, hx - U(9), hy - U(6), U(1), hx - U(12), hy + U(9), U(1) / 2, Style(c.accent, PART_LINE));
-    Ellipse(c.s, hx - U(9), hy - U(8), U(3), U(4), Style(c.accent, PART_LINE), -10);
-    Polygon(c.s, {hx - U(5), hy - U(2), hx - U(17), hy + U(2), hx - U(5), hy + U(3)},
-            Style(Material(c, {60, 60, 70}), PART_LINE));
-    FierceEye(c, hx - U(1), hy - U(2), U(2), -10, Material(c, {230, 200, 90}));
-}
-
-static void Crane(Ctx &c)
-{
-    /* Folded paper: flat polygons only, with a red head fold. */
-    GroundShadow(c.s, 0, 0, U(20), U(3));
+    const int vein = Material(c, Darker(c.plan->bodyColour, 32));
+    const int fold = Material(c, Darker(c.plan->bodyColour, 14));
+    GroundShadow(c.s, 0, 0, U(22), U(3));
     const int by = -U(14);
-    Polygon(c.s, {-U(4), by, U(20), by - U(26), U(8), by}, Style(c.body, PART_LINE));
-    Polygon(c.s, {-U(4), by, -U(20), by - U(22), U(2), by - U(2)}, Style(c.body, PART_LINE));
-    Polygon(c.s, {-U(16), by + U(8), U(14), by + U(8), U(6), by - U(4), -U(6), by - U(4)},
+    Polygon(c.s, {-U(4), by, U(14), by - U(30), U(26), by - U(28), U(10), by}, Style(c.body, PART_LINE));
+    Polygon(c.s, {-U(4), by, -U(24), by - U(22), -U(14), by - U(28), U(2), by - U(2)},
+            Style(fold, PART_LINE));
+    Polygon(c.s, {-U(18), by + U(9), U(16), by + U(9), U(7), by - U(5), -U(7), by - U(5)},
             Style(c.body, PART_LINE));
-    Polygon(c.s, {U(10), by + U(4), U(28), by - U(10), U(16), by + U(6)}, Style(c.body, PART_LINE));
-    Polygon(c.s, {-U(12), by + U(4), -U(24), by - U(24), -U(16), by + U(6)}, Style(c.body, PART_LINE));
-    Polygon(c.s, {-U(24), by - U(24), -U(30), by - U(20), -U(22), by - U(20)}, Style(c.accent, PART_LINE));
-    Dot(c.s, -U(24), by - U(22), c.eye, SHADE_BASE);
-    Capsule(c.s, -U(2), by + U(8), U(1) / 2, U(2), by - U(2), U(1) / 2,
-            Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Capsule(c.s, U(0), by + U(8), U(1) / 2, U(0), -U(1), U(1) / 2, Style(c.body, PART_FLAT, SHADE_SHADOW));
-    /* Pressed-leaf veins on the two wing folds. */
-    const int vein = Material(c, Darker(c.plan->bodyColour, 30));
-    Capsule(c.s, U(2), by - U(2), U(1) / 3, U(14), by - U(18), U(1) / 3, Style(vein, PART_FLAT));
-    Capsule(c.s, -U(2), by - U(4), U(1) / 3, -U(14), by - U(18), U(1) / 3, Style(vein, PART_FLAT));
+    Polygon(c.s, {U(10), by + U(4), U(30), by - U(12), U(16), by + U(7)}, Style(fold, PART_LINE));
+    Polygon(c.s, {-U(12), by + U(4), -U(26), by - U(26), -U(16), by + U(7)}, Style(fold, PART_LINE));
+    Polygon(c.s, {-U(26), by - U(26), -U(33), by - U(21), -U(23), by - U(21)}, Style(c.accent, PART_LINE));
+    Ellipse(c.s, -U(24), by - U(23), TwoPixels(c), TwoPixels(c), Style(c.eye, PART_FLAT));
+    Capsule(c.s, 0, by + U(9), U(1) / 2, 0, by - U(5), U(1) / 2, Style(vein, PART_FLAT));
+    /* Pressed-leaf veins: a midrib along each wing with side veins. */
+    Capsule(c.s, U(2), by - U(2), U(1) / 2, U(17), by - U(24), U(1) / 2, Style(vein, PART_FLAT));
+    Capsule(c.s, -U(2), by - U(4), U(1) / 2, -U(16), by - U(21), U(1) / 2, Style(vein, PART_FLAT));
+    for (int k = 1; k <= 3; ++k) {
+        const int x = U(2) + k * U(4), y = by - U(2) - k * U(6);
+        Capsule(c.s, x, y, U(1) / 2, x + U(5), y + U(3), U(1) / 3, Style(vein, PART_FLAT));
+        Capsule(c.s, x, y, U(1) / 2, x - U(1), y + U(5), U(1) / 3, Style(vein, PART_FLAT));
+        const int lx = -U(2) - k * U(4), ly = by - U(4) - k * U(5);
+        Capsule(c.s, lx, ly, U(1) / 2, lx + U(3), ly + U(4), U(1) / 3, Style(vein, PART_FLAT));
+    }
 }
 
 void DrawBird(Ctx &c)
 {
     switch (c.plan->index) {
-    case 6:
-    case 7:
-    case 8:
-        Owl(c);
+    case CROW_ENTRY:
+        Crow(c);
         break;
-    case 60:
-    case 61:
+    case NIGHTJAR_CHICK_ENTRY:
+        NightjarChick(c);
+        break;
+    case NIGHTJAR_ENTRY:
+        NightjarPerched(c);
+        break;
+    case GREAT_NIGHTJAR_ENTRY:
+        NightjarFlight(c);
+        break;
+    case HERON_CHICK_ENTRY:
+        HeronChick(c);
+        break;
+    case YOUNG_HERON_ENTRY:
+        YoungHeron(c);
+        break;
+    case HERON_ENTRY:
         Heron(c);
         break;
-    case 91:
+    case TAILOR_CHICK_ENTRY:
+        TailorChick(c);
+        break;
+    case TAILOR_BIRD_ENTRY:
         TailorBird(c);
         break;
-    case 74:
-        Raven(c);
-        break;
-    case 87:
-        Crane(c);
-        break;
+    case PAPER_CRANE_ENTRY:
     default:
-        Petrel(c);
+        PaperCrane(c);
         break;
     }
 }
 
-/* Moth seen from the front with its wings spread; pattern depends on the entry. */
-static void Moth(Ctx &c)
+/* The spiderling hangs on its own silk line below a twig, legs tucked, face down. */
+static void Spiderling(Ctx &c)
 {
-    const int idx = c.plan->index;
-    const bool night = idx == 98;
+    const int twig = Material(c, TWIG_BROWN), leaf = Material(c, LEAF_GREEN), silk = Material(c, SILK);
+    Capsule(c.s, -U(20), -U(48), U(2), U(18), -U(51), U(1) + U(1) / 2, Style(twig, PART_LINE));
+    Leaf(c, -U(12), -U(48), U(14), -130, leaf);
+    Leaf(c, U(12), -U(50), U(12), 55, leaf);
+    Capsule(c.s, 0, -U(49), U(1) * 3 / 4, 0, -U(28), U(1) * 3 / 4, Style(silk, PART_FLAT));
+    const int by = -U(20);
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 4; ++k) {
+            const int sx = side * U(5), sy = by + U(4) + k * U(2);
+            const int kx = side * (U(14) + (k == 1 || k == 2) * U(2)), ky = by - U(4) + k * U(6);
+            BandedLeg(c, {sx, sy, U(2), kx, ky, U(1) + U(1) / 2, kx - side * U(3), ky + U(6), U(1)}, c.body,
+                      c.accent);
+        }
+    Ellipse(c.s, 0, by - U(3), U(11), U(10), Style(c.body));
+    for (int k = 0; k < 3; ++k)
+        Spike(c, 0, by - U(11) + k * U(5), U(4), 180, U(5) - k * U(1), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, by + U(7), U(8), U(6), Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        BrightEye(c, side * U(3), by + U(7), U(2) + U(1) / 2);
+        Ellipse(c.s, side * U(6), by + U(3), U(1), U(1), Style(c.eye, PART_FLAT));
+    }
+}
+
+/* The spider sits head up in the middle of its orb web, striped legs spread on the spokes. */
+static void WebSpider(Ctx &c)
+{
+    const int silk = Material(c, SILK), band = Material(c, Darker(c.plan->bodyColour, 50));
+    const int cy = -U(34), reach = U(32);
+    for (int k = 0; k < 8; ++k) {
+        const int angle = k * 45 + 22;
+        Capsule(c.s, 0, cy, U(1) * 3 / 4, Toward(0, reach, angle), TowardY(cy, reach, angle), U(1) / 2,
+                Style(silk, PART_FLAT));
+    }
+    for (int ring = 0; ring < 3; ++ring) {
+        const int r = U(11) + ring * U(10);
+        for (int k = 0; k < 8; ++k) {
+            const int a0 = k * 45 + 22, a1 = a0 + 45;
+            Capsule(c.s, Toward(0, r, a0), TowardY(cy, r, a0), U(1) / 2, Toward(0, r, a1), TowardY(cy, r, a1),
+                    U(1) / 2, Style(silk, PART_FLAT, SHADE_LIGHT));
+        }
+    }
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 4; ++k) {
+            const int sx = side * U(4), sy = cy - U(6) + k * U(3);
+            const int kx = side * (U(15) + (k == 1 || k == 2) * U(3)), ky = cy - U(14) + k * U(8);
+            const int fx = side * (U(22) - (k == 0 || k == 3) * U(3)), fy = ky + (k < 2 ? -U(9) : U(9));
+            BandedLeg(c, {sx, sy, U(2), kx, ky, U(1) + U(1) / 2, fx, fy, U(1)}, c.body, band);
+        }
+    Ellipse(c.s, 0, cy + U(7), U(10), U(12), Style(c.body));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, -U(7) + k * U(1), cy + U(3) + k * U(5), U(1), U(7) - k * U(1), cy + U(3) + k * U(5),
+                U(1), Style(c.accent, PART_FLAT));
+    Ellipse(c.s, 0, cy - U(7), U(7), U(6), Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        BrightEye(c, side * U(3), cy - U(8), U(2));
+        Capsule(c.s, side * U(2), cy - U(12), U(1), side * U(4), cy - U(16), U(1), Style(band, PART_FLAT));
+    }
+}
+
+/* The shadow spider crouches in the mouth of its silk funnel, legs braced wide, eight red eyes
+   over a pair of pale fangs. */
+static void ShadowSpider(Ctx &c)
+{
+    const int silk = Material(c, {190, 184, 208}), hollow = Material(c, {44, 38, 62});
+    const int red = Material(c, {244, 60, 76}), hair = Material(c, Darker(c.plan->bodyColour, 40));
+    GroundShadow(c.s, 0, 0, U(30), U(3));
+    Polygon(c.s, {U(6), -U(50), U(30), -U(66), U(38), -U(58), U(22), -U(34)}, Style(silk, PART_LINE));
+    Ellipse(c.s, U(2), -U(34), U(28), U(21), Style(silk, PART_LINE));
+    Ellipse(c.s, U(4), -U(35), U(21), U(15), Style(hollow, PART_LINE));
+    for (int k = 0; k < 5; ++k) {
+        const int angle = -60 + k * 30;
+        Capsule(c.s, Toward(U(4), U(22), angle), TowardY(-U(35), U(17), angle), U(1) / 2,
+                Toward(U(2), U(29), angle), TowardY(-U(34), U(22), angle), U(1) / 2,
+                Style(silk, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, U(2), -U(40), U(13), U(10), Style(c.body));
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 4; ++k) {
+            const int sx = side * U(8), sy = -U(24) + k * U(2);
+            const int kx = side * (U(18) + k * U(4)), ky = -U(42) + k * U(6);
+            const int fx = side * (U(24) + k * U(4)), fy = -U(2);
+            Tube(c.s, {sx, sy, U(3), kx, ky, U(2) + U(1) / 2, fx, fy, U(1) + U(1) / 2},
+                 Style(c.body, PART_LINE));
+            Spike(c, (kx + fx) / 2, (ky + fy) / 2, U(3), side * 60, U(1), Style(hair, PART_FLAT));
+            Spike(c, (sx + kx) / 2, (sy + ky) / 2, U(3), -side * 20, U(1), Style(hair, PART_FLAT));
+        }
+    Ellipse(c.s, 0, -U(23), U(15), U(11), Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(5), -U(14), U(4), U(4), Style(c.body, PART_LINE));
+        Spike(c, side * U(5), -U(12), U(7), side * -15 + 180, U(2), Style(c.bone, PART_LINE));
+    }
+    /* Two big eyes in front, two beside them, four small ones in a row above. */
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(4), -U(23), U(3), U(3), Style(red, PART_FLAT | PART_LINE, SHADE_LIGHT));
+        Catchlight(c, side * U(4), -U(23), U(3));
+        Ellipse(c.s, side * U(10), -U(25), U(2), U(2), Style(red, PART_FLAT | PART_LINE, SHADE_LIGHT));
+        Catchlight(c, side * U(10), -U(25), U(2));
+        for (int k = 0; k < 2; ++k)
+            Ellipse(c.s, side * (U(3) + k * U(5)), -U(29) - k * U(1), U(1) + U(1) / 2, U(1) + U(1) / 2,
+                    Style(red, PART_FLAT | PART_LINE, SHADE_BASE));
+    }
+}
+
+/* The worker ant marches under a leaf cutting held high in its jaws. */
+static void WorkerAnt(Ctx &c)
+{
+    const int leaf = Material(c, LEAF_GREEN);
+    const int limb = Material(c, Darker(c.plan->bodyColour, 30));
+    GroundShadow(c.s, U(2), 0, U(26), U(3));
+    const int by = -U(16);
+    for (int k = 0; k < 3; ++k) {
+        const int lx = -U(6) + k * U(5);
+        Tube(c.s,
+             {lx, by, U(1) + U(1) / 2, lx + U(5) - k * U(2), by - U(6), U(1) + U(1) / 2, lx + U(8) - k * U(3),
+              0, U(1)},
+             Style(limb, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, U(16), by - U(3), U(11), U(9), Style(c.body), -15);
+    for (int k = 1; k <= 2; ++k)
+        Capsule(c.s, U(9) + k * U(5), by - U(11), U(1) / 2, U(7) + k * U(5), by + U(5), U(1) / 2,
+                Style(c.body, PART_FLAT, SHADE_SHADOW));
+    Ellipse(c.s, U(4), by, U(3), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(4), by - U(2), U(7), U(5), Style(c.body, PART_LINE), -15);
+    for (int k = 0; k < 3; ++k) {
+        const int lx = -U(8) + k * U(5);
+        Tube(c.s,
+             {lx, by + U(1), U(1) + U(1) / 2, lx - U(4) + k * U(2), by - U(5), U(1) + U(1) / 2,
+              lx - U(7) + k * U(4), 0, U(1)},
+             Style(limb, PART_LINE));
+    }
+    /* The leaf cutting, held by its stalk. */
+    const int hx = -U(16), hy = by - U(9);
+    Capsule(c.s, hx - U(8), hy + U(4), U(1), hx - U(2), hy - U(22), U(1), Style(leaf, PART_LINE));
+    Ellipse(c.s, U(4), hy - U(24), U(20), U(11), Style(leaf, PART_LINE), -18);
+    Capsule(c.s, hx - U(2), hy - U(22), U(1) / 2, U(20), hy - U(29), U(1) / 2,
+            Style(leaf, PART_FLAT, SHADE_SHADOW));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, -U(6) + k * U(8), hy - U(24) - k * U(2), U(1) / 2, -U(2) + k * U(8),
+                hy - U(31) - k * U(2), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
+    Tube(c.s, {hx + U(1), hy - U(6), U(1), hx - U(1), hy - U(14), U(1), hx - U(8), hy - U(15), U(1)},
+         Style(c.dark, PART_LINE));
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(7), hy + U(2), hx - U(12), hy + U(6), hx - U(6), hy + U(6)}, Style(limb, PART_LINE));
+    BrightEye(c, hx - U(3), hy - U(1), U(3));
+}
+
+/* The queen ant: a huge banded abdomen, wings over her back, head held high under a gold
+   crown. */
+static void QueenAnt(Ctx &c)
+{
+    const int wing = Material(c, {196, 218, 240});
+    const int limb = Material(c, Darker(c.plan->bodyColour, 30));
+    const int gem = Material(c, {226, 52, 84});
+    GroundShadow(c.s, U(4), 0, U(30), U(3));
+    const int by = -U(18);
+    for (int k = 0; k < 3; ++k) {
+        const int lx = -U(6) + k * U(5);
+        Tube(c.s,
+             {lx, by, U(1) + U(1) / 2, lx + U(5) - k * U(2), by - U(6), U(1) + U(1) / 2, lx + U(8) - k * U(3),
+              0, U(1)},
+             Style(limb, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, U(18), by, U(16), U(13), Style(c.body), -12);
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(10) + k * U(7), by - U(12) + k * U(1), U(1), U(7) + k * U(7), by + U(11) - k * U(2),
+                U(1), Style(c.body, PART_FLAT, SHADE_SHADOW));
+    Ellipse(c.s, U(2), by - U(1), U(3), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(5), by - U(5), U(8), U(6), Style(c.body, PART_LINE), -30);
+    for (int k = 0; k < 2; ++k)
+        Ellipse(c.s, U(14) + k * U(5), by - U(16) - k * U(2), U(18), U(5), Style(wing, PART_LINE),
+                -20 + k * 8);
+    for (int k = 0; k < 3; ++k) {
+        const int lx = -U(8) + k * U(5);
+        Tube(c.s,
+             {lx, by + U(1), U(1) + U(1) / 2, lx - U(4) + k * U(2), by - U(5), U(1) + U(1) / 2,
+              lx - U(7) + k * U(4), 0, U(1)},
+             Style(limb, PART_LINE));
+    }
+    const int hx = -U(15), hy = by - U(16);
+    Tube(c.s, {hx - U(2), hy - U(5), U(1), hx - U(9), hy - U(10), U(1), hx - U(14), hy - U(5), U(1)},
+         Style(c.dark, PART_LINE));
+    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(7), hy + U(3), hx - U(12), hy + U(7), hx - U(6), hy + U(7)}, Style(limb, PART_LINE));
+    BrightEye(c, hx - U(3), hy, U(3));
+    /* The crown: a band with three points, each tipped with a ball, a gem in front. */
+    const int cy = hy - U(8);
+    for (int k = -1; k <= 1; ++k) {
+        Spike(c, hx + U(1) + k * U(5), cy - U(1), U(7), k * 18, U(2) + U(1) / 2, Style(c.accent, PART_LINE));
+        Ellipse(c.s, Toward(hx + U(1) + k * U(5), U(8), k * 18), TowardY(cy - U(1), U(8), k * 18), U(2), U(2),
+                Style(c.accent, PART_LINE));
+    }
+    Polygon(c.s, {hx - U(7), cy - U(2), hx + U(9), cy - U(2), hx + U(8), cy + U(3), hx - U(6), cy + U(3)},
+            Style(c.accent, PART_LINE));
+    Ellipse(c.s, hx + U(1), cy + U(1), U(2), U(2), Style(gem, PART_LINE));
+}
+
+/* The mantis stands tall on four legs, folded leaf wings on its long abdomen, spiked forelegs
+   raised before a triangular head with big round eyes. */
+static void Mantis(Ctx &c)
+{
+    const int wing = Material(c, Darker(c.plan->bodyColour, 16));
+    const int iris = Material(c, {236, 232, 120});
+    GroundShadow(c.s, U(6), 0, U(26), U(3));
+    for (int k = 0; k < 2; ++k)
+        Tube(c.s,
+             {U(2) + k * U(9), -U(16), U(1) + U(1) / 2, U(9) + k * U(9), -U(10), U(1), U(14) + k * U(9), 0,
+              U(1)},
+             Style(wing, PART_LINE));
+    Ellipse(c.s, U(16), -U(18), U(16), U(7), Style(c.body), -18);
+    Ellipse(c.s, U(17), -U(21), U(16), U(6), Style(wing, PART_LINE), -22);
+    Capsule(c.s, U(3), -U(17), U(1) / 2, U(30), -U(28), U(1) / 2, Style(wing, PART_FLAT, SHADE_SHADOW));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(9) + k * U(6), -U(20) - k * U(2), U(1) / 2, U(13) + k * U(6), -U(16) - k * U(2),
+                U(1) / 2, Style(wing, PART_FLAT, SHADE_SHADOW));
+    for (int k = 0; k < 2; ++k)
+        Tube(c.s,
+             {-U(1) + k * U(6), -U(18), U(1) + U(1) / 2, -U(6) + k * U(6), -U(9), U(1), -U(4) + k * U(6), 0,
+              U(1)},
+             Style(c.body, PART_LINE));
+    Capsule(c.s, U(3), -U(18), U(4), -U(6), -U(38), U(3), Style(c.body, PART_LINE));
+    const int hx = -U(9), hy = -U(45);
+    /* Raptorial forelegs folded before the chest, spines along the inner edge. */
+    for (int side = 0; side < 2; ++side) {
+        const int ox = side * U(5), arm = side ? wing : c.body;
+        Tube(c.s, {-U(5) + ox, -U(35), U(3), -U(15) + ox, -U(28), U(2) + U(1) / 2, -U(17) + ox, -U(43), U(2)},
+             Style(arm, PART_LINE));
+        Capsule(c.s, -U(17) + ox, -U(43), U(1) + U(1) / 2, -U(22) + ox, -U(32), U(1), Style(arm, PART_LINE));
+        for (int k = 0; k < 3; ++k)
+            Spike(c, -U(13) + ox - k * U(1), -U(31) - k * U(4), U(3), -80, U(1), Style(c.belly, PART_LINE));
+    }
+    Curve(c.s, hx - U(3), hy - U(4), U(1) / 2, hx - U(6), hy - U(14), hx - U(14), hy - U(16), U(1) / 2,
+          Style(c.dark));
+    Curve(c.s, hx + U(3), hy - U(4), U(1) / 2, hx + U(6), hy - U(14), hx + U(12), hy - U(18), U(1) / 2,
+          Style(c.dark));
+    Polygon(c.s, {hx - U(10), hy - U(4), hx + U(10), hy - U(4), hx + U(2), hy + U(9), hx - U(2), hy + U(9)},
+            Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2)
+        RingEye(c, hx + side * U(7), hy - U(3), U(3), iris);
+}
+
+/* The firefly hovers with its wing cases lifted and its lantern tail glowing in a halo. */
+static void Firefly(Ctx &c)
+{
+    const int wing = Material(c, {192, 216, 238}), halo = Material(c, {255, 240, 150});
+    const int shield = Material(c, {236, 140, 80});
+    GroundShadow(c.s, 0, 0, U(14), U(3));
+    const int by = -U(34);
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(15), by - U(9), U(7), U(16), Style(wing, PART_LINE | PART_NO_HIGHLIGHT),
+                side * 58);
+        Capsule(c.s, side * U(4), by - U(4), U(1) / 2, side * U(26), by - U(16), U(1) / 2,
+                Style(wing, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, 0, by + U(15), U(14), U(13), Style(halo, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, by + U(13), U(8), U(10), Style(c.accent));
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, -U(7) + k * U(1), by + U(9) + k * U(5), U(1) / 2, U(7) - k * U(1), by + U(9) + k * U(5),
+                U(1) / 2, Style(c.accent, PART_FLAT, SHADE_BASE));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(9), by - U(4), U(5), U(12), Style(c.body, PART_LINE), side * 32);
+        Capsule(c.s, side * U(5), by - U(12), U(1), side * U(14), by + U(5), U(1),
+                Style(c.body, PART_FLAT, SHADE_LIGHT));
+        for (int k = 0; k < 3; ++k)
+            Capsule(c.s, side * U(4), by + U(1) + k * U(2), U(1), side * (U(10) - k * U(1)),
+                    by + U(7) + k * U(3), U(1) / 2, Style(c.dark, PART_FLAT));
+    }
+    Ellipse(c.s, 0, by, U(6), U(7), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, by - U(9), U(8), U(5), Style(shield, PART_LINE));
+    Ellipse(c.s, 0, by - U(9), U(2), U(2), Style(c.dark, PART_FLAT));
+    for (int side = -1; side <= 1; side += 2)
+        Curve(c.s, side * U(2), by - U(15), U(1), side * U(4), by - U(24), side * U(10), by - U(26), U(1) / 2,
+              Style(c.dark));
+    Ellipse(c.s, 0, by - U(14), U(6), U(4), Style(c.dark, PART_LINE));
+    for (int side = -1; side <= 1; side += 2)
+        BrightEye(c, side * U(4), by - U(15), U(2) + U(1) / 2);
+    for (int k = 0; k < 3; ++k) {
+        const int sx = -U(22) + k * U(20), sy = by + U(20) - (k % 2) * U(8);
+        Polygon(c.s, {sx, sy - U(3), sx + U(1), sy, sx, sy + U(3), sx - U(1), sy},
+                Style(halo, PART_FLAT, SHADE_BASE));
+        Polygon(c.s, {sx - U(3), sy, sx, sy - U(1), sx + U(3), sy, sx, sy + U(1)},
+                Style(halo, PART_FLAT, SHADE_BASE));
+    }
+}
+
+/* The beetle grub lies curled in a C on a crumb of soil: plump pale folds, a brown head and
+   three pairs of tiny legs inside the curl. */
+static void Grub(Ctx &c)
+{
+    const int soil = Material(c, {140, 104, 70}), jaw = Material(c, Darker(c.plan->accentColour, 40));
+    GroundShadow(c.s, 0, 0, U(22), U(3));
+    Ellipse(c.s, 0, -U(4), U(20), U(5), Style(soil, PART_LINE));
+    const int cx = -U(1), cy = -U(20), r = U(11);
+    for (int k = 8; k >= 0; --k) {
+        const int angle = 60 - k * 30;
+        const int rr = U(8) - (k > 4) * (k - 4) * U(1);
+        Ellipse(c.s, Toward(cx, r, angle), TowardY(cy, r, angle), rr, rr, Style(c.body, PART_LINE), angle);
+    }
+    for (int k = 0; k < 3; ++k) {
+        const int angle = 50 - k * 28;
+        const int lx = Toward(cx, r - U(7), angle), ly = TowardY(cy, r - U(7), angle);
+        Capsule(c.s, lx, ly, U(1), Toward(lx, U(3), angle + 160), TowardY(ly, U(3), angle + 160), U(1),
+                Style(c.accent, PART_LINE));
+    }
+    const int hx = Toward(cx, r, 92), hy = TowardY(cy, r, 92);
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.accent, PART_LINE), 20);
+    Spike(c, hx - U(3), hy + U(4), U(4), 200, U(2), Style(jaw, PART_LINE));
+    BrightEye(c, hx + U(2), hy - U(1), U(2));
+}
+
+/* The shield beetle from above: a broad pronotum with pointed shoulders, a shield-shaped back
+   with its big triangle plate, six legs and a pair of feelers. */
+static void ShieldBeetle(Ctx &c)
+{
+    const int plate = Material(c, c.plan->accentColour), limb = Material(c, Darker(c.plan->bodyColour, 45));
+    const int tip = Material(c, {110, 90, 60}), rim = Material(c, {226, 200, 90});
+    GroundShadow(c.s, 0, 0, U(22), U(3));
+    const int by = -U(26);
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 3; ++k) {
+            const int sx = side * U(8), sy = by - U(4) + k * U(6);
+            const int kx = side * U(20), ky = by - U(10) + k * U(9);
+            Tube(c.s,
+                 {sx, sy, U(2), kx, ky, U(1) + U(1) / 2, kx + side * U(4), ky + (k - 1) * U(5) + U(4), U(1)},
+                 Style(limb, PART_LINE));
+        }
+    Polygon(c.s, {-U(18), by - U(6), U(18), by - U(6), U(15), by + U(12), 0, by + U(24), -U(15), by + U(12)},
+            Style(c.body, PART_LINE));
+    Polygon(c.s, {-U(5), by + U(18), U(5), by + U(18), 0, by + U(24)}, Style(tip, PART_LINE));
+    Polygon(c.s, {-U(10), by - U(6), U(10), by - U(6), 0, by + U(15)}, Style(plate, PART_LINE));
+    Polygon(c.s, {-U(22), by - U(6), -U(12), by - U(16), U(12), by - U(16), U(22), by - U(6)},
+            Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        Spike(c, side * U(19), by - U(8), U(4), side * 100, U(2), Style(c.body, PART_LINE));
+        Capsule(c.s, side * U(11), by - U(14), U(1), side * U(20), by - U(7), U(1), Style(rim, PART_FLAT));
+        Ellipse(c.s, side * U(4), by - U(12), U(2), U(1) + U(1) / 2, Style(rim, PART_FLAT));
+        Mottle(c, side * U(9), by + U(5), U(3), U(5), 3, limb, SHADE_BASE);
+    }
+    Polygon(c.s, {-U(7), by - U(16), U(7), by - U(16), U(4), by - U(23), -U(4), by - U(23)},
+            Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2) {
+        Tube(c.s,
+             {side * U(3), by - U(22), U(1), side * U(8), by - U(30), U(1), side * U(9), by - U(36), U(1)},
+             Style(limb, PART_LINE));
+        BrightEye(c, side * U(5), by - U(19), U(2) + U(1) / 2);
+    }
+}
+
+/* The click beetle in mid-flip: flung off a puff of dust, its long body snapped into an arch at
+   the hinge behind the head shield, legs kicking, stone plates on its back, spin strokes round it. */
+static void ClickBeetle(Ctx &c)
+{
+    const int stone = c.accent, snap = Material(c, {250, 236, 150});
+    const int dust = Material(c, {200, 182, 150}), trail = Material(c, {160, 170, 190});
+    const int seam = Material(c, Darker(c.plan->bodyColour, 40));
+    GroundShadow(c.s, U(4), 0, U(14), U(3));
+    Ellipse(c.s, -U(18), -U(3), U(5), U(3), Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, -U(11), -U(4), U(4), U(3), Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, -U(24), -U(2), U(3), U(2), Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
+    Curve(c.s, -U(14), -U(10), U(1), -U(32), -U(26), -U(22), -U(48), U(1), Style(trail, PART_FLAT));
+    Curve(c.s, U(18), -U(56), U(1), U(38), -U(42), U(30), -U(20), U(1), Style(trail, PART_FLAT));
+    Spike(c, U(30), -U(20), U(5), 200, U(3), Style(trail, PART_FLAT));
+    Spike(c, -U(22), -U(48), U(5), 20, U(3), Style(trail, PART_FLAT));
+    /* The beetle tilted nose up; the hinge bends the two halves into a tent. */
+    const int cx = U(4), cy = -U(32), tilt = -24;
+    auto px = [&](int x, int y) { return cx + (x * CosQ12(tilt) - y * SinQ12(tilt)) / 4096; };
+    auto py = [&](int x, int y) { return cy + (x * SinQ12(tilt) + y * CosQ12(tilt)) / 4096; };
+    for (int k = 0; k < 3; ++k) {
+        const int lx = -U(8) + k * U(8), kick = (k - 1) * U(4);
+        Tube(c.s,
+             {px(lx, U(5)), py(lx, U(5)), U(1) + U(1) / 2, px(lx + kick, U(12)), py(lx + kick, U(12)), U(1),
+              px(lx + kick - U(4), U(16)), py(lx + kick - U(4), U(16)), U(1)},
+             Style(c.dark, PART_LINE));
+    }
+    Ellipse(c.s, px(U(9), U(1)), py(U(9), U(1)), U(17), U(7), Style(c.body), tilt + 12);
+    for (int k = 0; k < 4; ++k) {
+        const int x = -U(3) + k * U(7), a = tilt + 12;
+        const int qx = px(x, -U(2) + (k == 0 || k == 3) * U(1)),
+                  qy = py(x, -U(2) + (k == 0 || k == 3) * U(1));
+        Polygon(c.s,
+                {Toward(qx, U(3), a - 90), TowardY(qy, U(3), a - 90), Toward(qx, U(4), a - 20),
+                 TowardY(qy, U(4), a - 20), Toward(qx, U(3), a + 90), TowardY(qy, U(3), a + 90),
+                 Toward(qx, U(3), a + 180), TowardY(qy, U(3), a + 180)},
+                Style(stone, PART_LINE));
+    }
+    Capsule(c.s, px(-U(5), U(2)), py(-U(5), U(2)), U(1) / 2, px(U(24), U(3)), py(U(24), U(3)), U(1) / 2,
+            Style(seam, PART_FLAT));
+    Ellipse(c.s, px(-U(12), U(2)), py(-U(12), U(2)), U(8), U(7), Style(c.body, PART_LINE), tilt - 14);
+    Spike(c, px(-U(6), U(4)), py(-U(6), U(4)), U(4), 150, U(2), Style(c.body, PART_LINE));
+    Ellipse(c.s, px(-U(13), -U(1)), py(-U(13), -U(1)), U(4), U(3), Style(stone, PART_LINE), tilt - 14);
+    const int hx = px(-U(21), U(4)), hy = py(-U(21), U(4));
+    Tube(c.s, {hx - U(2), hy - U(2), U(1), hx - U(8), hy - U(8), U(1), hx - U(14), hy - U(7), U(1)},
+         Style(c.dark, PART_LINE));
+    Ellipse(c.s, hx, hy, U(5), U(5), Style(c.body, PART_LINE));
+    BrightEye(c, hx - U(1), hy - U(1), U(2));
+    const int sx = px(-U(5), -U(7)), sy = py(-U(5), -U(7));
+    for (int k = 0; k < 3; ++k)
+        Spike(c, sx, sy, U(7), -40 + k * 40, U(2), Style(snap, PART_LINE));
+}
+
+/* The dusk moth faces us with its wings spread: a big eye spot on each forewing stares out. */
+static void DuskMoth(Ctx &c)
+{
+    const int ring = c.accent, pupil = Material(c, {30, 24, 40});
+    const int scale = Material(c, Darker(c.plan->bodyColour, 30)), fur = Material(c, {150, 140, 170});
     GroundShadow(c.s, 0, 0, U(14), U(3));
     const int by = -U(30);
-    const int wing = c.accent, spot = night ? c.accent : Material(c, {120, 70, 50});
-    const int wingMat = night ? c.body : wing;
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(16), by - U(10), U(16), U(12), Style(wingMat, PART_LINE), side * 30);
-        Ellipse(c.s, side * U(12), by + U(10), U(10), U(9), Style(wingMat, PART_LINE), side * -20);
-        if (night)
-            Spike(c, side * U(16), by + U(14), U(12), side * 150, U(3), Style(wingMat, PART_LINE));
-        Ellipse(c.s, side * U(18), by - U(11), U(5), U(5), Style(spot, PART_LINE));
-        Ellipse(c.s, side * U(18), by - U(11), U(2), U(2), Style(night ? c.dark : c.belly, PART_FLAT));
-        Ellipse(c.s, side * U(12), by + U(10), U(3), U(3), Style(night ? c.accent : c.body, PART_LINE));
+        Ellipse(c.s, side * U(16), by - U(9), U(16), U(12), Style(c.body, PART_LINE), side * 30);
+        Ellipse(c.s, side * U(12), by + U(10), U(10), U(9), Style(c.body, PART_LINE), side * -20);
+        Spike(c, side * U(16), by + U(14), U(10), side * 150, U(3), Style(c.body, PART_LINE));
         for (int k = 0; k < 3; ++k)
             Capsule(c.s, side * U(4), by - U(2), U(1) / 2, side * (U(28) - k * U(5)), by - U(16) + k * U(9),
-                    U(1) / 2, Style(wingMat, PART_FLAT, SHADE_SHADOW));
+                    U(1) / 2, Style(scale, PART_FLAT));
+        Ellipse(c.s, side * U(18), by - U(11), U(6), U(6), Style(ring, PART_LINE));
+        Ellipse(c.s, side * U(18), by - U(11), U(3), U(3), Style(pupil, PART_FLAT));
+        Catchlight(c, side * U(18), by - U(11), U(3));
+        Ellipse(c.s, side * U(12), by + U(10), U(3), U(3), Style(ring, PART_LINE));
     }
-    Ellipse(c.s, 0, by + U(4), U(5), U(12), Style(c.body));
+    Ellipse(c.s, 0, by + U(4), U(5), U(12), Style(fur));
     for (int k = 0; k < 3; ++k)
         Capsule(c.s, -U(4), by + U(3) + k * U(4), U(1) / 2, U(4), by + U(3) + k * U(4), U(1) / 2,
-                Style(c.body, PART_FLAT, SHADE_SHADOW));
+                Style(scale, PART_FLAT));
     const int hy = by - U(10);
     for (int side = -1; side <= 1; side += 2) {
         Curve(c.s, side * U(2), hy - U(4), U(1), side * U(6), hy - U(16), side * U(12), hy - U(16), U(1) / 2,
@@ -297,238 +925,83 @@ static void Moth(Ctx &c)
             Spike(c, side * (U(3) + k * U(2)), hy - U(10) - k * U(2), U(3), side * 60, U(1) / 2,
                   Style(c.dark, PART_FLAT));
     }
-    Ellipse(c.s, 0, hy, U(7), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, hy, U(7), U(6), Style(fur, PART_LINE));
     Ellipse(c.s, 0, hy + U(5), U(8), U(3), Style(c.belly, PART_LINE));
-    CuteEye(c, -U(3), hy, U(2) + U(1) / 2);
-    CuteEye(c, U(3), hy, U(2) + U(1) / 2);
+    for (int side = -1; side <= 1; side += 2)
+        BrightEye(c, side * U(3), hy, U(2) + U(1) / 2);
     for (int side = -1; side <= 1; side += 2)
         Capsule(c.s, side * U(2), by + U(14), U(1), side * U(3), -U(1), U(1) / 2, Style(c.dark, PART_FLAT));
 }
 
-/* Ant seen from the side, facing left: head, thorax, abdomen and six legs. */
-static void Ant(Ctx &c, bool queen)
+/* A giant dragonfly seen from above: four long wings smouldering at their edges, big compound
+   eyes and a long segmented tail glowing at its tip. */
+static void Dragonfly(Ctx &c)
 {
-    GroundShadow(c.s, 0, 0, U(24), U(3));
-    const int ar = queen ? U(13) : U(8);
-    const int by = -U(12) - (queen ? U(4) : 0);
-    if (queen)
-        for (int k = 0; k < 2; ++k)
-            Ellipse(c.s, U(6) + k * U(4), by - U(14), U(5), U(13),
-                    Style(Material(c, {200, 220, 240}), PART_LINE), 50 + k * 20);
-    for (int k = 0; k < 3; ++k) {
-        const int lx = -U(6) + k * U(6);
-        Tube(c.s, {lx, by, U(1), lx + U(4) - k * U(4), by - U(6), U(1), lx + U(6) - k * U(6), 0, U(1) / 2},
-             Style(c.dark, PART_FLAT));
-    }
-    Ellipse(c.s, U(8) + ar, by - U(2), ar + U(2), ar, Style(c.body), -10);
-    for (int k = 1; k <= 2; ++k)
-        Capsule(c.s, U(8) + ar + k * ar / 3, by - ar + U(2), U(1) / 2, U(8) + ar + k * ar / 3 - U(2),
-                by + ar - U(3), U(1) / 2, Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, 0, by, U(6), U(4), Style(c.body, PART_LINE));
-    const int hx = -U(10), hy = by - U(8);
-    Curve(c.s, hx + U(2), hy - U(5), U(1), hx - U(2), hy - U(16), hx - U(8), hy - U(14), U(1) / 2,
-          Style(c.dark));
-    Curve(c.s, hx - U(6), hy + U(4), U(1), hx - U(10), hy + U(6), hx - U(10), hy + U(2), U(1) / 2,
-          Style(c.dark));
-    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
-    CuteEye(c, hx - U(2), hy - U(1), queen ? U(2) : U(2) + U(1) / 2);
-    if (queen) {
-        const int gold = c.accent;
-        Polygon(c.s,
-                {hx - U(5), hy - U(5), hx - U(6), hy - U(11), hx - U(3), hy - U(8), hx, hy - U(12), hx + U(3),
-                 hy - U(8), hx + U(6), hy - U(11), hx + U(5), hy - U(5)},
-                Style(gold, PART_LINE));
-        Dot(c.s, hx, hy - U(7), Material(c, {230, 60, 90}), SHADE_BASE);
-    }
-    for (int k = 0; k < 3; ++k) {
-        const int lx = -U(6) + k * U(6);
-        Tube(c.s,
-             {lx, by + U(1), U(1), lx - U(4) + k * U(3), by - U(4), U(1), lx - U(7) + k * U(5), 0, U(1) / 2},
-             Style(c.body, PART_FLAT, SHADE_SHADOW));
-    }
-}
-
-static void Spider(Ctx &c, bool shadow)
-{
-    GroundShadow(c.s, 0, 0, U(26), U(3));
-    const int by = -U(16);
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 4; ++k) {
-            const int kx = side * (U(14) + k * U(3)), ky = by - U(12) + k * U(4);
-            Tube(c.s,
-                 {side * U(4), by - U(2) + k * U(2), U(1) + U(1) / 2, kx, ky, U(1), side * (U(18) + k * U(4)),
-                  0, U(1) / 2},
-                 Style(c.body, PART_LINE));
-        }
-    Ellipse(c.s, 0, by - U(6), U(12), U(10), Style(c.body));
-    if (shadow) {
-        Polygon(c.s, {0, by - U(14), U(4), by - U(6), 0, by + U(2), -U(4), by - U(6)},
-                Style(c.accent, PART_LINE));
-    } else {
-        for (int k = -1; k <= 1; k += 2)
-            Ellipse(c.s, k * U(5), by - U(10), U(2), U(2), Style(c.accent, PART_NO_HIGHLIGHT));
-    }
-    Ellipse(c.s, 0, by + U(4), U(7), U(6), Style(c.body, PART_LINE));
-    if (shadow) {
-        const int red = Material(c, {250, 70, 90});
-        for (int k = -1; k <= 1; ++k)
-            Ellipse(c.s, k * U(3), by + U(3) - (k == 0) * U(1), U(1) + U(1) / 2, U(1) + U(1) / 2,
-                    Style(red, PART_FLAT, SHADE_LIGHT));
-        Ellipse(c.s, -U(2), by + U(6), U(1), U(1), Style(red, PART_FLAT, SHADE_LIGHT));
-        Ellipse(c.s, U(2), by + U(6), U(1), U(1), Style(red, PART_FLAT, SHADE_LIGHT));
-    } else {
-        CuteEye(c, -U(3), by + U(3), U(2) + U(1) / 2);
-        CuteEye(c, U(3), by + U(3), U(2) + U(1) / 2);
-        Dot(c.s, -U(1), by, c.eye, SHADE_BASE);
-        Dot(c.s, U(1), by, c.eye, SHADE_BASE);
-    }
-    Spike(c, -U(2), by + U(8), U(3), 185, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
-    Spike(c, U(2), by + U(8), U(3), 175, U(1), Style(c.bone, PART_NO_HIGHLIGHT));
-}
-
-/* The small beetle on its six legs, seen from the side, facing left. */
-static void Beetle(Ctx &c)
-{
-    GroundShadow(c.s, 0, 0, U(24), U(3));
-    const int by = -U(14), bx = U(4), rx = U(14), ry = U(9);
-    for (int k = 0; k < 3; ++k) {
-        const int lx = bx - rx / 2 + k * rx / 2;
-        Tube(c.s, {lx + U(3), by, U(1), lx + U(6), by + ry - U(2), U(1), lx + U(4), 0, U(1) / 2},
-             Style(c.dark, PART_FLAT));
-    }
-    Ellipse(c.s, bx, by, rx, ry, Style(c.body));
-    Capsule(c.s, bx, by - ry + U(1), U(1) / 2, bx + rx / 2 + U(2), by + ry / 2, U(1) / 2,
-            Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, bx - U(6), by - ry / 2, rx / 3, ry / 4, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT), -20);
-    for (int k = 0; k < 3; ++k) {
-        const int lx = bx - U(4) - rx / 2 + k * rx / 2;
-        Tube(c.s, {lx, by + ry / 2, U(1), lx - U(3), by + ry, U(1), lx - U(5), 0, U(1) / 2},
-             Style(c.dark, PART_FLAT));
-    }
-    const int hx = bx - rx + U(1), hy = by + U(2);
-    Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(12), hx - U(8), hy - U(12), U(1) / 2,
-          Style(c.dark));
-    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.belly, PART_LINE));
-    CuteEye(c, hx - U(2), hy - U(1), U(2) + U(1) / 2);
-}
-
-/* The click beetle in mid-flip: thrown into the air, its body snapped into an arch at the hinge
-   between thorax and abdomen, legs tucked, stone plates on its domed back. */
-static void ClickBeetle(Ctx &c)
-{
-    const int stone = c.accent, snap = Material(c, {250, 236, 170});
-    GroundShadow(c.s, 0, 0, U(18), U(3));
-    const int cy = -U(34);
-    Ellipse(c.s, U(10), cy + U(2), U(14), U(9), Style(c.body), 35);
-    Ellipse(c.s, -U(12), cy + U(2), U(10), U(8), Style(c.body), -40);
-    /* Legs folded tight under the arch while it is in the air. */
-    for (int k = 0; k < 3; ++k)
-        Tube(c.s,
-             {-U(8) + k * U(8), cy + U(6) + k * U(2), U(1), -U(5) + k * U(8), cy + U(12) + k * U(2), U(1),
-              -U(9) + k * U(8), cy + U(13) + k * U(2), U(1) / 2},
-             Style(c.dark, PART_FLAT));
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, U(4) + k * U(6), cy - U(4) + k * U(4), U(5), U(3), Style(stone, PART_LINE), 35);
-    Ellipse(c.s, -U(10), cy - U(3), U(5), U(3), Style(stone, PART_LINE), -40);
-    Ellipse(c.s, -U(1), cy - U(5), U(3), U(3), Style(c.dark, PART_LINE));
-    const int hx = -U(20), hy = cy + U(10);
-    Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(6), hy - U(10), hx - U(10), hy - U(8), U(1) / 2,
-          Style(c.dark));
-    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.belly, PART_LINE));
-    CuteEye(c, hx - U(2), hy - U(1), U(2));
-    for (int k = 0; k < 3; ++k)
-        Spike(c, -U(1), cy - U(10), U(6), -40 + k * 40, U(1), Style(snap, PART_FLAT, SHADE_LIGHT));
-}
-
-static void Mantis(Ctx &c)
-{
-    GroundShadow(c.s, 0, 0, U(22), U(3));
-    for (int k = 0; k < 2; ++k)
-        Tube(c.s,
-             {U(2) + k * U(8), -U(14), U(1), U(8) + k * U(8), -U(8), U(1), U(12) + k * U(8), 0, U(1) / 2},
-             Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, U(14), -U(16), U(12), U(5), Style(c.accent, PART_LINE), -15);
-    Ellipse(c.s, U(16), -U(15), U(14), U(6), Style(c.body), -10);
-    Capsule(c.s, U(2), -U(16), U(3), -U(6), -U(36), U(2), Style(c.body, PART_LINE));
-    /* Raptorial arms folded in front. */
-    Tube(c.s, {-U(3), -U(30), U(2), -U(14), -U(24), U(2), -U(10), -U(36), U(1) + U(1) / 2},
-         Style(c.body, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Spike(c, -U(13) + k * U(1), -U(27) - k * U(3), U(2), -70, U(1) / 2,
-              Style(c.belly, PART_NO_HIGHLIGHT));
-    for (int k = 0; k < 2; ++k)
-        Tube(c.s,
-             {-U(1) + k * U(4), -U(18), U(1), -U(6) + k * U(4), -U(8), U(1), -U(4) + k * U(4), 0, U(1) / 2},
-             Style(c.body, PART_FLAT));
-    const int hx = -U(8), hy = -U(42);
-    Curve(c.s, hx, hy - U(4), U(1) / 2, hx - U(4), hy - U(14), hx - U(12), hy - U(14), U(1) / 2,
-          Style(c.body));
-    Curve(c.s, hx + U(2), hy - U(4), U(1) / 2, hx + U(4), hy - U(14), hx + U(10), hy - U(16), U(1) / 2,
-          Style(c.body));
-    Polygon(c.s, {hx - U(8), hy - U(3), hx + U(8), hy - U(3), hx, hy + U(7)}, Style(c.body, PART_LINE));
-    FierceEye(c, hx - U(5), hy - U(2), U(2), -30, Material(c, {250, 230, 110}));
-    FierceEye(c, hx + U(5), hy - U(2), U(2), 30, Material(c, {250, 230, 110}));
-}
-
-static void Firefly(Ctx &c)
-{
+    const int wing = Material(c, {246, 196, 150}), vein = Material(c, {196, 100, 60});
+    const int ember = Material(c, {255, 150, 50}), glow = Material(c, {255, 232, 140});
     GroundShadow(c.s, 0, 0, U(12), U(3));
-    const int by = -U(30);
-    const int wing = Material(c, {190, 220, 240});
+    const int ty = -U(44);
+    for (int side = -1; side <= 1; side += 2)
+        for (int k = 0; k < 2; ++k) {
+            const int angle = side * (k ? 104 : 68), len = k ? U(30) : U(33), sy = ty + k * U(5);
+            const int mx = Toward(side * U(2), len / 2, angle), my = TowardY(sy, len / 2, angle);
+            Ellipse(c.s, mx, my, U(6), len / 2, Style(wing, PART_LINE | PART_NO_HIGHLIGHT), angle);
+            Ellipse(c.s, Toward(mx, len / 3, angle), TowardY(my, len / 3, angle), U(4), len / 6,
+                    Style(ember, PART_LINE | PART_NO_HIGHLIGHT), angle);
+            Capsule(c.s, side * U(2), sy, U(1) / 2, Toward(side * U(2), len - U(3), angle),
+                    TowardY(sy, len - U(3), angle), U(1) / 2, Style(vein, PART_FLAT));
+            Ellipse(c.s, Toward(side * U(2), len * 2 / 5, angle), TowardY(sy, len * 2 / 5, angle), U(2), U(2),
+                    Style(vein, PART_FLAT));
+        }
+    for (int k = 0; k < 7; ++k)
+        Ellipse(c.s, 0, ty + U(10) + k * U(5), U(3) - (k > 3), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, ty + U(45), U(4), U(4), Style(ember, PART_LINE));
+    Ellipse(c.s, 0, ty + U(45), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, 0, ty + U(3), U(6), U(8), Style(c.body));
+    const int hy = ty - U(7);
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(12), by - U(12), U(6), U(13), Style(wing, PART_LINE), side * 40);
-        Ellipse(c.s, side * U(10), by - U(2), U(4), U(9), Style(wing, PART_LINE), side * 70);
+        Ellipse(c.s, side * U(4), hy, U(5), U(5), Style(c.accent, PART_LINE));
+        Catchlight(c, side * U(4), hy, U(4));
     }
-    const int glow = Material(c, c.plan->accentColour);
-    Ellipse(c.s, 0, by + U(12), U(11), U(10), Style(Material(c, {255, 244, 170}), PART_NO_HIGHLIGHT));
-    Ellipse(c.s, 0, by + U(10), U(7), U(9), Style(glow));
-    Ellipse(c.s, 0, by - U(2), U(6), U(6), Style(c.body, PART_LINE));
-    for (int side = -1; side <= 1; side += 2) {
-        Curve(c.s, side * U(2), by - U(12), U(1) / 2, side * U(4), by - U(22), side * U(10), by - U(22),
-              U(1) / 2, Style(c.dark));
-        Ellipse(c.s, side * U(10), by - U(22), U(1) + U(1) / 2, U(1) + U(1) / 2,
-                Style(glow, PART_NO_HIGHLIGHT));
-    }
-    Ellipse(c.s, 0, by - U(10), U(6), U(5), Style(c.body, PART_LINE));
-    CuteEye(c, -U(3), by - U(10), U(2));
-    CuteEye(c, U(3), by - U(10), U(2));
-    for (int k = 0; k < 3; ++k)
-        Polygon(c.s,
-                {-U(20) + k * U(18), -U(12) - k * U(6), -U(18) + k * U(18), -U(14) - k * U(6),
-                 -U(16) + k * U(18), -U(12) - k * U(6), -U(18) + k * U(18), -U(10) - k * U(6)},
-                Style(glow, PART_FLAT, SHADE_LIGHT));
 }
 
 void DrawInsect(Ctx &c)
 {
     switch (c.plan->index) {
-    case 98:
-        Moth(c);
+    case SPIDERLING_ENTRY:
+        Spiderling(c);
         break;
-    case 28:
-        Ant(c, false);
+    case WEB_SPIDER_ENTRY:
+        WebSpider(c);
         break;
-    case 29:
-        Ant(c, true);
+    case SHADOW_SPIDER_ENTRY:
+        ShadowSpider(c);
         break;
-    case 37:
+    case WORKER_ANT_ENTRY:
+        WorkerAnt(c);
+        break;
+    case QUEEN_ANT_ENTRY:
+        QueenAnt(c);
+        break;
+    case FIREFLY_ENTRY:
         Firefly(c);
         break;
-    case 47:
-        Spider(c, false);
+    case GRUB_ENTRY:
+        Grub(c);
         break;
-    case 48:
-        Spider(c, true);
+    case SHIELD_BEETLE_ENTRY:
+        ShieldBeetle(c);
         break;
-    case 62:
-        Beetle(c);
-        break;
-    case 63:
+    case CLICK_BEETLE_ENTRY:
         ClickBeetle(c);
         break;
-    case 105:
+    case DUSK_MOTH_ENTRY:
+        DuskMoth(c);
+        break;
+    case LAVA_DRAGONFLY_ENTRY:
         Dragonfly(c);
         break;
+    case MANTIS_ENTRY:
     default:
         Mantis(c);
         break;
