@@ -4,17 +4,13 @@
 
 enum BipedExtra : unsigned {
     ROCKY = 1u << 0,
-    SHOULDER_CRYSTALS = 1u << 1,
     FUR = 1u << 2,
     MONKEY = 1u << 3,
     BANDS = 1u << 4,
     SCARECROW = 1u << 5,
     ROBOT = 1u << 6,
-    LAVA = 1u << 7,
     KANGAROO = 1u << 8,
-    WINGS = 1u << 9,
     HORNS = 1u << 10,
-    ICE_CRYSTALS = 1u << 11,
     MOSS = 1u << 12,
     BIG_FISTS = 1u << 13,
     TAIL = 1u << 14,
@@ -33,18 +29,15 @@ static const BipedLook LOOKS[] = {
     /* entry leg legR bodyRx bodyRy head arm armR hand extras */
     {  11,   3,  3,  14,  12,   0,   8,  3,  4, ROCKY | SUNK_HEAD},
     {  12,   5,  4,  16,  13,   7,  13,  4,  5, ROCKY | SUNK_HEAD},
-    {  13,   8,  5,  18,  14,   8,  17,  5,  8, ROCKY | SUNK_HEAD | SHOULDER_CRYSTALS | BIG_FISTS | FIERCE},
-    {  35,   4,  4,  11,  10,  12,   8,  3,  4, FUR},
-    {  36,   9,  6,  17,  15,  12,  18,  5,  7, FUR | BIG_FISTS | FIERCE | HORNS},
-    {  43,  14,  2,   8,  11,   9,  16,  1,  3, SCARECROW},
-    {  51,   5,  2,   8,   8,  10,   9,  2,  3, MONKEY | TAIL},
-    {  52,   8,  3,  12,  11,  10,  15,  3,  4, MONKEY | TAIL},
-    {  53,  10,  5,  17,  15,  10,  20,  5,  7, MONKEY | BANDS | BIG_FISTS | FIERCE},
-    {  75,  11,  4,  12,  12,   9,  14,  3,  5, ROBOT},
-    {  77,   8,  5,  17,  15,   7,  16,  5,  7, ROCKY | LAVA | SUNK_HEAD | BIG_FISTS},
-    {  80,  10,  4,  11,  12,  10,  11,  3,  3, KANGAROO | TAIL},
-    {  85,   7,  4,  12,  11,  10,  11,  3,  4, WINGS | HORNS | FIERCE | TAIL},
-    {  95,  10,  6,  18,  15,   8,  16,  6,  7, ROCKY | ICE_CRYSTALS | SUNK_HEAD | BIG_FISTS},
+    {  13,   8,  5,  18,  14,   8,  17,  5,  8, ROCKY | SUNK_HEAD | BIG_FISTS | FIERCE},
+    {  15,   4,  4,  11,  10,  12,   8,  3,  4, FUR},
+    {  16,   9,  6,  17,  15,  12,  18,  5,  7, FUR | BIG_FISTS | FIERCE | HORNS},
+    {  21,  14,  2,   8,  11,   9,  16,  1,  3, SCARECROW},
+    {  31,   5,  2,   8,   8,  10,   9,  2,  3, MONKEY | TAIL},
+    {  32,   8,  3,  12,  11,  10,  15,  3,  4, MONKEY | TAIL},
+    {  33,  10,  5,  17,  15,  10,  20,  5,  7, MONKEY | BANDS | BIG_FISTS | FIERCE},
+    {  40,  11,  4,  12,  12,   9,  14,  3,  5, ROBOT},
+    {  62,  10,  4,  11,  12,  10,  11,  3,  3, KANGAROO | TAIL},
     {  97,  11,  6,  17,  16,   9,  18,  5,  6, MOSS | SUNK_HEAD},
 };
 /* clang-format on */
@@ -110,17 +103,6 @@ void DrawBiped(Ctx &c)
     const int skin = (b.extras & MONKEY) ? c.accent : c.belly;
     const int limb = (b.extras & SCARECROW) ? Material(c, {150, 110, 70}) : c.body;
 
-    if (b.extras & WINGS)
-        for (int side = -1; side <= 1; side += 2) {
-            const int wx = side * (brx + U(14)), wy = bodyY - bry - U(8);
-            Polygon(c.s,
-                    {side * brx / 2, bodyY - bry / 2, wx, wy, side * (brx + U(16)), bodyY + U(2), side * brx,
-                     bodyY + bry / 2},
-                    Style(c.accent, PART_LINE));
-            for (int k = 1; k <= 2; ++k)
-                Capsule(c.s, side * brx / 2, bodyY - bry / 2, U(1) / 2, side * (brx + U(6) * k),
-                        bodyY + U(2) - k * U(1), U(1) / 2, Style(c.accent, PART_FLAT, SHADE_SHADOW));
-        }
     if (b.extras & TAIL) {
         const int tailMat = c.body;
         if (b.extras & KANGAROO) {
@@ -130,8 +112,6 @@ void DrawBiped(Ctx &c)
             Curve(c.s, brx / 2, bodyY + bry / 2, U(2), brx + U(14), bodyY + bry, brx + U(10),
                   bodyY - bry - U(4), U(1) + U(1) / 2, Style(tailMat, PART_LINE));
         }
-        if (b.extras & WINGS)
-            Spike(c, brx + U(10), bodyY - bry - U(4), U(5), 20, U(3), Style(c.body, PART_LINE));
     }
 
     /* Legs and feet. */
@@ -169,24 +149,6 @@ void DrawBiped(Ctx &c)
             Ellipse(c.s, Toward(0, brx * 3 / 5, angle), TowardY(bodyY, bry * 3 / 5, angle), brx / 4, bry / 5,
                     Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT), angle);
         }
-    if (b.extras & LAVA) {
-        const int lava = Material(c, c.plan->accentColour);
-        Tube(c.s, {-brx / 2, bodyY - bry / 2, U(1), -brx / 6, bodyY, U(1), -brx / 3, bodyY + bry / 2, U(1)},
-             Style(lava, PART_FLAT, SHADE_LIGHT));
-        Tube(c.s,
-             {brx / 2, bodyY - bry / 3, U(1), brx / 5, bodyY + bry / 4, U(1), brx / 2, bodyY + bry * 2 / 3,
-              U(1)},
-             Style(lava, PART_FLAT, SHADE_LIGHT));
-        /* A small volcano for a head: a crater cone on the shoulders, fire in its mouth, a pool
-           of magma round its feet. */
-        Polygon(c.s,
-                {-brx * 3 / 5, bodyY - bry / 2, brx * 3 / 5, bodyY - bry / 2, brx / 4, bodyY - bry - U(10),
-                 -brx / 4, bodyY - bry - U(10)},
-                Style(c.body, PART_LINE));
-        Ellipse(c.s, 0, bodyY - bry - U(10), brx / 4, U(2), Style(lava, PART_FLAT, SHADE_LIGHT));
-        Flame(c, 0, bodyY - bry - U(10), U(12), lava);
-        Ellipse(c.s, 0, -U(2), brx + U(8), U(3), Style(lava, PART_LINE | PART_NO_HIGHLIGHT));
-    }
     if (b.extras & MOSS) {
         for (int k = 0; k < 6; ++k) {
             const int angle = -80 + k * 32;
@@ -229,16 +191,6 @@ void DrawBiped(Ctx &c)
             Ellipse(c.s, hx, hy - handR, armR + U(2), U(2), Style(Material(c, {120, 72, 50}), PART_LINE));
         const int fistMat = (b.extras & MONKEY) ? skin : c.body;
         Ellipse(c.s, hx, hy, handR, handR, Style(fistMat, PART_LINE));
-        if (b.extras & SHOULDER_CRYSTALS) {
-            const int crystal = c.accent;
-            Spike(c, sx, sy - U(2), U(9), side * 30, U(3), Style(crystal, PART_LINE));
-            Spike(c, sx + side * U(4), sy, U(6), side * 60, U(2), Style(crystal, PART_LINE));
-        }
-        if (b.extras & ICE_CRYSTALS) {
-            const int ice = Material(c, {190, 236, 250});
-            Spike(c, sx, sy - U(2), U(11), side * 20, U(3), Style(ice, PART_LINE));
-            Spike(c, sx + side * U(5), sy + U(1), U(7), side * 55, U(2), Style(ice, PART_LINE));
-        }
     }
 
     /* Head. */

@@ -192,13 +192,13 @@ static void SprintingShrew(Ctx &c)
 void DrawRodent(Ctx &c)
 {
     switch (c.plan->index) {
-    case 0:
+    case 5:
         SittingMarmot(c, false);
         break;
-    case 1:
+    case 6:
         SittingMarmot(c, true);
         break;
-    case 2:
+    case 7:
         DiggingMarmot(c);
         break;
     case 25:
@@ -427,10 +427,10 @@ void DrawCrawler(Ctx &c)
     case 30:
         WireGecko(c);
         break;
-    case 64:
+    case 57:
         Slug(c, false);
         break;
-    case 65:
+    case 58:
         Slug(c, true);
         break;
     default:
