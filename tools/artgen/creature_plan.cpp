@@ -42,7 +42,7 @@ const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
     {  10, "D",  2, 2, BODY_MUSHROOM,  GRA, POI, {176, 110,  60}, {226, 190, 100},  0, "stack of three bracket-fungus shelves on a stump body with root feet, face on the middle shelf"},
     {  11, "E",  1, 3, BODY_BIPED,     ROC, N,   {150, 140, 120}, {110, 160,  80},  0, "one flat fieldstone with a moss cap and stubby feet"},
     {  12, "E",  2, 3, BODY_BIPED,     ROC, N,   {140, 130, 110}, {120, 170,  80},  0, "stack of flat fieldstones with stick-like stone arms, lichen patches"},
-    {  13, "E",  3, 3, BODY_BIPED,     ROC, FIG, {128, 118, 100}, {130, 176,  84},  0, "wall-builder golem of stacked slabs, mortar-bound fists, a lichen beard"},
+    {  13, "E",  3, 3, BODY_BIPED,     ROC, FIG, {128, 118, 100}, {130, 176,  84}, 70, "wall-builder golem: a wall of slabs in courses on block pillars, mortar-bound block fists, a lichen beard"},
     {  14, "-",  1, 1, BODY_FISH,      WAT, DAR, { 60,  80, 130}, {255, 230, 100},  0, "anglerfish (from outside)"},
     {  15, "F",  1, 2, BODY_BIPED,     ICE, N,   {196, 220, 236}, {120, 150, 200},  0, "yeti cub"},
     {  16, "F",  2, 2, BODY_BIPED,     ICE, N,   {180, 208, 232}, {100, 130, 190},  0, "great yeti"},

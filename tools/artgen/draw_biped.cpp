@@ -2,8 +2,9 @@
    features (rock chunks, fur, tails, hats, armour, wings, crystals, moss). */
 #include "creature_drawers.h"
 
+#include <algorithm>
+
 enum BipedExtra : unsigned {
-    ROCKY = 1u << 0,
     FUR = 1u << 2,
     MONKEY = 1u << 3,
     BANDS = 1u << 4,
@@ -27,9 +28,6 @@ struct BipedLook {
 /* clang-format off */
 static const BipedLook LOOKS[] = {
     /* entry leg legR bodyRx bodyRy head arm armR hand extras */
-    {  11,   3,  3,  14,  12,   0,   8,  3,  4, ROCKY | SUNK_HEAD},
-    {  12,   5,  4,  16,  13,   7,  13,  4,  5, ROCKY | SUNK_HEAD},
-    {  13,   8,  5,  18,  14,   8,  17,  5,  8, ROCKY | SUNK_HEAD | BIG_FISTS | FIERCE},
     {  15,   4,  4,  11,  10,  12,   8,  3,  4, FUR},
     {  16,   9,  6,  17,  15,  12,  18,  5,  7, FUR | BIG_FISTS | FIERCE | HORNS},
     {  21,  14,  2,   8,  11,   9,  16,  1,  3, SCARECROW},
@@ -93,8 +91,136 @@ static void YetiFace(Ctx &c, int headY, int hr, bool fierce)
     }
 }
 
+/* Dry-stone golems of the wall builders: flat fieldstones laid without mortar, moss and lichen
+   on the weathered faces. Each slab is a chamfered block, lit from the upper left. */
+static const Rgb MORTAR = {206, 196, 170};
+static const Rgb LICHEN = {196, 204, 120};
+
+static void Slab(Ctx &c, int cx, int cy, int halfW, int halfH, int material)
+{
+    const int k = halfH * 2 / 3;
+    Polygon(c.s,
+            {cx - halfW + k, cy - halfH, cx + halfW - k, cy - halfH, cx + halfW, cy - halfH + k, cx + halfW,
+             cy + halfH - k, cx + halfW - k, cy + halfH, cx - halfW + k, cy + halfH, cx - halfW,
+             cy + halfH - k, cx - halfW, cy - halfH + k},
+            Style(material, PART_LINE));
+}
+
+/* A cushion of moss along a stone's top edge, tufts hanging over the front. */
+static void MossCap(Ctx &c, int cx, int topY, int halfW, int material)
+{
+    Ellipse(c.s, cx, topY, halfW, halfW / 3, Style(material, PART_LINE));
+    for (int k = -2; k <= 2; ++k)
+        Ellipse(c.s, cx + k * halfW * 2 / 5, topY - halfW / 5 + (k * k) * U(1) / 2, halfW / 4, halfW / 5,
+                Style(material, PART_LINE));
+    for (int k = -1; k <= 1; k += 2)
+        Spike(c, cx + k * halfW / 2, topY + halfW / 5, halfW / 4, 180, U(2), Style(material, PART_LINE));
+}
+
+static void LichenPatch(Ctx &c, int x, int y, int r, int material)
+{
+    Ellipse(c.s, x, y, r, r * 2 / 3, Style(material, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, x + r * 2 / 3, y + r / 3, r / 2, r / 2, Style(material, PART_FLAT, SHADE_BASE));
+}
+
+static void StoneEyes(Ctx &c, int x, int y, int r, bool fierce)
+{
+    for (int side = -1; side <= 1; side += 2) {
+        if (fierce) {
+            Spike(c, x + side * r * 5 / 2, y - r * 2, r * 2, -side * 100, r / 2 + U(1) / 2,
+                  Style(c.dark, PART_FLAT));
+            FierceEye(c, x + side * r * 2, y, r, side * 15, Material(c, {250, 214, 90}));
+        } else {
+            CuteEye(c, x + side * r * 2, y, r);
+        }
+    }
+}
+
+/* The fieldstone is one flat stone on two stubs; the stack is three stones with stick arms; the
+   wall builder is a whole wall on stone pillars, its fists bound in mortar, a lichen beard. */
+static void DryStoneGolem(Ctx &c)
+{
+    const int stone = c.body, stone2 = Material(c, Darker(c.plan->bodyColour, 14));
+    const int moss = c.accent, lichen = Material(c, LICHEN);
+    const int stage = c.plan->stage;
+    if (stage == 1) {
+        GroundShadow(c.s, 0, 0, U(20), U(3));
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, side * U(9), -U(3), U(5), U(3), Style(stone2, PART_LINE));
+        Slab(c, 0, -U(13), U(21), U(9), stone);
+        Capsule(c.s, -U(17), -U(8), U(1) / 2, U(17), -U(8), U(1) / 2, Style(stone, PART_FLAT, SHADE_SHADOW));
+        MossCap(c, -U(1), -U(22), U(15), moss);
+        LichenPatch(c, U(14), -U(11), U(3), lichen);
+        StoneEyes(c, -U(2), -U(14), U(3), false);
+        Smile(c, -U(2), -U(9), U(3));
+        return;
+    }
+    if (stage == 2) {
+        GroundShadow(c.s, 0, 0, U(20), U(3));
+        for (int side = -1; side <= 1; side += 2)
+            Slab(c, side * U(8), -U(3), U(6), U(3), stone2);
+        /* Stick arms of long thin stones: one hangs, one waves. */
+        Capsule(c.s, -U(13), -U(24), U(3), -U(22), -U(40), U(2), Style(stone2, PART_LINE));
+        Ellipse(c.s, -U(23), -U(42), U(4), U(4), Style(stone, PART_LINE));
+        Capsule(c.s, U(15), -U(24), U(3), U(22), -U(12), U(2), Style(stone2, PART_LINE));
+        Ellipse(c.s, U(23), -U(10), U(4), U(4), Style(stone, PART_LINE));
+        Slab(c, 0, -U(11), U(17), U(6), stone);
+        Slab(c, U(2), -U(23), U(15), U(6), stone2);
+        Slab(c, -U(1), -U(35), U(12), U(7), stone);
+        MossCap(c, -U(2), -U(42), U(9), moss);
+        LichenPatch(c, -U(10), -U(12), U(3), lichen);
+        LichenPatch(c, U(9), -U(24), U(3), lichen);
+        StoneEyes(c, -U(1), -U(35), U(2) + U(1) / 2, false);
+        Smile(c, -U(1), -U(31), U(2));
+        return;
+    }
+    const int mortar = Material(c, MORTAR);
+    GroundShadow(c.s, 0, 0, U(30), U(3));
+    /* Pillar legs of stacked blocks. */
+    for (int side = -1; side <= 1; side += 2) {
+        Slab(c, side * U(11), -U(4), U(8), U(4), stone2);
+        Slab(c, side * U(11), -U(11), U(7), U(4), stone);
+    }
+    /* Arms of three stones each down to the mortar-bound fists. */
+    for (int side = -1; side <= 1; side += 2) {
+        Slab(c, side * U(24), -U(44), U(7), U(5), stone2);
+        Slab(c, side * U(27), -U(35), U(6), U(5), stone);
+        Slab(c, side * U(28), -U(18), U(8), U(7), stone);
+        for (int k = 0; k < 2; ++k)
+            Capsule(c.s, side * U(28) - U(7), -U(21) + k * U(6), U(1), side * U(28) + U(7), -U(21) + k * U(6),
+                    U(1), Style(mortar, PART_FLAT, SHADE_LIGHT));
+        Capsule(c.s, side * U(27), -U(30), U(2), side * U(28), -U(26), U(2), Style(mortar, PART_LINE));
+    }
+    /* The wall of the body: courses of slabs laid in a running bond. */
+    Polygon(c.s, {-U(15), -U(15), U(15), -U(15), U(22), -U(47), -U(22), -U(47)}, Style(c.dark, PART_LINE));
+    for (int row = 0; row < 4; ++row) {
+        const int y = -U(19) - row * U(8), room = U(15) + row * U(2);
+        for (int k = 0; k < 4; ++k) {
+            const int from = std::max(-room, -room - (row % 2) * U(6) + k * U(12));
+            const int to = std::min(room, -room - (row % 2) * U(6) + (k + 1) * U(12));
+            if (to - from < U(4))
+                continue;
+            Slab(c, (from + to) / 2, y, (to - from) / 2 - U(1) / 2, U(3) + U(1) / 2,
+                 (row + k) % 2 == 0 ? stone : stone2);
+        }
+    }
+    Slab(c, 0, -U(49), U(26), U(4), stone2);
+    LichenPatch(c, -U(13), -U(27), U(3), lichen);
+    LichenPatch(c, U(12), -U(36), U(2), lichen);
+    /* A squat head block with a beard of lichen over the top course. */
+    Slab(c, 0, -U(61), U(12), U(9), stone);
+    for (int k = -2; k <= 2; ++k)
+        Spike(c, k * U(4), -U(55), U(13) - (k * k) * U(2), 180 + k * 8, U(3), Style(moss, PART_LINE));
+    MossCap(c, 0, -U(70), U(9), moss);
+    StoneEyes(c, 0, -U(62), U(2) + U(1) / 2, true);
+}
+
 void DrawBiped(Ctx &c)
 {
+    if (c.plan->body == BODY_BIPED && c.plan->primary == KIND_ROCK) {
+        DryStoneGolem(c);
+        return;
+    }
     const BipedLook &b = LookOf(c.plan->index);
     const int legLen = U(b.legLen), legR = U(b.legR), brx = U(b.bodyRx), bry = U(b.bodyRy);
     const int hr = U(b.headR), armR = U(b.armR), handR = U(b.handR), armLen = U(b.armLen);
@@ -143,12 +269,6 @@ void DrawBiped(Ctx &c)
     if (b.extras & KANGAROO)
         Capsule(c.s, -brx / 2, bodyY + bry / 2, U(1) / 2, brx / 2, bodyY + bry / 2, U(1) / 2,
                 Style(c.body, PART_FLAT, SHADE_SHADOW));
-    if (b.extras & ROCKY)
-        for (int k = 0; k < 5; ++k) {
-            const int angle = 100 + k * 40;
-            Ellipse(c.s, Toward(0, brx * 3 / 5, angle), TowardY(bodyY, bry * 3 / 5, angle), brx / 4, bry / 5,
-                    Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT), angle);
-        }
     if (b.extras & MOSS) {
         for (int k = 0; k < 6; ++k) {
             const int angle = -80 + k * 32;
