@@ -286,96 +286,134 @@ void DrawFrog(Ctx &c)
         GlidingFrog(c, c.plan->stage == 3);
 }
 
-/* The spark gecko clings flat to a power line, toes splayed, its tail a zigzag. */
-static void WireGecko(Ctx &c)
+/* The kiln gecko clings flat to the face of a hot, soot-dark brick, head raised at the top edge,
+   toe pads splayed wide, its throat glowing with the kiln's heat; embers glow in the brick's seams. */
+static void KilnGecko(Ctx &c)
 {
-    const int wire = Material(c, {70, 64, 80}), spark = Material(c, {255, 240, 120});
-    GroundShadow(c.s, 0, 0, U(12), U(3));
-    Capsule(c.s, -U(36), -U(40), U(1), U(36), -U(26), U(1), Style(wire, PART_FLAT));
+    const int brick = Material(c, {104, 76, 70}), glow = Material(c, EMBER_GLOW);
+    const int stripe = Material(c, Darker(c.plan->bodyColour, 35));
+    GroundShadow(c.s, U(2), 0, U(24), U(3));
+    Polygon(c.s, {U(10), -U(4), U(17), -U(9), U(17), -U(55), U(10), -U(50)},
+            Style(brick, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    Polygon(c.s, {-U(14), -U(50), U(10), -U(50), U(17), -U(55), -U(7), -U(55)},
+            Style(brick, PART_LINE | PART_FLAT, SHADE_LIGHT));
+    Polygon(c.s, {-U(14), -U(4), U(10), -U(4), U(10), -U(50), -U(14), -U(50)}, Style(brick, PART_LINE));
+    Tube(c.s, {-U(14), -U(12), U(1), -U(6), -U(10), U(1), U(2), -U(14), U(1), U(10), -U(11), U(1)},
+         Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Tube(c.s, {U(10), -U(36), U(1), U(14), -U(40), U(1), U(17), -U(38), U(1)},
+         Style(c.accent, PART_FLAT, SHADE_BASE));
     Tube(c.s,
-         {0, -U(15), U(4), U(6), -U(11), U(3), -U(4), -U(7), U(2), U(4), -U(3), U(1) + U(1) / 2, -U(2), -U(1),
-          U(1)},
+         {U(2), -U(18), U(4), U(6), -U(10), U(3), U(14), -U(6), U(2), U(24), -U(12), U(1) + U(1) / 2, U(26),
+          -U(20), U(1)},
          Style(c.body, PART_LINE));
     for (int side = -1; side <= 1; side += 2) {
-        const int fx = side * U(13), fy = -U(42), bx = side * U(13), by = -U(12);
-        Tube(c.s, {side * U(4), -U(33), U(2), side * U(10), -U(34), U(1) + U(1) / 2, fx, fy, U(1)},
+        const int fx = side * U(13) - U(2), fy = -U(47), bx = side * U(13), by = -U(17);
+        Tube(c.s, {side * U(4) - U(2), -U(36), U(3), side * U(11) - U(2), -U(38), U(2), fx, fy, U(2)},
              Style(c.body, PART_LINE));
-        Tube(c.s, {side * U(4), -U(20), U(2), side * U(11), -U(19), U(1) + U(1) / 2, bx, by, U(1)},
+        Tube(c.s, {side * U(4), -U(22), U(3), side * U(11), -U(24), U(2), bx, by, U(2)},
              Style(c.body, PART_LINE));
         for (int t = -1; t <= 1; ++t) {
-            Ellipse(c.s, Toward(fx, U(3), side * 30 + t * 40), TowardY(fy, U(3), side * 30 + t * 40),
-                    U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.belly, PART_LINE));
-            Ellipse(c.s, Toward(bx, U(3), side * 150 - t * 40), TowardY(by, U(3), side * 150 - t * 40),
-                    U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.belly, PART_LINE));
+            const int fa = side * 45 + t * 45, ba = side * 135 - t * 45;
+            Capsule(c.s, fx, fy, U(1), Toward(fx, U(4), fa), TowardY(fy, U(4), fa), U(1),
+                    Style(c.body, PART_FLAT));
+            Capsule(c.s, bx, by, U(1), Toward(bx, U(4), ba), TowardY(by, U(4), ba), U(1),
+                    Style(c.body, PART_FLAT));
+            Ellipse(c.s, Toward(fx, U(5), fa), TowardY(fy, U(5), fa), U(2), U(2), Style(c.belly, PART_LINE));
+            Ellipse(c.s, Toward(bx, U(5), ba), TowardY(by, U(5), ba), U(2), U(2), Style(c.belly, PART_LINE));
         }
     }
-    Ellipse(c.s, 0, -U(26), U(6), U(12), Style(c.body));
+    Ellipse(c.s, -U(1), -U(29), U(7), U(13), Style(c.body), 5);
     for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(5), -U(31) + k * U(6), U(1), U(5), -U(31) + k * U(6), U(1),
-                Style(c.accent, PART_FLAT));
-    Ellipse(c.s, 0, -U(41), U(6), U(6), Style(c.body, PART_LINE));
-    for (int side = -1; side <= 1; side += 2)
-        CuteEye(c, side * U(4), -U(42), U(2));
-    Polygon(c.s, {U(18), -U(50), U(23), -U(46), U(20), -U(45)}, Style(spark, PART_FLAT, SHADE_LIGHT));
-    Polygon(c.s, {-U(20), -U(24), -U(15), -U(21), -U(18), -U(19)}, Style(spark, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, -U(1) - k * U(1) / 2, -U(22) - k * U(6), U(5) - k * U(1) / 2, U(1) + U(1) / 2,
+                Style(stripe, PART_FLAT), 5);
+    /* The head lifts off the brick, showing the glowing throat under the jaw. */
+    const int hx = -U(3), hy = -U(48);
+    Ellipse(c.s, hx, hy, U(8), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx + U(1), hy + U(7), U(4), U(3), Style(glow, PART_LINE));
+    Ellipse(c.s, hx, hy + U(6), U(2), U(1) + U(1) / 2, Style(glow, PART_FLAT, SHADE_HIGHLIGHT));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * U(6), hy - U(3), U(3) + U(1) / 2, U(3) + U(1) / 2, Style(c.body, PART_LINE));
+        WhiteEye(c, hx + side * U(6), hy - U(3), U(2) + U(1) / 2, -side * U(1) / 2);
+    }
+    Capsule(c.s, hx - U(4), hy + U(2), U(1) / 2, hx + U(4), hy + U(2), U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
-/* Six-legged cave-drakes, low and long, facing left: the hatchling under a cracked geode cap,
-   the drake with crystals along its spine, the great one split open into a geode ridge. */
-static void CaveDrake(Ctx &c)
+/* Six-legged bog drakes, facing left. The hatchling is round with a big head and a collar of
+   reed blades; the drake is long and low with a peat-brown back and reeds along its neck; the
+   great one is massive and tall, a shaggy mane of bog moss over its shoulders, a club tail. */
+static void BogDrake(Ctx &c)
 {
+    static const Rgb PEAT = {96, 68, 50};
     const int stage = c.plan->stage;
-    const int len = U(13) + stage * U(5), bry = U(6) + stage * U(2);
-    const int bodyY = -U(5) - stage * U(1) - bry;
-    const int crystal = c.accent, rock = Material(c, Darker(c.plan->bodyColour, 30));
-    GroundShadow(c.s, 0, 0, len + U(8), U(3));
-    Curve(c.s, len - U(2), bodyY, bry * 2 / 3, len + U(10), bodyY + U(2), len + U(14), -U(3), U(1),
-          Style(c.body));
-    for (int k = -1; k <= 1; ++k)
-        Capsule(c.s, k * len * 2 / 3 + U(3), bodyY + bry / 2, U(2) + stage * U(1) / 2, k * len * 2 / 3 + U(2),
-                -U(3), U(2), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    const int len = stage == 1 ? U(13) : stage == 2 ? U(22) : U(24);
+    const int bry = stage == 1 ? U(10) : stage == 2 ? U(9) : U(16);
+    const int legH = stage == 1 ? U(4) : stage == 2 ? U(6) : U(9), legR = U(2) + stage * U(1);
+    const int bodyY = -legH - bry;
+    const int peat = Material(c, PEAT), reed = c.accent;
+    const int tailLen = stage == 1 ? U(12) : stage == 2 ? U(18) : U(12);
+    GroundShadow(c.s, U(4), 0, len + tailLen / 2 + U(4), U(3));
+    Curve(c.s, len - U(4), bodyY, bry * 2 / 3, len + tailLen, bodyY + bry / 2, len + tailLen, bodyY - bry,
+          stage == 3 ? U(4) : U(1) + U(1) / 2, Style(c.body, PART_LINE));
     if (stage == 3) {
-        Ellipse(c.s, U(2), bodyY - bry + U(1), len * 3 / 4, U(7), Style(rock, PART_LINE));
-        Ellipse(c.s, U(2), bodyY - bry, len * 3 / 5, U(4), Style(c.dark, PART_FLAT));
-        for (int k = 0; k < 7; ++k)
-            Spike(c, -len / 2 + k * len / 6 + U(2), bodyY - bry + U(1), U(7) + (k % 3) * U(3), -30 + k * 10,
-                  U(2), Style(crystal, PART_LINE));
-    } else if (stage == 2) {
-        for (int k = 0; k < 5; ++k)
-            Spike(c, -len / 2 + k * len / 4, bodyY - bry + U(2), U(5) + (k % 2) * U(2), -10 + k * 5, U(2),
-                  Style(crystal, PART_LINE));
+        /* A heavy club of peat-hard scales at the tail's end. */
+        const int cx = len + tailLen, cy = bodyY - bry - U(2);
+        for (int k = 0; k < 3; ++k)
+            Spike(c, cx, cy, U(9), 20 + k * 50, U(3), Style(c.bone, PART_LINE));
+        Ellipse(c.s, cx, cy, U(9), U(8), Style(peat, PART_LINE));
+        Ellipse(c.s, cx - U(2), cy - U(2), U(3), U(2), Style(peat, PART_FLAT, SHADE_LIGHT));
     }
+    for (int k = -1; k <= 1; ++k)
+        Capsule(c.s, k * len * 2 / 3 + U(4), bodyY + bry / 2, legR, k * len * 2 / 3 + U(3) + k * U(4), -U(3),
+                legR, Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
     Ellipse(c.s, 0, bodyY, len, bry, Style(c.body));
-    Ellipse(c.s, -U(2), bodyY + bry / 2, len * 4 / 5, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    if (stage > 1) {
+        Ellipse(c.s, U(2), bodyY - bry / 4, len * 9 / 10, bry * 3 / 4, Style(peat, PART_LINE));
+        for (int k = 0; k < 4; ++k)
+            Ellipse(c.s, -len / 2 + k * len / 3, bodyY - bry / 2, U(2), U(1) + U(1) / 2,
+                    Style(peat, PART_FLAT, SHADE_LIGHT));
+    }
+    Ellipse(c.s, -U(2), bodyY + bry * 2 / 3, len * 4 / 5, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     for (int k = -1; k <= 1; ++k) {
         const int x = k * len * 2 / 3;
-        Capsule(c.s, x, bodyY + bry / 3, U(2) + stage * U(1) / 2, x - U(2), -U(2), U(2),
+        Capsule(c.s, x, bodyY + bry / 3, legR + U(1), x - U(1) + k * U(5), -U(2), legR,
                 Style(c.body, PART_LINE));
-        Ellipse(c.s, x - U(3), -U(1) - U(1) / 2, U(3), U(1) + U(1) / 2, Style(c.body, PART_LINE));
+        Ellipse(c.s, x - U(3) + k * U(5), -U(1) - U(1) / 2, legR + U(1), U(1) + U(1) / 2,
+                Style(c.body, PART_LINE));
     }
-    const int hr = stage == 1 ? U(9) : U(7) + stage * U(1);
-    const int hx = -len - hr / 2, hy = stage == 1 ? bodyY - U(4) : bodyY + U(1);
-    if (stage == 3)
-        for (int side = 0; side < 2; ++side)
-            Spike(c, hx + side * U(5), hy - hr + U(2), U(6), -40 + side * 30, U(2), Style(c.bone, PART_LINE));
+    const int hr = stage == 1 ? U(10) : stage == 2 ? U(8) : U(10);
+    const int hx = -len - hr / 3, hy = stage == 1 ? bodyY - U(6) : stage == 2 ? bodyY - U(10) : bodyY - U(6);
+    if (stage == 2)
+        Capsule(c.s, -len + U(4), bodyY, bry * 2 / 3, hx + U(2), hy + U(2), hr / 2, Style(c.body, PART_LINE));
+    if (stage < 3) {
+        /* Reed blades rise from the neck like a collar (more of them on the grown drake). */
+        const int blades = stage == 1 ? 3 : 6;
+        for (int k = 0; k < blades; ++k) {
+            const int x = hx + hr / 2 + k * (stage == 1 ? U(4) : U(5)), y = hy - hr / 2 + k * U(1);
+            Spike(c, x, y, (stage == 1 ? U(10) : U(12)) - (k % 2) * U(3), 20 + k * 8, U(2),
+                  Style(reed, PART_LINE));
+        }
+    }
     Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
-    Ellipse(c.s, hx - hr / 2, hy + hr / 3, hr / 2, hr / 3, Style(c.belly, PART_NO_HIGHLIGHT));
-    if (stage == 1) {
-        /* The geode shell it hatched from still sits on its head, crystals inside. */
-        const int shell = Material(c, {176, 166, 186});
-        for (int k = 0; k < 3; ++k)
-            Spike(c, hx - U(4) + k * U(4), hy - U(9), U(5) + (k % 2) * U(2), -20 + k * 20, U(2),
-                  Style(crystal, PART_LINE));
-        Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(4), Style(shell, PART_LINE));
-        Ellipse(c.s, hx + U(1), hy - U(8), U(6), U(2), Style(crystal, PART_FLAT, SHADE_LIGHT));
-        for (int k = 0; k < 4; ++k)
-            Spike(c, hx - U(6) + k * U(4), hy - U(3), U(3), 180, U(2), Style(shell, PART_NO_HIGHLIGHT));
-        CuteEye(c, hx - U(3), hy + U(1), U(2) + U(1) / 2);
-        CuteEye(c, hx + U(4), hy + U(1), U(2) + U(1) / 2);
-    } else {
-        FierceEye(c, hx - U(1), hy - U(1), U(2), 15, crystal);
+    if (stage > 1)
+        Ellipse(c.s, hx - hr, hy + hr / 4, hr * 3 / 4, hr / 2, Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - hr * 3 / 4, hy + hr / 2, hr / 2, hr / 4, Style(c.belly, PART_NO_HIGHLIGHT));
+    if (stage == 3) {
+        /* Bog moss hangs in a ragged mane from the crown over the shoulders. */
+        for (int k = 0; k < 6; ++k) {
+            const int x = hx + U(4) + k * U(5), y = hy - hr / 2 + k * U(2);
+            Spike(c, x, y + U(4), U(10) - (k % 2) * U(3), 180 - k * 6, U(3), Style(reed, PART_LINE));
+            Ellipse(c.s, x, y, U(5), U(4), Style(reed, PART_LINE));
+        }
     }
-    Capsule(c.s, hx - hr + U(1), hy + hr / 3, U(1) / 2, hx - hr / 3, hy + hr / 2, U(1) / 2,
+    if (stage == 1) {
+        CuteEye(c, hx - U(4), hy - U(1), U(3));
+        CuteEye(c, hx + U(3), hy - U(1), U(3));
+    } else {
+        FierceEye(c, hx - U(1), hy - U(2), U(2) + (stage == 3 ? U(1) / 2 : 0), 15,
+                  Material(c, {250, 196, 70}));
+        Ellipse(c.s, hx - hr * 3 / 2, hy + U(1), U(1), U(1), Style(c.dark, PART_FLAT));
+    }
+    Capsule(c.s, hx - hr * (stage > 1 ? 3 : 2) / 2, hy + hr / 2, U(1) / 2, hx - hr / 4, hy + hr / 2, U(1) / 2,
             Style(c.mouth, PART_FLAT));
 }
 
@@ -393,7 +431,7 @@ static void Slug(Ctx &c, bool large)
         spine = {U(26), -U(3), U(3),   U(12), -U(6),  U(7),   U(0), -U(10),
                  U(9),  -U(8), -U(24), U(8),  -U(10), -U(38), U(7)};
     } else
-        spine = {U(18), -U(3), U(3), U(6), -U(5), U(6), -U(6), -U(7), U(7), -U(12), -U(12), U(6)};
+        spine = {U(18), -U(3), U(3), U(6), -U(6), U(7), -U(6), -U(8), U(8), -U(12), -U(13), U(7)};
     const size_t last = spine.size() - 3;
     const int hx = spine[last], hy = spine[last + 1], hr = spine[last + 2];
     const int stalks = large ? 4 : 2;
@@ -425,7 +463,7 @@ void DrawCrawler(Ctx &c)
 {
     switch (c.plan->index) {
     case 30:
-        WireGecko(c);
+        KilnGecko(c);
         break;
     case 57:
         Slug(c, false);
@@ -434,7 +472,7 @@ void DrawCrawler(Ctx &c)
         Slug(c, true);
         break;
     default:
-        CaveDrake(c);
+        BogDrake(c);
         break;
     }
 }
