@@ -6,91 +6,127 @@ static const Rgb EMBER_GLOW = {255, 222, 110};
 static const Rgb COAL = {50, 44, 46};
 static const Rgb SMOKE = {176, 172, 180};
 
-/* A marmot sitting up on its haunches; the kit holds its glowing cheek pouches, the grown one
-   carries a smouldering heap of coals on its back. */
-static void SittingMarmot(Ctx &c, bool heap)
+/* Marmot incisors: two small pale teeth under the nose, the marmot's mark. */
+static void Incisors(Ctx &c, int x, int y, int w)
+{
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, x + side * w * 3 / 5, y, w * 3 / 5, w, Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
+/* A round marmot head facing the viewer: small ears, a pale muzzle, the nose and teeth. */
+static void MarmotHead(Ctx &c, int hx, int hy, int r)
+{
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * r * 3 / 4, hy - r * 3 / 4, r / 3, r / 3, Style(c.body, PART_LINE));
+        Ellipse(c.s, hx + side * r * 3 / 4, hy - r * 3 / 4, r / 6, r / 6, Style(c.accent, PART_FLAT));
+    }
+    Ellipse(c.s, hx, hy, r + r / 10, r, Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy + r * 2 / 5, r / 2, r * 2 / 5, Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, hx, hy + r / 5, r / 5, r / 7, Style(c.dark, PART_FLAT));
+    Incisors(c, hx, hy + r * 2 / 3, r / 5);
+}
+
+/* The kit sits up on its haunches, both paws on its cheek pouches, coals glowing through them. */
+static void SittingMarmot(Ctx &c)
 {
     const int glow = Material(c, EMBER_GLOW);
     GroundShadow(c.s, 0, 0, U(18), U(3));
-    if (heap) {
-        /* The coal heap rides high on the back, glowing between the lumps, smoke curling up. */
-        const int coal = Material(c, COAL), smoke = Material(c, SMOKE);
-        for (int k = 0; k < 3; ++k)
-            Ellipse(c.s, U(20) + k * U(3), -U(42) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
-                    Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
-        Ellipse(c.s, U(17), -U(28), U(10), U(9), Style(c.accent, PART_LINE));
-        for (int k = 0; k < 7; ++k) {
-            const int x = U(3) + (k % 4) * U(5) + (k / 4) * U(3),
-                      y = -U(32) - (k / 4) * U(7) - (k % 2) * U(2);
-            Ellipse(c.s, x, y, U(4), U(3), Style(coal, PART_LINE));
-        }
-        Ellipse(c.s, U(19), -U(38), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-        Ellipse(c.s, U(25), -U(30), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-    }
     Ellipse(c.s, U(12), -U(4), U(8), U(3), Style(c.body, PART_LINE), -25);
     Ellipse(c.s, 0, -U(15), U(13), U(15), Style(c.body));
     Ellipse(c.s, 0, -U(11), U(8), U(10), Style(c.belly, PART_NO_HIGHLIGHT));
     for (int side = -1; side <= 1; side += 2)
         Ellipse(c.s, side * U(7), -U(2), U(5), U(3), Style(c.body, PART_LINE));
     const int hy = -U(34);
+    MarmotHead(c, 0, hy, U(10));
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(8), hy - U(7), U(3), U(3), Style(c.body, PART_LINE));
-        Ellipse(c.s, side * U(8), hy - U(7), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.accent, PART_FLAT));
+        Ellipse(c.s, side * U(9), hy + U(4), U(5), U(5), Style(c.accent, PART_LINE));
+        Ellipse(c.s, side * U(9) - U(1), hy + U(3), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, side * U(8), hy + U(10), U(3), U(3), Style(c.body, PART_LINE));
     }
-    Ellipse(c.s, 0, hy, U(11), U(10), Style(c.body, PART_LINE));
     for (int side = -1; side <= 1; side += 2)
-        if (heap) {
-            Ellipse(c.s, side * U(7), hy + U(5), U(4), U(3), Style(c.belly, PART_NO_HIGHLIGHT));
-            Ellipse(c.s, side * U(6), -U(20), U(3), U(3), Style(c.body, PART_LINE));
-        } else {
-            /* Coals glow through the stretched cheek pouches, held by both paws. */
-            Ellipse(c.s, side * U(8), hy + U(4), U(6), U(5), Style(c.accent, PART_LINE));
-            Ellipse(c.s, side * U(9), hy + U(3), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-            Ellipse(c.s, side * U(7), hy + U(10), U(3), U(3), Style(c.body, PART_LINE));
-        }
-    Ellipse(c.s, 0, hy + U(4), U(4), U(3), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, 0, hy + U(2), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
-    Capsule(c.s, -U(1), hy + U(7), U(1) / 2, U(1), hy + U(7), U(1) / 2,
-            Style(c.bone, PART_FLAT, SHADE_LIGHT));
-    for (int side = -1; side <= 1; side += 2)
-        CuteEye(c, side * U(4), hy - U(3), heap ? U(2) + U(1) / 2 : U(3));
+        CuteEye(c, side * U(4), hy - U(3), U(3));
 }
 
-/* The grown marmot digs on all fours: a heavy low body under a domed mound of earth cracked
-   with embers, a smoke wisp rising, huge pale claws in front. */
-static void DiggingMarmot(Ctx &c)
+/* Live coals in a clay scoop: the bowl, the dark lumps and their glow, a curl of smoke. */
+static void CoalScoop(Ctx &c, int x, int y, int halfW)
 {
-    const int mound = Material(c, {150, 104, 66}), glow = Material(c, EMBER_GLOW);
-    const int smoke = Material(c, SMOKE);
-    GroundShadow(c.s, 0, 0, U(32), U(3));
-    Ellipse(c.s, U(28), -U(8), U(6), U(3), Style(c.body, PART_LINE), -20);
-    for (int k = 0; k < 2; ++k)
-        Capsule(c.s, -U(10) + k * U(26), -U(12), U(5), -U(8) + k * U(26), -U(3), U(4),
-                Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Ellipse(c.s, U(4), -U(16), U(25), U(13), Style(c.body));
+    const int clay = Material(c, {186, 104, 66}), coal = Material(c, COAL);
+    const int glow = Material(c, EMBER_GLOW), smoke = Material(c, SMOKE);
     for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, U(10) + k * U(4), -U(50) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
+        Ellipse(c.s, x + U(2) + k * U(3), y - halfW - U(4) - k * U(6), U(3) + k * U(1), U(2) + k * U(1),
                 Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, U(8), -U(28), U(21), U(14), Style(mound, PART_LINE));
-    Tube(c.s, {-U(6), -U(34), U(1), U(2), -U(28), U(1), U(0), -U(22), U(1)},
-         Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    Tube(c.s, {U(12), -U(40), U(1), U(18), -U(32), U(1), U(14), -U(24), U(1), U(22), -U(20), U(1)},
-         Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    Ellipse(c.s, U(10), -U(41), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+    for (int k = 0; k < 4; ++k)
+        Ellipse(c.s, x - halfW * 2 / 3 + k * halfW * 4 / 9, y - U(3) - (k % 2) * U(2), U(3), U(3),
+                Style(coal, PART_LINE));
+    Ellipse(c.s, x - U(2), y - U(4), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, x + halfW / 2, y - U(3), U(2), U(1) + U(1) / 2, Style(glow, PART_FLAT, SHADE_LIGHT));
+    Polygon(c.s,
+            {x - halfW - U(2), y - U(2), x + halfW + U(2), y - U(2), x + halfW - U(2), y + U(6),
+             x - halfW + U(2), y + U(6)},
+            Style(clay, PART_LINE));
+    Capsule(c.s, x - halfW - U(1), y - U(2), U(1), x + halfW + U(1), y - U(2), U(1),
+            Style(clay, PART_FLAT, SHADE_LIGHT));
+}
+
+/* The grown marmot walks on all fours, stocky and square; its broad flat tail is held up over the
+   back like a tray, and on it rides a clay scoop of live coals. */
+static void CarryingMarmot(Ctx &c)
+{
+    GroundShadow(c.s, U(2), 0, U(26), U(3));
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, -U(10) + k * U(22), -U(12), U(5), -U(8) + k * U(22), -U(3), U(4),
+                Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Tube(c.s, {U(16), -U(16), U(5), U(24), -U(26), U(5), U(18), -U(34), U(4), U(6), -U(36), U(4)},
+         Style(c.body, PART_LINE));
+    CoalScoop(c, U(10), -U(42), U(10));
+    Ellipse(c.s, U(2), -U(17), U(19), U(14), Style(c.body));
+    Ellipse(c.s, -U(2), -U(10), U(13), U(6), Style(c.belly, PART_NO_HIGHLIGHT));
     for (int k = 0; k < 2; ++k) {
-        const int x = -U(14) + k * U(26);
-        Capsule(c.s, x, -U(12), U(6), x - U(2), -U(3), U(5), Style(c.body, PART_LINE));
-        for (int t = -1; t <= 1; ++t)
-            Spike(c, x - U(6) + t * U(3), -U(2), U(7), -110, U(1) + U(1) / 2,
-                  Style(c.bone, PART_NO_HIGHLIGHT));
+        const int x = -U(13) + k * U(24);
+        Capsule(c.s, x, -U(12), U(6), x - U(1), -U(3), U(5), Style(c.body, PART_LINE));
+        Ellipse(c.s, x - U(3), -U(2), U(5), U(2), Style(c.body, PART_LINE));
     }
-    const int hx = -U(24), hy = -U(18);
-    Ellipse(c.s, hx + U(6), hy - U(9), U(3), U(3), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx, hy, U(11), U(10), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx - U(6), hy + U(4), U(6), U(4), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, hx - U(11), hy + U(2), U(2), U(2), Style(c.dark, PART_FLAT));
-    FierceEye(c, hx - U(3), hy - U(3), U(2), 15, Material(c, {255, 190, 70}));
-    FierceEye(c, hx + U(4), hy - U(3), U(2) + U(1) / 2, 15, Material(c, {255, 190, 70}));
+    const int hx = -U(19), hy = -U(23);
+    MarmotHead(c, hx, hy, U(10));
+    for (int side = -1; side <= 1; side += 2)
+        CuteEye(c, hx + side * U(4), hy - U(3), U(2) + U(1) / 2);
+}
+
+/* The kiln keeper stands upright before a ring of clay plates its back fur has been fired into,
+   a coal glowing in its chest pouch, blowing smoke through a clay whistle. */
+static void KilnKeeper(Ctx &c)
+{
+    const int plate = Material(c, {196, 112, 70}), glow = Material(c, EMBER_GLOW);
+    const int smoke = Material(c, SMOKE), coal = Material(c, COAL);
+    GroundShadow(c.s, 0, 0, U(22), U(3));
+    for (int k = 0; k < 7; ++k) {
+        const int angle = -99 + k * 33;
+        const int x = Toward(0, U(20), angle), y = TowardY(-U(30), U(20), angle);
+        Ellipse(c.s, x, y, U(4), U(7), Style(plate, PART_LINE), angle);
+        Ellipse(c.s, Toward(x, U(3), angle), TowardY(y, U(3), angle), U(2), U(2),
+                Style(plate, PART_FLAT, SHADE_LIGHT), angle);
+    }
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(8), -U(3), U(7), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, -U(20), U(16), U(19), Style(c.body));
+    Ellipse(c.s, 0, -U(17), U(10), U(13), Style(c.belly, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, -U(20), U(6), U(5), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, -U(21), U(4), U(3), Style(coal, PART_LINE));
+    Ellipse(c.s, -U(1), -U(22), U(2), U(2), Style(glow, PART_FLAT, SHADE_HIGHLIGHT));
+    Capsule(c.s, -U(8), -U(17), U(1), U(8), -U(17), U(1), Style(c.accent, PART_FLAT, SHADE_SHADOW));
+    const int hy = -U(44);
+    Capsule(c.s, -U(14), -U(30), U(4), -U(9), -U(16), U(4), Style(c.body, PART_LINE));
+    MarmotHead(c, 0, hy, U(11));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(4), hy - U(3), U(3), U(2), Style(c.eye, PART_FLAT));
+    for (int side = -1; side <= 1; side += 2)
+        Dot(c.s, side * U(4) - U(1), hy - U(4), c.white, SHADE_BASE);
+    /* The whistle held in the right paw, smoke rising from its far end. */
+    Capsule(c.s, U(3), hy + U(8), U(2), U(15), hy + U(4), U(2), Style(plate, PART_LINE));
+    Capsule(c.s, U(14), -U(30), U(4), U(13), hy + U(9), U(4), Style(c.body, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, U(19) + k * U(2), hy - k * U(6), U(3) + k * U(1), U(2) + k * U(1),
+                Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
 }
 
 /* The shrew's carried house, by form: a woven reed basket with leaves, a fired clay urn with
@@ -193,13 +229,13 @@ void DrawRodent(Ctx &c)
 {
     switch (c.plan->index) {
     case 5:
-        SittingMarmot(c, false);
+        SittingMarmot(c);
         break;
     case 6:
-        SittingMarmot(c, true);
+        CarryingMarmot(c);
         break;
     case 7:
-        DiggingMarmot(c);
+        KilnKeeper(c);
         break;
     case 25:
         UprightShrew(c, false);
