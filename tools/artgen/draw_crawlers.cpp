@@ -209,7 +209,7 @@ static void SprintingShrew(Ctx &c)
     Capsule(c.s, U(12), -U(12), U(3), U(26), -U(3), U(2), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
     Capsule(c.s, -U(10), -U(12), U(3), -U(24), -U(4), U(2),
             Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Ellipse(c.s, 0, -U(15), U(18), U(7), Style(c.body), 4);
+    Ellipse(c.s, 0, -U(16), U(18), U(9), Style(c.body), 4);
     Ellipse(c.s, -U(2), -U(10), U(13), U(3), Style(c.belly, PART_NO_HIGHLIGHT), 4);
     for (int k = 0; k < 4; ++k)
         Capsule(c.s, -U(9) + k * U(6), -U(21), U(1), -U(7) + k * U(6), -U(15), U(1),
@@ -271,47 +271,76 @@ static void SquatFrog(Ctx &c)
     Smile(c, 0, -U(16), U(6));
 }
 
-/* Gliding frogs in flight, limbs spread and the skin sail taut between them; the great one's
-   sail is twice as wide, striped, with a frill at the throat. */
+/* A point of a gliding frog's design turned by the frog's tilt about its centre (0, cy). */
+struct Tilted {
+    int cy, sinQ, cosQ;
+    int X(int x, int y) const
+    {
+        return (x * cosQ - (y - cy) * sinQ) / 4096;
+    }
+    int Y(int x, int y) const
+    {
+        return cy + (x * sinQ + (y - cy) * cosQ) / 4096;
+    }
+};
+
+/* Gliding frogs in flight, the skin sail taut between the limbs on each side. The glider leaps
+   up and to the left, hind legs trailing; the great one hangs level on a sail twice as wide,
+   spotted, with a frill fanned at its throat. */
 static void GlidingFrog(Ctx &c, bool great)
 {
-    const int span = great ? U(34) : U(22), cy = great ? -U(36) : -U(34);
+    const int tilt = great ? 0 : -35;
+    const int cy = great ? -U(30) : -U(34);
+    const Tilted t = {cy, SinQ12(tilt), CosQ12(tilt)};
+    const int span = great ? U(36) : U(18);
     const int stripe = Material(c, Darker(c.plan->bodyColour, 45));
-    GroundShadow(c.s, 0, 0, span / 2 + U(6), U(3));
+    GroundShadow(c.s, 0, 0, great ? U(24) : U(14), U(3));
     for (int side = -1; side <= 1; side += 2) {
-        const int hand = side * span, handY = cy - U(14), foot = side * (span - U(2)), footY = cy + U(16);
-        Polygon(c.s, {side * U(5), cy - U(8), hand, handY, foot, footY, side * U(5), cy + U(10)},
+        const int hand = side * span, handY = cy - (great ? U(12) : U(16));
+        const int foot = side * (great ? span - U(4) : U(12)), footY = cy + (great ? U(18) : U(28));
+        const int sx = side * U(5);
+        Polygon(c.s,
+                {t.X(sx, cy - U(8)), t.Y(sx, cy - U(8)), t.X(hand, handY), t.Y(hand, handY), t.X(foot, footY),
+                 t.Y(foot, footY), t.X(sx, cy + U(10)), t.Y(sx, cy + U(10))},
                 Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
         if (great) {
-            for (int k = 0; k < 2; ++k)
-                Capsule(c.s, side * (U(12) + k * U(9)), cy - U(8) - k * U(2), U(1), side * (U(12) + k * U(9)),
-                        cy + U(8) + k * U(2), U(1), Style(stripe, PART_FLAT));
+            for (int k = 0; k < 5; ++k) {
+                const int x = side * (U(11) + (k % 3) * U(8)),
+                          y = cy - U(6) + (k / 3) * U(11) + (k % 3) * U(1);
+                Ellipse(c.s, x, y, U(2) + U(1) / 2, U(2) + U(1) / 2, Style(stripe, PART_FLAT));
+            }
         } else {
-            Ellipse(c.s, side * U(13), cy, U(2), U(2), Style(stripe, PART_FLAT));
+            Ellipse(c.s, t.X(side * U(11), cy), t.Y(side * U(11), cy), U(2), U(2), Style(stripe, PART_FLAT));
         }
-        Capsule(c.s, side * U(5), cy - U(7), U(2), hand, handY, U(1) + U(1) / 2, Style(c.body, PART_LINE));
-        Capsule(c.s, side * U(5), cy + U(8), U(3), foot, footY, U(2), Style(c.body, PART_LINE));
-        for (int t = -1; t <= 1; ++t) {
-            Ellipse(c.s, hand + side * U(2) + t * U(2), handY - U(2) + (t * t) * U(1), U(1) + U(1) / 2,
-                    U(1) + U(1) / 2, Style(c.accent, PART_LINE));
-            Ellipse(c.s, foot + side * U(2) + t * U(2), footY + U(2) - (t * t) * U(1), U(1) + U(1) / 2,
-                    U(1) + U(1) / 2, Style(c.accent, PART_LINE));
+        Capsule(c.s, t.X(sx, cy - U(7)), t.Y(sx, cy - U(7)), U(2), t.X(hand, handY), t.Y(hand, handY),
+                U(1) + U(1) / 2, Style(c.body, PART_LINE));
+        Capsule(c.s, t.X(sx, cy + U(8)), t.Y(sx, cy + U(8)), U(3), t.X(foot, footY), t.Y(foot, footY), U(2),
+                Style(c.body, PART_LINE));
+        for (int k = -1; k <= 1; ++k) {
+            const int ax = hand + side * U(2) + k * U(2), ay = handY - U(2) + (k * k) * U(1);
+            const int bx = foot + k * U(2), by = footY + U(2) - (k * k) * U(1);
+            Ellipse(c.s, t.X(ax, ay), t.Y(ax, ay), U(1) + U(1) / 2, U(1) + U(1) / 2,
+                    Style(c.accent, PART_LINE));
+            Ellipse(c.s, t.X(bx, by), t.Y(bx, by), U(1) + U(1) / 2, U(1) + U(1) / 2,
+                    Style(c.accent, PART_LINE));
         }
     }
-    Ellipse(c.s, 0, cy + U(2), U(8), U(13), Style(c.body));
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, (k - 1) * U(3), cy + U(4) + (k % 2) * U(4), U(2), U(2),
-                Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, t.X(0, cy + U(2)), t.Y(0, cy + U(2)), U(8), U(13), Style(c.body), tilt);
+    for (int k = 0; k < 3; ++k) {
+        const int x = (k - 1) * U(3), y = cy + U(4) + (k % 2) * U(4);
+        Ellipse(c.s, t.X(x, y), t.Y(x, y), U(2), U(2), Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    }
     const int hy = cy - U(12);
     if (great)
-        for (int k = 0; k < 5; ++k)
-            Spike(c, 0, hy + U(4), U(9), 130 + k * 25, U(3), Style(c.accent, PART_LINE));
-    Ellipse(c.s, 0, hy, U(9), U(6), Style(c.body, PART_LINE));
+        for (int k = 0; k < 7; ++k)
+            Spike(c, 0, hy + U(4), U(11), 114 + k * 22, U(3), Style(c.accent, PART_LINE));
+    Ellipse(c.s, t.X(0, hy), t.Y(0, hy), U(9), U(6), Style(c.body, PART_LINE), tilt);
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(6), hy - U(4), U(4), U(4), Style(c.body, PART_LINE));
-        WhiteEye(c, side * U(6), hy - U(4), U(3), 0);
+        const int ex = side * U(6), ey = hy - U(4);
+        Ellipse(c.s, t.X(ex, ey), t.Y(ex, ey), U(4), U(4), Style(c.body, PART_LINE));
+        WhiteEye(c, t.X(ex, ey), t.Y(ex, ey), U(3), great ? 0 : -U(1));
     }
-    Smile(c, 0, hy + U(3), U(5));
+    Smile(c, t.X(0, hy + U(3)), t.Y(0, hy + U(3)), U(5));
 }
 
 void DrawFrog(Ctx &c)
