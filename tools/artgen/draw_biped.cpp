@@ -7,7 +7,6 @@
 enum BipedExtra : unsigned {
     FUR = 1u << 2,
     MONKEY = 1u << 3,
-    BANDS = 1u << 4,
     SCARECROW = 1u << 5,
     ROBOT = 1u << 6,
     KANGAROO = 1u << 8,
@@ -32,10 +31,9 @@ static const BipedLook LOOKS[] = {
     {  16,   9,  6,  17,  15,  12,  18,  5,  7, FUR | BIG_FISTS | FIERCE | HORNS},
     {  21,  14,  2,   8,  11,   9,  16,  1,  3, SCARECROW},
     {  31,   5,  2,   8,   8,  10,   9,  2,  3, MONKEY | TAIL},
-    {  32,   8,  3,  12,  11,  10,  15,  3,  4, MONKEY | TAIL},
-    {  33,  10,  5,  17,  15,  10,  20,  5,  7, MONKEY | BANDS | BIG_FISTS | FIERCE},
+    {  32,   7,  4,  13,  12,  10,  21,  4,  5, MONKEY},
     {  40,  11,  4,  12,  12,   9,  14,  3,  5, ROBOT},
-    {  62,  10,  4,  11,  12,  10,  11,  3,  3, KANGAROO | TAIL},
+    {  62,   7,  4,  11,  11,  13,   8,  3,  3, KANGAROO | TAIL},
     {  97,  11,  6,  17,  16,   9,  18,  5,  6, MOSS | SUNK_HEAD},
 };
 /* clang-format on */
@@ -215,10 +213,58 @@ static void DryStoneGolem(Ctx &c)
     StoneEyes(c, 0, -U(62), U(2) + U(1) / 2, true);
 }
 
+/* The big ape hangs by one arm from a vine, feet off the ground, the other arm swinging out;
+   knotted vine bracelets on both wrists. */
+static const int HANGING_APE_ENTRY = 33;
+
+static void VineBracelet(Ctx &c, int x, int y, int r, int vine)
+{
+    Ellipse(c.s, x, y, r, r / 2, Style(vine, PART_LINE));
+    Ellipse(c.s, x + r, y, U(2), U(2), Style(vine, PART_LINE));
+}
+
+static void HangingApe(Ctx &c)
+{
+    const int vine = Material(c, {90, 150, 60}), skin = c.accent;
+    GroundShadow(c.s, U(2), 0, U(16), U(3));
+    Curve(c.s, -U(30), -U(80), U(2), -U(16), -U(82), -U(8), -U(66), U(2), Style(vine, PART_LINE));
+    Leaf(c, -U(22), -U(80), U(10), 200, vine);
+    Leaf(c, -U(13), -U(78), U(9), 40, vine);
+    for (int side = -1; side <= 1; side += 2) {
+        const int hip = side * U(7) + U(2), footX = side * U(9) + U(3), footY = -U(6) + (side + 1) * U(2);
+        Tube(c.s, {hip, -U(26), U(7), side * U(16) + U(3), -U(16), U(6), footX, footY, U(5)},
+             Style(c.body, PART_LINE));
+        Ellipse(c.s, footX + side * U(1), footY + U(2), U(5), U(3), Style(skin, PART_LINE));
+    }
+    Capsule(c.s, -U(11), -U(46), U(7), -U(9), -U(68), U(6), Style(c.body, PART_LINE));
+    Capsule(c.s, U(15), -U(44), U(7), U(27), -U(30), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, U(2), -U(36), U(19), U(17), Style(c.body), 10);
+    Ellipse(c.s, U(3), -U(32), U(10), U(11), Style(skin, PART_NO_HIGHLIGHT), 10);
+    Ellipse(c.s, -U(9), -U(70), U(6), U(5), Style(skin, PART_LINE));
+    VineBracelet(c, -U(10), -U(62), U(6), vine);
+    Ellipse(c.s, U(28), -U(28), U(6), U(6), Style(skin, PART_LINE));
+    VineBracelet(c, U(25), -U(34), U(6), vine);
+    const int hx = U(6), hy = -U(58), hr = U(11);
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * hr, hy - U(1), hr / 2, hr / 2, Style(c.body, PART_LINE));
+        Ellipse(c.s, hx + side * hr, hy - U(1), hr / 4, hr / 4, Style(skin, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy + hr / 4, hr * 2 / 3, hr / 2, Style(skin, PART_NO_HIGHLIGHT));
+    const int iris = Material(c, {250, 220, 80});
+    FierceEye(c, hx - hr * 2 / 5, hy - U(1), hr / 5, -15, iris);
+    FierceEye(c, hx + hr * 2 / 5, hy - U(1), hr / 5, 15, iris);
+    Smile(c, hx, hy + hr / 2, hr / 4);
+}
+
 void DrawBiped(Ctx &c)
 {
     if (c.plan->body == BODY_BIPED && c.plan->primary == KIND_ROCK) {
         DryStoneGolem(c);
+        return;
+    }
+    if (c.plan->index == HANGING_APE_ENTRY) {
+        HangingApe(c);
         return;
     }
     const BipedLook &b = LookOf(c.plan->index);
@@ -307,8 +353,6 @@ void DrawBiped(Ctx &c)
             continue;
         }
         Capsule(c.s, sx, sy, armR + U(1), hx, hy, armR, Style(c.body, PART_LINE));
-        if (b.extras & BANDS)
-            Ellipse(c.s, hx, hy - handR, armR + U(2), U(2), Style(Material(c, {120, 72, 50}), PART_LINE));
         const int fistMat = (b.extras & MONKEY) ? skin : c.body;
         Ellipse(c.s, hx, hy, handR, handR, Style(fistMat, PART_LINE));
     }
@@ -321,10 +365,11 @@ void DrawBiped(Ctx &c)
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 2, hr / 2, Style(c.body, PART_LINE));
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 4, hr / 4, Style(skin, PART_FLAT, SHADE_SHADOW));
             }
-        if (b.extras & KANGAROO)
-            for (int side = -1; side <= 1; side += 2)
-                Ellipse(c.s, side * hr * 2 / 3, headY - hr * 5 / 4, hr / 4, hr * 2 / 3,
-                        Style(c.body, PART_LINE), side * 15);
+        if (b.extras & KANGAROO) {
+            /* One ear stands up, the other still flops over: a joey's ears grow in late. */
+            Ellipse(c.s, -hr / 2, headY - hr * 5 / 4, hr / 4, hr * 2 / 3, Style(c.body, PART_LINE), -10);
+            Ellipse(c.s, hr * 6 / 5, headY - hr / 2, hr / 4, hr * 2 / 3, Style(c.body, PART_LINE), 120);
+        }
         if (b.extras & HORNS)
             for (int side = -1; side <= 1; side += 2)
                 Spike(c, side * hr / 2, headY - hr * 3 / 4, hr * 3 / 4, side * 30, hr / 5,
@@ -360,8 +405,9 @@ void DrawBiped(Ctx &c)
                 FierceEye(c, -eyeX, headY, hr / 5, -15, iris);
                 FierceEye(c, eyeX, headY, hr / 5, 15, iris);
             } else {
-                CuteEye(c, -eyeX, headY, c.young ? hr / 4 : hr / 5);
-                CuteEye(c, eyeX, headY, c.young ? hr / 4 : hr / 5);
+                const bool child = c.young || (b.extras & KANGAROO);
+                CuteEye(c, -eyeX, headY, child ? hr / 4 : hr / 5);
+                CuteEye(c, eyeX, headY, child ? hr / 4 : hr / 5);
             }
             Smile(c, 0, headY + hr / 2, hr / 4);
         }
