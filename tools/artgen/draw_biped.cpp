@@ -2,19 +2,15 @@
    features (rock chunks, fur, tails, hats, armour, wings, crystals, moss). */
 #include "creature_drawers.h"
 
+#include <algorithm>
+
 enum BipedExtra : unsigned {
-    ROCKY = 1u << 0,
-    SHOULDER_CRYSTALS = 1u << 1,
     FUR = 1u << 2,
     MONKEY = 1u << 3,
-    BANDS = 1u << 4,
     SCARECROW = 1u << 5,
     ROBOT = 1u << 6,
-    LAVA = 1u << 7,
     KANGAROO = 1u << 8,
-    WINGS = 1u << 9,
     HORNS = 1u << 10,
-    ICE_CRYSTALS = 1u << 11,
     MOSS = 1u << 12,
     BIG_FISTS = 1u << 13,
     TAIL = 1u << 14,
@@ -31,20 +27,13 @@ struct BipedLook {
 /* clang-format off */
 static const BipedLook LOOKS[] = {
     /* entry leg legR bodyRx bodyRy head arm armR hand extras */
-    {  11,   3,  3,  14,  12,   0,   8,  3,  4, ROCKY | SUNK_HEAD},
-    {  12,   5,  4,  16,  13,   7,  13,  4,  5, ROCKY | SUNK_HEAD},
-    {  13,   8,  5,  18,  14,   8,  17,  5,  8, ROCKY | SUNK_HEAD | SHOULDER_CRYSTALS | BIG_FISTS | FIERCE},
-    {  35,   4,  4,  11,  10,  12,   8,  3,  4, FUR},
-    {  36,   9,  6,  17,  15,  12,  18,  5,  7, FUR | BIG_FISTS | FIERCE | HORNS},
-    {  43,  14,  2,   8,  11,   9,  16,  1,  3, SCARECROW},
-    {  51,   5,  2,   8,   8,  10,   9,  2,  3, MONKEY | TAIL},
-    {  52,   8,  3,  12,  11,  10,  15,  3,  4, MONKEY | TAIL},
-    {  53,  10,  5,  17,  15,  10,  20,  5,  7, MONKEY | BANDS | BIG_FISTS | FIERCE},
-    {  75,  11,  4,  12,  12,   9,  14,  3,  5, ROBOT},
-    {  77,   8,  5,  17,  15,   7,  16,  5,  7, ROCKY | LAVA | SUNK_HEAD | BIG_FISTS},
-    {  80,  10,  4,  11,  12,  10,  11,  3,  3, KANGAROO | TAIL},
-    {  85,   7,  4,  12,  11,  10,  11,  3,  4, WINGS | HORNS | FIERCE | TAIL},
-    {  95,  10,  6,  18,  15,   8,  16,  6,  7, ROCKY | ICE_CRYSTALS | SUNK_HEAD | BIG_FISTS},
+    {  15,   4,  4,  11,  10,  12,   8,  3,  4, FUR},
+    {  16,   9,  6,  17,  15,  12,  18,  5,  7, FUR | BIG_FISTS | FIERCE | HORNS},
+    {  21,  14,  2,   8,  11,   9,  16,  1,  3, SCARECROW},
+    {  31,   5,  2,   8,   8,  10,   9,  2,  3, MONKEY | TAIL},
+    {  32,   7,  4,  13,  12,  10,  21,  4,  5, MONKEY},
+    {  40,  11,  4,  12,  12,   9,  14,  3,  5, ROBOT},
+    {  62,   7,  4,  11,  11,  13,   8,  3,  3, KANGAROO | TAIL},
     {  97,  11,  6,  17,  16,   9,  18,  5,  6, MOSS | SUNK_HEAD},
 };
 /* clang-format on */
@@ -100,8 +89,184 @@ static void YetiFace(Ctx &c, int headY, int hr, bool fierce)
     }
 }
 
+/* Dry-stone golems of the wall builders: flat fieldstones laid without mortar, moss and lichen
+   on the weathered faces. Each slab is a chamfered block, lit from the upper left. */
+static const Rgb MORTAR = {206, 196, 170};
+static const Rgb LICHEN = {196, 204, 120};
+
+static void Slab(Ctx &c, int cx, int cy, int halfW, int halfH, int material)
+{
+    const int k = halfH * 2 / 3;
+    Polygon(c.s,
+            {cx - halfW + k, cy - halfH, cx + halfW - k, cy - halfH, cx + halfW, cy - halfH + k, cx + halfW,
+             cy + halfH - k, cx + halfW - k, cy + halfH, cx - halfW + k, cy + halfH, cx - halfW,
+             cy + halfH - k, cx - halfW, cy - halfH + k},
+            Style(material, PART_LINE));
+}
+
+/* A cushion of moss along a stone's top edge, tufts hanging over the front. */
+static void MossCap(Ctx &c, int cx, int topY, int halfW, int material)
+{
+    Ellipse(c.s, cx, topY, halfW, halfW / 3, Style(material, PART_LINE));
+    for (int k = -2; k <= 2; ++k)
+        Ellipse(c.s, cx + k * halfW * 2 / 5, topY - halfW / 5 + (k * k) * U(1) / 2, halfW / 4, halfW / 5,
+                Style(material, PART_LINE));
+    for (int k = -1; k <= 1; k += 2)
+        Spike(c, cx + k * halfW / 2, topY + halfW / 5, halfW / 4, 180, U(2), Style(material, PART_LINE));
+}
+
+static void LichenPatch(Ctx &c, int x, int y, int r, int material)
+{
+    Ellipse(c.s, x, y, r, r * 2 / 3, Style(material, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, x + r * 2 / 3, y + r / 3, r / 2, r / 2, Style(material, PART_FLAT, SHADE_BASE));
+}
+
+static void StoneEyes(Ctx &c, int x, int y, int r, bool fierce)
+{
+    for (int side = -1; side <= 1; side += 2) {
+        if (fierce) {
+            Spike(c, x + side * r * 5 / 2, y - r * 2, r * 2, -side * 100, r / 2 + U(1) / 2,
+                  Style(c.dark, PART_FLAT));
+            FierceEye(c, x + side * r * 2, y, r, side * 15, Material(c, {250, 214, 90}));
+        } else {
+            CuteEye(c, x + side * r * 2, y, r);
+        }
+    }
+}
+
+/* The fieldstone is one flat stone on two stubs; the stack is three stones with stick arms; the
+   wall builder is a whole wall on stone pillars, its fists bound in mortar, a lichen beard. */
+static void DryStoneGolem(Ctx &c)
+{
+    const int stone = c.body, stone2 = Material(c, Darker(c.plan->bodyColour, 14));
+    const int moss = c.accent, lichen = Material(c, LICHEN);
+    const int stage = c.plan->stage;
+    if (stage == 1) {
+        GroundShadow(c.s, 0, 0, U(20), U(3));
+        for (int side = -1; side <= 1; side += 2)
+            Ellipse(c.s, side * U(9), -U(3), U(5), U(3), Style(stone2, PART_LINE));
+        Slab(c, 0, -U(13), U(21), U(9), stone);
+        Capsule(c.s, -U(17), -U(8), U(1) / 2, U(17), -U(8), U(1) / 2, Style(stone, PART_FLAT, SHADE_SHADOW));
+        MossCap(c, -U(1), -U(22), U(15), moss);
+        LichenPatch(c, U(14), -U(11), U(3), lichen);
+        StoneEyes(c, -U(2), -U(14), U(3), false);
+        Smile(c, -U(2), -U(9), U(3));
+        return;
+    }
+    if (stage == 2) {
+        GroundShadow(c.s, 0, 0, U(20), U(3));
+        for (int side = -1; side <= 1; side += 2)
+            Slab(c, side * U(8), -U(3), U(6), U(3), stone2);
+        /* Stick arms of long thin stones: one hangs, one waves. */
+        Capsule(c.s, -U(13), -U(24), U(3), -U(22), -U(40), U(2), Style(stone2, PART_LINE));
+        Ellipse(c.s, -U(23), -U(42), U(4), U(4), Style(stone, PART_LINE));
+        Capsule(c.s, U(15), -U(24), U(3), U(22), -U(12), U(2), Style(stone2, PART_LINE));
+        Ellipse(c.s, U(23), -U(10), U(4), U(4), Style(stone, PART_LINE));
+        Slab(c, 0, -U(11), U(17), U(6), stone);
+        Slab(c, U(2), -U(23), U(15), U(6), stone2);
+        Slab(c, -U(1), -U(35), U(12), U(7), stone);
+        MossCap(c, -U(2), -U(42), U(9), moss);
+        LichenPatch(c, -U(10), -U(12), U(3), lichen);
+        LichenPatch(c, U(9), -U(24), U(3), lichen);
+        StoneEyes(c, -U(1), -U(35), U(2) + U(1) / 2, false);
+        Smile(c, -U(1), -U(31), U(2));
+        return;
+    }
+    const int mortar = Material(c, MORTAR);
+    GroundShadow(c.s, 0, 0, U(30), U(3));
+    /* Pillar legs of stacked blocks. */
+    for (int side = -1; side <= 1; side += 2) {
+        Slab(c, side * U(11), -U(4), U(8), U(4), stone2);
+        Slab(c, side * U(11), -U(11), U(7), U(4), stone);
+    }
+    /* Arms of three stones each down to the mortar-bound fists. */
+    for (int side = -1; side <= 1; side += 2) {
+        Slab(c, side * U(24), -U(44), U(7), U(5), stone2);
+        Slab(c, side * U(27), -U(35), U(6), U(5), stone);
+        Slab(c, side * U(28), -U(18), U(8), U(7), stone);
+        for (int k = 0; k < 2; ++k)
+            Capsule(c.s, side * U(28) - U(7), -U(21) + k * U(6), U(1), side * U(28) + U(7), -U(21) + k * U(6),
+                    U(1), Style(mortar, PART_FLAT, SHADE_LIGHT));
+        Capsule(c.s, side * U(27), -U(30), U(2), side * U(28), -U(26), U(2), Style(mortar, PART_LINE));
+    }
+    /* The wall of the body: courses of slabs laid in a running bond. */
+    Polygon(c.s, {-U(15), -U(15), U(15), -U(15), U(22), -U(47), -U(22), -U(47)}, Style(c.dark, PART_LINE));
+    for (int row = 0; row < 4; ++row) {
+        const int y = -U(19) - row * U(8), room = U(15) + row * U(2);
+        for (int k = 0; k < 4; ++k) {
+            const int from = std::max(-room, -room - (row % 2) * U(6) + k * U(12));
+            const int to = std::min(room, -room - (row % 2) * U(6) + (k + 1) * U(12));
+            if (to - from < U(4))
+                continue;
+            Slab(c, (from + to) / 2, y, (to - from) / 2 - U(1) / 2, U(3) + U(1) / 2,
+                 (row + k) % 2 == 0 ? stone : stone2);
+        }
+    }
+    Slab(c, 0, -U(49), U(26), U(4), stone2);
+    LichenPatch(c, -U(13), -U(27), U(3), lichen);
+    LichenPatch(c, U(12), -U(36), U(2), lichen);
+    /* A squat head block with a beard of lichen over the top course. */
+    Slab(c, 0, -U(61), U(12), U(9), stone);
+    for (int k = -2; k <= 2; ++k)
+        Spike(c, k * U(4), -U(55), U(13) - (k * k) * U(2), 180 + k * 8, U(3), Style(moss, PART_LINE));
+    MossCap(c, 0, -U(70), U(9), moss);
+    StoneEyes(c, 0, -U(62), U(2) + U(1) / 2, true);
+}
+
+/* The big ape hangs by one arm from a vine, feet off the ground, the other arm swinging out;
+   knotted vine bracelets on both wrists. */
+static const int HANGING_APE_ENTRY = 33;
+
+static void VineBracelet(Ctx &c, int x, int y, int r, int vine)
+{
+    Ellipse(c.s, x, y, r, r / 2, Style(vine, PART_LINE));
+    Ellipse(c.s, x + r, y, U(2), U(2), Style(vine, PART_LINE));
+}
+
+static void HangingApe(Ctx &c)
+{
+    const int vine = Material(c, {90, 150, 60}), skin = c.accent;
+    GroundShadow(c.s, U(2), 0, U(16), U(3));
+    Curve(c.s, -U(30), -U(80), U(2), -U(16), -U(82), -U(8), -U(66), U(2), Style(vine, PART_LINE));
+    Leaf(c, -U(22), -U(80), U(10), 200, vine);
+    Leaf(c, -U(13), -U(78), U(9), 40, vine);
+    for (int side = -1; side <= 1; side += 2) {
+        const int hip = side * U(7) + U(2), footX = side * U(9) + U(3), footY = -U(6) + (side + 1) * U(2);
+        Tube(c.s, {hip, -U(26), U(7), side * U(16) + U(3), -U(16), U(6), footX, footY, U(5)},
+             Style(c.body, PART_LINE));
+        Ellipse(c.s, footX + side * U(1), footY + U(2), U(5), U(3), Style(skin, PART_LINE));
+    }
+    Capsule(c.s, -U(11), -U(46), U(7), -U(9), -U(68), U(6), Style(c.body, PART_LINE));
+    Capsule(c.s, U(15), -U(44), U(7), U(27), -U(30), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, U(2), -U(36), U(19), U(17), Style(c.body), 10);
+    Ellipse(c.s, U(3), -U(32), U(10), U(11), Style(skin, PART_NO_HIGHLIGHT), 10);
+    Ellipse(c.s, -U(9), -U(70), U(6), U(5), Style(skin, PART_LINE));
+    VineBracelet(c, -U(10), -U(62), U(6), vine);
+    Ellipse(c.s, U(28), -U(28), U(6), U(6), Style(skin, PART_LINE));
+    VineBracelet(c, U(25), -U(34), U(6), vine);
+    const int hx = U(6), hy = -U(58), hr = U(11);
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * hr, hy - U(1), hr / 2, hr / 2, Style(c.body, PART_LINE));
+        Ellipse(c.s, hx + side * hr, hy - U(1), hr / 4, hr / 4, Style(skin, PART_FLAT, SHADE_SHADOW));
+    }
+    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy + hr / 4, hr * 2 / 3, hr / 2, Style(skin, PART_NO_HIGHLIGHT));
+    const int iris = Material(c, {250, 220, 80});
+    FierceEye(c, hx - hr * 2 / 5, hy - U(1), hr / 5, -15, iris);
+    FierceEye(c, hx + hr * 2 / 5, hy - U(1), hr / 5, 15, iris);
+    Smile(c, hx, hy + hr / 2, hr / 4);
+}
+
 void DrawBiped(Ctx &c)
 {
+    if (c.plan->body == BODY_BIPED && c.plan->primary == KIND_ROCK) {
+        DryStoneGolem(c);
+        return;
+    }
+    if (c.plan->index == HANGING_APE_ENTRY) {
+        HangingApe(c);
+        return;
+    }
     const BipedLook &b = LookOf(c.plan->index);
     const int legLen = U(b.legLen), legR = U(b.legR), brx = U(b.bodyRx), bry = U(b.bodyRy);
     const int hr = U(b.headR), armR = U(b.armR), handR = U(b.handR), armLen = U(b.armLen);
@@ -110,17 +275,6 @@ void DrawBiped(Ctx &c)
     const int skin = (b.extras & MONKEY) ? c.accent : c.belly;
     const int limb = (b.extras & SCARECROW) ? Material(c, {150, 110, 70}) : c.body;
 
-    if (b.extras & WINGS)
-        for (int side = -1; side <= 1; side += 2) {
-            const int wx = side * (brx + U(14)), wy = bodyY - bry - U(8);
-            Polygon(c.s,
-                    {side * brx / 2, bodyY - bry / 2, wx, wy, side * (brx + U(16)), bodyY + U(2), side * brx,
-                     bodyY + bry / 2},
-                    Style(c.accent, PART_LINE));
-            for (int k = 1; k <= 2; ++k)
-                Capsule(c.s, side * brx / 2, bodyY - bry / 2, U(1) / 2, side * (brx + U(6) * k),
-                        bodyY + U(2) - k * U(1), U(1) / 2, Style(c.accent, PART_FLAT, SHADE_SHADOW));
-        }
     if (b.extras & TAIL) {
         const int tailMat = c.body;
         if (b.extras & KANGAROO) {
@@ -130,8 +284,6 @@ void DrawBiped(Ctx &c)
             Curve(c.s, brx / 2, bodyY + bry / 2, U(2), brx + U(14), bodyY + bry, brx + U(10),
                   bodyY - bry - U(4), U(1) + U(1) / 2, Style(tailMat, PART_LINE));
         }
-        if (b.extras & WINGS)
-            Spike(c, brx + U(10), bodyY - bry - U(4), U(5), 20, U(3), Style(c.body, PART_LINE));
     }
 
     /* Legs and feet. */
@@ -163,30 +315,6 @@ void DrawBiped(Ctx &c)
     if (b.extras & KANGAROO)
         Capsule(c.s, -brx / 2, bodyY + bry / 2, U(1) / 2, brx / 2, bodyY + bry / 2, U(1) / 2,
                 Style(c.body, PART_FLAT, SHADE_SHADOW));
-    if (b.extras & ROCKY)
-        for (int k = 0; k < 5; ++k) {
-            const int angle = 100 + k * 40;
-            Ellipse(c.s, Toward(0, brx * 3 / 5, angle), TowardY(bodyY, bry * 3 / 5, angle), brx / 4, bry / 5,
-                    Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT), angle);
-        }
-    if (b.extras & LAVA) {
-        const int lava = Material(c, c.plan->accentColour);
-        Tube(c.s, {-brx / 2, bodyY - bry / 2, U(1), -brx / 6, bodyY, U(1), -brx / 3, bodyY + bry / 2, U(1)},
-             Style(lava, PART_FLAT, SHADE_LIGHT));
-        Tube(c.s,
-             {brx / 2, bodyY - bry / 3, U(1), brx / 5, bodyY + bry / 4, U(1), brx / 2, bodyY + bry * 2 / 3,
-              U(1)},
-             Style(lava, PART_FLAT, SHADE_LIGHT));
-        /* A small volcano for a head: a crater cone on the shoulders, fire in its mouth, a pool
-           of magma round its feet. */
-        Polygon(c.s,
-                {-brx * 3 / 5, bodyY - bry / 2, brx * 3 / 5, bodyY - bry / 2, brx / 4, bodyY - bry - U(10),
-                 -brx / 4, bodyY - bry - U(10)},
-                Style(c.body, PART_LINE));
-        Ellipse(c.s, 0, bodyY - bry - U(10), brx / 4, U(2), Style(lava, PART_FLAT, SHADE_LIGHT));
-        Flame(c, 0, bodyY - bry - U(10), U(12), lava);
-        Ellipse(c.s, 0, -U(2), brx + U(8), U(3), Style(lava, PART_LINE | PART_NO_HIGHLIGHT));
-    }
     if (b.extras & MOSS) {
         for (int k = 0; k < 6; ++k) {
             const int angle = -80 + k * 32;
@@ -225,20 +353,8 @@ void DrawBiped(Ctx &c)
             continue;
         }
         Capsule(c.s, sx, sy, armR + U(1), hx, hy, armR, Style(c.body, PART_LINE));
-        if (b.extras & BANDS)
-            Ellipse(c.s, hx, hy - handR, armR + U(2), U(2), Style(Material(c, {120, 72, 50}), PART_LINE));
         const int fistMat = (b.extras & MONKEY) ? skin : c.body;
         Ellipse(c.s, hx, hy, handR, handR, Style(fistMat, PART_LINE));
-        if (b.extras & SHOULDER_CRYSTALS) {
-            const int crystal = c.accent;
-            Spike(c, sx, sy - U(2), U(9), side * 30, U(3), Style(crystal, PART_LINE));
-            Spike(c, sx + side * U(4), sy, U(6), side * 60, U(2), Style(crystal, PART_LINE));
-        }
-        if (b.extras & ICE_CRYSTALS) {
-            const int ice = Material(c, {190, 236, 250});
-            Spike(c, sx, sy - U(2), U(11), side * 20, U(3), Style(ice, PART_LINE));
-            Spike(c, sx + side * U(5), sy + U(1), U(7), side * 55, U(2), Style(ice, PART_LINE));
-        }
     }
 
     /* Head. */
@@ -249,10 +365,11 @@ void DrawBiped(Ctx &c)
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 2, hr / 2, Style(c.body, PART_LINE));
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 4, hr / 4, Style(skin, PART_FLAT, SHADE_SHADOW));
             }
-        if (b.extras & KANGAROO)
-            for (int side = -1; side <= 1; side += 2)
-                Ellipse(c.s, side * hr * 2 / 3, headY - hr * 5 / 4, hr / 4, hr * 2 / 3,
-                        Style(c.body, PART_LINE), side * 15);
+        if (b.extras & KANGAROO) {
+            /* One ear stands up, the other still flops over: a joey's ears grow in late. */
+            Ellipse(c.s, -hr / 2, headY - hr * 5 / 4, hr / 4, hr * 2 / 3, Style(c.body, PART_LINE), -10);
+            Ellipse(c.s, hr * 6 / 5, headY - hr / 2, hr / 4, hr * 2 / 3, Style(c.body, PART_LINE), 120);
+        }
         if (b.extras & HORNS)
             for (int side = -1; side <= 1; side += 2)
                 Spike(c, side * hr / 2, headY - hr * 3 / 4, hr * 3 / 4, side * 30, hr / 5,
@@ -288,8 +405,9 @@ void DrawBiped(Ctx &c)
                 FierceEye(c, -eyeX, headY, hr / 5, -15, iris);
                 FierceEye(c, eyeX, headY, hr / 5, 15, iris);
             } else {
-                CuteEye(c, -eyeX, headY, c.young ? hr / 4 : hr / 5);
-                CuteEye(c, eyeX, headY, c.young ? hr / 4 : hr / 5);
+                const bool child = c.young || (b.extras & KANGAROO);
+                CuteEye(c, -eyeX, headY, child ? hr / 4 : hr / 5);
+                CuteEye(c, eyeX, headY, child ? hr / 4 : hr / 5);
             }
             Smile(c, 0, headY + hr / 2, hr / 4);
         }

@@ -6,91 +6,127 @@ static const Rgb EMBER_GLOW = {255, 222, 110};
 static const Rgb COAL = {50, 44, 46};
 static const Rgb SMOKE = {176, 172, 180};
 
-/* A marmot sitting up on its haunches; the kit holds its glowing cheek pouches, the grown one
-   carries a smouldering heap of coals on its back. */
-static void SittingMarmot(Ctx &c, bool heap)
+/* Marmot incisors: two small pale teeth under the nose, the marmot's mark. */
+static void Incisors(Ctx &c, int x, int y, int w)
+{
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, x + side * w * 3 / 5, y, w * 3 / 5, w, Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
+/* A round marmot head facing the viewer: small ears, a pale muzzle, the nose and teeth. */
+static void MarmotHead(Ctx &c, int hx, int hy, int r)
+{
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * r * 3 / 4, hy - r * 3 / 4, r / 3, r / 3, Style(c.body, PART_LINE));
+        Ellipse(c.s, hx + side * r * 3 / 4, hy - r * 3 / 4, r / 6, r / 6, Style(c.accent, PART_FLAT));
+    }
+    Ellipse(c.s, hx, hy, r + r / 10, r, Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy + r * 2 / 5, r / 2, r * 2 / 5, Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, hx, hy + r / 5, r / 5, r / 7, Style(c.dark, PART_FLAT));
+    Incisors(c, hx, hy + r * 2 / 3, r / 5);
+}
+
+/* The kit sits up on its haunches, both paws on its cheek pouches, coals glowing through them. */
+static void SittingMarmot(Ctx &c)
 {
     const int glow = Material(c, EMBER_GLOW);
     GroundShadow(c.s, 0, 0, U(18), U(3));
-    if (heap) {
-        /* The coal heap rides high on the back, glowing between the lumps, smoke curling up. */
-        const int coal = Material(c, COAL), smoke = Material(c, SMOKE);
-        for (int k = 0; k < 3; ++k)
-            Ellipse(c.s, U(20) + k * U(3), -U(42) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
-                    Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
-        Ellipse(c.s, U(17), -U(28), U(10), U(9), Style(c.accent, PART_LINE));
-        for (int k = 0; k < 7; ++k) {
-            const int x = U(3) + (k % 4) * U(5) + (k / 4) * U(3),
-                      y = -U(32) - (k / 4) * U(7) - (k % 2) * U(2);
-            Ellipse(c.s, x, y, U(4), U(3), Style(coal, PART_LINE));
-        }
-        Ellipse(c.s, U(19), -U(38), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-        Ellipse(c.s, U(25), -U(30), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-    }
     Ellipse(c.s, U(12), -U(4), U(8), U(3), Style(c.body, PART_LINE), -25);
     Ellipse(c.s, 0, -U(15), U(13), U(15), Style(c.body));
     Ellipse(c.s, 0, -U(11), U(8), U(10), Style(c.belly, PART_NO_HIGHLIGHT));
     for (int side = -1; side <= 1; side += 2)
         Ellipse(c.s, side * U(7), -U(2), U(5), U(3), Style(c.body, PART_LINE));
     const int hy = -U(34);
+    MarmotHead(c, 0, hy, U(10));
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(8), hy - U(7), U(3), U(3), Style(c.body, PART_LINE));
-        Ellipse(c.s, side * U(8), hy - U(7), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.accent, PART_FLAT));
+        Ellipse(c.s, side * U(9), hy + U(4), U(5), U(5), Style(c.accent, PART_LINE));
+        Ellipse(c.s, side * U(9) - U(1), hy + U(3), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, side * U(8), hy + U(10), U(3), U(3), Style(c.body, PART_LINE));
     }
-    Ellipse(c.s, 0, hy, U(11), U(10), Style(c.body, PART_LINE));
     for (int side = -1; side <= 1; side += 2)
-        if (heap) {
-            Ellipse(c.s, side * U(7), hy + U(5), U(4), U(3), Style(c.belly, PART_NO_HIGHLIGHT));
-            Ellipse(c.s, side * U(6), -U(20), U(3), U(3), Style(c.body, PART_LINE));
-        } else {
-            /* Coals glow through the stretched cheek pouches, held by both paws. */
-            Ellipse(c.s, side * U(8), hy + U(4), U(6), U(5), Style(c.accent, PART_LINE));
-            Ellipse(c.s, side * U(9), hy + U(3), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-            Ellipse(c.s, side * U(7), hy + U(10), U(3), U(3), Style(c.body, PART_LINE));
-        }
-    Ellipse(c.s, 0, hy + U(4), U(4), U(3), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, 0, hy + U(2), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
-    Capsule(c.s, -U(1), hy + U(7), U(1) / 2, U(1), hy + U(7), U(1) / 2,
-            Style(c.bone, PART_FLAT, SHADE_LIGHT));
-    for (int side = -1; side <= 1; side += 2)
-        CuteEye(c, side * U(4), hy - U(3), heap ? U(2) + U(1) / 2 : U(3));
+        CuteEye(c, side * U(4), hy - U(3), U(3));
 }
 
-/* The grown marmot digs on all fours: a heavy low body under a domed mound of earth cracked
-   with embers, a smoke wisp rising, huge pale claws in front. */
-static void DiggingMarmot(Ctx &c)
+/* Live coals in a clay scoop: the bowl, the dark lumps and their glow, a curl of smoke. */
+static void CoalScoop(Ctx &c, int x, int y, int halfW)
 {
-    const int mound = Material(c, {150, 104, 66}), glow = Material(c, EMBER_GLOW);
-    const int smoke = Material(c, SMOKE);
-    GroundShadow(c.s, 0, 0, U(32), U(3));
-    Ellipse(c.s, U(28), -U(8), U(6), U(3), Style(c.body, PART_LINE), -20);
-    for (int k = 0; k < 2; ++k)
-        Capsule(c.s, -U(10) + k * U(26), -U(12), U(5), -U(8) + k * U(26), -U(3), U(4),
-                Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Ellipse(c.s, U(4), -U(16), U(25), U(13), Style(c.body));
+    const int clay = Material(c, {186, 104, 66}), coal = Material(c, COAL);
+    const int glow = Material(c, EMBER_GLOW), smoke = Material(c, SMOKE);
     for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, U(10) + k * U(4), -U(50) - k * U(5), U(3) + k * U(1), U(2) + k * U(1),
+        Ellipse(c.s, x + U(2) + k * U(3), y - halfW - U(4) - k * U(6), U(3) + k * U(1), U(2) + k * U(1),
                 Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, U(8), -U(28), U(21), U(14), Style(mound, PART_LINE));
-    Tube(c.s, {-U(6), -U(34), U(1), U(2), -U(28), U(1), U(0), -U(22), U(1)},
-         Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    Tube(c.s, {U(12), -U(40), U(1), U(18), -U(32), U(1), U(14), -U(24), U(1), U(22), -U(20), U(1)},
-         Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    Ellipse(c.s, U(10), -U(41), U(3), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+    for (int k = 0; k < 4; ++k)
+        Ellipse(c.s, x - halfW * 2 / 3 + k * halfW * 4 / 9, y - U(3) - (k % 2) * U(2), U(3), U(3),
+                Style(coal, PART_LINE));
+    Ellipse(c.s, x - U(2), y - U(4), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, x + halfW / 2, y - U(3), U(2), U(1) + U(1) / 2, Style(glow, PART_FLAT, SHADE_LIGHT));
+    Polygon(c.s,
+            {x - halfW - U(2), y - U(2), x + halfW + U(2), y - U(2), x + halfW - U(2), y + U(6),
+             x - halfW + U(2), y + U(6)},
+            Style(clay, PART_LINE));
+    Capsule(c.s, x - halfW - U(1), y - U(2), U(1), x + halfW + U(1), y - U(2), U(1),
+            Style(clay, PART_FLAT, SHADE_LIGHT));
+}
+
+/* The grown marmot walks on all fours, stocky and square; its broad flat tail is held up over the
+   back like a tray, and on it rides a clay scoop of live coals. */
+static void CarryingMarmot(Ctx &c)
+{
+    GroundShadow(c.s, U(2), 0, U(26), U(3));
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, -U(10) + k * U(22), -U(12), U(5), -U(8) + k * U(22), -U(3), U(4),
+                Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Tube(c.s, {U(16), -U(16), U(5), U(24), -U(26), U(5), U(18), -U(34), U(4), U(6), -U(36), U(4)},
+         Style(c.body, PART_LINE));
+    CoalScoop(c, U(10), -U(42), U(10));
+    Ellipse(c.s, U(2), -U(17), U(19), U(14), Style(c.body));
+    Ellipse(c.s, -U(2), -U(10), U(13), U(6), Style(c.belly, PART_NO_HIGHLIGHT));
     for (int k = 0; k < 2; ++k) {
-        const int x = -U(14) + k * U(26);
-        Capsule(c.s, x, -U(12), U(6), x - U(2), -U(3), U(5), Style(c.body, PART_LINE));
-        for (int t = -1; t <= 1; ++t)
-            Spike(c, x - U(6) + t * U(3), -U(2), U(7), -110, U(1) + U(1) / 2,
-                  Style(c.bone, PART_NO_HIGHLIGHT));
+        const int x = -U(13) + k * U(24);
+        Capsule(c.s, x, -U(12), U(6), x - U(1), -U(3), U(5), Style(c.body, PART_LINE));
+        Ellipse(c.s, x - U(3), -U(2), U(5), U(2), Style(c.body, PART_LINE));
     }
-    const int hx = -U(24), hy = -U(18);
-    Ellipse(c.s, hx + U(6), hy - U(9), U(3), U(3), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx, hy, U(11), U(10), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx - U(6), hy + U(4), U(6), U(4), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, hx - U(11), hy + U(2), U(2), U(2), Style(c.dark, PART_FLAT));
-    FierceEye(c, hx - U(3), hy - U(3), U(2), 15, Material(c, {255, 190, 70}));
-    FierceEye(c, hx + U(4), hy - U(3), U(2) + U(1) / 2, 15, Material(c, {255, 190, 70}));
+    const int hx = -U(19), hy = -U(23);
+    MarmotHead(c, hx, hy, U(10));
+    for (int side = -1; side <= 1; side += 2)
+        CuteEye(c, hx + side * U(4), hy - U(3), U(2) + U(1) / 2);
+}
+
+/* The kiln keeper stands upright before a ring of clay plates its back fur has been fired into,
+   a coal glowing in its chest pouch, blowing smoke through a clay whistle. */
+static void KilnKeeper(Ctx &c)
+{
+    const int plate = Material(c, {196, 112, 70}), glow = Material(c, EMBER_GLOW);
+    const int smoke = Material(c, SMOKE), coal = Material(c, COAL);
+    GroundShadow(c.s, 0, 0, U(22), U(3));
+    for (int k = 0; k < 7; ++k) {
+        const int angle = -99 + k * 33;
+        const int x = Toward(0, U(20), angle), y = TowardY(-U(30), U(20), angle);
+        Ellipse(c.s, x, y, U(4), U(7), Style(plate, PART_LINE), angle);
+        Ellipse(c.s, Toward(x, U(3), angle), TowardY(y, U(3), angle), U(2), U(2),
+                Style(plate, PART_FLAT, SHADE_LIGHT), angle);
+    }
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(8), -U(3), U(7), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, -U(20), U(16), U(19), Style(c.body));
+    Ellipse(c.s, 0, -U(17), U(10), U(13), Style(c.belly, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, -U(20), U(6), U(5), Style(c.accent, PART_LINE));
+    Ellipse(c.s, 0, -U(21), U(4), U(3), Style(coal, PART_LINE));
+    Ellipse(c.s, -U(1), -U(22), U(2), U(2), Style(glow, PART_FLAT, SHADE_HIGHLIGHT));
+    Capsule(c.s, -U(8), -U(17), U(1), U(8), -U(17), U(1), Style(c.accent, PART_FLAT, SHADE_SHADOW));
+    const int hy = -U(44);
+    Capsule(c.s, -U(14), -U(30), U(4), -U(9), -U(16), U(4), Style(c.body, PART_LINE));
+    MarmotHead(c, 0, hy, U(11));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * U(4), hy - U(3), U(3), U(2), Style(c.eye, PART_FLAT));
+    for (int side = -1; side <= 1; side += 2)
+        Dot(c.s, side * U(4) - U(1), hy - U(4), c.white, SHADE_BASE);
+    /* The whistle held in the right paw, smoke rising from its far end. */
+    Capsule(c.s, U(3), hy + U(8), U(2), U(15), hy + U(4), U(2), Style(plate, PART_LINE));
+    Capsule(c.s, U(14), -U(30), U(4), U(13), hy + U(9), U(4), Style(c.body, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, U(19) + k * U(2), hy - k * U(6), U(3) + k * U(1), U(2) + k * U(1),
+                Style(smoke, PART_LINE | PART_NO_HIGHLIGHT));
 }
 
 /* The shrew's carried house, by form: a woven reed basket with leaves, a fired clay urn with
@@ -173,7 +209,7 @@ static void SprintingShrew(Ctx &c)
     Capsule(c.s, U(12), -U(12), U(3), U(26), -U(3), U(2), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
     Capsule(c.s, -U(10), -U(12), U(3), -U(24), -U(4), U(2),
             Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Ellipse(c.s, 0, -U(15), U(18), U(7), Style(c.body), 4);
+    Ellipse(c.s, 0, -U(16), U(18), U(9), Style(c.body), 4);
     Ellipse(c.s, -U(2), -U(10), U(13), U(3), Style(c.belly, PART_NO_HIGHLIGHT), 4);
     for (int k = 0; k < 4; ++k)
         Capsule(c.s, -U(9) + k * U(6), -U(21), U(1), -U(7) + k * U(6), -U(15), U(1),
@@ -192,14 +228,14 @@ static void SprintingShrew(Ctx &c)
 void DrawRodent(Ctx &c)
 {
     switch (c.plan->index) {
-    case 0:
-        SittingMarmot(c, false);
+    case 5:
+        SittingMarmot(c);
         break;
-    case 1:
-        SittingMarmot(c, true);
+    case 6:
+        CarryingMarmot(c);
         break;
-    case 2:
-        DiggingMarmot(c);
+    case 7:
+        KilnKeeper(c);
         break;
     case 25:
         UprightShrew(c, false);
@@ -235,47 +271,76 @@ static void SquatFrog(Ctx &c)
     Smile(c, 0, -U(16), U(6));
 }
 
-/* Gliding frogs in flight, limbs spread and the skin sail taut between them; the great one's
-   sail is twice as wide, striped, with a frill at the throat. */
+/* A point of a gliding frog's design turned by the frog's tilt about its centre (0, cy). */
+struct Tilted {
+    int cy, sinQ, cosQ;
+    int X(int x, int y) const
+    {
+        return (x * cosQ - (y - cy) * sinQ) / 4096;
+    }
+    int Y(int x, int y) const
+    {
+        return cy + (x * sinQ + (y - cy) * cosQ) / 4096;
+    }
+};
+
+/* Gliding frogs in flight, the skin sail taut between the limbs on each side. The glider leaps
+   up and to the left, hind legs trailing; the great one hangs level on a sail twice as wide,
+   spotted, with a frill fanned at its throat. */
 static void GlidingFrog(Ctx &c, bool great)
 {
-    const int span = great ? U(34) : U(22), cy = great ? -U(36) : -U(34);
+    const int tilt = great ? 0 : -35;
+    const int cy = great ? -U(30) : -U(34);
+    const Tilted t = {cy, SinQ12(tilt), CosQ12(tilt)};
+    const int span = great ? U(36) : U(18);
     const int stripe = Material(c, Darker(c.plan->bodyColour, 45));
-    GroundShadow(c.s, 0, 0, span / 2 + U(6), U(3));
+    GroundShadow(c.s, 0, 0, great ? U(24) : U(14), U(3));
     for (int side = -1; side <= 1; side += 2) {
-        const int hand = side * span, handY = cy - U(14), foot = side * (span - U(2)), footY = cy + U(16);
-        Polygon(c.s, {side * U(5), cy - U(8), hand, handY, foot, footY, side * U(5), cy + U(10)},
+        const int hand = side * span, handY = cy - (great ? U(12) : U(16));
+        const int foot = side * (great ? span - U(4) : U(12)), footY = cy + (great ? U(18) : U(28));
+        const int sx = side * U(5);
+        Polygon(c.s,
+                {t.X(sx, cy - U(8)), t.Y(sx, cy - U(8)), t.X(hand, handY), t.Y(hand, handY), t.X(foot, footY),
+                 t.Y(foot, footY), t.X(sx, cy + U(10)), t.Y(sx, cy + U(10))},
                 Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
         if (great) {
-            for (int k = 0; k < 2; ++k)
-                Capsule(c.s, side * (U(12) + k * U(9)), cy - U(8) - k * U(2), U(1), side * (U(12) + k * U(9)),
-                        cy + U(8) + k * U(2), U(1), Style(stripe, PART_FLAT));
+            for (int k = 0; k < 5; ++k) {
+                const int x = side * (U(11) + (k % 3) * U(8)),
+                          y = cy - U(6) + (k / 3) * U(11) + (k % 3) * U(1);
+                Ellipse(c.s, x, y, U(2) + U(1) / 2, U(2) + U(1) / 2, Style(stripe, PART_FLAT));
+            }
         } else {
-            Ellipse(c.s, side * U(13), cy, U(2), U(2), Style(stripe, PART_FLAT));
+            Ellipse(c.s, t.X(side * U(11), cy), t.Y(side * U(11), cy), U(2), U(2), Style(stripe, PART_FLAT));
         }
-        Capsule(c.s, side * U(5), cy - U(7), U(2), hand, handY, U(1) + U(1) / 2, Style(c.body, PART_LINE));
-        Capsule(c.s, side * U(5), cy + U(8), U(3), foot, footY, U(2), Style(c.body, PART_LINE));
-        for (int t = -1; t <= 1; ++t) {
-            Ellipse(c.s, hand + side * U(2) + t * U(2), handY - U(2) + (t * t) * U(1), U(1) + U(1) / 2,
-                    U(1) + U(1) / 2, Style(c.accent, PART_LINE));
-            Ellipse(c.s, foot + side * U(2) + t * U(2), footY + U(2) - (t * t) * U(1), U(1) + U(1) / 2,
-                    U(1) + U(1) / 2, Style(c.accent, PART_LINE));
+        Capsule(c.s, t.X(sx, cy - U(7)), t.Y(sx, cy - U(7)), U(2), t.X(hand, handY), t.Y(hand, handY),
+                U(1) + U(1) / 2, Style(c.body, PART_LINE));
+        Capsule(c.s, t.X(sx, cy + U(8)), t.Y(sx, cy + U(8)), U(3), t.X(foot, footY), t.Y(foot, footY), U(2),
+                Style(c.body, PART_LINE));
+        for (int k = -1; k <= 1; ++k) {
+            const int ax = hand + side * U(2) + k * U(2), ay = handY - U(2) + (k * k) * U(1);
+            const int bx = foot + k * U(2), by = footY + U(2) - (k * k) * U(1);
+            Ellipse(c.s, t.X(ax, ay), t.Y(ax, ay), U(1) + U(1) / 2, U(1) + U(1) / 2,
+                    Style(c.accent, PART_LINE));
+            Ellipse(c.s, t.X(bx, by), t.Y(bx, by), U(1) + U(1) / 2, U(1) + U(1) / 2,
+                    Style(c.accent, PART_LINE));
         }
     }
-    Ellipse(c.s, 0, cy + U(2), U(8), U(13), Style(c.body));
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, (k - 1) * U(3), cy + U(4) + (k % 2) * U(4), U(2), U(2),
-                Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, t.X(0, cy + U(2)), t.Y(0, cy + U(2)), U(8), U(13), Style(c.body), tilt);
+    for (int k = 0; k < 3; ++k) {
+        const int x = (k - 1) * U(3), y = cy + U(4) + (k % 2) * U(4);
+        Ellipse(c.s, t.X(x, y), t.Y(x, y), U(2), U(2), Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    }
     const int hy = cy - U(12);
     if (great)
-        for (int k = 0; k < 5; ++k)
-            Spike(c, 0, hy + U(4), U(9), 130 + k * 25, U(3), Style(c.accent, PART_LINE));
-    Ellipse(c.s, 0, hy, U(9), U(6), Style(c.body, PART_LINE));
+        for (int k = 0; k < 7; ++k)
+            Spike(c, 0, hy + U(4), U(11), 114 + k * 22, U(3), Style(c.accent, PART_LINE));
+    Ellipse(c.s, t.X(0, hy), t.Y(0, hy), U(9), U(6), Style(c.body, PART_LINE), tilt);
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(6), hy - U(4), U(4), U(4), Style(c.body, PART_LINE));
-        WhiteEye(c, side * U(6), hy - U(4), U(3), 0);
+        const int ex = side * U(6), ey = hy - U(4);
+        Ellipse(c.s, t.X(ex, ey), t.Y(ex, ey), U(4), U(4), Style(c.body, PART_LINE));
+        WhiteEye(c, t.X(ex, ey), t.Y(ex, ey), U(3), great ? 0 : -U(1));
     }
-    Smile(c, 0, hy + U(3), U(5));
+    Smile(c, t.X(0, hy + U(3)), t.Y(0, hy + U(3)), U(5));
 }
 
 void DrawFrog(Ctx &c)
@@ -286,96 +351,134 @@ void DrawFrog(Ctx &c)
         GlidingFrog(c, c.plan->stage == 3);
 }
 
-/* The spark gecko clings flat to a power line, toes splayed, its tail a zigzag. */
-static void WireGecko(Ctx &c)
+/* The kiln gecko clings flat to the face of a hot, soot-dark brick, head raised at the top edge,
+   toe pads splayed wide, its throat glowing with the kiln's heat; embers glow in the brick's seams. */
+static void KilnGecko(Ctx &c)
 {
-    const int wire = Material(c, {70, 64, 80}), spark = Material(c, {255, 240, 120});
-    GroundShadow(c.s, 0, 0, U(12), U(3));
-    Capsule(c.s, -U(36), -U(40), U(1), U(36), -U(26), U(1), Style(wire, PART_FLAT));
+    const int brick = Material(c, {104, 76, 70}), glow = Material(c, EMBER_GLOW);
+    const int stripe = Material(c, Darker(c.plan->bodyColour, 35));
+    GroundShadow(c.s, U(2), 0, U(24), U(3));
+    Polygon(c.s, {U(10), -U(4), U(17), -U(9), U(17), -U(55), U(10), -U(50)},
+            Style(brick, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    Polygon(c.s, {-U(14), -U(50), U(10), -U(50), U(17), -U(55), -U(7), -U(55)},
+            Style(brick, PART_LINE | PART_FLAT, SHADE_LIGHT));
+    Polygon(c.s, {-U(14), -U(4), U(10), -U(4), U(10), -U(50), -U(14), -U(50)}, Style(brick, PART_LINE));
+    Tube(c.s, {-U(14), -U(12), U(1), -U(6), -U(10), U(1), U(2), -U(14), U(1), U(10), -U(11), U(1)},
+         Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Tube(c.s, {U(10), -U(36), U(1), U(14), -U(40), U(1), U(17), -U(38), U(1)},
+         Style(c.accent, PART_FLAT, SHADE_BASE));
     Tube(c.s,
-         {0, -U(15), U(4), U(6), -U(11), U(3), -U(4), -U(7), U(2), U(4), -U(3), U(1) + U(1) / 2, -U(2), -U(1),
-          U(1)},
+         {U(2), -U(18), U(4), U(6), -U(10), U(3), U(14), -U(6), U(2), U(24), -U(12), U(1) + U(1) / 2, U(26),
+          -U(20), U(1)},
          Style(c.body, PART_LINE));
     for (int side = -1; side <= 1; side += 2) {
-        const int fx = side * U(13), fy = -U(42), bx = side * U(13), by = -U(12);
-        Tube(c.s, {side * U(4), -U(33), U(2), side * U(10), -U(34), U(1) + U(1) / 2, fx, fy, U(1)},
+        const int fx = side * U(13) - U(2), fy = -U(47), bx = side * U(13), by = -U(17);
+        Tube(c.s, {side * U(4) - U(2), -U(36), U(3), side * U(11) - U(2), -U(38), U(2), fx, fy, U(2)},
              Style(c.body, PART_LINE));
-        Tube(c.s, {side * U(4), -U(20), U(2), side * U(11), -U(19), U(1) + U(1) / 2, bx, by, U(1)},
+        Tube(c.s, {side * U(4), -U(22), U(3), side * U(11), -U(24), U(2), bx, by, U(2)},
              Style(c.body, PART_LINE));
         for (int t = -1; t <= 1; ++t) {
-            Ellipse(c.s, Toward(fx, U(3), side * 30 + t * 40), TowardY(fy, U(3), side * 30 + t * 40),
-                    U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.belly, PART_LINE));
-            Ellipse(c.s, Toward(bx, U(3), side * 150 - t * 40), TowardY(by, U(3), side * 150 - t * 40),
-                    U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.belly, PART_LINE));
+            const int fa = side * 45 + t * 45, ba = side * 135 - t * 45;
+            Capsule(c.s, fx, fy, U(1), Toward(fx, U(4), fa), TowardY(fy, U(4), fa), U(1),
+                    Style(c.body, PART_FLAT));
+            Capsule(c.s, bx, by, U(1), Toward(bx, U(4), ba), TowardY(by, U(4), ba), U(1),
+                    Style(c.body, PART_FLAT));
+            Ellipse(c.s, Toward(fx, U(5), fa), TowardY(fy, U(5), fa), U(2), U(2), Style(c.belly, PART_LINE));
+            Ellipse(c.s, Toward(bx, U(5), ba), TowardY(by, U(5), ba), U(2), U(2), Style(c.belly, PART_LINE));
         }
     }
-    Ellipse(c.s, 0, -U(26), U(6), U(12), Style(c.body));
+    Ellipse(c.s, -U(1), -U(29), U(7), U(13), Style(c.body), 5);
     for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(5), -U(31) + k * U(6), U(1), U(5), -U(31) + k * U(6), U(1),
-                Style(c.accent, PART_FLAT));
-    Ellipse(c.s, 0, -U(41), U(6), U(6), Style(c.body, PART_LINE));
-    for (int side = -1; side <= 1; side += 2)
-        CuteEye(c, side * U(4), -U(42), U(2));
-    Polygon(c.s, {U(18), -U(50), U(23), -U(46), U(20), -U(45)}, Style(spark, PART_FLAT, SHADE_LIGHT));
-    Polygon(c.s, {-U(20), -U(24), -U(15), -U(21), -U(18), -U(19)}, Style(spark, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, -U(1) - k * U(1) / 2, -U(22) - k * U(6), U(5) - k * U(1) / 2, U(1) + U(1) / 2,
+                Style(stripe, PART_FLAT), 5);
+    /* The head lifts off the brick, showing the glowing throat under the jaw. */
+    const int hx = -U(3), hy = -U(48);
+    Ellipse(c.s, hx, hy, U(8), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx + U(1), hy + U(7), U(4), U(3), Style(glow, PART_LINE));
+    Ellipse(c.s, hx, hy + U(6), U(2), U(1) + U(1) / 2, Style(glow, PART_FLAT, SHADE_HIGHLIGHT));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * U(6), hy - U(3), U(3) + U(1) / 2, U(3) + U(1) / 2, Style(c.body, PART_LINE));
+        WhiteEye(c, hx + side * U(6), hy - U(3), U(2) + U(1) / 2, -side * U(1) / 2);
+    }
+    Capsule(c.s, hx - U(4), hy + U(2), U(1) / 2, hx + U(4), hy + U(2), U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
-/* Six-legged cave-drakes, low and long, facing left: the hatchling under a cracked geode cap,
-   the drake with crystals along its spine, the great one split open into a geode ridge. */
-static void CaveDrake(Ctx &c)
+/* Six-legged bog drakes, facing left. The hatchling is round with a big head and a collar of
+   reed blades; the drake is long and low with a peat-brown back and reeds along its neck; the
+   great one is massive and tall, a shaggy mane of bog moss over its shoulders, a club tail. */
+static void BogDrake(Ctx &c)
 {
+    static const Rgb PEAT = {96, 68, 50};
     const int stage = c.plan->stage;
-    const int len = U(13) + stage * U(5), bry = U(6) + stage * U(2);
-    const int bodyY = -U(5) - stage * U(1) - bry;
-    const int crystal = c.accent, rock = Material(c, Darker(c.plan->bodyColour, 30));
-    GroundShadow(c.s, 0, 0, len + U(8), U(3));
-    Curve(c.s, len - U(2), bodyY, bry * 2 / 3, len + U(10), bodyY + U(2), len + U(14), -U(3), U(1),
-          Style(c.body));
-    for (int k = -1; k <= 1; ++k)
-        Capsule(c.s, k * len * 2 / 3 + U(3), bodyY + bry / 2, U(2) + stage * U(1) / 2, k * len * 2 / 3 + U(2),
-                -U(3), U(2), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    const int len = stage == 1 ? U(13) : stage == 2 ? U(22) : U(24);
+    const int bry = stage == 1 ? U(10) : stage == 2 ? U(9) : U(16);
+    const int legH = stage == 1 ? U(4) : stage == 2 ? U(6) : U(9), legR = U(2) + stage * U(1);
+    const int bodyY = -legH - bry;
+    const int peat = Material(c, PEAT), reed = c.accent;
+    const int tailLen = stage == 1 ? U(12) : stage == 2 ? U(18) : U(12);
+    GroundShadow(c.s, U(4), 0, len + tailLen / 2 + U(4), U(3));
+    Curve(c.s, len - U(4), bodyY, bry * 2 / 3, len + tailLen, bodyY + bry / 2, len + tailLen, bodyY - bry,
+          stage == 3 ? U(4) : U(1) + U(1) / 2, Style(c.body, PART_LINE));
     if (stage == 3) {
-        Ellipse(c.s, U(2), bodyY - bry + U(1), len * 3 / 4, U(7), Style(rock, PART_LINE));
-        Ellipse(c.s, U(2), bodyY - bry, len * 3 / 5, U(4), Style(c.dark, PART_FLAT));
-        for (int k = 0; k < 7; ++k)
-            Spike(c, -len / 2 + k * len / 6 + U(2), bodyY - bry + U(1), U(7) + (k % 3) * U(3), -30 + k * 10,
-                  U(2), Style(crystal, PART_LINE));
-    } else if (stage == 2) {
-        for (int k = 0; k < 5; ++k)
-            Spike(c, -len / 2 + k * len / 4, bodyY - bry + U(2), U(5) + (k % 2) * U(2), -10 + k * 5, U(2),
-                  Style(crystal, PART_LINE));
+        /* A heavy club of peat-hard scales at the tail's end. */
+        const int cx = len + tailLen, cy = bodyY - bry - U(2);
+        for (int k = 0; k < 3; ++k)
+            Spike(c, cx, cy, U(9), 20 + k * 50, U(3), Style(c.bone, PART_LINE));
+        Ellipse(c.s, cx, cy, U(9), U(8), Style(peat, PART_LINE));
+        Ellipse(c.s, cx - U(2), cy - U(2), U(3), U(2), Style(peat, PART_FLAT, SHADE_LIGHT));
     }
+    for (int k = -1; k <= 1; ++k)
+        Capsule(c.s, k * len * 2 / 3 + U(4), bodyY + bry / 2, legR, k * len * 2 / 3 + U(3) + k * U(4), -U(3),
+                legR, Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
     Ellipse(c.s, 0, bodyY, len, bry, Style(c.body));
-    Ellipse(c.s, -U(2), bodyY + bry / 2, len * 4 / 5, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    if (stage > 1) {
+        Ellipse(c.s, U(2), bodyY - bry / 4, len * 9 / 10, bry * 3 / 4, Style(peat, PART_LINE));
+        for (int k = 0; k < 4; ++k)
+            Ellipse(c.s, -len / 2 + k * len / 3, bodyY - bry / 2, U(2), U(1) + U(1) / 2,
+                    Style(peat, PART_FLAT, SHADE_LIGHT));
+    }
+    Ellipse(c.s, -U(2), bodyY + bry * 2 / 3, len * 4 / 5, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     for (int k = -1; k <= 1; ++k) {
         const int x = k * len * 2 / 3;
-        Capsule(c.s, x, bodyY + bry / 3, U(2) + stage * U(1) / 2, x - U(2), -U(2), U(2),
+        Capsule(c.s, x, bodyY + bry / 3, legR + U(1), x - U(1) + k * U(5), -U(2), legR,
                 Style(c.body, PART_LINE));
-        Ellipse(c.s, x - U(3), -U(1) - U(1) / 2, U(3), U(1) + U(1) / 2, Style(c.body, PART_LINE));
+        Ellipse(c.s, x - U(3) + k * U(5), -U(1) - U(1) / 2, legR + U(1), U(1) + U(1) / 2,
+                Style(c.body, PART_LINE));
     }
-    const int hr = stage == 1 ? U(9) : U(7) + stage * U(1);
-    const int hx = -len - hr / 2, hy = stage == 1 ? bodyY - U(4) : bodyY + U(1);
-    if (stage == 3)
-        for (int side = 0; side < 2; ++side)
-            Spike(c, hx + side * U(5), hy - hr + U(2), U(6), -40 + side * 30, U(2), Style(c.bone, PART_LINE));
+    const int hr = stage == 1 ? U(10) : stage == 2 ? U(8) : U(10);
+    const int hx = -len - hr / 3, hy = stage == 1 ? bodyY - U(6) : stage == 2 ? bodyY - U(10) : bodyY - U(6);
+    if (stage == 2)
+        Capsule(c.s, -len + U(4), bodyY, bry * 2 / 3, hx + U(2), hy + U(2), hr / 2, Style(c.body, PART_LINE));
+    if (stage < 3) {
+        /* Reed blades rise from the neck like a collar (more of them on the grown drake). */
+        const int blades = stage == 1 ? 3 : 6;
+        for (int k = 0; k < blades; ++k) {
+            const int x = hx + hr / 2 + k * (stage == 1 ? U(4) : U(5)), y = hy - hr / 2 + k * U(1);
+            Spike(c, x, y, (stage == 1 ? U(10) : U(12)) - (k % 2) * U(3), 20 + k * 8, U(2),
+                  Style(reed, PART_LINE));
+        }
+    }
     Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
-    Ellipse(c.s, hx - hr / 2, hy + hr / 3, hr / 2, hr / 3, Style(c.belly, PART_NO_HIGHLIGHT));
-    if (stage == 1) {
-        /* The geode shell it hatched from still sits on its head, crystals inside. */
-        const int shell = Material(c, {176, 166, 186});
-        for (int k = 0; k < 3; ++k)
-            Spike(c, hx - U(4) + k * U(4), hy - U(9), U(5) + (k % 2) * U(2), -20 + k * 20, U(2),
-                  Style(crystal, PART_LINE));
-        Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(4), Style(shell, PART_LINE));
-        Ellipse(c.s, hx + U(1), hy - U(8), U(6), U(2), Style(crystal, PART_FLAT, SHADE_LIGHT));
-        for (int k = 0; k < 4; ++k)
-            Spike(c, hx - U(6) + k * U(4), hy - U(3), U(3), 180, U(2), Style(shell, PART_NO_HIGHLIGHT));
-        CuteEye(c, hx - U(3), hy + U(1), U(2) + U(1) / 2);
-        CuteEye(c, hx + U(4), hy + U(1), U(2) + U(1) / 2);
-    } else {
-        FierceEye(c, hx - U(1), hy - U(1), U(2), 15, crystal);
+    if (stage > 1)
+        Ellipse(c.s, hx - hr, hy + hr / 4, hr * 3 / 4, hr / 2, Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - hr * 3 / 4, hy + hr / 2, hr / 2, hr / 4, Style(c.belly, PART_NO_HIGHLIGHT));
+    if (stage == 3) {
+        /* Bog moss hangs in a ragged mane from the crown over the shoulders. */
+        for (int k = 0; k < 6; ++k) {
+            const int x = hx + U(4) + k * U(5), y = hy - hr / 2 + k * U(2);
+            Spike(c, x, y + U(4), U(10) - (k % 2) * U(3), 180 - k * 6, U(3), Style(reed, PART_LINE));
+            Ellipse(c.s, x, y, U(5), U(4), Style(reed, PART_LINE));
+        }
     }
-    Capsule(c.s, hx - hr + U(1), hy + hr / 3, U(1) / 2, hx - hr / 3, hy + hr / 2, U(1) / 2,
+    if (stage == 1) {
+        CuteEye(c, hx - U(4), hy - U(1), U(3));
+        CuteEye(c, hx + U(3), hy - U(1), U(3));
+    } else {
+        FierceEye(c, hx - U(1), hy - U(2), U(2) + (stage == 3 ? U(1) / 2 : 0), 15,
+                  Material(c, {250, 196, 70}));
+        Ellipse(c.s, hx - hr * 3 / 2, hy + U(1), U(1), U(1), Style(c.dark, PART_FLAT));
+    }
+    Capsule(c.s, hx - hr * (stage > 1 ? 3 : 2) / 2, hy + hr / 2, U(1) / 2, hx - hr / 4, hy + hr / 2, U(1) / 2,
             Style(c.mouth, PART_FLAT));
 }
 
@@ -393,7 +496,7 @@ static void Slug(Ctx &c, bool large)
         spine = {U(26), -U(3), U(3),   U(12), -U(6),  U(7),   U(0), -U(10),
                  U(9),  -U(8), -U(24), U(8),  -U(10), -U(38), U(7)};
     } else
-        spine = {U(18), -U(3), U(3), U(6), -U(5), U(6), -U(6), -U(7), U(7), -U(12), -U(12), U(6)};
+        spine = {U(18), -U(3), U(3), U(6), -U(6), U(7), -U(6), -U(8), U(8), -U(12), -U(13), U(7)};
     const size_t last = spine.size() - 3;
     const int hx = spine[last], hy = spine[last + 1], hr = spine[last + 2];
     const int stalks = large ? 4 : 2;
@@ -425,16 +528,16 @@ void DrawCrawler(Ctx &c)
 {
     switch (c.plan->index) {
     case 30:
-        WireGecko(c);
+        KilnGecko(c);
         break;
-    case 64:
+    case 57:
         Slug(c, false);
         break;
-    case 65:
+    case 58:
         Slug(c, true);
         break;
     default:
-        CaveDrake(c);
+        BogDrake(c);
         break;
     }
 }
