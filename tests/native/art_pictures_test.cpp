@@ -1,8 +1,9 @@
-/* Tests of the 109 committed creature pictures: format, clean white background, growth
-   within each family, a silhouette of its own for each family, and the form entry's guises. */
+/* Tests of the 109 committed creature pictures: format, clean white background, how they fill their
+   frame, growth within each family, a silhouette of its own for each family, and the form entry's guises. */
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -69,18 +70,50 @@ TEST(ArtPictures, FormatAndCleanWhiteBackground)
     EXPECT_EQ(shortPalettes, (std::vector<int>{26, 236}));
 }
 
-TEST(ArtPictures, EveryPictureStandsOnTheGroundLine)
+static int Median(std::vector<int> values)
 {
-    /* Walking creatures stand on it and floating ones cast their shadow on it. */
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+TEST(ArtPictures, CreaturesFillTheirFrameCentredByTheirOwnShape)
+{
+    /* Shares of the 80x80 box in tenths of a percent: a first stage is still a good part of it, a last
+       stage most of it. */
+    const int SMALLEST = 120, MEDIAN = 270, FIRST_STAGE_MEDIAN = 180, LAST_STAGE_MEDIAN = 330;
+    std::vector<int> all, first, last;
     for (const Picture &p : Pictures()) {
-        int lowest = 0;
+        SCOPED_TRACE(p.ref.id);
+        const Raster &r = p.bmp.raster;
+        int left = 80, right = -1, top = 80, bottom = -1;
         for (int y = 0; y < 80; ++y)
             for (int x = 0; x < 80; ++x)
-                if (GetPixel(p.bmp.raster, x, y) != WHITE)
-                    lowest = y;
-        EXPECT_GE(lowest, 72) << p.ref.id;
-        EXPECT_LE(lowest, 77) << p.ref.id;
+                if (GetPixel(r, x, y) != WHITE) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        /* Centred, not standing on one ground line near the bottom. */
+        EXPECT_LE(std::abs(left + right - 79), 4);
+        EXPECT_LE(std::abs(top + bottom - 79), 4);
+        const int share = NonWhite(r) * 1000 / (80 * 80);
+        const CreaturePlan &plan = CREATURE_PLANS[p.ref.entry];
+        all.push_back(share);
+        if (plan.stages > 1 && plan.stage == 1)
+            first.push_back(share);
+        if (plan.stages > 1 && plan.stage == plan.stages)
+            last.push_back(share);
     }
+    const int smallest = *std::min_element(all.begin(), all.end());
+    std::printf("Share of the box painted: smallest %d.%d%%, median %d.%d%%, first stages %d.%d%%, "
+                "last stages %d.%d%%\n",
+                smallest / 10, smallest % 10, Median(all) / 10, Median(all) % 10, Median(first) / 10,
+                Median(first) % 10, Median(last) / 10, Median(last) % 10);
+    EXPECT_GE(smallest, SMALLEST);
+    EXPECT_GE(Median(all), MEDIAN);
+    EXPECT_GE(Median(first), FIRST_STAGE_MEDIAN);
+    EXPECT_GE(Median(last), LAST_STAGE_MEDIAN);
 }
 
 TEST(ArtPictures, LaterStagesOfAFamilyAreBigger)
