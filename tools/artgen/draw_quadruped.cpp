@@ -156,30 +156,33 @@ static void DrawMole(Ctx &c)
     Ellipse(c.s, 0, bodyY, bodyRx, bodyRy, Style(fur));
     Ellipse(c.s, -bodyRx / 4, bodyY + bodyRy / 4, bodyRx * 3 / 5, bodyRy * 2 / 3,
             Style(fur, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_LIGHT));
+    if (!miner)
+        /* Both hands up and wide, as if showing how big they are. */
+        for (int side = -1; side <= 1; side += 2) {
+            Capsule(c.s, side * U(9), bodyY - bodyRy / 3, U(4), side * U(17), bodyY - bodyRy - U(4), U(3),
+                    Style(fur, PART_LINE));
+            SpadeHand(c, claw, side * U(19), bodyY - bodyRy - U(9), side * 25, U(7));
+        }
     Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(fur, PART_LINE));
     int tipX, tipY;
     Muzzle(c, hx - hr / 2, hy + U(2), -100, hr + U(4), U(4), U(2), snoutMat, U(2), tipX, tipY);
     for (int k = 0; k < 2; ++k)
         Capsule(c.s, tipX + U(5), tipY - U(1) + k * U(3), U(1) / 2, tipX + U(1), tipY - U(4) + k * U(8),
                 U(1) / 2, Style(c.bone, PART_FLAT, SHADE_LIGHT));
-    const int eyeR = U(1) + U(1) / 2;
-    Eye(c, hx - hr / 2 + U(1), hy - hr / 4, eyeR, EYE_ROUND, c.eye, fur);
-    Eye(c, hx + hr / 4, hy - hr / 4, eyeR, EYE_ROUND, c.eye, fur);
-    if (!miner) {
-        /* Both hands up, as if showing how big they are. */
-        for (int side = -1; side <= 1; side += 2) {
-            Capsule(c.s, side * U(8), bodyY - bodyRy / 3, U(4), side * U(15), bodyY - bodyRy - U(4), U(3),
-                    Style(fur, PART_LINE));
-            SpadeHand(c, claw, side * U(16), bodyY - bodyRy - U(9), side * 25, U(6));
-        }
+    const int eyeR = U(2);
+    Eye(c, hx - hr / 3, hy - hr / 5, eyeR, EYE_ROUND, c.eye, fur);
+    Eye(c, hx + hr / 3, hy - hr / 5, eyeR, EYE_ROUND, c.eye, fur);
+    if (!miner)
         return;
-    }
     /* A ridged clay plate over the brow, three ridges across it. */
-    const int clay = Material(c, {186, 110, 70});
-    Ellipse(c.s, hx + U(1), hy - hr * 2 / 3, hr + U(2), hr / 2, Style(clay, PART_LINE), -10);
-    for (int k = -1; k <= 1; ++k)
-        Capsule(c.s, hx + U(1) + k * U(5), hy - hr - U(2), U(1), hx + k * U(5), hy - hr / 3, U(1),
-                Style(clay, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    const int clay = Material(c, {196, 132, 92});
+    Polygon(c.s,
+            {hx - hr - U(2), hy - hr / 2, hx - hr / 2, hy - hr - U(3), hx + hr / 2, hy - hr - U(4),
+             hx + hr + U(2), hy - hr / 2, hx + hr, hy - hr / 4, hx - hr, hy - hr / 5},
+            Style(clay, PART_LINE));
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, hx - hr + U(2), hy - hr * 2 / 5 - k * U(3), U(1) / 2, hx + hr - U(1),
+                hy - hr * 2 / 5 - k * U(3) - U(1), U(1) / 2, Style(clay, PART_FLAT, SHADE_SHADOW));
     Capsule(c.s, -U(10), bodyY - U(4), U(5), -U(18), bodyY + U(10), U(4), Style(fur, PART_LINE));
     SpadeHand(c, claw, -U(19), bodyY + U(14), -150, U(7));
     Capsule(c.s, U(8), bodyY - U(8), U(4), U(10), bodyY + U(4), U(3), Style(fur, PART_LINE));
@@ -217,7 +220,7 @@ static void DrawLamb(Ctx &c)
     Ellipse(c.s, hx - U(7), hy + U(2), U(3), U(6), Style(face, PART_LINE), -65);
     for (int k = 0; k < 3; ++k)
         Ellipse(c.s, hx - U(4) + k * U(4), hy - hr + U(1), U(4), U(3), Style(wool, PART_LINE));
-    Ellipse(c.s, hx - U(4), hy + U(4), U(3), U(1) + U(1) / 2, Style(c.mouth, PART_FLAT, SHADE_LIGHT));
+    Smile(c, hx - U(3), hy + U(5), U(2));
     Eye(c, hx - U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
     Eye(c, hx + U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
 }
@@ -251,13 +254,13 @@ static void DrawWolf(Ctx &c)
         return;
     }
     const bool frost = stage == 3;
-    const int brx = frost ? U(19) : U(15), bry = frost ? U(10) : U(7), legLen = frost ? U(13) : U(19);
+    const int brx = frost ? U(18) : U(15), bry = frost ? U(13) : U(7), legLen = frost ? U(10) : U(19);
     const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3;
-    const int legR = frost ? U(4) : U(3);
+    const int legR = frost ? U(5) : U(3);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
     if (frost) {
         const int ice = Material(c, c.plan->accentColour);
-        BushyTail(c, brx - U(2), bodyY - U(2), U(18), 115, ice);
+        BushyTail(c, brx - U(3), bodyY - U(4), U(16), 35, ice);
     } else {
         BushyTail(c, brx - U(2), bodyY - U(1), U(15), 160, pale);
     }
@@ -282,16 +285,22 @@ static void DrawWolf(Ctx &c)
         Eye(c, hx + U(1), hy - U(2), U(2), EYE_SLEEPY, c.eye, c.body);
         return;
     }
-    const int hx = -brx - U(4), hy = bodyY - U(6), hr = U(10);
+    const int hx = -brx - U(4), hy = bodyY - U(7), hr = U(12);
     const int ice = Material(c, c.plan->accentColour);
-    /* The ice mane bristles back from the neck over the shoulders. */
-    for (int k = 0; k < 7; ++k)
-        Spike(c, hx + U(6) + k * U(2), hy + U(2) + k * U(1), U(10) + (k % 2) * U(5), 20 + k * 14, U(3),
+    for (int k = 0; k < 3; ++k)
+        Spike(c, -U(2) + k * U(6), bodyY - bry + U(2), U(7) - k * U(1), 40 + k * 10, U(3),
               Style(ice, PART_LINE));
-    Capsule(c.s, -brx / 2, bodyY, U(8), hx + U(2), hy + U(2), U(7), Style(c.body, PART_LINE));
+    Capsule(c.s, -brx / 2, bodyY, U(10), hx + U(2), hy + U(2), U(8), Style(c.body, PART_LINE));
+    /* The ice mane bristles back from behind the ears over the neck and shoulders. */
+    for (int k = 0; k < 7; ++k)
+        Spike(c, hx + U(6) + k * U(3), hy - U(2) + k * U(2), U(12) + (k % 2) * U(4) - k * U(1) / 2,
+              10 + k * 14, U(4), Style(ice, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Spike(c, hx + U(4) + k * U(4), hy + U(9) + k * U(2), U(8), -140 + k * 20, U(3),
+              Style(ice, PART_LINE));
     PointedEars(c, hx + U(2), hy, hr, U(9), 10, ice);
     Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
-    Muzzle(c, hx - U(3), hy + U(2), -95, U(11), U(5), U(4), pale, U(2), tipX, tipY);
+    Muzzle(c, hx - U(3), hy + U(2), -95, U(12), U(6), U(4), pale, U(2), tipX, tipY);
     Spike(c, tipX + U(4), tipY + U(3), U(4), 180, U(1) + U(1) / 2,
           Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
     Capsule(c.s, tipX + U(2), tipY + U(3), U(1) / 2, hx - U(2), hy + U(5), U(1) / 2,
@@ -318,7 +327,9 @@ static void DrawStoneLion(Ctx &c)
     Ellipse(c.s, U(8), -U(22), U(13), U(11), Style(c.body));
     Ellipse(c.s, U(6), -U(15), U(9), U(4), Style(c.body, PART_LINE));
     Ellipse(c.s, -U(5), -U(26), U(9), U(15), Style(c.body, PART_LINE), 8);
-    Leg(c, -U(4), -U(26), 0, -U(6), U(4), U(4), true, FOOT_PAW);
+    Capsule(c.s, -U(2), -U(28), U(4), -U(3), -U(15), U(3),
+            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, -U(5), -U(14), U(5), U(3), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
     Capsule(c.s, -U(10), -U(28), U(5), -U(12), -U(16), U(4), Style(c.body, PART_LINE));
     Ellipse(c.s, -U(14), -U(15), U(6), U(3), Style(c.body, PART_LINE));
     const int hx = -U(8), hy = -U(42);
@@ -329,15 +340,24 @@ static void DrawStoneLion(Ctx &c)
     }
     Ellipse(c.s, hx + U(2), hy + U(1), U(13), U(13), Style(c.accent, PART_NO_HIGHLIGHT));
     Ellipse(c.s, hx, hy, U(9), U(9), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx - U(3), hy + U(5), U(6), U(4), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx - U(4), hy + U(2), U(3), U(2), Style(c.dark, PART_LINE));
-    Capsule(c.s, hx - U(7), hy + U(7), U(1) / 2, hx, hy + U(7), U(1) / 2, Style(c.mouth, PART_FLAT));
+    Ellipse(c.s, hx - U(3), hy + U(4), U(5), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(4), hy + U(2), U(2) + U(1) / 2, U(2), Style(c.dark, PART_LINE));
+    Capsule(c.s, hx - U(6), hy + U(6), U(1) / 2, hx - U(1), hy + U(6), U(1) / 2, Style(c.mouth, PART_FLAT));
     Eye(c, hx - U(5), hy - U(3), U(2), EYE_FIERCE, amber, c.body);
     Eye(c, hx + U(3), hy - U(3), U(2) + U(1) / 2, EYE_FIERCE, amber, c.body);
     Ellipse(c.s, U(4), -U(24), U(3), U(2), Style(moss, PART_NO_HIGHLIGHT));
 }
 
 /* ---- Hedgehogs ---- */
+
+/* A small zigzag spark of two slanted triangles, its top at (x, y). */
+static void Bolt(Ctx &c, int x, int y, int size, int material)
+{
+    Polygon(c.s, {x, y, x + size * 3 / 4, y + size / 2, x + size / 4, y + size * 3 / 4},
+            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
+    Polygon(c.s, {x + size / 4, y + size / 2, x + size * 3 / 4, y + size / 2, x - size / 4, y + size * 3 / 2},
+            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
+}
 
 /* A round hedgehog on short legs, a pointed face and a back of quills. The young one's quills are
    short and crackle with sparks; the grown one stands taller under long blades of steel. */
@@ -356,12 +376,14 @@ static void DrawHedgehog(Ctx &c)
     for (int k = 0; k < quillCount; ++k) {
         const int angle = -40 + k * (steel ? 15 : 19);
         const int len = steel ? U(14) + (k % 2) * U(4) : U(7) + (k % 2) * U(3);
+        /* Every third young quill is charged, bright yellow to its tip. */
+        const int mat = (!steel && k % 3 == 1) ? spark : quillMat;
         Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len, angle + 25,
-              steel ? U(4) : U(3), Style(quillMat, PART_LINE));
-        if (!steel && k % 2 == 1)
-            Ellipse(c.s, Toward(U(3), brx * 4 / 5 + len, angle + 12),
-                    TowardY(bodyY, bry * 4 / 5 + len, angle + 12), U(2), U(2),
-                    Style(spark, PART_LINE | PART_NO_HIGHLIGHT));
+              steel ? U(4) : U(3), Style(mat, PART_LINE));
+    }
+    if (!steel) {
+        Bolt(c, -U(2), bodyY - bry - U(11), U(6), spark);
+        Bolt(c, brx + U(2), bodyY - bry - U(4), U(5), spark);
     }
     Ellipse(c.s, U(3), bodyY, brx, bry, Style(quillMat));
     for (int k = 0; k < 5; ++k)
@@ -378,10 +400,7 @@ static void DrawHedgehog(Ctx &c)
     if (steel) {
         Eye(c, eyeX, eyeY, U(2), EYE_FIERCE, spark, c.body);
         /* A spark jumps between two blades. */
-        Polygon(c.s, {U(2), bodyY - bry - U(8), U(8), bodyY - bry - U(13), U(5), bodyY - bry - U(7)},
-                Style(spark, PART_LINE | PART_NO_HIGHLIGHT));
-        Polygon(c.s, {U(5), bodyY - bry - U(7), U(9), bodyY - bry - U(7), U(2), bodyY - bry - U(2)},
-                Style(spark, PART_LINE | PART_NO_HIGHLIGHT));
+        Bolt(c, U(4), bodyY - bry - U(12), U(7), spark);
     } else {
         Eye(c, eyeX, eyeY, U(2) + U(1) / 2, EYE_ROUND, c.eye, c.body);
     }
@@ -392,14 +411,14 @@ static void DrawHedgehog(Ctx &c)
 /* A deer head: narrow skull, long muzzle toward the lower left, wide leaf ears. */
 static void DeerHead(Ctx &c, int hx, int hy, int hr, int earLen, int eyeR, EyeKind eye, int iris)
 {
-    Ellipse(c.s, hx + hr / 2, hy - hr / 2, earLen / 3, earLen / 2 + U(1), Style(c.body, PART_LINE), 60);
-    Ellipse(c.s, hx + hr * 2 / 3, hy - hr / 2, earLen / 6, earLen / 3,
-            Style(c.belly, PART_FLAT, SHADE_SHADOW), 60);
-    Ellipse(c.s, hx - hr / 3, hy - hr * 2 / 3, earLen / 3, earLen / 2,
-            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW), -40);
+    Ellipse(c.s, hx - hr / 4, hy - hr * 3 / 4, earLen / 5, earLen / 2,
+            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW), -25);
+    const int earX = Toward(hx + hr / 2, earLen / 2, 55), earY = TowardY(hy - hr / 2, earLen / 2, 55);
+    Ellipse(c.s, earX, earY, earLen / 4, earLen / 2 + U(1), Style(c.body, PART_LINE), 55);
+    Ellipse(c.s, earX, earY + U(1), earLen / 8, earLen / 3, Style(c.belly, PART_FLAT, SHADE_SHADOW), 55);
     Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
     int tipX, tipY;
-    Muzzle(c, hx - hr / 4, hy + hr / 4, -115, hr * 3 / 2, hr * 2 / 3, hr * 2 / 5, c.body, hr / 4 + U(1), tipX,
+    Muzzle(c, hx - hr / 4, hy + hr / 5, -112, hr * 5 / 4, hr * 3 / 5, hr * 2 / 5, c.body, hr / 4 + U(1), tipX,
            tipY);
     Eye(c, hx - hr / 4, hy - hr / 8, eyeR, eye, iris, c.body);
 }
@@ -411,7 +430,7 @@ static void Flecks(Ctx &c, int x, int y, int count, int step, int material)
         Polygon(c.s,
                 {x + k * step, y - U(2) + (k % 2) * U(2), x + k * step + U(2), y + (k % 2) * U(2),
                  x + k * step, y + U(2) + (k % 2) * U(2), x + k * step - U(2), y + (k % 2) * U(2)},
-                Style(material, PART_LINE | PART_NO_HIGHLIGHT));
+                Style(material, PART_FLAT | PART_LINE, SHADE_HIGHLIGHT));
 }
 
 /* An antler of ice: a beam leaning back with tines forward, each ending in a crystal point. */
@@ -452,8 +471,8 @@ static void DrawDeer(Ctx &c)
         return;
     }
     const bool stag = stage == 3;
-    const int brx = stag ? U(18) : U(14), bry = stag ? U(10) : U(7), legLen = stag ? U(19) : U(19);
-    const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3, legR = stag ? U(3) : U(2) + U(1) / 2;
+    const int brx = stag ? U(18) : U(14), bry = stag ? U(12) : U(7), legLen = stag ? U(15) : U(19);
+    const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3, legR = stag ? U(4) : U(2) + U(1) / 2;
     GroundShadow(c.s, 0, 0, brx + U(4), U(3));
     Ellipse(c.s, brx + U(1), bodyY - bry / 2, U(3), U(4), Style(c.belly, PART_LINE), 40);
     Leg(c, -brx * 3 / 5 + U(4), legTop, -U(1), -brx * 3 / 5 + U(3), legR, legR * 2 / 3, true, FOOT_HOOF);
@@ -464,20 +483,19 @@ static void DrawDeer(Ctx &c)
         Flecks(c, -U(4), bodyY - U(3), 3, U(6), crystal);
     Leg(c, -brx * 3 / 5, legTop, -U(1), -brx * 3 / 5 - U(1), legR, legR * 2 / 3, false, FOOT_HOOF);
     Leg(c, brx * 3 / 5, legTop, U(4), brx * 3 / 5 - U(2), legR + U(1), legR * 2 / 3, false, FOOT_HOOF);
-    const int hx = -brx - U(2), hy = bodyY - (stag ? U(20) : U(17)), hr = stag ? U(8) : U(7);
-    Capsule(c.s, -brx / 2, bodyY - U(1), stag ? U(8) : U(6), hx + U(3), hy + U(3), U(4),
+    const int hx = -brx - U(2), hy = bodyY - (stag ? U(18) : U(17)), hr = stag ? U(9) : U(7);
+    Capsule(c.s, -brx / 2, bodyY - U(1), stag ? U(10) : U(6), hx + U(3), hy + U(3), stag ? U(6) : U(4),
             Style(c.body, PART_LINE));
     if (stag) {
-        /* A ruff of ice shards on the chest, then the antlers behind the head. */
-        for (int k = 0; k < 4; ++k)
-            Spike(c, -brx + U(2) + k * U(3), bodyY - U(2) - k * U(3), U(6), -150 + k * 10, U(2),
-                  Style(crystal, PART_LINE));
-        IceAntler(c, hx + U(4), hy - hr / 2, U(22), 40, crystal, Style(crystal, PART_LINE));
-        IceAntler(c, hx - U(1), hy - hr / 2, U(19), 10, crystal,
+        /* A pale ruff on the throat. */
+        Ellipse(c.s, hx + U(6), hy + U(12), U(5), U(8), Style(c.belly, PART_NO_HIGHLIGHT), 30);
+
+        IceAntler(c, hx + U(4), hy - hr / 2, U(20), 40, crystal, Style(crystal, PART_LINE));
+        IceAntler(c, hx - U(1), hy - hr / 2, U(17), 10, crystal,
                   Style(crystal, PART_FLAT | PART_LINE, SHADE_SHADOW));
     } else {
         for (int side = 0; side < 2; ++side)
-            Spike(c, hx - U(2) + side * U(5), hy - hr / 2, U(6), -10 + side * 25, U(2),
+            Spike(c, hx - U(2) + side * U(5), hy - hr / 2, U(9), -10 + side * 25, U(2) + U(1) / 2,
                   Style(crystal, PART_LINE));
     }
     DeerHead(c, hx, hy, hr, stag ? U(11) : U(13), U(2) + U(1) / 2, stag ? EYE_FIERCE : EYE_ROUND, crystal);
@@ -541,8 +559,8 @@ static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
     Capsule(c.s, hx + hr, hy - hr * 3 / 4, U(2), tipX + U(4), tipY - U(4), U(1),
             Style(c.accent, PART_NO_HIGHLIGHT));
     const int ex = hx - hr / 6, ey = hy - hr / 6;
-    Ellipse(c.s, ex, ey, U(3), U(3), Style(c.accent, PART_FLAT, SHADE_SHADOW));
-    Eye(c, ex, ey, U(2), eye, iris, c.body);
+    Ellipse(c.s, ex, ey, U(3) + U(1) / 2, U(3), Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Eye(c, ex, ey, U(2) + U(1) / 2, eye, iris, c.body);
 }
 
 /* The young badger trots long and low with its nose to the ground; the big one stands square and
@@ -550,15 +568,10 @@ static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
 static void DrawBadger(Ctx &c)
 {
     const bool big = c.plan->index == BIG_BADGER_ENTRY;
-    const int brx = big ? U(21) : U(17), bry = big ? U(12) : U(7), legLen = big ? U(6) : U(4);
+    const int brx = big ? U(20) : U(16), bry = big ? U(13) : U(9), legLen = big ? U(7) : U(5);
     const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = big ? U(5) : U(3);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
-    if (big) {
-        const int soil = Material(c, {150, 110, 70});
-        for (int k = 0; k < 3; ++k)
-            Ellipse(c.s, brx + U(6) + k * U(4), -U(6) - k * U(5), U(3) - k * U(1) / 2, U(2),
-                    Style(soil, PART_LINE));
-    }
+
     Spike(c, brx - U(2), bodyY - U(1), U(8), 110, U(3), Style(c.body, PART_LINE));
     Leg(c, -brx / 2 + U(4), legTop, 0, -brx / 2 + U(2), legR, legR - U(1), true, FOOT_PAW);
     Leg(c, brx / 2 + U(4), legTop, 0, brx / 2 + U(4), legR, legR - U(1), true, FOOT_PAW);
@@ -572,9 +585,9 @@ static void DrawBadger(Ctx &c)
     Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(2), legR, legR - U(1), false, FOOT_CLAW);
     Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, big ? FOOT_CLAW : FOOT_PAW);
     if (big)
-        BadgerHead(c, -brx - U(1), bodyY - U(2), U(11), EYE_FIERCE, Material(c, {240, 170, 60}));
+        BadgerHead(c, -brx - U(2), bodyY - U(4), U(11), EYE_FIERCE, Material(c, {240, 170, 60}));
     else
-        BadgerHead(c, -brx - U(2), bodyY + U(1), U(8), EYE_ROUND, c.eye);
+        BadgerHead(c, -brx - U(2), bodyY + U(1), U(9), EYE_ROUND, c.eye);
 }
 
 /* ---- Boars ---- */
@@ -594,8 +607,8 @@ static void BoarHead(Ctx &c, int hx, int hy, int hr, int snoutLen, int tuskLen, 
     Ellipse(c.s, tipX - U(1), tipY - hr / 6, U(1), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
     Ellipse(c.s, tipX - U(1), tipY + hr / 5, U(1), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
     if (tuskLen > 0)
-        Curve(c.s, tipX + hr / 2, tipY + hr / 3, U(2), tipX - U(1), tipY + hr / 2, tipX - U(1),
-              tipY + hr / 2 - tuskLen, U(1), Style(c.bone, PART_LINE));
+        Curve(c.s, tipX + hr / 2, tipY + hr / 2, U(2), tipX - U(2), tipY + hr / 2 + U(1), tipX - U(4),
+              tipY - tuskLen / 2, U(1), Style(c.bone, PART_LINE));
     Eye(c, hx - hr / 4, hy - hr / 4, hr / 4 + U(1) / 2, eye, iris, c.body);
 }
 
@@ -667,8 +680,8 @@ static void DrawSloth(Ctx &c)
     Leaf(c, U(20), branchY - U(2), U(9), 30, fern);
     Leaf(c, -U(22), branchY + U(2), U(8), -40, fern);
     for (int side = -1; side <= 1; side += 2) {
-        const int hand = side * U(10);
-        Capsule(c.s, side * U(8), bodyY - U(6), U(4), hand, branchY + U(3), U(3), Style(fur, PART_LINE));
+        const int hand = side * U(16);
+        Capsule(c.s, side * U(7), bodyY - U(6), U(4), hand, branchY + U(3), U(3), Style(fur, PART_LINE));
         for (int t = 0; t < 3; ++t)
             Spike(c, hand - U(2) + t * U(2), branchY + U(1), U(4), -20 + t * 20, U(1),
                   Style(c.bone, PART_LINE));
@@ -748,9 +761,9 @@ static void DrawTortoise(Ctx &c)
 static void DrawArmadillo(Ctx &c)
 {
     const int plate = c.accent;
-    const int shellY = -U(15), shellRx = U(20), shellRy = U(14);
+    const int shellY = -U(17), shellRx = U(21), shellRy = U(16);
     GroundShadow(c.s, 0, 0, U(26), U(3));
-    Tube(c.s, {U(16), -U(6), U(4), U(24), -U(3), U(3), U(32), -U(2), U(1) + U(1) / 2},
+    Tube(c.s, {U(16), -U(6), U(4), U(23), -U(3), U(3), U(29), -U(2), U(1) + U(1) / 2},
          Style(plate, PART_LINE));
     for (int k = 0; k < 3; ++k)
         Capsule(c.s, U(20) + k * U(4), -U(6) + k * U(1), U(1) / 2, U(20) + k * U(4), -U(1) + k * U(1),
@@ -810,15 +823,15 @@ static void DrawOx(Ctx &c)
     Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(1), legR, legR - U(1), false, FOOT_HOOF);
     Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, FOOT_HOOF);
     const int hx = -brx - U(3), hy = bodyY + U(1), hr = U(10);
-    for (int side = 0; side < 2; ++side) {
-        const int sx = hx + (side ? U(5) : -U(5)), dir = side ? 1 : -1;
-        const PartStyle style =
-            side ? Style(horn, PART_LINE) : Style(horn, PART_FLAT | PART_LINE, SHADE_SHADOW);
-        Curve(c.s, sx, hy - hr / 2, U(3), sx + dir * U(14), hy - hr / 2, sx + dir * U(10) - U(4),
-              hy - hr * 3 / 2 - U(3), U(1), style);
-    }
-    Ellipse(c.s, hx + U(7), hy - U(4), U(5), U(2), Style(c.body, PART_LINE), -30);
+    for (int dir = -1; dir <= 1; dir += 2)
+        Ellipse(c.s, hx + dir * (hr + U(1)), hy - U(1), U(4), U(2), Style(c.body, PART_LINE), dir * 20);
     Ellipse(c.s, hx, hy, hr, hr, Style(c.body, PART_LINE));
+    /* Horns sweep out wide from the crown and turn up at the tips. */
+    for (int dir = -1; dir <= 1; dir += 2) {
+        const int sx = hx + dir * U(5);
+        Curve(c.s, sx, hy - hr * 2 / 3, U(3), sx + dir * U(15), hy - hr * 2 / 3, sx + dir * U(12),
+              hy - hr * 3 / 2 - U(3), U(1), Style(horn, PART_LINE));
+    }
     Ellipse(c.s, hx - U(3), hy + U(6), U(8), U(5), Style(c.belly, PART_LINE));
     Ellipse(c.s, hx - U(7), hy + U(5), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
     Ellipse(c.s, hx + U(1), hy + U(5), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
