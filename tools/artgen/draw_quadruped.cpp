@@ -537,7 +537,7 @@ static void DrawEmberStag(Ctx &c)
         const int tx = Toward(ax, U(14), lean), ty = TowardY(ay, U(14), lean);
         Capsule(c.s, ax, ay, U(2), tx, ty, U(1) + U(1) / 2, bone);
         Capsule(c.s, Toward(ax, U(7), lean), TowardY(ay, U(7), lean), U(1) + U(1) / 2,
-                Toward(ax, U(12), lean - 50), TowardY(ay, U(12), lean - 50), U(1), bone);
+                Toward(ax, U(12), lean - 25), TowardY(ay, U(12), lean - 25), U(1), bone);
         Flame(c, tx, ty + U(2), U(9), c.accent, lean);
     }
     DeerHead(c, hx, hy, hr, U(11), U(2) + U(1) / 2, EYE_FIERCE, ember);
@@ -739,12 +739,17 @@ static void DrawTortoise(Ctx &c)
              shellY + U(8)},
             Style(stone, PART_FLAT | PART_LINE, SHADE_SHADOW));
     /* The sundial: a bronze dial on the crown with its gnomon, hour marks round the rim. */
-    const int dialY = shellY - shellRy + U(1);
-    Ellipse(c.s, 0, dialY, U(12), U(4), Style(bronze, PART_LINE));
-    for (int k = 0; k < 5; ++k)
-        Ellipse(c.s, -U(8) + k * U(4), dialY + (k == 0 || k == 4 ? 0 : U(2)), U(1), U(1),
-                Style(bronze, PART_FLAT, SHADE_SHADOW));
-    Polygon(c.s, {-U(1), dialY, U(8), dialY, -U(1), dialY - U(10)}, Style(bronze, PART_LINE));
+    const int dialY = shellY - shellRy + U(2);
+    Ellipse(c.s, 0, dialY + U(1), U(13), U(6), Style(bronze, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, 0, dialY, U(12), U(5), Style(bronze, PART_LINE));
+    for (int k = 0; k < 7; ++k) {
+        const int angle = -90 + k * 30;
+        Ellipse(c.s, Toward(0, U(9), angle), TowardY(dialY, U(3) + U(1) / 2, angle), U(1), U(1),
+                Style(c.dark, PART_FLAT));
+    }
+    /* The gnomon's shadow falls across the face toward an hour mark. */
+    Capsule(c.s, 0, dialY, U(1) / 2, U(7), dialY + U(2), U(1) / 2, Style(c.dark, PART_FLAT));
+    Polygon(c.s, {-U(2), dialY + U(1), U(2), dialY + U(1), -U(2), dialY - U(11)}, Style(bronze, PART_LINE));
     Leg(c, -U(16), shellY + U(6), 0, -U(18), U(5), U(5), false, FOOT_CLAW);
     Leg(c, U(11), shellY + U(6), 0, U(11), U(5), U(5), false, FOOT_CLAW);
     const int hx = -U(30), hy = shellY - U(8);
