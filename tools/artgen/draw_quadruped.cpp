@@ -1,582 +1,887 @@
-/* Four-legged creatures in a three-quarter side view facing left: body, legs, neck and head,
-   with per-entry ears, tails and extras (horns, antlers, quills, shells, manes). */
+/* Four-legged creatures, each kind with a drawer of its own build, head and tail, in a
+   three-quarter view facing left; a family's stages change posture and grow new parts. */
 #include "creature_drawers.h"
 
-enum Ears { EAR_NONE, EAR_POINTED, EAR_ROUND, EAR_LONG, EAR_SMALL };
-enum Tail { TAIL_NONE, TAIL_THIN, TAIL_BUSHY, TAIL_STUB, TAIL_FAN, TAIL_FLAME, TAIL_TUFT, TAIL_SMOKE };
+/* Entries drawn here, by their place in the catalogue. */
+static const int MOLE_PUP_ENTRY = 0;
+static const int MOLE_MINER_ENTRY = 1;
+static const int DREAM_LAMB_ENTRY = 48;
+static const int WOLF_PUP_ENTRY = 49;
+static const int HOWLING_WOLF_ENTRY = 50;
+static const int FROST_WOLF_ENTRY = 51;
+static const int STONE_LION_ENTRY = 55;
+static const int SPARK_HEDGEHOG_ENTRY = 73;
+static const int STEEL_HEDGEHOG_ENTRY = 74;
+static const int CRYSTAL_FAWN_ENTRY = 75;
+static const int YEARLING_ENTRY = 76;
+static const int CRYSTAL_STAG_ENTRY = 77;
+static const int BADGER_ENTRY = 84;
+static const int BIG_BADGER_ENTRY = 85;
+static const int PIGLET_ENTRY = 86;
+static const int YOUNG_BOAR_ENTRY = 87;
+static const int OLD_BOAR_ENTRY = 88;
+static const int MOSS_SLOTH_ENTRY = 89;
+static const int SUNDIAL_TORTOISE_ENTRY = 94;
+static const int EMBER_STAG_ENTRY = 96;
+static const int ARMADILLO_ENTRY = 102;
+static const int EARTH_OX_ENTRY = 104;
 
-enum Extra : unsigned long long {
-    ICE_MANE = 1u << 3,
-    QUILLS = 1u << 7,
-    STEEL_QUILLS = 1u << 8,
-    ANTLERS = 1u << 9,
-    MANE = 1u << 10,
-    PLATES = 1u << 11,
-    CLAWS = 1u << 12,
-    STRIPE = 1u << 13,
-    WOOL = 1u << 14,
-    GLOW_TIP = 1u << 15,
-    HEADDRESS = 1u << 16,
-    GOAT_HORNS = 1u << 17,
-    OX_HORNS = 1u << 18,
-    FLAME_ANTLERS = 1u << 19,
-    FIERCE = 1u << 21,
-    CRYSTALS = 1u << 22,
-    SPOTS = 1u << 23,
-    BEARD = 1u << 24,
-    SPARKS = 1u << 26,
-    HUMP = 1u << 27,
-    TUSKS = 1u << 25,
-    MOSS_RIDGE = 1u << 29,
-    BELL = 1u << 30,
-    NUBS = 1ull << 32,
-};
+enum EyeKind { EYE_ROUND, EYE_FIERCE, EYE_SLEEPY };
+enum Foot { FOOT_PAW, FOOT_HOOF, FOOT_CLAW };
 
-/* How the creature holds itself, and what its legs are like. */
-enum Pose { POSE_STAND, POSE_SIT, POSE_LIE, POSE_REAR };
-enum LegKind { LEG_PEG, LEG_PAW, LEG_SLIM };
-
-struct QuadLook {
-    int entry;
-    Pose pose;
-    LegKind legs;
-    int bodyRx, bodyRy, legLen, legR, headR, snout; /* pixels */
-    Ears ears;
-    int earLen;
-    Tail tail;
-    int tailLen;
-    unsigned long long extras;
-};
-
-/* clang-format off */
-static const QuadLook LOOKS[] = {
-    /* entry pose        legs     rx   ry  leg  legR head snout ears       earLen tail    tailLen extras */
-    {  16, POSE_STAND, LEG_PAW,   14,   8,   6,   3,  11,   5, EAR_POINTED,  8, TAIL_BUSHY, 11, 0},
-    {  17, POSE_STAND, LEG_PAW,   21,  10,  12,   4,  10,   8, EAR_POINTED,  8, TAIL_BUSHY, 17, ICE_MANE | FIERCE},
-    {  38, POSE_SIT,   LEG_PAW,   13,   8,   6,   3,  11,   5, EAR_POINTED,  9, TAIL_BUSHY, 13, GLOW_TIP},
-    {  39, POSE_STAND, LEG_SLIM,  18,   8,  12,   3,  10,   7, EAR_POINTED, 10, TAIL_FAN,   18, GLOW_TIP},
-    {  44, POSE_STAND, LEG_PEG,   15,  10,   3,   3,   9,   6, EAR_SMALL,    4, TAIL_STUB,   3, QUILLS | SPARKS},
-    {  45, POSE_STAND, LEG_PEG,   20,  12,   6,   4,  10,   7, EAR_SMALL,    5, TAIL_STUB,   4, STEEL_QUILLS | SPARKS},
-    {  49, POSE_STAND, LEG_SLIM,  13,   7,  12,   2,  10,   5, EAR_LONG,     8, TAIL_STUB,   4, SPOTS | NUBS},
-    {  50, POSE_STAND, LEG_SLIM,  18,   9,  17,   3,   9,   7, EAR_POINTED,  6, TAIL_STUB,   5, ANTLERS | CRYSTALS},
-    {  55, POSE_SIT,   LEG_PAW,   19,  11,  10,   4,  12,   5, EAR_SMALL,    5, TAIL_TUFT,  15, MANE | FIERCE},
-    {  59, POSE_STAND, LEG_PEG,   17,  11,   4,   3,   8,   9, EAR_SMALL,    5, TAIL_THIN,  10, PLATES},
-    {  81, POSE_STAND, LEG_SLIM,  14,  11,   7,   2,   9,   3, EAR_LONG,     7, TAIL_STUB,   4, WOOL},
-    {  83, POSE_STAND, LEG_PEG,   16,   9,   5,   3,   9,   7, EAR_SMALL,    4, TAIL_STUB,   4, STRIPE},
-    {  84, POSE_STAND, LEG_PAW,   22,  12,   7,   4,  11,   8, EAR_SMALL,    5, TAIL_STUB,   5, STRIPE | CLAWS | FIERCE},
-    {  88, POSE_STAND, LEG_PEG,   22,  11,   6,   4,  10,  10, EAR_SMALL,    4, TAIL_THIN,   8, TUSKS | MOSS_RIDGE | FIERCE},
-    {  89, POSE_STAND, LEG_SLIM,  18,  11,  13,   3,   9,   6, EAR_SMALL,    4, TAIL_STUB,   4, GOAT_HORNS | BEARD | BELL},
-    {  90, POSE_STAND, LEG_PAW,   16,   8,  11,   3,  10,   3, EAR_POINTED,  8, TAIL_SMOKE, 20, FIERCE},
-    {  94, POSE_LIE,   LEG_PAW,   21,  10,   8,   4,  11,   4, EAR_NONE,     0, TAIL_TUFT,  14, HEADDRESS},
-    {  96, POSE_REAR,  LEG_SLIM,  19,  10,  16,   3,   9,   7, EAR_POINTED,  6, TAIL_FLAME, 10, FLAME_ANTLERS},
-    { 104, POSE_STAND, LEG_PEG,   24,  14,  10,   5,  11,   7, EAR_SMALL,    4, TAIL_TUFT,  14, OX_HORNS | HUMP},
-};
-/* clang-format on */
-
-static const QuadLook &LookOf(int entry)
+/* Design units that land on the given number of canvas pixels at the picture's zoom, so that
+   eye lights and marks stay two pixels wide however large the creature is fitted. */
+static int Px(const Ctx &c, int pixels)
 {
-    for (const QuadLook &look : LOOKS)
-        if (look.entry == entry)
-            return look;
-    return LOOKS[0];
+    return pixels * UNIT * Q8_ONE / c.s.zoom;
 }
 
-/* One leg from its top down to the ground: a straight peg, a leg with a thigh and a round paw,
-   or a slim leg bending at the knee (backward on the hind legs) down to a dark hoof. */
-static void DrawLeg(Ctx &c, LegKind kind, int x, int top, int r, bool far, bool hind, bool claws)
+static int Max(int a, int b)
 {
-    const int footY = far ? -U(2) : 0;
-    const PartStyle style =
-        far ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE);
-    if (kind == LEG_SLIM) {
-        const int kneeX = x + (hind ? U(3) : -U(1)), kneeY = (top + footY) / 2;
-        if (hind)
-            Ellipse(c.s, x + U(1), top + U(1), r * 2, r * 3, Style(c.body, style.flags, style.flatShade));
-        Capsule(c.s, x, top, r + U(1), kneeX, kneeY, r, style);
-        Capsule(c.s, kneeX, kneeY, r, x, footY - r, r * 2 / 3 + U(1) / 2, style);
-        Ellipse(c.s, x - U(1) / 2, footY - r * 2 / 3, r, r * 2 / 3 + U(1) / 2, Style(c.dark, PART_LINE));
+    return a > b ? a : b;
+}
+
+/* An eye with a light catch of at least two pixels: round and open for the young and gentle,
+   an almond with a slit and a coloured iris for the fierce, a heavy lid for the sleepy. */
+static void Eye(Ctx &c, int x, int y, int r, EyeKind kind, int iris, int lidMaterial)
+{
+    const int glint = Max(r / 3, Px(c, 1));
+    if (kind == EYE_FIERCE) {
+        Ellipse(c.s, x, y, r * 3 / 2, r, Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT), 12);
+        Ellipse(c.s, x, y, Max(r / 3, Px(c, 1)), r, Style(c.eye, PART_FLAT));
+        Ellipse(c.s, x - r / 2, y - r / 3, glint, glint, Style(c.white, PART_FLAT));
         return;
     }
-    if (kind == LEG_PAW) {
-        Ellipse(c.s, x + (hind ? U(1) : 0), top + r, r * 7 / 4, r * 9 / 4, style);
-        Capsule(c.s, x, top + r, r + U(1) / 2, x - U(1), footY - r, r * 3 / 4, style);
-        Ellipse(c.s, x - r / 2 - U(1), footY - r * 2 / 3, r * 3 / 2, r * 3 / 4 + U(1) / 2, style);
-    } else {
-        Capsule(c.s, x, top, r + U(1), x, footY - r, r, style);
-        Ellipse(c.s, x - r / 3, footY - r * 3 / 4, r * 4 / 3, r * 3 / 4, style);
+    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
+    if (kind == EYE_SLEEPY) {
+        /* The lid covers the upper half; its edge is a dark line. */
+        Ellipse(c.s, x, y - r * 3 / 4, r + Px(c, 1), r * 3 / 4, Style(lidMaterial, PART_FLAT, SHADE_LIGHT));
+        Capsule(c.s, x - r, y, Px(c, 1) / 2, x + r, y, Px(c, 1) / 2, Style(c.eye, PART_FLAT));
+        Ellipse(c.s, x - r / 3, y + r / 2, glint, glint, Style(c.white, PART_FLAT));
+        return;
     }
-    if (claws && !far)
-        for (int k = -1; k <= 1; ++k)
-            Spike(c, x - r + k * r * 2 / 3, footY - r / 2, r * 2 / 3 + U(1), -120, r / 4 + U(1) / 2,
-                  Style(c.bone, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, x - r / 3, y - r / 2, glint, glint, Style(c.white, PART_FLAT));
 }
 
-static void DrawTail(Ctx &c, const QuadLook &q, int bx, int by)
+/* A leg from the hip (x, top) to the ground at footX, bending at a knee pushed kneeDx aside;
+   far legs stand a little higher and in shadow. */
+static void Leg(Ctx &c, int x, int top, int kneeDx, int footX, int rTop, int rFoot, bool far, Foot foot)
 {
-    const int len = U(q.tailLen);
-    switch (q.tail) {
-    case TAIL_NONE:
-        break;
-    case TAIL_STUB:
-        Ellipse(c.s, bx, by - U(2), len / 2 + U(2), len / 2 + U(1), Style(c.body, PART_LINE));
-        break;
-    case TAIL_THIN:
-        Curve(c.s, bx, by, U(2), bx + len * 3 / 4, by + U(2), bx + len, by - len * 2 / 3, U(1),
-              Style(c.body));
-        break;
-    case TAIL_TUFT:
-        Curve(c.s, bx, by, U(2), bx + len, by + U(2), bx + len, by - len * 2 / 3, U(1), Style(c.body));
-        Ellipse(c.s, bx + len, by - len * 2 / 3 - U(2), U(3), U(4), Style(c.accent, PART_LINE), -20);
-        break;
-    case TAIL_BUSHY: {
-        const int tx = bx + len * 2 / 5, ty = by - len * 2 / 5;
-        Ellipse(c.s, tx, ty, len / 3, len * 3 / 5, Style(c.body, PART_LINE), 40);
-        const int tipX = Toward(tx, len * 2 / 5, 40), tipY = TowardY(ty, len * 2 / 5, 40);
-        const int tipMat = (q.extras & GLOW_TIP) ? c.accent : c.belly;
-        Ellipse(c.s, tipX, tipY, len / 5, len / 4, Style(tipMat, PART_LINE), 40);
-        break;
+    const int groundY = far ? -U(2) : 0;
+    const PartStyle style =
+        far ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE);
+    const int kneeX = (x + footX) / 2 + kneeDx, kneeY = (top + groundY) / 2;
+    Tube(c.s, {x, top, rTop, kneeX, kneeY, (rTop + rFoot) / 2, footX, groundY - rFoot, rFoot}, style);
+    if (foot == FOOT_HOOF) {
+        Ellipse(c.s, footX, groundY - rFoot, rFoot + U(1) / 2, rFoot, Style(c.dark, PART_LINE));
+        return;
     }
-    case TAIL_FAN:
-        for (int k = 0; k < 5; ++k) {
-            const int angle = 10 + k * 22;
-            const int tx = Toward(bx, len / 2, angle), ty = TowardY(by, len / 2, angle);
-            Ellipse(c.s, tx, ty, len / 5, len / 2, Style(c.body, PART_LINE), angle);
-            Ellipse(c.s, Toward(tx, len * 2 / 5, angle), TowardY(ty, len * 2 / 5, angle), len / 8, len / 6,
-                    Style(c.accent, PART_LINE), angle);
-        }
-        break;
-    case TAIL_FLAME:
-        Curve(c.s, bx, by, U(3), bx + len / 2, by + U(3), bx + len * 3 / 4, by - len / 2, U(2),
-              Style(c.body));
-        Flame(c, bx + len * 3 / 4, by - len / 2 + U(2), len * 3 / 4, c.accent, 15);
-        break;
-    case TAIL_SMOKE:
-        /* The tail thins into a curl of smoke. */
-        Curve(c.s, bx, by, U(2), bx + len / 2, by + U(2), bx + len * 2 / 3, by - len / 2, U(1),
-              Style(c.body));
-        for (int k = 0; k < 4; ++k)
-            Ellipse(c.s, bx + len * 2 / 3 - k * U(3), by - len / 2 - U(3) - k * U(4), U(4) - k * U(1) / 2,
-                    U(3) - k * U(1) / 2, Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
-        break;
-    }
+    Ellipse(c.s, footX - rFoot / 3, groundY - rFoot * 3 / 4, rFoot * 3 / 2, rFoot * 3 / 4 + U(1) / 2, style);
+    if (foot == FOOT_CLAW && !far)
+        for (int k = 0; k < 3; ++k)
+            Spike(c, footX - rFoot - U(1) + k * rFoot * 2 / 3, groundY - rFoot / 3, rFoot + U(1), -110,
+                  Max(rFoot / 4, U(1)), Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
 }
 
-static void DrawEars(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
+/* Two pointed ears on a head at (hx, hy): the far one shadowed behind, the near one with a pale inside. */
+static void PointedEars(Ctx &c, int hx, int hy, int hr, int len, int lean, int inner)
 {
-    const int len = U(q.earLen);
-    switch (q.ears) {
-    case EAR_NONE:
-        break;
-    case EAR_POINTED:
-        Spike(c, hx - hr / 3, hy - hr * 3 / 4, len, -15, len / 3 + U(1), Style(c.body, PART_LINE));
-        Spike(c, hx + hr / 2, hy - hr * 3 / 5, len, 25, len / 3 + U(1), Style(c.body, PART_LINE));
-        Spike(c, hx + hr / 2, hy - hr * 3 / 5 - U(1), len * 3 / 5, 25, len / 6 + U(1) / 2,
-              Style(c.accent, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_LIGHT));
-        break;
-    case EAR_ROUND:
-        Ellipse(c.s, hx - hr / 2, hy - hr * 3 / 4, len / 2, len / 2, Style(c.body, PART_LINE));
-        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 2 + U(1), len / 2 + U(1), Style(c.body, PART_LINE));
-        Ellipse(c.s, hx + hr / 2, hy - hr * 3 / 4, len / 3, len / 3, Style(c.belly, PART_FLAT, SHADE_SHADOW));
-        break;
-    case EAR_LONG:
-        Ellipse(c.s, hx + hr * 3 / 4, hy - hr / 4, len / 4 + U(1), len / 2 + U(1), Style(c.body, PART_LINE),
-                60);
-        Ellipse(c.s, hx - hr * 3 / 4, hy - hr / 3, len / 4 + U(1), len / 2, Style(c.body, PART_LINE), -50);
-        break;
-    case EAR_SMALL:
-        Ellipse(c.s, hx + hr / 3, hy - hr * 4 / 5, len / 2, len / 2, Style(c.body, PART_LINE));
-        break;
-    }
+    Spike(c, hx - hr / 3, hy - hr * 2 / 3, len * 9 / 10, lean - 18, len / 3,
+          Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Spike(c, hx + hr / 3, hy - hr * 2 / 3, len, lean + 12, len * 2 / 5, Style(c.body, PART_LINE));
+    Spike(c, hx + hr / 3, hy - hr * 2 / 3 + U(1), len * 3 / 5, lean + 12, len / 5,
+          Style(inner, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_LIGHT));
 }
 
-static void DrawHorns(Ctx &c, const QuadLook &q, int hx, int hy, int hr)
+/* A muzzle from the head toward aim (0 = up, -90 = left), with a dark nose at its tip;
+   returns the tip through tipX and tipY. */
+static void Muzzle(Ctx &c, int hx, int hy, int aim, int len, int r0, int r1, int material, int noseR,
+                   int &tipX, int &tipY)
 {
-    if (q.extras & GOAT_HORNS)
-        Curve(c.s, hx, hy - hr * 3 / 4, U(3), hx + hr * 2, hy - hr * 2, hx + hr * 3 / 2, hy, U(1),
-              Style(c.accent, PART_LINE));
-    if (q.extras & OX_HORNS) {
-        const int horn = c.accent;
-        Curve(c.s, hx - hr / 2, hy - hr / 2, U(2), hx - hr * 3 / 2, hy - hr / 2, hx - hr * 3 / 2,
-              hy - hr * 3 / 2, U(1), Style(horn, PART_LINE));
-        Curve(c.s, hx + hr / 2, hy - hr / 2, U(2), hx + hr * 3 / 2, hy - hr / 2, hx + hr * 3 / 2,
-              hy - hr * 3 / 2, U(1), Style(horn, PART_LINE));
-    }
-    if (q.extras & (ANTLERS | FLAME_ANTLERS)) {
-        const int mat = (q.extras & ANTLERS) ? c.accent : c.bone;
-        for (int side = 0; side < 2; ++side) {
-            const int bx = hx + (side ? hr / 2 : -hr / 3), by = hy - hr * 3 / 4;
-            const int lean = side ? 20 : -20;
-            const int tx = Toward(bx, hr * 2, lean), ty = TowardY(by, hr * 2, lean);
-            Capsule(c.s, bx, by, U(1) + U(1) / 2, tx, ty, U(1), Style(mat, PART_LINE));
-            for (int k = 1; k <= 2; ++k) {
-                const int jx = Toward(bx, hr * 2 * k / 3, lean), jy = TowardY(by, hr * 2 * k / 3, lean);
-                const int branch = lean + (side ? 45 : -45);
-                Capsule(c.s, jx, jy, U(1), Toward(jx, hr * 3 / 4, branch), TowardY(jy, hr * 3 / 4, branch),
-                        U(1) / 2, Style(mat, PART_LINE));
-            }
-            if (q.extras & FLAME_ANTLERS)
-                Flame(c, tx, ty + U(2), U(9), c.accent, lean);
-            if (q.extras & ANTLERS)
-                Spike(c, tx, ty + U(1), U(4), lean, U(2), Style(c.accent, PART_LINE));
-        }
-    }
+    tipX = Toward(hx, len, aim);
+    tipY = TowardY(hy, len, aim);
+    Capsule(c.s, Toward(hx, len / 3, aim), TowardY(hy, len / 3, aim), r0, tipX, tipY, r1,
+            Style(material, PART_LINE));
+    Ellipse(c.s, Toward(tipX, r1 / 2, aim - 20), TowardY(tipY, r1 / 2, aim - 20), noseR, noseR * 3 / 4,
+            Style(c.dark, PART_LINE), aim + 90);
 }
 
-static const int MOLE_ENTRY = 66;
-static const int SLOTH_ENTRY = 76;
-static const int BIG_MOLE_ENTRY = 67;
-
-/* One digging hand: a broad pink palm turned outward with a fan of long pale claws. */
-static void MoleHand(Ctx &c, int claw, int x, int y, int towardAngle, int reach)
+/* A bushy tail from (x, y) swept up and back, with a pale tip. */
+static void BushyTail(Ctx &c, int x, int y, int len, int angle, int tipMaterial)
 {
-    const int CLAW_COUNT = 3, SPREAD = 34;
-    for (int k = 0; k < CLAW_COUNT; ++k) {
-        const int angle = towardAngle + (k - 1) * SPREAD;
-        Spike(c, Toward(x, U(4), angle), TowardY(y, U(4), angle), reach, angle + (towardAngle > 0 ? 12 : -12),
-              U(2), Style(claw, PART_LINE | PART_NO_HIGHLIGHT));
-    }
-    Ellipse(c.s, x, y, U(6), U(5), Style(c.accent, PART_LINE), towardAngle);
+    const int mx = Toward(x, len / 2, angle), my = TowardY(y, len / 2, angle);
+    Ellipse(c.s, mx, my, len / 4 + U(1), len / 2 + U(1), Style(c.body, PART_LINE), angle);
+    Ellipse(c.s, Toward(mx, len / 3, angle), TowardY(my, len / 3, angle), len / 6 + U(1), len / 5 + U(1),
+            Style(tipMaterial, PART_LINE), angle);
 }
 
-/* A mole, sitting up and turned a little to the left: velvety dark fur with a soft sheen, a
-   long pointed pink snout, pinpoint eyes and broad digging hands. The young one pops out of
-   its mound; the grown one stands beside it with both hands raised to dig. */
+/* ---- Moles ---- */
+
+/* One spade hand: a broad pink palm with a fan of three long pale claws toward angle. */
+static void SpadeHand(Ctx &c, int claw, int x, int y, int angle, int size)
+{
+    for (int k = -1; k <= 1; ++k)
+        Spike(c, Toward(x, size / 2, angle + k * 30), TowardY(y, size / 2, angle + k * 30), size,
+              angle + k * 22, size / 4 + U(1) / 2, Style(claw, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, x, y, size, size * 4 / 5, Style(c.accent, PART_LINE), angle);
+}
+
+/* A mole standing upright on its hind feet: velvet fur with a soft sheen, a long pink snout and
+   pinpoint eyes. The pup holds both huge hands up; the old miner is broad and hunched, a ridged clay
+   plate over its brow, one hand hanging and a lump of ore under the other arm. */
 static void DrawMole(Ctx &c)
 {
-    const bool big = c.plan->index == BIG_MOLE_ENTRY;
+    const bool miner = c.plan->index == MOLE_MINER_ENTRY;
     Ramp velvet = MakeRamp(c.plan->bodyColour);
     velvet.shade[SHADE_LIGHT] = Mix(c.plan->bodyColour, {196, 186, 214}, 64);
     velvet.shade[SHADE_HIGHLIGHT] = Mix(c.plan->bodyColour, {214, 206, 232}, 112);
     const int fur = AddMaterial(c.s, velvet);
-    const int earth = Material(c, {156, 112, 70});
-    const int nose = Material(c, Darker(c.plan->accentColour, 18));
-    GroundShadow(c.s, 0, 0, U(24), U(3));
+    const int claw = Material(c, {220, 200, 160});
+    const int snoutMat = Material(c, c.plan->accentColour);
+    GroundShadow(c.s, 0, 0, miner ? U(22) : U(15), U(3));
 
-    const int bodyY = big ? -U(18) : -U(20), headY = big ? -U(38) : -U(35);
-    const int claw = Material(c, {196, 170, 130});
-    const int reach = big ? U(9) : U(7);
-    if (big) {
-        Polygon(c.s, {U(6), 0, U(11), -U(9), U(18), -U(13), U(26), -U(12), U(31), -U(6), U(33), 0},
-                Style(earth, PART_LINE));
-        for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, side * U(6) - U(1), -U(2), U(5), U(3), Style(c.accent, PART_LINE));
+    const int bodyRx = miner ? U(16) : U(11), bodyRy = miner ? U(16) : U(13), bodyY = -bodyRy - U(2);
+    const int hx = miner ? -U(9) : -U(1), hy = miner ? -U(33) : -U(31), hr = miner ? U(10) : U(9);
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, side * bodyRx / 2 - U(1), -U(2), U(6), U(3), Style(c.accent, PART_LINE));
+    if (miner) {
+        /* The far arm hugs a lump of ore against the body. */
+        const int ore = Material(c, {120, 126, 140}), gold = Material(c, {250, 200, 70});
+        Polygon(c.s, {U(8), -U(10), U(12), -U(24), U(22), -U(27), U(28), -U(18), U(25), -U(8), U(15), -U(5)},
+                Style(ore, PART_LINE));
+        Ellipse(c.s, U(19), -U(20), U(3), U(2), Style(gold, PART_LINE));
+        Ellipse(c.s, U(14), -U(12), U(2), U(2), Style(gold, PART_LINE));
+        Ellipse(c.s, U(24), -U(13), U(2), U(2), Style(gold, PART_LINE));
     }
-    Ellipse(c.s, 0, bodyY, U(14), big ? U(17) : U(14), Style(fur));
-    Ellipse(c.s, -U(2), headY, U(11), U(10), Style(fur));
-    /* The snout tapers to a point, the nose pad at its tip; pale whiskers on its sides. */
-    const int sy = headY + U(3);
-    Tube(c.s, {-U(8), sy, U(5), -U(14), sy + U(2), U(3), -U(20), sy + U(4), U(1)},
-         Style(c.accent, PART_LINE));
-    Ellipse(c.s, -U(20), sy + U(4), U(2), U(2), Style(nose, PART_LINE | PART_NO_HIGHLIGHT));
-    Dot(c.s, -U(21), sy + U(4), c.dark, SHADE_BASE);
+    Ellipse(c.s, 0, bodyY, bodyRx, bodyRy, Style(fur));
+    Ellipse(c.s, -bodyRx / 4, bodyY + bodyRy / 4, bodyRx * 3 / 5, bodyRy * 2 / 3,
+            Style(fur, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_LIGHT));
+    if (!miner)
+        /* Both hands up and wide, as if showing how big they are. */
+        for (int side = -1; side <= 1; side += 2) {
+            Capsule(c.s, side * U(9), bodyY - bodyRy / 3, U(4), side * U(17), bodyY - bodyRy - U(4), U(3),
+                    Style(fur, PART_LINE));
+            SpadeHand(c, claw, side * U(19), bodyY - bodyRy - U(9), side * 25, U(7));
+        }
+    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(fur, PART_LINE));
+    int tipX, tipY;
+    Muzzle(c, hx - hr / 2, hy + U(2), -100, hr + U(4), U(4), U(2), snoutMat, U(2), tipX, tipY);
     for (int k = 0; k < 2; ++k)
-        Capsule(c.s, -U(13), sy + U(1) + k * U(2), U(1) / 3, -U(17) + k * U(1), sy - U(3) + k * U(6),
-                U(1) / 3, Style(c.bone, PART_FLAT, SHADE_LIGHT));
-    /* Pinpoint eyes in the fur, each with a glint. */
-    for (int side = 0; side < 2; ++side) {
-        const int ex = side ? U(2) : -U(6), ey = headY - U(3);
-        Ellipse(c.s, ex, ey, U(1) + U(1) / 2, U(1), Style(c.eye, PART_FLAT));
-        Dot(c.s, ex - U(1) / 2, ey - U(1) / 2, c.white, SHADE_BASE);
-    }
-    Smile(c, -U(10), sy + U(5), U(2));
+        Capsule(c.s, tipX + U(5), tipY - U(1) + k * U(3), U(1) / 2, tipX + U(1), tipY - U(4) + k * U(8),
+                U(1) / 2, Style(c.bone, PART_FLAT, SHADE_LIGHT));
+    const int eyeR = U(2);
+    Eye(c, hx - hr / 3, hy - hr / 5, eyeR, EYE_ROUND, c.eye, fur);
+    Eye(c, hx + hr / 3, hy - hr / 5, eyeR, EYE_ROUND, c.eye, fur);
+    if (!miner)
+        return;
+    /* A ridged clay plate over the brow, three ridges across it. */
+    const int clay = Material(c, {196, 132, 92});
+    Polygon(c.s,
+            {hx - hr - U(2), hy - hr / 2, hx - hr / 2, hy - hr - U(3), hx + hr / 2, hy - hr - U(4),
+             hx + hr + U(2), hy - hr / 2, hx + hr, hy - hr / 4, hx - hr, hy - hr / 5},
+            Style(clay, PART_LINE));
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, hx - hr + U(2), hy - hr * 2 / 5 - k * U(3), U(1) / 2, hx + hr - U(1),
+                hy - hr * 2 / 5 - k * U(3) - U(1), U(1) / 2, Style(clay, PART_FLAT, SHADE_SHADOW));
+    Capsule(c.s, -U(10), bodyY - U(4), U(5), -U(18), bodyY + U(10), U(4), Style(fur, PART_LINE));
+    SpadeHand(c, claw, -U(19), bodyY + U(14), -150, U(7));
+    Capsule(c.s, U(8), bodyY - U(8), U(4), U(10), bodyY + U(4), U(3), Style(fur, PART_LINE));
+    SpadeHand(c, claw, U(9), bodyY + U(6), -60, U(5));
+}
 
-    if (big) {
-        MoleHand(c, claw, -U(16), bodyY - U(2), -105, reach);
-        MoleHand(c, claw, U(16), bodyY - U(2), 105, reach);
+/* ---- Dream lamb ---- */
+
+/* A baby lamb of cloud-soft wool on thin legs, drowsy eyes and floppy ears, a pale crescent
+   moon woven into its fleece. */
+static void DrawLamb(Ctx &c)
+{
+    const int face = Material(c, Mix(c.plan->accentColour, c.plan->bodyColour, 70));
+    const int moon = Material(c, {250, 224, 120});
+    const int bodyY = -U(18);
+    GroundShadow(c.s, 0, 0, U(18), U(3));
+    c.body = face;
+    Leg(c, -U(8), bodyY, 0, -U(9), U(2) + U(1) / 2, U(2), true, FOOT_HOOF);
+    Leg(c, U(9), bodyY, U(1), U(10), U(2) + U(1) / 2, U(2), true, FOOT_HOOF);
+    Leg(c, -U(12), bodyY, 0, -U(13), U(2) + U(1) / 2, U(2), false, FOOT_HOOF);
+    Leg(c, U(6), bodyY, U(1), U(7), U(2) + U(1) / 2, U(2), false, FOOT_HOOF);
+    const int wool = Material(c, c.plan->bodyColour);
+    for (int k = 0; k < 10; ++k) {
+        const int angle = k * 36 + 10;
+        Ellipse(c.s, Toward(U(2), U(13), angle), TowardY(bodyY, U(9), angle), U(6), U(5),
+                Style(wool, PART_LINE));
+    }
+    Ellipse(c.s, U(18), bodyY - U(4), U(4), U(4), Style(wool, PART_LINE));
+    Ellipse(c.s, U(2), bodyY, U(14), U(9), Style(wool, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, U(6), bodyY - U(1), U(4), U(5), Style(moon, PART_LINE));
+    Ellipse(c.s, U(8), bodyY - U(3), U(4), U(5), Style(wool, PART_FLAT, SHADE_LIGHT));
+    const int hx = -U(15), hy = bodyY - U(8), hr = U(8);
+    Ellipse(c.s, hx + U(6), hy + U(1), U(3), U(6), Style(face, PART_FLAT | PART_LINE, SHADE_SHADOW), 70);
+    Ellipse(c.s, hx, hy, hr - U(1), hr, Style(face, PART_LINE));
+    Ellipse(c.s, hx - U(7), hy + U(2), U(3), U(6), Style(face, PART_LINE), -65);
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, hx - U(4) + k * U(4), hy - hr + U(1), U(4), U(3), Style(wool, PART_LINE));
+    Smile(c, hx - U(3), hy + U(5), U(2));
+    Eye(c, hx - U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
+    Eye(c, hx + U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
+}
+
+/* ---- Wolves ---- */
+
+/* The pup sits on its haunches, all head and paws; the lanky yearling stands on long legs with
+   its muzzle raised to howl; the frost wolf stands low and heavy, a mane of ice spikes on its neck. */
+static void DrawWolf(Ctx &c)
+{
+    const int stage = c.plan->stage;
+    const int pale = c.belly;
+    int tipX, tipY;
+    if (stage == 1) {
+        GroundShadow(c.s, U(2), 0, U(16), U(3));
+        BushyTail(c, U(10), -U(4), U(14), 110, pale);
+        Ellipse(c.s, U(6), -U(8), U(10), U(8), Style(c.body));
+        Ellipse(c.s, U(2), -U(3), U(6), U(3), Style(c.body, PART_LINE));
+        Ellipse(c.s, -U(3), -U(15), U(8), U(11), Style(c.body, PART_LINE), 12);
+        Ellipse(c.s, -U(5), -U(13), U(4), U(8), Style(pale, PART_NO_HIGHLIGHT), 12);
+        Leg(c, -U(3), -U(14), 0, -U(5), U(3), U(3), false, FOOT_PAW);
+        Leg(c, -U(9), -U(14), 0, -U(10), U(3), U(3), false, FOOT_PAW);
+        const int hx = -U(5), hy = -U(30), hr = U(11);
+        PointedEars(c, hx, hy, hr, U(10), 0, pale);
+        Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+        for (int side = -1; side <= 1; side += 2)
+            Spike(c, hx + side * hr * 4 / 5, hy + hr / 3, U(5), side * 120, U(3), Style(c.body, PART_LINE));
+        Muzzle(c, hx - U(3), hy + U(4), -100, U(8), U(5), U(4), pale, U(2), tipX, tipY);
+        Eye(c, hx - U(5), hy - U(2), U(3), EYE_ROUND, c.eye, c.body);
+        Eye(c, hx + U(4), hy - U(2), U(3) + U(1) / 2, EYE_ROUND, c.eye, c.body);
         return;
     }
-    /* The mound in front hides the lower body; the hands rest on its rim. */
-    Polygon(c.s, {-U(24), 0, -U(18), -U(8), -U(8), -U(12), U(8), -U(12), U(18), -U(8), U(24), 0},
-            Style(earth, PART_LINE));
-    for (int k = 0; k < 4; ++k)
-        Ellipse(c.s, -U(15) + k * U(10), -U(4) + (k % 2) * U(2), U(2), U(1) + U(1) / 2,
-                Style(earth, PART_NO_HIGHLIGHT, SHADE_LIGHT));
-    MoleHand(c, claw, -U(12), -U(13), -135, reach);
-    MoleHand(c, claw, U(12), -U(13), 135, reach);
-}
-
-/* Patterns, shells, quills and crests on a standing body centred at (0, bodyY). */
-static void DrawTorsoExtras(Ctx &c, const QuadLook &q, int brx, int bry, int bodyY)
-{
-    if (q.extras & HUMP)
-        Ellipse(c.s, -brx / 3, bodyY - bry * 2 / 3, brx / 2, bry / 2, Style(c.body, PART_BEHIND));
-    if (q.extras & WOOL) {
-        for (int k = 0; k < 9; ++k) {
-            const int angle = -100 + k * 25;
-            Ellipse(c.s, Toward(0, brx * 5 / 6, angle), TowardY(bodyY + bry / 6, bry * 5 / 6, angle), U(5),
-                    U(5), Style(c.belly, PART_LINE));
-        }
-        Ellipse(c.s, 0, bodyY, brx * 4 / 5, bry * 4 / 5, Style(c.belly, PART_NO_HIGHLIGHT));
-        Dot(c.s, -U(3), bodyY - U(2), c.accent, SHADE_LIGHT);
-        Dot(c.s, U(5), bodyY + U(1), c.accent, SHADE_LIGHT);
-    } else if (!(q.extras & PLATES)) {
-        Ellipse(c.s, -brx / 6, bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
-    }
-    if (q.extras & PLATES)
-        for (int k = -2; k <= 2; ++k)
-            Ellipse(c.s, k * brx / 3, bodyY - bry / 8, brx / 5, bry, Style(c.accent, PART_LINE));
-    if (q.extras & (QUILLS | STEEL_QUILLS)) {
-        const PartStyle quill = Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT);
-        for (int k = 0; k < 9; ++k) {
-            const int angle = -50 + k * 20;
-            Spike(c, Toward(U(2), brx * 3 / 4, angle), TowardY(bodyY, bry * 3 / 4, angle),
-                  U(8) + (k % 2) * U(3), angle + 15, U(3), quill);
-        }
-        Ellipse(c.s, U(3), bodyY, brx * 3 / 4, bry * 3 / 4, Style(c.accent));
-        Ellipse(c.s, -brx / 3, bodyY + bry / 3, brx / 2, bry / 2, Style(c.body, PART_LINE));
-    }
-    if (q.extras & STRIPE)
-        Capsule(c.s, -brx, bodyY - bry * 2 / 3, U(2), brx, bodyY - bry / 2, U(2),
-                Style(c.accent, PART_NO_HIGHLIGHT));
-    if (q.extras & SPOTS)
-        for (int k = 0; k < 4; ++k)
-            Ellipse(c.s, -brx / 2 + k * brx / 3, bodyY - bry / 3 + (k % 2) * U(2), U(1) + U(1) / 2, U(1),
-                    Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    if (q.extras & CRYSTALS)
-        for (int k = 0; k < 3; ++k)
-            Spike(c, -brx / 3 + k * brx / 3, bodyY - bry + U(1), U(6), 10 + k * 10, U(2),
-                  Style(c.accent, PART_LINE));
-}
-
-/* Neck, head and face, the head centred at (hx, hy), the neck rising from (neckX, neckY). */
-static void DrawHeadAndFace(Ctx &c, const QuadLook &q, int hx, int hy, int neckX, int neckY, int neckR,
-                            int tailX, int tailY)
-{
-    const int hr = U(q.headR);
-    if (q.extras & MANE) {
-        const int mane = c.accent;
-        for (int k = 0; k < 10; ++k) {
-            const int angle = k * 36;
-            Ellipse(c.s, Toward(hx + U(2), hr, angle), TowardY(hy + U(1), hr, angle), hr / 2, hr / 2,
-                    Style(mane, PART_LINE));
-        }
-    }
-    if (q.extras & ICE_MANE) {
+    const bool frost = stage == 3;
+    const int brx = frost ? U(18) : U(15), bry = frost ? U(13) : U(7), legLen = frost ? U(10) : U(19);
+    const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3;
+    const int legR = frost ? U(5) : U(3);
+    GroundShadow(c.s, 0, 0, brx + U(6), U(3));
+    if (frost) {
         const int ice = Material(c, c.plan->accentColour);
-        for (int k = 0; k < 6; ++k)
-            Spike(c, hx + hr / 2 + U(2), hy + hr / 3, hr + U(2) + (k % 2) * U(3), 10 + k * 28, U(3),
-                  Style(ice, PART_LINE));
-    }
-    Capsule(c.s, neckX, neckY, neckR, hx, hy, hr * 2 / 3, Style(c.body, PART_BEHIND));
-    DrawHorns(c, q, hx, hy, hr);
-    DrawEars(c, q, hx, hy, hr);
-    if (q.extras & HEADDRESS) {
-        Polygon(c.s,
-                {hx - hr, hy - hr / 3, hx - hr / 2, hy - hr * 6 / 5, hx + hr / 2, hy - hr * 6 / 5,
-                 hx + hr * 3 / 2, hy + hr * 3 / 2, hx + hr / 2, hy + hr * 3 / 2},
-                Style(c.accent, PART_LINE));
-        for (int k = 0; k < 3; ++k)
-            Capsule(c.s, hx + hr / 5 + k * U(3), hy - hr / 2 + k * U(3), U(1), hx + hr + k * U(1),
-                    hy + hr + k * U(1), U(1), Style(Material(c, {250, 210, 90}), PART_FLAT, SHADE_LIGHT));
-    }
-    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
-    if (q.extras & STRIPE)
-        Capsule(c.s, hx - hr / 3, hy - hr * 4 / 5, U(2), hx + hr, hy - hr / 3, U(2),
-                Style(c.accent, PART_NO_HIGHLIGHT));
-    if (q.extras & NUBS)
-        for (int side = 0; side < 2; ++side)
-            Spike(c, hx - hr / 4 + side * hr * 2 / 3, hy - hr * 3 / 4, U(4), -15 + side * 30, U(1) + U(1) / 2,
-                  Style(c.accent, PART_LINE));
-    if (q.extras & BELL) {
-        const int stone = Material(c, {150, 146, 150});
-        Capsule(c.s, hx + U(2), hy + hr / 2, U(1) / 2, hx + U(3), hy + hr + U(3), U(1) / 2,
-                Style(c.dark, PART_FLAT));
-        Polygon(c.s,
-                {hx + U(1), hy + hr + U(2), hx + U(5), hy + hr + U(2), hx + U(7), hy + hr + U(8), hx - U(1),
-                 hy + hr + U(8)},
-                Style(stone, PART_LINE));
-    }
-    if (q.extras & BEARD)
-        Spike(c, hx - hr / 3, hy + hr * 3 / 4, U(6), 190, U(2), Style(c.belly, PART_LINE));
-    /* Snout toward the front and a little down. */
-    const int sx = hx - hr * 3 / 4, sy = hy + hr / 3;
-    Ellipse(c.s, sx, sy, U(q.snout) + U(1), hr / 2, Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, sx - U(q.snout), sy - hr / 5, U(1) + U(1) / 2, U(1) + U(1) / 2,
-            Style(c.dark, PART_NO_HIGHLIGHT));
-    Capsule(c.s, sx - U(q.snout) / 2, sy + hr / 4, U(1) / 2, sx + U(1), sy + hr / 4 + U(1), U(1) / 2,
-            Style(c.mouth, PART_FLAT));
-
-    if (q.extras & TUSKS) {
-        /* Tusks grown like old roots, curling up from the snout. */
-        const int root = Material(c, {222, 204, 160});
-        for (int side = 0; side < 2; ++side)
-            Curve(c.s, hx - hr * 3 / 4 - U(q.snout) / 2 + side * U(3), hy + hr / 2, U(2),
-                  hx - hr - U(q.snout) - U(3) + side * U(2), hy + hr / 2,
-                  hx - hr - U(q.snout) / 2 + side * U(4), hy - hr, U(1), Style(root, PART_LINE));
-    }
-    /* Eyes: the near one larger. */
-    const int eyeR = c.young ? hr / 4 : hr / 5;
-    const int ex = hx - hr / 6, ey = hy - hr / 5;
-    if (q.extras & FIERCE) {
-        const int iris = (q.entry == 90) ? c.accent : Material(c, {250, 210, 70});
-        FierceEye(c, ex - hr / 2, ey, eyeR * 3 / 4, 15, iris);
-        FierceEye(c, ex + hr / 3, ey, eyeR, 15, iris);
+        BushyTail(c, brx - U(3), bodyY - U(4), U(16), 35, ice);
     } else {
-        CuteEye(c, ex - hr / 2, ey, eyeR * 4 / 5);
-        CuteEye(c, ex + hr / 3, ey, eyeR);
+        BushyTail(c, brx - U(2), bodyY - U(1), U(15), 160, pale);
     }
-    if (q.extras & SPARKS) {
-        const int spark = Material(c, {255, 230, 60});
-        Polygon(
-            c.s,
-            {hx + hr * 2, hy - hr, hx + hr * 2 + U(4), hy - hr + U(3), hx + hr * 2 + U(1), hy - hr + U(4)},
-            Style(spark, PART_FLAT, SHADE_LIGHT));
-        Polygon(c.s, {tailX + U(4), tailY - U(6), tailX + U(9), tailY - U(9), tailX + U(6), tailY - U(5)},
-                Style(spark, PART_FLAT, SHADE_LIGHT));
+    Leg(c, -brx * 3 / 5 + U(4), legTop, 0, -brx * 3 / 5 + U(2), legR, legR - U(1), true, FOOT_PAW);
+    Leg(c, brx * 3 / 5 + U(4), legTop, U(3), brx * 3 / 5 + U(3), legR + U(1), legR - U(1), true, FOOT_PAW);
+    Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body), frost ? 0 : -6);
+    Ellipse(c.s, -brx / 2, bodyY - bry / 6, brx / 2, bry * 11 / 10, Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, -brx / 6, bodyY + bry / 2, brx * 2 / 3, bry / 3, Style(pale, PART_NO_HIGHLIGHT));
+    Leg(c, -brx * 3 / 5, legTop, 0, -brx * 3 / 5 - U(2), legR, legR - U(1), false,
+        frost ? FOOT_CLAW : FOOT_PAW);
+    Leg(c, brx * 3 / 5, legTop, U(3), brx * 3 / 5 - U(1), legR + U(1), legR - U(1), false,
+        frost ? FOOT_CLAW : FOOT_PAW);
+    if (!frost) {
+        /* Neck stretched up, muzzle to the sky, mouth open in the howl. */
+        const int hx = -brx - U(2), hy = bodyY - U(17), hr = U(8);
+        Capsule(c.s, -brx / 2, bodyY - U(2), U(6), hx + U(2), hy + U(2), U(5), Style(c.body, PART_LINE));
+        PointedEars(c, hx + U(3), hy + U(1), hr, U(9), 40, pale);
+        Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+        Muzzle(c, hx - U(2), hy - U(1), -35, U(10), U(4), U(3), pale, U(2), tipX, tipY);
+        Spike(c, hx - U(5), hy + U(3), U(8), -55, U(2), Style(pale, PART_LINE));
+        Ellipse(c.s, hx - U(7), hy - U(3), U(2), U(2), Style(c.mouth, PART_FLAT));
+        Eye(c, hx + U(1), hy - U(2), U(2), EYE_SLEEPY, c.eye, c.body);
+        return;
+    }
+    const int hx = -brx - U(4), hy = bodyY - U(7), hr = U(12);
+    const int ice = Material(c, c.plan->accentColour);
+    for (int k = 0; k < 3; ++k)
+        Spike(c, -U(2) + k * U(6), bodyY - bry + U(2), U(7) - k * U(1), 40 + k * 10, U(3),
+              Style(ice, PART_LINE));
+    Capsule(c.s, -brx / 2, bodyY, U(10), hx + U(2), hy + U(2), U(8), Style(c.body, PART_LINE));
+    /* The ice mane bristles back from behind the ears over the neck and shoulders. */
+    for (int k = 0; k < 7; ++k)
+        Spike(c, hx + U(6) + k * U(3), hy - U(2) + k * U(2), U(12) + (k % 2) * U(4) - k * U(1) / 2,
+              10 + k * 14, U(4), Style(ice, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Spike(c, hx + U(4) + k * U(4), hy + U(9) + k * U(2), U(8), -140 + k * 20, U(3),
+              Style(ice, PART_LINE));
+    PointedEars(c, hx + U(2), hy, hr, U(9), 10, ice);
+    Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
+    Muzzle(c, hx - U(3), hy + U(2), -95, U(12), U(6), U(4), pale, U(2), tipX, tipY);
+    Spike(c, tipX + U(4), tipY + U(3), U(4), 180, U(1) + U(1) / 2,
+          Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
+    Capsule(c.s, tipX + U(2), tipY + U(3), U(1) / 2, hx - U(2), hy + U(5), U(1) / 2,
+            Style(c.mouth, PART_FLAT));
+    Eye(c, hx - U(2), hy - U(2), U(2) + U(1) / 2, EYE_FIERCE, ice, c.body);
+}
+
+/* ---- Stone guardian lion ---- */
+
+/* A carved lion sitting on its plinth, chest out, a mane of carved curls, moss in the cracks and
+   amber eyes that are awake. */
+static void DrawStoneLion(Ctx &c)
+{
+    const int plinth = Material(c, Darker(c.plan->bodyColour, 22));
+    const int moss = Material(c, {110, 150, 80});
+    const int amber = Material(c, {250, 200, 70});
+    GroundShadow(c.s, 0, 0, U(26), U(3));
+    Polygon(c.s, {-U(24), 0, -U(24), -U(8), U(24), -U(8), U(24), 0}, Style(plinth, PART_LINE));
+    Polygon(c.s, {-U(26), -U(8), -U(26), -U(12), U(26), -U(12), U(26), -U(8)}, Style(plinth, PART_LINE));
+    Ellipse(c.s, -U(14), -U(4), U(3), U(2), Style(moss, PART_NO_HIGHLIGHT));
+    /* Tail curled along the plinth top with its tuft. */
+    Curve(c.s, U(14), -U(16), U(3), U(26), -U(14), U(22), -U(24), U(2), Style(c.body, PART_LINE));
+    Ellipse(c.s, U(22), -U(26), U(3), U(4), Style(c.accent, PART_LINE));
+    Ellipse(c.s, U(8), -U(22), U(13), U(11), Style(c.body));
+    Ellipse(c.s, U(6), -U(15), U(9), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(5), -U(26), U(9), U(15), Style(c.body, PART_LINE), 8);
+    Capsule(c.s, -U(2), -U(28), U(4), -U(3), -U(15), U(3),
+            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, -U(5), -U(14), U(5), U(3), Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Capsule(c.s, -U(10), -U(28), U(5), -U(12), -U(16), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(14), -U(15), U(6), U(3), Style(c.body, PART_LINE));
+    const int hx = -U(8), hy = -U(42);
+    for (int k = 0; k < 12; ++k) {
+        const int angle = k * 30;
+        Ellipse(c.s, Toward(hx + U(2), U(12), angle), TowardY(hy + U(1), U(12), angle), U(5), U(5),
+                Style(c.accent, PART_LINE));
+    }
+    Ellipse(c.s, hx + U(2), hy + U(1), U(13), U(13), Style(c.accent, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, hx, hy, U(9), U(9), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(3), hy + U(4), U(5), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(4), hy + U(2), U(2) + U(1) / 2, U(2), Style(c.dark, PART_LINE));
+    Capsule(c.s, hx - U(6), hy + U(6), U(1) / 2, hx - U(1), hy + U(6), U(1) / 2, Style(c.mouth, PART_FLAT));
+    Eye(c, hx - U(5), hy - U(3), U(2), EYE_FIERCE, amber, c.body);
+    Eye(c, hx + U(3), hy - U(3), U(2) + U(1) / 2, EYE_FIERCE, amber, c.body);
+    Ellipse(c.s, U(4), -U(24), U(3), U(2), Style(moss, PART_NO_HIGHLIGHT));
+}
+
+/* ---- Hedgehogs ---- */
+
+/* A small zigzag spark of two slanted triangles, its top at (x, y). */
+static void Bolt(Ctx &c, int x, int y, int size, int material)
+{
+    Polygon(c.s, {x, y, x + size * 3 / 4, y + size / 2, x + size / 4, y + size * 3 / 4},
+            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
+    Polygon(c.s, {x + size / 4, y + size / 2, x + size * 3 / 4, y + size / 2, x - size / 4, y + size * 3 / 2},
+            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
+/* A round hedgehog on short legs, a pointed face and a back of quills. The young one's quills are
+   short and crackle with sparks; the grown one stands taller under long blades of steel. */
+static void DrawHedgehog(Ctx &c)
+{
+    const bool steel = c.plan->index == STEEL_HEDGEHOG_ENTRY;
+    const int spark = Material(c, {255, 232, 70});
+    const int quillMat =
+        steel ? Material(c, c.plan->accentColour) : Material(c, Darker(c.plan->bodyColour, 30));
+    const int brx = steel ? U(19) : U(14), bry = steel ? U(13) : U(10), legLen = steel ? U(6) : U(3);
+    const int bodyY = -(legLen + bry * 3 / 4);
+    GroundShadow(c.s, 0, 0, brx + U(4), U(3));
+    Leg(c, -brx / 2 + U(3), bodyY, 0, -brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
+    Leg(c, brx / 2 + U(3), bodyY, 0, brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
+    const int quillCount = steel ? 11 : 9;
+    for (int k = 0; k < quillCount; ++k) {
+        const int angle = -40 + k * (steel ? 15 : 19);
+        const int len = steel ? U(14) + (k % 2) * U(4) : U(7) + (k % 2) * U(3);
+        /* Every third young quill is charged, bright yellow to its tip. */
+        const int mat = (!steel && k % 3 == 1) ? spark : quillMat;
+        Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len, angle + 25,
+              steel ? U(4) : U(3), Style(mat, PART_LINE));
+    }
+    if (!steel) {
+        Bolt(c, -U(2), bodyY - bry - U(11), U(6), spark);
+        Bolt(c, brx + U(2), bodyY - bry - U(4), U(5), spark);
+    }
+    Ellipse(c.s, U(3), bodyY, brx, bry, Style(quillMat));
+    for (int k = 0; k < 5; ++k)
+        Spike(c, U(3) + (k - 2) * brx / 3, bodyY - bry / 3 + (k % 2) * U(3), U(6), 60, U(2),
+              Style(quillMat, PART_LINE | PART_NO_HIGHLIGHT));
+    /* The face and belly are soft fur in front of the quills. */
+    Ellipse(c.s, -brx / 2, bodyY + bry / 4, brx / 2 + U(2), bry * 3 / 4, Style(c.body, PART_LINE));
+    int tipX, tipY;
+    Muzzle(c, -brx / 2, bodyY + bry / 4, -95, brx / 2 + U(6), U(5), U(2), c.body, U(2), tipX, tipY);
+    Ellipse(c.s, -brx / 3, bodyY - bry / 4, U(3), U(3), Style(c.body, PART_LINE));
+    Leg(c, -brx / 3, bodyY + bry / 2, 0, -brx / 3 - U(1), U(3), U(2), false, steel ? FOOT_CLAW : FOOT_PAW);
+    Leg(c, brx / 2, bodyY + bry / 2, 0, brx / 2 - U(1), U(3), U(2), false, steel ? FOOT_CLAW : FOOT_PAW);
+    const int eyeX = -brx / 2 - U(2), eyeY = bodyY + U(1);
+    if (steel) {
+        Eye(c, eyeX, eyeY, U(2), EYE_FIERCE, spark, c.body);
+        /* A spark jumps between two blades. */
+        Bolt(c, U(4), bodyY - bry - U(12), U(7), spark);
+    } else {
+        Eye(c, eyeX, eyeY, U(2) + U(1) / 2, EYE_ROUND, c.eye, c.body);
     }
 }
 
-/* The night sloth hangs under a branch by all four hooked limbs, moss and ferns in its fur,
-   its face with dark eye patches turned toward the viewer. */
+/* ---- Deer: crystal fawn, yearling, crystal stag; ember stag ---- */
+
+/* A deer head: narrow skull, long muzzle toward the lower left, wide leaf ears. */
+static void DeerHead(Ctx &c, int hx, int hy, int hr, int earLen, int eyeR, EyeKind eye, int iris)
+{
+    Ellipse(c.s, hx - hr / 4, hy - hr * 3 / 4, earLen / 5, earLen / 2,
+            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW), -25);
+    const int earX = Toward(hx + hr / 2, earLen / 2, 55), earY = TowardY(hy - hr / 2, earLen / 2, 55);
+    Ellipse(c.s, earX, earY, earLen / 4, earLen / 2 + U(1), Style(c.body, PART_LINE), 55);
+    Ellipse(c.s, earX, earY + U(1), earLen / 8, earLen / 3, Style(c.belly, PART_FLAT, SHADE_SHADOW), 55);
+    Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
+    int tipX, tipY;
+    Muzzle(c, hx - hr / 4, hy + hr / 5, -112, hr * 5 / 4, hr * 3 / 5, hr * 2 / 5, c.body, hr / 4 + U(1), tipX,
+           tipY);
+    Eye(c, hx - hr / 4, hy - hr / 8, eyeR, eye, iris, c.body);
+}
+
+/* Crystal flecks on a deer's back: small pale diamonds in a row. */
+static void Flecks(Ctx &c, int x, int y, int count, int step, int material)
+{
+    for (int k = 0; k < count; ++k)
+        Polygon(c.s,
+                {x + k * step, y - U(2) + (k % 2) * U(2), x + k * step + U(2), y + (k % 2) * U(2),
+                 x + k * step, y + U(2) + (k % 2) * U(2), x + k * step - U(2), y + (k % 2) * U(2)},
+                Style(material, PART_FLAT | PART_LINE, SHADE_HIGHLIGHT));
+}
+
+/* An antler of ice: a beam leaning back with tines forward, each ending in a crystal point. */
+static void IceAntler(Ctx &c, int x, int y, int len, int lean, int material, PartStyle style)
+{
+    const int tx = Toward(x, len, lean), ty = TowardY(y, len, lean);
+    Capsule(c.s, x, y, U(2), tx, ty, U(1) + U(1) / 2, style);
+    for (int k = 1; k <= 3; ++k) {
+        const int jx = Toward(x, len * k / 4, lean), jy = TowardY(y, len * k / 4, lean);
+        const int branch = lean - 45;
+        Capsule(c.s, jx, jy, U(1) + U(1) / 2, Toward(jx, len / 3, branch), TowardY(jy, len / 3, branch), U(1),
+                style);
+        Spike(c, Toward(jx, len / 3, branch), TowardY(jy, len / 3, branch), U(4), branch, U(2),
+              Style(material, PART_LINE));
+    }
+    Spike(c, tx, ty, U(5), lean, U(2), Style(material, PART_LINE));
+}
+
+/* The fawn lies folded in the snow, all ears and eyes; the yearling stands on long legs with the
+   first short spikes of ice on its head; the stag stands tall under wide antlers of ice. */
+static void DrawDeer(Ctx &c)
+{
+    const int stage = c.plan->stage;
+    const int crystal = Material(c, c.plan->accentColour);
+    if (stage == 1) {
+        const int bodyY = -U(9);
+        GroundShadow(c.s, 0, 0, U(22), U(3));
+        Ellipse(c.s, U(17), bodyY - U(4), U(3), U(4), Style(c.belly, PART_LINE), 30);
+        Ellipse(c.s, U(4), bodyY, U(16), U(9), Style(c.body));
+        Ellipse(c.s, U(12), bodyY + U(2), U(7), U(6), Style(c.body, PART_LINE));
+        Capsule(c.s, U(4), -U(3), U(3), U(15), -U(3), U(2), Style(c.body, PART_LINE));
+        Ellipse(c.s, U(17), -U(3), U(2) + U(1) / 2, U(2), Style(c.dark, PART_LINE));
+        Capsule(c.s, -U(6), -U(3), U(3), -U(17), -U(3), U(2), Style(c.body, PART_LINE));
+        Ellipse(c.s, -U(19), -U(3), U(2) + U(1) / 2, U(2), Style(c.dark, PART_LINE));
+        Flecks(c, -U(2), bodyY - U(4), 4, U(5), crystal);
+        Capsule(c.s, -U(6), bodyY - U(2), U(6), -U(10), bodyY - U(14), U(5), Style(c.body, PART_LINE));
+        DeerHead(c, -U(12), bodyY - U(19), U(8), U(15), U(3), EYE_ROUND, c.eye);
+        return;
+    }
+    const bool stag = stage == 3;
+    const int brx = stag ? U(18) : U(14), bry = stag ? U(12) : U(7), legLen = stag ? U(15) : U(19);
+    const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3, legR = stag ? U(4) : U(2) + U(1) / 2;
+    GroundShadow(c.s, 0, 0, brx + U(4), U(3));
+    Ellipse(c.s, brx + U(1), bodyY - bry / 2, U(3), U(4), Style(c.belly, PART_LINE), 40);
+    Leg(c, -brx * 3 / 5 + U(4), legTop, -U(1), -brx * 3 / 5 + U(3), legR, legR * 2 / 3, true, FOOT_HOOF);
+    Leg(c, brx * 3 / 5 + U(4), legTop, U(4), brx * 3 / 5 + U(2), legR + U(1), legR * 2 / 3, true, FOOT_HOOF);
+    Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body), -5);
+    Ellipse(c.s, -brx / 6, bodyY + bry / 2, brx * 2 / 3, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    if (!stag)
+        Flecks(c, -U(4), bodyY - U(3), 3, U(6), crystal);
+    Leg(c, -brx * 3 / 5, legTop, -U(1), -brx * 3 / 5 - U(1), legR, legR * 2 / 3, false, FOOT_HOOF);
+    Leg(c, brx * 3 / 5, legTop, U(4), brx * 3 / 5 - U(2), legR + U(1), legR * 2 / 3, false, FOOT_HOOF);
+    const int hx = -brx - U(2), hy = bodyY - (stag ? U(18) : U(17)), hr = stag ? U(9) : U(7);
+    Capsule(c.s, -brx / 2, bodyY - U(1), stag ? U(10) : U(6), hx + U(3), hy + U(3), stag ? U(6) : U(4),
+            Style(c.body, PART_LINE));
+    if (stag) {
+        /* A pale ruff on the throat. */
+        Ellipse(c.s, hx + U(6), hy + U(12), U(5), U(8), Style(c.belly, PART_NO_HIGHLIGHT), 30);
+
+        IceAntler(c, hx + U(4), hy - hr / 2, U(20), 40, crystal, Style(crystal, PART_LINE));
+        IceAntler(c, hx - U(1), hy - hr / 2, U(17), 10, crystal,
+                  Style(crystal, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    } else {
+        for (int side = 0; side < 2; ++side)
+            Spike(c, hx - U(2) + side * U(5), hy - hr / 2, U(9), -10 + side * 25, U(2) + U(1) / 2,
+                  Style(crystal, PART_LINE));
+    }
+    DeerHead(c, hx, hy, hr, stag ? U(11) : U(13), U(2) + U(1) / 2, stag ? EYE_FIERCE : EYE_ROUND, crystal);
+}
+
+/* The ember stag rears on its hind legs, forelegs tucked, antlers of flame, embers glowing in its
+   coat and a flame for a tail. */
+static void DrawEmberStag(Ctx &c)
+{
+    const int tilt = 30, brx = U(18), bry = U(9), legR = U(3);
+    const int bodyX = U(4), bodyY = -(U(17) + bry);
+    const int frontX = bodyX - brx * CosQ12(tilt) / 4096, frontY = bodyY - brx * SinQ12(tilt) / 4096;
+    const int backX = bodyX + brx * CosQ12(tilt) / 4096, backY = bodyY + brx * SinQ12(tilt) / 4096;
+    const int ember = Material(c, {255, 226, 110});
+    GroundShadow(c.s, 0, 0, brx + U(4), U(3));
+    Flame(c, backX + U(2), backY - bry / 2, U(12), c.accent, 40);
+    Leg(c, backX - U(7), backY, U(5), backX - U(9), legR + U(1), U(2), true, FOOT_HOOF);
+    Tube(c.s,
+         {frontX + U(6), frontY + bry / 2, legR + U(1), frontX - U(1), frontY + bry + U(5), legR,
+          frontX - U(8), frontY + bry / 2, U(2)},
+         Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, bodyX, bodyY, brx, bry, Style(c.body), tilt);
+    Ellipse(c.s, bodyX - U(2), bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT),
+            tilt);
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, bodyX - U(6) + k * U(6), bodyY - U(2) + k * U(3), U(2), U(2), Style(ember, PART_LINE));
+    Leg(c, backX - U(2), backY, U(5), backX - U(3), legR + U(1), U(2), false, FOOT_HOOF);
+    Tube(c.s,
+         {frontX + U(3), frontY + bry / 2, legR + U(1), frontX - U(5), frontY + bry + U(3), legR,
+          frontX - U(12), frontY + bry / 3, U(2)},
+         Style(c.body, PART_LINE));
+    Ellipse(c.s, frontX - U(12), frontY + bry / 3, U(2) + U(1) / 2, U(2), Style(c.dark, PART_LINE));
+    const int hx = frontX - U(3), hy = frontY - U(12), hr = U(8);
+    Capsule(c.s, frontX + U(2), frontY, U(7), hx + U(2), hy + U(2), U(4), Style(c.body, PART_LINE));
+    for (int side = 0; side < 2; ++side) {
+        const int ax = hx + (side ? U(4) : -U(2)), ay = hy - hr / 2, lean = side ? 25 : -10;
+        const PartStyle bone =
+            side ? Style(c.bone, PART_LINE) : Style(c.bone, PART_FLAT | PART_LINE, SHADE_SHADOW);
+        const int tx = Toward(ax, U(14), lean), ty = TowardY(ay, U(14), lean);
+        Capsule(c.s, ax, ay, U(2), tx, ty, U(1) + U(1) / 2, bone);
+        Capsule(c.s, Toward(ax, U(7), lean), TowardY(ay, U(7), lean), U(1) + U(1) / 2,
+                Toward(ax, U(12), lean - 25), TowardY(ay, U(12), lean - 25), U(1), bone);
+        Flame(c, tx, ty + U(2), U(9), c.accent, lean);
+    }
+    DeerHead(c, hx, hy, hr, U(11), U(2) + U(1) / 2, EYE_FIERCE, ember);
+}
+
+/* ---- Badgers ---- */
+
+/* A badger's wedge head with the dark band through each eye and a pale stripe from nose to crown;
+   the eye sits light-rimmed inside its band so that it reads as an eye. */
+static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
+{
+    Ellipse(c.s, hx + hr / 3, hy - hr * 3 / 4, U(3), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
+    int tipX, tipY;
+    Muzzle(c, hx - hr / 3, hy + hr / 5, -105, hr * 3 / 2, hr * 3 / 5, hr / 4 + U(1), c.accent, U(2), tipX,
+           tipY);
+    Capsule(c.s, hx + hr, hy - hr / 4, U(3), tipX + U(3), tipY - U(2), U(2),
+            Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_BASE));
+    Capsule(c.s, hx + hr, hy - hr * 3 / 4, U(2), tipX + U(4), tipY - U(4), U(1),
+            Style(c.accent, PART_NO_HIGHLIGHT));
+    const int ex = hx - hr / 6, ey = hy - hr / 6;
+    Ellipse(c.s, ex, ey, U(3) + U(1) / 2, U(3), Style(c.accent, PART_FLAT, SHADE_LIGHT));
+    Eye(c, ex, ey, U(2) + U(1) / 2, eye, iris, c.body);
+}
+
+/* The young badger trots long and low with its nose to the ground; the big one stands square and
+   humped, heavy claws dug in, a spray of soil kicked up behind it. */
+static void DrawBadger(Ctx &c)
+{
+    const bool big = c.plan->index == BIG_BADGER_ENTRY;
+    const int brx = big ? U(20) : U(16), bry = big ? U(13) : U(9), legLen = big ? U(7) : U(5);
+    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = big ? U(5) : U(3);
+    GroundShadow(c.s, 0, 0, brx + U(6), U(3));
+
+    Spike(c, brx - U(2), bodyY - U(1), U(8), 110, U(3), Style(c.body, PART_LINE));
+    Leg(c, -brx / 2 + U(4), legTop, 0, -brx / 2 + U(2), legR, legR - U(1), true, FOOT_PAW);
+    Leg(c, brx / 2 + U(4), legTop, 0, brx / 2 + U(4), legR, legR - U(1), true, FOOT_PAW);
+    Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
+    if (big)
+        Ellipse(c.s, -brx / 3, bodyY - bry / 2, brx / 2, bry * 3 / 4, Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, -brx / 6, bodyY + bry * 2 / 3, brx * 2 / 3, bry / 3,
+            Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT));
+    /* A grizzled pale saddle along the back. */
+    Ellipse(c.s, U(2), bodyY - bry * 2 / 3, brx * 3 / 4, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(2), legR, legR - U(1), false, FOOT_CLAW);
+    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, big ? FOOT_CLAW : FOOT_PAW);
+    if (big)
+        BadgerHead(c, -brx - U(2), bodyY - U(4), U(11), EYE_FIERCE, Material(c, {240, 170, 60}));
+    else
+        BadgerHead(c, -brx - U(2), bodyY + U(1), U(9), EYE_ROUND, c.eye);
+}
+
+/* ---- Boars ---- */
+
+/* A boar's head: a heavy wedge with a flat snout disc, small ears, and tusks curving up from the
+   lower jaw when it has any. */
+static void BoarHead(Ctx &c, int hx, int hy, int hr, int snoutLen, int tuskLen, EyeKind eye, int iris)
+{
+    const int snoutMat = Material(c, Mix(c.plan->bodyColour, {230, 150, 140}, 110));
+    Spike(c, hx + hr / 2, hy - hr / 2, hr * 3 / 4, 40, hr / 3, Style(c.body, PART_LINE));
+    Spike(c, hx, hy - hr * 2 / 3, hr * 2 / 3, -10, hr / 3,
+          Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+    const int tipX = hx - hr / 2 - snoutLen, tipY = hy + hr / 3;
+    Capsule(c.s, hx - hr / 3, hy, hr * 3 / 4, tipX, tipY, hr / 2, Style(c.body, PART_LINE));
+    Ellipse(c.s, tipX - U(1), tipY, hr / 4 + U(1), hr / 2, Style(snoutMat, PART_LINE));
+    Ellipse(c.s, tipX - U(1), tipY - hr / 6, U(1), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    Ellipse(c.s, tipX - U(1), tipY + hr / 5, U(1), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    if (tuskLen > 0)
+        Curve(c.s, tipX + hr / 2, tipY + hr / 2, U(2), tipX - U(2), tipY + hr / 2 + U(1), tipX - U(4),
+              tipY - tuskLen / 2, U(1), Style(c.bone, PART_LINE));
+    Eye(c, hx - hr / 4, hy - hr / 4, hr / 4 + U(1) / 2, eye, iris, c.body);
+}
+
+/* The piglet is round, striped along its length, a leaf stuck on its back; the young boar gains a
+   bristly mane of moss and short tusks; the old boar is front-heavy and long-snouted, fern and moss
+   growing in a ridge down its back. */
+static void DrawBoar(Ctx &c)
+{
+    const int stage = c.plan->stage;
+    const int leaf = Material(c, {100, 170, 70});
+    const int brx = stage == 1 ? U(13) : stage == 2 ? U(18) : U(22);
+    const int bry = stage == 1 ? U(10) : stage == 2 ? U(11) : U(13);
+    const int legLen = stage == 1 ? U(4) : U(6), legR = stage == 3 ? U(4) : U(3);
+    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3;
+    GroundShadow(c.s, 0, 0, brx + U(6), U(3));
+    Curve(c.s, brx - U(1), bodyY - U(2), U(1) + U(1) / 2, brx + U(6), bodyY - U(6), brx + U(3), bodyY - U(9),
+          U(1), Style(c.body, PART_LINE));
+    Leg(c, -brx / 2 + U(4), legTop, 0, -brx / 2 + U(3), legR, legR - U(1), true, FOOT_HOOF);
+    Leg(c, brx / 2 + U(3), legTop, 0, brx / 2 + U(3), legR, legR - U(1), true, FOOT_HOOF);
+    if (stage == 3)
+        /* The shoulders stand higher than the rump. */
+        Ellipse(c.s, -brx / 3, bodyY - bry / 3, brx * 2 / 3, bry, Style(c.body), -10);
+    Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body, stage == 3 ? (unsigned)PART_LINE : 0u));
+    if (stage == 3)
+        Ellipse(c.s, -brx / 3, bodyY - bry / 3, brx * 2 / 3 - U(1), bry - U(1),
+                Style(c.body, PART_NO_HIGHLIGHT), -10);
+    if (stage == 1)
+        for (int k = -1; k <= 1; ++k)
+            Capsule(c.s, -brx * 3 / 4, bodyY + k * U(4) - U(1), U(1) + U(1) / 2, brx * 3 / 4,
+                    bodyY + k * U(4) + U(1), U(1), Style(c.accent, PART_NO_HIGHLIGHT));
+    Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(1), legR, legR - U(1), false, FOOT_HOOF);
+    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, FOOT_HOOF);
+    if (stage == 1) {
+        Leaf(c, U(2), bodyY - bry + U(2), U(12), 35, leaf);
+        BoarHead(c, -brx - U(1), bodyY - U(1), U(8), U(3), 0, EYE_ROUND, c.eye);
+        return;
+    }
+    const int moss = Material(c, c.plan->accentColour);
+    const int amber = Material(c, {240, 180, 60});
+    if (stage == 2) {
+        /* A bristly moss mane from the crown down the spine. */
+        for (int k = 0; k < 8; ++k)
+            Spike(c, -brx + U(2) + k * U(4), bodyY - bry + U(2) + (k * k) * U(1) / 6, U(7) - k * U(1) / 2,
+                  -10 + k * 8, U(2) + U(1) / 2, Style(moss, PART_LINE));
+        BoarHead(c, -brx - U(3), bodyY + U(1), U(10), U(6), U(5), EYE_FIERCE, amber);
+        return;
+    }
+    for (int k = 0; k < 6; ++k)
+        Ellipse(c.s, -brx * 2 / 3 + k * U(6), bodyY - bry - U(2) + (k % 2) * U(2) + k * U(1), U(5), U(4),
+                Style(moss, PART_LINE));
+    Leaf(c, -U(8), bodyY - bry - U(4), U(14), -25, leaf);
+    Leaf(c, -U(2), bodyY - bry - U(4), U(16), 5, leaf);
+    Leaf(c, U(8), bodyY - bry - U(1), U(12), 40, leaf);
+    BoarHead(c, -brx - U(3), bodyY + U(2), U(11), U(11), U(7), EYE_FIERCE, amber);
+}
+
+/* ---- Baby moss sloth ---- */
+
+/* The baby sloth hangs below a branch by its two long arms, legs curled up to its belly, a big
+   round face with dark eye patches turned to the viewer and ferns sprouting in its fur. */
 static void DrawSloth(Ctx &c)
 {
-    const int bark = Material(c, {120, 86, 60}), fern = Material(c, {90, 170, 80});
+    const int bark = Material(c, {120, 86, 60}), fern = Material(c, c.plan->bodyColour);
     const int patch = Material(c, Darker(c.plan->bodyColour, 45));
-    const int branchY = -U(54), bodyY = -U(34);
-    GroundShadow(c.s, 0, 0, U(18), U(3));
-    Capsule(c.s, -U(36), branchY, U(3), U(36), branchY - U(4), U(3), Style(bark, PART_LINE));
-    Leaf(c, U(28), branchY - U(4), U(9), 40, fern);
-    static const int LIMBS[][2] = {
-        {-U(14), -U(12)},
-        {-U(5),  -U(16)},
-        {U(8),   -U(13)},
-        {U(16),  -U(8) }
-    };
-    for (int k = 0; k < 4; ++k) {
-        const int x = LIMBS[k][0], top = branchY - U(1) - k * U(1);
-        Capsule(c.s, x / 2, bodyY - U(2), U(3), x, top + U(2), U(2),
-                k % 2 ? Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW) : Style(c.body, PART_LINE));
-        for (int t = 0; t < 2; ++t)
-            Spike(c, x - U(1) + t * U(2), top + U(1), U(4), -30 + t * 30, U(1),
-                  Style(c.bone, PART_NO_HIGHLIGHT));
-    }
-    Ellipse(c.s, U(2), bodyY, U(16), U(10), Style(c.body), -8);
-    for (int k = 0; k < 4; ++k)
-        Ellipse(c.s, -U(8) + k * U(6), bodyY + U(8) - (k % 2) * U(2), U(3), U(4),
-                Style(c.body, PART_LINE | PART_NO_HIGHLIGHT));
-    Leaf(c, U(6), bodyY - U(6), U(10), 20, fern);
-    Leaf(c, U(12), bodyY - U(4), U(8), 70, fern);
-    const int hx = -U(14), hy = bodyY + U(8);
-    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx, hy + U(1), U(6), U(5), Style(c.belly, PART_NO_HIGHLIGHT));
+    const int fur = Material(c, {150, 130, 100});
+    const int branchY = -U(50), bodyY = -U(24), hy = -U(36);
+    GroundShadow(c.s, 0, 0, U(14), U(3));
+    Capsule(c.s, -U(26), branchY + U(2), U(3), U(26), branchY - U(2), U(3), Style(bark, PART_LINE));
+    Leaf(c, U(20), branchY - U(2), U(9), 30, fern);
+    Leaf(c, -U(22), branchY + U(2), U(8), -40, fern);
     for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, hx + side * U(3), hy, U(3), U(2), Style(patch, PART_FLAT), side * 20);
-        CuteEye(c, hx + side * U(3), hy, U(1) + U(1) / 2);
+        const int hand = side * U(16);
+        Capsule(c.s, side * U(7), bodyY - U(6), U(4), hand, branchY + U(3), U(3), Style(fur, PART_LINE));
+        for (int t = 0; t < 3; ++t)
+            Spike(c, hand - U(2) + t * U(2), branchY + U(1), U(4), -20 + t * 20, U(1),
+                  Style(c.bone, PART_LINE));
     }
-    Ellipse(c.s, hx, hy + U(3), U(1) + U(1) / 2, U(1), Style(c.dark, PART_FLAT));
-    Smile(c, hx, hy + U(5), U(2));
+    Ellipse(c.s, 0, bodyY, U(11), U(12), Style(fur));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(6), bodyY + U(9), U(5), U(4), Style(fur, PART_LINE), side * 30);
+        for (int t = 0; t < 2; ++t)
+            Spike(c, side * U(3) + t * side * U(2), bodyY + U(11), U(3), side * 60, U(1),
+                  Style(c.bone, PART_LINE));
+    }
+    Leaf(c, U(6), bodyY - U(2), U(12), 50, fern);
+    Leaf(c, -U(7), bodyY + U(3), U(10), -70, fern);
+    Ellipse(c.s, 0, hy, U(10), U(9), Style(fur, PART_LINE));
+    Ellipse(c.s, 0, hy + U(1), U(8), U(6), Style(c.accent, PART_NO_HIGHLIGHT));
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(4), hy, U(3) + U(1) / 2, U(2) + U(1) / 2, Style(patch, PART_FLAT), side * 25);
+        Eye(c, side * U(4), hy, U(2), EYE_ROUND, c.eye, fur);
+    }
+    Ellipse(c.s, 0, hy + U(3), U(2), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    Smile(c, 0, hy + U(5), U(2));
+    Leaf(c, -U(3), hy - U(7), U(8), -20, fern);
+    Leaf(c, U(2), hy - U(7), U(9), 25, fern);
 }
+
+/* ---- Sundial tortoise ---- */
+
+/* A great tortoise with a domed shell of sandstone blocks and a bronze sundial set on top, its
+   gnomon casting a line; old thick legs and a wise, heavy-lidded face. */
+static void DrawTortoise(Ctx &c)
+{
+    const int bronze = Material(c, c.plan->accentColour);
+    const int skin = Material(c, {150, 130, 100});
+    const int shellRx = U(25), shellRy = U(17), shellY = -U(15);
+    GroundShadow(c.s, 0, 0, U(30), U(3));
+    c.body = skin;
+    Leg(c, -U(12), shellY + U(4), 0, -U(13), U(5), U(5), true, FOOT_PAW);
+    Leg(c, U(14), shellY + U(4), 0, U(15), U(5), U(5), true, FOOT_PAW);
+    Spike(c, shellRx - U(2), shellY + U(6), U(7), 110, U(3), Style(skin, PART_LINE));
+    Capsule(c.s, -U(14), shellY + U(2), U(6), -U(26), shellY - U(6), U(5), Style(skin, PART_LINE));
+    const int stone = Material(c, c.plan->bodyColour);
+    Ellipse(c.s, 0, shellY, shellRx, shellRy, Style(stone));
+    /* Courses of sandstone blocks, joints offset row to row. */
+    for (int row = 0; row < 3; ++row) {
+        const int y = shellY - shellRy / 2 + row * U(7);
+        Capsule(c.s, -shellRx + U(3) + (row == 0) * U(6), y, U(1) / 2, shellRx - U(3) - (row == 0) * U(6), y,
+                U(1) / 2, Style(stone, PART_FLAT, SHADE_SHADOW));
+        for (int k = 0; k < 4; ++k) {
+            const int x = -U(15) + k * U(10) + (row % 2) * U(5);
+            Capsule(c.s, x, y, U(1) / 2, x, y + U(6), U(1) / 2, Style(stone, PART_FLAT, SHADE_SHADOW));
+        }
+    }
+    Polygon(c.s,
+            {-shellRx, shellY + U(4), shellRx, shellY + U(4), shellRx - U(3), shellY + U(8), -shellRx + U(3),
+             shellY + U(8)},
+            Style(stone, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    /* The sundial: a bronze dial on the crown with its gnomon, hour marks round the rim. */
+    const int dialY = shellY - shellRy + U(2);
+    Ellipse(c.s, 0, dialY + U(1), U(13), U(6), Style(bronze, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, 0, dialY, U(12), U(5), Style(bronze, PART_LINE));
+    for (int k = 0; k < 7; ++k) {
+        const int angle = -90 + k * 30;
+        Ellipse(c.s, Toward(0, U(9), angle), TowardY(dialY, U(3) + U(1) / 2, angle), U(1), U(1),
+                Style(c.dark, PART_FLAT));
+    }
+    /* The gnomon's shadow falls across the face toward an hour mark. */
+    Capsule(c.s, 0, dialY, U(1) / 2, U(7), dialY + U(2), U(1) / 2, Style(c.dark, PART_FLAT));
+    Polygon(c.s, {-U(2), dialY + U(1), U(2), dialY + U(1), -U(2), dialY - U(11)}, Style(bronze, PART_LINE));
+    Leg(c, -U(16), shellY + U(6), 0, -U(18), U(5), U(5), false, FOOT_CLAW);
+    Leg(c, U(11), shellY + U(6), 0, U(11), U(5), U(5), false, FOOT_CLAW);
+    const int hx = -U(30), hy = shellY - U(8);
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(skin, PART_LINE));
+    Ellipse(c.s, hx - U(3), hy + U(3), U(4), U(3), Style(skin, PART_LINE));
+    Capsule(c.s, hx - U(7), hy + U(3), U(1) / 2, hx - U(2), hy + U(4), U(1) / 2, Style(c.mouth, PART_FLAT));
+    Eye(c, hx - U(2), hy - U(1), U(2), EYE_SLEEPY, c.eye, skin);
+}
+
+/* ---- Armadillo ---- */
+
+/* An armadillo on short clawed legs: a high arched shell of steel bands, a shield over the hips,
+   a long narrow snout, tall ears and a ringed tail. */
+static void DrawArmadillo(Ctx &c)
+{
+    const int plate = c.accent;
+    const int shellY = -U(17), shellRx = U(21), shellRy = U(16);
+    GroundShadow(c.s, 0, 0, U(26), U(3));
+    Tube(c.s, {U(16), -U(6), U(4), U(23), -U(3), U(3), U(29), -U(2), U(1) + U(1) / 2},
+         Style(plate, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, U(20) + k * U(4), -U(6) + k * U(1), U(1) / 2, U(20) + k * U(4), -U(1) + k * U(1),
+                U(1) / 2, Style(plate, PART_FLAT, SHADE_SHADOW));
+    Leg(c, -U(12), shellY + U(6), 0, -U(13), U(3), U(3), true, FOOT_PAW);
+    Leg(c, U(12), shellY + U(6), 0, U(13), U(3), U(3), true, FOOT_PAW);
+    Ellipse(c.s, 0, shellY, shellRx, shellRy, Style(plate));
+    /* Bands across the middle, each outlined so the joints show. */
+    for (int k = -2; k <= 2; ++k)
+        Ellipse(c.s, k * U(5), shellY - U(1), U(3), shellRy - U(1) - (k < 0 ? -k : k) * U(1),
+                Style(plate, PART_LINE));
+    for (int k = 0; k < 6; ++k)
+        Ellipse(c.s, -U(14) + k * U(6), shellY + U(9), U(1), U(1), Style(plate, PART_FLAT, SHADE_LIGHT));
+    Polygon(c.s,
+            {-shellRx, shellY + U(6), shellRx, shellY + U(6), shellRx - U(2), shellY + U(10), -shellRx + U(2),
+             shellY + U(10)},
+            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Leg(c, -U(13), shellY + U(8), 0, -U(15), U(3), U(3), false, FOOT_CLAW);
+    Leg(c, U(11), shellY + U(8), 0, U(11), U(3), U(3), false, FOOT_CLAW);
+    const int hx = -U(21), hy = shellY + U(1), hr = U(7);
+    Ellipse(c.s, hx + U(3), hy - U(8), U(3), U(6), Style(c.body, PART_LINE), 20);
+    Ellipse(c.s, hx + U(4), hy - U(8), U(1) + U(1) / 2, U(4), Style(c.belly, PART_FLAT, SHADE_SHADOW), 20);
+    Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(4), hy - U(5), hx + U(5), hy - U(6), hx + U(3), hy - U(2), hx - U(5), hy - U(1)},
+            Style(plate, PART_LINE));
+    int tipX, tipY;
+    Muzzle(c, hx - U(2), hy + U(2), -105, U(13), U(4), U(2), c.body, U(2), tipX, tipY);
+    Eye(c, hx - U(1), hy, U(2), EYE_ROUND, c.eye, c.body);
+}
+
+/* ---- Earth ox ---- */
+
+/* A heavy square ox with a shoulder hump, a broad low head, horns sweeping out and forward, clods of
+   earth and a tuft of grass on its back, and a tufted tail. */
+static void DrawOx(Ctx &c)
+{
+    const int horn = c.accent, earth = Material(c, {120, 90, 60}), grass = Material(c, {110, 170, 70});
+    const int brx = U(23), bry = U(13), legLen = U(11), legR = U(5);
+    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3;
+    GroundShadow(c.s, 0, 0, brx + U(6), U(3));
+    Curve(c.s, brx - U(2), bodyY - U(4), U(2), brx + U(6), bodyY, brx + U(5), bodyY + U(12), U(1),
+          Style(c.body, PART_LINE));
+    Ellipse(c.s, brx + U(5), bodyY + U(14), U(3), U(4), Style(c.dark, PART_LINE));
+    Leg(c, -brx / 2 + U(5), legTop, 0, -brx / 2 + U(4), legR, legR - U(1), true, FOOT_HOOF);
+    Leg(c, brx / 2 + U(4), legTop, 0, brx / 2 + U(4), legR, legR - U(1), true, FOOT_HOOF);
+    Ellipse(c.s, -brx / 3, bodyY - bry / 2, brx / 2, bry * 3 / 4, Style(c.body));
+    Polygon(c.s,
+            {-brx, bodyY - bry / 2, brx - U(2), bodyY - bry + U(2), brx, bodyY + bry / 2, -brx + U(2),
+             bodyY + bry},
+            Style(c.body));
+    Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
+    Ellipse(c.s, -brx / 3, bodyY - bry / 2, brx / 2, bry * 3 / 4, Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, U(6), bodyY - bry + U(1), U(5), U(3), Style(earth, PART_LINE));
+    Leaf(c, U(4), bodyY - bry - U(1), U(7), -15, grass);
+    Leaf(c, U(7), bodyY - bry - U(1), U(8), 20, grass);
+    Ellipse(c.s, brx / 2, bodyY + U(2), U(4), U(3), Style(earth, PART_LINE));
+    Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(1), legR, legR - U(1), false, FOOT_HOOF);
+    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, FOOT_HOOF);
+    const int hx = -brx - U(3), hy = bodyY + U(1), hr = U(10);
+    for (int dir = -1; dir <= 1; dir += 2)
+        Ellipse(c.s, hx + dir * (hr + U(1)), hy - U(1), U(4), U(2), Style(c.body, PART_LINE), dir * 20);
+    Ellipse(c.s, hx, hy, hr, hr, Style(c.body, PART_LINE));
+    /* Horns sweep out wide from the crown and turn up at the tips. */
+    for (int dir = -1; dir <= 1; dir += 2) {
+        const int sx = hx + dir * U(5);
+        Curve(c.s, sx, hy - hr * 2 / 3, U(3), sx + dir * U(15), hy - hr * 2 / 3, sx + dir * U(12),
+              hy - hr * 3 / 2 - U(3), U(1), Style(horn, PART_LINE));
+    }
+    Ellipse(c.s, hx - U(3), hy + U(6), U(8), U(5), Style(c.belly, PART_LINE));
+    Ellipse(c.s, hx - U(7), hy + U(5), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    Ellipse(c.s, hx + U(1), hy + U(5), U(1) + U(1) / 2, U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
+    Eye(c, hx - U(4), hy - U(2), U(2), EYE_ROUND, c.eye, c.body);
+    Eye(c, hx + U(4), hy - U(2), U(2) + U(1) / 2, EYE_ROUND, c.eye, c.body);
+}
+
+struct QuadDrawer {
+    int entry;
+    void (*draw)(Ctx &c);
+};
+
+/* clang-format off */
+static const QuadDrawer DRAWERS[] = {
+    {MOLE_PUP_ENTRY,         DrawMole     }, /* 387 */
+    {MOLE_MINER_ENTRY,       DrawMole     }, /* 388 */
+    {DREAM_LAMB_ENTRY,       DrawLamb     }, /* 435 */
+    {WOLF_PUP_ENTRY,         DrawWolf     }, /* 436 */
+    {HOWLING_WOLF_ENTRY,     DrawWolf     }, /* 437 */
+    {FROST_WOLF_ENTRY,       DrawWolf     }, /* 438 */
+    {STONE_LION_ENTRY,       DrawStoneLion}, /* 442 */
+    {SPARK_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 460 */
+    {STEEL_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 461 */
+    {CRYSTAL_FAWN_ENTRY,     DrawDeer     }, /* 462 */
+    {YEARLING_ENTRY,         DrawDeer     }, /* 463 */
+    {CRYSTAL_STAG_ENTRY,     DrawDeer     }, /* 464 */
+    {BADGER_ENTRY,           DrawBadger   }, /* 471 */
+    {BIG_BADGER_ENTRY,       DrawBadger   }, /* 472 */
+    {PIGLET_ENTRY,           DrawBoar     }, /* 473 */
+    {YOUNG_BOAR_ENTRY,       DrawBoar     }, /* 474 */
+    {OLD_BOAR_ENTRY,         DrawBoar     }, /* 475 */
+    {MOSS_SLOTH_ENTRY,       DrawSloth    }, /* 476 */
+    {SUNDIAL_TORTOISE_ENTRY, DrawTortoise }, /* 481 */
+    {EMBER_STAG_ENTRY,       DrawEmberStag}, /* 483 */
+    {ARMADILLO_ENTRY,        DrawArmadillo}, /* 489 */
+    {EARTH_OX_ENTRY,         DrawOx       }, /* 491 */
+};
+/* clang-format on */
 
 void DrawQuadruped(Ctx &c)
 {
-    if (c.plan->index == SLOTH_ENTRY) {
-        DrawSloth(c);
-        return;
-    }
-    if (c.plan->index == MOLE_ENTRY || c.plan->index == BIG_MOLE_ENTRY) {
-        DrawMole(c);
-        return;
-    }
-    const QuadLook &q = LookOf(c.plan->index);
-    const int brx = U(q.bodyRx), bry = U(q.bodyRy), legR = U(q.legR), hr = U(q.headR), legLen = U(q.legLen);
-    const bool claws = (q.extras & CLAWS) != 0;
-    int hx, hy, neckX, neckY, neckR = bry * 2 / 3, tailX, tailY;
-    if (q.pose == POSE_SIT) {
-        /* Haunches on the ground, the chest upright over the front paws. */
-        const int haunchX = brx / 3, chestX = -brx / 3, chestRy = brx * 2 / 3;
-        const int chestY = -bry - legLen / 2 - chestRy / 2;
-        GroundShadow(c.s, 0, 0, brx + U(4), U(3));
-        tailX = haunchX + brx / 2;
-        tailY = -U(4);
-        DrawTail(c, q, tailX, tailY);
-        DrawLeg(c, q.legs, chestX + U(4), chestY + chestRy / 3, legR, true, false, claws);
-        Ellipse(c.s, haunchX, -bry, brx * 2 / 3, bry, Style(c.body));
-        Ellipse(c.s, chestX, chestY, bry * 4 / 5 + U(1), chestRy, Style(c.body), 15);
-        Ellipse(c.s, chestX - U(2), chestY + chestRy / 4, bry / 2, chestRy * 2 / 3,
-                Style(c.belly, PART_NO_HIGHLIGHT), 15);
-        Ellipse(c.s, haunchX + U(1), -bry * 3 / 4, brx / 2, bry * 3 / 4, Style(c.body, PART_LINE));
-        Ellipse(c.s, haunchX - brx / 3, -legR * 2 / 3, legR * 2, legR * 3 / 4 + U(1) / 2,
-                Style(c.body, PART_LINE));
-        DrawLeg(c, q.legs, chestX - U(1), chestY + chestRy / 3, legR, false, false, claws);
-        hx = chestX - hr / 4;
-        hy = chestY - chestRy - hr / 3;
-        neckX = chestX;
-        neckY = chestY - chestRy / 2;
-    } else if (q.pose == POSE_LIE) {
-        /* Lying on its belly, forepaws stretched out in front, head held high. */
-        const int bodyY = -bry;
-        GroundShadow(c.s, 0, 0, brx + U(10), U(3));
-        tailX = brx;
-        tailY = bodyY + bry / 3;
-        DrawTail(c, q, tailX, tailY);
-        Capsule(c.s, -brx / 2, -legR - U(2), legR, -brx - U(6), -legR - U(2), legR,
-                Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-        Ellipse(c.s, U(2), bodyY, brx, bry, Style(c.body));
-        Ellipse(c.s, -brx / 4, bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
-        Ellipse(c.s, brx * 3 / 5, bodyY + bry / 5, brx / 2, bry * 4 / 5, Style(c.body, PART_LINE));
-        Capsule(c.s, -brx / 2, -legR, legR + U(1), -brx - U(8), -legR, legR, Style(c.body, PART_LINE));
-        Ellipse(c.s, -brx - U(9), -legR, legR * 3 / 2, legR, Style(c.body, PART_LINE));
-        hx = -brx * 3 / 4;
-        hy = bodyY - bry - hr / 2;
-        neckX = -brx / 2;
-        neckY = bodyY - bry / 3;
-    } else if (q.pose == POSE_REAR) {
-        /* Rearing: the body tilted up at the front, forelegs folded in the air. */
-        const int tilt = 28, bodyX = U(4), bodyY = -(legLen + bry);
-        const int frontX = bodyX - brx * CosQ12(tilt) / 4096, frontY = bodyY - brx * SinQ12(tilt) / 4096;
-        const int backX = bodyX + brx * CosQ12(tilt) / 4096, backY = bodyY + brx * SinQ12(tilt) / 4096;
-        GroundShadow(c.s, 0, 0, brx + U(4), U(3));
-        tailX = backX - U(2);
-        tailY = backY - bry / 2;
-        DrawTail(c, q, tailX, tailY);
-        DrawLeg(c, q.legs, backX - U(6), backY, legR, true, true, claws);
-        Tube(c.s,
-             {frontX + U(6), frontY + bry / 2, legR + U(1), frontX - U(2), frontY + bry + U(4), legR,
-              frontX - U(8), frontY + bry / 2, legR * 2 / 3},
-             Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-        Ellipse(c.s, bodyX, bodyY, brx, bry, Style(c.body), tilt);
-        Ellipse(c.s, bodyX - U(2), bodyY + bry / 2, brx * 2 / 3, bry / 2, Style(c.belly, PART_NO_HIGHLIGHT),
-                tilt);
-        DrawLeg(c, q.legs, backX - U(1), backY, legR, false, true, claws);
-        Tube(c.s,
-             {frontX + U(3), frontY + bry / 2, legR + U(1), frontX - U(6), frontY + bry + U(2), legR,
-              frontX - U(12), frontY + bry / 3, legR * 2 / 3},
-             Style(c.body, PART_LINE));
-        Ellipse(c.s, frontX - U(12), frontY + bry / 3, legR, legR * 2 / 3 + U(1) / 2,
-                Style(c.dark, PART_LINE));
-        hx = frontX - hr / 3;
-        hy = frontY - bry / 2 - hr;
-        neckX = frontX + U(2);
-        neckY = frontY;
-    } else {
-        const int bodyY = -(legLen + bry * 3 / 4);
-        const int legTop = bodyY + bry / 3;
-        const int legX = brx * 3 / 5;
-        GroundShadow(c.s, 0, 0, brx + U(6), U(3));
-        tailX = brx * 4 / 5;
-        tailY = bodyY - bry / 4;
-        /* Tail and far legs lie behind the body. */
-        DrawTail(c, q, tailX, tailY);
-        DrawLeg(c, q.legs, -legX + U(4), legTop, legR, true, false, claws);
-        DrawLeg(c, q.legs, legX + U(4), legTop, legR, true, true, claws);
-        Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
-        if (q.legs != LEG_PEG)
-            Ellipse(c.s, -brx / 2, bodyY - bry / 6, brx / 2, bry * 11 / 10, Style(c.body, PART_NO_HIGHLIGHT));
-        DrawTorsoExtras(c, q, brx, bry, bodyY);
-        if (q.extras & MOSS_RIDGE) {
-            const int fern = Material(c, {90, 170, 80});
-            for (int k = 0; k < 7; ++k)
-                Ellipse(c.s, -brx * 3 / 4 + k * brx / 4, bodyY - bry + U(1) - (k % 2) * U(2), U(4), U(3),
-                        Style(c.accent, PART_LINE));
-            Leaf(c, -U(2), bodyY - bry - U(2), U(9), -20, fern);
-            Leaf(c, brx / 2, bodyY - bry, U(8), 30, fern);
+    for (const QuadDrawer &d : DRAWERS)
+        if (d.entry == c.plan->index) {
+            d.draw(c);
+            return;
         }
-        DrawLeg(c, q.legs, -legX, legTop, legR, false, false, claws);
-        DrawLeg(c, q.legs, legX, legTop, legR, false, true, claws);
-        hx = -brx * 4 / 5 - hr / 3;
-        hy = bodyY - bry * 3 / 4 - hr / 3;
-        neckX = -brx / 2;
-        neckY = bodyY - bry / 4;
-    }
-    DrawHeadAndFace(c, q, hx, hy, neckX, neckY, neckR, tailX, tailY);
+    DrawOx(c);
 }
