@@ -94,10 +94,10 @@ done
 settle
 xdotool mousemove 5 5 # the pointer away from the window
 
-choose Brazzagrun
+choose Sadzowar
 shot info
 click $(tab_centre moves)
-choose Krupavel
+choose Anguvolt
 shot moves
 click $(tab_centre machines)
 choose Zarlibela

@@ -144,7 +144,15 @@ Raster DrawCreature(int entry, int form)
         const int originY = U(PICTURE_SIZE / 2) - centreY * zoom / MEASURE_ZOOM;
         Ctx c = MakeCtx(plan, form, zoom, PICTURE_SIZE, originX, originY);
         Paint(c);
-        const PaintedBox b = BoxOf(c.s);
+        PaintedBox b = BoxOf(c.s);
+        /* Parts of a fixed pixel size do not scale with the zoom: centre the box as drawn. */
+        const int shiftX = (PICTURE_SIZE - 1 - b.left - b.right) / 2;
+        const int shiftY = (PICTURE_SIZE - 1 - b.top - b.bottom) / 2;
+        if (shiftX != 0 || shiftY != 0) {
+            c = MakeCtx(plan, form, zoom, PICTURE_SIZE, originX + U(shiftX), originY + U(shiftY));
+            Paint(c);
+            b = BoxOf(c.s);
+        }
         const int last = PICTURE_SIZE - 1 - FIT_MARGIN;
         /* Rounding can make the fitted creature a pixel larger than measured: shrink until it fits. */
         if ((b.left >= FIT_MARGIN && b.top >= FIT_MARGIN && b.right <= last && b.bottom <= last) ||
