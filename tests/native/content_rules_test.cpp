@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "expected_lists.h"
 #include "resource.h"
 
 /* What the creatures are, in catalogue numbers, as the plan describes them. */
@@ -186,17 +187,11 @@ static Machines MachinesOf(int number)
 {
     Machines m;
     bool hmPart = false;
-    std::string element;
-    for (const char *p = machineListText[number - FIRST_NUMBER + 1]; *p != '\0'; ++p) {
-        if (*p != ';') {
-            element += *p;
-            continue;
-        }
+    for (const std::string &element : ListElements(machineListText[number - FIRST_NUMBER + 1])) {
         if (element == "-")
             hmPart = true;
         else
             (hmPart ? m.hms : m.tms).insert(std::stoi(element));
-        element.clear();
     }
     return m;
 }
@@ -205,18 +200,12 @@ static Machines MachinesOf(int number)
 static std::vector<std::pair<int, std::string>> MovesOf(const char *list)
 {
     std::vector<std::pair<int, std::string>> moves;
-    std::string element;
-    for (const char *p = list; *p != '\0'; ++p) {
-        if (*p != ';') {
-            element += *p;
-            continue;
-        }
+    for (const std::string &element : ListElements(list)) {
         size_t dash = element.find(" - ");
         if (element.compare(0, 4, "Lv. ") == 0 && dash != std::string::npos)
             moves.push_back({std::stoi(element.substr(4)), element.substr(dash + 3)});
         else
             moves.push_back({1, element});
-        element.clear();
     }
     return moves;
 }

@@ -598,13 +598,9 @@ static void ShadowSpider(Ctx &c)
     }
 }
 
-/* The worker ant marches under a leaf cutting held high in its jaws. */
-static void WorkerAnt(Ctx &c)
+/* The three legs on the far side of an ant whose body runs along height by, in shadow. */
+static void AntFarLegs(Ctx &c, int by, int limb)
 {
-    const int leaf = Material(c, LEAF_GREEN);
-    const int limb = Material(c, Darker(c.plan->bodyColour, 30));
-    GroundShadow(c.s, U(2), 0, U(26), U(3));
-    const int by = -U(16);
     for (int k = 0; k < 3; ++k) {
         const int lx = -U(6) + k * U(5);
         Tube(c.s,
@@ -612,12 +608,11 @@ static void WorkerAnt(Ctx &c)
               0, U(1)},
              Style(limb, PART_FLAT, SHADE_SHADOW));
     }
-    Ellipse(c.s, U(16), by - U(3), U(11), U(9), Style(c.body), -15);
-    for (int k = 1; k <= 2; ++k)
-        Capsule(c.s, U(9) + k * U(5), by - U(11), U(1) / 2, U(7) + k * U(5), by + U(5), U(1) / 2,
-                Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, U(4), by, U(3), U(4), Style(c.body, PART_LINE));
-    Ellipse(c.s, -U(4), by - U(2), U(7), U(5), Style(c.body, PART_LINE), -15);
+}
+
+/* The three legs on the near side of an ant whose body runs along height by. */
+static void AntNearLegs(Ctx &c, int by, int limb)
+{
     for (int k = 0; k < 3; ++k) {
         const int lx = -U(8) + k * U(5);
         Tube(c.s,
@@ -625,6 +620,23 @@ static void WorkerAnt(Ctx &c)
               lx - U(7) + k * U(4), 0, U(1)},
              Style(limb, PART_LINE));
     }
+}
+
+/* The worker ant marches under a leaf cutting held high in its jaws. */
+static void WorkerAnt(Ctx &c)
+{
+    const int leaf = Material(c, LEAF_GREEN);
+    const int limb = Material(c, Darker(c.plan->bodyColour, 30));
+    GroundShadow(c.s, U(2), 0, U(26), U(3));
+    const int by = -U(16);
+    AntFarLegs(c, by, limb);
+    Ellipse(c.s, U(16), by - U(3), U(11), U(9), Style(c.body), -15);
+    for (int k = 1; k <= 2; ++k)
+        Capsule(c.s, U(9) + k * U(5), by - U(11), U(1) / 2, U(7) + k * U(5), by + U(5), U(1) / 2,
+                Style(c.body, PART_FLAT, SHADE_SHADOW));
+    Ellipse(c.s, U(4), by, U(3), U(4), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(4), by - U(2), U(7), U(5), Style(c.body, PART_LINE), -15);
+    AntNearLegs(c, by, limb);
     /* The leaf cutting, held by its stalk. */
     const int hx = -U(16), hy = by - U(9);
     Capsule(c.s, hx - U(8), hy + U(4), U(1), hx - U(2), hy - U(22), U(1), Style(leaf, PART_LINE));
@@ -650,13 +662,7 @@ static void QueenAnt(Ctx &c)
     const int gem = Material(c, {226, 52, 84});
     GroundShadow(c.s, U(4), 0, U(30), U(3));
     const int by = -U(18);
-    for (int k = 0; k < 3; ++k) {
-        const int lx = -U(6) + k * U(5);
-        Tube(c.s,
-             {lx, by, U(1) + U(1) / 2, lx + U(5) - k * U(2), by - U(6), U(1) + U(1) / 2, lx + U(8) - k * U(3),
-              0, U(1)},
-             Style(limb, PART_FLAT, SHADE_SHADOW));
-    }
+    AntFarLegs(c, by, limb);
     Ellipse(c.s, U(18), by, U(16), U(13), Style(c.body), -12);
     for (int k = 0; k < 3; ++k)
         Capsule(c.s, U(10) + k * U(7), by - U(12) + k * U(1), U(1), U(7) + k * U(7), by + U(11) - k * U(2),
@@ -666,13 +672,7 @@ static void QueenAnt(Ctx &c)
     for (int k = 0; k < 2; ++k)
         Ellipse(c.s, U(14) + k * U(5), by - U(16) - k * U(2), U(18), U(5), Style(wing, PART_LINE),
                 -20 + k * 8);
-    for (int k = 0; k < 3; ++k) {
-        const int lx = -U(8) + k * U(5);
-        Tube(c.s,
-             {lx, by + U(1), U(1) + U(1) / 2, lx - U(4) + k * U(2), by - U(5), U(1) + U(1) / 2,
-              lx - U(7) + k * U(4), 0, U(1)},
-             Style(limb, PART_LINE));
-    }
+    AntNearLegs(c, by, limb);
     const int hx = -U(15), hy = by - U(16);
     Tube(c.s, {hx - U(2), hy - U(5), U(1), hx - U(9), hy - U(10), U(1), hx - U(14), hy - U(5), U(1)},
          Style(c.dark, PART_LINE));
