@@ -108,6 +108,28 @@ void CreateControls()
                                  FORM_BUTTON_SIZE, IDC_FORM_BUTTON);
 }
 
+/* The fixed layout has no use for a maximized window (Windows maximizes it even without a maximize
+   box). SW_RESTORE shows it normally; SW_SHOWNORMAL would not do: the process's first show of a
+   captioned window turns SW_SHOWNORMAL and SW_SHOW into the starter's command, maximized included. */
+static int NeverMaximized(int showCommand)
+{
+    if (showCommand == SW_SHOWDEFAULT) {
+        STARTUPINFOA startup;
+        GetStartupInfoA(&startup);
+        showCommand = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
+    }
+    return showCommand == SW_SHOWMAXIMIZED ? SW_RESTORE : showCommand;
+}
+
+void ShowMainWindow(int showCommand)
+{
+    ShowWindow(app.mainWindow, NeverMaximized(showCommand));
+    /* Should a Windows version take the starter's command for the first show whatever it is given. */
+    if (IsZoomed(app.mainWindow))
+        ShowWindow(app.mainWindow, SW_RESTORE);
+    UpdateWindow(app.mainWindow);
+}
+
 int RunMessageLoop()
 {
     MSG msg;
@@ -128,8 +150,7 @@ int RunZoravel(HINSTANCE instance, int showCommand)
     }
     if (!CreateMainWindow())
         return EXIT_NO_WINDOW;
-    ShowWindow(app.mainWindow, showCommand);
-    UpdateWindow(app.mainWindow);
+    ShowMainWindow(showCommand);
     CreateControls();
     return RunMessageLoop();
 }

@@ -296,6 +296,54 @@ TEST_F(EndToEndTest, KeysReachTheComboBoxAfterSwitchingBackToTheViewer)
     CloseWithAltF4();
 }
 
+/* What a starter's show command (a shortcut's "Run: Normal window, Minimized, Maximized") must leave. */
+struct ShowStart {
+    int command;
+    bool visible;
+    bool minimized;
+};
+
+/* clang-format off */
+static const ShowStart showStarts[] = {
+    {SW_HIDE,            false, false}, /* 0 */
+    {SW_SHOWNORMAL,      true,  false}, /* 1 */
+    {SW_SHOWMINIMIZED,   true,  true }, /* 2 */
+    {SW_SHOWMAXIMIZED,   true,  false}, /* 3, also SW_MAXIMIZE */
+    {SW_SHOWNOACTIVATE,  true,  false}, /* 4 */
+    {SW_SHOW,            true,  false}, /* 5 */
+    {SW_MINIMIZE,        true,  true }, /* 6 */
+    {SW_SHOWMINNOACTIVE, true,  true }, /* 7 */
+    {SW_SHOWNA,          true,  false}, /* 8 */
+    {SW_RESTORE,         true,  false}, /* 9 */
+    {SW_SHOWDEFAULT,     true,  false}, /* 10 */
+};
+/* clang-format on */
+
+TEST(ShowCommandTest, EveryShowCommandKeepsTheFixedOuterSizeAndNoneMaximizes)
+{
+    /* 309 by 495 at (250, 20). */
+    const RECT fixedOuter = {250, 20, 559, 515};
+    for (const ShowStart &start : showStarts) {
+        SCOPED_TRACE(start.command);
+        Viewer viewer;
+        std::string reason;
+        ASSERT_TRUE(StartViewer(viewer, reason, start.command)) << reason;
+        EXPECT_FALSE(IsZoomed(viewer.window));
+        EXPECT_EQ(IsIconic(viewer.window) != FALSE, start.minimized);
+        EXPECT_EQ(IsWindowVisible(viewer.window) != FALSE, start.visible);
+        /* A minimized start is measured where the user brings it back (its taskbar button). */
+        if (start.minimized) {
+            PostMessageW(viewer.window, WM_SYSCOMMAND, SC_RESTORE, 0);
+            EXPECT_TRUE(PollUntil([&] { return !IsIconic(viewer.window); }));
+        }
+        RECT outer = {};
+        GetWindowRect(viewer.window, &outer);
+        EXPECT_TRUE(EqualRect(&outer, &fixedOuter))
+            << outer.left << "," << outer.top << "," << outer.right << "," << outer.bottom;
+        DisposeViewer(viewer);
+    }
+}
+
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);

@@ -21,7 +21,7 @@ static std::wstring WindowsPath(const char *path)
     return std::wstring(converted.begin(), converted.end());
 }
 
-bool StartViewer(Viewer &viewer, std::string &reason)
+bool StartViewer(Viewer &viewer, std::string &reason, int showCommand)
 {
     viewer = Viewer();
     const char *exe = getenv("ZORAVEL_EXE");
@@ -32,6 +32,10 @@ bool StartViewer(Viewer &viewer, std::string &reason)
     std::wstring commandLine = L"\"" + WindowsPath(exe) + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
+    if (showCommand != NO_SHOW_COMMAND) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = (WORD)showCommand;
+    }
     if (!CreateProcessW(NULL, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &viewer.process)) {
         reason = "CreateProcess failed for " + std::string(exe);
         return false;
