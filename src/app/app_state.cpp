@@ -53,8 +53,11 @@ void ReportNoClass()
 
 /* The frame takes what the system's metrics say (caption font, padded borders), so the fixed
    outer size may leave too little inside: grow it by exactly what the layout lacks. */
-static void FitLayoutInClientArea()
+void FitLayoutInClientArea()
 {
+    /* A minimized window has no client area to measure. */
+    if (IsIconic(app.mainWindow))
+        return;
     RECT client;
     GetClientRect(app.mainWindow, &client);
     int missingWidth = LAYOUT_WIDTH - client.right;

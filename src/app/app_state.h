@@ -41,6 +41,8 @@ void InitAppState(HINSTANCE instance);
 ATOM RegisterMainClass();
 void ReportNoClass();
 HWND CreateMainWindow();
+/* Grows the window until its client area holds the layout; never shrinks it. */
+void FitLayoutInClientArea();
 /* Shows and paints the window as the starter asks, except that it is never maximized. */
 void ShowMainWindow(int showCommand);
 void CreateControls();
