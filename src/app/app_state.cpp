@@ -82,6 +82,25 @@ HWND CreateMainWindow()
     return app.mainWindow;
 }
 
+/* Characters a single-line edit field has no use for, which Windows answers with a beep outside a
+   dialog. Only the characters stop here: the key-down messages pass, so F4 still opens the list. */
+static bool StopsBeforeEditField(WPARAM character)
+{
+    if (character == '\t' || character == '\n')
+        return true;
+    /* A dropped list takes Enter and Escape from its edit field (Wine closes it on the character). */
+    if (character == '\r' || character == VK_ESCAPE)
+        return !SendMessageA(app.entryCombo, CB_GETDROPPEDSTATE, 0, 0);
+    return false;
+}
+
+static LRESULT CALLBACK EntryEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR && StopsBeforeEditField(wParam))
+        return 0;
+    return CallWindowProcA(app.entryEditProc, edit, message, wParam, lParam);
+}
+
 static HWND CreateChild(const char *className, const char *text, DWORD style, int x, int y, int width,
                         int height, int id)
 {
@@ -102,6 +121,11 @@ void CreateControls()
     for (int entry = 0; entry < ENTRY_COUNT; ++entry)
         SendMessageA(app.entryCombo, CB_ADDSTRING, 0, (LPARAM)entryName[entry]);
     SendMessageA(app.entryCombo, CB_SETCURSEL, 0, 0);
+    COMBOBOXINFO comboInfo = {};
+    comboInfo.cbSize = sizeof comboInfo;
+    if (GetComboBoxInfo(app.entryCombo, &comboInfo) && comboInfo.hwndItem)
+        app.entryEditProc =
+            (WNDPROC)SetWindowLongPtrA(comboInfo.hwndItem, GWLP_WNDPROC, (LONG_PTR)EntryEditProc);
     /* Focuses the box's edit field; the box's CBN_SETFOCUS then redraws with the new font. */
     SendMessageA(app.entryCombo, WM_SETFOCUS, 0, 0);
 

@@ -10,6 +10,7 @@ struct AppState {
     HWND mainWindow;
     HFONT textFont;
     HWND entryCombo;
+    WNDPROC entryEditProc; /* the combo box's edit field's own procedure */
     HWND moveListBox;
     HWND formButton;
     unsigned EntryIndex;

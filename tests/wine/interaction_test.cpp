@@ -220,6 +220,92 @@ TEST_F(ComboTest, ReactivatedWindowGivesTheKeyboardBackToTheComboBox)
     EXPECT_EQ(GetFocus(), edit);
 }
 
+/* The characters that reach the combo box's edit field's own procedure. A test procedure put in front
+   of it when the field is created sees what the viewer lets through. */
+static WNDPROC editOwnProc;
+static std::vector<WPARAM> charsReached;
+static HHOOK editHook;
+
+static LRESULT CALLBACK RecordChars(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR)
+        charsReached.push_back(wParam);
+    return CallWindowProcA(editOwnProc, edit, message, wParam, lParam);
+}
+
+static LRESULT CALLBACK WatchEditCreation(int code, WPARAM wParam, LPARAM lParam)
+{
+    char className[16] = {};
+    if (code == HCBT_CREATEWND && GetClassNameA((HWND)wParam, className, sizeof className) &&
+        _stricmp(className, "Edit") == 0)
+        editOwnProc = (WNDPROC)SetWindowLongPtrA((HWND)wParam, GWLP_WNDPROC, (LONG_PTR)RecordChars);
+    return CallNextHookEx(editHook, code, wParam, lParam);
+}
+
+class EditFieldTest : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        editOwnProc = NULL;
+        editHook = SetWindowsHookExA(WH_CBT, WatchEditCreation, NULL, GetCurrentThreadId());
+        StartViewer();
+        UnhookWindowsHookEx(editHook);
+        edit = GetWindow(app.entryCombo, GW_CHILD);
+        ASSERT_NE(editOwnProc, (WNDPROC)NULL);
+        charsReached.clear();
+    }
+    void TearDown() override
+    {
+        StopViewer();
+    }
+
+    /* A key stroke at the focused field: its key-down, the character TranslateMessage makes, key-up. */
+    void PressKey(WPARAM virtualKey, WPARAM character)
+    {
+        SendMessageA(edit, WM_KEYDOWN, virtualKey, 1);
+        if (character)
+            SendMessageA(edit, WM_CHAR, character, 1);
+        SendMessageA(edit, WM_KEYUP, virtualKey, 0xC0000001);
+        PumpMessages();
+    }
+
+    bool ListDropped()
+    {
+        return SendMessageA(app.entryCombo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+
+    HWND edit = NULL;
+};
+
+TEST_F(EditFieldTest, EnterEscapeAndTabNeverReachTheEditFieldLettersDo)
+{
+    ASSERT_EQ(GetFocus(), edit);
+    PressKey(VK_RETURN, '\r');
+    PressKey(VK_ESCAPE, 0x1B);
+    PressKey(VK_TAB, '\t');
+    PressKey(VK_RETURN, '\n'); /* Ctrl+Enter */
+    PressKey('K', 'k');
+    EXPECT_EQ(charsReached, std::vector<WPARAM>{'k'});
+    EXPECT_FALSE(ListDropped());
+}
+
+TEST_F(EditFieldTest, EnterStillPicksFromTheDroppedListAndEscapeClosesIt)
+{
+    SelectEntry(3);
+    PressKey(VK_F4, 0);
+    ASSERT_TRUE(ListDropped());
+    PressKey(VK_DOWN, 0);
+    PressKey(VK_RETURN, '\r');
+    EXPECT_FALSE(ListDropped());
+    EXPECT_EQ(app.EntryIndex, 4u);
+    EXPECT_TRUE(HeaderShowsPicture(IDB_PICTURE_BASE + 4));
+
+    PressKey(VK_F4, 0);
+    ASSERT_TRUE(ListDropped());
+    PressKey(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(ListDropped());
+}
+
 using ListTest = ViewerTest;
 
 TEST_F(ListTest, MovesViewShowsEveryElementOfTheEntrysList)
