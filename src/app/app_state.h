@@ -5,6 +5,14 @@
 
 #include <windows.h>
 
+/* What the list box was last filled with: a refill with the same keeps the user's place in it. */
+struct ListFill {
+    unsigned entry;
+    int form;
+    int movesView;
+    int machinesView;
+};
+
 struct AppState {
     HINSTANCE instance;
     HWND mainWindow;
@@ -19,6 +27,7 @@ struct AppState {
     int evolutionView;
     int movesView;
     int machinesView;
+    ListFill listFill;
 };
 
 extern AppState app;

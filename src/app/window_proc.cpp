@@ -39,7 +39,7 @@ static void SetView(TabKind tab)
 static void RedrawCurrentView()
 {
     if (app.movesView || app.machinesView)
-        FillMoveList();
+        RefillMoveList();
     else if (app.infoView)
         DrawInfoPanel();
     else if (app.evolutionView)

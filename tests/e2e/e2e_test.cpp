@@ -124,6 +124,20 @@ class EndToEndTest : public ::testing::Test {
         EXPECT_EQ(WaitForExit(viewer), 0);
     }
 
+    /* Another window takes the activation, as Alt+Tab does; a click on the viewer, below the casing
+       where a click does nothing else, brings it back. */
+    void SwitchAwayAndBack()
+    {
+        HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 700, 0, 100, 100, NULL, NULL,
+                                     GetModuleHandleW(NULL), NULL);
+        ASSERT_NE(other, (HWND)NULL);
+        SetForegroundWindow(other);
+        ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == other; }));
+        ClickClient(viewer, viewer.window, 150, 466);
+        ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == viewer.window; }));
+        DestroyWindow(other);
+    }
+
     /* The state after an action, which must change what the window shows (see SettlesOn). */
     ::testing::AssertionResult Shows(const ViewState &state)
     {
@@ -275,16 +289,7 @@ TEST_F(EndToEndTest, TypedNameShowsItsEntryAndOtherTextKeepsIt)
 
 TEST_F(EndToEndTest, KeysReachTheComboBoxAfterSwitchingBackToTheViewer)
 {
-    /* Another window takes the activation, as Alt+Tab does; a click on the viewer brings it back. */
-    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 700, 0, 100, 100, NULL, NULL,
-                                 GetModuleHandleW(NULL), NULL);
-    ASSERT_NE(other, (HWND)NULL);
-    SetForegroundWindow(other);
-    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == other; }));
-    /* Below the casing, where a click does nothing else. */
-    ClickClient(viewer, viewer.window, 150, 466);
-    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == viewer.window; }));
-    DestroyWindow(other);
+    SwitchAwayAndBack();
     ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
     /* Keys only, no click in the field: type the name over the text, open the list, take it. */
     PressKey(VK_END);
@@ -293,6 +298,49 @@ TEST_F(EndToEndTest, KeysReachTheComboBoxAfterSwitchingBackToTheViewer)
     PressKey(VK_F4);
     PressKey(VK_RETURN);
     ASSERT_TRUE(Shows({30, 0, VIEW_INFO}));
+    CloseWithAltF4();
+}
+
+TEST_F(EndToEndTest, MoveListKeepsItsPlaceAndClickedRowThroughFocusChangesAndTheDroppedList)
+{
+    /* A list more than two boxes long. */
+    const int entry = 2;
+    ChooseByTyping(entry);
+    ASSERT_TRUE(Shows({entry, 0, VIEW_INFO}));
+    ClickTab(VIEW_MOVES);
+    ASSERT_TRUE(Shows({entry, 0, VIEW_MOVES}));
+    RECT client = {};
+    GetClientRect(viewer.listBox, &client);
+    const int rowHeight = (int)SendMessageW(viewer.listBox, LB_GETITEMHEIGHT, 0, 0);
+    ASSERT_GT(rowHeight, 0);
+    const std::vector<std::wstring> lines = ExpectedListLines({entry, 0, VIEW_MOVES});
+    ASSERT_GT((int)lines.size(), 2 * client.bottom / rowHeight);
+
+    /* A click on the scroll bar under its thumb pages down. */
+    const int scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int arrowHeight = GetSystemMetrics(SM_CYVSCROLL);
+    ClickClient(viewer, viewer.listBox, client.right + scrollBarWidth / 2, client.bottom - arrowHeight - 2);
+    ASSERT_TRUE(PollUntil([&] { return SendMessageW(viewer.listBox, LB_GETTOPINDEX, 0, 0) > 0; }));
+    const LRESULT top = SendMessageW(viewer.listBox, LB_GETTOPINDEX, 0, 0);
+    /* The third row in view: the list box takes the focus from the combo box on the click. */
+    const LRESULT clicked = top + 2;
+    ClickClient(viewer, viewer.listBox, 30, 2 * rowHeight + rowHeight / 2);
+    EXPECT_TRUE(WaitForFocus(viewer, viewer.listBox));
+    EXPECT_TRUE(PollUntil([&] { return SendMessageW(viewer.listBox, LB_GETCURSEL, 0, 0) == clicked; }));
+
+    SwitchAwayAndBack();
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+    ClickClient(viewer, viewer.combo, COMBO_ARROW_POINT.x, COMBO_ARROW_POINT.y);
+    ASSERT_NE(DroppedList(), (HWND)NULL);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForCapture(viewer, NULL));
+    ASSERT_TRUE(PollUntil([&] { return SendMessageW(viewer.combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    SyncWithViewer(viewer);
+
+    EXPECT_EQ(ListBoxLines(viewer.listBox), lines);
+    EXPECT_EQ(SendMessageW(viewer.listBox, LB_GETTOPINDEX, 0, 0), top);
+    EXPECT_EQ(SendMessageW(viewer.listBox, LB_GETCURSEL, 0, 0), clicked);
+    EXPECT_TRUE(ScreenShows(viewer, {entry, 0, VIEW_MOVES}));
     CloseWithAltF4();
 }
 

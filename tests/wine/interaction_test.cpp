@@ -363,6 +363,44 @@ TEST_F(ListTest, FormClicksCycleTheMoveListsInTheMovesView)
     EXPECT_NE(ListElements(formMoveListText[2]), ListElements(formMoveListText[1]));
 }
 
+/* The user's place in the list: the top line scrolled to and the row clicked. */
+static void ScrollAndClickRow(int top, int row)
+{
+    SendMessageA(app.moveListBox, LB_SETTOPINDEX, top, 0);
+    SendMessageA(app.moveListBox, LB_SETCURSEL, row, 0);
+}
+
+static bool ListPlaceIs(int top, int row)
+{
+    return SendMessageA(app.moveListBox, LB_GETTOPINDEX, 0, 0) == top &&
+           SendMessageA(app.moveListBox, LB_GETCURSEL, 0, 0) == row;
+}
+
+TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtTheTop)
+{
+    const int notifications[] = {CBN_SETFOCUS, CBN_KILLFOCUS, CBN_DROPDOWN, CBN_CLOSEUP, CBN_SELENDCANCEL};
+    for (TabKind view : {TAB_MOVES, TAB_MACHINES}) {
+        SelectEntry(FORM_ENTRY);
+        ClickTab(view);
+        for (int notification : notifications) {
+            ScrollAndClickRow(3, 5);
+            SendComboNotification(notification);
+            EXPECT_TRUE(ListPlaceIs(3, 5)) << view << ", notification " << notification;
+        }
+        /* Another entry, the same entry's list again from its tab, another form. */
+        SelectEntry(2);
+        EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
+        ScrollAndClickRow(3, 5);
+        ClickTab(view);
+        EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
+    }
+    SelectEntry(FORM_ENTRY);
+    ClickTab(TAB_MOVES);
+    ScrollAndClickRow(3, 5);
+    ClickFormButton();
+    EXPECT_TRUE(ListPlaceIs(0, LB_ERR));
+}
+
 TEST_F(ListTest, FormClicksLeaveTheMachinesListAlone)
 {
     SelectEntry(FORM_ENTRY);
