@@ -289,6 +289,28 @@ TEST_F(EditFieldTest, EnterEscapeAndTabNeverReachTheEditFieldLettersDo)
     EXPECT_FALSE(ListDropped());
 }
 
+TEST_F(EditFieldTest, TextPastTheFieldsWidthStopsBeforeItAndWhatFitsReachesIt)
+{
+    /* A box like the viewer's, left alone: its field's own judgement of what fits. */
+    HWND reference = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN,
+                                     120, 80, 120, 200, app.mainWindow, NULL, GetModuleHandleA(NULL), NULL);
+    HWND referenceEdit = GetWindow(reference, GW_CHILD);
+    ASSERT_NE(referenceEdit, (HWND)NULL);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    /* Wide letters until nothing fits, then narrow ones that may fit again, a blank and a Polish letter. */
+    const std::string typed = "WWWWWWWWWWWWWWWWWWWW" + std::string("iiii l\xEA\xEA");
+    for (char c : typed) {
+        PressKey(VkKeyScanA(c) & 0xFF, (WPARAM)(unsigned char)c);
+        SendMessageA(referenceEdit, WM_CHAR, (WPARAM)(unsigned char)c, 1);
+    }
+    char fitted[64] = {};
+    GetWindowTextA(referenceEdit, fitted, sizeof fitted);
+    ASSERT_LT(strlen(fitted), typed.size());
+    EXPECT_EQ(ComboText(), fitted);
+    EXPECT_EQ(std::string(charsReached.begin(), charsReached.end()), fitted);
+    DestroyWindow(reference);
+}
+
 TEST_F(EditFieldTest, EnterStillPicksFromTheDroppedListAndEscapeClosesIt)
 {
     SelectEntry(3);
