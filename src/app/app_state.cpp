@@ -184,7 +184,7 @@ static int NeverMaximized(int showCommand)
 void ShowMainWindow(int showCommand)
 {
     ShowWindow(app.mainWindow, NeverMaximized(showCommand));
-    /* Should a Windows version take the starter's command for the first show whatever it is given. */
+    /* Undoes a maximize by a Windows version that gives the first show the starter's command anyway. */
     if (IsZoomed(app.mainWindow))
         ShowWindow(app.mainWindow, SW_RESTORE);
     UpdateWindow(app.mainWindow);
