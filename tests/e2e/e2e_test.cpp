@@ -395,8 +395,11 @@ TEST(ShowCommandTest, EveryShowCommandKeepsTheFixedOuterSizeAndNoneMaximizes)
         EXPECT_EQ(IsWindowVisible(viewer.window) != FALSE, start.visible);
         /* A minimized start is measured where the user brings it back (its taskbar button). */
         if (start.minimized) {
-            PostMessageW(viewer.window, WM_SYSCOMMAND, SC_RESTORE, 0);
-            EXPECT_TRUE(PollUntil([&] { return !IsIconic(viewer.window); }));
+            /* Sent, not posted: it returns once the viewer has restored and placed the window. */
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(viewer.window, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_NORMAL, WAIT_LIMIT_MS,
+                                &result);
+            EXPECT_FALSE(IsIconic(viewer.window));
         }
         RECT outer = {};
         GetWindowRect(viewer.window, &outer);
