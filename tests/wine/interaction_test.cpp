@@ -385,11 +385,15 @@ TEST_F(ListTest, FormClicksCycleTheMoveListsInTheMovesView)
     EXPECT_NE(ListElements(formMoveListText[2]), ListElements(formMoveListText[1]));
 }
 
-/* The user's place in the list: the top line scrolled to and the row clicked. */
+/* The user's place in the list: the scroll bar's thumb dragged to the top line, a row clicked. */
 static void ScrollAndClickRow(int top, int row)
 {
-    SendMessageA(app.moveListBox, LB_SETTOPINDEX, top, 0);
-    SendMessageA(app.moveListBox, LB_SETCURSEL, row, 0);
+    SendMessageA(app.moveListBox, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, top), 0);
+    int rowHeight = (int)SendMessageA(app.moveListBox, LB_GETITEMHEIGHT, 0, 0);
+    LPARAM point = MAKELPARAM(30, (row - top) * rowHeight + rowHeight / 2);
+    SendMessageA(app.moveListBox, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(app.moveListBox, WM_LBUTTONUP, 0, point);
+    PumpMessages();
 }
 
 static bool ListPlaceIs(int top, int row)
@@ -409,13 +413,14 @@ TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtThe
             SendComboNotification(notification);
             EXPECT_TRUE(ListPlaceIs(3, 5)) << view << ", notification " << notification;
         }
-        /* Another entry, the same entry's list again from its tab, another form. */
+        /* Another entry, and the same list again from its tab, start at the top. */
         SelectEntry(2);
         EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
         ScrollAndClickRow(3, 5);
         ClickTab(view);
         EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
     }
+    /* So does another form. */
     SelectEntry(FORM_ENTRY);
     ClickTab(TAB_MOVES);
     ScrollAndClickRow(3, 5);
