@@ -11,3 +11,9 @@ target_link_options(zoravel_portable PUBLIC ${ZORAVEL_SANITIZE})
 
 add_subdirectory(tools/artgen)
 add_subdirectory(tests/native)
+
+# The MSVC build's link line, read from a configuration with a stand-in compiler: no Windows needed.
+add_test(NAME MsvcLinksSubsystemVersion502
+         COMMAND ${CMAKE_COMMAND} -D SOURCE_DIR=${PROJECT_SOURCE_DIR} -D WORK_DIR=${CMAKE_BINARY_DIR}/msvc-configure
+                 -D TOOLCHAIN=${PROJECT_SOURCE_DIR}/tests/msvc/fake_msvc_toolchain.cmake
+                 -P ${PROJECT_SOURCE_DIR}/tests/msvc/msvc_subsystem_test.cmake)

@@ -6,7 +6,8 @@ set -euo pipefail
 # clang-format-14 is the formatter the test command checks with: the versioned package, so machines agree.
 packages=(cmake g++ make libgtest-dev googletest clang libclang-rt-dev clang-format-14
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils xdotool imagemagick zip zlib1g-dev)
+          wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils xdotool imagemagick zip zlib1g-dev
+          ninja-build)
 
 missing=()
 for package in "${packages[@]}"; do

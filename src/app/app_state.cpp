@@ -8,6 +8,8 @@
 
 #include <windowsx.h>
 
+#include <string.h>
+
 AppState app;
 
 const char MAIN_CLASS_NAME[] = "Zoravel 4th by tobrik";
@@ -53,8 +55,11 @@ void ReportNoClass()
 
 /* The frame takes what the system's metrics say (caption font, padded borders), so the fixed
    outer size may leave too little inside: grow it by exactly what the layout lacks. */
-static void FitLayoutInClientArea()
+void FitLayoutInClientArea()
 {
+    /* A minimized window has no client area to measure. */
+    if (IsIconic(app.mainWindow))
+        return;
     RECT client;
     GetClientRect(app.mainWindow, &client);
     int missingWidth = LAYOUT_WIDTH - client.right;
@@ -79,6 +84,56 @@ HWND CreateMainWindow()
     return app.mainWindow;
 }
 
+/* Room for the edit field's text, which holds no more than its width shows. */
+static const int EDIT_TEXT_SIZE = 256;
+
+/* The field has no horizontal scrolling: it refuses a character its text would not fit with. */
+static bool FitsInEditField(HWND edit, char character)
+{
+    char text[EDIT_TEXT_SIZE];
+    int length = GetWindowTextA(edit, text, EDIT_TEXT_SIZE);
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    /* Anything unexpected is left to the field's own judgement. */
+    if (length >= EDIT_TEXT_SIZE - 1 || start > end || end > (DWORD)length)
+        return true;
+    memmove(text + start + 1, text + end, length - end + 1);
+    text[start] = character;
+
+    HDC dc = GetDC(edit);
+    HFONT font = GetWindowFont(edit);
+    HFONT fontOld = font ? SelectFont(dc, font) : NULL;
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, text, length - (int)(end - start) + 1, &extent);
+    if (font)
+        SelectFont(dc, fontOld);
+    ReleaseDC(edit, dc);
+    RECT format;
+    SendMessageA(edit, EM_GETRECT, 0, (LPARAM)&format);
+    return extent.cx <= format.right - format.left;
+}
+
+/* Characters the edit field would refuse or has no use for, which Windows answers with a beep outside
+   a dialog. Only the characters stop here: the key-down messages pass, so F4 still opens the list. */
+static bool StopsBeforeEditField(HWND edit, WPARAM character)
+{
+    if (character == '\t' || character == '\n')
+        return true;
+    /* A dropped list takes Enter and Escape from its edit field (Wine closes it on the character). */
+    if (character == '\r' || character == VK_ESCAPE)
+        return !SendMessageA(app.entryCombo, CB_GETDROPPEDSTATE, 0, 0);
+    if (character >= ' ' && character != 0x7F)
+        return !FitsInEditField(edit, (char)character);
+    return false;
+}
+
+static LRESULT CALLBACK EntryEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR && StopsBeforeEditField(edit, wParam))
+        return 0;
+    return CallWindowProcA(app.entryEditProc, edit, message, wParam, lParam);
+}
+
 static HWND CreateChild(const char *className, const char *text, DWORD style, int x, int y, int width,
                         int height, int id)
 {
@@ -99,6 +154,11 @@ void CreateControls()
     for (int entry = 0; entry < ENTRY_COUNT; ++entry)
         SendMessageA(app.entryCombo, CB_ADDSTRING, 0, (LPARAM)entryName[entry]);
     SendMessageA(app.entryCombo, CB_SETCURSEL, 0, 0);
+    COMBOBOXINFO comboInfo = {};
+    comboInfo.cbSize = sizeof comboInfo;
+    if (GetComboBoxInfo(app.entryCombo, &comboInfo) && comboInfo.hwndItem)
+        app.entryEditProc =
+            (WNDPROC)SetWindowLongPtrA(comboInfo.hwndItem, GWLP_WNDPROC, (LONG_PTR)EntryEditProc);
     /* Focuses the box's edit field; the box's CBN_SETFOCUS then redraws with the new font. */
     SendMessageA(app.entryCombo, WM_SETFOCUS, 0, 0);
 
@@ -106,6 +166,28 @@ void CreateControls()
                                   LIST_HEIGHT, IDC_MOVE_LIST);
     app.formButton = CreateChild("BUTTON", ">>", WS_CHILD, FORM_BUTTON_X, FORM_BUTTON_Y, FORM_BUTTON_SIZE,
                                  FORM_BUTTON_SIZE, IDC_FORM_BUTTON);
+}
+
+/* The fixed layout has no use for a maximized window (Windows maximizes it even without a maximize
+   box). SW_RESTORE shows it normally; SW_SHOWNORMAL would not do: the process's first show of a
+   captioned window turns SW_SHOWNORMAL and SW_SHOW into the starter's command, maximized included. */
+static int NeverMaximized(int showCommand)
+{
+    if (showCommand == SW_SHOWDEFAULT) {
+        STARTUPINFOA startup;
+        GetStartupInfoA(&startup);
+        showCommand = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
+    }
+    return showCommand == SW_SHOWMAXIMIZED ? SW_RESTORE : showCommand;
+}
+
+void ShowMainWindow(int showCommand)
+{
+    ShowWindow(app.mainWindow, NeverMaximized(showCommand));
+    /* Undoes a maximize by a Windows version that gives the first show the starter's command anyway. */
+    if (IsZoomed(app.mainWindow))
+        ShowWindow(app.mainWindow, SW_RESTORE);
+    UpdateWindow(app.mainWindow);
 }
 
 int RunMessageLoop()
@@ -128,8 +210,7 @@ int RunZoravel(HINSTANCE instance, int showCommand)
     }
     if (!CreateMainWindow())
         return EXIT_NO_WINDOW;
-    ShowWindow(app.mainWindow, showCommand);
-    UpdateWindow(app.mainWindow);
+    ShowMainWindow(showCommand);
     CreateControls();
     return RunMessageLoop();
 }

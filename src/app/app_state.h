@@ -5,11 +5,20 @@
 
 #include <windows.h>
 
+/* What the list box was last filled with: a refill with the same keeps the user's place in it. */
+struct ListFill {
+    unsigned entry;
+    int form;
+    int movesView;
+    int machinesView;
+};
+
 struct AppState {
     HINSTANCE instance;
     HWND mainWindow;
     HFONT textFont;
     HWND entryCombo;
+    WNDPROC entryEditProc; /* the combo box's edit field's own procedure */
     HWND moveListBox;
     HWND formButton;
     unsigned EntryIndex;
@@ -18,6 +27,7 @@ struct AppState {
     int evolutionView;
     int movesView;
     int machinesView;
+    ListFill listFill;
 };
 
 extern AppState app;
@@ -41,6 +51,10 @@ void InitAppState(HINSTANCE instance);
 ATOM RegisterMainClass();
 void ReportNoClass();
 HWND CreateMainWindow();
+/* Grows the window until its client area holds the layout; never shrinks it. */
+void FitLayoutInClientArea();
+/* Shows and paints the window as the starter asks, except that it is never maximized. */
+void ShowMainWindow(int showCommand);
 void CreateControls();
 int RunMessageLoop();
 

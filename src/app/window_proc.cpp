@@ -39,7 +39,7 @@ static void SetView(TabKind tab)
 static void RedrawCurrentView()
 {
     if (app.movesView || app.machinesView)
-        FillMoveList();
+        RefillMoveList();
     else if (app.infoView)
         DrawInfoPanel();
     else if (app.evolutionView)
@@ -157,6 +157,13 @@ static void OnSetFocus()
         SetFocus(app.entryCombo);
 }
 
+/* A new caption or border size (text size, high contrast, another display) keeps the outer size
+   and takes the room from the client area. */
+static void OnMetricsChange()
+{
+    FitLayoutInClientArea();
+}
+
 static void OnDestroy()
 {
     FreePicture();
@@ -180,6 +187,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         break;
     case WM_SETFOCUS:
         OnSetFocus();
+        break;
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+    case WM_DISPLAYCHANGE:
+        OnMetricsChange();
         break;
     case WM_DESTROY:
         OnDestroy();

@@ -12,7 +12,14 @@ static void AddListLine(const char *line, void *context)
     SendMessageA(app.moveListBox, LB_ADDSTRING, 0, (LPARAM)line);
 }
 
-void FillMoveList()
+static bool SameAsLastFill()
+{
+    const ListFill &last = app.listFill;
+    return last.entry == app.EntryIndex && last.form == app.FormIndex && last.movesView == app.movesView &&
+           last.machinesView == app.machinesView;
+}
+
+static void Fill(bool keepPlace)
 {
     /* A shown list box would repaint after every added line; let it paint once, when full.
        A hidden one is left alone: turning redrawing back on would show it. */
@@ -20,6 +27,9 @@ void FillMoveList()
     if (shown)
         SendMessageA(app.moveListBox, WM_SETREDRAW, FALSE, 0);
 
+    keepPlace = keepPlace && SameAsLastFill();
+    LRESULT top = SendMessageA(app.moveListBox, LB_GETTOPINDEX, 0, 0);
+    LRESULT selected = SendMessageA(app.moveListBox, LB_GETCURSEL, 0, 0);
     SendMessageA(app.moveListBox, LB_RESETCONTENT, 0, 0);
     if (app.EntryIndex == FORM_ENTRY)
         moveListText[EntrySlot(FORM_ENTRY)] = formMoveListText[app.FormIndex];
@@ -29,9 +39,25 @@ void FillMoveList()
         WalkMoveList(moveListText[slot], AddListLine, NULL);
     else if (app.machinesView)
         WalkMachineList(machineListText[slot], AddListLine, NULL);
+    /* Selecting scrolls the row into view: the top line is set after it. */
+    if (keepPlace) {
+        SendMessageA(app.moveListBox, LB_SETCURSEL, (WPARAM)selected, 0);
+        SendMessageA(app.moveListBox, LB_SETTOPINDEX, (WPARAM)top, 0);
+    }
+    app.listFill = {app.EntryIndex, app.FormIndex, app.movesView, app.machinesView};
 
     if (shown) {
         SendMessageA(app.moveListBox, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(app.moveListBox, NULL, TRUE);
     }
+}
+
+void FillMoveList()
+{
+    Fill(false);
+}
+
+void RefillMoveList()
+{
+    Fill(true);
 }

@@ -124,6 +124,35 @@ class EndToEndTest : public ::testing::Test {
         EXPECT_EQ(WaitForExit(viewer), 0);
     }
 
+    /* Another window takes the activation, as Alt+Tab does; a click on the viewer, below the casing
+       where a click does nothing else, brings it back. */
+    void SwitchAwayAndBack()
+    {
+        HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 700, 0, 100, 100, NULL, NULL,
+                                     GetModuleHandleW(NULL), NULL);
+        ASSERT_NE(other, (HWND)NULL);
+        SetForegroundWindow(other);
+        ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == other; }));
+        ClickClient(viewer, viewer.window, 150, 466);
+        ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == viewer.window; }));
+        DestroyWindow(other);
+    }
+
+    /* A click on a row of the moves or machines list in view, once the viewer has taken the click
+       whole: the list box holds the capture from the press to the release, and a window switch before
+       the release would leave it dragging the selection after the pointer. */
+    void ClickListRow(int row)
+    {
+        const LRESULT top = SendMessageW(viewer.listBox, LB_GETTOPINDEX, 0, 0);
+        const int rowHeight = (int)SendMessageW(viewer.listBox, LB_GETITEMHEIGHT, 0, 0);
+        ClickClient(viewer, viewer.listBox, 30, row * rowHeight + rowHeight / 2);
+        ASSERT_TRUE(PollUntil([&] { return SendMessageW(viewer.listBox, LB_GETCURSEL, 0, 0) == top + row; }))
+            << "selected " << SendMessageW(viewer.listBox, LB_GETCURSEL, 0, 0) << ", top "
+            << SendMessageW(viewer.listBox, LB_GETTOPINDEX, 0, 0) << ", was " << top;
+        ASSERT_TRUE(WaitForCapture(viewer, NULL));
+        ASSERT_TRUE(WaitForFocus(viewer, viewer.listBox));
+    }
+
     /* The state after an action, which must change what the window shows (see SettlesOn). */
     ::testing::AssertionResult Shows(const ViewState &state)
     {
@@ -275,16 +304,7 @@ TEST_F(EndToEndTest, TypedNameShowsItsEntryAndOtherTextKeepsIt)
 
 TEST_F(EndToEndTest, KeysReachTheComboBoxAfterSwitchingBackToTheViewer)
 {
-    /* Another window takes the activation, as Alt+Tab does; a click on the viewer brings it back. */
-    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 700, 0, 100, 100, NULL, NULL,
-                                 GetModuleHandleW(NULL), NULL);
-    ASSERT_NE(other, (HWND)NULL);
-    SetForegroundWindow(other);
-    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == other; }));
-    /* Below the casing, where a click does nothing else. */
-    ClickClient(viewer, viewer.window, 150, 466);
-    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == viewer.window; }));
-    DestroyWindow(other);
+    SwitchAwayAndBack();
     ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
     /* Keys only, no click in the field: type the name over the text, open the list, take it. */
     PressKey(VK_END);
@@ -294,6 +314,99 @@ TEST_F(EndToEndTest, KeysReachTheComboBoxAfterSwitchingBackToTheViewer)
     PressKey(VK_RETURN);
     ASSERT_TRUE(Shows({30, 0, VIEW_INFO}));
     CloseWithAltF4();
+}
+
+TEST_F(EndToEndTest, MoveListKeepsItsPlaceAndClickedRowThroughFocusChangesAndTheDroppedList)
+{
+    /* A list more than two boxes long. */
+    const int entry = 2;
+    ChooseByTyping(entry);
+    ASSERT_TRUE(Shows({entry, 0, VIEW_INFO}));
+    ClickTab(VIEW_MOVES);
+    ASSERT_TRUE(Shows({entry, 0, VIEW_MOVES}));
+    RECT client = {};
+    GetClientRect(viewer.listBox, &client);
+    const int rowHeight = (int)SendMessageW(viewer.listBox, LB_GETITEMHEIGHT, 0, 0);
+    ASSERT_GT(rowHeight, 0);
+    const std::vector<std::wstring> lines = ExpectedListLines({entry, 0, VIEW_MOVES});
+    ASSERT_GT((int)lines.size(), 2 * client.bottom / rowHeight);
+
+    /* Into the list, which takes the focus from the combo box, and down to its end with the keyboard.
+       (A press on the scroll bar pages on for as long as a loaded machine delays the release.) */
+    ClickListRow(0);
+    PressKey(VK_END);
+    const LRESULT last = (LRESULT)lines.size() - 1;
+    ASSERT_TRUE(PollUntil([&] { return SendMessageW(viewer.listBox, LB_GETCURSEL, 0, 0) == last; }));
+    const LRESULT top = SendMessageW(viewer.listBox, LB_GETTOPINDEX, 0, 0);
+    ASSERT_GT(top, 0);
+    /* The third row in view. */
+    ClickListRow(2);
+
+    SwitchAwayAndBack();
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+    ClickClient(viewer, viewer.combo, COMBO_ARROW_POINT.x, COMBO_ARROW_POINT.y);
+    ASSERT_NE(DroppedList(), (HWND)NULL);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForCapture(viewer, NULL));
+    ASSERT_TRUE(PollUntil([&] { return SendMessageW(viewer.combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    SyncWithViewer(viewer);
+
+    EXPECT_EQ(ListBoxLines(viewer.listBox), lines);
+    EXPECT_EQ(SendMessageW(viewer.listBox, LB_GETTOPINDEX, 0, 0), top);
+    EXPECT_EQ(SendMessageW(viewer.listBox, LB_GETCURSEL, 0, 0), top + 2);
+    EXPECT_TRUE(ScreenShows(viewer, {entry, 0, VIEW_MOVES}));
+    CloseWithAltF4();
+}
+
+/* What a starter's show command (a shortcut's "Run: Normal window, Minimized, Maximized") must leave. */
+struct ShowStart {
+    int command;
+    bool visible;
+    bool minimized;
+};
+
+/* clang-format off */
+static const ShowStart showStarts[] = {
+    {SW_HIDE,            false, false}, /* 0 */
+    {SW_SHOWNORMAL,      true,  false}, /* 1 */
+    {SW_SHOWMINIMIZED,   true,  true }, /* 2 */
+    {SW_SHOWMAXIMIZED,   true,  false}, /* 3, also SW_MAXIMIZE */
+    {SW_SHOWNOACTIVATE,  true,  false}, /* 4 */
+    {SW_SHOW,            true,  false}, /* 5 */
+    {SW_MINIMIZE,        true,  true }, /* 6 */
+    {SW_SHOWMINNOACTIVE, true,  true }, /* 7 */
+    {SW_SHOWNA,          true,  false}, /* 8 */
+    {SW_RESTORE,         true,  false}, /* 9 */
+    {SW_SHOWDEFAULT,     true,  false}, /* 10 */
+};
+/* clang-format on */
+
+TEST(ShowCommandTest, EveryShowCommandKeepsTheFixedOuterSizeAndNoneMaximizes)
+{
+    /* 309 by 495 at (250, 20). */
+    const RECT fixedOuter = {250, 20, 559, 515};
+    for (const ShowStart &start : showStarts) {
+        SCOPED_TRACE(start.command);
+        Viewer viewer;
+        std::string reason;
+        ASSERT_TRUE(StartViewer(viewer, reason, start.command)) << reason;
+        EXPECT_FALSE(IsZoomed(viewer.window));
+        EXPECT_EQ(IsIconic(viewer.window) != FALSE, start.minimized);
+        EXPECT_EQ(IsWindowVisible(viewer.window) != FALSE, start.visible);
+        /* A minimized start is measured where the user brings it back (its taskbar button). */
+        if (start.minimized) {
+            /* Sent, not posted: it returns once the viewer has restored and placed the window. */
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(viewer.window, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_NORMAL, WAIT_LIMIT_MS,
+                                &result);
+            EXPECT_FALSE(IsIconic(viewer.window));
+        }
+        RECT outer = {};
+        GetWindowRect(viewer.window, &outer);
+        EXPECT_TRUE(EqualRect(&outer, &fixedOuter))
+            << outer.left << "," << outer.top << "," << outer.right << "," << outer.bottom;
+        DisposeViewer(viewer);
+    }
 }
 
 int main(int argc, char **argv)

@@ -21,7 +21,7 @@ static std::wstring WindowsPath(const char *path)
     return std::wstring(converted.begin(), converted.end());
 }
 
-bool StartViewer(Viewer &viewer, std::string &reason)
+bool StartViewer(Viewer &viewer, std::string &reason, int showCommand)
 {
     viewer = Viewer();
     const char *exe = getenv("ZORAVEL_EXE");
@@ -32,12 +32,23 @@ bool StartViewer(Viewer &viewer, std::string &reason)
     std::wstring commandLine = L"\"" + WindowsPath(exe) + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(NULL, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &viewer.process)) {
-        reason = "CreateProcess failed for " + std::string(exe);
-        return false;
+    if (showCommand != NO_SHOW_COMMAND) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = (WORD)showCommand;
+    }
+    /* Wine itself now and then fails to start a process on a loaded machine: retried, within the limit. */
+    DWORD start = GetTickCount();
+    while (
+        !CreateProcessW(NULL, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &viewer.process)) {
+        if (GetTickCount() - start >= WAIT_LIMIT_MS) {
+            reason = "CreateProcess failed for " + std::string(exe) + " with error " +
+                     std::to_string(GetLastError());
+            return false;
+        }
+        Sleep(POLL_STEP_MS);
     }
     /* The window exists before the controls; the viewer is ready once it waits for input. */
-    DWORD start = GetTickCount();
+    start = GetTickCount();
     while (GetTickCount() - start < WAIT_LIMIT_MS) {
         HWND window = FindWindowA(VIEWER_CLASS, NULL);
         if (window && GetDlgItem(window, IDC_FORM_BUTTON)) {

@@ -34,9 +34,13 @@ struct Viewer {
     HWND formButton;
 };
 
-/* Starts the program named by ZORAVEL_EXE and waits until its window and controls exist and it
-   waits for input. Returns false with a reason when it does not get there in time. */
-bool StartViewer(Viewer &viewer, std::string &reason);
+/* The starter gives no show command (the program's WinMain then gets SW_SHOWDEFAULT). */
+const int NO_SHOW_COMMAND = -1;
+
+/* Starts the program named by ZORAVEL_EXE, with the show command a shortcut would give it, and waits
+   until its window and controls exist and it waits for input. Returns false with a reason when it does
+   not get there in time. */
+bool StartViewer(Viewer &viewer, std::string &reason, int showCommand = NO_SHOW_COMMAND);
 /* Ends a viewer that a test left running (after a failure) and closes the handles. */
 void DisposeViewer(Viewer &viewer);
 /* Waits for the process to end; returns its exit code, or -1 after the wait limit. */

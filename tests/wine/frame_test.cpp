@@ -89,3 +89,78 @@ TEST(FrameTest, TallerCaptionGrowsTheWindowByTheShortfallAndTheLayoutFits)
     EXPECT_TRUE(TabShows(35, 430, IDB_TAB_EVOLUTION_OFF));
     StopViewer();
 }
+
+/* A change notice with the parameters Windows sends it with. */
+struct MetricsNotice {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+static RECT OuterRect()
+{
+    RECT outer;
+    GetWindowRect(app.mainWindow, &outer);
+    return outer;
+}
+
+static RECT ClientRect()
+{
+    RECT client;
+    GetClientRect(app.mainWindow, &client);
+    return client;
+}
+
+/* What Windows does to every window when the metrics change: a new frame around the same outer size. */
+static void RecomputeFrame()
+{
+    SetWindowPos(app.mainWindow, NULL, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TEST(FrameTest, TallerCaptionWhileRunningGrowsTheWindowOnEachChangeNoticeAndNeverShrinksIt)
+{
+    /* clang-format off */
+    const MetricsNotice notices[] = {
+        {WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, (LPARAM)"WindowMetrics"}, /* caption, borders */
+        {WM_THEMECHANGED,  0,                       0                      }, /* theme, high contrast */
+        {WM_DISPLAYCHANGE, 32,                      MAKELPARAM(1024, 768)  }, /* display, its scale */
+    };
+    /* clang-format on */
+    for (const MetricsNotice &notice : notices) {
+        SCOPED_TRACE(notice.message);
+        StartViewer();
+        int grownHeight = 0;
+        {
+            TallCaption caption(40);
+            ASSERT_TRUE(caption.changed);
+            RecomputeFrame();
+            ASSERT_LT(ClientRect().bottom, NEEDED_HEIGHT);
+            grownHeight = NEEDED_HEIGHT + FrameHeight();
+            SendMessageA(app.mainWindow, notice.message, notice.wParam, notice.lParam);
+            PumpMessages();
+            EXPECT_EQ(ClientRect().right, NEEDED_WIDTH);
+            EXPECT_EQ(ClientRect().bottom, NEEDED_HEIGHT);
+            RECT outer = OuterRect();
+            EXPECT_EQ(outer.left, 250);
+            EXPECT_EQ(outer.top, 20);
+            EXPECT_EQ(outer.right - outer.left, 309);
+            EXPECT_EQ(outer.bottom - outer.top, grownHeight);
+            RepaintNow();
+            EXPECT_TRUE(TabShows(35, 430, IDB_TAB_EVOLUTION_OFF));
+
+            /* Minimized, the window has nothing to measure and must come back as it was. */
+            ShowWindow(app.mainWindow, SW_MINIMIZE);
+            SendMessageA(app.mainWindow, notice.message, notice.wParam, notice.lParam);
+            ShowWindow(app.mainWindow, SW_RESTORE);
+            PumpMessages();
+            EXPECT_EQ(OuterRect().bottom - OuterRect().top, grownHeight);
+        }
+        /* The old, smaller caption leaves more room than needed: the window keeps its size. */
+        RecomputeFrame();
+        SendMessageA(app.mainWindow, notice.message, notice.wParam, notice.lParam);
+        PumpMessages();
+        EXPECT_EQ(OuterRect().bottom - OuterRect().top, grownHeight);
+        StopViewer();
+    }
+}

@@ -15,8 +15,7 @@ void StartViewer()
     InitAppState(GetModuleHandleA(NULL));
     ASSERT_NE(RegisterMainClass(), 0);
     ASSERT_NE(CreateMainWindow(), (HWND)NULL);
-    ShowWindow(app.mainWindow, SW_SHOWNORMAL);
-    UpdateWindow(app.mainWindow);
+    ShowMainWindow(SW_SHOWNORMAL);
     CreateControls();
     PumpMessages();
 }

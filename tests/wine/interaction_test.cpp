@@ -220,6 +220,114 @@ TEST_F(ComboTest, ReactivatedWindowGivesTheKeyboardBackToTheComboBox)
     EXPECT_EQ(GetFocus(), edit);
 }
 
+/* The characters that reach the combo box's edit field's own procedure. A test procedure put in front
+   of it when the field is created sees what the viewer lets through. */
+static WNDPROC editOwnProc;
+static std::vector<WPARAM> charsReached;
+static HHOOK editHook;
+
+static LRESULT CALLBACK RecordChars(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR)
+        charsReached.push_back(wParam);
+    return CallWindowProcA(editOwnProc, edit, message, wParam, lParam);
+}
+
+static LRESULT CALLBACK WatchEditCreation(int code, WPARAM wParam, LPARAM lParam)
+{
+    char className[16] = {};
+    if (code == HCBT_CREATEWND && GetClassNameA((HWND)wParam, className, sizeof className) &&
+        _stricmp(className, "Edit") == 0)
+        editOwnProc = (WNDPROC)SetWindowLongPtrA((HWND)wParam, GWLP_WNDPROC, (LONG_PTR)RecordChars);
+    return CallNextHookEx(editHook, code, wParam, lParam);
+}
+
+class EditFieldTest : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        editOwnProc = NULL;
+        editHook = SetWindowsHookExA(WH_CBT, WatchEditCreation, NULL, GetCurrentThreadId());
+        StartViewer();
+        UnhookWindowsHookEx(editHook);
+        edit = GetWindow(app.entryCombo, GW_CHILD);
+        ASSERT_NE(editOwnProc, (WNDPROC)NULL);
+        charsReached.clear();
+    }
+    void TearDown() override
+    {
+        StopViewer();
+    }
+
+    /* A key stroke at the focused field: its key-down, the character TranslateMessage makes, key-up. */
+    void PressKey(WPARAM virtualKey, WPARAM character)
+    {
+        SendMessageA(edit, WM_KEYDOWN, virtualKey, 1);
+        if (character)
+            SendMessageA(edit, WM_CHAR, character, 1);
+        SendMessageA(edit, WM_KEYUP, virtualKey, 0xC0000001);
+        PumpMessages();
+    }
+
+    bool ListDropped()
+    {
+        return SendMessageA(app.entryCombo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+
+    HWND edit = NULL;
+};
+
+TEST_F(EditFieldTest, EnterEscapeAndTabNeverReachTheEditFieldLettersDo)
+{
+    ASSERT_EQ(GetFocus(), edit);
+    PressKey(VK_RETURN, '\r');
+    PressKey(VK_ESCAPE, 0x1B);
+    PressKey(VK_TAB, '\t');
+    PressKey(VK_RETURN, '\n'); /* Ctrl+Enter */
+    PressKey('K', 'k');
+    EXPECT_EQ(charsReached, std::vector<WPARAM>{'k'});
+    EXPECT_FALSE(ListDropped());
+}
+
+TEST_F(EditFieldTest, TextPastTheFieldsWidthStopsBeforeItAndWhatFitsReachesIt)
+{
+    /* A box like the viewer's, left alone: its field's own judgement of what fits. */
+    HWND reference = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN,
+                                     120, 80, 120, 200, app.mainWindow, NULL, GetModuleHandleA(NULL), NULL);
+    HWND referenceEdit = GetWindow(reference, GW_CHILD);
+    ASSERT_NE(referenceEdit, (HWND)NULL);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    /* Wide letters until nothing fits, then narrow ones that may fit again, a blank and a Polish letter. */
+    const std::string typed = "WWWWWWWWWWWWWWWWWWWW" + std::string("iiii l\xEA\xEA");
+    for (char c : typed) {
+        PressKey(VkKeyScanA(c) & 0xFF, (WPARAM)(unsigned char)c);
+        SendMessageA(referenceEdit, WM_CHAR, (WPARAM)(unsigned char)c, 1);
+    }
+    char fitted[64] = {};
+    GetWindowTextA(referenceEdit, fitted, sizeof fitted);
+    ASSERT_LT(strlen(fitted), typed.size());
+    EXPECT_EQ(ComboText(), fitted);
+    EXPECT_EQ(std::string(charsReached.begin(), charsReached.end()), fitted);
+    DestroyWindow(reference);
+}
+
+TEST_F(EditFieldTest, EnterStillPicksFromTheDroppedListAndEscapeClosesIt)
+{
+    SelectEntry(3);
+    PressKey(VK_F4, 0);
+    ASSERT_TRUE(ListDropped());
+    PressKey(VK_DOWN, 0);
+    PressKey(VK_RETURN, '\r');
+    EXPECT_FALSE(ListDropped());
+    EXPECT_EQ(app.EntryIndex, 4u);
+    EXPECT_TRUE(HeaderShowsPicture(IDB_PICTURE_BASE + 4));
+
+    PressKey(VK_F4, 0);
+    ASSERT_TRUE(ListDropped());
+    PressKey(VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(ListDropped());
+}
+
 using ListTest = ViewerTest;
 
 TEST_F(ListTest, MovesViewShowsEveryElementOfTheEntrysList)
@@ -275,6 +383,49 @@ TEST_F(ListTest, FormClicksCycleTheMoveListsInTheMovesView)
     }
     EXPECT_NE(ListElements(formMoveListText[1]), ListElements(formMoveListText[0]));
     EXPECT_NE(ListElements(formMoveListText[2]), ListElements(formMoveListText[1]));
+}
+
+/* The user's place in the list: the scroll bar's thumb dragged to the top line, a row clicked. */
+static void ScrollAndClickRow(int top, int row)
+{
+    SendMessageA(app.moveListBox, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, top), 0);
+    int rowHeight = (int)SendMessageA(app.moveListBox, LB_GETITEMHEIGHT, 0, 0);
+    LPARAM point = MAKELPARAM(30, (row - top) * rowHeight + rowHeight / 2);
+    SendMessageA(app.moveListBox, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(app.moveListBox, WM_LBUTTONUP, 0, point);
+    PumpMessages();
+}
+
+static bool ListPlaceIs(int top, int row)
+{
+    return SendMessageA(app.moveListBox, LB_GETTOPINDEX, 0, 0) == top &&
+           SendMessageA(app.moveListBox, LB_GETCURSEL, 0, 0) == row;
+}
+
+TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtTheTop)
+{
+    const int notifications[] = {CBN_SETFOCUS, CBN_KILLFOCUS, CBN_DROPDOWN, CBN_CLOSEUP, CBN_SELENDCANCEL};
+    for (TabKind view : {TAB_MOVES, TAB_MACHINES}) {
+        SelectEntry(FORM_ENTRY);
+        ClickTab(view);
+        for (int notification : notifications) {
+            ScrollAndClickRow(3, 5);
+            SendComboNotification(notification);
+            EXPECT_TRUE(ListPlaceIs(3, 5)) << view << ", notification " << notification;
+        }
+        /* Another entry, and the same list again from its tab, start at the top. */
+        SelectEntry(2);
+        EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
+        ScrollAndClickRow(3, 5);
+        ClickTab(view);
+        EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
+    }
+    /* So does another form. */
+    SelectEntry(FORM_ENTRY);
+    ClickTab(TAB_MOVES);
+    ScrollAndClickRow(3, 5);
+    ClickFormButton();
+    EXPECT_TRUE(ListPlaceIs(0, LB_ERR));
 }
 
 TEST_F(ListTest, FormClicksLeaveTheMachinesListAlone)
