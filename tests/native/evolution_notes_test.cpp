@@ -292,6 +292,19 @@ TEST_F(EvolutionNotes, LinesFollowTheStepAndNotePatterns)
         known |= line2.find("->") != std::string::npos ||
                  (StartsWith(line2, "Z ") && EndsWith(line2, " w dru\xBFynie"));
         EXPECT_TRUE(known) << line2;
+        /* One arrow style: "A --condition--> B", continued on the second line as "--condition--> B". */
+        for (const std::string &line : {line1, line2}) {
+            size_t arrowAt = line.find("--> ");
+            if (line.find("->") == std::string::npos)
+                continue;
+            ASSERT_NE(arrowAt, std::string::npos) << line;
+            EXPECT_NE(line[arrowAt - 1], '-') << line;
+            EXPECT_EQ(line.find("->", arrowAt + 2), std::string::npos) << line;
+        }
+        EXPECT_FALSE(EndsWith(line1, "-")) << "a step is never broken across the lines";
+        if (line2.find("->") != std::string::npos) {
+            EXPECT_TRUE(StartsWith(line2, "--") || line2.find(" --") != std::string::npos) << line2;
+        }
     }
 }
 
