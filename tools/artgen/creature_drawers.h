@@ -12,7 +12,6 @@ void DrawBird(Ctx &c);
 void DrawMushroom(Ctx &c);
 void DrawBiped(Ctx &c);
 void DrawJelly(Ctx &c);
-void DrawCrab(Ctx &c);
 void DrawPlant(Ctx &c);
 void DrawInsect(Ctx &c);
 void DrawBlob(Ctx &c);

@@ -13,7 +13,6 @@ enum Body {
     BODY_MUSHROOM,
     BODY_BIPED,
     BODY_JELLY,
-    BODY_CRAB,
     BODY_PLANT,
     BODY_INSECT,
     BODY_BLOB,

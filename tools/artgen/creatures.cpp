@@ -70,9 +70,6 @@ static void Paint(Ctx &c)
     case BODY_JELLY:
         DrawJelly(c);
         break;
-    case BODY_CRAB:
-        DrawCrab(c);
-        break;
     case BODY_PLANT:
         DrawPlant(c);
         break;

@@ -290,30 +290,6 @@ void DrawJelly(Ctx &c)
         Bolt(c, -brx - U(6), by - U(2), U(10), spark);
 }
 
-/* No entry of the catalogue is a crab now; the body plan stays drawable as one plain crab. */
-void DrawCrab(Ctx &c)
-{
-    GroundShadow(c.s, 0, 0, U(26), U(3));
-    const int by = -U(12), brx = U(14), bry = U(8);
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 3; ++k)
-            Tube(c.s,
-                 {side * (brx - U(4) - k * U(3)), by + U(2), U(1) + U(1) / 2, side * (brx + U(4) - k * U(2)),
-                  by - U(2) + k * U(2), U(1) + U(1) / 2, side * (brx + U(6) - k * U(3)), 0, U(1)},
-                 Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, by, brx, bry, Style(c.body));
-    for (int side = -1; side <= 1; side += 2) {
-        const int ex = side * U(5), ey = by - bry - U(5);
-        Capsule(c.s, ex, by - bry + U(2), U(1), ex, ey, U(1), Style(c.body, PART_LINE));
-        Ellipse(c.s, ex, ey, U(3), U(3), Style(c.white, PART_FLAT | PART_LINE));
-        Ellipse(c.s, ex - side * U(1) / 2, ey, U(1) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
-        const int cx = side * (brx + U(8)), cy = by - bry - U(6);
-        Capsule(c.s, side * (brx - U(2)), by - U(2), U(2), cx, cy + U(4), U(2), Style(c.body, PART_LINE));
-        Ellipse(c.s, cx, cy, U(5), U(6), Style(c.accent, PART_LINE), side * 20);
-    }
-    Smile(c, 0, by, U(3));
-}
-
 /* A hooked spine from (x, y) outward toward angle, its tip curling round toward curl. */
 static void HookedSpine(Ctx &c, int x, int y, int length, int angle, int curl)
 {
