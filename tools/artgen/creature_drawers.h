@@ -25,9 +25,9 @@ void DrawCairn(Ctx &c);
 void DrawSandray(Ctx &c);
 void DrawAnvil(Ctx &c);
 void DrawPail(Ctx &c);
-void DrawChain(Ctx &c);
+void DrawDivingBell(Ctx &c);
 void DrawColumn(Ctx &c);
-void DrawFog(Ctx &c);
+void DrawMarshKeeper(Ctx &c);
 void DrawMangrove(Ctx &c);
 
 #endif

@@ -26,9 +26,9 @@ enum Body {
     BODY_SANDRAY,
     BODY_ANVIL,
     BODY_PAIL,
-    BODY_CHAIN,
+    BODY_BELL,
     BODY_COLUMN,
-    BODY_FOG,
+    BODY_KEEPER,
     BODY_MANGROVE,
 };
 

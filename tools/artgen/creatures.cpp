@@ -109,14 +109,14 @@ static void Paint(Ctx &c)
     case BODY_PAIL:
         DrawPail(c);
         break;
-    case BODY_CHAIN:
-        DrawChain(c);
+    case BODY_BELL:
+        DrawDivingBell(c);
         break;
     case BODY_COLUMN:
         DrawColumn(c);
         break;
-    case BODY_FOG:
-        DrawFog(c);
+    case BODY_KEEPER:
+        DrawMarshKeeper(c);
         break;
     case BODY_MANGROVE:
         DrawMangrove(c);

@@ -309,7 +309,7 @@ static void ChainLeg(Ctx &c, int x0, int y0, int x1, int y1, int lead)
 
 /* The great iron diving bell walks the seabed on four chain legs; its eye is the lamp burning
    behind the porthole. One front leg is lifted mid-step. */
-void DrawChain(Ctx &c)
+void DrawDivingBell(Ctx &c)
 {
     const int brass = Material(c, {200, 160, 70}), glass = Material(c, {50, 80, 104});
     const int lead = Material(c, {70, 74, 86}), bubble = Material(c, {150, 206, 236});
@@ -377,7 +377,7 @@ void DrawColumn(Ctx &c)
 
 /* The hunched keeper of the marsh: a heap of reeds over peat, a hood bowed forward with two pale
    eyes under it, a crook in its hand with a green lantern hanging from the hook, fog at its hem. */
-void DrawFog(Ctx &c)
+void DrawMarshKeeper(Ctx &c)
 {
     const int reed = Material(c, {176, 160, 96}), peat = Material(c, {86, 66, 50});
     const int wood = Material(c, {104, 80, 58}), fog = Material(c, {196, 208, 200});
