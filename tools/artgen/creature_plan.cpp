@@ -91,7 +91,7 @@ const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
     {  59, "T",  1, 3, BODY_CRAWLER,   DRA, N,   { 90, 110,  90}, {170, 200,  90}, 50, "six-legged bog-drake hatchling with reed-like frills"},
     {  60, "T",  2, 3, BODY_CRAWLER,   DRA, N,   { 80, 100,  80}, {180, 210,  90},  0, "long low six-legged bog drake, peat-brown back, reed frills along its neck"},
     {  61, "T",  3, 3, BODY_CRAWLER,   DRA, GRA, { 70,  90,  70}, {150, 200,  80},  0, "massive six-legged bog drake, a mane of bog moss, heavy club tail"},
-    {  62, "-",  1, 1, BODY_BIPED,     GRO, N,   {196, 160, 110}, {140, 100,  70},  0, "dust kangaroo joey, big feet in dust puffs, one ear up and one still flopped"},
+    {  62, "-",  1, 1, BODY_BIPED,     GRO, N,   {196, 160, 110}, {140, 100,  70},  0, "dust kangaroo joey sitting side on, propped on its long hind feet and thick tail, forepaws held at its chest, short upright ears, dust puffing round its toes"},
     {  63, "U",  1, 2, BODY_PLANT,     GRA, N,   {120, 200,  90}, {240, 140, 180},  0, "flower bud fairy hovering on two leaf wings, a closed pink bud wrapped in sepals for a hat"},
     {  64, "U",  2, 2, BODY_PLANT,     GRA, N,   {100, 190,  80}, {250, 120, 170},  0, "flower fairy hovering on four leaf wings, its face in an open pink bloom, a petal skirt, one arm waving"},
     {  65, "V",  1, 3, BODY_INSECT,    INS, N,   {236, 224, 190}, {180, 140,  90}, 44, "pale beetle grub curled in a C on a crumb of soil, brown head"},

@@ -9,7 +9,6 @@ enum BipedExtra : unsigned {
     MONKEY = 1u << 3,
     SCARECROW = 1u << 5,
     ROBOT = 1u << 6,
-    KANGAROO = 1u << 8,
     HORNS = 1u << 10,
     MOSS = 1u << 12,
     BIG_FISTS = 1u << 13,
@@ -33,7 +32,6 @@ static const BipedLook LOOKS[] = {
     {  31,   5,  2,   8,   8,  10,   9,  2,  3, MONKEY | TAIL},
     {  32,   7,  4,  13,  12,  10,  21,  4,  5, MONKEY},
     {  40,  11,  4,  12,  12,   9,  14,  3,  5, ROBOT},
-    {  62,   7,  4,  11,  11,  13,   8,  3,  3, KANGAROO | TAIL},
     {  97,  11,  6,  17,  16,   9,  18,  5,  6, MOSS | SUNK_HEAD},
 };
 /* clang-format on */
@@ -257,6 +255,59 @@ static void HangingApe(Ctx &c)
     Smile(c, hx, hy + hr / 2, hr / 4);
 }
 
+/* The dust kangaroo joey sits side on, facing left, on a tripod of its two long hind feet and a
+   thick tail laid along the ground; small forepaws held in front of its chest, ears up but short. */
+static const int JOEY_ENTRY = 62;
+
+static void KangarooJoey(Ctx &c)
+{
+    const int fur = c.body, light = c.belly, ear = c.accent;
+    const int dust = Material(c, {214, 196, 166});
+    const int far = Material(c, Darker(c.plan->bodyColour, 16));
+    GroundShadow(c.s, U(6), 0, U(30), U(3));
+    /* It has just landed: dust puffs up in little clouds round its toes and the tail's tip. */
+    static const int PUFFS[][3] = {
+        {-U(27), -U(4), U(4)},
+        {-U(31), -U(8), U(3)},
+        {-U(25), -U(9), U(3)},
+        {U(39),  -U(4), U(3)},
+        {U(37),  -U(7), U(2)},
+    };
+    for (const int *p : PUFFS)
+        Ellipse(c.s, p[0], p[1], p[2], p[2], Style(dust, PART_NO_HIGHLIGHT));
+    /* The tail is the third leg: thick where it leaves the haunch, resting on the ground to its tip. */
+    Tube(c.s, {U(8), -U(16), U(8), U(20), -U(7), U(6), U(30), -U(3), U(3) + U(1) / 2, U(37), -U(3), U(2)},
+         Style(fur, PART_LINE));
+    /* The far foot and forepaw show a little behind the near ones. */
+    Ellipse(c.s, -U(13), -U(4), U(12), U(3) + U(1) / 2, Style(far, PART_LINE));
+    Capsule(c.s, -U(6), -U(34), U(3), -U(15), -U(28), U(2) + U(1) / 2, Style(far, PART_LINE));
+    /* A round body sitting upright, leaning a little forward, the pale belly in front. */
+    Ellipse(c.s, -U(1), -U(25), U(12), U(15), Style(fur, PART_LINE), -12);
+    Ellipse(c.s, -U(6), -U(25), U(6), U(11), Style(light, PART_NO_HIGHLIGHT), -12);
+    /* The long near foot under a big haunch, the haunch's fold shaded. */
+    Ellipse(c.s, -U(9), -U(4), U(14), U(4), Style(fur, PART_LINE));
+    Ellipse(c.s, U(4), -U(13), U(11), U(10), Style(fur, PART_LINE), 20);
+    Curve(c.s, -U(2), -U(19), U(1) / 2 + U(1) / 4, U(6), -U(24), U(12), -U(17), U(1) / 2 + U(1) / 4,
+          Style(fur, PART_FLAT, SHADE_SHADOW));
+    /* The toes stand proud of the foot, the joey's weight on them. */
+    Ellipse(c.s, -U(22), -U(3), U(3), U(3), Style(fur, PART_LINE));
+    /* The near forepaw, curled in front of the chest. */
+    Capsule(c.s, -U(8), -U(33), U(3), -U(16), -U(27), U(2) + U(1) / 2, Style(fur, PART_LINE));
+    Ellipse(c.s, -U(17), -U(26), U(3), U(2) + U(1) / 2, Style(fur, PART_LINE));
+    /* Head: round at the back, a longer muzzle forward, ears upright but not long. */
+    const int hx = -U(6), hy = -U(46);
+    Ellipse(c.s, hx + U(7), hy - U(14), U(4), U(8), Style(far, PART_LINE), 20);
+    Ellipse(c.s, hx, hy, U(12), U(11), Style(fur, PART_LINE));
+    Ellipse(c.s, hx - U(11), hy + U(4), U(9), U(6), Style(fur, PART_LINE), -8);
+    Ellipse(c.s, hx - U(10), hy + U(6), U(7), U(3) + U(1) / 2, Style(light, PART_NO_HIGHLIGHT), -8);
+    Ellipse(c.s, hx - U(19), hy + U(2), U(2) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
+    Ellipse(c.s, hx + U(2), hy - U(15), U(4) + U(1) / 2, U(9), Style(fur, PART_LINE), 8);
+    Ellipse(c.s, hx + U(2), hy - U(14), U(2), U(6), Style(ear, PART_FLAT, SHADE_LIGHT), 8);
+    CuteEye(c, hx - U(4), hy - U(1), U(4));
+    Curve(c.s, hx - U(17), hy + U(7), U(1) / 2, hx - U(15), hy + U(8), hx - U(13), hy + U(7), U(1) / 2,
+          Style(c.mouth, PART_FLAT));
+}
+
 void DrawBiped(Ctx &c)
 {
     if (c.plan->body == BODY_BIPED && c.plan->primary == KIND_ROCK) {
@@ -267,6 +318,10 @@ void DrawBiped(Ctx &c)
         HangingApe(c);
         return;
     }
+    if (c.plan->index == JOEY_ENTRY) {
+        KangarooJoey(c);
+        return;
+    }
     const BipedLook &b = LookOf(c.plan->index);
     const int legLen = U(b.legLen), legR = U(b.legR), brx = U(b.bodyRx), bry = U(b.bodyRy);
     const int hr = U(b.headR), armR = U(b.armR), handR = U(b.handR), armLen = U(b.armLen);
@@ -275,46 +330,23 @@ void DrawBiped(Ctx &c)
     const int skin = (b.extras & MONKEY) ? c.accent : c.belly;
     const int limb = (b.extras & SCARECROW) ? Material(c, {150, 110, 70}) : c.body;
 
-    if (b.extras & TAIL) {
-        const int tailMat = c.body;
-        if (b.extras & KANGAROO) {
-            Curve(c.s, U(4), -legLen - U(2), U(5), brx + U(12), -U(2), brx + U(18), -U(3), U(2),
-                  Style(tailMat, PART_LINE));
-        } else {
-            Curve(c.s, brx / 2, bodyY + bry / 2, U(2), brx + U(14), bodyY + bry, brx + U(10),
-                  bodyY - bry - U(4), U(1) + U(1) / 2, Style(tailMat, PART_LINE));
-        }
-    }
+    if (b.extras & TAIL)
+        Curve(c.s, brx / 2, bodyY + bry / 2, U(2), brx + U(14), bodyY + bry, brx + U(10), bodyY - bry - U(4),
+              U(1) + U(1) / 2, Style(c.body, PART_LINE));
 
     /* Legs and feet. */
     for (int side = -1; side <= 1; side += 2) {
         const int lx = side * (brx / 2);
         Capsule(c.s, lx, bodyY + bry / 2, legR, lx, -legR, legR, Style(limb, PART_LINE));
-        const int footR = (b.extras & KANGAROO) ? legR * 3 : legR + U(1);
-        const int footRy = (b.extras & KANGAROO) ? legR : footR * 2 / 3;
-        Ellipse(c.s, lx + side * U(1) - ((b.extras & KANGAROO) ? U(4) : 0), -footRy + U(1) / 2, footR + U(1),
-                footRy, Style((b.extras & SCARECROW) ? c.dark : limb, PART_LINE));
-    }
-    if (b.extras & KANGAROO) {
-        /* Stamping kicks up dust round the long feet. */
-        const int dust = Material(c, {204, 190, 168});
-        static const int PUFFS[][3] = {
-            {-U(22), -U(4),  U(5)},
-            {-U(27), -U(10), U(3)},
-            {U(20),  -U(4),  U(5)},
-            {U(25),  -U(11), U(3)}
-        };
-        for (const int *p : PUFFS)
-            Ellipse(c.s, p[0], p[1], p[2], p[2] * 4 / 5, Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
+        const int footR = legR + U(1), footRy = footR * 2 / 3;
+        Ellipse(c.s, lx + side * U(1), -footRy + U(1) / 2, footR + U(1), footRy,
+                Style((b.extras & SCARECROW) ? c.dark : limb, PART_LINE));
     }
 
     /* Body. */
     Ellipse(c.s, 0, bodyY, brx, bry, Style(b.extras & SCARECROW ? c.accent : c.body, PART_LINE));
-    if (b.extras & (FUR | MONKEY | KANGAROO))
+    if (b.extras & (FUR | MONKEY))
         Ellipse(c.s, 0, bodyY + bry / 4, brx * 3 / 5, bry * 2 / 3, Style(skin, PART_NO_HIGHLIGHT));
-    if (b.extras & KANGAROO)
-        Capsule(c.s, -brx / 2, bodyY + bry / 2, U(1) / 2, brx / 2, bodyY + bry / 2, U(1) / 2,
-                Style(c.body, PART_FLAT, SHADE_SHADOW));
     if (b.extras & MOSS) {
         for (int k = 0; k < 6; ++k) {
             const int angle = -80 + k * 32;
@@ -365,11 +397,6 @@ void DrawBiped(Ctx &c)
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 2, hr / 2, Style(c.body, PART_LINE));
                 Ellipse(c.s, side * hr, headY - hr / 5, hr / 4, hr / 4, Style(skin, PART_FLAT, SHADE_SHADOW));
             }
-        if (b.extras & KANGAROO) {
-            /* One ear stands up, the other still flops over: a joey's ears grow in late. */
-            Ellipse(c.s, -hr / 2, headY - hr * 5 / 4, hr / 4, hr * 2 / 3, Style(c.body, PART_LINE), -10);
-            Ellipse(c.s, hr * 6 / 5, headY - hr / 2, hr / 4, hr * 2 / 3, Style(c.body, PART_LINE), 120);
-        }
         if (b.extras & HORNS)
             for (int side = -1; side <= 1; side += 2)
                 Spike(c, side * hr / 2, headY - hr * 3 / 4, hr * 3 / 4, side * 30, hr / 5,
@@ -379,7 +406,7 @@ void DrawBiped(Ctx &c)
                 Spike(c, (k - 1) * hr / 3, headY - hr * 4 / 5, hr / 2, (k - 1) * 25, hr / 5,
                       Style(c.body, PART_LINE));
         Ellipse(c.s, 0, headY, hr, hr * 9 / 10, Style(c.body, PART_LINE));
-        if (b.extras & (MONKEY | KANGAROO))
+        if (b.extras & MONKEY)
             Ellipse(c.s, 0, headY + hr / 4, hr * 2 / 3, hr / 2, Style(skin, PART_NO_HIGHLIGHT));
         if (b.extras & FUR) {
             YetiFace(c, headY, hr, (b.extras & FIERCE) != 0);
@@ -405,7 +432,7 @@ void DrawBiped(Ctx &c)
                 FierceEye(c, -eyeX, headY, hr / 5, -15, iris);
                 FierceEye(c, eyeX, headY, hr / 5, 15, iris);
             } else {
-                const bool child = c.young || (b.extras & KANGAROO);
+                const bool child = c.young;
                 CuteEye(c, -eyeX, headY, child ? hr / 4 : hr / 5);
                 CuteEye(c, eyeX, headY, child ? hr / 4 : hr / 5);
             }
