@@ -164,19 +164,20 @@ void DrawCairn(Ctx &c)
     StoneHand(c, U(30), -U(22), 1, glow);
 }
 
-/* Sand swimmers: a small fringed diamond lying flat in its patch of sand with stalked eyes, and
-   a broad ray gliding over a dune crest, draped on its rippling fringe, a barbed whip tail
-   raised behind it. */
+/* Sand swimmers, both a flat kite-shaped ray with rippled wing edges and eyes domed on top: the
+   small one lies half sunk in its patch of sand, a thin tail trailing; the broad one glides over a
+   dune crest, draped on its fringe, a barbed whip tail raised behind it. */
 void DrawSandray(Ctx &c)
 {
     const bool big = c.plan->stage == 2;
     const int sand = Material(c, {232, 204, 150}), ripple = Material(c, {200, 170, 116});
-    const int fringe = c.belly;
+    const int w = big ? U(31) : U(25), front = big ? U(11) : U(12), rear = big ? U(19) : U(17);
+    const int cy = big ? -U(29) : -U(17);
     if (!big) {
-        GroundShadow(c.s, 0, 0, U(26), U(3));
-        Ellipse(c.s, 0, -U(4), U(28), U(6), Style(sand, PART_NO_HIGHLIGHT));
+        GroundShadow(c.s, 0, 0, U(28), U(3));
+        Ellipse(c.s, 0, -U(5), U(30), U(5), Style(sand, PART_NO_HIGHLIGHT));
         for (int k = -1; k <= 1; k += 2)
-            Capsule(c.s, k * U(24), -U(3), U(1) / 2 + U(1) / 4, k * U(16), -U(1), U(1) / 2 + U(1) / 4,
+            Capsule(c.s, k * U(27), -U(4), U(1) / 2 + U(1) / 4, k * U(19), -U(1), U(1) / 2 + U(1) / 4,
                     Style(ripple, PART_FLAT));
     } else {
         /* The dune: a broad hump, lit on the left, its right slope in shade. */
@@ -192,36 +193,70 @@ void DrawSandray(Ctx &c)
                   Style(ripple, PART_FLAT));
         /* The whip tail rises behind in an S, barbs at its end, a drop of venom falling. */
         Tube(c.s,
-             {U(6), -U(30), U(3), U(20), -U(36), U(2), U(24), -U(48), U(1) + U(1) / 2, U(34), -U(54), U(1)},
+             {U(4), -U(38), U(3), U(18), -U(44), U(2), U(24), -U(54), U(1) + U(1) / 2, U(34), -U(60), U(1)},
              Style(c.body, PART_LINE));
-        Spike(c, U(34), -U(54), U(7), 60, U(2), Style(c.accent, PART_LINE));
-        Spike(c, U(30), -U(52), U(5), -10, U(2), Style(c.accent, PART_LINE));
-        Spike(c, U(26), -U(47), U(5), 100, U(2), Style(c.accent, PART_LINE));
-        Ellipse(c.s, U(37), -U(43), U(2), U(2) + U(1) / 2, Style(c.accent, PART_LINE));
+        Spike(c, U(34), -U(60), U(7), 60, U(2), Style(c.accent, PART_LINE));
+        Spike(c, U(30), -U(58), U(5), -10, U(2), Style(c.accent, PART_LINE));
+        Spike(c, U(26), -U(53), U(5), 100, U(2), Style(c.accent, PART_LINE));
+        Ellipse(c.s, U(37), -U(49), U(2), U(2) + U(1) / 2, Style(c.accent, PART_LINE));
+        /* Draped over the crest, the fringe of the front edges hangs down the slopes. */
+        for (int k = 0; k <= 10; ++k) {
+            const int x = -w + k * 2 * w / 10, dy = front - front * (x < 0 ? -x : x) / w;
+            Ellipse(c.s, x, cy + dy + U(3), U(4) + (k % 2) * U(2), U(4) + (k % 2) * U(2),
+                    Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+        }
     }
-    const int w = big ? U(30) : U(21), h = big ? U(10) : U(7), cy = big ? -U(26) : -U(9);
-    /* The fringe: scallops round the whole edge, the lower ones hanging further down. */
-    const int scallops = big ? 12 : 9;
-    for (int k = 0; k <= scallops; ++k) {
-        const int x = -w + k * 2 * w / scallops, dy = h - h * (x < 0 ? -x : x) / w;
-        const int r = big ? U(4) + (k % 2) * U(2) : U(3) + (k % 2) * U(1);
-        Ellipse(c.s, x, cy + dy + (big ? U(3) : U(1)), r, r, Style(fringe, PART_LINE | PART_NO_HIGHLIGHT));
-        if (!big)
-            Ellipse(c.s, x, cy - dy - U(1), r * 3 / 4, r * 3 / 4,
-                    Style(fringe, PART_LINE | PART_NO_HIGHLIGHT));
+    /* The kite of the body, widest a third of the way back like any ray; the small one lies a
+       little turned, its tail leaving over its shoulder. */
+    const int skew = big ? 0 : U(2);
+    const int kite[4][2] = {
+        {-skew, cy + front},
+        {-w,    cy - skew },
+        {skew,  cy - rear },
+        {w,     cy + skew },
+    };
+    if (!big)
+        Curve(c.s, skew, cy - rear + U(3), U(1) + U(1) / 2, skew + U(5), cy - rear - U(8), skew + U(14),
+              cy - rear - U(13), U(1), Style(c.body, PART_LINE));
+    Polygon(c.s,
+            {kite[0][0], kite[0][1], kite[1][0], kite[1][1], kite[2][0], kite[2][1], kite[3][0], kite[3][1]},
+            Style(c.body, PART_LINE | PART_FLAT));
+    /* Flat wings round a low raised disc of body, the sheen on its crown. */
+    Ellipse(c.s, -w / 8, cy - rear / 3, w / 3, (front + rear) / 4, Style(c.body, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, -w / 5, cy - rear / 2, w / 6, (front + rear) / 8, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
+    /* The wings ripple as it swims: two waves cross each wing toward its tip, a lit crest ahead of
+       a shaded trough. */
+    for (int side = -1; side <= 1; side += 2) {
+        const int *tip = kite[side < 0 ? 1 : 3];
+        for (int k = 0; k < 2; ++k) {
+            const int at = w * (k == 0 ? 5 : 3) / 10;
+            const int x = tip[0] - side * at, y = tip[1];
+            const int dFront = (kite[0][1] - tip[1]) * at / w, dRear = (tip[1] - kite[2][1]) * at / w;
+            Curve(c.s, x - side * U(1), y + dFront - U(2), U(1), x + side * at / 3, y, x - side * U(1),
+                  y - dRear + U(2), U(1), Style(c.body, PART_FLAT, k == 0 ? SHADE_LIGHT : SHADE_SHADOW));
+        }
     }
-    Polygon(c.s, {-w, cy, 0, cy - h - U(2), w, cy, 0, cy + h}, Style(c.body, PART_LINE));
     /* Spots on the back. */
     const int spot = Material(c, Darker(c.plan->bodyColour, 30));
-    for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * w / 3, cy + (k % 2 ? U(1) : -U(2)), U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
-    for (int side = -1; side <= 1; side += 2) {
-        const int ex = side * (big ? U(7) : U(5)), ey = cy - h - (big ? U(12) : U(10));
-        Capsule(c.s, side * U(3), cy - h / 2, U(1) + U(1) / 4, ex, ey, U(1) + U(1) / 4,
-                Style(c.body, PART_LINE));
-        PeerEye(c, ex, ey - U(1), big ? U(4) : U(3) + U(1) / 2, side * U(1) / 2 - U(1) / 2, c.eye);
+    for (int k = -1; k <= 1; k += 2) {
+        Ellipse(c.s, k * w / 2, cy, U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
+        Ellipse(c.s, k * w / 4, cy - rear / 2, U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
     }
-    Smile(c, 0, cy + h / 2, U(3));
+    if (!big) {
+        /* Half sunk: sand drifted over the nose and the wing tips. */
+        Ellipse(c.s, 0, cy + front - U(1), U(8), U(3), Style(sand, PART_LINE | PART_NO_HIGHLIGHT));
+        for (int k = -1; k <= 1; k += 2)
+            Ellipse(c.s, k * w * 11 / 20, cy + front / 2 + U(2), U(6), U(2) + U(1) / 2,
+                    Style(sand, PART_LINE | PART_NO_HIGHLIGHT));
+    }
+    /* Eyes sit on low domes on top, a breathing hole behind each. */
+    for (int side = -1; side <= 1; side += 2) {
+        const int ex = side * (big ? U(7) : U(6)), ey = cy - (big ? U(4) : U(3));
+        const int r = big ? U(4) : U(3) + U(1) / 2;
+        Ellipse(c.s, ex, ey + U(1), r + U(1), r, Style(c.body, PART_LINE));
+        PeerEye(c, ex, ey - r / 2, r, side * U(1) / 2 - U(1) / 2, c.eye);
+    }
+    Smile(c, 0, cy + front / 2 + U(1), U(3));
 }
 
 /* A living anvil: horn forward, four stubby legs, and a tail ending in a hammer that strikes
