@@ -225,22 +225,28 @@ static void SprintingShrew(Ctx &c)
     FierceEye(c, hx - U(2), hy - U(2), U(2), 10, Material(c, {250, 220, 120}));
 }
 
+static const int MARMOT_KIT_ENTRY = 5;
+static const int COAL_CARRIER_ENTRY = 6;
+static const int KILN_KEEPER_ENTRY = 7;
+static const int SHREW_ENTRY = 25;
+static const int HOUSE_SHREW_ENTRY = 26;
+
 void DrawRodent(Ctx &c)
 {
     switch (c.plan->index) {
-    case 5:
+    case MARMOT_KIT_ENTRY:
         SittingMarmot(c);
         break;
-    case 6:
+    case COAL_CARRIER_ENTRY:
         CarryingMarmot(c);
         break;
-    case 7:
+    case KILN_KEEPER_ENTRY:
         KilnKeeper(c);
         break;
-    case 25:
+    case SHREW_ENTRY:
         UprightShrew(c, false);
         break;
-    case 26:
+    case HOUSE_SHREW_ENTRY:
         UprightShrew(c, true);
         break;
     default:
@@ -524,16 +530,20 @@ static void Slug(Ctx &c, bool large)
         CuteEye(c, hx - hr / 3, hy - U(1), U(1) + U(1) / 2);
 }
 
+static const int KILN_GECKO_ENTRY = 30;
+static const int SLUG_ENTRY = 57;
+static const int REARING_SLUG_ENTRY = 58;
+
 void DrawCrawler(Ctx &c)
 {
     switch (c.plan->index) {
-    case 30:
+    case KILN_GECKO_ENTRY:
         KilnGecko(c);
         break;
-    case 57:
+    case SLUG_ENTRY:
         Slug(c, false);
         break;
-    case 58:
+    case REARING_SLUG_ENTRY:
         Slug(c, true);
         break;
     default:
