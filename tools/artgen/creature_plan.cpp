@@ -100,7 +100,7 @@ const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
     {  68, "-",  1, 1, BODY_PAIL,      GHO, WAT, {130, 100,  70}, {110, 190, 220},  0, "spirit of an old well bucket, eyes shining in its water, frayed rope tail, a drop falling"},
     {  69, "W",  1, 3, BODY_SERPENT,   WAT, ELE, {190, 218, 230}, {244, 214,  60}, 46, "tiny glassy elver curled like a hook, its spine showing through, a yellow spark stripe, big eyes"},
     {  70, "W",  2, 3, BODY_SERPENT,   WAT, ELE, { 70, 108, 156}, {250, 212,  60}, 66, "slate-blue eel swimming in an S-wave, yellow spark bands, fin ribbon along its back"},
-    {  71, "W",  3, 3, BODY_SERPENT,   WAT, ELE, { 50,  78, 130}, {255, 220,  60}, 70, "big electric eel rearing out of its own coil, jaws open on a spark, rows of glowing cells, lightning round it"},
+    {  71, "W",  3, 3, BODY_SERPENT,   WAT, ELE, { 50,  78, 130}, {255, 220,  60}, 70, "big electric eel rearing out of its own coil, jaws open on a spark, spark bands round its body, lightning round it"},
     {  72, "-",  1, 1, BODY_PLANT,     GRA, WAT, { 90, 170, 110}, {240, 160, 200},  0, "water lily in its notched pad on a ring of water, two rows of pointed petals round a golden face (from outside)"},
     {  73, "X",  1, 2, BODY_QUADRUPED, ELE, N,   {200, 160, 110}, {250, 200,  60},  0, "round hedgehog with short quills, some charged yellow, sparks jumping off its back"},
     {  74, "X",  2, 2, BODY_QUADRUPED, ELE, N,   {240, 190,  60}, {176, 184, 200},  0, "bigger hedgehog standing taller under long steel blade quills, a spark between them, claws"},

@@ -139,8 +139,8 @@ static void Eel(Ctx &c)
     Bolt(c, U(36), -U(34), U(8), -1, spark);
 }
 
-/* The great electric eel rears up out of its own coil, jaws open on a spark, rows of glowing
-   cells along its flank, lightning crackling round it. */
+/* The great electric eel rears up out of its own coil, jaws open on a spark, the family's spark
+   bands round its body, lightning crackling round it. */
 static void BigEel(Ctx &c)
 {
     const int spark = Material(c, c.plan->accentColour);
@@ -172,11 +172,14 @@ static void BigEel(Ctx &c)
         fin.insert(fin.end(), {rise[i] + U(6), rise[i + 1] - U(2), U(5)});
     Tube(c.s, fin, Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
     Tube(c.s, rise, Style(c.body, PART_LINE));
-    for (int k = 0; k < 4; ++k) {
-        Ellipse(c.s, -U(4) + k * U(9), -U(6) + (k % 2) * U(1), U(2), U(2),
-                Style(spark, PART_FLAT, SHADE_LIGHT));
-        Ellipse(c.s, U(4) + k * U(2), -U(26) - k * U(8), U(2), U(2), Style(spark, PART_FLAT, SHADE_LIGHT));
-    }
+    /* The family's spark bands, round the coil and up the rising body. */
+    std::vector<SpinePoint> coilSpine, riseSpine;
+    for (const int *p : COIL)
+        coilSpine.push_back({p[0], p[1], p[2]});
+    for (const int *p : RISE)
+        riseSpine.push_back({p[0], p[1], p[2]});
+    SpineBands(c, coilSpine, 2, 1, spark);
+    SpineBands(c, riseSpine, 1, 1, spark);
     /* Head facing left with the lower jaw dropped. */
     const int hx = -U(14), hy = -U(56);
     Polygon(c.s, {hx - U(12), hy + U(6), hx + U(2), hy + U(2), hx + U(4), hy + U(9), hx - U(6), hy + U(11)},
