@@ -452,7 +452,7 @@ static const char movesTorfadrak[] =
 static const char machinesTorfadrak[] = "7;8;17;19;25;31;55;62;69;74;82;-;2;3;";
 /* 449 Skokik */
 static const char movesSkokik[] =
-    "Pouch Peek;Hop;Lv. 5 - Dust Scuff;Lv. 15 - Little Bound;Lv. 25 - Big Foot Thump;";
+    "Tail Prop;Hop;Lv. 5 - Dust Scuff;Lv. 15 - Little Bound;Lv. 25 - Big Foot Thump;";
 static const char machinesSkokik[] = "18;27;28;";
 /* 450 Anthelle */
 static const char movesAnthelle[] =
