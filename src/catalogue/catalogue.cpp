@@ -61,22 +61,26 @@
    460..461  family 2  electric            Urchet, Urchaton: hedgehogs with charged quills
    462..464  family 3  ice                 Rimelin, Rimerog, Rimehart: crystal deer
    465..467  family 3  water; +flying      Ardipip, Ardebrod, Ardeagris: herons that wade, the last flies
-   468..470  family 3  water, grass        Rizolet, Rizopal, Rizomarra: mangrove seed pod, sapling, tree
+   468..470  family 3  water, grass        Rizolet, Rizopal, Rizomarra: mangrove seed pod, sapling on
+                                           stilt roots, walking tree that shelters fish and oysters
    471..472  family 2  normal              Melesko, Melesgrund: badgers
-   473..475  family 3  grass               Knuri, Knurek, Knurwald: forest boars; only males evolve into
-                                           the old boar with a moss ridge
+   473..475  family 3  water; +fighting    Mirunek, Mirunda, Mirungor: elephant seals, a silver pup, a young
+                                           bull; only males evolve into the beachmaster with a trunk nose
    476       child     grass               Bradypo (from Bradygor eggs): baby moss sloth
    477..478  family 2  normal, flying      Sutorek, Sutorella: tailor birds; only females evolve
-   479..488  -                             Dzwonurek (walking iron diving bell, steel/water), Balaenor
-                                           (reef whale), Gnomonar (sandstone tortoise with a bronze
-                                           sundial, rock/steel), Glaciath (three-legged ice stack),
-                                           Pyrelk (ember stag), Bryotitan (moss titan), Zmierzchun (dusk
-                                           moth), Torpedra (storm ray), Astrogel (star jelly), Bagiennik
-                                           (marsh keeper with a lantern, ghost/poison)
-   489, 490  outside                       Scutarro (from Scutelet): armadillo, ground/steel; Orikran
-                                           (from Orilet): paper crane, grass/flying, happy at night
-   491..493  -                             Glinotur (clay ox, ground), Zarlibela (lava dragonfly,
-                                           insect/fire), Orrimbar (dragon asleep round a mountain) */
+   479..488  -                             Latarnik (squat stone lighthouse with a foghorn voice,
+                                           rock/fire), Balaenor (reef whale), Solankor (rock salt block
+                                           carved into a crouching beast, rock/water), Lodostup
+                                           (three-legged ice stack), Pyrelk (ember stag), Fujarnik (walking
+                                           clump of giant reeds that pipe tunes), Zmierzchun (dusk moth),
+                                           Torpedra (storm ray), Astrogel (star jelly), Bagiennik (marsh
+                                           keeper with a lantern, ghost/poison)
+   489, 490  outside                       Scutarro (from Scutelet): armadillo with banded shell,
+                                           ground/steel; Orikran (from Orilet): paper crane, grass/flying,
+                                           happy at night
+   491..493  -                             Glinotur (clay ox, ground), Fulgoron (lantern bug with a glowing
+                                           snout, insect/fire), Orrimbar (wingless dragon asleep round a
+                                           mountain, a long light coil) */
 
 const char *moveListText[ENTRY_SLOTS];
 const char *machineListText[ENTRY_SLOTS];
@@ -105,10 +109,10 @@ const char *const entryName[ENTRY_COUNT] = {
     /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Angulek",   "Anguiz",    "Anguvolt",
     /* 459 */ "Nymphella",  "Urchet",     "Urchaton",   "Rimelin",   "Rimerog",   "Rimehart",
     /* 465 */ "Ardipip",    "Ardebrod",   "Ardeagris",  "Rizolet",   "Rizopal",   "Rizomarra",
-    /* 471 */ "Melesko",    "Melesgrund", "Knuri",      "Knurek",    "Knurwald",  "Bradypo",
-    /* 477 */ "Sutorek",    "Sutorella",  "Dzwonurek",  "Balaenor",  "Gnomonar",  "Glaciath",
-    /* 483 */ "Pyrelk",     "Bryotitan",  "Zmierzchun", "Torpedra",  "Astrogel",  "Bagiennik",
-    /* 489 */ "Scutarro",   "Orikran",    "Glinotur",   "Zarlibela", "Orrimbar",
+    /* 471 */ "Melesko",    "Melesgrund", "Mirunek",    "Mirunda",   "Mirungor",  "Bradypo",
+    /* 477 */ "Sutorek",    "Sutorella",  "Latarnik",   "Balaenor",  "Solankor",  "Lodostup",
+    /* 483 */ "Pyrelk",     "Fujarnik",   "Zmierzchun", "Torpedra",  "Astrogel",  "Bagiennik",
+    /* 489 */ "Scutarro",   "Orikran",    "Glinotur",   "Fulgoron",  "Orrimbar",
 };
 
 /* A machine list for creatures that can use no machine at all: a cloud of vapour, a seed pod, a grub. */
@@ -538,133 +542,138 @@ static const char movesArdeagris[] =
     "Lv. 64 - Lakeshore Dance;";
 static const char machinesArdeagris[] = "23;26;29;57;58;61;63;79;82;85;89;90;-;2;6;";
 /* 468 Rizolet */
-static const char movesRizolet[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;";
+static const char movesRizolet[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;Lv. 10 - Mudflat Lodge;";
 /* 469 Rizopal */
 static const char movesRizopal[] =
-    "Bob;Sprout;Tide Drift;Lv. 9 - Salt Sip;Lv. 16 - Root Dangle;Lv. 16 - Brackish Spray;"
-    "Lv. 24 - Three Leg Walk;";
-static const char machinesRizopal[] = "26;29;69;71;79;-;2;";
+    "Bob;Sprout;Tide Drift;Lv. 6 - Salt Sip;Lv. 11 - Mudflat Lodge;Lv. 15 - Root Dangle;"
+    "Lv. 21 - Brackish Spray;Lv. 27 - Three Leg Walk;";
+static const char machinesRizopal[] = "8;26;69;71;79;-;2;";
 /* 470 Rizomarra */
 static const char movesRizomarra[] =
-    "Bob;Sprout;Tide Drift;Lv. 11 - Salt Sip;Lv. 19 - Root Dangle;Lv. 19 - Brackish Spray;"
-    "Lv. 28 - Three Leg Walk;Lv. 36 - Fish Shelter;Lv. 44 - Mangrove Tangle;Lv. 61 - Flood Surge;"
-    "Lv. 69 - Canopy Rain;";
-static const char machinesRizomarra[] = "8;26;29;41;55;57;64;69;71;79;84;85;89;-;2;";
+    "Bob;Sprout;Tide Drift;Lv. 7 - Salt Sip;Lv. 12 - Mudflat Lodge;Lv. 17 - Root Dangle;"
+    "Lv. 23 - Brackish Spray;Lv. 29 - Three Leg Walk;Lv. 34 - Fish Nursery;Lv. 41 - Oyster Harbour;"
+    "Lv. 49 - Mangrove Tangle;Lv. 58 - Canopy Rain;Lv. 67 - Flood Surge;";
+static const char machinesRizomarra[] = "8;26;55;64;69;71;79;85;-;2;";
 /* 471 Melesko */
 static const char movesMelesko[] =
-    "Snuffle;Scrape;Sett Delving;Lv. 7 - Stripe Warning;Lv. 14 - Root Grub;Lv. 25 - Den Defence;";
-static const char machinesMelesko[] = "10;17;35;41;58;88;-;8;";
+    "Snuffle;Scrape;Sett Delving;Lv. 7 - Stripe Warning;Lv. 14 - Root Grub;Lv. 24 - Den Defence;";
+static const char machinesMelesko[] = "18;35;54;72;82;-;8;";
 /* 472 Melesgrund */
 static const char movesMelesgrund[] =
-    "Snuffle;Scrape;Sett Delving;Lv. 8 - Stripe Warning;Lv. 16 - Root Grub;Lv. 28 - Den Defence;"
-    "Lv. 34 - Bristle Rush;Lv. 41 - Tunnel Network;Lv. 41 - Badger Barrel;Lv. 65 - Elder Guard;";
-static const char machinesMelesgrund[] = "7;10;17;35;41;58;74;82;88;-;8;";
-/* 473 Knuri */
-static const char movesKnuri[] =
-    "Snort;Leaf Shake;Lv. 4 - Root Grubbing;Lv. 7 - Wallow;Lv. 10 - Acorn Feast;";
-static const char machinesKnuri[] = "35;55;58;69;88;";
-/* 474 Knurek */
-static const char movesKnurek[] =
-    "Snort;Leaf Shake;Lv. 6 - Root Grubbing;Lv. 11 - Wallow;Lv. 15 - Acorn Feast;"
-    "Lv. 17 - Moss Ridge Bristle;Lv. 19 - Tusk Rake;";
-static const char machinesKnurek[] = "10;35;55;64;69;74;82;88;-;8;";
-/* 475 Knurwald */
-static const char movesKnurwald[] =
-    "Snort;Leaf Shake;Head Toss;Lv. 8 - Root Grubbing;Lv. 15 - Wallow;Lv. 21 - Acorn Feast;"
-    "Lv. 23 - Moss Ridge Bristle;Lv. 26 - Tusk Rake;Lv. 28 - Lone Charge;Lv. 45 - Fern Back Shield;"
-    "Lv. 63 - Old Woodland Rampage;";
-static const char machinesKnurwald[] = "7;8;10;17;35;41;55;58;64;69;71;74;82;84;88;-;3;8;";
+    "Snuffle;Scrape;Sett Delving;Lv. 8 - Stripe Warning;Lv. 16 - Root Grub;Lv. 26 - Den Defence;"
+    "Lv. 30 - Bristle Rush;Lv. 37 - Tunnel Network;Lv. 44 - Badger Barrel;Lv. 52 - Bedding Haul;"
+    "Lv. 63 - Elder Guard;";
+static const char machinesMelesgrund[] = "18;35;40;54;72;74;82;-;3;8;";
+/* 473 Mirunek */
+static const char movesMirunek[] =
+    "Pup Yelp;Sand Flop;Lv. 6 - Blubber Nap;Lv. 11 - Whisker Search;Lv. 17 - Shallows Paddle;";
+static const char machinesMirunek[] = "29;89;-;5;";
+/* 474 Mirunda */
+static const char movesMirunda[] =
+    "Pup Yelp;Sand Flop;Lv. 7 - Blubber Nap;Lv. 12 - Whisker Search;Lv. 18 - Shallows Paddle;"
+    "Lv. 24 - Nose Swell;Lv. 30 - Squid Chase;Lv. 35 - Rearing Shove;";
+static const char machinesMirunda[] = "29;31;72;79;85;89;-;5;";
+/* 475 Mirungor */
+static const char movesMirungor[] =
+    "Pup Yelp;Sand Flop;Trunk Snort;Lv. 8 - Blubber Nap;Lv. 13 - Whisker Search;Lv. 19 - Shallows Paddle;"
+    "Lv. 25 - Nose Swell;Lv. 31 - Squid Chase;Lv. 36 - Rearing Shove;Lv. 38 - Beachmaster Bellow;"
+    "Lv. 44 - Scarred Chest Guard;Lv. 51 - Rival Clash;Lv. 59 - Midwater Hunt;Lv. 68 - Shingle Quake;";
+static const char machinesMirungor[] = "9;29;31;72;79;85;89;-;5;";
 /* 476 Bradypo */
-static const char movesBradypo[] = "Hang;Slow Blink;Moss Graze;Lv. 11 - Fern Shade;Lv. 18 - Canopy Drowse;";
-static const char machinesBradypo[] = "8;55;58;69;71;";
+static const char movesBradypo[] =
+    "Hang;Slow Blink;Moss Graze;Lv. 8 - Fern Shade;Lv. 15 - Canopy Drowse;Lv. 23 - Algae Fur Tint;"
+    "Lv. 32 - Hook Claw Grip;Lv. 42 - Rainforest Patience;";
+static const char machinesBradypo[] = "38;55;71;";
 /* 477 Sutorek */
-static const char movesSutorek[] = "Needle Beak;Cheep;Lv. 5 - Thread Pull;Lv. 9 - Leaf Stitch;";
-static const char machinesSutorek[] = "23;41;63;88;-;6;";
+static const char movesSutorek[] =
+    "Needle Beak;Cheep;Lv. 5 - Thread Pull;Lv. 10 - Leaf Stitch;Lv. 17 - Cobweb Gather;"
+    "Lv. 26 - Tail Flick Alarm;Lv. 35 - Bamboo Flit;Lv. 44 - Hedgerow Scold;";
+static const char machinesSutorek[] = "23;41;61;75;-;1;6;";
 /* 478 Sutorella */
 static const char movesSutorella[] =
-    "Needle Beak;Tail Cock;Lv. 7 - Thread Pull;Lv. 13 - Leaf Stitch;Lv. 16 - Grass Snare;"
-    "Lv. 19 - Hanging Nest;Lv. 31 - Darning Dart;Lv. 42 - Pouch Swing;Lv. 66 - Seamstress Flurry;";
-static const char machinesSutorella[] = "17;23;41;58;61;63;75;82;88;90;-;1;6;";
-/* 479 Dzwonurek */
-static const char movesDzwonurek[] =
-    "Chain Clank;Porthole Stare;Lamp Beam;Lv. 5 - Seabed Stride;Lv. 9 - Pressure Hold;Lv. 13 - Anchor Snag;"
-    "Lv. 20 - Rust Bloom;Lv. 24 - Air Bubble Burst;Lv. 28 - Bell Toll Boom;Lv. 34 - Sunken Salvage;"
-    "Lv. 59 - Abyss Lantern;";
-static const char machinesDzwonurek[] = "3;13;17;26;29;57;65;68;70;79;82;85;86;89;-;3;7;";
+    "Needle Beak;Cheep;Lv. 6 - Thread Pull;Lv. 11 - Leaf Stitch;Lv. 18 - Cobweb Gather;Lv. 24 - Grass Snare;"
+    "Lv. 27 - Tail Flick Alarm;Lv. 31 - Hanging Nest;Lv. 36 - Bamboo Flit;Lv. 41 - Darning Dart;"
+    "Lv. 45 - Hedgerow Scold;Lv. 54 - Pouch Tailoring;Lv. 63 - Seamstress Flurry;";
+static const char machinesSutorella[] = "23;41;61;63;66;75;-;1;6;";
+/* 479 Latarnik */
+static const char movesLatarnik[] =
+    "Foghorn Moan;Lamp Sweep;Lv. 6 - Lens Focus;Lv. 13 - Wave Break;Lv. 21 - Whale Oil Flare;"
+    "Lv. 29 - Granite Footing;Lv. 37 - Storm Signal;Lv. 46 - Rotating Beam;Lv. 57 - Shipwreck Warning;";
+static const char machinesLatarnik[] = "4;7;31;46;62;73;74;-;3;7;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
     "Blowhole Puff;Deep Call;Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
-    "Lv. 15 - Coral Hump Ram;Lv. 17 - Whale Song;Lv. 21 - Ocean Breach;Lv. 31 - Abyssal Descent;"
+    "Lv. 15 - Coral Hump Heave;Lv. 17 - Whale Song;Lv. 21 - Ocean Breach;Lv. 31 - Abyssal Descent;"
     "Lv. 40 - Living Island;";
-static const char machinesBalaenor[] = "17;26;29;41;57;79;82;85;89;-;3;5;";
-/* 481 Gnomonar */
-static const char movesGnomonar[] =
-    "Shell Tuck;Noon Gaze;Lv. 11 - Shadow Hour;Lv. 15 - Sandstone Stomp;Lv. 20 - Gnomon Glint;"
-    "Lv. 26 - Slow Century;Lv. 33 - Sundial Turn;Lv. 39 - Dune Plod;Lv. 57 - Eclipse Stillness;"
-    "Lv. 57 - Long Evening;";
-static const char machinesGnomonar[] = "3;7;11;13;17;32;36;59;70;73;82;86;-;3;";
-/* 482 Glaciath */
-static const char movesGlaciath[] =
+static const char machinesBalaenor[] = "26;29;41;57;85;89;-;5;";
+/* 481 Solankor */
+static const char movesSolankor[] =
+    "Salt Sweat;Facet Glint;Lv. 8 - Hard Crust;Lv. 16 - Chisel Scar Brace;Lv. 24 - Curing Rub;"
+    "Lv. 33 - Pink Crystal Spray;Lv. 42 - Evaporation Pan;Lv. 54 - Gallery Cave-in;";
+static const char machinesSolankor[] = "7;36;57;62;73;74;85;-;3;";
+/* 482 Lodostup */
+static const char movesLodostup[] =
     "Creak;Cold Lean;Lv. 3 - Tripod Stride;Lv. 8 - Sea Stack Sway;Lv. 13 - Hanging Icicles;"
     "Lv. 21 - Frozen Column;Lv. 28 - Spray Freeze;Lv. 43 - Glacier Calving;Lv. 58 - Polar Night Vigil;";
-static const char machinesGlaciath[] = "7;17;37;43;67;74;76;78;82;-;3;";
+static const char machinesLodostup[] = "7;37;43;67;73;74;76;-;3;";
 /* 483 Pyrelk */
 static const char movesPyrelk[] =
     "Cinder Snort;Antler Glow;Lv. 11 - Burning Tines;Lv. 15 - Ash Trail;Lv. 20 - Forest Blaze Run;"
     "Lv. 26 - Coal Hoof;Lv. 30 - Blazing Rut;Lv. 43 - Wildfire Crown;Lv. 56 - Rekindling;";
-static const char machinesPyrelk[] = "4;14;16;17;34;45;46;58;-;4;7;";
-/* 484 Bryotitan */
-static const char movesBryotitan[] =
-    "Lumber;Moss Coat;Boulder Lichen;Root Trample;Lv. 8 - Ancient Grove;Lv. 29 - Fern Fist;"
-    "Lv. 29 - Peat Bog Sink;Lv. 51 - Old Forest Wrath;Lv. 72 - Titan Overgrowth;";
-static const char machinesBryotitan[] = "7;8;17;38;55;58;64;69;71;74;82;84;-;3;";
+static const char machinesPyrelk[] = "4;14;16;31;35;46;72;74;-;4;7;";
+/* 484 Fujarnik */
+static const char movesFujarnik[] =
+    "Reed Rustle;Hollow Hum;Lv. 7 - Panpipe Trill;Lv. 14 - Root Mat Creep;Lv. 22 - Seed Plume Drift;"
+    "Lv. 30 - Marsh Melody;Lv. 39 - Thatch Bundle;Lv. 48 - Wind Choir;Lv. 60 - Dawn Chorus Tune;";
+static const char machinesFujarnik[] = "41;55;64;69;84;-;2;";
 /* 485 Zmierzchun */
 static const char movesZmierzchun[] =
     "Dust Scales;Dusk Flit;Lv. 5 - Moon Circling;Lv. 13 - Powder Shower;Lv. 21 - Dark Lamp Lure;"
-    "Lv. 28 - Eyespot Stare;Lv. 28 - Midnight Flutter;Lv. 44 - Lulling Haze;Lv. 48 - Eclipse Wings;";
-static const char machinesZmierzchun[] = "1;2;15;39;49;54;60;72;75;77;83;-;6;";
+    "Lv. 28 - Eyespot Stare;Lv. 28 - Midnight Flutter;Lv. 44 - Drowsing Wingbeat;Lv. 48 - Eclipse Wings;";
+static const char machinesZmierzchun[] = "2;15;23;24;54;63;77;-;6;";
 /* 486 Torpedra */
 static const char movesTorpedra[] =
-    "Ray Glide;Static Hum;Sand Bed Hide;Numbing Touch;Lv. 4 - Wing Fin Beat;Lv. 4 - Trench Jolt;"
-    "Lv. 4 - Storm Front Sweep;Lv. 34 - Thunderhead Plunge;Lv. 49 - Ocean Lightning;";
-static const char machinesTorpedra[] = "17;21;26;29;48;79;80;81;85;89;92;-;5;";
+    "Ray Glide;Static Hum;Sand Bed Hide;Lv. 6 - Numbing Touch;Lv. 12 - Wing Fin Beat;Lv. 19 - Trench Jolt;"
+    "Lv. 27 - Storm Front Sweep;Lv. 36 - Squall Line Plunge;Lv. 45 - Electric Organ Pulse;"
+    "Lv. 57 - Sea Lightning;";
+static const char machinesTorpedra[] = "26;29;48;81;85;89;92;-;5;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
-    "Star Flicker;Drift;Pulse Throb;Gel Wobble;Lv. 3 - Nebula Glow;Lv. 3 - Trailing Shine;"
-    "Lv. 16 - Pull of Heavens;Lv. 55 - Constellation;Lv. 62 - Supernova Shiver;";
-static const char machinesAstrogel[] = "24;33;34;48;50;52;53;58;82;-;7;";
+    "Star Flicker;Drift;Gel Wobble;Lv. 4 - Pulse Throb;Lv. 11 - Nebula Glow;Lv. 19 - Trailing Shine;"
+    "Lv. 28 - Pull of Heavens;Lv. 38 - Meteor Dew;Lv. 47 - Constellation;Lv. 62 - Supernova Shiver;";
+static const char machinesAstrogel[] = "24;48;50;53;77;-;7;";
 /* 488 Bagiennik */
 static const char movesBagiennik[] =
-    "Creep;Lantern Sway;Lv. 2 - Bog Mist;Lv. 12 - Crook Hook;Lv. 12 - Fever Fog;Lv. 16 - Peat Smoulder;"
-    "Lv. 26 - Rot Cloud;Lv. 30 - Pale Beacon;Lv. 50 - Drowned Host;Lv. 71 - Endless Mire;";
-static const char machinesBagiennik[] = "5;6;20;22;39;44;51;56;87;91;-;2;7;";
+    "Creep;Lantern Sway;Lv. 5 - Marsh Murk;Lv. 12 - Crook Hook;Lv. 12 - Fever Fog;Lv. 18 - Peat Smoulder;"
+    "Lv. 26 - Rot Cloud;Lv. 34 - Pale Beacon;Lv. 47 - Drowned Host;Lv. 63 - Endless Mire;";
+static const char machinesBagiennik[] = "5;6;20;22;39;51;91;-;2;7;";
 /* 489 Scutarro */
 static const char movesScutarro[] =
-    "Roll Up;Snout Rooting;Lv. 2 - Plate Armour;Lv. 8 - Ant Slurp;Lv. 10 - Rolling Ram;Lv. 13 - Band Brace;"
-    "Lv. 25 - Tunnel Spin;Lv. 36 - Burrow Fortress;";
-static const char machinesScutarro[] = "3;10;13;18;27;28;35;40;65;68;70;86;-;8;";
+    "Roll Up;Snout Rooting;Lv. 5 - Ant Slurp;Lv. 11 - Band Brace;Lv. 18 - Tucked Tumble;"
+    "Lv. 28 - Tunnel Scurry;Lv. 34 - Startle Leap;Lv. 41 - Burrow Fortress;Lv. 49 - Termite Mound Raid;"
+    "Lv. 58 - Armoured Boulder;";
+static const char machinesScutarro[] = "18;28;35;40;62;72;74;86;88;-;8;";
 /* 490 Orikran */
 static const char movesOrikran[] =
-    "Paper Fold;Flutter;Lv. 9 - Crease Cut;Lv. 12 - Leaf Glide;Lv. 13 - Origami Shift;Lv. 20 - Folded Wings;"
-    "Lv. 36 - Crane Flock;Lv. 37 - Confetti Flurry;";
-static const char machinesOrikran[] = "8;23;41;55;61;63;64;69;71;84;90;-;6;";
+    "Paper Fold;Flutter;Lv. 8 - Crease Edge;Lv. 14 - Leaf Glide;Lv. 21 - Origami Shift;Lv. 29 - Folded Wings;"
+    "Lv. 37 - Crane Flock;Lv. 45 - Confetti Flurry;Lv. 53 - Mulberry Fibre Storm;";
+static const char machinesOrikran[] = "23;55;63;71;-;6;";
 /* 491 Glinotur */
 static const char movesGlinotur[] =
-    "Plough;Lowing;Deep Furrow;Horn Heave;Lv. 3 - Field Shake;Lv. 29 - Yoke Strength;Lv. 45 - Clod Hurl;"
-    "Lv. 63 - Landslide Lunge;Lv. 71 - Continental Shrug;";
-static const char machinesGlinotur[] = "7;10;17;18;27;28;35;40;58;74;82;-;3;8;";
-/* 492 Zarlibela */
-static const char movesZarlibela[] =
-    "Wing Whirr;Compound Gaze;Lv. 3 - Lava Skim;Lv. 11 - Glow Tail Flick;Lv. 19 - Fourfold Hover;"
-    "Lv. 22 - Heat Shimmer Dart;Lv. 24 - Molten Dew Sip;Lv. 32 - Caldera Swoop;Lv. 35 - Cinder Swarm;"
-    "Lv. 67 - Crater Mirage;";
-static const char machinesZarlibela[] = "2;4;14;15;16;34;45;46;49;83;-;6;7;";
+    "Plough;Lowing;Horn Heave;Lv. 6 - Deep Furrow;Lv. 15 - Field Shake;Lv. 24 - Yoke Pull;Lv. 33 - Clod Hurl;"
+    "Lv. 42 - Kiln Hardened Hide;Lv. 54 - Landslide Rush;Lv. 67 - Hillside Shrug;";
+static const char machinesGlinotur[] = "7;17;28;31;35;73;74;-;3;";
+/* 492 Fulgoron */
+static const char movesFulgoron[] =
+    "Whirr;Snout Glow;Lv. 6 - Sap Tap;Lv. 13 - Red Wing Startle;Lv. 21 - Bark Crawl;"
+    "Lv. 29 - Coal Lantern Beam;Lv. 38 - Honeydew Rain;Lv. 47 - Lichen Mottle Hide;Lv. 58 - Kiln Heat Leap;";
+static const char machinesFulgoron[] = "2;14;15;16;23;46;63;-;6;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
-    "Slumber;Weather Sense;Peak Embrace;Drizzle Dreaming;Ancient Sigh;Lv. 6 - Cloud Shaping;"
-    "Lv. 12 - Coil Tremor;Lv. 20 - Stormcloud Vision;Lv. 28 - Season Turning;Lv. 34 - World Memory;"
-    "Lv. 39 - Waking Squall;";
-static const char machinesOrrimbar[] = "17;19;24;25;31;33;41;50;52;53;82;";
+    "Slumber;Weather Sense;Peak Embrace;Drizzle Dreaming;Lv. 8 - Cloud Shaping;Lv. 16 - Scale Tremor;"
+    "Lv. 24 - Sleeper Murmur;Lv. 33 - Stormcloud Vision;Lv. 42 - Season Turning;Lv. 51 - World Memory;"
+    "Lv. 62 - Waking Squall;Lv. 75 - Mountain Unwound;";
+static const char machinesOrrimbar[] = "19;31;33;41;52;58;72;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};
@@ -760,18 +769,18 @@ void InitCatalogue()
     /* 470 Rizomarra */ moveListText[84] = movesRizomarra;         machineListText[84] = machinesRizomarra;         heightCm[84] = 150;  weightTenthKg[84] = 440;   primaryTypeIcon[84] = IDB_TYPE_WATER;        secondaryTypeIcon[84] = IDB_TYPE_GRASS;
     /* 471 Melesko */   moveListText[85] = movesMelesko;           machineListText[85] = machinesMelesko;           heightCm[85] = 50;   weightTenthKg[85] = 95;    primaryTypeIcon[85] = IDB_TYPE_NORMAL;       secondaryTypeIcon[85] = NO_SECOND_TYPE;
     /* 472 Melesgrund */ moveListText[86] = movesMelesgrund;        machineListText[86] = machinesMelesgrund;        heightCm[86] = 110;  weightTenthKg[86] = 560;   primaryTypeIcon[86] = IDB_TYPE_NORMAL;       secondaryTypeIcon[86] = NO_SECOND_TYPE;
-    /* 473 Knuri */     moveListText[87] = movesKnuri;             machineListText[87] = machinesKnuri;             heightCm[87] = 30;   weightTenthKg[87] = 60;    primaryTypeIcon[87] = IDB_TYPE_GRASS;        secondaryTypeIcon[87] = NO_SECOND_TYPE;
-    /* 474 Knurek */    moveListText[88] = movesKnurek;            machineListText[88] = machinesKnurek;            heightCm[88] = 70;   weightTenthKg[88] = 450;   primaryTypeIcon[88] = IDB_TYPE_GRASS;        secondaryTypeIcon[88] = NO_SECOND_TYPE;
-    /* 475 Knurwald */  moveListText[89] = movesKnurwald;          machineListText[89] = machinesKnurwald;          heightCm[89] = 120;  weightTenthKg[89] = 1650;  primaryTypeIcon[89] = IDB_TYPE_GRASS;        secondaryTypeIcon[89] = NO_SECOND_TYPE;
+    /* 473 Mirunek */   moveListText[87] = movesMirunek;           machineListText[87] = machinesMirunek;           heightCm[87] = 60;   weightTenthKg[87] = 400;   primaryTypeIcon[87] = IDB_TYPE_WATER;        secondaryTypeIcon[87] = NO_SECOND_TYPE;
+    /* 474 Mirunda */   moveListText[88] = movesMirunda;           machineListText[88] = machinesMirunda;           heightCm[88] = 130;  weightTenthKg[88] = 1800;  primaryTypeIcon[88] = IDB_TYPE_WATER;        secondaryTypeIcon[88] = NO_SECOND_TYPE;
+    /* 475 Mirungor */  moveListText[89] = movesMirungor;          machineListText[89] = machinesMirungor;          heightCm[89] = 250;  weightTenthKg[89] = 6500;  primaryTypeIcon[89] = IDB_TYPE_WATER;        secondaryTypeIcon[89] = IDB_TYPE_FIGHTING;
     /* 476 Bradypo */   moveListText[90] = movesBradypo;           machineListText[90] = machinesBradypo;           heightCm[90] = 40;   weightTenthKg[90] = 60;    primaryTypeIcon[90] = IDB_TYPE_GRASS;        secondaryTypeIcon[90] = NO_SECOND_TYPE;
     /* 477 Sutorek */   moveListText[91] = movesSutorek;           machineListText[91] = machinesSutorek;           heightCm[91] = 20;   weightTenthKg[91] = 6;     primaryTypeIcon[91] = IDB_TYPE_NORMAL;       secondaryTypeIcon[91] = IDB_TYPE_FLYING;
     /* 478 Sutorella */ moveListText[92] = movesSutorella;         machineListText[92] = machinesSutorella;         heightCm[92] = 25;   weightTenthKg[92] = 11;    primaryTypeIcon[92] = IDB_TYPE_NORMAL;       secondaryTypeIcon[92] = IDB_TYPE_FLYING;
-    /* 479 Dzwonurek */ moveListText[93] = movesDzwonurek;         machineListText[93] = machinesDzwonurek;         heightCm[93] = 260;  weightTenthKg[93] = 7000;  primaryTypeIcon[93] = IDB_TYPE_STEEL;        secondaryTypeIcon[93] = IDB_TYPE_WATER;
+    /* 479 Latarnik */  moveListText[93] = movesLatarnik;          machineListText[93] = machinesLatarnik;          heightCm[93] = 230;  weightTenthKg[93] = 7100;  primaryTypeIcon[93] = IDB_TYPE_ROCK;         secondaryTypeIcon[93] = IDB_TYPE_FIRE;
     /* 480 Balaenor */  moveListText[94] = movesBalaenor;          machineListText[94] = machinesBalaenor;          heightCm[94] = 541;  weightTenthKg[94] = 7500;  primaryTypeIcon[94] = IDB_TYPE_WATER;        secondaryTypeIcon[94] = NO_SECOND_TYPE;
-    /* 481 Gnomonar */  moveListText[95] = movesGnomonar;          machineListText[95] = machinesGnomonar;          heightCm[95] = 200;  weightTenthKg[95] = 4800;  primaryTypeIcon[95] = IDB_TYPE_ROCK;         secondaryTypeIcon[95] = IDB_TYPE_STEEL;
-    /* 482 Glaciath */  moveListText[96] = movesGlaciath;          machineListText[96] = machinesGlaciath;          heightCm[96] = 310;  weightTenthKg[96] = 6800;  primaryTypeIcon[96] = IDB_TYPE_ICE;          secondaryTypeIcon[96] = NO_SECOND_TYPE;
+    /* 481 Solankor */  moveListText[95] = movesSolankor;          machineListText[95] = machinesSolankor;          heightCm[95] = 160;  weightTenthKg[95] = 5200;  primaryTypeIcon[95] = IDB_TYPE_ROCK;         secondaryTypeIcon[95] = IDB_TYPE_WATER;
+    /* 482 Lodostup */  moveListText[96] = movesLodostup;          machineListText[96] = machinesLodostup;          heightCm[96] = 250;  weightTenthKg[96] = 6900;  primaryTypeIcon[96] = IDB_TYPE_ICE;          secondaryTypeIcon[96] = NO_SECOND_TYPE;
     /* 483 Pyrelk */    moveListText[97] = movesPyrelk;            machineListText[97] = machinesPyrelk;            heightCm[97] = 220;  weightTenthKg[97] = 1880;  primaryTypeIcon[97] = IDB_TYPE_FIRE;         secondaryTypeIcon[97] = NO_SECOND_TYPE;
-    /* 484 Bryotitan */ moveListText[98] = movesBryotitan;         machineListText[98] = machinesBryotitan;         heightCm[98] = 400;  weightTenthKg[98] = 5200;  primaryTypeIcon[98] = IDB_TYPE_GRASS;        secondaryTypeIcon[98] = NO_SECOND_TYPE;
+    /* 484 Fujarnik */  moveListText[98] = movesFujarnik;          machineListText[98] = machinesFujarnik;          heightCm[98] = 380;  weightTenthKg[98] = 950;   primaryTypeIcon[98] = IDB_TYPE_GRASS;        secondaryTypeIcon[98] = NO_SECOND_TYPE;
     /* 485 Zmierzchun */ moveListText[99] = movesZmierzchun;        machineListText[99] = machinesZmierzchun;        heightCm[99] = 130;  weightTenthKg[99] = 310;   primaryTypeIcon[99] = IDB_TYPE_INSECT;       secondaryTypeIcon[99] = IDB_TYPE_DARK;
     /* 486 Torpedra */  moveListText[100] = movesTorpedra;         machineListText[100] = machinesTorpedra;         heightCm[100] = 120; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC;    secondaryTypeIcon[100] = IDB_TYPE_WATER;
     /* 487 Astrogel */  moveListText[101] = movesAstrogel;         machineListText[101] = machinesAstrogel;         heightCm[101] = 110; weightTenthKg[101] = 45;   primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;     secondaryTypeIcon[101] = NO_SECOND_TYPE;
@@ -779,8 +788,8 @@ void InitCatalogue()
     /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 90;  weightTenthKg[103] = 900;  primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
     /* 490 Orikran */   moveListText[104] = movesOrikran;          machineListText[104] = machinesOrikran;          heightCm[104] = 130; weightTenthKg[104] = 35;   primaryTypeIcon[104] = IDB_TYPE_GRASS;       secondaryTypeIcon[104] = IDB_TYPE_FLYING;
     /* 491 Glinotur */  moveListText[105] = movesGlinotur;         machineListText[105] = machinesGlinotur;         heightCm[105] = 260; weightTenthKg[105] = 5600; primaryTypeIcon[105] = IDB_TYPE_GROUND;      secondaryTypeIcon[105] = NO_SECOND_TYPE;
-    /* 492 Zarlibela */ moveListText[106] = movesZarlibela;        machineListText[106] = machinesZarlibela;        heightCm[106] = 150; weightTenthKg[106] = 260;  primaryTypeIcon[106] = IDB_TYPE_INSECT;      secondaryTypeIcon[106] = IDB_TYPE_FIRE;
-    /* 493 Orrimbar */  moveListText[107] = movesOrrimbar;         machineListText[107] = machinesOrrimbar;         heightCm[107] = 520; weightTenthKg[107] = 7400; primaryTypeIcon[107] = IDB_TYPE_DRAGON;      secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
+    /* 492 Fulgoron */  moveListText[106] = movesFulgoron;         machineListText[106] = machinesFulgoron;         heightCm[106] = 140; weightTenthKg[106] = 240;  primaryTypeIcon[106] = IDB_TYPE_INSECT;      secondaryTypeIcon[106] = IDB_TYPE_FIRE;
+    /* 493 Orrimbar */  moveListText[107] = movesOrrimbar;         machineListText[107] = machinesOrrimbar;         heightCm[107] = 530; weightTenthKg[107] = 4200; primaryTypeIcon[107] = IDB_TYPE_DRAGON;      secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
 
     tmLabel[1] =   "TM01 - Ambush Crouch";
     tmLabel[2] =   "TM02 - Antennae Sense";

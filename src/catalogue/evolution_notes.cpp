@@ -64,7 +64,7 @@ static const NoteRun noteRuns[] = {
     /* 465..467 */ {78,  80,  {"Ardipip --Lv. 17--> Ardebrod",          "--Lv. 29--> Ardeagris"}},
     /* 468..470 */ {81,  83,  {"Rizolet --Lv. 12--> Rizopal",           "--Lv. 31--> Rizomarra"}},
     /* 471..472 */ {84,  85,  {"Melesko --Lv. 28--> Melesgrund",        " "}},
-    /* 473..475 */ {86,  88,  {"Knuri --Lv. 21--> Knurek           ",   "--Lv. 33--> Knurwald"}},
+    /* 473..475 */ {86,  88,  {"Mirunek --Lv. 22--> Mirunda     ",      "--Lv. 38--> Mirungor"}},
     /* 476 */      {89,  89,  {"Bradypo <---dziecko--- Bradygor",       "Bradypo nie ewoluuje w Bradygora"}},
     /* 477..478 */ {90,  91,  {"Sutorek      --Lv. 23--> Sutorella",    "Tylko forma żeńska."}},
     /* 489 */      {102, 102, {"Scutelet --Lv. 28--> Scutarro",         " "}},

@@ -147,12 +147,12 @@ static const Body BODIES[] = {
     {467, LEGS | FEATHERS | JAWS | WADES | VOICE | HUNTER | FLIES},           /* heron */
     {468, ROOTS | WET | SEEDS},                                               /* seed pod */
     {469, ROOTS | LEAVES | LEGS | WET | WADES},                               /* sapling */
-    {470, ROOTS | LEAVES | LEGS | WET | WADES},                               /* walking mangrove */
+    {470, ROOTS | LEAVES | LEGS | WET | WADES | SEEDS},                       /* walking mangrove */
     {471, LEGS | FUR | JAWS | CLAWS | DIGS | NIGHT},                          /* young badger */
     {472, LEGS | FUR | JAWS | CLAWS | DIGS | NIGHT},                          /* badger */
-    {473, FINS | VOICE | JAWS},                                               /* seal pup */
-    {474, FINS | VOICE | JAWS},                                               /* young seal bull */
-    {475, FINS | VOICE | JAWS},                                               /* beachmaster */
+    {473, FINS | VOICE | JAWS | WET},                                         /* seal pup */
+    {474, FINS | VOICE | JAWS | WET},                                         /* young seal bull */
+    {475, FINS | VOICE | JAWS | WET},                                         /* beachmaster */
     {476, HANDS | CLAWS | FUR | LEAVES | LEGS},                               /* moss sloth baby */
     {477, FEATHERS | FLIES | LEGS | JAWS | VOICE | SILK},                     /* tailor chick */
     {478, FEATHERS | FLIES | LEGS | JAWS | VOICE | SILK},                     /* tailor bird */
@@ -161,7 +161,7 @@ static const Body BODIES[] = {
     {481, STONE | WET | HEAVY | LEGS},                                        /* salt block */
     {482, COLD | STONE | LEGS | HEAVY},                                       /* ice stack */
     {483, LEGS | HEAT | GLOW | HORNS | FUR | VOICE},                          /* ember stag */
-    {484, ROOTS | LEAVES | VOICE | LEGS | SEEDS},                             /* reed piper */
+    {484, ROOTS | LEAVES | VOICE | SEEDS | WADES},                            /* reed piper */
     {485, FLIES | ANTENNAE | NIGHT | MIND},                                   /* dusk moth */
     {486, FINS | CHARGE | TAIL | LOW | WET},                                  /* storm ray */
     {487, GLOW | MIND | SLIME},                                               /* star jelly */
@@ -170,7 +170,7 @@ static const Body BODIES[] = {
     {490, FLIES | LEAVES},                                                    /* paper crane */
     {491, LEGS | HORNS | VOICE | TAIL | STONE},                               /* clay ox */
     {492, FLIES | LEGS | HEAT | GLOW | ANTENNAE},                             /* lantern bug */
-    {493, MIND | VOICE | TAIL | CLAWS | HORNS | JAWS | FLIES},                /* sleeping dragon */
+    {493, MIND | VOICE | TAIL | CLAWS | HORNS | JAWS},                        /* sleeping dragon */
 };
 /* clang-format on */
 
