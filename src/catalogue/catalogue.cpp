@@ -603,7 +603,7 @@ static const char machinesLatarnik[] = "4;7;31;46;62;73;74;-;3;7;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
     "Blowhole Puff;Deep Call;Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
-    "Lv. 15 - Coral Hump Heave;Lv. 17 - Whale Song;Lv. 21 - Ocean Breach;Lv. 31 - Abyssal Descent;"
+    "Lv. 15 - Coral Hump Heave;Lv. 17 - Slow Hymn;Lv. 21 - Ocean Breach;Lv. 31 - Abyssal Descent;"
     "Lv. 40 - Living Island;";
 static const char machinesBalaenor[] = "26;29;41;57;85;89;-;5;";
 /* 481 Solankor */
@@ -665,7 +665,7 @@ static const char movesGlinotur[] =
 static const char machinesGlinotur[] = "7;17;28;31;35;73;74;-;3;";
 /* 492 Fulgoron */
 static const char movesFulgoron[] =
-    "Whirr;Snout Glow;Lv. 6 - Sap Tap;Lv. 13 - Red Wing Startle;Lv. 21 - Bark Crawl;"
+    "Drone Flight;Snout Glow;Lv. 6 - Sap Tap;Lv. 13 - Red Wing Startle;Lv. 21 - Bark Crawl;"
     "Lv. 29 - Coal Lantern Beam;Lv. 38 - Honeydew Rain;Lv. 47 - Lichen Mottle Hide;Lv. 58 - Kiln Heat Leap;";
 static const char machinesFulgoron[] = "2;14;15;16;23;46;63;-;6;7;";
 /* 493 Orrimbar */
