@@ -140,7 +140,7 @@ static const char machinesTalpagrond[] = "7;18;35;36;38;72;74;-;3;8;";
 static const char movesWietrzyk[] =
     "Paper Rustle;String Tug;Lv. 7 - Rag Bow Flick;Lv. 12 - Sky Loop;Lv. 18 - Windward Tack;"
     "Lv. 24 - Humming Spar;Lv. 31 - Tail Lash;Lv. 39 - Glassed Line Saw;Lv. 47 - Storm Front Soar;";
-static const char machinesWietrzyk[] = "23;28;41;90;-;4;6;";
+static const char machinesWietrzyk[] = "23;41;90;-;4;6;";
 /* 390 Medulo */
 static const char movesMedulo[] =
     "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Glow Lure;Lv. 9 - Drift Throb;Lv. 13 - Arc Jolt;"
@@ -151,7 +151,7 @@ static const char movesMedulume[] =
     "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Glow Lure;Lv. 10 - Drift Throb;Lv. 14 - Arc Jolt;"
     "Lv. 19 - Current Ride;Lv. 20 - Static Tap;Lv. 27 - Tangle Drape;Lv. 34 - Bioglow Surge;"
     "Lv. 42 - Bloom Swarm;Lv. 50 - Storm Chime;";
-static const char machinesMedulume[] = "5;29;48;81;85;91;-;5;7;";
+static const char machinesMedulume[] = "21;29;48;85;91;-;5;7;";
 /* 392 Trasik */
 static const char movesTrasik[] =
     "Fin Ripple;Mud Nibble;Lv. 4 - Weed Hide;Lv. 8 - Gnat Larva Gulp;Lv. 12 - Pond Dart;"
@@ -161,13 +161,13 @@ static const char machinesTrasik[] = "26;79;-;5;";
 static const char movesTrasella[] =
     "Mud Nibble;Leaf Litter Creep;Lv. 4 - Weed Hide;Lv. 15 - Big Eye Watch;Lv. 16 - Warning Arch;"
     "Lv. 22 - Toxin Sweat;Lv. 27 - Red Spot Flare;Lv. 31 - Rainy Night Walk;";
-static const char machinesTrasella[] = "5;19;26;79;91;";
+static const char machinesTrasella[] = "19;26;56;79;91;";
 /* 394 Trasomor */
 static const char movesTrasomor[] =
     "Mud Nibble;Fin Ripple;Leaf Litter Creep;Lv. 4 - Weed Hide;Lv. 15 - Big Eye Watch;Lv. 16 - Warning Arch;"
     "Lv. 22 - Toxin Sweat;Lv. 27 - Red Spot Flare;Lv. 31 - Rainy Night Walk;Lv. 34 - Crest Sway;"
     "Lv. 39 - Scent Fanning;Lv. 45 - Egg Wrapping;Lv. 52 - Skin Venom Wave;Lv. 58 - Deep Pond Lurk;";
-static const char machinesTrasomor[] = "5;19;26;79;89;91;-;5;";
+static const char machinesTrasomor[] = "19;26;56;79;89;91;-;5;";
 /* 395 Chmurek */
 static const char movesChmurek[] =
     "Puff;Float;Lv. 2 - Drizzle Sneeze;Lv. 9 - Dew Drop;Lv. 15 - Cloud Nap;Lv. 24 - Fog Bank Hide;"
@@ -183,7 +183,7 @@ static const char movesHubostol[] =
     "Shelf Cling;Powder Plume;Damp Bark Sip;Lv. 6 - Gill Dust;Lv. 9 - Rot Nibble;Lv. 12 - Mould Creep;"
     "Lv. 15 - Bitter Flesh;Lv. 16 - Tier Stack;Lv. 22 - Stump Trudge;Lv. 28 - Hyphae Web;"
     "Lv. 34 - Toxic Rim Slap;Lv. 41 - Forest Floor Feast;Lv. 49 - Deadwood Tide;";
-static const char machinesHubostol[] = "6;69;71;74;87;";
+static const char machinesHubostol[] = "6;69;71;82;87;";
 /* 398 Murek */
 static const char movesMurek[] =
     "Grit Spray;Chip Scatter;Lv. 5 - Frost Heave;Lv. 10 - Brace;Lv. 14 - Crag Thud;Lv. 17 - Moss Cap Shade;";
