@@ -12,22 +12,24 @@
    entries   kind      types               members and concept
    387..388  family 2  ground              Talpik, Talpagrond: velvet mole pup with spade hands, then an
                                            old mole miner with a clay brow plate who carries ore
-   389       outside   normal, flying      Krukal (from Krukit): ash-grey crow that hoards spoons
+   389       outside   normal, flying      Wietrzyk (from Motek): a living paper kite grown from a skein of
+                                           string, with a tail of knotted rag bows; it hums in the wind
    390..391  family 2  water, electric     Medulo, Medulume: jellyfish, the second glowing
-   392..394  family 3  fire; +ground       Sadzik, Sadzarek, Sadzowar: charcoal marmots that carry live
-                                           coals in cheek pouches, then in a clay scoop on the tail; the
-                                           last a kiln-keeper whose back fur is fired into clay plates
-   395       child     normal              Chmurek (hatches from Chmurzak eggs): cloud puff
+   392..394  family 3  water; +poison      Trasik, Trasella, Trasomor: newts through their life: a finned
+                                           water larva, a bright orange land eft with poisonous skin, an
+                                           olive water newt with a tall wavy crest
+   395       child     normal              Chmurek (hatches from Chmurzak eggs): cloud puff that drizzles
    396..397  family 2  grass, poison       Hubik, Hubostol: bracket fungi, one shelf, then a tiered stump
-   398..400  family 3  rock; +fighting     Murek, Murowal, Murogrom: dry-stone wall golems, the last a
-                                           wall builder with mortared fists and a lichen beard
+   398..400  family 3  rock; +fighting     Murek, Murowal, Murogrom: dry-stone wall golems, a fieldstone,
+                                           a stack, then a wall builder with mortared fists and a lichen beard
    401       outside   water, dark         Lophira (from Lophet): anglerfish with a lamp lure
-   402..403  family 2  ice                 Yetilo, Yetimaruk: yetis
-   404..406  family 3  normal, flying      Lelik, Lelarek, Lelomrok: bark-mottled nightjars that catch
-                                           moths at dusk with a wide bristled gape
-   407       outside   steel               Kowadrak (from Kowadlet): living anvil with a hammer tail
+   402..403  family 2  ice                 Szronik, Szronostaj: ermines of the frost, a round kit turning
+                                           white, then a long winter ermine that hunts over snow at night
+   404..406  family 3  ground, flying      Pylik, Pylowir, Pylozawier: dust whirls of dry fields, a spinning
+                                           puff, a funnel of grit and straw, a tall dust devil
+   407       outside   steel               Kowadrak (from Kowadlet): living anvil with a sledge tail
    408       outside   grass               Haybogle (from Haylet): scarecrow
-   409..411  family 3  insect; +dark       Skitka, Skitrel, Skitnoctis: spiderling, web spider, funnel spider
+   409..411  family 3  insect; +dark       Skitlik, Skitrel, Skitnoctis: spiderling, web spider, funnel spider
    412..414  split     normal; +form/dark  Tessinek; Tessamira (females; carries a house she built: reed
                                            basket, clay urn or tin dome); Tessarok (males; a night courier
                                            that carries nothing)
@@ -95,32 +97,32 @@ const char *hmLabel[HM_COUNT + 1];
 static const unsigned short NO_SECOND_TYPE = 0;
 
 const char *const entryName[ENTRY_COUNT] = {
-    /* 387 */ "Talpik",     "Talpagrond", "Krukal",     "Medulo",    "Medulume",  "Sadzik",
-    /* 393 */ "Sadzarek",   "Sadzowar",   "Chmurek",    "Hubik",     "Hubostol",  "Murek",
-    /* 399 */ "Murowal",    "Murogrom",   "Lophira",    "Yetilo",    "Yetimaruk", "Lelik",
-    /* 405 */ "Lelarek",    "Lelomrok",   "Kowadrak",   "Haybogle",  "Skitka",    "Skitrel",
-    /* 411 */ "Skitnoctis", "Tessinek",   "Tessamira",  "Tessarok",  "Formikit",  "Formiregia",
-    /* 417 */ "Tikkerel",   "Lianik",     "Lianowiec",  "Lianogrom", "Porrib",    "Porrifex",
-    /* 423 */ "Mantiverd",  "Skimpa",     "Skimpador",  "Skimparex", "Cogvalier", "Stakki",
-    /* 429 */ "Stakkorum",  "Coilet",     "Coilumar",   "Coilidor",  "Rhombi",    "Rhombadune",
-    /* 435 */ "Lullamb",    "Wulfin",     "Wulfar",     "Wulfrost",  "Spindu",    "Spindurra",
-    /* 441 */ "Samovik",    "Gardolith",  "Lampyrix",   "Limaxel",   "Limaxora",  "Torfik",
-    /* 447 */ "Torfigon",   "Torfadrak",  "Skokik",     "Anthelle",  "Anthoria",  "Scarmik",
-    /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Angulek",   "Anguiz",    "Anguvolt",
-    /* 459 */ "Nymphella",  "Urchet",     "Urchaton",   "Rimelin",   "Rimerog",   "Rimehart",
-    /* 465 */ "Ardipip",    "Ardebrod",   "Ardeagris",  "Rizolet",   "Rizopal",   "Rizomarra",
-    /* 471 */ "Melesko",    "Melesgrund", "Mirunek",    "Mirunda",   "Mirungor",  "Bradypo",
-    /* 477 */ "Sutorek",    "Sutorella",  "Latarnik",   "Balaenor",  "Solankor",  "Lodostup",
-    /* 483 */ "Pyrelk",     "Fujarnik",   "Zmierzchun", "Torpedra",  "Astrogel",  "Bagiennik",
+    /* 387 */ "Talpik",     "Talpagrond", "Wietrzyk",   "Medulo",    "Medulume",   "Trasik",
+    /* 393 */ "Trasella",   "Trasomor",   "Chmurek",    "Hubik",     "Hubostol",   "Murek",
+    /* 399 */ "Murowal",    "Murogrom",   "Lophira",    "Szronik",   "Szronostaj", "Pylik",
+    /* 405 */ "Pylowir",    "Pylozawier", "Kowadrak",   "Haybogle",  "Skitlik",    "Skitrel",
+    /* 411 */ "Skitnoctis", "Tessinek",   "Tessamira",  "Tessarok",  "Formikit",   "Formiregia",
+    /* 417 */ "Tikkerel",   "Lianik",     "Lianowiec",  "Lianogrom", "Porrib",     "Porrifex",
+    /* 423 */ "Mantiverd",  "Skimpa",     "Skimpador",  "Skimparex", "Cogvalier",  "Stakki",
+    /* 429 */ "Stakkorum",  "Coilet",     "Coilumar",   "Coilidor",  "Rhombi",     "Rhombadune",
+    /* 435 */ "Lullamb",    "Wulfin",     "Wulfar",     "Wulfrost",  "Spindu",     "Spindurra",
+    /* 441 */ "Samovik",    "Gardolith",  "Lampyrix",   "Limaxel",   "Limaxora",   "Torfik",
+    /* 447 */ "Torfigon",   "Torfadrak",  "Skokik",     "Anthelle",  "Anthoria",   "Scarmik",
+    /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Angulek",   "Anguiz",     "Anguvolt",
+    /* 459 */ "Nymphella",  "Urchet",     "Urchaton",   "Rimelin",   "Rimerog",    "Rimehart",
+    /* 465 */ "Ardipip",    "Ardebrod",   "Ardeagris",  "Rizolet",   "Rizopal",    "Rizomarra",
+    /* 471 */ "Melesko",    "Melesgrund", "Mirunek",    "Mirunda",   "Mirungor",   "Bradypo",
+    /* 477 */ "Sutorek",    "Sutorella",  "Latarnik",   "Balaenor",  "Solankor",   "Lodostup",
+    /* 483 */ "Pyrelk",     "Fujarnik",   "Zmierzchun", "Torpedra",  "Astrogel",   "Bagiennik",
     /* 489 */ "Scutarro",   "Orikran",    "Glinotur",   "Fulgoron",  "Orrimbar",
 };
 
-/* A machine list for creatures that can use no machine at all: a cloud of vapour, a seed pod, a grub. */
+/* A machine list for creatures that can use no machine at all: a grub, a seed pod, a drop of resin. */
 static const char machinesNone[] = "-;";
 
 /* Machine lists that two members of one family have in common. */
 /* 398 Murek, 399 Murowal */
-static const char machinesWallGolems[] = "7;11;59;74;82;-;3;";
+static const char machinesWallGolems[] = "7;62;73;74;-;3;";
 /* 424 Skimpa, 425 Skimpador */
 static const char machinesYoungFrogs[] = "5;23;56;63;90;-;6;";
 /* 430 Coilet, 431 Coilumar */
@@ -129,132 +131,139 @@ static const char machinesPondSnails[] = "26;29;41;79;85;89;";
 /* Per entry: the level-up moves, then the TM/HM numbers. */
 /* 387 Talpik */
 static const char movesTalpik[] =
-    "Snout Poke;Soil Push;Dirt Flinging;Worm Sniff;Lv. 6 - Spade Clap;Lv. 17 - Claw Rake Dig;"
-    "Lv. 18 - Velvet Burrow;";
-static const char machinesTalpik[] = "10;18;35;-;8;";
+    "Snout Poke;Soil Push;Worm Sniff;Lv. 5 - Spade Clap;Lv. 9 - Loam Scatter;Lv. 14 - Claw Rake Dig;"
+    "Lv. 19 - Velvet Burrow;";
+static const char machinesTalpik[] = "18;35;38;72;-;8;";
 /* 388 Talpagrond */
 static const char movesTalpagrond[] =
-    "Snout Poke;Soil Push;Ore Knock;Dirt Flinging;Worm Sniff;Lv. 7 - Spade Clap;Lv. 21 - Claw Rake Dig;"
-    "Lv. 23 - Velvet Burrow;Lv. 37 - Tunnel Rush;Lv. 39 - Clay Brow Butt;Lv. 53 - Vein Sense;"
-    "Lv. 53 - Deep Delve;Lv. 55 - Mine Shaft Cave-in;";
-static const char machinesTalpagrond[] = "7;10;18;27;35;40;47;58;74;82;-;3;8;";
-/* 389 Krukal */
-static const char movesKrukal[] =
-    "Caw;Sidelong Hop;Lv. 5 - Shiny Snatch;Lv. 9 - Spoon Tap;Lv. 13 - Hoard Hide;Lv. 19 - Borrowed Call;"
-    "Lv. 25 - Glint Stoop;Lv. 28 - Ash Wing Buffet;Lv. 40 - Flock Gathering;Lv. 43 - Trinket Barrage;";
-static const char machinesKrukal[] = "17;23;41;42;58;60;61;63;82;90;-;4;6;";
+    "Snout Poke;Soil Push;Worm Sniff;Ore Knock;Lv. 6 - Spade Clap;Lv. 10 - Loam Scatter;"
+    "Lv. 16 - Claw Rake Dig;Lv. 20 - Velvet Burrow;Lv. 22 - Clay Brow Butt;Lv. 29 - Tunnel Rush;"
+    "Lv. 36 - Vein Sense;Lv. 44 - Deep Delve;Lv. 52 - Mine Shaft Cave-in;";
+static const char machinesTalpagrond[] = "7;18;35;36;38;72;74;-;3;8;";
+/* 389 Wietrzyk */
+static const char movesWietrzyk[] =
+    "Paper Rustle;String Tug;Lv. 7 - Rag Bow Flick;Lv. 12 - Sky Loop;Lv. 18 - Windward Tack;"
+    "Lv. 24 - Humming Spar;Lv. 31 - Tail Lash;Lv. 39 - Glassed Line Saw;Lv. 47 - Storm Front Soar;";
+static const char machinesWietrzyk[] = "23;41;90;-;4;6;";
 /* 390 Medulo */
 static const char movesMedulo[] =
-    "Tentacle Brush;Float;Drift Throb;Crackle Nip;Bell Pulse;Lv. 3 - Glow Lure;Lv. 13 - Arc Jolt;"
-    "Lv. 18 - Current Coil;";
-static const char machinesMedulo[] = "21;29;48;79;89;-;5;7;";
+    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Glow Lure;Lv. 9 - Drift Throb;Lv. 13 - Arc Jolt;"
+    "Lv. 18 - Current Ride;";
+static const char machinesMedulo[] = "29;48;85;91;-;5;7;";
 /* 391 Medulume */
 static const char movesMedulume[] =
-    "Tentacle Brush;Float;Salt Spray;Drift Throb;Crackle Nip;Bell Pulse;Lv. 2 - Static Tap;"
-    "Lv. 4 - Glow Lure;Lv. 19 - Arc Jolt;Lv. 26 - Current Coil;Lv. 29 - Tangle Drape;Lv. 43 - Lumen Shock;"
-    "Lv. 46 - Bloom Swarm;Lv. 53 - Storm Chime;";
-static const char machinesMedulume[] = "17;21;26;29;48;57;79;80;81;85;89;92;-;5;7;";
-/* 392 Sadzik */
-static const char movesSadzik[] =
-    "Soot Sneeze;Pouch Glow;Coal Spit;Lv. 4 - Whistle Alarm;Lv. 9 - Charcoal Nibble;Lv. 9 - Banked Embers;"
-    "Lv. 9 - Smoke Signal;Lv. 14 - Hot Pebble Roll;";
-static const char machinesSadzik[] = "16;34;35;46;88;-;7;8;";
-/* 393 Sadzarek */
-static const char movesSadzarek[] =
-    "Soot Sneeze;Pouch Glow;Warm Snuffle;Coal Spit;Lv. 5 - Whistle Alarm;Lv. 11 - Charcoal Nibble;"
-    "Lv. 11 - Banked Embers;Lv. 11 - Smoke Signal;Lv. 12 - Tail Scoop Toss;Lv. 18 - Hot Pebble Roll;"
-    "Lv. 18 - Kiln Hollow;Lv. 19 - Cinder Heap Shake;Lv. 25 - Burrow Bake;";
-static const char machinesSadzarek[] = "4;10;14;16;34;35;46;-;7;8;";
-/* 394 Sadzowar */
-static const char movesSadzowar[] =
-    "Soot Sneeze;Pouch Glow;Warm Snuffle;Coal Spit;Lv. 7 - Whistle Alarm;Lv. 14 - Charcoal Nibble;"
-    "Lv. 14 - Banked Embers;Lv. 14 - Smoke Signal;Lv. 16 - Tail Scoop Toss;Lv. 23 - Hot Pebble Roll;"
-    "Lv. 23 - Kiln Hollow;Lv. 25 - Cinder Heap Shake;Lv. 32 - Burrow Bake;Lv. 39 - Clay Plate Guard;"
-    "Lv. 41 - Flue Draught;Lv. 43 - Firing Stand;Lv. 57 - Clinker Crunch;Lv. 61 - Earthen Smother;";
-static const char machinesSadzowar[] = "4;10;14;16;17;18;27;34;35;45;46;58;74;82;-;3;7;8;";
+    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Glow Lure;Lv. 10 - Drift Throb;Lv. 14 - Arc Jolt;"
+    "Lv. 19 - Current Ride;Lv. 20 - Static Tap;Lv. 27 - Tangle Drape;Lv. 34 - Bioglow Surge;"
+    "Lv. 42 - Bloom Swarm;Lv. 50 - Storm Chime;";
+static const char machinesMedulume[] = "21;29;48;85;91;-;5;7;";
+/* 392 Trasik */
+static const char movesTrasik[] =
+    "Fin Ripple;Mud Nibble;Lv. 4 - Weed Hide;Lv. 8 - Gnat Larva Gulp;Lv. 12 - Pond Dart;"
+    "Lv. 15 - Big Eye Watch;";
+static const char machinesTrasik[] = "26;79;-;5;";
+/* 393 Trasella */
+static const char movesTrasella[] =
+    "Mud Nibble;Leaf Litter Creep;Lv. 4 - Weed Hide;Lv. 15 - Big Eye Watch;Lv. 16 - Warning Arch;"
+    "Lv. 22 - Toxin Sweat;Lv. 27 - Red Spot Flare;Lv. 31 - Rainy Night Walk;";
+static const char machinesTrasella[] = "19;26;56;79;91;";
+/* 394 Trasomor */
+static const char movesTrasomor[] =
+    "Mud Nibble;Fin Ripple;Leaf Litter Creep;Lv. 4 - Weed Hide;Lv. 15 - Big Eye Watch;Lv. 16 - Warning Arch;"
+    "Lv. 22 - Toxin Sweat;Lv. 27 - Red Spot Flare;Lv. 31 - Rainy Night Walk;Lv. 34 - Crest Sway;"
+    "Lv. 39 - Scent Fanning;Lv. 45 - Egg Wrapping;Lv. 52 - Skin Venom Wave;Lv. 58 - Deep Pond Lurk;";
+static const char machinesTrasomor[] = "19;26;56;79;89;91;-;5;";
 /* 395 Chmurek */
-static const char movesChmurek[] = "Puff;Float;Lv. 2 - Drizzle Sneeze;Lv. 15 - Cloud Nap;";
+static const char movesChmurek[] =
+    "Puff;Float;Lv. 2 - Drizzle Sneeze;Lv. 9 - Dew Drop;Lv. 15 - Cloud Nap;Lv. 24 - Fog Bank Hide;"
+    "Lv. 33 - Sunshower;Lv. 42 - Rainbow Blush;";
+static const char machinesChmurek[] = "26;88;";
 /* 396 Hubik */
 static const char movesHubik[] =
-    "Shelf Cling;Spore Puff;Damp Bark Sip;Lv. 7 - Gill Dust;Lv. 8 - Rot Nibble;Lv. 11 - Mould Creep;"
-    "Lv. 13 - Bitter Flesh;";
-static const char machinesHubik[] = "6;55;69;71;87;";
+    "Shelf Cling;Powder Plume;Damp Bark Sip;Lv. 5 - Gill Dust;Lv. 8 - Rot Nibble;Lv. 11 - Mould Creep;"
+    "Lv. 14 - Bitter Flesh;";
+static const char machinesHubik[] = "69;87;";
 /* 397 Hubostol */
 static const char movesHubostol[] =
-    "Shelf Cling;Spore Puff;Damp Bark Sip;Lv. 11 - Gill Dust;Lv. 12 - Rot Nibble;Lv. 16 - Mould Creep;"
-    "Lv. 19 - Bitter Flesh;Lv. 22 - Tier Stack;Lv. 25 - Stump Stomp;Lv. 28 - Hyphae Web;"
-    "Lv. 31 - Toxic Rim Slap;Lv. 32 - Forest Floor Feast;Lv. 35 - Deadwood Tide;";
-static const char machinesHubostol[] = "5;6;8;41;55;56;64;69;71;84;87;91;";
+    "Shelf Cling;Powder Plume;Damp Bark Sip;Lv. 6 - Gill Dust;Lv. 9 - Rot Nibble;Lv. 12 - Mould Creep;"
+    "Lv. 15 - Bitter Flesh;Lv. 16 - Tier Stack;Lv. 22 - Stump Trudge;Lv. 28 - Hyphae Web;"
+    "Lv. 34 - Toxic Rim Slap;Lv. 41 - Forest Floor Feast;Lv. 49 - Deadwood Tide;";
+static const char machinesHubostol[] = "6;69;71;82;87;";
 /* 398 Murek */
 static const char movesMurek[] =
-    "Pebble Toss;Grit Spray;Lv. 5 - Flat Slap;Lv. 11 - Brace;Lv. 11 - Crag Thud;Lv. 14 - Moss Cap Shade;"
-    "Lv. 14 - Shale Shards;";
+    "Grit Spray;Chip Scatter;Lv. 5 - Frost Heave;Lv. 10 - Brace;Lv. 14 - Crag Thud;Lv. 17 - Moss Cap Shade;";
 /* 399 Murowal */
 static const char movesMurowal[] =
-    "Pebble Toss;Stack Up;Grit Spray;Lv. 8 - Flat Slap;Lv. 16 - Brace;Lv. 16 - Crag Thud;"
-    "Lv. 20 - Moss Cap Shade;Lv. 20 - Shale Shards;Lv. 24 - Wall Block;Lv. 26 - Boulder Drop;"
-    "Lv. 36 - Quarry Quake;";
+    "Grit Spray;Chip Scatter;Stack Up;Pebble Toss;Lv. 6 - Frost Heave;Lv. 11 - Brace;Lv. 15 - Crag Thud;"
+    "Lv. 18 - Moss Cap Shade;Lv. 19 - Flat Slap;Lv. 25 - Wall Block;Lv. 32 - Boulder Drop;"
+    "Lv. 39 - Through-Stone Lock;";
 /* 400 Murogrom */
 static const char movesMurogrom[] =
-    "Pebble Toss;Stack Up;Grit Spray;Lv. 9 - Flat Slap;Lv. 11 - Jab Step;Lv. 18 - Brace;Lv. 18 - Crag Thud;"
-    "Lv. 20 - Shin Hook;Lv. 20 - Shale Shards;Lv. 27 - Wall Block;Lv. 27 - Knee Launch;"
-    "Lv. 30 - Boulder Drop;Lv. 37 - Mortar Fist;Lv. 41 - Quarry Quake;Lv. 45 - Lichen Beard Shake;"
-    "Lv. 59 - Monolith Crush;Lv. 73 - Cliff Collapse;";
-static const char machinesMurogrom[] = "7;9;11;17;30;32;36;38;47;59;73;74;82;-;3;";
+    "Grit Spray;Chip Scatter;Stack Up;Pebble Toss;Lv. 7 - Frost Heave;Lv. 12 - Brace;Lv. 16 - Crag Thud;"
+    "Lv. 20 - Moss Cap Shade;Lv. 21 - Flat Slap;Lv. 27 - Wall Block;Lv. 34 - Boulder Drop;"
+    "Lv. 40 - Through-Stone Lock;Lv. 42 - Mortar Fist;Lv. 42 - Coping Crown;Lv. 48 - Lichen Beard Shake;"
+    "Lv. 55 - Quarry Quake;Lv. 63 - Monolith Crush;Lv. 72 - Cliff Collapse;";
+static const char machinesMurogrom[] = "7;9;11;30;59;62;73;74;-;3;";
 /* 401 Lophira */
 static const char movesLophira[] =
-    "Lure Sway;Gape;Deep Glow;Snap Jaw;Dark Water Wait;Lv. 8 - Abyss Gulp;Lv. 8 - Pressure Crush;"
-    "Lv. 28 - Lantern Mirage;";
-static const char machinesLophira[] = "1;26;29;48;54;57;60;72;77;79;85;89;-;5;7;";
-/* 402 Yetilo */
-static const char movesYetilo[] =
-    "Snow Pat;Grumble;Snowball Lob;Lv. 5 - Frost Cuddle;Lv. 5 - Drift Huddle;Lv. 9 - Frostbound Trample;"
-    "Lv. 16 - Snowslide Call;";
-static const char machinesYetilo[] = "12;37;43;78;-;3;";
-/* 403 Yetimaruk */
-static const char movesYetimaruk[] =
-    "Snow Pat;Grumble;Snowball Lob;Lv. 7 - Frost Cuddle;Lv. 7 - Drift Huddle;Lv. 11 - Frostbound Trample;"
-    "Lv. 20 - Snowslide Call;Lv. 24 - Long Winter Sleep;Lv. 24 - Hailfist;Lv. 28 - Glacier Carry;"
-    "Lv. 45 - Peak Bellow;Lv. 62 - Whiteout;";
-static const char machinesYetimaruk[] = "7;12;17;37;38;43;47;67;74;76;78;82;-;3;";
-/* 404 Lelik */
-static const char movesLelik[] = "Churr;Gape Yawn;Bark Mimic;Moth Snap;Still Hush;Lv. 4 - Dusk Flutter;";
-static const char machinesLelik[] = "23;41;58;63;-;6;";
-/* 405 Lelarek */
-static const char movesLelarek[] =
-    "Churr;Gape Yawn;Bark Mimic;Moth Snap;Still Hush;Lv. 5 - Dusk Flutter;Lv. 5 - Branch Lie;"
-    "Lv. 10 - Bristle Scoop;Lv. 12 - Night Reel;Lv. 14 - Silent Veer;";
-static const char machinesLelarek[] = "23;41;54;58;61;63;90;-;6;";
-/* 406 Lelomrok */
-static const char movesLelomrok[] =
-    "Churr;Gape Yawn;Wing Clap;Bark Mimic;Moth Snap;Still Hush;Lv. 8 - Dusk Flutter;Lv. 8 - Branch Lie;"
-    "Lv. 15 - Bristle Scoop;Lv. 18 - Night Reel;Lv. 21 - Silent Veer;Lv. 25 - Moonless Sweep;"
-    "Lv. 25 - White Bar Flash;Lv. 45 - Swarm Swallow;Lv. 48 - Twilight Hawking;";
-static const char machinesLelomrok[] = "17;23;41;54;58;61;63;66;77;82;90;-;4;6;";
+    "Lure Sway;Gape;Deep Glow;Snap Jaw;Lv. 8 - Abyss Gulp;Lv. 16 - Dark Water Wait;Lv. 24 - Pressure Crush;"
+    "Lv. 34 - Lantern Mirage;Lv. 38 - Bait Twitch;Lv. 44 - Needle Teeth Trap;Lv. 51 - Sea Snow Drift;"
+    "Lv. 59 - Midnight Zone Hunt;";
+static const char machinesLophira[] = "1;29;48;54;58;89;-;5;7;";
+/* 402 Szronik */
+static const char movesSzronik[] =
+    "Whisker Twitch;Milk Tooth Nip;Lv. 5 - Belly Slide;Lv. 10 - Frosted Muzzle;Lv. 15 - Snowbank Peek;"
+    "Lv. 20 - Tail Tip Dart;";
+static const char machinesSzronik[] = "67;72;76;";
+/* 403 Szronostaj */
+static const char movesSzronostaj[] =
+    "Whisker Twitch;Milk Tooth Nip;Lv. 6 - Belly Slide;Lv. 11 - Frosted Muzzle;Lv. 16 - Snowbank Peek;"
+    "Lv. 21 - Tail Tip Dart;Lv. 24 - White Pelt Turn;Lv. 29 - Weasel War Dance;Lv. 35 - Nape Grip;"
+    "Lv. 42 - Drift Run;Lv. 50 - Polar Night Hunt;";
+static const char machinesSzronostaj[] = "1;20;67;72;76;";
+/* 404 Pylik */
+static const char movesPylik[] =
+    "Twirl;Grit Toss;Lv. 4 - Leaf Catch;Lv. 8 - Furrow Skip;Lv. 13 - Grain Eddy;Lv. 17 - Dry Field Race;";
+static const char machinesPylik[] = "23;28;88;-;6;";
+/* 405 Pylowir */
+static const char movesPylowir[] =
+    "Twirl;Grit Toss;Straw Sweep;Lv. 5 - Leaf Catch;Lv. 9 - Furrow Skip;Lv. 14 - Grain Eddy;"
+    "Lv. 17 - Dry Field Race;Lv. 18 - Funnel Rise;Lv. 24 - Sandpaper Rasp;Lv. 30 - Haystack Strip;"
+    "Lv. 34 - Howling Draw;";
+static const char machinesPylowir[] = "23;28;40;63;88;-;6;";
+/* 406 Pylozawier */
+static const char movesPylozawier[] =
+    "Twirl;Grit Toss;Straw Sweep;Lv. 6 - Leaf Catch;Lv. 10 - Furrow Skip;Lv. 15 - Grain Eddy;"
+    "Lv. 18 - Dry Field Race;Lv. 20 - Funnel Rise;Lv. 26 - Sandpaper Rasp;Lv. 31 - Haystack Strip;"
+    "Lv. 35 - Howling Draw;Lv. 36 - Pebble Orbit;Lv. 41 - Tumbleweed Herd;Lv. 47 - Ground Ring Wall;"
+    "Lv. 54 - Scouring Column;Lv. 62 - Dust Bowl Storm;";
+static const char machinesPylozawier[] = "23;28;31;40;63;88;-;6;";
 /* 407 Kowadrak */
 static const char movesKowadrak[] =
-    "Clang;Anvil Sparks;Hammer Tail Strike;Iron Brace;Forge Ring;Red Hot Bar;Lv. 7 - Temper;"
-    "Lv. 7 - Smithy Din;Lv. 30 - Hammerfall;Lv. 41 - Cold Quenching;";
-static const char machinesKowadrak[] = "3;7;13;17;34;65;68;70;74;82;86;-;3;";
+    "Clang;Anvil Sparks;Tail Sledge Strike;Iron Brace;Lv. 7 - Temper;Lv. 12 - Red Hot Bar;"
+    "Lv. 19 - Smithy Din;Lv. 27 - Forge Ring;Lv. 35 - Horn Tip Bend;Lv. 44 - Cold Quenching;"
+    "Lv. 53 - Swage Block Drop;";
+static const char machinesKowadrak[] = "3;13;16;34;65;68;74;-;3;";
 /* 408 Haybogle */
 static const char movesHaybogle[] =
     "Straw Flap;Stand Still;Lv. 11 - Crow Scare;Lv. 18 - Chaff Spray;Lv. 26 - Harvest Dance;"
-    "Lv. 48 - Field Watch;Lv. 48 - Scythe Sweep;Lv. 56 - Stubble Fire Dare;Lv. 63 - Haystack Hide;";
-static const char machinesHaybogle[] = "8;38;39;41;46;54;55;64;69;71;82;84;-;3;";
-/* 409 Skitka */
-static const char movesSkitka[] = "Thread Drop;Web Spin;Lv. 4 - Skitter;Lv. 8 - Glue Strand;";
-static const char machinesSkitka[] = "49;75;-;1;";
+    "Lv. 34 - Rag Sleeve Billow;Lv. 41 - Field Watch;Lv. 48 - Scythe Sweep;Lv. 56 - Stubble Fire Dare;"
+    "Lv. 63 - Haystack Hide;";
+static const char machinesHaybogle[] = "12;38;39;54;59;64;84;";
+/* 409 Skitlik */
+static const char movesSkitlik[] =
+    "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 8 - Glue Strand;Lv. 12 - Balloon Drift;";
+static const char machinesSkitlik[] = "5;75;-;1;";
 /* 410 Skitrel */
 static const char movesSkitrel[] =
-    "Thread Drop;Web Spin;Lv. 4 - Skitter;Lv. 9 - Glue Strand;Lv. 11 - Leg Tap;Lv. 16 - Silk Shroud;"
-    "Lv. 16 - Venom Nip;Lv. 21 - Trapline;";
-static const char machinesSkitrel[] = "2;11;41;49;75;-;1;";
+    "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 9 - Glue Strand;Lv. 13 - Balloon Drift;Lv. 15 - Leg Tap;"
+    "Lv. 19 - Silk Shroud;Lv. 24 - Venom Nip;Lv. 29 - Trapline;";
+static const char machinesSkitrel[] = "1;5;75;91;-;1;";
 /* 411 Skitnoctis */
 static const char movesSkitnoctis[] =
-    "Thread Drop;Web Spin;Lv. 5 - Skitter;Lv. 12 - Glue Strand;Lv. 14 - Leg Tap;Lv. 21 - Silk Shroud;"
-    "Lv. 21 - Venom Nip;Lv. 28 - Trapline;Lv. 35 - Moonlit Weaving;Lv. 37 - Eight Eyes Glare;"
-    "Lv. 44 - Cocooning;Lv. 57 - Funnel Ambush;Lv. 62 - Umbral Snare;";
-static const char machinesSkitnoctis[] = "1;2;15;39;49;54;60;72;75;77;83;-;1;";
+    "Thread Drop;Web Casting;Lv. 5 - Skitter;Lv. 10 - Glue Strand;Lv. 14 - Balloon Drift;Lv. 16 - Leg Tap;"
+    "Lv. 21 - Silk Shroud;Lv. 26 - Venom Nip;Lv. 31 - Trapline;Lv. 33 - Moonlit Weaving;"
+    "Lv. 37 - Eight-Eyed Watch;Lv. 44 - Cocooning;Lv. 52 - Funnel Ambush;Lv. 60 - Umbral Snare;";
+static const char machinesSkitnoctis[] = "1;5;54;75;91;-;1;";
 /* 412 Tessinek */
 static const char movesTessinek[] =
     "Snout Twitch;Scrap Grab;Lv. 2 - Twig Gather;Lv. 2 - Scurry;Lv. 4 - Nibble;Lv. 7 - Hide Under Leaf;";
@@ -683,31 +692,31 @@ const char *const formMoveListText[FORM_COUNT] = {movesTessamiraReed, movesTessa
 void InitCatalogue()
 {
     /* clang-format off */
-    /* 387 Talpik */    moveListText[1] = movesTalpik;             machineListText[1] = machinesTalpik;             heightCm[1] = 25;    weightTenthKg[1] = 60;     primaryTypeIcon[1] = IDB_TYPE_GROUND;        secondaryTypeIcon[1] = NO_SECOND_TYPE;
-    /* 388 Talpagrond */ moveListText[2] = movesTalpagrond;         machineListText[2] = machinesTalpagrond;         heightCm[2] = 95;    weightTenthKg[2] = 640;    primaryTypeIcon[2] = IDB_TYPE_GROUND;        secondaryTypeIcon[2] = NO_SECOND_TYPE;
-    /* 389 Krukal */    moveListText[3] = movesKrukal;             machineListText[3] = machinesKrukal;             heightCm[3] = 70;    weightTenthKg[3] = 31;     primaryTypeIcon[3] = IDB_TYPE_NORMAL;        secondaryTypeIcon[3] = IDB_TYPE_FLYING;
-    /* 390 Medulo */    moveListText[4] = movesMedulo;             machineListText[4] = machinesMedulo;             heightCm[4] = 30;    weightTenthKg[4] = 12;     primaryTypeIcon[4] = IDB_TYPE_WATER;         secondaryTypeIcon[4] = IDB_TYPE_ELECTRIC;
-    /* 391 Medulume */  moveListText[5] = movesMedulume;           machineListText[5] = machinesMedulume;           heightCm[5] = 150;   weightTenthKg[5] = 420;    primaryTypeIcon[5] = IDB_TYPE_WATER;         secondaryTypeIcon[5] = IDB_TYPE_ELECTRIC;
-    /* 392 Sadzik */    moveListText[6] = movesSadzik;             machineListText[6] = machinesSadzik;             heightCm[6] = 30;    weightTenthKg[6] = 42;     primaryTypeIcon[6] = IDB_TYPE_FIRE;          secondaryTypeIcon[6] = NO_SECOND_TYPE;
-    /* 393 Sadzarek */  moveListText[7] = movesSadzarek;           machineListText[7] = machinesSadzarek;           heightCm[7] = 75;    weightTenthKg[7] = 210;    primaryTypeIcon[7] = IDB_TYPE_FIRE;          secondaryTypeIcon[7] = NO_SECOND_TYPE;
-    /* 394 Sadzowar */  moveListText[8] = movesSadzowar;           machineListText[8] = machinesSadzowar;           heightCm[8] = 160;   weightTenthKg[8] = 1100;   primaryTypeIcon[8] = IDB_TYPE_FIRE;          secondaryTypeIcon[8] = IDB_TYPE_GROUND;
-    /* 395 Chmurek */   moveListText[9] = movesChmurek;            machineListText[9] = machinesNone;               heightCm[9] = 20;    weightTenthKg[9] = 3;      primaryTypeIcon[9] = IDB_TYPE_NORMAL;        secondaryTypeIcon[9] = NO_SECOND_TYPE;
-    /* 396 Hubik */     moveListText[10] = movesHubik;             machineListText[10] = machinesHubik;             heightCm[10] = 25;   weightTenthKg[10] = 15;    primaryTypeIcon[10] = IDB_TYPE_GRASS;        secondaryTypeIcon[10] = IDB_TYPE_POISON;
-    /* 397 Hubostol */  moveListText[11] = movesHubostol;          machineListText[11] = machinesHubostol;          heightCm[11] = 90;   weightTenthKg[11] = 160;   primaryTypeIcon[11] = IDB_TYPE_GRASS;        secondaryTypeIcon[11] = IDB_TYPE_POISON;
-    /* 398 Murek */     moveListText[12] = movesMurek;             machineListText[12] = machinesWallGolems;        heightCm[12] = 35;   weightTenthKg[12] = 160;   primaryTypeIcon[12] = IDB_TYPE_ROCK;         secondaryTypeIcon[12] = NO_SECOND_TYPE;
-    /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesWallGolems;        heightCm[13] = 110;  weightTenthKg[13] = 1300;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
+    /* 387 Talpik */    moveListText[1] = movesTalpik;             machineListText[1] = machinesTalpik;             heightCm[1] = 22;    weightTenthKg[1] = 28;     primaryTypeIcon[1] = IDB_TYPE_GROUND;        secondaryTypeIcon[1] = NO_SECOND_TYPE;
+    /* 388 Talpagrond */ moveListText[2] = movesTalpagrond;        machineListText[2] = machinesTalpagrond;         heightCm[2] = 90;    weightTenthKg[2] = 600;    primaryTypeIcon[2] = IDB_TYPE_GROUND;        secondaryTypeIcon[2] = NO_SECOND_TYPE;
+    /* 389 Wietrzyk */  moveListText[3] = movesWietrzyk;           machineListText[3] = machinesWietrzyk;           heightCm[3] = 90;    weightTenthKg[3] = 15;     primaryTypeIcon[3] = IDB_TYPE_NORMAL;        secondaryTypeIcon[3] = IDB_TYPE_FLYING;
+    /* 390 Medulo */    moveListText[4] = movesMedulo;             machineListText[4] = machinesMedulo;             heightCm[4] = 40;    weightTenthKg[4] = 20;     primaryTypeIcon[4] = IDB_TYPE_WATER;         secondaryTypeIcon[4] = IDB_TYPE_ELECTRIC;
+    /* 391 Medulume */  moveListText[5] = movesMedulume;           machineListText[5] = machinesMedulume;           heightCm[5] = 130;   weightTenthKg[5] = 300;    primaryTypeIcon[5] = IDB_TYPE_WATER;         secondaryTypeIcon[5] = IDB_TYPE_ELECTRIC;
+    /* 392 Trasik */    moveListText[6] = movesTrasik;             machineListText[6] = machinesTrasik;             heightCm[6] = 25;    weightTenthKg[6] = 12;     primaryTypeIcon[6] = IDB_TYPE_WATER;         secondaryTypeIcon[6] = NO_SECOND_TYPE;
+    /* 393 Trasella */  moveListText[7] = movesTrasella;           machineListText[7] = machinesTrasella;           heightCm[7] = 40;    weightTenthKg[7] = 40;     primaryTypeIcon[7] = IDB_TYPE_WATER;         secondaryTypeIcon[7] = IDB_TYPE_POISON;
+    /* 394 Trasomor */  moveListText[8] = movesTrasomor;           machineListText[8] = machinesTrasomor;           heightCm[8] = 80;    weightTenthKg[8] = 140;    primaryTypeIcon[8] = IDB_TYPE_WATER;         secondaryTypeIcon[8] = IDB_TYPE_POISON;
+    /* 395 Chmurek */   moveListText[9] = movesChmurek;            machineListText[9] = machinesChmurek;            heightCm[9] = 20;    weightTenthKg[9] = 3;      primaryTypeIcon[9] = IDB_TYPE_NORMAL;        secondaryTypeIcon[9] = NO_SECOND_TYPE;
+    /* 396 Hubik */     moveListText[10] = movesHubik;             machineListText[10] = machinesHubik;             heightCm[10] = 30;   weightTenthKg[10] = 15;    primaryTypeIcon[10] = IDB_TYPE_GRASS;        secondaryTypeIcon[10] = IDB_TYPE_POISON;
+    /* 397 Hubostol */  moveListText[11] = movesHubostol;          machineListText[11] = machinesHubostol;          heightCm[11] = 90;   weightTenthKg[11] = 250;   primaryTypeIcon[11] = IDB_TYPE_GRASS;        secondaryTypeIcon[11] = IDB_TYPE_POISON;
+    /* 398 Murek */     moveListText[12] = movesMurek;             machineListText[12] = machinesWallGolems;        heightCm[12] = 50;   weightTenthKg[12] = 450;   primaryTypeIcon[12] = IDB_TYPE_ROCK;         secondaryTypeIcon[12] = NO_SECOND_TYPE;
+    /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesWallGolems;        heightCm[13] = 110;  weightTenthKg[13] = 1800;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
     /* 400 Murogrom */  moveListText[14] = movesMurogrom;          machineListText[14] = machinesMurogrom;          heightCm[14] = 210;  weightTenthKg[14] = 5200;  primaryTypeIcon[14] = IDB_TYPE_ROCK;         secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
     /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 120;  weightTenthKg[15] = 880;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
-    /* 402 Yetilo */    moveListText[16] = movesYetilo;            machineListText[16] = machinesYetilo;            heightCm[16] = 70;   weightTenthKg[16] = 280;   primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
-    /* 403 Yetimaruk */ moveListText[17] = movesYetimaruk;         machineListText[17] = machinesYetimaruk;         heightCm[17] = 230;  weightTenthKg[17] = 2750;  primaryTypeIcon[17] = IDB_TYPE_ICE;          secondaryTypeIcon[17] = NO_SECOND_TYPE;
-    /* 404 Lelik */     moveListText[18] = movesLelik;             machineListText[18] = machinesLelik;             heightCm[18] = 20;   weightTenthKg[18] = 11;    primaryTypeIcon[18] = IDB_TYPE_NORMAL;       secondaryTypeIcon[18] = IDB_TYPE_FLYING;
-    /* 405 Lelarek */   moveListText[19] = movesLelarek;           machineListText[19] = machinesLelarek;           heightCm[19] = 30;   weightTenthKg[19] = 14;    primaryTypeIcon[19] = IDB_TYPE_NORMAL;       secondaryTypeIcon[19] = IDB_TYPE_FLYING;
-    /* 406 Lelomrok */  moveListText[20] = movesLelomrok;          machineListText[20] = machinesLelomrok;          heightCm[20] = 60;   weightTenthKg[20] = 45;    primaryTypeIcon[20] = IDB_TYPE_NORMAL;       secondaryTypeIcon[20] = IDB_TYPE_FLYING;
+    /* 402 Szronik */   moveListText[16] = movesSzronik;           machineListText[16] = machinesSzronik;           heightCm[16] = 28;   weightTenthKg[16] = 15;    primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
+    /* 403 Szronostaj */ moveListText[17] = movesSzronostaj;       machineListText[17] = machinesSzronostaj;        heightCm[17] = 60;   weightTenthKg[17] = 60;    primaryTypeIcon[17] = IDB_TYPE_ICE;          secondaryTypeIcon[17] = NO_SECOND_TYPE;
+    /* 404 Pylik */     moveListText[18] = movesPylik;             machineListText[18] = machinesPylik;             heightCm[18] = 40;   weightTenthKg[18] = 12;    primaryTypeIcon[18] = IDB_TYPE_GROUND;       secondaryTypeIcon[18] = IDB_TYPE_FLYING;
+    /* 405 Pylowir */   moveListText[19] = movesPylowir;           machineListText[19] = machinesPylowir;           heightCm[19] = 90;   weightTenthKg[19] = 60;    primaryTypeIcon[19] = IDB_TYPE_GROUND;       secondaryTypeIcon[19] = IDB_TYPE_FLYING;
+    /* 406 Pylozawier */ moveListText[20] = movesPylozawier;       machineListText[20] = machinesPylozawier;        heightCm[20] = 200;  weightTenthKg[20] = 400;   primaryTypeIcon[20] = IDB_TYPE_GROUND;       secondaryTypeIcon[20] = IDB_TYPE_FLYING;
     /* 407 Kowadrak */  moveListText[21] = movesKowadrak;          machineListText[21] = machinesKowadrak;          heightCm[21] = 70;   weightTenthKg[21] = 1650;  primaryTypeIcon[21] = IDB_TYPE_STEEL;        secondaryTypeIcon[21] = NO_SECOND_TYPE;
     /* 408 Haybogle */  moveListText[22] = movesHaybogle;          machineListText[22] = machinesHaybogle;          heightCm[22] = 170;  weightTenthKg[22] = 220;   primaryTypeIcon[22] = IDB_TYPE_GRASS;        secondaryTypeIcon[22] = NO_SECOND_TYPE;
-    /* 409 Skitka */    moveListText[23] = movesSkitka;            machineListText[23] = machinesSkitka;            heightCm[23] = 20;   weightTenthKg[23] = 4;     primaryTypeIcon[23] = IDB_TYPE_INSECT;       secondaryTypeIcon[23] = NO_SECOND_TYPE;
+    /* 409 Skitlik */   moveListText[23] = movesSkitlik;           machineListText[23] = machinesSkitlik;           heightCm[23] = 20;   weightTenthKg[23] = 4;     primaryTypeIcon[23] = IDB_TYPE_INSECT;       secondaryTypeIcon[23] = NO_SECOND_TYPE;
     /* 410 Skitrel */   moveListText[24] = movesSkitrel;           machineListText[24] = machinesSkitrel;           heightCm[24] = 30;   weightTenthKg[24] = 20;    primaryTypeIcon[24] = IDB_TYPE_INSECT;       secondaryTypeIcon[24] = NO_SECOND_TYPE;
-    /* 411 Skitnoctis */ moveListText[25] = movesSkitnoctis;        machineListText[25] = machinesSkitnoctis;        heightCm[25] = 100;  weightTenthKg[25] = 330;   primaryTypeIcon[25] = IDB_TYPE_INSECT;       secondaryTypeIcon[25] = IDB_TYPE_DARK;
+    /* 411 Skitnoctis */ moveListText[25] = movesSkitnoctis;       machineListText[25] = machinesSkitnoctis;        heightCm[25] = 100;  weightTenthKg[25] = 330;   primaryTypeIcon[25] = IDB_TYPE_INSECT;       secondaryTypeIcon[25] = IDB_TYPE_DARK;
     /* 412 Tessinek */  moveListText[26] = movesTessinek;          machineListText[26] = machinesTessinek;          heightCm[26] = 22;   weightTenthKg[26] = 5;     primaryTypeIcon[26] = IDB_TYPE_NORMAL;       secondaryTypeIcon[26] = NO_SECOND_TYPE;
     /* 413 Tessamira */ moveListText[27] = movesTessamiraReed;     machineListText[27] = machinesTessamira;         heightCm[27] = 48;   weightTenthKg[27] = 70;    primaryTypeIcon[27] = IDB_TYPE_NORMAL;       secondaryTypeIcon[27] = IDB_TYPE_GRASS;
     /* 414 Tessarok */  moveListText[28] = movesTessarok;          machineListText[28] = machinesTessarok;          heightCm[28] = 60;   weightTenthKg[28] = 95;    primaryTypeIcon[28] = IDB_TYPE_NORMAL;       secondaryTypeIcon[28] = IDB_TYPE_DARK;

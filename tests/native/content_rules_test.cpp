@@ -70,9 +70,9 @@ static const Body BODIES[] = {
     {390, FINS | GLOW | CHARGE | VENOM | WET},                                /* jellyfish */
     {391, FINS | GLOW | CHARGE | VENOM | WET},                                /* glowing jellyfish */
     {392, FINS | TAIL | WET | JAWS | LARVA},                                  /* newt larva */
-    {393, LEGS | TAIL | JAWS | VENOM},                                        /* eft */
+    {393, LEGS | TAIL | JAWS | VENOM | WET},                                  /* eft, its skin kept damp */
     {394, LEGS | TAIL | FINS | JAWS | VENOM | WET},                           /* crested newt */
-    {395, WET},                                                               /* cloud puff */
+    {395, WET | ROLLS},                                                       /* cloud puff, rolls on the wind */
     {396, SPORES | ROOTS},                                                    /* fungus shelf */
     {397, SPORES | ROOTS | LEGS},                                             /* shelved stump */
     {398, STONE | LEGS | HEAVY},                                              /* fieldstone */
