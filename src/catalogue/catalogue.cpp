@@ -50,15 +50,19 @@
                                            the wind
    441, 442  -         fire; rock          Samovik (kettle spirit), Gardolith (stone lion)
    443       outside   insect, electric    Lampyrix (from Lampilo): firefly, only at night
-   444..445  family 2  poison; +psychic    Limaxel, Limaxora: land slugs, the last with a dizzying mantle
-   446..448  family 3  dragon; +grass      Torfik, Torfigon, Torfadrak: six-legged bog drakes that lie in
-                                           peat, the last with a moss mane and a club tail
+   444..445  family 2  poison; +psychic    Lorik, Lorizar: slow lorises with venom glands at the elbows
+                                           and huge staring eyes; the adult licks its gland and hypnotises
+   446..448  family 3  grass; +fighting    Wiklik, Wiklogon, Wiklomar: willow wicker that took root; a
+                                           woven ball, a wicker foal, a rearing wicker horse
    449       child     ground              Skokik (from Skokarun eggs): dust kangaroo joey
-   450..451  family 2  grass               Anthelle, Anthoria: flower fairies
+   450..451  family 2  grass               Dipsik, Dipsakor: fuller's teasels; a spiny rosette cupping
+                                           dew, then a tall stem whose spiky heads comb wool
    452..454  family 3  insect; +rock       Scarmik, Scarbit, Scarabrax: grub, shield beetle, stone-plated
                                            click beetle
    455       -         ghost, water        Studnik: spirit of an old well bucket
-   456..458  family 3  water, electric     Angulek, Anguiz, Anguvolt: glass elver, eel, great storm eel
+   456..458  family 3  electric; +rock     Jantik, Jantarel, Jantarok: amber that crackles when rubbed; a
+                                           drop of pine resin, a walking lump, a stone beast with an old
+                                           insect trapped in its chest
    459       outside   grass, water        Nymphella (from Nymbud): water lily
    460..461  family 2  electric            Urchet, Urchaton: hedgehogs with charged quills
    462..464  family 3  ice                 Rimelin, Rimerog, Rimehart: crystal deer
@@ -106,9 +110,9 @@ const char *const entryName[ENTRY_COUNT] = {
     /* 423 */ "Mantiverd",  "Skimpa",     "Skimpador",  "Skimparex", "Cogvalier",  "Stakki",
     /* 429 */ "Stakkorum",  "Coilet",     "Coilumar",   "Coilidor",  "Rhombi",     "Rhombadune",
     /* 435 */ "Lullamb",    "Wulfin",     "Wulfar",     "Wulfrost",  "Spindu",     "Spindurra",
-    /* 441 */ "Samovik",    "Gardolith",  "Lampyrix",   "Limaxel",   "Limaxora",   "Torfik",
-    /* 447 */ "Torfigon",   "Torfadrak",  "Skokik",     "Anthelle",  "Anthoria",   "Scarmik",
-    /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Angulek",   "Anguiz",     "Anguvolt",
+    /* 441 */ "Samovik",    "Gardolith",  "Lampyrix",   "Lorik",     "Lorizar",    "Wiklik",
+    /* 447 */ "Wiklogon",   "Wiklomar",   "Skokik",     "Dipsik",    "Dipsakor",   "Scarmik",
+    /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Jantik",    "Jantarel",   "Jantarok",
     /* 459 */ "Nymphella",  "Urchet",     "Urchaton",   "Rimelin",   "Rimerog",    "Rimehart",
     /* 465 */ "Ardipip",    "Ardebrod",   "Ardeagris",  "Rizolet",   "Rizopal",    "Rizomarra",
     /* 471 */ "Melesko",    "Melesgrund", "Mirunek",    "Mirunda",   "Mirungor",   "Bradypo",
@@ -423,133 +427,150 @@ static const char movesSpindurra[] =
 static const char machinesSpindurra[] = "8;18;27;28;40;55;64;69;71;84;88;";
 /* 441 Samovik */
 static const char movesSamovik[] =
-    "Steam Whistle;Lid Rattle;Lv. 6 - Boil Over;Lv. 12 - Tea Pour;Lv. 18 - Scald Spill;Lv. 26 - Steeping;"
-    "Lv. 32 - Samovar Song;Lv. 36 - Kettle Rumble;Lv. 42 - Warm Welcome;";
-static const char machinesSamovik[] = "4;14;16;17;34;45;46;48;58;-;7;";
+    "Kettle Shrill;Lid Rattle;Lv. 6 - Boil Over;Lv. 12 - Tea Pour;Lv. 18 - Brimming Slop;Lv. 26 - Steeping;"
+    "Lv. 32 - Samovar Song;Lv. 36 - Simmer Rumble;Lv. 42 - Warm Welcome;";
+static const char machinesSamovik[] = "4;14;34;41;57;65;-;7;";
 /* 442 Gardolith */
 static const char movesGardolith[] =
     "Statue Stare;Crouch;Lv. 2 - Gate Guard;Lv. 7 - Granite Paw;Lv. 12 - Temple Rumble;"
-    "Lv. 16 - Pedestal Pose;Lv. 20 - Lion Leap;Lv. 30 - Carved Mane Shake;Lv. 40 - Ancient Vigil;";
-static const char machinesGardolith[] = "7;11;17;32;36;58;59;73;74;82;-;3;";
+    "Lv. 16 - Pedestal Pose;Lv. 20 - Lion Leap;Lv. 30 - Carved Mane Shake;Lv. 40 - Weathered Watch;";
+static const char machinesGardolith[] = "7;36;62;72;73;74;-;3;";
 /* 443 Lampyrix */
 static const char movesLampyrix[] =
-    "Lid Flicker;Glow;Blink Signal;Dazzle Burst;Lv. 11 - Meadow Flit;Lv. 19 - Summer Night Reel;"
-    "Lv. 26 - Lantern Wave;Lv. 56 - Spark Swarm;";
-static const char machinesLampyrix[] = "2;15;21;48;49;75;80;81;83;92;-;6;7;";
-/* 444 Limaxel */
-static const char movesLimaxel[] =
-    "Slime Trail;Eye Stalk Sway;Bitter Mucus;Glow Tips;Dizzy Shimmer;Corrosive Smear;Lv. 8 - Mantle Ripple;";
-static const char machinesLimaxel[] = "5;56;58;87;91;-;7;";
-/* 445 Limaxora */
-static const char movesLimaxora[] =
-    "Slime Trail;Eye Stalk Sway;Bitter Mucus;Glow Tips;Dizzy Shimmer;Corrosive Smear;Lv. 10 - Mantle Ripple;"
-    "Lv. 14 - Trance Pattern;Lv. 26 - Frill Unfurl;Lv. 37 - Caustic Film;Lv. 53 - Mesmer Coil;"
-    "Lv. 57 - Slow Dissolve;";
-static const char machinesLimaxora[] = "5;6;24;33;50;52;53;56;87;91;-;7;";
-/* 446 Torfik */
-static const char movesTorfik[] =
-    "Reed Nibble;Scrabble;Six Leg Scuttle;Peat Chew;Lv. 3 - Bog Breath;Lv. 3 - Marsh Roar;";
-static const char machinesTorfik[] = "19;25;-;2;";
-/* 447 Torfigon */
-static const char movesTorfigon[] =
-    "Reed Nibble;Scrabble;Six Leg Scuttle;Peat Chew;Lv. 4 - Bog Breath;Lv. 4 - Marsh Roar;"
-    "Lv. 8 - Frill Rattle;Lv. 10 - Mire Wallow;Lv. 12 - Drake Hide Plates;Lv. 15 - Sedge Lash;"
-    "Lv. 15 - Deep Mud Slide;";
-static const char machinesTorfigon[] = "19;25;31;62;-;2;";
-/* 448 Torfadrak */
-static const char movesTorfadrak[] =
-    "Reed Nibble;Scrabble;Moss Shrug;Six Leg Scuttle;Peat Chew;Lv. 5 - Bog Breath;Lv. 5 - Marsh Roar;"
-    "Lv. 11 - Frill Rattle;Lv. 13 - Mire Wallow;Lv. 16 - Drake Hide Plates;Lv. 19 - Sedge Lash;"
-    "Lv. 19 - Deep Mud Slide;Lv. 21 - Club Tail Swing;Lv. 24 - Mane Bristle;Lv. 27 - Fen Rush;"
-    "Lv. 38 - Sinking Ground;Lv. 49 - Swamp Heart;";
-static const char machinesTorfadrak[] = "7;8;17;19;25;31;55;62;69;74;82;-;2;3;";
+    "Wing Case Lift;Glow;Blink Signal;Lv. 8 - Meadow Flit;Lv. 15 - Decoy Pulse;Lv. 21 - Summer Night Reel;"
+    "Lv. 28 - Lantern Wave;Lv. 36 - Courtship Code;Lv. 44 - Cold Light Flood;Lv. 52 - Hedgerow Beacon;";
+static const char machinesLampyrix[] = "2;15;23;48;63;81;92;-;6;7;";
+/* 444 Lorik */
+static const char movesLorik[] =
+    "Twig Grip;Stare Wide;Lv. 5 - Toothcomb Groom;Lv. 10 - Still Freeze;Lv. 15 - Gum Gnaw;"
+    "Lv. 19 - Bitter Fur;Lv. 23 - Night Creep;";
+static const char machinesLorik[] = "5;38;54;91;";
+/* 445 Lorizar */
+static const char movesLorizar[] =
+    "Twig Grip;Stare Wide;Lv. 6 - Toothcomb Groom;Lv. 11 - Still Freeze;Lv. 16 - Gum Gnaw;"
+    "Lv. 21 - Bitter Fur;Lv. 24 - Night Creep;Lv. 26 - Arms Overhead;Lv. 31 - Saucer Eye Trance;"
+    "Lv. 36 - Elbow Gland Smear;Lv. 42 - Hold Till Dawn;Lv. 49 - Slow Motion Stalk;";
+static const char machinesLorizar[] = "5;24;38;53;54;77;91;";
+/* 446 Wiklik */
+static const char movesWiklik[] =
+    "Withy Creak;Loose Roll;Lv. 4 - Osier Sprout;Lv. 8 - Pairing Twist;Lv. 11 - Dew Steep;"
+    "Lv. 15 - Weave Peek;";
+static const char machinesWiklik[] = "55;71;88;";
+/* 447 Wiklogon */
+static const char movesWiklogon[] =
+    "Withy Creak;Loose Roll;Lv. 5 - Osier Sprout;Lv. 9 - Pairing Twist;Lv. 12 - Dew Steep;"
+    "Lv. 16 - Weave Peek;Lv. 16 - Stake Up;Lv. 21 - Randing Lash;Lv. 26 - Spindly Trot;"
+    "Lv. 31 - Three Rod Wale;";
+static const char machinesWiklogon[] = "55;71;-;2;4;";
+/* 448 Wiklomar */
+static const char movesWiklomar[] =
+    "Withy Creak;Loose Roll;Lv. 6 - Osier Sprout;Lv. 10 - Pairing Twist;Lv. 14 - Dew Steep;"
+    "Lv. 18 - Weave Peek;Lv. 18 - Stake Up;Lv. 23 - Randing Lash;Lv. 28 - Spindly Trot;"
+    "Lv. 33 - Three Rod Wale;Lv. 34 - Rearing Rush;Lv. 38 - Plaited Mane Toss;Lv. 44 - Heavy Hoof Fall;"
+    "Lv. 50 - Wicker Whinny;Lv. 57 - Hedge Leap Charge;";
+static const char machinesWiklomar[] = "9;55;71;74;-;2;3;4;";
 /* 449 Skokik */
 static const char movesSkokik[] =
-    "Tail Prop;Hop;Lv. 5 - Dust Scuff;Lv. 15 - Little Bound;Lv. 25 - Big Foot Thump;";
-static const char machinesSkokik[] = "18;27;28;";
-/* 450 Anthelle */
-static const char movesAnthelle[] =
-    "Bud Sway;Leaf Peek;Nectar Sip;Lv. 3 - Dew Drop;Lv. 9 - Petal Spin;Lv. 17 - Sepal Shield;";
-static const char machinesAnthelle[] = "8;58;69;71;84;";
-/* 451 Anthoria */
-static const char movesAnthoria[] =
-    "Bud Sway;Leaf Peek;Nectar Sip;Lv. 4 - Dew Drop;Lv. 11 - Petal Spin;Lv. 21 - Sepal Shield;"
-    "Lv. 24 - Honeyed Air;Lv. 34 - Meadow Song Hum;Lv. 34 - Garland Loop;Lv. 54 - Full Bloom;";
-static const char machinesAnthoria[] = "8;41;55;64;69;71;84;";
+    "Tail Prop;Hop;Lv. 5 - Dust Scuff;Lv. 13 - Little Bound;Lv. 21 - Pouch Peek;Lv. 29 - Big Foot Thump;"
+    "Lv. 36 - Boxing Paws;Lv. 44 - Sand Wallow;";
+static const char machinesSkokik[] = "18;28;-;4;";
+/* 450 Dipsik */
+static const char movesDipsik[] =
+    "Dew Gather;Prickle Rib;Lv. 5 - Rosette Spread;Lv. 9 - Leaf Cup Drown;Lv. 14 - Taproot Sip;"
+    "Lv. 19 - Winter Hunker;";
+static const char machinesDipsik[] = "56;69;84;";
+/* 451 Dipsakor */
+static const char movesDipsakor[] =
+    "Dew Gather;Prickle Rib;Lv. 6 - Rosette Spread;Lv. 11 - Leaf Cup Drown;Lv. 16 - Taproot Sip;"
+    "Lv. 21 - Winter Hunker;Lv. 22 - Bolting Stem;Lv. 27 - Spiky Head Comb;Lv. 33 - Hooked Bract Rake;"
+    "Lv. 39 - Bloom Ring Climb;Lv. 46 - Goldfinch Seed Drop;Lv. 52 - Woollen Nap Raise;";
+static const char machinesDipsakor[] = "8;56;64;69;84;";
 /* 452 Scarmik */
-static const char movesScarmik[] = "Curl Up;Greens Munch;Squirm;Lv. 6 - Hard Head Bump;";
+static const char movesScarmik[] =
+    "Curl Up;Greens Munch;Squirm;Lv. 6 - Hard Head Bump;Lv. 11 - Root Gnaw;Lv. 15 - Pupal Cell;";
 /* 453 Scarbit */
 static const char movesScarbit[] =
-    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 8 - Hard Head Bump;Lv. 13 - Hinge Snap;Lv. 17 - Righting Flip;"
-    "Lv. 19 - Stone Plating;";
-static const char machinesScarbit[] = "2;49;75;83;";
+    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 8 - Hard Head Bump;Lv. 12 - Root Gnaw;Lv. 16 - Pupal Cell;"
+    "Lv. 17 - Plate Hunch;Lv. 21 - Righting Flip;Lv. 25 - Antenna Sweep;Lv. 29 - Elytra Lock;";
+static const char machinesScarbit[] = "2;15;62;86;";
 /* 454 Scarabrax */
 static const char movesScarabrax[] =
-    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 10 - Hard Head Bump;Lv. 15 - Hinge Snap;Lv. 20 - Righting Flip;"
-    "Lv. 23 - Stone Plating;Lv. 26 - Click Leap;Lv. 29 - Carapace Block;Lv. 39 - Snapback Toss;"
-    "Lv. 49 - Skyward Spring;";
-static const char machinesScarabrax[] = "2;7;11;15;32;36;49;59;73;75;83;";
+    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 9 - Hard Head Bump;Lv. 13 - Root Gnaw;Lv. 17 - Pupal Cell;"
+    "Lv. 19 - Plate Hunch;Lv. 23 - Righting Flip;Lv. 27 - Antenna Sweep;Lv. 31 - Elytra Lock;"
+    "Lv. 32 - Stone Plating;Lv. 36 - Click Leap;Lv. 41 - Hinge Snap Toss;Lv. 47 - Carapace Block;"
+    "Lv. 54 - Skyward Spring;";
+static const char machinesScarabrax[] = "2;15;23;36;62;74;86;-;6;";
 /* 455 Studnik */
 static const char movesStudnik[] =
-    "Rope Swing;Slosh;Well Echo;Lv. 2 - Cold Dip;Lv. 7 - Bucket Drop;Lv. 18 - Dusk Rise;"
-    "Lv. 23 - Frayed Lash;Lv. 28 - Drowned Wish;Lv. 28 - Dark Shaft Pull;Lv. 59 - Rusty Handle Creak;";
-static const char machinesStudnik[] = "20;22;26;29;39;44;51;57;79;85;89;";
-/* 456 Angulek */
-static const char movesAngulek[] = "Wriggle;Static Flick;Lv. 2 - Glass Glint;Lv. 5 - Eel Coil;";
-static const char machinesAngulek[] = "21;29;80;-;5;";
-/* 457 Anguiz */
-static const char movesAnguiz[] =
-    "Wriggle;Static Flick;Lv. 2 - Glass Glint;Lv. 7 - Eel Coil;Lv. 8 - Charged Skin;Lv. 13 - Silt Hide;"
-    "Lv. 13 - Jolting Nip;";
-static const char machinesAnguiz[] = "21;29;48;80;81;89;-;5;";
-/* 458 Anguvolt */
-static const char movesAnguvolt[] =
-    "Wriggle;River Lash;Static Flick;Lv. 10 - Eel Coil;Lv. 12 - Charged Skin;Lv. 19 - Silt Hide;"
-    "Lv. 19 - Jolting Nip;Lv. 25 - Spark Whirl;Lv. 32 - Voltage Surge;Lv. 45 - Floodplain Squall;";
-static const char machinesAnguvolt[] = "21;26;29;48;57;79;80;81;85;89;92;-;5;";
+    "Rope Sway;Slosh;Well Echo;Lv. 2 - Cold Dip;Lv. 7 - Bucket Drop;Lv. 14 - Windlass Crank;"
+    "Lv. 18 - Dusk Rise;Lv. 23 - Frayed Lash;Lv. 28 - Sunken Coin Plea;Lv. 33 - Dark Shaft Pull;"
+    "Lv. 40 - Stone Lining Chill;Lv. 48 - Brimming Haul;Lv. 56 - Rusty Handle Creak;";
+static const char machinesStudnik[] = "22;44;57;79;";
+/* 456 Jantik */
+static const char movesJantik[] =
+    "Resin Ooze;Static Tick;Lv. 4 - Bark Weep;Lv. 9 - Straw Lift;Lv. 14 - Gnat Snare;Lv. 18 - Sap Setting;";
+/* 457 Jantarel */
+static const char movesJantarel[] =
+    "Resin Ooze;Static Tick;Lv. 5 - Bark Weep;Lv. 10 - Straw Lift;Lv. 15 - Gnat Snare;Lv. 19 - Sap Setting;"
+    "Lv. 20 - Wool Rub Charge;Lv. 25 - Stubby Trundle;Lv. 30 - Feather Pull;Lv. 35 - Honey Glint;";
+static const char machinesJantarel[] = "62;80;81;";
+/* 458 Jantarok */
+static const char movesJantarok[] =
+    "Resin Ooze;Static Tick;Lv. 6 - Bark Weep;Lv. 11 - Straw Lift;Lv. 16 - Gnat Snare;Lv. 20 - Sap Setting;"
+    "Lv. 22 - Wool Rub Charge;Lv. 27 - Stubby Trundle;Lv. 32 - Feather Pull;Lv. 37 - Honey Glint;"
+    "Lv. 38 - Fossil Heart Pulse;Lv. 43 - Bristling Threads;Lv. 49 - Storm Shore Cast;"
+    "Lv. 56 - Golden Rockfall;Lv. 63 - Entombing Flow;";
+static const char machinesJantarok[] = "7;48;62;73;74;80;81;-;3;7;";
 /* 459 Nymphella */
 static const char movesNymphella[] =
-    "Float Leaf;Pond Bloom;Lv. 8 - Lily Sway;Lv. 20 - Frog Perch;Lv. 29 - Mirror Calm;Lv. 37 - Nectar Drip;"
-    "Lv. 62 - Petal Whirl;Lv. 70 - Lotus Dawn;";
-static const char machinesNymphella[] = "8;26;29;55;57;64;69;71;79;84;85;89;";
+    "Float Leaf;Pond Bloom;Lv. 8 - Lily Sway;Lv. 17 - Frog Perch;Lv. 27 - Still Pool Hush;"
+    "Lv. 32 - Nectar Drip;Lv. 38 - Rhizome Anchor;Lv. 45 - Beetle Night Trap;Lv. 52 - Afternoon Fold;"
+    "Lv. 60 - Sinking Seedhead;Lv. 68 - Dawn Unfolding;";
+static const char machinesNymphella[] = "8;55;57;64;79;";
 /* 460 Urchet */
 static const char movesUrchet[] =
-    "Ball Up;Quill Bristle;Static Roll;Charged Spines;Sniff Out;Lv. 3 - Needle Rivet;";
-static const char machinesUrchet[] = "21;58;81;92;";
+    "Ball Up;Spine Bristle;Static Roll;Sniff Out;Lv. 5 - Froth Anoint;Lv. 10 - Huffing Pop;"
+    "Lv. 16 - Quill Discharge;Lv. 23 - Slug Supper;";
+static const char machinesUrchet[] = "66;80;88;92;";
 /* 461 Urchaton */
 static const char movesUrchaton[] =
-    "Ball Up;Quill Bristle;Static Roll;Charged Spines;Sniff Out;Lv. 5 - Needle Rivet;Lv. 11 - Spark Curl;"
-    "Lv. 20 - Leaf Litter Dash;Lv. 26 - Volt Crest;Lv. 35 - Steel Tempest;";
-static const char machinesUrchaton[] = "21;48;66;80;81;82;92;";
+    "Ball Up;Spine Bristle;Static Roll;Sniff Out;Lv. 6 - Froth Anoint;Lv. 12 - Huffing Pop;"
+    "Lv. 18 - Quill Discharge;Lv. 24 - Slug Supper;Lv. 29 - Leaf Litter Dash;Lv. 35 - Charged Ridge;"
+    "Lv. 41 - Steel Tempest;Lv. 48 - Hibernation Hum;";
+static const char machinesUrchaton[] = "56;66;72;80;81;88;92;";
 /* 462 Rimelin */
 static const char movesRimelin[] =
-    "Snow Nuzzle;Hoof Tap;Crystal Breath;Glassy Leap;Lv. 4 - Nub Sparkle;Lv. 7 - Frozen Stream Run;";
-static const char machinesRimelin[] = "37;58;67;";
+    "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 4 - Nub Sparkle;Lv. 9 - Frozen Stream Run;"
+    "Lv. 15 - Fawn Lie Low;Lv. 19 - Hoarfrost Dapple;";
+static const char machinesRimelin[] = "37;76;-;4;";
 /* 463 Rimerog */
 static const char movesRimerog[] =
-    "Snow Nuzzle;Hoof Tap;Crystal Breath;Glassy Leap;Lv. 6 - Nub Sparkle;Lv. 10 - Frozen Stream Run;"
-    "Lv. 14 - Prism Glint;Lv. 24 - Spike Butt;";
-static const char machinesRimerog[] = "37;43;58;67;78;";
+    "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 6 - Nub Sparkle;Lv. 11 - Frozen Stream Run;"
+    "Lv. 16 - Fawn Lie Low;Lv. 21 - Hoarfrost Dapple;Lv. 22 - Prism Glint;Lv. 27 - Spike Butt;"
+    "Lv. 32 - Velvet Shed;";
+static const char machinesRimerog[] = "35;37;72;76;-;4;";
 /* 464 Rimehart */
 static const char movesRimehart[] =
-    "Snow Nuzzle;Hoof Tap;Winter Vigil;Crystal Breath;Glassy Leap;Lv. 7 - Nub Sparkle;"
-    "Lv. 12 - Frozen Stream Run;Lv. 17 - Prism Glint;Lv. 28 - Spike Butt;Lv. 34 - Ice Antler Ram;"
-    "Lv. 39 - Hoarfrost Aura;Lv. 60 - Glitter Field;";
-static const char machinesRimehart[] = "17;37;41;43;67;76;78;82;-;4;";
+    "Muzzle Rime;Hoof Tap;Winter Vigil;Icy Snort;Glassy Leap;Lv. 7 - Nub Sparkle;Lv. 12 - Frozen Stream Run;"
+    "Lv. 18 - Fawn Lie Low;Lv. 23 - Hoarfrost Dapple;Lv. 25 - Prism Glint;Lv. 30 - Spike Butt;"
+    "Lv. 34 - Velvet Shed;Lv. 34 - Ice Antler Clash;Lv. 39 - Rut Bellow;Lv. 46 - Glitter Field;"
+    "Lv. 53 - Frostlight Fade;Lv. 60 - Silent Snowfield;";
+static const char machinesRimehart[] = "31;35;37;67;72;74;76;-;3;4;";
 /* 465 Ardipip */
-static const char movesArdipip[] = "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 9 - Frog Snatch;";
-static const char machinesArdipip[] = "26;57;89;-;2;";
+static const char movesArdipip[] =
+    "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 9 - Frog Gulp;Lv. 13 - Beak Clack;";
+static const char machinesArdipip[] = "57;85;-;2;";
 /* 466 Ardebrod */
 static const char movesArdebrod[] =
-    "Reed Stalk;Wade;Bill Jab;Lv. 7 - Still Water Wait;Lv. 14 - Frog Snatch;Lv. 16 - Stilt Step;"
-    "Lv. 26 - Mist Preen;";
-static const char machinesArdebrod[] = "26;29;57;89;-;2;";
+    "Reed Stalk;Wade;Bill Jab;Lv. 6 - Still Water Wait;Lv. 11 - Frog Gulp;Lv. 15 - Beak Clack;"
+    "Lv. 17 - Stilt Step;Lv. 22 - Neck Kink Strike;Lv. 27 - Powder Down Preen;";
+static const char machinesArdebrod[] = "1;57;58;85;-;2;";
 /* 467 Ardeagris */
 static const char movesArdeagris[] =
-    "Reed Stalk;Wade;Bill Jab;Lv. 10 - Still Water Wait;Lv. 21 - Frog Snatch;Lv. 24 - Stilt Step;"
-    "Lv. 39 - Mist Preen;Lv. 42 - Marsh Takeoff;Lv. 53 - Spear Plunge;Lv. 53 - Grey Wing Sweep;"
-    "Lv. 64 - Lakeshore Dance;";
-static const char machinesArdeagris[] = "23;26;29;57;58;61;63;79;82;85;89;90;-;2;6;";
+    "Reed Stalk;Wade;Bill Jab;Lv. 8 - Still Water Wait;Lv. 13 - Frog Gulp;Lv. 17 - Beak Clack;"
+    "Lv. 20 - Stilt Step;Lv. 25 - Neck Kink Strike;Lv. 29 - Powder Down Preen;Lv. 32 - Marsh Takeoff;"
+    "Lv. 39 - Spear Plunge;Lv. 46 - Grey Wing Sweep;Lv. 53 - Heronry Clamour;Lv. 60 - Lakeshore Dance;";
+static const char machinesArdeagris[] = "1;57;58;61;63;72;85;-;2;6;";
 /* 468 Rizolet */
 static const char movesRizolet[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;Lv. 10 - Mudflat Lodge;";
 /* 469 Rizopal */
@@ -747,23 +768,23 @@ void InitCatalogue()
     /* 439 Spindu */    moveListText[53] = movesSpindu;            machineListText[53] = machinesSpindu;            heightCm[53] = 25;   weightTenthKg[53] = 70;    primaryTypeIcon[53] = IDB_TYPE_GRASS;        secondaryTypeIcon[53] = NO_SECOND_TYPE;
     /* 440 Spindurra */ moveListText[54] = movesSpindurra;         machineListText[54] = machinesSpindurra;         heightCm[54] = 110;  weightTenthKg[54] = 1300;  primaryTypeIcon[54] = IDB_TYPE_GRASS;        secondaryTypeIcon[54] = IDB_TYPE_GROUND;
     /* 441 Samovik */   moveListText[55] = movesSamovik;           machineListText[55] = machinesSamovik;           heightCm[55] = 50;   weightTenthKg[55] = 160;   primaryTypeIcon[55] = IDB_TYPE_FIRE;         secondaryTypeIcon[55] = NO_SECOND_TYPE;
-    /* 442 Gardolith */ moveListText[56] = movesGardolith;         machineListText[56] = machinesGardolith;         heightCm[56] = 160;  weightTenthKg[56] = 2900;  primaryTypeIcon[56] = IDB_TYPE_ROCK;         secondaryTypeIcon[56] = NO_SECOND_TYPE;
+    /* 442 Gardolith */ moveListText[56] = movesGardolith;         machineListText[56] = machinesGardolith;         heightCm[56] = 150;  weightTenthKg[56] = 6800;  primaryTypeIcon[56] = IDB_TYPE_ROCK;         secondaryTypeIcon[56] = NO_SECOND_TYPE;
     /* 443 Lampyrix */  moveListText[57] = movesLampyrix;          machineListText[57] = machinesLampyrix;          heightCm[57] = 35;   weightTenthKg[57] = 11;    primaryTypeIcon[57] = IDB_TYPE_INSECT;       secondaryTypeIcon[57] = IDB_TYPE_ELECTRIC;
-    /* 444 Limaxel */   moveListText[58] = movesLimaxel;           machineListText[58] = machinesLimaxel;           heightCm[58] = 20;   weightTenthKg[58] = 35;    primaryTypeIcon[58] = IDB_TYPE_POISON;       secondaryTypeIcon[58] = NO_SECOND_TYPE;
-    /* 445 Limaxora */  moveListText[59] = movesLimaxora;          machineListText[59] = machinesLimaxora;          heightCm[59] = 90;   weightTenthKg[59] = 300;   primaryTypeIcon[59] = IDB_TYPE_POISON;       secondaryTypeIcon[59] = IDB_TYPE_PSYCHIC;
-    /* 446 Torfik */    moveListText[60] = movesTorfik;            machineListText[60] = machinesTorfik;            heightCm[60] = 50;   weightTenthKg[60] = 95;    primaryTypeIcon[60] = IDB_TYPE_DRAGON;       secondaryTypeIcon[60] = NO_SECOND_TYPE;
-    /* 447 Torfigon */  moveListText[61] = movesTorfigon;          machineListText[61] = machinesTorfigon;          heightCm[61] = 110;  weightTenthKg[61] = 900;   primaryTypeIcon[61] = IDB_TYPE_DRAGON;       secondaryTypeIcon[61] = NO_SECOND_TYPE;
-    /* 448 Torfadrak */ moveListText[62] = movesTorfadrak;         machineListText[62] = machinesTorfadrak;         heightCm[62] = 190;  weightTenthKg[62] = 2600;  primaryTypeIcon[62] = IDB_TYPE_DRAGON;       secondaryTypeIcon[62] = IDB_TYPE_GRASS;
+    /* 444 Lorik */     moveListText[58] = movesLorik;             machineListText[58] = machinesLorik;             heightCm[58] = 22;   weightTenthKg[58] = 11;    primaryTypeIcon[58] = IDB_TYPE_POISON;       secondaryTypeIcon[58] = NO_SECOND_TYPE;
+    /* 445 Lorizar */   moveListText[59] = movesLorizar;           machineListText[59] = machinesLorizar;           heightCm[59] = 38;   weightTenthKg[59] = 24;    primaryTypeIcon[59] = IDB_TYPE_POISON;       secondaryTypeIcon[59] = IDB_TYPE_PSYCHIC;
+    /* 446 Wiklik */    moveListText[60] = movesWiklik;            machineListText[60] = machinesWiklik;            heightCm[60] = 35;   weightTenthKg[60] = 15;    primaryTypeIcon[60] = IDB_TYPE_GRASS;        secondaryTypeIcon[60] = NO_SECOND_TYPE;
+    /* 447 Wiklogon */  moveListText[61] = movesWiklogon;          machineListText[61] = machinesWiklogon;          heightCm[61] = 100;  weightTenthKg[61] = 140;   primaryTypeIcon[61] = IDB_TYPE_GRASS;        secondaryTypeIcon[61] = NO_SECOND_TYPE;
+    /* 448 Wiklomar */  moveListText[62] = movesWiklomar;          machineListText[62] = machinesWiklomar;          heightCm[62] = 165;  weightTenthKg[62] = 600;   primaryTypeIcon[62] = IDB_TYPE_GRASS;        secondaryTypeIcon[62] = IDB_TYPE_FIGHTING;
     /* 449 Skokik */    moveListText[63] = movesSkokik;            machineListText[63] = machinesSkokik;            heightCm[63] = 40;   weightTenthKg[63] = 50;    primaryTypeIcon[63] = IDB_TYPE_GROUND;       secondaryTypeIcon[63] = NO_SECOND_TYPE;
-    /* 450 Anthelle */  moveListText[64] = movesAnthelle;          machineListText[64] = machinesAnthelle;          heightCm[64] = 30;   weightTenthKg[64] = 18;    primaryTypeIcon[64] = IDB_TYPE_GRASS;        secondaryTypeIcon[64] = NO_SECOND_TYPE;
-    /* 451 Anthoria */  moveListText[65] = movesAnthoria;          machineListText[65] = machinesAnthoria;          heightCm[65] = 90;   weightTenthKg[65] = 120;   primaryTypeIcon[65] = IDB_TYPE_GRASS;        secondaryTypeIcon[65] = NO_SECOND_TYPE;
+    /* 450 Dipsik */    moveListText[64] = movesDipsik;            machineListText[64] = machinesDipsik;            heightCm[64] = 40;   weightTenthKg[64] = 12;    primaryTypeIcon[64] = IDB_TYPE_GRASS;        secondaryTypeIcon[64] = NO_SECOND_TYPE;
+    /* 451 Dipsakor */  moveListText[65] = movesDipsakor;          machineListText[65] = machinesDipsakor;          heightCm[65] = 150;  weightTenthKg[65] = 200;   primaryTypeIcon[65] = IDB_TYPE_GRASS;        secondaryTypeIcon[65] = NO_SECOND_TYPE;
     /* 452 Scarmik */   moveListText[66] = movesScarmik;           machineListText[66] = machinesNone;              heightCm[66] = 20;   weightTenthKg[66] = 8;     primaryTypeIcon[66] = IDB_TYPE_INSECT;       secondaryTypeIcon[66] = NO_SECOND_TYPE;
     /* 453 Scarbit */   moveListText[67] = movesScarbit;           machineListText[67] = machinesScarbit;           heightCm[67] = 30;   weightTenthKg[67] = 30;    primaryTypeIcon[67] = IDB_TYPE_INSECT;       secondaryTypeIcon[67] = NO_SECOND_TYPE;
     /* 454 Scarabrax */ moveListText[68] = movesScarabrax;         machineListText[68] = machinesScarabrax;         heightCm[68] = 70;   weightTenthKg[68] = 520;   primaryTypeIcon[68] = IDB_TYPE_INSECT;       secondaryTypeIcon[68] = IDB_TYPE_ROCK;
     /* 455 Studnik */   moveListText[69] = movesStudnik;           machineListText[69] = machinesStudnik;           heightCm[69] = 45;   weightTenthKg[69] = 380;   primaryTypeIcon[69] = IDB_TYPE_GHOST;        secondaryTypeIcon[69] = IDB_TYPE_WATER;
-    /* 456 Angulek */   moveListText[70] = movesAngulek;           machineListText[70] = machinesAngulek;           heightCm[70] = 20;   weightTenthKg[70] = 14;    primaryTypeIcon[70] = IDB_TYPE_WATER;        secondaryTypeIcon[70] = IDB_TYPE_ELECTRIC;
-    /* 457 Anguiz */    moveListText[71] = movesAnguiz;            machineListText[71] = machinesAnguiz;            heightCm[71] = 90;   weightTenthKg[71] = 110;   primaryTypeIcon[71] = IDB_TYPE_WATER;        secondaryTypeIcon[71] = IDB_TYPE_ELECTRIC;
-    /* 458 Anguvolt */  moveListText[72] = movesAnguvolt;          machineListText[72] = machinesAnguvolt;          heightCm[72] = 280;  weightTenthKg[72] = 960;   primaryTypeIcon[72] = IDB_TYPE_WATER;        secondaryTypeIcon[72] = IDB_TYPE_ELECTRIC;
+    /* 456 Jantik */    moveListText[70] = movesJantik;            machineListText[70] = machinesNone;              heightCm[70] = 20;   weightTenthKg[70] = 14;    primaryTypeIcon[70] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[70] = NO_SECOND_TYPE;
+    /* 457 Jantarel */  moveListText[71] = movesJantarel;          machineListText[71] = machinesJantarel;          heightCm[71] = 50;   weightTenthKg[71] = 250;   primaryTypeIcon[71] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[71] = NO_SECOND_TYPE;
+    /* 458 Jantarok */  moveListText[72] = movesJantarok;          machineListText[72] = machinesJantarok;          heightCm[72] = 150;  weightTenthKg[72] = 4000;  primaryTypeIcon[72] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[72] = IDB_TYPE_ROCK;
     /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 100;  weightTenthKg[73] = 260;   primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
     /* 460 Urchet */    moveListText[74] = movesUrchet;            machineListText[74] = machinesUrchet;            heightCm[74] = 25;   weightTenthKg[74] = 28;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
     /* 461 Urchaton */  moveListText[75] = movesUrchaton;          machineListText[75] = machinesUrchaton;          heightCm[75] = 60;   weightTenthKg[75] = 190;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[75] = NO_SECOND_TYPE;

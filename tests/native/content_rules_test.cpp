@@ -128,7 +128,7 @@ static const Body BODIES[] = {
     {448, LEGS | LEAVES | TAIL | VOICE},                                      /* wicker horse */
     {449, LEGS | FUR | TAIL | HANDS},                                         /* kangaroo joey */
     {450, ROOTS | LEAVES | SPINES | WET},                                     /* teasel rosette */
-    {451, ROOTS | LEAVES | SPINES | SEEDS},                                   /* teasel */
+    {451, ROOTS | LEAVES | SPINES | SEEDS | WET},                             /* teasel with leaf cups */
     {452, LARVA | JAWS},                                                      /* grub */
     {453, LEGS | SHELL | JAWS | ANTENNAE},                                    /* shield beetle */
     {454, LEGS | SHELL | JAWS | ANTENNAE | STONE | FLIES},                    /* click beetle */
@@ -142,9 +142,9 @@ static const Body BODIES[] = {
     {462, LEGS | COLD | FUR},                                                 /* crystal fawn */
     {463, LEGS | COLD | FUR | HORNS},                                         /* yearling */
     {464, LEGS | COLD | FUR | HORNS | VOICE},                                 /* crystal stag */
-    {465, LEGS | FEATHERS | JAWS | WADES | VOICE},                            /* heron chick */
-    {466, LEGS | FEATHERS | JAWS | WADES | VOICE | HUNTER},                   /* young heron */
-    {467, LEGS | FEATHERS | JAWS | WADES | VOICE | HUNTER | FLIES},           /* heron */
+    {465, LEGS | FEATHERS | JAWS | WADES | VOICE | WET},                      /* heron chick */
+    {466, LEGS | FEATHERS | JAWS | WADES | VOICE | HUNTER | WET},             /* young heron */
+    {467, LEGS | FEATHERS | JAWS | WADES | VOICE | HUNTER | FLIES | WET},     /* heron */
     {468, ROOTS | WET | SEEDS},                                               /* seed pod */
     {469, ROOTS | LEAVES | LEGS | WET | WADES},                               /* sapling */
     {470, ROOTS | LEAVES | LEGS | WET | WADES | SEEDS},                       /* walking mangrove */
