@@ -640,7 +640,7 @@ static const char machinesBalaenor[] = "26;29;41;57;85;89;-;5;";
 static const char movesSolankor[] =
     "Salt Sweat;Facet Glint;Lv. 8 - Hard Crust;Lv. 16 - Chisel Scar Brace;Lv. 24 - Curing Rub;"
     "Lv. 33 - Pink Crystal Spray;Lv. 42 - Evaporation Pan;Lv. 54 - Gallery Cave-in;";
-static const char machinesSolankor[] = "7;36;57;62;73;74;85;-;3;";
+static const char machinesSolankor[] = "7;57;62;73;74;85;-;3;";
 /* 482 Lodostup */
 static const char movesLodostup[] =
     "Creak;Cold Lean;Lv. 3 - Tripod Stride;Lv. 8 - Sea Stack Sway;Lv. 13 - Hanging Icicles;"
@@ -666,7 +666,7 @@ static const char movesTorpedra[] =
     "Ray Glide;Static Hum;Sand Bed Hide;Lv. 6 - Numbing Touch;Lv. 12 - Wing Fin Beat;Lv. 19 - Trench Jolt;"
     "Lv. 27 - Storm Front Sweep;Lv. 36 - Squall Line Plunge;Lv. 45 - Electric Organ Pulse;"
     "Lv. 57 - Sea Lightning;";
-static const char machinesTorpedra[] = "26;29;48;81;85;89;92;-;5;";
+static const char machinesTorpedra[] = "21;26;29;48;81;85;89;-;5;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
     "Star Flicker;Drift;Gel Wobble;Lv. 4 - Pulse Throb;Lv. 11 - Nebula Glow;Lv. 19 - Trailing Shine;"
