@@ -315,7 +315,7 @@ static const char machinesKazuarin[] = "9;61;72;74;-;4;";
 static const char movesKazuarok[] =
     "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 10 - Big Foot Trot;Lv. 15 - Father Follow;Lv. 19 - Toe Jab;"
     "Lv. 22 - Casque Bump;Lv. 26 - Rainforest Sprint;Lv. 31 - Low Boom;Lv. 37 - Side Kick Feint;"
-    "Lv. 44 - Wattle Shake;Lv. 50 - Spur Strike;Lv. 58 - Thicket Charge;";
+    "Lv. 44 - Wattle Shake;Lv. 50 - Spur Strike;Lv. 58 - Thicket Breaker;";
 static const char machinesKazuarok[] = "9;31;35;61;72;74;-;4;";
 /* 421 Porrib */
 static const char movesPorrib[] =
@@ -347,7 +347,7 @@ static const char movesSkimpador[] =
 static const char movesSkimparex[] =
     "Toe Disc Grip;Croak;Lv. 6 - Warning Colours;Lv. 10 - Twig Leap;Lv. 14 - Bitter Slime;"
     "Lv. 18 - Leaf Parachute;Lv. 19 - Suction Slap;Lv. 23 - Canopy Drop;Lv. 28 - Venom Sheen;"
-    "Lv. 33 - Sail Spread;Lv. 36 - Treetop Volley;Lv. 40 - Throat Sac Boom;Lv. 47 - Toxic Dewfall;"
+    "Lv. 33 - Sail Spread;Lv. 36 - Treetop Volley;Lv. 40 - Throat Sac Boom;Lv. 47 - Tainted Dewfall;"
     "Lv. 55 - Long Descent;Lv. 64 - Foam Nest Guard;";
 static const char machinesSkimparex[] = "5;23;26;63;91;-;6;";
 /* 427 Pompak */
@@ -410,7 +410,7 @@ static const char machinesWulfar[] = "1;39;54;72;74;-;4;";
 /* 438 Wulfrost */
 static const char movesWulfrost[] =
     "Paw Swipe;Sly Nip;Scent Track;Lv. 7 - Yip Call;Lv. 12 - Moonrise Prowl;Lv. 17 - Tail Tug Play;"
-    "Lv. 22 - Den Circle;Lv. 24 - Dusk Hackles;Lv. 28 - Long Lope;Lv. 32 - Murk Rake;Lv. 33 - Rime Fang;"
+    "Lv. 22 - Den Circle;Lv. 24 - Dusk Hackles;Lv. 28 - Long Lope;Lv. 32 - Murk Rake;Lv. 33 - Frosted Muzzle;"
     "Lv. 38 - Hoarfrost Mane;Lv. 44 - Pack Chorus;Lv. 52 - Ice Crust Run;Lv. 61 - Snowdrift Ambush;";
 static const char machinesWulfrost[] = "1;37;39;54;72;74;76;-;4;";
 /* 439 Beczik */
@@ -420,7 +420,7 @@ static const char machinesBeczik[] = "64;84;88;";
 /* 440 Beczkowal */
 static const char movesBeczkowal[] =
     "Root Anchor;Spine Prick;Lv. 6 - Pip Spit;Lv. 10 - Sun Bask;Lv. 15 - Deep Sip;Lv. 19 - Hooked Volley;"
-    "Lv. 20 - Tumble Start;Lv. 23 - Clod Toss;Lv. 29 - Barrel Roll;Lv. 36 - Dune Hush;"
+    "Lv. 20 - Tumble Start;Lv. 23 - Clod Toss;Lv. 29 - Downhill Trundle;Lv. 36 - Dune Hush;"
     "Lv. 44 - Seed Ring Burst;Lv. 53 - Dust Trail Wheel;";
 static const char machinesBeczkowal[] = "8;35;56;64;69;84;88;";
 /* 441 Samovik */
