@@ -30,24 +30,30 @@
    407       outside   steel               Kowadrak (from Kowadlet): living anvil with a sledge tail
    408       outside   grass               Haybogle (from Haylet): scarecrow
    409..411  family 3  insect; +dark       Skitlik, Skitrel, Skitnoctis: spiderling, web spider, funnel spider
-   412..414  split     normal; +form/dark  Tessinek; Tessamira (females; carries a house she built: reed
-                                           basket, clay urn or tin dome); Tessarok (males; a night courier
-                                           that carries nothing)
-   415..416  family 2  insect, ground      Formikit, Formiregia: ants; only females evolve, into a queen
+   412..414  split     normal; +form/dark  Tessinek: tile shrew, tile buds on its bare back; Tessamira
+                                           (females): her back grows hard tiles from what she eats where
+                                           she was raised (moss, terracotta or iron) and she curls into a
+                                           tiled ball; Tessarok (males): no tiles, skin glazed black like
+                                           wet slate, hunts grubs round the den at night and guards it
+   415..416  family 2  grass, psychic      Humulik, Humulara: hop vines; only females bear the papery
+                                           cones whose scent makes one drowsy, so only they evolve
    417       -         fire, rock          Tikkerel: kiln gecko that clings to hot bricks
-   418..420  family 3  fighting            Lianik, Lianowiec, Lianogrom: vine apes with knotted bracelets
+   418..420  family 3  fighting            Kazurek, Kazuarin, Kazuarok: cassowaries of the forest floor,
+                                           a striped chick raised by its father, then a kicking bird
+                                           with a horn casque and a dagger claw
    421..422  family 2  water; +rock        Porrib, Porrifex: sea sponges, the last with glassy stone spicules
-   423       outside   insect, grass       Mantiverd (from Listnik): mantis
+   423       outside   insect, grass       Modlik (from Listnik): mantis
    424..426  family 3  poison, flying      Skimpa, Skimpador, Skimparex: gliding tree frogs
-   427       outside   steel               Cogvalier (from Cogsquire): knight of cogs
+   427       outside   steel               Pompak (from Rurek): cast-iron village hand pump on a stone
+                                           trough; its handle is an arm, its spout a mouth
    428..429  family 2  ghost, rock         Stakki, Stakkorum: haunted cairns
    430..432  family 3  water               Coilet, Coilumar, Coilidor: pond snails, the last crusted with
                                            mussels
    433..434  family 2  ground; +poison     Rhombi, Rhombadune: sand rays that swim under dunes
    435       child     normal              Lullamb (hatches from Lullaram eggs): dream lamb
    436..438  family 3  dark; +ice          Wulfin, Wulfar, Wulfrost: wolves, the last with an ice mane
-   439..440  family 2  grass; +ground      Spindu, Spindurra: barrel cacti full of water that roll with
-                                           the wind
+   439..440  family 2  grass; +ground      Beczik, Beczkowal: barrel cacti full of water that roll with
+                                           the wind and bed into the sand
    441, 442  -         fire; rock          Samovik (kettle spirit), Gardolith (stone lion)
    443       outside   insect, electric    Lampyrix (from Lampilo): firefly, only at night
    444..445  family 2  poison; +psychic    Lorik, Lorizar: slow lorises with venom glands at the elbows
@@ -105,11 +111,11 @@ const char *const entryName[ENTRY_COUNT] = {
     /* 393 */ "Trasella",   "Trasomor",   "Chmurek",    "Hubik",     "Hubostol",   "Murek",
     /* 399 */ "Murowal",    "Murogrom",   "Lophira",    "Szronik",   "Szronostaj", "Pylik",
     /* 405 */ "Pylowir",    "Pylozawier", "Kowadrak",   "Haybogle",  "Skitlik",    "Skitrel",
-    /* 411 */ "Skitnoctis", "Tessinek",   "Tessamira",  "Tessarok",  "Formikit",   "Formiregia",
-    /* 417 */ "Tikkerel",   "Lianik",     "Lianowiec",  "Lianogrom", "Porrib",     "Porrifex",
-    /* 423 */ "Mantiverd",  "Skimpa",     "Skimpador",  "Skimparex", "Cogvalier",  "Stakki",
+    /* 411 */ "Skitnoctis", "Tessinek",   "Tessamira",  "Tessarok",  "Humulik",    "Humulara",
+    /* 417 */ "Tikkerel",   "Kazurek",    "Kazuarin",   "Kazuarok",  "Porrib",     "Porrifex",
+    /* 423 */ "Modlik",     "Skimpa",     "Skimpador",  "Skimparex", "Pompak",     "Stakki",
     /* 429 */ "Stakkorum",  "Coilet",     "Coilumar",   "Coilidor",  "Rhombi",     "Rhombadune",
-    /* 435 */ "Lullamb",    "Wulfin",     "Wulfar",     "Wulfrost",  "Spindu",     "Spindurra",
+    /* 435 */ "Lullamb",    "Wulfin",     "Wulfar",     "Wulfrost",  "Beczik",     "Beczkowal",
     /* 441 */ "Samovik",    "Gardolith",  "Lampyrix",   "Lorik",     "Lorizar",    "Wiklik",
     /* 447 */ "Wiklogon",   "Wiklomar",   "Skokik",     "Dipsik",    "Dipsakor",   "Scarmik",
     /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Jantik",    "Jantarel",   "Jantarok",
@@ -128,9 +134,9 @@ static const char machinesNone[] = "-;";
 /* 398 Murek, 399 Murowal */
 static const char machinesWallGolems[] = "7;62;73;74;-;3;";
 /* 424 Skimpa, 425 Skimpador */
-static const char machinesYoungFrogs[] = "5;23;56;63;90;-;6;";
+static const char machinesYoungFrogs[] = "5;23;63;91;-;6;";
 /* 430 Coilet, 431 Coilumar */
-static const char machinesPondSnails[] = "26;29;41;79;85;89;";
+static const char machinesPondSnails[] = "26;62;79;85;";
 
 /* Per entry: the level-up moves, then the TM/HM numbers. */
 /* 387 Talpik */
@@ -270,161 +276,170 @@ static const char movesSkitnoctis[] =
 static const char machinesSkitnoctis[] = "1;5;54;75;91;-;1;";
 /* 412 Tessinek */
 static const char movesTessinek[] =
-    "Snout Twitch;Scrap Grab;Lv. 2 - Twig Gather;Lv. 2 - Scurry;Lv. 4 - Nibble;Lv. 7 - Hide Under Leaf;";
-static const char machinesTessinek[] = "17;41;58;88;";
+    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
+    "Lv. 20 - Bare Back Bask;";
+static const char machinesTessinek[] = "41;60;";
 /* 413 Tessamira */
-/* woven reed house */
-static const char movesTessamiraReed[] =
-    "Snout Twitch;Scrap Grab;Lv. 5 - Twig Gather;Lv. 8 - Reed Weave;Lv. 14 - Basket Shelter;"
-    "Lv. 19 - Leaf Thatch;Lv. 22 - Hideaway;Lv. 26 - Grass Rope Snare;Lv. 30 - Green Roof;"
-    "Lv. 36 - Woven Wall;Lv. 39 - Homebuilder Pride;Lv. 51 - Meadow Nest;";
-/* fired clay house */
+/* moss tiles */
+static const char movesTessamiraMoss[] =
+    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
+    "Lv. 20 - Bare Back Bask;Lv. 23 - Moss Mosaic;Lv. 28 - Dewy Plates;Lv. 33 - Balled Up;"
+    "Lv. 39 - Green Armour Roll;Lv. 45 - Lichen Grip;Lv. 54 - Fern Floor Ambush;";
+/* terracotta tiles */
 static const char movesTessamiraClay[] =
-    "Snout Twitch;Scrap Grab;Lv. 5 - Twig Gather;Lv. 8 - Clay Knead;Lv. 12 - Urn Shelter;"
-    "Lv. 19 - Wheel Throwing;Lv. 25 - Hideaway;Lv. 29 - Kiln Bake;Lv. 34 - Wet Plaster;Lv. 41 - Fired Shell;"
-    "Lv. 54 - Homebuilder Pride;Lv. 68 - Terracotta Bash;";
-/* tin dome house */
-static const char movesTessamiraTin[] =
-    "Snout Twitch;Scrap Grab;Lv. 3 - Twig Gather;Lv. 3 - Tin Hammer;Lv. 8 - Dome Shelter;Lv. 13 - Rivet Tap;"
-    "Lv. 18 - Hideaway;Lv. 25 - Sheet Metal Fold;Lv. 35 - Clanging Roof;Lv. 40 - Solder Seal;"
-    "Lv. 60 - Homebuilder Pride;Lv. 67 - Tinsmith Bash;";
-static const char machinesTessamira[] = "8;11;17;18;38;41;46;55;58;64;69;71;75;82;84;86;88;-;1;3;";
+    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
+    "Lv. 20 - Bare Back Bask;Lv. 23 - Terracotta Plates;Lv. 27 - Kiln Red Curl;Lv. 31 - Shard Scatter;"
+    "Lv. 36 - Hard Fired Hunch;Lv. 46 - Baked Earth Roll;Lv. 58 - Potsherd Volley;";
+/* iron tiles */
+static const char movesTessamiraIron[] =
+    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
+    "Lv. 20 - Bare Back Bask;Lv. 23 - Iron Plating;Lv. 26 - Bog Ore Sip;Lv. 32 - Clanking Curl;"
+    "Lv. 37 - Scale Overlap;Lv. 48 - Rusty Ball Roll;Lv. 60 - Ironclad Tumble;";
+static const char machinesTessamira[] = "17;28;41;55;60;86;88;";
 /* 414 Tessarok */
 static const char movesTessarok[] =
-    "Snout Twitch;Scrap Grab;Lv. 3 - Scurry;Lv. 7 - Midnight Errand;Lv. 22 - Shortcut;Lv. 22 - Whipcrack;"
-    "Lv. 30 - Stripe Blur;Lv. 34 - Dusk Courier;Lv. 34 - Back Alley Dash;Lv. 50 - Moonless Relay;"
-    "Lv. 65 - Tail Flurry;Lv. 73 - Vanishing Run;";
-static const char machinesTessarok[] = "1;17;39;41;54;58;60;72;74;77;82;88;-;4;";
-/* 415 Formikit */
-static const char movesFormikit[] =
-    "Mandible Snip;Crumb Carry;Tunnel Scurry;Formic Spray;Lv. 7 - Colony Call;Lv. 13 - Nest Guard;"
-    "Lv. 16 - Soil Heave;";
-static const char machinesFormikit[] = "10;28;35;49;75;83;-;3;8;";
-/* 416 Formiregia */
-static const char movesFormiregia[] =
-    "Mandible Snip;Crumb Carry;Tunnel Scurry;Formic Spray;Lv. 10 - Colony Call;Lv. 19 - Nest Guard;"
-    "Lv. 23 - Soil Heave;Lv. 31 - Larder Raid;Lv. 36 - Royal Decree;Lv. 53 - Brood Swarm;"
-    "Lv. 57 - Hill Collapse;";
-static const char machinesFormiregia[] = "2;10;15;17;18;27;28;35;40;49;75;82;83;-;3;8;";
+    "Snout Twitch;Musk Scent;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
+    "Lv. 20 - Bare Back Bask;Lv. 23 - Glazed Sheen;Lv. 26 - Grub Probe;Lv. 31 - Moonless Patrol;"
+    "Lv. 35 - Wet Slate Slip;Lv. 42 - Den Mouth Guard;Lv. 50 - Earthworm Haul;Lv. 57 - Night Shift Strike;";
+static const char machinesTessarok[] = "1;41;54;60;72;";
+/* 415 Humulik */
+static const char movesHumulik[] =
+    "Twining Shoot;Sleepy Nod;Lv. 5 - Clockwise Climb;Lv. 11 - Bristly Stem;Lv. 17 - Heart Leaf Fan;"
+    "Lv. 24 - Drowsy Sap;Lv. 29 - Bine Lash;Lv. 36 - Hedge Creep;Lv. 44 - Summer Tangle;";
+static const char machinesHumulik[] = "24;55;71;";
+/* 416 Humulara */
+static const char movesHumulara[] =
+    "Twining Shoot;Sleepy Nod;Lv. 5 - Clockwise Climb;Lv. 12 - Bristly Stem;Lv. 18 - Heart Leaf Fan;"
+    "Lv. 25 - Drowsy Sap;Lv. 30 - Papery Cones;Lv. 30 - Bine Lash;Lv. 34 - Lupulin Dust;Lv. 38 - Hedge Creep;"
+    "Lv. 42 - Brewers Slumber;Lv. 48 - Summer Tangle;Lv. 56 - Dream Pillow;";
+static const char machinesHumulara[] = "24;50;55;64;71;";
 /* 417 Tikkerel */
 static const char movesTikkerel[] =
-    "Wall Cling;Tongue Flick;Lv. 3 - Zigzag Wag;Lv. 8 - Kiln Bask;Lv. 16 - Tail Warming;Lv. 21 - Ember Dash;"
-    "Lv. 26 - Skin Moult;Lv. 41 - Hot Brick Leap;Lv. 56 - Soot Lash;";
-static const char machinesTikkerel[] = "4;14;16;32;34;46;59;73;88;";
-/* 418 Lianik */
-static const char movesLianik[] =
-    "Chest Pat;Vine Swing;Fist Bump;Knuckle Walk;Lv. 7 - Bough Crack;Lv. 10 - Fruit Lob;";
-static const char machinesLianik[] = "12;38;47;58;";
-/* 419 Lianowiec */
-static const char movesLianowiec[] =
-    "Chest Pat;Vine Swing;Fist Bump;Knuckle Walk;Lv. 9 - Bough Crack;Lv. 12 - Fruit Lob;Lv. 20 - Drum Thump;"
-    "Lv. 21 - Troop Call;Lv. 24 - Bracelet Slam;";
-static const char machinesLianowiec[] = "7;9;12;38;46;47;58;82;-;3;";
-/* 420 Lianogrom */
-static const char movesLianogrom[] =
-    "Chest Pat;Vine Swing;Hang Low;Fist Bump;Knuckle Walk;Lv. 11 - Bough Crack;Lv. 15 - Fruit Lob;"
-    "Lv. 24 - Drum Thump;Lv. 26 - Troop Call;Lv. 29 - Bracelet Slam;Lv. 33 - One Arm Dangle;"
-    "Lv. 42 - Treetop Crash;Lv. 50 - Greyback Stand;Lv. 67 - Thicket Quake;";
-static const char machinesLianogrom[] = "7;9;12;17;30;38;41;46;47;74;82;-;3;";
+    "Wall Cling;Tongue Flick;Lv. 5 - Zigzag Wag;Lv. 10 - Kiln Bask;Lv. 17 - Brick Dust Scurry;"
+    "Lv. 24 - Hot Foot Dart;Lv. 31 - Skin Moult;Lv. 38 - Fired Clay Scales;Lv. 45 - Flue Crawl;"
+    "Lv. 57 - Soot Lash;";
+static const char machinesTikkerel[] = "14;16;32;46;";
+/* 418 Kazurek */
+static const char movesKazurek[] =
+    "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 8 - Big Foot Trot;Lv. 13 - Father Follow;Lv. 18 - Toe Jab;";
+static const char machinesKazurek[] = "9;61;";
+/* 419 Kazuarin */
+static const char movesKazuarin[] =
+    "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 9 - Big Foot Trot;Lv. 14 - Father Follow;Lv. 18 - Toe Jab;"
+    "Lv. 20 - Casque Bump;Lv. 24 - Rainforest Sprint;Lv. 29 - Low Boom;Lv. 35 - Side Kick Feint;";
+static const char machinesKazuarin[] = "9;61;72;74;-;4;";
+/* 420 Kazuarok */
+static const char movesKazuarok[] =
+    "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 10 - Big Foot Trot;Lv. 15 - Father Follow;Lv. 19 - Toe Jab;"
+    "Lv. 22 - Casque Bump;Lv. 26 - Rainforest Sprint;Lv. 31 - Low Boom;Lv. 37 - Side Kick Feint;"
+    "Lv. 44 - Wattle Shake;Lv. 50 - Spur Strike;Lv. 58 - Thicket Breaker;";
+static const char machinesKazuarok[] = "9;31;35;61;72;74;-;4;";
 /* 421 Porrib */
 static const char movesPorrib[] =
-    "Seabed Roll;Pore Squirt;Filter Feed;Sponge Soak;Grit Spicule;Lv. 6 - Spout Jet;Lv. 8 - Silt Cloud;";
-static const char machinesPorrib[] = "26;29;79;89;";
+    "Pore Squirt;Filter Feed;Lv. 6 - Osculum Puff;Lv. 11 - Silt Cloud;Lv. 16 - Seabed Cling;"
+    "Lv. 20 - Current Draw;";
+static const char machinesPorrib[] = "57;79;";
 /* 422 Porrifex */
 static const char movesPorrifex[] =
-    "Seabed Roll;Pore Squirt;Filter Feed;Sponge Soak;Grit Spicule;Lv. 7 - Spout Jet;Lv. 7 - Silica Lattice;"
-    "Lv. 10 - Silt Cloud;Lv. 13 - Reef Chimney;Lv. 16 - Glass Spine Volley;Lv. 52 - Squeeze Burst;";
-static const char machinesPorrifex[] = "7;11;26;29;32;36;57;59;73;79;85;89;";
-/* 423 Mantiverd */
-static const char movesMantiverd[] =
-    "Prayer Pose;Foliage Mimicry;Moss Sickle;Twig Stillness;Lv. 6 - Scything Arms;Lv. 21 - Green Ambush;"
-    "Lv. 25 - Lichen Cloak;Lv. 29 - Reaping Strike;Lv. 44 - Forest Judgement;";
-static const char machinesMantiverd[] = "2;8;15;30;47;49;55;58;64;69;71;75;83;84;";
+    "Pore Squirt;Filter Feed;Lv. 7 - Osculum Puff;Lv. 12 - Silt Cloud;Lv. 17 - Seabed Cling;"
+    "Lv. 21 - Current Draw;Lv. 21 - Silica Lattice;Lv. 28 - Glass Spicule Volley;Lv. 36 - Reef Chimney;"
+    "Lv. 45 - Squeeze Burst;Lv. 58 - Deepwater Basket;";
+static const char machinesPorrifex[] = "36;57;73;79;85;";
+/* 423 Modlik */
+static const char movesModlik[] =
+    "Prayer Pose;Foliage Guise;Lv. 6 - Moss Sickle;Lv. 12 - Twig Stillness;Lv. 19 - Scything Forelegs;"
+    "Lv. 25 - Green Ambush;Lv. 31 - Lichen Cloak;Lv. 38 - Reaping Strike;Lv. 46 - Swaying Leaf Gait;"
+    "Lv. 55 - Thornbush Vigil;";
+static const char machinesModlik[] = "1;2;15;55;71;72;-;6;";
 /* 424 Skimpa */
 static const char movesSkimpa[] =
-    "Sticky Pad;Croak;Lv. 5 - Bright Skin Flash;Lv. 6 - Twig Leap;Lv. 8 - Bitter Slime;Lv. 11 - Flap Glide;";
+    "Toe Disc Grip;Croak;Lv. 4 - Warning Colours;Lv. 8 - Twig Leap;Lv. 12 - Bitter Slime;"
+    "Lv. 16 - Leaf Parachute;";
 /* 425 Skimpador */
 static const char movesSkimpador[] =
-    "Sticky Pad;Croak;Lv. 6 - Bright Skin Flash;Lv. 7 - Twig Leap;Lv. 10 - Bitter Slime;Lv. 14 - Flap Glide;"
-    "Lv. 14 - Suction Slap;Lv. 15 - Canopy Drop;Lv. 18 - Venom Sheen;Lv. 19 - Sail Spread;"
-    "Lv. 22 - Treetop Volley;";
+    "Toe Disc Grip;Croak;Lv. 5 - Warning Colours;Lv. 9 - Twig Leap;Lv. 13 - Bitter Slime;"
+    "Lv. 17 - Leaf Parachute;Lv. 17 - Suction Slap;Lv. 21 - Canopy Drop;Lv. 26 - Venom Sheen;"
+    "Lv. 31 - Sail Spread;";
 /* 426 Skimparex */
 static const char movesSkimparex[] =
-    "Sticky Pad;Croak;Lv. 9 - Bright Skin Flash;Lv. 11 - Twig Leap;Lv. 15 - Bitter Slime;"
-    "Lv. 20 - Flap Glide;Lv. 20 - Suction Slap;Lv. 22 - Canopy Drop;Lv. 26 - Venom Sheen;"
-    "Lv. 28 - Sail Spread;Lv. 32 - Treetop Volley;Lv. 32 - Frill Throat Boom;Lv. 39 - Toxic Dewfall;"
-    "Lv. 51 - Long Descent;Lv. 64 - Warning Stripes;";
-static const char machinesSkimparex[] = "5;6;17;23;56;58;61;63;82;87;90;91;-;6;";
-/* 427 Cogvalier */
-static const char movesCogvalier[] =
-    "Cog Turn;Salute;Lv. 7 - Lance Thrust;Lv. 20 - Tower Shield;Lv. 33 - Piston Lunge;Lv. 45 - Squire Vow;"
-    "Lv. 52 - Gear Bulwark;Lv. 58 - Clockwork Joust;Lv. 71 - Steel Oath;";
-static const char machinesCogvalier[] = "3;7;13;38;41;46;65;68;70;74;82;86;-;3;";
+    "Toe Disc Grip;Croak;Lv. 6 - Warning Colours;Lv. 10 - Twig Leap;Lv. 14 - Bitter Slime;"
+    "Lv. 18 - Leaf Parachute;Lv. 19 - Suction Slap;Lv. 23 - Canopy Drop;Lv. 28 - Venom Sheen;"
+    "Lv. 33 - Sail Spread;Lv. 36 - Treetop Volley;Lv. 40 - Throat Sac Boom;Lv. 47 - Tainted Dewfall;"
+    "Lv. 55 - Long Descent;Lv. 64 - Foam Nest Guard;";
+static const char machinesSkimparex[] = "5;23;26;63;91;-;6;";
+/* 427 Pompak */
+static const char movesPompak[] =
+    "Handle Creak;Trickle;Lv. 7 - Priming Gurgle;Lv. 14 - Trough Fill;Lv. 21 - Cold Well Draught;"
+    "Lv. 28 - Cast Iron Clank;Lv. 35 - Valve Cap Stare;Lv. 43 - Lever Arm Heave;Lv. 52 - Deep Water Draw;"
+    "Lv. 63 - Market Day Gush;";
+static const char machinesPompak[] = "26;30;57;70;79;";
 /* 428 Stakki */
 static const char movesStakki[] =
-    "Wobble;Glimmer Eye;Pebble Clack;Lv. 2 - Wayside Moan;Lv. 3 - Toppling Scare;Lv. 9 - Cold Stone Touch;"
-    "Lv. 9 - Chalk Sign;Lv. 10 - Rocking Walk;";
-static const char machinesStakki[] = "7;20;39;51;59;73;";
+    "Wobble;Glimmer Eye;Pebble Clack;Lv. 4 - Wayside Moan;Lv. 9 - Toppling Scare;Lv. 15 - Cold Stone Touch;"
+    "Lv. 22 - Chalk Sign;Lv. 30 - Rocking Shuffle;";
+static const char machinesStakki[] = "20;39;73;";
 /* 429 Stakkorum */
 static const char movesStakkorum[] =
-    "Wobble;Glimmer Eye;Pebble Clack;Lv. 2 - Wayside Moan;Lv. 4 - Toppling Scare;Lv. 13 - Cold Stone Touch;"
-    "Lv. 13 - Chalk Sign;Lv. 15 - Rocking Walk;Lv. 15 - Lost Path Lure;Lv. 18 - Slab Shove;"
-    "Lv. 26 - Barrow Chill;Lv. 35 - Cairn Collapse;Lv. 53 - Milestone Curse;";
-static const char machinesStakkorum[] = "7;11;17;20;22;32;36;39;44;51;59;73;74;82;";
+    "Wobble;Glimmer Eye;Pebble Clack;Lv. 4 - Wayside Moan;Lv. 10 - Toppling Scare;Lv. 16 - Cold Stone Touch;"
+    "Lv. 23 - Chalk Sign;Lv. 31 - Rocking Shuffle;Lv. 34 - Lost Path Lure;Lv. 39 - Slab Shove;"
+    "Lv. 47 - Barrow Chill;Lv. 56 - Cairn Collapse;Lv. 68 - Waymark Doom;";
+static const char machinesStakkorum[] = "7;11;20;22;39;53;73;";
 /* 430 Coilet */
 static const char movesCoilet[] =
-    "Tuck Inside;Algae Graze;Froth Trail;Eye Stalk Peek;Lv. 3 - Pondweed Snare;Lv. 9 - Mucus Coat;"
-    "Lv. 9 - Whorl Roll;";
+    "Tuck Inside;Algae Graze;Eye Stalk Peek;Lv. 5 - Pondweed Snare;Lv. 10 - Slime Film;Lv. 14 - Whorl Roll;"
+    "Lv. 18 - Surface Hang;";
 /* 431 Coilumar */
 static const char movesCoilumar[] =
-    "Tuck Inside;Slime Glide;Algae Graze;Froth Trail;Eye Stalk Peek;Lv. 4 - Pondweed Snare;"
-    "Lv. 13 - Mucus Coat;Lv. 13 - Whorl Roll;Lv. 20 - Still Water Hum;Lv. 24 - Ripple Ring Toss;";
+    "Tuck Inside;Algae Graze;Eye Stalk Peek;Lv. 6 - Pondweed Snare;Lv. 11 - Slime Film;Lv. 15 - Whorl Roll;"
+    "Lv. 18 - Surface Hang;Lv. 19 - Air Bubble Gulp;Lv. 25 - Still Water Hum;Lv. 31 - Ripple Ring Toss;";
 /* 432 Coilidor */
 static const char movesCoilidor[] =
-    "Tuck Inside;Slime Glide;Algae Graze;Froth Trail;Eye Stalk Peek;Lv. 5 - Pondweed Snare;"
-    "Lv. 17 - Mucus Coat;Lv. 17 - Whorl Roll;Lv. 26 - Still Water Hum;Lv. 32 - Ripple Ring Toss;"
-    "Lv. 44 - Spiral Ram;Lv. 52 - Sunken Nap;Lv. 59 - Mussel Crust;Lv. 71 - Floodgate Tide;";
-static const char machinesCoilidor[] = "26;29;57;79;82;85;89;";
+    "Tuck Inside;Algae Graze;Eye Stalk Peek;Lv. 7 - Pondweed Snare;Lv. 12 - Slime Film;Lv. 16 - Whorl Roll;"
+    "Lv. 20 - Surface Hang;Lv. 22 - Air Bubble Gulp;Lv. 27 - Still Water Hum;Lv. 33 - Ripple Ring Toss;"
+    "Lv. 40 - Spiral Shove;Lv. 48 - Sunken Nap;Lv. 56 - Mussel Crust;Lv. 68 - Floodgate Tide;";
+static const char machinesCoilidor[] = "2;26;57;62;79;85;";
 /* 433 Rhombi */
 static const char movesRhombi[] =
-    "Grain Flutter;Bury;Dune Swim;Eye Stalk Scan;Sand Jet;Lv. 8 - Shifting Bed;Lv. 10 - Buried Lunge;";
-static const char machinesRhombi[] = "10;18;27;28;35;-;8;";
+    "Grain Flutter;Bury;Dune Swim;Lv. 4 - Eye Bump Scan;Lv. 8 - Sand Puff;Lv. 11 - Shifting Bed;"
+    "Lv. 14 - Buried Ambush;";
+static const char machinesRhombi[] = "35;40;-;8;";
 /* 434 Rhombadune */
 static const char movesRhombadune[] =
-    "Grain Flutter;Bury;Dune Swim;Eye Stalk Scan;Sand Jet;Lv. 10 - Shifting Bed;Lv. 13 - Buried Lunge;"
-    "Lv. 16 - Quicksand Pull;Lv. 25 - Crest Sting;Lv. 28 - Ridge Swell;Lv. 38 - Fringe Ripple;"
-    "Lv. 47 - Whip Tail Lash;";
-static const char machinesRhombadune[] = "5;6;10;18;27;28;35;40;56;87;91;-;8;";
+    "Grain Flutter;Bury;Dune Swim;Lv. 5 - Eye Bump Scan;Lv. 9 - Sand Puff;Lv. 12 - Shifting Bed;"
+    "Lv. 15 - Buried Ambush;Lv. 15 - Quicksand Pull;Lv. 22 - Barbed Tail Jab;Lv. 29 - Ridge Swell;"
+    "Lv. 37 - Fringe Ripple;Lv. 46 - Undersand Hunt;Lv. 55 - Spine Venom Rake;";
+static const char machinesRhombadune[] = "5;19;35;40;56;91;-;8;";
 /* 435 Lullamb */
 static const char movesLullamb[] =
-    "Woolly Nuzzle;Baa;Slumber Bleat;Lv. 7 - Fleece Pillow;Lv. 7 - Counting Hop;";
-static const char machinesLullamb[] = "17;41;58;82;88;";
+    "Soft Bleat;Wool Rub;Lv. 6 - Slumber Call;Lv. 13 - Fleece Pillow;Lv. 20 - Fence Skip;"
+    "Lv. 28 - Drowsy Amble;Lv. 36 - Night Meadow Doze;Lv. 45 - Dream Shepherd;";
+static const char machinesLullamb[] = "24;41;52;80;-;";
 /* 436 Wulfin */
 static const char movesWulfin[] =
-    "Paw Swipe;Snicker;Sly Nip;Pack Howl;Scent Track;Winter Snap;Lv. 9 - Moonrise Prowl;";
-static const char machinesWulfin[] = "39;54;58;77;88;-;";
+    "Paw Swipe;Sly Nip;Scent Track;Lv. 5 - Yip Call;Lv. 10 - Moonrise Prowl;Lv. 14 - Tail Tug Play;"
+    "Lv. 20 - Den Circle;";
+static const char machinesWulfin[] = "39;54;72;-;4;";
 /* 437 Wulfar */
 static const char movesWulfar[] =
-    "Paw Swipe;Snicker;Sly Nip;Pack Howl;Scent Track;Winter Snap;Lv. 12 - Moonrise Prowl;"
-    "Lv. 22 - Dusk Hackles;Lv. 22 - Long Lope;Lv. 22 - Murk Rake;";
-static const char machinesWulfar[] = "1;39;54;58;60;77;88;-;4;";
+    "Paw Swipe;Sly Nip;Scent Track;Lv. 6 - Yip Call;Lv. 11 - Moonrise Prowl;Lv. 16 - Tail Tug Play;"
+    "Lv. 21 - Den Circle;Lv. 22 - Dusk Hackles;Lv. 26 - Long Lope;Lv. 30 - Murk Rake;";
+static const char machinesWulfar[] = "1;39;54;72;74;-;4;";
 /* 438 Wulfrost */
 static const char movesWulfrost[] =
-    "Paw Swipe;Snicker;Rime Bite;Sly Nip;Pack Howl;Scent Track;Winter Snap;Lv. 9 - Frost Exhale;"
-    "Lv. 18 - Moonrise Prowl;Lv. 32 - Dusk Hackles;Lv. 32 - Long Lope;Lv. 32 - Murk Rake;"
-    "Lv. 32 - Ambush Rush;Lv. 46 - Hoarfrost Mane;Lv. 60 - Snowdrift Crown;";
-static const char machinesWulfrost[] = "1;17;37;39;43;54;58;60;67;72;76;77;78;82;88;-;4;";
-/* 439 Spindu */
-static const char movesSpindu[] =
-    "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 7 - Sun Bask;Lv. 10 - Deep Sip;Lv. 13 - Hooked Volley;"
-    "Lv. 14 - Sprout Heal;";
-static const char machinesSpindu[] = "69;71;84;88;";
-/* 440 Spindurra */
-static const char movesSpindurra[] =
-    "Root Anchor;Spine Prick;Tumble Start;Lv. 8 - Pip Spit;Lv. 10 - Sun Bask;Lv. 10 - Clod Fling;"
-    "Lv. 14 - Deep Sip;Lv. 19 - Hooked Volley;Lv. 21 - Sprout Heal;Lv. 21 - Barrel Roll;Lv. 23 - Dune Hush;"
-    "Lv. 32 - Seed Ring Burst;Lv. 35 - Dust Trail Spin;";
-static const char machinesSpindurra[] = "8;18;27;28;40;55;64;69;71;84;88;";
+    "Paw Swipe;Sly Nip;Scent Track;Lv. 7 - Yip Call;Lv. 12 - Moonrise Prowl;Lv. 17 - Tail Tug Play;"
+    "Lv. 22 - Den Circle;Lv. 24 - Dusk Hackles;Lv. 28 - Long Lope;Lv. 32 - Murk Rake;Lv. 33 - Frosted Muzzle;"
+    "Lv. 38 - Hoarfrost Mane;Lv. 44 - Pack Chorus;Lv. 52 - Ice Crust Run;Lv. 61 - Snowdrift Ambush;";
+static const char machinesWulfrost[] = "1;37;39;54;72;74;76;-;4;";
+/* 439 Beczik */
+static const char movesBeczik[] =
+    "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 9 - Sun Bask;Lv. 13 - Deep Sip;Lv. 19 - Hooked Volley;";
+static const char machinesBeczik[] = "64;84;88;";
+/* 440 Beczkowal */
+static const char movesBeczkowal[] =
+    "Root Anchor;Spine Prick;Lv. 6 - Pip Spit;Lv. 10 - Sun Bask;Lv. 15 - Deep Sip;Lv. 19 - Hooked Volley;"
+    "Lv. 20 - Tumble Start;Lv. 23 - Clod Toss;Lv. 29 - Downhill Trundle;Lv. 36 - Dune Hush;"
+    "Lv. 44 - Seed Ring Burst;Lv. 53 - Dust Trail Wheel;";
+static const char machinesBeczkowal[] = "8;35;56;64;69;84;88;";
 /* 441 Samovik */
 static const char movesSamovik[] =
     "Kettle Shrill;Lid Rattle;Lv. 6 - Boil Over;Lv. 12 - Tea Pour;Lv. 18 - Brimming Slop;Lv. 26 - Steeping;"
@@ -476,7 +491,7 @@ static const char movesSkokik[] =
 static const char machinesSkokik[] = "18;28;-;4;";
 /* 450 Dipsik */
 static const char movesDipsik[] =
-    "Dew Gather;Prickle Rib;Lv. 5 - Rosette Spread;Lv. 9 - Leaf Cup Drown;Lv. 14 - Taproot Sip;"
+    "Dew Gather;Prickle Rib;Lv. 4 - Rosette Spread;Lv. 9 - Leaf Cup Drown;Lv. 14 - Taproot Sip;"
     "Lv. 19 - Winter Hunker;";
 static const char machinesDipsik[] = "56;69;84;";
 /* 451 Dipsakor */
@@ -484,7 +499,7 @@ static const char movesDipsakor[] =
     "Dew Gather;Prickle Rib;Lv. 6 - Rosette Spread;Lv. 11 - Leaf Cup Drown;Lv. 16 - Taproot Sip;"
     "Lv. 21 - Winter Hunker;Lv. 22 - Bolting Stem;Lv. 27 - Spiky Head Comb;Lv. 33 - Hooked Bract Rake;"
     "Lv. 39 - Bloom Ring Climb;Lv. 46 - Goldfinch Seed Drop;Lv. 52 - Woollen Nap Raise;";
-static const char machinesDipsakor[] = "8;56;64;69;84;";
+static const char machinesDipsakor[] = "56;64;69;71;84;";
 /* 452 Scarmik */
 static const char movesScarmik[] =
     "Curl Up;Greens Munch;Squirm;Lv. 6 - Hard Head Bump;Lv. 11 - Root Gnaw;Lv. 15 - Pupal Cell;";
@@ -583,7 +598,7 @@ static const char movesRizomarra[] =
     "Bob;Sprout;Tide Drift;Lv. 7 - Salt Sip;Lv. 12 - Mudflat Lodge;Lv. 17 - Root Dangle;"
     "Lv. 23 - Brackish Spray;Lv. 29 - Three Leg Walk;Lv. 34 - Fish Nursery;Lv. 41 - Oyster Harbour;"
     "Lv. 49 - Mangrove Tangle;Lv. 58 - Canopy Rain;Lv. 67 - Flood Surge;";
-static const char machinesRizomarra[] = "8;26;55;64;69;71;79;85;-;2;";
+static const char machinesRizomarra[] = "8;26;55;64;69;71;79;-;2;";
 /* 471 Melesko */
 static const char movesMelesko[] =
     "Snuffle;Scrape;Sett Delving;Lv. 7 - Stripe Warning;Lv. 14 - Root Grub;Lv. 24 - Den Defence;";
@@ -697,7 +712,7 @@ static const char machinesGlinotur[] = "7;17;28;31;35;73;74;-;3;";
 static const char movesFulgoron[] =
     "Drone Flight;Snout Glow;Lv. 6 - Sap Tap;Lv. 13 - Red Wing Startle;Lv. 21 - Bark Crawl;"
     "Lv. 29 - Coal Lantern Beam;Lv. 38 - Honeydew Rain;Lv. 47 - Lichen Mottle Hide;Lv. 58 - Kiln Heat Leap;";
-static const char machinesFulgoron[] = "2;14;15;16;23;46;63;-;6;7;";
+static const char machinesFulgoron[] = "2;4;14;15;23;46;63;-;6;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
     "Slumber;Weather Sense;Peak Embrace;Drizzle Dreaming;Lv. 8 - Cloud Shaping;Lv. 16 - Scale Tremor;"
@@ -708,7 +723,7 @@ static const char machinesOrrimbar[] = "19;31;33;41;52;58;72;";
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};
 const unsigned short formSecondaryTypeIcon[FORM_COUNT] = {IDB_TYPE_GRASS, IDB_TYPE_GROUND, IDB_TYPE_STEEL};
-const char *const formMoveListText[FORM_COUNT] = {movesTessamiraReed, movesTessamiraClay, movesTessamiraTin};
+const char *const formMoveListText[FORM_COUNT] = {movesTessamiraMoss, movesTessamiraClay, movesTessamiraIron};
 
 void InitCatalogue()
 {
@@ -739,22 +754,22 @@ void InitCatalogue()
     /* 410 Skitrel */   moveListText[24] = movesSkitrel;           machineListText[24] = machinesSkitrel;           heightCm[24] = 30;   weightTenthKg[24] = 20;    primaryTypeIcon[24] = IDB_TYPE_INSECT;       secondaryTypeIcon[24] = NO_SECOND_TYPE;
     /* 411 Skitnoctis */ moveListText[25] = movesSkitnoctis;       machineListText[25] = machinesSkitnoctis;        heightCm[25] = 100;  weightTenthKg[25] = 330;   primaryTypeIcon[25] = IDB_TYPE_INSECT;       secondaryTypeIcon[25] = IDB_TYPE_DARK;
     /* 412 Tessinek */  moveListText[26] = movesTessinek;          machineListText[26] = machinesTessinek;          heightCm[26] = 22;   weightTenthKg[26] = 5;     primaryTypeIcon[26] = IDB_TYPE_NORMAL;       secondaryTypeIcon[26] = NO_SECOND_TYPE;
-    /* 413 Tessamira */ moveListText[27] = movesTessamiraReed;     machineListText[27] = machinesTessamira;         heightCm[27] = 48;   weightTenthKg[27] = 70;    primaryTypeIcon[27] = IDB_TYPE_NORMAL;       secondaryTypeIcon[27] = IDB_TYPE_GRASS;
+    /* 413 Tessamira */ moveListText[27] = movesTessamiraMoss;     machineListText[27] = machinesTessamira;         heightCm[27] = 48;   weightTenthKg[27] = 70;    primaryTypeIcon[27] = IDB_TYPE_NORMAL;       secondaryTypeIcon[27] = IDB_TYPE_GRASS;
     /* 414 Tessarok */  moveListText[28] = movesTessarok;          machineListText[28] = machinesTessarok;          heightCm[28] = 60;   weightTenthKg[28] = 95;    primaryTypeIcon[28] = IDB_TYPE_NORMAL;       secondaryTypeIcon[28] = IDB_TYPE_DARK;
-    /* 415 Formikit */  moveListText[29] = movesFormikit;          machineListText[29] = machinesFormikit;          heightCm[29] = 40;   weightTenthKg[29] = 70;    primaryTypeIcon[29] = IDB_TYPE_INSECT;       secondaryTypeIcon[29] = IDB_TYPE_GROUND;
-    /* 416 Formiregia */ moveListText[30] = movesFormiregia;        machineListText[30] = machinesFormiregia;        heightCm[30] = 150;  weightTenthKg[30] = 890;   primaryTypeIcon[30] = IDB_TYPE_INSECT;       secondaryTypeIcon[30] = IDB_TYPE_GROUND;
-    /* 417 Tikkerel */  moveListText[31] = movesTikkerel;          machineListText[31] = machinesTikkerel;          heightCm[31] = 35;   weightTenthKg[31] = 130;   primaryTypeIcon[31] = IDB_TYPE_FIRE;         secondaryTypeIcon[31] = IDB_TYPE_ROCK;
-    /* 418 Lianik */    moveListText[32] = movesLianik;            machineListText[32] = machinesLianik;            heightCm[32] = 50;   weightTenthKg[32] = 115;   primaryTypeIcon[32] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[32] = NO_SECOND_TYPE;
-    /* 419 Lianowiec */ moveListText[33] = movesLianowiec;         machineListText[33] = machinesLianowiec;         heightCm[33] = 110;  weightTenthKg[33] = 420;   primaryTypeIcon[33] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[33] = NO_SECOND_TYPE;
-    /* 420 Lianogrom */ moveListText[34] = movesLianogrom;         machineListText[34] = machinesLianogrom;         heightCm[34] = 210;  weightTenthKg[34] = 1750;  primaryTypeIcon[34] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[34] = NO_SECOND_TYPE;
-    /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesPorrib;            heightCm[35] = 35;   weightTenthKg[35] = 140;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
-    /* 422 Porrifex */  moveListText[36] = movesPorrifex;          machineListText[36] = machinesPorrifex;          heightCm[36] = 140;  weightTenthKg[36] = 2100;  primaryTypeIcon[36] = IDB_TYPE_WATER;        secondaryTypeIcon[36] = IDB_TYPE_ROCK;
-    /* 423 Mantiverd */ moveListText[37] = movesMantiverd;         machineListText[37] = machinesMantiverd;         heightCm[37] = 150;  weightTenthKg[37] = 320;   primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
+    /* 415 Humulik */   moveListText[29] = movesHumulik;           machineListText[29] = machinesHumulik;           heightCm[29] = 60;   weightTenthKg[29] = 12;    primaryTypeIcon[29] = IDB_TYPE_GRASS;        secondaryTypeIcon[29] = IDB_TYPE_PSYCHIC;
+    /* 416 Humulara */  moveListText[30] = movesHumulara;          machineListText[30] = machinesHumulara;          heightCm[30] = 210;  weightTenthKg[30] = 180;   primaryTypeIcon[30] = IDB_TYPE_GRASS;        secondaryTypeIcon[30] = IDB_TYPE_PSYCHIC;
+    /* 417 Tikkerel */  moveListText[31] = movesTikkerel;          machineListText[31] = machinesTikkerel;          heightCm[31] = 35;   weightTenthKg[31] = 12;    primaryTypeIcon[31] = IDB_TYPE_FIRE;         secondaryTypeIcon[31] = IDB_TYPE_ROCK;
+    /* 418 Kazurek */   moveListText[32] = movesKazurek;           machineListText[32] = machinesKazurek;           heightCm[32] = 40;   weightTenthKg[32] = 30;    primaryTypeIcon[32] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[32] = NO_SECOND_TYPE;
+    /* 419 Kazuarin */  moveListText[33] = movesKazuarin;          machineListText[33] = machinesKazuarin;          heightCm[33] = 110;  weightTenthKg[33] = 250;   primaryTypeIcon[33] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[33] = NO_SECOND_TYPE;
+    /* 420 Kazuarok */  moveListText[34] = movesKazuarok;          machineListText[34] = machinesKazuarok;          heightCm[34] = 170;  weightTenthKg[34] = 580;   primaryTypeIcon[34] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[34] = NO_SECOND_TYPE;
+    /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesPorrib;            heightCm[35] = 40;   weightTenthKg[35] = 170;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
+    /* 422 Porrifex */  moveListText[36] = movesPorrifex;          machineListText[36] = machinesPorrifex;          heightCm[36] = 130;  weightTenthKg[36] = 2000;  primaryTypeIcon[36] = IDB_TYPE_WATER;        secondaryTypeIcon[36] = IDB_TYPE_ROCK;
+    /* 423 Modlik */    moveListText[37] = movesModlik;            machineListText[37] = machinesModlik;            heightCm[37] = 150;  weightTenthKg[37] = 320;   primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
     /* 424 Skimpa */    moveListText[38] = movesSkimpa;            machineListText[38] = machinesYoungFrogs;        heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;       secondaryTypeIcon[38] = IDB_TYPE_FLYING;
     /* 425 Skimpador */ moveListText[39] = movesSkimpador;         machineListText[39] = machinesYoungFrogs;        heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;       secondaryTypeIcon[39] = IDB_TYPE_FLYING;
     /* 426 Skimparex */ moveListText[40] = movesSkimparex;         machineListText[40] = machinesSkimparex;         heightCm[40] = 130;  weightTenthKg[40] = 290;   primaryTypeIcon[40] = IDB_TYPE_POISON;       secondaryTypeIcon[40] = IDB_TYPE_FLYING;
-    /* 427 Cogvalier */ moveListText[41] = movesCogvalier;         machineListText[41] = machinesCogvalier;         heightCm[41] = 180;  weightTenthKg[41] = 3300;  primaryTypeIcon[41] = IDB_TYPE_STEEL;        secondaryTypeIcon[41] = NO_SECOND_TYPE;
-    /* 428 Stakki */    moveListText[42] = movesStakki;            machineListText[42] = machinesStakki;            heightCm[42] = 45;   weightTenthKg[42] = 260;   primaryTypeIcon[42] = IDB_TYPE_GHOST;        secondaryTypeIcon[42] = IDB_TYPE_ROCK;
+    /* 427 Pompak */    moveListText[41] = movesPompak;            machineListText[41] = machinesPompak;            heightCm[41] = 150;  weightTenthKg[41] = 3000;  primaryTypeIcon[41] = IDB_TYPE_STEEL;        secondaryTypeIcon[41] = NO_SECOND_TYPE;
+    /* 428 Stakki */    moveListText[42] = movesStakki;            machineListText[42] = machinesStakki;            heightCm[42] = 55;   weightTenthKg[42] = 350;   primaryTypeIcon[42] = IDB_TYPE_GHOST;        secondaryTypeIcon[42] = IDB_TYPE_ROCK;
     /* 429 Stakkorum */ moveListText[43] = movesStakkorum;         machineListText[43] = machinesStakkorum;         heightCm[43] = 160;  weightTenthKg[43] = 2600;  primaryTypeIcon[43] = IDB_TYPE_GHOST;        secondaryTypeIcon[43] = IDB_TYPE_ROCK;
     /* 430 Coilet */    moveListText[44] = movesCoilet;            machineListText[44] = machinesPondSnails;        heightCm[44] = 20;   weightTenthKg[44] = 12;    primaryTypeIcon[44] = IDB_TYPE_WATER;        secondaryTypeIcon[44] = NO_SECOND_TYPE;
     /* 431 Coilumar */  moveListText[45] = movesCoilumar;          machineListText[45] = machinesPondSnails;        heightCm[45] = 45;   weightTenthKg[45] = 85;    primaryTypeIcon[45] = IDB_TYPE_WATER;        secondaryTypeIcon[45] = NO_SECOND_TYPE;
@@ -765,8 +780,8 @@ void InitCatalogue()
     /* 436 Wulfin */    moveListText[50] = movesWulfin;            machineListText[50] = machinesWulfin;            heightCm[50] = 45;   weightTenthKg[50] = 95;    primaryTypeIcon[50] = IDB_TYPE_DARK;         secondaryTypeIcon[50] = NO_SECOND_TYPE;
     /* 437 Wulfar */    moveListText[51] = movesWulfar;            machineListText[51] = machinesWulfar;            heightCm[51] = 90;   weightTenthKg[51] = 300;   primaryTypeIcon[51] = IDB_TYPE_DARK;         secondaryTypeIcon[51] = NO_SECOND_TYPE;
     /* 438 Wulfrost */  moveListText[52] = movesWulfrost;          machineListText[52] = machinesWulfrost;          heightCm[52] = 140;  weightTenthKg[52] = 620;   primaryTypeIcon[52] = IDB_TYPE_DARK;         secondaryTypeIcon[52] = IDB_TYPE_ICE;
-    /* 439 Spindu */    moveListText[53] = movesSpindu;            machineListText[53] = machinesSpindu;            heightCm[53] = 25;   weightTenthKg[53] = 70;    primaryTypeIcon[53] = IDB_TYPE_GRASS;        secondaryTypeIcon[53] = NO_SECOND_TYPE;
-    /* 440 Spindurra */ moveListText[54] = movesSpindurra;         machineListText[54] = machinesSpindurra;         heightCm[54] = 110;  weightTenthKg[54] = 1300;  primaryTypeIcon[54] = IDB_TYPE_GRASS;        secondaryTypeIcon[54] = IDB_TYPE_GROUND;
+    /* 439 Beczik */    moveListText[53] = movesBeczik;            machineListText[53] = machinesBeczik;            heightCm[53] = 28;   weightTenthKg[53] = 80;    primaryTypeIcon[53] = IDB_TYPE_GRASS;        secondaryTypeIcon[53] = NO_SECOND_TYPE;
+    /* 440 Beczkowal */ moveListText[54] = movesBeczkowal;         machineListText[54] = machinesBeczkowal;         heightCm[54] = 110;  weightTenthKg[54] = 1500;  primaryTypeIcon[54] = IDB_TYPE_GRASS;        secondaryTypeIcon[54] = IDB_TYPE_GROUND;
     /* 441 Samovik */   moveListText[55] = movesSamovik;           machineListText[55] = machinesSamovik;           heightCm[55] = 50;   weightTenthKg[55] = 160;   primaryTypeIcon[55] = IDB_TYPE_FIRE;         secondaryTypeIcon[55] = NO_SECOND_TYPE;
     /* 442 Gardolith */ moveListText[56] = movesGardolith;         machineListText[56] = machinesGardolith;         heightCm[56] = 150;  weightTenthKg[56] = 6800;  primaryTypeIcon[56] = IDB_TYPE_ROCK;         secondaryTypeIcon[56] = NO_SECOND_TYPE;
     /* 443 Lampyrix */  moveListText[57] = movesLampyrix;          machineListText[57] = machinesLampyrix;          heightCm[57] = 35;   weightTenthKg[57] = 11;    primaryTypeIcon[57] = IDB_TYPE_INSECT;       secondaryTypeIcon[57] = IDB_TYPE_ELECTRIC;

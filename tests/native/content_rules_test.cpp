@@ -89,9 +89,9 @@ static const Body BODIES[] = {
     {409, LEGS | SILK | JAWS | VENOM},                                        /* spiderling */
     {410, LEGS | SILK | JAWS | VENOM | HUNTER},                               /* orb spider */
     {411, LEGS | SILK | JAWS | VENOM | HUNTER | NIGHT},                       /* funnel spider */
-    {412, LEGS | FUR | JAWS | TAIL | CLAWS},                                  /* shrew */
-    {413, LEGS | FUR | JAWS | TAIL | CLAWS | SHELL | ROLLS},                  /* tiled shrew */
-    {414, LEGS | JAWS | TAIL | CLAWS | NIGHT | HUNTER},                       /* slate shrew */
+    {412, LEGS | FUR | JAWS | TAIL | CLAWS | VOICE},                          /* shrew with tile buds, twitters */
+    {413, LEGS | FUR | JAWS | TAIL | CLAWS | VOICE | SHELL | ROLLS | LEAVES}, /* tiled shrew, moss on one form */
+    {414, LEGS | JAWS | TAIL | CLAWS | VOICE | NIGHT | HUNTER},               /* slate shrew */
     {415, ROOTS | LEAVES | MIND},                                             /* hop shoot */
     {416, ROOTS | LEAVES | SEEDS | MIND},                                     /* hop bine */
     {417, LEGS | TAIL | HEAT | JAWS},                                         /* kiln gecko */
@@ -99,9 +99,9 @@ static const Body BODIES[] = {
     {419, LEGS | FEATHERS | VOICE | JAWS | CLAWS},                            /* young cassowary */
     {420, LEGS | FEATHERS | VOICE | JAWS | CLAWS | HORNS},                    /* cassowary */
     {421, WET | HEAVY},                                                       /* sponge */
-    {422, WET | HEAVY | SPINES | STONE | LEGS},                               /* glass sponge */
+    {422, WET | HEAVY | SPINES | STONE},                                      /* glass sponge */
     {423, LEGS | FLIES | CLAWS | HUNTER | LEAVES | ANTENNAE | JAWS},          /* mantis */
-    {424, LEGS | VENOM | WET | VOICE | JAWS},                                 /* tree frog */
+    {424, LEGS | VENOM | WET | VOICE | JAWS | FLIES},                         /* tree frog, glides on webbed feet */
     {425, LEGS | VENOM | WET | VOICE | JAWS | FLIES},                         /* gliding frog */
     {426, LEGS | VENOM | WET | VOICE | JAWS | FLIES},                         /* great glider */
     {427, METAL | WET | HANDS | HEAVY | VOICE},                               /* hand pump */
@@ -117,7 +117,7 @@ static const Body BODIES[] = {
     {437, LEGS | FUR | JAWS | VOICE | TAIL | CLAWS | NIGHT | HUNTER},         /* young wolf */
     {438, LEGS | FUR | JAWS | VOICE | TAIL | CLAWS | NIGHT | HUNTER | COLD},  /* frost wolf */
     {439, ROOTS | SPINES | SEEDS | WET | HEAVY | ROLLS},                      /* barrel cactus */
-    {440, ROOTS | SPINES | SEEDS | WET | HEAVY | ROLLS},                      /* rolling cactus */
+    {440, ROOTS | SPINES | SEEDS | WET | HEAVY | ROLLS | DIGS},               /* rolling cactus, beds into sand */
     {441, METAL | HEAT | WET | VOICE | LEGS | GLOW},                          /* kettle */
     {442, STONE | LEGS | JAWS | HEAVY | TAIL},                                /* stone lion */
     {443, FLIES | GLOW | CHARGE | ANTENNAE | LEGS | NIGHT},                   /* firefly */

@@ -218,11 +218,11 @@ TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
     EXPECT_EQ(DecodeCp1250(crane), u"Orilet --Szczęście nocą--> Orikran");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(28).line2), u"Tylko forma żeńska.");
     EXPECT_EQ((unsigned char)FindEvolutionNote(28).line2[12], 0xBF); /* ż */
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(36).line1), u"Listnik --Ostry Liść--> Mantiverd");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(40).line2), u"Musi mieć Stalową Tarczę");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(36).line1), u"Listnik --Kolec Głogu--> Modlik");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(40).line2), u"Musi mieć Skórzaną Uszczelkę");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(20).line2), u"Na Górze Dymnicy");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(8).line2), u"Chmurek nie ewoluuje w Chmurzaka");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(31).line2), u"--Szczęście w dzień--> Lianogrom");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(31).line2), u"--Szczęście w dzień--> Kazuarok");
 }
 
 TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
