@@ -19,7 +19,7 @@ const char *const CONTACT_SHEET = "contact-sheet.png";
 
 static const int FULL_PALETTE = 256;
 static const int TYPE_ICON_PALETTE = 16;
-/* The two pictures with shorter palettes: the small cloud puff and the coiled dragon. */
+/* The two pictures with shorter palettes: the small cloud puff and the sleeping dragon. */
 static const int SHORT_PALETTE_ENTRY = 8;
 static const int SHORT_PALETTE_LENGTH = 26;
 static const int TRIMMED_PALETTE_ENTRY = 106;

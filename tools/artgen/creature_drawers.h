@@ -25,9 +25,14 @@ void DrawCairn(Ctx &c);
 void DrawSandray(Ctx &c);
 void DrawAnvil(Ctx &c);
 void DrawPail(Ctx &c);
-void DrawDivingBell(Ctx &c);
 void DrawColumn(Ctx &c);
 void DrawMarshKeeper(Ctx &c);
 void DrawMangrove(Ctx &c);
+void DrawSeal(Ctx &c);
+void DrawLighthouse(Ctx &c);
+void DrawSaltBeast(Ctx &c);
+void DrawReedPiper(Ctx &c);
+void DrawLanternBug(Ctx &c);
+void DrawSleepingDragon(Ctx &c);
 
 #endif

@@ -26,10 +26,15 @@ enum Body {
     BODY_SANDRAY,
     BODY_ANVIL,
     BODY_PAIL,
-    BODY_BELL,
     BODY_COLUMN,
     BODY_KEEPER,
     BODY_MANGROVE,
+    BODY_SEAL,
+    BODY_BEACON,
+    BODY_SALT,
+    BODY_REEDS,
+    BODY_LANTERN,
+    BODY_SLEEPER,
 };
 
 enum Kind {

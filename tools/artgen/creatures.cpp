@@ -109,9 +109,6 @@ static void Paint(Ctx &c)
     case BODY_PAIL:
         DrawPail(c);
         break;
-    case BODY_BELL:
-        DrawDivingBell(c);
-        break;
     case BODY_COLUMN:
         DrawColumn(c);
         break;
@@ -120,6 +117,24 @@ static void Paint(Ctx &c)
         break;
     case BODY_MANGROVE:
         DrawMangrove(c);
+        break;
+    case BODY_SEAL:
+        DrawSeal(c);
+        break;
+    case BODY_BEACON:
+        DrawLighthouse(c);
+        break;
+    case BODY_SALT:
+        DrawSaltBeast(c);
+        break;
+    case BODY_REEDS:
+        DrawReedPiper(c);
+        break;
+    case BODY_LANTERN:
+        DrawLanternBug(c);
+        break;
+    case BODY_SLEEPER:
+        DrawSleepingDragon(c);
         break;
     }
 }

@@ -262,19 +262,20 @@ static const int JOEY_ENTRY = 62;
 static void KangarooJoey(Ctx &c)
 {
     const int fur = c.body, light = c.belly, ear = c.accent;
-    const int dust = Material(c, {214, 196, 166});
+    const int dust = Material(c, {204, 188, 164});
     const int far = Material(c, Darker(c.plan->bodyColour, 16));
     GroundShadow(c.s, U(6), 0, U(30), U(3));
     /* It has just landed: dust puffs up in little clouds round its toes and the tail's tip. */
     static const int PUFFS[][3] = {
-        {-U(27), -U(4), U(4)},
-        {-U(31), -U(8), U(3)},
-        {-U(25), -U(9), U(3)},
-        {U(39),  -U(4), U(3)},
-        {U(37),  -U(7), U(2)},
+        {-U(28), -U(5),  U(5)},
+        {-U(34), -U(10), U(4)},
+        {-U(26), -U(12), U(4)},
+        {-U(35), -U(3),  U(3)},
+        {U(40),  -U(5),  U(4)},
+        {U(37),  -U(10), U(3)},
     };
     for (const int *p : PUFFS)
-        Ellipse(c.s, p[0], p[1], p[2], p[2], Style(dust, PART_NO_HIGHLIGHT));
+        Ellipse(c.s, p[0], p[1], p[2], p[2] * 4 / 5, Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
     /* The tail is the third leg: thick where it leaves the haunch, resting on the ground to its tip. */
     Tube(c.s, {U(8), -U(16), U(8), U(20), -U(7), U(6), U(30), -U(3), U(3) + U(1) / 2, U(37), -U(3), U(2)},
          Style(fur, PART_LINE));
@@ -296,13 +297,13 @@ static void KangarooJoey(Ctx &c)
     Ellipse(c.s, -U(17), -U(26), U(3), U(2) + U(1) / 2, Style(fur, PART_LINE));
     /* Head: round at the back, a longer muzzle forward, ears upright but not long. */
     const int hx = -U(6), hy = -U(46);
-    Ellipse(c.s, hx + U(7), hy - U(14), U(4), U(8), Style(far, PART_LINE), 20);
+    Ellipse(c.s, hx + U(7), hy - U(11), U(4), U(5), Style(far, PART_LINE), 20);
     Ellipse(c.s, hx, hy, U(12), U(11), Style(fur, PART_LINE));
     Ellipse(c.s, hx - U(11), hy + U(4), U(9), U(6), Style(fur, PART_LINE), -8);
     Ellipse(c.s, hx - U(10), hy + U(6), U(7), U(3) + U(1) / 2, Style(light, PART_NO_HIGHLIGHT), -8);
     Ellipse(c.s, hx - U(19), hy + U(2), U(2) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
-    Ellipse(c.s, hx + U(2), hy - U(15), U(4) + U(1) / 2, U(9), Style(fur, PART_LINE), 8);
-    Ellipse(c.s, hx + U(2), hy - U(14), U(2), U(6), Style(ear, PART_FLAT, SHADE_LIGHT), 8);
+    Ellipse(c.s, hx + U(2), hy - U(12), U(4) + U(1) / 2, U(6), Style(fur, PART_LINE), 8);
+    Ellipse(c.s, hx + U(2), hy - U(12), U(2), U(4), Style(ear, PART_FLAT, SHADE_LIGHT), 8);
     CuteEye(c, hx - U(4), hy - U(1), U(4));
     Curve(c.s, hx - U(17), hy + U(7), U(1) / 2, hx - U(15), hy + U(8), hx - U(13), hy + U(7), U(1) / 2,
           Style(c.mouth, PART_FLAT));

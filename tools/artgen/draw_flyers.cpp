@@ -1,5 +1,5 @@
 /* Winged and many-legged creatures: birds (crow, nightjars, herons, tailor birds, paper crane)
-   and small beasts with six or eight legs (spiders, ants, beetles, mantis, firefly, moth, dragonfly). */
+   and small beasts with six or eight legs (spiders, ants, beetles, mantis, firefly, moth). */
 #include "creature_drawers.h"
 
 #include <algorithm>
@@ -26,7 +26,6 @@ static const int TAILOR_CHICK_ENTRY = 90;
 static const int TAILOR_BIRD_ENTRY = 91;
 static const int DUSK_MOTH_ENTRY = 98;
 static const int PAPER_CRANE_ENTRY = 103;
-static const int LAVA_DRAGONFLY_ENTRY = 105;
 
 static const Rgb LEAF_GREEN = {104, 168, 72};
 static const Rgb TWIG_BROWN = {120, 88, 62};
@@ -286,11 +285,11 @@ static void YoungHeron(Ctx &c)
     const int farLeg = Material(c, {190, 124, 56}), iris = Material(c, {250, 220, 90});
     GroundShadow(c.s, 0, 0, U(20), U(2));
     Ellipse(c.s, U(1), -U(3), U(20), U(4), Style(water, PART_LINE | PART_NO_HIGHLIGHT));
-    const int by = -U(32);
+    const int by = -U(26);
     for (int side = 0; side < 2; ++side) {
         const int lx = -U(1) + side * U(6);
         Tube(c.s,
-             {lx, by + U(6), U(1) + U(1) / 2, lx + U(2) - side * U(3), -U(16), U(1), lx - side * U(2), -U(4),
+             {lx, by + U(6), U(1) + U(1) / 2, lx + U(2) - side * U(3), -U(14), U(1), lx - side * U(2), -U(4),
               U(1)},
              Style(side ? farLeg : legMat, PART_LINE));
     }
@@ -301,15 +300,17 @@ static void YoungHeron(Ctx &c)
             Style(c.body, PART_LINE));
     Ellipse(c.s, U(3), by, U(15), U(10), Style(c.body), -12);
     Ellipse(c.s, U(7), by - U(1), U(11), U(7), Style(c.body, PART_LINE), -18);
-    const int hx = -U(6), hy = by - U(24);
+    const int hx = -U(6), hy = by - U(20);
     Curve(c.s, -U(6), by - U(2), U(4), U(4), by - U(12), hx + U(1), hy + U(3), U(3),
           Style(c.body, PART_LINE));
     Ellipse(c.s, -U(7), by - U(4), U(4), U(5), Style(c.belly, PART_NO_HIGHLIGHT));
-    Spike(c, hx + U(4), hy - U(2), U(7), 75, U(2), Style(c.dark, PART_LINE));
-    Spike(c, hx + U(3), hy, U(5), 100, U(1) + U(1) / 2, Style(c.dark, PART_LINE));
-    Ellipse(c.s, hx, hy, U(6), U(5), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(4), hy - U(1), hx - U(18), hy + U(3), hx - U(4), hy + U(3)}, Style(beak, PART_LINE));
-    RingEye(c, hx - U(1), hy - U(1), U(2), iris);
+    /* Still a youngster: tufts of down left on its crown and a big head with a short beak. */
+    for (int k = 0; k < 3; ++k)
+        Spike(c, hx - U(3) + k * U(3), hy - U(6), U(5) - (k % 2) * U(1), -30 + k * 30, U(2),
+              Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
+    Polygon(c.s, {hx - U(6), hy - U(1), hx - U(17), hy + U(3), hx - U(6), hy + U(4)}, Style(beak, PART_LINE));
+    RingEye(c, hx - U(2), hy - U(1), U(3), iris);
 }
 
 /* The grown heron in flight: neck drawn back into an S, dagger beak forward, legs trailing,
@@ -933,38 +934,6 @@ static void DuskMoth(Ctx &c)
         Capsule(c.s, side * U(2), by + U(14), U(1), side * U(3), -U(1), U(1) / 2, Style(c.dark, PART_FLAT));
 }
 
-/* A giant dragonfly seen from above: four long wings smouldering at their edges, big compound
-   eyes and a long segmented tail glowing at its tip. */
-static void Dragonfly(Ctx &c)
-{
-    const int wing = Material(c, {246, 196, 150}), vein = Material(c, {196, 100, 60});
-    const int ember = Material(c, {255, 150, 50}), glow = Material(c, {255, 232, 140});
-    GroundShadow(c.s, 0, 0, U(12), U(3));
-    const int ty = -U(44);
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 2; ++k) {
-            const int angle = side * (k ? 104 : 68), len = k ? U(30) : U(33), sy = ty + k * U(5);
-            const int mx = Toward(side * U(2), len / 2, angle), my = TowardY(sy, len / 2, angle);
-            Ellipse(c.s, mx, my, U(6), len / 2, Style(wing, PART_LINE | PART_NO_HIGHLIGHT), angle);
-            Ellipse(c.s, Toward(mx, len / 3, angle), TowardY(my, len / 3, angle), U(4), len / 6,
-                    Style(ember, PART_LINE | PART_NO_HIGHLIGHT), angle);
-            Capsule(c.s, side * U(2), sy, U(1) / 2, Toward(side * U(2), len - U(3), angle),
-                    TowardY(sy, len - U(3), angle), U(1) / 2, Style(vein, PART_FLAT));
-            Ellipse(c.s, Toward(side * U(2), len * 2 / 5, angle), TowardY(sy, len * 2 / 5, angle), U(2), U(2),
-                    Style(vein, PART_FLAT));
-        }
-    for (int k = 0; k < 7; ++k)
-        Ellipse(c.s, 0, ty + U(10) + k * U(5), U(3) - (k > 3), U(3), Style(c.body, PART_LINE));
-    Ellipse(c.s, 0, ty + U(45), U(4), U(4), Style(ember, PART_LINE));
-    Ellipse(c.s, 0, ty + U(45), U(2), U(2), Style(glow, PART_FLAT, SHADE_LIGHT));
-    Ellipse(c.s, 0, ty + U(3), U(6), U(8), Style(c.body));
-    const int hy = ty - U(7);
-    for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, side * U(4), hy, U(5), U(5), Style(c.accent, PART_LINE));
-        Catchlight(c, side * U(4), hy, U(4));
-    }
-}
-
 void DrawInsect(Ctx &c)
 {
     switch (c.plan->index) {
@@ -997,9 +966,6 @@ void DrawInsect(Ctx &c)
         break;
     case DUSK_MOTH_ENTRY:
         DuskMoth(c);
-        break;
-    case LAVA_DRAGONFLY_ENTRY:
-        Dragonfly(c);
         break;
     case MANTIS_ENTRY:
     default:

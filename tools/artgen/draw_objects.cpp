@@ -1,5 +1,5 @@
 /* Creatures built like things: sponges, cairns, sand rays, the anvil, the well bucket, the
-   diving bell, the ice column, the marsh keeper and the mangroves, each shaped per entry. */
+   ice column, the marsh keeper and the mangroves, each shaped per entry. */
 #include "creature_drawers.h"
 
 /* An eye that peers out: a white with an outline, a round iris looking toward lookX and a light
@@ -318,66 +318,11 @@ void DrawPail(Ctx &c)
     Ellipse(c.s, -U(7), -U(14), U(1) + U(1) / 2, U(2), Style(c.accent, PART_LINE));
 }
 
-/* One chain link: an oval ring seen face on, or edge on as a bar, turned to its leg's angle. */
-static void ChainLink(Ctx &c, int x, int y, int angle, bool faceOn, int size)
-{
-    if (faceOn) {
-        Ellipse(c.s, x, y, size * 3 / 5, size, Style(c.body, PART_LINE), angle);
-        Ellipse(c.s, x, y, size / 4, size / 2, Style(c.dark, PART_FLAT), angle);
-    } else {
-        Ellipse(c.s, x, y, size / 4 + U(1), size * 9 / 10, Style(c.body, PART_LINE), angle);
-    }
-}
-
-/* One chain leg from the bell's rim down to a round lead weight. */
-static void ChainLeg(Ctx &c, int x0, int y0, int x1, int y1, int lead)
-{
-    const int links = 4;
-    int angle = 0;
-    for (int a = -89; a <= 89; ++a)
-        if (SinQ12(a) * (y1 - y0) <= CosQ12(a) * (x1 - x0))
-            angle = a;
-    for (int k = 0; k < links; ++k)
-        ChainLink(c, x0 + (x1 - x0) * k / links, y0 + (y1 - y0) * k / links, -angle, k % 2 == 0, U(4));
-    Ellipse(c.s, x1, y1, U(5), U(4), Style(lead, PART_LINE));
-}
-
-/* The great iron diving bell walks the seabed on four chain legs; its eye is the lamp burning
-   behind the porthole. One front leg is lifted mid-step. */
-void DrawDivingBell(Ctx &c)
-{
-    const int brass = Material(c, {200, 160, 70}), glass = Material(c, {50, 80, 104});
-    const int lead = Material(c, {70, 74, 86}), bubble = Material(c, {150, 206, 236});
-    GroundShadow(c.s, 0, 0, U(30), U(3));
-    /* The two far legs first, in shade behind the near ones. */
-    ChainLeg(c, -U(7), -U(24), -U(11), -U(4), lead);
-    ChainLeg(c, U(7), -U(24), U(12), -U(4), lead);
-    ChainLeg(c, -U(16), -U(24), -U(30), -U(12), lead);
-    ChainLeg(c, U(16), -U(24), U(27), -U(4), lead);
-    Polygon(c.s, {-U(17), -U(42), U(17), -U(42), U(23), -U(24), -U(23), -U(24)}, Style(c.body));
-    Ellipse(c.s, 0, -U(42), U(17), U(16), Style(c.body));
-    Capsule(c.s, -U(24), -U(24), U(3), U(24), -U(24), U(3), Style(brass, PART_LINE));
-    Capsule(c.s, -U(18), -U(44), U(1) + U(1) / 2, U(18), -U(44), U(1) + U(1) / 2, Style(brass, PART_LINE));
-    for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * U(9), -U(24), U(1), U(1), Style(c.bone, PART_FLAT, SHADE_LIGHT));
-    /* The lifting shackle on the crown, and bubbles rising from a vent. */
-    Curve(c.s, -U(5), -U(56), U(2), 0, -U(68), U(5), -U(56), U(2), Style(brass, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, U(20) + k * U(4), -U(50) - k * U(7), U(2) + k * U(1) / 2, U(2) + k * U(1) / 2,
-                Style(bubble, PART_LINE));
-    Ellipse(c.s, 0, -U(34), U(9), U(9), Style(brass, PART_LINE));
-    Ellipse(c.s, 0, -U(34), U(7), U(7), Style(glass, PART_FLAT, SHADE_BASE));
-    Ellipse(c.s, 0, -U(34), U(5), U(5), Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    Ellipse(c.s, -U(1), -U(33), U(2), U(3), Style(c.eye, PART_FLAT));
-    Ellipse(c.s, -U(2), -U(35), U(1), U(1), Style(c.white, PART_FLAT));
-    Capsule(c.s, -U(5), -U(39), U(1) / 2, -U(2), -U(41), U(1) / 2, Style(c.white, PART_FLAT));
-}
-
-/* A frozen sea-stack walking on three legs: layered rock crusted in ice, icicles under its
-   ledges, a snowy crag on top, and a band of clear ice round its middle with one eye inside. */
+/* A frozen sea-stack walking on three legs: layers of old blue ice, icicles under its ledges, a
+   snowy crag on top, and a band of clear ice round its middle with one eye inside. */
 void DrawColumn(Ctx &c)
 {
-    const int rock = Material(c, {118, 124, 140}), snow = Material(c, {226, 238, 250});
+    const int rock = Material(c, {92, 146, 196}), snow = Material(c, {226, 238, 250});
     const int band = Material(c, {196, 232, 248});
     GroundShadow(c.s, 0, 0, U(22), U(3));
     Capsule(c.s, U(2), -U(16), U(4), U(3), -U(4), U(4), Style(rock, PART_FLAT | PART_LINE, SHADE_SHADOW));

@@ -11,17 +11,13 @@ static const int HOWLING_WOLF_ENTRY = 50;
 static const int FROST_WOLF_ENTRY = 51;
 static const int STONE_LION_ENTRY = 55;
 static const int SPARK_HEDGEHOG_ENTRY = 73;
-static const int STEEL_HEDGEHOG_ENTRY = 74;
+static const int CHARGED_HEDGEHOG_ENTRY = 74;
 static const int CRYSTAL_FAWN_ENTRY = 75;
 static const int YEARLING_ENTRY = 76;
 static const int CRYSTAL_STAG_ENTRY = 77;
 static const int BADGER_ENTRY = 84;
 static const int BIG_BADGER_ENTRY = 85;
-static const int PIGLET_ENTRY = 86;
-static const int YOUNG_BOAR_ENTRY = 87;
-static const int OLD_BOAR_ENTRY = 88;
 static const int MOSS_SLOTH_ENTRY = 89;
-static const int SUNDIAL_TORTOISE_ENTRY = 94;
 static const int EMBER_STAG_ENTRY = 96;
 static const int ARMADILLO_ENTRY = 102;
 static const int EARTH_OX_ENTRY = 104;
@@ -359,51 +355,58 @@ static void Bolt(Ctx &c, int x, int y, int size, int material)
             Style(material, PART_LINE | PART_NO_HIGHLIGHT));
 }
 
-/* A round hedgehog on short legs, a pointed face and a back of quills. The young one's quills are
-   short and crackle with sparks; the grown one stands taller under long blades of steel. */
+/* A round hedgehog and a pointed face under a back of quills. The young one is a ball with a big head
+   and eyes on stubby legs, its short quills crackling; the grown one stands tall on long clawed legs
+   under long charged quills, sparks leaping between their tips. */
 static void DrawHedgehog(Ctx &c)
 {
-    const bool steel = c.plan->index == STEEL_HEDGEHOG_ENTRY;
+    const bool grown = c.plan->index == CHARGED_HEDGEHOG_ENTRY;
     const int spark = Material(c, {255, 232, 70});
-    const int quillMat =
-        steel ? Material(c, c.plan->accentColour) : Material(c, Darker(c.plan->bodyColour, 30));
-    const int brx = steel ? U(19) : U(14), bry = steel ? U(13) : U(10), legLen = steel ? U(6) : U(3);
+    const int quillMat = Material(c, Darker(c.plan->bodyColour, 30));
+    const int charged = grown ? Material(c, c.plan->accentColour) : spark;
+    const int brx = grown ? U(19) : U(13), bry = grown ? U(12) : U(11), legLen = grown ? U(9) : U(2);
     const int bodyY = -(legLen + bry * 3 / 4);
     GroundShadow(c.s, 0, 0, brx + U(4), U(3));
     Leg(c, -brx / 2 + U(3), bodyY, 0, -brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
     Leg(c, brx / 2 + U(3), bodyY, 0, brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
-    const int quillCount = steel ? 11 : 9;
+    const int quillCount = grown ? 11 : 9;
     for (int k = 0; k < quillCount; ++k) {
-        const int angle = -40 + k * (steel ? 15 : 19);
-        const int len = steel ? U(14) + (k % 2) * U(4) : U(7) + (k % 2) * U(3);
-        /* Every third young quill is charged, bright yellow to its tip. */
-        const int mat = (!steel && k % 3 == 1) ? spark : quillMat;
+        const int angle = -40 + k * (grown ? 15 : 19);
+        const int len = grown ? U(15) + (k % 2) * U(4) : U(6) + (k % 2) * U(2);
+        /* Every third young quill is charged; on the grown one every other quill glows. */
+        const int mat = (grown ? k % 2 == 0 : k % 3 == 1) ? charged : quillMat;
         Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len, angle + 25,
-              steel ? U(4) : U(3), Style(mat, PART_LINE));
+              grown ? U(4) : U(3), Style(mat, PART_LINE));
+        if (grown && k % 2 == 0)
+            Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len * 2 / 3,
+                  angle + 25, U(2), Style(spark, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_HIGHLIGHT));
     }
-    if (!steel) {
-        Bolt(c, -U(2), bodyY - bry - U(11), U(6), spark);
-        Bolt(c, brx + U(2), bodyY - bry - U(4), U(5), spark);
+    if (grown) {
+        /* Sparks leap from quill tip to quill tip. */
+        Bolt(c, -U(8), bodyY - bry - U(14), U(7), spark);
+        Bolt(c, U(10), bodyY - bry - U(16), U(7), spark);
+        Bolt(c, brx + U(8), bodyY - bry - U(2), U(6), spark);
+    } else {
+        Bolt(c, -U(2), bodyY - bry - U(9), U(6), spark);
+        Bolt(c, brx + U(2), bodyY - bry - U(2), U(5), spark);
     }
     Ellipse(c.s, U(3), bodyY, brx, bry, Style(quillMat));
     for (int k = 0; k < 5; ++k)
         Spike(c, U(3) + (k - 2) * brx / 3, bodyY - bry / 3 + (k % 2) * U(3), U(6), 60, U(2),
-              Style(quillMat, PART_LINE | PART_NO_HIGHLIGHT));
-    /* The face and belly are soft fur in front of the quills. */
-    Ellipse(c.s, -brx / 2, bodyY + bry / 4, brx / 2 + U(2), bry * 3 / 4, Style(c.body, PART_LINE));
+              Style(k % 2 && grown ? charged : quillMat, PART_LINE | PART_NO_HIGHLIGHT));
+    /* The face and belly are soft fur in front of the quills; the young one's head is big and round. */
+    const int headX = grown ? -brx / 2 : -brx / 2 - U(2), headY = grown ? bodyY + bry / 4 : bodyY;
+    const int headRx = grown ? brx / 2 + U(2) : U(10), headRy = grown ? bry * 3 / 4 : U(9);
+    Ellipse(c.s, headX, headY, headRx, headRy, Style(c.body, PART_LINE));
     int tipX, tipY;
-    Muzzle(c, -brx / 2, bodyY + bry / 4, -95, brx / 2 + U(6), U(5), U(2), c.body, U(2), tipX, tipY);
-    Ellipse(c.s, -brx / 3, bodyY - bry / 4, U(3), U(3), Style(c.body, PART_LINE));
-    Leg(c, -brx / 3, bodyY + bry / 2, 0, -brx / 3 - U(1), U(3), U(2), false, steel ? FOOT_CLAW : FOOT_PAW);
-    Leg(c, brx / 2, bodyY + bry / 2, 0, brx / 2 - U(1), U(3), U(2), false, steel ? FOOT_CLAW : FOOT_PAW);
-    const int eyeX = -brx / 2 - U(2), eyeY = bodyY + U(1);
-    if (steel) {
-        Eye(c, eyeX, eyeY, U(2), EYE_FIERCE, spark, c.body);
-        /* A spark jumps between two blades. */
-        Bolt(c, U(4), bodyY - bry - U(12), U(7), spark);
-    } else {
-        Eye(c, eyeX, eyeY, U(2) + U(1) / 2, EYE_ROUND, c.eye, c.body);
-    }
+    Muzzle(c, headX, headY + U(1), -95, grown ? brx / 2 + U(8) : U(12), U(5), U(2), c.body, U(2), tipX, tipY);
+    Ellipse(c.s, headX + headRx / 3, headY - headRy * 3 / 4, U(3), U(3), Style(c.body, PART_LINE));
+    Leg(c, -brx / 3, bodyY + bry / 2, 0, -brx / 3 - U(2), U(3), U(2), false, grown ? FOOT_CLAW : FOOT_PAW);
+    Leg(c, brx / 2, bodyY + bry / 2, 0, brx / 2 - U(2), U(3), U(2), false, grown ? FOOT_CLAW : FOOT_PAW);
+    if (grown)
+        Eye(c, headX - U(2), headY - U(2), U(2), EYE_FIERCE, spark, c.body);
+    else
+        Eye(c, headX - U(3), headY - U(2), U(3) + U(1) / 2, EYE_ROUND, c.eye, c.body);
 }
 
 /* ---- Deer: crystal fawn, yearling, crystal stag; ember stag ---- */
@@ -563,12 +566,12 @@ static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
     Eye(c, ex, ey, U(2) + U(1) / 2, eye, iris, c.body);
 }
 
-/* The young badger trots long and low with its nose to the ground; the big one stands square and
-   humped, heavy claws dug in, a spray of soil kicked up behind it. */
+/* The cub trots on stubby legs, a short round body behind a big striped head; the big one stands
+   square and humped on long legs, its head raised high on a thick neck, heavy claws dug in. */
 static void DrawBadger(Ctx &c)
 {
     const bool big = c.plan->index == BIG_BADGER_ENTRY;
-    const int brx = big ? U(20) : U(16), bry = big ? U(13) : U(9), legLen = big ? U(7) : U(5);
+    const int brx = big ? U(20) : U(12), bry = big ? U(13) : U(9), legLen = big ? U(10) : U(3);
     const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = big ? U(5) : U(3);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
 
@@ -584,85 +587,14 @@ static void DrawBadger(Ctx &c)
     Ellipse(c.s, U(2), bodyY - bry * 2 / 3, brx * 3 / 4, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(2), legR, legR - U(1), false, FOOT_CLAW);
     Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, big ? FOOT_CLAW : FOOT_PAW);
-    if (big)
-        BadgerHead(c, -brx - U(2), bodyY - U(4), U(11), EYE_FIERCE, Material(c, {240, 170, 60}));
-    else
-        BadgerHead(c, -brx - U(2), bodyY + U(1), U(9), EYE_ROUND, c.eye);
-}
-
-/* ---- Boars ---- */
-
-/* A boar's head: a heavy wedge with a flat snout disc, small ears, and tusks curving up from the
-   lower jaw when it has any. */
-static void BoarHead(Ctx &c, int hx, int hy, int hr, int snoutLen, int tuskLen, EyeKind eye, int iris)
-{
-    const int snoutMat = Material(c, Mix(c.plan->bodyColour, {230, 150, 140}, 110));
-    Spike(c, hx + hr / 2, hy - hr / 2, hr * 3 / 4, 40, hr / 3, Style(c.body, PART_LINE));
-    Spike(c, hx, hy - hr * 2 / 3, hr * 2 / 3, -10, hr / 3,
-          Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
-    const int tipX = hx - hr / 2 - snoutLen, tipY = hy + hr / 3;
-    Capsule(c.s, hx - hr / 3, hy, hr * 3 / 4, tipX, tipY, hr / 2, Style(c.body, PART_LINE));
-    Ellipse(c.s, tipX - U(1), tipY, hr / 4 + U(1), hr / 2, Style(snoutMat, PART_LINE));
-    Ellipse(c.s, tipX - U(1), tipY - hr / 6, U(1), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
-    Ellipse(c.s, tipX - U(1), tipY + hr / 5, U(1), U(1) + U(1) / 2, Style(c.dark, PART_FLAT));
-    if (tuskLen > 0)
-        Curve(c.s, tipX + hr / 2, tipY + hr / 2, U(2), tipX - U(2), tipY + hr / 2 + U(1), tipX - U(4),
-              tipY - tuskLen / 2, U(1), Style(c.bone, PART_LINE));
-    Eye(c, hx - hr / 4, hy - hr / 4, hr / 4 + U(1) / 2, eye, iris, c.body);
-}
-
-/* The piglet is round, striped along its length, a leaf stuck on its back; the young boar gains a
-   bristly mane of moss and short tusks; the old boar is front-heavy and long-snouted, fern and moss
-   growing in a ridge down its back. */
-static void DrawBoar(Ctx &c)
-{
-    const int stage = c.plan->stage;
-    const int leaf = Material(c, {100, 170, 70});
-    const int brx = stage == 1 ? U(13) : stage == 2 ? U(18) : U(22);
-    const int bry = stage == 1 ? U(10) : stage == 2 ? U(11) : U(13);
-    const int legLen = stage == 1 ? U(4) : U(6), legR = stage == 3 ? U(4) : U(3);
-    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3;
-    GroundShadow(c.s, 0, 0, brx + U(6), U(3));
-    Curve(c.s, brx - U(1), bodyY - U(2), U(1) + U(1) / 2, brx + U(6), bodyY - U(6), brx + U(3), bodyY - U(9),
-          U(1), Style(c.body, PART_LINE));
-    Leg(c, -brx / 2 + U(4), legTop, 0, -brx / 2 + U(3), legR, legR - U(1), true, FOOT_HOOF);
-    Leg(c, brx / 2 + U(3), legTop, 0, brx / 2 + U(3), legR, legR - U(1), true, FOOT_HOOF);
-    if (stage == 3)
-        /* The shoulders stand higher than the rump. */
-        Ellipse(c.s, -brx / 3, bodyY - bry / 3, brx * 2 / 3, bry, Style(c.body), -10);
-    Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body, stage == 3 ? (unsigned)PART_LINE : 0u));
-    if (stage == 3)
-        Ellipse(c.s, -brx / 3, bodyY - bry / 3, brx * 2 / 3 - U(1), bry - U(1),
-                Style(c.body, PART_NO_HIGHLIGHT), -10);
-    if (stage == 1)
-        for (int k = -1; k <= 1; ++k)
-            Capsule(c.s, -brx * 3 / 4, bodyY + k * U(4) - U(1), U(1) + U(1) / 2, brx * 3 / 4,
-                    bodyY + k * U(4) + U(1), U(1), Style(c.accent, PART_NO_HIGHLIGHT));
-    Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(1), legR, legR - U(1), false, FOOT_HOOF);
-    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, FOOT_HOOF);
-    if (stage == 1) {
-        Leaf(c, U(2), bodyY - bry + U(2), U(12), 35, leaf);
-        BoarHead(c, -brx - U(1), bodyY - U(1), U(8), U(3), 0, EYE_ROUND, c.eye);
-        return;
+    if (big) {
+        /* The head held high on a thick neck, watching. */
+        Capsule(c.s, -brx + U(6), bodyY - U(2), U(8), -brx - U(2), bodyY - U(14), U(7),
+                Style(c.body, PART_LINE));
+        BadgerHead(c, -brx - U(4), bodyY - U(17), U(11), EYE_FIERCE, Material(c, {240, 170, 60}));
+    } else {
+        BadgerHead(c, -brx - U(3), bodyY - U(1), U(11), EYE_ROUND, c.eye);
     }
-    const int moss = Material(c, c.plan->accentColour);
-    const int amber = Material(c, {240, 180, 60});
-    if (stage == 2) {
-        /* A bristly moss mane from the crown down the spine. */
-        for (int k = 0; k < 8; ++k)
-            Spike(c, -brx + U(2) + k * U(4), bodyY - bry + U(2) + (k * k) * U(1) / 6, U(7) - k * U(1) / 2,
-                  -10 + k * 8, U(2) + U(1) / 2, Style(moss, PART_LINE));
-        BoarHead(c, -brx - U(3), bodyY + U(1), U(10), U(6), U(5), EYE_FIERCE, amber);
-        return;
-    }
-    for (int k = 0; k < 6; ++k)
-        Ellipse(c.s, -brx * 2 / 3 + k * U(6), bodyY - bry - U(2) + (k % 2) * U(2) + k * U(1), U(5), U(4),
-                Style(moss, PART_LINE));
-    Leaf(c, -U(8), bodyY - bry - U(4), U(14), -25, leaf);
-    Leaf(c, -U(2), bodyY - bry - U(4), U(16), 5, leaf);
-    Leaf(c, U(8), bodyY - bry - U(1), U(12), 40, leaf);
-    BoarHead(c, -brx - U(3), bodyY + U(2), U(11), U(11), U(7), EYE_FIERCE, amber);
 }
 
 /* ---- Baby moss sloth ---- */
@@ -705,58 +637,6 @@ static void DrawSloth(Ctx &c)
     Smile(c, 0, hy + U(5), U(2));
     Leaf(c, -U(3), hy - U(7), U(8), -20, fern);
     Leaf(c, U(2), hy - U(7), U(9), 25, fern);
-}
-
-/* ---- Sundial tortoise ---- */
-
-/* A great tortoise with a domed shell of sandstone blocks and a bronze sundial set on top, its
-   gnomon casting a line; old thick legs and a wise, heavy-lidded face. */
-static void DrawTortoise(Ctx &c)
-{
-    const int bronze = Material(c, c.plan->accentColour);
-    const int skin = Material(c, {150, 130, 100});
-    const int shellRx = U(25), shellRy = U(17), shellY = -U(15);
-    GroundShadow(c.s, 0, 0, U(30), U(3));
-    c.body = skin;
-    Leg(c, -U(12), shellY + U(4), 0, -U(13), U(5), U(5), true, FOOT_PAW);
-    Leg(c, U(14), shellY + U(4), 0, U(15), U(5), U(5), true, FOOT_PAW);
-    Spike(c, shellRx - U(2), shellY + U(6), U(7), 110, U(3), Style(skin, PART_LINE));
-    Capsule(c.s, -U(14), shellY + U(2), U(6), -U(26), shellY - U(6), U(5), Style(skin, PART_LINE));
-    const int stone = Material(c, c.plan->bodyColour);
-    Ellipse(c.s, 0, shellY, shellRx, shellRy, Style(stone));
-    /* Courses of sandstone blocks, joints offset row to row. */
-    for (int row = 0; row < 3; ++row) {
-        const int y = shellY - shellRy / 2 + row * U(7);
-        Capsule(c.s, -shellRx + U(3) + (row == 0) * U(6), y, U(1) / 2, shellRx - U(3) - (row == 0) * U(6), y,
-                U(1) / 2, Style(stone, PART_FLAT, SHADE_SHADOW));
-        for (int k = 0; k < 4; ++k) {
-            const int x = -U(15) + k * U(10) + (row % 2) * U(5);
-            Capsule(c.s, x, y, U(1) / 2, x, y + U(6), U(1) / 2, Style(stone, PART_FLAT, SHADE_SHADOW));
-        }
-    }
-    Polygon(c.s,
-            {-shellRx, shellY + U(4), shellRx, shellY + U(4), shellRx - U(3), shellY + U(8), -shellRx + U(3),
-             shellY + U(8)},
-            Style(stone, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    /* The sundial: a bronze dial on the crown with its gnomon, hour marks round the rim. */
-    const int dialY = shellY - shellRy + U(2);
-    Ellipse(c.s, 0, dialY + U(1), U(13), U(6), Style(bronze, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Ellipse(c.s, 0, dialY, U(12), U(5), Style(bronze, PART_LINE));
-    for (int k = 0; k < 7; ++k) {
-        const int angle = -90 + k * 30;
-        Ellipse(c.s, Toward(0, U(9), angle), TowardY(dialY, U(3) + U(1) / 2, angle), U(1), U(1),
-                Style(c.dark, PART_FLAT));
-    }
-    /* The gnomon's shadow falls across the face toward an hour mark. */
-    Capsule(c.s, 0, dialY, U(1) / 2, U(7), dialY + U(2), U(1) / 2, Style(c.dark, PART_FLAT));
-    Polygon(c.s, {-U(2), dialY + U(1), U(2), dialY + U(1), -U(2), dialY - U(11)}, Style(bronze, PART_LINE));
-    Leg(c, -U(16), shellY + U(6), 0, -U(18), U(5), U(5), false, FOOT_CLAW);
-    Leg(c, U(11), shellY + U(6), 0, U(11), U(5), U(5), false, FOOT_CLAW);
-    const int hx = -U(30), hy = shellY - U(8);
-    Ellipse(c.s, hx, hy, U(7), U(6), Style(skin, PART_LINE));
-    Ellipse(c.s, hx - U(3), hy + U(3), U(4), U(3), Style(skin, PART_LINE));
-    Capsule(c.s, hx - U(7), hy + U(3), U(1) / 2, hx - U(2), hy + U(4), U(1) / 2, Style(c.mouth, PART_FLAT));
-    Eye(c, hx - U(2), hy - U(1), U(2), EYE_SLEEPY, c.eye, skin);
 }
 
 /* ---- Armadillo ---- */
@@ -859,17 +739,13 @@ static const QuadDrawer DRAWERS[] = {
     {FROST_WOLF_ENTRY,       DrawWolf     }, /* 438 */
     {STONE_LION_ENTRY,       DrawStoneLion}, /* 442 */
     {SPARK_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 460 */
-    {STEEL_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 461 */
+    {CHARGED_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 461 */
     {CRYSTAL_FAWN_ENTRY,     DrawDeer     }, /* 462 */
     {YEARLING_ENTRY,         DrawDeer     }, /* 463 */
     {CRYSTAL_STAG_ENTRY,     DrawDeer     }, /* 464 */
     {BADGER_ENTRY,           DrawBadger   }, /* 471 */
     {BIG_BADGER_ENTRY,       DrawBadger   }, /* 472 */
-    {PIGLET_ENTRY,           DrawBoar     }, /* 473 */
-    {YOUNG_BOAR_ENTRY,       DrawBoar     }, /* 474 */
-    {OLD_BOAR_ENTRY,         DrawBoar     }, /* 475 */
     {MOSS_SLOTH_ENTRY,       DrawSloth    }, /* 476 */
-    {SUNDIAL_TORTOISE_ENTRY, DrawTortoise }, /* 481 */
     {EMBER_STAG_ENTRY,       DrawEmberStag}, /* 483 */
     {ARMADILLO_ENTRY,        DrawArmadillo}, /* 489 */
     {EARTH_OX_ENTRY,         DrawOx       }, /* 491 */

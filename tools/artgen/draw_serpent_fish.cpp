@@ -1,11 +1,10 @@
-/* Long-bodied and swimming creatures: the eels, the dragon asleep round its mountain, and
-   fish (anglerfish, reef whale, storm ray), each shaped per entry. */
+/* Long-bodied and swimming creatures: the eels and the fish (anglerfish, reef whale, storm ray),
+   each shaped per entry. */
 #include "creature_drawers.h"
 
 #include <vector>
 
 /* Entries drawn in a shape of their own rather than their family's eel or their body's fish. */
-static const int DRAGON_ENTRY = 106;
 static const int WHALE_ENTRY = 93;
 static const int STORM_RAY_ENTRY = 99;
 
@@ -193,49 +192,6 @@ static void BigEel(Ctx &c)
     Bolt(c, -U(30), -U(34), U(12), -1, spark);
 }
 
-/* The ancient dragon sleeps curled round a mountain peak, dreaming the weather: its coils pass
-   behind the rock and in front of it, its head rests on the summit. */
-static void DragonPeak(Ctx &c)
-{
-    const int rock = Material(c, {140, 132, 128}), snow = Material(c, {214, 226, 240});
-    GroundShadow(c.s, 0, 0, U(28), U(3));
-    std::vector<std::vector<int>> front, back;
-    bool wasFront = false;
-    for (int a = 0; a <= 630; a += 15) {
-        const int r = U(26) - a * U(16) / 630, y = -U(8) - a * U(34) / 630, rad = U(5) - a * U(2) / 630;
-        const bool isFront = SinQ12(a) > 0;
-        std::vector<std::vector<int>> &runs = isFront ? front : back;
-        if (runs.empty() || isFront != wasFront)
-            runs.push_back({});
-        runs.back().insert(runs.back().end(), {r * CosQ12(a) / 4096, y + r / 4 * SinQ12(a) / 4096, rad});
-        wasFront = isFront;
-    }
-    for (const std::vector<int> &run : back)
-        if (run.size() >= 6)
-            Tube(c.s, run, Style(c.body, PART_LINE));
-    Polygon(c.s, {-U(24), 0, U(24), 0, U(2), -U(50)}, Style(rock, PART_LINE));
-    Polygon(c.s, {-U(5), -U(36), U(8), -U(36), U(2), -U(50)}, Style(snow, PART_LINE));
-    for (const std::vector<int> &run : front)
-        if (run.size() >= 6) {
-            Tube(c.s, run, Style(c.body, PART_LINE));
-            for (size_t i = 3; i + 2 < run.size(); i += 6)
-                Spike(c, run[i], run[i + 1] - run[i + 2] / 2, U(4), 0, U(1) + U(1) / 2,
-                      Style(c.accent, PART_LINE));
-        }
-    const int hx = -U(6), hy = -U(48);
-    Spike(c, hx + U(4), hy - U(4), U(7), 40, U(2), Style(c.bone, PART_LINE));
-    Ellipse(c.s, hx, hy, U(8), U(5), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx - U(6), hy + U(2), U(5), U(3), Style(c.body, PART_LINE));
-    Curve(c.s, hx - U(10), hy + U(3), U(1) / 2, hx - U(16), hy + U(6), hx - U(14), hy + U(12), U(1) / 2,
-          Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    /* Asleep: the eye a closed curve. */
-    Curve(c.s, hx - U(3), hy - U(1), U(1) / 2, hx - U(1), hy + U(1), hx + U(1), hy - U(1), U(1) / 2,
-          Style(c.eye, PART_FLAT));
-    const int cloud = Material(c, {200, 206, 226});
-    Ellipse(c.s, U(22), -U(56), U(6), U(3), Style(cloud, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, U(27), -U(58), U(4), U(3), Style(cloud, PART_LINE | PART_NO_HIGHLIGHT));
-}
-
 /* --- Fish ---------------------------------------------------------------------------- */
 
 static void FishBody(Ctx &c, int cx, int cy, int rx, int ry, int finMat)
@@ -250,9 +206,7 @@ static void FishBody(Ctx &c, int cx, int cy, int rx, int ry, int finMat)
 
 void DrawSerpent(Ctx &c)
 {
-    if (c.plan->index == DRAGON_ENTRY)
-        DragonPeak(c);
-    else if (c.plan->stage == 1)
+    if (c.plan->stage == 1)
         Elver(c);
     else if (c.plan->stage == 2)
         Eel(c);

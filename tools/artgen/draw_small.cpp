@@ -196,7 +196,7 @@ void DrawMushroom(Ctx &c)
     FierceEye(c, -U(26), -U(18), U(3) + U(1) / 2, 25, spore);
 }
 
-/* The star jelly drifts as a plump five-armed star, a paler star glowing inside it and frilled
+/* The star jelly drifts as a plump five-armed star, a golden star glowing inside it and frilled
    ribbons trailing under its lower arms. */
 static void StarJelly(Ctx &c)
 {
@@ -215,14 +215,16 @@ static void StarJelly(Ctx &c)
         const int angle = tilt + k * 72;
         Capsule(c.s, 0, cy, U(11), Toward(0, U(20), angle), TowardY(cy, U(20), angle), U(5), Style(c.body));
     }
+    /* The inner star glows gold through the body, its arms outlined so they read when enlarged. */
+    const int star = Material(c, c.plan->accentColour);
     for (int k = 0; k < 5; ++k) {
         const int angle = tilt + k * 72;
-        Capsule(c.s, 0, cy, U(6), Toward(0, U(14), angle), TowardY(cy, U(14), angle), U(2),
-                Style(glow, PART_NO_HIGHLIGHT));
+        Spike(c, Toward(0, U(4), angle), TowardY(cy, U(4), angle), U(12), angle, U(4),
+              Style(star, PART_LINE | PART_NO_HIGHLIGHT));
         Ellipse(c.s, Toward(0, U(20), angle), TowardY(cy, U(20), angle), U(2), U(2),
                 Style(c.accent, PART_LINE | PART_NO_HIGHLIGHT));
     }
-    Ellipse(c.s, 0, cy + U(1), U(9), U(8), Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, 0, cy + U(1), U(7), U(6), Style(star, PART_NO_HIGHLIGHT));
     CuteEye(c, -U(4), cy, U(2) + U(1) / 2);
     CuteEye(c, U(4), cy, U(2) + U(1) / 2);
     Smile(c, 0, cy + U(5), U(2));
