@@ -94,13 +94,13 @@ done
 settle
 xdotool mousemove 5 5 # the pointer away from the window
 
-choose Sadzowar
+choose Trasomor
 shot info
 click $(tab_centre moves)
-choose Anguvolt
+choose Jantarok
 shot moves
 click $(tab_centre machines)
-choose Zarlibela
+choose Fulgoron
 shot machines
 click $(tab_centre evolution)
 choose Tessarok

@@ -18,24 +18,24 @@ struct ExpectedPanel {
    gender mark, the three-form entry and its neighbours, and entries without a note. */
 /* clang-format off */
 const ExpectedPanel expectedPanels[] = {
-    {0,   L"Wzrost: 25 cm",  L"Masa: 6,0 kg",   L"Talpik --Lv. 22--> Talpagrond",        L" "                                  }, /* 387 */
-    {2,   L"Wzrost: 70 cm",  L"Masa: 3,1 kg",   L"Krukit --Lv. 32--> Krukal",            L" "                                  }, /* 389 */
-    {3,   L"Wzrost: 30 cm",  L"Masa: 1,2 kg",   L"Medulo --Lv. 20--> Medulume",          L" "                                  }, /* 390 */
-    {5,   L"Wzrost: 30 cm",  L"Masa: 4,2 kg",   L"Sadzik --Lv. 18--> Sadzarek",          L"--Lv. 30--> Sadzowar"               }, /* 392 */
-    {7,   L"Wzrost: 160 cm", L"Masa: 110,0 kg", L"Sadzik --Lv. 18--> Sadzarek",          L"--Lv. 30--> Sadzowar"               }, /* 394 */
+    {0,   L"Wzrost: 22 cm",  L"Masa: 2,8 kg",   L"Talpik --Lv. 22--> Talpagrond",        L" "                                  }, /* 387 */
+    {2,   L"Wzrost: 90 cm",  L"Masa: 1,5 kg",   L"Motek --Lv. 18--> Wietrzyk",           L" "                                  }, /* 389 */
+    {3,   L"Wzrost: 40 cm",  L"Masa: 2,0 kg",   L"Medulo --Lv. 20--> Medulume",          L" "                                  }, /* 390 */
+    {5,   L"Wzrost: 25 cm",  L"Masa: 1,2 kg",   L"Trasik --Lv. 16--> Trasella",          L"--Lv. 34--> Trasomor"               }, /* 392 */
+    {7,   L"Wzrost: 80 cm",  L"Masa: 14,0 kg",  L"Trasik --Lv. 16--> Trasella",          L"--Lv. 34--> Trasomor"               }, /* 394 */
     {8,   L"Wzrost: 20 cm",  L"Masa: 0,3 kg",   L"Chmurek <---dziecko--- Chmurzak",      L"Chmurek nie ewoluuje w Chmurzaka"   }, /* 395 */
-    {14,  L"Wzrost: 120 cm", L"Masa: 88,0 kg",  L"Lophet --Lv. Up--> Lophira",           L"Z Medulo w drużynie"                }, /* 401 */
+    {14,  L"Wzrost: 120 cm", L"Masa: 88,0 kg",  L"Lophet --Lv. 34--> Lophira",           L" "                                  }, /* 401 */
     {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 412 */
     {26,  L"Wzrost: 48 cm",  L"Masa: 7,0 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 413 */
     {27,  L"Wzrost: 60 cm",  L"Masa: 9,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 414 */
-    {28,  L"Wzrost: 40 cm",  L"Masa: 7,0 kg",   L"Formikit    ----Lv. 30--> Formiregia", L"Tylko forma żeńska."                }, /* 415 */
-    {30,  L"Wzrost: 35 cm",  L"Masa: 13,0 kg",  L"Brak",                                 L" "                                  }, /* 417 */
-    {31,  L"Wzrost: 50 cm",  L"Masa: 11,5 kg",  L"Lianik --Lv. 15--> Lianowiec",         L"--Szczęście w dzień--> Lianogrom"   }, /* 418 */
+    {28,  L"Wzrost: 60 cm",  L"Masa: 1,2 kg",   L"Humulik    ----Lv. 30--> Humulara",    L"Tylko forma żeńska."                }, /* 415 */
+    {30,  L"Wzrost: 35 cm",  L"Masa: 1,2 kg",   L"Brak",                                 L" "                                  }, /* 417 */
+    {31,  L"Wzrost: 40 cm",  L"Masa: 3,0 kg",   L"Kazurek --Lv. 20--> Kazuarin",         L"--Szczęście w dzień--> Kazuarok"    }, /* 418 */
     {62,  L"Wzrost: 40 cm",  L"Masa: 5,0 kg",   L"Skokik <---dziecko--- Skokarun",       L"Skokik nie ewoluuje w Skokaruna"    }, /* 449 */
-    {88,  L"Wzrost: 120 cm", L"Masa: 165,0 kg", L"Knuri --Lv. 21--> Knurek           ",  L"--Lv. 33--> Knurwald"               }, /* 475 */
+    {88,  L"Wzrost: 250 cm", L"Masa: 650,0 kg", L"Mirunek --Lv. 22--> Mirunda     ",     L"--Lv. 38--> Mirungor"               }, /* 475 */
     {91,  L"Wzrost: 25 cm",  L"Masa: 1,1 kg",   L"Sutorek      --Lv. 23--> Sutorella",   L"Tylko forma żeńska."                }, /* 478 */
     {103, L"Wzrost: 130 cm", L"Masa: 3,5 kg",   L"Orilet --Szczęście nocą--> Orikran",   L" "                                  }, /* 490 */
-    {106, L"Wzrost: 520 cm", L"Masa: 740,0 kg", L"Brak",                                 L" "                                  }, /* 493 */
+    {106, L"Wzrost: 530 cm", L"Masa: 420,0 kg", L"Brak",                                 L" "                                  }, /* 493 */
 };
 /* clang-format on */
 
