@@ -29,5 +29,11 @@ void DrawDivingBell(Ctx &c);
 void DrawColumn(Ctx &c);
 void DrawMarshKeeper(Ctx &c);
 void DrawMangrove(Ctx &c);
+void DrawKite(Ctx &c);
+void DrawNewt(Ctx &c);
+void DrawErmine(Ctx &c);
+void DrawWhirl(Ctx &c);
+void DrawTileShrew(Ctx &c);
+void DrawHop(Ctx &c);
 
 #endif

@@ -30,6 +30,12 @@ enum Body {
     BODY_COLUMN,
     BODY_KEEPER,
     BODY_MANGROVE,
+    BODY_KITE,
+    BODY_NEWT,
+    BODY_ERMINE,
+    BODY_WHIRL,
+    BODY_TILESHREW,
+    BODY_HOP,
 };
 
 enum Kind {

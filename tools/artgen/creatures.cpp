@@ -121,6 +121,24 @@ static void Paint(Ctx &c)
     case BODY_MANGROVE:
         DrawMangrove(c);
         break;
+    case BODY_KITE:
+        DrawKite(c);
+        break;
+    case BODY_NEWT:
+        DrawNewt(c);
+        break;
+    case BODY_ERMINE:
+        DrawErmine(c);
+        break;
+    case BODY_WHIRL:
+        DrawWhirl(c);
+        break;
+    case BODY_TILESHREW:
+        DrawTileShrew(c);
+        break;
+    case BODY_HOP:
+        DrawHop(c);
+        break;
     }
 }
 
