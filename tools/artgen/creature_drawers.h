@@ -17,7 +17,6 @@ void DrawInsect(Ctx &c);
 void DrawBlob(Ctx &c);
 void DrawFish(Ctx &c);
 void DrawOrb(Ctx &c);
-void DrawRodent(Ctx &c);
 void DrawFrog(Ctx &c);
 void DrawCrawler(Ctx &c);
 void DrawSponge(Ctx &c);

@@ -18,7 +18,6 @@ enum Body {
     BODY_BLOB,
     BODY_FISH,
     BODY_ORB,
-    BODY_RODENT,
     BODY_FROG,
     BODY_CRAWLER,
     BODY_SPONGE,

@@ -85,9 +85,6 @@ static void Paint(Ctx &c)
     case BODY_ORB:
         DrawOrb(c);
         break;
-    case BODY_RODENT:
-        DrawRodent(c);
-        break;
     case BODY_FROG:
         DrawFrog(c);
         break;
