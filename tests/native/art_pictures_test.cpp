@@ -1,5 +1,5 @@
 /* Tests of the 109 committed creature pictures: format, clean white background, how they fill their
-   frame, growth within each family, a silhouette of its own for each family, and the form entry's guises. */
+   frame, growth within each family, a silhouette of its own for each family, and the form entry's tiles. */
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -240,17 +240,18 @@ static ColourShares SharesOf(const Raster &r)
     return {green * 100 / total, sandy * 100 / total, grey * 100 / total};
 }
 
-TEST(ArtPictures, FormEntryCarriesReedClayAndTinHouses)
+TEST(ArtPictures, FormEntryWearsMossTerracottaAndIronTiles)
 {
+    /* Form 1 grows moss tiles, form 2 terracotta, form 3 iron: each picture leans to its own colour. */
     const std::vector<Picture> &all = Pictures();
-    const ColourShares leaf = SharesOf(all[FORM_ENTRY].bmp.raster);
-    const ColourShares sand = SharesOf(all[ENTRY_COUNT].bmp.raster);
-    const ColourShares metal = SharesOf(all[ENTRY_COUNT + 1].bmp.raster);
-    EXPECT_GT(leaf.green, 30);
-    EXPECT_GT(leaf.green, 3 * sand.green);
-    EXPECT_GT(leaf.green, 3 * metal.green);
-    EXPECT_GT(sand.sandy, 30);
-    EXPECT_GT(sand.sandy, 2 * metal.sandy);
-    EXPECT_GT(metal.grey, 30);
-    EXPECT_GT(metal.grey, 2 * sand.grey);
+    const ColourShares moss = SharesOf(all[FORM_ENTRY].bmp.raster);
+    const ColourShares terracotta = SharesOf(all[ENTRY_COUNT].bmp.raster);
+    const ColourShares iron = SharesOf(all[ENTRY_COUNT + 1].bmp.raster);
+    EXPECT_GT(moss.green, 30);
+    EXPECT_GT(moss.green, 3 * terracotta.green);
+    EXPECT_GT(moss.green, 3 * iron.green);
+    EXPECT_GT(terracotta.sandy, 30);
+    EXPECT_GT(terracotta.sandy, 2 * iron.sandy);
+    EXPECT_GT(iron.grey, 30);
+    EXPECT_GT(iron.grey, 2 * terracotta.grey);
 }

@@ -17,7 +17,6 @@ void DrawInsect(Ctx &c);
 void DrawBlob(Ctx &c);
 void DrawFish(Ctx &c);
 void DrawOrb(Ctx &c);
-void DrawRodent(Ctx &c);
 void DrawFrog(Ctx &c);
 void DrawCrawler(Ctx &c);
 void DrawSponge(Ctx &c);
@@ -34,5 +33,11 @@ void DrawSaltBeast(Ctx &c);
 void DrawReedPiper(Ctx &c);
 void DrawLanternBug(Ctx &c);
 void DrawSleepingDragon(Ctx &c);
+void DrawKite(Ctx &c);
+void DrawNewt(Ctx &c);
+void DrawErmine(Ctx &c);
+void DrawWhirl(Ctx &c);
+void DrawTileShrew(Ctx &c);
+void DrawHop(Ctx &c);
 
 #endif

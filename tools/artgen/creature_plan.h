@@ -18,7 +18,6 @@ enum Body {
     BODY_BLOB,
     BODY_FISH,
     BODY_ORB,
-    BODY_RODENT,
     BODY_FROG,
     BODY_CRAWLER,
     BODY_SPONGE,
@@ -35,6 +34,12 @@ enum Body {
     BODY_REEDS,
     BODY_LANTERN,
     BODY_SLEEPER,
+    BODY_KITE,
+    BODY_NEWT,
+    BODY_ERMINE,
+    BODY_WHIRL,
+    BODY_TILESHREW,
+    BODY_HOP,
 };
 
 enum Kind {

@@ -85,9 +85,6 @@ static void Paint(Ctx &c)
     case BODY_ORB:
         DrawOrb(c);
         break;
-    case BODY_RODENT:
-        DrawRodent(c);
-        break;
     case BODY_FROG:
         DrawFrog(c);
         break;
@@ -135,6 +132,24 @@ static void Paint(Ctx &c)
         break;
     case BODY_SLEEPER:
         DrawSleepingDragon(c);
+        break;
+    case BODY_KITE:
+        DrawKite(c);
+        break;
+    case BODY_NEWT:
+        DrawNewt(c);
+        break;
+    case BODY_ERMINE:
+        DrawErmine(c);
+        break;
+    case BODY_WHIRL:
+        DrawWhirl(c);
+        break;
+    case BODY_TILESHREW:
+        DrawTileShrew(c);
+        break;
+    case BODY_HOP:
+        DrawHop(c);
         break;
     }
 }

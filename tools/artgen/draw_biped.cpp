@@ -160,14 +160,26 @@ static void DryStoneGolem(Ctx &c)
         Ellipse(c.s, -U(23), -U(42), U(4), U(4), Style(stone, PART_LINE));
         Capsule(c.s, U(15), -U(24), U(3), U(22), -U(12), U(2), Style(stone2, PART_LINE));
         Ellipse(c.s, U(23), -U(10), U(4), U(4), Style(stone, PART_LINE));
+        /* Three stones laid one on another, a dark joint between each, moss squeezed out of
+           the joints: the stones stay the picture, the moss only lines their seams. */
         Slab(c, 0, -U(11), U(17), U(6), stone);
-        Slab(c, U(2), -U(23), U(15), U(6), stone2);
-        Slab(c, -U(1), -U(35), U(12), U(7), stone);
-        MossCap(c, -U(2), -U(42), U(9), moss);
-        LichenPatch(c, -U(10), -U(12), U(3), lichen);
-        LichenPatch(c, U(9), -U(24), U(3), lichen);
-        StoneEyes(c, -U(1), -U(35), U(2) + U(1) / 2, false);
-        Smile(c, -U(1), -U(31), U(2));
+        Slab(c, U(2), -U(24), U(15), U(6), stone2);
+        Slab(c, -U(1), -U(37), U(12), U(7), stone);
+        for (int joint = 0; joint < 2; ++joint) {
+            const int y = -U(17) - joint * U(13) - joint * U(1) / 2, half = U(14) - joint * U(3);
+            for (int k = -2; k <= 2; ++k)
+                Ellipse(c.s, k * half / 2 + (k % 2) * U(1), y + (k % 2) * U(1) / 2, U(3), U(2),
+                        Style(moss, PART_LINE));
+            Spike(c, -half / 2, y + U(1), U(4), 180, U(2), Style(moss, PART_LINE));
+            Spike(c, half / 2 + U(2), y + U(1), U(3), 180, U(2), Style(moss, PART_LINE));
+        }
+        /* Chips and a crack in the weathered faces. */
+        Capsule(c.s, U(6), -U(14), U(1) / 2, U(11), -U(8), U(1) / 2, Style(stone, PART_FLAT, SHADE_OUTLINE));
+        Capsule(c.s, -U(10), -U(26), U(1) / 2, -U(6), -U(22), U(1) / 2,
+                Style(stone2, PART_FLAT, SHADE_OUTLINE));
+        Ellipse(c.s, -U(3), -U(44), U(4), U(2), Style(moss, PART_LINE));
+        StoneEyes(c, -U(1), -U(37), U(2) + U(1) / 2, false);
+        Smile(c, -U(1), -U(33), U(2));
         return;
     }
     const int mortar = Material(c, MORTAR);

@@ -151,6 +151,22 @@ static void BracketShelf(Ctx &c, int x, int y, int reach, int halfWidth, int ang
     }
 }
 
+/* A broad bracket shelf round the front of its host, seen a little from above: the pale pore rim
+   under it, then growth bands narrowing back to the host, and a lobed growing edge. */
+static void FrontShelf(Ctx &c, int x, int y, int halfWidth, int depth)
+{
+    const int inner = Material(c, Darker(c.plan->bodyColour, 25));
+    const int TILT = -7;
+    Ellipse(c.s, x, y + depth / 3, halfWidth, depth * 2 / 3, Style(c.accent, PART_LINE), TILT);
+    for (int k = -3; k <= 3; ++k)
+        Ellipse(c.s, x + k * halfWidth * 2 / 7, y + depth / 2 - (k * k) * depth / 30 - k * halfWidth / 24,
+                depth / 3, depth / 3, Style(c.accent, PART_LINE));
+    Ellipse(c.s, x, y, halfWidth, depth * 2 / 3, Style(c.accent, PART_LINE), TILT);
+    Ellipse(c.s, x, y - depth / 8, halfWidth * 7 / 8, depth / 2, Style(c.body, PART_LINE), TILT);
+    Ellipse(c.s, x, y - depth / 5, halfWidth * 5 / 8, depth * 3 / 8, Style(inner, PART_LINE), TILT);
+    Ellipse(c.s, x, y - depth / 4, halfWidth * 3 / 8, depth / 4, Style(c.body, PART_LINE), TILT);
+}
+
 /* Bracket fungi: the young one is a single shelf on a stick, hugging it and peering out from
    under its rim; the grown one is a walking stump on root feet carrying three shelves up its
    sides, its face under the rim of the broad middle one. */
@@ -179,21 +195,25 @@ void DrawMushroom(Ctx &c)
         Tube(c.s, {side * U(4), -U(8), U(4), side * U(7), -U(3), U(4)}, Style(wood, PART_LINE));
         Ellipse(c.s, side * U(8), -U(2), U(5), U(3), Style(wood, PART_LINE));
     }
-    /* A snapped-off stump: jagged splinters on top, a sprig growing from one side. */
-    for (int k = -1; k <= 1; ++k)
-        Spike(c, k * U(7), -U(44), U(8) + (k + 1) * U(2), k * 15, U(5), Style(wood, PART_LINE));
-    Capsule(c.s, -U(8), -U(36), U(1) + U(1) / 2, -U(18), -U(46), U(1), Style(wood, PART_LINE));
-    Leaf(c, -U(18), -U(46), U(12), -40, Material(c, {110, 170, 80}));
-    Capsule(c.s, 0, -U(12), U(14), 0, -U(38), U(13), Style(wood, PART_LINE));
+    /* A sawn stump: its cut top shows the rings, a sprig grows from one side. */
+    Capsule(c.s, -U(8), -U(44), U(1) + U(1) / 2, -U(18), -U(56), U(1), Style(wood, PART_LINE));
+    Leaf(c, -U(18), -U(56), U(12), -40, Material(c, {110, 170, 80}));
+    Capsule(c.s, 0, -U(12), U(14), 0, -U(46), U(13), Style(wood, PART_LINE));
     for (int k = -1; k <= 1; ++k)
         Capsule(c.s, k * U(6), -U(14), U(1) * 3 / 4, k * U(7), -U(46), U(1) * 3 / 4,
                 Style(wood, PART_FLAT, SHADE_SHADOW));
-    BracketShelf(c, U(4), -U(40), U(24), U(8), 90, U(5));
-    BracketShelf(c, U(4), -U(17), U(21), U(7), 90, U(5));
-    BracketShelf(c, -U(4), -U(29), U(32), U(11), -90, U(10));
+    const int cut = Material(c, {206, 170, 120});
+    Ellipse(c.s, 0, -U(50), U(13), U(5), Style(cut, PART_LINE));
+    Ellipse(c.s, 0, -U(50), U(8), U(3), Style(cut, PART_LINE | PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, 0, -U(50), U(3), U(1), Style(wood, PART_FLAT, SHADE_SHADOW));
+    /* Three shelves at three heights, each clear of the others: a small one high on the right, a
+       small one low on the left, and the broad one round the front between them. */
+    BracketShelf(c, U(11), -U(42), U(16), U(6), 90, U(4));
+    BracketShelf(c, -U(11), -U(14), U(15), U(6), -90, U(4));
+    FrontShelf(c, U(3), -U(30), U(24), U(8));
     const int spore = Material(c, {186, 96, 206});
-    FierceEye(c, -U(14), -U(15), U(3) + U(1) / 2, 8, spore);
-    FierceEye(c, -U(26), -U(18), U(3) + U(1) / 2, 25, spore);
+    FierceEye(c, -U(5), -U(19), U(3) + U(1) / 2, 8, spore);
+    FierceEye(c, U(7), -U(20), U(3) + U(1) / 2, -8, spore);
 }
 
 /* The star jelly drifts as a plump five-armed star, a golden star glowing inside it and frilled
@@ -524,8 +544,11 @@ void DrawOrb(Ctx &c)
     Ellipse(c.s, 0, cy + U(2), U(2), U(1) + U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
-/* The icon shows the face of the charcoal marmot kit. */
+/* The icon shows the face of a charcoal marmot kit, in colours of its own so that it stays as it
+   is whatever the entry it was first drawn from becomes. */
 static const int ICON_ENTRY = 5;
+static const Rgb ICON_FUR = {84, 74, 70};
+static const Rgb ICON_COAL = {246, 124, 36};
 
 Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
 {
@@ -534,9 +557,9 @@ Raster DrawIconHead(int size, std::vector<uint8_t> &opaque)
     Ctx c = MakeCtx(plan, 0, zoom, size, U(size / 2), U(size / 2));
     c.s.clipMin = 1;
     c.s.clipMax = size - 2;
-    c.body = Material(c, plan.bodyColour);
-    c.belly = Material(c, Mix(plan.bodyColour, {250, 236, 200}, 120));
-    c.accent = Material(c, plan.accentColour);
+    c.body = Material(c, ICON_FUR);
+    c.belly = Material(c, Mix(ICON_FUR, {250, 236, 200}, 120));
+    c.accent = Material(c, ICON_COAL);
     c.eye = AddMaterial(c.s, FlatRamp({34, 26, 44}, {20, 14, 28}));
     c.white = AddMaterial(c.s, FlatRamp(WHITE, {20, 14, 28}));
     /* The marmot kit's face: round ears, coal-bright cheek pouches, a dark nose. */
