@@ -29,5 +29,11 @@ void DrawDivingBell(Ctx &c);
 void DrawColumn(Ctx &c);
 void DrawMarshKeeper(Ctx &c);
 void DrawMangrove(Ctx &c);
+void DrawCassowary(Ctx &c);
+void DrawHandPump(Ctx &c);
+void DrawLoris(Ctx &c);
+void DrawWicker(Ctx &c);
+void DrawTeasel(Ctx &c);
+void DrawAmber(Ctx &c);
 
 #endif

@@ -30,6 +30,12 @@ enum Body {
     BODY_COLUMN,
     BODY_KEEPER,
     BODY_MANGROVE,
+    BODY_CASSOWARY,
+    BODY_PUMP,
+    BODY_LORIS,
+    BODY_WICKER,
+    BODY_TEASEL,
+    BODY_AMBER,
 };
 
 enum Kind {
