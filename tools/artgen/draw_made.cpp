@@ -70,24 +70,24 @@ void DrawHandPump(Ctx &c)
     Ellipse(c.s, U(18), -U(54), U(3), U(3), Style(brass, PART_LINE));
     /* Two brass valve caps for eyes. */
     for (int side = -1; side <= 1; side += 2) {
-        const int ex = U(12) + side * U(5), ey = -U(41);
+        const int ex = U(12) + side * U(5), ey = -U(43);
         Ellipse(c.s, ex, ey, U(4) + U(1) / 2, U(4) + U(1) / 2, Style(brass, PART_LINE));
         RoundEye(c, ex, ey, U(2) + U(1) / 2, 0);
     }
     /* The trough in front: a block of stone, its water brimming. */
-    Polygon(c.s, {-U(34), -U(20), U(8), -U(20), U(8), 0, -U(34), 0}, Style(stone, PART_LINE));
-    Ellipse(c.s, -U(13), -U(20), U(20), U(3), Style(water, PART_LINE));
+    Polygon(c.s, {-U(36), -U(24), U(8), -U(24), U(8), 0, -U(36), 0}, Style(stone, PART_LINE));
+    Ellipse(c.s, -U(14), -U(24), U(21), U(3), Style(water, PART_LINE));
     for (int k = 0; k < 2; ++k)
-        Capsule(c.s, -U(20) + k * U(18), -U(10), Px(c, 1), -U(20) + k * U(18), -U(1), Px(c, 1),
+        Capsule(c.s, -U(22) + k * U(18), -U(12), Px(c, 1), -U(22) + k * U(18), -U(1), Px(c, 1),
                 Style(stone, PART_FLAT, SHADE_SHADOW));
-    Capsule(c.s, -U(34), -U(10), Px(c, 1), U(8), -U(10), Px(c, 1), Style(stone, PART_FLAT, SHADE_SHADOW));
+    Capsule(c.s, -U(36), -U(12), Px(c, 1), U(8), -U(12), Px(c, 1), Style(stone, PART_FLAT, SHADE_SHADOW));
     /* The spout reaches forward from the column and its open mouth pours into the trough. */
-    Tube(c.s, {U(6), -U(30), U(4), -U(6), -U(31), U(3) + U(1) / 2, -U(12), -U(27), U(3) + U(1) / 2},
+    Tube(c.s, {U(6), -U(34), U(4), -U(6), -U(35), U(3) + U(1) / 2, -U(12), -U(31), U(3) + U(1) / 2},
          Style(iron, PART_LINE));
-    Ellipse(c.s, -U(13), -U(25), U(3) + U(1) / 2, U(2) + U(1) / 2, Style(c.eye, PART_FLAT), -30);
-    Tube(c.s, {-U(13), -U(24), U(3), -U(15), -U(20), U(3) + U(1) / 2, -U(16), -U(19), U(4)},
+    Ellipse(c.s, -U(13), -U(29), U(3) + U(1) / 2, U(2) + U(1) / 2, Style(c.eye, PART_FLAT), -30);
+    Tube(c.s, {-U(13), -U(28), U(3), -U(15), -U(24), U(3) + U(1) / 2, -U(16), -U(23), U(4)},
          Style(water, PART_LINE));
-    Ellipse(c.s, -U(14), -U(24), Px(c, 1), U(2), Style(water, PART_FLAT, SHADE_HIGHLIGHT));
+    Ellipse(c.s, -U(14), -U(28), Px(c, 1), U(2), Style(water, PART_FLAT, SHADE_HIGHLIGHT));
     static const int SPLASH[][3] = {
         {-U(24), -U(25), U(2)           },
         {-U(7),  -U(24), U(2)           },
@@ -100,21 +100,36 @@ void DrawHandPump(Ctx &c)
 
 /* ---- Wicker ---- */
 
+static int IntSqrt(int64_t v)
+{
+    int64_t r = 0;
+    while ((r + 1) * (r + 1) <= v)
+        ++r;
+    return (int)r;
+}
+
 /* Basket weave over a turned ellipse: rows of short lit withies, each row set half a withy along,
-   the darker base showing in the gaps between them. */
+   a shaded groove between the rows. */
 static void Weave(Ctx &c, int cx, int cy, int rx, int ry, int angle, int material)
 {
     const int rowH = Max(U(3), Px(c, 3)), dash = rowH * 2;
     const int r = Max(U(1) / 2, Px(c, 1));
     for (int row = 0; - ry + row * rowH <= ry; ++row) {
         const int v = -ry + row * rowH + rowH / 2;
+        /* Only withies well inside the outline, so the edge stays smooth. */
+        const int64_t nv = (int64_t)v * 100 / ry;
+        if (nv * nv >= 7200)
+            continue;
+        const int half = (int)((int64_t)rx * IntSqrt(7200 - nv * nv) / 100);
+        int x0, y0, x1, y1;
+        Place(cx, cy, angle, -half, v + rowH / 2, x0, y0);
+        Place(cx, cy, angle, half, v + rowH / 2, x1, y1);
+        if (v + rowH < ry)
+            Capsule(c.s, x0, y0, r / 2, x1, y1, r / 2, Style(material, PART_FLAT, SHADE_SHADOW));
         for (int u = -rx - (row % 2) * dash / 2; u <= rx; u += dash) {
             const int mid = u + dash / 2;
-            /* Only withies well inside the outline, so the edge stays smooth. */
-            const int64_t nu = (int64_t)mid * 100 / rx, nv = (int64_t)v * 100 / ry;
-            if (nu * nu + nv * nv > 72 * 100)
+            if (mid < -half || mid > half)
                 continue;
-            int x0, y0, x1, y1;
             Place(cx, cy, angle, u + r + r / 2, v, x0, y0);
             Place(cx, cy, angle, u + dash - r - r / 2, v, x1, y1);
             Capsule(c.s, x0, y0, r, x1, y1, r, Style(material, PART_FLAT, SHADE_LIGHT));
@@ -148,7 +163,7 @@ static void Shoot(Ctx &c, int x, int y, int len, int lean, int material)
 static void WickerBall(Ctx &c)
 {
     const int withy = c.body, shoot = c.accent;
-    const int hollow = Material(c, Mix(c.plan->bodyColour, WICKER_DARK, 110));
+    const int hollow = Material(c, Mix(c.plan->bodyColour, WICKER_DARK, 160));
     const int r = Max(U(1) + U(1) / 2, Px(c, 1) * 3 / 2);
     const int cy = -U(18), R = U(17);
     GroundShadow(c.s, 0, 0, U(16), U(3));
@@ -220,7 +235,7 @@ static void WickerFoal(Ctx &c)
 static void WickerHorse(Ctx &c)
 {
     const int withy = c.body, shoot = c.accent, dark = Material(c, WICKER_DARK);
-    const int legR = U(3) + U(1) / 2, hoof = U(5);
+    const int legR = U(4) + U(1) / 2, hoof = U(6);
     const int iris = Material(c, Mix(c.plan->accentColour, {250, 210, 60}, 140));
     GroundShadow(c.s, U(10), 0, U(22), U(3));
     /* A tail of loose withies streaming back to the ground. */
@@ -232,8 +247,8 @@ static void WickerHorse(Ctx &c)
     Tube(c.s, {-U(6), -U(52), U(4), -U(20), -U(52), U(3), -U(22), -U(42), U(3)},
          Style(withy, PART_FLAT | PART_LINE, SHADE_SHADOW));
     Ellipse(c.s, -U(23), -U(38), U(4) + U(1) / 2, U(4), Style(dark, PART_LINE));
-    Ellipse(c.s, U(8), -U(40), U(24), U(13), Style(withy), -50);
-    Weave(c, U(8), -U(40), U(24), U(13), -50, withy);
+    Ellipse(c.s, U(8), -U(40), U(25), U(15), Style(withy), -50);
+    Weave(c, U(8), -U(40), U(25), U(15), -50, withy);
     WovenLeg(c, U(8), -U(26), U(4), 0, legR, hoof, withy, false);
     /* Near foreleg raised to strike, the bound hoof forward. */
     Tube(c.s, {-U(2), -U(54), U(5), -U(18), -U(62), U(4), -U(26), -U(52), U(3) + U(1) / 2},
@@ -241,7 +256,7 @@ static void WickerHorse(Ctx &c)
     Ellipse(c.s, -U(27), -U(48), hoof, hoof - U(1), Style(dark, PART_LINE), 30);
     Capsule(c.s, -U(31), -U(49), Px(c, 1), -U(23), -U(47), Px(c, 1), Style(withy, PART_FLAT, SHADE_LIGHT));
     /* Neck up and back, the head turned down toward us, a plait of leafy shoots on the crest. */
-    Capsule(c.s, -U(2), -U(58), U(8), -U(8), -U(76), U(6), Style(withy, PART_LINE));
+    Capsule(c.s, -U(2), -U(58), U(9), -U(8), -U(76), U(7), Style(withy, PART_LINE));
     Weave(c, -U(5), -U(66), U(6), U(11), -18, withy);
     for (int k = 0; k < 5; ++k) {
         Ellipse(c.s, U(1) + k * U(2), -U(78) + k * U(6), U(3), U(3) + U(1) / 2, Style(shoot, PART_LINE), 30);
