@@ -501,7 +501,7 @@ static void TrappedInsect(Ctx &c, int x, int y, int size)
 {
     const int bug = Material(c, TRAPPED_INSECT);
     const int wing = Material(c, Mix(c.plan->bodyColour, {255, 250, 220}, 110));
-    const int leg = Max(U(1) / 2, Px(c, 1) / 2);
+    const int leg = Max(U(1) / 2, Px(c, 1));
     for (int side = -1; side <= 1; side += 2) {
         Ellipse(c.s, x + side * size / 2, y - size / 4, size / 2, size / 4,
                 Style(wing, PART_FLAT | PART_LINE), side * 30);
