@@ -39,5 +39,11 @@ void DrawErmine(Ctx &c);
 void DrawWhirl(Ctx &c);
 void DrawTileShrew(Ctx &c);
 void DrawHop(Ctx &c);
+void DrawCassowary(Ctx &c);
+void DrawHandPump(Ctx &c);
+void DrawLoris(Ctx &c);
+void DrawWicker(Ctx &c);
+void DrawTeasel(Ctx &c);
+void DrawAmber(Ctx &c);
 
 #endif

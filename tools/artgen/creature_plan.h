@@ -40,6 +40,12 @@ enum Body {
     BODY_WHIRL,
     BODY_TILESHREW,
     BODY_HOP,
+    BODY_CASSOWARY,
+    BODY_PUMP,
+    BODY_LORIS,
+    BODY_WICKER,
+    BODY_TEASEL,
+    BODY_AMBER,
 };
 
 enum Kind {

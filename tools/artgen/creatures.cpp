@@ -151,6 +151,24 @@ static void Paint(Ctx &c)
     case BODY_HOP:
         DrawHop(c);
         break;
+    case BODY_CASSOWARY:
+        DrawCassowary(c);
+        break;
+    case BODY_PUMP:
+        DrawHandPump(c);
+        break;
+    case BODY_LORIS:
+        DrawLoris(c);
+        break;
+    case BODY_WICKER:
+        DrawWicker(c);
+        break;
+    case BODY_TEASEL:
+        DrawTeasel(c);
+        break;
+    case BODY_AMBER:
+        DrawAmber(c);
+        break;
     }
 }
 

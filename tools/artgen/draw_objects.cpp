@@ -164,68 +164,12 @@ void DrawCairn(Ctx &c)
     StoneHand(c, U(30), -U(22), 1, glow);
 }
 
-/* Sand swimmers, both a flat kite-shaped ray with rippled wing edges and eyes domed on top: the
-   small one lies half sunk in its patch of sand, a thin tail trailing; the broad one glides over a
-   dune crest, draped on its fringe, a barbed whip tail raised behind it. */
-void DrawSandray(Ctx &c)
+/* Sand swimmers with rippled wing edges and eyes domed on top. The pup is a small round disc
+   half sunk in its patch of sand, big eyes, a short stub of tail; the grown ray is a broad kite
+   draped over a dune crest on its fringe, its long barbed tail trailing down the far slope. */
+static void RayWingRipples(Ctx &c, const int kite[4][2], int w)
 {
-    const bool big = c.plan->stage == 2;
-    const int sand = Material(c, {232, 204, 150}), ripple = Material(c, {200, 170, 116});
-    const int w = big ? U(31) : U(25), front = big ? U(11) : U(12), rear = big ? U(19) : U(17);
-    const int cy = big ? -U(29) : -U(17);
-    if (!big) {
-        GroundShadow(c.s, 0, 0, U(28), U(3));
-        Ellipse(c.s, 0, -U(5), U(30), U(5), Style(sand, PART_NO_HIGHLIGHT));
-        for (int k = -1; k <= 1; k += 2)
-            Capsule(c.s, k * U(27), -U(4), U(1) / 2 + U(1) / 4, k * U(19), -U(1), U(1) / 2 + U(1) / 4,
-                    Style(ripple, PART_FLAT));
-    } else {
-        /* The dune: a broad hump, lit on the left, its right slope in shade. */
-        Polygon(
-            c.s,
-            {-U(40), 0, -U(26), -U(9), -U(10), -U(16), U(4), -U(18), U(18), -U(14), U(32), -U(6), U(40), 0},
-            Style(sand, PART_NO_HIGHLIGHT));
-        Polygon(c.s, {U(4), -U(18), U(18), -U(14), U(32), -U(6), U(40), 0, U(10), 0},
-                Style(sand, PART_FLAT, SHADE_SHADOW));
-        for (int k = 0; k < 3; ++k)
-            Curve(c.s, -U(32) + k * U(10), -U(2) - k * U(3), U(1) / 2 + U(1) / 4, -U(24) + k * U(10),
-                  -U(6) - k * U(3), -U(16) + k * U(10), -U(2) - k * U(3), U(1) / 2 + U(1) / 4,
-                  Style(ripple, PART_FLAT));
-        /* The whip tail rises behind in an S, barbs at its end, a drop of venom falling. */
-        Tube(c.s,
-             {U(4), -U(38), U(3), U(18), -U(44), U(2), U(24), -U(54), U(1) + U(1) / 2, U(34), -U(60), U(1)},
-             Style(c.body, PART_LINE));
-        Spike(c, U(34), -U(60), U(7), 60, U(2), Style(c.accent, PART_LINE));
-        Spike(c, U(30), -U(58), U(5), -10, U(2), Style(c.accent, PART_LINE));
-        Spike(c, U(26), -U(53), U(5), 100, U(2), Style(c.accent, PART_LINE));
-        Ellipse(c.s, U(37), -U(49), U(2), U(2) + U(1) / 2, Style(c.accent, PART_LINE));
-        /* Draped over the crest, the fringe of the front edges hangs down the slopes. */
-        for (int k = 0; k <= 10; ++k) {
-            const int x = -w + k * 2 * w / 10, dy = front - front * (x < 0 ? -x : x) / w;
-            Ellipse(c.s, x, cy + dy + U(3), U(4) + (k % 2) * U(2), U(4) + (k % 2) * U(2),
-                    Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-        }
-    }
-    /* The kite of the body, widest a third of the way back like any ray; the small one lies a
-       little turned, its tail leaving over its shoulder. */
-    const int skew = big ? 0 : U(2);
-    const int kite[4][2] = {
-        {-skew, cy + front},
-        {-w,    cy - skew },
-        {skew,  cy - rear },
-        {w,     cy + skew },
-    };
-    if (!big)
-        Curve(c.s, skew, cy - rear + U(3), U(1) + U(1) / 2, skew + U(5), cy - rear - U(8), skew + U(14),
-              cy - rear - U(13), U(1), Style(c.body, PART_LINE));
-    Polygon(c.s,
-            {kite[0][0], kite[0][1], kite[1][0], kite[1][1], kite[2][0], kite[2][1], kite[3][0], kite[3][1]},
-            Style(c.body, PART_LINE | PART_FLAT));
-    /* Flat wings round a low raised disc of body, the sheen on its crown. */
-    Ellipse(c.s, -w / 8, cy - rear / 3, w / 3, (front + rear) / 4, Style(c.body, PART_FLAT, SHADE_LIGHT));
-    Ellipse(c.s, -w / 5, cy - rear / 2, w / 6, (front + rear) / 8, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
-    /* The wings ripple as it swims: two waves cross each wing toward its tip, a lit crest ahead of
-       a shaded trough. */
+    /* Two waves cross each wing toward its tip, a lit crest ahead of a shaded trough. */
     for (int side = -1; side <= 1; side += 2) {
         const int *tip = kite[side < 0 ? 1 : 3];
         for (int k = 0; k < 2; ++k) {
@@ -236,27 +180,107 @@ void DrawSandray(Ctx &c)
                   y - dRear + U(2), U(1), Style(c.body, PART_FLAT, k == 0 ? SHADE_LIGHT : SHADE_SHADOW));
         }
     }
-    /* Spots on the back. */
-    const int spot = Material(c, Darker(c.plan->bodyColour, 30));
-    for (int k = -1; k <= 1; k += 2) {
-        Ellipse(c.s, k * w / 2, cy, U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
-        Ellipse(c.s, k * w / 4, cy - rear / 2, U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
-    }
-    if (!big) {
-        /* Half sunk: sand drifted over the nose and the wing tips. */
-        Ellipse(c.s, 0, cy + front - U(1), U(8), U(3), Style(sand, PART_LINE | PART_NO_HIGHLIGHT));
-        for (int k = -1; k <= 1; k += 2)
-            Ellipse(c.s, k * w * 11 / 20, cy + front / 2 + U(2), U(6), U(2) + U(1) / 2,
-                    Style(sand, PART_LINE | PART_NO_HIGHLIGHT));
-    }
-    /* Eyes sit on low domes on top, a breathing hole behind each. */
+}
+
+static void RayEyes(Ctx &c, int cy, int dx, int r)
+{
     for (int side = -1; side <= 1; side += 2) {
-        const int ex = side * (big ? U(7) : U(6)), ey = cy - (big ? U(4) : U(3));
-        const int r = big ? U(4) : U(3) + U(1) / 2;
+        const int ex = side * dx, ey = cy;
         Ellipse(c.s, ex, ey + U(1), r + U(1), r, Style(c.body, PART_LINE));
         PeerEye(c, ex, ey - r / 2, r, side * U(1) / 2 - U(1) / 2, c.eye);
     }
+}
+
+static void RayPup(Ctx &c)
+{
+    const int sand = Material(c, {232, 204, 150}), ripple = Material(c, {200, 170, 116});
+    const int spot = Material(c, Darker(c.plan->bodyColour, 30));
+    const int rx = U(23), ry = U(12), cy = -U(14);
+    GroundShadow(c.s, 0, 0, U(26), U(3));
+    Ellipse(c.s, 0, -U(5), U(28), U(5), Style(sand, PART_NO_HIGHLIGHT));
+    for (int k = -1; k <= 1; k += 2)
+        Capsule(c.s, k * U(25), -U(4), U(1) / 2 + U(1) / 4, k * U(18), -U(1), U(1) / 2 + U(1) / 4,
+                Style(ripple, PART_FLAT));
+    /* A short stub of tail behind the round disc. */
+    Curve(c.s, U(1), cy - ry + U(3), U(2), U(3), cy - ry - U(2), U(7), cy - ry - U(3), U(1) + U(1) / 2,
+          Style(c.body, PART_LINE));
+    Ellipse(c.s, 0, cy, rx, ry, Style(c.body, PART_LINE | PART_FLAT));
+    Ellipse(c.s, -U(3), cy - U(3), rx * 2 / 3, ry * 2 / 3, Style(c.body, PART_FLAT, SHADE_LIGHT));
+    const int kite[4][2] = {
+        {0,   cy + ry},
+        {-rx, cy     },
+        {0,   cy - ry},
+        {rx,  cy     },
+    };
+    RayWingRipples(c, kite, rx);
+    for (int k = -1; k <= 1; k += 2)
+        Ellipse(c.s, k * rx * 3 / 5, cy - ry / 3, U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
+    /* Half sunk: sand drifted over the front rim. */
+    Ellipse(c.s, 0, cy + ry - U(1), U(9), U(3), Style(sand, PART_LINE | PART_NO_HIGHLIGHT));
+    for (int k = -1; k <= 1; k += 2)
+        Ellipse(c.s, k * rx * 3 / 5, cy + ry * 3 / 5, U(6), U(2) + U(1) / 2,
+                Style(sand, PART_LINE | PART_NO_HIGHLIGHT));
+    RayEyes(c, cy - U(3), U(7), U(5));
+    Smile(c, 0, cy + ry / 2, U(3));
+}
+
+static void BroadRay(Ctx &c)
+{
+    const int sand = Material(c, {232, 204, 150}), ripple = Material(c, {200, 170, 116});
+    const int spot = Material(c, Darker(c.plan->bodyColour, 30));
+    const int w = U(38), front = U(10), rear = U(16), cy = -U(27);
+    /* The dune: a broad hump, lit on the left, its right slope in shade. */
+    Polygon(c.s,
+            {-U(44), 0, -U(28), -U(9), -U(10), -U(16), U(4), -U(18), U(18), -U(14), U(32), -U(6), U(44), 0},
+            Style(sand, PART_NO_HIGHLIGHT));
+    Polygon(c.s, {U(4), -U(18), U(18), -U(14), U(32), -U(6), U(44), 0, U(10), 0},
+            Style(sand, PART_FLAT, SHADE_SHADOW));
+    for (int k = 0; k < 3; ++k)
+        Curve(c.s, -U(34) + k * U(10), -U(2) - k * U(3), U(1) / 2 + U(1) / 4, -U(26) + k * U(10),
+              -U(6) - k * U(3), -U(18) + k * U(10), -U(2) - k * U(3), U(1) / 2 + U(1) / 4,
+              Style(ripple, PART_FLAT));
+    /* The long whip tail trails back over the crest and down the far slope, barbs at its end. */
+    Tube(c.s,
+         {U(0), cy - rear + U(2), U(3), U(14), cy - rear - U(3), U(2) + U(1) / 2, U(28), cy - rear + U(2),
+          U(2), U(36), -U(18), U(1) + U(1) / 2, U(42), -U(6), U(1)},
+         Style(c.body, PART_LINE));
+    Spike(c, U(42), -U(6), U(6), 150, U(2), Style(c.accent, PART_LINE));
+    Spike(c, U(39), -U(12), U(5), 80, U(2), Style(c.accent, PART_LINE));
+    Spike(c, U(37), -U(17), U(5), -60, U(2), Style(c.accent, PART_LINE));
+    /* Draped over the crest, the fringe of the front edges hangs down the slopes. */
+    for (int k = 0; k <= 12; ++k) {
+        const int x = -w + k * 2 * w / 12, dy = front - front * (x < 0 ? -x : x) / w;
+        Ellipse(c.s, x, cy + dy + U(3), U(4) + (k % 2) * U(2), U(4) + (k % 2) * U(2),
+                Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
+    }
+    const int kite[4][2] = {
+        {0,  cy + front},
+        {-w, cy        },
+        {0,  cy - rear },
+        {w,  cy        },
+    };
+    Polygon(c.s,
+            {kite[0][0], kite[0][1], kite[1][0], kite[1][1], kite[2][0], kite[2][1], kite[3][0], kite[3][1]},
+            Style(c.body, PART_LINE | PART_FLAT));
+    /* Flat wings round a low raised disc of body, the sheen on its crown. */
+    Ellipse(c.s, -w / 8, cy - rear / 3, w / 3, (front + rear) / 4, Style(c.body, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, -w / 5, cy - rear / 2, w / 6, (front + rear) / 8, Style(c.body, PART_FLAT, SHADE_HIGHLIGHT));
+    RayWingRipples(c, kite, w);
+    for (int k = -1; k <= 1; k += 2) {
+        Ellipse(c.s, k * w / 2, cy, U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
+        Ellipse(c.s, k * w / 4, cy - rear / 2, U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
+        Ellipse(c.s, k * w * 3 / 4, cy - U(1), U(2), U(1) + U(1) / 2, Style(spot, PART_FLAT));
+    }
+    RayEyes(c, cy - U(4), U(7), U(3) + U(1) / 2);
     Smile(c, 0, cy + front / 2 + U(1), U(3));
+}
+
+void DrawSandray(Ctx &c)
+{
+    if (c.plan->stage == 1)
+        RayPup(c);
+    else
+        BroadRay(c);
 }
 
 /* A living anvil: horn forward, four stubby legs, and a tail ending in a hammer that strikes

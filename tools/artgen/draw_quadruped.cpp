@@ -231,21 +231,34 @@ static void DrawWolf(Ctx &c)
     const int pale = c.belly;
     int tipX, tipY;
     if (stage == 1) {
-        GroundShadow(c.s, U(2), 0, U(16), U(3));
-        BushyTail(c, U(10), -U(4), U(14), 110, pale);
-        Ellipse(c.s, U(6), -U(8), U(10), U(8), Style(c.body));
-        Ellipse(c.s, U(2), -U(3), U(6), U(3), Style(c.body, PART_LINE));
-        Ellipse(c.s, -U(3), -U(15), U(8), U(11), Style(c.body, PART_LINE), 12);
-        Ellipse(c.s, -U(5), -U(13), U(4), U(8), Style(pale, PART_NO_HIGHLIGHT), 12);
-        Leg(c, -U(3), -U(14), 0, -U(5), U(3), U(3), false, FOOT_PAW);
-        Leg(c, -U(9), -U(14), 0, -U(10), U(3), U(3), false, FOOT_PAW);
-        const int hx = -U(5), hy = -U(30), hr = U(11);
-        PointedEars(c, hx, hy, hr, U(10), 0, pale);
-        Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+        /* The pup: a round fluffy head bigger than its body, a short stubby muzzle, big soft paws. */
+        GroundShadow(c.s, U(2), 0, U(18), U(3));
+        BushyTail(c, U(12), -U(4), U(13), 110, pale);
+        Ellipse(c.s, U(6), -U(9), U(11), U(9), Style(c.body));
+        Ellipse(c.s, U(10), -U(3), U(6), U(3), Style(c.body, PART_LINE));
+        Ellipse(c.s, -U(2), -U(14), U(9), U(11), Style(c.body, PART_LINE), 10);
+        Ellipse(c.s, -U(4), -U(13), U(5), U(8), Style(pale, PART_NO_HIGHLIGHT), 10);
+        for (int k = 0; k < 2; ++k) {
+            const int px = -U(3) - k * U(8);
+            Capsule(c.s, px + U(1), -U(14), U(3), px, -U(4), U(3), Style(c.body, PART_LINE));
+            Ellipse(c.s, px - U(1), -U(3), U(5), U(3) + U(1) / 2, Style(c.body, PART_LINE));
+            for (int t = 0; t < 2; ++t)
+                Capsule(c.s, px - U(3) + t * U(3), -U(2), Px(c, 1) / 2, px - U(3) + t * U(3), -U(1),
+                        Px(c, 1) / 2, Style(c.dark, PART_FLAT));
+        }
+        const int hx = -U(5), hy = -U(33), hr = U(13);
+        PointedEars(c, hx + U(1), hy + U(1), hr, U(12), 0, pale);
+        Ellipse(c.s, hx, hy, hr, hr * 19 / 20, Style(c.body, PART_LINE));
         for (int side = -1; side <= 1; side += 2)
-            Spike(c, hx + side * hr * 4 / 5, hy + hr / 3, U(5), side * 120, U(3), Style(c.body, PART_LINE));
-        Muzzle(c, hx - U(3), hy + U(4), -100, U(8), U(5), U(4), pale, U(2), tipX, tipY);
-        Eye(c, hx - U(5), hy - U(2), U(3), EYE_ROUND, c.eye, c.body);
+            Spike(c, hx + side * hr * 9 / 10, hy + hr / 3, U(5), side * 115, U(3), Style(c.body, PART_LINE));
+        /* Pale brows and a short round muzzle with a button nose. */
+        Ellipse(c.s, hx - U(6), hy - U(7), U(2), U(1) + U(1) / 2, Style(pale, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, hx + U(4), hy - U(7), U(2), U(1) + U(1) / 2, Style(pale, PART_FLAT, SHADE_LIGHT));
+        Ellipse(c.s, hx - U(3), hy + U(6), U(6), U(4) + U(1) / 2, Style(pale, PART_LINE));
+        Ellipse(c.s, hx - U(6), hy + U(4), U(2) + U(1) / 2, U(2), Style(c.dark, PART_LINE));
+        Curve(c.s, hx - U(7), hy + U(8), U(1) / 2, hx - U(4), hy + U(10), hx - U(1), hy + U(8), U(1) / 2,
+              Style(c.mouth, PART_FLAT));
+        Eye(c, hx - U(7), hy - U(2), U(3) + U(1) / 2, EYE_ROUND, c.eye, c.body);
         Eye(c, hx + U(4), hy - U(2), U(3) + U(1) / 2, EYE_ROUND, c.eye, c.body);
         return;
     }

@@ -1,0 +1,263 @@
+/* Cassowaries and slow lorises, each family drawn facing left with its own build; the young are
+   round with big heads and eyes, the grown ones heavier, longer in limb, with their full marks. */
+#include "creature_drawers.h"
+
+/* Entries drawn here, by their place in the catalogue. */
+static const int CASSOWARY_CHICK_ENTRY = 31;
+static const int CASSOWARY_YOUNG_ENTRY = 32;
+static const int LORIS_BABY_ENTRY = 57;
+
+static const Rgb CASSOWARY_BLUE = {64, 146, 222};
+static const Rgb WATTLE_RED = {218, 50, 56};
+static const Rgb CASQUE_HORN = {184, 156, 104};
+static const Rgb SHIN_GREY = {120, 116, 112};
+static const Rgb BEAK_HORN = {96, 88, 84};
+static const Rgb IRIS_AMBER = {236, 150, 40};
+static const Rgb TWIG_BROWN = {118, 86, 60};
+static const Rgb LEAF_GREEN = {104, 168, 72};
+static const Rgb MASK_BROWN = {96, 64, 50};
+static const Rgb TONGUE_PINK = {236, 120, 140};
+
+/* Design units that land on the given number of canvas pixels, so that eye lights stay two
+   pixels wide however large the creature is fitted. */
+static int Px(const Ctx &c, int pixels)
+{
+    return pixels * UNIT * Q8_ONE / c.s.zoom;
+}
+
+static int Max(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+/* A round dark eye with a light catch; a coloured ring round it when iris is given. */
+static void RoundEye(Ctx &c, int x, int y, int r, int iris)
+{
+    if (iris != 0)
+        Ellipse(c.s, x, y, r + Px(c, 1), r + Px(c, 1), Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
+    Ellipse(c.s, x, y, r, r, Style(c.eye, PART_FLAT));
+    const int glint = Max(r / 3, Px(c, 1));
+    Ellipse(c.s, x - r / 3, y - r / 3, glint, glint, Style(c.white, PART_FLAT));
+}
+
+/* ---- Cassowaries ---- */
+
+/* A three-toed foot on the ground under the ankle, toes spread forward; the adult's inner toe
+   carries the long dagger claw. */
+static void BirdFoot(Ctx &c, int x, int groundY, int toe, int r, int material, int claw)
+{
+    const PartStyle style = Style(material, PART_LINE);
+    Capsule(c.s, x, groundY - r, r, x - toe, groundY - r / 2, r * 3 / 4, style);
+    Capsule(c.s, x, groundY - r, r, x - toe * 3 / 4, groundY - r / 3 - r, r * 3 / 4, style);
+    Capsule(c.s, x, groundY - r, r, x + toe / 2, groundY - r / 2, r * 2 / 3, style);
+    for (int k = 0; k < 2; ++k)
+        Spike(c, x - toe + (k == 0 ? 0 : toe / 4), groundY - r / 2 - k * r, r * 3 / 2, -100, r / 2 + U(1) / 4,
+              Style(claw, PART_LINE | PART_NO_HIGHLIGHT));
+}
+
+/* The round chick: a ball of striped down on short thick legs with big feet, a big head, a short beak. */
+static void CassowaryChick(Ctx &c)
+{
+    const int down = c.body, stripe = c.accent;
+    const int shin = Material(c, SHIN_GREY), beak = Material(c, BEAK_HORN);
+    GroundShadow(c.s, U(2), 0, U(18), U(3));
+    Capsule(c.s, U(6), -U(12), U(3), U(7), -U(4), U(2) + U(1) / 2,
+            Style(shin, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    BirdFoot(c, U(8), -U(1), U(8), U(2), shin, c.bone);
+    /* A stubby tail of down and the round body. */
+    Ellipse(c.s, U(15), -U(20), U(5), U(4), Style(down, PART_LINE), 30);
+    Ellipse(c.s, U(3), -U(18), U(14), U(11), Style(down));
+    /* Lengthwise cream stripes, the chick's pattern, following the curve of its back. */
+    for (int k = 0; k < 3; ++k) {
+        const int y = -U(24) + k * U(6);
+        const int half = k == 1 ? U(12) : U(10);
+        Curve(c.s, U(3) - half, y + U(2), U(1) + U(1) / 4, U(3), y - U(3), U(3) + half, y + U(1),
+              U(1) + U(1) / 4, Style(stripe, PART_FLAT, SHADE_LIGHT));
+    }
+    Capsule(c.s, -U(3), -U(12), U(3) + U(1) / 2, -U(4), -U(4), U(3), Style(shin, PART_LINE));
+    BirdFoot(c, -U(3), 0, U(9), U(2) + U(1) / 2, shin, c.bone);
+    /* Short neck, big round head. */
+    Capsule(c.s, -U(4), -U(22), U(6), -U(9), -U(29), U(5), Style(down, PART_LINE));
+    const int hx = -U(10), hy = -U(35);
+    Ellipse(c.s, hx, hy, U(10), U(9), Style(down, PART_LINE));
+    Curve(c.s, hx - U(6), hy - U(5), U(1) + U(1) / 4, hx + U(1), hy - U(10), hx + U(8), hy - U(4), U(1),
+          Style(stripe, PART_FLAT, SHADE_LIGHT));
+    Curve(c.s, hx - U(3), hy + U(5), U(1) + U(1) / 4, hx + U(4), hy + U(3), hx + U(9), hy + U(5), U(1),
+          Style(stripe, PART_FLAT, SHADE_LIGHT));
+    Spike(c, hx - U(8), hy + U(1), U(6), -96, U(2) + U(1) / 2, Style(beak, PART_LINE));
+    RoundEye(c, hx - U(3), hy - U(1), U(3) + U(1) / 2, 0);
+}
+
+/* The gangly juvenile: plain brown, long thin knobby legs mid-stride, a long bare neck and a
+   small bump of casque starting on its crown. */
+static void CassowaryYoung(Ctx &c)
+{
+    const int plumage = c.body, casque = c.accent;
+    const int shin = Material(c, SHIN_GREY), beak = Material(c, BEAK_HORN);
+    const int neck = Material(c, Mix(c.plan->bodyColour, CASSOWARY_BLUE, 50));
+    GroundShadow(c.s, 0, 0, U(22), U(3));
+    /* The far leg steps back, the near one forward; knobs at the joints. */
+    Tube(c.s, {U(8), -U(28), U(3), U(14), -U(15), U(2), U(13), -U(3), U(2)},
+         Style(shin, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    Ellipse(c.s, U(14), -U(15), U(2) + U(1) / 2, U(2) + U(1) / 2,
+            Style(shin, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    BirdFoot(c, U(14), -U(1), U(8), U(2), shin, c.bone);
+    /* A drooping tail of loose hair-like feathers. */
+    for (int k = 0; k < 3; ++k)
+        Spike(c, U(18), -U(36) + k * U(3), U(11) - k * U(2), 130 + k * 12, U(3), Style(plumage, PART_LINE));
+    Ellipse(c.s, U(4), -U(37), U(19), U(14), Style(plumage), -8);
+    /* Loose feathers hang from its belly. */
+    for (int k = 0; k < 5; ++k)
+        Spike(c, -U(8) + k * U(6), -U(29) + (k % 2) * U(1), U(6), 175 + k * 4, U(3),
+              Style(plumage, PART_LINE));
+    Curve(c.s, -U(8), -U(42), U(1), U(4), -U(47), U(16), -U(40), U(1),
+          Style(plumage, PART_FLAT, SHADE_LIGHT));
+    Tube(c.s, {-U(1), -U(28), U(3) + U(1) / 2, -U(5), -U(16), U(2), -U(2), -U(3), U(2)},
+         Style(shin, PART_LINE));
+    Ellipse(c.s, -U(5), -U(16), U(2) + U(1) / 2, U(2) + U(1) / 2, Style(shin, PART_LINE));
+    BirdFoot(c, -U(2), 0, U(9), U(2), shin, c.bone);
+    /* The long neck leans forward; the head is small on it. */
+    Capsule(c.s, -U(8), -U(40), U(6), -U(19), -U(56), U(3) + U(1) / 2, Style(neck, PART_LINE));
+    const int hx = -U(21), hy = -U(60);
+    Ellipse(c.s, hx + U(1), hy - U(6), U(3) + U(1) / 2, U(4), Style(casque, PART_LINE), 15);
+    Ellipse(c.s, hx, hy, U(6), U(5), Style(neck, PART_LINE));
+    Spike(c, hx - U(5), hy + U(1), U(8), -100, U(2) + U(1) / 2, Style(beak, PART_LINE));
+    RoundEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2, 0);
+}
+
+/* The adult: a heavy body of coarse black hair-like plumage, blue bare neck with two red wattles,
+   a tall horn casque, standing on one leg and kicking forward with the dagger-clawed other. */
+static void CassowaryAdult(Ctx &c)
+{
+    const int plumage = c.body, casque = c.accent;
+    const int shin = Material(c, SHIN_GREY), beak = Material(c, BEAK_HORN);
+    const int blue = Material(c, CASSOWARY_BLUE), red = Material(c, WATTLE_RED);
+    const int iris = Material(c, IRIS_AMBER);
+    GroundShadow(c.s, U(8), 0, U(20), U(3));
+    /* The standing leg, thick and scaled, set under the middle of the body. */
+    Tube(c.s, {U(10), -U(30), U(5), U(14), -U(16), U(3) + U(1) / 2, U(10), -U(3), U(3)},
+         Style(shin, PART_LINE));
+    BirdFoot(c, U(10), 0, U(11), U(3), shin, c.bone);
+    /* A shaggy tail of coarse plumes drooping behind. */
+    for (int k = 0; k < 4; ++k)
+        Spike(c, U(26), -U(44) + k * U(4), U(15) - k * U(2), 125 + k * 14, U(4), Style(plumage, PART_LINE));
+    Ellipse(c.s, U(6), -U(44), U(27), U(19), Style(plumage), -8);
+    /* The coat hangs in long strands below the body. */
+    for (int k = 0; k < 7; ++k)
+        Spike(c, -U(14) + k * U(6), -U(31) + (k % 2) * U(2), U(8) + (k % 3) * U(2), 172 + k * 3, U(4),
+              Style(plumage, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Curve(c.s, -U(12) + k * U(6), -U(50) + k * U(5), U(1), U(4) + k * U(6), -U(56) + k * U(5), U(22),
+              -U(48) + k * U(5), U(1), Style(plumage, PART_FLAT, SHADE_LIGHT));
+    /* The kicking leg: thigh forward, shin thrust out, the dagger claw of the inner toe leading. */
+    Tube(c.s, {-U(4), -U(36), U(6), -U(14), -U(24), U(4), -U(26), -U(22), U(3)}, Style(shin, PART_LINE));
+    Capsule(c.s, -U(26), -U(22), U(3), -U(35), -U(27), U(2) + U(1) / 2, Style(shin, PART_LINE));
+    Capsule(c.s, -U(26), -U(22), U(3), -U(36), -U(20), U(2) + U(1) / 2, Style(shin, PART_LINE));
+    Spike(c, -U(29), -U(15), U(10), -140, U(3) + U(1) / 2, Style(beak, PART_LINE));
+    Capsule(c.s, -U(25), -U(21), U(3), -U(29), -U(15), U(2) + U(1) / 2, Style(shin, PART_LINE));
+    /* The bare blue neck, the red wattles hanging at its front, the head and tall casque. */
+    Capsule(c.s, -U(8), -U(50), U(7), -U(20), -U(66), U(4) + U(1) / 2, Style(blue, PART_LINE));
+    Ellipse(c.s, -U(21), -U(56), U(2) + U(1) / 2, U(6), Style(red, PART_LINE), 8);
+    Ellipse(c.s, -U(17), -U(54), U(2) + U(1) / 2, U(5), Style(red, PART_LINE), 4);
+    const int hx = -U(22), hy = -U(70);
+    Polygon(c.s, {hx - U(5), hy - U(3), hx - U(1), hy - U(18), hx + U(3), hy - U(19), hx + U(6), hy - U(2)},
+            Style(casque, PART_LINE));
+    Ellipse(c.s, hx, hy, U(6), U(5), Style(blue, PART_LINE));
+    Spike(c, hx - U(5), hy + U(1), U(10), -100, U(3), Style(beak, PART_LINE));
+    RoundEye(c, hx - U(1), hy - U(1), U(2), iris);
+}
+
+void DrawCassowary(Ctx &c)
+{
+    if (c.plan->index == CASSOWARY_CHICK_ENTRY)
+        CassowaryChick(c);
+    else if (c.plan->index == CASSOWARY_YOUNG_ENTRY)
+        CassowaryYoung(c);
+    else
+        CassowaryAdult(c);
+}
+
+/* ---- Slow lorises ---- */
+
+/* A loris face: a pale round head, dark mask patches round huge eyes, a pale stripe down the nose.
+   The adult's eyes have wide amber rings that stare. */
+static void LorisFace(Ctx &c, int hx, int hy, int hr, int eyeR, int iris)
+{
+    const int mask = Material(c, MASK_BROWN);
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, hx + side * hr * 2 / 3, hy - hr * 7 / 10, hr / 4 + U(1), hr / 4 + U(1),
+                Style(c.body, PART_LINE));
+        Ellipse(c.s, hx + side * hr * 2 / 3, hy - hr * 7 / 10, hr / 8 + U(1) / 2, hr / 8 + U(1) / 2,
+                Style(mask, PART_FLAT, SHADE_LIGHT));
+    }
+    Ellipse(c.s, hx, hy, hr, hr * 9 / 10, Style(c.body, PART_LINE));
+    for (int side = -1; side <= 1; side += 2)
+        Ellipse(c.s, hx + side * hr * 2 / 5, hy - U(1), eyeR + eyeR / 2, eyeR * 3 / 2 + U(2),
+                Style(mask, PART_FLAT), side * 12);
+    Capsule(c.s, hx, hy - hr * 3 / 4, U(1), hx, hy + hr / 3, U(1) + U(1) / 2,
+            Style(c.belly, PART_FLAT, SHADE_LIGHT));
+    for (int side = -1; side <= 1; side += 2)
+        RoundEye(c, hx + side * hr * 2 / 5, hy - U(1), eyeR, iris);
+    Ellipse(c.s, hx, hy + hr / 2, U(2), U(1) + U(1) / 2, Style(mask, PART_FLAT));
+}
+
+/* The baby clings round a slanting twig with all fours, its head turned to stare at us. */
+static void LorisBaby(Ctx &c)
+{
+    const int twig = Material(c, TWIG_BROWN), leaf = Material(c, LEAF_GREEN);
+    Capsule(c.s, -U(16), U(2), U(3), U(20), -U(60), U(2), Style(twig, PART_LINE));
+    Leaf(c, U(17), -U(54), U(12), 50, leaf);
+    Leaf(c, U(3), -U(29), U(10), 70, leaf);
+    Ellipse(c.s, U(1), -U(18), U(11), U(12), Style(c.body), -25);
+    Ellipse(c.s, -U(2), -U(16), U(6), U(8), Style(c.belly, PART_NO_HIGHLIGHT), -25);
+    /* Short legs curled round the twig below, little arms hugging it above. */
+    Capsule(c.s, U(8), -U(10), U(4), -U(5), -U(7), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(6), -U(7), U(3) + U(1) / 2, U(3), Style(c.belly, PART_LINE));
+    Capsule(c.s, -U(6), -U(18), U(4), U(4), -U(22), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, U(5), -U(22), U(3) + U(1) / 2, U(3), Style(c.belly, PART_LINE));
+    LorisFace(c, -U(6), -U(37), U(13), U(5), 0);
+}
+
+/* The adult creeps along a branch on long slow limbs, a dark stripe down its back; one arm is
+   bent up to its mouth, licking the violet venom gland at the elbow. */
+static void LorisAdult(Ctx &c)
+{
+    const int twig = Material(c, TWIG_BROWN), gland = c.accent;
+    const int stripe = Material(c, MASK_BROWN), tongue = Material(c, TONGUE_PINK);
+    const int iris = Material(c, IRIS_AMBER);
+    const int far = Material(c, Darker(c.plan->bodyColour, 18));
+    /* Hind and front far limbs grip the branch behind the near ones. */
+    Capsule(c.s, U(20), -U(18), U(4), U(24), -U(9), U(3), Style(far, PART_LINE));
+    Capsule(c.s, -U(6), -U(18), U(3) + U(1) / 2, -U(2), -U(9), U(3), Style(far, PART_LINE));
+    Capsule(c.s, -U(38), -U(4), U(4) + U(1) / 2, U(38), -U(8), U(5), Style(twig, PART_LINE));
+    Curve(c.s, -U(34), -U(6), U(1), U(0), -U(8), U(34), -U(9), U(1), Style(twig, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, U(7), -U(23), U(21), U(12), Style(c.body), -4);
+    Curve(c.s, -U(8), -U(33), U(1) + U(1) / 2, U(8), -U(37), U(27), -U(28), U(1) + U(1) / 4,
+          Style(stripe, PART_FLAT));
+    /* Near hind leg: long, the foot wrapped round the branch. */
+    Tube(c.s, {U(18), -U(20), U(6), U(20), -U(14), U(4), U(16), -U(9), U(3) + U(1) / 2},
+         Style(c.body, PART_LINE));
+    Ellipse(c.s, U(15), -U(8), U(4), U(3), Style(c.belly, PART_LINE));
+    /* Near front leg reaching forward to grip. */
+    Tube(c.s, {-U(6), -U(20), U(5), -U(12), -U(14), U(3) + U(1) / 2, -U(14), -U(9), U(3)},
+         Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(15), -U(8), U(4), U(3), Style(c.belly, PART_LINE));
+    const int hx = -U(20), hy = -U(38), hr = U(14);
+    /* The raised arm: upper arm to an elbow held at the mouth, forearm and hand up beside the face. */
+    Capsule(c.s, -U(10), -U(26), U(4), -U(34), -U(25), U(3) + U(1) / 2, Style(c.body, PART_LINE));
+    LorisFace(c, hx, hy, hr, U(5) + U(1) / 2, iris);
+    Capsule(c.s, -U(34), -U(25), U(3) + U(1) / 2, -U(40), -U(46), U(3), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(40), -U(48), U(3) + U(1) / 2, U(3), Style(c.belly, PART_LINE));
+    Ellipse(c.s, -U(34), -U(25), U(3) + U(1) / 2, U(3) + U(1) / 2, Style(gland, PART_LINE));
+    Ellipse(c.s, -U(35), -U(26), Px(c, 1), Px(c, 1), Style(gland, PART_FLAT, SHADE_HIGHLIGHT));
+    Capsule(c.s, hx - U(5), hy + U(10), U(1) + U(1) / 2, -U(30), -U(26), U(1) + U(1) / 2,
+            Style(tongue, PART_FLAT));
+}
+
+void DrawLoris(Ctx &c)
+{
+    if (c.plan->index == LORIS_BABY_ENTRY)
+        LorisBaby(c);
+    else
+        LorisAdult(c);
+}
