@@ -91,8 +91,8 @@
                                            ground/steel; Orikran (from Orilet): paper crane, grass/flying,
                                            happy at night
    491..493  -                             Glinotur (clay ox, ground), Fulgoron (lantern bug with a glowing
-                                           snout, insect/fire), Orrimbar (wingless dragon asleep round a
-                                           mountain, a long light coil) */
+                                           snout, insect/fire), Orrimbar (ancient dragon asleep at the foot
+                                           of a mountain, wings folded, long and light for its length) */
 
 const char *moveListText[ENTRY_SLOTS];
 const char *machineListText[ENTRY_SLOTS];
@@ -718,7 +718,7 @@ static const char movesOrrimbar[] =
     "Slumber;Weather Sense;Peak Embrace;Drizzle Dreaming;Lv. 8 - Cloud Shaping;Lv. 16 - Scale Tremor;"
     "Lv. 24 - Sleeper Murmur;Lv. 33 - Stormcloud Vision;Lv. 42 - Season Turning;Lv. 51 - World Memory;"
     "Lv. 62 - Waking Squall;Lv. 75 - Mountain Unwound;";
-static const char machinesOrrimbar[] = "19;31;33;41;52;58;72;";
+static const char machinesOrrimbar[] = "19;31;33;41;52;58;72;-;6;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};

@@ -170,7 +170,7 @@ static const Body BODIES[] = {
     {490, FLIES | LEAVES},                                                    /* paper crane */
     {491, LEGS | HORNS | VOICE | TAIL | STONE},                               /* clay ox */
     {492, FLIES | LEGS | HEAT | GLOW | ANTENNAE},                             /* lantern bug */
-    {493, MIND | VOICE | TAIL | CLAWS | HORNS | JAWS},                        /* sleeping dragon */
+    {493, MIND | VOICE | TAIL | CLAWS | HORNS | JAWS | FLIES},                /* sleeping dragon */
 };
 /* clang-format on */
 

@@ -44,7 +44,7 @@ const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
     {  12, "E",  2, 3, BODY_BIPED,     ROC, N,   {140, 130, 110}, {120, 170,  80}, 64, "stack of flat fieldstones with stick-like stone arms, lichen patches"},
     {  13, "E",  3, 3, BODY_BIPED,     ROC, FIG, {128, 118, 100}, {130, 176,  84}, 70, "wall-builder golem: a wall of slabs in courses on block pillars, mortar-bound block fists, a lichen beard"},
     {  14, "-",  1, 1, BODY_FISH,      WAT, DAR, { 60,  80, 130}, {255, 230, 100},  0, "round dark anglerfish, nearly all head, gaping jaw of teeth, a glowing lure on its rod (from outside)"},
-    {  15, "F",  1, 2, BODY_ERMINE,    ICE, N,   {150, 106,  70}, {170, 216, 246}, 54, "round ermine kit sitting up, brown back turning white in patches, white belly, black tail tip, frost beads on its whiskers"},
+    {  15, "F",  1, 2, BODY_ERMINE,    ICE, N,   {150, 106,  70}, {170, 216, 246}, 58, "round ermine kit sitting up, brown back turning white in patches, white belly, black tail tip, frost beads on its whiskers"},
     {  16, "F",  2, 2, BODY_ERMINE,    ICE, N,   {226, 232, 240}, {120, 180, 236},  0, "long slinky white winter ermine bounding over a snow bank, black tail tip streaming, frost crystals in its fur"},
     {  17, "G",  1, 3, BODY_WHIRL,     GRO, FLY, {204, 174, 126}, {120, 160,  60}, 52, "small puff of dust spinning like a top on its point, two big eyes, a leaf caught in it"},
     {  18, "G",  2, 3, BODY_WHIRL,     GRO, FLY, {196, 164, 118}, {232, 200, 100},  0, "funnel of dust spinning on its point, eyes in its broad top, grit and straw whirling round it"},
