@@ -6,8 +6,8 @@
 #include "expected_lists.h"
 
 #include "app/app_state.h"
+#include "app/move_list_box.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/move_list_box.h"
 #include "draw/layout.h"
 #include "resource.h"
 
