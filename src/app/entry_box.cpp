@@ -1,10 +1,11 @@
-/* The entry box's edit field: the characters it refuses, and the entry its text or its list picks.
-   Only WM_CHAR stops here; every other message goes on to the field's own procedure. */
+/* The entry box's edit field: the characters it refuses, the view keys it hands on, and the entry its
+   text or its list picks. Only WM_CHAR and the view keys' WM_KEYDOWN stop here; the rest pass. */
 #include "app/entry_box.h"
 
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/typed_name.h"
+#include "resource.h"
 
 #include <windowsx.h>
 
@@ -53,9 +54,42 @@ static bool StopsBeforeEditField(HWND edit, WPARAM character)
     return false;
 }
 
+/* The keys tabbed windows step through their tabs with: Ctrl+Tab and Ctrl+PageDown to the next,
+   Ctrl+Shift+Tab and Ctrl+PageUp to the previous one. 0 for any other key. */
+static int ViewKeyCommand(WPARAM key)
+{
+    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0)
+        return 0;
+    bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (key == VK_TAB)
+        return shift ? IDM_PREVIOUS_VIEW : IDM_NEXT_VIEW;
+    if (shift)
+        return 0;
+    if (key == VK_NEXT)
+        return IDM_NEXT_VIEW;
+    if (key == VK_PRIOR)
+        return IDM_PREVIOUS_VIEW;
+    return 0;
+}
+
+/* The focus never leaves the field, so the field hands the view keys to the main window, as an
+   accelerator would. A dropped list is closed first: the view then follows the entry it picked. */
+static bool PassesViewKey(WPARAM key)
+{
+    int command = ViewKeyCommand(key);
+    if (!command)
+        return false;
+    if (SendMessageA(app.entryCombo, CB_GETDROPPEDSTATE, 0, 0))
+        SendMessageA(app.entryCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageA(app.mainWindow, WM_COMMAND, MAKEWPARAM(command, 1), 0);
+    return true;
+}
+
 static LRESULT CALLBACK EntryEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CHAR && StopsBeforeEditField(edit, wParam))
+        return 0;
+    if (message == WM_KEYDOWN && PassesViewKey(wParam))
         return 0;
     return CallWindowProcA(app.entryEditProc, edit, message, wParam, lParam);
 }

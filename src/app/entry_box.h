@@ -3,7 +3,7 @@
 #ifndef ZORAVEL_ENTRY_BOX_H
 #define ZORAVEL_ENTRY_BOX_H
 
-/* Puts the character filter in front of the field's own procedure. */
+/* Puts the character filter and the view keys in front of the field's own procedure. */
 void FilterEntryBoxKeys();
 
 /* The entry the box picks or its text names; the one shown so far when neither does. */

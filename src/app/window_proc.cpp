@@ -72,19 +72,6 @@ static void OnFormButton(HWND window, int notification)
     InvalidateRect(window, NULL, TRUE);
 }
 
-static void OnCommand(HWND window, WPARAM wParam)
-{
-    int notification = HIWORD(wParam);
-    switch (LOWORD(wParam)) {
-    case IDC_ENTRY_COMBO:
-        OnEntryCombo();
-        break;
-    case IDC_FORM_BUTTON:
-        OnFormButton(window, notification);
-        break;
-    }
-}
-
 static void OnTabClick(HWND window, const TabClick &click)
 {
     for (int i = 0; i < TAB_COUNT; ++i)
@@ -107,6 +94,42 @@ static void OnTabClick(HWND window, const TabClick &click)
         ShowWindow(app.moveListBox, SW_SHOW);
         break;
     default:
+        break;
+    }
+}
+
+/* The view keys step through the tabs in their order on screen, which TabKind follows, and round
+   again; the tab they land on is clicked. */
+static void OnViewKey(HWND window, int step)
+{
+    TabKind shown = TAB_INFO;
+    if (app.movesView)
+        shown = TAB_MOVES;
+    else if (app.machinesView)
+        shown = TAB_MACHINES;
+    else if (app.evolutionView)
+        shown = TAB_EVOLUTION;
+    TabKind next = (TabKind)((shown + step + TAB_COUNT) % TAB_COUNT);
+    for (const TabClick &click : tabClicks)
+        if (click.tab == next)
+            OnTabClick(window, click);
+}
+
+static void OnCommand(HWND window, WPARAM wParam)
+{
+    int notification = HIWORD(wParam);
+    switch (LOWORD(wParam)) {
+    case IDC_ENTRY_COMBO:
+        OnEntryCombo();
+        break;
+    case IDC_FORM_BUTTON:
+        OnFormButton(window, notification);
+        break;
+    case IDM_NEXT_VIEW:
+        OnViewKey(window, 1);
+        break;
+    case IDM_PREVIOUS_VIEW:
+        OnViewKey(window, -1);
         break;
     }
 }

@@ -331,6 +331,19 @@ class EditFieldTest : public ::testing::Test {
         PumpMessages();
     }
 
+    /* A key pressed with Ctrl (and Shift) held: the keyboard's state is what the field reads them from. */
+    void PressWithModifiers(WPARAM virtualKey, WPARAM character, bool control, bool shift, bool alt = false)
+    {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+        keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+        keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PressKey(virtualKey, character);
+        BYTE released[256] = {};
+        SetKeyboardState(released);
+    }
+
     bool ListDropped()
     {
         return SendMessageA(app.entryCombo, CB_GETDROPPEDSTATE, 0, 0) != 0;
@@ -410,6 +423,123 @@ static int FirstEntryBeginningWith(char letter)
         if (tolower((unsigned char)entryName[entry][0]) == tolower((unsigned char)letter))
             return entry;
     return -1;
+}
+
+/* The keys that step through the tabs, with the way each goes: Ctrl+Tab may also make a tab character. */
+struct ViewKey {
+    const char *name;
+    WPARAM virtualKey;
+    WPARAM character;
+    bool shift;
+    int step;
+};
+
+static const ViewKey viewKeys[] = {
+    {"Ctrl+Tab",       VK_TAB,   '\t', false, 1 },
+    {"Ctrl+PageDown",  VK_NEXT,  0,    false, 1 },
+    {"Ctrl+Shift+Tab", VK_TAB,   '\t', true,  -1},
+    {"Ctrl+PageUp",    VK_PRIOR, 0,    false, -1},
+};
+
+/* The tabs in the order they sit on screen: by rows from the top, each row from the left. */
+static std::vector<TabKind> TabsInScreenOrder()
+{
+    std::vector<TabKind> order;
+    for (int tab = 0; tab < TAB_COUNT; ++tab)
+        order.push_back((TabKind)tab);
+    std::sort(order.begin(), order.end(), [](TabKind a, TabKind b) {
+        return expectedTab[a].y != expectedTab[b].y ? expectedTab[a].y < expectedTab[b].y
+                                                    : expectedTab[a].x < expectedTab[b].x;
+    });
+    return order;
+}
+
+/* The client area without the blinking caret. */
+static Capture CaptureWithoutCaret(HWND edit)
+{
+    HideCaret(edit);
+    Capture capture = CaptureWindow();
+    ShowCaret(edit);
+    return capture;
+}
+
+static ::testing::AssertionResult SameWindow(const Capture &clicked, const Capture &keyed)
+{
+    if (clicked.width != keyed.width || clicked.height != keyed.height)
+        return ::testing::AssertionFailure() << "the window changed size";
+    for (int y = 0; y < clicked.height; ++y)
+        for (int x = 0; x < clicked.width; ++x)
+            if (clicked.At(x, y) != keyed.At(x, y))
+                return ::testing::AssertionFailure()
+                       << "the window differs from the click's at (" << x << "," << y << ")";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(EditFieldTest, ViewKeysStepThroughTheTabsInScreenOrderAsClicksDo)
+{
+    const std::vector<TabKind> order = TabsInScreenOrder();
+    SelectEntry(FORM_ENTRY);
+    const std::string text = ComboText();
+    for (int from = 0; from < TAB_COUNT; ++from)
+        for (const ViewKey &key : viewKeys) {
+            const TabKind to = order[(size_t)((from + key.step + TAB_COUNT) % TAB_COUNT)];
+            SCOPED_TRACE(::testing::Message() << key.name << " from tab " << order[(size_t)from]);
+            ClickTab(order[(size_t)from]);
+            ClickTab(to);
+            const Capture clicked = CaptureWithoutCaret(edit);
+            ClickTab(order[(size_t)from]);
+            PressWithModifiers(key.virtualKey, key.character, true, key.shift);
+            EXPECT_EQ(CurrentView(), to) << key.name << " shows the wrong view";
+            EXPECT_EQ(ListBoxVisible(), to == TAB_MOVES || to == TAB_MACHINES);
+            EXPECT_TRUE(SameWindow(clicked, CaptureWithoutCaret(edit)));
+            EXPECT_EQ(GetFocus(), edit) << key.name << " took the keyboard from the entry box";
+        }
+    EXPECT_EQ(ComboText(), text) << "a view key changed the entry box's text";
+    EXPECT_EQ(charsReached, std::vector<WPARAM>()) << "a view key typed into the entry box";
+
+    /* Without Ctrl, or with Alt or Shift as well, the keys stay the field's: the view stays. */
+    ClickTab(TAB_MOVES);
+    PressWithModifiers(VK_TAB, '\t', false, false);
+    PressWithModifiers(VK_NEXT, 0, false, false);
+    PressWithModifiers(VK_PRIOR, 0, false, true);
+    PressWithModifiers(VK_TAB, '\t', true, false, true);
+    PressWithModifiers(VK_NEXT, 0, true, true);
+    EXPECT_EQ(CurrentView(), TAB_MOVES);
+}
+
+TEST_F(EditFieldTest, AViewKeyClosesTheDroppedListKeepingTheEntryItSelects)
+{
+    const std::vector<TabKind> order = TabsInScreenOrder();
+    const char letter = entryName[FORM_ENTRY][0];
+    const int picked = FirstEntryBeginningWith(letter);
+    for (int from = 0; from < TAB_COUNT; ++from) {
+        const ViewKey &key = viewKeys[(size_t)from];
+        const TabKind to = order[(size_t)((from + key.step + TAB_COUNT) % TAB_COUNT)];
+        SCOPED_TRACE(::testing::Message() << key.name << " from tab " << order[(size_t)from]);
+        /* The user picks by typing in the dropped list, closes it with F4 and clicks the tab. */
+        Capture clicked;
+        for (bool withKey : {false, true}) {
+            SelectEntry(ENTRY_COUNT - 1);
+            ClickTab(order[(size_t)from]);
+            PressKey(VK_F4, 0);
+            ASSERT_TRUE(ListDropped());
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            PressKey(VkKeyScanA(letter) & 0xFF, (WPARAM)(unsigned char)letter);
+            if (withKey) {
+                PressWithModifiers(key.virtualKey, key.character, true, key.shift);
+            } else {
+                PressKey(VK_F4, 0);
+                ClickTab(to);
+                clicked = CaptureWithoutCaret(edit);
+            }
+        }
+        EXPECT_FALSE(ListDropped()) << key.name << " left the list dropped";
+        EXPECT_EQ(SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0), picked);
+        EXPECT_EQ(app.EntryIndex, (unsigned)picked) << key.name << " lost the entry the list selected";
+        EXPECT_EQ(CurrentView(), to);
+        EXPECT_TRUE(SameWindow(clicked, CaptureWithoutCaret(edit)));
+        EXPECT_EQ(GetFocus(), edit);
+    }
 }
 
 TEST_F(EditFieldTest, LetterTypedInTheDroppedListShowsTheEntryTheListSelects)
