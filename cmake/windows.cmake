@@ -3,9 +3,13 @@ enable_language(RC)
 
 set(ZORAVEL_WINDOWS_SOURCES
     src/app/app_state.cpp
+    src/app/startup.cpp
+    src/app/controls.cpp
+    src/app/entry_box.cpp
+    src/app/move_list_box.cpp
     src/app/window_proc.cpp
-    src/catalogue/move_list_box.cpp
     src/draw/picture.cpp
+    src/draw/shapes.cpp
     src/draw/paint.cpp
     src/draw/info_panel.cpp
     src/draw/evolution_panel.cpp)

@@ -1,5 +1,6 @@
 /* Resource identifiers shared by the program's code and res/zoravel.rc.
-   Each kind has its own band: icons 100, bitmaps 101..240, controls 1002..1004. */
+   Each kind has its own band: icons 100, bitmaps 101..240, controls 1002..1004,
+   commands 1101..1102. */
 #ifndef ZORAVEL_RESOURCE_H
 #define ZORAVEL_RESOURCE_H
 
@@ -49,5 +50,9 @@
 #define IDC_ENTRY_COMBO 1002
 #define IDC_MOVE_LIST   1003
 #define IDC_FORM_BUTTON 1004
+
+/* Commands of the main window, sent by the view keys. */
+#define IDM_NEXT_VIEW     1101
+#define IDM_PREVIOUS_VIEW 1102
 
 #endif

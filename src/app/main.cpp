@@ -1,6 +1,6 @@
 /* Entry point of ZoravelD.exe.
    The command line and the previous instance are of no use to the viewer. */
-#include "app/app_state.h"
+#include "app/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand)
 {

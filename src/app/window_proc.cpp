@@ -1,18 +1,19 @@
 /* The main window's procedure: the one dispatcher of the viewer, and its view modes.
    Every message, handled or not, goes on to DefWindowProcA. */
+#include "app/window_proc.h"
+
 #include "app/app_state.h"
+#include "app/entry_box.h"
+#include "app/move_list_box.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/move_list_box.h"
-#include "catalogue/typed_name.h"
+#include "draw/evolution_panel.h"
+#include "draw/info_panel.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
 #include "draw/picture.h"
 #include "resource.h"
 
 #include <windowsx.h>
-
-/* Room for what the edit field holds: a name and the blanks a user may type around it. */
-static const int TYPED_TEXT_SIZE = 64;
 
 /* A tab click redraws the four tab images in an order of its own, the clicked one pressed. */
 struct TabClick {
@@ -46,22 +47,6 @@ static void RedrawCurrentView()
         DrawEvolutionPanel();
 }
 
-/* The selected entry. Typing in the edit field leaves no selection (CB_ERR): then the entry the
-   typed text names, else the one shown so far. The field itself is left as the user typed it. */
-static unsigned ChosenEntry()
-{
-    LRESULT selection = SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0);
-    if (selection >= 0 && selection < ENTRY_COUNT)
-        return (unsigned)selection;
-    char typed[TYPED_TEXT_SIZE];
-    /* Longer text would be cut here and could then look like a name. */
-    if (GetWindowTextLengthA(app.entryCombo) >= TYPED_TEXT_SIZE)
-        return app.EntryIndex;
-    GetWindowTextA(app.entryCombo, typed, TYPED_TEXT_SIZE);
-    int named = EntryNamed(typed);
-    return named == NO_ENTRY ? app.EntryIndex : (unsigned)named;
-}
-
 static void OnEntryCombo()
 {
     app.EntryIndex = ChosenEntry();
@@ -87,19 +72,6 @@ static void OnFormButton(HWND window, int notification)
     InvalidateRect(window, NULL, TRUE);
 }
 
-static void OnCommand(HWND window, WPARAM wParam)
-{
-    int notification = HIWORD(wParam);
-    switch (LOWORD(wParam)) {
-    case IDC_ENTRY_COMBO:
-        OnEntryCombo();
-        break;
-    case IDC_FORM_BUTTON:
-        OnFormButton(window, notification);
-        break;
-    }
-}
-
 static void OnTabClick(HWND window, const TabClick &click)
 {
     for (int i = 0; i < TAB_COUNT; ++i)
@@ -122,6 +94,42 @@ static void OnTabClick(HWND window, const TabClick &click)
         ShowWindow(app.moveListBox, SW_SHOW);
         break;
     default:
+        break;
+    }
+}
+
+/* The view keys step through the tabs in their order on screen, which TabKind follows, and round
+   again; the tab they land on is clicked. */
+static void OnViewKey(HWND window, int step)
+{
+    TabKind shown = TAB_INFO;
+    if (app.movesView)
+        shown = TAB_MOVES;
+    else if (app.machinesView)
+        shown = TAB_MACHINES;
+    else if (app.evolutionView)
+        shown = TAB_EVOLUTION;
+    TabKind next = (TabKind)((shown + step + TAB_COUNT) % TAB_COUNT);
+    for (const TabClick &click : tabClicks)
+        if (click.tab == next)
+            OnTabClick(window, click);
+}
+
+static void OnCommand(HWND window, WPARAM wParam)
+{
+    int notification = HIWORD(wParam);
+    switch (LOWORD(wParam)) {
+    case IDC_ENTRY_COMBO:
+        OnEntryCombo();
+        break;
+    case IDC_FORM_BUTTON:
+        OnFormButton(window, notification);
+        break;
+    case IDM_NEXT_VIEW:
+        OnViewKey(window, 1);
+        break;
+    case IDM_PREVIOUS_VIEW:
+        OnViewKey(window, -1);
         break;
     }
 }
@@ -155,6 +163,26 @@ static void OnSetFocus()
 {
     if (app.entryCombo)
         SetFocus(app.entryCombo);
+}
+
+/* The frame takes what the system's metrics say (caption font, padded borders), so the fixed
+   outer size may leave too little inside: grow it by exactly what the layout lacks. */
+void FitLayoutInClientArea()
+{
+    /* A minimized window has no client area to measure. */
+    if (IsIconic(app.mainWindow))
+        return;
+    RECT client;
+    GetClientRect(app.mainWindow, &client);
+    int missingWidth = LAYOUT_WIDTH - client.right;
+    int missingHeight = LAYOUT_HEIGHT - client.bottom;
+    if (missingWidth <= 0 && missingHeight <= 0)
+        return;
+    RECT outer;
+    GetWindowRect(app.mainWindow, &outer);
+    int width = outer.right - outer.left + (missingWidth > 0 ? missingWidth : 0);
+    int height = outer.bottom - outer.top + (missingHeight > 0 ? missingHeight : 0);
+    SetWindowPos(app.mainWindow, NULL, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 /* A new caption or border size (text size, high contrast, another display) keeps the outer size

@@ -1,10 +1,12 @@
 /* The evolution view: two lines of notes in green, with gender marks over some of them.
    The marks go first so the text is drawn over their grey. */
+#include "draw/evolution_panel.h"
+
 #include "app/app_state.h"
 #include "catalogue/evolution_notes.h"
 #include "draw/layout.h"
-#include "draw/paint.h"
 #include "draw/picture.h"
+#include "draw/shapes.h"
 
 #include <string.h>
 #include <windowsx.h>

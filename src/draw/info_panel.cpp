@@ -1,11 +1,13 @@
 /* The info view: type icons, "Typ:", height and weight in the lower panel.
    Also keeps the three-form entry's second type in step with its form. */
+#include "draw/info_panel.h"
+
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "draw/info_lines.h"
 #include "draw/layout.h"
-#include "draw/paint.h"
 #include "draw/picture.h"
+#include "draw/shapes.h"
 
 #include <windowsx.h>
 

@@ -4,8 +4,11 @@
 
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
+#include "draw/evolution_panel.h"
+#include "draw/info_panel.h"
 #include "draw/layout.h"
 #include "draw/picture.h"
+#include "draw/shapes.h"
 #include "resource.h"
 
 #include <stdio.h>
@@ -26,12 +29,6 @@ void DrawTab(HWND window, TabKind tab, int selected)
     DrawResourceImage(window, selected ? place.imageOn : place.imageOff, place.x, place.y, SCALE_TAB);
 }
 
-/* A rounded or (corner 0) square rectangle of the layout. */
-struct Shape {
-    RECT place;
-    int corner;
-};
-
 static const Shape casingShapes[] = {
     {{1, 1, 301, 209},    FRAME_CORNER}, /* upper frame */
     {{1, 211, 301, 252},  FRAME_CORNER}, /* middle band */
@@ -47,34 +44,6 @@ static const Shape pictureBoxShape = {
     {54, 28, 248, 182},
     FRAME_CORNER
 };
-static const Shape lowerPanelShape = {LOWER_PANEL, PANEL_CORNER};
-
-/* Draws the shapes outlined with a 5-pixel pen and filled with a solid brush. */
-static void DrawShapes(HDC dc, COLORREF penColour, COLORREF brushColour, const Shape *shapes, int count)
-{
-    HPEN pen = CreatePen(PS_SOLID, FRAME_PEN_WIDTH, penColour);
-    HBRUSH brush = CreateSolidBrush(brushColour);
-    HPEN penOld = SelectPen(dc, pen);
-    HBRUSH brushOld = SelectBrush(dc, brush);
-    for (int i = 0; i < count; ++i) {
-        const RECT &place = shapes[i].place;
-        if (shapes[i].corner)
-            RoundRect(dc, place.left, place.top, place.right, place.bottom, shapes[i].corner,
-                      shapes[i].corner);
-        else
-            Rectangle(dc, place.left, place.top, place.right, place.bottom);
-    }
-    SelectBrush(dc, brushOld);
-    SelectPen(dc, penOld);
-    DeleteBrush(brush);
-    DeletePen(pen);
-}
-
-void ClearLowerPanel(HDC dc)
-{
-    DrawShapes(dc, PANEL_COLOUR, PANEL_COLOUR, &lowerPanelShape, 1);
-}
-
 void PaintWindow(HWND window, HDC paintDc)
 {
     SetBkMode(paintDc, TRANSPARENT);

@@ -1,4 +1,4 @@
-/* Painting of the whole window and of its header, and the panels of the drawn views.
+/* Painting of the whole window, its header and its tabs.
    Each procedure gets its own DC from the window (or uses the paint DC it is handed). */
 #ifndef ZORAVEL_PAINT_H
 #define ZORAVEL_PAINT_H
@@ -11,11 +11,5 @@ void PaintWindow(HWND window, HDC paintDc);
 void DrawHeader(int pictureId);
 /* The tab's image at its place: the pressed one when selected. */
 void DrawTab(HWND window, TabKind tab, int selected);
-
-/* Fills the lower panel with its grey, wiping the previous view. */
-void ClearLowerPanel(HDC dc);
-
-void DrawInfoPanel();
-void DrawEvolutionPanel();
 
 #endif

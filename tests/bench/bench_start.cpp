@@ -1,6 +1,6 @@
 /* Start to first completed paint of ZoravelD.exe against the bare window, both started with
    CreateProcess and watched on the screen; then the .exe's size against its resource payload. */
-#include "app/app_state.h"
+#include "app/startup.h"
 #include "bare_window.h"
 #include "draw/layout.h"
 

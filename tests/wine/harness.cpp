@@ -5,6 +5,8 @@
 #include "expected_layout.h"
 
 #include "app/app_state.h"
+#include "app/controls.h"
+#include "app/startup.h"
 #include "resource.h"
 
 #include <stdio.h>

@@ -6,12 +6,14 @@
 #include "expected_lists.h"
 
 #include "app/app_state.h"
+#include "app/move_list_box.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/move_list_box.h"
 #include "draw/layout.h"
 #include "resource.h"
 
+#include <ctype.h>
 #include <string.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -197,6 +199,26 @@ TEST_F(ComboTest, TypedNameShowsItsEntryAndOtherTextKeepsTheLastInEveryView)
     }
 }
 
+TEST_F(ComboTest, TextLongerThanAFieldShowsIsNoNameEvenWhenItBeginsWithOne)
+{
+    /* A program puts text in the field that no user could type there: a name padded with blanks. Up to
+       63 characters it still names its entry; at 64 it names none, and the entry shown stays. */
+    const int shown = 30, named = 7;
+    for (size_t length : {(size_t)63, (size_t)64}) {
+        SelectEntry(shown);
+        TypeOverComboText("x");
+        std::string padded = entryName[named];
+        padded.resize(length, ' ');
+        SendMessageA(app.entryCombo, WM_SETTEXT, 0, (LPARAM)padded.c_str());
+        SendComboNotification(CBN_EDITCHANGE);
+        ASSERT_EQ(ComboText(), padded);
+        unsigned expected = length < 64 ? named : shown;
+        EXPECT_EQ(app.EntryIndex, expected)
+            << "the viewer shows the wrong entry for a name padded to " << length << " characters";
+        EXPECT_TRUE(HeaderShowsPicture((unsigned short)(IDB_PICTURE_BASE + expected))) << length;
+    }
+}
+
 TEST_F(ComboTest, ReactivatedWindowGivesTheKeyboardBackToTheComboBox)
 {
     HWND edit = GetWindow(app.entryCombo, GW_CHILD);
@@ -242,6 +264,46 @@ static LRESULT CALLBACK WatchEditCreation(int code, WPARAM wParam, LPARAM lParam
     return CallNextHookEx(editHook, code, wParam, lParam);
 }
 
+/* The width the field shows text in. */
+static int FieldWidth(HWND edit)
+{
+    RECT format = {};
+    SendMessageA(edit, EM_GETRECT, 0, (LPARAM)&format);
+    return format.right - format.left;
+}
+
+/* Lower-case letters whose text, in the field's font, is exactly the width; empty if none is. */
+static std::string LettersOfWidth(HWND edit, int width)
+{
+    HDC dc = GetDC(edit);
+    HFONT font = GetWindowFont(edit);
+    HFONT fontOld = font ? SelectFont(dc, font) : NULL;
+    /* The fewest letters for each width, wide ones first, by adding one letter at a time. */
+    std::vector<std::string> reach((size_t)width + 1);
+    std::vector<bool> reached((size_t)width + 1, false);
+    reached[0] = true;
+    for (int w = 0; w < width; ++w) {
+        if (!reached[(size_t)w])
+            continue;
+        for (char c = 'z'; c >= 'a'; --c) {
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, &c, 1, &size);
+            int next = w + (int)size.cx;
+            if (size.cx > 0 && next <= width && !reached[(size_t)next]) {
+                reached[(size_t)next] = true;
+                reach[(size_t)next] = reach[(size_t)w] + c;
+            }
+        }
+    }
+    std::string letters = reached[(size_t)width] ? reach[(size_t)width] : std::string();
+    SIZE whole = {};
+    GetTextExtentPoint32A(dc, letters.c_str(), (int)letters.size(), &whole);
+    if (font)
+        SelectFont(dc, fontOld);
+    ReleaseDC(edit, dc);
+    return whole.cx == width ? letters : std::string();
+}
+
 class EditFieldTest : public ::testing::Test {
   protected:
     void SetUp() override
@@ -267,6 +329,19 @@ class EditFieldTest : public ::testing::Test {
             SendMessageA(edit, WM_CHAR, character, 1);
         SendMessageA(edit, WM_KEYUP, virtualKey, 0xC0000001);
         PumpMessages();
+    }
+
+    /* A key pressed with Ctrl (and Shift) held: the keyboard's state is what the field reads them from. */
+    void PressWithModifiers(WPARAM virtualKey, WPARAM character, bool control, bool shift, bool alt = false)
+    {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+        keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+        keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PressKey(virtualKey, character);
+        BYTE released[256] = {};
+        SetKeyboardState(released);
     }
 
     bool ListDropped()
@@ -308,6 +383,19 @@ TEST_F(EditFieldTest, TextPastTheFieldsWidthStopsBeforeItAndWhatFitsReachesIt)
     ASSERT_LT(strlen(fitted), typed.size());
     EXPECT_EQ(ComboText(), fitted);
     EXPECT_EQ(std::string(charsReached.begin(), charsReached.end()), fitted);
+
+    /* A text as wide as the field to its last pixel fits; one letter more does not. */
+    const std::string exact = LettersOfWidth(edit, FieldWidth(edit));
+    ASSERT_FALSE(exact.empty()) << "no letters add up to the field's width";
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(referenceEdit, WM_SETTEXT, 0, (LPARAM) "");
+    for (char c : exact + "i") {
+        PressKey(VkKeyScanA(c) & 0xFF, (WPARAM)(unsigned char)c);
+        SendMessageA(referenceEdit, WM_CHAR, (WPARAM)(unsigned char)c, 1);
+    }
+    GetWindowTextA(referenceEdit, fitted, sizeof fitted);
+    ASSERT_EQ(std::string(fitted), exact) << "the field's own judgement of a text that fills it";
+    EXPECT_EQ(ComboText(), exact) << "the field refused a letter that fills it to its last pixel";
     DestroyWindow(reference);
 }
 
@@ -326,6 +414,164 @@ TEST_F(EditFieldTest, EnterStillPicksFromTheDroppedListAndEscapeClosesIt)
     ASSERT_TRUE(ListDropped());
     PressKey(VK_ESCAPE, 0x1B);
     EXPECT_FALSE(ListDropped());
+}
+
+/* The first entry whose name begins with the letter, either case, as the dropped list finds it. */
+static int FirstEntryBeginningWith(char letter)
+{
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry)
+        if (tolower((unsigned char)entryName[entry][0]) == tolower((unsigned char)letter))
+            return entry;
+    return -1;
+}
+
+/* The keys that step through the tabs, with the way each goes: Ctrl+Tab may also make a tab character. */
+struct ViewKey {
+    const char *name;
+    WPARAM virtualKey;
+    WPARAM character;
+    bool shift;
+    int step;
+};
+
+static const ViewKey viewKeys[] = {
+    {"Ctrl+Tab",       VK_TAB,   '\t', false, 1 },
+    {"Ctrl+PageDown",  VK_NEXT,  0,    false, 1 },
+    {"Ctrl+Shift+Tab", VK_TAB,   '\t', true,  -1},
+    {"Ctrl+PageUp",    VK_PRIOR, 0,    false, -1},
+};
+
+/* The tabs in the order they sit on screen: by rows from the top, each row from the left. */
+static std::vector<TabKind> TabsInScreenOrder()
+{
+    std::vector<TabKind> order;
+    for (int tab = 0; tab < TAB_COUNT; ++tab)
+        order.push_back((TabKind)tab);
+    std::sort(order.begin(), order.end(), [](TabKind a, TabKind b) {
+        return expectedTab[a].y != expectedTab[b].y ? expectedTab[a].y < expectedTab[b].y
+                                                    : expectedTab[a].x < expectedTab[b].x;
+    });
+    return order;
+}
+
+/* The client area without the blinking caret. */
+static Capture CaptureWithoutCaret(HWND edit)
+{
+    HideCaret(edit);
+    Capture capture = CaptureWindow();
+    ShowCaret(edit);
+    return capture;
+}
+
+static ::testing::AssertionResult SameWindow(const Capture &clicked, const Capture &keyed)
+{
+    if (clicked.width != keyed.width || clicked.height != keyed.height)
+        return ::testing::AssertionFailure() << "the window changed size";
+    for (int y = 0; y < clicked.height; ++y)
+        for (int x = 0; x < clicked.width; ++x)
+            if (clicked.At(x, y) != keyed.At(x, y))
+                return ::testing::AssertionFailure()
+                       << "the window differs from the click's at (" << x << "," << y << ")";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(EditFieldTest, ViewKeysStepThroughTheTabsInScreenOrderAsClicksDo)
+{
+    const std::vector<TabKind> order = TabsInScreenOrder();
+    SelectEntry(FORM_ENTRY);
+    const std::string text = ComboText();
+    for (int from = 0; from < TAB_COUNT; ++from)
+        for (const ViewKey &key : viewKeys) {
+            const TabKind to = order[(size_t)((from + key.step + TAB_COUNT) % TAB_COUNT)];
+            SCOPED_TRACE(::testing::Message() << key.name << " from tab " << order[(size_t)from]);
+            ClickTab(order[(size_t)from]);
+            ClickTab(to);
+            const Capture clicked = CaptureWithoutCaret(edit);
+            ClickTab(order[(size_t)from]);
+            PressWithModifiers(key.virtualKey, key.character, true, key.shift);
+            EXPECT_EQ(CurrentView(), to) << key.name << " shows the wrong view";
+            EXPECT_EQ(ListBoxVisible(), to == TAB_MOVES || to == TAB_MACHINES);
+            EXPECT_TRUE(SameWindow(clicked, CaptureWithoutCaret(edit)));
+            EXPECT_EQ(GetFocus(), edit) << key.name << " took the keyboard from the entry box";
+        }
+    EXPECT_EQ(ComboText(), text) << "a view key changed the entry box's text";
+    EXPECT_EQ(charsReached, std::vector<WPARAM>()) << "a view key typed into the entry box";
+
+    /* Without Ctrl, or with Alt or Shift as well, the keys stay the field's: the view stays. */
+    ClickTab(TAB_MOVES);
+    PressWithModifiers(VK_TAB, '\t', false, false);
+    PressWithModifiers(VK_NEXT, 0, false, false);
+    PressWithModifiers(VK_PRIOR, 0, false, true);
+    PressWithModifiers(VK_TAB, '\t', true, false, true);
+    PressWithModifiers(VK_NEXT, 0, true, true);
+    EXPECT_EQ(CurrentView(), TAB_MOVES);
+}
+
+TEST_F(EditFieldTest, AViewKeyClosesTheDroppedListKeepingTheEntryItSelects)
+{
+    const std::vector<TabKind> order = TabsInScreenOrder();
+    const char letter = entryName[FORM_ENTRY][0];
+    const int picked = FirstEntryBeginningWith(letter);
+    for (int from = 0; from < TAB_COUNT; ++from) {
+        const ViewKey &key = viewKeys[(size_t)from];
+        const TabKind to = order[(size_t)((from + key.step + TAB_COUNT) % TAB_COUNT)];
+        SCOPED_TRACE(::testing::Message() << key.name << " from tab " << order[(size_t)from]);
+        /* The user picks by typing in the dropped list, closes it with F4 and clicks the tab. */
+        Capture clicked;
+        for (bool withKey : {false, true}) {
+            SelectEntry(ENTRY_COUNT - 1);
+            ClickTab(order[(size_t)from]);
+            PressKey(VK_F4, 0);
+            ASSERT_TRUE(ListDropped());
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            PressKey(VkKeyScanA(letter) & 0xFF, (WPARAM)(unsigned char)letter);
+            if (withKey) {
+                PressWithModifiers(key.virtualKey, key.character, true, key.shift);
+            } else {
+                PressKey(VK_F4, 0);
+                ClickTab(to);
+                clicked = CaptureWithoutCaret(edit);
+            }
+        }
+        EXPECT_FALSE(ListDropped()) << key.name << " left the list dropped";
+        EXPECT_EQ(SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0), picked);
+        EXPECT_EQ(app.EntryIndex, (unsigned)picked) << key.name << " lost the entry the list selected";
+        EXPECT_EQ(CurrentView(), to);
+        EXPECT_TRUE(SameWindow(clicked, CaptureWithoutCaret(edit)));
+        EXPECT_EQ(GetFocus(), edit);
+    }
+}
+
+TEST_F(EditFieldTest, LetterTypedInTheDroppedListShowsTheEntryTheListSelects)
+{
+    /* The first entry's initial, and another initial whose first entry comes later. */
+    char later = 0;
+    for (int entry = 1; entry < ENTRY_COUNT && !later; ++entry)
+        if (FirstEntryBeginningWith(entryName[entry][0]) == entry)
+            later = entryName[entry][0];
+    ASSERT_NE(later, 0);
+    for (TabKind view : {TAB_INFO, TAB_MOVES}) {
+        for (char letter : {(char)tolower((unsigned char)entryName[0][0]), later}) {
+            const int expected = FirstEntryBeginningWith(letter);
+            SCOPED_TRACE(::testing::Message() << "view " << view << ", letter " << letter);
+            SelectEntry(ENTRY_COUNT - 1);
+            ClickTab(view);
+            PressKey(VK_F4, 0);
+            ASSERT_TRUE(ListDropped());
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            PressKey(VkKeyScanA(letter) & 0xFF, (WPARAM)(unsigned char)letter);
+            ASSERT_EQ(ComboText(), std::string(1, letter));
+            ASSERT_EQ(SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0), expected);
+            EXPECT_EQ(app.EntryIndex, (unsigned)expected)
+                << "the viewer does not show the entry the list selects";
+            EXPECT_TRUE(HeaderShowsPicture((unsigned short)(IDB_PICTURE_BASE + expected)));
+            if (view == TAB_MOVES) {
+                EXPECT_EQ(ListBoxLines(), ListElements(moveListText[EntrySlot(expected)]));
+            }
+            PressKey(VK_ESCAPE, 0x1B);
+            ASSERT_FALSE(ListDropped());
+        }
+    }
 }
 
 using ListTest = ViewerTest;
@@ -385,11 +631,16 @@ TEST_F(ListTest, FormClicksCycleTheMoveListsInTheMovesView)
     EXPECT_NE(ListElements(formMoveListText[2]), ListElements(formMoveListText[1]));
 }
 
-/* The user's place in the list: the scroll bar's thumb dragged to the top line, a row clicked. */
+/* The user's place in the list: the scroll bar's thumb dragged to the top line, then a row clicked
+   (row -1: none). */
 static void ScrollAndClickRow(int top, int row)
 {
     SendMessageA(app.moveListBox, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, top), 0);
     int rowHeight = (int)SendMessageA(app.moveListBox, LB_GETITEMHEIGHT, 0, 0);
+    if (row < 0) {
+        PumpMessages();
+        return;
+    }
     LPARAM point = MAKELPARAM(30, (row - top) * rowHeight + rowHeight / 2);
     SendMessageA(app.moveListBox, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageA(app.moveListBox, WM_LBUTTONUP, 0, point);
@@ -402,16 +653,35 @@ static bool ListPlaceIs(int top, int row)
            SendMessageA(app.moveListBox, LB_GETCURSEL, 0, 0) == row;
 }
 
+static int VisibleRows()
+{
+    RECT client;
+    GetClientRect(app.moveListBox, &client);
+    return client.bottom / (int)SendMessageA(app.moveListBox, LB_GETITEMHEIGHT, 0, 0);
+}
+
 TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtTheTop)
 {
     const int notifications[] = {CBN_SETFOCUS, CBN_KILLFOCUS, CBN_DROPDOWN, CBN_CLOSEUP, CBN_SELENDCANCEL};
     for (TabKind view : {TAB_MOVES, TAB_MACHINES}) {
         SelectEntry(FORM_ENTRY);
         ClickTab(view);
+        /* The clicked row in sight, and scrolled out of it above and below. */
+        const int lastInSight = 3 + VisibleRows() - 1;
+        ASSERT_LT(lastInSight, (int)ListBoxLines().size()) << view;
         for (int notification : notifications) {
+            SCOPED_TRACE(::testing::Message() << "view " << view << ", notification " << notification);
             ScrollAndClickRow(3, 5);
             SendComboNotification(notification);
-            EXPECT_TRUE(ListPlaceIs(3, 5)) << view << ", notification " << notification;
+            EXPECT_TRUE(ListPlaceIs(3, 5)) << "the list lost the user's place";
+            ScrollAndClickRow(0, 0);
+            ScrollAndClickRow(3, -1);
+            SendComboNotification(notification);
+            EXPECT_TRUE(ListPlaceIs(3, 0)) << "the list scrolled back to its clicked row above";
+            ScrollAndClickRow(3, lastInSight);
+            ScrollAndClickRow(0, -1);
+            SendComboNotification(notification);
+            EXPECT_TRUE(ListPlaceIs(0, lastInSight)) << "the list scrolled down to its clicked row below";
         }
         /* Another entry, and the same list again from its tab, start at the top. */
         SelectEntry(2);
@@ -420,12 +690,37 @@ TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtThe
         ClickTab(view);
         EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
     }
-    /* So does another form. */
+    /* So does another form: at once in the moves view, at the next refill in the machines view. */
     SelectEntry(FORM_ENTRY);
     ClickTab(TAB_MOVES);
     ScrollAndClickRow(3, 5);
     ClickFormButton();
-    EXPECT_TRUE(ListPlaceIs(0, LB_ERR));
+    EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << "another form's moves kept the last form's place";
+    ClickTab(TAB_MACHINES);
+    ScrollAndClickRow(3, 5);
+    ClickFormButton();
+    SendComboNotification(CBN_SETFOCUS);
+    EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << "the machines list kept its place past a change of form";
+}
+
+TEST_F(ListTest, RefillAfterAChangeOfViewStartsAtTheTop)
+{
+    /* Each click on a list's tab fills it from the top, so the filler is asked itself: the place in one
+       list, then a refill with the view switched to the other list and back, as the tabs set it. */
+    SelectEntry(FORM_ENTRY);
+    ClickTab(TAB_MOVES);
+    ScrollAndClickRow(3, 5);
+    app.movesView = 0;
+    app.machinesView = 1;
+    RefillMoveList();
+    EXPECT_EQ(ListBoxLines(), ExpectedMachineLines(machineListText[EntrySlot(FORM_ENTRY)]));
+    EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << "the machines list took the place of the moves list";
+    ScrollAndClickRow(3, 5);
+    app.movesView = 1;
+    app.machinesView = 0;
+    RefillMoveList();
+    EXPECT_EQ(ListBoxLines(), ListElements(formMoveListText[0]));
+    EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << "the moves list took the place of the machines list";
 }
 
 TEST_F(ListTest, FormClicksLeaveTheMachinesListAlone)

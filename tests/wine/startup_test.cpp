@@ -3,6 +3,8 @@
 #include "harness.h"
 
 #include "app/app_state.h"
+#include "app/startup.h"
+#include "app/window_proc.h"
 #include "catalogue/catalogue.h"
 #include "resource.h"
 

@@ -1,6 +1,6 @@
 /* Filling the list box of the moves and machines views from the catalogue's list strings.
    The parsing lives in list_strings; here its lines become LB_ADDSTRING calls. */
-#include "catalogue/move_list_box.h"
+#include "app/move_list_box.h"
 
 #include "app/app_state.h"
 #include "catalogue/catalogue.h"
