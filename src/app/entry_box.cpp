@@ -1,5 +1,5 @@
-/* The entry box's edit field: the characters it refuses, the view keys it hands on, and the entry its
-   text or its list picks. Only WM_CHAR and the view keys' WM_KEYDOWN stop here; the rest pass. */
+/* The entry box's edit field: the characters it refuses, the view keys, and the entry its text or its
+   list picks. Only WM_CHAR stops in the field; the view keys are taken from the queue, as accelerators. */
 #include "app/entry_box.h"
 
 #include "app/app_state.h"
@@ -72,11 +72,13 @@ static int ViewKeyCommand(WPARAM key)
     return 0;
 }
 
-/* The focus never leaves the field, so the field hands the view keys to the main window, as an
-   accelerator would. A dropped list is closed first: the view then follows the entry it picked. */
-static bool PassesViewKey(WPARAM key)
+/* Taken before TranslateMessage, as an accelerator is: whichever control has the focus, the key makes no
+   character and no beep. A dropped list is closed first: the view then follows the entry it picked. */
+bool TranslateViewKey(const MSG *msg)
 {
-    int command = ViewKeyCommand(key);
+    if (msg->message != WM_KEYDOWN || (msg->hwnd != app.mainWindow && !IsChild(app.mainWindow, msg->hwnd)))
+        return false;
+    int command = ViewKeyCommand(msg->wParam);
     if (!command)
         return false;
     if (SendMessageA(app.entryCombo, CB_GETDROPPEDSTATE, 0, 0))
@@ -88,8 +90,6 @@ static bool PassesViewKey(WPARAM key)
 static LRESULT CALLBACK EntryEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CHAR && StopsBeforeEditField(edit, wParam))
-        return 0;
-    if (message == WM_KEYDOWN && PassesViewKey(wParam))
         return 0;
     return CallWindowProcA(app.entryEditProc, edit, message, wParam, lParam);
 }

@@ -1,10 +1,16 @@
-/* The entry box: the combo box's edit field and the entry it names.
-   The focus stays in the field for the whole run, so its keys are the viewer's keys. */
+/* The entry box: the combo box's edit field, the keys that step through the views, and the entry it names.
+   The field filters its characters; the view keys are taken from the message queue wherever the focus is. */
 #ifndef ZORAVEL_ENTRY_BOX_H
 #define ZORAVEL_ENTRY_BOX_H
 
-/* Puts the character filter and the view keys in front of the field's own procedure. */
+#include <windows.h>
+
+/* Puts the character filter in front of the field's own procedure. */
 void FilterEntryBoxKeys();
+
+/* Handles a view key (Ctrl+Tab, Ctrl+PageDown, Ctrl+Shift+Tab, Ctrl+PageUp) sent to the viewer's
+   windows as a click on that tab; true when the message was one and must not be translated. */
+bool TranslateViewKey(const MSG *msg);
 
 /* The entry the box picks or its text names; the one shown so far when neither does. */
 unsigned ChosenEntry();

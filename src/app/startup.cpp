@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/controls.h"
+#include "app/entry_box.h"
 #include "app/window_proc.h"
 #include "resource.h"
 
@@ -78,14 +79,21 @@ void ShowMainWindow(int showCommand)
     UpdateWindow(app.mainWindow);
 }
 
+void DispatchViewerMessage(MSG *msg)
+{
+    /* The view keys go before TranslateMessage, as accelerators do, so they make no character. */
+    if (TranslateViewKey(msg))
+        return;
+    TranslateMessage(msg);
+    DispatchMessageA(msg);
+}
+
 int RunMessageLoop()
 {
     MSG msg;
     /* -1 (an invalid call) keeps the loop going like any other non-zero result. */
-    while (GetMessageA(&msg, NULL, 0, 0)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, NULL, 0, 0))
+        DispatchViewerMessage(&msg);
     return (int)msg.wParam;
 }
 

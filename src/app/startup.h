@@ -27,6 +27,8 @@ void ReportNoClass();
 HWND CreateMainWindow();
 /* Shows and paints the window as the starter asks, except that it is never maximized. */
 void ShowMainWindow(int showCommand);
+/* One message of the loop: a view key as an accelerator, any other translated and dispatched. */
+void DispatchViewerMessage(MSG *msg);
 int RunMessageLoop();
 
 /* The whole program: returns the process exit code. */

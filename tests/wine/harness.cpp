@@ -40,8 +40,7 @@ int PumpMessages()
             exitCode = (int)msg.wParam;
             continue;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchViewerMessage(&msg);
     }
     return exitCode;
 }

@@ -331,15 +331,19 @@ class EditFieldTest : public ::testing::Test {
         PumpMessages();
     }
 
-    /* A key pressed with Ctrl (and Shift) held: the keyboard's state is what the field reads them from. */
-    void PressWithModifiers(WPARAM virtualKey, WPARAM character, bool control, bool shift, bool alt = false)
+    /* A key pressed with Ctrl (and Shift) held, through the queue as the keyboard delivers it to the
+       focused control: the message loop and the keyboard's state decide what it does. */
+    void PressWithModifiers(WPARAM virtualKey, bool control, bool shift, bool alt = false)
     {
         BYTE keys[256] = {};
         keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
         keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
         keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
         SetKeyboardState(keys);
-        PressKey(virtualKey, character);
+        PostMessageA(GetFocus(), WM_KEYDOWN, virtualKey, 1);
+        PumpMessages();
+        PostMessageA(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
+        PumpMessages();
         BYTE released[256] = {};
         SetKeyboardState(released);
     }
@@ -425,20 +429,19 @@ static int FirstEntryBeginningWith(char letter)
     return -1;
 }
 
-/* The keys that step through the tabs, with the way each goes: Ctrl+Tab may also make a tab character. */
+/* The keys that step through the tabs, with the way each goes. */
 struct ViewKey {
     const char *name;
     WPARAM virtualKey;
-    WPARAM character;
     bool shift;
     int step;
 };
 
 static const ViewKey viewKeys[] = {
-    {"Ctrl+Tab",       VK_TAB,   '\t', false, 1 },
-    {"Ctrl+PageDown",  VK_NEXT,  0,    false, 1 },
-    {"Ctrl+Shift+Tab", VK_TAB,   '\t', true,  -1},
-    {"Ctrl+PageUp",    VK_PRIOR, 0,    false, -1},
+    {"Ctrl+Tab",       VK_TAB,   false, 1 },
+    {"Ctrl+PageDown",  VK_NEXT,  false, 1 },
+    {"Ctrl+Shift+Tab", VK_TAB,   true,  -1},
+    {"Ctrl+PageUp",    VK_PRIOR, false, -1},
 };
 
 /* The tabs in the order they sit on screen: by rows from the top, each row from the left. */
@@ -488,7 +491,7 @@ TEST_F(EditFieldTest, ViewKeysStepThroughTheTabsInScreenOrderAsClicksDo)
             ClickTab(to);
             const Capture clicked = CaptureWithoutCaret(edit);
             ClickTab(order[(size_t)from]);
-            PressWithModifiers(key.virtualKey, key.character, true, key.shift);
+            PressWithModifiers(key.virtualKey, true, key.shift);
             EXPECT_EQ(CurrentView(), to) << key.name << " shows the wrong view";
             EXPECT_EQ(ListBoxVisible(), to == TAB_MOVES || to == TAB_MACHINES);
             EXPECT_TRUE(SameWindow(clicked, CaptureWithoutCaret(edit)));
@@ -499,12 +502,24 @@ TEST_F(EditFieldTest, ViewKeysStepThroughTheTabsInScreenOrderAsClicksDo)
 
     /* Without Ctrl, or with Alt or Shift as well, the keys stay the field's: the view stays. */
     ClickTab(TAB_MOVES);
-    PressWithModifiers(VK_TAB, '\t', false, false);
-    PressWithModifiers(VK_NEXT, 0, false, false);
-    PressWithModifiers(VK_PRIOR, 0, false, true);
-    PressWithModifiers(VK_TAB, '\t', true, false, true);
-    PressWithModifiers(VK_NEXT, 0, true, true);
+    PressWithModifiers(VK_TAB, false, false);
+    PressWithModifiers(VK_NEXT, false, false);
+    PressWithModifiers(VK_PRIOR, false, true);
+    PressWithModifiers(VK_TAB, true, false, true);
+    PressWithModifiers(VK_NEXT, true, true);
     EXPECT_EQ(CurrentView(), TAB_MOVES);
+
+    /* A click on a row gives the list box the focus: the keys still step through the views from there. */
+    RECT row = {};
+    SendMessageA(app.moveListBox, LB_GETITEMRECT, 0, (LPARAM)&row);
+    SendMessageA(app.moveListBox, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 2, row.top + 2));
+    SendMessageA(app.moveListBox, WM_LBUTTONUP, 0, MAKELPARAM(row.left + 2, row.top + 2));
+    PumpMessages();
+    ASSERT_EQ(GetFocus(), app.moveListBox);
+    PressWithModifiers(VK_NEXT, true, false);
+    EXPECT_EQ(CurrentView(), TAB_MACHINES) << "Ctrl+PageDown in the list box";
+    PressWithModifiers(VK_TAB, true, false);
+    EXPECT_EQ(CurrentView(), TAB_EVOLUTION) << "Ctrl+Tab in the list box";
 }
 
 TEST_F(EditFieldTest, AViewKeyClosesTheDroppedListKeepingTheEntryItSelects)
@@ -526,7 +541,7 @@ TEST_F(EditFieldTest, AViewKeyClosesTheDroppedListKeepingTheEntryItSelects)
             SendMessageA(edit, EM_SETSEL, 0, -1);
             PressKey(VkKeyScanA(letter) & 0xFF, (WPARAM)(unsigned char)letter);
             if (withKey) {
-                PressWithModifiers(key.virtualKey, key.character, true, key.shift);
+                PressWithModifiers(key.virtualKey, true, key.shift);
             } else {
                 PressKey(VK_F4, 0);
                 ClickTab(to);
