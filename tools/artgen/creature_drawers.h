@@ -5,7 +5,6 @@
 
 #include "creature_kit.h"
 
-void DrawSerpent(Ctx &c);
 void DrawQuadruped(Ctx &c);
 void DrawShellblob(Ctx &c);
 void DrawBird(Ctx &c);

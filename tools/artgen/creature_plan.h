@@ -6,7 +6,6 @@
 #include "raster.h"
 
 enum Body {
-    BODY_SERPENT,
     BODY_QUADRUPED,
     BODY_SHELLBLOB,
     BODY_BIRD,

@@ -49,9 +49,6 @@ static PaintedBox BoxOf(const Sprite &s)
 static void Paint(Ctx &c)
 {
     switch (c.plan->body) {
-    case BODY_SERPENT:
-        DrawSerpent(c);
-        break;
     case BODY_QUADRUPED:
         DrawQuadruped(c);
         break;

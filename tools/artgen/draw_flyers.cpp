@@ -1,19 +1,13 @@
-/* Winged and many-legged creatures: birds (crow, nightjars, herons, tailor birds, paper crane)
-   and small beasts with six or eight legs (spiders, ants, beetles, mantis, firefly, moth). */
+/* Winged and many-legged creatures: birds (herons, tailor birds, paper crane) and small beasts
+   with six or eight legs (spiders, beetles and their grub, mantis, firefly, moth). */
 #include "creature_drawers.h"
 
 #include <algorithm>
 
 /* The entries drawn here, by EntryIndex. */
-static const int CROW_ENTRY = 2;
-static const int NIGHTJAR_CHICK_ENTRY = 17;
-static const int NIGHTJAR_ENTRY = 18;
-static const int GREAT_NIGHTJAR_ENTRY = 19;
 static const int SPIDERLING_ENTRY = 22;
 static const int WEB_SPIDER_ENTRY = 23;
 static const int SHADOW_SPIDER_ENTRY = 24;
-static const int WORKER_ANT_ENTRY = 28;
-static const int QUEEN_ANT_ENTRY = 29;
 static const int MANTIS_ENTRY = 36;
 static const int FIREFLY_ENTRY = 56;
 static const int GRUB_ENTRY = 65;
@@ -59,15 +53,6 @@ static void RingEye(Ctx &c, int x, int y, int r, int iris)
     Catchlight(c, x, y, r);
 }
 
-/* A drowsy eye: the lid of the given material covers its upper half. */
-static void SleepyEye(Ctx &c, int x, int y, int r, int lid)
-{
-    Ellipse(c.s, x, y, r, r, Style(c.eye, PART_FLAT));
-    Ellipse(c.s, x + r / 4, y + r / 2, std::max(r / 4, TwoPixels(c)), std::max(r / 4, TwoPixels(c)),
-            Style(c.white, PART_FLAT));
-    Ellipse(c.s, x, y - r / 2, r + U(1) / 2, r * 3 / 4, Style(lid, PART_LINE | PART_NO_HIGHLIGHT));
-}
-
 /* Random flecks inside an ellipse: bark mottling, spots, speckles. Drawn from the entry's own
    random stream, so both the measuring and the final pass get the same flecks. */
 static void Mottle(Ctx &c, int cx, int cy, int rx, int ry, int count, int material, Shade shade)
@@ -92,163 +77,6 @@ static void BandedLeg(Ctx &c, const std::vector<int> &xyr, int material, int ban
             const int r = xyr[i - 1] + (xyr[i + 2] - xyr[i - 1]) * t / 3;
             Ellipse(c.s, x, y, r, r, Style(band, PART_FLAT, SHADE_SHADOW));
         }
-}
-
-/* The hoarding crow stands on its little heap of treasures, a stolen spoon crosswise in its
-   heavy beak. */
-static void Crow(Ctx &c)
-{
-    const int hood = Material(c, Darker(c.plan->bodyColour, 48));
-    const int beak = Material(c, {62, 60, 72});
-    const int silver = Material(c, {192, 200, 214});
-    const int gold = Material(c, {236, 188, 64});
-    const int iris = Material(c, {236, 214, 120});
-    GroundShadow(c.s, U(2), 0, U(24), U(3));
-    /* The hoard: coins, a button and a thimble. */
-    Ellipse(c.s, U(14), -U(3), U(6), U(3), Style(gold, PART_LINE));
-    Ellipse(c.s, U(21), -U(4), U(4), U(4), Style(silver, PART_LINE));
-    Ellipse(c.s, U(8), -U(2), U(5), U(2), Style(gold, PART_LINE), -10);
-    Capsule(c.s, U(12), -U(7), U(3), U(14), -U(11), U(2) + U(1) / 2, Style(gold, PART_LINE));
-    for (int side = 0; side < 2; ++side) {
-        const int lx = -U(3) + side * U(6);
-        Capsule(c.s, lx, -U(14), U(1) + U(1) / 2, lx - U(1), -U(3), U(1), Style(beak, PART_FLAT));
-        Capsule(c.s, lx - U(1), -U(2), U(1), lx - U(6), -U(1), U(1), Style(beak, PART_FLAT));
-    }
-    Polygon(c.s, {U(8), -U(26), U(30), -U(12), U(27), -U(6), U(6), -U(16)}, Style(hood, PART_LINE));
-    Ellipse(c.s, U(1), -U(22), U(15), U(11), Style(c.body), -25);
-    Ellipse(c.s, -U(5), -U(18), U(7), U(6), Style(c.belly, PART_NO_HIGHLIGHT), -25);
-    Ellipse(c.s, U(7), -U(23), U(13), U(7), Style(hood, PART_LINE), -28);
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(6) + k * U(3), -U(25) + k * U(1), U(1) / 2, U(16) + k * U(2), -U(18) + k * U(2),
-                U(1) / 2, Style(hood, PART_FLAT, SHADE_SHADOW));
-    const int hx = -U(11), hy = -U(35);
-    Ellipse(c.s, hx, hy, U(9), U(8), Style(hood, PART_LINE));
-    /* The spoon crosses the beak: handle above, bowl hanging below. */
-    Capsule(c.s, hx - U(10), hy - U(7), U(1), hx - U(18), hy + U(11), U(1), Style(silver, PART_LINE));
-    Ellipse(c.s, hx - U(19), hy + U(14), U(3) + U(1) / 2, U(4) + U(1) / 2, Style(silver, PART_LINE), 20);
-    Polygon(c.s, {hx - U(5), hy - U(3), hx - U(22), hy + U(2), hx - U(5), hy + U(4)}, Style(beak, PART_LINE));
-    RingEye(c, hx - U(1), hy - U(2), U(2) + U(1) / 2, iris);
-}
-
-/* The nightjar chick squats low on a broad leaf: a bark-mottled ball of fluffy down, flat on
-   top, with a short pale beak whose gape corners reach back under its eye. */
-static void NightjarChick(Ctx &c)
-{
-    const int leaf = Material(c, LEAF_GREEN), stalk = Material(c, TWIG_BROWN);
-    const int fleck = Material(c, Darker(c.plan->bodyColour, 42));
-    const int flange = Material(c, {246, 214, 120}), beak = Material(c, {214, 190, 170});
-    const int foot = Material(c, {214, 160, 128});
-    GroundShadow(c.s, 0, 0, U(24), U(3));
-    Ellipse(c.s, 0, -U(4), U(25), U(5), Style(leaf, PART_LINE), -3);
-    Capsule(c.s, -U(22), -U(4), U(1) / 2, U(20), -U(5), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
-    Capsule(c.s, U(23), -U(5), U(1), U(29), -U(8), U(1), Style(stalk, PART_LINE));
-    for (int side = 0; side < 2; ++side)
-        for (int k = -1; k <= 1; ++k)
-            Capsule(c.s, -U(4) + side * U(7), -U(8), U(1), -U(7) + side * U(7) + k * U(2), -U(5), U(1),
-                    Style(foot, PART_FLAT));
-    /* Round tufts of down make the outline soft. */
-    for (int k = 0; k < 8; ++k) {
-        const int angle = -60 + k * 25;
-        Ellipse(c.s, Toward(U(3), U(14), angle), TowardY(-U(15), U(10), angle), U(4), U(3),
-                Style(c.body, PART_LINE), angle);
-    }
-    Ellipse(c.s, U(3), -U(15), U(16), U(10), Style(c.body));
-    Mottle(c, U(4), -U(14), U(12), U(7), 12, fleck, SHADE_BASE);
-    Mottle(c, U(4), -U(14), U(12), U(7), 6, c.accent, SHADE_LIGHT);
-    Ellipse(c.s, U(9), -U(14), U(7), U(5), Style(c.body, PART_LINE), -20);
-    for (int k = 0; k < 3; ++k)
-        Spike(c, U(13) + k * U(2), -U(11) + k * U(1), U(4), 120, U(1) + U(1) / 2, Style(fleck, PART_LINE));
-    const int hx = -U(10), hy = -U(20);
-    Ellipse(c.s, hx, hy, U(10), U(8), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx + U(1), hy - U(6), U(9), U(3), Style(c.body, PART_NO_HIGHLIGHT));
-    Mottle(c, hx + U(2), hy - U(4), U(5), U(2), 4, fleck, SHADE_BASE);
-    /* A short beak, slightly open, gape corners swollen and pale. */
-    Ellipse(c.s, hx - U(4), hy + U(3), U(3), U(2), Style(flange, PART_LINE));
-    Polygon(c.s, {hx - U(6), hy, hx - U(15), hy + U(2), hx - U(6), hy + U(3)}, Style(beak, PART_LINE));
-    Polygon(c.s, {hx - U(6), hy + U(3), hx - U(13), hy + U(4), hx - U(6), hy + U(5)}, Style(beak, PART_LINE));
-    BrightEye(c, hx, hy - U(2), U(3));
-}
-
-/* The nightjar lies along its branch in daytime, bark-patterned, scalloped wings folded long
-   past the tail, a pale throat bar and a drowsy eye. */
-static void NightjarPerched(Ctx &c)
-{
-    const int bark = Material(c, {100, 90, 86}), leaf = Material(c, LEAF_GREEN);
-    const int fleck = Material(c, Darker(c.plan->bodyColour, 42)), beak = Material(c, {76, 62, 56});
-    GroundShadow(c.s, 0, 0, U(24), U(3));
-    Capsule(c.s, -U(30), -U(10), U(3), U(32), -U(15), U(3), Style(bark, PART_LINE));
-    Capsule(c.s, U(22), -U(14), U(1) + U(1) / 2, U(28), -U(24), U(1), Style(bark, PART_LINE));
-    Leaf(c, U(28), -U(24), U(10), 25, leaf);
-    Leaf(c, -U(24), -U(9), U(12), 195, leaf);
-    /* Long folded wings and a barred tail reach well past the body. */
-    Polygon(c.s, {U(12), -U(27), U(40), -U(28), U(40), -U(21), U(12), -U(18)}, Style(c.body, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(24) + k * U(5), -U(26), U(1), U(23) + k * U(5), -U(20), U(1), Style(fleck, PART_FLAT));
-    Ellipse(c.s, U(2), -U(25), U(19), U(11), Style(c.body), -5);
-    Mottle(c, U(2), -U(21), U(14), U(5), 12, fleck, SHADE_BASE);
-    Polygon(c.s, {-U(2), -U(35), U(36), -U(34), U(38), -U(30), U(4), -U(22)}, Style(c.body, PART_LINE));
-    /* Rows of scalloped covert feathers on the folded wing. */
-    for (int row = 0; row < 2; ++row)
-        for (int k = 0; k < 4 - row; ++k)
-            Ellipse(c.s, U(3) + k * U(5) + row * U(14), -U(31) + row * U(1) + (k % 2) * U(2), U(3), U(2),
-                    Style(row ? fleck : c.accent, PART_LINE | PART_NO_HIGHLIGHT));
-    Capsule(c.s, U(14), -U(31), U(1) / 2, U(36), -U(32), U(1) / 2, Style(fleck, PART_FLAT));
-    const int hx = -U(17), hy = -U(30);
-    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
-    Mottle(c, hx + U(2), hy - U(4), U(5), U(2), 4, fleck, SHADE_BASE);
-    Capsule(c.s, hx - U(5), hy + U(6), U(1) + U(1) / 2, hx + U(4), hy + U(7), U(1) + U(1) / 2,
-            Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    Capsule(c.s, hx - U(8), hy + U(2), U(1) / 2, hx + U(1), hy + U(3), U(1) / 2, Style(fleck, PART_FLAT));
-    Polygon(c.s, {hx - U(8), hy - U(1), hx - U(13), hy + U(1), hx - U(8), hy + U(2)}, Style(beak, PART_LINE));
-    SleepyEye(c, hx - U(2), hy - U(2), U(3), fleck);
-}
-
-/* The great nightjar hawks at dusk: long pointed wings raised with white bars near the
-   tips, a fanned tail and a huge open gape ringed with bristles. */
-static void NightjarFlight(Ctx &c)
-{
-    const int bar = Material(c, {236, 230, 212});
-    const int fleck = Material(c, Darker(c.plan->bodyColour, 42));
-    const int gape = Material(c, {230, 110, 110});
-    const int by = -U(34);
-    GroundShadow(c.s, 0, 0, U(18), U(3));
-    Polygon(c.s, {-U(5), by + U(6), U(5), by + U(6), U(13), by + U(27), -U(13), by + U(27)},
-            Style(c.body, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(7) - k * U(1), by + U(12) + k * U(5), U(1), U(7) + k * U(1), by + U(12) + k * U(5),
-                U(1), Style(fleck, PART_FLAT));
-    Capsule(c.s, -U(11), by + U(25), U(1), U(11), by + U(25), U(1), Style(bar, PART_FLAT));
-    for (int side = -1; side <= 1; side += 2) {
-        Polygon(c.s,
-                {side * U(4), by - U(9), side * U(24), by - U(20), side * U(31), by + U(2), side * U(6),
-                 by + U(10)},
-                Style(c.body, PART_LINE));
-        Polygon(c.s,
-                {side * U(21), by - U(19), side * U(45), by - U(37), side * U(42), by - U(10), side * U(29),
-                 by + U(4)},
-                Style(c.body, PART_LINE));
-        Mottle(c, side * U(16), by - U(3), U(8), U(6), 6, fleck, SHADE_BASE);
-        for (int k = 0; k < 3; ++k)
-            Capsule(c.s, side * (U(27) + k * U(3)), by - U(4) - k * U(4), U(1) / 2, side * (U(41) + k * U(2)),
-                    by - U(25) - k * U(3), U(1) / 2, Style(fleck, PART_FLAT));
-        Capsule(c.s, side * U(36), by - U(27), U(2), side * U(35), by - U(11), U(2), Style(bar, PART_FLAT));
-    }
-    Ellipse(c.s, 0, by + U(1), U(9), U(12), Style(c.body));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(6), by + U(2) + k * U(3), U(1) / 2, U(6), by + U(2) + k * U(3), U(1) / 2,
-                Style(fleck, PART_FLAT));
-    const int hy = by - U(13);
-    Ellipse(c.s, 0, hy, U(13), U(9), Style(c.body, PART_LINE));
-    Mottle(c, 0, hy - U(5), U(9), U(2), 4, fleck, SHADE_BASE);
-    Ellipse(c.s, 0, hy + U(4), U(11), U(6), Style(c.accent, PART_LINE));
-    Ellipse(c.s, 0, hy + U(5), U(9), U(4) + U(1) / 2, Style(gape, PART_FLAT));
-    Ellipse(c.s, 0, hy + U(6), U(4), U(2) + U(1) / 2, Style(c.mouth, PART_FLAT));
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 3; ++k)
-            Spike(c, side * (U(10) - k * U(1)), hy + U(1) + k * U(3), U(5), side * (80 + k * 25), U(1),
-                  Style(c.dark, PART_FLAT));
-    for (int side = -1; side <= 1; side += 2)
-        BrightEye(c, side * U(7), hy - U(4), U(3));
 }
 
 /* The heron chick stands in its reed nest: a downy body, a thin neck already long, a crest of
@@ -459,18 +287,6 @@ static void PaperCrane(Ctx &c)
 void DrawBird(Ctx &c)
 {
     switch (c.plan->index) {
-    case CROW_ENTRY:
-        Crow(c);
-        break;
-    case NIGHTJAR_CHICK_ENTRY:
-        NightjarChick(c);
-        break;
-    case NIGHTJAR_ENTRY:
-        NightjarPerched(c);
-        break;
-    case GREAT_NIGHTJAR_ENTRY:
-        NightjarFlight(c);
-        break;
     case HERON_CHICK_ENTRY:
         HeronChick(c);
         break;
@@ -597,99 +413,6 @@ static void ShadowSpider(Ctx &c)
             Ellipse(c.s, side * (U(3) + k * U(5)), -U(29) - k * U(1), U(1) + U(1) / 2, U(1) + U(1) / 2,
                     Style(red, PART_FLAT | PART_LINE, SHADE_BASE));
     }
-}
-
-/* The three legs on the far side of an ant whose body runs along height by, in shadow. */
-static void AntFarLegs(Ctx &c, int by, int limb)
-{
-    for (int k = 0; k < 3; ++k) {
-        const int lx = -U(6) + k * U(5);
-        Tube(c.s,
-             {lx, by, U(1) + U(1) / 2, lx + U(5) - k * U(2), by - U(6), U(1) + U(1) / 2, lx + U(8) - k * U(3),
-              0, U(1)},
-             Style(limb, PART_FLAT, SHADE_SHADOW));
-    }
-}
-
-/* The three legs on the near side of an ant whose body runs along height by. */
-static void AntNearLegs(Ctx &c, int by, int limb)
-{
-    for (int k = 0; k < 3; ++k) {
-        const int lx = -U(8) + k * U(5);
-        Tube(c.s,
-             {lx, by + U(1), U(1) + U(1) / 2, lx - U(4) + k * U(2), by - U(5), U(1) + U(1) / 2,
-              lx - U(7) + k * U(4), 0, U(1)},
-             Style(limb, PART_LINE));
-    }
-}
-
-/* The worker ant marches under a leaf cutting held high in its jaws. */
-static void WorkerAnt(Ctx &c)
-{
-    const int leaf = Material(c, LEAF_GREEN);
-    const int limb = Material(c, Darker(c.plan->bodyColour, 30));
-    GroundShadow(c.s, U(2), 0, U(26), U(3));
-    const int by = -U(16);
-    AntFarLegs(c, by, limb);
-    Ellipse(c.s, U(16), by - U(3), U(11), U(9), Style(c.body), -15);
-    for (int k = 1; k <= 2; ++k)
-        Capsule(c.s, U(9) + k * U(5), by - U(11), U(1) / 2, U(7) + k * U(5), by + U(5), U(1) / 2,
-                Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, U(4), by, U(3), U(4), Style(c.body, PART_LINE));
-    Ellipse(c.s, -U(4), by - U(2), U(7), U(5), Style(c.body, PART_LINE), -15);
-    AntNearLegs(c, by, limb);
-    /* The leaf cutting, held by its stalk. */
-    const int hx = -U(16), hy = by - U(9);
-    Capsule(c.s, hx - U(8), hy + U(4), U(1), hx - U(2), hy - U(22), U(1), Style(leaf, PART_LINE));
-    Ellipse(c.s, U(4), hy - U(24), U(20), U(11), Style(leaf, PART_LINE), -18);
-    Capsule(c.s, hx - U(2), hy - U(22), U(1) / 2, U(20), hy - U(29), U(1) / 2,
-            Style(leaf, PART_FLAT, SHADE_SHADOW));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, -U(6) + k * U(8), hy - U(24) - k * U(2), U(1) / 2, -U(2) + k * U(8),
-                hy - U(31) - k * U(2), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
-    Tube(c.s, {hx + U(1), hy - U(6), U(1), hx - U(1), hy - U(14), U(1), hx - U(8), hy - U(15), U(1)},
-         Style(c.dark, PART_LINE));
-    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(7), hy + U(2), hx - U(12), hy + U(6), hx - U(6), hy + U(6)}, Style(limb, PART_LINE));
-    BrightEye(c, hx - U(3), hy - U(1), U(3));
-}
-
-/* The queen ant: a huge banded abdomen, wings over her back, head held high under a gold
-   crown. */
-static void QueenAnt(Ctx &c)
-{
-    const int wing = Material(c, {196, 218, 240});
-    const int limb = Material(c, Darker(c.plan->bodyColour, 30));
-    const int gem = Material(c, {226, 52, 84});
-    GroundShadow(c.s, U(4), 0, U(30), U(3));
-    const int by = -U(18);
-    AntFarLegs(c, by, limb);
-    Ellipse(c.s, U(18), by, U(16), U(13), Style(c.body), -12);
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(10) + k * U(7), by - U(12) + k * U(1), U(1), U(7) + k * U(7), by + U(11) - k * U(2),
-                U(1), Style(c.body, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, U(2), by - U(1), U(3), U(4), Style(c.body, PART_LINE));
-    Ellipse(c.s, -U(5), by - U(5), U(8), U(6), Style(c.body, PART_LINE), -30);
-    for (int k = 0; k < 2; ++k)
-        Ellipse(c.s, U(14) + k * U(5), by - U(16) - k * U(2), U(18), U(5), Style(wing, PART_LINE),
-                -20 + k * 8);
-    AntNearLegs(c, by, limb);
-    const int hx = -U(15), hy = by - U(16);
-    Tube(c.s, {hx - U(2), hy - U(5), U(1), hx - U(9), hy - U(10), U(1), hx - U(14), hy - U(5), U(1)},
-         Style(c.dark, PART_LINE));
-    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(7), hy + U(3), hx - U(12), hy + U(7), hx - U(6), hy + U(7)}, Style(limb, PART_LINE));
-    BrightEye(c, hx - U(3), hy, U(3));
-    /* The crown: a band with three points, each tipped with a ball, a gem in front. */
-    const int cy = hy - U(8);
-    for (int k = -1; k <= 1; ++k) {
-        Spike(c, hx + U(1) + k * U(5), cy - U(1), U(7), k * 18, U(2) + U(1) / 2, Style(c.accent, PART_LINE));
-        Ellipse(c.s, Toward(hx + U(1) + k * U(5), U(8), k * 18), TowardY(cy - U(1), U(8), k * 18), U(2), U(2),
-                Style(c.accent, PART_LINE));
-    }
-    Polygon(c.s, {hx - U(7), cy - U(2), hx + U(9), cy - U(2), hx + U(8), cy + U(3), hx - U(6), cy + U(3)},
-            Style(c.accent, PART_LINE));
-    Ellipse(c.s, hx + U(1), cy + U(1), U(2), U(2), Style(gem, PART_LINE));
 }
 
 /* The mantis stands tall on four legs, folded leaf wings on its long abdomen, spiked forelegs
@@ -945,12 +668,6 @@ void DrawInsect(Ctx &c)
         break;
     case SHADOW_SPIDER_ENTRY:
         ShadowSpider(c);
-        break;
-    case WORKER_ANT_ENTRY:
-        WorkerAnt(c);
-        break;
-    case QUEEN_ANT_ENTRY:
-        QueenAnt(c);
         break;
     case FIREFLY_ENTRY:
         Firefly(c);

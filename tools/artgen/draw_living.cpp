@@ -9,7 +9,6 @@ static const int LORIS_BABY_ENTRY = 57;
 
 static const Rgb CASSOWARY_BLUE = {64, 146, 222};
 static const Rgb WATTLE_RED = {218, 50, 56};
-static const Rgb CASQUE_HORN = {184, 156, 104};
 static const Rgb SHIN_GREY = {120, 116, 112};
 static const Rgb BEAK_HORN = {96, 88, 84};
 static const Rgb IRIS_AMBER = {236, 150, 40};

@@ -1,14 +1,12 @@
-/* Round and simple body plans: pond snails, bracket fungi, jellyfish, barrel cacti, flower
-   fairies, the water lily, the cloud puff and the kettle, each shaped per entry. */
+/* Round and simple body plans: pond snails, bracket fungi, jellyfish, barrel cacti, the water
+   lily, the cloud puff and the kettle, each shaped per entry; and the program icon's head. */
 #include "creature_drawers.h"
 
 #include <vector>
 
 /* Entries with looks of their own within their body plan. */
 static const int BRACKET_STACK_ENTRY = 10;
-static const int CACTUS_SPROUT_ENTRY = 52;
 static const int CACTUS_ROLLER_ENTRY = 53;
-static const int FLOWER_FAIRY_ENTRY = 64;
 static const int WATER_LILY_ENTRY = 72;
 static const int STAR_JELLY_ENTRY = 100;
 
@@ -403,49 +401,6 @@ static void BarrelCactus(Ctx &c, bool rolling)
     Ellipse(c.s, U(3), cy + U(11), U(2), U(1), Style(Material(c, {240, 120, 120}), PART_FLAT));
 }
 
-/* Flower fairies float on leaf wings over their shadow: a round green body on stem legs and a
-   flower for a head, a closed bud wrapped in sepals on the young one, an open bloom of round
-   petals and a petal skirt on the grown one. */
-static void FlowerFairy(Ctx &c, bool bloom)
-{
-    GroundShadow(c.s, 0, 0, U(11), U(2));
-    const int by = -U(22), hy = by - U(15);
-    const int leaf = Material(c, Darker(c.plan->bodyColour, 10));
-    for (int side = -1; side <= 1; side += 2) {
-        Leaf(c, side * U(3), by - U(5), bloom ? U(28) : U(19), side * (bloom ? 72 : 55), leaf);
-        if (bloom)
-            Leaf(c, side * U(3), by - U(1), U(18), side * 122, leaf);
-        Capsule(c.s, side * U(3), by + U(5), U(2), side * U(4), by + U(15), U(1) + U(1) / 2,
-                Style(c.body, PART_LINE));
-    }
-    Ellipse(c.s, 0, by, U(7), U(8), Style(c.body, PART_LINE));
-    if (bloom)
-        for (int k = -1; k <= 1; ++k)
-            Ellipse(c.s, k * U(5), by + U(5), U(4), U(6), Style(c.accent, PART_LINE), k * 30);
-    /* Arms: the bud fairy hugs itself, the flower fairy waves. */
-    Capsule(c.s, -U(5), by - U(3), U(2), -U(11), by + U(2), U(2), Style(c.body, PART_LINE));
-    if (bloom)
-        Capsule(c.s, U(5), by - U(3), U(2), U(13), by - U(12), U(2), Style(c.body, PART_LINE));
-    else
-        Capsule(c.s, U(5), by - U(3), U(2), U(11), by + U(2), U(2), Style(c.body, PART_LINE));
-    if (bloom) {
-        for (int k = 0; k < 8; ++k) {
-            const int angle = k * 45 + 22;
-            Ellipse(c.s, Toward(0, U(12), angle), TowardY(hy, U(12), angle), U(6), U(8),
-                    Style(c.accent, PART_LINE), angle);
-        }
-    } else {
-        Petal(c, 0, hy - U(4), U(20), 0, U(8), Style(c.accent, PART_LINE));
-        for (int side = -1; side <= 1; side += 2)
-            Petal(c, side * U(6), hy - U(2), U(14), side * 20, U(4), Style(c.body, PART_LINE));
-    }
-    const int face = Material(c, bloom ? Rgb{250, 224, 130} : Rgb{250, 226, 180});
-    Ellipse(c.s, 0, hy, U(9), U(8), Style(face, PART_LINE));
-    CuteEye(c, -U(4), hy, U(3));
-    CuteEye(c, U(4), hy, U(3));
-    Smile(c, 0, hy + U(5), U(2));
-}
-
 /* The water lily rests in its notched pad on a ring of water: two rows of pointed petals round
    a golden heart with its face. */
 static void WaterLily(Ctx &c)
@@ -473,12 +428,10 @@ static void WaterLily(Ctx &c)
 void DrawPlant(Ctx &c)
 {
     const int idx = c.plan->index;
-    if (idx == CACTUS_SPROUT_ENTRY || idx == CACTUS_ROLLER_ENTRY)
-        BarrelCactus(c, idx == CACTUS_ROLLER_ENTRY);
-    else if (idx == WATER_LILY_ENTRY)
+    if (idx == WATER_LILY_ENTRY)
         WaterLily(c);
     else
-        FlowerFairy(c, idx == FLOWER_FAIRY_ENTRY);
+        BarrelCactus(c, idx == CACTUS_ROLLER_ENTRY);
 }
 
 /* The cloud puff baby: a heap of soft puffs over a grey underside, a drizzle falling from it. */
