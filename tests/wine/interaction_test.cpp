@@ -675,11 +675,28 @@ static int VisibleRows()
     return client.bottom / (int)SendMessageA(app.moveListBox, LB_GETITEMHEIGHT, 0, 0);
 }
 
+/* The entry with the most lines in a list view, so that its list scrolls. */
+static int EntryWithTheLongestList(TabKind view)
+{
+    int longest = 0;
+    size_t most = 0;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry) {
+        size_t lines = view == TAB_MOVES ? ListElements(moveListText[EntrySlot(entry)]).size()
+                                         : ExpectedMachineLines(machineListText[EntrySlot(entry)]).size();
+        if (entry != FORM_ENTRY && lines > most) {
+            most = lines;
+            longest = entry;
+        }
+    }
+    return longest;
+}
+
 TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtTheTop)
 {
     const int notifications[] = {CBN_SETFOCUS, CBN_KILLFOCUS, CBN_DROPDOWN, CBN_CLOSEUP, CBN_SELENDCANCEL};
     for (TabKind view : {TAB_MOVES, TAB_MACHINES}) {
-        SelectEntry(FORM_ENTRY);
+        const int entry = EntryWithTheLongestList(view);
+        SelectEntry(entry);
         ClickTab(view);
         /* The clicked row in sight, and scrolled out of it above and below. */
         const int lastInSight = 3 + VisibleRows() - 1;
@@ -699,7 +716,7 @@ TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtThe
             EXPECT_TRUE(ListPlaceIs(0, lastInSight)) << "the list scrolled down to its clicked row below";
         }
         /* Another entry, and the same list again from its tab, start at the top. */
-        SelectEntry(2);
+        SelectEntry((entry + 1) % ENTRY_COUNT);
         EXPECT_TRUE(ListPlaceIs(0, LB_ERR)) << view;
         ScrollAndClickRow(3, 5);
         ClickTab(view);
