@@ -15,7 +15,8 @@ struct ExpectedPanel {
 
 /* Restate these rows whenever the catalogue's content changes: one entry per row, its number at the end.
    The sample holds one and two types, weights under a kilogram and whole kilograms, every kind of
-   gender mark, the three-form entry and its neighbours, and entries without a note. */
+   gender mark, the three-form entry and its neighbours, entries without a note, and the entry with the
+   longest move list. */
 /* clang-format off */
 const ExpectedPanel expectedPanels[] = {
     {0,   L"Wzrost: 22 cm",  L"Masa: 2,8 kg",   L"Talpik --Lv. 22--> Talpagrond",        L" "                                  }, /* 387 */
@@ -24,6 +25,7 @@ const ExpectedPanel expectedPanels[] = {
     {5,   L"Wzrost: 25 cm",  L"Masa: 1,2 kg",   L"Trasik --Lv. 16--> Trasella",          L"--Lv. 34--> Trasomor"               }, /* 392 */
     {7,   L"Wzrost: 80 cm",  L"Masa: 14,0 kg",  L"Trasik --Lv. 16--> Trasella",          L"--Lv. 34--> Trasomor"               }, /* 394 */
     {8,   L"Wzrost: 20 cm",  L"Masa: 0,3 kg",   L"Chmurek <---dziecko--- Chmurzak",      L"Chmurek nie ewoluuje w Chmurzaka"   }, /* 395 */
+    {13,  L"Wzrost: 210 cm", L"Masa: 520,0 kg", L"Murek --Lv. 19--> Murowal",            L"--Lv. 42--> Murogrom"               }, /* 400 */
     {14,  L"Wzrost: 120 cm", L"Masa: 88,0 kg",  L"Lophet --Lv. 34--> Lophira",           L" "                                  }, /* 401 */
     {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 412 */
     {26,  L"Wzrost: 48 cm",  L"Masa: 7,0 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 413 */
