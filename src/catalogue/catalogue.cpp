@@ -551,7 +551,7 @@ static const char machinesUrchet[] = "66;80;88;92;";
 static const char movesUrchaton[] =
     "Ball Up;Spine Bristle;Static Roll;Sniff Out;Lv. 6 - Froth Anoint;Lv. 12 - Huffing Pop;"
     "Lv. 18 - Quill Discharge;Lv. 24 - Slug Supper;Lv. 29 - Leaf Litter Dash;Lv. 35 - Charged Ridge;"
-    "Lv. 41 - Steel Tempest;Lv. 48 - Hibernation Hum;";
+    "Lv. 41 - Crackling Gale;Lv. 48 - Hibernation Hum;";
 static const char machinesUrchaton[] = "56;66;72;80;81;88;92;";
 /* 462 Rimelin */
 static const char movesRimelin[] =
