@@ -157,12 +157,12 @@ static const char movesWietrzyk[] =
 static const char machinesWietrzyk[] = "23;41;90;-;4;6;";
 /* 390 Medulo */
 static const char movesMedulo[] =
-    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Glow Lure;Lv. 9 - Drift Throb;Lv. 13 - Arc Jolt;"
+    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Dangle Lure;Lv. 9 - Drift Throb;Lv. 13 - Arc Jolt;"
     "Lv. 18 - Current Ride;";
-static const char machinesMedulo[] = "29;48;85;91;-;5;7;";
+static const char machinesMedulo[] = "29;48;85;91;-;5;";
 /* 391 Medulume */
 static const char movesMedulume[] =
-    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Glow Lure;Lv. 10 - Drift Throb;Lv. 14 - Arc Jolt;"
+    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Dangle Lure;Lv. 10 - Drift Throb;Lv. 14 - Arc Jolt;"
     "Lv. 19 - Current Ride;Lv. 20 - Static Tap;Lv. 27 - Tangle Drape;Lv. 34 - Bioglow Surge;"
     "Lv. 42 - Bloom Swarm;Lv. 50 - Storm Chime;";
 static const char machinesMedulume[] = "21;29;48;85;91;-;5;7;";
@@ -218,7 +218,7 @@ static const char movesLophira[] =
     "Lure Sway;Gape;Deep Glow;Snap Jaw;Lv. 8 - Abyss Gulp;Lv. 16 - Dark Water Wait;Lv. 24 - Pressure Crush;"
     "Lv. 34 - Lantern Mirage;Lv. 38 - Bait Twitch;Lv. 44 - Needle Teeth Trap;Lv. 51 - Sea Snow Drift;"
     "Lv. 59 - Midnight Zone Hunt;";
-static const char machinesLophira[] = "1;29;48;54;58;89;-;5;7;";
+static const char machinesLophira[] = "29;48;54;58;89;-;5;7;";
 /* 402 Szronik */
 static const char movesSzronik[] =
     "Whisker Twitch;Milk Tooth Nip;Lv. 5 - Belly Slide;Lv. 10 - Frosted Muzzle;Lv. 15 - Snowbank Peek;"
@@ -249,14 +249,14 @@ static const char movesPylozawier[] =
 static const char machinesPylozawier[] = "23;28;31;40;63;88;-;6;";
 /* 407 Kowadrak */
 static const char movesKowadrak[] =
-    "Clang;Anvil Sparks;Tail Sledge Strike;Iron Brace;Lv. 7 - Temper;Lv. 12 - Red Hot Bar;"
+    "Clang;Anvil Sparks;Tail Sledge Strike;Iron Brace;Lv. 7 - Temper;Lv. 12 - Cherry Red Flush;"
     "Lv. 19 - Smithy Din;Lv. 27 - Forge Ring;Lv. 35 - Horn Tip Bend;Lv. 44 - Cold Quenching;"
-    "Lv. 53 - Swage Block Drop;";
-static const char machinesKowadrak[] = "3;13;16;34;65;68;74;-;3;";
+    "Lv. 53 - Heavy Base Drop;";
+static const char machinesKowadrak[] = "3;16;34;65;68;74;-;3;";
 /* 408 Haybogle */
 static const char movesHaybogle[] =
     "Straw Flap;Stand Still;Lv. 11 - Crow Scare;Lv. 18 - Chaff Spray;Lv. 26 - Harvest Dance;"
-    "Lv. 34 - Rag Sleeve Billow;Lv. 41 - Field Watch;Lv. 48 - Scythe Sweep;Lv. 56 - Stubble Fire Dare;"
+    "Lv. 34 - Rag Sleeve Billow;Lv. 41 - Field Watch;Lv. 48 - Broad Arm Sweep;Lv. 56 - Stubble Fire Dare;"
     "Lv. 63 - Haystack Hide;";
 static const char machinesHaybogle[] = "12;38;39;54;59;64;84;";
 /* 409 Skitlik */
@@ -322,18 +322,18 @@ static const char machinesTikkerel[] = "14;16;32;46;";
 /* 418 Kazurek */
 static const char movesKazurek[] =
     "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 8 - Big Foot Trot;Lv. 13 - Father Follow;Lv. 18 - Toe Jab;";
-static const char machinesKazurek[] = "9;61;";
+static const char machinesKazurek[] = "9;";
 /* 419 Kazuarin */
 static const char movesKazuarin[] =
     "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 9 - Big Foot Trot;Lv. 14 - Father Follow;Lv. 18 - Toe Jab;"
     "Lv. 20 - Casque Bump;Lv. 24 - Rainforest Sprint;Lv. 29 - Low Boom;Lv. 35 - Side Kick Feint;";
-static const char machinesKazuarin[] = "9;61;72;74;-;4;";
+static const char machinesKazuarin[] = "9;72;74;-;4;";
 /* 420 Kazuarok */
 static const char movesKazuarok[] =
     "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 10 - Big Foot Trot;Lv. 15 - Father Follow;Lv. 19 - Toe Jab;"
     "Lv. 22 - Casque Bump;Lv. 26 - Rainforest Sprint;Lv. 31 - Low Boom;Lv. 37 - Side Kick Feint;"
     "Lv. 44 - Wattle Shake;Lv. 50 - Spur Strike;Lv. 58 - Thicket Breaker;";
-static const char machinesKazuarok[] = "9;31;35;61;72;74;-;4;";
+static const char machinesKazuarok[] = "9;31;35;72;74;-;4;";
 /* 421 Porrib */
 static const char movesPorrib[] =
     "Pore Squirt;Filter Feed;Lv. 6 - Osculum Puff;Lv. 11 - Silt Cloud;Lv. 16 - Seabed Cling;"
@@ -386,15 +386,15 @@ static const char movesStakkorum[] =
 static const char machinesStakkorum[] = "7;11;20;22;39;53;73;";
 /* 430 Coilet */
 static const char movesCoilet[] =
-    "Tuck Inside;Algae Graze;Eye Stalk Peek;Lv. 5 - Pondweed Snare;Lv. 10 - Slime Film;Lv. 14 - Whorl Roll;"
+    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 5 - Pondweed Snare;Lv. 10 - Slime Film;Lv. 14 - Whorl Roll;"
     "Lv. 18 - Surface Hang;";
 /* 431 Coilumar */
 static const char movesCoilumar[] =
-    "Tuck Inside;Algae Graze;Eye Stalk Peek;Lv. 6 - Pondweed Snare;Lv. 11 - Slime Film;Lv. 15 - Whorl Roll;"
+    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 6 - Pondweed Snare;Lv. 11 - Slime Film;Lv. 15 - Whorl Roll;"
     "Lv. 18 - Surface Hang;Lv. 19 - Air Bubble Gulp;Lv. 25 - Still Water Hum;Lv. 31 - Ripple Ring Toss;";
 /* 432 Coilidor */
 static const char movesCoilidor[] =
-    "Tuck Inside;Algae Graze;Eye Stalk Peek;Lv. 7 - Pondweed Snare;Lv. 12 - Slime Film;Lv. 16 - Whorl Roll;"
+    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 7 - Pondweed Snare;Lv. 12 - Slime Film;Lv. 16 - Whorl Roll;"
     "Lv. 20 - Surface Hang;Lv. 22 - Air Bubble Gulp;Lv. 27 - Still Water Hum;Lv. 33 - Ripple Ring Toss;"
     "Lv. 40 - Spiral Shove;Lv. 48 - Sunken Nap;Lv. 56 - Mussel Crust;Lv. 68 - Floodgate Tide;";
 static const char machinesCoilidor[] = "2;26;57;62;79;85;";
@@ -507,17 +507,17 @@ static const char movesScarmik[] =
 static const char movesScarbit[] =
     "Curl Up;Greens Munch;Crawl;Squirm;Lv. 8 - Hard Head Bump;Lv. 12 - Root Gnaw;Lv. 16 - Pupal Cell;"
     "Lv. 17 - Plate Hunch;Lv. 21 - Righting Flip;Lv. 25 - Antenna Sweep;Lv. 29 - Elytra Lock;";
-static const char machinesScarbit[] = "2;15;62;86;";
+static const char machinesScarbit[] = "2;15;62;";
 /* 454 Scarabrax */
 static const char movesScarabrax[] =
     "Curl Up;Greens Munch;Crawl;Squirm;Lv. 9 - Hard Head Bump;Lv. 13 - Root Gnaw;Lv. 17 - Pupal Cell;"
     "Lv. 19 - Plate Hunch;Lv. 23 - Righting Flip;Lv. 27 - Antenna Sweep;Lv. 31 - Elytra Lock;"
     "Lv. 32 - Stone Plating;Lv. 36 - Click Leap;Lv. 41 - Hinge Snap Toss;Lv. 47 - Carapace Block;"
     "Lv. 54 - Skyward Spring;";
-static const char machinesScarabrax[] = "2;15;23;36;62;74;86;-;6;";
+static const char machinesScarabrax[] = "2;15;23;36;62;74;-;6;";
 /* 455 Studnik */
 static const char movesStudnik[] =
-    "Rope Sway;Slosh;Well Echo;Lv. 2 - Cold Dip;Lv. 7 - Bucket Drop;Lv. 14 - Windlass Crank;"
+    "Rope Sway;Slosh;Well Echo;Lv. 2 - Cold Dip;Lv. 7 - Bucket Drop;Lv. 14 - Wellhead Hoist;"
     "Lv. 18 - Dusk Rise;Lv. 23 - Frayed Lash;Lv. 28 - Sunken Coin Plea;Lv. 33 - Dark Shaft Pull;"
     "Lv. 40 - Stone Lining Chill;Lv. 48 - Brimming Haul;Lv. 56 - Rusty Handle Creak;";
 static const char machinesStudnik[] = "22;44;57;79;";
@@ -584,7 +584,7 @@ static const char machinesArdebrod[] = "1;57;58;85;-;2;";
 static const char movesArdeagris[] =
     "Reed Stalk;Wade;Bill Jab;Lv. 8 - Still Water Wait;Lv. 13 - Frog Gulp;Lv. 17 - Beak Clack;"
     "Lv. 20 - Stilt Step;Lv. 25 - Neck Kink Strike;Lv. 29 - Powder Down Preen;Lv. 32 - Marsh Takeoff;"
-    "Lv. 39 - Spear Plunge;Lv. 46 - Grey Wing Sweep;Lv. 53 - Heronry Clamour;Lv. 60 - Lakeshore Dance;";
+    "Lv. 39 - Spear Plunge;Lv. 46 - Broad Wing Sweep;Lv. 53 - Heronry Clamour;Lv. 60 - Lakeshore Dance;";
 static const char machinesArdeagris[] = "1;57;58;61;63;72;85;-;2;6;";
 /* 468 Rizolet */
 static const char movesRizolet[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;Lv. 10 - Mudflat Lodge;";
@@ -644,7 +644,7 @@ static const char machinesSutorella[] = "23;41;61;63;66;75;-;1;6;";
 static const char movesLatarnik[] =
     "Foghorn Moan;Lamp Sweep;Lv. 6 - Lens Focus;Lv. 13 - Wave Break;Lv. 21 - Whale Oil Flare;"
     "Lv. 29 - Granite Footing;Lv. 37 - Storm Signal;Lv. 46 - Rotating Beam;Lv. 57 - Shipwreck Warning;";
-static const char machinesLatarnik[] = "4;7;31;46;62;73;74;-;3;7;";
+static const char machinesLatarnik[] = "4;31;46;62;73;-;7;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
     "Blowhole Puff;Deep Call;Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
@@ -660,7 +660,7 @@ static const char machinesSolankor[] = "7;57;62;73;74;85;-;3;";
 static const char movesLodostup[] =
     "Creak;Cold Lean;Lv. 3 - Tripod Stride;Lv. 8 - Sea Stack Sway;Lv. 13 - Hanging Icicles;"
     "Lv. 21 - Frozen Column;Lv. 28 - Spray Freeze;Lv. 43 - Glacier Calving;Lv. 58 - Polar Night Vigil;";
-static const char machinesLodostup[] = "7;37;43;67;73;74;76;-;3;";
+static const char machinesLodostup[] = "37;43;67;73;76;-;3;";
 /* 483 Pyrelk */
 static const char movesPyrelk[] =
     "Cinder Snort;Antler Glow;Lv. 11 - Burning Tines;Lv. 15 - Ash Trail;Lv. 20 - Forest Blaze Run;"
@@ -705,7 +705,8 @@ static const char movesOrikran[] =
 static const char machinesOrikran[] = "23;55;63;71;-;6;";
 /* 491 Glinotur */
 static const char movesGlinotur[] =
-    "Plough;Lowing;Horn Heave;Lv. 6 - Deep Furrow;Lv. 15 - Field Shake;Lv. 24 - Yoke Pull;Lv. 33 - Clod Hurl;"
+    "Plough;Lowing;Horn Heave;Lv. 6 - Deep Furrow;Lv. 15 - Field Shake;Lv. 24 - Hump Shove;Lv. 33 - Clod "
+    "Hurl;"
     "Lv. 42 - Kiln Hardened Hide;Lv. 54 - Landslide Rush;Lv. 67 - Hillside Shrug;";
 static const char machinesGlinotur[] = "7;17;28;31;35;73;74;-;3;";
 /* 492 Fulgoron */
@@ -892,7 +893,7 @@ void InitCatalogue()
     tmLabel[54] =  "TM54 - Moonless Lurk";
     tmLabel[55] =  "TM55 - Moss Blanket";
     tmLabel[56] =  "TM56 - Nettle Rash";
-    tmLabel[57] =  "TM57 - Pail Douse";
+    tmLabel[57] =  "TM57 - Overflow Douse";
     tmLabel[58] =  "TM58 - Patient Stare";
     tmLabel[59] =  "TM59 - Pebble Sling";
     tmLabel[60] =  "TM60 - Pilfer Dart";

@@ -67,7 +67,7 @@ static const Body BODIES[] = {
     {387, LEGS | HANDS | CLAWS | DIGS | FUR | JAWS},                          /* mole pup */
     {388, LEGS | HANDS | CLAWS | DIGS | FUR | JAWS},                          /* mole miner */
     {389, FLIES | TAIL | VOICE},                                              /* kite */
-    {390, FINS | GLOW | CHARGE | VENOM | WET},                                /* jellyfish */
+    {390, FINS | CHARGE | VENOM | WET},                                       /* jellyfish */
     {391, FINS | GLOW | CHARGE | VENOM | WET},                                /* glowing jellyfish */
     {392, FINS | TAIL | WET | JAWS | LARVA},                                  /* newt larva */
     {393, LEGS | TAIL | JAWS | VENOM | WET},                                  /* eft, its skin kept damp */
@@ -234,11 +234,11 @@ static const unsigned long long TM_BODY[TM_COUNT + 1] = {
     NIGHT,                    /* TM54 Moonless Lurk */
     LEAVES,                   /* TM55 Moss Blanket */
     VENOM | SPINES,           /* TM56 Nettle Rash */
-    WET,                      /* TM57 Pail Douse */
+    WET,                      /* TM57 Overflow Douse */
     HUNTER | MIND,            /* TM58 Patient Stare */
     HANDS,                    /* TM59 Pebble Sling */
     HANDS | JAWS,             /* TM60 Pilfer Dart */
-    FEATHERS,                 /* TM61 Pinion Buffet */
+    FEATHERS,                 /* TM61 Pinion Buffet, on wings that fly */
     SHELL | METAL | STONE,    /* TM62 Plated Brace */
     FLIES,                    /* TM63 Plummet Swoop */
     SEEDS,                    /* TM64 Pod Burst */
@@ -418,7 +418,7 @@ static const unsigned short TM_TYPE[TM_COUNT + 1] = {
 static const int BRIDGE_HM = 1, WADING_HM = 2, LOAD_HM = 3, SWIMMING_HM = 5, FLYING_HM = 6, LIGHTING_HM = 7,
                  DIGGING_HM = 8;
 static const int DIGGING_TMS[] = {10, 35};
-static const int CARTWHEEL_TM = 12, SHOULDER_TM = 74;
+static const int CARTWHEEL_TM = 12, PINION_TM = 61, SHOULDER_TM = 74;
 static const int LIGHTEST_BARGER_TENTH_KG = 200;   /* a shoulder barge needs 20 kg behind it */
 static const int LIGHTEST_HAULER_TENTH_KG = 400;   /* hauling loads needs 40 kg */
 static const int HEAVIEST_TUMBLER_TENTH_KG = 1000; /* nobody over 100 kg turns cartwheels */
@@ -543,6 +543,8 @@ static const char *MachineMisfit(int number, bool hm, int machine)
         return "its body cannot use it";
     if (!hm && machine == CARTWHEEL_TM && (!(body & LEGS) || weight > HEAVIEST_TUMBLER_TENTH_KG))
         return "a cartwheel needs legs and a light body";
+    if (!hm && machine == PINION_TM && !(body & FLIES))
+        return "a wing buffet needs wings that fly";
     if (!hm && machine == SHOULDER_TM && weight < LIGHTEST_BARGER_TENTH_KG)
         return "too light to barge";
     if (hm && machine == LOAD_HM && weight < LIGHTEST_HAULER_TENTH_KG)
@@ -638,6 +640,7 @@ TEST_F(ContentRules, TheRulesReadTheMachinesTheirLabelsName)
     EXPECT_STREQ(tmLabel[DIGGING_TMS[0]], "TM10 - Burrow Ambush");
     EXPECT_STREQ(tmLabel[DIGGING_TMS[1]], "TM35 - Furrow Plough");
     EXPECT_STREQ(tmLabel[CARTWHEEL_TM], "TM12 - Cartwheel Heel");
+    EXPECT_STREQ(tmLabel[PINION_TM], "TM61 - Pinion Buffet");
     EXPECT_STREQ(tmLabel[SHOULDER_TM], "TM74 - Shoulder Barge");
     EXPECT_STREQ(tmLabel[49], "TM49 - Larva Wriggle");
     for (int number = FIRST_NUMBER; number < FIRST_NUMBER + ENTRY_COUNT; ++number)
