@@ -44,5 +44,6 @@ void DrawLoris(Ctx &c);
 void DrawWicker(Ctx &c);
 void DrawTeasel(Ctx &c);
 void DrawAmber(Ctx &c);
+void DrawStarJelly(Ctx &c);
 
 #endif

@@ -129,7 +129,7 @@ const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
     {  97, "-",  1, 1, BODY_REEDS,     GRA, N,   {150, 172,  84}, {206, 176, 140},  0, "tall clump of giant reeds walking on a mat of roots, hollow stems cut to different lengths like panpipes, a face among them whistling notes, seed plumes on top"},
     {  98, "-",  1, 1, BODY_INSECT,    INS, DAR, { 70,  60, 100}, {240, 200,  80},  0, "dusk moth with eye-spotted wings"},
     {  99, "-",  1, 1, BODY_FISH,      ELE, WAT, { 52,  74, 128}, {255, 216,  70},  0, "storm ray of the deep seen from above, dark wings with lightning marks and glowing cells, spark on its whip tail"},
-    { 100, "-",  1, 1, BODY_JELLY,     PSY, N,   {176, 140, 236}, {255, 214, 110},  0, "star jelly, a plump violet five-armed star with a golden star glowing inside, its face on the star, frilled ribbons trailing, no evolution"},
+    { 100, "-",  1, 1, BODY_STARJELLY, PSY, N,   {198, 202, 236}, {255, 214, 110}, 64, "star jelly, a tall quivering drop of milky pale jelly slumped on the grass, a small star glowing deep in its belly, a faint calm face, drops of jelly flung off and sparkles round it, no evolution"},
     { 101, "-",  1, 1, BODY_KEEPER,    GHO, POI, {102,  90,  64}, {200, 240, 120}, 66, "hunched marsh keeper of reeds and peat, hood bowed over pale eyes, a green lantern on a crook, fog at its hem"},
     { 102, "-",  1, 1, BODY_QUADRUPED, GRO, STE, {190, 150, 100}, {150, 160, 176},  0, "armadillo on short clawed legs, a high arched shell of steel bands, long snout, tall ears, ringed tail"},
     { 103, "-",  1, 1, BODY_BIRD,      GRA, FLY, {150, 200, 110}, {220,  80,  80},  0, "leaf-green folded-paper crane with pressed-leaf veins"},

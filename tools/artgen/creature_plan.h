@@ -45,6 +45,7 @@ enum Body {
     BODY_WICKER,
     BODY_TEASEL,
     BODY_AMBER,
+    BODY_STARJELLY,
 };
 
 enum Kind {

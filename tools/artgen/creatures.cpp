@@ -166,6 +166,9 @@ static void Paint(Ctx &c)
     case BODY_AMBER:
         DrawAmber(c);
         break;
+    case BODY_STARJELLY:
+        DrawStarJelly(c);
+        break;
     }
 }
 

@@ -299,7 +299,7 @@ void DrawReedPiper(Ctx &c)
 /* ---- The lantern bug ---- */
 
 /* A great lantern bug side on, facing left: a long hollow snout glowing like a lantern full of coals,
-   mottled grey forewings lifted, red hind wings spread behind them, six thin legs. */
+   mottled grey forewings lifted, red hind wings spread behind them, two short antennae, six thin legs. */
 void DrawLanternBug(Ctx &c)
 {
     const int grey = c.body, red = c.accent, ember = Material(c, {255, 150, 50});
@@ -343,6 +343,16 @@ void DrawLanternBug(Ctx &c)
     for (int k = 0; k < 3; ++k) {
         const int x = -U(10) + k * U(9);
         Tube(c.s, {x, by + U(4), U(1), x - U(4), by + U(12), U(1), x - U(2), 0, U(1)}, Style(leg, PART_LINE));
+    }
+    /* Two short antennae under the eye, each a grey bulb and a dark bristle, two pixels thick. */
+    const int stalk = Max(U(1), TwoPixels(c));
+    static const int ANTENNAE[][4] = {
+        {-U(13), by + U(2), -U(21), by + U(3)}, /* far, reaching forward under the snout */
+        {-U(13), by + U(4), -U(19), by + U(9)}, /* near, angled down */
+    };
+    for (const int *a : ANTENNAE) {
+        Capsule(c.s, a[0], a[1], stalk, a[2], a[3], stalk, Style(leg, PART_LINE));
+        Ellipse(c.s, a[0] - U(1), a[1], stalk * 3 / 2, stalk * 3 / 2, Style(grey, PART_LINE));
     }
     ShineEye(c, -U(11), by - U(1), U(2) + U(1) / 2);
 }
