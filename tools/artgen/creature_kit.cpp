@@ -64,6 +64,11 @@ Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom, int size, int originX,
     return c;
 }
 
+int Px(const Ctx &c, int pixels)
+{
+    return pixels * UNIT * Q8_ONE / c.s.zoom;
+}
+
 void CuteEye(Ctx &c, int x, int y, int r)
 {
     Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));

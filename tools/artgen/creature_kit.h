@@ -33,6 +33,10 @@ struct Ctx {
 Ctx MakeCtx(const CreaturePlan &plan, int form, int zoom, int size, int originX, int originY);
 int Material(Ctx &c, Rgb base);
 
+/* Design units that land on the given number of canvas pixels at the picture's zoom. The viewer
+   doubles every second pixel, so marks that must read (eye lights, strands) are kept two wide. */
+int Px(const Ctx &c, int pixels);
+
 /* Round black eye with a highlight, r the radius in design units. */
 void CuteEye(Ctx &c, int x, int y, int r);
 /* Eye with a white, a dark iris looking toward lookX and a highlight. */

@@ -25,16 +25,9 @@ static const Rgb LEAF_GREEN = {104, 168, 72};
 static const Rgb TWIG_BROWN = {120, 88, 62};
 static const Rgb SILK = {206, 212, 228};
 
-/* Half-width in design units of a mark that stays two pixels wide at the picture's zoom: the
-   viewer doubles every second pixel, so one-pixel marks come out uneven. */
-static int TwoPixels(const Ctx &c)
-{
-    return U(1) * Q8_ONE / c.s.zoom;
-}
-
 static void Catchlight(Ctx &c, int x, int y, int r)
 {
-    const int h = std::max(r / 3, TwoPixels(c));
+    const int h = std::max(r / 3, Px(c, 1));
     Ellipse(c.s, x - r / 3, y - r / 2, h, h, Style(c.white, PART_FLAT));
 }
 
@@ -270,7 +263,7 @@ static void PaperCrane(Ctx &c)
     Polygon(c.s, {U(10), by + U(4), U(30), by - U(12), U(16), by + U(7)}, Style(fold, PART_LINE));
     Polygon(c.s, {-U(12), by + U(4), -U(26), by - U(26), -U(16), by + U(7)}, Style(fold, PART_LINE));
     Polygon(c.s, {-U(26), by - U(26), -U(33), by - U(21), -U(23), by - U(21)}, Style(c.accent, PART_LINE));
-    Ellipse(c.s, -U(24), by - U(23), TwoPixels(c), TwoPixels(c), Style(c.eye, PART_FLAT));
+    Ellipse(c.s, -U(24), by - U(23), Px(c, 1), Px(c, 1), Style(c.eye, PART_FLAT));
     Capsule(c.s, 0, by + U(9), U(1) / 2, 0, by - U(5), U(1) / 2, Style(vein, PART_FLAT));
     /* Pressed-leaf veins: a midrib along each wing with side veins. */
     Capsule(c.s, U(2), by - U(2), U(1) / 2, U(17), by - U(24), U(1) / 2, Style(vein, PART_FLAT));

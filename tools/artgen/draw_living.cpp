@@ -2,6 +2,8 @@
    round with big heads and eyes, the grown ones heavier, longer in limb, with their full marks. */
 #include "creature_drawers.h"
 
+#include <algorithm>
+
 /* Entries drawn here, by their place in the catalogue. */
 static const int CASSOWARY_CHICK_ENTRY = 31;
 static const int CASSOWARY_YOUNG_ENTRY = 32;
@@ -17,25 +19,13 @@ static const Rgb LEAF_GREEN = {104, 168, 72};
 static const Rgb MASK_BROWN = {96, 64, 50};
 static const Rgb TONGUE_PINK = {236, 120, 140};
 
-/* Design units that land on the given number of canvas pixels, so that eye lights stay two
-   pixels wide however large the creature is fitted. */
-static int Px(const Ctx &c, int pixels)
-{
-    return pixels * UNIT * Q8_ONE / c.s.zoom;
-}
-
-static int Max(int a, int b)
-{
-    return a > b ? a : b;
-}
-
 /* A round dark eye with a light catch; a coloured ring round it when iris is given. */
 static void RoundEye(Ctx &c, int x, int y, int r, int iris)
 {
     if (iris != 0)
         Ellipse(c.s, x, y, r + Px(c, 1), r + Px(c, 1), Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
     Ellipse(c.s, x, y, r, r, Style(c.eye, PART_FLAT));
-    const int glint = Max(r / 3, Px(c, 1));
+    const int glint = std::max(r / 3, Px(c, 1));
     Ellipse(c.s, x - r / 3, y - r / 3, glint, glint, Style(c.white, PART_FLAT));
 }
 

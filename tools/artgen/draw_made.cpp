@@ -2,6 +2,8 @@
    each built from its own material; the young small and round, the grown heavy and full. */
 #include "creature_drawers.h"
 
+#include <algorithm>
+
 /* Entries drawn here, by their place in the catalogue. */
 static const int WICKER_BALL_ENTRY = 59;
 static const int WICKER_FOAL_ENTRY = 60;
@@ -19,25 +21,13 @@ static const Rgb BARK_BROWN = {112, 80, 58};
 static const Rgb TRAPPED_LEAF = {150, 150, 50};
 static const Rgb TRAPPED_INSECT = {104, 58, 26};
 
-/* Design units that land on the given number of canvas pixels, so that lights and strands stay two
-   pixels wide however large the creature is fitted. */
-static int Px(const Ctx &c, int pixels)
-{
-    return pixels * UNIT * Q8_ONE / c.s.zoom;
-}
-
-static int Max(int a, int b)
-{
-    return a > b ? a : b;
-}
-
 /* A round dark eye with a light catch; a coloured ring round it when iris is given. */
 static void RoundEye(Ctx &c, int x, int y, int r, int iris)
 {
     if (iris != 0)
         Ellipse(c.s, x, y, r + Px(c, 1), r + Px(c, 1), Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
     Ellipse(c.s, x, y, r, r * 9 / 8, Style(c.eye, PART_FLAT));
-    const int glint = Max(r / 3, Px(c, 1));
+    const int glint = std::max(r / 3, Px(c, 1));
     Ellipse(c.s, x - r / 3, y - r / 3, glint, glint, Style(c.white, PART_FLAT));
 }
 
@@ -112,8 +102,8 @@ static int IntSqrt(int64_t v)
    a shaded groove between the rows. */
 static void Weave(Ctx &c, int cx, int cy, int rx, int ry, int angle, int material)
 {
-    const int rowH = Max(U(3), Px(c, 3)), dash = rowH * 2;
-    const int r = Max(U(1) / 2, Px(c, 1));
+    const int rowH = std::max(U(3), Px(c, 3)), dash = rowH * 2;
+    const int r = std::max(U(1) / 2, Px(c, 1));
     for (int row = 0; - ry + row * rowH <= ry; ++row) {
         const int v = -ry + row * rowH + rowH / 2;
         /* Only withies well inside the outline, so the edge stays smooth. */
@@ -153,8 +143,8 @@ static void WithyRing(Ctx &c, int cx, int cy, int rx, int ry, int angle, int r, 
 static void Shoot(Ctx &c, int x, int y, int len, int lean, int material)
 {
     const int tx = Toward(x, len, lean), ty = TowardY(y, len, lean);
-    Curve(c.s, x, y, Max(U(1), Px(c, 1)), Toward(x, len / 2, lean - 20), TowardY(y, len / 2, lean - 20), tx,
-          ty, Max(U(1) / 2, Px(c, 1)), Style(material, PART_LINE));
+    Curve(c.s, x, y, std::max(U(1), Px(c, 1)), Toward(x, len / 2, lean - 20), TowardY(y, len / 2, lean - 20),
+          tx, ty, std::max(U(1) / 2, Px(c, 1)), Style(material, PART_LINE));
     Leaf(c, tx, ty, len * 2 / 3, lean + 35, material);
     Leaf(c, Toward(x, len / 2, lean), TowardY(y, len / 2, lean), len / 2, lean - 60, material);
 }
@@ -164,7 +154,7 @@ static void WickerBall(Ctx &c)
 {
     const int withy = c.body, shoot = c.accent;
     const int hollow = Material(c, Mix(c.plan->bodyColour, WICKER_DARK, 160));
-    const int r = Max(U(1) + U(1) / 2, Px(c, 1) * 3 / 2);
+    const int r = std::max(U(1) + U(1) / 2, Px(c, 1) * 3 / 2);
     const int cy = -U(18), R = U(17);
     GroundShadow(c.s, 0, 0, U(16), U(3));
     Shoot(c, -U(4), cy - R + U(2), U(14), -20, shoot);
@@ -287,14 +277,15 @@ static void SpinyLeaf(Ctx &c, int x, int y, int len, int angle, int width, int l
 {
     const int mx = Toward(x, len / 2, angle), my = TowardY(y, len / 2, angle);
     Ellipse(c.s, mx, my, width, len / 2, Style(leaf, PART_LINE), angle);
-    const int dot = Max(U(1) / 2, Px(c, 1));
+    const int dot = std::max(U(1) / 2, Px(c, 1));
     for (int k = 1; k <= 3; ++k) {
         const int d = len * k / 4;
         Ellipse(c.s, Toward(x, d, angle), TowardY(y, d, angle), dot, dot, Style(prickle, PART_FLAT));
         for (int side = -1; side <= 1; side += 2)
             Spike(c, Toward(Toward(x, d, angle), width * 3 / 4, angle + side * 90),
-                  TowardY(TowardY(y, d, angle), width * 3 / 4, angle + side * 90), Max(U(2), Px(c, 2)),
-                  angle + side * 60, Max(U(1) / 2, Px(c, 1)), Style(leaf, PART_FLAT | PART_NO_HIGHLIGHT));
+                  TowardY(TowardY(y, d, angle), width * 3 / 4, angle + side * 90), std::max(U(2), Px(c, 2)),
+                  angle + side * 60, std::max(U(1) / 2, Px(c, 1)),
+                  Style(leaf, PART_FLAT | PART_NO_HIGHLIGHT));
     }
 }
 
@@ -345,19 +336,20 @@ static void TeaselHead(Ctx &c, int x, int y, int rx, int ry, int head, int lilac
         Curve(c.s, x, y + ry, Px(c, 1), x + side * rx * 2, y + ry / 2, x + side * rx * 3 / 2, y - ry / 2,
               Px(c, 1), Style(stem, PART_LINE));
     Ellipse(c.s, x, y, rx, ry, Style(head, PART_LINE));
-    const int spike = Max(U(2), Px(c, 2));
+    const int spike = std::max(U(2), Px(c, 2));
     for (int row = 0; row < 5; ++row) {
         const int v = -ry + (row + 1) * ry * 2 / 6;
         const int half = rx * (row == 0 || row == 4 ? 6 : 9) / 10;
         for (int side = -1; side <= 1; side += 2)
-            Spike(c, x + side * half, y + v, spike + U(1), side * 80, Max(U(1) / 2, Px(c, 1)),
+            Spike(c, x + side * half, y + v, spike + U(1), side * 80, std::max(U(1) / 2, Px(c, 1)),
                   Style(head, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_SHADOW));
         for (int k = -1; k <= 1; ++k)
             Ellipse(c.s, x + k * rx / 2 + (row % 2) * rx / 4, y + v, Px(c, 1), Px(c, 1),
                     Style(head, PART_FLAT, SHADE_SHADOW));
     }
     Spike(c, x, y - ry, spike + U(1), 0, Px(c, 1), Style(head, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, x, y + ry / 5, rx, Max(U(1) + U(1) / 2, Px(c, 2)), Style(lilac, PART_FLAT, SHADE_LIGHT));
+    Ellipse(c.s, x, y + ry / 5, rx, std::max(U(1) + U(1) / 2, Px(c, 2)),
+            Style(lilac, PART_FLAT, SHADE_LIGHT));
 }
 
 /* A pair of leaves joined round the stem into a cup that holds dew. */
@@ -410,7 +402,7 @@ void DrawTeasel(Ctx &c)
 /* A crackle of static: a bright zigzag bolt of three strokes toward angle. */
 static void Crackle(Ctx &c, int x, int y, int size, int angle, int material)
 {
-    const int r = Max(U(1) / 2, Px(c, 1));
+    const int r = std::max(U(1) / 2, Px(c, 1));
     const int x1 = Toward(x, size / 2, angle + 35), y1 = TowardY(y, size / 2, angle + 35);
     const int x2 = Toward(x1, size / 3, angle - 70), y2 = TowardY(y1, size / 3, angle - 70);
     const int x3 = Toward(x2, size / 2, angle + 35), y3 = TowardY(y2, size / 2, angle + 35);
@@ -421,7 +413,7 @@ static void Crackle(Ctx &c, int x, int y, int size, int angle, int material)
 /* A resin gloss: a bright streak and a spot on the upper left of a glassy part. */
 static void Gloss(Ctx &c, int x, int y, int r, int material)
 {
-    Ellipse(c.s, x - r / 2, y - r / 2, Max(r / 5, Px(c, 1)), Max(r / 3, Px(c, 2)),
+    Ellipse(c.s, x - r / 2, y - r / 2, std::max(r / 5, Px(c, 1)), std::max(r / 3, Px(c, 2)),
             Style(material, PART_FLAT, SHADE_HIGHLIGHT), 30);
     Ellipse(c.s, x - r / 6, y - r * 3 / 4, Px(c, 1), Px(c, 1), Style(material, PART_FLAT, SHADE_HIGHLIGHT));
 }
@@ -501,7 +493,7 @@ static void TrappedInsect(Ctx &c, int x, int y, int size)
 {
     const int bug = Material(c, TRAPPED_INSECT);
     const int wing = Material(c, Mix(c.plan->bodyColour, {255, 250, 220}, 110));
-    const int leg = Max(U(1) / 2, Px(c, 1));
+    const int leg = std::max(U(1) / 2, Px(c, 1));
     for (int side = -1; side <= 1; side += 2) {
         Ellipse(c.s, x + side * size / 2, y - size / 4, size / 2, size / 4,
                 Style(wing, PART_FLAT | PART_LINE), side * 30);
@@ -560,7 +552,7 @@ static void AmberBeast(Ctx &c)
     for (int side = -1; side <= 1; side += 2) {
         const int ex = hx - U(2) + side * U(5), ey = hy;
         Ellipse(c.s, ex, ey, U(3) + U(1) / 2, U(3), Style(iris, PART_FLAT | PART_LINE, SHADE_BASE));
-        Ellipse(c.s, ex, ey, Max(U(1), Px(c, 1)), U(3), Style(c.eye, PART_FLAT));
+        Ellipse(c.s, ex, ey, std::max(U(1), Px(c, 1)), U(3), Style(c.eye, PART_FLAT));
         Ellipse(c.s, ex - U(2), ey - U(1), Px(c, 1), Px(c, 1), Style(c.white, PART_FLAT));
     }
     Polygon(c.s, {hx - U(10), hy - U(5), hx - U(4), hy - U(8), hx - U(3), hy - U(5)},

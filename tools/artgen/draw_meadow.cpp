@@ -5,17 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-/* At the window's 1.5x a mark thinner than two pixels comes out uneven. */
-static int TwoPixels(const Ctx &c)
-{
-    return U(2) * Q8_ONE / c.s.zoom;
-}
-
 /* A round dark eye with a light catch at least two pixels wide. */
 static void GlintEye(Ctx &c, int x, int y, int r)
 {
     Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
-    const int h = std::max(r / 3, TwoPixels(c) / 2);
+    const int h = std::max(r / 3, Px(c, 2) / 2);
     Ellipse(c.s, x - r / 3, y - r / 2, h, h, Style(c.white, PART_FLAT));
 }
 
@@ -23,7 +17,7 @@ static void GlintEye(Ctx &c, int x, int y, int r)
 static void DrowsyEye(Ctx &c, int x, int y, int r, int lid)
 {
     Ellipse(c.s, x, y, r, r, Style(c.eye, PART_FLAT));
-    const int h = std::max(r / 4, TwoPixels(c) / 2);
+    const int h = std::max(r / 4, Px(c, 2) / 2);
     Ellipse(c.s, x - r / 3, y + r / 3, h, h, Style(c.white, PART_FLAT));
     Ellipse(c.s, x, y - r / 2, r + U(1) / 2, r * 3 / 4, Style(lid, PART_LINE | PART_NO_HIGHLIGHT));
 }
@@ -110,7 +104,7 @@ static const int NEWT_EFT_ENTRY = 6;
 static void RingedSpot(Ctx &c, int x, int y, int r, int red)
 {
     Ellipse(c.s, x, y, r, r, Style(c.dark, PART_FLAT));
-    Ellipse(c.s, x, y, r - std::max(U(1), TwoPixels(c) / 2), r - std::max(U(1), TwoPixels(c) / 2),
+    Ellipse(c.s, x, y, r - std::max(U(1), Px(c, 2) / 2), r - std::max(U(1), Px(c, 2) / 2),
             Style(red, PART_FLAT, SHADE_BASE));
 }
 

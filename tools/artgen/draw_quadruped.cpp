@@ -2,6 +2,8 @@
    three-quarter view facing left; a family's stages change posture and grow new parts. */
 #include "creature_drawers.h"
 
+#include <algorithm>
+
 /* Entries drawn here, by their place in the catalogue. */
 static const int MOLE_PUP_ENTRY = 0;
 static const int MOLE_MINER_ENTRY = 1;
@@ -25,26 +27,14 @@ static const int EARTH_OX_ENTRY = 104;
 enum EyeKind { EYE_ROUND, EYE_FIERCE, EYE_SLEEPY };
 enum Foot { FOOT_PAW, FOOT_HOOF, FOOT_CLAW };
 
-/* Design units that land on the given number of canvas pixels at the picture's zoom, so that
-   eye lights and marks stay two pixels wide however large the creature is fitted. */
-static int Px(const Ctx &c, int pixels)
-{
-    return pixels * UNIT * Q8_ONE / c.s.zoom;
-}
-
-static int Max(int a, int b)
-{
-    return a > b ? a : b;
-}
-
 /* An eye with a light catch of at least two pixels: round and open for the young and gentle,
    an almond with a slit and a coloured iris for the fierce, a heavy lid for the sleepy. */
 static void Eye(Ctx &c, int x, int y, int r, EyeKind kind, int iris, int lidMaterial)
 {
-    const int glint = Max(r / 3, Px(c, 1));
+    const int glint = std::max(r / 3, Px(c, 1));
     if (kind == EYE_FIERCE) {
         Ellipse(c.s, x, y, r * 3 / 2, r, Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT), 12);
-        Ellipse(c.s, x, y, Max(r / 3, Px(c, 1)), r, Style(c.eye, PART_FLAT));
+        Ellipse(c.s, x, y, std::max(r / 3, Px(c, 1)), r, Style(c.eye, PART_FLAT));
         Ellipse(c.s, x - r / 2, y - r / 3, glint, glint, Style(c.white, PART_FLAT));
         return;
     }
@@ -76,7 +66,7 @@ static void Leg(Ctx &c, int x, int top, int kneeDx, int footX, int rTop, int rFo
     if (foot == FOOT_CLAW && !far)
         for (int k = 0; k < 3; ++k)
             Spike(c, footX - rFoot - U(1) + k * rFoot * 2 / 3, groundY - rFoot / 3, rFoot + U(1), -110,
-                  Max(rFoot / 4, U(1)), Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
+                  std::max(rFoot / 4, U(1)), Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
 }
 
 /* Two pointed ears on a head at (hx, hy): the far one shadowed behind, the near one with a pale inside. */

@@ -2,22 +2,13 @@
    the reed piper, the lantern bug and the sleeping dragon; each faces left or the viewer. */
 #include "creature_drawers.h"
 
-/* Half-width in design units of a mark that stays two pixels wide at the picture's zoom. */
-static int TwoPixels(const Ctx &c)
-{
-    return U(1) * Q8_ONE / c.s.zoom;
-}
-
-static int Max(int a, int b)
-{
-    return a > b ? a : b;
-}
+#include <algorithm>
 
 /* A round dark eye with a light catch two pixels wide. */
 static void ShineEye(Ctx &c, int x, int y, int r)
 {
     Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
-    const int h = Max(r / 3, TwoPixels(c));
+    const int h = std::max(r / 3, Px(c, 1));
     Ellipse(c.s, x - r / 3, y - r / 2, h, h, Style(c.white, PART_FLAT));
 }
 
@@ -78,7 +69,7 @@ void DrawSeal(Ctx &c)
             {-U(14), -U(20), -U(6), -U(16)}, /* lower */
         };
         for (const int *s : SCARS)
-            Capsule(c.s, s[0], s[1], TwoPixels(c), s[2], s[3], TwoPixels(c), Style(scar, PART_FLAT));
+            Capsule(c.s, s[0], s[1], Px(c, 1), s[2], s[3], Px(c, 1), Style(scar, PART_FLAT));
     } else {
         Ellipse(c.s, -U(6), -U(20), U(8), U(13), Style(c.belly, PART_NO_HIGHLIGHT), 10);
     }
@@ -100,8 +91,8 @@ void DrawSeal(Ctx &c)
              Style(c.body, PART_LINE));
         Ellipse(c.s, hx - U(21), hy + U(17), U(3), U(2), Style(c.dark, PART_LINE));
         for (int k = 0; k < 3; ++k)
-            Capsule(c.s, hx - U(8) - k * U(5), hy - U(8) + k * U(2), TwoPixels(c) / 2, hx - U(7) - k * U(5),
-                    hy - U(1) + k * U(3), TwoPixels(c) / 2, Style(flipper, PART_FLAT, SHADE_SHADOW));
+            Capsule(c.s, hx - U(8) - k * U(5), hy - U(8) + k * U(2), Px(c, 1) / 2, hx - U(7) - k * U(5),
+                    hy - U(1) + k * U(3), Px(c, 1) / 2, Style(flipper, PART_FLAT, SHADE_SHADOW));
         ShineEye(c, hx + U(2), hy - U(3), U(2) + U(1) / 2);
         return;
     }
@@ -153,7 +144,7 @@ void DrawLighthouse(Ctx &c)
     /* The lamp is the eye: a glowing ring round a dark pupil with a light catch. */
     Ellipse(c.s, 0, ly, U(7), U(6), Style(beam, PART_LINE));
     Ellipse(c.s, -U(1), ly, U(3), U(3) + U(1) / 2, Style(c.eye, PART_FLAT));
-    Ellipse(c.s, -U(2), ly - U(2), TwoPixels(c), TwoPixels(c), Style(c.white, PART_FLAT));
+    Ellipse(c.s, -U(2), ly - U(2), Px(c, 1), Px(c, 1), Style(c.white, PART_FLAT));
     /* The door is a round foghorn mouth calling out. */
     Ellipse(c.s, 0, -U(22), U(5), U(4), Style(c.mouth, PART_LINE));
     /* Waves curl round its feet. */
@@ -194,8 +185,7 @@ void DrawSaltBeast(Ctx &c)
             Style(deep, PART_LINE));
     Polygon(c.s, {hx - U(2), hy - U(10), hx + U(4), hy - U(19), hx + U(8), hy - U(12)},
             Style(deep, PART_LINE));
-    Capsule(c.s, hx - U(8), hy + U(3), TwoPixels(c), hx + U(2), hy + U(4), TwoPixels(c),
-            Style(chisel, PART_FLAT));
+    Capsule(c.s, hx - U(8), hy + U(3), Px(c, 1), hx + U(2), hy + U(4), Px(c, 1), Style(chisel, PART_FLAT));
     /* Light facets on the lit planes of the crystal. */
     Polygon(c.s, {-U(10), -U(31), U(6), -U(29), 0, -U(22), -U(10), -U(24)},
             Style(salt, PART_FLAT, SHADE_HIGHLIGHT));
@@ -203,12 +193,12 @@ void DrawSaltBeast(Ctx &c)
             Style(salt, PART_FLAT, SHADE_HIGHLIGHT));
     /* Chisel marks: short parallel cuts on the flank. */
     for (int k = 0; k < 4; ++k)
-        Capsule(c.s, U(2) + k * U(5), -U(18), TwoPixels(c) / 2, U(5) + k * U(5), -U(10), TwoPixels(c) / 2,
+        Capsule(c.s, U(2) + k * U(5), -U(18), Px(c, 1) / 2, U(5) + k * U(5), -U(10), Px(c, 1) / 2,
                 Style(chisel, PART_FLAT));
     Ellipse(c.s, hx - U(3), hy - U(3), U(3), U(2) + U(1) / 2,
             Style(brine, PART_FLAT | PART_LINE, SHADE_LIGHT));
     Ellipse(c.s, hx - U(3), hy - U(3), U(1) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
-    Ellipse(c.s, hx - U(4), hy - U(4), TwoPixels(c) / 2, TwoPixels(c) / 2, Style(c.white, PART_FLAT));
+    Ellipse(c.s, hx - U(4), hy - U(4), Px(c, 1) / 2, Px(c, 1) / 2, Style(c.white, PART_FLAT));
     /* Salt crystals have grown back on its shoulders as cubes. */
     static const int CUBES[][3] = {
         {-U(6), -U(33), U(5)}, /* shoulder */
@@ -265,7 +255,7 @@ void DrawReedPiper(Ctx &c)
         const int x = s[0], top = -s[1];
         Capsule(c.s, x, -U(6), U(3), x, top, U(3), Style(stem, PART_LINE));
         for (int y = -U(14); y > top + U(4); y -= U(10))
-            Capsule(c.s, x - U(3), y, TwoPixels(c) / 2, x + U(3), y, TwoPixels(c) / 2,
+            Capsule(c.s, x - U(3), y, Px(c, 1) / 2, x + U(3), y, Px(c, 1) / 2,
                     Style(stem, PART_FLAT, SHADE_SHADOW));
         Ellipse(c.s, x, top, U(2) + U(1) / 2, U(1) + U(1) / 2, Style(hollow, PART_FLAT | PART_LINE));
     }
@@ -291,8 +281,7 @@ void DrawReedPiper(Ctx &c)
     for (int k = 0; k < 2; ++k) {
         const int x = -U(26) + k * U(6), y = -U(46) - k * U(8);
         Ellipse(c.s, x, y, U(2) + U(1) / 2, U(2), Style(note, PART_FLAT), -20);
-        Capsule(c.s, x + U(2), y, TwoPixels(c) / 2, x + U(2), y - U(8), TwoPixels(c) / 2,
-                Style(note, PART_FLAT));
+        Capsule(c.s, x + U(2), y, Px(c, 1) / 2, x + U(2), y - U(8), Px(c, 1) / 2, Style(note, PART_FLAT));
     }
 }
 
@@ -321,8 +310,8 @@ void DrawLanternBug(Ctx &c)
     /* Abdomen under the wings. */
     Ellipse(c.s, U(10), by + U(2), U(13), U(6), Style(Material(c, {110, 100, 96}), PART_LINE));
     for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(6) + k * U(5), by - U(2), TwoPixels(c) / 2, U(5) + k * U(5), by + U(7),
-                TwoPixels(c) / 2, Style(leg, PART_FLAT));
+        Capsule(c.s, U(6) + k * U(5), by - U(2), Px(c, 1) / 2, U(5) + k * U(5), by + U(7), Px(c, 1) / 2,
+                Style(leg, PART_FLAT));
     /* The mottled grey forewing lifted over the back. */
     const int fx = Toward(wx, U(17), 42), fy = TowardY(wy, U(17), 42);
     Ellipse(c.s, fx, fy, U(6), U(18), Style(grey, PART_LINE), 42);
@@ -337,15 +326,15 @@ void DrawLanternBug(Ctx &c)
     Ellipse(c.s, -U(29), by - U(22), U(4), U(4), Style(coal, PART_FLAT, SHADE_LIGHT));
     Ellipse(c.s, -U(23), by - U(12), U(3), U(3), Style(coal, PART_FLAT, SHADE_LIGHT));
     for (int k = 0; k < 2; ++k)
-        Capsule(c.s, -U(19) - k * U(7), by - U(5) - k * U(11), TwoPixels(c) / 2, -U(26) - k * U(7),
-                by - U(10) - k * U(11), TwoPixels(c) / 2, Style(ember, PART_FLAT, SHADE_SHADOW));
+        Capsule(c.s, -U(19) - k * U(7), by - U(5) - k * U(11), Px(c, 1) / 2, -U(26) - k * U(7),
+                by - U(10) - k * U(11), Px(c, 1) / 2, Style(ember, PART_FLAT, SHADE_SHADOW));
     /* Near legs, thin and jointed. */
     for (int k = 0; k < 3; ++k) {
         const int x = -U(10) + k * U(9);
         Tube(c.s, {x, by + U(4), U(1), x - U(4), by + U(12), U(1), x - U(2), 0, U(1)}, Style(leg, PART_LINE));
     }
     /* Two short antennae under the eye, each a grey bulb and a dark bristle, two pixels thick. */
-    const int stalk = Max(U(1), TwoPixels(c));
+    const int stalk = std::max(U(1), Px(c, 1));
     static const int ANTENNAE[][4] = {
         {-U(13), by + U(2), -U(21), by + U(3)}, /* far, reaching forward under the snout */
         {-U(13), by + U(4), -U(19), by + U(9)}, /* near, angled down */
@@ -405,14 +394,14 @@ void DrawSleepingDragon(Ctx &c)
     Polygon(c.s, {hx - H(6), hy - H(6), hx - H(26), hy - H(1), hx - H(27), hy + H(6), hx - H(4), hy + H(9)},
             Style(c.body, PART_LINE));
     Ellipse(c.s, hx - H(23), hy, H(2), H(1) + H(1) / 2, Style(c.dark, PART_FLAT));
-    Capsule(c.s, hx - H(25), hy + H(6), TwoPixels(c) / 2, hx - H(6), hy + H(6), TwoPixels(c) / 2,
+    Capsule(c.s, hx - H(25), hy + H(6), Px(c, 1) / 2, hx - H(6), hy + H(6), Px(c, 1) / 2,
             Style(c.mouth, PART_FLAT));
     Spike(c, hx - H(18), hy + H(6), H(3), 180, H(1), Style(horn, PART_LINE | PART_NO_HIGHLIGHT));
     /* A jaw frill and a heavy brow ridge over the closed eye. */
     Spike(c, hx + H(6), hy + H(4), H(8), 120, H(3), Style(c.accent, PART_LINE));
     Capsule(c.s, hx - H(9), hy - H(7), H(2), hx + H(4), hy - H(8), H(2), Style(c.accent, PART_LINE));
     /* Asleep: the eye a closed curve. */
-    Curve(c.s, hx - H(8), hy - H(2), TwoPixels(c), hx - H(3), hy + H(3), hx + H(3), hy - H(2), TwoPixels(c),
+    Curve(c.s, hx - H(8), hy - H(2), Px(c, 1), hx - H(3), hy + H(3), hx + H(3), hy - H(2), Px(c, 1),
           Style(c.eye, PART_FLAT));
     /* The forefeet crossed under the chin, claws curled. */
     for (int k = 0; k < 2; ++k) {
