@@ -32,8 +32,8 @@
    409..411  family 3  insect; +dark       Skitlik, Skitrel, Skitnoctis: spiderling, web spider, funnel spider
    412..414  split     normal; +form/dark  Tessinek: tile shrew, tile buds on its bare back; Tessamira
                                            (females): her back grows hard tiles from what she eats where
-                                           she was raised (moss, terracotta or iron) and she curls into a
-                                           tiled ball; Tessarok (males): no tiles, skin glazed black like
+                                           she was raised (moss, terracotta or iron), laid in rows like a
+                                           mosaic floor; Tessarok (males): no tiles, skin glazed black like
                                            wet slate, hunts grubs round the den at night and guards it
    415..416  family 2  grass, psychic      Humulik, Humulara: hop vines; only females bear the papery
                                            cones whose scent makes one drowsy, so only they evolve
@@ -283,19 +283,19 @@ static const char machinesTessinek[] = "41;60;";
 /* moss tiles */
 static const char movesTessamiraMoss[] =
     "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
-    "Lv. 20 - Bare Back Bask;Lv. 23 - Moss Mosaic;Lv. 28 - Dewy Plates;Lv. 33 - Balled Up;"
-    "Lv. 39 - Green Armour Roll;Lv. 45 - Lichen Grip;Lv. 54 - Fern Floor Ambush;";
+    "Lv. 20 - Bare Back Bask;Lv. 23 - Moss Mosaic;Lv. 28 - Dewy Plates;Lv. 33 - Grout Seal;"
+    "Lv. 39 - Green Saddle Brace;Lv. 45 - Lichen Grip;Lv. 54 - Fern Floor Ambush;";
 /* terracotta tiles */
 static const char movesTessamiraClay[] =
     "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
-    "Lv. 20 - Bare Back Bask;Lv. 23 - Terracotta Plates;Lv. 27 - Kiln Red Curl;Lv. 31 - Shard Scatter;"
-    "Lv. 36 - Hard Fired Hunch;Lv. 46 - Baked Earth Roll;Lv. 58 - Potsherd Volley;";
+    "Lv. 20 - Bare Back Bask;Lv. 23 - Terracotta Plates;Lv. 27 - Kiln Red Glow;Lv. 31 - Shard Scatter;"
+    "Lv. 36 - Hard Fired Hunch;Lv. 46 - Baked Earth Stamp;Lv. 58 - Potsherd Volley;";
 /* iron tiles */
 static const char movesTessamiraIron[] =
     "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
-    "Lv. 20 - Bare Back Bask;Lv. 23 - Iron Plating;Lv. 26 - Bog Ore Sip;Lv. 32 - Clanking Curl;"
-    "Lv. 37 - Scale Overlap;Lv. 48 - Rusty Ball Roll;Lv. 60 - Ironclad Tumble;";
-static const char machinesTessamira[] = "17;28;41;55;60;86;88;";
+    "Lv. 20 - Bare Back Bask;Lv. 23 - Iron Plating;Lv. 26 - Bog Ore Sip;Lv. 32 - Clanking Trot;"
+    "Lv. 37 - Scale Overlap;Lv. 48 - Rust Bloom Shrug;Lv. 60 - Ironclad Charge;";
+static const char machinesTessamira[] = "17;28;41;55;60;86;";
 /* 414 Tessarok */
 static const char movesTessarok[] =
     "Snout Twitch;Musk Scent;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"

@@ -90,7 +90,7 @@ static const Body BODIES[] = {
     {410, LEGS | SILK | JAWS | VENOM | HUNTER},                               /* orb spider */
     {411, LEGS | SILK | JAWS | VENOM | HUNTER | NIGHT},                       /* funnel spider */
     {412, LEGS | FUR | JAWS | TAIL | CLAWS | VOICE},                          /* shrew with tile buds, twitters */
-    {413, LEGS | FUR | JAWS | TAIL | CLAWS | VOICE | SHELL | ROLLS | LEAVES}, /* tiled shrew, moss on one form */
+    {413, LEGS | FUR | JAWS | TAIL | CLAWS | VOICE | SHELL | LEAVES},         /* tiled shrew, moss on one form */
     {414, LEGS | JAWS | TAIL | CLAWS | VOICE | NIGHT | HUNTER},               /* slate shrew */
     {415, ROOTS | LEAVES | MIND},                                             /* hop shoot */
     {416, ROOTS | LEAVES | SEEDS | MIND},                                     /* hop bine */
