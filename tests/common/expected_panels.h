@@ -22,8 +22,8 @@ const ExpectedPanel expectedPanels[] = {
     {0,   L"Wzrost: 22 cm",  L"Masa: 2,8 kg",   L"Talpik --Lv. 22--> Talpagrond",        L" "                                  }, /* 387 */
     {2,   L"Wzrost: 90 cm",  L"Masa: 1,5 kg",   L"Motek --Lv. 18--> Wietrzyk",           L" "                                  }, /* 389 */
     {3,   L"Wzrost: 40 cm",  L"Masa: 2,0 kg",   L"Medulo --Lv. 20--> Medulume",          L" "                                  }, /* 390 */
-    {5,   L"Wzrost: 25 cm",  L"Masa: 1,2 kg",   L"Trasik --Lv. 16--> Trasella",          L"--Lv. 34--> Trasomor"               }, /* 392 */
-    {7,   L"Wzrost: 80 cm",  L"Masa: 14,0 kg",  L"Trasik --Lv. 16--> Trasella",          L"--Lv. 34--> Trasomor"               }, /* 394 */
+    {5,   L"Wzrost: 25 cm",  L"Masa: 1,2 kg",   L"Trasik --Lv. 13--> Trasella",          L"--Lv. 29--> Trasomor"               }, /* 392 */
+    {7,   L"Wzrost: 80 cm",  L"Masa: 14,0 kg",  L"Trasik --Lv. 13--> Trasella",          L"--Lv. 29--> Trasomor"               }, /* 394 */
     {8,   L"Wzrost: 20 cm",  L"Masa: 0,3 kg",   L"Chmurek <---dziecko--- Chmurzak",      L"Chmurek nie ewoluuje w Chmurzaka"   }, /* 395 */
     {13,  L"Wzrost: 210 cm", L"Masa: 520,0 kg", L"Murek --Lv. 19--> Murowal",            L"--Lv. 42--> Murogrom"               }, /* 400 */
     {14,  L"Wzrost: 120 cm", L"Masa: 88,0 kg",  L"Lophet --Lv. 34--> Lophira",           L" "                                  }, /* 401 */
