@@ -55,7 +55,7 @@ const CreaturePlan CREATURE_PLANS[ENTRY_COUNT] = {
     {  23, "H",  2, 3, BODY_INSECT,    INS, N,   {150, 180,  60}, {230, 200,  60}, 62, "spider head up in its orb web, striped legs"},
     {  24, "H",  3, 3, BODY_INSECT,    INS, DAR, { 70,  64,  96}, {200,  60,  80}, 70, "big shadow spider in the mouth of its silk funnel, eight red eyes, pale fangs"},
     {  25, "K",  1, 2, BODY_TILESHREW, NOR, N,   {146, 108, 112}, {240, 225, 190},  0, "tiny shrew trotting on short legs, big head and eye, a bare pink back showing a grid of tile buds"},
-    {  26, "K",  2, 2, BODY_TILESHREW, NOR, GRA, {146, 108, 112}, {110, 170,  70},  0, "female shrew half curled into a ball under a dome of hard tiles; forms: moss tiles (grass), terracotta tiles (ground, pic 239), iron tiles (steel, pic 240)"},
+    {  26, "K",  2, 2, BODY_TILESHREW, NOR, GRA, {146, 108, 112}, {110, 170,  70},  0, "heavy long-snouted female shrew trotting head up, long thin tail out behind, a flat saddle of small square tiles in grouted rows from nape to tail root, loose new tiles budding at its edge; forms: moss tiles (grass), terracotta tiles (ground, pic 239), iron tiles with rust (steel, pic 240)"},
     {  27, "K",  2, 2, BODY_TILESHREW, NOR, DAR, { 58,  60,  76}, {236, 220, 170},  0, "male shrew without tiles, glazed black like wet slate, a long snout nosing a grub out of the ground at night"},
     {  28, "L",  1, 2, BODY_HOP,       GRA, PSY, {110, 170,  70}, {206, 226, 150},  0, "hop shoot twining up a stick, two heart-shaped leaves, a sleepy bud face on top"},
     {  29, "L",  2, 2, BODY_HOP,       GRA, PSY, {100, 160,  64}, {206, 226, 150},  0, "tall hop bine twined round a pole, hand-like leaves, papery pale-green cones hanging, a drowsy face leaning from the top"},

@@ -463,44 +463,151 @@ static void TileShrewKit(Ctx &c)
     ShrewHead(c, -U(16), -U(20), U(10), U(3) + U(1) / 2, c.body);
 }
 
-/* One tile of the female's mosaic: a chamfered square. */
-static void Tile(Ctx &c, int x, int y, int half, int material)
+static const Rgb IRON_RUST = {170, 92, 52};
+
+static int ShrewSqrt(int64_t v)
 {
-    const int k = half / 3;
-    Polygon(c.s,
-            {x - half + k, y - half, x + half - k, y - half, x + half, y - half + k, x + half, y + half - k,
-             x + half - k, y + half, x - half + k, y + half, x - half, y + half - k, x - half, y - half + k},
-            Style(material, PART_LINE));
+    int64_t r = 0;
+    while ((r + 1) * (r + 1) <= v)
+        ++r;
+    return (int)r;
 }
 
-/* The female half curled into her tiled ball: her back a dome of hard tiles in the colour of what
-   she was raised on, head and forepaws tucked in front, the tail wrapped under. */
-static void TiledShrew(Ctx &c)
+/* The female's body seen from the side: an ellipse. */
+struct ShrewBody {
+    int x, y, rx, ry;
+};
+
+/* Whether (x, y) lies inside the body. */
+static bool InsideBody(const ShrewBody &b, int x, int y)
 {
+    const int64_t dx = (int64_t)(x - b.x) * 1024 / b.rx, dy = (int64_t)(y - b.y) * 1024 / b.ry;
+    return dx * dx + dy * dy <= 1024 * 1024;
+}
+
+/* The body's top outline above x. */
+static int BodyTop(const ShrewBody &b, int x)
+{
+    const int64_t dx = std::min<int64_t>(std::abs(x - b.x), b.rx);
+    return b.y - (int)((int64_t)b.ry * ShrewSqrt((int64_t)b.rx * b.rx - dx * dx) / b.rx);
+}
+
+/* Pixel-exact tiles: design coordinates to canvas units and back, and the pixel border nearest a
+   design coordinate, so every tile covers the same pixels and the grout stays one pixel wide. */
+static int64_t FloorDivide(int64_t a, int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+static int CanvasOf(const Sprite &s, int v, int origin)
+{
+    return origin + (int)FloorDivide((int64_t)v * s.zoom + Q8_ONE / 2, Q8_ONE);
+}
+static int DesignOf(const Sprite &s, int canvas, int origin)
+{
+    return (int)((int64_t)(canvas - origin) * Q8_ONE / s.zoom);
+}
+static int PixelBorder(int canvas)
+{
+    return (int)FloorDivide(canvas + UNIT / 2, UNIT) * UNIT;
+}
+
+/* A square tile centred on (x, y), turned by angle degrees. */
+static void SquareTile(Ctx &c, int x, int y, int half, int angle, PartStyle style)
+{
+    std::vector<int> xy = {x - half, y - half, x + half, y - half, x + half, y + half, x - half, y + half};
+    for (size_t i = 0; i + 1 < xy.size(); i += 2)
+        Turn(x, y, angle, xy[i], xy[i + 1]);
+    Polygon(c.s, xy, style);
+}
+
+/* The mosaic saddle on the female's back: the body above the saddle's lower edge is grouted, and
+   columns of square tiles are laid down it from the top outline, so the rows lie flat along her back
+   from nape to tail root; new tiles bud loose below the lower edge. */
+static void TileSaddle(Ctx &c, const ShrewBody &b, int edge)
+{
+    const int FORM_IRON = 2;
     const int tile = Material(c, TILE_COLOURS[c.form]), grout = Material(c, GROUT_COLOURS[c.form]);
-    const int tile2 = Material(c, Mix(TILE_COLOURS[c.form], GROUT_COLOURS[c.form], 80));
-    GroundShadow(c.s, 0, 0, U(32), U(3));
-    Curve(c.s, U(24), -U(6), U(3), U(30), U(0), U(4), -U(2), U(2), Style(c.body, PART_LINE));
-    Ellipse(c.s, U(18), -U(4), U(7), U(3), Style(c.body, PART_LINE));
-    Ellipse(c.s, U(4), -U(30), U(30), U(28), Style(grout, PART_LINE));
-    const int TILE_HALF = U(4), STEP = U(9);
-    for (int row = 0; row < 7; ++row) {
-        const int y = -U(55) + row * STEP;
-        const int dy = y + U(30);
-        for (int k = -4; k <= 4; ++k) {
-            const int x = U(4) + k * STEP + (row % 2) * STEP / 2;
-            const int dx = x - U(4);
-            /* Only tiles that sit wholly on the dome. */
-            const int64_t ex = (int64_t)(std::abs(dx) + TILE_HALF / 2) * 256 / U(30);
-            const int64_t ey = (int64_t)(std::abs(dy) + TILE_HALF / 2) * 256 / U(28);
-            if (ex * ex + ey * ey > 256 * 256)
-                continue;
-            Tile(c, x, y, TILE_HALF, (row + k) % 3 == 0 ? tile2 : tile);
+    const int rust = Material(c, IRON_RUST);
+    /* Tiles four pixels square, one pixel of grout between them, whatever the zoom. */
+    const int TILE = U(4), STEP = U(5), HALF = Px(c, 2), GROUT = Px(c, 1);
+    /* The grout: the body's outline above the edge, closed along it. */
+    const int reach =
+        (int)((int64_t)b.rx * ShrewSqrt((int64_t)b.ry * b.ry - (int64_t)(edge - b.y) * (edge - b.y)) / b.ry);
+    std::vector<int> cap = {b.x - reach, edge};
+    for (int a = -180; a <= 180; a += 6) {
+        const int x = b.x + b.rx * SinQ12(a) / 4096, y = b.y - b.ry * CosQ12(a) / 4096;
+        if (y < edge) {
+            cap.push_back(x);
+            cap.push_back(y);
         }
     }
-    Ellipse(c.s, -U(12), -U(4), U(6), U(3), Style(c.body, PART_LINE));
-    ShrewHead(c, -U(26), -U(14), U(10), U(3), c.body);
-    Ellipse(c.s, -U(20), -U(5), U(5), U(3), Style(c.body, PART_LINE));
+    cap.push_back(b.x + reach);
+    cap.push_back(edge);
+    Polygon(c.s, cap, Style(grout, PART_FLAT, SHADE_BASE));
+    /* Columns on the pixel grid, centred along the body; a tile's corner may reach into the outline. */
+    const ShrewBody room = {b.x, b.y, b.rx + GROUT, b.ry + GROUT};
+    const Sprite &sp = c.s;
+    const int columns =
+        (CanvasOf(sp, b.x + b.rx, sp.originX) - CanvasOf(sp, b.x - b.rx, sp.originX)) / STEP + 1;
+    const int first = PixelBorder(CanvasOf(sp, b.x, sp.originX) - (columns - 1) * STEP / 2 - TILE / 2);
+    for (int column = 0; column < columns; ++column) {
+        const int left = DesignOf(sp, first + column * STEP, sp.originX);
+        const int right = DesignOf(sp, first + column * STEP + TILE, sp.originX), x = (left + right) / 2;
+        /* The column starts under the lower of the outline's heights at the tile's two sides. */
+        const int top = PixelBorder(CanvasOf(sp, std::max(BodyTop(b, left), BodyTop(b, right)), sp.originY));
+        int y = 0, laid = 0;
+        for (int row = 0;; ++row) {
+            const int upper = DesignOf(sp, top + row * STEP, sp.originY);
+            const int lower = DesignOf(sp, top + row * STEP + TILE, sp.originY);
+            y = (upper + lower) / 2;
+            if (lower + GROUT > edge)
+                break;
+            if (!InsideBody(room, left, upper) || !InsideBody(room, right, upper) ||
+                !InsideBody(room, left, lower) || !InsideBody(room, right, lower))
+                continue;
+            int material = tile;
+            Shade shade = (row + column * 2) % 5 == 0 ? SHADE_SHADOW : SHADE_BASE;
+            if ((row * 2 + column) % 7 == 2)
+                shade = SHADE_LIGHT;
+            if (c.form == FORM_IRON && (row * 3 + column) % 10 == 3)
+                material = rust, shade = SHADE_BASE;
+            Polygon(c.s, {left, upper, right, upper, right, lower, left, lower},
+                    Style(material, PART_FLAT, shade));
+            ++laid;
+        }
+        /* A few loose new tiles budding below the saddle's edge. */
+        if (laid > 0 && column % 4 == 2 && InsideBody(b, x, y))
+            SquareTile(c, x + GROUT, y + GROUT, HALF, column % 8 == 1 ? 20 : -20,
+                       Style(tile, PART_LINE | PART_FLAT, SHADE_LIGHT));
+    }
+}
+
+/* The grown female trots on four short legs with her head up and her long thin tail out behind;
+   her back is a flat mosaic of small square tiles in the colour of what she was raised on. */
+static void TiledShrew(Ctx &c)
+{
+    const ShrewBody BODY = {U(4), -U(30), U(30), U(23)};
+    const int BX = BODY.x, BY = BODY.y, RX = BODY.rx, RY = BODY.ry;
+    const int pink = Material(c, SHREW_PINK);
+    GroundShadow(c.s, U(4), 0, U(34), U(5));
+    /* The tail first: out behind from the rump, its thin tip lifting. */
+    Curve(c.s, BX + RX - U(4), BY + U(6), U(4), BX + RX + U(12), BY + U(10), BX + RX + U(12), BY - U(14),
+          U(1), Style(c.body, PART_LINE));
+    /* Far legs, in shadow: the fore leg swung back, the hind leg forward. */
+    Tube(c.s, {-U(8), BY + U(14), U(7), -U(6), -U(6), U(5), -U(8), -U(2), U(4)},
+         Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    Tube(c.s, {U(18), BY + U(14), U(8), U(16), -U(6), U(5), U(14), -U(2), U(4)},
+         Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    /* A thick neck up to the raised head. */
+    Capsule(c.s, BX - RX + U(10), BY - U(4), U(13), -U(16), BY - U(18), U(10), Style(c.body, PART_LINE));
+    Ellipse(c.s, BX, BY, RX, RY, Style(c.body, PART_LINE));
+    /* Near legs: the fore leg reaching forward, the hind leg pushing back. */
+    Tube(c.s, {-U(14), BY + U(14), U(7), -U(17), -U(6), U(5), -U(20), -U(2), U(4)}, Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(22), -U(2), U(6), U(3), Style(pink, PART_LINE));
+    Tube(c.s, {U(24), BY + U(12), U(9), U(26), -U(6), U(5), U(28), -U(2), U(4)}, Style(c.body, PART_LINE));
+    Ellipse(c.s, U(30), -U(2), U(6), U(3), Style(pink, PART_LINE));
+    TileSaddle(c, BODY, BY + RY / 2);
+    ShrewHead(c, -U(18), BY - U(20), U(12), U(3) + U(1) / 2, c.body);
 }
 
 /* The male has no tiles: a long-snouted night hunter glazed black like wet slate, nosing a grub
