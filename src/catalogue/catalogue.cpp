@@ -133,55 +133,60 @@ static const char machinesNone[] = "-;";
 /* Machine lists that two members of one family have in common. */
 /* 398 Murek, 399 Murowal */
 static const char machinesWallGolems[] = "7;62;73;74;-;3;";
-/* 424 Skimpa, 425 Skimpador */
-static const char machinesYoungFrogs[] = "5;23;63;91;-;6;";
-/* 430 Coilet, 431 Coilumar */
-static const char machinesPondSnails[] = "26;62;79;85;";
+
+/* Machine lists two young creatures of different families have in common: what a small body of that kind
+   can already learn. */
+/* 387 Talpik, 471 Melesko: young diggers */
+static const char machinesYoungDiggers[] = "10;18;82;-;8;";
+/* 402 Szronik, 462 Rimelin: young ones of the frost */
+static const char machinesFrostYoung[] = "43;76;-;2;";
+/* 421 Porrib, 465 Ardipip: young ones of the shallows */
+static const char machinesShallowsYoung[] = "57;79;";
 
 /* Per entry: the level-up moves, then the TM/HM numbers. */
 /* 387 Talpik */
 static const char movesTalpik[] =
-    "Snout Poke;Soil Push;Worm Sniff;Lv. 5 - Spade Clap;Lv. 9 - Loam Scatter;Lv. 14 - Claw Rake Dig;"
+    "Snout Poke;Soil Push;Worm Sniff;Lv. 4 - Spade Clap;Lv. 9 - Loam Scatter;Lv. 15 - Claw Rake Dig;"
     "Lv. 19 - Velvet Burrow;";
-static const char machinesTalpik[] = "18;35;38;72;-;8;";
 /* 388 Talpagrond */
 static const char movesTalpagrond[] =
-    "Snout Poke;Soil Push;Worm Sniff;Ore Knock;Lv. 6 - Spade Clap;Lv. 10 - Loam Scatter;"
-    "Lv. 16 - Claw Rake Dig;Lv. 20 - Velvet Burrow;Lv. 22 - Clay Brow Butt;Lv. 29 - Tunnel Rush;"
-    "Lv. 36 - Vein Sense;Lv. 44 - Deep Delve;Lv. 52 - Mine Shaft Cave-in;";
-static const char machinesTalpagrond[] = "7;18;35;36;38;72;74;-;3;8;";
+    "Snout Poke;Soil Push;Worm Sniff;Ore Knock;Lv. 4 - Spade Clap;Lv. 11 - Loam Scatter;"
+    "Lv. 17 - Claw Rake Dig;Lv. 25 - Clay Brow Butt;Lv. 31 - Tunnel Rush;Lv. 37 - Vein Sense;"
+    "Lv. 44 - Deep Delve;Lv. 53 - Mine Shaft Cave-in;";
+static const char machinesTalpagrond[] = "10;18;36;42;47;82;-;8;";
 /* 389 Wietrzyk */
 static const char movesWietrzyk[] =
     "Paper Rustle;String Tug;Lv. 7 - Rag Bow Flick;Lv. 12 - Sky Loop;Lv. 18 - Windward Tack;"
-    "Lv. 24 - Humming Spar;Lv. 31 - Tail Lash;Lv. 39 - Glassed Line Saw;Lv. 47 - Storm Front Soar;";
-static const char machinesWietrzyk[] = "23;41;90;-;4;6;";
+    "Lv. 24 - Humming Spar;Lv. 31 - Knotted Tail Swat;Lv. 39 - Glassed Line Saw;"
+    "Lv. 47 - Storm Front Soar;";
+static const char machinesWietrzyk[] = "23;41;90;-;4;";
 /* 390 Medulo */
 static const char movesMedulo[] =
-    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Dangle Lure;Lv. 9 - Drift Throb;Lv. 13 - Arc Jolt;"
+    "Tentacle Brush;Float;Bell Pulse;Lv. 3 - Dangle Lure;Lv. 8 - Drift Throb;Lv. 14 - Arc Jolt;"
     "Lv. 18 - Current Ride;";
-static const char machinesMedulo[] = "29;48;85;91;-;5;";
+static const char machinesMedulo[] = "29;48;91;";
 /* 391 Medulume */
 static const char movesMedulume[] =
-    "Tentacle Brush;Float;Bell Pulse;Lv. 4 - Dangle Lure;Lv. 10 - Drift Throb;Lv. 14 - Arc Jolt;"
-    "Lv. 19 - Current Ride;Lv. 20 - Static Tap;Lv. 27 - Tangle Drape;Lv. 34 - Bioglow Surge;"
-    "Lv. 42 - Bloom Swarm;Lv. 50 - Storm Chime;";
-static const char machinesMedulume[] = "21;29;48;85;91;-;5;7;";
+    "Tentacle Brush;Float;Bell Pulse;Lv. 3 - Dangle Lure;Lv. 10 - Drift Throb;Lv. 14 - Arc Jolt;"
+    "Lv. 18 - Current Ride;Lv. 23 - Static Tap;Lv. 27 - Tangle Drape;Lv. 33 - Bioglow Surge;"
+    "Lv. 42 - Bloom Swarm;Lv. 51 - Storm Chime;";
+static const char machinesMedulume[] = "21;29;48;81;91;";
 /* 392 Trasik */
 static const char movesTrasik[] =
-    "Fin Ripple;Mud Nibble;Lv. 4 - Weed Hide;Lv. 8 - Gnat Larva Gulp;Lv. 12 - Pond Dart;"
+    "Fin Ripple;Mud Nibble;Lv. 3 - Weed Hide;Lv. 7 - Gnat Larva Gulp;Lv. 12 - Pond Dart;"
     "Lv. 15 - Big Eye Watch;";
-static const char machinesTrasik[] = "26;79;-;5;";
+static const char machinesTrasik[] = "49;79;";
 /* 393 Trasella */
 static const char movesTrasella[] =
-    "Mud Nibble;Leaf Litter Creep;Lv. 4 - Weed Hide;Lv. 15 - Big Eye Watch;Lv. 16 - Warning Arch;"
-    "Lv. 22 - Toxin Sweat;Lv. 27 - Red Spot Flare;Lv. 31 - Rainy Night Walk;";
-static const char machinesTrasella[] = "19;26;56;79;91;";
+    "Mud Nibble;Leaf Litter Creep;Lv. 15 - Warning Arch;Lv. 17 - Big Eye Watch;Lv. 21 - Toxin Sweat;"
+    "Lv. 26 - Red Spot Flare;Lv. 33 - Rainy Night Walk;";
+static const char machinesTrasella[] = "26;79;91;";
 /* 394 Trasomor */
 static const char movesTrasomor[] =
-    "Mud Nibble;Fin Ripple;Leaf Litter Creep;Lv. 4 - Weed Hide;Lv. 15 - Big Eye Watch;Lv. 16 - Warning Arch;"
-    "Lv. 22 - Toxin Sweat;Lv. 27 - Red Spot Flare;Lv. 31 - Rainy Night Walk;Lv. 34 - Crest Sway;"
-    "Lv. 39 - Scent Fanning;Lv. 45 - Egg Wrapping;Lv. 52 - Skin Venom Wave;Lv. 58 - Deep Pond Lurk;";
-static const char machinesTrasomor[] = "19;26;56;79;89;91;-;5;";
+    "Mud Nibble;Leaf Litter Creep;Fin Ripple;Weed Hide;Lv. 15 - Warning Arch;Lv. 20 - Big Eye Watch;"
+    "Lv. 24 - Toxin Sweat;Lv. 31 - Crest Sway;Lv. 33 - Rainy Night Walk;Lv. 37 - Scent Fanning;"
+    "Lv. 44 - Egg Wrapping;Lv. 50 - Skin Venom Wave;Lv. 57 - Deep Pond Lurk;";
+static const char machinesTrasomor[] = "26;29;79;91;";
 /* 395 Chmurek */
 static const char movesChmurek[] =
     "Puff;Float;Lv. 2 - Drizzle Sneeze;Lv. 9 - Dew Drop;Lv. 15 - Cloud Nap;Lv. 24 - Fog Bank Hide;"
@@ -221,32 +226,31 @@ static const char movesLophira[] =
 static const char machinesLophira[] = "29;48;54;58;89;-;5;7;";
 /* 402 Szronik */
 static const char movesSzronik[] =
-    "Whisker Twitch;Milk Tooth Nip;Lv. 5 - Belly Slide;Lv. 10 - Frosted Muzzle;Lv. 15 - Snowbank Peek;"
+    "Whisker Twitch;Milk Tooth Nip;Lv. 4 - Belly Slide;Lv. 10 - Frosted Muzzle;Lv. 14 - Snowbank Peek;"
     "Lv. 20 - Tail Tip Dart;";
-static const char machinesSzronik[] = "67;72;76;";
 /* 403 Szronostaj */
 static const char movesSzronostaj[] =
-    "Whisker Twitch;Milk Tooth Nip;Lv. 6 - Belly Slide;Lv. 11 - Frosted Muzzle;Lv. 16 - Snowbank Peek;"
-    "Lv. 21 - Tail Tip Dart;Lv. 24 - White Pelt Turn;Lv. 29 - Weasel War Dance;Lv. 35 - Nape Grip;"
-    "Lv. 42 - Drift Run;Lv. 50 - Polar Night Hunt;";
-static const char machinesSzronostaj[] = "1;20;67;72;76;";
+    "Whisker Twitch;Lv. 4 - Belly Slide;Lv. 12 - Frosted Muzzle;Lv. 14 - Snowbank Peek;"
+    "Lv. 20 - Tail Tip Dart;Lv. 26 - White Pelt Turn;Lv. 29 - Weasel War Dance;Lv. 35 - Nape Grip;"
+    "Lv. 41 - Drift Run;Lv. 49 - Polar Night Hunt;";
+static const char machinesSzronostaj[] = "1;43;54;76;78;-;2;";
 /* 404 Pylik */
 static const char movesPylik[] =
-    "Twirl;Grit Toss;Lv. 4 - Leaf Catch;Lv. 8 - Furrow Skip;Lv. 13 - Grain Eddy;Lv. 17 - Dry Field Race;";
+    "Twirl;Grit Toss;Lv. 4 - Leaf Catch;Lv. 7 - Furrow Skip;Lv. 12 - Grain Eddy;Lv. 17 - Dry Field Race;";
 static const char machinesPylik[] = "23;28;88;-;6;";
 /* 405 Pylowir */
 static const char movesPylowir[] =
-    "Twirl;Grit Toss;Straw Sweep;Lv. 5 - Leaf Catch;Lv. 9 - Furrow Skip;Lv. 14 - Grain Eddy;"
-    "Lv. 17 - Dry Field Race;Lv. 18 - Funnel Rise;Lv. 24 - Sandpaper Rasp;Lv. 30 - Haystack Strip;"
+    "Twirl;Grit Toss;Straw Sweep;Lv. 4 - Leaf Catch;Lv. 9 - Furrow Skip;Lv. 12 - Grain Eddy;"
+    "Lv. 16 - Funnel Rise;Lv. 19 - Dry Field Race;Lv. 23 - Sandpaper Rasp;Lv. 28 - Haystack Strip;"
     "Lv. 34 - Howling Draw;";
-static const char machinesPylowir[] = "23;28;40;63;88;-;6;";
+static const char machinesPylowir[] = "23;28;40;88;90;-;6;";
 /* 406 Pylozawier */
 static const char movesPylozawier[] =
-    "Twirl;Grit Toss;Straw Sweep;Lv. 6 - Leaf Catch;Lv. 10 - Furrow Skip;Lv. 15 - Grain Eddy;"
-    "Lv. 18 - Dry Field Race;Lv. 20 - Funnel Rise;Lv. 26 - Sandpaper Rasp;Lv. 31 - Haystack Strip;"
-    "Lv. 35 - Howling Draw;Lv. 36 - Pebble Orbit;Lv. 41 - Tumbleweed Herd;Lv. 47 - Ground Ring Wall;"
-    "Lv. 54 - Scouring Column;Lv. 62 - Dust Bowl Storm;";
-static const char machinesPylozawier[] = "23;28;31;40;63;88;-;6;";
+    "Twirl;Grit Toss;Straw Sweep;Lv. 4 - Leaf Catch;Lv. 14 - Grain Eddy;Lv. 16 - Funnel Rise;"
+    "Lv. 19 - Dry Field Race;Lv. 25 - Sandpaper Rasp;Lv. 28 - Haystack Strip;Lv. 33 - Pebble Orbit;"
+    "Lv. 36 - Howling Draw;Lv. 40 - Tumbleweed Herd;Lv. 46 - Ground Ring Wall;Lv. 53 - Scouring Column;"
+    "Lv. 61 - Dust Bowl Storm;";
+static const char machinesPylozawier[] = "23;28;31;40;88;90;-;6;";
 /* 407 Kowadrak */
 static const char movesKowadrak[] =
     "Clang;Anvil Sparks;Tail Sledge Strike;Iron Brace;Lv. 7 - Temper;Lv. 12 - Cherry Red Flush;"
@@ -255,24 +259,24 @@ static const char movesKowadrak[] =
 static const char machinesKowadrak[] = "3;16;34;65;68;74;-;3;";
 /* 408 Haybogle */
 static const char movesHaybogle[] =
-    "Straw Flap;Stand Still;Lv. 11 - Crow Scare;Lv. 18 - Chaff Spray;Lv. 26 - Harvest Dance;"
-    "Lv. 34 - Rag Sleeve Billow;Lv. 41 - Field Watch;Lv. 48 - Broad Arm Sweep;Lv. 56 - Stubble Fire Dare;"
-    "Lv. 63 - Haystack Hide;";
-static const char machinesHaybogle[] = "12;38;39;54;59;64;84;";
+    "Straw Flap;Stand Still;Lv. 6 - Crow Scare;Lv. 13 - Chaff Spray;Lv. 19 - Harvest Dance;"
+    "Lv. 28 - Rag Sleeve Billow;Lv. 33 - Field Watch;Lv. 42 - Broad Arm Sweep;Lv. 47 - Stubble Fire Dare;"
+    "Lv. 58 - Haystack Hide;";
+static const char machinesHaybogle[] = "12;54;59;64;-;6;";
 /* 409 Skitlik */
 static const char movesSkitlik[] =
     "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 8 - Glue Strand;Lv. 12 - Balloon Drift;";
 static const char machinesSkitlik[] = "5;75;-;1;";
 /* 410 Skitrel */
 static const char movesSkitrel[] =
-    "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 9 - Glue Strand;Lv. 13 - Balloon Drift;Lv. 15 - Leg Tap;"
-    "Lv. 19 - Silk Shroud;Lv. 24 - Venom Nip;Lv. 29 - Trapline;";
+    "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 10 - Glue Strand;Lv. 17 - Leg Tap;Lv. 20 - Silk Shroud;"
+    "Lv. 25 - Venom Nip;Lv. 30 - Trapline;";
 static const char machinesSkitrel[] = "1;5;75;91;-;1;";
 /* 411 Skitnoctis */
 static const char movesSkitnoctis[] =
-    "Thread Drop;Web Casting;Lv. 5 - Skitter;Lv. 10 - Glue Strand;Lv. 14 - Balloon Drift;Lv. 16 - Leg Tap;"
-    "Lv. 21 - Silk Shroud;Lv. 26 - Venom Nip;Lv. 31 - Trapline;Lv. 33 - Moonlit Weaving;"
-    "Lv. 37 - Eight-Eyed Watch;Lv. 44 - Cocooning;Lv. 52 - Funnel Ambush;Lv. 60 - Umbral Snare;";
+    "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 10 - Glue Strand;Lv. 18 - Leg Tap;Lv. 22 - Silk Shroud;"
+    "Lv. 25 - Venom Nip;Lv. 30 - Trapline;Lv. 35 - Moonlit Weaving;Lv. 38 - Eight-Eyed Watch;"
+    "Lv. 44 - Cocooning;Lv. 51 - Funnel Ambush;Lv. 59 - Umbral Snare;";
 static const char machinesSkitnoctis[] = "1;5;54;75;91;-;1;";
 /* 412 Tessinek */
 static const char movesTessinek[] =
@@ -306,19 +310,19 @@ static const char machinesTessarok[] = "1;41;54;60;72;";
 static const char movesHumulik[] =
     "Twining Shoot;Sleepy Nod;Lv. 5 - Clockwise Climb;Lv. 11 - Bristly Stem;Lv. 17 - Heart Leaf Fan;"
     "Lv. 24 - Drowsy Sap;Lv. 29 - Bine Lash;Lv. 36 - Hedge Creep;Lv. 44 - Summer Tangle;";
-static const char machinesHumulik[] = "24;55;71;";
+static const char machinesHumulik[] = "8;24;71;";
 /* 416 Humulara */
 static const char movesHumulara[] =
-    "Twining Shoot;Sleepy Nod;Lv. 5 - Clockwise Climb;Lv. 12 - Bristly Stem;Lv. 18 - Heart Leaf Fan;"
-    "Lv. 25 - Drowsy Sap;Lv. 30 - Papery Cones;Lv. 30 - Bine Lash;Lv. 34 - Lupulin Dust;Lv. 38 - Hedge Creep;"
-    "Lv. 42 - Brewers Slumber;Lv. 48 - Summer Tangle;Lv. 56 - Dream Pillow;";
-static const char machinesHumulara[] = "24;50;55;64;71;";
+    "Twining Shoot;Sleepy Nod;Lv. 5 - Clockwise Climb;Lv. 11 - Bristly Stem;Lv. 19 - Heart Leaf Fan;"
+    "Lv. 24 - Drowsy Sap;Lv. 29 - Bine Lash;Lv. 32 - Papery Cones;Lv. 35 - Lupulin Dust;"
+    "Lv. 39 - Hedge Creep;Lv. 43 - Brewers Slumber;Lv. 47 - Summer Tangle;Lv. 55 - Dream Pillow;";
+static const char machinesHumulara[] = "8;24;50;64;71;";
 /* 417 Tikkerel */
 static const char movesTikkerel[] =
-    "Wall Cling;Tongue Flick;Lv. 5 - Zigzag Wag;Lv. 10 - Kiln Bask;Lv. 17 - Brick Dust Scurry;"
-    "Lv. 24 - Hot Foot Dart;Lv. 31 - Skin Moult;Lv. 38 - Fired Clay Scales;Lv. 45 - Flue Crawl;"
-    "Lv. 57 - Soot Lash;";
-static const char machinesTikkerel[] = "14;16;32;46;";
+    "Wall Cling;Tongue Flick;Lv. 5 - Zigzag Wag;Lv. 9 - Kiln Bask;Lv. 16 - Brick Dust Scurry;"
+    "Lv. 22 - Hot Foot Dart;Lv. 30 - Skin Moult;Lv. 35 - Fired Clay Scales;Lv. 44 - Flue Crawl;"
+    "Lv. 53 - Soot Lash;";
+static const char machinesTikkerel[] = "14;32;45;46;-;7;";
 /* 418 Kazurek */
 static const char movesKazurek[] =
     "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 8 - Big Foot Trot;Lv. 13 - Father Follow;Lv. 18 - Toe Jab;";
@@ -336,15 +340,14 @@ static const char movesKazuarok[] =
 static const char machinesKazuarok[] = "9;31;35;72;74;-;4;";
 /* 421 Porrib */
 static const char movesPorrib[] =
-    "Pore Squirt;Filter Feed;Lv. 6 - Osculum Puff;Lv. 11 - Silt Cloud;Lv. 16 - Seabed Cling;"
+    "Pore Squirt;Filter Feed;Lv. 5 - Osculum Puff;Lv. 11 - Silt Cloud;Lv. 15 - Seabed Cling;"
     "Lv. 20 - Current Draw;";
-static const char machinesPorrib[] = "57;79;";
 /* 422 Porrifex */
 static const char movesPorrifex[] =
-    "Pore Squirt;Filter Feed;Lv. 7 - Osculum Puff;Lv. 12 - Silt Cloud;Lv. 17 - Seabed Cling;"
-    "Lv. 21 - Current Draw;Lv. 21 - Silica Lattice;Lv. 28 - Glass Spicule Volley;Lv. 36 - Reef Chimney;"
-    "Lv. 45 - Squeeze Burst;Lv. 58 - Deepwater Basket;";
-static const char machinesPorrifex[] = "36;57;73;79;85;";
+    "Pore Squirt;Filter Feed;Lv. 5 - Osculum Puff;Lv. 13 - Silt Cloud;Lv. 15 - Seabed Cling;"
+    "Lv. 20 - Current Draw;Lv. 24 - Silica Lattice;Lv. 29 - Glass Spicule Volley;Lv. 36 - Reef Chimney;"
+    "Lv. 44 - Squeeze Burst;Lv. 55 - Deepwater Basket;";
+static const char machinesPorrifex[] = "57;73;79;85;";
 /* 423 Modlik */
 static const char movesModlik[] =
     "Prayer Pose;Foliage Guise;Lv. 6 - Moss Sickle;Lv. 12 - Twig Stillness;Lv. 19 - Scything Forelegs;"
@@ -353,26 +356,28 @@ static const char movesModlik[] =
 static const char machinesModlik[] = "1;2;15;55;71;72;-;6;";
 /* 424 Skimpa */
 static const char movesSkimpa[] =
-    "Toe Disc Grip;Croak;Lv. 4 - Warning Colours;Lv. 8 - Twig Leap;Lv. 12 - Bitter Slime;"
+    "Toe Disc Grip;Croak;Lv. 3 - Warning Colours;Lv. 8 - Twig Leap;Lv. 11 - Bitter Slime;"
     "Lv. 16 - Leaf Parachute;";
+static const char machinesSkimpa[] = "23;91;";
 /* 425 Skimpador */
 static const char movesSkimpador[] =
-    "Toe Disc Grip;Croak;Lv. 5 - Warning Colours;Lv. 9 - Twig Leap;Lv. 13 - Bitter Slime;"
-    "Lv. 17 - Leaf Parachute;Lv. 17 - Suction Slap;Lv. 21 - Canopy Drop;Lv. 26 - Venom Sheen;"
-    "Lv. 31 - Sail Spread;";
+    "Toe Disc Grip;Croak;Lv. 3 - Warning Colours;Lv. 9 - Twig Leap;Lv. 13 - Bitter Slime;"
+    "Lv. 16 - Leaf Parachute;Lv. 19 - Suction Slap;Lv. 23 - Canopy Drop;Lv. 29 - Venom Sheen;"
+    "Lv. 33 - Sail Spread;";
+static const char machinesSkimpador[] = "23;26;63;91;";
 /* 426 Skimparex */
 static const char movesSkimparex[] =
-    "Toe Disc Grip;Croak;Lv. 6 - Warning Colours;Lv. 10 - Twig Leap;Lv. 14 - Bitter Slime;"
-    "Lv. 18 - Leaf Parachute;Lv. 19 - Suction Slap;Lv. 23 - Canopy Drop;Lv. 28 - Venom Sheen;"
-    "Lv. 33 - Sail Spread;Lv. 36 - Treetop Volley;Lv. 40 - Throat Sac Boom;Lv. 47 - Tainted Dewfall;"
-    "Lv. 55 - Long Descent;Lv. 64 - Foam Nest Guard;";
-static const char machinesSkimparex[] = "5;23;26;63;91;-;6;";
+    "Toe Disc Grip;Croak;Lv. 3 - Warning Colours;Lv. 9 - Twig Leap;Lv. 15 - Bitter Slime;"
+    "Lv. 19 - Suction Slap;Lv. 26 - Canopy Drop;Lv. 29 - Venom Sheen;Lv. 33 - Sail Spread;"
+    "Lv. 39 - Treetop Volley;Lv. 42 - Throat Sac Boom;Lv. 48 - Tainted Dewfall;Lv. 55 - Long Descent;"
+    "Lv. 63 - Foam Nest Guard;";
+static const char machinesSkimparex[] = "5;23;26;63;91;";
 /* 427 Pompak */
 static const char movesPompak[] =
-    "Handle Creak;Trickle;Lv. 7 - Priming Gurgle;Lv. 14 - Trough Fill;Lv. 21 - Cold Well Draught;"
-    "Lv. 28 - Cast Iron Clank;Lv. 35 - Valve Cap Stare;Lv. 43 - Lever Arm Heave;Lv. 52 - Deep Water Draw;"
-    "Lv. 63 - Market Day Gush;";
-static const char machinesPompak[] = "26;30;57;70;79;";
+    "Handle Creak;Trickle;Lv. 6 - Priming Gurgle;Lv. 11 - Trough Fill;Lv. 19 - Cold Well Draught;"
+    "Lv. 25 - Cast Iron Clank;Lv. 34 - Valve Cap Stare;Lv. 41 - Lever Arm Heave;Lv. 50 - Deep Water Draw;"
+    "Lv. 61 - Market Day Gush;";
+static const char machinesPompak[] = "13;30;57;70;79;";
 /* 428 Stakki */
 static const char movesStakki[] =
     "Wobble;Glimmer Eye;Pebble Clack;Lv. 4 - Wayside Moan;Lv. 9 - Toppling Scare;Lv. 15 - Cold Stone Touch;"
@@ -380,35 +385,37 @@ static const char movesStakki[] =
 static const char machinesStakki[] = "20;39;73;";
 /* 429 Stakkorum */
 static const char movesStakkorum[] =
-    "Wobble;Glimmer Eye;Pebble Clack;Lv. 4 - Wayside Moan;Lv. 10 - Toppling Scare;Lv. 16 - Cold Stone Touch;"
-    "Lv. 23 - Chalk Sign;Lv. 31 - Rocking Shuffle;Lv. 34 - Lost Path Lure;Lv. 39 - Slab Shove;"
-    "Lv. 47 - Barrow Chill;Lv. 56 - Cairn Collapse;Lv. 68 - Waymark Doom;";
-static const char machinesStakkorum[] = "7;11;20;22;39;53;73;";
+    "Wobble;Glimmer Eye;Pebble Clack;Lv. 4 - Wayside Moan;Lv. 9 - Toppling Scare;"
+    "Lv. 18 - Cold Stone Touch;Lv. 22 - Chalk Sign;Lv. 28 - Lost Path Lure;Lv. 33 - Rocking Shuffle;"
+    "Lv. 39 - Slab Shove;Lv. 47 - Barrow Chill;Lv. 56 - Cairn Collapse;Lv. 68 - Waymark Doom;";
+static const char machinesStakkorum[] = "7;11;20;39;53;73;";
 /* 430 Coilet */
 static const char movesCoilet[] =
-    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 5 - Pondweed Snare;Lv. 10 - Slime Film;Lv. 14 - Whorl Roll;"
+    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 4 - Pondweed Snare;Lv. 10 - Slime Film;Lv. 13 - Whorl Roll;"
     "Lv. 18 - Surface Hang;";
+static const char machinesCoilet[] = "26;62;";
 /* 431 Coilumar */
 static const char movesCoilumar[] =
-    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 6 - Pondweed Snare;Lv. 11 - Slime Film;Lv. 15 - Whorl Roll;"
-    "Lv. 18 - Surface Hang;Lv. 19 - Air Bubble Gulp;Lv. 25 - Still Water Hum;Lv. 31 - Ripple Ring Toss;";
+    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 4 - Pondweed Snare;Lv. 12 - Slime Film;Lv. 13 - Whorl Roll;"
+    "Lv. 18 - Surface Hang;Lv. 21 - Air Bubble Gulp;Lv. 26 - Still Water Hum;Lv. 32 - Ripple Ring Toss;";
+static const char machinesCoilumar[] = "6;26;62;";
 /* 432 Coilidor */
 static const char movesCoilidor[] =
-    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 7 - Pondweed Snare;Lv. 12 - Slime Film;Lv. 16 - Whorl Roll;"
-    "Lv. 20 - Surface Hang;Lv. 22 - Air Bubble Gulp;Lv. 27 - Still Water Hum;Lv. 33 - Ripple Ring Toss;"
-    "Lv. 40 - Spiral Shove;Lv. 48 - Sunken Nap;Lv. 56 - Mussel Crust;Lv. 68 - Floodgate Tide;";
-static const char machinesCoilidor[] = "2;26;57;62;79;85;";
+    "Tuck Inside;Algae Graze;Feeler Peek;Lv. 4 - Pondweed Snare;Lv. 12 - Slime Film;"
+    "Lv. 21 - Air Bubble Gulp;Lv. 29 - Still Water Hum;Lv. 32 - Ripple Ring Toss;Lv. 38 - Spiral Shove;"
+    "Lv. 45 - Sunken Nap;Lv. 52 - Mussel Crust;Lv. 64 - Floodgate Tide;";
+static const char machinesCoilidor[] = "2;6;26;57;62;79;";
 /* 433 Rhombi */
 static const char movesRhombi[] =
-    "Grain Flutter;Bury;Dune Swim;Lv. 4 - Eye Bump Scan;Lv. 8 - Sand Puff;Lv. 11 - Shifting Bed;"
+    "Grain Flutter;Bury;Dune Swim;Lv. 3 - Eye Bump Scan;Lv. 8 - Sand Puff;Lv. 11 - Shifting Bed;"
     "Lv. 14 - Buried Ambush;";
-static const char machinesRhombi[] = "35;40;-;8;";
+static const char machinesRhombi[] = "10;27;";
 /* 434 Rhombadune */
 static const char movesRhombadune[] =
-    "Grain Flutter;Bury;Dune Swim;Lv. 5 - Eye Bump Scan;Lv. 9 - Sand Puff;Lv. 12 - Shifting Bed;"
-    "Lv. 15 - Buried Ambush;Lv. 15 - Quicksand Pull;Lv. 22 - Barbed Tail Jab;Lv. 29 - Ridge Swell;"
-    "Lv. 37 - Fringe Ripple;Lv. 46 - Undersand Hunt;Lv. 55 - Spine Venom Rake;";
-static const char machinesRhombadune[] = "5;19;35;40;56;91;-;8;";
+    "Grain Flutter;Bury;Dune Swim;Lv. 3 - Eye Bump Scan;Lv. 10 - Sand Puff;Lv. 11 - Shifting Bed;"
+    "Lv. 14 - Buried Ambush;Lv. 18 - Quicksand Pull;Lv. 23 - Barbed Tail Jab;Lv. 30 - Ridge Swell;"
+    "Lv. 37 - Fringe Ripple;Lv. 45 - Undersand Hunt;Lv. 54 - Spine Venom Rake;";
+static const char machinesRhombadune[] = "10;27;40;56;";
 /* 435 Lullamb */
 static const char movesLullamb[] =
     "Soft Bleat;Wool Rub;Lv. 6 - Slumber Call;Lv. 13 - Fleece Pillow;Lv. 20 - Fence Skip;"
@@ -418,72 +425,71 @@ static const char machinesLullamb[] = "24;41;52;80;-;";
 static const char movesWulfin[] =
     "Paw Swipe;Sly Nip;Scent Track;Lv. 5 - Yip Call;Lv. 10 - Moonrise Prowl;Lv. 14 - Tail Tug Play;"
     "Lv. 20 - Den Circle;";
-static const char machinesWulfin[] = "39;54;72;-;4;";
+static const char machinesWulfin[] = "54;72;-;4;";
 /* 437 Wulfar */
 static const char movesWulfar[] =
-    "Paw Swipe;Sly Nip;Scent Track;Lv. 6 - Yip Call;Lv. 11 - Moonrise Prowl;Lv. 16 - Tail Tug Play;"
-    "Lv. 21 - Den Circle;Lv. 22 - Dusk Hackles;Lv. 26 - Long Lope;Lv. 30 - Murk Rake;";
-static const char machinesWulfar[] = "1;39;54;72;74;-;4;";
+    "Paw Swipe;Sly Nip;Scent Track;Lv. 5 - Yip Call;Lv. 12 - Moonrise Prowl;Lv. 14 - Tail Tug Play;"
+    "Lv. 20 - Den Circle;Lv. 24 - Dusk Hackles;Lv. 27 - Long Lope;Lv. 31 - Murk Rake;";
+static const char machinesWulfar[] = "1;54;72;74;-;4;";
 /* 438 Wulfrost */
 static const char movesWulfrost[] =
-    "Paw Swipe;Sly Nip;Scent Track;Lv. 7 - Yip Call;Lv. 12 - Moonrise Prowl;Lv. 17 - Tail Tug Play;"
-    "Lv. 22 - Den Circle;Lv. 24 - Dusk Hackles;Lv. 28 - Long Lope;Lv. 32 - Murk Rake;Lv. 33 - Frosted Muzzle;"
-    "Lv. 38 - Hoarfrost Mane;Lv. 44 - Pack Chorus;Lv. 52 - Ice Crust Run;Lv. 61 - Snowdrift Ambush;";
-static const char machinesWulfrost[] = "1;37;39;54;72;74;76;-;4;";
+    "Paw Swipe;Sly Nip;Scent Track;Lv. 5 - Yip Call;Lv. 12 - Moonrise Prowl;Lv. 20 - Den Circle;"
+    "Lv. 26 - Dusk Hackles;Lv. 27 - Long Lope;Lv. 31 - Murk Rake;Lv. 36 - Frosted Muzzle;"
+    "Lv. 38 - Hoarfrost Mane;Lv. 44 - Pack Chorus;Lv. 51 - Ice Crust Run;Lv. 60 - Snowdrift Ambush;";
+static const char machinesWulfrost[] = "1;37;54;72;74;78;-;2;4;";
 /* 439 Beczik */
 static const char movesBeczik[] =
     "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 9 - Sun Bask;Lv. 13 - Deep Sip;Lv. 19 - Hooked Volley;";
 static const char machinesBeczik[] = "64;84;88;";
 /* 440 Beczkowal */
 static const char movesBeczkowal[] =
-    "Root Anchor;Spine Prick;Lv. 6 - Pip Spit;Lv. 10 - Sun Bask;Lv. 15 - Deep Sip;Lv. 19 - Hooked Volley;"
-    "Lv. 20 - Tumble Start;Lv. 23 - Clod Toss;Lv. 29 - Downhill Trundle;Lv. 36 - Dune Hush;"
-    "Lv. 44 - Seed Ring Burst;Lv. 53 - Dust Trail Wheel;";
-static const char machinesBeczkowal[] = "8;35;56;64;69;84;88;";
+    "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 11 - Sun Bask;Lv. 13 - Deep Sip;Lv. 19 - Hooked Volley;"
+    "Lv. 22 - Tumble Start;Lv. 25 - Clod Toss;Lv. 31 - Downhill Trundle;Lv. 37 - Dune Hush;"
+    "Lv. 45 - Seed Ring Burst;Lv. 54 - Dust Trail Wheel;";
+static const char machinesBeczkowal[] = "27;56;64;84;88;";
 /* 441 Samovik */
 static const char movesSamovik[] =
     "Kettle Shrill;Lid Rattle;Lv. 6 - Boil Over;Lv. 12 - Tea Pour;Lv. 18 - Brimming Slop;Lv. 26 - Steeping;"
     "Lv. 32 - Samovar Song;Lv. 36 - Simmer Rumble;Lv. 42 - Warm Welcome;";
-static const char machinesSamovik[] = "4;14;34;41;57;65;-;7;";
+static const char machinesSamovik[] = "4;34;41;57;65;-;7;";
 /* 442 Gardolith */
 static const char movesGardolith[] =
     "Statue Stare;Crouch;Lv. 2 - Gate Guard;Lv. 7 - Granite Paw;Lv. 12 - Temple Rumble;"
     "Lv. 16 - Pedestal Pose;Lv. 20 - Lion Leap;Lv. 30 - Carved Mane Shake;Lv. 40 - Weathered Watch;";
-static const char machinesGardolith[] = "7;36;62;72;73;74;-;3;";
+static const char machinesGardolith[] = "32;62;73;82;";
 /* 443 Lampyrix */
 static const char movesLampyrix[] =
-    "Wing Case Lift;Glow;Blink Signal;Lv. 8 - Meadow Flit;Lv. 15 - Decoy Pulse;Lv. 21 - Summer Night Reel;"
-    "Lv. 28 - Lantern Wave;Lv. 36 - Courtship Code;Lv. 44 - Cold Light Flood;Lv. 52 - Hedgerow Beacon;";
-static const char machinesLampyrix[] = "2;15;23;48;63;81;92;-;6;7;";
+    "Wing Case Lift;Glow;Blink Signal;Lv. 8 - Meadow Flit;Lv. 15 - Decoy Pulse;"
+    "Lv. 21 - Summer Night Reel;Lv. 28 - Lantern Wave;Lv. 35 - Courtship Code;Lv. 44 - Cold Light Flood;"
+    "Lv. 53 - Hedgerow Beacon;";
+static const char machinesLampyrix[] = "2;23;48;83;";
 /* 444 Lorik */
 static const char movesLorik[] =
-    "Twig Grip;Stare Wide;Lv. 5 - Toothcomb Groom;Lv. 10 - Still Freeze;Lv. 15 - Gum Gnaw;"
+    "Twig Grip;Stare Wide;Lv. 4 - Toothcomb Groom;Lv. 10 - Still Freeze;Lv. 14 - Gum Gnaw;"
     "Lv. 19 - Bitter Fur;Lv. 23 - Night Creep;";
-static const char machinesLorik[] = "5;38;54;91;";
+static const char machinesLorik[] = "38;54;91;";
 /* 445 Lorizar */
 static const char movesLorizar[] =
-    "Twig Grip;Stare Wide;Lv. 6 - Toothcomb Groom;Lv. 11 - Still Freeze;Lv. 16 - Gum Gnaw;"
-    "Lv. 21 - Bitter Fur;Lv. 24 - Night Creep;Lv. 26 - Arms Overhead;Lv. 31 - Saucer Eye Trance;"
-    "Lv. 36 - Elbow Gland Smear;Lv. 42 - Hold Till Dawn;Lv. 49 - Slow Motion Stalk;";
-static const char machinesLorizar[] = "5;24;38;53;54;77;91;";
+    "Twig Grip;Stare Wide;Lv. 4 - Toothcomb Groom;Lv. 12 - Still Freeze;Lv. 14 - Gum Gnaw;"
+    "Lv. 21 - Bitter Fur;Lv. 23 - Night Creep;Lv. 28 - Arms Overhead;Lv. 32 - Saucer Eye Trance;"
+    "Lv. 37 - Elbow Gland Smear;Lv. 43 - Hold Till Dawn;Lv. 50 - Slow Motion Stalk;";
+static const char machinesLorizar[] = "24;38;54;58;77;91;";
 /* 446 Wiklik */
 static const char movesWiklik[] =
-    "Withy Creak;Loose Roll;Lv. 4 - Osier Sprout;Lv. 8 - Pairing Twist;Lv. 11 - Dew Steep;"
+    "Withy Creak;Loose Roll;Lv. 3 - Osier Sprout;Lv. 8 - Pairing Twist;Lv. 11 - Dew Steep;"
     "Lv. 15 - Weave Peek;";
 static const char machinesWiklik[] = "55;71;88;";
 /* 447 Wiklogon */
 static const char movesWiklogon[] =
-    "Withy Creak;Loose Roll;Lv. 5 - Osier Sprout;Lv. 9 - Pairing Twist;Lv. 12 - Dew Steep;"
-    "Lv. 16 - Weave Peek;Lv. 16 - Stake Up;Lv. 21 - Randing Lash;Lv. 26 - Spindly Trot;"
-    "Lv. 31 - Three Rod Wale;";
-static const char machinesWiklogon[] = "55;71;-;2;4;";
+    "Withy Creak;Lv. 3 - Osier Sprout;Lv. 9 - Pairing Twist;Lv. 11 - Dew Steep;Lv. 15 - Weave Peek;"
+    "Lv. 18 - Stake Up;Lv. 22 - Randing Lash;Lv. 27 - Spindly Trot;Lv. 31 - Three Rod Wale;";
+static const char machinesWiklogon[] = "55;71;82;-;4;";
 /* 448 Wiklomar */
 static const char movesWiklomar[] =
-    "Withy Creak;Loose Roll;Lv. 6 - Osier Sprout;Lv. 10 - Pairing Twist;Lv. 14 - Dew Steep;"
-    "Lv. 18 - Weave Peek;Lv. 18 - Stake Up;Lv. 23 - Randing Lash;Lv. 28 - Spindly Trot;"
-    "Lv. 33 - Three Rod Wale;Lv. 34 - Rearing Rush;Lv. 38 - Plaited Mane Toss;Lv. 44 - Heavy Hoof Fall;"
-    "Lv. 50 - Wicker Whinny;Lv. 57 - Hedge Leap Charge;";
-static const char machinesWiklomar[] = "9;55;71;74;-;2;3;4;";
+    "Withy Creak;Lv. 9 - Pairing Twist;Lv. 14 - Dew Steep;Lv. 15 - Weave Peek;Lv. 18 - Stake Up;"
+    "Lv. 24 - Randing Lash;Lv. 31 - Three Rod Wale;Lv. 36 - Rearing Rush;Lv. 39 - Plaited Mane Toss;"
+    "Lv. 45 - Heavy Hoof Fall;Lv. 50 - Wicker Whinny;Lv. 58 - Hedge Leap Charge;";
+static const char machinesWiklomar[] = "9;55;71;74;82;-;3;4;";
 /* 449 Skokik */
 static const char movesSkokik[] =
     "Tail Prop;Hop;Lv. 5 - Dust Scuff;Lv. 13 - Little Bound;Lv. 21 - Pouch Peek;Lv. 29 - Big Foot Thump;"
@@ -491,51 +497,51 @@ static const char movesSkokik[] =
 static const char machinesSkokik[] = "18;28;-;4;";
 /* 450 Dipsik */
 static const char movesDipsik[] =
-    "Dew Gather;Prickle Rib;Lv. 4 - Rosette Spread;Lv. 9 - Leaf Cup Drown;Lv. 14 - Taproot Sip;"
+    "Dew Gather;Prickle Rib;Lv. 5 - Rosette Spread;Lv. 9 - Leaf Cup Drown;Lv. 15 - Taproot Sip;"
     "Lv. 19 - Winter Hunker;";
-static const char machinesDipsik[] = "56;69;84;";
+static const char machinesDipsik[] = "56;69;";
 /* 451 Dipsakor */
 static const char movesDipsakor[] =
-    "Dew Gather;Prickle Rib;Lv. 6 - Rosette Spread;Lv. 11 - Leaf Cup Drown;Lv. 16 - Taproot Sip;"
-    "Lv. 21 - Winter Hunker;Lv. 22 - Bolting Stem;Lv. 27 - Spiky Head Comb;Lv. 33 - Hooked Bract Rake;"
-    "Lv. 39 - Bloom Ring Climb;Lv. 46 - Goldfinch Seed Drop;Lv. 52 - Woollen Nap Raise;";
-static const char machinesDipsakor[] = "56;64;69;71;84;";
+    "Dew Gather;Prickle Rib;Lv. 9 - Leaf Cup Drown;Lv. 17 - Taproot Sip;Lv. 24 - Bolting Stem;"
+    "Lv. 27 - Spiky Head Comb;Lv. 33 - Hooked Bract Rake;Lv. 38 - Bloom Ring Climb;"
+    "Lv. 45 - Goldfinch Seed Drop;Lv. 53 - Woollen Nap Raise;";
+static const char machinesDipsakor[] = "56;64;69;84;-;6;";
 /* 452 Scarmik */
 static const char movesScarmik[] =
     "Curl Up;Greens Munch;Squirm;Lv. 6 - Hard Head Bump;Lv. 11 - Root Gnaw;Lv. 15 - Pupal Cell;";
 /* 453 Scarbit */
 static const char movesScarbit[] =
-    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 8 - Hard Head Bump;Lv. 12 - Root Gnaw;Lv. 16 - Pupal Cell;"
-    "Lv. 17 - Plate Hunch;Lv. 21 - Righting Flip;Lv. 25 - Antenna Sweep;Lv. 29 - Elytra Lock;";
-static const char machinesScarbit[] = "2;15;62;";
+    "Greens Munch;Crawl;Lv. 6 - Hard Head Bump;Lv. 13 - Root Gnaw;Lv. 19 - Plate Hunch;"
+    "Lv. 22 - Righting Flip;Lv. 26 - Antenna Sweep;Lv. 30 - Elytra Lock;";
+static const char machinesScarbit[] = "2;17;62;";
 /* 454 Scarabrax */
 static const char movesScarabrax[] =
-    "Curl Up;Greens Munch;Crawl;Squirm;Lv. 9 - Hard Head Bump;Lv. 13 - Root Gnaw;Lv. 17 - Pupal Cell;"
-    "Lv. 19 - Plate Hunch;Lv. 23 - Righting Flip;Lv. 27 - Antenna Sweep;Lv. 31 - Elytra Lock;"
-    "Lv. 32 - Stone Plating;Lv. 36 - Click Leap;Lv. 41 - Hinge Snap Toss;Lv. 47 - Carapace Block;"
-    "Lv. 54 - Skyward Spring;";
-static const char machinesScarabrax[] = "2;15;23;36;62;74;-;6;";
+    "Greens Munch;Crawl;Lv. 6 - Hard Head Bump;Lv. 19 - Plate Hunch;Lv. 24 - Righting Flip;"
+    "Lv. 26 - Antenna Sweep;Lv. 30 - Elytra Lock;Lv. 34 - Pebbledash Shell;Lv. 37 - Click Leap;"
+    "Lv. 42 - Hinge Snap Toss;Lv. 48 - Carapace Block;Lv. 55 - Skyward Spring;";
+static const char machinesScarabrax[] = "2;17;23;36;62;";
 /* 455 Studnik */
 static const char movesStudnik[] =
     "Rope Sway;Slosh;Well Echo;Lv. 2 - Cold Dip;Lv. 7 - Bucket Drop;Lv. 14 - Wellhead Hoist;"
-    "Lv. 18 - Dusk Rise;Lv. 23 - Frayed Lash;Lv. 28 - Sunken Coin Plea;Lv. 33 - Dark Shaft Pull;"
+    "Lv. 18 - Dusk Rise;Lv. 23 - Frayed Lash;Lv. 29 - Sunken Coin Plea;Lv. 33 - Dark Shaft Pull;"
     "Lv. 40 - Stone Lining Chill;Lv. 48 - Brimming Haul;Lv. 56 - Rusty Handle Creak;";
 static const char machinesStudnik[] = "22;44;57;79;";
 /* 456 Jantik */
 static const char movesJantik[] =
-    "Resin Ooze;Static Tick;Lv. 4 - Bark Weep;Lv. 9 - Straw Lift;Lv. 14 - Gnat Snare;Lv. 18 - Sap Setting;";
+    "Resin Ooze;Static Tick;Lv. 4 - Bark Weep;Lv. 8 - Straw Lift;Lv. 14 - Gnat Snare;"
+    "Lv. 18 - Sap Setting;";
 /* 457 Jantarel */
 static const char movesJantarel[] =
-    "Resin Ooze;Static Tick;Lv. 5 - Bark Weep;Lv. 10 - Straw Lift;Lv. 15 - Gnat Snare;Lv. 19 - Sap Setting;"
-    "Lv. 20 - Wool Rub Charge;Lv. 25 - Stubby Trundle;Lv. 30 - Feather Pull;Lv. 35 - Honey Glint;";
-static const char machinesJantarel[] = "62;80;81;";
+    "Resin Ooze;Static Tick;Lv. 10 - Straw Lift;Lv. 14 - Gnat Snare;Lv. 22 - Wool Rub Charge;"
+    "Lv. 26 - Stubby Trundle;Lv. 31 - Feather Pull;Lv. 35 - Honey Glint;";
+static const char machinesJantarel[] = "21;80;81;";
 /* 458 Jantarok */
 static const char movesJantarok[] =
-    "Resin Ooze;Static Tick;Lv. 6 - Bark Weep;Lv. 11 - Straw Lift;Lv. 16 - Gnat Snare;Lv. 20 - Sap Setting;"
-    "Lv. 22 - Wool Rub Charge;Lv. 27 - Stubby Trundle;Lv. 32 - Feather Pull;Lv. 37 - Honey Glint;"
-    "Lv. 38 - Fossil Heart Pulse;Lv. 43 - Bristling Threads;Lv. 49 - Storm Shore Cast;"
-    "Lv. 56 - Golden Rockfall;Lv. 63 - Entombing Flow;";
-static const char machinesJantarok[] = "7;48;62;73;74;80;81;-;3;7;";
+    "Static Tick;Lv. 10 - Straw Lift;Lv. 15 - Gnat Snare;Lv. 22 - Wool Rub Charge;"
+    "Lv. 28 - Stubby Trundle;Lv. 31 - Feather Pull;Lv. 35 - Honey Glint;Lv. 40 - Fossil Heart Pulse;"
+    "Lv. 44 - Bristling Threads;Lv. 50 - Storm Shore Cast;Lv. 57 - Golden Rockfall;"
+    "Lv. 64 - Entombing Flow;";
+static const char machinesJantarok[] = "21;48;62;73;80;81;";
 /* 459 Nymphella */
 static const char movesNymphella[] =
     "Float Leaf;Pond Bloom;Lv. 8 - Lily Sway;Lv. 17 - Frog Perch;Lv. 27 - Still Pool Hush;"
@@ -555,60 +561,55 @@ static const char movesUrchaton[] =
 static const char machinesUrchaton[] = "56;66;72;80;81;88;92;";
 /* 462 Rimelin */
 static const char movesRimelin[] =
-    "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 4 - Nub Sparkle;Lv. 9 - Frozen Stream Run;"
-    "Lv. 15 - Fawn Lie Low;Lv. 19 - Hoarfrost Dapple;";
-static const char machinesRimelin[] = "37;76;-;4;";
+    "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 5 - Nub Sparkle;Lv. 9 - Frozen Stream Run;"
+    "Lv. 16 - Fawn Lie Low;Lv. 19 - Hoarfrost Dapple;";
 /* 463 Rimerog */
 static const char movesRimerog[] =
-    "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 6 - Nub Sparkle;Lv. 11 - Frozen Stream Run;"
-    "Lv. 16 - Fawn Lie Low;Lv. 21 - Hoarfrost Dapple;Lv. 22 - Prism Glint;Lv. 27 - Spike Butt;"
-    "Lv. 32 - Velvet Shed;";
-static const char machinesRimerog[] = "35;37;72;76;-;4;";
+    "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 9 - Frozen Stream Run;Lv. 21 - Hoarfrost Dapple;"
+    "Lv. 24 - Prism Glint;Lv. 27 - Spike Butt;Lv. 31 - Velvet Shed;";
+static const char machinesRimerog[] = "35;43;67;76;-;2;4;";
 /* 464 Rimehart */
 static const char movesRimehart[] =
-    "Muzzle Rime;Hoof Tap;Winter Vigil;Icy Snort;Glassy Leap;Lv. 7 - Nub Sparkle;Lv. 12 - Frozen Stream Run;"
-    "Lv. 18 - Fawn Lie Low;Lv. 23 - Hoarfrost Dapple;Lv. 25 - Prism Glint;Lv. 30 - Spike Butt;"
-    "Lv. 34 - Velvet Shed;Lv. 34 - Ice Antler Clash;Lv. 39 - Rut Bellow;Lv. 46 - Glitter Field;"
-    "Lv. 53 - Frostlight Fade;Lv. 60 - Silent Snowfield;";
-static const char machinesRimehart[] = "31;35;37;67;72;74;76;-;3;4;";
+    "Muzzle Rime;Hoof Tap;Winter Vigil;Icy Snort;Glassy Leap;Lv. 9 - Frozen Stream Run;"
+    "Lv. 26 - Prism Glint;Lv. 30 - Spike Butt;Lv. 31 - Velvet Shed;Lv. 36 - Ice Antler Clash;"
+    "Lv. 40 - Rut Bellow;Lv. 46 - Glitter Field;Lv. 53 - Frostlight Fade;Lv. 60 - Silent Snowfield;";
+static const char machinesRimehart[] = "31;35;43;67;76;78;-;2;3;4;";
 /* 465 Ardipip */
 static const char movesArdipip[] =
     "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 9 - Frog Gulp;Lv. 13 - Beak Clack;";
-static const char machinesArdipip[] = "57;85;-;2;";
 /* 466 Ardebrod */
 static const char movesArdebrod[] =
-    "Reed Stalk;Wade;Bill Jab;Lv. 6 - Still Water Wait;Lv. 11 - Frog Gulp;Lv. 15 - Beak Clack;"
-    "Lv. 17 - Stilt Step;Lv. 22 - Neck Kink Strike;Lv. 27 - Powder Down Preen;";
-static const char machinesArdebrod[] = "1;57;58;85;-;2;";
+    "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 11 - Frog Gulp;Lv. 13 - Beak Clack;"
+    "Lv. 19 - Stilt Step;Lv. 23 - Neck Kink Strike;Lv. 27 - Powder Down Preen;";
+static const char machinesArdebrod[] = "1;57;58;79;";
 /* 467 Ardeagris */
 static const char movesArdeagris[] =
-    "Reed Stalk;Wade;Bill Jab;Lv. 8 - Still Water Wait;Lv. 13 - Frog Gulp;Lv. 17 - Beak Clack;"
-    "Lv. 20 - Stilt Step;Lv. 25 - Neck Kink Strike;Lv. 29 - Powder Down Preen;Lv. 32 - Marsh Takeoff;"
-    "Lv. 39 - Spear Plunge;Lv. 46 - Broad Wing Sweep;Lv. 53 - Heronry Clamour;Lv. 60 - Lakeshore Dance;";
-static const char machinesArdeagris[] = "1;57;58;61;63;72;85;-;2;6;";
+    "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 11 - Frog Gulp;Lv. 16 - Beak Clack;"
+    "Lv. 19 - Stilt Step;Lv. 25 - Neck Kink Strike;Lv. 27 - Powder Down Preen;Lv. 31 - Marsh Takeoff;"
+    "Lv. 36 - Spear Plunge;Lv. 44 - Broad Wing Sweep;Lv. 50 - Heronry Clamour;Lv. 59 - Lakeshore Dance;";
+static const char machinesArdeagris[] = "1;23;57;58;61;63;79;";
 /* 468 Rizolet */
 static const char movesRizolet[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;Lv. 10 - Mudflat Lodge;";
 /* 469 Rizopal */
 static const char movesRizopal[] =
-    "Bob;Sprout;Tide Drift;Lv. 6 - Salt Sip;Lv. 11 - Mudflat Lodge;Lv. 15 - Root Dangle;"
-    "Lv. 21 - Brackish Spray;Lv. 27 - Three Leg Walk;";
-static const char machinesRizopal[] = "8;26;69;71;79;-;2;";
+    "Sprout;Leaf Unfurl;Lv. 5 - Salt Sip;Lv. 14 - Root Dangle;Lv. 20 - Brackish Spray;"
+    "Lv. 26 - Three Leg Walk;";
+static const char machinesRizopal[] = "26;69;71;79;";
 /* 470 Rizomarra */
 static const char movesRizomarra[] =
-    "Bob;Sprout;Tide Drift;Lv. 7 - Salt Sip;Lv. 12 - Mudflat Lodge;Lv. 17 - Root Dangle;"
-    "Lv. 23 - Brackish Spray;Lv. 29 - Three Leg Walk;Lv. 34 - Fish Nursery;Lv. 41 - Oyster Harbour;"
-    "Lv. 49 - Mangrove Tangle;Lv. 58 - Canopy Rain;Lv. 67 - Flood Surge;";
-static const char machinesRizomarra[] = "8;26;55;64;69;71;79;-;2;";
+    "Leaf Unfurl;Tideline Stand;Lv. 5 - Salt Sip;Lv. 14 - Root Dangle;Lv. 23 - Brackish Spray;"
+    "Lv. 26 - Three Leg Walk;Lv. 34 - Fish Nursery;Lv. 40 - Oyster Harbour;Lv. 47 - Mangrove Tangle;"
+    "Lv. 57 - Canopy Rain;Lv. 66 - Flood Surge;";
+static const char machinesRizomarra[] = "8;26;64;69;71;79;";
 /* 471 Melesko */
 static const char movesMelesko[] =
     "Snuffle;Scrape;Sett Delving;Lv. 7 - Stripe Warning;Lv. 14 - Root Grub;Lv. 24 - Den Defence;";
-static const char machinesMelesko[] = "18;35;54;72;82;-;8;";
 /* 472 Melesgrund */
 static const char movesMelesgrund[] =
     "Snuffle;Scrape;Sett Delving;Lv. 8 - Stripe Warning;Lv. 16 - Root Grub;Lv. 26 - Den Defence;"
     "Lv. 30 - Bristle Rush;Lv. 37 - Tunnel Network;Lv. 44 - Badger Barrel;Lv. 52 - Bedding Haul;"
     "Lv. 63 - Elder Guard;";
-static const char machinesMelesgrund[] = "18;35;40;54;72;74;82;-;3;8;";
+static const char machinesMelesgrund[] = "10;18;54;74;82;-;8;";
 /* 473 Mirunek */
 static const char movesMirunek[] =
     "Pup Yelp;Sand Flop;Lv. 6 - Blubber Nap;Lv. 11 - Whisker Search;Lv. 17 - Shallows Paddle;";
@@ -642,15 +643,15 @@ static const char movesSutorella[] =
 static const char machinesSutorella[] = "23;41;61;63;66;75;-;1;6;";
 /* 479 Latarnik */
 static const char movesLatarnik[] =
-    "Foghorn Moan;Lamp Sweep;Lv. 6 - Lens Focus;Lv. 13 - Wave Break;Lv. 21 - Whale Oil Flare;"
+    "Foghorn Moan;Lamp Sweep;Lv. 6 - Lens Focus;Lv. 13 - Wave Break;Lv. 22 - Whale Oil Flare;"
     "Lv. 29 - Granite Footing;Lv. 37 - Storm Signal;Lv. 46 - Rotating Beam;Lv. 57 - Shipwreck Warning;";
-static const char machinesLatarnik[] = "4;31;46;62;73;-;7;";
+static const char machinesLatarnik[] = "4;31;46;73;-;7;";
 /* 480 Balaenor */
 static const char movesBalaenor[] =
     "Blowhole Puff;Deep Call;Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
     "Lv. 15 - Coral Hump Heave;Lv. 17 - Slow Hymn;Lv. 21 - Ocean Breach;Lv. 31 - Abyssal Descent;"
     "Lv. 40 - Living Island;";
-static const char machinesBalaenor[] = "26;29;41;57;85;89;-;5;";
+static const char machinesBalaenor[] = "29;41;85;89;-;5;";
 /* 481 Solankor */
 static const char movesSolankor[] =
     "Salt Sweat;Facet Glint;Lv. 8 - Hard Crust;Lv. 16 - Chisel Scar Brace;Lv. 24 - Curing Rub;"
@@ -665,33 +666,33 @@ static const char machinesLodostup[] = "37;43;67;73;76;-;3;";
 static const char movesPyrelk[] =
     "Cinder Snort;Antler Glow;Lv. 11 - Burning Tines;Lv. 15 - Ash Trail;Lv. 20 - Forest Blaze Run;"
     "Lv. 26 - Coal Hoof;Lv. 30 - Blazing Rut;Lv. 43 - Wildfire Crown;Lv. 56 - Rekindling;";
-static const char machinesPyrelk[] = "4;14;16;31;35;46;72;74;-;4;7;";
+static const char machinesPyrelk[] = "16;31;35;45;46;74;-;7;";
 /* 484 Fujarnik */
 static const char movesFujarnik[] =
     "Reed Rustle;Hollow Hum;Lv. 7 - Panpipe Trill;Lv. 14 - Root Mat Creep;Lv. 22 - Seed Plume Drift;"
     "Lv. 30 - Marsh Melody;Lv. 39 - Thatch Bundle;Lv. 48 - Wind Choir;Lv. 60 - Dawn Chorus Tune;";
-static const char machinesFujarnik[] = "41;55;64;69;84;-;2;";
+static const char machinesFujarnik[] = "41;64;69;-;6;";
 /* 485 Zmierzchun */
 static const char movesZmierzchun[] =
     "Dust Scales;Dusk Flit;Lv. 5 - Moon Circling;Lv. 13 - Powder Shower;Lv. 21 - Dark Lamp Lure;"
     "Lv. 28 - Eyespot Stare;Lv. 28 - Midnight Flutter;Lv. 44 - Drowsing Wingbeat;Lv. 48 - Eclipse Wings;";
-static const char machinesZmierzchun[] = "2;15;23;24;54;63;77;-;6;";
+static const char machinesZmierzchun[] = "2;15;24;54;77;";
 /* 486 Torpedra */
 static const char movesTorpedra[] =
     "Ray Glide;Static Hum;Sand Bed Hide;Lv. 6 - Numbing Touch;Lv. 12 - Wing Fin Beat;Lv. 19 - Trench Jolt;"
     "Lv. 27 - Storm Front Sweep;Lv. 36 - Squall Line Plunge;Lv. 45 - Electric Organ Pulse;"
     "Lv. 57 - Sea Lightning;";
-static const char machinesTorpedra[] = "21;26;29;48;81;85;89;-;5;";
+static const char machinesTorpedra[] = "21;29;81;85;92;-;5;";
 /* 487 Astrogel */
 static const char movesAstrogel[] =
     "Star Flicker;Drift;Gel Wobble;Lv. 4 - Pulse Throb;Lv. 11 - Nebula Glow;Lv. 19 - Trailing Shine;"
     "Lv. 28 - Pull of Heavens;Lv. 38 - Meteor Dew;Lv. 47 - Constellation;Lv. 62 - Supernova Shiver;";
-static const char machinesAstrogel[] = "24;48;50;53;77;-;7;";
+static const char machinesAstrogel[] = "24;33;50;53;";
 /* 488 Bagiennik */
 static const char movesBagiennik[] =
     "Creep;Lantern Sway;Lv. 5 - Marsh Murk;Lv. 12 - Crook Hook;Lv. 12 - Fever Fog;Lv. 18 - Peat Smoulder;"
     "Lv. 26 - Rot Cloud;Lv. 34 - Pale Beacon;Lv. 47 - Drowned Host;Lv. 63 - Endless Mire;";
-static const char machinesBagiennik[] = "5;6;20;22;39;51;91;-;2;7;";
+static const char machinesBagiennik[] = "6;20;39;51;91;";
 /* 489 Scutarro */
 static const char movesScutarro[] =
     "Roll Up;Snout Rooting;Lv. 5 - Ant Slurp;Lv. 11 - Band Brace;Lv. 18 - Tucked Tumble;"
@@ -700,26 +701,25 @@ static const char movesScutarro[] =
 static const char machinesScutarro[] = "18;28;35;40;62;72;74;86;88;-;8;";
 /* 490 Orikran */
 static const char movesOrikran[] =
-    "Paper Fold;Flutter;Lv. 8 - Crease Edge;Lv. 14 - Leaf Glide;Lv. 21 - Origami Shift;Lv. 29 - Folded Wings;"
-    "Lv. 37 - Crane Flock;Lv. 45 - Confetti Flurry;Lv. 53 - Mulberry Fibre Storm;";
-static const char machinesOrikran[] = "23;55;63;71;-;6;";
+    "Paper Fold;Flutter;Lv. 8 - Crease Edge;Lv. 14 - Leaf Glide;Lv. 21 - Origami Shift;"
+    "Lv. 29 - Folded Wings;Lv. 36 - Crane Flock;Lv. 45 - Confetti Flurry;Lv. 53 - Mulberry Fibre Storm;";
+static const char machinesOrikran[] = "23;55;90;-;4;";
 /* 491 Glinotur */
 static const char movesGlinotur[] =
-    "Plough;Lowing;Horn Heave;Lv. 6 - Deep Furrow;Lv. 15 - Field Shake;Lv. 24 - Hump Shove;Lv. 33 - Clod "
-    "Hurl;"
-    "Lv. 42 - Kiln Hardened Hide;Lv. 54 - Landslide Rush;Lv. 67 - Hillside Shrug;";
-static const char machinesGlinotur[] = "7;17;28;31;35;73;74;-;3;";
+    "Plough;Lowing;Horn Heave;Lv. 6 - Deep Furrow;Lv. 15 - Field Shake;Lv. 23 - Hump Shove;"
+    "Lv. 33 - Clod Hurl;Lv. 41 - Kiln Hardened Hide;Lv. 54 - Landslide Rush;Lv. 66 - Hillside Shrug;";
+static const char machinesGlinotur[] = "17;31;35;73;74;-;3;";
 /* 492 Fulgoron */
 static const char movesFulgoron[] =
     "Drone Flight;Snout Glow;Lv. 6 - Sap Tap;Lv. 13 - Red Wing Startle;Lv. 21 - Bark Crawl;"
     "Lv. 29 - Coal Lantern Beam;Lv. 38 - Honeydew Rain;Lv. 47 - Lichen Mottle Hide;Lv. 58 - Kiln Heat Leap;";
-static const char machinesFulgoron[] = "2;4;14;15;23;46;63;-;6;7;";
+static const char machinesFulgoron[] = "2;14;23;46;83;-;7;";
 /* 493 Orrimbar */
 static const char movesOrrimbar[] =
     "Slumber;Weather Sense;Peak Embrace;Drizzle Dreaming;Lv. 8 - Cloud Shaping;Lv. 16 - Scale Tremor;"
-    "Lv. 24 - Sleeper Murmur;Lv. 33 - Stormcloud Vision;Lv. 42 - Season Turning;Lv. 51 - World Memory;"
+    "Lv. 25 - Sleeper Murmur;Lv. 33 - Stormcloud Vision;Lv. 42 - Season Turning;Lv. 51 - World Memory;"
     "Lv. 62 - Waking Squall;Lv. 75 - Mountain Unwound;";
-static const char machinesOrrimbar[] = "19;31;33;41;52;58;72;-;6;";
+static const char machinesOrrimbar[] = "19;25;31;33;52;58;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};
@@ -729,7 +729,7 @@ const char *const formMoveListText[FORM_COUNT] = {movesTessamiraMoss, movesTessa
 void InitCatalogue()
 {
     /* clang-format off */
-    /* 387 Talpik */    moveListText[1] = movesTalpik;             machineListText[1] = machinesTalpik;             heightCm[1] = 22;    weightTenthKg[1] = 28;     primaryTypeIcon[1] = IDB_TYPE_GROUND;        secondaryTypeIcon[1] = NO_SECOND_TYPE;
+    /* 387 Talpik */    moveListText[1] = movesTalpik;             machineListText[1] = machinesYoungDiggers;       heightCm[1] = 22;    weightTenthKg[1] = 28;     primaryTypeIcon[1] = IDB_TYPE_GROUND;        secondaryTypeIcon[1] = NO_SECOND_TYPE;
     /* 388 Talpagrond */ moveListText[2] = movesTalpagrond;        machineListText[2] = machinesTalpagrond;         heightCm[2] = 90;    weightTenthKg[2] = 600;    primaryTypeIcon[2] = IDB_TYPE_GROUND;        secondaryTypeIcon[2] = NO_SECOND_TYPE;
     /* 389 Wietrzyk */  moveListText[3] = movesWietrzyk;           machineListText[3] = machinesWietrzyk;           heightCm[3] = 90;    weightTenthKg[3] = 15;     primaryTypeIcon[3] = IDB_TYPE_NORMAL;        secondaryTypeIcon[3] = IDB_TYPE_FLYING;
     /* 390 Medulo */    moveListText[4] = movesMedulo;             machineListText[4] = machinesMedulo;             heightCm[4] = 40;    weightTenthKg[4] = 20;     primaryTypeIcon[4] = IDB_TYPE_WATER;         secondaryTypeIcon[4] = IDB_TYPE_ELECTRIC;
@@ -744,7 +744,7 @@ void InitCatalogue()
     /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesWallGolems;        heightCm[13] = 110;  weightTenthKg[13] = 1800;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
     /* 400 Murogrom */  moveListText[14] = movesMurogrom;          machineListText[14] = machinesMurogrom;          heightCm[14] = 210;  weightTenthKg[14] = 5200;  primaryTypeIcon[14] = IDB_TYPE_ROCK;         secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
     /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 120;  weightTenthKg[15] = 880;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
-    /* 402 Szronik */   moveListText[16] = movesSzronik;           machineListText[16] = machinesSzronik;           heightCm[16] = 28;   weightTenthKg[16] = 15;    primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
+    /* 402 Szronik */   moveListText[16] = movesSzronik;           machineListText[16] = machinesFrostYoung;        heightCm[16] = 28;   weightTenthKg[16] = 15;    primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
     /* 403 Szronostaj */ moveListText[17] = movesSzronostaj;       machineListText[17] = machinesSzronostaj;        heightCm[17] = 60;   weightTenthKg[17] = 60;    primaryTypeIcon[17] = IDB_TYPE_ICE;          secondaryTypeIcon[17] = NO_SECOND_TYPE;
     /* 404 Pylik */     moveListText[18] = movesPylik;             machineListText[18] = machinesPylik;             heightCm[18] = 40;   weightTenthKg[18] = 12;    primaryTypeIcon[18] = IDB_TYPE_GROUND;       secondaryTypeIcon[18] = IDB_TYPE_FLYING;
     /* 405 Pylowir */   moveListText[19] = movesPylowir;           machineListText[19] = machinesPylowir;           heightCm[19] = 90;   weightTenthKg[19] = 60;    primaryTypeIcon[19] = IDB_TYPE_GROUND;       secondaryTypeIcon[19] = IDB_TYPE_FLYING;
@@ -763,17 +763,17 @@ void InitCatalogue()
     /* 418 Kazurek */   moveListText[32] = movesKazurek;           machineListText[32] = machinesKazurek;           heightCm[32] = 40;   weightTenthKg[32] = 30;    primaryTypeIcon[32] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[32] = NO_SECOND_TYPE;
     /* 419 Kazuarin */  moveListText[33] = movesKazuarin;          machineListText[33] = machinesKazuarin;          heightCm[33] = 110;  weightTenthKg[33] = 250;   primaryTypeIcon[33] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[33] = NO_SECOND_TYPE;
     /* 420 Kazuarok */  moveListText[34] = movesKazuarok;          machineListText[34] = machinesKazuarok;          heightCm[34] = 170;  weightTenthKg[34] = 580;   primaryTypeIcon[34] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[34] = NO_SECOND_TYPE;
-    /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesPorrib;            heightCm[35] = 40;   weightTenthKg[35] = 170;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
+    /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesShallowsYoung;     heightCm[35] = 40;   weightTenthKg[35] = 170;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
     /* 422 Porrifex */  moveListText[36] = movesPorrifex;          machineListText[36] = machinesPorrifex;          heightCm[36] = 130;  weightTenthKg[36] = 2000;  primaryTypeIcon[36] = IDB_TYPE_WATER;        secondaryTypeIcon[36] = IDB_TYPE_ROCK;
     /* 423 Modlik */    moveListText[37] = movesModlik;            machineListText[37] = machinesModlik;            heightCm[37] = 150;  weightTenthKg[37] = 320;   primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
-    /* 424 Skimpa */    moveListText[38] = movesSkimpa;            machineListText[38] = machinesYoungFrogs;        heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;       secondaryTypeIcon[38] = IDB_TYPE_FLYING;
-    /* 425 Skimpador */ moveListText[39] = movesSkimpador;         machineListText[39] = machinesYoungFrogs;        heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;       secondaryTypeIcon[39] = IDB_TYPE_FLYING;
+    /* 424 Skimpa */    moveListText[38] = movesSkimpa;            machineListText[38] = machinesSkimpa;            heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;       secondaryTypeIcon[38] = IDB_TYPE_FLYING;
+    /* 425 Skimpador */ moveListText[39] = movesSkimpador;         machineListText[39] = machinesSkimpador;         heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;       secondaryTypeIcon[39] = IDB_TYPE_FLYING;
     /* 426 Skimparex */ moveListText[40] = movesSkimparex;         machineListText[40] = machinesSkimparex;         heightCm[40] = 130;  weightTenthKg[40] = 290;   primaryTypeIcon[40] = IDB_TYPE_POISON;       secondaryTypeIcon[40] = IDB_TYPE_FLYING;
     /* 427 Pompak */    moveListText[41] = movesPompak;            machineListText[41] = machinesPompak;            heightCm[41] = 150;  weightTenthKg[41] = 3000;  primaryTypeIcon[41] = IDB_TYPE_STEEL;        secondaryTypeIcon[41] = NO_SECOND_TYPE;
-    /* 428 Stakki */    moveListText[42] = movesStakki;            machineListText[42] = machinesStakki;            heightCm[42] = 55;   weightTenthKg[42] = 350;   primaryTypeIcon[42] = IDB_TYPE_GHOST;        secondaryTypeIcon[42] = IDB_TYPE_ROCK;
-    /* 429 Stakkorum */ moveListText[43] = movesStakkorum;         machineListText[43] = machinesStakkorum;         heightCm[43] = 160;  weightTenthKg[43] = 2600;  primaryTypeIcon[43] = IDB_TYPE_GHOST;        secondaryTypeIcon[43] = IDB_TYPE_ROCK;
-    /* 430 Coilet */    moveListText[44] = movesCoilet;            machineListText[44] = machinesPondSnails;        heightCm[44] = 20;   weightTenthKg[44] = 12;    primaryTypeIcon[44] = IDB_TYPE_WATER;        secondaryTypeIcon[44] = NO_SECOND_TYPE;
-    /* 431 Coilumar */  moveListText[45] = movesCoilumar;          machineListText[45] = machinesPondSnails;        heightCm[45] = 45;   weightTenthKg[45] = 85;    primaryTypeIcon[45] = IDB_TYPE_WATER;        secondaryTypeIcon[45] = NO_SECOND_TYPE;
+    /* 428 Stakki */    moveListText[42] = movesStakki;            machineListText[42] = machinesStakki;            heightCm[42] = 55;   weightTenthKg[42] = 600;   primaryTypeIcon[42] = IDB_TYPE_GHOST;        secondaryTypeIcon[42] = IDB_TYPE_ROCK;
+    /* 429 Stakkorum */ moveListText[43] = movesStakkorum;         machineListText[43] = machinesStakkorum;         heightCm[43] = 160;  weightTenthKg[43] = 6600;  primaryTypeIcon[43] = IDB_TYPE_GHOST;        secondaryTypeIcon[43] = IDB_TYPE_ROCK;
+    /* 430 Coilet */    moveListText[44] = movesCoilet;            machineListText[44] = machinesCoilet;            heightCm[44] = 20;   weightTenthKg[44] = 12;    primaryTypeIcon[44] = IDB_TYPE_WATER;        secondaryTypeIcon[44] = NO_SECOND_TYPE;
+    /* 431 Coilumar */  moveListText[45] = movesCoilumar;          machineListText[45] = machinesCoilumar;          heightCm[45] = 45;   weightTenthKg[45] = 85;    primaryTypeIcon[45] = IDB_TYPE_WATER;        secondaryTypeIcon[45] = NO_SECOND_TYPE;
     /* 432 Coilidor */  moveListText[46] = movesCoilidor;          machineListText[46] = machinesCoilidor;          heightCm[46] = 120;  weightTenthKg[46] = 1450;  primaryTypeIcon[46] = IDB_TYPE_WATER;        secondaryTypeIcon[46] = NO_SECOND_TYPE;
     /* 433 Rhombi */    moveListText[47] = movesRhombi;            machineListText[47] = machinesRhombi;            heightCm[47] = 25;   weightTenthKg[47] = 60;    primaryTypeIcon[47] = IDB_TYPE_GROUND;       secondaryTypeIcon[47] = NO_SECOND_TYPE;
     /* 434 Rhombadune */ moveListText[48] = movesRhombadune;        machineListText[48] = machinesRhombadune;        heightCm[48] = 60;   weightTenthKg[48] = 380;   primaryTypeIcon[48] = IDB_TYPE_GROUND;       secondaryTypeIcon[48] = IDB_TYPE_POISON;
@@ -784,7 +784,7 @@ void InitCatalogue()
     /* 439 Beczik */    moveListText[53] = movesBeczik;            machineListText[53] = machinesBeczik;            heightCm[53] = 28;   weightTenthKg[53] = 80;    primaryTypeIcon[53] = IDB_TYPE_GRASS;        secondaryTypeIcon[53] = NO_SECOND_TYPE;
     /* 440 Beczkowal */ moveListText[54] = movesBeczkowal;         machineListText[54] = machinesBeczkowal;         heightCm[54] = 110;  weightTenthKg[54] = 1500;  primaryTypeIcon[54] = IDB_TYPE_GRASS;        secondaryTypeIcon[54] = IDB_TYPE_GROUND;
     /* 441 Samovik */   moveListText[55] = movesSamovik;           machineListText[55] = machinesSamovik;           heightCm[55] = 50;   weightTenthKg[55] = 160;   primaryTypeIcon[55] = IDB_TYPE_FIRE;         secondaryTypeIcon[55] = NO_SECOND_TYPE;
-    /* 442 Gardolith */ moveListText[56] = movesGardolith;         machineListText[56] = machinesGardolith;         heightCm[56] = 150;  weightTenthKg[56] = 6800;  primaryTypeIcon[56] = IDB_TYPE_ROCK;         secondaryTypeIcon[56] = NO_SECOND_TYPE;
+    /* 442 Gardolith */ moveListText[56] = movesGardolith;         machineListText[56] = machinesGardolith;         heightCm[56] = 150;  weightTenthKg[56] = 6400;  primaryTypeIcon[56] = IDB_TYPE_ROCK;         secondaryTypeIcon[56] = NO_SECOND_TYPE;
     /* 443 Lampyrix */  moveListText[57] = movesLampyrix;          machineListText[57] = machinesLampyrix;          heightCm[57] = 35;   weightTenthKg[57] = 11;    primaryTypeIcon[57] = IDB_TYPE_INSECT;       secondaryTypeIcon[57] = IDB_TYPE_ELECTRIC;
     /* 444 Lorik */     moveListText[58] = movesLorik;             machineListText[58] = machinesLorik;             heightCm[58] = 22;   weightTenthKg[58] = 11;    primaryTypeIcon[58] = IDB_TYPE_POISON;       secondaryTypeIcon[58] = NO_SECOND_TYPE;
     /* 445 Lorizar */   moveListText[59] = movesLorizar;           machineListText[59] = machinesLorizar;           heightCm[59] = 38;   weightTenthKg[59] = 24;    primaryTypeIcon[59] = IDB_TYPE_POISON;       secondaryTypeIcon[59] = IDB_TYPE_PSYCHIC;
@@ -804,16 +804,16 @@ void InitCatalogue()
     /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 100;  weightTenthKg[73] = 260;   primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
     /* 460 Urchet */    moveListText[74] = movesUrchet;            machineListText[74] = machinesUrchet;            heightCm[74] = 25;   weightTenthKg[74] = 28;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
     /* 461 Urchaton */  moveListText[75] = movesUrchaton;          machineListText[75] = machinesUrchaton;          heightCm[75] = 60;   weightTenthKg[75] = 190;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[75] = NO_SECOND_TYPE;
-    /* 462 Rimelin */   moveListText[76] = movesRimelin;           machineListText[76] = machinesRimelin;           heightCm[76] = 70;   weightTenthKg[76] = 180;   primaryTypeIcon[76] = IDB_TYPE_ICE;          secondaryTypeIcon[76] = NO_SECOND_TYPE;
+    /* 462 Rimelin */   moveListText[76] = movesRimelin;           machineListText[76] = machinesFrostYoung;        heightCm[76] = 70;   weightTenthKg[76] = 180;   primaryTypeIcon[76] = IDB_TYPE_ICE;          secondaryTypeIcon[76] = NO_SECOND_TYPE;
     /* 463 Rimerog */   moveListText[77] = movesRimerog;           machineListText[77] = machinesRimerog;           heightCm[77] = 120;  weightTenthKg[77] = 520;   primaryTypeIcon[77] = IDB_TYPE_ICE;          secondaryTypeIcon[77] = NO_SECOND_TYPE;
     /* 464 Rimehart */  moveListText[78] = movesRimehart;          machineListText[78] = machinesRimehart;          heightCm[78] = 180;  weightTenthKg[78] = 1400;  primaryTypeIcon[78] = IDB_TYPE_ICE;          secondaryTypeIcon[78] = NO_SECOND_TYPE;
-    /* 465 Ardipip */   moveListText[79] = movesArdipip;           machineListText[79] = machinesArdipip;           heightCm[79] = 45;   weightTenthKg[79] = 42;    primaryTypeIcon[79] = IDB_TYPE_WATER;        secondaryTypeIcon[79] = NO_SECOND_TYPE;
+    /* 465 Ardipip */   moveListText[79] = movesArdipip;           machineListText[79] = machinesShallowsYoung;     heightCm[79] = 45;   weightTenthKg[79] = 42;    primaryTypeIcon[79] = IDB_TYPE_WATER;        secondaryTypeIcon[79] = NO_SECOND_TYPE;
     /* 466 Ardebrod */  moveListText[80] = movesArdebrod;          machineListText[80] = machinesArdebrod;          heightCm[80] = 95;   weightTenthKg[80] = 120;   primaryTypeIcon[80] = IDB_TYPE_WATER;        secondaryTypeIcon[80] = NO_SECOND_TYPE;
     /* 467 Ardeagris */ moveListText[81] = movesArdeagris;         machineListText[81] = machinesArdeagris;         heightCm[81] = 150;  weightTenthKg[81] = 210;   primaryTypeIcon[81] = IDB_TYPE_WATER;        secondaryTypeIcon[81] = IDB_TYPE_FLYING;
     /* 468 Rizolet */   moveListText[82] = movesRizolet;           machineListText[82] = machinesNone;              heightCm[82] = 40;   weightTenthKg[82] = 36;    primaryTypeIcon[82] = IDB_TYPE_WATER;        secondaryTypeIcon[82] = IDB_TYPE_GRASS;
     /* 469 Rizopal */   moveListText[83] = movesRizopal;           machineListText[83] = machinesRizopal;           heightCm[83] = 90;   weightTenthKg[83] = 150;   primaryTypeIcon[83] = IDB_TYPE_WATER;        secondaryTypeIcon[83] = IDB_TYPE_GRASS;
     /* 470 Rizomarra */ moveListText[84] = movesRizomarra;         machineListText[84] = machinesRizomarra;         heightCm[84] = 150;  weightTenthKg[84] = 440;   primaryTypeIcon[84] = IDB_TYPE_WATER;        secondaryTypeIcon[84] = IDB_TYPE_GRASS;
-    /* 471 Melesko */   moveListText[85] = movesMelesko;           machineListText[85] = machinesMelesko;           heightCm[85] = 50;   weightTenthKg[85] = 95;    primaryTypeIcon[85] = IDB_TYPE_NORMAL;       secondaryTypeIcon[85] = NO_SECOND_TYPE;
+    /* 471 Melesko */   moveListText[85] = movesMelesko;           machineListText[85] = machinesYoungDiggers;      heightCm[85] = 50;   weightTenthKg[85] = 95;    primaryTypeIcon[85] = IDB_TYPE_NORMAL;       secondaryTypeIcon[85] = NO_SECOND_TYPE;
     /* 472 Melesgrund */ moveListText[86] = movesMelesgrund;        machineListText[86] = machinesMelesgrund;        heightCm[86] = 110;  weightTenthKg[86] = 560;   primaryTypeIcon[86] = IDB_TYPE_NORMAL;       secondaryTypeIcon[86] = NO_SECOND_TYPE;
     /* 473 Mirunek */   moveListText[87] = movesMirunek;           machineListText[87] = machinesMirunek;           heightCm[87] = 60;   weightTenthKg[87] = 400;   primaryTypeIcon[87] = IDB_TYPE_WATER;        secondaryTypeIcon[87] = NO_SECOND_TYPE;
     /* 474 Mirunda */   moveListText[88] = movesMirunda;           machineListText[88] = machinesMirunda;           heightCm[88] = 130;  weightTenthKg[88] = 1800;  primaryTypeIcon[88] = IDB_TYPE_WATER;        secondaryTypeIcon[88] = NO_SECOND_TYPE;
@@ -829,11 +829,11 @@ void InitCatalogue()
     /* 484 Fujarnik */  moveListText[98] = movesFujarnik;          machineListText[98] = machinesFujarnik;          heightCm[98] = 380;  weightTenthKg[98] = 950;   primaryTypeIcon[98] = IDB_TYPE_GRASS;        secondaryTypeIcon[98] = NO_SECOND_TYPE;
     /* 485 Zmierzchun */ moveListText[99] = movesZmierzchun;        machineListText[99] = machinesZmierzchun;        heightCm[99] = 130;  weightTenthKg[99] = 310;   primaryTypeIcon[99] = IDB_TYPE_INSECT;       secondaryTypeIcon[99] = IDB_TYPE_DARK;
     /* 486 Torpedra */  moveListText[100] = movesTorpedra;         machineListText[100] = machinesTorpedra;         heightCm[100] = 120; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC;    secondaryTypeIcon[100] = IDB_TYPE_WATER;
-    /* 487 Astrogel */  moveListText[101] = movesAstrogel;         machineListText[101] = machinesAstrogel;         heightCm[101] = 110; weightTenthKg[101] = 45;   primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;     secondaryTypeIcon[101] = NO_SECOND_TYPE;
+    /* 487 Astrogel */  moveListText[101] = movesAstrogel;         machineListText[101] = machinesAstrogel;         heightCm[101] = 60;  weightTenthKg[101] = 550;  primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;     secondaryTypeIcon[101] = NO_SECOND_TYPE;
     /* 488 Bagiennik */ moveListText[102] = movesBagiennik;        machineListText[102] = machinesBagiennik;        heightCm[102] = 190; weightTenthKg[102] = 850;  primaryTypeIcon[102] = IDB_TYPE_GHOST;       secondaryTypeIcon[102] = IDB_TYPE_POISON;
     /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 90;  weightTenthKg[103] = 900;  primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
     /* 490 Orikran */   moveListText[104] = movesOrikran;          machineListText[104] = machinesOrikran;          heightCm[104] = 130; weightTenthKg[104] = 35;   primaryTypeIcon[104] = IDB_TYPE_GRASS;       secondaryTypeIcon[104] = IDB_TYPE_FLYING;
-    /* 491 Glinotur */  moveListText[105] = movesGlinotur;         machineListText[105] = machinesGlinotur;         heightCm[105] = 260; weightTenthKg[105] = 5600; primaryTypeIcon[105] = IDB_TYPE_GROUND;      secondaryTypeIcon[105] = NO_SECOND_TYPE;
+    /* 491 Glinotur */  moveListText[105] = movesGlinotur;         machineListText[105] = machinesGlinotur;         heightCm[105] = 260; weightTenthKg[105] = 7200; primaryTypeIcon[105] = IDB_TYPE_GROUND;      secondaryTypeIcon[105] = NO_SECOND_TYPE;
     /* 492 Fulgoron */  moveListText[106] = movesFulgoron;         machineListText[106] = machinesFulgoron;         heightCm[106] = 140; weightTenthKg[106] = 240;  primaryTypeIcon[106] = IDB_TYPE_INSECT;      secondaryTypeIcon[106] = IDB_TYPE_FIRE;
     /* 493 Orrimbar */  moveListText[107] = movesOrrimbar;         machineListText[107] = machinesOrrimbar;         heightCm[107] = 530; weightTenthKg[107] = 4200; primaryTypeIcon[107] = IDB_TYPE_DRAGON;      secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
 
@@ -861,7 +861,7 @@ void InitCatalogue()
     tmLabel[22] =  "TM22 - Creaking Floor";
     tmLabel[23] =  "TM23 - Crosswind Veer";
     tmLabel[24] =  "TM24 - Daydream Lull";
-    tmLabel[25] =  "TM25 - Drakefire Sigh";
+    tmLabel[25] =  "TM25 - Dream of Ages";
     tmLabel[26] =  "TM26 - Drizzle Curtain";
     tmLabel[27] =  "TM27 - Dune Shift";
     tmLabel[28] =  "TM28 - Dust Devil";
@@ -909,7 +909,7 @@ void InitCatalogue()
     tmLabel[70] =  "TM70 - Rust Flake";
     tmLabel[71] =  "TM71 - Sap Mend";
     tmLabel[72] =  "TM72 - Score Settling";
-    tmLabel[73] =  "TM73 - Scree Slide";
+    tmLabel[73] =  "TM73 - Shale Shedding";
     tmLabel[74] =  "TM74 - Shoulder Barge";
     tmLabel[75] =  "TM75 - Silk Tether";
     tmLabel[76] =  "TM76 - Sleet Lash";
@@ -931,12 +931,12 @@ void InitCatalogue()
     tmLabel[92] =  "TM92 - Wire Hum";
 
     hmLabel[1] = "HM01 - Bridge Weave";
-    hmLabel[2] = "HM02 - Ford Wading";
-    hmLabel[3] = "HM03 - Load Hauling";
+    hmLabel[2] = "HM02 - Cellar Cooling";
+    hmLabel[3] = "HM03 - Grain Threshing";
     hmLabel[4] = "HM04 - Message Running";
-    hmLabel[5] = "HM05 - Raft Towing";
-    hmLabel[6] = "HM06 - Ridge Gliding";
-    hmLabel[7] = "HM07 - Torchbearing";
-    hmLabel[8] = "HM08 - Tunnel Boring";
+    hmLabel[5] = "HM05 - Shoal Herding";
+    hmLabel[6] = "HM06 - Sky Sowing";
+    hmLabel[7] = "HM07 - Stove Stoking";
+    hmLabel[8] = "HM08 - Truffle Hunting";
     /* clang-format on */
 }
