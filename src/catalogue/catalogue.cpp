@@ -532,7 +532,7 @@ static const char movesJantik[] =
     "Lv. 18 - Sap Setting;";
 /* 457 Jantarel */
 static const char movesJantarel[] =
-    "Resin Ooze;Static Tick;Lv. 10 - Straw Lift;Lv. 14 - Gnat Snare;Lv. 22 - Wool Rub Charge;"
+    "Static Tick;Lv. 10 - Straw Lift;Lv. 14 - Gnat Snare;Lv. 22 - Wool Rub Charge;"
     "Lv. 26 - Stubby Trundle;Lv. 31 - Feather Pull;Lv. 35 - Honey Glint;";
 static const char machinesJantarel[] = "21;80;81;";
 /* 458 Jantarok */
