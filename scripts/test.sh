@@ -7,6 +7,11 @@ jobs=$(nproc)
 
 "$root/scripts/setup.sh"
 
+# ctest keeps a passing test's output only in its log: show the figures the tests print there.
+print_figures() {
+    grep -h -e "$2" "$1/Testing/Temporary/LastTest.log" | tr -d '\r' | sed 's/^/   /' || true
+}
+
 echo "== formatting (clang-format-14, the tree's .clang-format)"
 git -C "$root" ls-files -z --cached --others --exclude-standard '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format-14 --dry-run -Werror)
 
@@ -14,6 +19,7 @@ echo "== native build and tests"
 configure native "$build/native"
 cmake --build "$build/native" -j "$jobs"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" --timeout 600
+print_figures "$build/native" 'Share of the box painted'
 
 echo "== Windows build"
 configure mingw-cross "$build/windows"
@@ -27,6 +33,7 @@ export ZORAVEL_WINEPREFIX="$build/wine-null"
 "$root/scripts/wine-prefix.sh" null
 "$root/scripts/wine-start.sh"
 ctest --test-dir "$build/windows" --output-on-failure -j "$jobs" --timeout 300 -LE xvfb
+print_figures "$build/windows" 'fuzz seed'
 . "$root/scripts/wine-env.sh"
 wineserver -k || true
 
