@@ -506,8 +506,8 @@ static const Material MATERIALS[] = {
 };
 /* clang-format on */
 static const double LUMP_FILL = 0.1;
-/* Swimmers of flesh and bone (fins with jaws or a tail, not flat): one twice as long as another weighs at
-   least three times as much. */
+/* Swimmers of flesh and bone (fins with jaws or a tail, not flat): one over twice as long as another weighs
+   at least three times as much. */
 static const double SWIMMER_LENGTH_STEP = 2.0, SWIMMER_WEIGHT_STEP = 3.0;
 
 struct Machines {
@@ -1188,9 +1188,10 @@ TEST_F(ContentRules, WeightsFollowTheMaterialAndTheBuild)
     for (int a : swimmers)
         for (int b : swimmers) {
             int longer = SlotOf(a), shorter = SlotOf(b);
-            if (heightCm[longer] >= SWIMMER_LENGTH_STEP * heightCm[shorter] &&
+            if (heightCm[longer] > SWIMMER_LENGTH_STEP * heightCm[shorter] &&
                 weightTenthKg[longer] < SWIMMER_WEIGHT_STEP * weightTenthKg[shorter])
-                ADD_FAILURE() << a << " build: not far heavier than the swimmer " << b << " half its length";
+                ADD_FAILURE() << a << " build: not far heavier than the swimmer " << b
+                              << ", under half its length";
         }
 }
 
