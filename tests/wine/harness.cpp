@@ -4,10 +4,10 @@
 
 #include "expected_layout.h"
 
-#include "app/app_state.h"
 #include "app/controls.h"
 #include "app/startup.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <stdio.h>
 #include <windowsx.h>

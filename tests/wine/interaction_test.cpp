@@ -5,11 +5,11 @@
 #include "expected_layout.h"
 #include "expected_lists.h"
 
-#include "app/app_state.h"
 #include "app/move_list_box.h"
 #include "catalogue/catalogue.h"
 #include "draw/layout.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <ctype.h>
 #include <string.h>
