@@ -30,7 +30,7 @@ static unsigned char FoldCase(unsigned char c)
     }
 }
 
-static bool SameLetters(const char *a, const char *b, size_t length)
+bool SameLetters(const char *a, const char *b, size_t length)
 {
     for (size_t i = 0; i < length; ++i)
         if (FoldCase((unsigned char)a[i]) != FoldCase((unsigned char)b[i]))
