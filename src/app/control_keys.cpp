@@ -64,7 +64,10 @@ bool TranslateControlKey(const MSG *msg)
 
 void FollowMouseClick(const MSG *msg)
 {
-    if (msg->message == WM_LBUTTONUP && msg->hwnd == app.formButton && app.entryCombo &&
-        GetFocus() == app.formButton)
-        SetFocus(app.entryCombo);
+    if (msg->message != WM_LBUTTONUP || msg->hwnd != app.formButton || !app.entryCombo ||
+        GetFocus() != app.formButton)
+        return;
+    /* Its text selected, as Tab leaves it: what is typed next replaces it. */
+    SetFocus(app.entryCombo);
+    SendMessageA(app.entryCombo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }

@@ -9,8 +9,8 @@
    one and must be neither translated nor dispatched (so it makes no character and no beep). */
 bool TranslateControlKey(const MSG *msg);
 
-/* After a dispatched message: a mouse click on the form button leaves the focus in the entry box, so
-   typing goes on there. */
+/* After a dispatched message: a mouse click on the form button leaves the focus in the entry box, its
+   text selected, so typing goes on there. */
 void FollowMouseClick(const MSG *msg);
 
 #endif
