@@ -146,6 +146,18 @@ static IAccessible *ControlObject(LONG child)
     return object;
 }
 
+/* One of a control's own methods, asked of its standard object on the caller's behalf. */
+template <typename Method, typename... Arguments>
+static HRESULT AskControl(LONG child, Method IAccessibleVtbl::*method, Arguments... arguments)
+{
+    IAccessible *control = ControlObject(child);
+    if (!control)
+        return S_FALSE;
+    HRESULT hr = (control->lpVtbl->*method)(control, arguments...);
+    control->lpVtbl->Release(control);
+    return hr;
+}
+
 static VARIANT SelfVariant()
 {
     VARIANT self;
@@ -318,14 +330,8 @@ static HRESULT STDMETHODCALLTYPE GetName(IAccessible *, VARIANT child, BSTR *nam
     HRESULT hr = CheckChild(child, id);
     if (hr != S_OK)
         return hr;
-    if (IsControl(id)) {
-        IAccessible *control = ControlObject(id);
-        if (!control)
-            return S_FALSE;
-        hr = control->lpVtbl->get_accName(control, SelfVariant(), name);
-        control->lpVtbl->Release(control);
-        return hr;
-    }
+    if (IsControl(id))
+        return AskControl(id, &IAccessibleVtbl::get_accName, SelfVariant(), name);
     char text[SPOKEN_TEXT_SIZE];
     TabKind tab = TabOf(id);
     if (tab != TAB_COUNT)
@@ -358,12 +364,7 @@ static HRESULT NoTextProperty(const VARIANT &child, BSTR *text, TextProperty IAc
         return hr;
     if (!IsControl(id))
         return DISP_E_MEMBERNOTFOUND;
-    IAccessible *control = ControlObject(id);
-    if (!control)
-        return S_FALSE;
-    hr = (control->lpVtbl->*property)(control, SelfVariant(), text);
-    control->lpVtbl->Release(control);
-    return hr;
+    return AskControl(id, property, SelfVariant(), text);
 }
 
 static HRESULT STDMETHODCALLTYPE GetValue(IAccessible *, VARIANT child, BSTR *value)
@@ -404,72 +405,67 @@ static HRESULT STDMETHODCALLTYPE GetHelpTopic(IAccessible *, BSTR *file, VARIANT
     return hr != S_OK ? hr : DISP_E_MEMBERNOTFOUND;
 }
 
-static HRESULT ForwardVariant(LONG id, VARIANT *result, VariantProperty IAccessibleVtbl::*property)
+static LONG OwnRole(LONG child)
 {
-    IAccessible *control = ControlObject(id);
-    if (!control)
-        return S_FALSE;
-    HRESULT hr = (control->lpVtbl->*property)(control, SelfVariant(), result);
-    control->lpVtbl->Release(control);
-    return hr;
+    if (TabOf(child) != TAB_COUNT)
+        return ROLE_SYSTEM_PAGETAB;
+    if (child == CHILD_PICTURE)
+        return ROLE_SYSTEM_GRAPHIC;
+    if (child == CHILD_PANEL_TEXT)
+        return ROLE_SYSTEM_STATICTEXT;
+    return ROLE_SYSTEM_CLIENT;
 }
 
-static HRESULT STDMETHODCALLTYPE GetRole(IAccessible *, VARIANT child, VARIANT *role)
+static LONG OwnState(LONG child)
 {
-    if (!role)
-        return E_POINTER;
-    VariantInit(role);
-    LONG id;
-    HRESULT hr = CheckChild(child, id);
-    if (hr != S_OK)
-        return hr;
-    if (IsControl(id))
-        return ForwardVariant(id, role, &IAccessibleVtbl::get_accRole);
-    role->vt = VT_I4;
-    if (TabOf(id) != TAB_COUNT)
-        role->lVal = ROLE_SYSTEM_PAGETAB;
-    else if (id == CHILD_PICTURE)
-        role->lVal = ROLE_SYSTEM_GRAPHIC;
-    else if (id == CHILD_PANEL_TEXT)
-        role->lVal = ROLE_SYSTEM_STATICTEXT;
-    else
-        role->lVal = ROLE_SYSTEM_CLIENT;
-    return S_OK;
-}
-
-static HRESULT STDMETHODCALLTYPE GetState(IAccessible *, VARIANT child, VARIANT *state)
-{
-    if (!state)
-        return E_POINTER;
-    VariantInit(state);
-    LONG id;
-    HRESULT hr = CheckChild(child, id);
-    if (hr != S_OK)
-        return hr;
-    if (IsControl(id))
-        return ForwardVariant(id, state, &IAccessibleVtbl::get_accState);
     LONG flags = 0;
     if (!IsWindowVisible(app.mainWindow))
         flags |= STATE_SYSTEM_INVISIBLE;
     else if (IsIconic(app.mainWindow))
         flags |= STATE_SYSTEM_OFFSCREEN;
-    TabKind tab = TabOf(id);
+    TabKind tab = TabOf(child);
     if (tab != TAB_COUNT) {
         flags |= STATE_SYSTEM_SELECTABLE;
         if (tab == ShownTab())
             flags |= STATE_SYSTEM_SELECTED;
-    } else if (id == CHILD_PICTURE) {
+    } else if (child == CHILD_PICTURE) {
         flags |= STATE_SYSTEM_READONLY;
-    } else if (id == CHILD_PANEL_TEXT) {
+    } else if (child == CHILD_PANEL_TEXT) {
         flags |= PanelDrawn() ? STATE_SYSTEM_READONLY : STATE_SYSTEM_INVISIBLE;
     } else {
         flags |= STATE_SYSTEM_FOCUSABLE;
         if (GetFocus() == app.mainWindow)
             flags |= STATE_SYSTEM_FOCUSED;
     }
-    state->vt = VT_I4;
-    state->lVal = flags;
+    return flags;
+}
+
+/* A role or state: the control's own, or the drawn part's from this object. */
+static HRESULT AnswerNumber(const VARIANT &child, VARIANT *result, VariantProperty IAccessibleVtbl::*property,
+                            LONG (*own)(LONG child))
+{
+    if (!result)
+        return E_POINTER;
+    VariantInit(result);
+    LONG id;
+    HRESULT hr = CheckChild(child, id);
+    if (hr != S_OK)
+        return hr;
+    if (IsControl(id))
+        return AskControl(id, property, SelfVariant(), result);
+    result->vt = VT_I4;
+    result->lVal = own(id);
     return S_OK;
+}
+
+static HRESULT STDMETHODCALLTYPE GetRole(IAccessible *, VARIANT child, VARIANT *role)
+{
+    return AnswerNumber(child, role, &IAccessibleVtbl::get_accRole, OwnRole);
+}
+
+static HRESULT STDMETHODCALLTYPE GetState(IAccessible *, VARIANT child, VARIANT *state)
+{
+    return AnswerNumber(child, state, &IAccessibleVtbl::get_accState, OwnState);
 }
 
 static HRESULT STDMETHODCALLTYPE GetFocusChild(IAccessible *, VARIANT *focus)
@@ -519,14 +515,8 @@ static HRESULT STDMETHODCALLTYPE Select(IAccessible *, LONG flags, VARIANT child
     HRESULT hr = CheckChild(child, id);
     if (hr != S_OK)
         return hr;
-    if (IsControl(id)) {
-        IAccessible *control = ControlObject(id);
-        if (!control)
-            return S_FALSE;
-        hr = control->lpVtbl->accSelect(control, flags, SelfVariant());
-        control->lpVtbl->Release(control);
-        return hr;
-    }
+    if (IsControl(id))
+        return AskControl(id, &IAccessibleVtbl::accSelect, flags, SelfVariant());
     TabKind tab = TabOf(id);
     if (tab == TAB_COUNT)
         return DISP_E_MEMBERNOTFOUND;
@@ -630,14 +620,8 @@ static HRESULT STDMETHODCALLTYPE DoDefaultAction(IAccessible *, VARIANT child)
     HRESULT hr = CheckChild(child, id);
     if (hr != S_OK)
         return hr;
-    if (IsControl(id)) {
-        IAccessible *control = ControlObject(id);
-        if (!control)
-            return S_FALSE;
-        hr = control->lpVtbl->accDoDefaultAction(control, SelfVariant());
-        control->lpVtbl->Release(control);
-        return hr;
-    }
+    if (IsControl(id))
+        return AskControl(id, &IAccessibleVtbl::accDoDefaultAction, SelfVariant());
     TabKind tab = TabOf(id);
     if (tab == TAB_COUNT)
         return DISP_E_MEMBERNOTFOUND;

@@ -335,17 +335,7 @@ class EditFieldTest : public ::testing::Test {
        focused control: the message loop and the keyboard's state decide what it does. */
     void PressWithModifiers(WPARAM virtualKey, bool control, bool shift, bool alt = false)
     {
-        BYTE keys[256] = {};
-        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
-        keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
-        keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
-        SetKeyboardState(keys);
-        PostMessageA(GetFocus(), WM_KEYDOWN, virtualKey, 1);
-        PumpMessages();
-        PostMessageA(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
-        PumpMessages();
-        BYTE released[256] = {};
-        SetKeyboardState(released);
+        PressQueuedKey(virtualKey, shift, control, alt);
     }
 
     bool ListDropped()

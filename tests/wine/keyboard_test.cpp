@@ -25,16 +25,7 @@ class KeyboardTest : public ViewerTest {
     /* A key through the message queue to the focused control, with Shift or Ctrl held as given. */
     void Press(WPARAM virtualKey, bool shift = false, bool control = false)
     {
-        BYTE keys[256] = {};
-        keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
-        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
-        SetKeyboardState(keys);
-        PostMessageA(GetFocus(), WM_KEYDOWN, virtualKey, 1);
-        PumpMessages();
-        PostMessageA(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
-        PumpMessages();
-        BYTE released[256] = {};
-        SetKeyboardState(released);
+        PressQueuedKey(virtualKey, shift, control);
     }
 
     /* Characters as the keyboard gives them to the focused control. */
