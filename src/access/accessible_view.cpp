@@ -185,16 +185,18 @@ static HRESULT ChildVariant(LONG child, VARIANT *result)
     return S_OK;
 }
 
+/* Windows-1250 text as the BSTR a client frees; any length. */
 static HRESULT ReturnText(const char *text, BSTR *result)
 {
-    WCHAR wide[SPOKEN_TEXT_SIZE];
-    int length = MultiByteToWideChar(POLISH_CODE_PAGE, 0, text, -1, wide, SPOKEN_TEXT_SIZE);
+    int length = MultiByteToWideChar(POLISH_CODE_PAGE, 0, text, -1, NULL, 0);
     if (length <= 0)
         return E_FAIL;
-    *result = SysAllocString(wide);
-    return *result ? S_OK : E_OUTOFMEMORY;
+    *result = SysAllocStringLen(NULL, (UINT)length - 1);
+    if (!*result)
+        return E_OUTOFMEMORY;
+    MultiByteToWideChar(POLISH_CODE_PAGE, 0, text, -1, *result, length);
+    return S_OK;
 }
-
 /* The picture's sentence; the name of the entry while its row is not written. */
 static const char *PictureText()
 {
