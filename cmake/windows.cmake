@@ -2,9 +2,11 @@
 enable_language(RC)
 
 set(ZORAVEL_WINDOWS_SOURCES
-    src/app/app_state.cpp
+    src/state/app_state.cpp
+    src/access/accessible_view.cpp
     src/app/startup.cpp
     src/app/controls.cpp
+    src/app/control_keys.cpp
     src/app/entry_box.cpp
     src/app/move_list_box.cpp
     src/app/window_proc.cpp
@@ -38,7 +40,8 @@ add_library(zoravel_core STATIC ${ZORAVEL_PORTABLE_SOURCES} ${ZORAVEL_WINDOWS_SO
 target_include_directories(zoravel_core PUBLIC src res)
 target_compile_definitions(zoravel_core PUBLIC STRICT WIN32_LEAN_AND_MEAN _CRT_SECURE_NO_WARNINGS)
 target_compile_options(zoravel_core PRIVATE ${ZORAVEL_WARNINGS} ${ZORAVEL_CHARSET})
-target_link_libraries(zoravel_core PUBLIC gdi32 user32)
+# oleacc, oleaut32 and ole32 are Windows' own: the accessible view and the strings it hands out.
+target_link_libraries(zoravel_core PUBLIC oleacc oleaut32 ole32 gdi32 user32)
 
 add_executable(ZoravelD WIN32 src/app/main.cpp res/zoravel.rc)
 target_compile_options(ZoravelD PRIVATE ${ZORAVEL_WARNINGS})

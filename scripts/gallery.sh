@@ -69,11 +69,20 @@ click() {
     settle
 }
 
-# Types the name into the combo box, opens its list there (F4) and takes it (Enter).
+# The name of the entry with the number, from its row in the catalogue ("/* 394 Trasomor */").
+name_of() {
+    sed -n "s|^ */\* $1 \([^ ]*\) \*/ *moveListText.*|\1|p" "$root/src/catalogue/catalogue.cpp" | head -n 1
+}
+
+# Types the entry's name into the combo box, opens its list there (F4) and takes it (Enter): the box
+# then shows the name, as a pick from the list does.
 choose() {
+    local name
+    name=$(name_of "$1")
+    [ -n "$name" ] || { echo "gallery: no entry $1 in the catalogue" >&2; exit 1; }
     click 140 10
     xdotool key End shift+Home
-    xdotool type --delay 30 "$1"
+    xdotool type --delay 30 "$name"
     xdotool key F4 Return
     settle
 }
@@ -94,19 +103,19 @@ done
 settle
 xdotool mousemove 5 5 # the pointer away from the window
 
-choose Trasomor
+choose 394
 shot info
 click $(tab_centre moves)
-choose Jantarok
+choose 458
 shot moves
 click $(tab_centre machines)
-choose Fulgoron
+choose 492
 shot machines
 click $(tab_centre evolution)
-choose Tessarok
+choose 414
 shot evolution
 click $(tab_centre info)
-choose Tessamira
+choose 413
 shot form-1
 click 227 162
 shot form-2

@@ -2,10 +2,10 @@
    The list box and the form button start hidden; the window procedure shows them. */
 #include "app/controls.h"
 
-#include "app/app_state.h"
 #include "app/entry_box.h"
 #include "catalogue/catalogue.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 /* Controls: the combo box height includes its dropped-down list. */
 static const int COMBO_X = 120, COMBO_Y = 33, COMBO_WIDTH = 120, COMBO_HEIGHT = 200;

@@ -2,9 +2,9 @@
    The parsing lives in list_strings; here its lines become LB_ADDSTRING calls. */
 #include "app/move_list_box.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/list_strings.h"
+#include "state/app_state.h"
 
 static void AddListLine(const char *line, void *context)
 {

@@ -2,11 +2,12 @@
    the message loop. WinMain only calls RunZoravel, so tests can drive the very same steps. */
 #include "app/startup.h"
 
-#include "app/app_state.h"
+#include "app/control_keys.h"
 #include "app/controls.h"
 #include "app/entry_box.h"
 #include "app/window_proc.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <windowsx.h>
 
@@ -81,11 +82,13 @@ void ShowMainWindow(int showCommand)
 
 void DispatchViewerMessage(MSG *msg)
 {
-    /* The view keys go before TranslateMessage, as accelerators do, so they make no character. */
-    if (TranslateViewKey(msg))
+    /* The view keys go before TranslateMessage, as accelerators do, and Tab as a dialog box takes it:
+       they make no character. */
+    if (TranslateViewKey(msg) || TranslateControlKey(msg))
         return;
     TranslateMessage(msg);
     DispatchMessageA(msg);
+    FollowMouseClick(msg);
 }
 
 int RunMessageLoop()

@@ -2,16 +2,18 @@
    Every message, handled or not, goes on to DefWindowProcA. */
 #include "app/window_proc.h"
 
-#include "app/app_state.h"
+#include "access/accessible_view.h"
 #include "app/entry_box.h"
 #include "app/move_list_box.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/typed_name.h"
 #include "draw/evolution_panel.h"
 #include "draw/info_panel.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
 #include "draw/picture.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <windowsx.h>
 
@@ -49,7 +51,12 @@ static void RedrawCurrentView()
 
 static void OnEntryCombo()
 {
-    app.EntryIndex = ChosenEntry();
+    /* Text that names nothing keeps the entry shown so far. */
+    int chosen = EntryInBox();
+    MarkUnnamedText(chosen == NO_ENTRY);
+    unsigned shown = app.EntryIndex;
+    if (chosen != NO_ENTRY)
+        app.EntryIndex = (unsigned)chosen;
     /* After every notification: picks with the keyboard notify no selection change. */
     if (app.EntryIndex != FORM_ENTRY)
         ShowWindow(app.formButton, SW_HIDE);
@@ -57,6 +64,8 @@ static void OnEntryCombo()
     RedrawCurrentView();
     if (app.EntryIndex == FORM_ENTRY)
         ShowWindow(app.formButton, SW_SHOW);
+    if (app.EntryIndex != shown)
+        AnnounceEntry();
 }
 
 static void OnFormButton(HWND window, int notification)
@@ -70,6 +79,8 @@ static void OnFormButton(HWND window, int notification)
     if (app.infoView)
         DrawInfoPanel();
     InvalidateRect(window, NULL, TRUE);
+    if (notification == BN_CLICKED)
+        AnnounceForm();
 }
 
 static void OnTabClick(HWND window, const TabClick &click)
@@ -96,6 +107,7 @@ static void OnTabClick(HWND window, const TabClick &click)
     default:
         break;
     }
+    AnnounceView();
 }
 
 /* The view keys step through the tabs in their order on screen, which TabKind follows, and round
@@ -192,8 +204,18 @@ static void OnMetricsChange()
     FitLayoutInClientArea();
 }
 
+/* The entry box's text in its own colour while it names no entry; otherwise the system's colours. */
+static LRESULT OnCtlColorEdit(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT brush = DefWindowProcA(window, WM_CTLCOLOREDIT, wParam, lParam);
+    if ((HWND)lParam == app.entryEdit && app.unnamedText)
+        SetTextColor((HDC)wParam, UNNAMED_TEXT_COLOUR);
+    return brush;
+}
+
 static void OnDestroy()
 {
+    DisconnectAccessibleView();
     FreePicture();
     PostQuitMessage(0);
 }
@@ -224,6 +246,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
         OnDestroy();
         break;
+    /* These two answer with results of their own, the system's where theirs is not wanted. */
+    case WM_GETOBJECT:
+        return AnswerGetObject(window, wParam, lParam);
+    case WM_CTLCOLOREDIT:
+        return OnCtlColorEdit(window, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -2,11 +2,11 @@
    The marks go first so the text is drawn over their grey. */
 #include "draw/evolution_panel.h"
 
-#include "app/app_state.h"
 #include "catalogue/evolution_notes.h"
 #include "draw/layout.h"
 #include "draw/picture.h"
 #include "draw/shapes.h"
+#include "state/app_state.h"
 
 #include <string.h>
 #include <windowsx.h>

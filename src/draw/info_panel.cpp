@@ -2,12 +2,12 @@
    Also keeps the three-form entry's second type in step with its form. */
 #include "draw/info_panel.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "draw/info_lines.h"
 #include "draw/layout.h"
 #include "draw/picture.h"
 #include "draw/shapes.h"
+#include "state/app_state.h"
 
 #include <windowsx.h>
 

@@ -19,6 +19,8 @@ const COLORREF PICTURE_BOX_PEN_COLOUR = RGB(153, 153, 153);
 const COLORREF PICTURE_BOX_COLOUR = RGB(255, 255, 255);
 const COLORREF INFO_TEXT_COLOUR = RGB(196, 196, 196);
 const COLORREF EVOLUTION_TEXT_COLOUR = RGB(140, 214, 0);
+/* The entry box's text while it names no entry: a muted red, apart from the black of a name. */
+const COLORREF UNNAMED_TEXT_COLOUR = RGB(170, 51, 51);
 
 const int FRAME_PEN_WIDTH = 5;
 

@@ -2,7 +2,6 @@
    Shapes go to the paint DC; images, panels and header draw whole through their own DCs. */
 #include "draw/paint.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "draw/evolution_panel.h"
 #include "draw/info_panel.h"
@@ -10,6 +9,7 @@
 #include "draw/picture.h"
 #include "draw/shapes.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <stdio.h>
 #include <windowsx.h>

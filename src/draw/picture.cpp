@@ -2,7 +2,7 @@
    Nothing is cached: each image is loaded for its draw and released right after. */
 #include "draw/picture.h"
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 
 #include <windowsx.h>
 

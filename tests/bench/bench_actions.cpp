@@ -1,11 +1,11 @@
 /* Times the viewer's user actions in-process on the real window: tab clicks, selection changes,
    form clicks and full repaints, each until every paint it causes is done. Prints figures only. */
-#include "app/app_state.h"
 #include "app/controls.h"
 #include "app/startup.h"
 #include "catalogue/catalogue.h"
 #include "draw/layout.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <stdio.h>
 #include <stdlib.h>

@@ -363,6 +363,121 @@ TEST_F(EndToEndTest, MoveListKeepsItsPlaceAndClickedRowThroughFocusChangesAndThe
     CloseWithAltF4();
 }
 
+TEST_F(EndToEndTest, TabWalksTheShownControlsAndTheFormButtonAnswersKeysAndClicks)
+{
+    TypeIntoCombo(std::to_string(FORM_ENTRY + 387).c_str());
+    ASSERT_TRUE(ScreenSettlesOn({FORM_ENTRY, 0, VIEW_INFO}));
+    ClickTab(VIEW_MOVES);
+    ASSERT_TRUE(ScreenSettlesOn({FORM_ENTRY, 0, VIEW_MOVES}));
+    ClickClient(viewer, viewer.comboEdit, COMBO_EDIT_POINT.x, COMBO_EDIT_POINT.y);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+    /* Screen order: the entry box, the ">>" button beside the picture, the list below. */
+    PressKey(VK_TAB);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.formButton));
+    PressKey(VK_TAB);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.listBox));
+    PressKey(VK_TAB);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+    PressKeyWith(VK_SHIFT, VK_TAB);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.listBox));
+    /* The arrow keys move in the list as in any list box. */
+    PressKey(VK_DOWN);
+    EXPECT_TRUE(PollUntil([&] { return SendMessageW(viewer.listBox, LB_GETCURSEL, 0, 0) >= 0; }));
+    PressKeyWith(VK_SHIFT, VK_TAB);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.formButton));
+    /* Space and Enter on ">>" show the next form and leave the focus there. */
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(ScreenSettlesOn({FORM_ENTRY, 1, VIEW_MOVES}));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(ScreenSettlesOn({FORM_ENTRY, 2, VIEW_MOVES}));
+    EXPECT_TRUE(WaitForFocus(viewer, viewer.formButton));
+    /* The view keys work from the button too. */
+    PressKeyWith(VK_CONTROL, VK_TAB);
+    EXPECT_TRUE(ScreenSettlesOn({FORM_ENTRY, 2, VIEW_MACHINES}));
+    /* A click on ">>" gives the focus back to the entry box: typing goes on there. */
+    ClickFormButton();
+    EXPECT_TRUE(ScreenSettlesOn({FORM_ENTRY, 0, VIEW_MACHINES}));
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+    TypeText("475");
+    EXPECT_TRUE(ScreenSettlesOn({475 - 387, 0, VIEW_MACHINES}));
+    EXPECT_EQ(EditText(), L"475");
+    CloseWithAltF4();
+}
+
+/* The shortest beginning of the entry's name whose first name in catalogue order is the entry's own. */
+static std::string BeginningOf(int entry)
+{
+    const std::string name = entryName[entry];
+    for (size_t length = 1; length < name.size(); ++length) {
+        int first = -1;
+        for (int other = 0; other < ENTRY_COUNT && first < 0; ++other)
+            if (_strnicmp(entryName[other], name.c_str(), length) == 0)
+                first = other;
+        if (first == entry)
+            return name.substr(0, length);
+    }
+    return name;
+}
+
+/* Pixels of the entry box's field in the colour, as the screen shows them. */
+static int CountOnScreen(HWND window, COLORREF colour)
+{
+    Shot shot = CaptureClient(window);
+    int count = 0;
+    for (COLORREF pixel : shot.pixels)
+        count += pixel == colour;
+    return count;
+}
+
+TEST_F(EndToEndTest, EntryBoxFindsNumbersCompletesNamesAndDrawsTextThatNamesNothingInItsOwnRed)
+{
+    const COLORREF mutedRed = RGB(170, 51, 51);
+    TypeIntoCombo("475");
+    ASSERT_TRUE(ScreenSettlesOn({88, 0, VIEW_INFO}));
+    TypeIntoCombo("392.");
+    ASSERT_TRUE(ScreenSettlesOn({5, 0, VIEW_INFO}));
+    EXPECT_EQ(CountOnScreen(viewer.comboEdit, mutedRed), 0);
+
+    /* The first letters of a name, in small letters: the rest is proposed, the entry shows, Enter keeps it.
+     */
+    const int entry = 91;
+    std::string typed = BeginningOf(entry);
+    for (char &c : typed)
+        c = (char)tolower((unsigned char)c);
+    ClickClient(viewer, viewer.comboEdit, COMBO_EDIT_POINT.x, COMBO_EDIT_POINT.y);
+    ASSERT_TRUE(WaitForFocus(viewer, viewer.comboEdit));
+    PressKey(VK_END);
+    PressKeyWith(VK_SHIFT, VK_HOME);
+    TypeText(typed.c_str());
+    const std::string proposed = typed + (entryName[entry] + typed.size());
+    const std::wstring proposedWide(proposed.begin(), proposed.end());
+    ASSERT_TRUE(PollUntil([&] { return EditText() == proposedWide; }));
+    ASSERT_TRUE(ScreenSettlesOn({entry, 0, VIEW_INFO}));
+    EXPECT_EQ(SendMessageW(viewer.combo, CB_GETEDITSEL, 0, 0), MAKELRESULT(typed.size(), proposed.size()));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(PollUntil([&] {
+        return SendMessageW(viewer.combo, CB_GETEDITSEL, 0, 0) ==
+               MAKELRESULT(proposed.size(), proposed.size());
+    }));
+    EXPECT_EQ(EditText(), proposedWide);
+
+    /* Backspace takes the proposal away without a new one: the text names nothing and turns red, and
+       the header keeps its entry. */
+    PressKey(VK_END);
+    PressKeyWith(VK_SHIFT, VK_LEFT);
+    PressKey(VK_BACK);
+    const std::wstring shortened = proposedWide.substr(0, proposedWide.size() - 1);
+    ASSERT_TRUE(PollUntil([&] { return EditText() == shortened; }));
+    SyncWithViewer(viewer);
+    EXPECT_TRUE(PollUntil([&] { return CountOnScreen(viewer.comboEdit, mutedRed) > 10; }));
+    EXPECT_TRUE(ScreenShows(viewer, {entry, 0, VIEW_INFO}));
+    /* A number turns it back. */
+    TypeIntoCombo("400");
+    EXPECT_TRUE(ScreenSettlesOn({13, 0, VIEW_INFO}));
+    EXPECT_TRUE(PollUntil([&] { return CountOnScreen(viewer.comboEdit, mutedRed) == 0; }));
+    CloseWithAltF4();
+}
+
 /* What a starter's show command (a shortcut's "Run: Normal window, Minimized, Maximized") must leave. */
 struct ShowStart {
     int command;

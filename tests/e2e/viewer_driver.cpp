@@ -187,6 +187,8 @@ void TypeText(const char *text)
             PressKey((WORD)(*c - 'a' + 'A'));
         else if ((*c >= '0' && *c <= '9') || *c == ' ')
             PressKey((WORD)*c);
+        else if (*c == '.')
+            PressKey(VK_OEM_PERIOD);
 }
 
 void SyncWithViewer(const Viewer &viewer)

@@ -59,7 +59,7 @@ void PointClient(const Viewer &viewer, HWND window, int x, int y, HWND capture =
 void PressLeftButton();
 void PressKey(WORD virtualKey);
 void PressKeyWith(WORD modifier, WORD virtualKey);
-/* Letters, digits and blanks as key strokes (shift for capitals). */
+/* Letters, digits, blanks and full stops as key strokes (shift for capitals). */
 void TypeText(const char *text);
 
 /* Returns once the viewer has handled everything queued before the call. */

@@ -2,9 +2,9 @@
    Changes a setting of the whole Wine session, so ctest runs these tests alone. */
 #include "harness.h"
 
-#include "app/app_state.h"
 #include "draw/layout.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 /* The client area the layout needs, and the last column and row of the casing's 5-pixel outline. */
 static const int NEEDED_WIDTH = 303, NEEDED_HEIGHT = 464;

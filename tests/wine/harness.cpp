@@ -4,10 +4,10 @@
 
 #include "expected_layout.h"
 
-#include "app/app_state.h"
 #include "app/controls.h"
 #include "app/startup.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <stdio.h>
 #include <windowsx.h>
@@ -84,6 +84,21 @@ void RepaintNow()
 {
     UpdateWindow(app.mainWindow);
     PumpMessages();
+}
+
+void PressQueuedKey(WPARAM virtualKey, bool shift, bool control, bool alt)
+{
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+    keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageA(GetFocus(), WM_KEYDOWN, virtualKey, 1);
+    PumpMessages();
+    PostMessageA(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
+    PumpMessages();
+    BYTE released[256] = {};
+    SetKeyboardState(released);
 }
 
 TabKind ShownView()

@@ -31,6 +31,9 @@ void ClickFormButton();
 /* A click in the middle of a drawn tab. */
 void ClickTab(TabKind tab);
 void RepaintNow();
+/* A key through the message queue to the focused control, with the modifiers held in the keyboard's
+   state: the message loop and that state decide what it does. */
+void PressQueuedKey(WPARAM virtualKey, bool shift, bool control, bool alt = false);
 
 /* The view whose flag is set (info when none is). */
 TabKind ShownView();

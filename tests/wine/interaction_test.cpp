@@ -5,11 +5,11 @@
 #include "expected_layout.h"
 #include "expected_lists.h"
 
-#include "app/app_state.h"
 #include "app/move_list_box.h"
 #include "catalogue/catalogue.h"
 #include "draw/layout.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <ctype.h>
 #include <string.h>
@@ -183,10 +183,10 @@ TEST_F(ComboTest, TypedNameShowsItsEntryAndOtherTextKeepsTheLastInEveryView)
             EXPECT_EQ(ListBoxLines(), ExpectedMachineLines(machineListText[EntrySlot(entry)]));
         }
 
-        /* A name with more after it, part of a name, or nothing: the entry stays. */
+        /* A name with more after it, text that begins no name, or nothing: the entry stays. (Part of a name
+           is completed to a name: the autocompletion tests.) */
         std::vector<std::string> linesBefore = ListBoxLines();
-        const std::string others[] = {std::string(entryName[entry]) + "x", std::string(entryName[entry], 3),
-                                      "xq9 ", " "};
+        const std::string others[] = {std::string(entryName[entry]) + "x", "@q9 ", " "};
         for (const std::string &other : others) {
             TypeOverComboText(other);
             EXPECT_EQ(ComboText(), other);
@@ -335,17 +335,7 @@ class EditFieldTest : public ::testing::Test {
        focused control: the message loop and the keyboard's state decide what it does. */
     void PressWithModifiers(WPARAM virtualKey, bool control, bool shift, bool alt = false)
     {
-        BYTE keys[256] = {};
-        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
-        keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
-        keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
-        SetKeyboardState(keys);
-        PostMessageA(GetFocus(), WM_KEYDOWN, virtualKey, 1);
-        PumpMessages();
-        PostMessageA(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
-        PumpMessages();
-        BYTE released[256] = {};
-        SetKeyboardState(released);
+        PressQueuedKey(virtualKey, shift, control, alt);
     }
 
     bool ListDropped()
@@ -376,8 +366,9 @@ TEST_F(EditFieldTest, TextPastTheFieldsWidthStopsBeforeItAndWhatFitsReachesIt)
     HWND referenceEdit = GetWindow(reference, GW_CHILD);
     ASSERT_NE(referenceEdit, (HWND)NULL);
     SendMessageA(edit, EM_SETSEL, 0, -1);
-    /* Wide letters until nothing fits, then narrow ones that may fit again, a blank and a Polish letter. */
-    const std::string typed = "WWWWWWWWWWWWWWWWWWWW" + std::string("iiii l\xEA\xEA");
+    /* Wide letters until nothing fits, then narrow ones that may fit again, a blank and a Polish letter;
+       after a sign that begins no name, so that no name is proposed. */
+    const std::string typed = "@WWWWWWWWWWWWWWWWWWWW" + std::string("iiii l\xEA\xEA");
     for (char c : typed) {
         PressKey(VkKeyScanA(c) & 0xFF, (WPARAM)(unsigned char)c);
         SendMessageA(referenceEdit, WM_CHAR, (WPARAM)(unsigned char)c, 1);
@@ -575,7 +566,8 @@ TEST_F(EditFieldTest, LetterTypedInTheDroppedListShowsTheEntryTheListSelects)
             ASSERT_TRUE(ListDropped());
             SendMessageA(edit, EM_SETSEL, 0, -1);
             PressKey(VkKeyScanA(letter) & 0xFF, (WPARAM)(unsigned char)letter);
-            ASSERT_EQ(ComboText(), std::string(1, letter));
+            /* The letter, and the rest of the name the list selects proposed after it. */
+            ASSERT_EQ(ComboText(), std::string(1, letter) + (entryName[expected] + 1));
             ASSERT_EQ(SendMessageA(app.entryCombo, CB_GETCURSEL, 0, 0), expected);
             EXPECT_EQ(app.EntryIndex, (unsigned)expected)
                 << "the viewer does not show the entry the list selects";

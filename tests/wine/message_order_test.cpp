@@ -5,9 +5,9 @@
 #include "expected_layout.h"
 #include "expected_lists.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <stdio.h>
 

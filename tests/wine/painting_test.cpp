@@ -4,12 +4,12 @@
 
 #include "expected_layout.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "draw/layout.h"
 #include "draw/paint.h"
 #include "draw/picture.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <windowsx.h>
 

@@ -2,9 +2,9 @@
    forms of entry 413; they hold for one Wine build and its fonts, recorded beside them. */
 #include "harness.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <stdint.h>
 #include <stdio.h>

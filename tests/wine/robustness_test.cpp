@@ -5,10 +5,10 @@
 #include "expected_layout.h"
 #include "expected_panels.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue.h"
 #include "draw/picture.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <stdint.h>
 #include <stdio.h>

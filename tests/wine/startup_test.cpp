@@ -2,11 +2,11 @@
    the failure paths and the exit code, read back through Win32. */
 #include "harness.h"
 
-#include "app/app_state.h"
 #include "app/startup.h"
 #include "app/window_proc.h"
 #include "catalogue/catalogue.h"
 #include "resource.h"
+#include "state/app_state.h"
 
 #include <string.h>
 

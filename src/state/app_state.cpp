@@ -1,5 +1,5 @@
 /* The one instance of the viewer's shared state.
    Zeroed at process start; WinMain's first step sets what the start needs. */
-#include "app/app_state.h"
+#include "state/app_state.h"
 
 AppState app;

@@ -18,7 +18,8 @@ struct AppState {
     HWND mainWindow;
     HFONT textFont;
     HWND entryCombo;
-    WNDPROC entryEditProc; /* the combo box's edit field's own procedure */
+    HWND entryEdit;        /* the combo box's edit field */
+    WNDPROC entryEditProc; /* the edit field's own procedure */
     HWND moveListBox;
     HWND formButton;
     unsigned EntryIndex;
@@ -28,6 +29,7 @@ struct AppState {
     int movesView;
     int machinesView;
     ListFill listFill;
+    int unnamedText; /* the entry box's text names no entry: drawn in a colour of its own */
 };
 
 extern AppState app;
