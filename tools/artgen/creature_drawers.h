@@ -1,5 +1,5 @@
-/* The body-plan drawers of the creature pictures; each reads its entry from the context
-   and paints it around the ground point, facing the viewer or to the left. */
+/* The drawers of the creature pictures, one per body of the plan: BODY_NEWT is DrawNewt in
+   draw_newt.cpp. Each reads its entry from the context and paints it around the ground point. */
 #ifndef ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
 #define ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
 
@@ -24,14 +24,14 @@ void DrawSandray(Ctx &c);
 void DrawAnvil(Ctx &c);
 void DrawPail(Ctx &c);
 void DrawColumn(Ctx &c);
-void DrawMarshKeeper(Ctx &c);
+void DrawKeeper(Ctx &c);
 void DrawMangrove(Ctx &c);
 void DrawSeal(Ctx &c);
-void DrawLighthouse(Ctx &c);
-void DrawSaltBeast(Ctx &c);
-void DrawReedPiper(Ctx &c);
-void DrawLanternBug(Ctx &c);
-void DrawSleepingDragon(Ctx &c);
+void DrawBeacon(Ctx &c);
+void DrawSalt(Ctx &c);
+void DrawReeds(Ctx &c);
+void DrawLantern(Ctx &c);
+void DrawSleeper(Ctx &c);
 void DrawKite(Ctx &c);
 void DrawNewt(Ctx &c);
 void DrawErmine(Ctx &c);
@@ -39,7 +39,7 @@ void DrawWhirl(Ctx &c);
 void DrawTileShrew(Ctx &c);
 void DrawHop(Ctx &c);
 void DrawCassowary(Ctx &c);
-void DrawHandPump(Ctx &c);
+void DrawPump(Ctx &c);
 void DrawLoris(Ctx &c);
 void DrawWicker(Ctx &c);
 void DrawTeasel(Ctx &c);

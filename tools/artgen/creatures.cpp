@@ -107,7 +107,7 @@ static void Paint(Ctx &c)
         DrawColumn(c);
         break;
     case BODY_KEEPER:
-        DrawMarshKeeper(c);
+        DrawKeeper(c);
         break;
     case BODY_MANGROVE:
         DrawMangrove(c);
@@ -116,19 +116,19 @@ static void Paint(Ctx &c)
         DrawSeal(c);
         break;
     case BODY_BEACON:
-        DrawLighthouse(c);
+        DrawBeacon(c);
         break;
     case BODY_SALT:
-        DrawSaltBeast(c);
+        DrawSalt(c);
         break;
     case BODY_REEDS:
-        DrawReedPiper(c);
+        DrawReeds(c);
         break;
     case BODY_LANTERN:
-        DrawLanternBug(c);
+        DrawLantern(c);
         break;
     case BODY_SLEEPER:
-        DrawSleepingDragon(c);
+        DrawSleeper(c);
         break;
     case BODY_KITE:
         DrawKite(c);
@@ -152,7 +152,7 @@ static void Paint(Ctx &c)
         DrawCassowary(c);
         break;
     case BODY_PUMP:
-        DrawHandPump(c);
+        DrawPump(c);
         break;
     case BODY_LORIS:
         DrawLoris(c);

@@ -1,5 +1,5 @@
-/* Two-legged creatures: the dry-stone golems and the scarecrow face the viewer, the dust
-   kangaroo joey sits side on facing left; each is shaped per entry. */
+/* Pictures of the plan rows whose body is BODY_BIPED, two-legged creatures: the dry-stone golems and the
+   scarecrow face the viewer, the dust kangaroo joey sits side on facing left. */
 #include "creature_drawers.h"
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 /* Dry-stone golems of the wall builders: flat fieldstones laid without mortar, moss and lichen
    on the weathered faces. Each slab is a chamfered block, lit from the upper left. */
 static const Rgb MORTAR = {206, 196, 170};
+
 static const Rgb LICHEN = {196, 204, 120};
 
 static void Slab(Ctx &c, int cx, int cy, int halfW, int halfH, int material)

@@ -1,9 +1,10 @@
-/* Swimming creatures: the anglerfish, the reef whale and the storm ray, each shaped per entry
-   and seen from the side or, the ray, from above. */
+/* Pictures of the plan rows whose body is BODY_FISH, swimmers seen side on or from above: the anglerfish, the
+   reef whale and the storm ray. */
 #include "creature_drawers.h"
 
 /* Entries drawn in a shape of their own rather than their body's round fish. */
 static const int WHALE_ENTRY = 93;
+
 static const int STORM_RAY_ENTRY = 99;
 
 /* A zigzag spark of three strokes, two pixels wide, from (x, y) down and to the side. */

@@ -1,11 +1,12 @@
-/* Four-legged creatures, each kind with a drawer of its own build, head and tail, in a
-   three-quarter view facing left; a family's stages change posture and grow new parts. */
+/* Pictures of the plan rows whose body is BODY_QUADRUPED, four-legged mammals shaped per entry: moles, lamb,
+   wolves, stone lion, hedgehogs, deer, badgers, sloth, ember stag, armadillo, ox. */
 #include "creature_drawers.h"
 
 #include <algorithm>
 
 /* Entries drawn here, by their place in the catalogue. */
 static const int MOLE_PUP_ENTRY = 0;
+
 static const int MOLE_MINER_ENTRY = 1;
 static const int DREAM_LAMB_ENTRY = 48;
 static const int WOLF_PUP_ENTRY = 49;
@@ -25,6 +26,7 @@ static const int ARMADILLO_ENTRY = 102;
 static const int EARTH_OX_ENTRY = 104;
 
 enum EyeKind { EYE_ROUND, EYE_FIERCE, EYE_SLEEPY };
+
 enum Foot { FOOT_PAW, FOOT_HOOF, FOOT_CLAW };
 
 /* An eye with a light catch of at least two pixels: round and open for the young and gentle,
@@ -101,8 +103,6 @@ static void BushyTail(Ctx &c, int x, int y, int len, int angle, int tipMaterial)
             Style(tipMaterial, PART_LINE), angle);
 }
 
-/* ---- Moles ---- */
-
 /* One spade hand: a broad pink palm with a fan of three long pale claws toward angle. */
 static void SpadeHand(Ctx &c, int claw, int x, int y, int angle, int size)
 {
@@ -175,8 +175,6 @@ static void DrawMole(Ctx &c)
     SpadeHand(c, claw, U(9), bodyY + U(6), -60, U(5));
 }
 
-/* ---- Dream lamb ---- */
-
 /* A baby lamb of cloud-soft wool on thin legs, drowsy eyes and floppy ears, a pale crescent
    moon woven into its fleece. */
 static void DrawLamb(Ctx &c)
@@ -210,8 +208,6 @@ static void DrawLamb(Ctx &c)
     Eye(c, hx - U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
     Eye(c, hx + U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
 }
-
-/* ---- Wolves ---- */
 
 /* The pup sits on its haunches, all head and paws; the lanky yearling stands on long legs with
    its muzzle raised to howl; the frost wolf stands low and heavy, a mane of ice spikes on its neck. */
@@ -307,8 +303,6 @@ static void DrawWolf(Ctx &c)
     Eye(c, hx - U(2), hy - U(2), U(2) + U(1) / 2, EYE_FIERCE, ice, c.body);
 }
 
-/* ---- Stone guardian lion ---- */
-
 /* A carved lion sitting on its plinth, chest out, a mane of carved curls, moss in the cracks and
    amber eyes that are awake. */
 static void DrawStoneLion(Ctx &c)
@@ -346,8 +340,6 @@ static void DrawStoneLion(Ctx &c)
     Eye(c, hx + U(3), hy - U(3), U(2) + U(1) / 2, EYE_FIERCE, amber, c.body);
     Ellipse(c.s, U(4), -U(24), U(3), U(2), Style(moss, PART_NO_HIGHLIGHT));
 }
-
-/* ---- Hedgehogs ---- */
 
 /* A small zigzag spark of two slanted triangles, its top at (x, y). */
 static void Bolt(Ctx &c, int x, int y, int size, int material)
@@ -411,8 +403,6 @@ static void DrawHedgehog(Ctx &c)
     else
         Eye(c, headX - U(3), headY - U(2), U(3) + U(1) / 2, EYE_ROUND, c.eye, c.body);
 }
-
-/* ---- Deer: crystal fawn, yearling, crystal stag; ember stag ---- */
 
 /* A deer head: narrow skull, long muzzle toward the lower left, wide leaf ears. */
 static void DeerHead(Ctx &c, int hx, int hy, int hr, int earLen, int eyeR, EyeKind eye, int iris)
@@ -549,8 +539,6 @@ static void DrawEmberStag(Ctx &c)
     DeerHead(c, hx, hy, hr, U(11), U(2) + U(1) / 2, EYE_FIERCE, ember);
 }
 
-/* ---- Badgers ---- */
-
 /* A badger's wedge head with the dark band through each eye and a pale stripe from nose to crown;
    the eye sits light-rimmed inside its band so that it reads as an eye. */
 static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
@@ -600,8 +588,6 @@ static void DrawBadger(Ctx &c)
     }
 }
 
-/* ---- Baby moss sloth ---- */
-
 /* The baby sloth hangs below a branch by its two long arms, legs curled up to its belly, a big
    round face with dark eye patches turned to the viewer and ferns sprouting in its fur. */
 static void DrawSloth(Ctx &c)
@@ -642,8 +628,6 @@ static void DrawSloth(Ctx &c)
     Leaf(c, U(2), hy - U(7), U(9), 25, fern);
 }
 
-/* ---- Armadillo ---- */
-
 /* An armadillo on short clawed legs: a high arched shell of steel bands, a shield over the hips,
    a long narrow snout, tall ears and a ringed tail. */
 static void DrawArmadillo(Ctx &c)
@@ -681,8 +665,6 @@ static void DrawArmadillo(Ctx &c)
     Muzzle(c, hx - U(2), hy + U(2), -105, U(13), U(4), U(2), c.body, U(2), tipX, tipY);
     Eye(c, hx - U(1), hy, U(2), EYE_ROUND, c.eye, c.body);
 }
-
-/* ---- Earth ox ---- */
 
 /* A heavy square ox with a shoulder hump, a broad low head, horns sweeping out and forward, clods of
    earth and a tuft of grass on its back, and a tufted tail. */
@@ -753,6 +735,7 @@ static const QuadDrawer DRAWERS[] = {
     {ARMADILLO_ENTRY,        DrawArmadillo}, /* 489 */
     {EARTH_OX_ENTRY,         DrawOx       }, /* 491 */
 };
+
 /* clang-format on */
 
 void DrawQuadruped(Ctx &c)
