@@ -38,19 +38,19 @@ struct Tilted {
 };
 
 /* Gliding frogs in flight, the skin sail taut between the limbs on each side. The glider leaps
-   up and to the left, hind legs trailing; the great one hangs level on a sail twice as wide,
-   spotted, with a frill fanned at its throat. */
+   up and to the left, limbs spread wide, a small frill half open at its throat; the great one hangs
+   level on a sail wider still, spotted, with the frill fanned all round its throat. */
 static void GlidingFrog(Ctx &c, bool great)
 {
     const int tilt = great ? 0 : -35;
     const int cy = great ? -U(30) : -U(34);
     const Tilted t = {cy, SinQ12(tilt), CosQ12(tilt)};
-    const int span = great ? U(36) : U(18);
+    const int span = great ? U(36) : U(26);
     const int stripe = Material(c, Darker(c.plan->bodyColour, 45));
     GroundShadow(c.s, 0, 0, great ? U(24) : U(14), U(3));
     for (int side = -1; side <= 1; side += 2) {
-        const int hand = side * span, handY = cy - (great ? U(12) : U(16));
-        const int foot = side * (great ? span - U(4) : U(12)), footY = cy + (great ? U(18) : U(28));
+        const int hand = side * span, handY = cy - (great ? U(17) : U(16));
+        const int foot = side * (great ? span - U(4) : U(19)), footY = cy + (great ? U(22) : U(26));
         const int sx = side * U(5);
         Polygon(c.s,
                 {t.X(sx, cy - U(8)), t.Y(sx, cy - U(8)), t.X(hand, handY), t.Y(hand, handY), t.X(foot, footY),
@@ -87,6 +87,10 @@ static void GlidingFrog(Ctx &c, bool great)
     if (great)
         for (int k = 0; k < 7; ++k)
             Spike(c, 0, hy + U(4), U(11), 114 + k * 22, U(3), Style(c.accent, PART_LINE));
+    else
+        for (int k = 0; k < 3; ++k)
+            Spike(c, t.X(0, hy + U(5)), t.Y(0, hy + U(5)), U(12), 140 + tilt + k * 35, U(3),
+                  Style(c.accent, PART_LINE));
     Ellipse(c.s, t.X(0, hy), t.Y(0, hy), U(9), U(6), Style(c.body, PART_LINE), tilt);
     for (int side = -1; side <= 1; side += 2) {
         const int ex = side * U(6), ey = hy - U(4);

@@ -18,16 +18,43 @@ static const Rgb POLE = {136, 100, 70};
 
 static const Rgb HOP_LID = {160, 200, 110};
 
-/* A heart-shaped leaf from its stalk at (x, y) toward angle: two lobes and a point. */
+/* A heart-shaped leaf from its stalk at (x, y) toward angle: two rounded lobes round a notch at the
+   stalk, tapering to a point, the shaded half outlined against the lit one along the midrib, and a
+   pair of side veins. */
 static void HeartLeaf(Ctx &c, int x, int y, int size, int angle, int material)
 {
-    const int cx = Toward(x, size / 2, angle), cy = TowardY(y, size / 2, angle);
+    /* Half the outline, from the notch round the lobe to the tip, in hundredths of the size: along the
+       midrib, then across it. */
+    static const int HALF[8][2] = {
+        {10,  0 },
+        {2,   20},
+        {10,  38},
+        {28,  46},
+        {48,  43},
+        {68,  32},
+        {86,  16},
+        {100, 0 }
+    };
+    for (int side = 1; side >= -1; side -= 2) {
+        std::vector<int> xy;
+        for (const int *p : HALF) {
+            const int ax = Toward(x, size * p[0] / 100, angle), ay = TowardY(y, size * p[0] / 100, angle);
+            xy.push_back(Toward(ax, size * p[1] / 100, angle + side * 90));
+            xy.push_back(TowardY(ay, size * p[1] / 100, angle + side * 90));
+        }
+        Polygon(c.s, xy,
+                side < 0 ? Style(material, PART_LINE) : Style(material, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    }
     for (int side = -1; side <= 1; side += 2)
-        Ellipse(c.s, Toward(cx, size / 3, angle + side * 90), TowardY(cy, size / 3, angle + side * 90),
-                size / 3, size * 2 / 5, Style(material, PART_LINE), angle + side * 25);
-    Spike(c, cx, cy, size * 3 / 4, angle, size / 2, Style(material, PART_LINE));
-    Capsule(c.s, x, y, U(1) / 2, Toward(x, size, angle), TowardY(y, size, angle), U(1) / 2,
-            Style(material, PART_FLAT, SHADE_SHADOW));
+        for (int k = 1; k <= 2; ++k) {
+            const int vx = Toward(x, size * (20 + k * 22) / 100, angle),
+                      vy = TowardY(y, size * (20 + k * 22) / 100, angle);
+            Capsule(c.s, vx, vy, U(1) / 2, Toward(vx, size / 4, angle + side * 55),
+                    TowardY(vy, size / 4, angle + side * 55), U(1) / 2,
+                    Style(material, PART_FLAT, SHADE_OUTLINE));
+        }
+    Capsule(c.s, x, y, U(1) / 2, Toward(x, size * 9 / 10, angle), TowardY(y, size * 9 / 10, angle), U(1) / 2,
+            Style(material, PART_FLAT, SHADE_OUTLINE));
 }
 
 /* A hand-like hop leaf: five pointed lobes fanned from the stalk. */
@@ -65,8 +92,9 @@ static void HopShoot(Ctx &c)
         twine.push_back(U(2) + U(1) / 2);
     }
     Tube(c.s, twine, Style(c.body, PART_LINE));
-    HeartLeaf(c, -U(4), -U(26), U(18), -70, c.body);
-    HeartLeaf(c, U(4), -U(16), U(16), 110, c.body);
+    const int leaf = Material(c, Mix(c.plan->bodyColour, {170, 214, 90}, Q8_ONE / 2));
+    HeartLeaf(c, -U(4), -U(28), U(24), -70, leaf);
+    HeartLeaf(c, U(4), -U(16), U(22), 105, leaf);
     Curve(c.s, -U(5), -U(44), U(2) + U(1) / 2, U(2), -U(56), U(8), -U(52), U(2), Style(c.body, PART_LINE));
     Ellipse(c.s, U(8), -U(54), U(12), U(10), Style(c.body, PART_LINE));
     Spike(c, U(14), -U(62), U(6), 40, U(3), Style(c.body, PART_LINE));

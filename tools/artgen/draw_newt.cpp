@@ -2,6 +2,8 @@
    the crested water newt. */
 #include "creature_drawers.h"
 
+#include <vector>
+
 #include <algorithm>
 
 static const int NEWT_LARVA_ENTRY = 5;
@@ -78,37 +80,90 @@ static void NewtEft(Ctx &c)
     Capsule(c.s, -U(35), -U(16), U(1) / 2, -U(26), -U(15), U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
-/* The adult is back in the water: a heavy olive newt swimming, a tall wavy crest along its back
-   and tail, an orange belly, red spots ringed in black, a keen golden eye. */
+/* A design point of the swimming newt, laid out level and turned about the hips so that the head
+   rises to the upper left. */
+struct Swim {
+    int angle;
+    int X(int x, int y) const
+    {
+        Turn(0, -U(30), angle, x, y);
+        return x;
+    }
+    int Y(int x, int y) const
+    {
+        Turn(0, -U(30), angle, x, y);
+        return y;
+    }
+};
+
+/* The adult is back in the water, swimming: a heavy olive newt rising to the left, paddling with its
+   legs spread, a tall wavy crest along its back and a deep finned tail curling up behind, an orange
+   belly, red spots ringed in black, a keen golden eye and bubbles at its mouth. */
 static void NewtAdult(Ctx &c)
 {
     const int red = Material(c, {214, 44, 40}), crest = Material(c, Darker(c.plan->bodyColour, 18));
     const int belly = c.accent, gold = Material(c, {240, 200, 70});
-    /* The crest: a wavy sail along the back, broken at the hips, running on down the tail. */
-    for (int k = 0; k < 5; ++k)
-        Ellipse(c.s, -U(14) + k * U(7), -U(40) - (k % 2) * U(3), U(5), U(8) + (k % 2) * U(2),
-                Style(crest, PART_LINE), 10);
-    /* The tail sweeps up behind, its crest a broad wavy fin. */
-    for (int k = 0; k < 4; ++k) {
-        static const int ALONG_X[4] = {26, 36, 44, 50}, ALONG_Y[4] = {-38, -38, -46, -56};
-        Ellipse(c.s, U(ALONG_X[k]), U(ALONG_Y[k]), U(5), U(6), Style(crest, PART_LINE), 30 + k * 15);
+    const int bubble = Material(c, {150, 200, 236});
+    const Swim w = {10};
+    /* The tail curls up behind, a deep fin all round it. */
+    static const int TAIL[6][3] = {
+        {12, -30, 8},
+        {30, -26, 6},
+        {44, -34, 5},
+        {50, -50, 4},
+        {46, -64, 3},
+        {36, -70, 1}
+    };
+    std::vector<int> fin, tail;
+    for (int k = 0; k < 6; ++k) {
+        const int x = U(TAIL[k][0]), y = U(TAIL[k][1]);
+        fin.insert(fin.end(), {w.X(x, y), w.Y(x, y), U(TAIL[k][2]) + (k > 0 && k < 5 ? U(6) : U(2))});
+        tail.insert(tail.end(), {w.X(x, y), w.Y(x, y), U(TAIL[k][2])});
     }
-    Curve(c.s, U(18), -U(30), U(8), U(46), -U(28), U(48), -U(60), U(5), Style(crest, PART_LINE));
-    NewtLeg(c, U(18), -U(20), U(26), -U(14), U(30), -U(10), U(3), c.body);
-    NewtLeg(c, -U(10), -U(20), -U(8), -U(12), -U(14), -U(8), U(3), c.body);
-    Curve(c.s, U(18), -U(28), U(7), U(42), -U(26), U(44), -U(58), U(2), Style(c.body, PART_LINE));
-    Tube(c.s, {-U(22), -U(28), U(10), U(2), -U(28), U(11), U(20), -U(27), U(8)}, Style(c.body, PART_LINE));
-    Tube(c.s, {-U(22), -U(21), U(4), U(2), -U(20), U(4), U(18), -U(22), U(3)}, Style(belly, PART_LINE));
-    for (int k = 0; k < 4; ++k)
-        RingedSpot(c, -U(14) + k * U(9), -U(30) + (k % 2) * U(2), U(3), red);
-    RingedSpot(c, U(34), -U(30), U(3), red);
-    NewtLeg(c, U(14), -U(21), U(22), -U(16), U(22), -U(10), U(3), c.body);
-    NewtLeg(c, -U(16), -U(21), -U(22), -U(15), -U(22), -U(9), U(3), c.body);
+    Tube(c.s, fin, Style(crest, PART_LINE));
+    for (int k = 1; k < 5; ++k) {
+        const int x = U(TAIL[k][0] + (k < 3 ? 0 : 7)), y = U(TAIL[k][1] + (k < 3 ? 8 : 0));
+        Ellipse(c.s, w.X(x, y), w.Y(x, y), U(4), U(4), Style(crest, PART_LINE));
+    }
+    Tube(c.s, tail, Style(c.body, PART_LINE));
+    /* The crest: a wavy sail along the back, broken at the hips. */
+    for (int k = 0; k < 6; ++k) {
+        const int x = -U(24) + k * U(7), y = -U(44) - (k % 2) * U(3);
+        Ellipse(c.s, w.X(x, y), w.Y(x, y), U(5), U(9) + (k % 2) * U(3), Style(crest, PART_LINE),
+                w.angle + 15);
+    }
+    /* Far legs paddling. */
+    NewtLeg(c, w.X(U(8), -U(26)), w.Y(U(8), -U(26)), w.X(U(16), -U(18)), w.Y(U(16), -U(18)),
+            w.X(U(24), -U(12)), w.Y(U(24), -U(12)), U(3), c.body);
+    NewtLeg(c, w.X(-U(16), -U(28)), w.Y(-U(16), -U(28)), w.X(-U(22), -U(20)), w.Y(-U(22), -U(20)),
+            w.X(-U(30), -U(16)), w.Y(-U(30), -U(16)), U(3), c.body);
+    Tube(c.s,
+         {w.X(-U(26), -U(32)), w.Y(-U(26), -U(32)), U(10), w.X(-U(6), -U(31)), w.Y(-U(6), -U(31)), U(11),
+          w.X(U(14), -U(30)), w.Y(U(14), -U(30)), U(9)},
+         Style(c.body, PART_LINE));
+    Tube(c.s,
+         {w.X(-U(24), -U(24)), w.Y(-U(24), -U(24)), U(3), w.X(-U(6), -U(22)), w.Y(-U(6), -U(22)), U(4),
+          w.X(U(12), -U(23)), w.Y(U(12), -U(23)), U(3)},
+         Style(belly, PART_LINE));
+    for (int k = 0; k < 4; ++k) {
+        const int x = -U(18) + k * U(9), y = -U(34) + (k % 2) * U(2);
+        RingedSpot(c, w.X(x, y), w.Y(x, y), U(3), red);
+    }
+    /* Near legs: the hind one kicks back, the fore one reaches down and forward. */
+    NewtLeg(c, w.X(U(6), -U(25)), w.Y(U(6), -U(25)), w.X(U(14), -U(15)), w.Y(U(14), -U(15)),
+            w.X(U(22), -U(8)), w.Y(U(22), -U(8)), U(3), c.body);
+    NewtLeg(c, w.X(-U(18), -U(27)), w.Y(-U(18), -U(27)), w.X(-U(20), -U(17)), w.Y(-U(20), -U(17)),
+            w.X(-U(27), -U(11)), w.Y(-U(27), -U(11)), U(3), c.body);
     /* A broad flat head, the wide mouth line of a grown newt. */
-    Ellipse(c.s, -U(34), -U(28), U(12), U(8), Style(c.body, PART_LINE), -6);
-    Ellipse(c.s, -U(36), -U(23), U(9), U(3), Style(belly, PART_NO_HIGHLIGHT), -6);
-    Curve(c.s, -U(45), -U(25), U(1) / 2, -U(38), -U(23), -U(28), -U(26), U(1) / 2, Style(c.mouth, PART_FLAT));
-    FierceEye(c, -U(36), -U(32), U(3), -10, gold);
+    const int hx = w.X(-U(38), -U(33)), hy = w.Y(-U(38), -U(33));
+    Ellipse(c.s, hx, hy, U(13), U(9), Style(c.body, PART_LINE), w.angle);
+    Ellipse(c.s, hx - U(1), hy + U(5), U(9), U(3), Style(belly, PART_NO_HIGHLIGHT), w.angle);
+    Curve(c.s, hx - U(12), hy + U(1), U(1) / 2, hx - U(4), hy + U(4), hx + U(7), hy + U(3), U(1) / 2,
+          Style(c.mouth, PART_FLAT));
+    FierceEye(c, hx - U(2), hy - U(4), U(3), -10 + w.angle, gold);
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, hx - U(15) + k * U(1), hy - U(6) - k * U(7), U(2) + k * U(1) / 2, U(2) + k * U(1) / 2,
+                Style(bubble, PART_LINE | PART_NO_HIGHLIGHT, SHADE_LIGHT));
 }
 
 void DrawNewt(Ctx &c)

@@ -78,10 +78,10 @@ static void BarrelCactus(Ctx &c, bool rolling)
     GroundShadow(c.s, U(6), 0, U(26), U(3));
     const int dust = Material(c, {228, 210, 176});
     static const int PUFF[4][3] = {
-        {U(20), -U(5),  U(7)}, /* nearest, at the ball's heel */
-        {U(29), -U(10), U(6)}, /* rising behind */
-        {U(35), -U(3),  U(5)}, /* low behind */
-        {U(40), -U(12), U(3)}, /* thinning out */
+        {U(19), -U(6),  U(9)}, /* nearest, at the ball's heel */
+        {U(28), -U(13), U(8)}, /* rising behind */
+        {U(34), -U(5),  U(7)}, /* low behind */
+        {U(40), -U(15), U(5)}, /* thinning out */
     };
     for (int k = 3; k >= 0; --k)
         Ellipse(c.s, PUFF[k][0], PUFF[k][1], PUFF[k][2], PUFF[k][2] * 4 / 5, Style(dust, PART_NO_HIGHLIGHT));

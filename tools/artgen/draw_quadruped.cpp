@@ -249,7 +249,7 @@ static void DrawWolf(Ctx &c)
         return;
     }
     const bool frost = stage == 3;
-    const int brx = frost ? U(18) : U(15), bry = frost ? U(13) : U(7), legLen = frost ? U(10) : U(19);
+    const int brx = frost ? U(18) : U(15), bry = frost ? U(15) : U(7), legLen = frost ? U(10) : U(19);
     const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3;
     const int legR = frost ? U(5) : U(3);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
@@ -282,9 +282,9 @@ static void DrawWolf(Ctx &c)
     }
     const int hx = -brx - U(4), hy = bodyY - U(7), hr = U(12);
     const int ice = Material(c, c.plan->accentColour);
-    for (int k = 0; k < 3; ++k)
-        Spike(c, -U(2) + k * U(6), bodyY - bry + U(2), U(7) - k * U(1), 40 + k * 10, U(3),
-              Style(ice, PART_LINE));
+    for (int k = 0; k < 5; ++k)
+        Spike(c, -U(4) + k * U(5), bodyY - bry + U(2) + (k * k) * U(1) / 3, U(11) - k * U(1), 25 + k * 12,
+              U(3), Style(ice, PART_LINE));
     Capsule(c.s, -brx / 2, bodyY, U(10), hx + U(2), hy + U(2), U(8), Style(c.body, PART_LINE));
     /* The ice mane bristles back from behind the ears over the neck and shoulders. */
     for (int k = 0; k < 7; ++k)
@@ -429,20 +429,28 @@ static void Flecks(Ctx &c, int x, int y, int count, int step, int material)
                 Style(material, PART_FLAT | PART_LINE, SHADE_HIGHLIGHT));
 }
 
-/* An antler of ice: a beam leaning back with tines forward, each ending in a crystal point. */
-static void IceAntler(Ctx &c, int x, int y, int len, int lean, int material, PartStyle style)
+/* A grown stag's rack of ice: a thick beam sweeping out and up, tines forking off both sides of it
+   and a crown of crystal points at its end. */
+static void IceRack(Ctx &c, int x, int y, int len, int lean, int material, PartStyle style)
 {
-    const int tx = Toward(x, len, lean), ty = TowardY(y, len, lean);
-    Capsule(c.s, x, y, U(2), tx, ty, U(1) + U(1) / 2, style);
-    for (int k = 1; k <= 3; ++k) {
-        const int jx = Toward(x, len * k / 4, lean), jy = TowardY(y, len * k / 4, lean);
-        const int branch = lean - 45;
-        Capsule(c.s, jx, jy, U(1) + U(1) / 2, Toward(jx, len / 3, branch), TowardY(jy, len / 3, branch), U(1),
-                style);
-        Spike(c, Toward(jx, len / 3, branch), TowardY(jy, len / 3, branch), U(4), branch, U(2),
-              Style(material, PART_LINE));
+    const int bend = lean + (lean < 0 ? -25 : 25);
+    const int mx = Toward(x, len / 2, lean), my = TowardY(y, len / 2, lean);
+    const int tx = Toward(mx, len / 2, bend), ty = TowardY(my, len / 2, bend);
+    Capsule(c.s, x, y, U(3), mx, my, U(2) + U(1) / 2, style);
+    Capsule(c.s, mx, my, U(2) + U(1) / 2, tx, ty, U(2), style);
+    static const int AT[4] = {1, 2, 3, 4}; /* quarters along the beam */
+    for (int k = 0; k < 4; ++k) {
+        const int from = AT[k] <= 2 ? lean : bend;
+        const int bx = AT[k] <= 2 ? x : mx, by = AT[k] <= 2 ? y : my;
+        const int along = len / 2 * (AT[k] <= 2 ? AT[k] : AT[k] - 2) / 2;
+        const int jx = Toward(bx, along, from), jy = TowardY(by, along, from);
+        const int branch = from + (k % 2 == 0 ? -50 : 50), tine = len * 2 / 5 - k * U(1);
+        const int ex = Toward(jx, tine, branch), ey = TowardY(jy, tine, branch);
+        Capsule(c.s, jx, jy, U(2), ex, ey, U(1) + U(1) / 2, style);
+        Spike(c, ex, ey, U(5), branch, U(2) + U(1) / 2, Style(material, PART_LINE));
     }
-    Spike(c, tx, ty, U(5), lean, U(2), Style(material, PART_LINE));
+    Spike(c, tx, ty, U(6), bend - 15, U(2) + U(1) / 2, Style(material, PART_LINE));
+    Spike(c, tx, ty, U(5), bend + 30, U(2), Style(material, PART_LINE));
 }
 
 /* The fawn lies folded in the snow, all ears and eyes; the yearling stands on long legs with the
@@ -467,7 +475,7 @@ static void DrawDeer(Ctx &c)
         return;
     }
     const bool stag = stage == 3;
-    const int brx = stag ? U(18) : U(14), bry = stag ? U(12) : U(7), legLen = stag ? U(15) : U(19);
+    const int brx = stag ? U(20) : U(14), bry = stag ? U(14) : U(7), legLen = stag ? U(15) : U(19);
     const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3, legR = stag ? U(4) : U(2) + U(1) / 2;
     GroundShadow(c.s, 0, 0, brx + U(4), U(3));
     Ellipse(c.s, brx + U(1), bodyY - bry / 2, U(3), U(4), Style(c.belly, PART_LINE), 40);
@@ -486,9 +494,9 @@ static void DrawDeer(Ctx &c)
         /* A pale ruff on the throat. */
         Ellipse(c.s, hx + U(6), hy + U(12), U(5), U(8), Style(c.belly, PART_NO_HIGHLIGHT), 30);
 
-        IceAntler(c, hx + U(4), hy - hr / 2, U(20), 40, crystal, Style(crystal, PART_LINE));
-        IceAntler(c, hx - U(1), hy - hr / 2, U(17), 10, crystal,
-                  Style(crystal, PART_FLAT | PART_LINE, SHADE_SHADOW));
+        IceRack(c, hx - U(2), hy - hr / 2, U(22), -30, crystal,
+                Style(crystal, PART_FLAT | PART_LINE, SHADE_SHADOW));
+        IceRack(c, hx + U(4), hy - hr / 2, U(24), 30, crystal, Style(crystal, PART_LINE));
     } else {
         for (int side = 0; side < 2; ++side)
             Spike(c, hx - U(2) + side * U(5), hy - hr / 2, U(9), -10 + side * 25, U(2) + U(1) / 2,
@@ -541,13 +549,12 @@ static void DrawEmberStag(Ctx &c)
 
 /* A badger's wedge head with the dark band through each eye and a pale stripe from nose to crown;
    the eye sits light-rimmed inside its band so that it reads as an eye. */
-static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
+static void BadgerHead(Ctx &c, int hx, int hy, int hr, int snout, EyeKind eye, int iris)
 {
     Ellipse(c.s, hx + hr / 3, hy - hr * 3 / 4, U(3), U(3), Style(c.body, PART_LINE));
     Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
     int tipX, tipY;
-    Muzzle(c, hx - hr / 3, hy + hr / 5, -105, hr * 3 / 2, hr * 3 / 5, hr / 4 + U(1), c.accent, U(2), tipX,
-           tipY);
+    Muzzle(c, hx - hr / 3, hy + hr / 5, -105, snout, hr * 3 / 5, hr / 4 + U(1), c.accent, U(2), tipX, tipY);
     Capsule(c.s, hx + hr, hy - hr / 4, U(3), tipX + U(3), tipY - U(2), U(2),
             Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_BASE));
     Capsule(c.s, hx + hr, hy - hr * 3 / 4, U(2), tipX + U(4), tipY - U(4), U(1),
@@ -557,35 +564,49 @@ static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
     Eye(c, ex, ey, U(2) + U(1) / 2, eye, iris, c.body);
 }
 
-/* The cub trots on stubby legs, a short round body behind a big striped head; the big one stands
-   square and humped on long legs, its head raised high on a thick neck, heavy claws dug in. */
+/* The cub: a round ball of a body on four stubby legs, a big striped head held up in front of it
+   with a short snout, a stub of tail. */
+static void DrawBadgerCub(Ctx &c)
+{
+    const int r = U(12), bodyY = -U(15), legR = U(3) + U(1) / 2;
+    GroundShadow(c.s, 0, 0, U(17), U(3));
+    Spike(c, r - U(1), bodyY - U(3), U(5), 100, U(3), Style(c.body, PART_LINE));
+    Leg(c, -U(4), bodyY + U(6), 0, -U(5), legR, legR - U(1), true, FOOT_PAW);
+    Leg(c, U(9), bodyY + U(6), 0, U(10), legR, legR - U(1), true, FOOT_PAW);
+    Ellipse(c.s, U(2), bodyY, r + U(1), r, Style(c.body));
+    Ellipse(c.s, 0, bodyY + r * 2 / 3, r * 3 / 4, r / 3, Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, U(4), bodyY - r * 2 / 3, r * 2 / 3, r / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    Leg(c, -U(7), bodyY + U(6), 0, -U(8), legR, legR - U(1), false, FOOT_PAW);
+    Leg(c, U(6), bodyY + U(6), 0, U(6), legR, legR - U(1), false, FOOT_PAW);
+    BadgerHead(c, -U(10), bodyY - U(8), U(11), U(10), EYE_ROUND, c.eye);
+}
+
+/* The big badger stands square and humped on thick legs, its head raised high on a thick neck,
+   heavy claws dug in; the cub is drawn apart. */
 static void DrawBadger(Ctx &c)
 {
-    const bool big = c.plan->index == BIG_BADGER_ENTRY;
-    const int brx = big ? U(20) : U(12), bry = big ? U(13) : U(9), legLen = big ? U(10) : U(3);
-    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = big ? U(5) : U(3);
+    if (c.plan->index != BIG_BADGER_ENTRY) {
+        DrawBadgerCub(c);
+        return;
+    }
+    const int brx = U(20), bry = U(16), legLen = U(10);
+    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = U(6);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
 
     Spike(c, brx - U(2), bodyY - U(1), U(8), 110, U(3), Style(c.body, PART_LINE));
     Leg(c, -brx / 2 + U(4), legTop, 0, -brx / 2 + U(2), legR, legR - U(1), true, FOOT_PAW);
     Leg(c, brx / 2 + U(4), legTop, 0, brx / 2 + U(4), legR, legR - U(1), true, FOOT_PAW);
     Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
-    if (big)
-        Ellipse(c.s, -brx / 3, bodyY - bry / 2, brx / 2, bry * 3 / 4, Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, -brx / 3, bodyY - bry / 2, brx / 2, bry * 3 / 4, Style(c.body, PART_NO_HIGHLIGHT));
     Ellipse(c.s, -brx / 6, bodyY + bry * 2 / 3, brx * 2 / 3, bry / 3,
             Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT));
     /* A grizzled pale saddle along the back. */
     Ellipse(c.s, U(2), bodyY - bry * 2 / 3, brx * 3 / 4, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(2), legR, legR - U(1), false, FOOT_CLAW);
-    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, big ? FOOT_CLAW : FOOT_PAW);
-    if (big) {
-        /* The head held high on a thick neck, watching. */
-        Capsule(c.s, -brx + U(6), bodyY - U(2), U(8), -brx - U(2), bodyY - U(14), U(7),
-                Style(c.body, PART_LINE));
-        BadgerHead(c, -brx - U(4), bodyY - U(17), U(11), EYE_FIERCE, Material(c, {240, 170, 60}));
-    } else {
-        BadgerHead(c, -brx - U(3), bodyY - U(1), U(11), EYE_ROUND, c.eye);
-    }
+    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, FOOT_CLAW);
+    /* The head held high on a thick neck, watching. */
+    Capsule(c.s, -brx + U(6), bodyY - U(2), U(8), -brx - U(2), bodyY - U(14), U(7), Style(c.body, PART_LINE));
+    BadgerHead(c, -brx - U(4), bodyY - U(17), U(11), U(16), EYE_FIERCE, Material(c, {240, 170, 60}));
 }
 
 /* The baby sloth hangs below a branch by its two long arms, legs curled up to its belly, a big
