@@ -45,5 +45,6 @@ void DrawWicker(Ctx &c);
 void DrawTeasel(Ctx &c);
 void DrawAmber(Ctx &c);
 void DrawStarJelly(Ctx &c);
+void DrawFulgurite(Ctx &c);
 
 #endif

@@ -46,6 +46,7 @@ enum Body {
     BODY_TEASEL,
     BODY_AMBER,
     BODY_STARJELLY,
+    BODY_FULGURITE,
 };
 
 enum Kind {

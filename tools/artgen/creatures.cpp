@@ -169,6 +169,9 @@ static void Paint(Ctx &c)
     case BODY_STARJELLY:
         DrawStarJelly(c);
         break;
+    case BODY_FULGURITE:
+        DrawFulgurite(c);
+        break;
     }
 }
 

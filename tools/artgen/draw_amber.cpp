@@ -173,10 +173,10 @@ static void AmberBeast(Ctx &c)
             Style(rough, PART_FLAT, SHADE_SHADOW));
     Spike(c, hx - U(6), hy + U(7), U(3), 0, U(1) + U(1) / 2, Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
     Spike(c, hx + U(2), hy + U(7), U(3), 0, U(1) + U(1) / 2, Style(c.bone, PART_LINE | PART_NO_HIGHLIGHT));
-    Crackle(c, -U(40), -U(62), U(12), -20, spark);
-    Crackle(c, U(40), -U(58), U(12), 30, spark);
-    Crackle(c, U(42), -U(28), U(10), 100, spark);
-    Crackle(c, -U(46), -U(20), U(10), -100, spark);
+    Crackle(c, -U(36), -U(62), U(12), -20, spark);
+    Crackle(c, U(36), -U(60), U(12), 30, spark);
+    Crackle(c, U(38), -U(30), U(10), 100, spark);
+    Crackle(c, -U(42), -U(22), U(9), -100, spark);
 }
 
 void DrawAmber(Ctx &c)

@@ -5,7 +5,7 @@
 static const int HERON_CHICK_ENTRY = 78;
 static const int YOUNG_HERON_ENTRY = 79;
 static const int HERON_ENTRY = 80;
-static const int TAILOR_CHICK_ENTRY = 90;
+static const int TAILOR_MALE_ENTRY = 90;
 static const int TAILOR_BIRD_ENTRY = 91;
 static const int PAPER_CRANE_ENTRY = 103;
 static const Rgb LEAF_GREEN = {104, 168, 72};
@@ -114,40 +114,44 @@ static void Heron(Ctx &c)
                 Style(quill, PART_FLAT));
 }
 
-/* The tailor-bird chick begs from the leaf cup its parents stitched, the cup hung from a twig
-   by its stalk, its tip hanging below. */
-static void TailorChick(Ctx &c)
+/* The grown male tailor bird, who never sews: small and slim, perched on a twig with his long tail
+   cocked straight up, needle beak a little open in song, a loop of spider silk with a tuft of plant
+   down hanging from it for the female. */
+static void TailorMale(Ctx &c)
 {
     const int leaf = Material(c, LEAF_GREEN), twig = Material(c, TWIG_BROWN);
-    const int hollow = Material(c, {56, 84, 44});
-    const int thread = Material(c, {236, 226, 190}), gape = Material(c, {250, 200, 70});
-    const int cap = Material(c, {196, 120, 70});
-    GroundShadow(c.s, 0, 0, U(16), U(3));
-    Capsule(c.s, -U(8), -U(52), U(2), U(26), -U(54), U(1) + U(1) / 2, Style(twig, PART_LINE));
-    Capsule(c.s, U(14), -U(53), U(1), U(14), -U(28), U(1), Style(leaf, PART_LINE));
-    Spike(c, U(2), -U(6), U(9), 180, U(6), Style(leaf, PART_LINE));
-    Ellipse(c.s, U(2), -U(17), U(17), U(13), Style(leaf, PART_LINE));
-    Ellipse(c.s, U(2), -U(27), U(13), U(4), Style(hollow, PART_LINE));
-    const int hx = -U(2), hy = -U(33);
-    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx + U(1), hy - U(6), U(6), U(3), Style(cap, PART_LINE | PART_NO_HIGHLIGHT));
-    /* Beak wide open upward, begging. */
-    Polygon(c.s, {hx - U(6), hy - U(2), hx - U(15), hy - U(14), hx - U(2), hy - U(6)},
-            Style(gape, PART_LINE));
-    Polygon(c.s, {hx - U(6), hy + U(1), hx - U(19), hy - U(4), hx - U(5), hy + U(4)}, Style(gape, PART_LINE));
-    BrightEye(c, hx + U(2), hy - U(1), U(3));
-    /* The front lip of the cup, its seam stitched across. */
-    Ellipse(c.s, U(2), -U(14), U(17), U(11), Style(leaf, PART_LINE));
-    Capsule(c.s, U(2), -U(24), U(1) / 2, U(2), -U(4), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
-    for (int k = 0; k < 3; ++k) {
-        const int sy = -U(21) + k * U(5);
-        Capsule(c.s, -U(1), sy, U(1) * 3 / 4, U(5), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
-        Capsule(c.s, U(5), sy, U(1) * 3 / 4, -U(1), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
+    const int breast = Material(c, {236, 226, 190}), legMat = Material(c, {206, 156, 104});
+    const int cap = c.accent, beak = Material(c, {70, 66, 60}), silk = Material(c, {222, 224, 232});
+    Capsule(c.s, -U(16), -U(12), U(2), U(22), -U(15), U(1) + U(1) / 2, Style(twig, PART_LINE));
+    Leaf(c, U(18), -U(15), U(10), 130, leaf);
+    Leaf(c, -U(14), -U(12), U(9), -135, leaf);
+    for (int side = 0; side < 2; ++side) {
+        const int lx = U(1) + side * U(5);
+        Capsule(c.s, lx, -U(22), U(1) + U(1) / 2, lx - U(1), -U(15), U(1), Style(legMat, PART_FLAT));
+        Capsule(c.s, lx - U(3), -U(14), U(1), lx + U(2), -U(14), U(1), Style(legMat, PART_FLAT));
     }
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 2; ++k)
-            Capsule(c.s, U(2) + side * U(4), -U(17) + k * U(6), U(1) / 2, U(2) + side * U(13),
-                    -U(21) + k * U(6), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
+    /* The tail cocked straight up from the rump. */
+    Capsule(c.s, U(10), -U(28), U(3) + U(1) / 2, U(13), -U(56), U(2) + U(1) / 2, Style(c.body, PART_LINE));
+    Capsule(c.s, U(11), -U(34), U(1) / 2, U(13), -U(54), U(1) / 2, Style(c.body, PART_FLAT, SHADE_SHADOW));
+    Ellipse(c.s, U(2), -U(27), U(11), U(8), Style(c.body), -25);
+    Ellipse(c.s, -U(2), -U(24), U(7), U(5), Style(breast, PART_NO_HIGHLIGHT), -25);
+    Ellipse(c.s, U(6), -U(29), U(7), U(4), Style(c.body, PART_LINE), -10);
+    const int hx = -U(8), hy = -U(36);
+    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
+    Ellipse(c.s, hx - U(2), hy + U(3), U(4), U(3), Style(breast, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, hx + U(1), hy - U(4), U(5), U(3), Style(cap, PART_LINE | PART_NO_HIGHLIGHT));
+    /* The needle beak a little open in song. */
+    Polygon(c.s, {hx - U(5), hy - U(2), hx - U(20), hy - U(3), hx - U(5), hy}, Style(beak, PART_LINE));
+    Polygon(c.s, {hx - U(5), hy + U(1), hx - U(17), hy + U(3), hx - U(5), hy + U(2)}, Style(beak, PART_LINE));
+    /* The silk loop hangs from the beak, a tuft of down caught at its foot. */
+    Curve(c.s, hx - U(15), hy - U(1), Px(c, 1) / 2, hx - U(20), hy + U(8), hx - U(15), hy + U(12),
+          Px(c, 1) / 2, Style(silk, PART_FLAT, SHADE_SHADOW));
+    Curve(c.s, hx - U(12), hy + U(2), Px(c, 1) / 2, hx - U(10), hy + U(8), hx - U(15), hy + U(12),
+          Px(c, 1) / 2, Style(silk, PART_FLAT, SHADE_SHADOW));
+    for (int k = 0; k < 3; ++k)
+        Ellipse(c.s, hx - U(17) + k * U(2), hy + U(14) + (k % 2) * U(2), U(2) + U(1) / 2, U(2),
+                Style(silk, PART_LINE | PART_NO_HIGHLIGHT));
+    BrightEye(c, hx, hy - U(1), U(2));
 }
 
 /* The tailor bird: a small olive songbird, tail cocked upright, its needle beak drawing a
@@ -228,8 +232,8 @@ void DrawBird(Ctx &c)
     case HERON_ENTRY:
         Heron(c);
         break;
-    case TAILOR_CHICK_ENTRY:
-        TailorChick(c);
+    case TAILOR_MALE_ENTRY:
+        TailorMale(c);
         break;
     case TAILOR_BIRD_ENTRY:
         TailorBird(c);

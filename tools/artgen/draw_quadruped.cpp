@@ -1,5 +1,5 @@
 /* Pictures of the plan rows whose body is BODY_QUADRUPED, four-legged mammals shaped per entry: moles, lamb,
-   wolves, stone lion, hedgehogs, deer, badgers, sloth, ember stag, armadillo, ox. */
+   wolves, stone lion, deer, badgers, sloth, ember stag, armadillo, ox. */
 #include "creature_drawers.h"
 
 #include <algorithm>
@@ -13,8 +13,6 @@ static const int WOLF_PUP_ENTRY = 49;
 static const int HOWLING_WOLF_ENTRY = 50;
 static const int FROST_WOLF_ENTRY = 51;
 static const int STONE_LION_ENTRY = 55;
-static const int SPARK_HEDGEHOG_ENTRY = 73;
-static const int CHARGED_HEDGEHOG_ENTRY = 74;
 static const int CRYSTAL_FAWN_ENTRY = 75;
 static const int YEARLING_ENTRY = 76;
 static const int CRYSTAL_STAG_ENTRY = 77;
@@ -339,69 +337,6 @@ static void DrawStoneLion(Ctx &c)
     Eye(c, hx - U(5), hy - U(3), U(2), EYE_FIERCE, amber, c.body);
     Eye(c, hx + U(3), hy - U(3), U(2) + U(1) / 2, EYE_FIERCE, amber, c.body);
     Ellipse(c.s, U(4), -U(24), U(3), U(2), Style(moss, PART_NO_HIGHLIGHT));
-}
-
-/* A small zigzag spark of two slanted triangles, its top at (x, y). */
-static void Bolt(Ctx &c, int x, int y, int size, int material)
-{
-    Polygon(c.s, {x, y, x + size * 3 / 4, y + size / 2, x + size / 4, y + size * 3 / 4},
-            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
-    Polygon(c.s, {x + size / 4, y + size / 2, x + size * 3 / 4, y + size / 2, x - size / 4, y + size * 3 / 2},
-            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
-}
-
-/* A round hedgehog and a pointed face under a back of quills. The young one is a ball with a big head
-   and eyes on stubby legs, its short quills crackling; the grown one stands tall on long clawed legs
-   under long charged quills, sparks leaping between their tips. */
-static void DrawHedgehog(Ctx &c)
-{
-    const bool grown = c.plan->index == CHARGED_HEDGEHOG_ENTRY;
-    const int spark = Material(c, {255, 232, 70});
-    const int quillMat = Material(c, Darker(c.plan->bodyColour, 30));
-    const int charged = grown ? Material(c, c.plan->accentColour) : spark;
-    const int brx = grown ? U(19) : U(13), bry = grown ? U(12) : U(11), legLen = grown ? U(9) : U(2);
-    const int bodyY = -(legLen + bry * 3 / 4);
-    GroundShadow(c.s, 0, 0, brx + U(4), U(3));
-    Leg(c, -brx / 2 + U(3), bodyY, 0, -brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
-    Leg(c, brx / 2 + U(3), bodyY, 0, brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
-    const int quillCount = grown ? 11 : 9;
-    for (int k = 0; k < quillCount; ++k) {
-        const int angle = -40 + k * (grown ? 15 : 19);
-        const int len = grown ? U(15) + (k % 2) * U(4) : U(6) + (k % 2) * U(2);
-        /* Every third young quill is charged; on the grown one every other quill glows. */
-        const int mat = (grown ? k % 2 == 0 : k % 3 == 1) ? charged : quillMat;
-        Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len, angle + 25,
-              grown ? U(4) : U(3), Style(mat, PART_LINE));
-        if (grown && k % 2 == 0)
-            Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len * 2 / 3,
-                  angle + 25, U(2), Style(spark, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_HIGHLIGHT));
-    }
-    if (grown) {
-        /* Sparks leap from quill tip to quill tip. */
-        Bolt(c, -U(8), bodyY - bry - U(14), U(7), spark);
-        Bolt(c, U(10), bodyY - bry - U(16), U(7), spark);
-        Bolt(c, brx + U(8), bodyY - bry - U(2), U(6), spark);
-    } else {
-        Bolt(c, -U(2), bodyY - bry - U(9), U(6), spark);
-        Bolt(c, brx + U(2), bodyY - bry - U(2), U(5), spark);
-    }
-    Ellipse(c.s, U(3), bodyY, brx, bry, Style(quillMat));
-    for (int k = 0; k < 5; ++k)
-        Spike(c, U(3) + (k - 2) * brx / 3, bodyY - bry / 3 + (k % 2) * U(3), U(6), 60, U(2),
-              Style(k % 2 && grown ? charged : quillMat, PART_LINE | PART_NO_HIGHLIGHT));
-    /* The face and belly are soft fur in front of the quills; the young one's head is big and round. */
-    const int headX = grown ? -brx / 2 : -brx / 2 - U(2), headY = grown ? bodyY + bry / 4 : bodyY;
-    const int headRx = grown ? brx / 2 + U(2) : U(10), headRy = grown ? bry * 3 / 4 : U(9);
-    Ellipse(c.s, headX, headY, headRx, headRy, Style(c.body, PART_LINE));
-    int tipX, tipY;
-    Muzzle(c, headX, headY + U(1), -95, grown ? brx / 2 + U(8) : U(12), U(5), U(2), c.body, U(2), tipX, tipY);
-    Ellipse(c.s, headX + headRx / 3, headY - headRy * 3 / 4, U(3), U(3), Style(c.body, PART_LINE));
-    Leg(c, -brx / 3, bodyY + bry / 2, 0, -brx / 3 - U(2), U(3), U(2), false, grown ? FOOT_CLAW : FOOT_PAW);
-    Leg(c, brx / 2, bodyY + bry / 2, 0, brx / 2 - U(2), U(3), U(2), false, grown ? FOOT_CLAW : FOOT_PAW);
-    if (grown)
-        Eye(c, headX - U(2), headY - U(2), U(2), EYE_FIERCE, spark, c.body);
-    else
-        Eye(c, headX - U(3), headY - U(2), U(3) + U(1) / 2, EYE_ROUND, c.eye, c.body);
 }
 
 /* A deer head: narrow skull, long muzzle toward the lower left, wide leaf ears. */
@@ -744,8 +679,6 @@ static const QuadDrawer DRAWERS[] = {
     {HOWLING_WOLF_ENTRY,     DrawWolf     }, /* 437 */
     {FROST_WOLF_ENTRY,       DrawWolf     }, /* 438 */
     {STONE_LION_ENTRY,       DrawStoneLion}, /* 442 */
-    {SPARK_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 460 */
-    {CHARGED_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 461 */
     {CRYSTAL_FAWN_ENTRY,     DrawDeer     }, /* 462 */
     {YEARLING_ENTRY,         DrawDeer     }, /* 463 */
     {CRYSTAL_STAG_ENTRY,     DrawDeer     }, /* 464 */
