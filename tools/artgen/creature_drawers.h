@@ -46,5 +46,6 @@ void DrawTeasel(Ctx &c);
 void DrawAmber(Ctx &c);
 void DrawStarJelly(Ctx &c);
 void DrawFulgurite(Ctx &c);
+void DrawDrystone(Ctx &c);
 
 #endif

@@ -47,6 +47,7 @@ enum Body {
     BODY_AMBER,
     BODY_STARJELLY,
     BODY_FULGURITE,
+    BODY_DRYSTONE,
 };
 
 enum Kind {

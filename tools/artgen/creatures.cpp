@@ -172,6 +172,9 @@ static void Paint(Ctx &c)
     case BODY_FULGURITE:
         DrawFulgurite(c);
         break;
+    case BODY_DRYSTONE:
+        DrawDrystone(c);
+        break;
     }
 }
 

@@ -1,104 +1,137 @@
-/* Pictures of the plan rows whose body is BODY_MUSHROOM, the bracket fungi: one shelf hugging a stick and a
-   walking stump of three shelves. */
+/* Pictures of the plan rows whose body is BODY_MUSHROOM, the tinder brackets: one hoof-shaped bracket on a
+   birch stick, glowing underneath, and a walking birch stump carrying three of them and a live coal. */
 #include "creature_drawers.h"
 
 #include <vector>
 
-/* Entries with looks of their own within their body plan. */
-static const int BRACKET_STACK_ENTRY = 10;
+static const Rgb BIRCH_WHITE = {226, 222, 210};
+static const Rgb BIRCH_SCAR = {60, 56, 52};
+static const Rgb BAND_BROWN = {120, 100, 80};
+static const Rgb RIM_PALE = {214, 204, 180};
+static const Rgb EMBER_BRIGHT = {255, 200, 80};
+static const Rgb SMOKE_GREY = {160, 160, 168};
 
-/* One bracket-fungus shelf seen a little from above, growing from its host at (x, y) toward
-   angle: a half disc reach long and halfWidth to each side, growth bands round the host, and the
-   pale pore side showing under the rim, under deep. */
-static void BracketShelf(Ctx &c, int x, int y, int reach, int halfWidth, int angle, int under)
+/* Materials of the tinder brackets, made once per picture. */
+struct Tinder {
+    int band, rim, ember, bright, smoke;
+};
+
+static Tinder MakeTinder(Ctx &c)
 {
-    const int inner = Material(c, Darker(c.plan->bodyColour, 25));
-    /* The pore side first, then the bands from the growing edge in to the host. */
-    const int bandMaterial[5] = {c.accent, c.accent, c.body, inner, c.body};
-    for (int band = 0; band < 5; ++band) {
-        static const int SCALE[5] = {8, 8, 7, 5, 3}; /* eighths of the full size */
-        const int scale = SCALE[band];
-        std::vector<int> xy;
-        for (int k = 0; k <= 12; ++k) {
-            const int a = -90 + k * 15;
-            const int d = reach * scale / 8 * CosQ12(a) / 4096, w = halfWidth * scale / 8 * SinQ12(a) / 4096;
-            xy.push_back(Toward(Toward(x, d, angle), w, angle + 90));
-            xy.push_back(TowardY(TowardY(y, d, angle), w, angle + 90) + (band == 0 ? under : 0));
-        }
-        Polygon(c.s, xy, Style(bandMaterial[band], PART_LINE));
-        if (band == 0)
-            /* The growing edge is lobed, not a clean arc. */
-            for (int k = 1; k < 6; ++k) {
-                const int lobe = (reach < halfWidth ? reach : halfWidth) / 4;
-                const int a = -90 + k * 30, d = reach * CosQ12(a) / 4096, w = halfWidth * SinQ12(a) / 4096;
-                Ellipse(c.s, Toward(Toward(x, d, angle), w, angle + 90),
-                        TowardY(TowardY(y, d, angle), w, angle + 90) + under / 2, lobe, lobe,
-                        Style(c.accent, PART_LINE));
-            }
+    return {Material(c, BAND_BROWN), Material(c, RIM_PALE), c.accent, Material(c, EMBER_BRIGHT),
+            Material(c, SMOKE_GREY)};
+}
+
+/* A hoof-shaped tinder bracket seen from the side, growing out of its host at (x, y) toward side
+   (-1 left, 1 right): a grey top banded in grey and brown, a pale rounded rim, and an underside that
+   smoulders like an ember, a row of bright pores along it. */
+static void HoofBracket(Ctx &c, const Tinder &t, int x, int y, int reach, int height, int side)
+{
+    const int r = reach * side;
+    Polygon(c.s,
+            {x, y, x + r * 6 / 10, y + height / 12, x + r * 95 / 100, y + height / 3, x + r,
+             y + height * 6 / 10, x + r * 8 / 10, y + height * 9 / 10, x + r * 4 / 10, y + height, x,
+             y + height * 9 / 10},
+            Style(c.body, PART_LINE));
+    /* Growth bands across the face, following the hoof's curve. */
+    for (int k = 1; k <= 3; ++k) {
+        const int by = y + height * k / 5;
+        Curve(c.s, x, by, Px(c, 1) / 2, x + r * 7 / 10, by - height / 10, x + r * (95 - k * 3) / 100,
+              by + height / 10, Px(c, 1) / 2, Style(k % 2 ? t.band : c.body, PART_FLAT, SHADE_SHADOW));
+    }
+    /* The pale rim and the glowing underside. */
+    Ellipse(c.s, x + r * 4 / 10, y + height * 95 / 100, reach * 5 / 10, height / 5,
+            Style(t.ember, PART_LINE));
+    Ellipse(c.s, x + r * 4 / 10, y + height * 100 / 100, reach * 3 / 10, height / 10,
+            Style(t.bright, PART_FLAT, SHADE_BASE));
+    Ellipse(c.s, x + r * 75 / 100, y + height * 75 / 100, reach * 3 / 10, height / 5,
+            Style(t.rim, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Ellipse(c.s, x + r * (16 + k * 16) / 100, y + height * 92 / 100, Px(c, 1), Px(c, 1),
+                Style(t.bright, PART_FLAT, SHADE_LIGHT));
+}
+
+/* A thin curl of smoke rising from (x, y). */
+static void SmokeCurl(Ctx &c, const Tinder &t, int x, int y, int h)
+{
+    Curve(c.s, x, y, Px(c, 1), x - h / 3, y - h / 3, x, y - h * 2 / 3, Px(c, 1), Style(t.smoke, PART_FLAT));
+    Curve(c.s, x, y - h * 2 / 3, Px(c, 1), x + h / 3, y - h * 5 / 6, x + h / 8, y - h, Px(c, 1) / 2,
+          Style(t.smoke, PART_FLAT, SHADE_LIGHT));
+}
+
+/* Black dashes of birch bark along an upright trunk from y0 up to y1. */
+static void BirchDashes(Ctx &c, int x, int y0, int y1, int halfWidth, int scar)
+{
+    for (int k = 0; y0 - k * U(6) > y1; ++k) {
+        const int y = y0 - k * U(6) - U(2), dx = (k % 2 ? -1 : 1) * halfWidth / 3;
+        Capsule(c.s, x + dx - halfWidth / 3, y, Px(c, 1), x + dx + halfWidth / 3, y - U(1), Px(c, 1) / 2,
+                Style(scar, PART_FLAT));
     }
 }
 
-/* A broad bracket shelf round the front of its host, seen a little from above: the pale pore rim
-   under it, then growth bands narrowing back to the host, and a lobed growing edge. */
-static void FrontShelf(Ctx &c, int x, int y, int halfWidth, int depth)
+/* The young one: one hoof bracket growing sideways out of a short birch stick, its underside
+   smouldering, smoke curling up behind its top, two small eyes under the glowing rim. */
+static void TinderBracket(Ctx &c)
 {
-    const int inner = Material(c, Darker(c.plan->bodyColour, 25));
-    const int TILT = -7;
-    Ellipse(c.s, x, y + depth / 3, halfWidth, depth * 2 / 3, Style(c.accent, PART_LINE), TILT);
-    for (int k = -3; k <= 3; ++k)
-        Ellipse(c.s, x + k * halfWidth * 2 / 7, y + depth / 2 - (k * k) * depth / 30 - k * halfWidth / 24,
-                depth / 3, depth / 3, Style(c.accent, PART_LINE));
-    Ellipse(c.s, x, y, halfWidth, depth * 2 / 3, Style(c.accent, PART_LINE), TILT);
-    Ellipse(c.s, x, y - depth / 8, halfWidth * 7 / 8, depth / 2, Style(c.body, PART_LINE), TILT);
-    Ellipse(c.s, x, y - depth / 5, halfWidth * 5 / 8, depth * 3 / 8, Style(inner, PART_LINE), TILT);
-    Ellipse(c.s, x, y - depth / 4, halfWidth * 3 / 8, depth / 4, Style(c.body, PART_LINE), TILT);
+    const Tinder t = MakeTinder(c);
+    const int bark = Material(c, BIRCH_WHITE), scar = Material(c, BIRCH_SCAR);
+    GroundShadow(c.s, -U(2), 0, U(14), U(3));
+    SmokeCurl(c, t, U(6), -U(42), U(16));
+    Capsule(c.s, -U(12), -U(1), U(5), -U(12), -U(54), U(4), Style(bark, PART_LINE));
+    BirchDashes(c, -U(12), -U(2), -U(52), U(8), scar);
+    Capsule(c.s, -U(12), -U(54), U(4), -U(12), -U(54), U(4),
+            Style(bark, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    HoofBracket(c, t, -U(9), -U(42), U(32), U(28), 1);
+    CuteEye(c, U(4), -U(17), U(2) + U(1) / 2);
+    CuteEye(c, U(12), -U(18), U(2) + U(1) / 2);
 }
 
-/* Bracket fungi: the young one is a single shelf on a stick, hugging it and peering out from
-   under its rim; the grown one is a walking stump on root feet carrying three shelves up its
-   sides, its face under the rim of the broad middle one. */
+/* The grown one: a broken birch stump walking on three splayed root feet, one lifted, three tinder
+   brackets stacked up its front, the middle one broadest, eyes under its rim, and a live coal in
+   the hollow broken top with smoke curling up from it. */
+static void TinderStump(Ctx &c)
+{
+    const Tinder t = MakeTinder(c);
+    const int bark = Material(c, BIRCH_WHITE), scar = Material(c, BIRCH_SCAR);
+    const int root = Material(c, {150, 120, 96});
+    GroundShadow(c.s, 0, 0, U(24), U(3));
+    SmokeCurl(c, t, U(2), -U(64), U(16));
+    /* Root feet: the left one lifted mid-step. */
+    Tube(c.s, {-U(10), -U(12), U(6), -U(22), -U(12), U(4), -U(30), -U(8), U(3)}, Style(root, PART_LINE));
+    Tube(c.s, {U(10), -U(12), U(6), U(21), -U(6), U(4), U(28), -U(1), U(3)}, Style(root, PART_LINE));
+    Tube(c.s, {U(1), -U(10), U(6), U(2), -U(4), U(4), -U(3), -U(1), U(3)}, Style(root, PART_LINE));
+    /* The stump: white bark, black scars, its top broken off at a slant round a hollow with a live coal. */
+    Polygon(c.s, {-U(15), -U(64), U(15), -U(64), U(17), -U(16), U(12), -U(8), -U(12), -U(8), -U(17), -U(16)},
+            Style(bark, PART_LINE));
+    BirchDashes(c, -U(8), -U(10), -U(60), U(12), scar);
+    BirchDashes(c, U(9), -U(13), -U(60), U(10), scar);
+    static const int SHARDS[5][2] = {
+        {-13, 12},
+        {-7,  5 },
+        {-1,  8 },
+        {6,   3 },
+        {12,  5 }
+    }; /* x, height */
+    for (const int *k : SHARDS)
+        Spike(c, U(k[0]), -U(64), U(k[1]), k[0] / 2, U(3), Style(bark, PART_LINE));
+    Ellipse(c.s, 0, -U(64), U(13), U(4), Style(scar, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    Ellipse(c.s, U(1), -U(65), U(7), U(3), Style(t.ember, PART_LINE));
+    Ellipse(c.s, 0, -U(66), U(3), U(1) + U(1) / 2, Style(t.bright, PART_FLAT, SHADE_LIGHT));
+    /* Peeling bark at the edges. */
+    Spike(c, U(16), -U(34), U(6), 110, U(2), Style(bark, PART_LINE | PART_NO_HIGHLIGHT));
+    Spike(c, -U(16), -U(24), U(6), -110, U(2), Style(bark, PART_LINE | PART_NO_HIGHLIGHT));
+    /* Three hoof brackets up its front, the middle one broadest, the eyes under its rim. */
+    HoofBracket(c, t, U(8), -U(60), U(22), U(14), 1);
+    HoofBracket(c, t, -U(8), -U(30), U(24), U(14), -1);
+    HoofBracket(c, t, -U(14), -U(48), U(38), U(22), 1);
+    for (int side = -1; side <= 1; side += 2)
+        FierceEye(c, U(4) + side * U(7), -U(21), U(3), side * 8, t.bright);
+}
+
 void DrawMushroom(Ctx &c)
 {
-    const int wood = Material(c, {122, 92, 70});
-    if (c.plan->index != BRACKET_STACK_ENTRY) {
-        GroundShadow(c.s, -U(4), 0, U(12), U(3));
-        Capsule(c.s, -U(10), -U(1), U(4), -U(13), -U(52), U(3), Style(wood, PART_LINE));
-        Capsule(c.s, -U(12), -U(44), U(2), -U(2), -U(52), U(1) + U(1) / 2, Style(wood, PART_LINE));
-        Leaf(c, -U(2), -U(52), U(12), 60, Material(c, {110, 170, 80}));
-        BracketShelf(c, -U(11), -U(32), U(33), U(13), 90, U(8));
-        /* Little pale hands hug the stick under the shelf. */
-        for (int side = -1; side <= 1; side += 2)
-            Ellipse(c.s, -U(11) + side * U(4), -U(16) + side * U(2), U(3), U(2) + U(1) / 2,
-                    Style(c.accent, PART_LINE));
-        CuteEye(c, U(1), -U(16), U(3));
-        CuteEye(c, U(11), -U(19), U(3));
-        return;
-    }
-    GroundShadow(c.s, 0, 0, U(24), U(3));
-    /* Root feet splay out from the stump's foot. */
-    for (int side = -1; side <= 1; side += 2) {
-        Tube(c.s, {side * U(8), -U(10), U(4), side * U(17), -U(5), U(3), side * U(22), -U(1), U(2)},
-             Style(wood, PART_LINE));
-        Tube(c.s, {side * U(4), -U(8), U(4), side * U(7), -U(3), U(4)}, Style(wood, PART_LINE));
-        Ellipse(c.s, side * U(8), -U(2), U(5), U(3), Style(wood, PART_LINE));
-    }
-    /* A sawn stump: its cut top shows the rings, a sprig grows from one side. */
-    Capsule(c.s, -U(8), -U(44), U(1) + U(1) / 2, -U(18), -U(56), U(1), Style(wood, PART_LINE));
-    Leaf(c, -U(18), -U(56), U(12), -40, Material(c, {110, 170, 80}));
-    Capsule(c.s, 0, -U(12), U(14), 0, -U(46), U(13), Style(wood, PART_LINE));
-    for (int k = -1; k <= 1; ++k)
-        Capsule(c.s, k * U(6), -U(14), U(1) * 3 / 4, k * U(7), -U(46), U(1) * 3 / 4,
-                Style(wood, PART_FLAT, SHADE_SHADOW));
-    const int cut = Material(c, {206, 170, 120});
-    Ellipse(c.s, 0, -U(50), U(13), U(5), Style(cut, PART_LINE));
-    Ellipse(c.s, 0, -U(50), U(8), U(3), Style(cut, PART_LINE | PART_FLAT, SHADE_LIGHT));
-    Ellipse(c.s, 0, -U(50), U(3), U(1), Style(wood, PART_FLAT, SHADE_SHADOW));
-    /* Three shelves at three heights, each clear of the others: a small one high on the right, a
-       small one low on the left, and the broad one round the front between them. */
-    BracketShelf(c, U(11), -U(42), U(16), U(6), 90, U(4));
-    BracketShelf(c, -U(11), -U(14), U(15), U(6), -90, U(4));
-    FrontShelf(c, U(3), -U(30), U(24), U(8));
-    const int spore = Material(c, {186, 96, 206});
-    FierceEye(c, -U(5), -U(19), U(3) + U(1) / 2, 8, spore);
-    FierceEye(c, U(7), -U(20), U(3) + U(1) / 2, -8, spore);
+    if (c.young)
+        TinderBracket(c);
+    else
+        TinderStump(c);
 }

@@ -8,7 +8,8 @@
 static const Rgb SHREW_PINK = {236, 160, 168};
 
 static const Rgb TILE_BUD = {246, 196, 196};
-static const Rgb DEN_EARTH = {150, 116, 84};
+static const Rgb NIGHT_EARTH = {70, 62, 74};
+static const Rgb MOON_YELLOW = {246, 226, 140};
 
 /* The female's tiles by form: moss, fired terracotta, iron; each with its grout. */
 static const Rgb TILE_COLOURS[3] = {
@@ -209,34 +210,43 @@ static void TiledShrew(Ctx &c)
     ShrewHead(c, -U(18), BY - U(20), U(12), U(3) + U(1) / 2, c.body);
 }
 
-/* The male has no tiles: a long-snouted night hunter glazed black like wet slate, nosing a grub
-   out of the ground round the den. */
+/* The male, out at night: glazed black like wet slate, shining in the moonlight, nosing a grub out
+   of the dark earth with his long snout under a crescent moon and two stars. */
 static void SlateShrew(Ctx &c)
 {
     const int shine = Material(c, {150, 170, 200}), grub = c.accent;
     const int amber = Material(c, {250, 190, 70});
-    const int earth = Material(c, DEN_EARTH);
+    const int earth = Material(c, NIGHT_EARTH), moon = Material(c, MOON_YELLOW);
     GroundShadow(c.s, 0, 0, U(34), U(3));
-    /* The den he guards: a mound of earth behind him, its dark doorway. */
-    Ellipse(c.s, U(30), -U(20), U(24), U(22), Style(earth, PART_LINE));
-    Ellipse(c.s, U(38), -U(9), U(8), U(9), Style(c.dark, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, U(22), -U(38), U(5), U(4), Style(earth, PART_LINE));
-    Ellipse(c.s, U(42), -U(34), U(4), U(3), Style(earth, PART_LINE));
+    /* The night sky over him: a crescent moon and two stars. */
+    Tube(c.s,
+         {U(30), -U(64), U(1), U(21), -U(59), U(4), U(18), -U(50), U(5), U(21), -U(41), U(4), U(30), -U(36),
+          U(1)},
+         Style(moon, PART_LINE));
+    for (int k = 0; k < 2; ++k) {
+        const int x = -U(2) - k * U(18), y = -U(54) + k * U(10), r = U(6) - k * U(1);
+        Polygon(c.s,
+                {x, y - r, x + r / 3, y - r / 3, x + r, y, x + r / 3, y + r / 3, x, y + r, x - r / 3,
+                 y + r / 3, x - r, y, x - r / 3, y - r / 3},
+                Style(moon, PART_LINE | PART_NO_HIGHLIGHT));
+    }
+    /* The dark earth he digs in, turned up round the grub's hole. */
+    Ellipse(c.s, -U(20), -U(3), U(22), U(5), Style(earth, PART_LINE));
     Curve(c.s, U(22), -U(18), U(3), U(38), -U(24), U(44), -U(8), U(1), Style(c.body, PART_LINE));
     Tube(c.s, {U(16), -U(16), U(4), U(22), -U(8), U(3), U(20), -U(2), U(3)},
          Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW));
     Tube(c.s, {-U(12), -U(16), U(4), -U(10), -U(8), U(3), -U(14), -U(2), U(3)},
          Style(c.body, PART_LINE | PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, U(2), -U(21), U(22), U(13), Style(c.body, PART_LINE), 6);
-    /* Wet shine along the glazed back. */
-    Curve(c.s, -U(12), -U(27), U(1), U(0), -U(31), U(14), -U(26), U(1), Style(shine, PART_FLAT, SHADE_BASE));
-    Ellipse(c.s, U(16), -U(24), U(2), U(1), Style(shine, PART_FLAT, SHADE_BASE));
+    Ellipse(c.s, U(2), -U(22), U(22), U(15), Style(c.body, PART_LINE), 6);
+    /* Moonlight shining along the glazed back. */
+    Curve(c.s, -U(12), -U(30), U(1), U(0), -U(35), U(14), -U(30), U(1), Style(shine, PART_FLAT, SHADE_BASE));
+    Ellipse(c.s, U(16), -U(27), U(2), U(1), Style(shine, PART_FLAT, SHADE_BASE));
     Tube(c.s, {U(12), -U(16), U(5), U(16), -U(8), U(3), U(12), -U(2), U(3)}, Style(c.body, PART_LINE));
     Ellipse(c.s, U(10), -U(2), U(5), U(2), Style(c.body, PART_LINE));
     Tube(c.s, {-U(16), -U(16), U(4), -U(20), -U(8), U(3), -U(18), -U(2), U(3)}, Style(c.body, PART_LINE));
     Ellipse(c.s, -U(20), -U(2), U(5), U(2), Style(c.body, PART_LINE));
     /* The head low, the long snout nosing the grub. */
-    const int hx = -U(26), hy = -U(20);
+    const int hx = -U(26), hy = -U(21);
     Ellipse(c.s, hx + U(6), hy - U(7), U(4), U(4), Style(c.body, PART_LINE));
     Ellipse(c.s, hx, hy, U(10), U(8), Style(c.body, PART_LINE));
     Tube(c.s, {hx - U(6), hy + U(2), U(5), hx - U(14), hy + U(8), U(3), hx - U(20), hy + U(14), U(2)},
@@ -244,7 +254,8 @@ static void SlateShrew(Ctx &c)
     Ellipse(c.s, hx - U(20), hy + U(15), U(2), U(2), Style(c.mouth, PART_FLAT));
     Ellipse(c.s, hx - U(2), hy - U(6), U(3), U(1), Style(shine, PART_FLAT, SHADE_BASE));
     FierceEye(c, hx - U(2), hy - U(1), U(3), 15, amber);
-    Curve(c.s, hx - U(32), -U(2), U(3), hx - U(30), -U(10), hx - U(22), -U(4), U(2), Style(grub, PART_LINE));
+    Ellipse(c.s, hx - U(26), -U(3), U(6), U(3), Style(earth, PART_FLAT, SHADE_SHADOW));
+    Curve(c.s, hx - U(32), -U(3), U(3), hx - U(30), -U(10), hx - U(22), -U(4), U(2), Style(grub, PART_LINE));
 }
 
 static const int TILED_SHREW_ENTRY = 26;
