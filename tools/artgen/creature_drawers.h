@@ -13,7 +13,7 @@ void DrawBiped(Ctx &c);
 void DrawJelly(Ctx &c);
 void DrawPlant(Ctx &c);
 void DrawInsect(Ctx &c);
-void DrawBlob(Ctx &c);
+void DrawTuft(Ctx &c);
 void DrawFish(Ctx &c);
 void DrawOrb(Ctx &c);
 void DrawFrog(Ctx &c);

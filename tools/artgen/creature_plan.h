@@ -14,7 +14,7 @@ enum Body {
     BODY_JELLY,
     BODY_PLANT,
     BODY_INSECT,
-    BODY_BLOB,
+    BODY_TUFT,
     BODY_FISH,
     BODY_ORB,
     BODY_FROG,

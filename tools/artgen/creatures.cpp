@@ -73,8 +73,8 @@ static void Paint(Ctx &c)
     case BODY_INSECT:
         DrawInsect(c);
         break;
-    case BODY_BLOB:
-        DrawBlob(c);
+    case BODY_TUFT:
+        DrawTuft(c);
         break;
     case BODY_FISH:
         DrawFish(c);

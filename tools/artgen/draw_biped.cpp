@@ -1,5 +1,5 @@
-/* Pictures of the plan rows whose body is BODY_BIPED, two-legged creatures: the dry-stone golems and the
-   scarecrow face the viewer, the dust kangaroo joey sits side on facing left. */
+/* Pictures of the plan rows whose body is BODY_BIPED, two-legged creatures: the scarecrow faces the
+   viewer, the clod of ploughed loam hops on two stubby feet. */
 #include "creature_drawers.h"
 
 #include <algorithm>
@@ -43,56 +43,53 @@ static void Scarecrow(Ctx &c)
 
 /* The dust kangaroo joey sits side on, facing left, on a tripod of its two long hind feet and a
    thick tail laid along the ground; small forepaws held in front of its chest, ears up but short. */
-static const int JOEY_ENTRY = 62;
-
-static void KangarooJoey(Ctx &c)
+/* A clod of freshly ploughed loam caught mid-hop: a crumbly dark lump with stubble sticking up, its
+   front sliced smooth and glossy by the ploughshare with the eyes in it, an earthworm poking out of a
+   hole in its side, two stubby lumpy feet tucked under and crumbs falling. */
+static void LoamClod(Ctx &c)
 {
-    const int fur = c.body, light = c.belly, ear = c.accent;
-    const int dust = Material(c, {204, 188, 164});
-    const int far = Material(c, Darker(c.plan->bodyColour, 16));
-    GroundShadow(c.s, U(6), 0, U(30), U(3));
-    /* It has just landed: dust puffs up in little clouds round its toes and the tail's tip. */
-    static const int PUFFS[][3] = {
-        {-U(28), -U(5),  U(5)},
-        {-U(34), -U(10), U(4)},
-        {-U(26), -U(12), U(4)},
-        {-U(35), -U(3),  U(3)},
-        {U(40),  -U(5),  U(4)},
-        {U(37),  -U(10), U(3)},
+    const int loam = c.body, face = Material(c, {150, 110, 75}), worm = c.accent;
+    const int stubble = Material(c, {220, 190, 90});
+    GroundShadow(c.s, 0, 0, U(16), U(3));
+    /* Crumbs falling from the hop. */
+    for (int k = 0; k < 4; ++k)
+        Ellipse(c.s, -U(8) + k * U(6), -U(6) - (k % 2) * U(3), U(1) + U(1) / 2, U(1) + U(1) / 2,
+                Style(loam, PART_LINE | PART_NO_HIGHLIGHT));
+    /* Feet tucked under. */
+    for (int side = -1; side <= 1; side += 2) {
+        Ellipse(c.s, side * U(8), -U(14), U(6), U(4), Style(loam, PART_LINE), side * 10);
+        Ellipse(c.s, side * U(10) - U(2), -U(12), U(3), U(2), Style(loam, PART_LINE));
+    }
+    /* Stubble stalks in the crumbly top. */
+    static const int STALKS[5][3] = {
+        {-12, 8,  -25},
+        {-5,  11, -8 },
+        {1,   7,  12 },
+        {6,   10, 30 },
+        {11,  6,  50 }
     };
-    for (const int *p : PUFFS)
-        Ellipse(c.s, p[0], p[1], p[2], p[2] * 4 / 5, Style(dust, PART_LINE | PART_NO_HIGHLIGHT));
-    /* The tail is the third leg: thick where it leaves the haunch, resting on the ground to its tip. */
-    Tube(c.s, {U(8), -U(16), U(8), U(20), -U(7), U(6), U(30), -U(3), U(3) + U(1) / 2, U(37), -U(3), U(2)},
-         Style(fur, PART_LINE));
-    /* The far foot and forepaw show a little behind the near ones. */
-    Ellipse(c.s, -U(13), -U(4), U(12), U(3) + U(1) / 2, Style(far, PART_LINE));
-    Capsule(c.s, -U(6), -U(34), U(3), -U(15), -U(28), U(2) + U(1) / 2, Style(far, PART_LINE));
-    /* A round body sitting upright, leaning a little forward, the pale belly in front. */
-    Ellipse(c.s, -U(1), -U(25), U(12), U(15), Style(fur, PART_LINE), -12);
-    Ellipse(c.s, -U(6), -U(25), U(6), U(11), Style(light, PART_NO_HIGHLIGHT), -12);
-    /* The long near foot under a big haunch, the haunch's fold shaded. */
-    Ellipse(c.s, -U(9), -U(4), U(14), U(4), Style(fur, PART_LINE));
-    Ellipse(c.s, U(4), -U(13), U(11), U(10), Style(fur, PART_LINE), 20);
-    Curve(c.s, -U(2), -U(19), U(1) / 2 + U(1) / 4, U(6), -U(24), U(12), -U(17), U(1) / 2 + U(1) / 4,
-          Style(fur, PART_FLAT, SHADE_SHADOW));
-    /* The toes stand proud of the foot, the joey's weight on them. */
-    Ellipse(c.s, -U(22), -U(3), U(3), U(3), Style(fur, PART_LINE));
-    /* The near forepaw, curled in front of the chest. */
-    Capsule(c.s, -U(8), -U(33), U(3), -U(16), -U(27), U(2) + U(1) / 2, Style(fur, PART_LINE));
-    Ellipse(c.s, -U(17), -U(26), U(3), U(2) + U(1) / 2, Style(fur, PART_LINE));
-    /* Head: round at the back, a longer muzzle forward, ears upright but not long. */
-    const int hx = -U(6), hy = -U(46);
-    Ellipse(c.s, hx + U(7), hy - U(11), U(4), U(5), Style(far, PART_LINE), 20);
-    Ellipse(c.s, hx, hy, U(12), U(11), Style(fur, PART_LINE));
-    Ellipse(c.s, hx - U(11), hy + U(4), U(9), U(6), Style(fur, PART_LINE), -8);
-    Ellipse(c.s, hx - U(10), hy + U(6), U(7), U(3) + U(1) / 2, Style(light, PART_NO_HIGHLIGHT), -8);
-    Ellipse(c.s, hx - U(19), hy + U(2), U(2) + U(1) / 2, U(2), Style(c.eye, PART_FLAT));
-    Ellipse(c.s, hx + U(2), hy - U(12), U(4) + U(1) / 2, U(6), Style(fur, PART_LINE), 8);
-    Ellipse(c.s, hx + U(2), hy - U(12), U(2), U(4), Style(ear, PART_FLAT, SHADE_LIGHT), 8);
-    CuteEye(c, hx - U(4), hy - U(1), U(4));
-    Curve(c.s, hx - U(17), hy + U(7), U(1) / 2, hx - U(15), hy + U(8), hx - U(13), hy + U(7), U(1) / 2,
-          Style(c.mouth, PART_FLAT));
+    for (const int *k : STALKS)
+        Capsule(c.s, U(k[0]), -U(44), Px(c, 1) / 2 + U(1) / 4, Toward(U(k[0]), U(k[1]), k[2]),
+                TowardY(-U(44), U(k[1]), k[2]), Px(c, 1) / 2, Style(stubble, PART_LINE));
+    /* The lump: a round body and crumbs heaped on top. */
+    Ellipse(c.s, U(1), -U(32), U(19), U(18), Style(loam));
+    for (int k = 0; k < 5; ++k)
+        Ellipse(c.s, -U(12) + k * U(6), -U(46) + (k % 2) * U(2), U(4) + (k % 2) * U(1), U(4),
+                Style(loam, PART_LINE));
+    /* The earthworm out of its hole on the right side. */
+    Ellipse(c.s, U(16), -U(30), U(3), U(3), Style(c.dark, PART_LINE | PART_FLAT, SHADE_SHADOW));
+    Tube(c.s, {U(16), -U(30), U(2), U(22), -U(32), U(2), U(25), -U(38), U(1) + U(1) / 2},
+         Style(worm, PART_LINE));
+    for (int k = 0; k < 2; ++k)
+        Capsule(c.s, U(19) + k * U(3), -U(30) - k * U(3), Px(c, 1) / 2, U(20) + k * U(3), -U(32) - k * U(3),
+                Px(c, 1) / 2, Style(worm, PART_FLAT, SHADE_SHADOW));
+    /* The face sliced smooth by the ploughshare, shining. */
+    Polygon(c.s, {-U(16), -U(40), -U(2), -U(42), U(4), -U(30), -U(2), -U(18), -U(16), -U(20), -U(19), -U(30)},
+            Style(face, PART_LINE));
+    Capsule(c.s, -U(14), -U(38), U(1), -U(6), -U(39), U(1), Style(face, PART_FLAT, SHADE_HIGHLIGHT));
+    CuteEye(c, -U(12), -U(30), U(3));
+    CuteEye(c, -U(3), -U(30), U(3));
+    Capsule(c.s, -U(9), -U(23), U(1) / 2, -U(6), -U(23), U(1) / 2, Style(c.mouth, PART_FLAT));
 }
 
 void DrawBiped(Ctx &c)
@@ -100,5 +97,5 @@ void DrawBiped(Ctx &c)
     if (c.plan->index == SCARECROW_ENTRY)
         Scarecrow(c);
     else
-        KangarooJoey(c);
+        LoamClod(c);
 }

@@ -11,6 +11,7 @@ static const Rgb WATTLE_RED = {218, 50, 56};
 static const Rgb SHIN_GREY = {120, 116, 112};
 static const Rgb BEAK_HORN = {96, 88, 84};
 static const Rgb IRIS_AMBER = {236, 150, 40};
+static const Rgb FERN_GREEN = {96, 160, 70};
 
 /* A three-toed foot on the ground under the ankle, toes spread forward; the adult's inner toe
    carries the long dagger claw. */
@@ -95,46 +96,49 @@ static void CassowaryYoung(Ctx &c)
     RoundEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2, 0);
 }
 
-/* The adult: a heavy body of coarse black hair-like plumage, blue bare neck with two red wattles,
-   a tall horn casque, standing on one leg and kicking forward with the dagger-clawed other. */
+/* The grown cassowary charges to the left like a plough: head lowered and neck stretched level, the
+   tall casque pointing forward, both big feet on the ground mid-stride, the blue throat puffed out and
+   broken fern fronds flying off the casque. */
 static void CassowaryAdult(Ctx &c)
 {
     const int plumage = c.body, casque = c.accent;
     const int shin = Material(c, SHIN_GREY), beak = Material(c, BEAK_HORN);
     const int blue = Material(c, CASSOWARY_BLUE), red = Material(c, WATTLE_RED);
-    const int iris = Material(c, IRIS_AMBER);
-    GroundShadow(c.s, U(8), 0, U(20), U(3));
-    /* The standing leg, thick and scaled, set under the middle of the body. */
-    Tube(c.s, {U(10), -U(30), U(5), U(14), -U(16), U(3) + U(1) / 2, U(10), -U(3), U(3)},
-         Style(shin, PART_LINE));
-    BirdFoot(c, U(10), 0, U(11), U(3), shin, c.bone);
-    /* A shaggy tail of coarse plumes drooping behind. */
+    const int iris = Material(c, IRIS_AMBER), fern = Material(c, FERN_GREEN);
+    GroundShadow(c.s, U(4), 0, U(28), U(3));
+    /* The far leg pushing off behind. */
+    Tube(c.s, {U(14), -U(26), U(6), U(22), -U(14), U(4), U(28), -U(3), U(3) + U(1) / 2},
+         Style(shin, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    BirdFoot(c, U(28), 0, U(11), U(3) + U(1) / 2, shin, c.bone);
+    /* A shaggy tail of coarse plumes streaming behind. */
     for (int k = 0; k < 4; ++k)
-        Spike(c, U(26), -U(44) + k * U(4), U(15) - k * U(2), 125 + k * 14, U(4), Style(plumage, PART_LINE));
-    Ellipse(c.s, U(6), -U(44), U(27), U(19), Style(plumage), -8);
-    /* The coat hangs in long strands below the body. */
+        Spike(c, U(26), -U(48) + k * U(5), U(12) - k * U(2), 105 + k * 14, U(5), Style(plumage, PART_LINE));
+    Ellipse(c.s, U(6), -U(40), U(27), U(22), Style(plumage), 8);
     for (int k = 0; k < 7; ++k)
-        Spike(c, -U(14) + k * U(6), -U(31) + (k % 2) * U(2), U(8) + (k % 3) * U(2), 172 + k * 3, U(4),
+        Spike(c, -U(14) + k * U(6), -U(24) + (k % 2) * U(2), U(8) + (k % 3) * U(2), 165 + k * 3, U(4),
               Style(plumage, PART_LINE));
     for (int k = 0; k < 3; ++k)
-        Curve(c.s, -U(12) + k * U(6), -U(50) + k * U(5), U(1), U(4) + k * U(6), -U(56) + k * U(5), U(22),
-              -U(48) + k * U(5), U(1), Style(plumage, PART_FLAT, SHADE_LIGHT));
-    /* The kicking leg: thigh forward, shin thrust out, the dagger claw of the inner toe leading. */
-    Tube(c.s, {-U(4), -U(36), U(6), -U(14), -U(24), U(4), -U(26), -U(22), U(3)}, Style(shin, PART_LINE));
-    Capsule(c.s, -U(26), -U(22), U(3), -U(35), -U(27), U(2) + U(1) / 2, Style(shin, PART_LINE));
-    Capsule(c.s, -U(26), -U(22), U(3), -U(36), -U(20), U(2) + U(1) / 2, Style(shin, PART_LINE));
-    Spike(c, -U(29), -U(15), U(10), -140, U(3) + U(1) / 2, Style(beak, PART_LINE));
-    Capsule(c.s, -U(25), -U(21), U(3), -U(29), -U(15), U(2) + U(1) / 2, Style(shin, PART_LINE));
-    /* The bare blue neck, the red wattles hanging at its front, the head and tall casque. */
-    Capsule(c.s, -U(8), -U(50), U(7), -U(20), -U(66), U(4) + U(1) / 2, Style(blue, PART_LINE));
-    Ellipse(c.s, -U(21), -U(56), U(2) + U(1) / 2, U(6), Style(red, PART_LINE), 8);
-    Ellipse(c.s, -U(17), -U(54), U(2) + U(1) / 2, U(5), Style(red, PART_LINE), 4);
-    const int hx = -U(22), hy = -U(70);
-    Polygon(c.s, {hx - U(5), hy - U(3), hx - U(1), hy - U(18), hx + U(3), hy - U(19), hx + U(6), hy - U(2)},
+        Curve(c.s, -U(10) + k * U(6), -U(48) + k * U(5), U(1), U(6) + k * U(6), -U(54) + k * U(5), U(24),
+              -U(44) + k * U(5), U(1), Style(plumage, PART_FLAT, SHADE_LIGHT));
+    /* The near leg striding forward, its foot planted. */
+    Tube(c.s, {-U(2), -U(30), U(7), -U(8), -U(16), U(4) + U(1) / 2, -U(14), -U(3), U(3) + U(1) / 2},
+         Style(shin, PART_LINE));
+    BirdFoot(c, -U(14), 0, U(12), U(3) + U(1) / 2, shin, c.bone);
+    /* The neck stretched level, the throat puffed out, wattles swinging. */
+    const int hx = -U(36), hy = -U(40);
+    Capsule(c.s, -U(14), -U(44), U(9), hx + U(4), hy, U(6), Style(blue, PART_LINE));
+    Ellipse(c.s, -U(25), -U(34), U(8), U(7), Style(blue, PART_LINE));
+    Ellipse(c.s, -U(31), -U(29), U(2) + U(1) / 2, U(6), Style(red, PART_LINE), -20);
+    Ellipse(c.s, -U(26), -U(28), U(2) + U(1) / 2, U(5), Style(red, PART_LINE), -30);
+    /* The casque leading like a ploughshare, fern torn off it. */
+    Polygon(c.s, {hx + U(4), hy - U(6), hx - U(15), hy - U(15), hx - U(18), hy - U(10), hx - U(3), hy + U(2)},
             Style(casque, PART_LINE));
+    Leaf(c, hx - U(10), hy - U(14), U(9), -30, fern);
+    Leaf(c, hx - U(4), hy - U(12), U(8), 20, fern);
+    Leaf(c, hx - U(18), hy - U(4), U(7), -80, fern);
     Ellipse(c.s, hx, hy, U(6), U(5), Style(blue, PART_LINE));
-    Spike(c, hx - U(5), hy + U(1), U(10), -100, U(3), Style(beak, PART_LINE));
-    RoundEye(c, hx - U(1), hy - U(1), U(2), iris);
+    Spike(c, hx - U(3), hy + U(3), U(10), -160, U(3), Style(beak, PART_LINE));
+    RoundEye(c, hx + U(1), hy - U(1), U(2), iris);
 }
 
 void DrawCassowary(Ctx &c)

@@ -1,6 +1,8 @@
-/* Pictures of the plan rows whose body is BODY_FISH, swimmers seen side on or from above: the anglerfish, the
-   reef whale and the storm ray. */
+/* Pictures of the plan rows whose body is BODY_FISH, swimmers seen side on or from above: the lamprey, the
+   reef whale, the storm ray and the ice sturgeon. */
 #include "creature_drawers.h"
+
+#include <vector>
 
 /* Entries drawn in a shape of their own rather than their body's round fish. */
 static const int WHALE_ENTRY = 93;
@@ -14,16 +16,6 @@ static void Bolt(Ctx &c, int x, int y, int size, int side, int material)
          {x, y, U(1), x + side * size / 2, y + size / 2, U(1), x, y + size / 2, U(1), x + side * size / 2,
           y + size, U(1) / 2},
          Style(material, PART_FLAT, SHADE_LIGHT));
-}
-
-static void FishBody(Ctx &c, int cx, int cy, int rx, int ry, int finMat)
-{
-    Spike(c, cx + rx - U(2), cy, rx * 2 / 3, 50, ry * 2 / 3, Style(finMat, PART_LINE));
-    Spike(c, cx + rx - U(2), cy, rx * 2 / 3, 130, ry * 2 / 3, Style(finMat, PART_LINE));
-    Spike(c, cx + U(2), cy - ry + U(2), ry, 30, rx / 3, Style(finMat, PART_LINE));
-    Ellipse(c.s, cx, cy, rx, ry, Style(c.body));
-    Ellipse(c.s, cx - rx / 6, cy + ry / 2, rx * 2 / 3, ry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
-    Spike(c, cx - rx / 6, cy + ry / 4, ry * 2 / 3, 150, U(3), Style(finMat, PART_LINE));
 }
 
 /* The storm ray of the deep seen from above, banking: a broad dark diamond with rounded wing
@@ -92,23 +84,58 @@ static void ReefWhale(Ctx &c)
     Smile(c, -U(22), cy + U(5), U(4));
 }
 
-/* The anglerfish seen from outside: a round dark body nearly all head, a gaping jaw of teeth
-   and a glowing lure held out on its rod. */
-static void Anglerfish(Ctx &c)
+/* The lamprey swims in an S across the box: a long slate body mottled darker over a cream belly,
+   low fins running into a pointed tail, no jaws but a round sucker disc turned to us, ringed with
+   yellow teeth round a dark throat, a small eye and the row of seven gill holes behind it. */
+static void Lamprey(Ctx &c)
 {
-    GroundShadow(c.s, 0, 0, U(22), U(3));
-    const int cx = U(2), cy = -U(26), lure = Material(c, c.plan->accentColour);
-    Curve(c.s, -U(4), cy - U(16), U(1) + U(1) / 4, -U(10), cy - U(34), -U(24), cy - U(22), U(1),
-          Style(c.body, PART_LINE));
-    Ellipse(c.s, -U(24), cy - U(18), U(6), U(6), Style(lure, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, -U(24), cy - U(18), U(4), U(4), Style(lure, PART_LINE));
-    FishBody(c, cx, cy, U(20), U(18), c.body);
-    Ellipse(c.s, -U(10), cy + U(6), U(10), U(7), Style(c.mouth, PART_FLAT));
-    for (int k = 0; k < 4; ++k) {
-        Spike(c, -U(17) + k * U(4), cy, U(5), 180, U(1) + U(1) / 4, Style(c.bone, PART_NO_HIGHLIGHT));
-        Spike(c, -U(16) + k * U(4), cy + U(13), U(4), 0, U(1) + U(1) / 4, Style(c.bone, PART_NO_HIGHLIGHT));
+    const int teeth = c.accent, mottle = Material(c, Darker(c.plan->bodyColour, 28));
+    const int flesh = Material(c, {214, 176, 164});
+    static const int SPINE[8][3] = {
+        {-22, -50, 9},
+        {-4,  -54, 9},
+        {14,  -46, 8},
+        {18,  -32, 8},
+        {6,   -22, 7},
+        {-12, -18, 6},
+        {-20, -8,  4},
+        {-8,  -1,  2}
+    };
+    std::vector<int> body, belly, fin;
+    for (int k = 0; k < 8; ++k) {
+        body.insert(body.end(), {U(SPINE[k][0]), U(SPINE[k][1]), U(SPINE[k][2])});
+        belly.insert(belly.end(), {U(SPINE[k][0]), U(SPINE[k][1]) + U(SPINE[k][2]) / 2, U(SPINE[k][2]) / 2});
+        if (k >= 3)
+            fin.insert(fin.end(), {U(SPINE[k][0]) + (k < 5 ? U(4) : -U(3)),
+                                   U(SPINE[k][1]) - U(SPINE[k][2]) / 2, U(SPINE[k][2]) * 3 / 4});
     }
-    FierceEye(c, -U(3), cy - U(7), U(3), 15, lure);
+    Tube(c.s, fin, Style(mottle, PART_LINE));
+    Spike(c, -U(10), -U(2), U(9), 120, U(4), Style(mottle, PART_LINE));
+    Tube(c.s, body, Style(c.body, PART_LINE));
+    Tube(c.s, belly, Style(c.belly, PART_NO_HIGHLIGHT));
+    for (int k = 1; k < 7; ++k) {
+        const int x = (U(SPINE[k][0]) + U(SPINE[k + 1][0])) / 2,
+                  y = (U(SPINE[k][1]) + U(SPINE[k + 1][1])) / 2;
+        Ellipse(c.s, x + (k % 2) * U(2), y - U(2), U(2), U(1) + U(1) / 2, Style(mottle, PART_FLAT));
+    }
+    /* Seven gill holes in a row behind the eye. */
+    for (int k = 0; k < 7; ++k)
+        Ellipse(c.s, -U(14) + k * U(3), -U(51) - (k * k) * U(1) / 12, U(1), U(1) + U(1) / 4,
+                Style(c.dark, PART_FLAT));
+    BrightEye(c, -U(21), -U(54), U(2));
+    /* The sucker disc, turned to us. */
+    const int dx = -U(32), dy = -U(47);
+    Ellipse(c.s, dx, dy, U(9), U(10), Style(flesh, PART_LINE));
+    for (int k = 0; k < 12; ++k) {
+        const int a = k * 30;
+        Spike(c, Toward(dx, U(7), a), TowardY(dy, U(8), a), U(3), a + 180, U(1) + U(1) / 4,
+              Style(teeth, PART_LINE | PART_NO_HIGHLIGHT));
+    }
+    for (int k = 0; k < 6; ++k) {
+        const int a = k * 60 + 30;
+        Ellipse(c.s, Toward(dx, U(4), a), TowardY(dy, U(5), a), Px(c, 1), Px(c, 1), Style(teeth, PART_FLAT));
+    }
+    Ellipse(c.s, dx, dy, U(2) + U(1) / 2, U(3), Style(c.mouth, PART_FLAT));
 }
 
 void DrawFish(Ctx &c)
@@ -118,5 +145,5 @@ void DrawFish(Ctx &c)
     else if (c.plan->index == WHALE_ENTRY)
         ReefWhale(c);
     else
-        Anglerfish(c);
+        Lamprey(c);
 }

@@ -1,5 +1,5 @@
-/* Pictures of the plan rows whose body is BODY_INSECT, insects and spiders: the spiders, the mantis, the
-   firefly, the beetles and the dusk moth. */
+/* Pictures of the plan rows whose body is BODY_INSECT, insects and spiders: the spiders, the leaf-rolling
+   weevil, the firefly, the beetles and the dusk moth. */
 #include "creature_drawers.h"
 
 #include <vector>
@@ -9,7 +9,7 @@ static const int SPIDERLING_ENTRY = 22;
 
 static const int WEB_SPIDER_ENTRY = 23;
 static const int SHADOW_SPIDER_ENTRY = 24;
-static const int MANTIS_ENTRY = 36;
+static const int WEEVIL_ENTRY = 36;
 static const int FIREFLY_ENTRY = 56;
 static const int GRUB_ENTRY = 65;
 static const int SHIELD_BEETLE_ENTRY = 66;
@@ -151,48 +151,57 @@ static void ShadowSpider(Ctx &c)
     }
 }
 
-/* The mantis stands tall on four legs, folded leaf wings on its long abdomen, spiked forelegs
-   raised before a triangular head with big round eyes. */
-static void Mantis(Ctx &c)
+/* The leaf-rolling weevil side on: a high round dome of metallic green with a gold sheen and rows of
+   dimples, a small head drawn out into a long down-curved snout with elbowed antennae halfway along
+   it, six thin jointed legs, the front pair hugging a tightly rolled leaf cigar. */
+static void Weevil(Ctx &c)
 {
-    const int wing = Material(c, Darker(c.plan->bodyColour, 16));
-    const int iris = Material(c, {236, 232, 120});
-    GroundShadow(c.s, U(6), 0, U(26), U(3));
+    const int shell = c.body, leaf = c.accent, gold = Material(c, {220, 190, 70});
+    const int limb = Material(c, Darker(c.plan->bodyColour, 40)), rib = Material(c, {80, 140, 56});
+    GroundShadow(c.s, -U(4), 0, U(30), U(3));
+    /* Far legs. */
     for (int k = 0; k < 2; ++k)
         Tube(c.s,
-             {U(2) + k * U(9), -U(16), U(1) + U(1) / 2, U(9) + k * U(9), -U(10), U(1), U(14) + k * U(9), 0,
-              U(1)},
-             Style(wing, PART_LINE));
-    Ellipse(c.s, U(16), -U(18), U(16), U(7), Style(c.body), -18);
-    Ellipse(c.s, U(17), -U(21), U(16), U(6), Style(wing, PART_LINE), -22);
-    Capsule(c.s, U(3), -U(17), U(1) / 2, U(30), -U(28), U(1) / 2, Style(wing, PART_FLAT, SHADE_SHADOW));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(9) + k * U(6), -U(20) - k * U(2), U(1) / 2, U(13) + k * U(6), -U(16) - k * U(2),
-                U(1) / 2, Style(wing, PART_FLAT, SHADE_SHADOW));
+             {U(2) + k * U(12), -U(22), U(2), U(6) + k * U(14), -U(12), U(1) + U(1) / 2, U(2) + k * U(16),
+              -U(2), U(1)},
+             Style(limb, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    /* The dome, its gold sheen and rows of dimples. */
+    Ellipse(c.s, U(8), -U(30), U(20), U(18), Style(shell), -8);
+    Ellipse(c.s, U(2), -U(39), U(9), U(5), Style(gold, PART_FLAT, SHADE_LIGHT), -25);
+    Ellipse(c.s, -U(1), -U(41), U(3), U(2), Style(gold, PART_FLAT, SHADE_HIGHLIGHT), -25);
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k < 5; ++k) {
+            const int a = -50 + k * 25, rx = U(14) - row * U(4), ry = U(12) - row * U(4);
+            Ellipse(c.s, U(8) + SinQ12(a + 90) * rx / 4096, -U(30) - CosQ12(a + 90) * ry / 4096 + U(2),
+                    Px(c, 1), Px(c, 1), Style(shell, PART_FLAT, SHADE_SHADOW));
+        }
+    /* The thorax and the small head with its long curved snout. */
+    Ellipse(c.s, -U(12), -U(26), U(8), U(9), Style(shell, PART_LINE));
+    Ellipse(c.s, -U(20), -U(29), U(5), U(5), Style(shell, PART_LINE));
+    Curve(c.s, -U(22), -U(29), U(3), -U(34), -U(30), -U(38), -U(17), U(1) + U(1) / 2,
+          Style(shell, PART_LINE));
+    /* Elbowed antennae from halfway along the snout, clubbed at the tips. */
+    Capsule(c.s, -U(30), -U(30), U(1), -U(29), -U(40), U(1), Style(limb, PART_LINE));
+    Capsule(c.s, -U(29), -U(40), U(1), -U(37), -U(45), U(1), Style(limb, PART_LINE));
+    Ellipse(c.s, -U(38), -U(46), U(2), U(2) + U(1) / 2, Style(limb, PART_LINE), -40);
+    BrightEye(c, -U(21), -U(30), U(2));
+    /* The rolled leaf cigar on the ground before it, its cut edge curling at one end. */
+    Capsule(c.s, -U(40), -U(7), U(5), -U(14), -U(8), U(5), Style(leaf, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Capsule(c.s, -U(36) + k * U(6), -U(12), Px(c, 1) / 2, -U(33) + k * U(6), -U(3), Px(c, 1) / 2,
+                Style(rib, PART_FLAT));
+    Curve(c.s, -U(14), -U(12), U(1), -U(6), -U(16), -U(8), -U(8), U(1), Style(leaf, PART_LINE));
+    Ellipse(c.s, -U(41), -U(7), U(2), U(4), Style(rib, PART_LINE));
+    /* Near legs: the hind ones stand, the front pair hugs the leaf. */
     for (int k = 0; k < 2; ++k)
         Tube(c.s,
-             {-U(1) + k * U(6), -U(18), U(1) + U(1) / 2, -U(6) + k * U(6), -U(9), U(1), -U(4) + k * U(6), 0,
-              U(1)},
-             Style(c.body, PART_LINE));
-    Capsule(c.s, U(3), -U(18), U(4), -U(6), -U(38), U(3), Style(c.body, PART_LINE));
-    const int hx = -U(9), hy = -U(45);
-    /* Raptorial forelegs folded before the chest, spines along the inner edge. */
-    for (int side = 0; side < 2; ++side) {
-        const int ox = side * U(5), arm = side ? wing : c.body;
-        Tube(c.s, {-U(5) + ox, -U(35), U(3), -U(15) + ox, -U(28), U(2) + U(1) / 2, -U(17) + ox, -U(43), U(2)},
-             Style(arm, PART_LINE));
-        Capsule(c.s, -U(17) + ox, -U(43), U(1) + U(1) / 2, -U(22) + ox, -U(32), U(1), Style(arm, PART_LINE));
-        for (int k = 0; k < 3; ++k)
-            Spike(c, -U(13) + ox - k * U(1), -U(31) - k * U(4), U(3), -80, U(1), Style(c.belly, PART_LINE));
-    }
-    Curve(c.s, hx - U(3), hy - U(4), U(1) / 2, hx - U(6), hy - U(14), hx - U(14), hy - U(16), U(1) / 2,
-          Style(c.dark));
-    Curve(c.s, hx + U(3), hy - U(4), U(1) / 2, hx + U(6), hy - U(14), hx + U(12), hy - U(18), U(1) / 2,
-          Style(c.dark));
-    Polygon(c.s, {hx - U(10), hy - U(4), hx + U(10), hy - U(4), hx + U(2), hy + U(9), hx - U(2), hy + U(9)},
-            Style(c.body, PART_LINE));
-    for (int side = -1; side <= 1; side += 2)
-        RingEye(c, hx + side * U(7), hy - U(3), U(3), iris);
+             {U(6) + k * U(12), -U(20), U(2) + U(1) / 2, U(12) + k * U(12), -U(11), U(2), U(8) + k * U(14), 0,
+              U(1) + U(1) / 2},
+             Style(limb, PART_LINE));
+    Tube(c.s, {-U(12), -U(20), U(2) + U(1) / 2, -U(22), -U(16), U(2), -U(28), -U(10), U(1) + U(1) / 2},
+         Style(limb, PART_LINE));
+    Tube(c.s, {-U(8), -U(18), U(2) + U(1) / 2, -U(12), -U(10), U(2), -U(20), -U(6), U(1) + U(1) / 2},
+         Style(limb, PART_LINE));
 }
 
 /* The firefly hovers with its wing cases lifted and its lantern tail glowing in a halo. */
@@ -420,9 +429,9 @@ void DrawInsect(Ctx &c)
     case DUSK_MOTH_ENTRY:
         DuskMoth(c);
         break;
-    case MANTIS_ENTRY:
+    case WEEVIL_ENTRY:
     default:
-        Mantis(c);
+        Weevil(c);
         break;
     }
 }
