@@ -103,9 +103,6 @@ static void Paint(Ctx &c)
     case BODY_PAIL:
         DrawPail(c);
         break;
-    case BODY_COLUMN:
-        DrawColumn(c);
-        break;
     case BODY_KEEPER:
         DrawKeeper(c);
         break;
@@ -118,8 +115,8 @@ static void Paint(Ctx &c)
     case BODY_BEACON:
         DrawBeacon(c);
         break;
-    case BODY_SALT:
-        DrawSalt(c);
+    case BODY_ROCKPOOL:
+        DrawRockpool(c);
         break;
     case BODY_REEDS:
         DrawReeds(c);

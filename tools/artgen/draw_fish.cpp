@@ -8,6 +8,7 @@
 static const int WHALE_ENTRY = 93;
 
 static const int STORM_RAY_ENTRY = 99;
+static const int ICE_STURGEON_ENTRY = 95;
 
 /* A zigzag spark of three strokes, two pixels wide, from (x, y) down and to the side. */
 static void Bolt(Ctx &c, int x, int y, int size, int side, int material)
@@ -138,9 +139,73 @@ static void Lamprey(Ctx &c)
     Ellipse(c.s, dx, dy, U(2) + U(1) / 2, U(3), Style(c.mouth, PART_FLAT));
 }
 
+/* One diamond bony plate drawn as an ice crystal, its lit facet to the upper left. */
+static void IcePlate(Ctx &c, int x, int y, int r, int plate)
+{
+    Polygon(c.s, {x, y - r, x + r * 3 / 4, y, x, y + r, x - r * 3 / 4, y}, Style(plate, PART_LINE));
+    Polygon(c.s, {x, y - r, x, y, x - r * 3 / 4, y}, Style(plate, PART_FLAT, SHADE_HIGHLIGHT));
+}
+
+/* The ice sturgeon swims from left to right with a slight curve: a long pale body armoured with rows
+   of diamond plates of ice, a long pointed snout with four whiskers hanging in front of a small
+   down-turned mouth, a shark-like tail with the longer upper lobe, frost on its fins and shards of
+   ice breaking off its back. */
+static void IceSturgeon(Ctx &c)
+{
+    const int plate = c.accent, rime = Material(c, {214, 234, 246});
+    const int fin = Material(c, Darker(c.plan->bodyColour, 18));
+    const int cy = -U(30);
+    /* Tail: the upper lobe long, the lower short. */
+    Polygon(c.s, {-U(28), cy - U(2), -U(48), cy - U(20), -U(44), cy - U(14), -U(30), cy + U(2)},
+            Style(fin, PART_LINE));
+    Polygon(c.s, {-U(30), cy, -U(42), cy + U(10), -U(38), cy + U(11), -U(26), cy + U(3)},
+            Style(fin, PART_LINE));
+    /* Far fins. */
+    Spike(c, U(12), cy + U(7), U(10), 200, U(4), Style(fin, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    /* The long body, thickest behind the head. */
+    Tube(c.s,
+         {-U(30), cy, U(4), -U(16), cy - U(3), U(9), U(2), cy - U(2), U(12), U(18), cy, U(12), U(30),
+          cy + U(2), U(8)},
+         Style(c.body, PART_LINE));
+    Tube(c.s, {-U(20), cy + U(5), U(3), U(2), cy + U(8), U(5), U(22), cy + U(8), U(4)},
+         Style(c.belly, PART_NO_HIGHLIGHT));
+    /* Dorsal and anal fins near the tail, frosted at their edges. */
+    Polygon(c.s, {-U(18), cy - U(7), -U(24), cy - U(14), -U(12), cy - U(8)}, Style(fin, PART_LINE));
+    Polygon(c.s, {-U(16), cy + U(5), -U(22), cy + U(11), -U(10), cy + U(6)}, Style(fin, PART_LINE));
+    for (int k = 0; k < 3; ++k) {
+        Ellipse(c.s, -U(22) + k * U(3), cy - U(12) + k * U(2), Px(c, 1), Px(c, 1), Style(rime, PART_FLAT));
+        Ellipse(c.s, -U(46) + k * U(4), cy - U(18) + k * U(4), Px(c, 1), Px(c, 1), Style(rime, PART_FLAT));
+    }
+    /* Rows of ice plates: along the back, the flank and low on the side. */
+    for (int k = 0; k < 6; ++k)
+        IcePlate(c, -U(18) + k * U(8), cy - U(12) + (k > 2 ? U(1) : 0) - (k == 2 || k == 3 ? U(1) : 0), U(5),
+                 plate);
+    for (int k = 0; k < 6; ++k)
+        IcePlate(c, -U(20) + k * U(8), cy + k * U(1) / 3, U(4), plate);
+    for (int k = 0; k < 4; ++k)
+        IcePlate(c, -U(8) + k * U(8), cy + U(9), U(3), plate);
+    /* Shards breaking off the back. */
+    Polygon(c.s, {U(2), cy - U(22), U(8), cy - U(28), U(9), cy - U(21)}, Style(plate, PART_LINE));
+    Polygon(c.s, {-U(8), cy - U(24), -U(5), cy - U(32), -U(2), cy - U(25)}, Style(plate, PART_LINE));
+    Polygon(c.s, {U(14), cy - U(21), U(20), cy - U(25), U(18), cy - U(19)}, Style(plate, PART_LINE));
+    /* The near pectoral fin, frosted. */
+    Spike(c, U(16), cy + U(8), U(15), 215, U(5), Style(fin, PART_LINE));
+    Ellipse(c.s, U(10), cy + U(14), Px(c, 1), Px(c, 1), Style(rime, PART_FLAT));
+    /* The head: a long pointed snout, four whiskers, a small down-turned mouth and a clear eye. */
+    Polygon(c.s, {U(26), cy - U(8), U(50), cy + U(1), U(28), cy + U(9)}, Style(c.body, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Capsule(c.s, U(36) + k * U(3), cy + U(4), Px(c, 1) / 2, U(35) + k * U(3), cy + U(13), Px(c, 1) / 2,
+                Style(fin, PART_FLAT));
+    Curve(c.s, U(24), cy + U(8), Px(c, 1) / 2, U(27), cy + U(6), U(30), cy + U(8), Px(c, 1) / 2,
+          Style(c.mouth, PART_FLAT));
+    BrightEye(c, U(25), cy - U(2), U(2));
+}
+
 void DrawFish(Ctx &c)
 {
-    if (c.plan->index == STORM_RAY_ENTRY)
+    if (c.plan->index == ICE_STURGEON_ENTRY)
+        IceSturgeon(c);
+    else if (c.plan->index == STORM_RAY_ENTRY)
         StormRay(c);
     else if (c.plan->index == WHALE_ENTRY)
         ReefWhale(c);

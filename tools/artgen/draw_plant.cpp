@@ -1,25 +1,11 @@
-/* Pictures of the plan rows whose body is BODY_PLANT, rooted plants: the barrel cacti and the water lily on
-   its pad. */
+/* Pictures of the plan rows whose body is BODY_PLANT, rooted plants: the barrel cacti and the water
+   chestnut floating on its ring of water. */
 #include "creature_drawers.h"
 
 #include <vector>
 
 static const int CACTUS_ROLLER_ENTRY = 53;
-static const int WATER_LILY_ENTRY = 72;
-
-/* A pointed petal from (x, y) toward angle: widest a little past its middle, one outlined part. */
-static void Petal(Ctx &c, int x, int y, int length, int angle, int halfWidth, PartStyle style)
-{
-    static const int ALONG[8] = {0, 25, 55, 85, 100, 85, 55, 25};     /* percent of the length */
-    static const int ACROSS[8] = {0, 80, 100, 50, 0, -50, -100, -80}; /* percent of the half width */
-    std::vector<int> xy;
-    for (int k = 0; k < 8; ++k) {
-        const int d = length * ALONG[k] / 100, w = halfWidth * ACROSS[k] / 100;
-        xy.push_back(Toward(Toward(x, d, angle), w, angle + 90));
-        xy.push_back(TowardY(TowardY(y, d, angle), w, angle + 90));
-    }
-    Polygon(c.s, xy, style);
-}
+static const int WATER_CHESTNUT_ENTRY = 72;
 
 /* A hooked spine from (x, y) outward toward angle, its tip curling round toward curl. */
 static void HookedSpine(Ctx &c, int x, int y, int length, int angle, int curl)
@@ -74,7 +60,7 @@ static void BarrelCactus(Ctx &c, bool rolling)
         Smile(c, 0, cy + U(7), U(2));
         return;
     }
-    const int cy = -U(21), r = U(20), turn = -70;
+    const int cy = -U(23), r = U(22), turn = -70;
     GroundShadow(c.s, U(6), 0, U(26), U(3));
     const int dust = Material(c, {228, 210, 176});
     static const int PUFF[4][3] = {
@@ -112,35 +98,76 @@ static void BarrelCactus(Ctx &c, bool rolling)
     Ellipse(c.s, U(3), cy + U(11), U(2), U(1), Style(Material(c, {240, 120, 120}), PART_FLAT));
 }
 
-/* The water lily rests in its notched pad on a ring of water: two rows of pointed petals round
-   a golden heart with its face. */
-static void WaterLily(Ctx &c)
+/* A point at distance d from the middle of the rosette toward angle, round a vertical axis and seen
+   a little from above, so the ring lies flat as an ellipse. */
+static int FlatX(int d, int angle)
 {
-    const int water = Material(c, {150, 196, 236});
-    const int pad = Material(c, {70, 150, 84});
-    const int heart = Material(c, {250, 214, 100});
-    const int pale = Material(c, Mix(c.plan->accentColour, WHITE, 110));
-    Ellipse(c.s, 0, -U(9), U(36), U(10), Style(water, PART_NO_HIGHLIGHT));
-    Ellipse(c.s, 0, -U(10), U(29), U(8), Style(pad, PART_LINE));
-    Polygon(c.s, {0, -U(10), U(18), -U(3), U(9), -U(2)}, Style(water, PART_FLAT | PART_LINE, SHADE_LIGHT));
-    const int fy = -U(24);
-    for (int k = 0; k < 7; ++k)
-        Petal(c, 0, fy + U(4), U(24), -81 + k * 27, U(7), Style(c.accent, PART_LINE));
+    return SinQ12(angle) * d / 4096;
+}
+static int FlatY(int cy, int d, int angle)
+{
+    return cy - CosQ12(angle) * d * 3 / 5 / 4096;
+}
+
+/* The water chestnut seen a little from above: a star of glossy diamond leaves with saw-toothed
+   edges and red-brown veins on swollen reddish stalks, floating on a ring of water, a face in the
+   middle and a small white flower beside it; under the water hangs its black nut with four horns. */
+static void WaterChestnut(Ctx &c)
+{
+    const int water = Material(c, {110, 170, 230}), stalk = Material(c, {150, 70, 50});
+    const int nut = c.accent, vein = Material(c, {120, 70, 50});
+    const int petal = Material(c, {236, 236, 226}), heart = Material(c, {240, 200, 80});
+    const int cy = -U(34);
+    /* The nut below the water line on its short stalk, two horns up and two down. */
+    Capsule(c.s, 0, cy, U(1) + U(1) / 2, 0, -U(12), U(1), Style(stalk, PART_LINE));
+    for (int k = 0; k < 4; ++k) {
+        static const int HORN[4] = {-70, 70, -120, 120};
+        Spike(c, Toward(0, U(3), HORN[k]), TowardY(-U(9), U(2), HORN[k]), U(10), HORN[k] + (k < 2 ? 0 : 0),
+              U(1) + U(1) / 2, Style(nut, PART_LINE));
+    }
+    Ellipse(c.s, 0, -U(9), U(5), U(4), Style(nut, PART_LINE));
+    Ellipse(c.s, -U(2), -U(11), U(1) + U(1) / 2, U(1), Style(nut, PART_FLAT, SHADE_HIGHLIGHT));
+    Ellipse(c.s, 0, cy + U(2), U(38), U(15), Style(water, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, -U(6), cy + U(10), U(22), U(3), Style(water, PART_FLAT, SHADE_LIGHT));
+    /* The leaves, far ones first: a diamond each, toothed along its outer edges, on a swollen stalk. */
+    static const int ORDER[8] = {0, 45, 315, 90, 270, 135, 225, 180};
+    for (int angle : ORDER) {
+        const int a = angle + 22;
+        Ellipse(c.s, FlatX(U(9), a), FlatY(cy, U(9), a), U(3), U(2), Style(stalk, PART_LINE));
+        const int tip = U(32), wide = U(21), half = 24;
+        Polygon(c.s,
+                {FlatX(U(10), a), FlatY(cy, U(10), a), FlatX(wide, a - half), FlatY(cy, wide, a - half),
+                 FlatX(tip, a), FlatY(cy, tip, a), FlatX(wide, a + half), FlatY(cy, wide, a + half)},
+                Style(c.body, PART_LINE));
+        for (int side = -1; side <= 1; side += 2)
+            for (int k = 0; k < 2; ++k) {
+                const int d = wide + (tip - wide) * (k + 1) / 3, off = side * half * (2 - k) / 3;
+                Spike(c, FlatX(d, a + off), FlatY(cy, d, a + off), U(3), a + side * 50, U(1) + U(1) / 2,
+                      Style(c.body, PART_LINE | PART_NO_HIGHLIGHT));
+            }
+        Ellipse(c.s, FlatX(wide - U(3), a - half / 3), FlatY(cy, wide - U(3), a - half / 3), U(3), U(2),
+                Style(c.body, PART_FLAT, SHADE_LIGHT));
+        Capsule(c.s, FlatX(U(12), a), FlatY(cy, U(12), a), Px(c, 1) / 2, FlatX(tip - U(4), a),
+                FlatY(cy, tip - U(4), a), Px(c, 1) / 2, Style(vein, PART_FLAT));
+    }
+    /* The face in the middle of the rosette. */
+    Ellipse(c.s, 0, cy, U(11), U(8), Style(c.belly, PART_LINE));
+    CuteEye(c, -U(4), cy - U(1), U(3));
+    CuteEye(c, U(4), cy - U(1), U(3));
+    Smile(c, 0, cy + U(4), U(2));
+    /* A small four-petalled flower beside it. */
+    const int fx = U(16), fy = cy - U(8);
     for (int k = 0; k < 4; ++k)
-        Petal(c, 0, fy + U(4), U(18), -54 + k * 36, U(6), Style(pale, PART_LINE));
-    for (int k = 0; k < 2; ++k)
-        Petal(c, 0, fy + U(2), U(18), 110 + k * 140, U(7), Style(c.accent, PART_LINE));
-    Ellipse(c.s, 0, fy, U(10), U(8), Style(heart, PART_LINE));
-    CuteEye(c, -U(4), fy - U(1), U(3));
-    CuteEye(c, U(4), fy - U(1), U(3));
-    Smile(c, 0, fy + U(4), U(2));
+        Ellipse(c.s, Toward(fx, U(3), k * 90 + 45), TowardY(fy, U(2), k * 90 + 45), U(3), U(2) + U(1) / 2,
+                Style(petal, PART_LINE | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, fx, fy, U(1) + U(1) / 2, U(1) + U(1) / 2, Style(heart, PART_FLAT));
 }
 
 void DrawPlant(Ctx &c)
 {
     const int idx = c.plan->index;
-    if (idx == WATER_LILY_ENTRY)
-        WaterLily(c);
+    if (idx == WATER_CHESTNUT_ENTRY)
+        WaterChestnut(c);
     else
         BarrelCactus(c, idx == CACTUS_ROLLER_ENTRY);
 }

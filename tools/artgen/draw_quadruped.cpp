@@ -1,5 +1,5 @@
 /* Pictures of the plan rows whose body is BODY_QUADRUPED, four-legged mammals shaped per entry: moles, lamb,
-   wolves, stone lion, deer, badgers, sloth, ember stag, armadillo, ox. */
+   wolves, stone lion, deer, badgers, sloth, ember stag, bog-iron beast, ox. */
 #include "creature_drawers.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@ static const int BADGER_ENTRY = 84;
 static const int BIG_BADGER_ENTRY = 85;
 static const int MOSS_SLOTH_ENTRY = 89;
 static const int EMBER_STAG_ENTRY = 96;
-static const int ARMADILLO_ENTRY = 102;
+static const int BOG_BEAST_ENTRY = 102;
 static const int EARTH_OX_ENTRY = 104;
 
 enum EyeKind { EYE_ROUND, EYE_FIERCE, EYE_SLEEPY };
@@ -524,8 +524,8 @@ static void DrawBadger(Ctx &c)
         DrawBadgerCub(c);
         return;
     }
-    const int brx = U(20), bry = U(16), legLen = U(10);
-    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = U(6);
+    const int brx = U(20), bry = U(17), legLen = U(9);
+    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = U(7);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
 
     Spike(c, brx - U(2), bodyY - U(1), U(8), 110, U(3), Style(c.body, PART_LINE));
@@ -584,42 +584,55 @@ static void DrawSloth(Ctx &c)
     Leaf(c, U(2), hy - U(7), U(9), 25, fern);
 }
 
-/* An armadillo on short clawed legs: a high arched shell of steel bands, a shield over the hips,
-   a long narrow snout, tall ears and a ringed tail. */
-static void DrawArmadillo(Ctx &c)
+/* The bog-iron beast: a low broad body under a humped back of meadow turf studded with rusty knobs of
+   bog ore, reed stalks standing up out of it, rust-coloured water streaking its flanks, short thick
+   legs on flat spade feet and a flat broad snout pushed forward with two small eyes. */
+static void DrawBogBeast(Ctx &c)
 {
-    const int plate = c.accent;
-    const int shellY = -U(17), shellRx = U(21), shellRy = U(16);
-    GroundShadow(c.s, 0, 0, U(26), U(3));
-    Tube(c.s, {U(16), -U(6), U(4), U(23), -U(3), U(3), U(29), -U(2), U(1) + U(1) / 2},
-         Style(plate, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(20) + k * U(4), -U(6) + k * U(1), U(1) / 2, U(20) + k * U(4), -U(1) + k * U(1),
-                U(1) / 2, Style(plate, PART_FLAT, SHADE_SHADOW));
-    Leg(c, -U(12), shellY + U(6), 0, -U(13), U(3), U(3), true, FOOT_PAW);
-    Leg(c, U(12), shellY + U(6), 0, U(13), U(3), U(3), true, FOOT_PAW);
-    Ellipse(c.s, 0, shellY, shellRx, shellRy, Style(plate));
-    /* Bands across the middle, each outlined so the joints show. */
-    for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * U(5), shellY - U(1), U(3), shellRy - U(1) - (k < 0 ? -k : k) * U(1),
-                Style(plate, PART_LINE));
-    for (int k = 0; k < 6; ++k)
-        Ellipse(c.s, -U(14) + k * U(6), shellY + U(9), U(1), U(1), Style(plate, PART_FLAT, SHADE_LIGHT));
-    Polygon(c.s,
-            {-shellRx, shellY + U(6), shellRx, shellY + U(6), shellRx - U(2), shellY + U(10), -shellRx + U(2),
-             shellY + U(10)},
-            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Leg(c, -U(13), shellY + U(8), 0, -U(15), U(3), U(3), false, FOOT_CLAW);
-    Leg(c, U(11), shellY + U(8), 0, U(11), U(3), U(3), false, FOOT_CLAW);
-    const int hx = -U(21), hy = shellY + U(1), hr = U(7);
-    Ellipse(c.s, hx + U(3), hy - U(8), U(3), U(6), Style(c.body, PART_LINE), 20);
-    Ellipse(c.s, hx + U(4), hy - U(8), U(1) + U(1) / 2, U(4), Style(c.belly, PART_FLAT, SHADE_SHADOW), 20);
-    Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(4), hy - U(5), hx + U(5), hy - U(6), hx + U(3), hy - U(2), hx - U(5), hy - U(1)},
-            Style(plate, PART_LINE));
-    int tipX, tipY;
-    Muzzle(c, hx - U(2), hy + U(2), -105, U(13), U(4), U(2), c.body, U(2), tipX, tipY);
-    Eye(c, hx - U(1), hy, U(2), EYE_ROUND, c.eye, c.body);
+    const int turf = Material(c, {110, 120, 70}), ore = c.accent, rust = Material(c, {176, 100, 50});
+    const int reed = Material(c, {150, 150, 80}), head = Material(c, {110, 80, 50});
+    const int bodyY = -U(22);
+    GroundShadow(c.s, 0, 0, U(32), U(3));
+    /* Reeds standing up out of the turf. */
+    for (int k = 0; k < 3; ++k) {
+        const int x = U(6) + k * U(7), lean = -8 + k * 10;
+        Capsule(c.s, x, bodyY - U(16), U(1), Toward(x, U(20) - k * U(3), lean),
+                TowardY(bodyY - U(16), U(20) - k * U(3), lean), U(1) / 2 + U(1) / 4, Style(reed, PART_LINE));
+        if (k != 1)
+            Ellipse(c.s, Toward(x, U(16) - k * U(3), lean), TowardY(bodyY - U(16), U(16) - k * U(3), lean),
+                    U(1) + U(1) / 2, U(3), Style(head, PART_LINE), lean);
+    }
+    Leg(c, -U(14), bodyY + U(6), 0, -U(14), U(5), U(4), true, FOOT_PAW);
+    Leg(c, U(20), bodyY + U(6), 0, U(21), U(5), U(4), true, FOOT_PAW);
+    Ellipse(c.s, U(4), bodyY, U(30), U(14), Style(c.body));
+    /* Rust water seeping down the flanks in streaks. */
+    for (int k = 0; k < 5; ++k)
+        Capsule(c.s, -U(16) + k * U(9), bodyY - U(4) + (k % 2) * U(2), Px(c, 1) / 2 + U(1) / 4,
+                -U(15) + k * U(9), bodyY + U(8) - (k % 2) * U(3), Px(c, 1) / 2, Style(rust, PART_FLAT));
+    /* The turf on its back, grass blades along its top edge, knobs of ore in it. */
+    Ellipse(c.s, U(4), bodyY - U(8), U(28), U(10), Style(turf, PART_LINE));
+    for (int k = 0; k < 9; ++k)
+        Spike(c, -U(20) + k * U(6), bodyY - U(15) - (k % 2) * U(2) + (k - 4) * (k - 4) * U(1) / 3, U(4),
+              -20 + (k % 3) * 20, U(1) + U(1) / 2, Style(turf, PART_LINE | PART_NO_HIGHLIGHT));
+    static const int KNOBS[6][3] = {
+        {-14, -8,  3},
+        {-4,  -13, 4},
+        {8,   -10, 3},
+        {18,  -13, 4},
+        {26,  -6,  3},
+        {2,   -5,  2}
+    };
+    for (const int *k : KNOBS)
+        Ellipse(c.s, U(4) + U(k[0]), bodyY + U(k[1]), U(k[2]), U(k[2]) * 4 / 5, Style(ore, PART_LINE));
+    Leg(c, -U(18), bodyY + U(6), 0, -U(19), U(5), U(4), false, FOOT_PAW);
+    Leg(c, U(16), bodyY + U(6), 0, U(16), U(5), U(4), false, FOOT_PAW);
+    /* The flat broad snout pushed forward. */
+    Ellipse(c.s, -U(26), bodyY + U(2), U(10), U(8), Style(head, PART_LINE));
+    Ellipse(c.s, -U(38), bodyY + U(5), U(9), U(4), Style(head, PART_LINE), -6);
+    Ellipse(c.s, -U(45), bodyY + U(5), U(2), U(3), Style(c.dark, PART_LINE));
+    Capsule(c.s, -U(42), bodyY + U(8), U(1) / 2, -U(32), bodyY + U(8), U(1) / 2, Style(c.mouth, PART_FLAT));
+    Eye(c, -U(30), bodyY - U(1), U(2), EYE_ROUND, c.eye, head);
+    Eye(c, -U(23), bodyY - U(2), U(1) + U(1) / 2, EYE_ROUND, c.eye, head);
 }
 
 /* A heavy square ox with a shoulder hump, a broad low head, horns sweeping out and forward, clods of
@@ -686,7 +699,7 @@ static const QuadDrawer DRAWERS[] = {
     {BIG_BADGER_ENTRY,       DrawBadger   }, /* 472 */
     {MOSS_SLOTH_ENTRY,       DrawSloth    }, /* 476 */
     {EMBER_STAG_ENTRY,       DrawEmberStag}, /* 483 */
-    {ARMADILLO_ENTRY,        DrawArmadillo}, /* 489 */
+    {BOG_BEAST_ENTRY,        DrawBogBeast }, /* 489 */
     {EARTH_OX_ENTRY,         DrawOx       }, /* 491 */
 };
 

@@ -89,10 +89,10 @@ static void SealOld(Ctx &c, int flipper)
     const int shell = Material(c, {230, 170, 150}), pup = Material(c, {176, 180, 190});
     GroundShadow(c.s, 0, 0, U(38), U(3));
     /* The drift banked up behind him. */
-    Polygon(c.s, {-U(4), -U(40), U(16), -U(50), U(36), -U(34), U(46), -U(10), U(46), -U(2), -U(4), -U(2)},
+    Polygon(c.s, {-U(4), -U(46), U(16), -U(56), U(38), -U(38), U(46), -U(12), U(46), -U(2), -U(4), -U(2)},
             Style(sand, PART_LINE));
     RearFlippers(c, U(36), -U(8), U(11), flipper);
-    Tube(c.s, {U(38), -U(8), U(6), U(26), -U(16), U(15), U(6), -U(24), U(22), -U(14), -U(22), U(18)},
+    Tube(c.s, {U(38), -U(8), U(7), U(26), -U(18), U(17), U(6), -U(26), U(25), -U(14), -U(24), U(20)},
          Style(c.body, PART_LINE));
     Ellipse(c.s, U(4), -U(6), U(26), U(4), Style(c.belly, PART_NO_HIGHLIGHT));
     /* Sand crusted on the hide, barnacles and a few shells. */
