@@ -1,8 +1,6 @@
-/* Pictures of the plan rows whose body is BODY_FISH, swimmers seen side on or from above: the lamprey, the
+/* Pictures of the plan rows whose body is BODY_FISH, swimmers seen side on or from above: the burbot, the
    reef whale, the storm ray and the ice sturgeon. */
 #include "creature_drawers.h"
-
-#include <vector>
 
 /* Entries drawn in a shape of their own rather than their body's round fish. */
 static const int WHALE_ENTRY = 93;
@@ -85,58 +83,47 @@ static void ReefWhale(Ctx &c)
     Smile(c, -U(22), cy + U(5), U(4));
 }
 
-/* The lamprey swims in an S across the box: a long slate body mottled darker over a cream belly,
-   low fins running into a pointed tail, no jaws but a round sucker disc turned to us, ringed with
-   yellow teeth round a dark throat, a small eye and the row of seven gill holes behind it. */
-static void Lamprey(Ctx &c)
+/* The burbot prowls under the winter ice: a long fish curving gently from left to right under a flat
+   band of ice, a broad flat head with a wide shut mouth, small eyes set high and one whisker hanging
+   from the middle of its chin, a short first back fin, a long second one and a matching one
+   underneath running back to a rounded tail, its skin marbled olive and yellow over a pale belly. */
+static void Burbot(Ctx &c)
 {
-    const int teeth = c.accent, mottle = Material(c, Darker(c.plan->bodyColour, 28));
-    const int flesh = Material(c, {214, 176, 164});
-    static const int SPINE[8][3] = {
-        {-22, -50, 9},
-        {-4,  -54, 9},
-        {14,  -46, 8},
-        {18,  -32, 8},
-        {6,   -22, 7},
-        {-12, -18, 6},
-        {-20, -8,  4},
-        {-8,  -1,  2}
-    };
-    std::vector<int> body, belly, fin;
-    for (int k = 0; k < 8; ++k) {
-        body.insert(body.end(), {U(SPINE[k][0]), U(SPINE[k][1]), U(SPINE[k][2])});
-        belly.insert(belly.end(), {U(SPINE[k][0]), U(SPINE[k][1]) + U(SPINE[k][2]) / 2, U(SPINE[k][2]) / 2});
-        if (k >= 3)
-            fin.insert(fin.end(), {U(SPINE[k][0]) + (k < 5 ? U(4) : -U(3)),
-                                   U(SPINE[k][1]) - U(SPINE[k][2]) / 2, U(SPINE[k][2]) * 3 / 4});
-    }
-    Tube(c.s, fin, Style(mottle, PART_LINE));
-    Spike(c, -U(10), -U(2), U(9), 120, U(4), Style(mottle, PART_LINE));
-    Tube(c.s, body, Style(c.body, PART_LINE));
-    Tube(c.s, belly, Style(c.belly, PART_NO_HIGHLIGHT));
-    for (int k = 1; k < 7; ++k) {
-        const int x = (U(SPINE[k][0]) + U(SPINE[k + 1][0])) / 2,
-                  y = (U(SPINE[k][1]) + U(SPINE[k + 1][1])) / 2;
-        Ellipse(c.s, x + (k % 2) * U(2), y - U(2), U(2), U(1) + U(1) / 2, Style(mottle, PART_FLAT));
-    }
-    /* Seven gill holes in a row behind the eye. */
-    for (int k = 0; k < 7; ++k)
-        Ellipse(c.s, -U(14) + k * U(3), -U(51) - (k * k) * U(1) / 12, U(1), U(1) + U(1) / 4,
-                Style(c.dark, PART_FLAT));
-    BrightEye(c, -U(21), -U(54), U(2));
-    /* The sucker disc, turned to us. */
-    const int dx = -U(32), dy = -U(47);
-    Ellipse(c.s, dx, dy, U(9), U(10), Style(flesh, PART_LINE));
+    const int ice = c.accent, fin = Material(c, Darker(c.plan->bodyColour, 22));
+    const int marble = Material(c, {70, 64, 40}), yellow = Material(c, {190, 170, 80});
+    const int pale = Material(c, {220, 214, 180});
+    /* The ice roof over it. */
+    Polygon(c.s, {-U(46), -U(52), U(46), -U(52), U(46), -U(44), -U(46), -U(44)}, Style(ice, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, -U(36) + k * U(28), -U(49), Px(c, 1) / 2, -U(24) + k * U(28), -U(48), Px(c, 1) / 2,
+                Style(ice, PART_FLAT, SHADE_HIGHLIGHT));
+    /* Long fins above and below, running back into the rounded tail. */
+    Tube(c.s, {-U(2), -U(31), U(2), U(16), -U(31), U(4), U(34), -U(26), U(3)}, Style(fin, PART_LINE));
+    Tube(c.s, {U(2), -U(15), U(2), U(18), -U(14), U(4), U(34), -U(16), U(3)}, Style(fin, PART_LINE));
+    Ellipse(c.s, U(40), -U(21), U(7), U(8), Style(fin, PART_LINE));
+    Polygon(c.s, {-U(14), -U(31), -U(10), -U(38), -U(4), -U(37), -U(2), -U(31)}, Style(fin, PART_LINE));
+    /* The long body, then its pale belly and marbling. */
+    Tube(c.s,
+         {-U(26), -U(24), U(10), -U(6), -U(24), U(10), U(14), -U(22), U(8), U(30), -U(21), U(5), U(38),
+          -U(21), U(3)},
+         Style(c.body, PART_LINE));
+    Tube(c.s, {-U(24), -U(17), U(3), -U(4), -U(16), U(4), U(18), -U(17), U(3)},
+         Style(pale, PART_NO_HIGHLIGHT));
     for (int k = 0; k < 12; ++k) {
-        const int a = k * 30;
-        Spike(c, Toward(dx, U(7), a), TowardY(dy, U(8), a), U(3), a + 180, U(1) + U(1) / 4,
-              Style(teeth, PART_LINE | PART_NO_HIGHLIGHT));
+        const int x = RandomRange(c.rng, -U(18), U(30)), y = RandomRange(c.rng, -U(30), -U(20));
+        Ellipse(c.s, x, y, U(2) + (k % 2) * U(1), U(1) + U(1) / 2, Style(k % 3 ? marble : yellow, PART_FLAT),
+                k * 25);
     }
-    for (int k = 0; k < 6; ++k) {
-        const int a = k * 60 + 30;
-        Ellipse(c.s, Toward(dx, U(4), a), TowardY(dy, U(5), a), Px(c, 1), Px(c, 1), Style(teeth, PART_FLAT));
-    }
-    Ellipse(c.s, dx, dy, U(2) + U(1) / 2, U(3), Style(c.mouth, PART_FLAT));
+    /* The pectoral fin behind the head. */
+    Ellipse(c.s, -U(14), -U(19), U(5), U(3), Style(fin, PART_LINE), 30);
+    /* The broad flat head, wide shut mouth, eyes set high and the one chin whisker. */
+    Ellipse(c.s, -U(30), -U(24), U(13), U(8), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(32), -U(19), U(9), U(3), Style(pale, PART_NO_HIGHLIGHT));
+    Curve(c.s, -U(43), -U(23), Px(c, 1) / 2, -U(38), -U(20), -U(28), -U(21), Px(c, 1) / 2,
+          Style(c.mouth, PART_FLAT));
+    Capsule(c.s, -U(37), -U(18), Px(c, 1) / 2, -U(38), -U(11), Px(c, 1) / 2, Style(fin, PART_FLAT));
+    BrightEye(c, -U(34), -U(29), U(2));
+    BrightEye(c, -U(27), -U(30), U(1) + U(1) / 2);
 }
 
 /* One diamond bony plate drawn as an ice crystal, its lit facet to the upper left. */
@@ -210,5 +197,5 @@ void DrawFish(Ctx &c)
     else if (c.plan->index == WHALE_ENTRY)
         ReefWhale(c);
     else
-        Lamprey(c);
+        Burbot(c);
 }
