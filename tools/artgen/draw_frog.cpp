@@ -49,8 +49,8 @@ static void GlidingFrog(Ctx &c, bool great)
     const int stripe = Material(c, Darker(c.plan->bodyColour, 45));
     GroundShadow(c.s, 0, 0, great ? U(24) : U(14), U(3));
     for (int side = -1; side <= 1; side += 2) {
-        const int hand = side * span, handY = cy - (great ? U(17) : U(16));
-        const int foot = side * (great ? span - U(4) : U(19)), footY = cy + (great ? U(22) : U(26));
+        const int hand = side * span, handY = cy - (great ? U(21) : U(16));
+        const int foot = side * (great ? span - U(4) : U(19)), footY = cy + (great ? U(25) : U(26));
         const int sx = side * U(5);
         Polygon(c.s,
                 {t.X(sx, cy - U(8)), t.Y(sx, cy - U(8)), t.X(hand, handY), t.Y(hand, handY), t.X(foot, footY),

@@ -92,7 +92,7 @@ static void SealOld(Ctx &c, int flipper)
     Polygon(c.s, {-U(4), -U(46), U(16), -U(56), U(38), -U(38), U(46), -U(12), U(46), -U(2), -U(4), -U(2)},
             Style(sand, PART_LINE));
     RearFlippers(c, U(36), -U(8), U(11), flipper);
-    Tube(c.s, {U(38), -U(8), U(7), U(26), -U(18), U(17), U(6), -U(26), U(25), -U(14), -U(24), U(20)},
+    Tube(c.s, {U(38), -U(9), U(8), U(26), -U(20), U(19), U(6), -U(28), U(27), -U(14), -U(25), U(21)},
          Style(c.body, PART_LINE));
     Ellipse(c.s, U(4), -U(6), U(26), U(4), Style(c.belly, PART_NO_HIGHLIGHT));
     /* Sand crusted on the hide, barnacles and a few shells. */
