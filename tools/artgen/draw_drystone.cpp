@@ -59,18 +59,18 @@ static void StoneEyes(Ctx &c, int x, int y, int r, bool fierce)
 static void Sheepfold(Ctx &c, int stone, int stone2, int lichen)
 {
     const int gate = Material(c, GATE_GREY), grass = Material(c, FOLD_GRASS), fleece = Material(c, FLEECE);
-    const int rx = U(32), top = -U(50), bottom = -U(24), sag = U(8);
-    GroundShadow(c.s, 0, 0, U(32), U(3));
+    const int rx = U(40), top = -U(50), bottom = -U(24), sag = U(8);
+    GroundShadow(c.s, 0, 0, U(38), U(3));
     /* Far legs. */
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 3; ++k)
-            Slab(c, side * U(23), -U(6) - k * U(7), U(5), U(3) + U(1) / 2, k % 2 ? stone : stone2);
+            Slab(c, side * U(29), -U(6) - k * U(7), U(5), U(3) + U(1) / 2, k % 2 ? stone : stone2);
     /* The front of the wall: courses of flat stones curving round with the ring, dark gaps between. */
     Polygon(c.s, {-rx, top, rx, top, rx, bottom, -rx, bottom}, Style(c.dark, PART_LINE));
     Ellipse(c.s, 0, bottom, rx, sag, Style(c.dark, PART_LINE));
     for (int row = 0; row < 4; ++row) {
         const int y = top + U(6) + row * U(8);
-        for (int k = 0; k < 7; ++k) {
+        for (int k = 0; k < 9; ++k) {
             const int x = -rx + U(2) + k * U(11) - (row % 2) * U(5);
             const int curve = sag - (int)((int64_t)x * x / rx) * sag / rx;
             const int half = std::min(U(6), std::min(x + rx, rx - x) + U(1));
@@ -86,15 +86,15 @@ static void Sheepfold(Ctx &c, int stone, int stone2, int lichen)
     Ellipse(c.s, U(18), top - U(5), U(3), U(1) + U(1) / 2, Style(fleece, PART_LINE), 20);
     CuteEye(c, U(10), top - U(4), U(1) + U(1) / 2);
     CuteEye(c, U(14), top - U(4), U(1) + U(1) / 2);
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < 8; ++k) {
         const int x = -rx + U(6) + k * U(11);
         if (x > U(2) && x < U(22))
             continue;
         Slab(c, x, top - sag + (int)((int64_t)x * x / rx) * sag / rx - U(1), U(3), U(4), stone2);
     }
     /* Coping stones standing up along the near rim, a bristling crest. */
-    for (int k = 0; k < 9; ++k) {
-        const int x = -rx + U(3) + k * U(58) / 8;
+    for (int k = 0; k < 11; ++k) {
+        const int x = -rx + U(3) + k * (rx * 2 - U(6)) / 10;
         const int curve = sag - (int)((int64_t)x * x / rx) * sag / rx;
         Slab(c, x, top + curve - U(2), U(3) + U(1) / 2, U(5), k % 2 ? stone : stone2);
     }
@@ -109,12 +109,12 @@ static void Sheepfold(Ctx &c, int stone, int stone2, int lichen)
         Capsule(c.s, -U(8), gy - U(5) + k * U(9), U(1) + U(1) / 2, U(8), gy - U(5) + k * U(9),
                 U(1) + U(1) / 2, Style(gate, PART_LINE));
     Capsule(c.s, -U(7), gy + U(7), U(1), U(7), gy - U(8), U(1), Style(gate, PART_LINE));
-    LichenPatch(c, -U(20), top + U(16), U(3), lichen);
-    LichenPatch(c, U(22), top + U(24), U(3), lichen);
+    LichenPatch(c, -U(26), top + U(16), U(3), lichen);
+    LichenPatch(c, U(28), top + U(24), U(3), lichen);
     /* Near legs of stacked stones. */
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 3; ++k)
-            Slab(c, side * U(14), -U(4) - k * U(7), U(6), U(3) + U(1) / 2, k % 2 ? stone2 : stone);
+            Slab(c, side * U(19), -U(4) - k * U(7), U(6), U(3) + U(1) / 2, k % 2 ? stone2 : stone);
     /* Deep-set eyes in the stones over the gate. */
     const int ey = gy - U(15);
     for (int side = -1; side <= 1; side += 2)
