@@ -59,23 +59,22 @@ static void ShortTube(Ctx &c, int glass, int spark)
 {
     const int crust = c.body;
     GroundShadow(c.s, 0, 0, U(18), U(3));
-    Branch(c, -U(5), -U(10), U(16), -150, -25, U(4), 0, crust);
-    Branch(c, U(6), -U(10), U(16), 150, 25, U(4), 0, crust);
-    Branch(c, U(1), -U(8), U(10), 175, 20, U(4), 0, crust);
-    Tube(c.s, {U(1), -U(10), U(11), -U(1), -U(22), U(12), U(1), -U(32), U(11)}, Style(crust));
-    static const int KNOBS[6][3] = {
-        {-11, -14, 3},
-        {12,  -18, 3},
-        {-12, -27, 3},
-        {11,  -30, 2},
-        {-4,  -18, 2},
-        {6,   -25, 2}
+    Branch(c, -U(5), -U(6), U(18), -140, -30, U(4), 0, crust);
+    Branch(c, U(7), -U(6), U(18), 140, 30, U(4), 0, crust);
+    Branch(c, U(1), -U(4), U(12), 175, 20, U(4), 0, crust);
+    Tube(c.s, {U(2), -U(14), U(10), -U(3), -U(22), U(11), U(1), -U(29), U(10), -U(1), -U(34), U(10)},
+         Style(crust));
+    /* clang-format off */
+    static const int KNOBS[8][3] = {
+        {-10, -14, 2}, {12, -16, 2}, {-12, -24, 2}, {11, -28, 2}, /* x, y, radius in pixels */
+        {-4,  -18, 2}, {6,  -25, 2}, {-10, -32, 2}, {12, -21, 2},
     };
+    /* clang-format on */
     for (const int *k : KNOBS)
         Ellipse(c.s, U(k[0]), U(k[1]), U(k[2]), U(k[2]), Style(crust, PART_LINE));
     GlassPatch(c, U(5), -U(16), U(3), glass);
-    TubeMouth(c, U(1), -U(34), U(10), glass, spark);
-    Arc(c, -U(13), -U(1), -U(1), U(0), U(2), spark);
+    TubeMouth(c, -U(1), -U(35), U(10), glass, spark);
+    Arc(c, -U(16), U(4), U(2), U(6), U(2), spark);
 }
 
 /* The grown one: a great branching root of glass, a thick crusted trunk splitting below into
