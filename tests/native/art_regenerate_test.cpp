@@ -70,23 +70,23 @@ TEST(ArtRegenerate, CommittedFilesEqualFreshOutput)
     std::filesystem::remove_all(out);
     std::vector<GeneratedFile> files = GenerateArt();
     files.push_back(MakeContactSheet(files));
-    WriteArt(out.string(), files);
+    WriteArt((out / "res").string(), (out / "docs").string(), files);
 
     std::set<std::string> bitmaps;
     for (const GeneratedFile &f : files) {
         SCOPED_TRACE(f.path);
         const std::filesystem::path committed =
             f.path == CONTACT_SHEET ? SOURCE_DIR / "docs" / f.path : SOURCE_DIR / "res" / f.path;
-        const Bytes fresh = Read(out / f.path);
+        const Bytes fresh = Read(out / (f.path == CONTACT_SHEET ? "docs" : "res") / f.path);
         EXPECT_EQ(fresh, f.bytes) << "written file differs from memory";
         if (f.path == CONTACT_SHEET) {
             const SheetPixels now = DecodeSheet(fresh), then = DecodeSheet(Read(committed));
             ASSERT_FALSE(now.rgb.empty()) << "fresh contact sheet does not decode";
             EXPECT_EQ(now.rgb.size(), now.width * now.height * 3);
             EXPECT_TRUE(now.width == then.width && now.height == then.height && now.rgb == then.rgb)
-                << committed << " shows other pixels; rerun zoravel-artgen";
+                << committed << " shows other pixels; run scripts/regenerate-art.sh";
         } else {
-            EXPECT_TRUE(Read(committed) == fresh) << committed << " is stale; rerun zoravel-artgen";
+            EXPECT_TRUE(Read(committed) == fresh) << committed << " is stale; run scripts/regenerate-art.sh";
         }
         if (f.path.rfind(std::string(BITMAP_DIR) + "/", 0) == 0)
             bitmaps.insert(std::filesystem::path(f.path).filename().string());
@@ -95,6 +95,13 @@ TEST(ArtRegenerate, CommittedFilesEqualFreshOutput)
     for (const std::filesystem::directory_entry &e :
          std::filesystem::directory_iterator(SOURCE_DIR / "res" / BITMAP_DIR))
         EXPECT_EQ(bitmaps.count(e.path().filename().string()), 1u) << "stray file " << e.path();
+    /* The generator writes its files and nothing else: the sheet goes to docs/ only. */
+    size_t written = 0;
+    for (const std::filesystem::directory_entry &e : std::filesystem::recursive_directory_iterator(out))
+        written += e.is_regular_file();
+    EXPECT_EQ(written, files.size());
+    EXPECT_FALSE(std::filesystem::exists(SOURCE_DIR / "res" / CONTACT_SHEET))
+        << "stray contact sheet in res/";
     std::filesystem::remove_all(out);
 }
 

@@ -235,9 +235,12 @@ GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art)
     return {CONTACT_SHEET, EncodePng(sheet)};
 }
 
-void WriteArt(const std::string &dir, const std::vector<GeneratedFile> &files)
+void WriteArt(const std::string &resDir, const std::string &docsDir, const std::vector<GeneratedFile> &files)
 {
-    std::filesystem::create_directories(std::filesystem::path(dir) / BITMAP_DIR);
-    for (const GeneratedFile &f : files)
+    std::filesystem::create_directories(std::filesystem::path(resDir) / BITMAP_DIR);
+    std::filesystem::create_directories(docsDir);
+    for (const GeneratedFile &f : files) {
+        const std::string &dir = f.path == CONTACT_SHEET ? docsDir : resDir;
         WriteFileBytes((std::filesystem::path(dir) / f.path).string(), f.bytes);
+    }
 }

@@ -27,7 +27,8 @@ std::string PictureFileName(int id);
 std::vector<GeneratedFile> GenerateArt();
 /* The contact sheet of an already generated set. */
 GeneratedFile MakeContactSheet(const std::vector<GeneratedFile> &art);
-/* Writes the files below dir, creating the bitmap directory. */
-void WriteArt(const std::string &dir, const std::vector<GeneratedFile> &files);
+/* Writes the files below resDir, creating the bitmap directory, and the contact sheet into
+   docsDir: the tree's res/ and docs/, or two scratch directories. */
+void WriteArt(const std::string &resDir, const std::string &docsDir, const std::vector<GeneratedFile> &files);
 
 #endif

@@ -1,5 +1,5 @@
-/* The body-plan drawers of the creature pictures; each reads its entry from the context
-   and paints it around the ground point, facing the viewer or to the left. */
+/* The drawers of the creature pictures, one per body of the plan: BODY_NEWT is DrawNewt in
+   draw_newt.cpp. Each reads its entry from the context and paints it around the ground point. */
 #ifndef ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
 #define ZORAVEL_ARTGEN_CREATURE_DRAWERS_H
 
@@ -13,7 +13,7 @@ void DrawBiped(Ctx &c);
 void DrawJelly(Ctx &c);
 void DrawPlant(Ctx &c);
 void DrawInsect(Ctx &c);
-void DrawBlob(Ctx &c);
+void DrawTuft(Ctx &c);
 void DrawFish(Ctx &c);
 void DrawOrb(Ctx &c);
 void DrawFrog(Ctx &c);
@@ -23,15 +23,14 @@ void DrawCairn(Ctx &c);
 void DrawSandray(Ctx &c);
 void DrawAnvil(Ctx &c);
 void DrawPail(Ctx &c);
-void DrawColumn(Ctx &c);
-void DrawMarshKeeper(Ctx &c);
+void DrawKeeper(Ctx &c);
 void DrawMangrove(Ctx &c);
 void DrawSeal(Ctx &c);
-void DrawLighthouse(Ctx &c);
-void DrawSaltBeast(Ctx &c);
-void DrawReedPiper(Ctx &c);
-void DrawLanternBug(Ctx &c);
-void DrawSleepingDragon(Ctx &c);
+void DrawBeacon(Ctx &c);
+void DrawRockpool(Ctx &c);
+void DrawReeds(Ctx &c);
+void DrawLantern(Ctx &c);
+void DrawSleeper(Ctx &c);
 void DrawKite(Ctx &c);
 void DrawNewt(Ctx &c);
 void DrawErmine(Ctx &c);
@@ -39,11 +38,13 @@ void DrawWhirl(Ctx &c);
 void DrawTileShrew(Ctx &c);
 void DrawHop(Ctx &c);
 void DrawCassowary(Ctx &c);
-void DrawHandPump(Ctx &c);
+void DrawPump(Ctx &c);
 void DrawLoris(Ctx &c);
 void DrawWicker(Ctx &c);
 void DrawTeasel(Ctx &c);
 void DrawAmber(Ctx &c);
 void DrawStarJelly(Ctx &c);
+void DrawFulgurite(Ctx &c);
+void DrawDrystone(Ctx &c);
 
 #endif

@@ -2,6 +2,8 @@
    Features are sized in design units so that they grow with the stage zoom. */
 #include "creature_kit.h"
 
+#include <algorithm>
+
 static const Rgb EYE_DARK = {34, 26, 44};
 static const Rgb EYE_OUTLINE = {20, 14, 28};
 static const Rgb MOUTH_DARK = {110, 36, 48};
@@ -130,4 +132,71 @@ void Leaf(Ctx &c, int x, int y, int length, int angle, int material)
     Ellipse(c.s, mx, my, length / 4, length / 2, Style(material, PART_LINE), angle);
     Capsule(c.s, x, y, U(1) / 2, Toward(x, length * 3 / 4, angle), TowardY(y, length * 3 / 4, angle),
             U(1) / 3, Style(material, PART_FLAT, SHADE_SHADOW));
+}
+
+void Catchlight(Ctx &c, int x, int y, int r)
+{
+    const int h = std::max(r / 3, Px(c, 1));
+    Ellipse(c.s, x - r / 3, y - r / 2, h, h, Style(c.white, PART_FLAT));
+}
+
+/* A round dark eye with a light catch. */
+void BrightEye(Ctx &c, int x, int y, int r)
+{
+    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
+    Catchlight(c, x, y, r);
+}
+
+/* A coloured iris round a dark pupil: birds' keen eyes. */
+void RingEye(Ctx &c, int x, int y, int r, int iris)
+{
+    Ellipse(c.s, x, y, r, r, Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
+    Ellipse(c.s, x, y, r * 3 / 5, r * 3 / 5, Style(c.eye, PART_FLAT));
+    Catchlight(c, x, y, r);
+}
+
+/* A round dark eye with a light catch; a coloured ring round it when iris is given. */
+void RoundEye(Ctx &c, int x, int y, int r, int iris)
+{
+    if (iris != 0)
+        Ellipse(c.s, x, y, r + Px(c, 1), r + Px(c, 1), Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
+    Ellipse(c.s, x, y, r, r, Style(c.eye, PART_FLAT));
+    const int glint = std::max(r / 3, Px(c, 1));
+    Ellipse(c.s, x - r / 3, y - r / 3, glint, glint, Style(c.white, PART_FLAT));
+}
+
+/* A round dark eye with a light catch; a coloured ring round it when iris is given. */
+void OvalEye(Ctx &c, int x, int y, int r, int iris)
+{
+    if (iris != 0)
+        Ellipse(c.s, x, y, r + Px(c, 1), r + Px(c, 1), Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
+    Ellipse(c.s, x, y, r, r * 9 / 8, Style(c.eye, PART_FLAT));
+    const int glint = std::max(r / 3, Px(c, 1));
+    Ellipse(c.s, x - r / 3, y - r / 3, glint, glint, Style(c.white, PART_FLAT));
+}
+
+/* A round dark eye with a light catch at least two pixels wide. */
+void GlintEye(Ctx &c, int x, int y, int r)
+{
+    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
+    const int h = std::max(r / 3, Px(c, 2) / 2);
+    Ellipse(c.s, x - r / 3, y - r / 2, h, h, Style(c.white, PART_FLAT));
+}
+
+/* (x, y) turned about (cx, cy) by angle degrees, clockwise on the picture. */
+void Turn(int cx, int cy, int angle, int &x, int &y)
+{
+    const int dx = x - cx, dy = y - cy;
+    const int cosA = CosQ12(angle), sinA = SinQ12(angle);
+    x = cx + (dx * cosA - dy * sinA) / 4096;
+    y = cy + (dx * sinA + dy * cosA) / 4096;
+}
+
+/* An eye that peers out: a white with an outline, a round iris looking toward lookX and a light
+   catch wide enough to stay whole when the picture is enlarged by one and a half. */
+void PeerEye(Ctx &c, int x, int y, int r, int lookX, int iris)
+{
+    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.white, PART_FLAT | PART_LINE));
+    Ellipse(c.s, x + lookX, y + r / 5, r * 2 / 3, r * 5 / 6, Style(iris, PART_FLAT));
+    Ellipse(c.s, x + lookX - r / 4, y - r / 5, U(1), U(1), Style(c.white, PART_FLAT));
 }

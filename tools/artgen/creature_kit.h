@@ -54,4 +54,21 @@ void Leaf(Ctx &c, int x, int y, int length, int angle, int material);
 int Toward(int x, int d, int angle);
 int TowardY(int y, int d, int angle);
 
+/* A one-pixel-wide-or-more light catch in the upper left of an eye of radius r. */
+void Catchlight(Ctx &c, int x, int y, int r);
+/* Round dark eye, a little taller than wide, with a light catch. */
+void BrightEye(Ctx &c, int x, int y, int r);
+/* The same with a light catch at least two pixels wide, so it stays whole when enlarged by 1.5. */
+void GlintEye(Ctx &c, int x, int y, int r);
+/* A coloured iris round a dark pupil: birds' keen eyes. */
+void RingEye(Ctx &c, int x, int y, int r, int iris);
+/* Round dark eye with a light catch; a coloured ring round it when iris is not 0. RoundEye is a
+   circle, OvalEye an eighth taller. */
+void RoundEye(Ctx &c, int x, int y, int r, int iris);
+void OvalEye(Ctx &c, int x, int y, int r, int iris);
+/* An outlined white with an iris looking toward lookX: an eye peering out of a hole. */
+void PeerEye(Ctx &c, int x, int y, int r, int lookX, int iris);
+/* (x, y) turned about (cx, cy) by angle degrees, clockwise on the picture. */
+void Turn(int cx, int cy, int angle, int &x, int &y);
+
 #endif

@@ -14,7 +14,7 @@ enum Body {
     BODY_JELLY,
     BODY_PLANT,
     BODY_INSECT,
-    BODY_BLOB,
+    BODY_TUFT,
     BODY_FISH,
     BODY_ORB,
     BODY_FROG,
@@ -24,12 +24,11 @@ enum Body {
     BODY_SANDRAY,
     BODY_ANVIL,
     BODY_PAIL,
-    BODY_COLUMN,
     BODY_KEEPER,
     BODY_MANGROVE,
     BODY_SEAL,
     BODY_BEACON,
-    BODY_SALT,
+    BODY_ROCKPOOL,
     BODY_REEDS,
     BODY_LANTERN,
     BODY_SLEEPER,
@@ -46,6 +45,8 @@ enum Body {
     BODY_TEASEL,
     BODY_AMBER,
     BODY_STARJELLY,
+    BODY_FULGURITE,
+    BODY_DRYSTONE,
 };
 
 enum Kind {

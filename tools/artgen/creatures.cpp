@@ -73,8 +73,8 @@ static void Paint(Ctx &c)
     case BODY_INSECT:
         DrawInsect(c);
         break;
-    case BODY_BLOB:
-        DrawBlob(c);
+    case BODY_TUFT:
+        DrawTuft(c);
         break;
     case BODY_FISH:
         DrawFish(c);
@@ -103,11 +103,8 @@ static void Paint(Ctx &c)
     case BODY_PAIL:
         DrawPail(c);
         break;
-    case BODY_COLUMN:
-        DrawColumn(c);
-        break;
     case BODY_KEEPER:
-        DrawMarshKeeper(c);
+        DrawKeeper(c);
         break;
     case BODY_MANGROVE:
         DrawMangrove(c);
@@ -116,19 +113,19 @@ static void Paint(Ctx &c)
         DrawSeal(c);
         break;
     case BODY_BEACON:
-        DrawLighthouse(c);
+        DrawBeacon(c);
         break;
-    case BODY_SALT:
-        DrawSaltBeast(c);
+    case BODY_ROCKPOOL:
+        DrawRockpool(c);
         break;
     case BODY_REEDS:
-        DrawReedPiper(c);
+        DrawReeds(c);
         break;
     case BODY_LANTERN:
-        DrawLanternBug(c);
+        DrawLantern(c);
         break;
     case BODY_SLEEPER:
-        DrawSleepingDragon(c);
+        DrawSleeper(c);
         break;
     case BODY_KITE:
         DrawKite(c);
@@ -152,7 +149,7 @@ static void Paint(Ctx &c)
         DrawCassowary(c);
         break;
     case BODY_PUMP:
-        DrawHandPump(c);
+        DrawPump(c);
         break;
     case BODY_LORIS:
         DrawLoris(c);
@@ -168,6 +165,12 @@ static void Paint(Ctx &c)
         break;
     case BODY_STARJELLY:
         DrawStarJelly(c);
+        break;
+    case BODY_FULGURITE:
+        DrawFulgurite(c);
+        break;
+    case BODY_DRYSTONE:
+        DrawDrystone(c);
         break;
     }
 }

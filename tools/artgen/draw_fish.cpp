@@ -1,10 +1,12 @@
-/* Swimming creatures: the anglerfish, the reef whale and the storm ray, each shaped per entry
-   and seen from the side or, the ray, from above. */
+/* Pictures of the plan rows whose body is BODY_FISH, swimmers seen side on or from above: the burbot, the
+   reef whale, the storm ray and the ice sturgeon. */
 #include "creature_drawers.h"
 
 /* Entries drawn in a shape of their own rather than their body's round fish. */
 static const int WHALE_ENTRY = 93;
+
 static const int STORM_RAY_ENTRY = 99;
+static const int ICE_STURGEON_ENTRY = 95;
 
 /* A zigzag spark of three strokes, two pixels wide, from (x, y) down and to the side. */
 static void Bolt(Ctx &c, int x, int y, int size, int side, int material)
@@ -13,16 +15,6 @@ static void Bolt(Ctx &c, int x, int y, int size, int side, int material)
          {x, y, U(1), x + side * size / 2, y + size / 2, U(1), x, y + size / 2, U(1), x + side * size / 2,
           y + size, U(1) / 2},
          Style(material, PART_FLAT, SHADE_LIGHT));
-}
-
-static void FishBody(Ctx &c, int cx, int cy, int rx, int ry, int finMat)
-{
-    Spike(c, cx + rx - U(2), cy, rx * 2 / 3, 50, ry * 2 / 3, Style(finMat, PART_LINE));
-    Spike(c, cx + rx - U(2), cy, rx * 2 / 3, 130, ry * 2 / 3, Style(finMat, PART_LINE));
-    Spike(c, cx + U(2), cy - ry + U(2), ry, 30, rx / 3, Style(finMat, PART_LINE));
-    Ellipse(c.s, cx, cy, rx, ry, Style(c.body));
-    Ellipse(c.s, cx - rx / 6, cy + ry / 2, rx * 2 / 3, ry / 2, Style(c.belly, PART_NO_HIGHLIGHT));
-    Spike(c, cx - rx / 6, cy + ry / 4, ry * 2 / 3, 150, U(3), Style(finMat, PART_LINE));
 }
 
 /* The storm ray of the deep seen from above, banking: a broad dark diamond with rounded wing
@@ -91,31 +83,119 @@ static void ReefWhale(Ctx &c)
     Smile(c, -U(22), cy + U(5), U(4));
 }
 
-/* The anglerfish seen from outside: a round dark body nearly all head, a gaping jaw of teeth
-   and a glowing lure held out on its rod. */
-static void Anglerfish(Ctx &c)
+/* The burbot prowls under the winter ice: a long fish curving gently from left to right under a flat
+   band of ice, a broad flat head with a wide shut mouth, small eyes set high and one whisker hanging
+   from the middle of its chin, a short first back fin, a long second one and a matching one
+   underneath running back to a rounded tail, its skin marbled olive and yellow over a pale belly. */
+static void Burbot(Ctx &c)
 {
-    GroundShadow(c.s, 0, 0, U(22), U(3));
-    const int cx = U(2), cy = -U(26), lure = Material(c, c.plan->accentColour);
-    Curve(c.s, -U(4), cy - U(16), U(1) + U(1) / 4, -U(10), cy - U(34), -U(24), cy - U(22), U(1),
-          Style(c.body, PART_LINE));
-    Ellipse(c.s, -U(24), cy - U(18), U(6), U(6), Style(lure, PART_FLAT, SHADE_SHADOW));
-    Ellipse(c.s, -U(24), cy - U(18), U(4), U(4), Style(lure, PART_LINE));
-    FishBody(c, cx, cy, U(20), U(18), c.body);
-    Ellipse(c.s, -U(10), cy + U(6), U(10), U(7), Style(c.mouth, PART_FLAT));
-    for (int k = 0; k < 4; ++k) {
-        Spike(c, -U(17) + k * U(4), cy, U(5), 180, U(1) + U(1) / 4, Style(c.bone, PART_NO_HIGHLIGHT));
-        Spike(c, -U(16) + k * U(4), cy + U(13), U(4), 0, U(1) + U(1) / 4, Style(c.bone, PART_NO_HIGHLIGHT));
+    const int ice = c.accent, fin = Material(c, Darker(c.plan->bodyColour, 22));
+    const int marble = Material(c, {70, 64, 40}), yellow = Material(c, {190, 170, 80});
+    const int pale = Material(c, {220, 214, 180});
+    /* The ice roof over it. */
+    Polygon(c.s, {-U(46), -U(52), U(46), -U(52), U(46), -U(44), -U(46), -U(44)}, Style(ice, PART_LINE));
+    for (int k = 0; k < 3; ++k)
+        Capsule(c.s, -U(36) + k * U(28), -U(49), Px(c, 1) / 2, -U(24) + k * U(28), -U(48), Px(c, 1) / 2,
+                Style(ice, PART_FLAT, SHADE_HIGHLIGHT));
+    /* Long fins above and below, running back into the rounded tail. */
+    Tube(c.s, {-U(2), -U(31), U(2), U(16), -U(31), U(4), U(34), -U(26), U(3)}, Style(fin, PART_LINE));
+    Tube(c.s, {U(2), -U(15), U(2), U(18), -U(14), U(4), U(34), -U(16), U(3)}, Style(fin, PART_LINE));
+    Ellipse(c.s, U(40), -U(21), U(7), U(8), Style(fin, PART_LINE));
+    Polygon(c.s, {-U(14), -U(31), -U(10), -U(38), -U(4), -U(37), -U(2), -U(31)}, Style(fin, PART_LINE));
+    /* The long body, then its pale belly and marbling. */
+    Tube(c.s,
+         {-U(26), -U(24), U(10), -U(6), -U(24), U(10), U(14), -U(22), U(8), U(30), -U(21), U(5), U(38),
+          -U(21), U(3)},
+         Style(c.body, PART_LINE));
+    Tube(c.s, {-U(24), -U(17), U(3), -U(4), -U(16), U(4), U(18), -U(17), U(3)},
+         Style(pale, PART_NO_HIGHLIGHT));
+    for (int k = 0; k < 12; ++k) {
+        const int x = RandomRange(c.rng, -U(18), U(30)), y = RandomRange(c.rng, -U(30), -U(20));
+        Ellipse(c.s, x, y, U(2) + (k % 2) * U(1), U(1) + U(1) / 2, Style(k % 3 ? marble : yellow, PART_FLAT),
+                k * 25);
     }
-    FierceEye(c, -U(3), cy - U(7), U(3), 15, lure);
+    /* The pectoral fin behind the head. */
+    Ellipse(c.s, -U(14), -U(19), U(5), U(3), Style(fin, PART_LINE), 30);
+    /* The broad flat head, wide shut mouth, eyes set high and the one chin whisker. */
+    Ellipse(c.s, -U(30), -U(24), U(13), U(8), Style(c.body, PART_LINE));
+    Ellipse(c.s, -U(32), -U(19), U(9), U(3), Style(pale, PART_NO_HIGHLIGHT));
+    Curve(c.s, -U(43), -U(23), Px(c, 1) / 2, -U(38), -U(20), -U(28), -U(21), Px(c, 1) / 2,
+          Style(c.mouth, PART_FLAT));
+    Capsule(c.s, -U(37), -U(18), Px(c, 1) / 2, -U(38), -U(11), Px(c, 1) / 2, Style(fin, PART_FLAT));
+    BrightEye(c, -U(34), -U(29), U(2));
+    BrightEye(c, -U(27), -U(30), U(1) + U(1) / 2);
+}
+
+/* One diamond bony plate drawn as an ice crystal, its lit facet to the upper left. */
+static void IcePlate(Ctx &c, int x, int y, int r, int plate)
+{
+    Polygon(c.s, {x, y - r, x + r * 3 / 4, y, x, y + r, x - r * 3 / 4, y}, Style(plate, PART_LINE));
+    Polygon(c.s, {x, y - r, x, y, x - r * 3 / 4, y}, Style(plate, PART_FLAT, SHADE_HIGHLIGHT));
+}
+
+/* The ice sturgeon swims from left to right with a slight curve: a long pale body armoured with rows
+   of diamond plates of ice, a long pointed snout with four whiskers hanging in front of a small
+   down-turned mouth, a shark-like tail with the longer upper lobe, frost on its fins and shards of
+   ice breaking off its back. */
+static void IceSturgeon(Ctx &c)
+{
+    const int plate = c.accent, rime = Material(c, {214, 234, 246});
+    const int fin = Material(c, Darker(c.plan->bodyColour, 18));
+    const int cy = -U(30);
+    /* Tail: the upper lobe long, the lower short. */
+    Polygon(c.s, {-U(28), cy - U(2), -U(48), cy - U(20), -U(44), cy - U(14), -U(30), cy + U(2)},
+            Style(fin, PART_LINE));
+    Polygon(c.s, {-U(30), cy, -U(42), cy + U(10), -U(38), cy + U(11), -U(26), cy + U(3)},
+            Style(fin, PART_LINE));
+    /* Far fins. */
+    Spike(c, U(12), cy + U(7), U(10), 200, U(4), Style(fin, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    /* The long body, thickest behind the head. */
+    Tube(c.s,
+         {-U(30), cy, U(4), -U(16), cy - U(3), U(9), U(2), cy - U(2), U(12), U(18), cy, U(12), U(30),
+          cy + U(2), U(8)},
+         Style(c.body, PART_LINE));
+    Tube(c.s, {-U(20), cy + U(5), U(3), U(2), cy + U(8), U(5), U(22), cy + U(8), U(4)},
+         Style(c.belly, PART_NO_HIGHLIGHT));
+    /* Dorsal and anal fins near the tail, frosted at their edges. */
+    Polygon(c.s, {-U(18), cy - U(7), -U(24), cy - U(14), -U(12), cy - U(8)}, Style(fin, PART_LINE));
+    Polygon(c.s, {-U(16), cy + U(5), -U(22), cy + U(11), -U(10), cy + U(6)}, Style(fin, PART_LINE));
+    for (int k = 0; k < 3; ++k) {
+        Ellipse(c.s, -U(22) + k * U(3), cy - U(12) + k * U(2), Px(c, 1), Px(c, 1), Style(rime, PART_FLAT));
+        Ellipse(c.s, -U(46) + k * U(4), cy - U(18) + k * U(4), Px(c, 1), Px(c, 1), Style(rime, PART_FLAT));
+    }
+    /* Rows of ice plates: along the back, the flank and low on the side. */
+    for (int k = 0; k < 6; ++k)
+        IcePlate(c, -U(18) + k * U(8), cy - U(12) + (k > 2 ? U(1) : 0) - (k == 2 || k == 3 ? U(1) : 0), U(5),
+                 plate);
+    for (int k = 0; k < 6; ++k)
+        IcePlate(c, -U(20) + k * U(8), cy + k * U(1) / 3, U(4), plate);
+    for (int k = 0; k < 4; ++k)
+        IcePlate(c, -U(8) + k * U(8), cy + U(9), U(3), plate);
+    /* Shards breaking off the back. */
+    Polygon(c.s, {U(2), cy - U(22), U(8), cy - U(28), U(9), cy - U(21)}, Style(plate, PART_LINE));
+    Polygon(c.s, {-U(8), cy - U(24), -U(5), cy - U(32), -U(2), cy - U(25)}, Style(plate, PART_LINE));
+    Polygon(c.s, {U(14), cy - U(21), U(20), cy - U(25), U(18), cy - U(19)}, Style(plate, PART_LINE));
+    /* The near pectoral fin, frosted. */
+    Spike(c, U(16), cy + U(8), U(15), 215, U(5), Style(fin, PART_LINE));
+    Ellipse(c.s, U(10), cy + U(14), Px(c, 1), Px(c, 1), Style(rime, PART_FLAT));
+    /* The head: a long pointed snout, four whiskers, a small down-turned mouth and a clear eye. */
+    Polygon(c.s, {U(26), cy - U(8), U(50), cy + U(1), U(28), cy + U(9)}, Style(c.body, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Capsule(c.s, U(36) + k * U(3), cy + U(4), Px(c, 1) / 2, U(35) + k * U(3), cy + U(13), Px(c, 1) / 2,
+                Style(fin, PART_FLAT));
+    Curve(c.s, U(24), cy + U(8), Px(c, 1) / 2, U(27), cy + U(6), U(30), cy + U(8), Px(c, 1) / 2,
+          Style(c.mouth, PART_FLAT));
+    BrightEye(c, U(25), cy - U(2), U(2));
 }
 
 void DrawFish(Ctx &c)
 {
-    if (c.plan->index == STORM_RAY_ENTRY)
+    if (c.plan->index == ICE_STURGEON_ENTRY)
+        IceSturgeon(c);
+    else if (c.plan->index == STORM_RAY_ENTRY)
         StormRay(c);
     else if (c.plan->index == WHALE_ENTRY)
         ReefWhale(c);
     else
-        Anglerfish(c);
+        Burbot(c);
 }

@@ -1,19 +1,18 @@
-/* Four-legged creatures, each kind with a drawer of its own build, head and tail, in a
-   three-quarter view facing left; a family's stages change posture and grow new parts. */
+/* Pictures of the plan rows whose body is BODY_QUADRUPED, four-legged mammals shaped per entry: moles, lamb,
+   wolves, stone lion, deer, badgers, sloth, ember stag, bog-iron beast, ox. */
 #include "creature_drawers.h"
 
 #include <algorithm>
 
 /* Entries drawn here, by their place in the catalogue. */
 static const int MOLE_PUP_ENTRY = 0;
+
 static const int MOLE_MINER_ENTRY = 1;
 static const int DREAM_LAMB_ENTRY = 48;
 static const int WOLF_PUP_ENTRY = 49;
 static const int HOWLING_WOLF_ENTRY = 50;
 static const int FROST_WOLF_ENTRY = 51;
 static const int STONE_LION_ENTRY = 55;
-static const int SPARK_HEDGEHOG_ENTRY = 73;
-static const int CHARGED_HEDGEHOG_ENTRY = 74;
 static const int CRYSTAL_FAWN_ENTRY = 75;
 static const int YEARLING_ENTRY = 76;
 static const int CRYSTAL_STAG_ENTRY = 77;
@@ -21,10 +20,11 @@ static const int BADGER_ENTRY = 84;
 static const int BIG_BADGER_ENTRY = 85;
 static const int MOSS_SLOTH_ENTRY = 89;
 static const int EMBER_STAG_ENTRY = 96;
-static const int ARMADILLO_ENTRY = 102;
+static const int BOG_BEAST_ENTRY = 102;
 static const int EARTH_OX_ENTRY = 104;
 
 enum EyeKind { EYE_ROUND, EYE_FIERCE, EYE_SLEEPY };
+
 enum Foot { FOOT_PAW, FOOT_HOOF, FOOT_CLAW };
 
 /* An eye with a light catch of at least two pixels: round and open for the young and gentle,
@@ -101,8 +101,6 @@ static void BushyTail(Ctx &c, int x, int y, int len, int angle, int tipMaterial)
             Style(tipMaterial, PART_LINE), angle);
 }
 
-/* ---- Moles ---- */
-
 /* One spade hand: a broad pink palm with a fan of three long pale claws toward angle. */
 static void SpadeHand(Ctx &c, int claw, int x, int y, int angle, int size)
 {
@@ -175,8 +173,6 @@ static void DrawMole(Ctx &c)
     SpadeHand(c, claw, U(9), bodyY + U(6), -60, U(5));
 }
 
-/* ---- Dream lamb ---- */
-
 /* A baby lamb of cloud-soft wool on thin legs, drowsy eyes and floppy ears, a pale crescent
    moon woven into its fleece. */
 static void DrawLamb(Ctx &c)
@@ -210,8 +206,6 @@ static void DrawLamb(Ctx &c)
     Eye(c, hx - U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
     Eye(c, hx + U(3), hy + U(1), U(2), EYE_SLEEPY, c.eye, face);
 }
-
-/* ---- Wolves ---- */
 
 /* The pup sits on its haunches, all head and paws; the lanky yearling stands on long legs with
    its muzzle raised to howl; the frost wolf stands low and heavy, a mane of ice spikes on its neck. */
@@ -253,7 +247,7 @@ static void DrawWolf(Ctx &c)
         return;
     }
     const bool frost = stage == 3;
-    const int brx = frost ? U(18) : U(15), bry = frost ? U(13) : U(7), legLen = frost ? U(10) : U(19);
+    const int brx = frost ? U(18) : U(15), bry = frost ? U(15) : U(7), legLen = frost ? U(10) : U(19);
     const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3;
     const int legR = frost ? U(5) : U(3);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
@@ -286,9 +280,9 @@ static void DrawWolf(Ctx &c)
     }
     const int hx = -brx - U(4), hy = bodyY - U(7), hr = U(12);
     const int ice = Material(c, c.plan->accentColour);
-    for (int k = 0; k < 3; ++k)
-        Spike(c, -U(2) + k * U(6), bodyY - bry + U(2), U(7) - k * U(1), 40 + k * 10, U(3),
-              Style(ice, PART_LINE));
+    for (int k = 0; k < 5; ++k)
+        Spike(c, -U(4) + k * U(5), bodyY - bry + U(2) + (k * k) * U(1) / 3, U(11) - k * U(1), 25 + k * 12,
+              U(3), Style(ice, PART_LINE));
     Capsule(c.s, -brx / 2, bodyY, U(10), hx + U(2), hy + U(2), U(8), Style(c.body, PART_LINE));
     /* The ice mane bristles back from behind the ears over the neck and shoulders. */
     for (int k = 0; k < 7; ++k)
@@ -306,8 +300,6 @@ static void DrawWolf(Ctx &c)
             Style(c.mouth, PART_FLAT));
     Eye(c, hx - U(2), hy - U(2), U(2) + U(1) / 2, EYE_FIERCE, ice, c.body);
 }
-
-/* ---- Stone guardian lion ---- */
 
 /* A carved lion sitting on its plinth, chest out, a mane of carved curls, moss in the cracks and
    amber eyes that are awake. */
@@ -347,73 +339,6 @@ static void DrawStoneLion(Ctx &c)
     Ellipse(c.s, U(4), -U(24), U(3), U(2), Style(moss, PART_NO_HIGHLIGHT));
 }
 
-/* ---- Hedgehogs ---- */
-
-/* A small zigzag spark of two slanted triangles, its top at (x, y). */
-static void Bolt(Ctx &c, int x, int y, int size, int material)
-{
-    Polygon(c.s, {x, y, x + size * 3 / 4, y + size / 2, x + size / 4, y + size * 3 / 4},
-            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
-    Polygon(c.s, {x + size / 4, y + size / 2, x + size * 3 / 4, y + size / 2, x - size / 4, y + size * 3 / 2},
-            Style(material, PART_LINE | PART_NO_HIGHLIGHT));
-}
-
-/* A round hedgehog and a pointed face under a back of quills. The young one is a ball with a big head
-   and eyes on stubby legs, its short quills crackling; the grown one stands tall on long clawed legs
-   under long charged quills, sparks leaping between their tips. */
-static void DrawHedgehog(Ctx &c)
-{
-    const bool grown = c.plan->index == CHARGED_HEDGEHOG_ENTRY;
-    const int spark = Material(c, {255, 232, 70});
-    const int quillMat = Material(c, Darker(c.plan->bodyColour, 30));
-    const int charged = grown ? Material(c, c.plan->accentColour) : spark;
-    const int brx = grown ? U(19) : U(13), bry = grown ? U(12) : U(11), legLen = grown ? U(9) : U(2);
-    const int bodyY = -(legLen + bry * 3 / 4);
-    GroundShadow(c.s, 0, 0, brx + U(4), U(3));
-    Leg(c, -brx / 2 + U(3), bodyY, 0, -brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
-    Leg(c, brx / 2 + U(3), bodyY, 0, brx / 2 + U(2), U(3), U(2), true, FOOT_PAW);
-    const int quillCount = grown ? 11 : 9;
-    for (int k = 0; k < quillCount; ++k) {
-        const int angle = -40 + k * (grown ? 15 : 19);
-        const int len = grown ? U(15) + (k % 2) * U(4) : U(6) + (k % 2) * U(2);
-        /* Every third young quill is charged; on the grown one every other quill glows. */
-        const int mat = (grown ? k % 2 == 0 : k % 3 == 1) ? charged : quillMat;
-        Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len, angle + 25,
-              grown ? U(4) : U(3), Style(mat, PART_LINE));
-        if (grown && k % 2 == 0)
-            Spike(c, Toward(U(3), brx * 4 / 5, angle), TowardY(bodyY, bry * 4 / 5, angle), len * 2 / 3,
-                  angle + 25, U(2), Style(spark, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_HIGHLIGHT));
-    }
-    if (grown) {
-        /* Sparks leap from quill tip to quill tip. */
-        Bolt(c, -U(8), bodyY - bry - U(14), U(7), spark);
-        Bolt(c, U(10), bodyY - bry - U(16), U(7), spark);
-        Bolt(c, brx + U(8), bodyY - bry - U(2), U(6), spark);
-    } else {
-        Bolt(c, -U(2), bodyY - bry - U(9), U(6), spark);
-        Bolt(c, brx + U(2), bodyY - bry - U(2), U(5), spark);
-    }
-    Ellipse(c.s, U(3), bodyY, brx, bry, Style(quillMat));
-    for (int k = 0; k < 5; ++k)
-        Spike(c, U(3) + (k - 2) * brx / 3, bodyY - bry / 3 + (k % 2) * U(3), U(6), 60, U(2),
-              Style(k % 2 && grown ? charged : quillMat, PART_LINE | PART_NO_HIGHLIGHT));
-    /* The face and belly are soft fur in front of the quills; the young one's head is big and round. */
-    const int headX = grown ? -brx / 2 : -brx / 2 - U(2), headY = grown ? bodyY + bry / 4 : bodyY;
-    const int headRx = grown ? brx / 2 + U(2) : U(10), headRy = grown ? bry * 3 / 4 : U(9);
-    Ellipse(c.s, headX, headY, headRx, headRy, Style(c.body, PART_LINE));
-    int tipX, tipY;
-    Muzzle(c, headX, headY + U(1), -95, grown ? brx / 2 + U(8) : U(12), U(5), U(2), c.body, U(2), tipX, tipY);
-    Ellipse(c.s, headX + headRx / 3, headY - headRy * 3 / 4, U(3), U(3), Style(c.body, PART_LINE));
-    Leg(c, -brx / 3, bodyY + bry / 2, 0, -brx / 3 - U(2), U(3), U(2), false, grown ? FOOT_CLAW : FOOT_PAW);
-    Leg(c, brx / 2, bodyY + bry / 2, 0, brx / 2 - U(2), U(3), U(2), false, grown ? FOOT_CLAW : FOOT_PAW);
-    if (grown)
-        Eye(c, headX - U(2), headY - U(2), U(2), EYE_FIERCE, spark, c.body);
-    else
-        Eye(c, headX - U(3), headY - U(2), U(3) + U(1) / 2, EYE_ROUND, c.eye, c.body);
-}
-
-/* ---- Deer: crystal fawn, yearling, crystal stag; ember stag ---- */
-
 /* A deer head: narrow skull, long muzzle toward the lower left, wide leaf ears. */
 static void DeerHead(Ctx &c, int hx, int hy, int hr, int earLen, int eyeR, EyeKind eye, int iris)
 {
@@ -439,20 +364,28 @@ static void Flecks(Ctx &c, int x, int y, int count, int step, int material)
                 Style(material, PART_FLAT | PART_LINE, SHADE_HIGHLIGHT));
 }
 
-/* An antler of ice: a beam leaning back with tines forward, each ending in a crystal point. */
-static void IceAntler(Ctx &c, int x, int y, int len, int lean, int material, PartStyle style)
+/* A grown stag's rack of ice: a thick beam sweeping out and up, tines forking off both sides of it
+   and a crown of crystal points at its end. */
+static void IceRack(Ctx &c, int x, int y, int len, int lean, int material, PartStyle style)
 {
-    const int tx = Toward(x, len, lean), ty = TowardY(y, len, lean);
-    Capsule(c.s, x, y, U(2), tx, ty, U(1) + U(1) / 2, style);
-    for (int k = 1; k <= 3; ++k) {
-        const int jx = Toward(x, len * k / 4, lean), jy = TowardY(y, len * k / 4, lean);
-        const int branch = lean - 45;
-        Capsule(c.s, jx, jy, U(1) + U(1) / 2, Toward(jx, len / 3, branch), TowardY(jy, len / 3, branch), U(1),
-                style);
-        Spike(c, Toward(jx, len / 3, branch), TowardY(jy, len / 3, branch), U(4), branch, U(2),
-              Style(material, PART_LINE));
+    const int bend = lean + (lean < 0 ? -25 : 25);
+    const int mx = Toward(x, len / 2, lean), my = TowardY(y, len / 2, lean);
+    const int tx = Toward(mx, len / 2, bend), ty = TowardY(my, len / 2, bend);
+    Capsule(c.s, x, y, U(3), mx, my, U(2) + U(1) / 2, style);
+    Capsule(c.s, mx, my, U(2) + U(1) / 2, tx, ty, U(2), style);
+    static const int AT[4] = {1, 2, 3, 4}; /* quarters along the beam */
+    for (int k = 0; k < 4; ++k) {
+        const int from = AT[k] <= 2 ? lean : bend;
+        const int bx = AT[k] <= 2 ? x : mx, by = AT[k] <= 2 ? y : my;
+        const int along = len / 2 * (AT[k] <= 2 ? AT[k] : AT[k] - 2) / 2;
+        const int jx = Toward(bx, along, from), jy = TowardY(by, along, from);
+        const int branch = from + (k % 2 == 0 ? -50 : 50), tine = len * 2 / 5 - k * U(1);
+        const int ex = Toward(jx, tine, branch), ey = TowardY(jy, tine, branch);
+        Capsule(c.s, jx, jy, U(2), ex, ey, U(1) + U(1) / 2, style);
+        Spike(c, ex, ey, U(5), branch, U(2) + U(1) / 2, Style(material, PART_LINE));
     }
-    Spike(c, tx, ty, U(5), lean, U(2), Style(material, PART_LINE));
+    Spike(c, tx, ty, U(6), bend - 15, U(2) + U(1) / 2, Style(material, PART_LINE));
+    Spike(c, tx, ty, U(5), bend + 30, U(2), Style(material, PART_LINE));
 }
 
 /* The fawn lies folded in the snow, all ears and eyes; the yearling stands on long legs with the
@@ -477,7 +410,7 @@ static void DrawDeer(Ctx &c)
         return;
     }
     const bool stag = stage == 3;
-    const int brx = stag ? U(18) : U(14), bry = stag ? U(12) : U(7), legLen = stag ? U(15) : U(19);
+    const int brx = stag ? U(20) : U(14), bry = stag ? U(14) : U(7), legLen = stag ? U(15) : U(19);
     const int bodyY = -(legLen + bry * 2 / 3), legTop = bodyY + bry / 3, legR = stag ? U(4) : U(2) + U(1) / 2;
     GroundShadow(c.s, 0, 0, brx + U(4), U(3));
     Ellipse(c.s, brx + U(1), bodyY - bry / 2, U(3), U(4), Style(c.belly, PART_LINE), 40);
@@ -496,9 +429,9 @@ static void DrawDeer(Ctx &c)
         /* A pale ruff on the throat. */
         Ellipse(c.s, hx + U(6), hy + U(12), U(5), U(8), Style(c.belly, PART_NO_HIGHLIGHT), 30);
 
-        IceAntler(c, hx + U(4), hy - hr / 2, U(20), 40, crystal, Style(crystal, PART_LINE));
-        IceAntler(c, hx - U(1), hy - hr / 2, U(17), 10, crystal,
-                  Style(crystal, PART_FLAT | PART_LINE, SHADE_SHADOW));
+        IceRack(c, hx - U(2), hy - hr / 2, U(22), -30, crystal,
+                Style(crystal, PART_FLAT | PART_LINE, SHADE_SHADOW));
+        IceRack(c, hx + U(4), hy - hr / 2, U(24), 30, crystal, Style(crystal, PART_LINE));
     } else {
         for (int side = 0; side < 2; ++side)
             Spike(c, hx - U(2) + side * U(5), hy - hr / 2, U(9), -10 + side * 25, U(2) + U(1) / 2,
@@ -549,17 +482,14 @@ static void DrawEmberStag(Ctx &c)
     DeerHead(c, hx, hy, hr, U(11), U(2) + U(1) / 2, EYE_FIERCE, ember);
 }
 
-/* ---- Badgers ---- */
-
 /* A badger's wedge head with the dark band through each eye and a pale stripe from nose to crown;
    the eye sits light-rimmed inside its band so that it reads as an eye. */
-static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
+static void BadgerHead(Ctx &c, int hx, int hy, int hr, int snout, EyeKind eye, int iris)
 {
     Ellipse(c.s, hx + hr / 3, hy - hr * 3 / 4, U(3), U(3), Style(c.body, PART_LINE));
     Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
     int tipX, tipY;
-    Muzzle(c, hx - hr / 3, hy + hr / 5, -105, hr * 3 / 2, hr * 3 / 5, hr / 4 + U(1), c.accent, U(2), tipX,
-           tipY);
+    Muzzle(c, hx - hr / 3, hy + hr / 5, -105, snout, hr * 3 / 5, hr / 4 + U(1), c.accent, U(2), tipX, tipY);
     Capsule(c.s, hx + hr, hy - hr / 4, U(3), tipX + U(3), tipY - U(2), U(2),
             Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT, SHADE_BASE));
     Capsule(c.s, hx + hr, hy - hr * 3 / 4, U(2), tipX + U(4), tipY - U(4), U(1),
@@ -569,38 +499,50 @@ static void BadgerHead(Ctx &c, int hx, int hy, int hr, EyeKind eye, int iris)
     Eye(c, ex, ey, U(2) + U(1) / 2, eye, iris, c.body);
 }
 
-/* The cub trots on stubby legs, a short round body behind a big striped head; the big one stands
-   square and humped on long legs, its head raised high on a thick neck, heavy claws dug in. */
+/* The cub: a round ball of a body on four stubby legs, a big striped head held up in front of it
+   with a short snout, a stub of tail. */
+static void DrawBadgerCub(Ctx &c)
+{
+    const int r = U(12), bodyY = -U(15), legR = U(3) + U(1) / 2;
+    GroundShadow(c.s, 0, 0, U(17), U(3));
+    Spike(c, r - U(1), bodyY - U(3), U(5), 100, U(3), Style(c.body, PART_LINE));
+    Leg(c, -U(4), bodyY + U(6), 0, -U(5), legR, legR - U(1), true, FOOT_PAW);
+    Leg(c, U(9), bodyY + U(6), 0, U(10), legR, legR - U(1), true, FOOT_PAW);
+    Ellipse(c.s, U(2), bodyY, r + U(1), r, Style(c.body));
+    Ellipse(c.s, 0, bodyY + r * 2 / 3, r * 3 / 4, r / 3, Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT));
+    Ellipse(c.s, U(4), bodyY - r * 2 / 3, r * 2 / 3, r / 3, Style(c.belly, PART_NO_HIGHLIGHT));
+    Leg(c, -U(7), bodyY + U(6), 0, -U(8), legR, legR - U(1), false, FOOT_PAW);
+    Leg(c, U(6), bodyY + U(6), 0, U(6), legR, legR - U(1), false, FOOT_PAW);
+    BadgerHead(c, -U(10), bodyY - U(8), U(11), U(10), EYE_ROUND, c.eye);
+}
+
+/* The big badger stands square and humped on thick legs, its head raised high on a thick neck,
+   heavy claws dug in; the cub is drawn apart. */
 static void DrawBadger(Ctx &c)
 {
-    const bool big = c.plan->index == BIG_BADGER_ENTRY;
-    const int brx = big ? U(20) : U(12), bry = big ? U(13) : U(9), legLen = big ? U(10) : U(3);
-    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = big ? U(5) : U(3);
+    if (c.plan->index != BIG_BADGER_ENTRY) {
+        DrawBadgerCub(c);
+        return;
+    }
+    const int brx = U(20), bry = U(17), legLen = U(9);
+    const int bodyY = -(legLen + bry * 3 / 4), legTop = bodyY + bry / 3, legR = U(7);
     GroundShadow(c.s, 0, 0, brx + U(6), U(3));
 
     Spike(c, brx - U(2), bodyY - U(1), U(8), 110, U(3), Style(c.body, PART_LINE));
     Leg(c, -brx / 2 + U(4), legTop, 0, -brx / 2 + U(2), legR, legR - U(1), true, FOOT_PAW);
     Leg(c, brx / 2 + U(4), legTop, 0, brx / 2 + U(4), legR, legR - U(1), true, FOOT_PAW);
     Ellipse(c.s, 0, bodyY, brx, bry, Style(c.body));
-    if (big)
-        Ellipse(c.s, -brx / 3, bodyY - bry / 2, brx / 2, bry * 3 / 4, Style(c.body, PART_NO_HIGHLIGHT));
+    Ellipse(c.s, -brx / 3, bodyY - bry / 2, brx / 2, bry * 3 / 4, Style(c.body, PART_NO_HIGHLIGHT));
     Ellipse(c.s, -brx / 6, bodyY + bry * 2 / 3, brx * 2 / 3, bry / 3,
             Style(c.dark, PART_FLAT | PART_NO_HIGHLIGHT));
     /* A grizzled pale saddle along the back. */
     Ellipse(c.s, U(2), bodyY - bry * 2 / 3, brx * 3 / 4, bry / 3, Style(c.belly, PART_NO_HIGHLIGHT));
     Leg(c, -brx / 2, legTop, 0, -brx / 2 - U(2), legR, legR - U(1), false, FOOT_CLAW);
-    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, big ? FOOT_CLAW : FOOT_PAW);
-    if (big) {
-        /* The head held high on a thick neck, watching. */
-        Capsule(c.s, -brx + U(6), bodyY - U(2), U(8), -brx - U(2), bodyY - U(14), U(7),
-                Style(c.body, PART_LINE));
-        BadgerHead(c, -brx - U(4), bodyY - U(17), U(11), EYE_FIERCE, Material(c, {240, 170, 60}));
-    } else {
-        BadgerHead(c, -brx - U(3), bodyY - U(1), U(11), EYE_ROUND, c.eye);
-    }
+    Leg(c, brx / 2, legTop, 0, brx / 2, legR, legR - U(1), false, FOOT_CLAW);
+    /* The head held high on a thick neck, watching. */
+    Capsule(c.s, -brx + U(6), bodyY - U(2), U(8), -brx - U(2), bodyY - U(14), U(7), Style(c.body, PART_LINE));
+    BadgerHead(c, -brx - U(4), bodyY - U(17), U(11), U(16), EYE_FIERCE, Material(c, {240, 170, 60}));
 }
-
-/* ---- Baby moss sloth ---- */
 
 /* The baby sloth hangs below a branch by its two long arms, legs curled up to its belly, a big
    round face with dark eye patches turned to the viewer and ferns sprouting in its fur. */
@@ -642,47 +584,56 @@ static void DrawSloth(Ctx &c)
     Leaf(c, U(2), hy - U(7), U(9), 25, fern);
 }
 
-/* ---- Armadillo ---- */
-
-/* An armadillo on short clawed legs: a high arched shell of steel bands, a shield over the hips,
-   a long narrow snout, tall ears and a ringed tail. */
-static void DrawArmadillo(Ctx &c)
+/* The bog-iron beast: a low broad body under a humped back of meadow turf studded with rusty knobs of
+   bog ore, reed stalks standing up out of it, rust-coloured water streaking its flanks, short thick
+   legs on flat spade feet and a flat broad snout pushed forward with two small eyes. */
+static void DrawBogBeast(Ctx &c)
 {
-    const int plate = c.accent;
-    const int shellY = -U(17), shellRx = U(21), shellRy = U(16);
-    GroundShadow(c.s, 0, 0, U(26), U(3));
-    Tube(c.s, {U(16), -U(6), U(4), U(23), -U(3), U(3), U(29), -U(2), U(1) + U(1) / 2},
-         Style(plate, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(20) + k * U(4), -U(6) + k * U(1), U(1) / 2, U(20) + k * U(4), -U(1) + k * U(1),
-                U(1) / 2, Style(plate, PART_FLAT, SHADE_SHADOW));
-    Leg(c, -U(12), shellY + U(6), 0, -U(13), U(3), U(3), true, FOOT_PAW);
-    Leg(c, U(12), shellY + U(6), 0, U(13), U(3), U(3), true, FOOT_PAW);
-    Ellipse(c.s, 0, shellY, shellRx, shellRy, Style(plate));
-    /* Bands across the middle, each outlined so the joints show. */
-    for (int k = -2; k <= 2; ++k)
-        Ellipse(c.s, k * U(5), shellY - U(1), U(3), shellRy - U(1) - (k < 0 ? -k : k) * U(1),
-                Style(plate, PART_LINE));
-    for (int k = 0; k < 6; ++k)
-        Ellipse(c.s, -U(14) + k * U(6), shellY + U(9), U(1), U(1), Style(plate, PART_FLAT, SHADE_LIGHT));
-    Polygon(c.s,
-            {-shellRx, shellY + U(6), shellRx, shellY + U(6), shellRx - U(2), shellY + U(10), -shellRx + U(2),
-             shellY + U(10)},
-            Style(c.body, PART_FLAT | PART_LINE, SHADE_SHADOW));
-    Leg(c, -U(13), shellY + U(8), 0, -U(15), U(3), U(3), false, FOOT_CLAW);
-    Leg(c, U(11), shellY + U(8), 0, U(11), U(3), U(3), false, FOOT_CLAW);
-    const int hx = -U(21), hy = shellY + U(1), hr = U(7);
-    Ellipse(c.s, hx + U(3), hy - U(8), U(3), U(6), Style(c.body, PART_LINE), 20);
-    Ellipse(c.s, hx + U(4), hy - U(8), U(1) + U(1) / 2, U(4), Style(c.belly, PART_FLAT, SHADE_SHADOW), 20);
-    Ellipse(c.s, hx, hy, hr, hr * 4 / 5, Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(4), hy - U(5), hx + U(5), hy - U(6), hx + U(3), hy - U(2), hx - U(5), hy - U(1)},
-            Style(plate, PART_LINE));
-    int tipX, tipY;
-    Muzzle(c, hx - U(2), hy + U(2), -105, U(13), U(4), U(2), c.body, U(2), tipX, tipY);
-    Eye(c, hx - U(1), hy, U(2), EYE_ROUND, c.eye, c.body);
+    const int turf = Material(c, {110, 120, 70}), ore = c.accent, rust = Material(c, {176, 100, 50});
+    const int reed = Material(c, {150, 150, 80}), head = Material(c, {110, 80, 50});
+    const int bodyY = -U(22);
+    GroundShadow(c.s, 0, 0, U(32), U(3));
+    /* Reeds standing up out of the turf. */
+    for (int k = 0; k < 3; ++k) {
+        const int x = U(6) + k * U(7), lean = -8 + k * 10;
+        Capsule(c.s, x, bodyY - U(16), U(1), Toward(x, U(20) - k * U(3), lean),
+                TowardY(bodyY - U(16), U(20) - k * U(3), lean), U(1) / 2 + U(1) / 4, Style(reed, PART_LINE));
+        if (k != 1)
+            Ellipse(c.s, Toward(x, U(16) - k * U(3), lean), TowardY(bodyY - U(16), U(16) - k * U(3), lean),
+                    U(1) + U(1) / 2, U(3), Style(head, PART_LINE), lean);
+    }
+    Leg(c, -U(14), bodyY + U(6), 0, -U(14), U(5), U(4), true, FOOT_PAW);
+    Leg(c, U(20), bodyY + U(6), 0, U(21), U(5), U(4), true, FOOT_PAW);
+    Ellipse(c.s, U(4), bodyY, U(30), U(14), Style(c.body));
+    /* Rust water seeping down the flanks in streaks. */
+    for (int k = 0; k < 5; ++k)
+        Capsule(c.s, -U(16) + k * U(9), bodyY - U(4) + (k % 2) * U(2), Px(c, 1) / 2 + U(1) / 4,
+                -U(15) + k * U(9), bodyY + U(8) - (k % 2) * U(3), Px(c, 1) / 2, Style(rust, PART_FLAT));
+    /* The turf on its back, grass blades along its top edge, knobs of ore in it. */
+    Ellipse(c.s, U(4), bodyY - U(8), U(28), U(10), Style(turf, PART_LINE));
+    for (int k = 0; k < 9; ++k)
+        Spike(c, -U(20) + k * U(6), bodyY - U(15) - (k % 2) * U(2) + (k - 4) * (k - 4) * U(1) / 3, U(4),
+              -20 + (k % 3) * 20, U(1) + U(1) / 2, Style(turf, PART_LINE | PART_NO_HIGHLIGHT));
+    static const int KNOBS[6][3] = {
+        {-14, -8,  3},
+        {-4,  -13, 4},
+        {8,   -10, 3},
+        {18,  -13, 4},
+        {26,  -6,  3},
+        {2,   -5,  2}
+    };
+    for (const int *k : KNOBS)
+        Ellipse(c.s, U(4) + U(k[0]), bodyY + U(k[1]), U(k[2]), U(k[2]) * 4 / 5, Style(ore, PART_LINE));
+    Leg(c, -U(18), bodyY + U(6), 0, -U(19), U(5), U(4), false, FOOT_PAW);
+    Leg(c, U(16), bodyY + U(6), 0, U(16), U(5), U(4), false, FOOT_PAW);
+    /* The flat broad snout pushed forward. */
+    Ellipse(c.s, -U(26), bodyY + U(2), U(10), U(8), Style(head, PART_LINE));
+    Ellipse(c.s, -U(38), bodyY + U(5), U(9), U(4), Style(head, PART_LINE), -6);
+    Ellipse(c.s, -U(45), bodyY + U(5), U(2), U(3), Style(c.dark, PART_LINE));
+    Capsule(c.s, -U(42), bodyY + U(8), U(1) / 2, -U(32), bodyY + U(8), U(1) / 2, Style(c.mouth, PART_FLAT));
+    Eye(c, -U(30), bodyY - U(1), U(2), EYE_ROUND, c.eye, head);
+    Eye(c, -U(23), bodyY - U(2), U(1) + U(1) / 2, EYE_ROUND, c.eye, head);
 }
-
-/* ---- Earth ox ---- */
 
 /* A heavy square ox with a shoulder hump, a broad low head, horns sweeping out and forward, clods of
    earth and a tuft of grass on its back, and a tufted tail. */
@@ -741,8 +692,6 @@ static const QuadDrawer DRAWERS[] = {
     {HOWLING_WOLF_ENTRY,     DrawWolf     }, /* 437 */
     {FROST_WOLF_ENTRY,       DrawWolf     }, /* 438 */
     {STONE_LION_ENTRY,       DrawStoneLion}, /* 442 */
-    {SPARK_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 460 */
-    {CHARGED_HEDGEHOG_ENTRY,   DrawHedgehog }, /* 461 */
     {CRYSTAL_FAWN_ENTRY,     DrawDeer     }, /* 462 */
     {YEARLING_ENTRY,         DrawDeer     }, /* 463 */
     {CRYSTAL_STAG_ENTRY,     DrawDeer     }, /* 464 */
@@ -750,9 +699,10 @@ static const QuadDrawer DRAWERS[] = {
     {BIG_BADGER_ENTRY,       DrawBadger   }, /* 472 */
     {MOSS_SLOTH_ENTRY,       DrawSloth    }, /* 476 */
     {EMBER_STAG_ENTRY,       DrawEmberStag}, /* 483 */
-    {ARMADILLO_ENTRY,        DrawArmadillo}, /* 489 */
+    {BOG_BEAST_ENTRY,        DrawBogBeast }, /* 489 */
     {EARTH_OX_ENTRY,         DrawOx       }, /* 491 */
 };
+
 /* clang-format on */
 
 void DrawQuadruped(Ctx &c)

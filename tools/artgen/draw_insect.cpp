@@ -1,50 +1,23 @@
-/* Winged and many-legged creatures: birds (herons, tailor birds, paper crane) and small beasts
-   with six or eight legs (spiders, beetles and their grub, mantis, firefly, moth). */
+/* Pictures of the plan rows whose body is BODY_INSECT, insects and spiders: the spiders, the leaf-rolling
+   weevil, the firefly, the beetles and the dusk moth. */
 #include "creature_drawers.h"
 
-#include <algorithm>
+#include <vector>
 
 /* The entries drawn here, by EntryIndex. */
 static const int SPIDERLING_ENTRY = 22;
+
 static const int WEB_SPIDER_ENTRY = 23;
 static const int SHADOW_SPIDER_ENTRY = 24;
-static const int MANTIS_ENTRY = 36;
+static const int WEEVIL_ENTRY = 36;
 static const int FIREFLY_ENTRY = 56;
 static const int GRUB_ENTRY = 65;
 static const int SHIELD_BEETLE_ENTRY = 66;
 static const int CLICK_BEETLE_ENTRY = 67;
-static const int HERON_CHICK_ENTRY = 78;
-static const int YOUNG_HERON_ENTRY = 79;
-static const int HERON_ENTRY = 80;
-static const int TAILOR_CHICK_ENTRY = 90;
-static const int TAILOR_BIRD_ENTRY = 91;
 static const int DUSK_MOTH_ENTRY = 98;
-static const int PAPER_CRANE_ENTRY = 103;
-
 static const Rgb LEAF_GREEN = {104, 168, 72};
 static const Rgb TWIG_BROWN = {120, 88, 62};
 static const Rgb SILK = {206, 212, 228};
-
-static void Catchlight(Ctx &c, int x, int y, int r)
-{
-    const int h = std::max(r / 3, Px(c, 1));
-    Ellipse(c.s, x - r / 3, y - r / 2, h, h, Style(c.white, PART_FLAT));
-}
-
-/* A round dark eye with a light catch. */
-static void BrightEye(Ctx &c, int x, int y, int r)
-{
-    Ellipse(c.s, x, y, r, r * 5 / 4, Style(c.eye, PART_FLAT));
-    Catchlight(c, x, y, r);
-}
-
-/* A coloured iris round a dark pupil: birds' keen eyes. */
-static void RingEye(Ctx &c, int x, int y, int r, int iris)
-{
-    Ellipse(c.s, x, y, r, r, Style(iris, PART_FLAT | PART_LINE, SHADE_LIGHT));
-    Ellipse(c.s, x, y, r * 3 / 5, r * 3 / 5, Style(c.eye, PART_FLAT));
-    Catchlight(c, x, y, r);
-}
 
 /* Random flecks inside an ellipse: bark mottling, spots, speckles. Drawn from the entry's own
    random stream, so both the measuring and the final pass get the same flecks. */
@@ -70,236 +43,6 @@ static void BandedLeg(Ctx &c, const std::vector<int> &xyr, int material, int ban
             const int r = xyr[i - 1] + (xyr[i + 2] - xyr[i - 1]) * t / 3;
             Ellipse(c.s, x, y, r, r, Style(band, PART_FLAT, SHADE_SHADOW));
         }
-}
-
-/* The heron chick stands in its reed nest: a downy body, a thin neck already long, a crest of
-   spiky down and a little dagger of a beak. */
-static void HeronChick(Ctx &c)
-{
-    const int reed = Material(c, {188, 158, 96});
-    const int beak = Material(c, c.plan->accentColour);
-    GroundShadow(c.s, 0, 0, U(22), U(3));
-    const int hx = -U(6), hy = -U(40);
-    Ellipse(c.s, U(2), -U(20), U(12), U(11), Style(c.body));
-    Ellipse(c.s, -U(2), -U(17), U(7), U(7), Style(c.belly, PART_NO_HIGHLIGHT));
-    Ellipse(c.s, U(11), -U(20), U(4), U(7), Style(c.body, PART_LINE), 20);
-    Capsule(c.s, -U(2), -U(26), U(5), hx + U(1), hy + U(4), U(3), Style(c.body, PART_LINE));
-    for (int k = -2; k <= 2; ++k)
-        Spike(c, hx + U(1) + k * U(3), hy - U(5), U(8) - (k < 0 ? -k : k) * U(1), 10 + k * 24, U(2),
-              Style(c.body, PART_LINE));
-    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(6), hy - U(1), hx - U(24), hy + U(3), hx - U(6), hy + U(4)}, Style(beak, PART_LINE));
-    BrightEye(c, hx - U(2), hy - U(1), U(3));
-    /* The nest in front of the lower body. */
-    Ellipse(c.s, 0, -U(7), U(21), U(8), Style(reed, PART_LINE));
-    for (int k = 0; k < 6; ++k)
-        Capsule(c.s, -U(18) + k * U(7), -U(10) + (k % 2) * U(4), U(1) / 2, -U(12) + k * U(7),
-                -U(4) - (k % 2) * U(3), U(1) / 2, Style(reed, PART_FLAT, SHADE_SHADOW));
-    Capsule(c.s, -U(20), -U(12), U(1), U(20), -U(13), U(1), Style(reed, PART_LINE));
-}
-
-/* The young heron wades: long legs in the shallows, an S-necked body, a short crest. */
-static void YoungHeron(Ctx &c)
-{
-    const int water = Material(c, {110, 164, 222}), ripple = Material(c, {176, 210, 240});
-    const int beak = Material(c, c.plan->accentColour), legMat = Material(c, {222, 156, 72});
-    const int farLeg = Material(c, {190, 124, 56}), iris = Material(c, {250, 220, 90});
-    GroundShadow(c.s, 0, 0, U(20), U(2));
-    Ellipse(c.s, U(1), -U(3), U(20), U(4), Style(water, PART_LINE | PART_NO_HIGHLIGHT));
-    const int by = -U(26);
-    for (int side = 0; side < 2; ++side) {
-        const int lx = -U(1) + side * U(6);
-        Tube(c.s,
-             {lx, by + U(6), U(1) + U(1) / 2, lx + U(2) - side * U(3), -U(14), U(1), lx - side * U(2), -U(4),
-              U(1)},
-             Style(side ? farLeg : legMat, PART_LINE));
-    }
-    for (int k = 0; k < 2; ++k)
-        Capsule(c.s, -U(14) + k * U(18), -U(4) + k * U(1), U(1) / 2, -U(6) + k * U(18), -U(4) + k * U(1),
-                U(1) / 2, Style(ripple, PART_FLAT));
-    Polygon(c.s, {U(10), by - U(5), U(24), by + U(2), U(20), by + U(6), U(8), by + U(4)},
-            Style(c.body, PART_LINE));
-    Ellipse(c.s, U(3), by, U(15), U(10), Style(c.body), -12);
-    Ellipse(c.s, U(7), by - U(1), U(11), U(7), Style(c.body, PART_LINE), -18);
-    const int hx = -U(6), hy = by - U(20);
-    Curve(c.s, -U(6), by - U(2), U(4), U(4), by - U(12), hx + U(1), hy + U(3), U(3),
-          Style(c.body, PART_LINE));
-    Ellipse(c.s, -U(7), by - U(4), U(4), U(5), Style(c.belly, PART_NO_HIGHLIGHT));
-    /* Still a youngster: tufts of down left on its crown and a big head with a short beak. */
-    for (int k = 0; k < 3; ++k)
-        Spike(c, hx - U(3) + k * U(3), hy - U(6), U(5) - (k % 2) * U(1), -30 + k * 30, U(2),
-              Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    Ellipse(c.s, hx, hy, U(8), U(7), Style(c.body, PART_LINE));
-    Polygon(c.s, {hx - U(6), hy - U(1), hx - U(17), hy + U(3), hx - U(6), hy + U(4)}, Style(beak, PART_LINE));
-    RingEye(c, hx - U(2), hy - U(1), U(3), iris);
-}
-
-/* The grown heron in flight: neck drawn back into an S, dagger beak forward, legs trailing,
-   one broad wing raised over its back and the other swept down. */
-static void Heron(Ctx &c)
-{
-    const int beak = Material(c, c.plan->accentColour), legMat = Material(c, {222, 156, 72});
-    const int quill = Material(c, Darker(c.plan->bodyColour, 34));
-    const int iris = Material(c, {250, 220, 90});
-    GroundShadow(c.s, U(4), 0, U(22), U(3));
-    const int by = -U(28);
-    Polygon(c.s, {U(2), by + U(2), -U(8), by + U(22), U(6), by + U(20), U(16), by + U(3)},
-            Style(quill, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Spike(c, -U(6) + k * U(4), by + U(20), U(5), 200 - k * 10, U(2), Style(quill, PART_LINE));
-    for (int side = 0; side < 2; ++side) {
-        Capsule(c.s, U(14), by + U(2) + side * U(2), U(1) + U(1) / 2, U(38), by + U(5) + side * U(3), U(1),
-                Style(legMat, PART_LINE));
-        Spike(c, U(38), by + U(5) + side * U(3), U(4), 100, U(1) + U(1) / 2, Style(legMat, PART_LINE));
-    }
-    Polygon(c.s, {U(16), by - U(3), U(28), by - U(2), U(26), by + U(3), U(16), by + U(4)},
-            Style(c.body, PART_LINE));
-    Ellipse(c.s, U(6), by, U(16), U(8), Style(c.body), 4);
-    Ellipse(c.s, -U(8), by + U(3), U(7), U(6), Style(c.belly, PART_LINE | PART_NO_HIGHLIGHT));
-    const int hx = -U(16), hy = by - U(6);
-    Curve(c.s, hx + U(8), hy - U(3), U(1), hx + U(18), hy - U(6), hx + U(24), hy - U(1), U(1),
-          Style(c.dark, PART_LINE));
-    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
-    Capsule(c.s, hx - U(3), hy - U(4), U(1), hx + U(6), hy - U(4), U(1), Style(c.dark, PART_FLAT));
-    Polygon(c.s, {hx - U(5), hy - U(1), hx - U(24), hy + U(3), hx - U(5), hy + U(4)}, Style(beak, PART_LINE));
-    RingEye(c, hx - U(1), hy - U(1), U(2) + U(1) / 2, iris);
-    /* The near wing raised: arm, then a long hand with fingered primaries. */
-    Polygon(c.s, {-U(2), by - U(3), U(2), by - U(22), U(20), by - U(26), U(18), by - U(2)},
-            Style(c.body, PART_LINE));
-    Polygon(c.s, {U(2), by - U(22), -U(10), by - U(40), U(10), by - U(46), U(20), by - U(26)},
-            Style(c.body, PART_LINE));
-    for (int k = 0; k < 4; ++k)
-        Spike(c, -U(8) + k * U(5), by - U(40) - k * U(2), U(7), -30 + k * 5, U(2), Style(quill, PART_LINE));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(4) + k * U(5), by - U(6), U(1) / 2, U(2) + k * U(5), by - U(22) - k * U(2), U(1) / 2,
-                Style(quill, PART_FLAT));
-}
-
-/* The tailor-bird chick begs from the leaf cup its parents stitched, the cup hung from a twig
-   by its stalk, its tip hanging below. */
-static void TailorChick(Ctx &c)
-{
-    const int leaf = Material(c, LEAF_GREEN), twig = Material(c, TWIG_BROWN);
-    const int hollow = Material(c, {56, 84, 44});
-    const int thread = Material(c, {236, 226, 190}), gape = Material(c, {250, 200, 70});
-    const int cap = Material(c, {196, 120, 70});
-    GroundShadow(c.s, 0, 0, U(16), U(3));
-    Capsule(c.s, -U(8), -U(52), U(2), U(26), -U(54), U(1) + U(1) / 2, Style(twig, PART_LINE));
-    Capsule(c.s, U(14), -U(53), U(1), U(14), -U(28), U(1), Style(leaf, PART_LINE));
-    Spike(c, U(2), -U(6), U(9), 180, U(6), Style(leaf, PART_LINE));
-    Ellipse(c.s, U(2), -U(17), U(17), U(13), Style(leaf, PART_LINE));
-    Ellipse(c.s, U(2), -U(27), U(13), U(4), Style(hollow, PART_LINE));
-    const int hx = -U(2), hy = -U(33);
-    Ellipse(c.s, hx, hy, U(9), U(8), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx + U(1), hy - U(6), U(6), U(3), Style(cap, PART_LINE | PART_NO_HIGHLIGHT));
-    /* Beak wide open upward, begging. */
-    Polygon(c.s, {hx - U(6), hy - U(2), hx - U(15), hy - U(14), hx - U(2), hy - U(6)},
-            Style(gape, PART_LINE));
-    Polygon(c.s, {hx - U(6), hy + U(1), hx - U(19), hy - U(4), hx - U(5), hy + U(4)}, Style(gape, PART_LINE));
-    BrightEye(c, hx + U(2), hy - U(1), U(3));
-    /* The front lip of the cup, its seam stitched across. */
-    Ellipse(c.s, U(2), -U(14), U(17), U(11), Style(leaf, PART_LINE));
-    Capsule(c.s, U(2), -U(24), U(1) / 2, U(2), -U(4), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
-    for (int k = 0; k < 3; ++k) {
-        const int sy = -U(21) + k * U(5);
-        Capsule(c.s, -U(1), sy, U(1) * 3 / 4, U(5), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
-        Capsule(c.s, U(5), sy, U(1) * 3 / 4, -U(1), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
-    }
-    for (int side = -1; side <= 1; side += 2)
-        for (int k = 0; k < 2; ++k)
-            Capsule(c.s, U(2) + side * U(4), -U(17) + k * U(6), U(1) / 2, U(2) + side * U(13),
-                    -U(21) + k * U(6), U(1) / 2, Style(leaf, PART_FLAT, SHADE_SHADOW));
-}
-
-/* The tailor bird: a small olive songbird, tail cocked upright, its needle beak drawing a
-   grass thread to the stitched leaf pouch it hangs from a twig. */
-static void TailorBird(Ctx &c)
-{
-    const int leaf = Material(c, LEAF_GREEN), twig = Material(c, TWIG_BROWN);
-    const int thread = Material(c, {236, 226, 190}), legMat = Material(c, {206, 156, 104});
-    const int cap = Material(c, {196, 120, 70}), beak = Material(c, {70, 66, 60});
-    GroundShadow(c.s, U(4), 0, U(24), U(3));
-    Capsule(c.s, U(4), -U(56), U(2), U(36), -U(58), U(1) + U(1) / 2, Style(twig, PART_LINE));
-    Capsule(c.s, U(24), -U(57), U(1), U(24), -U(46), U(1), Style(leaf, PART_LINE));
-    Ellipse(c.s, U(20), -U(31), U(8), U(17), Style(leaf, PART_LINE), 10);
-    Ellipse(c.s, U(28), -U(33), U(8), U(16), Style(leaf, PART_LINE), -10);
-    for (int k = 0; k < 5; ++k) {
-        const int sy = -U(44) + k * U(6);
-        Capsule(c.s, U(21), sy, U(1) * 3 / 4, U(27), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
-        Capsule(c.s, U(27), sy, U(1) * 3 / 4, U(21), sy + U(3), U(1) * 3 / 4, Style(thread, PART_FLAT));
-    }
-    for (int side = 0; side < 2; ++side) {
-        const int lx = -U(2) + side * U(5);
-        Capsule(c.s, lx, -U(12), U(1) + U(1) / 2, lx - U(1), -U(2), U(1), Style(legMat, PART_FLAT));
-        Capsule(c.s, lx - U(1), -U(1), U(1), lx - U(5), 0, U(1), Style(legMat, PART_FLAT));
-    }
-    /* The cocked tail stands straight up behind. */
-    Ellipse(c.s, U(9), -U(32), U(4), U(13), Style(c.body, PART_LINE), 15);
-    Ellipse(c.s, 0, -U(18), U(11), U(9), Style(c.body), -15);
-    Ellipse(c.s, -U(3), -U(15), U(7), U(5), Style(c.belly, PART_NO_HIGHLIGHT), -15);
-    Ellipse(c.s, U(3), -U(20), U(7), U(5), Style(c.body, PART_LINE), 25);
-    const int hx = -U(7), hy = -U(29);
-    Ellipse(c.s, hx, hy, U(7), U(6), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx + U(1), hy - U(4), U(5), U(3), Style(cap, PART_LINE | PART_NO_HIGHLIGHT));
-    Polygon(c.s, {hx - U(5), hy - U(1), hx - U(19), hy + U(1), hx - U(5), hy + U(2)}, Style(beak, PART_LINE));
-    Curve(c.s, hx - U(18), hy + U(1), U(1) * 3 / 4, hx - U(10), hy + U(16), U(17), -U(40), U(1) * 3 / 4,
-          Style(thread, PART_FLAT));
-    BrightEye(c, hx, hy - U(1), U(2));
-}
-
-/* A crane folded from one pressed green leaf: flat facets only, veins running over the wing
-   folds, a red-tipped head fold. */
-static void PaperCrane(Ctx &c)
-{
-    const int vein = Material(c, Darker(c.plan->bodyColour, 32));
-    const int fold = Material(c, Darker(c.plan->bodyColour, 14));
-    GroundShadow(c.s, 0, 0, U(22), U(3));
-    const int by = -U(14);
-    Polygon(c.s, {-U(4), by, U(14), by - U(30), U(26), by - U(28), U(10), by}, Style(c.body, PART_LINE));
-    Polygon(c.s, {-U(4), by, -U(24), by - U(22), -U(14), by - U(28), U(2), by - U(2)},
-            Style(fold, PART_LINE));
-    Polygon(c.s, {-U(18), by + U(9), U(16), by + U(9), U(7), by - U(5), -U(7), by - U(5)},
-            Style(c.body, PART_LINE));
-    Polygon(c.s, {U(10), by + U(4), U(30), by - U(12), U(16), by + U(7)}, Style(fold, PART_LINE));
-    Polygon(c.s, {-U(12), by + U(4), -U(26), by - U(26), -U(16), by + U(7)}, Style(fold, PART_LINE));
-    Polygon(c.s, {-U(26), by - U(26), -U(33), by - U(21), -U(23), by - U(21)}, Style(c.accent, PART_LINE));
-    Ellipse(c.s, -U(24), by - U(23), Px(c, 1), Px(c, 1), Style(c.eye, PART_FLAT));
-    Capsule(c.s, 0, by + U(9), U(1) / 2, 0, by - U(5), U(1) / 2, Style(vein, PART_FLAT));
-    /* Pressed-leaf veins: a midrib along each wing with side veins. */
-    Capsule(c.s, U(2), by - U(2), U(1) / 2, U(17), by - U(24), U(1) / 2, Style(vein, PART_FLAT));
-    Capsule(c.s, -U(2), by - U(4), U(1) / 2, -U(16), by - U(21), U(1) / 2, Style(vein, PART_FLAT));
-    for (int k = 1; k <= 3; ++k) {
-        const int x = U(2) + k * U(4), y = by - U(2) - k * U(6);
-        Capsule(c.s, x, y, U(1) / 2, x + U(5), y + U(3), U(1) / 3, Style(vein, PART_FLAT));
-        Capsule(c.s, x, y, U(1) / 2, x - U(1), y + U(5), U(1) / 3, Style(vein, PART_FLAT));
-        const int lx = -U(2) - k * U(4), ly = by - U(4) - k * U(5);
-        Capsule(c.s, lx, ly, U(1) / 2, lx + U(3), ly + U(4), U(1) / 3, Style(vein, PART_FLAT));
-    }
-}
-
-void DrawBird(Ctx &c)
-{
-    switch (c.plan->index) {
-    case HERON_CHICK_ENTRY:
-        HeronChick(c);
-        break;
-    case YOUNG_HERON_ENTRY:
-        YoungHeron(c);
-        break;
-    case HERON_ENTRY:
-        Heron(c);
-        break;
-    case TAILOR_CHICK_ENTRY:
-        TailorChick(c);
-        break;
-    case TAILOR_BIRD_ENTRY:
-        TailorBird(c);
-        break;
-    case PAPER_CRANE_ENTRY:
-    default:
-        PaperCrane(c);
-        break;
-    }
 }
 
 /* The spiderling hangs on its own silk line below a twig, legs tucked, face down. */
@@ -408,48 +151,57 @@ static void ShadowSpider(Ctx &c)
     }
 }
 
-/* The mantis stands tall on four legs, folded leaf wings on its long abdomen, spiked forelegs
-   raised before a triangular head with big round eyes. */
-static void Mantis(Ctx &c)
+/* The leaf-rolling weevil side on: a high round dome of metallic green with a gold sheen and rows of
+   dimples, a small head drawn out into a long down-curved snout with elbowed antennae halfway along
+   it, six thin jointed legs, the front pair hugging a tightly rolled leaf cigar. */
+static void Weevil(Ctx &c)
 {
-    const int wing = Material(c, Darker(c.plan->bodyColour, 16));
-    const int iris = Material(c, {236, 232, 120});
-    GroundShadow(c.s, U(6), 0, U(26), U(3));
+    const int shell = c.body, leaf = c.accent, gold = Material(c, {220, 190, 70});
+    const int limb = Material(c, Darker(c.plan->bodyColour, 40)), rib = Material(c, {80, 140, 56});
+    GroundShadow(c.s, -U(4), 0, U(30), U(3));
+    /* Far legs. */
     for (int k = 0; k < 2; ++k)
         Tube(c.s,
-             {U(2) + k * U(9), -U(16), U(1) + U(1) / 2, U(9) + k * U(9), -U(10), U(1), U(14) + k * U(9), 0,
-              U(1)},
-             Style(wing, PART_LINE));
-    Ellipse(c.s, U(16), -U(18), U(16), U(7), Style(c.body), -18);
-    Ellipse(c.s, U(17), -U(21), U(16), U(6), Style(wing, PART_LINE), -22);
-    Capsule(c.s, U(3), -U(17), U(1) / 2, U(30), -U(28), U(1) / 2, Style(wing, PART_FLAT, SHADE_SHADOW));
-    for (int k = 0; k < 3; ++k)
-        Capsule(c.s, U(9) + k * U(6), -U(20) - k * U(2), U(1) / 2, U(13) + k * U(6), -U(16) - k * U(2),
-                U(1) / 2, Style(wing, PART_FLAT, SHADE_SHADOW));
+             {U(2) + k * U(12), -U(22), U(2), U(6) + k * U(14), -U(12), U(1) + U(1) / 2, U(2) + k * U(16),
+              -U(2), U(1)},
+             Style(limb, PART_FLAT | PART_LINE, SHADE_SHADOW));
+    /* The dome, its gold sheen and rows of dimples. */
+    Ellipse(c.s, U(8), -U(30), U(20), U(18), Style(shell), -8);
+    Ellipse(c.s, U(2), -U(39), U(9), U(5), Style(gold, PART_FLAT, SHADE_LIGHT), -25);
+    Ellipse(c.s, -U(1), -U(41), U(3), U(2), Style(gold, PART_FLAT, SHADE_HIGHLIGHT), -25);
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k < 5; ++k) {
+            const int a = -50 + k * 25, rx = U(14) - row * U(4), ry = U(12) - row * U(4);
+            Ellipse(c.s, U(8) + SinQ12(a + 90) * rx / 4096, -U(30) - CosQ12(a + 90) * ry / 4096 + U(2),
+                    Px(c, 1), Px(c, 1), Style(shell, PART_FLAT, SHADE_SHADOW));
+        }
+    /* The thorax and the small head with its long curved snout. */
+    Ellipse(c.s, -U(12), -U(26), U(8), U(9), Style(shell, PART_LINE));
+    Ellipse(c.s, -U(20), -U(29), U(5), U(5), Style(shell, PART_LINE));
+    Curve(c.s, -U(22), -U(29), U(3), -U(34), -U(30), -U(38), -U(17), U(1) + U(1) / 2,
+          Style(shell, PART_LINE));
+    /* Elbowed antennae from halfway along the snout, clubbed at the tips. */
+    Capsule(c.s, -U(30), -U(30), U(1), -U(29), -U(40), U(1), Style(limb, PART_LINE));
+    Capsule(c.s, -U(29), -U(40), U(1), -U(37), -U(45), U(1), Style(limb, PART_LINE));
+    Ellipse(c.s, -U(38), -U(46), U(2), U(2) + U(1) / 2, Style(limb, PART_LINE), -40);
+    BrightEye(c, -U(21), -U(30), U(2));
+    /* The rolled leaf cigar on the ground before it, its cut edge curling at one end. */
+    Capsule(c.s, -U(40), -U(7), U(5), -U(14), -U(8), U(5), Style(leaf, PART_LINE));
+    for (int k = 0; k < 4; ++k)
+        Capsule(c.s, -U(36) + k * U(6), -U(12), Px(c, 1) / 2, -U(33) + k * U(6), -U(3), Px(c, 1) / 2,
+                Style(rib, PART_FLAT));
+    Curve(c.s, -U(14), -U(12), U(1), -U(6), -U(16), -U(8), -U(8), U(1), Style(leaf, PART_LINE));
+    Ellipse(c.s, -U(41), -U(7), U(2), U(4), Style(rib, PART_LINE));
+    /* Near legs: the hind ones stand, the front pair hugs the leaf. */
     for (int k = 0; k < 2; ++k)
         Tube(c.s,
-             {-U(1) + k * U(6), -U(18), U(1) + U(1) / 2, -U(6) + k * U(6), -U(9), U(1), -U(4) + k * U(6), 0,
-              U(1)},
-             Style(c.body, PART_LINE));
-    Capsule(c.s, U(3), -U(18), U(4), -U(6), -U(38), U(3), Style(c.body, PART_LINE));
-    const int hx = -U(9), hy = -U(45);
-    /* Raptorial forelegs folded before the chest, spines along the inner edge. */
-    for (int side = 0; side < 2; ++side) {
-        const int ox = side * U(5), arm = side ? wing : c.body;
-        Tube(c.s, {-U(5) + ox, -U(35), U(3), -U(15) + ox, -U(28), U(2) + U(1) / 2, -U(17) + ox, -U(43), U(2)},
-             Style(arm, PART_LINE));
-        Capsule(c.s, -U(17) + ox, -U(43), U(1) + U(1) / 2, -U(22) + ox, -U(32), U(1), Style(arm, PART_LINE));
-        for (int k = 0; k < 3; ++k)
-            Spike(c, -U(13) + ox - k * U(1), -U(31) - k * U(4), U(3), -80, U(1), Style(c.belly, PART_LINE));
-    }
-    Curve(c.s, hx - U(3), hy - U(4), U(1) / 2, hx - U(6), hy - U(14), hx - U(14), hy - U(16), U(1) / 2,
-          Style(c.dark));
-    Curve(c.s, hx + U(3), hy - U(4), U(1) / 2, hx + U(6), hy - U(14), hx + U(12), hy - U(18), U(1) / 2,
-          Style(c.dark));
-    Polygon(c.s, {hx - U(10), hy - U(4), hx + U(10), hy - U(4), hx + U(2), hy + U(9), hx - U(2), hy + U(9)},
-            Style(c.body, PART_LINE));
-    for (int side = -1; side <= 1; side += 2)
-        RingEye(c, hx + side * U(7), hy - U(3), U(3), iris);
+             {U(6) + k * U(12), -U(20), U(2) + U(1) / 2, U(12) + k * U(12), -U(11), U(2), U(8) + k * U(14), 0,
+              U(1) + U(1) / 2},
+             Style(limb, PART_LINE));
+    Tube(c.s, {-U(12), -U(20), U(2) + U(1) / 2, -U(22), -U(16), U(2), -U(28), -U(10), U(1) + U(1) / 2},
+         Style(limb, PART_LINE));
+    Tube(c.s, {-U(8), -U(18), U(2) + U(1) / 2, -U(12), -U(10), U(2), -U(20), -U(6), U(1) + U(1) / 2},
+         Style(limb, PART_LINE));
 }
 
 /* The firefly hovers with its wing cases lifted and its lantern tail glowing in a halo. */
@@ -677,9 +429,9 @@ void DrawInsect(Ctx &c)
     case DUSK_MOTH_ENTRY:
         DuskMoth(c);
         break;
-    case MANTIS_ENTRY:
+    case WEEVIL_ENTRY:
     default:
-        Mantis(c);
+        Weevil(c);
         break;
     }
 }

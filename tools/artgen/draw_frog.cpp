@@ -1,8 +1,6 @@
-/* Small beasts close to the ground: the tree frog and the gliding frogs, and the kiln gecko
-   clinging to its hot brick. */
+/* Pictures of the plan rows whose body is BODY_FROG, the poison tree frogs: the squat frog and the two
+   gliders with their skin sails spread. */
 #include "creature_drawers.h"
-
-static const Rgb EMBER_GLOW = {255, 222, 110};
 
 /* The tree frog squats with its skin flaps folded along its sides. */
 static void SquatFrog(Ctx &c)
@@ -40,19 +38,19 @@ struct Tilted {
 };
 
 /* Gliding frogs in flight, the skin sail taut between the limbs on each side. The glider leaps
-   up and to the left, hind legs trailing; the great one hangs level on a sail twice as wide,
-   spotted, with a frill fanned at its throat. */
+   up and to the left, limbs spread wide, a small frill half open at its throat; the great one hangs
+   level on a sail wider still, spotted, with the frill fanned all round its throat. */
 static void GlidingFrog(Ctx &c, bool great)
 {
     const int tilt = great ? 0 : -35;
     const int cy = great ? -U(30) : -U(34);
     const Tilted t = {cy, SinQ12(tilt), CosQ12(tilt)};
-    const int span = great ? U(36) : U(18);
+    const int span = great ? U(36) : U(26);
     const int stripe = Material(c, Darker(c.plan->bodyColour, 45));
     GroundShadow(c.s, 0, 0, great ? U(24) : U(14), U(3));
     for (int side = -1; side <= 1; side += 2) {
-        const int hand = side * span, handY = cy - (great ? U(12) : U(16));
-        const int foot = side * (great ? span - U(4) : U(12)), footY = cy + (great ? U(18) : U(28));
+        const int hand = side * span, handY = cy - (great ? U(21) : U(16));
+        const int foot = side * (great ? span - U(4) : U(19)), footY = cy + (great ? U(25) : U(26));
         const int sx = side * U(5);
         Polygon(c.s,
                 {t.X(sx, cy - U(8)), t.Y(sx, cy - U(8)), t.X(hand, handY), t.Y(hand, handY), t.X(foot, footY),
@@ -89,6 +87,10 @@ static void GlidingFrog(Ctx &c, bool great)
     if (great)
         for (int k = 0; k < 7; ++k)
             Spike(c, 0, hy + U(4), U(11), 114 + k * 22, U(3), Style(c.accent, PART_LINE));
+    else
+        for (int k = 0; k < 3; ++k)
+            Spike(c, t.X(0, hy + U(5)), t.Y(0, hy + U(5)), U(12), 140 + tilt + k * 35, U(3),
+                  Style(c.accent, PART_LINE));
     Ellipse(c.s, t.X(0, hy), t.Y(0, hy), U(9), U(6), Style(c.body, PART_LINE), tilt);
     for (int side = -1; side <= 1; side += 2) {
         const int ex = side * U(6), ey = hy - U(4);
@@ -104,61 +106,4 @@ void DrawFrog(Ctx &c)
         SquatFrog(c);
     else
         GlidingFrog(c, c.plan->stage == 3);
-}
-
-/* The kiln gecko clings flat to the face of a hot, soot-dark brick, head raised at the top edge,
-   toe pads splayed wide, its throat glowing with the kiln's heat; embers glow in the brick's seams. */
-static void KilnGecko(Ctx &c)
-{
-    const int brick = Material(c, {104, 76, 70}), glow = Material(c, EMBER_GLOW);
-    const int stripe = Material(c, Darker(c.plan->bodyColour, 35));
-    GroundShadow(c.s, U(2), 0, U(24), U(3));
-    Polygon(c.s, {U(10), -U(4), U(17), -U(9), U(17), -U(55), U(10), -U(50)},
-            Style(brick, PART_LINE | PART_FLAT, SHADE_SHADOW));
-    Polygon(c.s, {-U(14), -U(50), U(10), -U(50), U(17), -U(55), -U(7), -U(55)},
-            Style(brick, PART_LINE | PART_FLAT, SHADE_LIGHT));
-    Polygon(c.s, {-U(14), -U(4), U(10), -U(4), U(10), -U(50), -U(14), -U(50)}, Style(brick, PART_LINE));
-    Tube(c.s, {-U(14), -U(12), U(1), -U(6), -U(10), U(1), U(2), -U(14), U(1), U(10), -U(11), U(1)},
-         Style(c.accent, PART_FLAT, SHADE_LIGHT));
-    Tube(c.s, {U(10), -U(36), U(1), U(14), -U(40), U(1), U(17), -U(38), U(1)},
-         Style(c.accent, PART_FLAT, SHADE_BASE));
-    Tube(c.s,
-         {U(2), -U(18), U(4), U(6), -U(10), U(3), U(14), -U(6), U(2), U(24), -U(12), U(1) + U(1) / 2, U(26),
-          -U(20), U(1)},
-         Style(c.body, PART_LINE));
-    for (int side = -1; side <= 1; side += 2) {
-        const int fx = side * U(13) - U(2), fy = -U(47), bx = side * U(13), by = -U(17);
-        Tube(c.s, {side * U(4) - U(2), -U(36), U(3), side * U(11) - U(2), -U(38), U(2), fx, fy, U(2)},
-             Style(c.body, PART_LINE));
-        Tube(c.s, {side * U(4), -U(22), U(3), side * U(11), -U(24), U(2), bx, by, U(2)},
-             Style(c.body, PART_LINE));
-        for (int t = -1; t <= 1; ++t) {
-            const int fa = side * 45 + t * 45, ba = side * 135 - t * 45;
-            Capsule(c.s, fx, fy, U(1), Toward(fx, U(4), fa), TowardY(fy, U(4), fa), U(1),
-                    Style(c.body, PART_FLAT));
-            Capsule(c.s, bx, by, U(1), Toward(bx, U(4), ba), TowardY(by, U(4), ba), U(1),
-                    Style(c.body, PART_FLAT));
-            Ellipse(c.s, Toward(fx, U(5), fa), TowardY(fy, U(5), fa), U(2), U(2), Style(c.belly, PART_LINE));
-            Ellipse(c.s, Toward(bx, U(5), ba), TowardY(by, U(5), ba), U(2), U(2), Style(c.belly, PART_LINE));
-        }
-    }
-    Ellipse(c.s, -U(1), -U(29), U(7), U(13), Style(c.body), 5);
-    for (int k = 0; k < 3; ++k)
-        Ellipse(c.s, -U(1) - k * U(1) / 2, -U(22) - k * U(6), U(5) - k * U(1) / 2, U(1) + U(1) / 2,
-                Style(stripe, PART_FLAT), 5);
-    /* The head lifts off the brick, showing the glowing throat under the jaw. */
-    const int hx = -U(3), hy = -U(48);
-    Ellipse(c.s, hx, hy, U(8), U(6), Style(c.body, PART_LINE));
-    Ellipse(c.s, hx + U(1), hy + U(7), U(4), U(3), Style(glow, PART_LINE));
-    Ellipse(c.s, hx, hy + U(6), U(2), U(1) + U(1) / 2, Style(glow, PART_FLAT, SHADE_HIGHLIGHT));
-    for (int side = -1; side <= 1; side += 2) {
-        Ellipse(c.s, hx + side * U(6), hy - U(3), U(3) + U(1) / 2, U(3) + U(1) / 2, Style(c.body, PART_LINE));
-        WhiteEye(c, hx + side * U(6), hy - U(3), U(2) + U(1) / 2, -side * U(1) / 2);
-    }
-    Capsule(c.s, hx - U(4), hy + U(2), U(1) / 2, hx + U(4), hy + U(2), U(1) / 2, Style(c.mouth, PART_FLAT));
-}
-
-void DrawCrawler(Ctx &c)
-{
-    KilnGecko(c);
 }
