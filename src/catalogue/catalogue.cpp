@@ -218,20 +218,20 @@ static const char machinesHubostol[] = "14;45;69;71;87;-;7;";
 static const char movesMurek[] =
     "Grit Spray;Moss Cap Shade;Lv. 5 - Frost Heave;Lv. 9 - Brace;Lv. 14 - Crag Thud;"
     "Lv. 17 - Lichen Creep;";
-static const char machinesMurek[] = "17;73;82;";
+static const char machinesMurek[] = "17;73;74;";
 /* 399 Murowal */
 static const char movesMurowal[] =
     "Grit Spray;Moss Cap Shade;Stack Up;Lv. 6 - Frost Heave;Lv. 9 - Brace;Lv. 16 - Crag Thud;"
     "Lv. 19 - Lichen Creep;Lv. 21 - Pebble Toss;Lv. 24 - Through Stone Reach;Lv. 30 - Flat Slab Swat;"
     "Lv. 35 - Wall Block;Lv. 40 - Boulder Drop;";
-static const char machinesMurowal[] = "7;11;17;73;82;-;3;";
+static const char machinesMurowal[] = "7;17;59;73;74;-;3;";
 /* 400 Murogrom */
 static const char movesMurogrom[] =
     "Grit Spray;Moss Cap Shade;Stack Up;Lv. 8 - Frost Heave;Lv. 12 - Brace;Lv. 18 - Crag Thud;"
     "Lv. 22 - Lichen Creep;Lv. 37 - Wall Block;Lv. 40 - Boulder Drop;Lv. 44 - Coping Crest;"
     "Lv. 47 - Hurdle Gate Clap;Lv. 52 - Fold Guard;Lv. 59 - Dry Stone Shove;Lv. 67 - Flock Shelter;"
     "Lv. 76 - Hillside Hold;";
-static const char machinesMurogrom[] = "7;17;73;74;82;-;3;";
+static const char machinesMurogrom[] = "7;17;31;73;74;-;3;";
 /* 401 Lophira */
 static const char movesLophira[] =
     "Sucker Grip;Gill Pulse;Silt Doze;Lv. 7 - Riverbed Wriggle;Lv. 13 - Tooth Ring Rasp;"
@@ -316,7 +316,7 @@ static const char movesTessamiraIron[] =
     "Lv. 16 - Ultrasonic Click;Lv. 26 - Bog Iron Beating;Lv. 28 - Red Mud Rub;Lv. 33 - Clanking Trot;"
     "Lv. 39 - Scale Overlap;Lv. 48 - Rust Bloom Shrug;Lv. 57 - Ironclad Charge;"
     "Lv. 64 - Forged Saddle Guard;";
-static const char machinesTessamira[] = "17;28;41;55;60;62;";
+static const char machinesTessamira[] = "28;41;42;60;72;";
 /* 414 Tessarok */
 static const char movesTessarok[] =
     "Snout Twitch;Musk Scent;Lv. 6 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 17 - Ultrasonic Click;"
@@ -575,7 +575,7 @@ static const char movesUrchaton[] =
     "Lv. 19 - Bolt Beckon;Lv. 26 - Fused Grain Jab;Lv. 30 - Strike Scar Path;"
     "Lv. 36 - Bottle Green Shards;Lv. 43 - Forked Discharge;Lv. 51 - Lightning Call;"
     "Lv. 60 - Struck Dune Crown;";
-static const char machinesUrchaton[] = "21;36;73;81;92;";
+static const char machinesUrchaton[] = "21;36;62;73;92;";
 /* 462 Rimelin */
 static const char movesRimelin[] =
     "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 4 - Nub Sparkle;Lv. 9 - Frozen Stream Run;"
@@ -724,7 +724,7 @@ static const char movesScutarro[] =
     "Turf Nose;Rust Seep;Lv. 5 - Reed Root Grub;Lv. 11 - Flat Foot Squelch;Lv. 18 - Ore Knob Brace;"
     "Lv. 28 - Marsh Iron Gather;Lv. 33 - Red Water Spray;Lv. 39 - Meadow Sod Lift;Lv. 45 - Bloomery Glow;"
     "Lv. 52 - Nodule Volley;Lv. 60 - Fen Floor Quake;";
-static const char machinesScutarro[] = "18;35;62;70;82;-;8;";
+static const char machinesScutarro[] = "18;35;62;70;86;-;8;";
 /* 490 Orikran */
 static const char movesOrikran[] =
     "Paper Fold;Flutter;Lv. 8 - Crease Edge;Lv. 14 - Leaf Glide;Lv. 21 - Origami Shift;Lv. 29 - Folded Wings;"
@@ -792,7 +792,7 @@ void InitCatalogue()
     /* 420 Kazuarok */  moveListText[34] = movesKazuarok;          machineListText[34] = machinesKazuarok;          heightCm[34] = 170;  weightTenthKg[34] = 580;   primaryTypeIcon[34] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[34] = NO_SECOND_TYPE;
     /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesPorrib;            heightCm[35] = 40;   weightTenthKg[35] = 170;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
     /* 422 Porrifex */  moveListText[36] = movesPorrifex;          machineListText[36] = machinesPorrifex;          heightCm[36] = 130;  weightTenthKg[36] = 2000;  primaryTypeIcon[36] = IDB_TYPE_WATER;        secondaryTypeIcon[36] = IDB_TYPE_ROCK;
-    /* 423 Modlik */    moveListText[37] = movesModlik;            machineListText[37] = machinesModlik;            heightCm[37] = 45;  weightTenthKg[37] = 35;   primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
+    /* 423 Modlik */    moveListText[37] = movesModlik;            machineListText[37] = machinesModlik;            heightCm[37] = 45;   weightTenthKg[37] = 35;    primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
     /* 424 Skimpa */    moveListText[38] = movesSkimpa;            machineListText[38] = machinesYoungFrogs;        heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;       secondaryTypeIcon[38] = IDB_TYPE_FLYING;
     /* 425 Skimpador */ moveListText[39] = movesSkimpador;         machineListText[39] = machinesYoungFrogs;        heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;       secondaryTypeIcon[39] = IDB_TYPE_FLYING;
     /* 426 Skimparex */ moveListText[40] = movesSkimparex;         machineListText[40] = machinesSkimparex;         heightCm[40] = 130;  weightTenthKg[40] = 290;   primaryTypeIcon[40] = IDB_TYPE_POISON;       secondaryTypeIcon[40] = IDB_TYPE_FLYING;
@@ -818,7 +818,7 @@ void InitCatalogue()
     /* 446 Wiklik */    moveListText[60] = movesWiklik;            machineListText[60] = machinesWiklik;            heightCm[60] = 35;   weightTenthKg[60] = 15;    primaryTypeIcon[60] = IDB_TYPE_GRASS;        secondaryTypeIcon[60] = NO_SECOND_TYPE;
     /* 447 Wiklogon */  moveListText[61] = movesWiklogon;          machineListText[61] = machinesWiklogon;          heightCm[61] = 100;  weightTenthKg[61] = 140;   primaryTypeIcon[61] = IDB_TYPE_GRASS;        secondaryTypeIcon[61] = NO_SECOND_TYPE;
     /* 448 Wiklomar */  moveListText[62] = movesWiklomar;          machineListText[62] = machinesWiklomar;          heightCm[62] = 165;  weightTenthKg[62] = 600;   primaryTypeIcon[62] = IDB_TYPE_GRASS;        secondaryTypeIcon[62] = IDB_TYPE_FIGHTING;
-    /* 449 Skokik */    moveListText[63] = movesSkokik;            machineListText[63] = machinesSkokik;            heightCm[63] = 35;   weightTenthKg[63] = 140;    primaryTypeIcon[63] = IDB_TYPE_GROUND;       secondaryTypeIcon[63] = NO_SECOND_TYPE;
+    /* 449 Skokik */    moveListText[63] = movesSkokik;            machineListText[63] = machinesSkokik;            heightCm[63] = 35;   weightTenthKg[63] = 140;   primaryTypeIcon[63] = IDB_TYPE_GROUND;       secondaryTypeIcon[63] = NO_SECOND_TYPE;
     /* 450 Dipsik */    moveListText[64] = movesDipsik;            machineListText[64] = machinesDipsik;            heightCm[64] = 40;   weightTenthKg[64] = 12;    primaryTypeIcon[64] = IDB_TYPE_GRASS;        secondaryTypeIcon[64] = NO_SECOND_TYPE;
     /* 451 Dipsakor */  moveListText[65] = movesDipsakor;          machineListText[65] = machinesDipsakor;          heightCm[65] = 150;  weightTenthKg[65] = 200;   primaryTypeIcon[65] = IDB_TYPE_GRASS;        secondaryTypeIcon[65] = NO_SECOND_TYPE;
     /* 452 Scarmik */   moveListText[66] = movesScarmik;           machineListText[66] = machinesNone;              heightCm[66] = 20;   weightTenthKg[66] = 8;     primaryTypeIcon[66] = IDB_TYPE_INSECT;       secondaryTypeIcon[66] = NO_SECOND_TYPE;
@@ -828,7 +828,7 @@ void InitCatalogue()
     /* 456 Jantik */    moveListText[70] = movesJantik;            machineListText[70] = machinesNone;              heightCm[70] = 20;   weightTenthKg[70] = 14;    primaryTypeIcon[70] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[70] = NO_SECOND_TYPE;
     /* 457 Jantarel */  moveListText[71] = movesJantarel;          machineListText[71] = machinesJantarel;          heightCm[71] = 50;   weightTenthKg[71] = 250;   primaryTypeIcon[71] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[71] = NO_SECOND_TYPE;
     /* 458 Jantarok */  moveListText[72] = movesJantarok;          machineListText[72] = machinesJantarok;          heightCm[72] = 150;  weightTenthKg[72] = 4000;  primaryTypeIcon[72] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[72] = IDB_TYPE_ROCK;
-    /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 80;  weightTenthKg[73] = 90;   primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
+    /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 80;   weightTenthKg[73] = 90;    primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
     /* 460 Urchet */    moveListText[74] = movesUrchet;            machineListText[74] = machinesUrchet;            heightCm[74] = 25;   weightTenthKg[74] = 36;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
     /* 461 Urchaton */  moveListText[75] = movesUrchaton;          machineListText[75] = machinesUrchaton;          heightCm[75] = 90;   weightTenthKg[75] = 850;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[75] = NO_SECOND_TYPE;
     /* 462 Rimelin */   moveListText[76] = movesRimelin;           machineListText[76] = machinesRimelin;           heightCm[76] = 70;   weightTenthKg[76] = 180;   primaryTypeIcon[76] = IDB_TYPE_ICE;          secondaryTypeIcon[76] = NO_SECOND_TYPE;
@@ -858,7 +858,7 @@ void InitCatalogue()
     /* 486 Torpedra */  moveListText[100] = movesTorpedra;         machineListText[100] = machinesTorpedra;         heightCm[100] = 120; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC;    secondaryTypeIcon[100] = IDB_TYPE_WATER;
     /* 487 Astrogel */  moveListText[101] = movesAstrogel;         machineListText[101] = machinesAstrogel;         heightCm[101] = 110; weightTenthKg[101] = 45;   primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;     secondaryTypeIcon[101] = NO_SECOND_TYPE;
     /* 488 Bagiennik */ moveListText[102] = movesBagiennik;        machineListText[102] = machinesBagiennik;        heightCm[102] = 190; weightTenthKg[102] = 850;  primaryTypeIcon[102] = IDB_TYPE_GHOST;       secondaryTypeIcon[102] = IDB_TYPE_POISON;
-    /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 80;  weightTenthKg[103] = 1200;  primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
+    /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 80;  weightTenthKg[103] = 1200; primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
     /* 490 Orikran */   moveListText[104] = movesOrikran;          machineListText[104] = machinesOrikran;          heightCm[104] = 130; weightTenthKg[104] = 35;   primaryTypeIcon[104] = IDB_TYPE_GRASS;       secondaryTypeIcon[104] = IDB_TYPE_FLYING;
     /* 491 Glinotur */  moveListText[105] = movesGlinotur;         machineListText[105] = machinesGlinotur;         heightCm[105] = 260; weightTenthKg[105] = 5600; primaryTypeIcon[105] = IDB_TYPE_GROUND;      secondaryTypeIcon[105] = NO_SECOND_TYPE;
     /* 492 Fulgoron */  moveListText[106] = movesFulgoron;         machineListText[106] = machinesFulgoron;         heightCm[106] = 140; weightTenthKg[106] = 240;  primaryTypeIcon[106] = IDB_TYPE_INSECT;      secondaryTypeIcon[106] = IDB_TYPE_FIRE;
