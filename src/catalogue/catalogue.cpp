@@ -200,7 +200,7 @@ static const char movesTrasomor[] =
 static const char machinesTrasomor[] = "19;26;56;79;89;91;-;5;";
 /* 395 Chmurek */
 static const char movesChmurek[] =
-    "Drift;Tickle;Lv. 4 - Draught Ride;Lv. 9 - Fluff Sneeze;Lv. 13 - Pillow Settle;"
+    "Drift;Nose Tease;Lv. 4 - Draught Ride;Lv. 9 - Fluff Sneeze;Lv. 13 - Pillow Settle;"
     "Lv. 19 - Under Door Slip;Lv. 26 - Feather Flurry;Lv. 34 - Sleepy Weight;Lv. 43 - Goose Down Squall;";
 static const char machinesChmurek[] = "23;24;88;";
 /* 396 Hubik */
@@ -236,7 +236,7 @@ static const char machinesMurogrom[] = "7;17;31;73;74;-;3;";
 static const char movesLophira[] =
     "Sucker Grip;Gill Pulse;Silt Doze;Lv. 7 - Riverbed Wriggle;Lv. 13 - Tooth Ring Rasp;"
     "Lv. 22 - Pebble Nest Haul;Lv. 30 - Upstream Run;Lv. 34 - Hitchhike Feed;Lv. 37 - Moonless Ford;"
-    "Lv. 43 - Seven Eye Gaze;Lv. 50 - Bloodless Drain;Lv. 58 - Spawning Return;";
+    "Lv. 43 - Seven Eye Gaze;Lv. 50 - Night Host Ride;Lv. 58 - Spawning Return;";
 static const char machinesLophira[] = "1;29;54;58;89;-;5;";
 /* 402 Szronik */
 static const char movesSzronik[] =
@@ -369,7 +369,7 @@ static const char movesPorrifex[] =
 static const char machinesPorrifex[] = "36;57;73;79;85;";
 /* 423 Modlik */
 static const char movesModlik[] =
-    "Snout Drill;Midrib Notch;Lv. 6 - Edge Nibble;Lv. 12 - Tight Roll;Lv. 19 - Play Dead Drop;"
+    "Snout Bore;Midrib Notch;Lv. 6 - Edge Nibble;Lv. 12 - Tight Roll;Lv. 19 - Play Dead Drop;"
     "Lv. 26 - Cigar Cradle;Lv. 30 - Leaf Tube Toss;Lv. 35 - Gold Sheen;Lv. 43 - Oak Crown Climb;"
     "Lv. 51 - Green Parcel Volley;Lv. 60 - Orchard Stripping;";
 static const char machinesModlik[] = "2;55;62;71;83;";
@@ -573,7 +573,7 @@ static const char machinesUrchet[] = "21;73;92;";
 static const char movesUrchaton[] =
     "Crackle;Sand Crust Shed;Root Fork Walk;Lv. 5 - Static Hum;Lv. 10 - Glass Glint;Lv. 16 - Branch Arc;"
     "Lv. 19 - Bolt Beckon;Lv. 26 - Fused Grain Jab;Lv. 30 - Strike Scar Path;"
-    "Lv. 36 - Bottle Green Shards;Lv. 43 - Forked Discharge;Lv. 51 - Lightning Call;"
+    "Lv. 36 - Bottle Green Shards;Lv. 43 - Forked Discharge;Lv. 51 - Storm Summons;"
     "Lv. 60 - Struck Dune Crown;";
 static const char machinesUrchaton[] = "21;36;62;73;92;";
 /* 462 Rimelin */

@@ -232,7 +232,7 @@ TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
         for (const char *line : {run.note->line1, run.note->line2}) {
             std::string text = line;
             std::vector<std::string> words = Words(text);
-            /* "Z Medulo w drużynie": the companion is not a member of the family */
+            /* "Z Pierzynkiem w drużynie": the companion is not a member of the family */
             bool companion = StartsWith(text, "Z ") && EndsWith(text, " w dru\xBFynie");
             for (size_t i = 0; i < words.size(); ++i) {
                 bool isCompanion = companion && i == 1;
