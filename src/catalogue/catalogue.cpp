@@ -26,8 +26,8 @@
    398..400  family 3  rock; +fighting     Murek, Murowal, Murogrom: dry-stone field walls; an armless
                                            fieldstone, a stack with two through-stone arms, then a round
                                            sheepfold walking on stone legs that guards its flock by shoving
-   401       outside   water, dark         Minogar (from Slepik, a blind larva of the silt): a river
-                                           lamprey with a round toothed sucker and seven gill holes
+   401       outside   water, dark         Podlodek (from Podkamyk, a fry that hides under stones): the
+                                           one cod of fresh water, hunting under the ice on winter nights
    402..403  family 2  ice                 Szronik, Szronostaj: ermines of the frost, a round kit turning
                                            white, then a long winter ermine that hunts over snow at night
    404..406  family 3  ground, flying      Pylik, Pylowir, Pylozawier: dust whirls of dry fields, a spinning
@@ -127,7 +127,7 @@ static const unsigned short NO_SECOND_TYPE = 0;
 const char *const entryName[ENTRY_COUNT] = {
     /* 387 */ "Kopik",    "Kopalnik",   "Wietrzyk",   "Parzyk",     "Parzyblask", "Trasik",
     /* 393 */ "Traszyn",  "Trasomor",   "Pierzynek",  "Hubik",      "Hubostol",   "Murek",
-    /* 399 */ "Murowal",  "Murogrom",   "Minogar",    "Szronik",    "Szronostaj", "Pylik",
+    /* 399 */ "Murowal",  "Murogrom",   "Podlodek",   "Szronik",    "Szronostaj", "Pylik",
     /* 405 */ "Pylowir",  "Pylozawier", "Kowadrak",   "Strachun",   "Snujek",     "Snujarz",
     /* 411 */ "Snujmrok", "Kafelek",    "Kafelica",   "Kafelun",    "Chmielik",   "Chmielina",
     /* 417 */ "Ceglik",   "Kazuarek",   "Kazuaryn",   "Kazuarog",   "Gabczyk",    "Gabczar",
@@ -234,9 +234,9 @@ static const char movesMurogrom[] =
 static const char machinesMurogrom[] = "7;17;31;73;74;-;3;";
 /* 401 Lophira */
 static const char movesLophira[] =
-    "Sucker Grip;Gill Pulse;Silt Doze;Lv. 7 - Riverbed Wriggle;Lv. 13 - Tooth Ring Rasp;"
-    "Lv. 22 - Pebble Nest Haul;Lv. 30 - Upstream Run;Lv. 34 - Hitchhike Feed;Lv. 37 - Moonless Ford;"
-    "Lv. 43 - Seven Eye Gaze;Lv. 50 - Night Host Ride;Lv. 58 - Spawning Return;";
+    "Chin Barbel Feel;Marbled Hide;Under Stone Wait;Lv. 7 - Gravel Wriggle;Lv. 13 - Wide Gape Gulp;"
+    "Lv. 22 - Long Fin Ripple;Lv. 30 - Murky Bed Prowl;Lv. 34 - Ice Roof Lurk;Lv. 37 - Moonless Ford;"
+    "Lv. 43 - Frozen Night Feast;Lv. 50 - January Writhe;Lv. 58 - Deep Hole Sulk;";
 static const char machinesLophira[] = "1;29;54;58;89;-;5;";
 /* 402 Szronik */
 static const char movesSzronik[] =
@@ -770,7 +770,7 @@ void InitCatalogue()
     /* 398 Murek */     moveListText[12] = movesMurek;             machineListText[12] = machinesMurek;             heightCm[12] = 50;   weightTenthKg[12] = 450;   primaryTypeIcon[12] = IDB_TYPE_ROCK;         secondaryTypeIcon[12] = NO_SECOND_TYPE;
     /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesMurowal;           heightCm[13] = 110;  weightTenthKg[13] = 1800;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
     /* 400 Murogrom */  moveListText[14] = movesMurogrom;          machineListText[14] = machinesMurogrom;          heightCm[14] = 210;  weightTenthKg[14] = 7000;  primaryTypeIcon[14] = IDB_TYPE_ROCK;         secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
-    /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 135;  weightTenthKg[15] = 110;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
+    /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 120;  weightTenthKg[15] = 180;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
     /* 402 Szronik */   moveListText[16] = movesSzronik;           machineListText[16] = machinesSzronik;           heightCm[16] = 28;   weightTenthKg[16] = 15;    primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
     /* 403 Szronostaj */ moveListText[17] = movesSzronostaj;       machineListText[17] = machinesSzronostaj;        heightCm[17] = 60;   weightTenthKg[17] = 60;    primaryTypeIcon[17] = IDB_TYPE_ICE;          secondaryTypeIcon[17] = NO_SECOND_TYPE;
     /* 404 Pylik */     moveListText[18] = movesPylik;             machineListText[18] = machinesPylik;             heightCm[18] = 40;   weightTenthKg[18] = 12;    primaryTypeIcon[18] = IDB_TYPE_GROUND;       secondaryTypeIcon[18] = IDB_TYPE_FLYING;

@@ -34,7 +34,7 @@ static const NoteRun noteRuns[] = {
     /* 395      */ {8,   8,   {"Pierzynek --Poszewka--> Pierzyniak",     " "}},
     /* 396..397 */ {9,   10,  {"Hubik --Lv. 16--> Hubostol",             " "}},
     /* 398..400 */ {11,  13,  {"Murek --Lv. 19--> Murowal",              "--Lv. 42--> Murogrom"}},
-    /* 401      */ {14,  14,  {"Slepik --Lv. 34--> Minogar",             " "}},
+    /* 401      */ {14,  14,  {"Podkamyk --Lv. 34--> Podlodek",         " "}},
     /* 402..403 */ {15,  16,  {"Szronik --Lv. 24--> Szronostaj",         " "}},
     /* 404..406 */ {17,  19,  {"Pylik --Lv. 14--> Pylowir",              "--Lv. 31--> Pylozawier"}},
     /* 407      */ {20,  20,  {"Kowadlik --Zgorzelina--> Kowadrak",      " "}},

@@ -26,7 +26,7 @@ const ExpectedPanel expectedPanels[] = {
     {7,   L"Wzrost: 80 cm",   L"Masa: 14,0 kg",    L"Trasik --Lv. 13--> Traszyn",           L"--Lv. 29--> Trasomor"               }, /* 394 */
     {8,   L"Wzrost: 20 cm",   L"Masa: 0,3 kg",     L"Pierzynek --Poszewka--> Pierzyniak",   L" "                                  }, /* 395 */
     {13,  L"Wzrost: 210 cm",  L"Masa: 700,0 kg",   L"Murek --Lv. 19--> Murowal",            L"--Lv. 42--> Murogrom"               }, /* 400 */
-    {14,  L"Wzrost: 135 cm",  L"Masa: 11,0 kg",    L"Slepik --Lv. 34--> Minogar",           L" "                                  }, /* 401 */
+    {14,  L"Wzrost: 120 cm",  L"Masa: 18,0 kg",    L"Podkamyk --Lv. 34--> Podlodek",       L" "                                  }, /* 401 */
     {25,  L"Wzrost: 22 cm",   L"Masa: 0,5 kg",     L"Kafelek       ----Lv. 23--> Kafelica", L"Kafelek       ----Lv. 23--> Kafelun"}, /* 412 */
     {26,  L"Wzrost: 48 cm",   L"Masa: 7,0 kg",     L"Kafelek       ----Lv. 23--> Kafelica", L"Kafelek       ----Lv. 23--> Kafelun"}, /* 413 */
     {27,  L"Wzrost: 60 cm",   L"Masa: 9,5 kg",     L"Kafelek       ----Lv. 23--> Kafelica", L"Kafelek       ----Lv. 23--> Kafelun"}, /* 414 */
