@@ -5,93 +5,111 @@
 #include "resource.h"
 
 /* Family plan. Members of one family stand next to each other and share one evolution note;
-   a family's names share their first letters and its sizes grow stage by stage. "outside" marks
-   an entry that evolves from a creature not in the catalogue, "child" one that hatches from an
-   outside parent and never becomes it, "-" one with no evolution at all.
+   a family's later names start with its first name less that name's ending, and its sizes grow stage
+   by stage. Names are Polish coinages. "outside" marks an entry that evolves from a creature not in the
+   catalogue, "grows out" one that grows into a creature not in the catalogue, "-" one with no evolution.
 
    entries   kind      types               members and concept
-   387..388  family 2  ground              Talpik, Talpagrond: velvet mole pup with spade hands, then an
-                                           old mole miner with a clay brow plate who carries ore
+   387..388  family 2  ground              Kopik, Kopalnik: velvet mole pup with spade hands, then an old
+                                           mole miner with a clay brow plate who carries ore
    389       outside   normal, flying      Wietrzyk (from Motek): a living paper kite grown from a skein of
                                            string, with a tail of knotted rag bows; it hums in the wind
-   390..391  family 2  water, electric     Medulo, Medulume: jellyfish, the second glowing
-   392..394  family 3  water; +poison      Trasik, Trasella, Trasomor: newts through their life: a finned
+   390..391  family 2  water, electric     Parzyk, Parzyblask: jellyfish, the second glowing
+   392..394  family 3  water; +poison      Trasik, Traszyn, Trasomor: newts through their life: a finned
                                            water larva, a bright orange land eft with poisonous skin, an
                                            olive water newt with a tall wavy crest
-   395       child     normal              Chmurek (hatches from Chmurzak eggs): cloud puff that drizzles
-   396..397  family 2  grass, poison       Hubik, Hubostol: bracket fungi, one shelf, then a tiered stump
-   398..400  family 3  rock; +fighting     Murek, Murowal, Murogrom: dry-stone wall golems, a fieldstone,
-                                           a stack, then a wall builder with mortared fists and a lichen beard
-   401       outside   water, dark         Lophira (from Lophet): anglerfish with a lamp lure
+   395       grows out normal              Pierzynek (into Pierzyniak, put in a pillowcase): a tuft of
+                                           goose down escaped from a featherbed, drifting on draughts
+   396..397  family 2  grass, fire         Hubik, Hubostol: tinder fungus that keeps a live coal in its
+                                           pores; one hoof-shaped bracket on a birch stick, then an old
+                                           birch stump walking on its roots with three smouldering brackets
+   398..400  family 3  rock; +fighting     Murek, Murowal, Murogrom: dry-stone field walls; an armless
+                                           fieldstone, a stack with two through-stone arms, then a round
+                                           sheepfold walking on stone legs that guards its flock by shoving
+   401       outside   water, dark         Podlodek (from Podkamyk, a fry that hides under stones): the
+                                           one cod of fresh water, hunting under the ice on winter nights
    402..403  family 2  ice                 Szronik, Szronostaj: ermines of the frost, a round kit turning
                                            white, then a long winter ermine that hunts over snow at night
    404..406  family 3  ground, flying      Pylik, Pylowir, Pylozawier: dust whirls of dry fields, a spinning
                                            puff, a funnel of grit and straw, a tall dust devil
-   407       outside   steel               Kowadrak (from Kowadlet): living anvil with a sledge tail
-   408       outside   grass               Haybogle (from Haylet): scarecrow
-   409..411  family 3  insect; +dark       Skitlik, Skitrel, Skitnoctis: spiderling, web spider, funnel spider
-   412..414  split     normal; +form/dark  Tessinek: tile shrew, tile buds on its bare back; Tessamira
-                                           (females): her back grows hard tiles from what she eats where
-                                           she was raised (moss, terracotta or iron), laid in rows like a
-                                           mosaic floor; Tessarok (males): no tiles, skin glazed black like
-                                           wet slate, hunts grubs round the den at night and guards it
-   415..416  family 2  grass, psychic      Humulik, Humulara: hop vines; only females bear the papery
+   407       outside   steel               Kowadrak (from Kowadlik, with mill scale): living anvil with a
+                                           sledge tail
+   408       outside   grass               Strachun (from Snopek): scarecrow
+   409..411  family 3  insect; +dark       Snujek, Snujarz, Snujmrok: spiderling, web spider, funnel spider
+   412..414  split     normal; +form/dark  Kafelek: tile shrew, tile buds on its bare back; Kafelica
+                                           (females): she lays her back in hard tiles in rows like a mosaic
+                                           floor, grouted with living moss, in the craft she learns from the
+                                           elder female she follows in her first autumn: moss setting,
+                                           firing clay on sun-hot stones or beating chips of bog iron;
+                                           Kafelun (males): no tiles, skin glazed black like wet slate,
+                                           hunts grubs round the den at night and guards it
+   415..416  family 2  grass, psychic      Chmielik, Chmielina: hop vines; only females bear the papery
                                            cones whose scent makes one drowsy, so only they evolve
-   417       -         fire, rock          Tikkerel: kiln gecko that clings to hot bricks
-   418..420  family 3  fighting            Kazurek, Kazuarin, Kazuarok: cassowaries of the forest floor,
-                                           a striped chick raised by its father, then a kicking bird
-                                           with a horn casque and a dagger claw
-   421..422  family 2  water; +rock        Porrib, Porrifex: sea sponges, the last with glassy stone spicules
-   423       outside   insect, grass       Modlik (from Listnik): mantis
-   424..426  family 3  poison, flying      Skimpa, Skimpador, Skimparex: gliding tree frogs
+   417       -         fire, rock          Ceglik: kiln gecko that clings to hot bricks
+   418..420  family 3  fighting            Kazuarek, Kazuaryn, Kazuarog: cassowaries of the forest floor,
+                                           a striped chick raised by its father, then a bird that drives
+                                           through the thicket head down behind its horn casque, booming
+   421..422  family 2  water; +rock        Gabczyk, Gabczar: sea sponges, the last with glassy stone spicules
+   423       outside   insect, grass       Zwijak (from Listnik): leaf-rolling weevil that rolls leaves into
+                                           tight cigars for its eggs
+   424..426  family 3  poison, flying      Rzekotek, Rzekotniak, Rzekotolot: gliding tree frogs
    427       outside   steel               Pompak (from Rurek): cast-iron village hand pump on a stone
                                            trough; its handle is an arm, its spout a mouth
-   428..429  family 2  ghost, rock         Stakki, Stakkorum: haunted cairns
-   430..432  family 3  water               Coilet, Coilumar, Coilidor: pond snails, the last crusted with
+   428..429  family 2  ghost, rock         Stosik, Stosowid: haunted cairns
+   430..432  family 3  water               Blotek, Blotniak, Blotomusz: pond snails, the last crusted with
                                            mussels
-   433..434  family 2  ground; +poison     Rhombi, Rhombadune: sand rays that swim under dunes
-   435       child     normal              Lullamb (hatches from Lullaram eggs): dream lamb
-   436..438  family 3  dark; +ice          Wulfin, Wulfar, Wulfrost: wolves, the last with an ice mane
+   433..434  family 2  ground; +poison     Plaszek, Plaszczur: sand rays that swim under dunes
+   435       grows out normal              Senowca (into Senobaran, with Pierzynek in the party): dream lamb
+   436..438  family 3  dark; +ice          Wilczek, Wilczar, Wilczomroz: wolves, the last with an ice mane
    439..440  family 2  grass; +ground      Beczik, Beczkowal: barrel cacti full of water that roll with
                                            the wind and bed into the sand
-   441, 442  -         fire; rock          Samovik (kettle spirit), Gardolith (stone lion)
-   443       outside   insect, electric    Lampyrix (from Lampilo): firefly, only at night
+   441, 442  -         fire; rock          Samowik (kettle spirit), Strazlew (stone lion)
+   443       outside   insect, electric    Swietlak (from Robaczek): firefly, only at night
    444..445  family 2  poison; +psychic    Lorik, Lorizar: slow lorises with venom glands at the elbows
                                            and huge staring eyes; the adult licks its gland and hypnotises
    446..448  family 3  grass; +fighting    Wiklik, Wiklogon, Wiklomar: willow wicker that took root; a
                                            woven ball, a wicker foal, a rearing wicker horse
-   449       child     ground              Skokik (from Skokarun eggs): dust kangaroo joey
-   450..451  family 2  grass               Dipsik, Dipsakor: fuller's teasels; a spiny rosette cupping
+   449       grows out ground              Skibek (into Skibor): a clod of ploughed loam that hops along the
+                                           fresh furrows with an earthworm lodger in its side
+   450..451  family 2  grass               Szczecik, Szczeciarz: fuller's teasels; a spiny rosette cupping
                                            dew, then a tall stem whose spiky heads comb wool
-   452..454  family 3  insect; +rock       Scarmik, Scarbit, Scarabrax: grub, shield beetle, stone-plated
+   452..454  family 3  insect; +rock       Chrobik, Chrobak, Chroboskal: grub, shield beetle, stone-plated
                                            click beetle
    455       -         ghost, water        Studnik: spirit of an old well bucket
    456..458  family 3  electric; +rock     Jantik, Jantarel, Jantarok: amber that crackles when rubbed; a
                                            drop of pine resin, a walking lump, a stone beast with an old
                                            insect trapped in its chest
-   459       outside   grass, water        Nymphella (from Nymbud): water lily
-   460..461  family 2  electric            Urchet, Urchaton: hedgehogs with charged quills
-   462..464  family 3  ice                 Rimelin, Rimerog, Rimehart: crystal deer
-   465..467  family 3  water; +flying      Ardipip, Ardebrod, Ardeagris: herons that wade, the last flies
-   468..470  family 3  water, grass        Rizolet, Rizopal, Rizomarra: mangrove seed pod, sapling on
+   459       outside   grass, water        Kotewnik (from Kotewek): water chestnut, a floating rosette of
+                                           toothed leaves anchored by its black four-horned nut
+   460..461  family 2  electric            Szklik, Szkliwiec: fulgurites, sand fused to glass where lightning
+                                           struck; a short tube on three branch legs, then a great branching
+                                           one like a glass tree root, sparks between its tips
+   462..464  family 3  ice                 Szadzik, Szadzirog, Szadzielen: crystal deer
+   465..467  family 3  water; +flying      Czaplik, Czaplobrod, Czaplosiwa: herons that wade, the last flies
+   468..470  family 3  water, grass        Namorek, Namorzec, Namorzyn: mangrove seed pod, sapling on
                                            stilt roots, walking tree that shelters fish and oysters
-   471..472  family 2  normal              Melesko, Melesgrund: badgers
-   473..475  family 3  water; +fighting    Mirunek, Mirunda, Mirungor: elephant seals, a silver pup, a young
-                                           bull; only males evolve into the beachmaster with a trunk nose
-   476       child     grass               Bradypo (from Bradygor eggs): baby moss sloth
-   477..478  family 2  normal, flying      Sutorek, Sutorella: tailor birds; only females evolve
+   471..472  family 2  normal              Borsik, Borsugor: badgers
+   473..475  family 3  water; +ground      Foczek, Foczan, Foczysko: elephant seals; a silver pup, a sleek
+                                           grown seal of either sex (females stay so for life), and, for a
+                                           male only, the old bull who hauls out for good and lies as the
+                                           colony's windbreak, crusted with sand and barnacles
+   476       grows out grass               Leniwczyk (into Leniwor, by happiness): young moss sloth
+   477..478  family 2  normal, flying      Nitek, Nitkarka: tailor birds; Nitek is the young and the grown
+                                           male, who gathers spider silk and down and sings; a female who
+                                           holds spider silk starts to sew and becomes Nitkarka
    479..488  -                             Latarnik (squat stone lighthouse with a foghorn voice,
-                                           rock/fire), Balaenor (reef whale), Solankor (rock salt block
-                                           carved into a crouching beast, rock/water), Lodostup
-                                           (three-legged ice stack), Pyrelk (ember stag), Fujarnik (walking
-                                           clump of giant reeds that pipe tunes), Zmierzchun (dusk moth),
-                                           Torpedra (storm ray), Astrogel (star jelly), Bagiennik (marsh
-                                           keeper with a lantern, ghost/poison)
-   489, 490  outside                       Scutarro (from Scutelet): armadillo with banded shell,
-                                           ground/steel; Orikran (from Orilet): paper crane, grass/flying,
-                                           happy at night
-   491..493  -                             Glinotur (clay ox, ground), Fulgoron (lantern bug with a glowing
-                                           snout, insect/fire), Orrimbar (ancient dragon asleep at the foot
+                                           rock/fire), Rafowal (reef whale), Sadzawnik (granite boulder whose
+                                           top is a rock pool, walking down to the sea at low tide,
+                                           rock/water), Jesiolod (ice sturgeon that winters frozen in the
+                                           river ice), Zarorog (ember stag), Fujarnik (walking clump of giant
+                                           reeds that pipe tunes), Zmierzchun (dusk moth), Dretwal (storm
+                                           ray), Gwiezdnik (star jelly), Bagiennik (marsh keeper with a
+                                           lantern, ghost/poison)
+   489, 490  outside                       Rudawiec (from Rudziak): bog iron, a low beast of wet meadow turf
+                                           growing rusty lumps of ore in its back, ground/steel; Zurawik
+                                           (from Skladek): paper crane, grass/flying, happy at night
+   491..493  -                             Glinotur (clay ox, ground), Lampiarz (lantern bug with a glowing
+                                           snout, insect/fire), Smokodrzem (ancient dragon asleep at the foot
                                            of a mountain, wings folded, long and light for its length) */
 
 const char *moveListText[ENTRY_SLOTS];
@@ -107,32 +125,28 @@ const char *hmLabel[HM_COUNT + 1];
 static const unsigned short NO_SECOND_TYPE = 0;
 
 const char *const entryName[ENTRY_COUNT] = {
-    /* 387 */ "Talpik",     "Talpagrond", "Wietrzyk",   "Medulo",    "Medulume",   "Trasik",
-    /* 393 */ "Trasella",   "Trasomor",   "Chmurek",    "Hubik",     "Hubostol",   "Murek",
-    /* 399 */ "Murowal",    "Murogrom",   "Lophira",    "Szronik",   "Szronostaj", "Pylik",
-    /* 405 */ "Pylowir",    "Pylozawier", "Kowadrak",   "Haybogle",  "Skitlik",    "Skitrel",
-    /* 411 */ "Skitnoctis", "Tessinek",   "Tessamira",  "Tessarok",  "Humulik",    "Humulara",
-    /* 417 */ "Tikkerel",   "Kazurek",    "Kazuarin",   "Kazuarok",  "Porrib",     "Porrifex",
-    /* 423 */ "Modlik",     "Skimpa",     "Skimpador",  "Skimparex", "Pompak",     "Stakki",
-    /* 429 */ "Stakkorum",  "Coilet",     "Coilumar",   "Coilidor",  "Rhombi",     "Rhombadune",
-    /* 435 */ "Lullamb",    "Wulfin",     "Wulfar",     "Wulfrost",  "Beczik",     "Beczkowal",
-    /* 441 */ "Samovik",    "Gardolith",  "Lampyrix",   "Lorik",     "Lorizar",    "Wiklik",
-    /* 447 */ "Wiklogon",   "Wiklomar",   "Skokik",     "Dipsik",    "Dipsakor",   "Scarmik",
-    /* 453 */ "Scarbit",    "Scarabrax",  "Studnik",    "Jantik",    "Jantarel",   "Jantarok",
-    /* 459 */ "Nymphella",  "Urchet",     "Urchaton",   "Rimelin",   "Rimerog",    "Rimehart",
-    /* 465 */ "Ardipip",    "Ardebrod",   "Ardeagris",  "Rizolet",   "Rizopal",    "Rizomarra",
-    /* 471 */ "Melesko",    "Melesgrund", "Mirunek",    "Mirunda",   "Mirungor",   "Bradypo",
-    /* 477 */ "Sutorek",    "Sutorella",  "Latarnik",   "Balaenor",  "Solankor",   "Lodostup",
-    /* 483 */ "Pyrelk",     "Fujarnik",   "Zmierzchun", "Torpedra",  "Astrogel",   "Bagiennik",
-    /* 489 */ "Scutarro",   "Orikran",    "Glinotur",   "Fulgoron",  "Orrimbar",
+    /* 387 */ "Kopik",    "Kopalnik",   "Wietrzyk",   "Parzyk",     "Parzyblask", "Trasik",
+    /* 393 */ "Traszyn",  "Trasomor",   "Pierzynek",  "Hubik",      "Hubostol",   "Murek",
+    /* 399 */ "Murowal",  "Murogrom",   "Podlodek",   "Szronik",    "Szronostaj", "Pylik",
+    /* 405 */ "Pylowir",  "Pylozawier", "Kowadrak",   "Strachun",   "Snujek",     "Snujarz",
+    /* 411 */ "Snujmrok", "Kafelek",    "Kafelica",   "Kafelun",    "Chmielik",   "Chmielina",
+    /* 417 */ "Ceglik",   "Kazuarek",   "Kazuaryn",   "Kazuarog",   "Gabczyk",    "Gabczar",
+    /* 423 */ "Zwijak",   "Rzekotek",   "Rzekotniak", "Rzekotolot", "Pompak",     "Stosik",
+    /* 429 */ "Stosowid", "Blotek",     "Blotniak",   "Blotomusz",  "Plaszek",    "Plaszczur",
+    /* 435 */ "Senowca",  "Wilczek",    "Wilczar",    "Wilczomroz", "Beczik",     "Beczkowal",
+    /* 441 */ "Samowik",  "Strazlew",   "Swietlak",   "Lorik",      "Lorizar",    "Wiklik",
+    /* 447 */ "Wiklogon", "Wiklomar",   "Skibek",     "Szczecik",   "Szczeciarz", "Chrobik",
+    /* 453 */ "Chrobak",  "Chroboskal", "Studnik",    "Jantik",     "Jantarel",   "Jantarok",
+    /* 459 */ "Kotewnik", "Szklik",     "Szkliwiec",  "Szadzik",    "Szadzirog",  "Szadzielen",
+    /* 465 */ "Czaplik",  "Czaplobrod", "Czaplosiwa", "Namorek",    "Namorzec",   "Namorzyn",
+    /* 471 */ "Borsik",   "Borsugor",   "Foczek",     "Foczan",     "Foczysko",   "Leniwczyk",
+    /* 477 */ "Nitek",    "Nitkarka",   "Latarnik",   "Rafowal",    "Sadzawnik",  "Jesiolod",
+    /* 483 */ "Zarorog",  "Fujarnik",   "Zmierzchun", "Dretwal",    "Gwiezdnik",  "Bagiennik",
+    /* 489 */ "Rudawiec", "Zurawik",    "Glinotur",   "Lampiarz",   "Smokodrzem",
 };
 
 /* A machine list for creatures that can use no machine at all: a grub, a seed pod, a drop of resin. */
 static const char machinesNone[] = "-;";
-
-/* Machine lists that two members of one family have in common. */
-/* 398 Murek, 399 Murowal */
-static const char machinesWallGolems[] = "7;62;73;74;-;3;";
 
 /* Machine lists two young creatures of different families have in common: what a small body of that kind
    can already learn. */
@@ -189,41 +203,44 @@ static const char movesTrasomor[] =
 static const char machinesTrasomor[] = "26;29;79;91;";
 /* 395 Chmurek */
 static const char movesChmurek[] =
-    "Puff;Float;Lv. 2 - Drizzle Sneeze;Lv. 9 - Dew Drop;Lv. 15 - Cloud Nap;Lv. 24 - Fog Bank Hide;"
-    "Lv. 33 - Sunshower;Lv. 42 - Rainbow Blush;";
-static const char machinesChmurek[] = "26;88;";
+    "Drift;Nose Tease;Lv. 4 - Draught Ride;Lv. 9 - Fluff Sneeze;Lv. 13 - Pillow Settle;"
+    "Lv. 19 - Under Door Slip;Lv. 26 - Feather Flurry;Lv. 34 - Sleepy Weight;Lv. 43 - Goose Down Squall;";
+static const char machinesChmurek[] = "23;24;88;";
 /* 396 Hubik */
 static const char movesHubik[] =
-    "Shelf Cling;Powder Plume;Damp Bark Sip;Lv. 5 - Gill Dust;Lv. 8 - Rot Nibble;Lv. 11 - Mould Creep;"
-    "Lv. 14 - Bitter Flesh;";
-static const char machinesHubik[] = "69;87;";
+    "Birch Cling;Smoulder;Lv. 4 - Pore Glow;Lv. 7 - Powder Plume;Lv. 12 - Tinder Catch;"
+    "Lv. 15 - Smoke Thread;";
+static const char machinesHubik[] = "14;69;87;-;7;";
 /* 397 Hubostol */
 static const char movesHubostol[] =
-    "Shelf Cling;Powder Plume;Damp Bark Sip;Lv. 6 - Gill Dust;Lv. 9 - Rot Nibble;Lv. 12 - Mould Creep;"
-    "Lv. 15 - Bitter Flesh;Lv. 16 - Tier Stack;Lv. 22 - Stump Trudge;Lv. 28 - Hyphae Web;"
-    "Lv. 34 - Toxic Rim Slap;Lv. 41 - Forest Floor Feast;Lv. 49 - Deadwood Tide;";
-static const char machinesHubostol[] = "6;69;71;82;87;";
+    "Smoulder;Birch Cling;Stump Creak;Lv. 5 - Pore Glow;Lv. 7 - Powder Plume;Lv. 14 - Tinder Catch;"
+    "Lv. 18 - Root Shuffle;Lv. 19 - Smoke Thread;Lv. 23 - Coal Heart;Lv. 29 - Hyphae Web;"
+    "Lv. 36 - Ash Crust;Lv. 42 - Fire Carrier;Lv. 51 - Deadwood Blaze;";
+static const char machinesHubostol[] = "14;45;69;71;87;-;7;";
 /* 398 Murek */
 static const char movesMurek[] =
-    "Grit Spray;Chip Scatter;Lv. 5 - Frost Heave;Lv. 10 - Brace;Lv. 14 - Crag Thud;Lv. 17 - Moss Cap Shade;";
+    "Grit Spray;Moss Cap Shade;Lv. 5 - Frost Heave;Lv. 9 - Brace;Lv. 14 - Crag Thud;"
+    "Lv. 17 - Lichen Creep;";
+static const char machinesMurek[] = "17;73;74;";
 /* 399 Murowal */
 static const char movesMurowal[] =
-    "Grit Spray;Chip Scatter;Stack Up;Pebble Toss;Lv. 6 - Frost Heave;Lv. 11 - Brace;Lv. 15 - Crag Thud;"
-    "Lv. 18 - Moss Cap Shade;Lv. 19 - Flat Slap;Lv. 25 - Wall Block;Lv. 32 - Boulder Drop;"
-    "Lv. 39 - Through-Stone Lock;";
+    "Grit Spray;Moss Cap Shade;Stack Up;Lv. 6 - Frost Heave;Lv. 9 - Brace;Lv. 16 - Crag Thud;"
+    "Lv. 19 - Lichen Creep;Lv. 21 - Pebble Toss;Lv. 24 - Through Stone Reach;Lv. 30 - Flat Slab Swat;"
+    "Lv. 35 - Wall Block;Lv. 40 - Boulder Drop;";
+static const char machinesMurowal[] = "7;17;59;73;74;-;3;";
 /* 400 Murogrom */
 static const char movesMurogrom[] =
-    "Grit Spray;Chip Scatter;Stack Up;Pebble Toss;Lv. 7 - Frost Heave;Lv. 12 - Brace;Lv. 16 - Crag Thud;"
-    "Lv. 20 - Moss Cap Shade;Lv. 21 - Flat Slap;Lv. 27 - Wall Block;Lv. 34 - Boulder Drop;"
-    "Lv. 40 - Through-Stone Lock;Lv. 42 - Mortar Fist;Lv. 42 - Coping Crown;Lv. 48 - Lichen Beard Shake;"
-    "Lv. 55 - Quarry Quake;Lv. 63 - Monolith Crush;Lv. 72 - Cliff Collapse;";
-static const char machinesMurogrom[] = "7;9;11;30;59;62;73;74;-;3;";
+    "Grit Spray;Moss Cap Shade;Stack Up;Lv. 8 - Frost Heave;Lv. 12 - Brace;Lv. 18 - Crag Thud;"
+    "Lv. 22 - Lichen Creep;Lv. 37 - Wall Block;Lv. 40 - Boulder Drop;Lv. 44 - Coping Crest;"
+    "Lv. 47 - Hurdle Gate Clap;Lv. 52 - Fold Guard;Lv. 59 - Dry Stone Shove;Lv. 67 - Flock Shelter;"
+    "Lv. 76 - Hillside Hold;";
+static const char machinesMurogrom[] = "7;17;31;73;74;-;3;";
 /* 401 Lophira */
 static const char movesLophira[] =
-    "Lure Sway;Gape;Deep Glow;Snap Jaw;Lv. 8 - Abyss Gulp;Lv. 16 - Dark Water Wait;Lv. 24 - Pressure Crush;"
-    "Lv. 34 - Lantern Mirage;Lv. 38 - Bait Twitch;Lv. 44 - Needle Teeth Trap;Lv. 51 - Sea Snow Drift;"
-    "Lv. 59 - Midnight Zone Hunt;";
-static const char machinesLophira[] = "29;48;54;58;89;-;5;7;";
+    "Chin Barbel Feel;Marbled Hide;Under Stone Wait;Lv. 7 - Gravel Wriggle;Lv. 13 - Wide Gape Gulp;"
+    "Lv. 22 - Long Fin Ripple;Lv. 30 - Murky Bed Prowl;Lv. 34 - Ice Roof Lurk;Lv. 37 - Moonless Ford;"
+    "Lv. 43 - Frozen Night Feast;Lv. 50 - January Writhe;Lv. 58 - Deep Hole Sulk;";
+static const char machinesLophira[] = "1;29;54;58;89;-;5;";
 /* 402 Szronik */
 static const char movesSzronik[] =
     "Whisker Twitch;Milk Tooth Nip;Lv. 4 - Belly Slide;Lv. 10 - Frosted Muzzle;Lv. 14 - Snowbank Peek;"
@@ -253,10 +270,10 @@ static const char movesPylozawier[] =
 static const char machinesPylozawier[] = "23;28;31;40;88;90;-;6;";
 /* 407 Kowadrak */
 static const char movesKowadrak[] =
-    "Clang;Anvil Sparks;Tail Sledge Strike;Iron Brace;Lv. 7 - Temper;Lv. 12 - Cherry Red Flush;"
+    "Clang;Anvil Sparks;Tail Sledge Strike;Flat Face Set;Lv. 7 - Temper;Lv. 12 - Cherry Red Flush;"
     "Lv. 19 - Smithy Din;Lv. 27 - Forge Ring;Lv. 35 - Horn Tip Bend;Lv. 44 - Cold Quenching;"
     "Lv. 53 - Heavy Base Drop;";
-static const char machinesKowadrak[] = "3;16;34;65;68;74;-;3;";
+static const char machinesKowadrak[] = "3;13;16;34;65;68;74;-;7;";
 /* 408 Haybogle */
 static const char movesHaybogle[] =
     "Straw Flap;Stand Still;Lv. 6 - Crow Scare;Lv. 13 - Chaff Spray;Lv. 19 - Harvest Dance;"
@@ -280,31 +297,33 @@ static const char movesSkitnoctis[] =
 static const char machinesSkitnoctis[] = "1;5;54;75;91;-;1;";
 /* 412 Tessinek */
 static const char movesTessinek[] =
-    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
+    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 13 - Ultrasonic Click;"
     "Lv. 20 - Bare Back Bask;";
 static const char machinesTessinek[] = "41;60;";
 /* 413 Tessamira */
 /* moss tiles */
 static const char movesTessamiraMoss[] =
-    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
-    "Lv. 20 - Bare Back Bask;Lv. 23 - Moss Mosaic;Lv. 28 - Dewy Plates;Lv. 33 - Grout Seal;"
-    "Lv. 39 - Green Saddle Brace;Lv. 45 - Lichen Grip;Lv. 54 - Fern Floor Ambush;";
+    "Snout Twitch;Tile Row Laying;Lv. 5 - Leaf Litter Dart;Lv. 11 - Beetle Munch;"
+    "Lv. 16 - Ultrasonic Click;Lv. 25 - Moss Setting;Lv. 27 - Dewy Plates;Lv. 32 - Green Grout Seal;"
+    "Lv. 38 - Damp Hollow Hide;Lv. 45 - Lichen Grip;Lv. 54 - Fern Floor Ambush;Lv. 63 - Living Carpet;";
 /* terracotta tiles */
 static const char movesTessamiraClay[] =
-    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
-    "Lv. 20 - Bare Back Bask;Lv. 23 - Terracotta Plates;Lv. 27 - Kiln Red Glow;Lv. 31 - Shard Scatter;"
-    "Lv. 36 - Hard Fired Hunch;Lv. 46 - Baked Earth Stamp;Lv. 58 - Potsherd Volley;";
+    "Snout Twitch;Tile Row Laying;Lv. 5 - Leaf Litter Dart;Lv. 11 - Beetle Munch;"
+    "Lv. 16 - Ultrasonic Click;Lv. 24 - Terracotta Plates;Lv. 26 - Hot Slab Firing;"
+    "Lv. 31 - Shard Scatter;Lv. 37 - Hard Fired Hunch;Lv. 46 - Baked Earth Stamp;"
+    "Lv. 55 - Potsherd Volley;Lv. 62 - Kiln Red Glow;";
 /* iron tiles */
 static const char movesTessamiraIron[] =
-    "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
-    "Lv. 20 - Bare Back Bask;Lv. 23 - Iron Plating;Lv. 26 - Bog Ore Sip;Lv. 32 - Clanking Trot;"
-    "Lv. 37 - Scale Overlap;Lv. 48 - Rust Bloom Shrug;Lv. 60 - Ironclad Charge;";
-static const char machinesTessamira[] = "17;28;41;55;60;86;";
+    "Snout Twitch;Tile Row Laying;Lv. 5 - Leaf Litter Dart;Lv. 11 - Beetle Munch;"
+    "Lv. 16 - Ultrasonic Click;Lv. 26 - Bog Iron Beating;Lv. 28 - Red Mud Rub;Lv. 33 - Clanking Trot;"
+    "Lv. 39 - Scale Overlap;Lv. 48 - Rust Bloom Shrug;Lv. 57 - Ironclad Charge;"
+    "Lv. 64 - Forged Saddle Guard;";
+static const char machinesTessamira[] = "28;41;42;60;72;";
 /* 414 Tessarok */
 static const char movesTessarok[] =
-    "Snout Twitch;Musk Scent;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 15 - Ultrasonic Click;"
-    "Lv. 20 - Bare Back Bask;Lv. 23 - Glazed Sheen;Lv. 26 - Grub Probe;Lv. 31 - Moonless Patrol;"
-    "Lv. 35 - Wet Slate Slip;Lv. 42 - Den Mouth Guard;Lv. 50 - Earthworm Haul;Lv. 57 - Night Shift Strike;";
+    "Snout Twitch;Musk Scent;Lv. 6 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 17 - Ultrasonic Click;"
+    "Lv. 24 - Glazed Sheen;Lv. 26 - Grub Probe;Lv. 31 - Moonless Patrol;Lv. 35 - Wet Slate Slip;"
+    "Lv. 42 - Den Mouth Guard;Lv. 50 - Earthworm Haul;Lv. 64 - Night Shift Strike;";
 static const char machinesTessarok[] = "1;41;54;60;72;";
 /* 415 Humulik */
 static const char movesHumulik[] =
@@ -325,18 +344,19 @@ static const char movesTikkerel[] =
 static const char machinesTikkerel[] = "14;32;45;46;-;7;";
 /* 418 Kazurek */
 static const char movesKazurek[] =
-    "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 8 - Big Foot Trot;Lv. 13 - Father Follow;Lv. 18 - Toe Jab;";
+    "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 7 - Big Foot Trot;Lv. 13 - Father Follow;Lv. 18 - Toe Jab;";
 static const char machinesKazurek[] = "9;";
 /* 419 Kazuarin */
 static const char movesKazuarin[] =
-    "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 9 - Big Foot Trot;Lv. 14 - Father Follow;Lv. 18 - Toe Jab;"
-    "Lv. 20 - Casque Bump;Lv. 24 - Rainforest Sprint;Lv. 29 - Low Boom;Lv. 35 - Side Kick Feint;";
+    "Chirrup;Stripe Hide;Lv. 5 - Fig Gulp;Lv. 7 - Big Foot Trot;Lv. 15 - Father Follow;Lv. 19 - Toe Jab;"
+    "Lv. 21 - Casque Bump;Lv. 25 - Rainforest Sprint;Lv. 29 - Low Boom;Lv. 36 - Side Kick Feint;";
 static const char machinesKazuarin[] = "9;72;74;-;4;";
 /* 420 Kazuarok */
 static const char movesKazuarok[] =
-    "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 10 - Big Foot Trot;Lv. 15 - Father Follow;Lv. 19 - Toe Jab;"
-    "Lv. 22 - Casque Bump;Lv. 26 - Rainforest Sprint;Lv. 31 - Low Boom;Lv. 37 - Side Kick Feint;"
-    "Lv. 44 - Wattle Shake;Lv. 50 - Spur Strike;Lv. 58 - Thicket Breaker;";
+    "Head Down Charge;Thicket Listen;Lv. 6 - Fig Gulp;Lv. 9 - Big Foot Trot;Lv. 19 - Toe Jab;"
+    "Lv. 22 - Casque Bump;Lv. 25 - Rainforest Sprint;Lv. 31 - Low Boom;Lv. 37 - Side Kick Feint;"
+    "Lv. 40 - Fern Wall Burst;Lv. 42 - Wattle Shake;Lv. 48 - Dagger Claw Rake;Lv. 56 - Blue Neck Display;"
+    "Lv. 63 - Forest Floor Keeper;";
 static const char machinesKazuarok[] = "9;31;35;72;74;-;4;";
 /* 421 Porrib */
 static const char movesPorrib[] =
@@ -350,10 +370,10 @@ static const char movesPorrifex[] =
 static const char machinesPorrifex[] = "57;73;79;85;";
 /* 423 Modlik */
 static const char movesModlik[] =
-    "Prayer Pose;Foliage Guise;Lv. 6 - Moss Sickle;Lv. 12 - Twig Stillness;Lv. 19 - Scything Forelegs;"
-    "Lv. 25 - Green Ambush;Lv. 31 - Lichen Cloak;Lv. 38 - Reaping Strike;Lv. 46 - Swaying Leaf Gait;"
-    "Lv. 55 - Thornbush Vigil;";
-static const char machinesModlik[] = "1;2;15;55;71;72;-;6;";
+    "Snout Bore;Midrib Notch;Lv. 6 - Edge Nibble;Lv. 12 - Tight Roll;Lv. 19 - Play Dead Drop;"
+    "Lv. 26 - Cigar Cradle;Lv. 30 - Leaf Tube Toss;Lv. 35 - Gold Sheen;Lv. 43 - Oak Crown Climb;"
+    "Lv. 51 - Green Parcel Volley;Lv. 60 - Orchard Stripping;";
+static const char machinesModlik[] = "2;55;62;71;83;";
 /* 424 Skimpa */
 static const char movesSkimpa[] =
     "Toe Disc Grip;Croak;Lv. 3 - Warning Colours;Lv. 8 - Twig Leap;Lv. 11 - Bitter Slime;"
@@ -492,9 +512,9 @@ static const char movesWiklomar[] =
 static const char machinesWiklomar[] = "9;55;71;74;82;-;3;4;";
 /* 449 Skokik */
 static const char movesSkokik[] =
-    "Tail Prop;Hop;Lv. 5 - Dust Scuff;Lv. 13 - Little Bound;Lv. 21 - Pouch Peek;Lv. 29 - Big Foot Thump;"
-    "Lv. 36 - Boxing Paws;Lv. 44 - Sand Wallow;";
-static const char machinesSkokik[] = "18;28;-;4;";
+    "Clod Hop;Crumble;Lv. 5 - Stubble Prickle;Lv. 11 - Worm Lodger;Lv. 16 - Furrow Skid;"
+    "Lv. 24 - Loam Plaster;Lv. 31 - Ploughshare Shine;Lv. 39 - Frost Crack;Lv. 47 - Spring Thaw Slump;";
+static const char machinesSkokik[] = "10;18;27;88;-;8;";
 /* 450 Dipsik */
 static const char movesDipsik[] =
     "Dew Gather;Prickle Rib;Lv. 5 - Rosette Spread;Lv. 9 - Leaf Cup Drown;Lv. 15 - Taproot Sip;"
@@ -544,21 +564,22 @@ static const char movesJantarok[] =
 static const char machinesJantarok[] = "21;48;62;73;80;81;";
 /* 459 Nymphella */
 static const char movesNymphella[] =
-    "Float Leaf;Pond Bloom;Lv. 8 - Lily Sway;Lv. 17 - Frog Perch;Lv. 27 - Still Pool Hush;"
-    "Lv. 32 - Nectar Drip;Lv. 38 - Rhizome Anchor;Lv. 45 - Beetle Night Trap;Lv. 52 - Afternoon Fold;"
-    "Lv. 60 - Sinking Seedhead;Lv. 68 - Dawn Unfolding;";
-static const char machinesNymphella[] = "8;55;57;64;79;";
+    "Open Water Float;Air Stalk Lift;Lv. 8 - Leaf Star Spread;Lv. 17 - Backwater Drift;"
+    "Lv. 24 - Horned Nut Jab;Lv. 27 - Anchor Drop;Lv. 32 - Sawtooth Edge;Lv. 38 - Silt Grip;"
+    "Lv. 45 - Fourfold Bloom;Lv. 52 - Mat Over Pond;Lv. 61 - Autumn Seed Fall;";
+static const char machinesNymphella[] = "8;57;64;69;79;";
 /* 460 Urchet */
 static const char movesUrchet[] =
-    "Ball Up;Spine Bristle;Static Roll;Sniff Out;Lv. 5 - Froth Anoint;Lv. 10 - Huffing Pop;"
-    "Lv. 16 - Quill Discharge;Lv. 23 - Slug Supper;";
-static const char machinesUrchet[] = "66;80;88;92;";
+    "Crackle;Sand Crust Shed;Lv. 4 - Static Hum;Lv. 9 - Glass Glint;Lv. 14 - Branch Arc;"
+    "Lv. 18 - Bolt Beckon;Lv. 24 - Fused Grain Jab;";
+static const char machinesUrchet[] = "21;73;92;";
 /* 461 Urchaton */
 static const char movesUrchaton[] =
-    "Ball Up;Spine Bristle;Static Roll;Sniff Out;Lv. 6 - Froth Anoint;Lv. 12 - Huffing Pop;"
-    "Lv. 18 - Quill Discharge;Lv. 24 - Slug Supper;Lv. 29 - Leaf Litter Dash;Lv. 35 - Charged Ridge;"
-    "Lv. 41 - Crackling Gale;Lv. 48 - Hibernation Hum;";
-static const char machinesUrchaton[] = "56;66;72;80;81;88;92;";
+    "Crackle;Sand Crust Shed;Root Fork Walk;Lv. 5 - Static Hum;Lv. 10 - Glass Glint;Lv. 16 - Branch Arc;"
+    "Lv. 19 - Bolt Beckon;Lv. 26 - Fused Grain Jab;Lv. 30 - Strike Scar Path;"
+    "Lv. 36 - Bottle Green Shards;Lv. 43 - Forked Discharge;Lv. 51 - Storm Summons;"
+    "Lv. 60 - Struck Dune Crown;";
+static const char machinesUrchaton[] = "21;36;62;73;92;";
 /* 462 Rimelin */
 static const char movesRimelin[] =
     "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 5 - Nub Sparkle;Lv. 9 - Frozen Stream Run;"
@@ -616,15 +637,16 @@ static const char movesMirunek[] =
 static const char machinesMirunek[] = "29;89;-;5;";
 /* 474 Mirunda */
 static const char movesMirunda[] =
-    "Pup Yelp;Sand Flop;Lv. 7 - Blubber Nap;Lv. 12 - Whisker Search;Lv. 18 - Shallows Paddle;"
-    "Lv. 24 - Nose Swell;Lv. 30 - Squid Chase;Lv. 35 - Rearing Shove;";
+    "Sand Flop;Sleek Turn;Lv. 7 - Blubber Nap;Lv. 13 - Whisker Search;Lv. 17 - Shallows Paddle;"
+    "Lv. 23 - Squid Chase;Lv. 27 - Deep Lung Hold;Lv. 32 - Breaker Line Rush;Lv. 35 - Nursery Watch;"
+    "Lv. 40 - Kelp Forest Hunt;Lv. 46 - Abyss Plunge;Lv. 53 - Colony Chorus;";
 static const char machinesMirunda[] = "29;31;72;79;85;89;-;5;";
 /* 475 Mirungor */
 static const char movesMirungor[] =
-    "Pup Yelp;Sand Flop;Trunk Snort;Lv. 8 - Blubber Nap;Lv. 13 - Whisker Search;Lv. 19 - Shallows Paddle;"
-    "Lv. 25 - Nose Swell;Lv. 31 - Squid Chase;Lv. 36 - Rearing Shove;Lv. 38 - Beachmaster Bellow;"
-    "Lv. 44 - Scarred Chest Guard;Lv. 51 - Rival Clash;Lv. 59 - Midwater Hunt;Lv. 68 - Shingle Quake;";
-static const char machinesMirungor[] = "9;29;31;72;79;85;89;-;5;";
+    "Sand Flop;Trunk Snort;Lv. 9 - Blubber Nap;Lv. 14 - Whisker Search;Lv. 24 - Squid Chase;"
+    "Lv. 33 - Breaker Line Rush;Lv. 39 - Shingle Bed;Lv. 42 - Windbreak Bulk;Lv. 47 - Barnacle Hide;"
+    "Lv. 53 - Long Sleep Wallow;Lv. 60 - Nose Bellow;Lv. 68 - Tide Wrack Shelter;";
+static const char machinesMirungor[] = "27;29;31;72;79;85;89;-;5;";
 /* 476 Bradypo */
 static const char movesBradypo[] =
     "Hang;Slow Blink;Moss Graze;Lv. 8 - Fern Shade;Lv. 15 - Canopy Drowse;Lv. 23 - Algae Fur Tint;"
@@ -632,14 +654,15 @@ static const char movesBradypo[] =
 static const char machinesBradypo[] = "38;55;71;";
 /* 477 Sutorek */
 static const char movesSutorek[] =
-    "Needle Beak;Cheep;Lv. 5 - Thread Pull;Lv. 10 - Leaf Stitch;Lv. 17 - Cobweb Gather;"
-    "Lv. 26 - Tail Flick Alarm;Lv. 35 - Bamboo Flit;Lv. 44 - Hedgerow Scold;";
+    "Needle Beak;Hedge Trill;Lv. 5 - Thread Pull;Lv. 10 - Silk Gather;Lv. 16 - Down Tuft Carry;"
+    "Lv. 23 - Tail Flick Alarm;Lv. 29 - Bamboo Flit;Lv. 36 - Hedgerow Scold;Lv. 44 - Courtship Gift;"
+    "Lv. 51 - Dawn Song Duel;";
 static const char machinesSutorek[] = "23;41;61;75;-;1;6;";
 /* 478 Sutorella */
 static const char movesSutorella[] =
-    "Needle Beak;Cheep;Lv. 6 - Thread Pull;Lv. 11 - Leaf Stitch;Lv. 18 - Cobweb Gather;Lv. 24 - Grass Snare;"
-    "Lv. 27 - Tail Flick Alarm;Lv. 31 - Hanging Nest;Lv. 36 - Bamboo Flit;Lv. 41 - Darning Dart;"
-    "Lv. 45 - Hedgerow Scold;Lv. 54 - Pouch Tailoring;Lv. 63 - Seamstress Flurry;";
+    "Needle Beak;Hedge Trill;Lv. 6 - Thread Pull;Lv. 11 - Silk Gather;Lv. 18 - Leaf Stitch;"
+    "Lv. 24 - Tail Flick Alarm;Lv. 27 - Pouch Seam;Lv. 31 - Hanging Nest;Lv. 36 - Bamboo Flit;"
+    "Lv. 41 - Darning Dart;Lv. 47 - Hedgerow Scold;Lv. 54 - Cradle Sewing;Lv. 63 - Seamstress Flurry;";
 static const char machinesSutorella[] = "23;41;61;63;66;75;-;1;6;";
 /* 479 Latarnik */
 static const char movesLatarnik[] =
@@ -654,14 +677,16 @@ static const char movesBalaenor[] =
 static const char machinesBalaenor[] = "29;41;85;89;-;5;";
 /* 481 Solankor */
 static const char movesSolankor[] =
-    "Salt Sweat;Facet Glint;Lv. 8 - Hard Crust;Lv. 16 - Chisel Scar Brace;Lv. 24 - Curing Rub;"
-    "Lv. 33 - Pink Crystal Spray;Lv. 42 - Evaporation Pan;Lv. 54 - Gallery Cave-in;";
-static const char machinesSolankor[] = "7;57;62;73;74;85;-;3;";
+    "Brim Slosh;Barnacle Crust;Lv. 6 - Wrack Fringe;Lv. 14 - Anemone Tickle;Lv. 20 - Ebb Trudge;"
+    "Lv. 28 - Granite Lean;Lv. 37 - Pool Fish Shelter;Lv. 46 - Spring Tide Swell;"
+    "Lv. 57 - Shore Boulder Roll;";
+static const char machinesSolankor[] = "57;62;73;85;";
 /* 482 Lodostup */
 static const char movesLodostup[] =
-    "Creak;Cold Lean;Lv. 3 - Tripod Stride;Lv. 8 - Sea Stack Sway;Lv. 13 - Hanging Icicles;"
-    "Lv. 21 - Frozen Column;Lv. 28 - Spray Freeze;Lv. 43 - Glacier Calving;Lv. 58 - Polar Night Vigil;";
-static const char machinesLodostup[] = "37;43;67;73;76;-;3;";
+    "Scute Rattle;Barbel Sweep;Lv. 5 - Riverbed Cruise;Lv. 12 - Cold Current Ride;"
+    "Lv. 19 - Winter Freeze Sleep;Lv. 27 - Ice Plate Armour;Lv. 35 - Snout Probe;Lv. 44 - Frozen Breach;"
+    "Lv. 53 - Thaw Breakout;Lv. 64 - Old River Memory;";
+static const char machinesLodostup[] = "29;37;43;78;89;-;2;5;";
 /* 483 Pyrelk */
 static const char movesPyrelk[] =
     "Cinder Snort;Antler Glow;Lv. 11 - Burning Tines;Lv. 15 - Ash Trail;Lv. 20 - Forest Blaze Run;"
@@ -695,10 +720,10 @@ static const char movesBagiennik[] =
 static const char machinesBagiennik[] = "6;20;39;51;91;";
 /* 489 Scutarro */
 static const char movesScutarro[] =
-    "Roll Up;Snout Rooting;Lv. 5 - Ant Slurp;Lv. 11 - Band Brace;Lv. 18 - Tucked Tumble;"
-    "Lv. 28 - Tunnel Scurry;Lv. 34 - Startle Leap;Lv. 41 - Burrow Fortress;Lv. 49 - Termite Mound Raid;"
-    "Lv. 58 - Armoured Boulder;";
-static const char machinesScutarro[] = "18;28;35;40;62;72;74;86;88;-;8;";
+    "Turf Nose;Rust Seep;Lv. 5 - Reed Root Grub;Lv. 11 - Flat Foot Squelch;Lv. 18 - Ore Knob Brace;"
+    "Lv. 28 - Marsh Iron Gather;Lv. 33 - Red Water Spray;Lv. 39 - Meadow Sod Lift;Lv. 45 - Bloomery Glow;"
+    "Lv. 52 - Nodule Volley;Lv. 60 - Fen Floor Quake;";
+static const char machinesScutarro[] = "18;35;62;70;86;-;8;";
 /* 490 Orikran */
 static const char movesOrikran[] =
     "Paper Fold;Flutter;Lv. 8 - Crease Edge;Lv. 14 - Leaf Glide;Lv. 21 - Origami Shift;"
@@ -738,12 +763,12 @@ void InitCatalogue()
     /* 393 Trasella */  moveListText[7] = movesTrasella;           machineListText[7] = machinesTrasella;           heightCm[7] = 40;    weightTenthKg[7] = 40;     primaryTypeIcon[7] = IDB_TYPE_WATER;         secondaryTypeIcon[7] = IDB_TYPE_POISON;
     /* 394 Trasomor */  moveListText[8] = movesTrasomor;           machineListText[8] = machinesTrasomor;           heightCm[8] = 80;    weightTenthKg[8] = 140;    primaryTypeIcon[8] = IDB_TYPE_WATER;         secondaryTypeIcon[8] = IDB_TYPE_POISON;
     /* 395 Chmurek */   moveListText[9] = movesChmurek;            machineListText[9] = machinesChmurek;            heightCm[9] = 20;    weightTenthKg[9] = 3;      primaryTypeIcon[9] = IDB_TYPE_NORMAL;        secondaryTypeIcon[9] = NO_SECOND_TYPE;
-    /* 396 Hubik */     moveListText[10] = movesHubik;             machineListText[10] = machinesHubik;             heightCm[10] = 30;   weightTenthKg[10] = 15;    primaryTypeIcon[10] = IDB_TYPE_GRASS;        secondaryTypeIcon[10] = IDB_TYPE_POISON;
-    /* 397 Hubostol */  moveListText[11] = movesHubostol;          machineListText[11] = machinesHubostol;          heightCm[11] = 90;   weightTenthKg[11] = 250;   primaryTypeIcon[11] = IDB_TYPE_GRASS;        secondaryTypeIcon[11] = IDB_TYPE_POISON;
-    /* 398 Murek */     moveListText[12] = movesMurek;             machineListText[12] = machinesWallGolems;        heightCm[12] = 50;   weightTenthKg[12] = 450;   primaryTypeIcon[12] = IDB_TYPE_ROCK;         secondaryTypeIcon[12] = NO_SECOND_TYPE;
-    /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesWallGolems;        heightCm[13] = 110;  weightTenthKg[13] = 1800;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
-    /* 400 Murogrom */  moveListText[14] = movesMurogrom;          machineListText[14] = machinesMurogrom;          heightCm[14] = 210;  weightTenthKg[14] = 5200;  primaryTypeIcon[14] = IDB_TYPE_ROCK;         secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
-    /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 120;  weightTenthKg[15] = 880;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
+    /* 396 Hubik */     moveListText[10] = movesHubik;             machineListText[10] = machinesHubik;             heightCm[10] = 30;   weightTenthKg[10] = 15;    primaryTypeIcon[10] = IDB_TYPE_GRASS;        secondaryTypeIcon[10] = IDB_TYPE_FIRE;
+    /* 397 Hubostol */  moveListText[11] = movesHubostol;          machineListText[11] = machinesHubostol;          heightCm[11] = 90;   weightTenthKg[11] = 250;   primaryTypeIcon[11] = IDB_TYPE_GRASS;        secondaryTypeIcon[11] = IDB_TYPE_FIRE;
+    /* 398 Murek */     moveListText[12] = movesMurek;             machineListText[12] = machinesMurek;             heightCm[12] = 50;   weightTenthKg[12] = 450;   primaryTypeIcon[12] = IDB_TYPE_ROCK;         secondaryTypeIcon[12] = NO_SECOND_TYPE;
+    /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesMurowal;           heightCm[13] = 110;  weightTenthKg[13] = 1800;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
+    /* 400 Murogrom */  moveListText[14] = movesMurogrom;          machineListText[14] = machinesMurogrom;          heightCm[14] = 210;  weightTenthKg[14] = 7000;  primaryTypeIcon[14] = IDB_TYPE_ROCK;         secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
+    /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 120;  weightTenthKg[15] = 180;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
     /* 402 Szronik */   moveListText[16] = movesSzronik;           machineListText[16] = machinesFrostYoung;        heightCm[16] = 28;   weightTenthKg[16] = 15;    primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
     /* 403 Szronostaj */ moveListText[17] = movesSzronostaj;       machineListText[17] = machinesSzronostaj;        heightCm[17] = 60;   weightTenthKg[17] = 60;    primaryTypeIcon[17] = IDB_TYPE_ICE;          secondaryTypeIcon[17] = NO_SECOND_TYPE;
     /* 404 Pylik */     moveListText[18] = movesPylik;             machineListText[18] = machinesPylik;             heightCm[18] = 40;   weightTenthKg[18] = 12;    primaryTypeIcon[18] = IDB_TYPE_GROUND;       secondaryTypeIcon[18] = IDB_TYPE_FLYING;
@@ -765,7 +790,7 @@ void InitCatalogue()
     /* 420 Kazuarok */  moveListText[34] = movesKazuarok;          machineListText[34] = machinesKazuarok;          heightCm[34] = 170;  weightTenthKg[34] = 580;   primaryTypeIcon[34] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[34] = NO_SECOND_TYPE;
     /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesShallowsYoung;     heightCm[35] = 40;   weightTenthKg[35] = 170;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
     /* 422 Porrifex */  moveListText[36] = movesPorrifex;          machineListText[36] = machinesPorrifex;          heightCm[36] = 130;  weightTenthKg[36] = 2000;  primaryTypeIcon[36] = IDB_TYPE_WATER;        secondaryTypeIcon[36] = IDB_TYPE_ROCK;
-    /* 423 Modlik */    moveListText[37] = movesModlik;            machineListText[37] = machinesModlik;            heightCm[37] = 150;  weightTenthKg[37] = 320;   primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
+    /* 423 Modlik */    moveListText[37] = movesModlik;            machineListText[37] = machinesModlik;            heightCm[37] = 45;   weightTenthKg[37] = 35;    primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
     /* 424 Skimpa */    moveListText[38] = movesSkimpa;            machineListText[38] = machinesSkimpa;            heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;       secondaryTypeIcon[38] = IDB_TYPE_FLYING;
     /* 425 Skimpador */ moveListText[39] = movesSkimpador;         machineListText[39] = machinesSkimpador;         heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;       secondaryTypeIcon[39] = IDB_TYPE_FLYING;
     /* 426 Skimparex */ moveListText[40] = movesSkimparex;         machineListText[40] = machinesSkimparex;         heightCm[40] = 130;  weightTenthKg[40] = 290;   primaryTypeIcon[40] = IDB_TYPE_POISON;       secondaryTypeIcon[40] = IDB_TYPE_FLYING;
@@ -791,7 +816,7 @@ void InitCatalogue()
     /* 446 Wiklik */    moveListText[60] = movesWiklik;            machineListText[60] = machinesWiklik;            heightCm[60] = 35;   weightTenthKg[60] = 15;    primaryTypeIcon[60] = IDB_TYPE_GRASS;        secondaryTypeIcon[60] = NO_SECOND_TYPE;
     /* 447 Wiklogon */  moveListText[61] = movesWiklogon;          machineListText[61] = machinesWiklogon;          heightCm[61] = 100;  weightTenthKg[61] = 140;   primaryTypeIcon[61] = IDB_TYPE_GRASS;        secondaryTypeIcon[61] = NO_SECOND_TYPE;
     /* 448 Wiklomar */  moveListText[62] = movesWiklomar;          machineListText[62] = machinesWiklomar;          heightCm[62] = 165;  weightTenthKg[62] = 600;   primaryTypeIcon[62] = IDB_TYPE_GRASS;        secondaryTypeIcon[62] = IDB_TYPE_FIGHTING;
-    /* 449 Skokik */    moveListText[63] = movesSkokik;            machineListText[63] = machinesSkokik;            heightCm[63] = 40;   weightTenthKg[63] = 50;    primaryTypeIcon[63] = IDB_TYPE_GROUND;       secondaryTypeIcon[63] = NO_SECOND_TYPE;
+    /* 449 Skokik */    moveListText[63] = movesSkokik;            machineListText[63] = machinesSkokik;            heightCm[63] = 35;   weightTenthKg[63] = 140;   primaryTypeIcon[63] = IDB_TYPE_GROUND;       secondaryTypeIcon[63] = NO_SECOND_TYPE;
     /* 450 Dipsik */    moveListText[64] = movesDipsik;            machineListText[64] = machinesDipsik;            heightCm[64] = 40;   weightTenthKg[64] = 12;    primaryTypeIcon[64] = IDB_TYPE_GRASS;        secondaryTypeIcon[64] = NO_SECOND_TYPE;
     /* 451 Dipsakor */  moveListText[65] = movesDipsakor;          machineListText[65] = machinesDipsakor;          heightCm[65] = 150;  weightTenthKg[65] = 200;   primaryTypeIcon[65] = IDB_TYPE_GRASS;        secondaryTypeIcon[65] = NO_SECOND_TYPE;
     /* 452 Scarmik */   moveListText[66] = movesScarmik;           machineListText[66] = machinesNone;              heightCm[66] = 20;   weightTenthKg[66] = 8;     primaryTypeIcon[66] = IDB_TYPE_INSECT;       secondaryTypeIcon[66] = NO_SECOND_TYPE;
@@ -801,9 +826,9 @@ void InitCatalogue()
     /* 456 Jantik */    moveListText[70] = movesJantik;            machineListText[70] = machinesNone;              heightCm[70] = 20;   weightTenthKg[70] = 14;    primaryTypeIcon[70] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[70] = NO_SECOND_TYPE;
     /* 457 Jantarel */  moveListText[71] = movesJantarel;          machineListText[71] = machinesJantarel;          heightCm[71] = 50;   weightTenthKg[71] = 250;   primaryTypeIcon[71] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[71] = NO_SECOND_TYPE;
     /* 458 Jantarok */  moveListText[72] = movesJantarok;          machineListText[72] = machinesJantarok;          heightCm[72] = 150;  weightTenthKg[72] = 4000;  primaryTypeIcon[72] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[72] = IDB_TYPE_ROCK;
-    /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 100;  weightTenthKg[73] = 260;   primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
-    /* 460 Urchet */    moveListText[74] = movesUrchet;            machineListText[74] = machinesUrchet;            heightCm[74] = 25;   weightTenthKg[74] = 28;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
-    /* 461 Urchaton */  moveListText[75] = movesUrchaton;          machineListText[75] = machinesUrchaton;          heightCm[75] = 60;   weightTenthKg[75] = 190;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[75] = NO_SECOND_TYPE;
+    /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 80;   weightTenthKg[73] = 90;    primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
+    /* 460 Urchet */    moveListText[74] = movesUrchet;            machineListText[74] = machinesUrchet;            heightCm[74] = 25;   weightTenthKg[74] = 36;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
+    /* 461 Urchaton */  moveListText[75] = movesUrchaton;          machineListText[75] = machinesUrchaton;          heightCm[75] = 90;   weightTenthKg[75] = 850;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[75] = NO_SECOND_TYPE;
     /* 462 Rimelin */   moveListText[76] = movesRimelin;           machineListText[76] = machinesFrostYoung;        heightCm[76] = 70;   weightTenthKg[76] = 180;   primaryTypeIcon[76] = IDB_TYPE_ICE;          secondaryTypeIcon[76] = NO_SECOND_TYPE;
     /* 463 Rimerog */   moveListText[77] = movesRimerog;           machineListText[77] = machinesRimerog;           heightCm[77] = 120;  weightTenthKg[77] = 520;   primaryTypeIcon[77] = IDB_TYPE_ICE;          secondaryTypeIcon[77] = NO_SECOND_TYPE;
     /* 464 Rimehart */  moveListText[78] = movesRimehart;          machineListText[78] = machinesRimehart;          heightCm[78] = 180;  weightTenthKg[78] = 1400;  primaryTypeIcon[78] = IDB_TYPE_ICE;          secondaryTypeIcon[78] = NO_SECOND_TYPE;
@@ -815,23 +840,23 @@ void InitCatalogue()
     /* 470 Rizomarra */ moveListText[84] = movesRizomarra;         machineListText[84] = machinesRizomarra;         heightCm[84] = 150;  weightTenthKg[84] = 440;   primaryTypeIcon[84] = IDB_TYPE_WATER;        secondaryTypeIcon[84] = IDB_TYPE_GRASS;
     /* 471 Melesko */   moveListText[85] = movesMelesko;           machineListText[85] = machinesYoungDiggers;      heightCm[85] = 50;   weightTenthKg[85] = 95;    primaryTypeIcon[85] = IDB_TYPE_NORMAL;       secondaryTypeIcon[85] = NO_SECOND_TYPE;
     /* 472 Melesgrund */ moveListText[86] = movesMelesgrund;        machineListText[86] = machinesMelesgrund;        heightCm[86] = 110;  weightTenthKg[86] = 560;   primaryTypeIcon[86] = IDB_TYPE_NORMAL;       secondaryTypeIcon[86] = NO_SECOND_TYPE;
-    /* 473 Mirunek */   moveListText[87] = movesMirunek;           machineListText[87] = machinesMirunek;           heightCm[87] = 60;   weightTenthKg[87] = 400;   primaryTypeIcon[87] = IDB_TYPE_WATER;        secondaryTypeIcon[87] = NO_SECOND_TYPE;
-    /* 474 Mirunda */   moveListText[88] = movesMirunda;           machineListText[88] = machinesMirunda;           heightCm[88] = 130;  weightTenthKg[88] = 1800;  primaryTypeIcon[88] = IDB_TYPE_WATER;        secondaryTypeIcon[88] = NO_SECOND_TYPE;
-    /* 475 Mirungor */  moveListText[89] = movesMirungor;          machineListText[89] = machinesMirungor;          heightCm[89] = 250;  weightTenthKg[89] = 6500;  primaryTypeIcon[89] = IDB_TYPE_WATER;        secondaryTypeIcon[89] = IDB_TYPE_FIGHTING;
+    /* 473 Mirunek */   moveListText[87] = movesMirunek;           machineListText[87] = machinesMirunek;           heightCm[87] = 70;   weightTenthKg[87] = 350;   primaryTypeIcon[87] = IDB_TYPE_WATER;        secondaryTypeIcon[87] = NO_SECOND_TYPE;
+    /* 474 Mirunda */   moveListText[88] = movesMirunda;           machineListText[88] = machinesMirunda;           heightCm[88] = 150;  weightTenthKg[88] = 1500;  primaryTypeIcon[88] = IDB_TYPE_WATER;        secondaryTypeIcon[88] = NO_SECOND_TYPE;
+    /* 475 Mirungor */  moveListText[89] = movesMirungor;          machineListText[89] = machinesMirungor;          heightCm[89] = 275;  weightTenthKg[89] = 3600;  primaryTypeIcon[89] = IDB_TYPE_WATER;        secondaryTypeIcon[89] = IDB_TYPE_GROUND;
     /* 476 Bradypo */   moveListText[90] = movesBradypo;           machineListText[90] = machinesBradypo;           heightCm[90] = 40;   weightTenthKg[90] = 60;    primaryTypeIcon[90] = IDB_TYPE_GRASS;        secondaryTypeIcon[90] = NO_SECOND_TYPE;
     /* 477 Sutorek */   moveListText[91] = movesSutorek;           machineListText[91] = machinesSutorek;           heightCm[91] = 20;   weightTenthKg[91] = 6;     primaryTypeIcon[91] = IDB_TYPE_NORMAL;       secondaryTypeIcon[91] = IDB_TYPE_FLYING;
     /* 478 Sutorella */ moveListText[92] = movesSutorella;         machineListText[92] = machinesSutorella;         heightCm[92] = 25;   weightTenthKg[92] = 11;    primaryTypeIcon[92] = IDB_TYPE_NORMAL;       secondaryTypeIcon[92] = IDB_TYPE_FLYING;
     /* 479 Latarnik */  moveListText[93] = movesLatarnik;          machineListText[93] = machinesLatarnik;          heightCm[93] = 230;  weightTenthKg[93] = 7100;  primaryTypeIcon[93] = IDB_TYPE_ROCK;         secondaryTypeIcon[93] = IDB_TYPE_FIRE;
     /* 480 Balaenor */  moveListText[94] = movesBalaenor;          machineListText[94] = machinesBalaenor;          heightCm[94] = 541;  weightTenthKg[94] = 7500;  primaryTypeIcon[94] = IDB_TYPE_WATER;        secondaryTypeIcon[94] = NO_SECOND_TYPE;
-    /* 481 Solankor */  moveListText[95] = movesSolankor;          machineListText[95] = machinesSolankor;          heightCm[95] = 160;  weightTenthKg[95] = 5200;  primaryTypeIcon[95] = IDB_TYPE_ROCK;         secondaryTypeIcon[95] = IDB_TYPE_WATER;
-    /* 482 Lodostup */  moveListText[96] = movesLodostup;          machineListText[96] = machinesLodostup;          heightCm[96] = 250;  weightTenthKg[96] = 6900;  primaryTypeIcon[96] = IDB_TYPE_ICE;          secondaryTypeIcon[96] = NO_SECOND_TYPE;
+    /* 481 Solankor */  moveListText[95] = movesSolankor;          machineListText[95] = machinesSolankor;          heightCm[95] = 160;  weightTenthKg[95] = 6500;  primaryTypeIcon[95] = IDB_TYPE_ROCK;         secondaryTypeIcon[95] = IDB_TYPE_WATER;
+    /* 482 Lodostup */  moveListText[96] = movesLodostup;          machineListText[96] = machinesLodostup;          heightCm[96] = 280;  weightTenthKg[96] = 6900;  primaryTypeIcon[96] = IDB_TYPE_ICE;          secondaryTypeIcon[96] = NO_SECOND_TYPE;
     /* 483 Pyrelk */    moveListText[97] = movesPyrelk;            machineListText[97] = machinesPyrelk;            heightCm[97] = 220;  weightTenthKg[97] = 1880;  primaryTypeIcon[97] = IDB_TYPE_FIRE;         secondaryTypeIcon[97] = NO_SECOND_TYPE;
     /* 484 Fujarnik */  moveListText[98] = movesFujarnik;          machineListText[98] = machinesFujarnik;          heightCm[98] = 380;  weightTenthKg[98] = 950;   primaryTypeIcon[98] = IDB_TYPE_GRASS;        secondaryTypeIcon[98] = NO_SECOND_TYPE;
     /* 485 Zmierzchun */ moveListText[99] = movesZmierzchun;        machineListText[99] = machinesZmierzchun;        heightCm[99] = 130;  weightTenthKg[99] = 310;   primaryTypeIcon[99] = IDB_TYPE_INSECT;       secondaryTypeIcon[99] = IDB_TYPE_DARK;
     /* 486 Torpedra */  moveListText[100] = movesTorpedra;         machineListText[100] = machinesTorpedra;         heightCm[100] = 120; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC;    secondaryTypeIcon[100] = IDB_TYPE_WATER;
     /* 487 Astrogel */  moveListText[101] = movesAstrogel;         machineListText[101] = machinesAstrogel;         heightCm[101] = 60;  weightTenthKg[101] = 550;  primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;     secondaryTypeIcon[101] = NO_SECOND_TYPE;
     /* 488 Bagiennik */ moveListText[102] = movesBagiennik;        machineListText[102] = machinesBagiennik;        heightCm[102] = 190; weightTenthKg[102] = 850;  primaryTypeIcon[102] = IDB_TYPE_GHOST;       secondaryTypeIcon[102] = IDB_TYPE_POISON;
-    /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 90;  weightTenthKg[103] = 900;  primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
+    /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 80;  weightTenthKg[103] = 1200; primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
     /* 490 Orikran */   moveListText[104] = movesOrikran;          machineListText[104] = machinesOrikran;          heightCm[104] = 130; weightTenthKg[104] = 35;   primaryTypeIcon[104] = IDB_TYPE_GRASS;       secondaryTypeIcon[104] = IDB_TYPE_FLYING;
     /* 491 Glinotur */  moveListText[105] = movesGlinotur;         machineListText[105] = machinesGlinotur;         heightCm[105] = 260; weightTenthKg[105] = 7200; primaryTypeIcon[105] = IDB_TYPE_GROUND;      secondaryTypeIcon[105] = NO_SECOND_TYPE;
     /* 492 Fulgoron */  moveListText[106] = movesFulgoron;         machineListText[106] = machinesFulgoron;         heightCm[106] = 140; weightTenthKg[106] = 240;  primaryTypeIcon[106] = IDB_TYPE_INSECT;      secondaryTypeIcon[106] = IDB_TYPE_FIRE;

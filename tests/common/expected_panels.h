@@ -19,25 +19,25 @@ struct ExpectedPanel {
    longest move list. */
 /* clang-format off */
 const ExpectedPanel expectedPanels[] = {
-    {0,   L"Wzrost: 22 cm",  L"Masa: 2,8 kg",   L"Talpik --Lv. 22--> Talpagrond",        L" "                                  }, /* 387 */
-    {2,   L"Wzrost: 90 cm",  L"Masa: 1,5 kg",   L"Motek --Lv. 18--> Wietrzyk",           L" "                                  }, /* 389 */
-    {3,   L"Wzrost: 40 cm",  L"Masa: 2,0 kg",   L"Medulo --Lv. 20--> Medulume",          L" "                                  }, /* 390 */
-    {5,   L"Wzrost: 25 cm",  L"Masa: 1,2 kg",   L"Trasik --Lv. 13--> Trasella",          L"--Lv. 29--> Trasomor"               }, /* 392 */
-    {7,   L"Wzrost: 80 cm",  L"Masa: 14,0 kg",  L"Trasik --Lv. 13--> Trasella",          L"--Lv. 29--> Trasomor"               }, /* 394 */
-    {8,   L"Wzrost: 20 cm",  L"Masa: 0,3 kg",   L"Chmurek <---dziecko--- Chmurzak",      L"Chmurek nie ewoluuje w Chmurzaka"   }, /* 395 */
-    {13,  L"Wzrost: 210 cm", L"Masa: 520,0 kg", L"Murek --Lv. 19--> Murowal",            L"--Lv. 42--> Murogrom"               }, /* 400 */
-    {14,  L"Wzrost: 120 cm", L"Masa: 88,0 kg",  L"Lophet --Lv. 34--> Lophira",           L" "                                  }, /* 401 */
-    {25,  L"Wzrost: 22 cm",  L"Masa: 0,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 412 */
-    {26,  L"Wzrost: 48 cm",  L"Masa: 7,0 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 413 */
-    {27,  L"Wzrost: 60 cm",  L"Masa: 9,5 kg",   L"Tessinek      ---Lv. 23--> Tessamira", L"Tessinek      ---Lv. 23--> Tessarok"}, /* 414 */
-    {28,  L"Wzrost: 60 cm",  L"Masa: 1,2 kg",   L"Humulik    ----Lv. 30--> Humulara",    L"Tylko forma żeńska."                }, /* 415 */
-    {30,  L"Wzrost: 35 cm",  L"Masa: 1,2 kg",   L"Brak",                                 L" "                                  }, /* 417 */
-    {31,  L"Wzrost: 40 cm",  L"Masa: 3,0 kg",   L"Kazurek --Lv. 20--> Kazuarin",         L"--Szczęście w dzień--> Kazuarok"    }, /* 418 */
-    {62,  L"Wzrost: 40 cm",  L"Masa: 5,0 kg",   L"Skokik <---dziecko--- Skokarun",       L"Skokik nie ewoluuje w Skokaruna"    }, /* 449 */
-    {88,  L"Wzrost: 250 cm", L"Masa: 650,0 kg", L"Mirunek --Lv. 22--> Mirunda     ",     L"--Lv. 38--> Mirungor"               }, /* 475 */
-    {91,  L"Wzrost: 25 cm",  L"Masa: 1,1 kg",   L"Sutorek      --Lv. 23--> Sutorella",   L"Tylko forma żeńska."                }, /* 478 */
-    {103, L"Wzrost: 130 cm", L"Masa: 3,5 kg",   L"Orilet --Szczęście nocą--> Orikran",   L" "                                  }, /* 490 */
-    {106, L"Wzrost: 530 cm", L"Masa: 420,0 kg", L"Brak",                                 L" "                                  }, /* 493 */
+    {0,   L"Wzrost: 22 cm",   L"Masa: 2,8 kg",     L"Kopik --Lv. 22--> Kopalnik",           L" "                                  }, /* 387 */
+    {2,   L"Wzrost: 90 cm",   L"Masa: 1,5 kg",     L"Motek --Lv. 18--> Wietrzyk",           L" "                                  }, /* 389 */
+    {3,   L"Wzrost: 40 cm",   L"Masa: 2,0 kg",     L"Parzyk --Lv. 20--> Parzyblask",        L" "                                  }, /* 390 */
+    {5,   L"Wzrost: 25 cm",   L"Masa: 1,2 kg",     L"Trasik --Lv. 13--> Traszyn",           L"--Lv. 29--> Trasomor"               }, /* 392 */
+    {7,   L"Wzrost: 80 cm",   L"Masa: 14,0 kg",    L"Trasik --Lv. 13--> Traszyn",           L"--Lv. 29--> Trasomor"               }, /* 394 */
+    {8,   L"Wzrost: 20 cm",   L"Masa: 0,3 kg",     L"Pierzynek --Poszewka--> Pierzyniak",   L" "                                  }, /* 395 */
+    {13,  L"Wzrost: 210 cm",  L"Masa: 700,0 kg",   L"Murek --Lv. 19--> Murowal",            L"--Lv. 42--> Murogrom"               }, /* 400 */
+    {14,  L"Wzrost: 120 cm",  L"Masa: 18,0 kg",    L"Podkamyk --Lv. 34--> Podlodek",       L" "                                  }, /* 401 */
+    {25,  L"Wzrost: 22 cm",   L"Masa: 0,5 kg",     L"Kafelek       ----Lv. 23--> Kafelica", L"Kafelek       ----Lv. 23--> Kafelun"}, /* 412 */
+    {26,  L"Wzrost: 48 cm",   L"Masa: 7,0 kg",     L"Kafelek       ----Lv. 23--> Kafelica", L"Kafelek       ----Lv. 23--> Kafelun"}, /* 413 */
+    {27,  L"Wzrost: 60 cm",   L"Masa: 9,5 kg",     L"Kafelek       ----Lv. 23--> Kafelica", L"Kafelek       ----Lv. 23--> Kafelun"}, /* 414 */
+    {28,  L"Wzrost: 60 cm",   L"Masa: 1,2 kg",     L"Chmielik    ----Lv. 30--> Chmielina",  L"Tylko forma żeńska."                }, /* 415 */
+    {30,  L"Wzrost: 35 cm",   L"Masa: 1,2 kg",     L"Brak",                                 L" "                                  }, /* 417 */
+    {31,  L"Wzrost: 40 cm",   L"Masa: 3,0 kg",     L"Kazuarek --Lv. 20--> Kazuaryn",        L"--Lv. 38--> Kazuarog"               }, /* 418 */
+    {62,  L"Wzrost: 35 cm",   L"Masa: 14,0 kg",    L"Skibek --Lv. 24--> Skibor",            L" "                                  }, /* 449 */
+    {88,  L"Wzrost: 275 cm",  L"Masa: 360,0 kg",   L"Foczek --Lv. 22--> Foczan       ",     L"--Lv. 38--> Foczysko"               }, /* 475 */
+    {91,  L"Wzrost: 25 cm",   L"Masa: 1,1 kg",     L"Nitek         --Lv. Up--> Nitkarka",   L"Musi mieć Pajęczą Przędzę"          }, /* 478 */
+    {103, L"Wzrost: 130 cm",  L"Masa: 3,5 kg",     L"Skladek --Szczęście--> Zurawik",       L"Tylko w nocy"                       }, /* 490 */
+    {106, L"Wzrost: 530 cm",  L"Masa: 420,0 kg",   L"Brak",                                 L" "                                  }, /* 493 */
 };
 /* clang-format on */
 

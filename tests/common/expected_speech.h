@@ -54,16 +54,16 @@ struct ExpectedEvolutionSpeech {
 
 /* clang-format off */
 const ExpectedEvolutionSpeech expectedEvolutionSpeech[] = {
-    {0,   L"Talpik ewoluuje w Talpagrond na poziomie 22"                                                              }, /* 387 */
-    {5,   L"Trasik ewoluuje w Trasella na poziomie 13. Trasella ewoluuje w Trasomor na poziomie 29"                     }, /* 392 */
-    {8,   L"Chmurek to dziecko, rodzic: Chmurzak. Chmurek nie ewoluuje w Chmurzaka"                                    }, /* 395 */
-    {25,  L"Tessinek, samica, ewoluuje w Tessamira na poziomie 23. Tessinek, samiec, ewoluuje w Tessarok na poziomie 23"}, /* 412 */
-    {28,  L"Humulik, samica, ewoluuje w Humulara na poziomie 30. Tylko forma żeńska."                                  }, /* 415 */
-    {30,  L"Brak"                                                                                                      }, /* 417 */
-    {31,  L"Kazurek ewoluuje w Kazuarin na poziomie 20. Kazuarin ewoluuje w Kazuarok dzięki szczęściu w dzień"          }, /* 418 */
-    {88,  L"Mirunek ewoluuje w Mirunda, samiec, na poziomie 22. Mirunda ewoluuje w Mirungor na poziomie 38"             }, /* 475 */
-    {91,  L"Sutorek, samica, ewoluuje w Sutorella na poziomie 23. Tylko forma żeńska."                                 }, /* 478 */
-    {103, L"Orilet ewoluuje w Orikran dzięki szczęściu nocą"                                                           }, /* 490 */
+    {0,   L"Kopik ewoluuje w Kopalnik na poziomie 22"                                                               }, /* 387 */
+    {5,   L"Trasik ewoluuje w Traszyn na poziomie 13. Traszyn ewoluuje w Trasomor na poziomie 29"                   }, /* 392 */
+    {8,   L"Pierzynek ewoluuje w Pierzyniak z przedmiotem Poszewka"                                                 }, /* 395 */
+    {25,  L"Kafelek, samica, ewoluuje w Kafelica na poziomie 23. Kafelek, samiec, ewoluuje w Kafelun na poziomie 23"}, /* 412 */
+    {28,  L"Chmielik, samica, ewoluuje w Chmielina na poziomie 30. Tylko forma żeńska."                             }, /* 415 */
+    {30,  L"Brak"                                                                                                   }, /* 417 */
+    {31,  L"Kazuarek ewoluuje w Kazuaryn na poziomie 20. Kazuaryn ewoluuje w Kazuarog na poziomie 38"               }, /* 418 */
+    {88,  L"Foczek ewoluuje w Foczan, samiec, na poziomie 22. Foczan ewoluuje w Foczysko na poziomie 38"            }, /* 475 */
+    {91,  L"Nitek, samica, ewoluuje w Nitkarka po awansie na kolejny poziom. Musi mieć Pajęczą Przędzę"             }, /* 478 */
+    {103, L"Skladek ewoluuje w Zurawik dzięki szczęściu. Tylko w nocy"                                              }, /* 490 */
 };
 /* clang-format on */
 

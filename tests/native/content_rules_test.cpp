@@ -76,13 +76,13 @@ static const Body BODIES[] = {
     {392, FINS | TAIL | WET | JAWS | LARVA},                                  /* newt larva */
     {393, LEGS | TAIL | JAWS | VENOM | WET},                                  /* eft, its skin kept damp */
     {394, LEGS | TAIL | FINS | JAWS | VENOM | WET},                           /* crested newt */
-    {395, WET | ROLLS},                                                       /* cloud puff, rolls on the wind */
-    {396, SPORES | ROOTS},                                                    /* fungus shelf */
-    {397, SPORES | ROOTS | LEGS},                                             /* shelved stump */
+    {395, FLIES | FEATHERS | ROLLS | MIND},                                   /* drifting goose down, drowsy */
+    {396, SPORES | ROOTS | HEAT},                                             /* tinder fungus with a live coal */
+    {397, SPORES | ROOTS | HEAT | LEGS},                                      /* smouldering walking stump */
     {398, STONE | LEGS | HEAVY},                                              /* fieldstone */
     {399, STONE | LEGS | HANDS | HEAVY},                                      /* stone stack */
-    {400, STONE | LEGS | HANDS | HEAVY | VOICE},                              /* wall builder */
-    {401, FINS | JAWS | GLOW | HUNTER | WET | NIGHT},                         /* anglerfish */
+    {400, STONE | LEGS | HEAVY | VOICE},                                      /* walking sheepfold */
+    {401, FINS | JAWS | HUNTER | WET | NIGHT},                                /* cod under the ice at night */
     {402, LEGS | FUR | JAWS | TAIL | COLD | CLAWS},                           /* ermine kit */
     {403, LEGS | FUR | JAWS | TAIL | COLD | CLAWS | HUNTER | NIGHT},          /* winter ermine */
     {404, FLIES | ROLLS},                                                     /* dust wisp */
@@ -104,7 +104,7 @@ static const Body BODIES[] = {
     {420, LEGS | FEATHERS | VOICE | JAWS | CLAWS | HORNS},                    /* cassowary */
     {421, WET | HEAVY},                                                       /* sponge */
     {422, WET | HEAVY | SPINES | STONE},                                      /* glass sponge */
-    {423, LEGS | FLIES | CLAWS | HUNTER | LEAVES | ANTENNAE | JAWS},          /* mantis */
+    {423, LEGS | FLIES | SHELL | LEAVES | ANTENNAE | JAWS},                   /* leaf-rolling weevil */
     {424, LEGS | VENOM | WET | VOICE | JAWS | FLIES},                         /* tree frog, glides on webbed feet */
     {425, LEGS | VENOM | WET | VOICE | JAWS | FLIES},                         /* gliding frog */
     {426, LEGS | VENOM | WET | VOICE | JAWS | FLIES},                         /* great glider */
@@ -130,7 +130,7 @@ static const Body BODIES[] = {
     {446, ROLLS | ROOTS | LEAVES},                                            /* wicker ball */
     {447, LEGS | LEAVES | TAIL},                                              /* wicker foal */
     {448, LEGS | LEAVES | TAIL | VOICE},                                      /* wicker horse */
-    {449, LEGS | FUR | TAIL | HANDS},                                         /* kangaroo joey */
+    {449, LEGS | DIGS | ROLLS | HEAVY},                                       /* hopping clod of loam */
     {450, ROOTS | LEAVES | SPINES | WET},                                     /* teasel rosette */
     {451, ROOTS | LEAVES | SPINES | SEEDS | WET},                             /* teasel with leaf cups */
     {452, LARVA | JAWS},                                                      /* grub */
@@ -140,9 +140,9 @@ static const Body BODIES[] = {
     {456, CHARGE | SLIME},                                                    /* resin drop */
     {457, CHARGE | STONE | LEGS},                                             /* amber lump */
     {458, CHARGE | STONE | LEGS | HEAVY | GLOW},                              /* amber beast */
-    {459, ROOTS | LEAVES | WET | SEEDS},                                      /* water lily */
-    {460, LEGS | SPINES | CHARGE | JAWS | ROLLS | FUR},                       /* hedgehog */
-    {461, LEGS | SPINES | CHARGE | JAWS | ROLLS | FUR | CLAWS},               /* big hedgehog */
+    {459, ROOTS | LEAVES | WET | SEEDS | SPINES},                             /* water chestnut, horned nut */
+    {460, LEGS | STONE | CHARGE},                                             /* glass tube on branch legs */
+    {461, LEGS | STONE | CHARGE | HEAVY},                                     /* branching glass root */
     {462, LEGS | COLD | FUR},                                                 /* crystal fawn */
     {463, LEGS | COLD | FUR | HORNS},                                         /* yearling */
     {464, LEGS | COLD | FUR | HORNS | VOICE},                                 /* crystal stag */
@@ -156,21 +156,21 @@ static const Body BODIES[] = {
     {472, LEGS | FUR | JAWS | CLAWS | DIGS | NIGHT},                          /* badger */
     {473, FINS | VOICE | JAWS | WET},                                         /* seal pup */
     {474, FINS | VOICE | JAWS | WET},                                         /* young seal bull */
-    {475, FINS | VOICE | JAWS | WET},                                         /* beachmaster */
+    {475, FINS | VOICE | JAWS | WET | DIGS},                                  /* old bull bedded in the sand */
     {476, HANDS | CLAWS | FUR | LEAVES | LEGS},                               /* moss sloth baby */
     {477, FEATHERS | FLIES | LEGS | JAWS | VOICE | SILK},                     /* tailor chick */
     {478, FEATHERS | FLIES | LEGS | JAWS | VOICE | SILK},                     /* tailor bird */
     {479, STONE | GLOW | HEAT | HEAVY | LEGS | VOICE},                        /* lighthouse */
     {480, FINS | VOICE | WET | TAIL},                                         /* reef whale */
-    {481, STONE | WET | HEAVY | LEGS},                                        /* salt block */
-    {482, COLD | STONE | LEGS | HEAVY},                                       /* ice stack */
+    {481, STONE | WET | HEAVY | LEGS},                                        /* boulder with a rock pool */
+    {482, FINS | TAIL | COLD | WET},                                          /* ice sturgeon */
     {483, LEGS | HEAT | GLOW | HORNS | FUR | VOICE},                          /* ember stag */
     {484, ROOTS | LEAVES | VOICE | SEEDS | WADES},                            /* reed piper */
     {485, FLIES | ANTENNAE | NIGHT | MIND},                                   /* dusk moth */
     {486, FINS | CHARGE | TAIL | LOW | WET},                                  /* storm ray */
     {487, GLOW | MIND | SLIME},                                               /* star jelly */
     {488, HANDS | SPIRIT | VENOM | GLOW | WADES | NIGHT | LEGS},              /* marsh keeper */
-    {489, LEGS | SHELL | CLAWS | DIGS | ROLLS | TAIL},                        /* armadillo */
+    {489, LEGS | METAL | DIGS | WET | HEAVY},                                 /* turf beast growing bog iron */
     {490, FLIES | LEAVES},                                                    /* paper crane */
     {491, LEGS | HORNS | VOICE | TAIL | STONE},                               /* clay ox */
     {492, FLIES | LEGS | HEAT | GLOW | ANTENNAE},                             /* lantern bug */
@@ -495,12 +495,12 @@ static const Material MATERIALS[] = {
     {428, 2700, true},  /* cairn */
     {429, 2700, false}, /* tall cairn */
     {442, 2700, false}, /* granite lion */
+    {449, 1500, true},  /* clod of loam */
     {456, 1100, true},  /* drop of resin */
     {457, 1100, false}, /* amber */
     {458, 1100, false}, /* amber */
     {479, 2700, false}, /* stone lighthouse */
-    {481, 2200, false}, /* rock salt */
-    {482, 920,  false}, /* ice */
+    {481, 2700, false}, /* granite boulder */
     {487, 1000, true},  /* drop of jelly */
     {491, 1900, false}, /* fired clay */
 };
@@ -509,6 +509,9 @@ static const double LUMP_FILL = 0.1;
 /* Swimmers of flesh and bone (fins with jaws or a tail, not flat): one over twice as long as another weighs
    at least three times as much. */
 static const double SWIMMER_LENGTH_STEP = 2.0, SWIMMER_WEIGHT_STEP = 3.0;
+/* And what a player compares at a glance: the reef whale and the old seal bull who lies on the beach. */
+static const int WHALE = 480, SEAL_BULL = 475;
+static const double WHALE_OVER_SEAL = 2.0;
 
 struct Machines {
     std::set<int> tms, hms;
@@ -1193,6 +1196,8 @@ TEST_F(ContentRules, WeightsFollowTheMaterialAndTheBuild)
                 ADD_FAILURE() << a << " build: not far heavier than the swimmer " << b
                               << ", under half its length";
         }
+    EXPECT_GE(weightTenthKg[SlotOf(WHALE)], WHALE_OVER_SEAL * weightTenthKg[SlotOf(SEAL_BULL)])
+        << "build: the whale is not far heavier than the seal bull";
 }
 
 /* SHA-256 of a text as lowercase hex: the rule below keeps only hashes of the words it forbids. */

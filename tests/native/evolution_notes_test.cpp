@@ -210,19 +210,18 @@ TEST_F(EvolutionNotes, LinesAreShortWindows1250Text)
 
 TEST_F(EvolutionNotes, PolishLettersAreStoredAsWindows1250Bytes)
 {
-    const char *crane = FindEvolutionNote(103).line1; /* "Orilet --Szczęście nocą--> Orikran" */
+    const char *crane = FindEvolutionNote(103).line1; /* "Skladek --Szczęście--> Zurawik" */
     const unsigned char *bytes = (const unsigned char *)crane;
-    ASSERT_GE(std::strlen(crane), 15u);
-    EXPECT_EQ(bytes[13], 0xEA); /* ę */
-    EXPECT_EQ(bytes[14], 0x9C); /* ś */
-    EXPECT_EQ(DecodeCp1250(crane), u"Orilet --Szczęście nocą--> Orikran");
+    ASSERT_GE(std::strlen(crane), 16u);
+    EXPECT_EQ(bytes[14], 0xEA); /* ę */
+    EXPECT_EQ(bytes[15], 0x9C); /* ś */
+    EXPECT_EQ(DecodeCp1250(crane), u"Skladek --Szczęście--> Zurawik");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(28).line2), u"Tylko forma żeńska.");
     EXPECT_EQ((unsigned char)FindEvolutionNote(28).line2[12], 0xBF); /* ż */
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(36).line1), u"Listnik --Kolec Głogu--> Modlik");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(21).line2), u"Musi mieć Złoty Kłos");
     EXPECT_EQ(DecodeCp1250(FindEvolutionNote(40).line2), u"Musi mieć Skórzaną Uszczelkę");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(20).line2), u"Na Górze Dymnicy");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(8).line2), u"Chmurek nie ewoluuje w Chmurzaka");
-    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(31).line2), u"--Szczęście w dzień--> Kazuarok");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(48).line2), u"Z Pierzynkiem w drużynie");
+    EXPECT_EQ(DecodeCp1250(FindEvolutionNote(91).line2), u"Musi mieć Pajęczą Przędzę");
 }
 
 TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
@@ -233,7 +232,7 @@ TEST_F(EvolutionNotes, NotesNameExactlyTheirOwnEntries)
         for (const char *line : {run.note->line1, run.note->line2}) {
             std::string text = line;
             std::vector<std::string> words = Words(text);
-            /* "Z Medulo w drużynie": the companion is not a member of the family */
+            /* "Z Pierzynkiem w drużynie": the companion is not a member of the family */
             bool companion = StartsWith(text, "Z ") && EndsWith(text, " w dru\xBFynie");
             for (size_t i = 0; i < words.size(); ++i) {
                 bool isCompanion = companion && i == 1;
@@ -427,4 +426,174 @@ TEST_F(EvolutionNotes, GenderMarksSitOverBlanks)
         }
     }
     EXPECT_GE(checkedMarks, 5);
+}
+
+/* Where a spelling gives a name away as English or Latin rather than Polish: letters Polish does not
+   write, pairs it does not spell, doubled consonants, and endings of foreign words. */
+static std::string ForeignSpelling(const std::string &name)
+{
+    std::string lower;
+    for (char c : name)
+        lower += (char)(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    for (const char *letter : {"q", "v", "x"})
+        if (lower.find(letter) != std::string::npos)
+            return std::string("the letter ") + letter;
+    for (const char *pair : {"th", "ph", "ck", "ee", "oo", "ou", "ay", "ey", "oi", "ea", "ae",
+                             "ll", "rr", "kk", "ss", "tt", "pp", "mm", "ff", "bb", "dd", "gg"})
+        if (lower.find(pair) != std::string::npos)
+            return std::string("the spelling ") + pair;
+    for (const char *ending :
+         {"is", "us", "um", "ix", "ex", "ax", "ella", "let", "lith", "amb", "gle", "ton", "ron"})
+        if (EndsWith(lower, ending))
+            return std::string("the ending -") + ending;
+    return "";
+}
+
+/* The creature names a step line holds: the word before its first hyphens and the word after its arrow. */
+static std::vector<std::string> StepNames(const std::string &line)
+{
+    std::vector<std::string> names;
+    size_t hyphens = line.find("--");
+    size_t arrow = line.find("--> ");
+    if (arrow == std::string::npos)
+        return names;
+    if (hyphens > 0) {
+        std::vector<std::string> before = Words(line.substr(0, hyphens));
+        if (!before.empty())
+            names.push_back(before.front());
+    }
+    std::vector<std::string> after = Words(line.substr(arrow + 4));
+    if (!after.empty())
+        names.push_back(after.front());
+    return names;
+}
+
+/* One voice: every creature name, in the catalogue or only in a note, is spelled as a Polish coinage. */
+TEST_F(EvolutionNotes, CreatureNamesAreSpelledAsPolishCoinages)
+{
+    std::set<std::string> names(entryName, entryName + ENTRY_COUNT);
+    for (const NoteRunSpan &run : CollectRuns())
+        for (const char *line : {run.note->line1, run.note->line2})
+            for (const std::string &name : StepNames(line))
+                names.insert(name);
+    int foreign = 0;
+    for (const std::string &name : names) {
+        std::string why = ForeignSpelling(name);
+        if (!why.empty()) {
+            ++foreign;
+            ADD_FAILURE() << name << ": " << why;
+        }
+    }
+    EXPECT_GE(names.size(), (size_t)ENTRY_COUNT + 10)
+        << "the notes name the creatures outside the catalogue too";
+    EXPECT_EQ(foreign, 0);
+}
+
+/* A family keeps one stem: each later member starts with the first member's name less its ending. */
+TEST_F(EvolutionNotes, FamilyMembersKeepTheFirstMembersStem)
+{
+    const size_t endingLetters = 2;
+    int drifting = 0;
+    for (const NoteRunSpan &run : CollectRuns()) {
+        std::string first = entryName[run.first];
+        std::string stem = first.substr(0, first.size() - endingLetters);
+        for (unsigned entry = run.first + 1; entry <= run.last; ++entry) {
+            if (!StartsWith(entryName[entry], stem)) {
+                ++drifting;
+                ADD_FAILURE() << entryName[entry] << " does not start with " << stem;
+            }
+        }
+    }
+    EXPECT_EQ(drifting, 0);
+}
+
+/* Times of day are said one way, "Tylko w nocy"; a condition never carries a time of its own. Names
+   are left out: only the note's own (lower-case) words are read. */
+TEST_F(EvolutionNotes, TimeOfDayIsWrittenOneWay)
+{
+    const std::string onlyAtNight = "Tylko w nocy";
+    const std::string timeWords[] = {"noc", "dzie\xF1", "rano", "wiecz", "po\xB3udni"};
+    int otherWordings = 0, atNight = 0;
+    for (const NoteRunSpan &run : CollectRuns()) {
+        for (const char *text : {run.note->line1, run.note->line2}) {
+            std::string line = text;
+            if (line == onlyAtNight) {
+                ++atNight;
+                continue;
+            }
+            std::string word;
+            for (size_t i = 0; i <= line.size(); ++i) {
+                if (i < line.size() && line[i] != ' ' && line[i] != '-') {
+                    word += line[i];
+                    continue;
+                }
+                for (const std::string &time : timeWords)
+                    if (!word.empty() && word[0] >= 'a' && word[0] <= 'z' && StartsWith(word, time)) {
+                        ++otherWordings;
+                        ADD_FAILURE() << line;
+                    }
+                word.clear();
+            }
+        }
+    }
+    EXPECT_EQ(otherWordings, 0);
+    EXPECT_GT(atNight, 0);
+}
+
+/* Each family is tied to the next by a relation of its own kind; the breeding note ("dziecko") is not
+   a stock answer for creatures that have no family in the catalogue. */
+TEST_F(EvolutionNotes, TheBreedingNoteIsNoStockRelation)
+{
+    const int mostBreedingNotes = 1;
+    int breeding = 0;
+    for (const NoteRunSpan &run : CollectRuns())
+        breeding += std::string(run.note->line1).find("dziecko") != std::string::npos ? 1 : 0;
+    EXPECT_LE(breeding, mostBreedingNotes);
+}
+
+/* Where only one sex evolves, the stage the other sex keeps for life is a grown body that goes on
+   learning past the level at which its siblings leave: 474 (males leave at the level of the step into
+   475) and 477 (males never leave). */
+TEST_F(EvolutionNotes, TheStageOneSexKeepsGoesOnLearning)
+{
+    struct Stays {
+        unsigned entry;
+        const char *nextName;
+    };
+    const Stays stays[] = {
+        {87, "Foczysko"},
+        {90, "Nitkarka"},
+    };
+    const int movesAfterLeaving = 3;
+    const int lastLevelAtLeast = 45;
+    for (const Stays &stay : stays) {
+        SCOPED_TRACE(entryName[stay.entry]);
+        EXPECT_STREQ(entryName[stay.entry + 1], stay.nextName);
+        const EvolutionNote &note = FindEvolutionNote(stay.entry);
+        std::string step;
+        for (const char *line : {note.line1, note.line2})
+            if (std::string(line).find(std::string("--> ") + stay.nextName) != std::string::npos)
+                step = line;
+        ASSERT_FALSE(step.empty()) << "no step into " << stay.nextName;
+        size_t levelAt = step.find("Lv. ");
+        int leaving = levelAt == std::string::npos || step.compare(levelAt, 6, "Lv. Up") == 0
+                          ? 0
+                          : std::stoi(step.substr(levelAt + 4));
+        int after = 0, last = 0;
+        std::string element;
+        for (const char *p = moveListText[stay.entry + 1]; *p != '\0'; ++p) {
+            if (*p != ';') {
+                element += *p;
+                continue;
+            }
+            if (StartsWith(element, "Lv. ")) {
+                int level = std::stoi(element.substr(4));
+                after += level > leaving ? 1 : 0;
+                last = level;
+            }
+            element.clear();
+        }
+        EXPECT_GE(after, movesAfterLeaving) << "after level " << leaving;
+        EXPECT_GE(last, lastLevelAtLeast);
+    }
 }
