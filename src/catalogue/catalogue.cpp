@@ -150,62 +150,62 @@ static const char machinesNone[] = "-;";
 
 /* Machine lists two young creatures of different families have in common: what a small body of that kind
    can already learn. */
-/* 387 Talpik, 471 Melesko: young diggers */
+/* 387 Kopik, 471 Borsik: young diggers */
 static const char machinesYoungDiggers[] = "10;18;82;-;8;";
-/* 402 Szronik, 462 Rimelin: young ones of the frost */
+/* 402 Szronik, 462 Szadzik: young ones of the frost */
 static const char machinesFrostYoung[] = "43;76;-;2;";
-/* 421 Porrib, 465 Ardipip: young ones of the shallows */
+/* 421 Gabczyk, 465 Czaplik: young ones of the shallows */
 static const char machinesShallowsYoung[] = "57;79;";
 
 /* Per entry: the level-up moves, then the TM/HM numbers. */
-/* 387 Talpik */
-static const char movesTalpik[] =
+/* 387 Kopik */
+static const char movesKopik[] =
     "Snout Poke;Soil Push;Worm Sniff;Lv. 4 - Spade Clap;Lv. 9 - Loam Scatter;Lv. 15 - Claw Rake Dig;"
     "Lv. 19 - Velvet Burrow;";
-/* 388 Talpagrond */
-static const char movesTalpagrond[] =
+/* 388 Kopalnik */
+static const char movesKopalnik[] =
     "Snout Poke;Soil Push;Worm Sniff;Ore Knock;Lv. 4 - Spade Clap;Lv. 11 - Loam Scatter;"
     "Lv. 17 - Claw Rake Dig;Lv. 25 - Clay Brow Butt;Lv. 31 - Tunnel Rush;Lv. 37 - Vein Sense;"
     "Lv. 44 - Deep Delve;Lv. 53 - Mine Shaft Cave-in;";
-static const char machinesTalpagrond[] = "10;18;36;42;47;82;-;8;";
+static const char machinesKopalnik[] = "10;18;36;42;47;82;-;8;";
 /* 389 Wietrzyk */
 static const char movesWietrzyk[] =
     "Paper Rustle;String Tug;Lv. 7 - Rag Bow Flick;Lv. 12 - Sky Loop;Lv. 18 - Windward Tack;"
     "Lv. 24 - Humming Spar;Lv. 31 - Knotted Tail Swat;Lv. 39 - Glassed Line Saw;"
     "Lv. 47 - Storm Front Soar;";
 static const char machinesWietrzyk[] = "23;41;90;-;4;";
-/* 390 Medulo */
-static const char movesMedulo[] =
+/* 390 Parzyk */
+static const char movesParzyk[] =
     "Tentacle Brush;Float;Bell Pulse;Lv. 3 - Dangle Lure;Lv. 8 - Drift Throb;Lv. 14 - Arc Jolt;"
     "Lv. 18 - Current Ride;";
-static const char machinesMedulo[] = "29;48;91;";
-/* 391 Medulume */
-static const char movesMedulume[] =
+static const char machinesParzyk[] = "29;48;91;";
+/* 391 Parzyblask */
+static const char movesParzyblask[] =
     "Tentacle Brush;Float;Bell Pulse;Lv. 3 - Dangle Lure;Lv. 10 - Drift Throb;Lv. 14 - Arc Jolt;"
     "Lv. 18 - Current Ride;Lv. 23 - Static Tap;Lv. 27 - Tangle Drape;Lv. 33 - Bioglow Surge;"
     "Lv. 42 - Bloom Swarm;Lv. 51 - Storm Chime;";
-static const char machinesMedulume[] = "21;29;48;81;91;";
+static const char machinesParzyblask[] = "21;29;48;81;91;";
 /* 392 Trasik */
 static const char movesTrasik[] =
     "Fin Ripple;Mud Nibble;Lv. 3 - Weed Hide;Lv. 7 - Gnat Larva Gulp;Lv. 12 - Pond Dart;"
     "Lv. 15 - Big Eye Watch;";
 static const char machinesTrasik[] = "49;79;";
-/* 393 Trasella */
-static const char movesTrasella[] =
+/* 393 Traszyn */
+static const char movesTraszyn[] =
     "Mud Nibble;Leaf Litter Creep;Lv. 15 - Warning Arch;Lv. 17 - Big Eye Watch;Lv. 21 - Toxin Sweat;"
     "Lv. 26 - Red Spot Flare;Lv. 33 - Rainy Night Walk;";
-static const char machinesTrasella[] = "26;79;91;";
+static const char machinesTraszyn[] = "26;79;91;";
 /* 394 Trasomor */
 static const char movesTrasomor[] =
     "Mud Nibble;Leaf Litter Creep;Fin Ripple;Weed Hide;Lv. 15 - Warning Arch;Lv. 20 - Big Eye Watch;"
     "Lv. 24 - Toxin Sweat;Lv. 31 - Crest Sway;Lv. 33 - Rainy Night Walk;Lv. 37 - Scent Fanning;"
     "Lv. 44 - Egg Wrapping;Lv. 50 - Skin Venom Wave;Lv. 57 - Deep Pond Lurk;";
 static const char machinesTrasomor[] = "26;29;79;91;";
-/* 395 Chmurek */
-static const char movesChmurek[] =
+/* 395 Pierzynek */
+static const char movesPierzynek[] =
     "Drift;Nose Tease;Lv. 4 - Draught Ride;Lv. 9 - Fluff Sneeze;Lv. 13 - Pillow Settle;"
     "Lv. 19 - Under Door Slip;Lv. 26 - Feather Flurry;Lv. 34 - Sleepy Weight;Lv. 43 - Goose Down Squall;";
-static const char machinesChmurek[] = "23;24;88;";
+static const char machinesPierzynek[] = "23;24;88;";
 /* 396 Hubik */
 static const char movesHubik[] =
     "Birch Cling;Smoulder;Lv. 4 - Pore Glow;Lv. 7 - Powder Plume;Lv. 12 - Tinder Catch;"
@@ -235,12 +235,12 @@ static const char movesMurogrom[] =
     "Lv. 47 - Hurdle Gate Clap;Lv. 52 - Fold Guard;Lv. 59 - Dry Stone Shove;Lv. 67 - Flock Shelter;"
     "Lv. 76 - Hillside Hold;";
 static const char machinesMurogrom[] = "7;17;31;73;74;-;3;";
-/* 401 Lophira */
-static const char movesLophira[] =
+/* 401 Podlodek */
+static const char movesPodlodek[] =
     "Chin Barbel Feel;Marbled Hide;Under Stone Wait;Lv. 7 - Gravel Wriggle;Lv. 13 - Wide Gape Gulp;"
     "Lv. 22 - Long Fin Ripple;Lv. 30 - Murky Bed Prowl;Lv. 34 - Ice Roof Lurk;Lv. 37 - Moonless Ford;"
     "Lv. 43 - Frozen Night Feast;Lv. 50 - January Writhe;Lv. 58 - Deep Hole Sulk;";
-static const char machinesLophira[] = "1;29;54;58;89;-;5;";
+static const char machinesPodlodek[] = "1;29;54;58;89;-;5;";
 /* 402 Szronik */
 static const char movesSzronik[] =
     "Whisker Twitch;Milk Tooth Nip;Lv. 4 - Belly Slide;Lv. 10 - Frosted Muzzle;Lv. 14 - Snowbank Peek;"
@@ -274,189 +274,189 @@ static const char movesKowadrak[] =
     "Lv. 19 - Smithy Din;Lv. 27 - Forge Ring;Lv. 35 - Horn Tip Bend;Lv. 44 - Cold Quenching;"
     "Lv. 53 - Heavy Base Drop;";
 static const char machinesKowadrak[] = "3;13;16;34;65;68;74;-;7;";
-/* 408 Haybogle */
-static const char movesHaybogle[] =
+/* 408 Strachun */
+static const char movesStrachun[] =
     "Straw Flap;Stand Still;Lv. 6 - Crow Scare;Lv. 13 - Chaff Spray;Lv. 19 - Harvest Dance;"
     "Lv. 28 - Rag Sleeve Billow;Lv. 33 - Field Watch;Lv. 42 - Broad Arm Sweep;Lv. 47 - Stubble Fire Dare;"
     "Lv. 58 - Haystack Hide;";
-static const char machinesHaybogle[] = "12;54;59;64;-;6;";
-/* 409 Skitlik */
-static const char movesSkitlik[] =
+static const char machinesStrachun[] = "12;54;59;64;-;6;";
+/* 409 Snujek */
+static const char movesSnujek[] =
     "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 8 - Glue Strand;Lv. 12 - Balloon Drift;";
-static const char machinesSkitlik[] = "5;75;-;1;";
-/* 410 Skitrel */
-static const char movesSkitrel[] =
+static const char machinesSnujek[] = "5;75;-;1;";
+/* 410 Snujarz */
+static const char movesSnujarz[] =
     "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 10 - Glue Strand;Lv. 17 - Leg Tap;Lv. 20 - Silk Shroud;"
     "Lv. 25 - Venom Nip;Lv. 30 - Trapline;";
-static const char machinesSkitrel[] = "1;5;75;91;-;1;";
-/* 411 Skitnoctis */
-static const char movesSkitnoctis[] =
+static const char machinesSnujarz[] = "1;5;75;91;-;1;";
+/* 411 Snujmrok */
+static const char movesSnujmrok[] =
     "Thread Drop;Web Casting;Lv. 4 - Skitter;Lv. 10 - Glue Strand;Lv. 18 - Leg Tap;Lv. 22 - Silk Shroud;"
     "Lv. 25 - Venom Nip;Lv. 30 - Trapline;Lv. 35 - Moonlit Weaving;Lv. 38 - Eight-Eyed Watch;"
     "Lv. 44 - Cocooning;Lv. 51 - Funnel Ambush;Lv. 59 - Umbral Snare;";
-static const char machinesSkitnoctis[] = "1;5;54;75;91;-;1;";
-/* 412 Tessinek */
-static const char movesTessinek[] =
+static const char machinesSnujmrok[] = "1;5;54;75;91;-;1;";
+/* 412 Kafelek */
+static const char movesKafelek[] =
     "Snout Twitch;Tile Bud Itch;Lv. 4 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 13 - Ultrasonic Click;"
     "Lv. 20 - Bare Back Bask;";
-static const char machinesTessinek[] = "41;60;";
-/* 413 Tessamira */
+static const char machinesKafelek[] = "41;60;";
+/* 413 Kafelica */
 /* moss tiles */
-static const char movesTessamiraMoss[] =
+static const char movesKafelicaMoss[] =
     "Snout Twitch;Tile Row Laying;Lv. 5 - Leaf Litter Dart;Lv. 11 - Beetle Munch;"
     "Lv. 16 - Ultrasonic Click;Lv. 25 - Moss Setting;Lv. 27 - Dewy Plates;Lv. 32 - Green Grout Seal;"
     "Lv. 38 - Damp Hollow Hide;Lv. 45 - Lichen Grip;Lv. 54 - Fern Floor Ambush;Lv. 63 - Living Carpet;";
 /* terracotta tiles */
-static const char movesTessamiraClay[] =
+static const char movesKafelicaClay[] =
     "Snout Twitch;Tile Row Laying;Lv. 5 - Leaf Litter Dart;Lv. 11 - Beetle Munch;"
     "Lv. 16 - Ultrasonic Click;Lv. 24 - Terracotta Plates;Lv. 26 - Hot Slab Firing;"
     "Lv. 31 - Shard Scatter;Lv. 37 - Hard Fired Hunch;Lv. 46 - Baked Earth Stamp;"
     "Lv. 55 - Potsherd Volley;Lv. 62 - Kiln Red Glow;";
 /* iron tiles */
-static const char movesTessamiraIron[] =
+static const char movesKafelicaIron[] =
     "Snout Twitch;Tile Row Laying;Lv. 5 - Leaf Litter Dart;Lv. 11 - Beetle Munch;"
     "Lv. 16 - Ultrasonic Click;Lv. 26 - Bog Iron Beating;Lv. 28 - Red Mud Rub;Lv. 33 - Clanking Trot;"
     "Lv. 39 - Scale Overlap;Lv. 48 - Rust Bloom Shrug;Lv. 57 - Ironclad Charge;"
     "Lv. 64 - Forged Saddle Guard;";
-static const char machinesTessamira[] = "28;41;42;60;72;";
-/* 414 Tessarok */
-static const char movesTessarok[] =
+static const char machinesKafelica[] = "28;41;42;60;72;";
+/* 414 Kafelun */
+static const char movesKafelun[] =
     "Snout Twitch;Musk Scent;Lv. 6 - Leaf Litter Dart;Lv. 9 - Beetle Munch;Lv. 17 - Ultrasonic Click;"
     "Lv. 24 - Glazed Sheen;Lv. 26 - Grub Probe;Lv. 31 - Moonless Patrol;Lv. 35 - Wet Slate Slip;"
     "Lv. 42 - Den Mouth Guard;Lv. 50 - Earthworm Haul;Lv. 64 - Night Shift Strike;";
-static const char machinesTessarok[] = "1;41;54;60;72;";
-/* 415 Humulik */
-static const char movesHumulik[] =
+static const char machinesKafelun[] = "1;41;54;60;72;";
+/* 415 Chmielik */
+static const char movesChmielik[] =
     "Twining Shoot;Sleepy Nod;Lv. 5 - Clockwise Climb;Lv. 11 - Bristly Stem;Lv. 17 - Heart Leaf Fan;"
     "Lv. 24 - Drowsy Sap;Lv. 29 - Bine Lash;Lv. 36 - Hedge Creep;Lv. 44 - Summer Tangle;";
-static const char machinesHumulik[] = "8;24;71;";
-/* 416 Humulara */
-static const char movesHumulara[] =
+static const char machinesChmielik[] = "8;24;71;";
+/* 416 Chmielina */
+static const char movesChmielina[] =
     "Twining Shoot;Sleepy Nod;Lv. 5 - Clockwise Climb;Lv. 11 - Bristly Stem;Lv. 19 - Heart Leaf Fan;"
     "Lv. 24 - Drowsy Sap;Lv. 29 - Bine Lash;Lv. 32 - Papery Cones;Lv. 35 - Lupulin Dust;"
     "Lv. 39 - Hedge Creep;Lv. 43 - Brewers Slumber;Lv. 47 - Summer Tangle;Lv. 55 - Dream Pillow;";
-static const char machinesHumulara[] = "8;24;50;64;71;";
-/* 417 Tikkerel */
-static const char movesTikkerel[] =
+static const char machinesChmielina[] = "8;24;50;64;71;";
+/* 417 Ceglik */
+static const char movesCeglik[] =
     "Wall Cling;Tongue Flick;Lv. 5 - Zigzag Wag;Lv. 9 - Kiln Bask;Lv. 16 - Brick Dust Scurry;"
     "Lv. 22 - Hot Foot Dart;Lv. 30 - Skin Moult;Lv. 35 - Fired Clay Scales;Lv. 44 - Flue Crawl;"
     "Lv. 53 - Soot Lash;";
-static const char machinesTikkerel[] = "14;32;45;46;-;7;";
-/* 418 Kazurek */
-static const char movesKazurek[] =
+static const char machinesCeglik[] = "14;32;45;46;-;7;";
+/* 418 Kazuarek */
+static const char movesKazuarek[] =
     "Chirrup;Stripe Hide;Lv. 4 - Fig Gulp;Lv. 7 - Big Foot Trot;Lv. 13 - Father Follow;Lv. 18 - Toe Jab;";
-static const char machinesKazurek[] = "9;";
-/* 419 Kazuarin */
-static const char movesKazuarin[] =
+static const char machinesKazuarek[] = "9;";
+/* 419 Kazuaryn */
+static const char movesKazuaryn[] =
     "Chirrup;Stripe Hide;Lv. 5 - Fig Gulp;Lv. 7 - Big Foot Trot;Lv. 15 - Father Follow;Lv. 19 - Toe Jab;"
     "Lv. 21 - Casque Bump;Lv. 25 - Rainforest Sprint;Lv. 29 - Low Boom;Lv. 36 - Side Kick Feint;";
-static const char machinesKazuarin[] = "9;72;74;-;4;";
-/* 420 Kazuarok */
-static const char movesKazuarok[] =
+static const char machinesKazuaryn[] = "9;72;74;-;4;";
+/* 420 Kazuarog */
+static const char movesKazuarog[] =
     "Head Down Charge;Thicket Listen;Lv. 6 - Fig Gulp;Lv. 9 - Big Foot Trot;Lv. 19 - Toe Jab;"
     "Lv. 22 - Casque Bump;Lv. 25 - Rainforest Sprint;Lv. 31 - Low Boom;Lv. 37 - Side Kick Feint;"
     "Lv. 40 - Fern Wall Burst;Lv. 42 - Wattle Shake;Lv. 48 - Dagger Claw Rake;Lv. 56 - Blue Neck Display;"
     "Lv. 63 - Forest Floor Keeper;";
-static const char machinesKazuarok[] = "9;31;35;72;74;-;4;";
-/* 421 Porrib */
-static const char movesPorrib[] =
+static const char machinesKazuarog[] = "9;31;35;72;74;-;4;";
+/* 421 Gabczyk */
+static const char movesGabczyk[] =
     "Pore Squirt;Filter Feed;Lv. 5 - Osculum Puff;Lv. 11 - Silt Cloud;Lv. 15 - Seabed Cling;"
     "Lv. 20 - Current Draw;";
-/* 422 Porrifex */
-static const char movesPorrifex[] =
+/* 422 Gabczar */
+static const char movesGabczar[] =
     "Pore Squirt;Filter Feed;Lv. 5 - Osculum Puff;Lv. 13 - Silt Cloud;Lv. 15 - Seabed Cling;"
     "Lv. 20 - Current Draw;Lv. 24 - Silica Lattice;Lv. 29 - Glass Spicule Volley;Lv. 36 - Reef Chimney;"
     "Lv. 44 - Squeeze Burst;Lv. 55 - Deepwater Basket;";
-static const char machinesPorrifex[] = "57;73;79;85;";
-/* 423 Modlik */
-static const char movesModlik[] =
+static const char machinesGabczar[] = "57;73;79;85;";
+/* 423 Zwijak */
+static const char movesZwijak[] =
     "Snout Bore;Midrib Notch;Lv. 6 - Edge Nibble;Lv. 12 - Tight Roll;Lv. 19 - Play Dead Drop;"
     "Lv. 26 - Cigar Cradle;Lv. 30 - Leaf Tube Toss;Lv. 35 - Gold Sheen;Lv. 43 - Oak Crown Climb;"
     "Lv. 51 - Green Parcel Volley;Lv. 60 - Orchard Stripping;";
-static const char machinesModlik[] = "2;55;62;71;83;";
-/* 424 Skimpa */
-static const char movesSkimpa[] =
+static const char machinesZwijak[] = "2;55;62;71;83;";
+/* 424 Rzekotek */
+static const char movesRzekotek[] =
     "Toe Disc Grip;Croak;Lv. 3 - Warning Colours;Lv. 8 - Twig Leap;Lv. 11 - Bitter Slime;"
     "Lv. 16 - Leaf Parachute;";
-static const char machinesSkimpa[] = "23;91;";
-/* 425 Skimpador */
-static const char movesSkimpador[] =
+static const char machinesRzekotek[] = "23;91;";
+/* 425 Rzekotniak */
+static const char movesRzekotniak[] =
     "Toe Disc Grip;Croak;Lv. 3 - Warning Colours;Lv. 9 - Twig Leap;Lv. 13 - Bitter Slime;"
     "Lv. 16 - Leaf Parachute;Lv. 19 - Suction Slap;Lv. 23 - Canopy Drop;Lv. 29 - Venom Sheen;"
     "Lv. 33 - Sail Spread;";
-static const char machinesSkimpador[] = "23;26;63;91;";
-/* 426 Skimparex */
-static const char movesSkimparex[] =
+static const char machinesRzekotniak[] = "23;26;63;91;";
+/* 426 Rzekotolot */
+static const char movesRzekotolot[] =
     "Toe Disc Grip;Croak;Lv. 3 - Warning Colours;Lv. 9 - Twig Leap;Lv. 15 - Bitter Slime;"
     "Lv. 19 - Suction Slap;Lv. 26 - Canopy Drop;Lv. 29 - Venom Sheen;Lv. 33 - Sail Spread;"
     "Lv. 39 - Treetop Volley;Lv. 42 - Throat Sac Boom;Lv. 48 - Tainted Dewfall;Lv. 55 - Long Descent;"
     "Lv. 63 - Foam Nest Guard;";
-static const char machinesSkimparex[] = "5;23;26;63;91;";
+static const char machinesRzekotolot[] = "5;23;26;63;91;";
 /* 427 Pompak */
 static const char movesPompak[] =
     "Handle Creak;Trickle;Lv. 6 - Priming Gurgle;Lv. 11 - Trough Fill;Lv. 19 - Cold Well Draught;"
     "Lv. 25 - Cast Iron Clank;Lv. 34 - Valve Cap Stare;Lv. 41 - Lever Arm Heave;Lv. 50 - Deep Water Draw;"
     "Lv. 61 - Market Day Gush;";
 static const char machinesPompak[] = "13;30;57;70;79;";
-/* 428 Stakki */
-static const char movesStakki[] =
+/* 428 Stosik */
+static const char movesStosik[] =
     "Wobble;Glimmer Eye;Pebble Clack;Lv. 4 - Wayside Moan;Lv. 9 - Toppling Scare;Lv. 15 - Cold Stone Touch;"
     "Lv. 22 - Chalk Sign;Lv. 30 - Rocking Shuffle;";
-static const char machinesStakki[] = "20;39;73;";
-/* 429 Stakkorum */
-static const char movesStakkorum[] =
+static const char machinesStosik[] = "20;39;73;";
+/* 429 Stosowid */
+static const char movesStosowid[] =
     "Wobble;Glimmer Eye;Pebble Clack;Lv. 4 - Wayside Moan;Lv. 9 - Toppling Scare;"
     "Lv. 18 - Cold Stone Touch;Lv. 22 - Chalk Sign;Lv. 28 - Lost Path Lure;Lv. 33 - Rocking Shuffle;"
     "Lv. 39 - Slab Shove;Lv. 47 - Barrow Chill;Lv. 56 - Cairn Collapse;Lv. 68 - Waymark Doom;";
-static const char machinesStakkorum[] = "7;11;20;39;53;73;";
-/* 430 Coilet */
-static const char movesCoilet[] =
+static const char machinesStosowid[] = "7;11;20;39;53;73;";
+/* 430 Blotek */
+static const char movesBlotek[] =
     "Tuck Inside;Algae Graze;Feeler Peek;Lv. 4 - Pondweed Snare;Lv. 10 - Slime Film;Lv. 13 - Whorl Roll;"
     "Lv. 18 - Surface Hang;";
-static const char machinesCoilet[] = "26;62;";
-/* 431 Coilumar */
-static const char movesCoilumar[] =
+static const char machinesBlotek[] = "26;62;";
+/* 431 Blotniak */
+static const char movesBlotniak[] =
     "Tuck Inside;Algae Graze;Feeler Peek;Lv. 4 - Pondweed Snare;Lv. 12 - Slime Film;Lv. 13 - Whorl Roll;"
     "Lv. 18 - Surface Hang;Lv. 21 - Air Bubble Gulp;Lv. 26 - Still Water Hum;Lv. 32 - Ripple Ring Toss;";
-static const char machinesCoilumar[] = "6;26;62;";
-/* 432 Coilidor */
-static const char movesCoilidor[] =
+static const char machinesBlotniak[] = "6;26;62;";
+/* 432 Blotomusz */
+static const char movesBlotomusz[] =
     "Tuck Inside;Algae Graze;Feeler Peek;Lv. 4 - Pondweed Snare;Lv. 12 - Slime Film;"
     "Lv. 21 - Air Bubble Gulp;Lv. 29 - Still Water Hum;Lv. 32 - Ripple Ring Toss;Lv. 38 - Spiral Shove;"
     "Lv. 45 - Sunken Nap;Lv. 52 - Mussel Crust;Lv. 64 - Floodgate Tide;";
-static const char machinesCoilidor[] = "2;6;26;57;62;79;";
-/* 433 Rhombi */
-static const char movesRhombi[] =
+static const char machinesBlotomusz[] = "2;6;26;57;62;79;";
+/* 433 Plaszek */
+static const char movesPlaszek[] =
     "Grain Flutter;Bury;Dune Swim;Lv. 3 - Eye Bump Scan;Lv. 8 - Sand Puff;Lv. 11 - Shifting Bed;"
     "Lv. 14 - Buried Ambush;";
-static const char machinesRhombi[] = "10;27;";
-/* 434 Rhombadune */
-static const char movesRhombadune[] =
+static const char machinesPlaszek[] = "10;27;";
+/* 434 Plaszczur */
+static const char movesPlaszczur[] =
     "Grain Flutter;Bury;Dune Swim;Lv. 3 - Eye Bump Scan;Lv. 10 - Sand Puff;Lv. 11 - Shifting Bed;"
     "Lv. 14 - Buried Ambush;Lv. 18 - Quicksand Pull;Lv. 23 - Barbed Tail Jab;Lv. 30 - Ridge Swell;"
     "Lv. 37 - Fringe Ripple;Lv. 45 - Undersand Hunt;Lv. 54 - Spine Venom Rake;";
-static const char machinesRhombadune[] = "10;27;40;56;";
-/* 435 Lullamb */
-static const char movesLullamb[] =
+static const char machinesPlaszczur[] = "10;27;40;56;";
+/* 435 Senowca */
+static const char movesSenowca[] =
     "Soft Bleat;Wool Rub;Lv. 6 - Slumber Call;Lv. 13 - Fleece Pillow;Lv. 20 - Fence Skip;"
     "Lv. 28 - Drowsy Amble;Lv. 36 - Night Meadow Doze;Lv. 45 - Dream Shepherd;";
-static const char machinesLullamb[] = "24;41;52;80;-;";
-/* 436 Wulfin */
-static const char movesWulfin[] =
+static const char machinesSenowca[] = "24;41;52;80;-;";
+/* 436 Wilczek */
+static const char movesWilczek[] =
     "Paw Swipe;Sly Nip;Scent Track;Lv. 5 - Yip Call;Lv. 10 - Moonrise Prowl;Lv. 14 - Tail Tug Play;"
     "Lv. 20 - Den Circle;";
-static const char machinesWulfin[] = "54;72;-;4;";
-/* 437 Wulfar */
-static const char movesWulfar[] =
+static const char machinesWilczek[] = "54;72;-;4;";
+/* 437 Wilczar */
+static const char movesWilczar[] =
     "Paw Swipe;Sly Nip;Scent Track;Lv. 5 - Yip Call;Lv. 12 - Moonrise Prowl;Lv. 14 - Tail Tug Play;"
     "Lv. 20 - Den Circle;Lv. 24 - Dusk Hackles;Lv. 27 - Long Lope;Lv. 31 - Murk Rake;";
-static const char machinesWulfar[] = "1;54;72;74;-;4;";
-/* 438 Wulfrost */
-static const char movesWulfrost[] =
+static const char machinesWilczar[] = "1;54;72;74;-;4;";
+/* 438 Wilczomroz */
+static const char movesWilczomroz[] =
     "Paw Swipe;Sly Nip;Scent Track;Lv. 5 - Yip Call;Lv. 12 - Moonrise Prowl;Lv. 20 - Den Circle;"
     "Lv. 26 - Dusk Hackles;Lv. 27 - Long Lope;Lv. 31 - Murk Rake;Lv. 36 - Frosted Muzzle;"
     "Lv. 38 - Hoarfrost Mane;Lv. 44 - Pack Chorus;Lv. 51 - Ice Crust Run;Lv. 60 - Snowdrift Ambush;";
-static const char machinesWulfrost[] = "1;37;54;72;74;78;-;2;4;";
+static const char machinesWilczomroz[] = "1;37;54;72;74;78;-;2;4;";
 /* 439 Beczik */
 static const char movesBeczik[] =
     "Root Anchor;Spine Prick;Lv. 5 - Pip Spit;Lv. 9 - Sun Bask;Lv. 13 - Deep Sip;Lv. 19 - Hooked Volley;";
@@ -467,22 +467,22 @@ static const char movesBeczkowal[] =
     "Lv. 22 - Tumble Start;Lv. 25 - Clod Toss;Lv. 31 - Downhill Trundle;Lv. 37 - Dune Hush;"
     "Lv. 45 - Seed Ring Burst;Lv. 54 - Dust Trail Wheel;";
 static const char machinesBeczkowal[] = "27;56;64;84;88;";
-/* 441 Samovik */
-static const char movesSamovik[] =
+/* 441 Samowik */
+static const char movesSamowik[] =
     "Kettle Shrill;Lid Rattle;Lv. 6 - Boil Over;Lv. 12 - Tea Pour;Lv. 18 - Brimming Slop;Lv. 26 - Steeping;"
     "Lv. 32 - Samovar Song;Lv. 36 - Simmer Rumble;Lv. 42 - Warm Welcome;";
-static const char machinesSamovik[] = "4;34;41;57;65;-;7;";
-/* 442 Gardolith */
-static const char movesGardolith[] =
+static const char machinesSamowik[] = "4;34;41;57;65;-;7;";
+/* 442 Strazlew */
+static const char movesStrazlew[] =
     "Statue Stare;Crouch;Lv. 2 - Gate Guard;Lv. 7 - Granite Paw;Lv. 12 - Temple Rumble;"
     "Lv. 16 - Pedestal Pose;Lv. 20 - Lion Leap;Lv. 30 - Carved Mane Shake;Lv. 40 - Weathered Watch;";
-static const char machinesGardolith[] = "32;62;73;82;";
-/* 443 Lampyrix */
-static const char movesLampyrix[] =
+static const char machinesStrazlew[] = "32;62;73;82;";
+/* 443 Swietlak */
+static const char movesSwietlak[] =
     "Wing Case Lift;Glow;Blink Signal;Lv. 8 - Meadow Flit;Lv. 15 - Decoy Pulse;"
     "Lv. 21 - Summer Night Reel;Lv. 28 - Lantern Wave;Lv. 35 - Courtship Code;Lv. 44 - Cold Light Flood;"
     "Lv. 53 - Hedgerow Beacon;";
-static const char machinesLampyrix[] = "2;23;48;83;";
+static const char machinesSwietlak[] = "2;23;48;83;";
 /* 444 Lorik */
 static const char movesLorik[] =
     "Twig Grip;Stare Wide;Lv. 4 - Toothcomb Groom;Lv. 10 - Still Freeze;Lv. 14 - Gum Gnaw;"
@@ -510,36 +510,36 @@ static const char movesWiklomar[] =
     "Lv. 24 - Randing Lash;Lv. 31 - Three Rod Wale;Lv. 36 - Rearing Rush;Lv. 39 - Plaited Mane Toss;"
     "Lv. 45 - Heavy Hoof Fall;Lv. 50 - Wicker Whinny;Lv. 58 - Hedge Leap Charge;";
 static const char machinesWiklomar[] = "9;55;71;74;82;-;3;4;";
-/* 449 Skokik */
-static const char movesSkokik[] =
+/* 449 Skibek */
+static const char movesSkibek[] =
     "Clod Hop;Crumble;Lv. 5 - Stubble Prickle;Lv. 11 - Worm Lodger;Lv. 16 - Furrow Skid;"
     "Lv. 24 - Loam Plaster;Lv. 31 - Ploughshare Shine;Lv. 39 - Frost Crack;Lv. 47 - Spring Thaw Slump;";
-static const char machinesSkokik[] = "10;18;27;88;-;8;";
-/* 450 Dipsik */
-static const char movesDipsik[] =
+static const char machinesSkibek[] = "10;18;27;88;-;8;";
+/* 450 Szczecik */
+static const char movesSzczecik[] =
     "Dew Gather;Prickle Rib;Lv. 5 - Rosette Spread;Lv. 9 - Leaf Cup Drown;Lv. 15 - Taproot Sip;"
     "Lv. 19 - Winter Hunker;";
-static const char machinesDipsik[] = "56;69;";
-/* 451 Dipsakor */
-static const char movesDipsakor[] =
+static const char machinesSzczecik[] = "56;69;";
+/* 451 Szczeciarz */
+static const char movesSzczeciarz[] =
     "Dew Gather;Prickle Rib;Lv. 9 - Leaf Cup Drown;Lv. 17 - Taproot Sip;Lv. 24 - Bolting Stem;"
     "Lv. 27 - Spiky Head Comb;Lv. 33 - Hooked Bract Rake;Lv. 38 - Bloom Ring Climb;"
     "Lv. 45 - Goldfinch Seed Drop;Lv. 53 - Woollen Nap Raise;";
-static const char machinesDipsakor[] = "56;64;69;84;-;6;";
-/* 452 Scarmik */
-static const char movesScarmik[] =
+static const char machinesSzczeciarz[] = "56;64;69;84;-;6;";
+/* 452 Chrobik */
+static const char movesChrobik[] =
     "Curl Up;Greens Munch;Squirm;Lv. 6 - Hard Head Bump;Lv. 11 - Root Gnaw;Lv. 15 - Pupal Cell;";
-/* 453 Scarbit */
-static const char movesScarbit[] =
+/* 453 Chrobak */
+static const char movesChrobak[] =
     "Greens Munch;Crawl;Lv. 6 - Hard Head Bump;Lv. 13 - Root Gnaw;Lv. 19 - Plate Hunch;"
     "Lv. 22 - Righting Flip;Lv. 26 - Antenna Sweep;Lv. 30 - Elytra Lock;";
-static const char machinesScarbit[] = "2;17;62;";
-/* 454 Scarabrax */
-static const char movesScarabrax[] =
+static const char machinesChrobak[] = "2;17;62;";
+/* 454 Chroboskal */
+static const char movesChroboskal[] =
     "Greens Munch;Crawl;Lv. 6 - Hard Head Bump;Lv. 19 - Plate Hunch;Lv. 24 - Righting Flip;"
     "Lv. 26 - Antenna Sweep;Lv. 30 - Elytra Lock;Lv. 34 - Pebbledash Shell;Lv. 37 - Click Leap;"
     "Lv. 42 - Hinge Snap Toss;Lv. 48 - Carapace Block;Lv. 55 - Skyward Spring;";
-static const char machinesScarabrax[] = "2;17;23;36;62;";
+static const char machinesChroboskal[] = "2;17;23;36;62;";
 /* 455 Studnik */
 static const char movesStudnik[] =
     "Rope Sway;Slosh;Well Echo;Lv. 2 - Cold Dip;Lv. 7 - Bucket Drop;Lv. 14 - Wellhead Hoist;"
@@ -562,136 +562,136 @@ static const char movesJantarok[] =
     "Lv. 44 - Bristling Threads;Lv. 50 - Storm Shore Cast;Lv. 57 - Golden Rockfall;"
     "Lv. 64 - Entombing Flow;";
 static const char machinesJantarok[] = "21;48;62;73;80;81;";
-/* 459 Nymphella */
-static const char movesNymphella[] =
+/* 459 Kotewnik */
+static const char movesKotewnik[] =
     "Open Water Float;Air Stalk Lift;Lv. 8 - Leaf Star Spread;Lv. 17 - Backwater Drift;"
     "Lv. 24 - Horned Nut Jab;Lv. 27 - Anchor Drop;Lv. 32 - Sawtooth Edge;Lv. 38 - Silt Grip;"
     "Lv. 45 - Fourfold Bloom;Lv. 52 - Mat Over Pond;Lv. 61 - Autumn Seed Fall;";
-static const char machinesNymphella[] = "8;57;64;69;79;";
-/* 460 Urchet */
-static const char movesUrchet[] =
+static const char machinesKotewnik[] = "8;57;64;69;79;";
+/* 460 Szklik */
+static const char movesSzklik[] =
     "Crackle;Sand Crust Shed;Lv. 4 - Static Hum;Lv. 9 - Glass Glint;Lv. 14 - Branch Arc;"
     "Lv. 18 - Bolt Beckon;Lv. 24 - Fused Grain Jab;";
-static const char machinesUrchet[] = "21;73;92;";
-/* 461 Urchaton */
-static const char movesUrchaton[] =
+static const char machinesSzklik[] = "21;73;92;";
+/* 461 Szkliwiec */
+static const char movesSzkliwiec[] =
     "Crackle;Sand Crust Shed;Root Fork Walk;Lv. 5 - Static Hum;Lv. 10 - Glass Glint;Lv. 16 - Branch Arc;"
     "Lv. 19 - Bolt Beckon;Lv. 26 - Fused Grain Jab;Lv. 30 - Strike Scar Path;"
     "Lv. 36 - Bottle Green Shards;Lv. 43 - Forked Discharge;Lv. 51 - Storm Summons;"
     "Lv. 60 - Struck Dune Crown;";
-static const char machinesUrchaton[] = "21;36;62;73;92;";
-/* 462 Rimelin */
-static const char movesRimelin[] =
+static const char machinesSzkliwiec[] = "21;36;62;73;92;";
+/* 462 Szadzik */
+static const char movesSzadzik[] =
     "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 5 - Nub Sparkle;Lv. 9 - Frozen Stream Run;"
     "Lv. 16 - Fawn Lie Low;Lv. 19 - Hoarfrost Dapple;";
-/* 463 Rimerog */
-static const char movesRimerog[] =
+/* 463 Szadzirog */
+static const char movesSzadzirog[] =
     "Muzzle Rime;Hoof Tap;Icy Snort;Glassy Leap;Lv. 9 - Frozen Stream Run;Lv. 21 - Hoarfrost Dapple;"
     "Lv. 24 - Prism Glint;Lv. 27 - Spike Butt;Lv. 31 - Velvet Shed;";
-static const char machinesRimerog[] = "35;43;67;76;-;2;4;";
-/* 464 Rimehart */
-static const char movesRimehart[] =
+static const char machinesSzadzirog[] = "35;43;67;76;-;2;4;";
+/* 464 Szadzielen */
+static const char movesSzadzielen[] =
     "Muzzle Rime;Hoof Tap;Winter Vigil;Icy Snort;Glassy Leap;Lv. 9 - Frozen Stream Run;"
     "Lv. 26 - Prism Glint;Lv. 30 - Spike Butt;Lv. 31 - Velvet Shed;Lv. 36 - Ice Antler Clash;"
     "Lv. 40 - Rut Bellow;Lv. 46 - Glitter Field;Lv. 53 - Frostlight Fade;Lv. 60 - Silent Snowfield;";
-static const char machinesRimehart[] = "31;35;43;67;76;78;-;2;3;4;";
-/* 465 Ardipip */
-static const char movesArdipip[] =
+static const char machinesSzadzielen[] = "31;35;43;67;76;78;-;2;3;4;";
+/* 465 Czaplik */
+static const char movesCzaplik[] =
     "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 9 - Frog Gulp;Lv. 13 - Beak Clack;";
-/* 466 Ardebrod */
-static const char movesArdebrod[] =
+/* 466 Czaplobrod */
+static const char movesCzaplobrod[] =
     "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 11 - Frog Gulp;Lv. 13 - Beak Clack;"
     "Lv. 19 - Stilt Step;Lv. 23 - Neck Kink Strike;Lv. 27 - Powder Down Preen;";
-static const char machinesArdebrod[] = "1;57;58;79;";
-/* 467 Ardeagris */
-static const char movesArdeagris[] =
+static const char machinesCzaplobrod[] = "1;57;58;79;";
+/* 467 Czaplosiwa */
+static const char movesCzaplosiwa[] =
     "Reed Stalk;Wade;Bill Jab;Lv. 4 - Still Water Wait;Lv. 11 - Frog Gulp;Lv. 16 - Beak Clack;"
     "Lv. 19 - Stilt Step;Lv. 25 - Neck Kink Strike;Lv. 27 - Powder Down Preen;Lv. 31 - Marsh Takeoff;"
     "Lv. 36 - Spear Plunge;Lv. 44 - Broad Wing Sweep;Lv. 50 - Heronry Clamour;Lv. 59 - Lakeshore Dance;";
-static const char machinesArdeagris[] = "1;23;57;58;61;63;79;";
-/* 468 Rizolet */
-static const char movesRizolet[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;Lv. 10 - Mudflat Lodge;";
-/* 469 Rizopal */
-static const char movesRizopal[] =
+static const char machinesCzaplosiwa[] = "1;23;57;58;61;63;79;";
+/* 468 Namorek */
+static const char movesNamorek[] = "Bob;Sprout;Tide Drift;Lv. 5 - Salt Sip;Lv. 10 - Mudflat Lodge;";
+/* 469 Namorzec */
+static const char movesNamorzec[] =
     "Sprout;Leaf Unfurl;Lv. 5 - Salt Sip;Lv. 14 - Root Dangle;Lv. 20 - Brackish Spray;"
     "Lv. 26 - Three Leg Walk;";
-static const char machinesRizopal[] = "26;69;71;79;";
-/* 470 Rizomarra */
-static const char movesRizomarra[] =
+static const char machinesNamorzec[] = "26;69;71;79;";
+/* 470 Namorzyn */
+static const char movesNamorzyn[] =
     "Leaf Unfurl;Tideline Stand;Lv. 5 - Salt Sip;Lv. 14 - Root Dangle;Lv. 23 - Brackish Spray;"
     "Lv. 26 - Three Leg Walk;Lv. 34 - Fish Nursery;Lv. 40 - Oyster Harbour;Lv. 47 - Mangrove Tangle;"
     "Lv. 57 - Canopy Rain;Lv. 66 - Flood Surge;";
-static const char machinesRizomarra[] = "8;26;64;69;71;79;";
-/* 471 Melesko */
-static const char movesMelesko[] =
+static const char machinesNamorzyn[] = "8;26;64;69;71;79;";
+/* 471 Borsik */
+static const char movesBorsik[] =
     "Snuffle;Scrape;Sett Delving;Lv. 7 - Stripe Warning;Lv. 14 - Root Grub;Lv. 24 - Den Defence;";
-/* 472 Melesgrund */
-static const char movesMelesgrund[] =
+/* 472 Borsugor */
+static const char movesBorsugor[] =
     "Snuffle;Scrape;Sett Delving;Lv. 8 - Stripe Warning;Lv. 16 - Root Grub;Lv. 26 - Den Defence;"
     "Lv. 30 - Bristle Rush;Lv. 37 - Tunnel Network;Lv. 44 - Badger Barrel;Lv. 52 - Bedding Haul;"
     "Lv. 63 - Elder Guard;";
-static const char machinesMelesgrund[] = "10;18;54;74;82;-;8;";
-/* 473 Mirunek */
-static const char movesMirunek[] =
+static const char machinesBorsugor[] = "10;18;54;74;82;-;8;";
+/* 473 Foczek */
+static const char movesFoczek[] =
     "Pup Yelp;Sand Flop;Lv. 6 - Blubber Nap;Lv. 11 - Whisker Search;Lv. 17 - Shallows Paddle;";
-static const char machinesMirunek[] = "29;89;-;5;";
-/* 474 Mirunda */
-static const char movesMirunda[] =
+static const char machinesFoczek[] = "29;89;-;5;";
+/* 474 Foczan */
+static const char movesFoczan[] =
     "Sand Flop;Sleek Turn;Lv. 7 - Blubber Nap;Lv. 13 - Whisker Search;Lv. 17 - Shallows Paddle;"
     "Lv. 23 - Squid Chase;Lv. 27 - Deep Lung Hold;Lv. 32 - Breaker Line Rush;Lv. 35 - Nursery Watch;"
     "Lv. 40 - Kelp Forest Hunt;Lv. 46 - Abyss Plunge;Lv. 53 - Colony Chorus;";
-static const char machinesMirunda[] = "29;31;72;79;85;89;-;5;";
-/* 475 Mirungor */
-static const char movesMirungor[] =
+static const char machinesFoczan[] = "29;31;72;79;85;89;-;5;";
+/* 475 Foczysko */
+static const char movesFoczysko[] =
     "Sand Flop;Trunk Snort;Lv. 9 - Blubber Nap;Lv. 14 - Whisker Search;Lv. 24 - Squid Chase;"
     "Lv. 33 - Breaker Line Rush;Lv. 39 - Shingle Bed;Lv. 42 - Windbreak Bulk;Lv. 47 - Barnacle Hide;"
     "Lv. 53 - Long Sleep Wallow;Lv. 60 - Nose Bellow;Lv. 68 - Tide Wrack Shelter;";
-static const char machinesMirungor[] = "27;29;31;72;79;85;89;-;5;";
-/* 476 Bradypo */
-static const char movesBradypo[] =
+static const char machinesFoczysko[] = "27;29;31;72;79;85;89;-;5;";
+/* 476 Leniwczyk */
+static const char movesLeniwczyk[] =
     "Hang;Slow Blink;Moss Graze;Lv. 8 - Fern Shade;Lv. 15 - Canopy Drowse;Lv. 23 - Algae Fur Tint;"
     "Lv. 32 - Hook Claw Grip;Lv. 42 - Rainforest Patience;";
-static const char machinesBradypo[] = "38;55;71;";
-/* 477 Sutorek */
-static const char movesSutorek[] =
+static const char machinesLeniwczyk[] = "38;55;71;";
+/* 477 Nitek */
+static const char movesNitek[] =
     "Needle Beak;Hedge Trill;Lv. 5 - Thread Pull;Lv. 10 - Silk Gather;Lv. 16 - Down Tuft Carry;"
     "Lv. 23 - Tail Flick Alarm;Lv. 29 - Bamboo Flit;Lv. 36 - Hedgerow Scold;Lv. 44 - Courtship Gift;"
     "Lv. 51 - Dawn Song Duel;";
-static const char machinesSutorek[] = "23;41;61;75;-;1;6;";
-/* 478 Sutorella */
-static const char movesSutorella[] =
+static const char machinesNitek[] = "23;41;61;75;-;1;6;";
+/* 478 Nitkarka */
+static const char movesNitkarka[] =
     "Needle Beak;Hedge Trill;Lv. 6 - Thread Pull;Lv. 11 - Silk Gather;Lv. 18 - Leaf Stitch;"
     "Lv. 24 - Tail Flick Alarm;Lv. 27 - Pouch Seam;Lv. 31 - Hanging Nest;Lv. 36 - Bamboo Flit;"
     "Lv. 41 - Darning Dart;Lv. 47 - Hedgerow Scold;Lv. 54 - Cradle Sewing;Lv. 63 - Seamstress Flurry;";
-static const char machinesSutorella[] = "23;41;61;63;66;75;-;1;6;";
+static const char machinesNitkarka[] = "23;41;61;63;66;75;-;1;6;";
 /* 479 Latarnik */
 static const char movesLatarnik[] =
     "Foghorn Moan;Lamp Sweep;Lv. 6 - Lens Focus;Lv. 13 - Wave Break;Lv. 22 - Whale Oil Flare;"
     "Lv. 29 - Granite Footing;Lv. 37 - Storm Signal;Lv. 46 - Rotating Beam;Lv. 57 - Shipwreck Warning;";
 static const char machinesLatarnik[] = "4;31;46;73;-;7;";
-/* 480 Balaenor */
-static const char movesBalaenor[] =
+/* 480 Rafowal */
+static const char movesRafowal[] =
     "Blowhole Puff;Deep Call;Reef Shelter;Lv. 6 - Krill Sweep;Lv. 11 - Flipper Smack;"
     "Lv. 15 - Coral Hump Heave;Lv. 17 - Slow Hymn;Lv. 21 - Ocean Breach;Lv. 31 - Abyssal Descent;"
     "Lv. 40 - Living Island;";
-static const char machinesBalaenor[] = "29;41;85;89;-;5;";
-/* 481 Solankor */
-static const char movesSolankor[] =
+static const char machinesRafowal[] = "29;41;85;89;-;5;";
+/* 481 Sadzawnik */
+static const char movesSadzawnik[] =
     "Brim Slosh;Barnacle Crust;Lv. 6 - Wrack Fringe;Lv. 14 - Anemone Tickle;Lv. 20 - Ebb Trudge;"
     "Lv. 28 - Granite Lean;Lv. 37 - Pool Fish Shelter;Lv. 46 - Spring Tide Swell;"
     "Lv. 57 - Shore Boulder Roll;";
-static const char machinesSolankor[] = "57;62;73;85;";
-/* 482 Lodostup */
-static const char movesLodostup[] =
+static const char machinesSadzawnik[] = "57;62;73;85;";
+/* 482 Jesiolod */
+static const char movesJesiolod[] =
     "Scute Rattle;Barbel Sweep;Lv. 5 - Riverbed Cruise;Lv. 12 - Cold Current Ride;"
     "Lv. 19 - Winter Freeze Sleep;Lv. 27 - Ice Plate Armour;Lv. 35 - Snout Probe;Lv. 44 - Frozen Breach;"
     "Lv. 53 - Thaw Breakout;Lv. 64 - Old River Memory;";
-static const char machinesLodostup[] = "29;37;43;78;89;-;2;5;";
-/* 483 Pyrelk */
-static const char movesPyrelk[] =
+static const char machinesJesiolod[] = "29;37;43;78;89;-;2;5;";
+/* 483 Zarorog */
+static const char movesZarorog[] =
     "Cinder Snort;Antler Glow;Lv. 11 - Burning Tines;Lv. 15 - Ash Trail;Lv. 20 - Forest Blaze Run;"
     "Lv. 26 - Coal Hoof;Lv. 30 - Blazing Rut;Lv. 43 - Wildfire Crown;Lv. 56 - Rekindling;";
-static const char machinesPyrelk[] = "16;31;35;45;46;74;-;7;";
+static const char machinesZarorog[] = "16;31;35;45;46;74;-;7;";
 /* 484 Fujarnik */
 static const char movesFujarnik[] =
     "Reed Rustle;Hollow Hum;Lv. 7 - Panpipe Trill;Lv. 14 - Root Mat Creep;Lv. 22 - Seed Plume Drift;"
@@ -702,165 +702,165 @@ static const char movesZmierzchun[] =
     "Dust Scales;Dusk Flit;Lv. 5 - Moon Circling;Lv. 13 - Powder Shower;Lv. 21 - Dark Lamp Lure;"
     "Lv. 28 - Eyespot Stare;Lv. 28 - Midnight Flutter;Lv. 44 - Drowsing Wingbeat;Lv. 48 - Eclipse Wings;";
 static const char machinesZmierzchun[] = "2;15;24;54;77;";
-/* 486 Torpedra */
-static const char movesTorpedra[] =
+/* 486 Dretwal */
+static const char movesDretwal[] =
     "Ray Glide;Static Hum;Sand Bed Hide;Lv. 6 - Numbing Touch;Lv. 12 - Wing Fin Beat;Lv. 19 - Trench Jolt;"
     "Lv. 27 - Storm Front Sweep;Lv. 36 - Squall Line Plunge;Lv. 45 - Electric Organ Pulse;"
     "Lv. 57 - Sea Lightning;";
-static const char machinesTorpedra[] = "21;29;81;85;92;-;5;";
-/* 487 Astrogel */
-static const char movesAstrogel[] =
+static const char machinesDretwal[] = "21;29;81;85;92;-;5;";
+/* 487 Gwiezdnik */
+static const char movesGwiezdnik[] =
     "Star Flicker;Drift;Gel Wobble;Lv. 4 - Pulse Throb;Lv. 11 - Nebula Glow;Lv. 19 - Trailing Shine;"
     "Lv. 28 - Pull of Heavens;Lv. 38 - Meteor Dew;Lv. 47 - Constellation;Lv. 62 - Supernova Shiver;";
-static const char machinesAstrogel[] = "24;33;50;53;";
+static const char machinesGwiezdnik[] = "24;33;50;53;";
 /* 488 Bagiennik */
 static const char movesBagiennik[] =
     "Creep;Lantern Sway;Lv. 5 - Marsh Murk;Lv. 12 - Crook Hook;Lv. 12 - Fever Fog;Lv. 18 - Peat Smoulder;"
     "Lv. 26 - Rot Cloud;Lv. 34 - Pale Beacon;Lv. 47 - Drowned Host;Lv. 63 - Endless Mire;";
 static const char machinesBagiennik[] = "6;20;39;51;91;";
-/* 489 Scutarro */
-static const char movesScutarro[] =
+/* 489 Rudawiec */
+static const char movesRudawiec[] =
     "Turf Nose;Rust Seep;Lv. 5 - Reed Root Grub;Lv. 11 - Flat Foot Squelch;Lv. 18 - Ore Knob Brace;"
     "Lv. 28 - Marsh Iron Gather;Lv. 33 - Red Water Spray;Lv. 39 - Meadow Sod Lift;Lv. 45 - Bloomery Glow;"
     "Lv. 52 - Nodule Volley;Lv. 60 - Fen Floor Quake;";
-static const char machinesScutarro[] = "18;35;62;70;86;-;8;";
-/* 490 Orikran */
-static const char movesOrikran[] =
+static const char machinesRudawiec[] = "18;35;62;70;86;-;8;";
+/* 490 Zurawik */
+static const char movesZurawik[] =
     "Paper Fold;Flutter;Lv. 8 - Crease Edge;Lv. 14 - Leaf Glide;Lv. 21 - Origami Shift;"
     "Lv. 29 - Folded Wings;Lv. 36 - Crane Flock;Lv. 45 - Confetti Flurry;Lv. 53 - Mulberry Fibre Storm;";
-static const char machinesOrikran[] = "23;55;90;-;4;";
+static const char machinesZurawik[] = "23;55;90;-;4;";
 /* 491 Glinotur */
 static const char movesGlinotur[] =
     "Plough;Lowing;Horn Heave;Lv. 6 - Deep Furrow;Lv. 15 - Field Shake;Lv. 23 - Hump Shove;"
     "Lv. 33 - Clod Hurl;Lv. 41 - Kiln Hardened Hide;Lv. 54 - Landslide Rush;Lv. 66 - Hillside Shrug;";
 static const char machinesGlinotur[] = "17;31;35;73;74;-;3;";
-/* 492 Fulgoron */
-static const char movesFulgoron[] =
+/* 492 Lampiarz */
+static const char movesLampiarz[] =
     "Drone Flight;Snout Glow;Lv. 6 - Sap Tap;Lv. 13 - Red Wing Startle;Lv. 21 - Bark Crawl;"
     "Lv. 29 - Coal Lantern Beam;Lv. 38 - Honeydew Rain;Lv. 47 - Lichen Mottle Hide;Lv. 58 - Kiln Heat Leap;";
-static const char machinesFulgoron[] = "2;14;23;46;83;-;7;";
-/* 493 Orrimbar */
-static const char movesOrrimbar[] =
+static const char machinesLampiarz[] = "2;14;23;46;83;-;7;";
+/* 493 Smokodrzem */
+static const char movesSmokodrzem[] =
     "Slumber;Weather Sense;Peak Embrace;Drizzle Dreaming;Lv. 8 - Cloud Shaping;Lv. 16 - Scale Tremor;"
     "Lv. 25 - Sleeper Murmur;Lv. 33 - Stormcloud Vision;Lv. 42 - Season Turning;Lv. 51 - World Memory;"
     "Lv. 62 - Waking Squall;Lv. 75 - Mountain Unwound;";
-static const char machinesOrrimbar[] = "19;25;31;33;52;58;";
+static const char machinesSmokodrzem[] = "19;25;31;33;52;58;";
 
 const unsigned short formPicture[FORM_COUNT] = {IDB_PICTURE_BASE + FORM_ENTRY, IDB_FORM1_PICTURE,
                                                 IDB_FORM2_PICTURE};
 const unsigned short formSecondaryTypeIcon[FORM_COUNT] = {IDB_TYPE_GRASS, IDB_TYPE_GROUND, IDB_TYPE_STEEL};
-const char *const formMoveListText[FORM_COUNT] = {movesTessamiraMoss, movesTessamiraClay, movesTessamiraIron};
+const char *const formMoveListText[FORM_COUNT] = {movesKafelicaMoss, movesKafelicaClay, movesKafelicaIron};
 
 void InitCatalogue()
 {
     /* clang-format off */
-    /* 387 Talpik */    moveListText[1] = movesTalpik;             machineListText[1] = machinesYoungDiggers;       heightCm[1] = 22;    weightTenthKg[1] = 28;     primaryTypeIcon[1] = IDB_TYPE_GROUND;        secondaryTypeIcon[1] = NO_SECOND_TYPE;
-    /* 388 Talpagrond */ moveListText[2] = movesTalpagrond;        machineListText[2] = machinesTalpagrond;         heightCm[2] = 90;    weightTenthKg[2] = 600;    primaryTypeIcon[2] = IDB_TYPE_GROUND;        secondaryTypeIcon[2] = NO_SECOND_TYPE;
-    /* 389 Wietrzyk */  moveListText[3] = movesWietrzyk;           machineListText[3] = machinesWietrzyk;           heightCm[3] = 90;    weightTenthKg[3] = 15;     primaryTypeIcon[3] = IDB_TYPE_NORMAL;        secondaryTypeIcon[3] = IDB_TYPE_FLYING;
-    /* 390 Medulo */    moveListText[4] = movesMedulo;             machineListText[4] = machinesMedulo;             heightCm[4] = 40;    weightTenthKg[4] = 20;     primaryTypeIcon[4] = IDB_TYPE_WATER;         secondaryTypeIcon[4] = IDB_TYPE_ELECTRIC;
-    /* 391 Medulume */  moveListText[5] = movesMedulume;           machineListText[5] = machinesMedulume;           heightCm[5] = 130;   weightTenthKg[5] = 300;    primaryTypeIcon[5] = IDB_TYPE_WATER;         secondaryTypeIcon[5] = IDB_TYPE_ELECTRIC;
-    /* 392 Trasik */    moveListText[6] = movesTrasik;             machineListText[6] = machinesTrasik;             heightCm[6] = 25;    weightTenthKg[6] = 12;     primaryTypeIcon[6] = IDB_TYPE_WATER;         secondaryTypeIcon[6] = NO_SECOND_TYPE;
-    /* 393 Trasella */  moveListText[7] = movesTrasella;           machineListText[7] = machinesTrasella;           heightCm[7] = 40;    weightTenthKg[7] = 40;     primaryTypeIcon[7] = IDB_TYPE_WATER;         secondaryTypeIcon[7] = IDB_TYPE_POISON;
-    /* 394 Trasomor */  moveListText[8] = movesTrasomor;           machineListText[8] = machinesTrasomor;           heightCm[8] = 80;    weightTenthKg[8] = 140;    primaryTypeIcon[8] = IDB_TYPE_WATER;         secondaryTypeIcon[8] = IDB_TYPE_POISON;
-    /* 395 Chmurek */   moveListText[9] = movesChmurek;            machineListText[9] = machinesChmurek;            heightCm[9] = 20;    weightTenthKg[9] = 3;      primaryTypeIcon[9] = IDB_TYPE_NORMAL;        secondaryTypeIcon[9] = NO_SECOND_TYPE;
-    /* 396 Hubik */     moveListText[10] = movesHubik;             machineListText[10] = machinesHubik;             heightCm[10] = 30;   weightTenthKg[10] = 15;    primaryTypeIcon[10] = IDB_TYPE_GRASS;        secondaryTypeIcon[10] = IDB_TYPE_FIRE;
-    /* 397 Hubostol */  moveListText[11] = movesHubostol;          machineListText[11] = machinesHubostol;          heightCm[11] = 90;   weightTenthKg[11] = 250;   primaryTypeIcon[11] = IDB_TYPE_GRASS;        secondaryTypeIcon[11] = IDB_TYPE_FIRE;
-    /* 398 Murek */     moveListText[12] = movesMurek;             machineListText[12] = machinesMurek;             heightCm[12] = 50;   weightTenthKg[12] = 450;   primaryTypeIcon[12] = IDB_TYPE_ROCK;         secondaryTypeIcon[12] = NO_SECOND_TYPE;
-    /* 399 Murowal */   moveListText[13] = movesMurowal;           machineListText[13] = machinesMurowal;           heightCm[13] = 110;  weightTenthKg[13] = 1800;  primaryTypeIcon[13] = IDB_TYPE_ROCK;         secondaryTypeIcon[13] = NO_SECOND_TYPE;
-    /* 400 Murogrom */  moveListText[14] = movesMurogrom;          machineListText[14] = machinesMurogrom;          heightCm[14] = 210;  weightTenthKg[14] = 7000;  primaryTypeIcon[14] = IDB_TYPE_ROCK;         secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
-    /* 401 Lophira */   moveListText[15] = movesLophira;           machineListText[15] = machinesLophira;           heightCm[15] = 120;  weightTenthKg[15] = 180;   primaryTypeIcon[15] = IDB_TYPE_WATER;        secondaryTypeIcon[15] = IDB_TYPE_DARK;
-    /* 402 Szronik */   moveListText[16] = movesSzronik;           machineListText[16] = machinesFrostYoung;        heightCm[16] = 28;   weightTenthKg[16] = 15;    primaryTypeIcon[16] = IDB_TYPE_ICE;          secondaryTypeIcon[16] = NO_SECOND_TYPE;
-    /* 403 Szronostaj */ moveListText[17] = movesSzronostaj;       machineListText[17] = machinesSzronostaj;        heightCm[17] = 60;   weightTenthKg[17] = 60;    primaryTypeIcon[17] = IDB_TYPE_ICE;          secondaryTypeIcon[17] = NO_SECOND_TYPE;
-    /* 404 Pylik */     moveListText[18] = movesPylik;             machineListText[18] = machinesPylik;             heightCm[18] = 40;   weightTenthKg[18] = 12;    primaryTypeIcon[18] = IDB_TYPE_GROUND;       secondaryTypeIcon[18] = IDB_TYPE_FLYING;
-    /* 405 Pylowir */   moveListText[19] = movesPylowir;           machineListText[19] = machinesPylowir;           heightCm[19] = 90;   weightTenthKg[19] = 60;    primaryTypeIcon[19] = IDB_TYPE_GROUND;       secondaryTypeIcon[19] = IDB_TYPE_FLYING;
-    /* 406 Pylozawier */ moveListText[20] = movesPylozawier;       machineListText[20] = machinesPylozawier;        heightCm[20] = 200;  weightTenthKg[20] = 400;   primaryTypeIcon[20] = IDB_TYPE_GROUND;       secondaryTypeIcon[20] = IDB_TYPE_FLYING;
-    /* 407 Kowadrak */  moveListText[21] = movesKowadrak;          machineListText[21] = machinesKowadrak;          heightCm[21] = 70;   weightTenthKg[21] = 1650;  primaryTypeIcon[21] = IDB_TYPE_STEEL;        secondaryTypeIcon[21] = NO_SECOND_TYPE;
-    /* 408 Haybogle */  moveListText[22] = movesHaybogle;          machineListText[22] = machinesHaybogle;          heightCm[22] = 170;  weightTenthKg[22] = 220;   primaryTypeIcon[22] = IDB_TYPE_GRASS;        secondaryTypeIcon[22] = NO_SECOND_TYPE;
-    /* 409 Skitlik */   moveListText[23] = movesSkitlik;           machineListText[23] = machinesSkitlik;           heightCm[23] = 20;   weightTenthKg[23] = 4;     primaryTypeIcon[23] = IDB_TYPE_INSECT;       secondaryTypeIcon[23] = NO_SECOND_TYPE;
-    /* 410 Skitrel */   moveListText[24] = movesSkitrel;           machineListText[24] = machinesSkitrel;           heightCm[24] = 30;   weightTenthKg[24] = 20;    primaryTypeIcon[24] = IDB_TYPE_INSECT;       secondaryTypeIcon[24] = NO_SECOND_TYPE;
-    /* 411 Skitnoctis */ moveListText[25] = movesSkitnoctis;       machineListText[25] = machinesSkitnoctis;        heightCm[25] = 100;  weightTenthKg[25] = 330;   primaryTypeIcon[25] = IDB_TYPE_INSECT;       secondaryTypeIcon[25] = IDB_TYPE_DARK;
-    /* 412 Tessinek */  moveListText[26] = movesTessinek;          machineListText[26] = machinesTessinek;          heightCm[26] = 22;   weightTenthKg[26] = 5;     primaryTypeIcon[26] = IDB_TYPE_NORMAL;       secondaryTypeIcon[26] = NO_SECOND_TYPE;
-    /* 413 Tessamira */ moveListText[27] = movesTessamiraMoss;     machineListText[27] = machinesTessamira;         heightCm[27] = 48;   weightTenthKg[27] = 70;    primaryTypeIcon[27] = IDB_TYPE_NORMAL;       secondaryTypeIcon[27] = IDB_TYPE_GRASS;
-    /* 414 Tessarok */  moveListText[28] = movesTessarok;          machineListText[28] = machinesTessarok;          heightCm[28] = 60;   weightTenthKg[28] = 95;    primaryTypeIcon[28] = IDB_TYPE_NORMAL;       secondaryTypeIcon[28] = IDB_TYPE_DARK;
-    /* 415 Humulik */   moveListText[29] = movesHumulik;           machineListText[29] = machinesHumulik;           heightCm[29] = 60;   weightTenthKg[29] = 12;    primaryTypeIcon[29] = IDB_TYPE_GRASS;        secondaryTypeIcon[29] = IDB_TYPE_PSYCHIC;
-    /* 416 Humulara */  moveListText[30] = movesHumulara;          machineListText[30] = machinesHumulara;          heightCm[30] = 210;  weightTenthKg[30] = 180;   primaryTypeIcon[30] = IDB_TYPE_GRASS;        secondaryTypeIcon[30] = IDB_TYPE_PSYCHIC;
-    /* 417 Tikkerel */  moveListText[31] = movesTikkerel;          machineListText[31] = machinesTikkerel;          heightCm[31] = 35;   weightTenthKg[31] = 12;    primaryTypeIcon[31] = IDB_TYPE_FIRE;         secondaryTypeIcon[31] = IDB_TYPE_ROCK;
-    /* 418 Kazurek */   moveListText[32] = movesKazurek;           machineListText[32] = machinesKazurek;           heightCm[32] = 40;   weightTenthKg[32] = 30;    primaryTypeIcon[32] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[32] = NO_SECOND_TYPE;
-    /* 419 Kazuarin */  moveListText[33] = movesKazuarin;          machineListText[33] = machinesKazuarin;          heightCm[33] = 110;  weightTenthKg[33] = 250;   primaryTypeIcon[33] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[33] = NO_SECOND_TYPE;
-    /* 420 Kazuarok */  moveListText[34] = movesKazuarok;          machineListText[34] = machinesKazuarok;          heightCm[34] = 170;  weightTenthKg[34] = 580;   primaryTypeIcon[34] = IDB_TYPE_FIGHTING;     secondaryTypeIcon[34] = NO_SECOND_TYPE;
-    /* 421 Porrib */    moveListText[35] = movesPorrib;            machineListText[35] = machinesShallowsYoung;     heightCm[35] = 40;   weightTenthKg[35] = 170;   primaryTypeIcon[35] = IDB_TYPE_WATER;        secondaryTypeIcon[35] = NO_SECOND_TYPE;
-    /* 422 Porrifex */  moveListText[36] = movesPorrifex;          machineListText[36] = machinesPorrifex;          heightCm[36] = 130;  weightTenthKg[36] = 2000;  primaryTypeIcon[36] = IDB_TYPE_WATER;        secondaryTypeIcon[36] = IDB_TYPE_ROCK;
-    /* 423 Modlik */    moveListText[37] = movesModlik;            machineListText[37] = machinesModlik;            heightCm[37] = 45;   weightTenthKg[37] = 35;    primaryTypeIcon[37] = IDB_TYPE_INSECT;       secondaryTypeIcon[37] = IDB_TYPE_GRASS;
-    /* 424 Skimpa */    moveListText[38] = movesSkimpa;            machineListText[38] = machinesSkimpa;            heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;       secondaryTypeIcon[38] = IDB_TYPE_FLYING;
-    /* 425 Skimpador */ moveListText[39] = movesSkimpador;         machineListText[39] = machinesSkimpador;         heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;       secondaryTypeIcon[39] = IDB_TYPE_FLYING;
-    /* 426 Skimparex */ moveListText[40] = movesSkimparex;         machineListText[40] = machinesSkimparex;         heightCm[40] = 130;  weightTenthKg[40] = 290;   primaryTypeIcon[40] = IDB_TYPE_POISON;       secondaryTypeIcon[40] = IDB_TYPE_FLYING;
-    /* 427 Pompak */    moveListText[41] = movesPompak;            machineListText[41] = machinesPompak;            heightCm[41] = 150;  weightTenthKg[41] = 3000;  primaryTypeIcon[41] = IDB_TYPE_STEEL;        secondaryTypeIcon[41] = NO_SECOND_TYPE;
-    /* 428 Stakki */    moveListText[42] = movesStakki;            machineListText[42] = machinesStakki;            heightCm[42] = 55;   weightTenthKg[42] = 600;   primaryTypeIcon[42] = IDB_TYPE_GHOST;        secondaryTypeIcon[42] = IDB_TYPE_ROCK;
-    /* 429 Stakkorum */ moveListText[43] = movesStakkorum;         machineListText[43] = machinesStakkorum;         heightCm[43] = 160;  weightTenthKg[43] = 6600;  primaryTypeIcon[43] = IDB_TYPE_GHOST;        secondaryTypeIcon[43] = IDB_TYPE_ROCK;
-    /* 430 Coilet */    moveListText[44] = movesCoilet;            machineListText[44] = machinesCoilet;            heightCm[44] = 20;   weightTenthKg[44] = 12;    primaryTypeIcon[44] = IDB_TYPE_WATER;        secondaryTypeIcon[44] = NO_SECOND_TYPE;
-    /* 431 Coilumar */  moveListText[45] = movesCoilumar;          machineListText[45] = machinesCoilumar;          heightCm[45] = 45;   weightTenthKg[45] = 85;    primaryTypeIcon[45] = IDB_TYPE_WATER;        secondaryTypeIcon[45] = NO_SECOND_TYPE;
-    /* 432 Coilidor */  moveListText[46] = movesCoilidor;          machineListText[46] = machinesCoilidor;          heightCm[46] = 120;  weightTenthKg[46] = 1450;  primaryTypeIcon[46] = IDB_TYPE_WATER;        secondaryTypeIcon[46] = NO_SECOND_TYPE;
-    /* 433 Rhombi */    moveListText[47] = movesRhombi;            machineListText[47] = machinesRhombi;            heightCm[47] = 25;   weightTenthKg[47] = 60;    primaryTypeIcon[47] = IDB_TYPE_GROUND;       secondaryTypeIcon[47] = NO_SECOND_TYPE;
-    /* 434 Rhombadune */ moveListText[48] = movesRhombadune;        machineListText[48] = machinesRhombadune;        heightCm[48] = 60;   weightTenthKg[48] = 380;   primaryTypeIcon[48] = IDB_TYPE_GROUND;       secondaryTypeIcon[48] = IDB_TYPE_POISON;
-    /* 435 Lullamb */   moveListText[49] = movesLullamb;           machineListText[49] = machinesLullamb;           heightCm[49] = 40;   weightTenthKg[49] = 60;    primaryTypeIcon[49] = IDB_TYPE_NORMAL;       secondaryTypeIcon[49] = NO_SECOND_TYPE;
-    /* 436 Wulfin */    moveListText[50] = movesWulfin;            machineListText[50] = machinesWulfin;            heightCm[50] = 45;   weightTenthKg[50] = 95;    primaryTypeIcon[50] = IDB_TYPE_DARK;         secondaryTypeIcon[50] = NO_SECOND_TYPE;
-    /* 437 Wulfar */    moveListText[51] = movesWulfar;            machineListText[51] = machinesWulfar;            heightCm[51] = 90;   weightTenthKg[51] = 300;   primaryTypeIcon[51] = IDB_TYPE_DARK;         secondaryTypeIcon[51] = NO_SECOND_TYPE;
-    /* 438 Wulfrost */  moveListText[52] = movesWulfrost;          machineListText[52] = machinesWulfrost;          heightCm[52] = 140;  weightTenthKg[52] = 620;   primaryTypeIcon[52] = IDB_TYPE_DARK;         secondaryTypeIcon[52] = IDB_TYPE_ICE;
-    /* 439 Beczik */    moveListText[53] = movesBeczik;            machineListText[53] = machinesBeczik;            heightCm[53] = 28;   weightTenthKg[53] = 80;    primaryTypeIcon[53] = IDB_TYPE_GRASS;        secondaryTypeIcon[53] = NO_SECOND_TYPE;
-    /* 440 Beczkowal */ moveListText[54] = movesBeczkowal;         machineListText[54] = machinesBeczkowal;         heightCm[54] = 110;  weightTenthKg[54] = 1500;  primaryTypeIcon[54] = IDB_TYPE_GRASS;        secondaryTypeIcon[54] = IDB_TYPE_GROUND;
-    /* 441 Samovik */   moveListText[55] = movesSamovik;           machineListText[55] = machinesSamovik;           heightCm[55] = 50;   weightTenthKg[55] = 160;   primaryTypeIcon[55] = IDB_TYPE_FIRE;         secondaryTypeIcon[55] = NO_SECOND_TYPE;
-    /* 442 Gardolith */ moveListText[56] = movesGardolith;         machineListText[56] = machinesGardolith;         heightCm[56] = 150;  weightTenthKg[56] = 6400;  primaryTypeIcon[56] = IDB_TYPE_ROCK;         secondaryTypeIcon[56] = NO_SECOND_TYPE;
-    /* 443 Lampyrix */  moveListText[57] = movesLampyrix;          machineListText[57] = machinesLampyrix;          heightCm[57] = 35;   weightTenthKg[57] = 11;    primaryTypeIcon[57] = IDB_TYPE_INSECT;       secondaryTypeIcon[57] = IDB_TYPE_ELECTRIC;
-    /* 444 Lorik */     moveListText[58] = movesLorik;             machineListText[58] = machinesLorik;             heightCm[58] = 22;   weightTenthKg[58] = 11;    primaryTypeIcon[58] = IDB_TYPE_POISON;       secondaryTypeIcon[58] = NO_SECOND_TYPE;
-    /* 445 Lorizar */   moveListText[59] = movesLorizar;           machineListText[59] = machinesLorizar;           heightCm[59] = 38;   weightTenthKg[59] = 24;    primaryTypeIcon[59] = IDB_TYPE_POISON;       secondaryTypeIcon[59] = IDB_TYPE_PSYCHIC;
-    /* 446 Wiklik */    moveListText[60] = movesWiklik;            machineListText[60] = machinesWiklik;            heightCm[60] = 35;   weightTenthKg[60] = 15;    primaryTypeIcon[60] = IDB_TYPE_GRASS;        secondaryTypeIcon[60] = NO_SECOND_TYPE;
-    /* 447 Wiklogon */  moveListText[61] = movesWiklogon;          machineListText[61] = machinesWiklogon;          heightCm[61] = 100;  weightTenthKg[61] = 140;   primaryTypeIcon[61] = IDB_TYPE_GRASS;        secondaryTypeIcon[61] = NO_SECOND_TYPE;
-    /* 448 Wiklomar */  moveListText[62] = movesWiklomar;          machineListText[62] = machinesWiklomar;          heightCm[62] = 165;  weightTenthKg[62] = 600;   primaryTypeIcon[62] = IDB_TYPE_GRASS;        secondaryTypeIcon[62] = IDB_TYPE_FIGHTING;
-    /* 449 Skokik */    moveListText[63] = movesSkokik;            machineListText[63] = machinesSkokik;            heightCm[63] = 35;   weightTenthKg[63] = 140;   primaryTypeIcon[63] = IDB_TYPE_GROUND;       secondaryTypeIcon[63] = NO_SECOND_TYPE;
-    /* 450 Dipsik */    moveListText[64] = movesDipsik;            machineListText[64] = machinesDipsik;            heightCm[64] = 40;   weightTenthKg[64] = 12;    primaryTypeIcon[64] = IDB_TYPE_GRASS;        secondaryTypeIcon[64] = NO_SECOND_TYPE;
-    /* 451 Dipsakor */  moveListText[65] = movesDipsakor;          machineListText[65] = machinesDipsakor;          heightCm[65] = 150;  weightTenthKg[65] = 200;   primaryTypeIcon[65] = IDB_TYPE_GRASS;        secondaryTypeIcon[65] = NO_SECOND_TYPE;
-    /* 452 Scarmik */   moveListText[66] = movesScarmik;           machineListText[66] = machinesNone;              heightCm[66] = 20;   weightTenthKg[66] = 8;     primaryTypeIcon[66] = IDB_TYPE_INSECT;       secondaryTypeIcon[66] = NO_SECOND_TYPE;
-    /* 453 Scarbit */   moveListText[67] = movesScarbit;           machineListText[67] = machinesScarbit;           heightCm[67] = 30;   weightTenthKg[67] = 30;    primaryTypeIcon[67] = IDB_TYPE_INSECT;       secondaryTypeIcon[67] = NO_SECOND_TYPE;
-    /* 454 Scarabrax */ moveListText[68] = movesScarabrax;         machineListText[68] = machinesScarabrax;         heightCm[68] = 70;   weightTenthKg[68] = 520;   primaryTypeIcon[68] = IDB_TYPE_INSECT;       secondaryTypeIcon[68] = IDB_TYPE_ROCK;
-    /* 455 Studnik */   moveListText[69] = movesStudnik;           machineListText[69] = machinesStudnik;           heightCm[69] = 45;   weightTenthKg[69] = 380;   primaryTypeIcon[69] = IDB_TYPE_GHOST;        secondaryTypeIcon[69] = IDB_TYPE_WATER;
-    /* 456 Jantik */    moveListText[70] = movesJantik;            machineListText[70] = machinesNone;              heightCm[70] = 20;   weightTenthKg[70] = 14;    primaryTypeIcon[70] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[70] = NO_SECOND_TYPE;
-    /* 457 Jantarel */  moveListText[71] = movesJantarel;          machineListText[71] = machinesJantarel;          heightCm[71] = 50;   weightTenthKg[71] = 250;   primaryTypeIcon[71] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[71] = NO_SECOND_TYPE;
-    /* 458 Jantarok */  moveListText[72] = movesJantarok;          machineListText[72] = machinesJantarok;          heightCm[72] = 150;  weightTenthKg[72] = 4000;  primaryTypeIcon[72] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[72] = IDB_TYPE_ROCK;
-    /* 459 Nymphella */ moveListText[73] = movesNymphella;         machineListText[73] = machinesNymphella;         heightCm[73] = 80;   weightTenthKg[73] = 90;    primaryTypeIcon[73] = IDB_TYPE_GRASS;        secondaryTypeIcon[73] = IDB_TYPE_WATER;
-    /* 460 Urchet */    moveListText[74] = movesUrchet;            machineListText[74] = machinesUrchet;            heightCm[74] = 25;   weightTenthKg[74] = 36;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[74] = NO_SECOND_TYPE;
-    /* 461 Urchaton */  moveListText[75] = movesUrchaton;          machineListText[75] = machinesUrchaton;          heightCm[75] = 90;   weightTenthKg[75] = 850;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;     secondaryTypeIcon[75] = NO_SECOND_TYPE;
-    /* 462 Rimelin */   moveListText[76] = movesRimelin;           machineListText[76] = machinesFrostYoung;        heightCm[76] = 70;   weightTenthKg[76] = 180;   primaryTypeIcon[76] = IDB_TYPE_ICE;          secondaryTypeIcon[76] = NO_SECOND_TYPE;
-    /* 463 Rimerog */   moveListText[77] = movesRimerog;           machineListText[77] = machinesRimerog;           heightCm[77] = 120;  weightTenthKg[77] = 520;   primaryTypeIcon[77] = IDB_TYPE_ICE;          secondaryTypeIcon[77] = NO_SECOND_TYPE;
-    /* 464 Rimehart */  moveListText[78] = movesRimehart;          machineListText[78] = machinesRimehart;          heightCm[78] = 180;  weightTenthKg[78] = 1400;  primaryTypeIcon[78] = IDB_TYPE_ICE;          secondaryTypeIcon[78] = NO_SECOND_TYPE;
-    /* 465 Ardipip */   moveListText[79] = movesArdipip;           machineListText[79] = machinesShallowsYoung;     heightCm[79] = 45;   weightTenthKg[79] = 42;    primaryTypeIcon[79] = IDB_TYPE_WATER;        secondaryTypeIcon[79] = NO_SECOND_TYPE;
-    /* 466 Ardebrod */  moveListText[80] = movesArdebrod;          machineListText[80] = machinesArdebrod;          heightCm[80] = 95;   weightTenthKg[80] = 120;   primaryTypeIcon[80] = IDB_TYPE_WATER;        secondaryTypeIcon[80] = NO_SECOND_TYPE;
-    /* 467 Ardeagris */ moveListText[81] = movesArdeagris;         machineListText[81] = machinesArdeagris;         heightCm[81] = 150;  weightTenthKg[81] = 210;   primaryTypeIcon[81] = IDB_TYPE_WATER;        secondaryTypeIcon[81] = IDB_TYPE_FLYING;
-    /* 468 Rizolet */   moveListText[82] = movesRizolet;           machineListText[82] = machinesNone;              heightCm[82] = 40;   weightTenthKg[82] = 36;    primaryTypeIcon[82] = IDB_TYPE_WATER;        secondaryTypeIcon[82] = IDB_TYPE_GRASS;
-    /* 469 Rizopal */   moveListText[83] = movesRizopal;           machineListText[83] = machinesRizopal;           heightCm[83] = 90;   weightTenthKg[83] = 150;   primaryTypeIcon[83] = IDB_TYPE_WATER;        secondaryTypeIcon[83] = IDB_TYPE_GRASS;
-    /* 470 Rizomarra */ moveListText[84] = movesRizomarra;         machineListText[84] = machinesRizomarra;         heightCm[84] = 150;  weightTenthKg[84] = 440;   primaryTypeIcon[84] = IDB_TYPE_WATER;        secondaryTypeIcon[84] = IDB_TYPE_GRASS;
-    /* 471 Melesko */   moveListText[85] = movesMelesko;           machineListText[85] = machinesYoungDiggers;      heightCm[85] = 50;   weightTenthKg[85] = 95;    primaryTypeIcon[85] = IDB_TYPE_NORMAL;       secondaryTypeIcon[85] = NO_SECOND_TYPE;
-    /* 472 Melesgrund */ moveListText[86] = movesMelesgrund;        machineListText[86] = machinesMelesgrund;        heightCm[86] = 110;  weightTenthKg[86] = 560;   primaryTypeIcon[86] = IDB_TYPE_NORMAL;       secondaryTypeIcon[86] = NO_SECOND_TYPE;
-    /* 473 Mirunek */   moveListText[87] = movesMirunek;           machineListText[87] = machinesMirunek;           heightCm[87] = 70;   weightTenthKg[87] = 350;   primaryTypeIcon[87] = IDB_TYPE_WATER;        secondaryTypeIcon[87] = NO_SECOND_TYPE;
-    /* 474 Mirunda */   moveListText[88] = movesMirunda;           machineListText[88] = machinesMirunda;           heightCm[88] = 150;  weightTenthKg[88] = 1500;  primaryTypeIcon[88] = IDB_TYPE_WATER;        secondaryTypeIcon[88] = NO_SECOND_TYPE;
-    /* 475 Mirungor */  moveListText[89] = movesMirungor;          machineListText[89] = machinesMirungor;          heightCm[89] = 275;  weightTenthKg[89] = 3600;  primaryTypeIcon[89] = IDB_TYPE_WATER;        secondaryTypeIcon[89] = IDB_TYPE_GROUND;
-    /* 476 Bradypo */   moveListText[90] = movesBradypo;           machineListText[90] = machinesBradypo;           heightCm[90] = 40;   weightTenthKg[90] = 60;    primaryTypeIcon[90] = IDB_TYPE_GRASS;        secondaryTypeIcon[90] = NO_SECOND_TYPE;
-    /* 477 Sutorek */   moveListText[91] = movesSutorek;           machineListText[91] = machinesSutorek;           heightCm[91] = 20;   weightTenthKg[91] = 6;     primaryTypeIcon[91] = IDB_TYPE_NORMAL;       secondaryTypeIcon[91] = IDB_TYPE_FLYING;
-    /* 478 Sutorella */ moveListText[92] = movesSutorella;         machineListText[92] = machinesSutorella;         heightCm[92] = 25;   weightTenthKg[92] = 11;    primaryTypeIcon[92] = IDB_TYPE_NORMAL;       secondaryTypeIcon[92] = IDB_TYPE_FLYING;
-    /* 479 Latarnik */  moveListText[93] = movesLatarnik;          machineListText[93] = machinesLatarnik;          heightCm[93] = 230;  weightTenthKg[93] = 7100;  primaryTypeIcon[93] = IDB_TYPE_ROCK;         secondaryTypeIcon[93] = IDB_TYPE_FIRE;
-    /* 480 Balaenor */  moveListText[94] = movesBalaenor;          machineListText[94] = machinesBalaenor;          heightCm[94] = 541;  weightTenthKg[94] = 7500;  primaryTypeIcon[94] = IDB_TYPE_WATER;        secondaryTypeIcon[94] = NO_SECOND_TYPE;
-    /* 481 Solankor */  moveListText[95] = movesSolankor;          machineListText[95] = machinesSolankor;          heightCm[95] = 160;  weightTenthKg[95] = 6500;  primaryTypeIcon[95] = IDB_TYPE_ROCK;         secondaryTypeIcon[95] = IDB_TYPE_WATER;
-    /* 482 Lodostup */  moveListText[96] = movesLodostup;          machineListText[96] = machinesLodostup;          heightCm[96] = 280;  weightTenthKg[96] = 6900;  primaryTypeIcon[96] = IDB_TYPE_ICE;          secondaryTypeIcon[96] = NO_SECOND_TYPE;
-    /* 483 Pyrelk */    moveListText[97] = movesPyrelk;            machineListText[97] = machinesPyrelk;            heightCm[97] = 220;  weightTenthKg[97] = 1880;  primaryTypeIcon[97] = IDB_TYPE_FIRE;         secondaryTypeIcon[97] = NO_SECOND_TYPE;
-    /* 484 Fujarnik */  moveListText[98] = movesFujarnik;          machineListText[98] = machinesFujarnik;          heightCm[98] = 380;  weightTenthKg[98] = 950;   primaryTypeIcon[98] = IDB_TYPE_GRASS;        secondaryTypeIcon[98] = NO_SECOND_TYPE;
-    /* 485 Zmierzchun */ moveListText[99] = movesZmierzchun;        machineListText[99] = machinesZmierzchun;        heightCm[99] = 130;  weightTenthKg[99] = 310;   primaryTypeIcon[99] = IDB_TYPE_INSECT;       secondaryTypeIcon[99] = IDB_TYPE_DARK;
-    /* 486 Torpedra */  moveListText[100] = movesTorpedra;         machineListText[100] = machinesTorpedra;         heightCm[100] = 120; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC;    secondaryTypeIcon[100] = IDB_TYPE_WATER;
-    /* 487 Astrogel */  moveListText[101] = movesAstrogel;         machineListText[101] = machinesAstrogel;         heightCm[101] = 60;  weightTenthKg[101] = 550;  primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;     secondaryTypeIcon[101] = NO_SECOND_TYPE;
-    /* 488 Bagiennik */ moveListText[102] = movesBagiennik;        machineListText[102] = machinesBagiennik;        heightCm[102] = 190; weightTenthKg[102] = 850;  primaryTypeIcon[102] = IDB_TYPE_GHOST;       secondaryTypeIcon[102] = IDB_TYPE_POISON;
-    /* 489 Scutarro */  moveListText[103] = movesScutarro;         machineListText[103] = machinesScutarro;         heightCm[103] = 80;  weightTenthKg[103] = 1200; primaryTypeIcon[103] = IDB_TYPE_GROUND;      secondaryTypeIcon[103] = IDB_TYPE_STEEL;
-    /* 490 Orikran */   moveListText[104] = movesOrikran;          machineListText[104] = machinesOrikran;          heightCm[104] = 130; weightTenthKg[104] = 35;   primaryTypeIcon[104] = IDB_TYPE_GRASS;       secondaryTypeIcon[104] = IDB_TYPE_FLYING;
-    /* 491 Glinotur */  moveListText[105] = movesGlinotur;         machineListText[105] = machinesGlinotur;         heightCm[105] = 260; weightTenthKg[105] = 7200; primaryTypeIcon[105] = IDB_TYPE_GROUND;      secondaryTypeIcon[105] = NO_SECOND_TYPE;
-    /* 492 Fulgoron */  moveListText[106] = movesFulgoron;         machineListText[106] = machinesFulgoron;         heightCm[106] = 140; weightTenthKg[106] = 240;  primaryTypeIcon[106] = IDB_TYPE_INSECT;      secondaryTypeIcon[106] = IDB_TYPE_FIRE;
-    /* 493 Orrimbar */  moveListText[107] = movesOrrimbar;         machineListText[107] = machinesOrrimbar;         heightCm[107] = 530; weightTenthKg[107] = 4200; primaryTypeIcon[107] = IDB_TYPE_DRAGON;      secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
+    /* 387 Kopik */      moveListText[1] = movesKopik;         machineListText[1] = machinesYoungDiggers;   heightCm[1] = 22;    weightTenthKg[1] = 28;     primaryTypeIcon[1] = IDB_TYPE_GROUND;     secondaryTypeIcon[1] = NO_SECOND_TYPE;
+    /* 388 Kopalnik */   moveListText[2] = movesKopalnik;      machineListText[2] = machinesKopalnik;       heightCm[2] = 90;    weightTenthKg[2] = 600;    primaryTypeIcon[2] = IDB_TYPE_GROUND;     secondaryTypeIcon[2] = NO_SECOND_TYPE;
+    /* 389 Wietrzyk */   moveListText[3] = movesWietrzyk;      machineListText[3] = machinesWietrzyk;       heightCm[3] = 90;    weightTenthKg[3] = 15;     primaryTypeIcon[3] = IDB_TYPE_NORMAL;     secondaryTypeIcon[3] = IDB_TYPE_FLYING;
+    /* 390 Parzyk */     moveListText[4] = movesParzyk;        machineListText[4] = machinesParzyk;         heightCm[4] = 40;    weightTenthKg[4] = 20;     primaryTypeIcon[4] = IDB_TYPE_WATER;      secondaryTypeIcon[4] = IDB_TYPE_ELECTRIC;
+    /* 391 Parzyblask */ moveListText[5] = movesParzyblask;    machineListText[5] = machinesParzyblask;     heightCm[5] = 130;   weightTenthKg[5] = 300;    primaryTypeIcon[5] = IDB_TYPE_WATER;      secondaryTypeIcon[5] = IDB_TYPE_ELECTRIC;
+    /* 392 Trasik */     moveListText[6] = movesTrasik;        machineListText[6] = machinesTrasik;         heightCm[6] = 25;    weightTenthKg[6] = 12;     primaryTypeIcon[6] = IDB_TYPE_WATER;      secondaryTypeIcon[6] = NO_SECOND_TYPE;
+    /* 393 Traszyn */    moveListText[7] = movesTraszyn;       machineListText[7] = machinesTraszyn;        heightCm[7] = 40;    weightTenthKg[7] = 40;     primaryTypeIcon[7] = IDB_TYPE_WATER;      secondaryTypeIcon[7] = IDB_TYPE_POISON;
+    /* 394 Trasomor */   moveListText[8] = movesTrasomor;      machineListText[8] = machinesTrasomor;       heightCm[8] = 80;    weightTenthKg[8] = 140;    primaryTypeIcon[8] = IDB_TYPE_WATER;      secondaryTypeIcon[8] = IDB_TYPE_POISON;
+    /* 395 Pierzynek */  moveListText[9] = movesPierzynek;     machineListText[9] = machinesPierzynek;      heightCm[9] = 20;    weightTenthKg[9] = 3;      primaryTypeIcon[9] = IDB_TYPE_NORMAL;     secondaryTypeIcon[9] = NO_SECOND_TYPE;
+    /* 396 Hubik */      moveListText[10] = movesHubik;        machineListText[10] = machinesHubik;         heightCm[10] = 30;   weightTenthKg[10] = 15;    primaryTypeIcon[10] = IDB_TYPE_GRASS;     secondaryTypeIcon[10] = IDB_TYPE_FIRE;
+    /* 397 Hubostol */   moveListText[11] = movesHubostol;     machineListText[11] = machinesHubostol;      heightCm[11] = 90;   weightTenthKg[11] = 250;   primaryTypeIcon[11] = IDB_TYPE_GRASS;     secondaryTypeIcon[11] = IDB_TYPE_FIRE;
+    /* 398 Murek */      moveListText[12] = movesMurek;        machineListText[12] = machinesMurek;         heightCm[12] = 50;   weightTenthKg[12] = 450;   primaryTypeIcon[12] = IDB_TYPE_ROCK;      secondaryTypeIcon[12] = NO_SECOND_TYPE;
+    /* 399 Murowal */    moveListText[13] = movesMurowal;      machineListText[13] = machinesMurowal;       heightCm[13] = 110;  weightTenthKg[13] = 1800;  primaryTypeIcon[13] = IDB_TYPE_ROCK;      secondaryTypeIcon[13] = NO_SECOND_TYPE;
+    /* 400 Murogrom */   moveListText[14] = movesMurogrom;     machineListText[14] = machinesMurogrom;      heightCm[14] = 210;  weightTenthKg[14] = 7000;  primaryTypeIcon[14] = IDB_TYPE_ROCK;      secondaryTypeIcon[14] = IDB_TYPE_FIGHTING;
+    /* 401 Podlodek */   moveListText[15] = movesPodlodek;     machineListText[15] = machinesPodlodek;      heightCm[15] = 120;  weightTenthKg[15] = 180;   primaryTypeIcon[15] = IDB_TYPE_WATER;     secondaryTypeIcon[15] = IDB_TYPE_DARK;
+    /* 402 Szronik */    moveListText[16] = movesSzronik;      machineListText[16] = machinesFrostYoung;    heightCm[16] = 28;   weightTenthKg[16] = 15;    primaryTypeIcon[16] = IDB_TYPE_ICE;       secondaryTypeIcon[16] = NO_SECOND_TYPE;
+    /* 403 Szronostaj */ moveListText[17] = movesSzronostaj;   machineListText[17] = machinesSzronostaj;    heightCm[17] = 60;   weightTenthKg[17] = 60;    primaryTypeIcon[17] = IDB_TYPE_ICE;       secondaryTypeIcon[17] = NO_SECOND_TYPE;
+    /* 404 Pylik */      moveListText[18] = movesPylik;        machineListText[18] = machinesPylik;         heightCm[18] = 40;   weightTenthKg[18] = 12;    primaryTypeIcon[18] = IDB_TYPE_GROUND;    secondaryTypeIcon[18] = IDB_TYPE_FLYING;
+    /* 405 Pylowir */    moveListText[19] = movesPylowir;      machineListText[19] = machinesPylowir;       heightCm[19] = 90;   weightTenthKg[19] = 60;    primaryTypeIcon[19] = IDB_TYPE_GROUND;    secondaryTypeIcon[19] = IDB_TYPE_FLYING;
+    /* 406 Pylozawier */ moveListText[20] = movesPylozawier;   machineListText[20] = machinesPylozawier;    heightCm[20] = 200;  weightTenthKg[20] = 400;   primaryTypeIcon[20] = IDB_TYPE_GROUND;    secondaryTypeIcon[20] = IDB_TYPE_FLYING;
+    /* 407 Kowadrak */   moveListText[21] = movesKowadrak;     machineListText[21] = machinesKowadrak;      heightCm[21] = 70;   weightTenthKg[21] = 1650;  primaryTypeIcon[21] = IDB_TYPE_STEEL;     secondaryTypeIcon[21] = NO_SECOND_TYPE;
+    /* 408 Strachun */   moveListText[22] = movesStrachun;     machineListText[22] = machinesStrachun;      heightCm[22] = 170;  weightTenthKg[22] = 220;   primaryTypeIcon[22] = IDB_TYPE_GRASS;     secondaryTypeIcon[22] = NO_SECOND_TYPE;
+    /* 409 Snujek */     moveListText[23] = movesSnujek;       machineListText[23] = machinesSnujek;        heightCm[23] = 20;   weightTenthKg[23] = 4;     primaryTypeIcon[23] = IDB_TYPE_INSECT;    secondaryTypeIcon[23] = NO_SECOND_TYPE;
+    /* 410 Snujarz */    moveListText[24] = movesSnujarz;      machineListText[24] = machinesSnujarz;       heightCm[24] = 30;   weightTenthKg[24] = 20;    primaryTypeIcon[24] = IDB_TYPE_INSECT;    secondaryTypeIcon[24] = NO_SECOND_TYPE;
+    /* 411 Snujmrok */   moveListText[25] = movesSnujmrok;     machineListText[25] = machinesSnujmrok;      heightCm[25] = 100;  weightTenthKg[25] = 330;   primaryTypeIcon[25] = IDB_TYPE_INSECT;    secondaryTypeIcon[25] = IDB_TYPE_DARK;
+    /* 412 Kafelek */    moveListText[26] = movesKafelek;      machineListText[26] = machinesKafelek;       heightCm[26] = 22;   weightTenthKg[26] = 5;     primaryTypeIcon[26] = IDB_TYPE_NORMAL;    secondaryTypeIcon[26] = NO_SECOND_TYPE;
+    /* 413 Kafelica */   moveListText[27] = movesKafelicaMoss; machineListText[27] = machinesKafelica;      heightCm[27] = 48;   weightTenthKg[27] = 70;    primaryTypeIcon[27] = IDB_TYPE_NORMAL;    secondaryTypeIcon[27] = IDB_TYPE_GRASS;
+    /* 414 Kafelun */    moveListText[28] = movesKafelun;      machineListText[28] = machinesKafelun;       heightCm[28] = 60;   weightTenthKg[28] = 95;    primaryTypeIcon[28] = IDB_TYPE_NORMAL;    secondaryTypeIcon[28] = IDB_TYPE_DARK;
+    /* 415 Chmielik */   moveListText[29] = movesChmielik;     machineListText[29] = machinesChmielik;      heightCm[29] = 60;   weightTenthKg[29] = 12;    primaryTypeIcon[29] = IDB_TYPE_GRASS;     secondaryTypeIcon[29] = IDB_TYPE_PSYCHIC;
+    /* 416 Chmielina */  moveListText[30] = movesChmielina;    machineListText[30] = machinesChmielina;     heightCm[30] = 210;  weightTenthKg[30] = 180;   primaryTypeIcon[30] = IDB_TYPE_GRASS;     secondaryTypeIcon[30] = IDB_TYPE_PSYCHIC;
+    /* 417 Ceglik */     moveListText[31] = movesCeglik;       machineListText[31] = machinesCeglik;        heightCm[31] = 35;   weightTenthKg[31] = 12;    primaryTypeIcon[31] = IDB_TYPE_FIRE;      secondaryTypeIcon[31] = IDB_TYPE_ROCK;
+    /* 418 Kazuarek */   moveListText[32] = movesKazuarek;     machineListText[32] = machinesKazuarek;      heightCm[32] = 40;   weightTenthKg[32] = 30;    primaryTypeIcon[32] = IDB_TYPE_FIGHTING;  secondaryTypeIcon[32] = NO_SECOND_TYPE;
+    /* 419 Kazuaryn */   moveListText[33] = movesKazuaryn;     machineListText[33] = machinesKazuaryn;      heightCm[33] = 110;  weightTenthKg[33] = 250;   primaryTypeIcon[33] = IDB_TYPE_FIGHTING;  secondaryTypeIcon[33] = NO_SECOND_TYPE;
+    /* 420 Kazuarog */   moveListText[34] = movesKazuarog;     machineListText[34] = machinesKazuarog;      heightCm[34] = 170;  weightTenthKg[34] = 580;   primaryTypeIcon[34] = IDB_TYPE_FIGHTING;  secondaryTypeIcon[34] = NO_SECOND_TYPE;
+    /* 421 Gabczyk */    moveListText[35] = movesGabczyk;      machineListText[35] = machinesShallowsYoung; heightCm[35] = 40;   weightTenthKg[35] = 170;   primaryTypeIcon[35] = IDB_TYPE_WATER;     secondaryTypeIcon[35] = NO_SECOND_TYPE;
+    /* 422 Gabczar */    moveListText[36] = movesGabczar;      machineListText[36] = machinesGabczar;       heightCm[36] = 130;  weightTenthKg[36] = 2000;  primaryTypeIcon[36] = IDB_TYPE_WATER;     secondaryTypeIcon[36] = IDB_TYPE_ROCK;
+    /* 423 Zwijak */     moveListText[37] = movesZwijak;       machineListText[37] = machinesZwijak;        heightCm[37] = 45;   weightTenthKg[37] = 35;    primaryTypeIcon[37] = IDB_TYPE_INSECT;    secondaryTypeIcon[37] = IDB_TYPE_GRASS;
+    /* 424 Rzekotek */   moveListText[38] = movesRzekotek;     machineListText[38] = machinesRzekotek;      heightCm[38] = 21;   weightTenthKg[38] = 12;    primaryTypeIcon[38] = IDB_TYPE_POISON;    secondaryTypeIcon[38] = IDB_TYPE_FLYING;
+    /* 425 Rzekotniak */ moveListText[39] = movesRzekotniak;   machineListText[39] = machinesRzekotniak;    heightCm[39] = 55;   weightTenthKg[39] = 64;    primaryTypeIcon[39] = IDB_TYPE_POISON;    secondaryTypeIcon[39] = IDB_TYPE_FLYING;
+    /* 426 Rzekotolot */ moveListText[40] = movesRzekotolot;   machineListText[40] = machinesRzekotolot;    heightCm[40] = 130;  weightTenthKg[40] = 290;   primaryTypeIcon[40] = IDB_TYPE_POISON;    secondaryTypeIcon[40] = IDB_TYPE_FLYING;
+    /* 427 Pompak */     moveListText[41] = movesPompak;       machineListText[41] = machinesPompak;        heightCm[41] = 150;  weightTenthKg[41] = 3000;  primaryTypeIcon[41] = IDB_TYPE_STEEL;     secondaryTypeIcon[41] = NO_SECOND_TYPE;
+    /* 428 Stosik */     moveListText[42] = movesStosik;       machineListText[42] = machinesStosik;        heightCm[42] = 55;   weightTenthKg[42] = 600;   primaryTypeIcon[42] = IDB_TYPE_GHOST;     secondaryTypeIcon[42] = IDB_TYPE_ROCK;
+    /* 429 Stosowid */   moveListText[43] = movesStosowid;     machineListText[43] = machinesStosowid;      heightCm[43] = 160;  weightTenthKg[43] = 6600;  primaryTypeIcon[43] = IDB_TYPE_GHOST;     secondaryTypeIcon[43] = IDB_TYPE_ROCK;
+    /* 430 Blotek */     moveListText[44] = movesBlotek;       machineListText[44] = machinesBlotek;        heightCm[44] = 20;   weightTenthKg[44] = 12;    primaryTypeIcon[44] = IDB_TYPE_WATER;     secondaryTypeIcon[44] = NO_SECOND_TYPE;
+    /* 431 Blotniak */   moveListText[45] = movesBlotniak;     machineListText[45] = machinesBlotniak;      heightCm[45] = 45;   weightTenthKg[45] = 85;    primaryTypeIcon[45] = IDB_TYPE_WATER;     secondaryTypeIcon[45] = NO_SECOND_TYPE;
+    /* 432 Blotomusz */  moveListText[46] = movesBlotomusz;    machineListText[46] = machinesBlotomusz;     heightCm[46] = 120;  weightTenthKg[46] = 1450;  primaryTypeIcon[46] = IDB_TYPE_WATER;     secondaryTypeIcon[46] = NO_SECOND_TYPE;
+    /* 433 Plaszek */    moveListText[47] = movesPlaszek;      machineListText[47] = machinesPlaszek;       heightCm[47] = 25;   weightTenthKg[47] = 60;    primaryTypeIcon[47] = IDB_TYPE_GROUND;    secondaryTypeIcon[47] = NO_SECOND_TYPE;
+    /* 434 Plaszczur */  moveListText[48] = movesPlaszczur;    machineListText[48] = machinesPlaszczur;     heightCm[48] = 60;   weightTenthKg[48] = 380;   primaryTypeIcon[48] = IDB_TYPE_GROUND;    secondaryTypeIcon[48] = IDB_TYPE_POISON;
+    /* 435 Senowca */    moveListText[49] = movesSenowca;      machineListText[49] = machinesSenowca;       heightCm[49] = 40;   weightTenthKg[49] = 60;    primaryTypeIcon[49] = IDB_TYPE_NORMAL;    secondaryTypeIcon[49] = NO_SECOND_TYPE;
+    /* 436 Wilczek */    moveListText[50] = movesWilczek;      machineListText[50] = machinesWilczek;       heightCm[50] = 45;   weightTenthKg[50] = 95;    primaryTypeIcon[50] = IDB_TYPE_DARK;      secondaryTypeIcon[50] = NO_SECOND_TYPE;
+    /* 437 Wilczar */    moveListText[51] = movesWilczar;      machineListText[51] = machinesWilczar;       heightCm[51] = 90;   weightTenthKg[51] = 300;   primaryTypeIcon[51] = IDB_TYPE_DARK;      secondaryTypeIcon[51] = NO_SECOND_TYPE;
+    /* 438 Wilczomroz */ moveListText[52] = movesWilczomroz;   machineListText[52] = machinesWilczomroz;    heightCm[52] = 140;  weightTenthKg[52] = 620;   primaryTypeIcon[52] = IDB_TYPE_DARK;      secondaryTypeIcon[52] = IDB_TYPE_ICE;
+    /* 439 Beczik */     moveListText[53] = movesBeczik;       machineListText[53] = machinesBeczik;        heightCm[53] = 28;   weightTenthKg[53] = 80;    primaryTypeIcon[53] = IDB_TYPE_GRASS;     secondaryTypeIcon[53] = NO_SECOND_TYPE;
+    /* 440 Beczkowal */  moveListText[54] = movesBeczkowal;    machineListText[54] = machinesBeczkowal;     heightCm[54] = 110;  weightTenthKg[54] = 1500;  primaryTypeIcon[54] = IDB_TYPE_GRASS;     secondaryTypeIcon[54] = IDB_TYPE_GROUND;
+    /* 441 Samowik */    moveListText[55] = movesSamowik;      machineListText[55] = machinesSamowik;       heightCm[55] = 50;   weightTenthKg[55] = 160;   primaryTypeIcon[55] = IDB_TYPE_FIRE;      secondaryTypeIcon[55] = NO_SECOND_TYPE;
+    /* 442 Strazlew */   moveListText[56] = movesStrazlew;     machineListText[56] = machinesStrazlew;      heightCm[56] = 150;  weightTenthKg[56] = 6400;  primaryTypeIcon[56] = IDB_TYPE_ROCK;      secondaryTypeIcon[56] = NO_SECOND_TYPE;
+    /* 443 Swietlak */   moveListText[57] = movesSwietlak;     machineListText[57] = machinesSwietlak;      heightCm[57] = 35;   weightTenthKg[57] = 11;    primaryTypeIcon[57] = IDB_TYPE_INSECT;    secondaryTypeIcon[57] = IDB_TYPE_ELECTRIC;
+    /* 444 Lorik */      moveListText[58] = movesLorik;        machineListText[58] = machinesLorik;         heightCm[58] = 22;   weightTenthKg[58] = 11;    primaryTypeIcon[58] = IDB_TYPE_POISON;    secondaryTypeIcon[58] = NO_SECOND_TYPE;
+    /* 445 Lorizar */    moveListText[59] = movesLorizar;      machineListText[59] = machinesLorizar;       heightCm[59] = 38;   weightTenthKg[59] = 24;    primaryTypeIcon[59] = IDB_TYPE_POISON;    secondaryTypeIcon[59] = IDB_TYPE_PSYCHIC;
+    /* 446 Wiklik */     moveListText[60] = movesWiklik;       machineListText[60] = machinesWiklik;        heightCm[60] = 35;   weightTenthKg[60] = 15;    primaryTypeIcon[60] = IDB_TYPE_GRASS;     secondaryTypeIcon[60] = NO_SECOND_TYPE;
+    /* 447 Wiklogon */   moveListText[61] = movesWiklogon;     machineListText[61] = machinesWiklogon;      heightCm[61] = 100;  weightTenthKg[61] = 140;   primaryTypeIcon[61] = IDB_TYPE_GRASS;     secondaryTypeIcon[61] = NO_SECOND_TYPE;
+    /* 448 Wiklomar */   moveListText[62] = movesWiklomar;     machineListText[62] = machinesWiklomar;      heightCm[62] = 165;  weightTenthKg[62] = 600;   primaryTypeIcon[62] = IDB_TYPE_GRASS;     secondaryTypeIcon[62] = IDB_TYPE_FIGHTING;
+    /* 449 Skibek */     moveListText[63] = movesSkibek;       machineListText[63] = machinesSkibek;        heightCm[63] = 35;   weightTenthKg[63] = 140;   primaryTypeIcon[63] = IDB_TYPE_GROUND;    secondaryTypeIcon[63] = NO_SECOND_TYPE;
+    /* 450 Szczecik */   moveListText[64] = movesSzczecik;     machineListText[64] = machinesSzczecik;      heightCm[64] = 40;   weightTenthKg[64] = 12;    primaryTypeIcon[64] = IDB_TYPE_GRASS;     secondaryTypeIcon[64] = NO_SECOND_TYPE;
+    /* 451 Szczeciarz */ moveListText[65] = movesSzczeciarz;   machineListText[65] = machinesSzczeciarz;    heightCm[65] = 150;  weightTenthKg[65] = 200;   primaryTypeIcon[65] = IDB_TYPE_GRASS;     secondaryTypeIcon[65] = NO_SECOND_TYPE;
+    /* 452 Chrobik */    moveListText[66] = movesChrobik;      machineListText[66] = machinesNone;          heightCm[66] = 20;   weightTenthKg[66] = 8;     primaryTypeIcon[66] = IDB_TYPE_INSECT;    secondaryTypeIcon[66] = NO_SECOND_TYPE;
+    /* 453 Chrobak */    moveListText[67] = movesChrobak;      machineListText[67] = machinesChrobak;       heightCm[67] = 30;   weightTenthKg[67] = 30;    primaryTypeIcon[67] = IDB_TYPE_INSECT;    secondaryTypeIcon[67] = NO_SECOND_TYPE;
+    /* 454 Chroboskal */ moveListText[68] = movesChroboskal;   machineListText[68] = machinesChroboskal;    heightCm[68] = 70;   weightTenthKg[68] = 520;   primaryTypeIcon[68] = IDB_TYPE_INSECT;    secondaryTypeIcon[68] = IDB_TYPE_ROCK;
+    /* 455 Studnik */    moveListText[69] = movesStudnik;      machineListText[69] = machinesStudnik;       heightCm[69] = 45;   weightTenthKg[69] = 380;   primaryTypeIcon[69] = IDB_TYPE_GHOST;     secondaryTypeIcon[69] = IDB_TYPE_WATER;
+    /* 456 Jantik */     moveListText[70] = movesJantik;       machineListText[70] = machinesNone;          heightCm[70] = 20;   weightTenthKg[70] = 14;    primaryTypeIcon[70] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[70] = NO_SECOND_TYPE;
+    /* 457 Jantarel */   moveListText[71] = movesJantarel;     machineListText[71] = machinesJantarel;      heightCm[71] = 50;   weightTenthKg[71] = 250;   primaryTypeIcon[71] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[71] = NO_SECOND_TYPE;
+    /* 458 Jantarok */   moveListText[72] = movesJantarok;     machineListText[72] = machinesJantarok;      heightCm[72] = 150;  weightTenthKg[72] = 4000;  primaryTypeIcon[72] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[72] = IDB_TYPE_ROCK;
+    /* 459 Kotewnik */   moveListText[73] = movesKotewnik;     machineListText[73] = machinesKotewnik;      heightCm[73] = 80;   weightTenthKg[73] = 90;    primaryTypeIcon[73] = IDB_TYPE_GRASS;     secondaryTypeIcon[73] = IDB_TYPE_WATER;
+    /* 460 Szklik */     moveListText[74] = movesSzklik;       machineListText[74] = machinesSzklik;        heightCm[74] = 25;   weightTenthKg[74] = 36;    primaryTypeIcon[74] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[74] = NO_SECOND_TYPE;
+    /* 461 Szkliwiec */  moveListText[75] = movesSzkliwiec;    machineListText[75] = machinesSzkliwiec;     heightCm[75] = 90;   weightTenthKg[75] = 850;   primaryTypeIcon[75] = IDB_TYPE_ELECTRIC;  secondaryTypeIcon[75] = NO_SECOND_TYPE;
+    /* 462 Szadzik */    moveListText[76] = movesSzadzik;      machineListText[76] = machinesFrostYoung;    heightCm[76] = 70;   weightTenthKg[76] = 180;   primaryTypeIcon[76] = IDB_TYPE_ICE;       secondaryTypeIcon[76] = NO_SECOND_TYPE;
+    /* 463 Szadzirog */  moveListText[77] = movesSzadzirog;    machineListText[77] = machinesSzadzirog;     heightCm[77] = 120;  weightTenthKg[77] = 520;   primaryTypeIcon[77] = IDB_TYPE_ICE;       secondaryTypeIcon[77] = NO_SECOND_TYPE;
+    /* 464 Szadzielen */ moveListText[78] = movesSzadzielen;   machineListText[78] = machinesSzadzielen;    heightCm[78] = 180;  weightTenthKg[78] = 1400;  primaryTypeIcon[78] = IDB_TYPE_ICE;       secondaryTypeIcon[78] = NO_SECOND_TYPE;
+    /* 465 Czaplik */    moveListText[79] = movesCzaplik;      machineListText[79] = machinesShallowsYoung; heightCm[79] = 45;   weightTenthKg[79] = 42;    primaryTypeIcon[79] = IDB_TYPE_WATER;     secondaryTypeIcon[79] = NO_SECOND_TYPE;
+    /* 466 Czaplobrod */ moveListText[80] = movesCzaplobrod;   machineListText[80] = machinesCzaplobrod;    heightCm[80] = 95;   weightTenthKg[80] = 120;   primaryTypeIcon[80] = IDB_TYPE_WATER;     secondaryTypeIcon[80] = NO_SECOND_TYPE;
+    /* 467 Czaplosiwa */ moveListText[81] = movesCzaplosiwa;   machineListText[81] = machinesCzaplosiwa;    heightCm[81] = 150;  weightTenthKg[81] = 210;   primaryTypeIcon[81] = IDB_TYPE_WATER;     secondaryTypeIcon[81] = IDB_TYPE_FLYING;
+    /* 468 Namorek */    moveListText[82] = movesNamorek;      machineListText[82] = machinesNone;          heightCm[82] = 40;   weightTenthKg[82] = 36;    primaryTypeIcon[82] = IDB_TYPE_WATER;     secondaryTypeIcon[82] = IDB_TYPE_GRASS;
+    /* 469 Namorzec */   moveListText[83] = movesNamorzec;     machineListText[83] = machinesNamorzec;      heightCm[83] = 90;   weightTenthKg[83] = 150;   primaryTypeIcon[83] = IDB_TYPE_WATER;     secondaryTypeIcon[83] = IDB_TYPE_GRASS;
+    /* 470 Namorzyn */   moveListText[84] = movesNamorzyn;     machineListText[84] = machinesNamorzyn;      heightCm[84] = 150;  weightTenthKg[84] = 440;   primaryTypeIcon[84] = IDB_TYPE_WATER;     secondaryTypeIcon[84] = IDB_TYPE_GRASS;
+    /* 471 Borsik */     moveListText[85] = movesBorsik;       machineListText[85] = machinesYoungDiggers;  heightCm[85] = 50;   weightTenthKg[85] = 95;    primaryTypeIcon[85] = IDB_TYPE_NORMAL;    secondaryTypeIcon[85] = NO_SECOND_TYPE;
+    /* 472 Borsugor */   moveListText[86] = movesBorsugor;     machineListText[86] = machinesBorsugor;      heightCm[86] = 110;  weightTenthKg[86] = 560;   primaryTypeIcon[86] = IDB_TYPE_NORMAL;    secondaryTypeIcon[86] = NO_SECOND_TYPE;
+    /* 473 Foczek */     moveListText[87] = movesFoczek;       machineListText[87] = machinesFoczek;        heightCm[87] = 70;   weightTenthKg[87] = 350;   primaryTypeIcon[87] = IDB_TYPE_WATER;     secondaryTypeIcon[87] = NO_SECOND_TYPE;
+    /* 474 Foczan */     moveListText[88] = movesFoczan;       machineListText[88] = machinesFoczan;        heightCm[88] = 150;  weightTenthKg[88] = 1500;  primaryTypeIcon[88] = IDB_TYPE_WATER;     secondaryTypeIcon[88] = NO_SECOND_TYPE;
+    /* 475 Foczysko */   moveListText[89] = movesFoczysko;     machineListText[89] = machinesFoczysko;      heightCm[89] = 275;  weightTenthKg[89] = 3600;  primaryTypeIcon[89] = IDB_TYPE_WATER;     secondaryTypeIcon[89] = IDB_TYPE_GROUND;
+    /* 476 Leniwczyk */  moveListText[90] = movesLeniwczyk;    machineListText[90] = machinesLeniwczyk;     heightCm[90] = 40;   weightTenthKg[90] = 60;    primaryTypeIcon[90] = IDB_TYPE_GRASS;     secondaryTypeIcon[90] = NO_SECOND_TYPE;
+    /* 477 Nitek */      moveListText[91] = movesNitek;        machineListText[91] = machinesNitek;         heightCm[91] = 20;   weightTenthKg[91] = 6;     primaryTypeIcon[91] = IDB_TYPE_NORMAL;    secondaryTypeIcon[91] = IDB_TYPE_FLYING;
+    /* 478 Nitkarka */   moveListText[92] = movesNitkarka;     machineListText[92] = machinesNitkarka;      heightCm[92] = 25;   weightTenthKg[92] = 11;    primaryTypeIcon[92] = IDB_TYPE_NORMAL;    secondaryTypeIcon[92] = IDB_TYPE_FLYING;
+    /* 479 Latarnik */   moveListText[93] = movesLatarnik;     machineListText[93] = machinesLatarnik;      heightCm[93] = 230;  weightTenthKg[93] = 7100;  primaryTypeIcon[93] = IDB_TYPE_ROCK;      secondaryTypeIcon[93] = IDB_TYPE_FIRE;
+    /* 480 Rafowal */    moveListText[94] = movesRafowal;      machineListText[94] = machinesRafowal;       heightCm[94] = 541;  weightTenthKg[94] = 7500;  primaryTypeIcon[94] = IDB_TYPE_WATER;     secondaryTypeIcon[94] = NO_SECOND_TYPE;
+    /* 481 Sadzawnik */  moveListText[95] = movesSadzawnik;    machineListText[95] = machinesSadzawnik;     heightCm[95] = 160;  weightTenthKg[95] = 6500;  primaryTypeIcon[95] = IDB_TYPE_ROCK;      secondaryTypeIcon[95] = IDB_TYPE_WATER;
+    /* 482 Jesiolod */   moveListText[96] = movesJesiolod;     machineListText[96] = machinesJesiolod;      heightCm[96] = 280;  weightTenthKg[96] = 6900;  primaryTypeIcon[96] = IDB_TYPE_ICE;       secondaryTypeIcon[96] = NO_SECOND_TYPE;
+    /* 483 Zarorog */    moveListText[97] = movesZarorog;      machineListText[97] = machinesZarorog;       heightCm[97] = 220;  weightTenthKg[97] = 1880;  primaryTypeIcon[97] = IDB_TYPE_FIRE;      secondaryTypeIcon[97] = NO_SECOND_TYPE;
+    /* 484 Fujarnik */   moveListText[98] = movesFujarnik;     machineListText[98] = machinesFujarnik;      heightCm[98] = 380;  weightTenthKg[98] = 950;   primaryTypeIcon[98] = IDB_TYPE_GRASS;     secondaryTypeIcon[98] = NO_SECOND_TYPE;
+    /* 485 Zmierzchun */ moveListText[99] = movesZmierzchun;   machineListText[99] = machinesZmierzchun;    heightCm[99] = 130;  weightTenthKg[99] = 310;   primaryTypeIcon[99] = IDB_TYPE_INSECT;    secondaryTypeIcon[99] = IDB_TYPE_DARK;
+    /* 486 Dretwal */    moveListText[100] = movesDretwal;     machineListText[100] = machinesDretwal;      heightCm[100] = 120; weightTenthKg[100] = 1560; primaryTypeIcon[100] = IDB_TYPE_ELECTRIC; secondaryTypeIcon[100] = IDB_TYPE_WATER;
+    /* 487 Gwiezdnik */  moveListText[101] = movesGwiezdnik;   machineListText[101] = machinesGwiezdnik;    heightCm[101] = 60;  weightTenthKg[101] = 550;  primaryTypeIcon[101] = IDB_TYPE_PSYCHIC;  secondaryTypeIcon[101] = NO_SECOND_TYPE;
+    /* 488 Bagiennik */  moveListText[102] = movesBagiennik;   machineListText[102] = machinesBagiennik;    heightCm[102] = 190; weightTenthKg[102] = 850;  primaryTypeIcon[102] = IDB_TYPE_GHOST;    secondaryTypeIcon[102] = IDB_TYPE_POISON;
+    /* 489 Rudawiec */   moveListText[103] = movesRudawiec;    machineListText[103] = machinesRudawiec;     heightCm[103] = 80;  weightTenthKg[103] = 1200; primaryTypeIcon[103] = IDB_TYPE_GROUND;   secondaryTypeIcon[103] = IDB_TYPE_STEEL;
+    /* 490 Zurawik */    moveListText[104] = movesZurawik;     machineListText[104] = machinesZurawik;      heightCm[104] = 130; weightTenthKg[104] = 35;   primaryTypeIcon[104] = IDB_TYPE_GRASS;    secondaryTypeIcon[104] = IDB_TYPE_FLYING;
+    /* 491 Glinotur */   moveListText[105] = movesGlinotur;    machineListText[105] = machinesGlinotur;     heightCm[105] = 260; weightTenthKg[105] = 7200; primaryTypeIcon[105] = IDB_TYPE_GROUND;   secondaryTypeIcon[105] = NO_SECOND_TYPE;
+    /* 492 Lampiarz */   moveListText[106] = movesLampiarz;    machineListText[106] = machinesLampiarz;     heightCm[106] = 140; weightTenthKg[106] = 240;  primaryTypeIcon[106] = IDB_TYPE_INSECT;   secondaryTypeIcon[106] = IDB_TYPE_FIRE;
+    /* 493 Smokodrzem */ moveListText[107] = movesSmokodrzem;  machineListText[107] = machinesSmokodrzem;   heightCm[107] = 530; weightTenthKg[107] = 4200; primaryTypeIcon[107] = IDB_TYPE_DRAGON;   secondaryTypeIcon[107] = IDB_TYPE_PSYCHIC;
 
     tmLabel[1] =   "TM01 - Ambush Crouch";
     tmLabel[2] =   "TM02 - Antennae Sense";
