@@ -14,7 +14,7 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Duża niebieska meduza o kopule nakrapianej żółtymi światełkami ciągnie gąszcz szarych macek przetykanych żółtymi błyskami.",           /* 391 Medulume */
     "Oliwkowa larwa traszki z wielkimi oczami drepcze na czterech drobnych nóżkach, a za nią ciągnie się jasny, płetwiasty ogon.",          /* 392 Trasik */
     "Jaskrawopomarańczowa traszka kroczy z uniesioną głową, a wzdłuż jej boku biegnie rząd czerwonych plamek.",                             /* 393 Trasella */
-    "Oliwkowa traszka o pomarańczowym brzuchu i czerwonych plamkach nosi wzdłuż grzbietu i ogona wysoki, falisty grzebień.",                /* 394 Trasomor */
+    "Oliwkowa traszka o pomarańczowym brzuchu płynie, puszczając z pyska bąbelki, a wzdłuż grzbietu i ogona faluje jej wysoki grzebień.",   /* 394 Trasomor */
     "Biało-szara chmurka o rumianych policzkach unosi się w powietrzu, a spod niej kapią niebieskie krople deszczu.",                       /* 395 Chmurek */
     "Brązowa huba w słoje wyrasta płaską półką z patyka z listkiem i zerka spod jasnej krawędzi dwojgiem oczek.",                           /* 396 Hubik */
     "Pieniek opasany piętrami płaskich hub stoi na rozłożonych korzeniach i patrzy spod środkowej półki fioletowymi oczami.",               /* 397 Hubostol */
@@ -35,7 +35,7 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Brązowa ryjówka z długim ryjkiem drepcze przed siebie, a na jej gołym różowym grzbiecie rysuje się siatka pączków płytek.",            /* 412 Tessinek */
     formEntryFirst,                                                                                                                         /* 413 Tessamira */
     "Czarna ryjówka, lśniąca jak mokry łupek, węszy nisko przy ziemi i wyciąga z niej ryjkiem białą larwę.",                                /* 414 Tessarok */
-    "Zielone pnącze chmielu o sennie przymkniętych oczach owija się wokół tyczki, rozkładając na boki klapowane liście.",                   /* 415 Humulik */
+    "Zielony pęd chmielu o sennej buzi owija się wokół tyczki i rozkłada na boki dwa duże liście w kształcie serca.",                       /* 415 Humulik */
     "Bujne pnącze chmielu z sennie uśmiechniętą głową obwieszone jest bladozielonymi, papierowymi szyszkami.",                              /* 416 Humulara */
     "Ceglastoczerwony gekon przywiera rozczapierzonymi palcami do ciemnej, rozgrzanej cegły z żarzącymi się żółtymi rysami.",               /* 417 Tikkerel */
     "Pulchne pisklę w brązowo-kremowe paski stoi na krótkich szarych nogach i przygląda się wielkim czarnym okiem.",                        /* 418 Kazurek */
@@ -45,7 +45,7 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Wysoka żółta gąbka z trzech otwartych rur, najeżona szklistymi igłami, stoi na krótkich szarych stopach.",                             /* 422 Porrifex */
     "Zielona modliszka stoi na cienkich nogach, składając przed piersią chwytne przednie łapy pod długimi czarnymi czułkami.",              /* 423 Modlik */
     "Mała zielona żabka siedzi przysadziście, a po bokach tułowia ma złożone żółte fałdy skóry.",                                           /* 424 Skimpa */
-    "Zielona żaba skacze na ukos, rozpinając między łapami żółte błony w ciemne kropki.",                                                   /* 425 Skimpador */
+    "Zielona żaba skacze na ukos, rozpościerając między łapami szeroki żółty żagiel skóry, a pod gardłem nosi małą kryzę.",                 /* 425 Skimpador */
     "Żaba szybuje z rozpostartymi kończynami, a między nimi napinają się szerokie żółte błony w zielone cętki.",                            /* 426 Skimparex */
     "Czarna żeliwna pompa o mosiężnych, okrągłych oczach stoi na kamiennym korycie, unosi rączkę jak ramię i leje wodę z wylewki.",         /* 427 Pompak */
     "Kopczyk szarych kamieni, z górnym unoszącym się nad fioletową poświatą, patrzy ze szczeliny jednym fioletowym okiem.",                 /* 428 Stakki */
@@ -84,15 +84,15 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Duży brązowy jeż na wyprostowanych nogach jeży długie kolce, spośród których wystrzeliwują żółte błyskawice.",                         /* 461 Urchaton */
     "Lodowoniebieska sarenka leży z podwiniętymi nogami, a na jej grzbiecie lśnią białe kryształowe plamki.",                               /* 462 Rimelin */
     "Młody lodowoniebieski jeleń stoi na smukłych nogach, a spomiędzy jego uszu wyrastają małe lodowe różki.",                              /* 463 Rimerog */
-    "Lodowoniebieski jeleń stoi dumnie, a na jego głowie wznosi się poroże z przejrzystych kryształów lodu.",                               /* 464 Rimehart */
+    "Lodowoniebieski jeleń stoi dumnie pod szerokim, rozgałęzionym porożem z przejrzystych kryształów lodu.",                               /* 464 Rimehart */
     "Niebieskie pisklę czapli z nastroszonym czubkiem siedzi w plecionym gnieździe i wyciąga długi pomarańczowy dziób.",                    /* 465 Ardipip */
     "Pulchna niebieska czapla brodzi w płytkiej kałuży na cienkich pomarańczowych nogach.",                                                 /* 466 Ardebrod */
     "Niebieska czapla leci z wysoko uniesionym skrzydłem, cofniętą szyją i nogami wyciągniętymi daleko w tył.",                             /* 467 Ardeagris */
     "Oliwkowy, podłużny strąk z dwoma listkami na czubku stoi prosto w wodzie i kołysze się wśród kręgów fal.",                             /* 468 Rizolet */
     "Młode drzewko o okrągłej koronie stoi w płytkiej wodzie na trzech wygiętych korzeniach jak na szczudłach.",                            /* 469 Rizopal */
     "Rozłożyste drzewo z twarzą na pniu stoi w wodzie na klatce łukowatych korzeni, wśród których chowa się niebieska rybka.",              /* 470 Rizomarra */
-    "Szary borsuczek z czarno-białymi pasami na łbie przywarł nisko do ziemi i wyciąga nos przed siebie.",                                  /* 471 Melesko */
-    "Krępy szary borsuk o pasiastym czarno-białym łbie stoi mocno na krótkich łapach i patrzy żółtym okiem.",                               /* 472 Melesgrund */
+    "Pulchny borsuczek na krótkich nóżkach wyciąga przed siebie nos, a jego duży łeb zdobią czarne i białe pasy.",                          /* 471 Melesko */
+    "Krępy, garbaty szary borsuk stoi mocno na pazurzastych łapach, z pasiastym łbem uniesionym wysoko i żółtym okiem.",                    /* 472 Melesgrund */
     "Srebrzystoszare szczenię foki leży na piasku, okrągłe jak poduszka, i patrzy ogromnymi czarnymi oczami.",                              /* 473 Mirunek */
     "Szara młoda foka wspiera się na przednich płetwach na piasku i otwiera pysk pod nabrzmiałym nosem.",                                   /* 474 Mirunda */
     "Ogromny szary samiec foki wznosi się na płetwach, zwiesza nos jak trąbę nad pyskiem i pokazuje różową pierś w bliznach.",              /* 475 Mirungor */
