@@ -21,7 +21,7 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Płaski szary kamień polny w czapeczce z zielonego mchu, z żółtą plamką porostu, uśmiecha się na krótkich nóżkach.",                         /* 398 Murek */
     "Stos kamieni przepasany zielonym mchem macha w górę jedną ręką zakończoną okrągłym kamieniem.",                                             /* 399 Murowal */
     "Okrągła owczarnia z suchych kamieni kroczy na kamiennych nogach, patrzy żółtymi oczami znad drewnianej furtki, a zza muru wygląda jagnię.", /* 400 Murogrom */
-    "Długa węgorzowata ryba w ciemne cętki wygina się w literę S i wysuwa okrągłą przyssawkę z wieńcem żółtych zębów.",                          /* 401 Lophira */
+    "Marmurkowa oliwkowa ryba o szerokiej głowie zwiesza spod brody jeden cienki wąsik i czai się tuż pod bladoniebieską taflą lodu.",           /* 401 Lophira */
     "Mały okrągły gronostaj, brązowy z białym brzuszkiem, siedzi prosto, a na końcach jego wąsów wiszą kropelki szronu.",                        /* 402 Szronik */
     "Smukły biały gronostaj wygina grzbiet w łuk, przeskakując nad zaspą, a wokół niego wirują płatki śniegu.",                                  /* 403 Szronostaj */
     "Płowy kłębek kurzu z listkiem na czubku wiruje na szpiczastym spodzie wśród smug pyłu i okruchów ziemi.",                                   /* 404 Pylik */
@@ -79,8 +79,8 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Pomarańczowa żywica spływa po kawałku kory i zbiera się u dołu w kroplę z buzią, a wokół skaczą żółte iskierki.",                           /* 456 Jantik */
     "Kanciasta bryła bursztynu kroczy na czterech krótkich nogach, z listkiem zatopionym w środku i iskrami wokół.",                             /* 457 Jantarel */
     "Wielka bursztynowa bestia z nitkami żywicy sterczącymi na grzbiecie nosi w piersi uwięzionego owada i sypie iskrami.",                      /* 458 Jantarok */
-    "Różowa lilia wodna o żółtym środku, z którego patrzą oczka, unosi się na okrągłym liściu pośród wody.",                                     /* 459 Nymphella */
-    "Krótka, guzowata rurka ze stopionego piasku stoi na trzech krzywych nóżkach, a z jej ciemnozielonego wnętrza patrzą żółte oczy.",           /* 460 Urchet */
+    "Rozeta ząbkowanych liści w czerwone żyłki pływa po wodzie z buzią i białym kwiatkiem, a pod nią wisi czarny rogaty orzech.",                /* 459 Nymphella */
+    "Krótka, guzowata rurka ze stopionego piasku stoi krzywo na trzech sękatych nogach, a z jej ciemnozielonego wnętrza patrzą żółte oczy.",     /* 460 Urchet */
     "Wielki rozgałęziony korzeń ze szkliwionego piasku rozkłada krzywe odnogi, patrzy żółtymi oczami z otworu na szczycie i ciska iskrami.",     /* 461 Urchaton */
     "Lodowoniebieska sarenka leży z podwiniętymi nogami, a na jej grzbiecie lśnią białe kryształowe plamki.",                                    /* 462 Rimelin */
     "Młody lodowoniebieski jeleń stoi na smukłych nogach, a spomiędzy jego uszu wyrastają małe lodowe różki.",                                   /* 463 Rimerog */
@@ -92,7 +92,7 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Młode drzewko o okrągłej koronie stoi w płytkiej wodzie na trzech wygiętych korzeniach jak na szczudłach.",                                 /* 469 Rizopal */
     "Rozłożyste drzewo z twarzą na pniu stoi w wodzie na klatce łukowatych korzeni, wśród których chowa się niebieska rybka.",                   /* 470 Rizomarra */
     "Pulchny borsuczek na krótkich nóżkach wyciąga przed siebie nos, a jego duży łeb zdobią czarne i białe pasy.",                               /* 471 Melesko */
-    "Krępy, garbaty szary borsuk stoi mocno na pazurzastych łapach, z pasiastym łbem uniesionym wysoko i żółtym okiem.",                         /* 472 Melesgrund */
+    "Krępy, garbaty szary borsuk stoi mocno na pazurzastych łapach i wysuwa naprzód pasiasty łeb o żółtych oczach.",                             /* 472 Melesgrund */
     "Srebrzystoszare szczenię foki leży na piasku, okrągłe jak poduszka, i patrzy ogromnymi czarnymi oczami.",                                   /* 473 Mirunek */
     "Smukła szara foka podpiera się na przednich płetwach na piasku i patrzy wielkimi oczami spod długich, jasnych wąsów.",                      /* 474 Mirunda */
     "Ogromny stary samiec foki leży ciężko z nosem zwisającym jak trąba, oblepiony piaskiem, a przy jego piersi zwinęło się małe szczenię.",     /* 475 Mirungor */
@@ -101,15 +101,15 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Oliwkowy ptak w rudej czapeczce ciągnie dziobem nić i zszywa wielki liść w sakiewkę zawieszoną na gałązce.",                                /* 478 Sutorella */
     "Krępa latarnia morska w czerwono-białe pasy patrzy jednym okiem ze szczytu i rzuca na boki żółte snopy światła.",                           /* 479 Latarnik */
     "Kremowy wieloryb płynie spokojnie, wypuszczając niebieską fontannę, a na grzbiecie niesie rafę z czerwonych koralowców i wodorostów.",      /* 480 Balaenor */
-    "Różowy blok soli kamiennej wyciosany w przyczajone zwierzę ocieka kroplami słonej wody z pyska i brzucha.",                                 /* 481 Solankor */
-    "Błękitny stos lodowych pierścieni na trzech nogach patrzy jednym okiem, a na jego szczycie sterczy ośnieżony szpic.",                       /* 482 Lodostup */
+    "Szary głaz na krępych nogach nosi na szczycie sadzawkę z czerwonym ukwiałem i wodorostem, a woda przelewa mu się przez brzeg.",             /* 481 Solankor */
+    "Bladoniebieska ryba o spiczastym pysku z wąsikami płynie w bok, a z rzędów lodowych tarczek na jej grzbiecie odpryskują okruchy.",          /* 482 Lodostup */
     "Rdzawy jeleń wierzga w skoku, a na końcach jego poroża i na ogonie płoną żółte płomyki.",                                                   /* 483 Pyrelk */
     "Kępa zielonych trzcinowych piszczałek z buzią pośrodku wygwizduje niebieskie nutki, a nad nią kołyszą się dwie płowe kiście nasion.",       /* 484 Fujarnik */
     "Fioletowoczarna ćma rozkłada skrzydła z wielkimi żółtymi oczkami i stoi prosto na cienkich nogach.",                                        /* 485 Zmierzchun */
     "Granatowa płaszczka w żółte zygzaki szybuje nad ziemią, a jej długi ogon kończy się błyskawicą.",                                           /* 486 Torpedra */
     "Bladofioletowa, przejrzysta galareta w kształcie kropli skrywa w środku świecącą gwiazdkę, a wokół niej lśnią bąbelki.",                    /* 487 Astrogel */
     "Zakapturzony strażnik z torfu i pałek wodnych stoi w kłębach mgły, trzyma kij z zieloną latarnią i świeci bladymi oczami.",                 /* 488 Bagiennik */
-    "Płowy pancernik o długim ryjku kroczy pod wysoką szarą skorupą ze stalowych pasów.",                                                        /* 489 Scutarro */
+    "Niskie brązowe zwierzę o płaskim pysku niesie na grzbiecie garb zielonej darni nabity rdzawymi grudkami rudy, z którego sterczą trzciny.",  /* 489 Scutarro */
     "Zielony żuraw złożony z papieru unosi ostro zagięte skrzydła, a czubek jego głowy jest czerwony.",                                          /* 490 Orikran */
     "Brązowy gliniany wół o szeroko zakręconych rogach stoi na krótkich nogach, a z grzbietu wyrasta mu zielony pęd.",                           /* 491 Glinotur */
     "Owad o szarych, nakrapianych skrzydłach i czerwonym tułowiu wysuwa przed siebie długi, jarzący się pomarańczowo ryj.",                      /* 492 Fulgoron */
