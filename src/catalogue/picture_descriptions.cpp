@@ -38,11 +38,11 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Zielony pęd chmielu o sennej buzi owija się wokół tyczki i rozkłada na boki dwa duże liście w kształcie serca.",                            /* 415 Humulik */
     "Bujne pnącze chmielu z sennie uśmiechniętą głową obwieszone jest bladozielonymi, papierowymi szyszkami.",                                   /* 416 Humulara */
     "Ceglastoczerwony gekon przywiera rozczapierzonymi palcami do ciemnej, rozgrzanej cegły z żarzącymi się żółtymi rysami.",                    /* 417 Tikkerel */
-    "Pulchne pisklę w brązowo-kremowe paski stoi na krótkich szarych nogach i przygląda się wielkim czarnym okiem.",                             /* 418 Kazurek */
+    "Pulchne pisklę w brązowo-kremowe paski stoi na krótkich szarych nogach i patrzy wielkim czarnym okiem.",                                    /* 418 Kazurek */
     "Młody brązowy ptak o długiej szarej szyi i małym rogowym guzie na głowie kroczy na wysokich, sękatych nogach.",                             /* 419 Kazuarin */
     "Czarny ptak z niebieską szyją i czerwonymi koralami szarżuje z nisko opuszczoną głową, a z jego rogowego hełmu lecą strzępy paproci.",      /* 420 Kazuarok */
     "Żółta gąbka morska z trzema kominami siedzi na szarym kamieniu, a z ciemnego otworu pośrodku patrzą dwa oczka.",                            /* 421 Porrib */
-    "Wysoka żółta gąbka z trzech otwartych rur, najeżona szklistymi igłami, stoi na krótkich szarych stopach.",                                  /* 422 Porrifex */
+    "Wysoka żółta gąbka złożona z trzech otwartych rur, najeżona szklistymi igłami, stoi na krótkich szarych stopach.",                          /* 422 Porrifex */
     "Zielony ryjkowiec o wysokiej, lśniącej kopule grzbietu ściska przednimi nogami liść zwinięty ciasno jak cygaro.",                           /* 423 Modlik */
     "Mała zielona żabka siedzi przysadziście, a po bokach tułowia ma złożone żółte fałdy skóry.",                                                /* 424 Skimpa */
     "Zielona żaba skacze na ukos, rozpościerając między łapami szeroki żółty żagiel skóry, a pod gardłem nosi małą kryzę.",                      /* 425 Skimpador */
@@ -75,7 +75,7 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Kremowy pędrak z brązową główką leży zwinięty w podkowę na grudce brązowej ziemi.",                                                         /* 452 Scarmik */
     "Zielony chrząszcz o tarczy w kształcie rombu, z jaśniejszym trójkątem pośrodku, rozstawia sześć nóg i dwa czułki.",                         /* 453 Scarbit */
     "Oliwkowy chrząszcz o kamiennych płytkach na grzbiecie wyskakuje z obłoczka kurzu i fika koziołka w powietrzu.",                             /* 454 Scarabrax */
-    "Drewniane wiadro w żelaznych obręczach łypie oczami znad pełnej wody, zwiesza postrzępiony sznur i gubi kroplę.",                           /* 455 Studnik */
+    "Drewniane wiadro w żelaznych obręczach, pełne wody, łypie z niej oczami, zwiesza postrzępiony sznur i gubi kroplę.",                        /* 455 Studnik */
     "Pomarańczowa żywica spływa po kawałku kory i zbiera się u dołu w kroplę z buzią, a wokół skaczą żółte iskierki.",                           /* 456 Jantik */
     "Kanciasta bryła bursztynu kroczy na czterech krótkich nogach, z listkiem zatopionym w środku i iskrami wokół.",                             /* 457 Jantarel */
     "Wielka bursztynowa bestia z nitkami żywicy sterczącymi na grzbiecie nosi w piersi uwięzionego owada i sypie iskrami.",                      /* 458 Jantarok */
@@ -88,7 +88,7 @@ const char *const pictureDescription[ENTRY_COUNT] = {
     "Niebieskie pisklę czapli z nastroszonym czubkiem siedzi w plecionym gnieździe i wyciąga długi pomarańczowy dziób.",                         /* 465 Ardipip */
     "Pulchna niebieska czapla brodzi w płytkiej kałuży na cienkich pomarańczowych nogach.",                                                      /* 466 Ardebrod */
     "Niebieska czapla leci z wysoko uniesionym skrzydłem, cofniętą szyją i nogami wyciągniętymi daleko w tył.",                                  /* 467 Ardeagris */
-    "Oliwkowy, podłużny strąk z dwoma listkami na czubku stoi prosto w wodzie i kołysze się wśród kręgów fal.",                                  /* 468 Rizolet */
+    "Oliwkowy, podłużny strąk z dwoma listkami na czubku unosi się pionowo na wodzie i kołysze wśród kręgów fal.",                               /* 468 Rizolet */
     "Młode drzewko o okrągłej koronie stoi w płytkiej wodzie na trzech wygiętych korzeniach jak na szczudłach.",                                 /* 469 Rizopal */
     "Rozłożyste drzewo z twarzą na pniu stoi w wodzie na klatce łukowatych korzeni, wśród których chowa się niebieska rybka.",                   /* 470 Rizomarra */
     "Pulchny borsuczek na krótkich nóżkach wyciąga przed siebie nos, a jego duży łeb zdobią czarne i białe pasy.",                               /* 471 Melesko */
