@@ -1,5 +1,5 @@
-/* Content rules of the catalogue: names, sizes, types, move and machine lists, machine labels
-   and the three-form entry, read back from the tables that InitCatalogue fills. */
+/* Content rules of the catalogue: names, sizes, types, move and machine lists, machine labels,
+   the three-form entry and the pictures' spoken descriptions, read back from the catalogue's tables. */
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/picture_descriptions.h"
+#include "cp1250_polish.h"
 #include "resource.h"
 
 static const int MIN_HEIGHT_CM = 20;
@@ -25,6 +27,10 @@ static const size_t LABEL_MAX = 22;
 static const int FORM_LIST_ELEMENTS = 12;
 static const int NO_MACHINE_ENTRIES = 3;
 static const int SHARED_MACHINE_STRINGS = 3;
+/* A picture's description is one sentence a screen reader says in a breath. */
+static const size_t DESCRIPTION_MIN = 60;
+static const size_t DESCRIPTION_MAX = 140;
+static const int OPENING_WORDS = 3;
 
 static int Slot(int entry)
 {
@@ -425,5 +431,51 @@ TEST_F(CatalogueContent, TheFormEntryHasThreeDistinctForms)
             own += elsewhere ? 0 : 1;
         }
         EXPECT_GE(own, 3) << "form " << form << " needs moves of its own";
+    }
+}
+
+/* The first words of a text, to tell rows written from one template. */
+static std::u16string Opening(const std::u16string &text, int words)
+{
+    size_t end = 0;
+    for (int word = 0; word < words && end != std::u16string::npos; ++word)
+        end = text.find(u' ', end + 1);
+    return text.substr(0, end);
+}
+
+TEST_F(CatalogueContent, EveryPictureHasItsOwnOneSentenceDescription)
+{
+    EXPECT_STREQ(formPictureDescription[0], pictureDescription[FORM_ENTRY])
+        << "form 0 is the entry's picture";
+    std::vector<std::pair<std::string, const char *>> texts;
+    for (int entry = 0; entry < ENTRY_COUNT; ++entry)
+        texts.push_back({entryName[entry], pictureDescription[entry]});
+    for (int form = 1; form < FORM_COUNT; ++form)
+        texts.push_back({"form " + std::to_string(form), formPictureDescription[form]});
+    ASSERT_EQ(texts.size(), 109u);
+
+    std::set<std::u16string> seen, openings;
+    for (const auto &named : texts) {
+        SCOPED_TRACE(named.first);
+        ASSERT_NE(named.second, (const char *)NULL);
+        std::u16string text = DecodeCp1250(named.second);
+        EXPECT_GE(text.size(), DESCRIPTION_MIN);
+        EXPECT_LE(text.size(), DESCRIPTION_MAX);
+        for (char16_t c : text)
+            EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != NOT_POLISH) << "not printable Windows-1250 Polish";
+        if (text.empty())
+            continue;
+        bool capital = (text[0] >= u'A' && text[0] <= u'Z') || text[0] == u'Ł' || text[0] == u'Ś' ||
+                       text[0] == u'Ż' || text[0] == u'Ź' || text[0] == u'Ć';
+        EXPECT_TRUE(capital) << "a sentence starts with a capital";
+        EXPECT_EQ(text.back(), u'.');
+        EXPECT_EQ(text.find_first_of(u".!?"), text.size() - 1) << "one sentence only";
+        EXPECT_EQ(text.find(u"  "), std::u16string::npos);
+        EXPECT_NE(text[text.size() - 2], u' ');
+        EXPECT_TRUE(seen.insert(text).second) << "two pictures described alike";
+        EXPECT_TRUE(openings.insert(Opening(text, OPENING_WORDS)).second) << "opens like another row";
+        for (int entry = 0; entry < ENTRY_COUNT; ++entry)
+            EXPECT_EQ(std::strstr(named.second, entryName[entry]), (const char *)NULL)
+                << "the client object already says the name " << entryName[entry];
     }
 }

@@ -9,56 +9,13 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/evolution_notes.h"
+#include "cp1250_polish.h"
 #include "resource.h"
 
 static const unsigned DEFAULT_ENTRIES[] = {30, 54, 55, 68,  92,  93,  94,  95, 96,
                                            97, 98, 99, 100, 101, 104, 105, 106};
 static const unsigned OUT_OF_RANGE[] = {107, 1000, 0xFFFFFFFFu};
 static const unsigned MAX_RUN = 3;
-
-/* The Polish letters of Windows-1250; any other byte above 0x7F is not expected in a note. */
-struct Cp1250Letter {
-    unsigned char byte;
-    char16_t letter;
-};
-static const Cp1250Letter POLISH_LETTERS[] = {
-    {0xB9, u'ą'},
-    {0xE6, u'ć'},
-    {0xEA, u'ę'},
-    {0xB3, u'ł'},
-    {0xF1, u'ń'},
-    {0xF3, u'ó'},
-    {0x9C, u'ś'},
-    {0x9F, u'ź'},
-    {0xBF, u'ż'},
-    {0xA5, u'Ą'},
-    {0xC6, u'Ć'},
-    {0xCA, u'Ę'},
-    {0xA3, u'Ł'},
-    {0xD1, u'Ń'},
-    {0xD3, u'Ó'},
-    {0x8C, u'Ś'},
-    {0x8F, u'Ź'},
-    {0xAF, u'Ż'},
-};
-static const char16_t NOT_POLISH = u'\uFFFD';
-
-static std::u16string DecodeCp1250(const char *text)
-{
-    std::u16string out;
-    for (const unsigned char *p = (const unsigned char *)text; *p != 0; ++p) {
-        if (*p < 0x80) {
-            out += (char16_t)*p;
-            continue;
-        }
-        char16_t letter = NOT_POLISH;
-        for (const Cp1250Letter &known : POLISH_LETTERS)
-            if (known.byte == *p)
-                letter = known.letter;
-        out += letter;
-    }
-    return out;
-}
 
 /* Advance widths in pixels of printable ASCII in Arial at the panel's size (16-pixel cell). */
 static const int ARIAL_WIDTH[95] = {
