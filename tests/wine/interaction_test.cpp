@@ -690,19 +690,21 @@ TEST_F(ListTest, NotificationsKeepThePlaceInTheSameListAndAnotherListStartsAtThe
         const int entry = EntryWithTheLongestList(view);
         SelectEntry(entry);
         ClickTab(view);
-        /* The clicked row in sight, and scrolled out of it above and below. */
-        const int lastInSight = 3 + VisibleRows() - 1;
-        ASSERT_LT(lastInSight, (int)ListBoxLines().size()) << view;
+        /* The clicked row in sight, and scrolled out of it above and below: the list scrolled down
+           by up to three lines, as far as it goes. */
+        const int top = std::min(3, (int)ListBoxLines().size() - VisibleRows());
+        ASSERT_GE(top, 1) << view;
+        const int lastInSight = top + VisibleRows() - 1;
         for (int notification : notifications) {
             SCOPED_TRACE(::testing::Message() << "view " << view << ", notification " << notification);
-            ScrollAndClickRow(3, 5);
+            ScrollAndClickRow(top, 5);
             SendComboNotification(notification);
-            EXPECT_TRUE(ListPlaceIs(3, 5)) << "the list lost the user's place";
+            EXPECT_TRUE(ListPlaceIs(top, 5)) << "the list lost the user's place";
             ScrollAndClickRow(0, 0);
-            ScrollAndClickRow(3, -1);
+            ScrollAndClickRow(top, -1);
             SendComboNotification(notification);
-            EXPECT_TRUE(ListPlaceIs(3, 0)) << "the list scrolled back to its clicked row above";
-            ScrollAndClickRow(3, lastInSight);
+            EXPECT_TRUE(ListPlaceIs(top, 0)) << "the list scrolled back to its clicked row above";
+            ScrollAndClickRow(top, lastInSight);
             ScrollAndClickRow(0, -1);
             SendComboNotification(notification);
             EXPECT_TRUE(ListPlaceIs(0, lastInSight)) << "the list scrolled down to its clicked row below";
