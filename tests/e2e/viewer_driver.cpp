@@ -122,6 +122,11 @@ bool WaitForCapture(const Viewer &viewer, HWND capture)
     return PollUntil([&] { return InputState(viewer).hwndCapture == capture; });
 }
 
+bool HasFocus(const Viewer &viewer, HWND focus)
+{
+    return InputState(viewer).hwndFocus == focus;
+}
+
 bool WaitForFocus(const Viewer &viewer, HWND focus)
 {
     return PollUntil([&] { return InputState(viewer).hwndFocus == focus; });

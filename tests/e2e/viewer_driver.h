@@ -50,6 +50,7 @@ int WaitForExit(Viewer &viewer);
    the one under the pointer; keys to the focus. So each input waits for the state it needs. */
 bool WaitForCapture(const Viewer &viewer, HWND capture);
 bool WaitForFocus(const Viewer &viewer, HWND focus);
+bool HasFocus(const Viewer &viewer, HWND focus);
 
 /* Input as a person gives it: once the viewer's mouse capture is as given (none by default), the
    pointer moves to client point (x, y) of a window and clicks. */
