@@ -48,4 +48,18 @@ static inline std::u16string DecodeCp1250(const char *text)
     return out;
 }
 
+/* Plain Polish text as the catalogue stores it; a letter outside the table becomes "?". */
+static inline std::string EncodeCp1250(const std::u16string &text)
+{
+    std::string out;
+    for (char16_t letter : text) {
+        char byte = letter < 0x80 ? (char)letter : '?';
+        for (const Cp1250Letter &known : POLISH_LETTERS)
+            if (known.letter == letter)
+                byte = (char)known.byte;
+        out += byte;
+    }
+    return out;
+}
+
 #endif

@@ -5,7 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "resource.h"
 
-#include "cp1250_text.h"
+#include "cp1250_polish.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +15,13 @@
 static std::u16string Spoken(const char16_t *line1, const char16_t *line2, LineMarks first = {false, false},
                              LineMarks second = {false, false})
 {
-    std::string encoded1 = ToPolishCp1250(line1), encoded2 = ToPolishCp1250(line2);
+    std::string encoded1 = EncodeCp1250(line1), encoded2 = EncodeCp1250(line2);
     EvolutionNote note = {encoded1.c_str(), encoded2.c_str()};
     const LineMarks marks[2] = {first, second};
     char text[SPOKEN_TEXT_SIZE];
     int length = SpokenEvolutionNote(note, marks, text);
     EXPECT_EQ(length, (int)std::string(text).size());
-    return FromPolishCp1250(text);
+    return DecodeCp1250(text);
 }
 
 TEST(SpokenPanels, EveryTypeIconHasItsOwnWholeWordAndNothingElseHasOne)
@@ -33,8 +33,8 @@ TEST(SpokenPanels, EveryTypeIconHasItsOwnWholeWordAndNothingElseHasOne)
         words.insert(TypeWord(id));
     }
     EXPECT_EQ(words.size(), 17u);
-    EXPECT_EQ(FromPolishCp1250(TypeWord(IDB_TYPE_ELECTRIC)), u"elektryczność");
-    EXPECT_EQ(FromPolishCp1250(TypeWord(IDB_TYPE_FIRE)), u"ogień");
+    EXPECT_EQ(DecodeCp1250(TypeWord(IDB_TYPE_ELECTRIC)), u"elektryczność");
+    EXPECT_EQ(DecodeCp1250(TypeWord(IDB_TYPE_FIRE)), u"ogień");
     EXPECT_EQ(TypeWord(0), (const char *)NULL);
     EXPECT_EQ(TypeWord(IDB_TYPE_INSECT - 1), (const char *)NULL);
     EXPECT_EQ(TypeWord(IDB_TYPE_WATER + 1), (const char *)NULL);
