@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-/* Dry-stone golems of the wall builders: flat fieldstones laid without mortar, moss and lichen
+/* Dry-stone walls of the fields come alive: flat fieldstones laid without mortar, moss and lichen
    on the weathered faces. Each slab is a chamfered block, lit from the upper left. */
 static const Rgb GATE_GREY = {176, 170, 150};
 static const Rgb FOLD_GRASS = {92, 120, 60};
@@ -123,8 +123,8 @@ static void Sheepfold(Ctx &c, int stone, int stone2, int lichen)
 }
 
 /* The fieldstone is one flat stone on two stubs; the stack is three stones with stick arms; the
-   wall builder is a whole wall on stone pillars, its fists bound in mortar, a lichen beard. */
-static void DryStoneGolem(Ctx &c)
+   last is a round sheepfold walking on four stone legs. */
+static void DryStoneWalker(Ctx &c)
 {
     const int stone = c.body, stone2 = Material(c, Darker(c.plan->bodyColour, 14));
     const int moss = c.accent, lichen = Material(c, LICHEN);
@@ -180,5 +180,5 @@ static void DryStoneGolem(Ctx &c)
 
 void DrawDrystone(Ctx &c)
 {
-    DryStoneGolem(c);
+    DryStoneWalker(c);
 }
