@@ -200,9 +200,8 @@ static HRESULT ReturnText(const char *text, BSTR *result)
 /* The picture's sentence; the name of the entry while its row is not written. */
 static const char *PictureText()
 {
-    const char *description = app.EntryIndex == (unsigned)FORM_ENTRY ? formPictureDescription[app.FormIndex]
-                                                                     : pictureDescription[app.EntryIndex];
-    return description[0] ? description : entryName[app.EntryIndex];
+    return app.EntryIndex == (unsigned)FORM_ENTRY ? formPictureDescription[app.FormIndex]
+                                                  : pictureDescription[app.EntryIndex];
 }
 
 static void PanelText(char (&text)[SPOKEN_TEXT_SIZE])

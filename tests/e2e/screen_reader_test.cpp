@@ -142,7 +142,7 @@ class ScreenReaderTest : public ::testing::Test {
                    << "client named '" << NameOf(client, CHILDID_SELF).c_str() << "'";
         const char *row =
             state.entry == FORM_ENTRY ? formPictureDescription[state.form] : pictureDescription[state.entry];
-        if (NameOf(client, EXPECTED_CHILD_PICTURE) != FromCp1250(row[0] ? row : entryName[state.entry]))
+        if (NameOf(client, EXPECTED_CHILD_PICTURE) != FromCp1250(row))
             return ::testing::AssertionFailure()
                    << "picture named '" << NameOf(client, EXPECTED_CHILD_PICTURE).c_str() << "'";
         for (int tab = 0; tab < 4; ++tab) {
