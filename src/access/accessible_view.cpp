@@ -10,6 +10,7 @@
 #include "catalogue/evolution_notes.h"
 #include "catalogue/picture_descriptions.h"
 #include "draw/layout.h"
+#include "draw/paint.h"
 #include "resource.h"
 #include "state/app_state.h"
 
@@ -81,17 +82,6 @@ static LONG TabChild(TabKind tab)
     static const LONG tabChildren[TAB_COUNT] = {CHILD_INFO_TAB, CHILD_MOVES_TAB, CHILD_MACHINES_TAB,
                                                 CHILD_EVOLUTION_TAB};
     return tabChildren[tab];
-}
-
-static TabKind ShownTab()
-{
-    if (app.movesView)
-        return TAB_MOVES;
-    if (app.machinesView)
-        return TAB_MACHINES;
-    if (app.evolutionView)
-        return TAB_EVOLUTION;
-    return TAB_INFO;
 }
 
 static bool PanelDrawn()

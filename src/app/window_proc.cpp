@@ -114,14 +114,7 @@ static void OnTabClick(HWND window, const TabClick &click)
    again; the tab they land on is clicked. */
 static void OnViewKey(HWND window, int step)
 {
-    TabKind shown = TAB_INFO;
-    if (app.movesView)
-        shown = TAB_MOVES;
-    else if (app.machinesView)
-        shown = TAB_MACHINES;
-    else if (app.evolutionView)
-        shown = TAB_EVOLUTION;
-    TabKind next = (TabKind)((shown + step + TAB_COUNT) % TAB_COUNT);
+    TabKind next = (TabKind)((ShownTab() + step + TAB_COUNT) % TAB_COUNT);
     for (const TabClick &click : tabClicks)
         if (click.tab == next)
             OnTabClick(window, click);

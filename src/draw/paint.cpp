@@ -81,3 +81,14 @@ void DrawHeader(int pictureId)
     TextOutA(dc, NUMBER_X, NUMBER_Y, number, 4);
     ReleaseDC(app.mainWindow, dc);
 }
+
+TabKind ShownTab()
+{
+    if (app.movesView)
+        return TAB_MOVES;
+    if (app.machinesView)
+        return TAB_MACHINES;
+    if (app.evolutionView)
+        return TAB_EVOLUTION;
+    return TAB_INFO;
+}

@@ -11,5 +11,7 @@ void PaintWindow(HWND window, HDC paintDc);
 void DrawHeader(int pictureId);
 /* The tab's image at its place: the pressed one when selected. */
 void DrawTab(HWND window, TabKind tab, int selected);
+/* The tab whose view the flags say is shown. */
+TabKind ShownTab();
 
 #endif
